@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Klaxora! and starts it from its build folder.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/setup.sh"
+build="$root/build/release"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKLAXORA_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" --target klaxora -j"$(nproc)"
+exec "$build/src/app/klaxora" "$@"

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with warnings as errors and with
+# AddressSanitizer + UndefinedBehaviorSanitizer, checks the formatting and runs every test.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/setup.sh"
+"$root/scripts/check-format.sh"
+
+build="$root/build/sanitize"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKLAXORA_SANITIZE=ON -DKLAXORA_WERROR=ON >/dev/null
+cmake --build "$build" -j"$(nproc)"
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$root/tests/support/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="$build/runtime"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+cd "$build"
+ctest --output-on-failure -j"$(nproc)" --timeout 300
