@@ -1,0 +1,33 @@
+// Small text and minute helpers shared by the store, the tick and the dialogs.
+#pragma once
+
+#include "store/date_time.h"
+#include "store/format_settings.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace klaxora {
+
+// Field Index (from 1) of Text split at Separator; a missing field, and the field after a final
+// separator, is empty.
+std::string ExtractField(std::string_view text, char separator, int index);
+
+// "Blank" is the space character only; tabs and line breaks stay.
+std::string TrimLeadingSpaces(std::string_view text);
+std::string TrimTrailingSpaces(std::string_view text);
+std::string TrimSpaces(std::string_view text);
+
+bool IsValidTimeText(std::string_view text, const FormatSettings& settings);
+bool IsValidDateText(std::string_view text, const FormatSettings& settings, int currentYear);
+
+// Value + Minutes x OneMinute, never below 0.
+TDateTime AddMinutes(std::int32_t minutes, TDateTime value);
+// Clock time of today + TimeOfDay + Minutes x OneMinute in whole seconds (wraps past midnight both ways),
+// through the long time pattern of the given settings.
+TDateTime AddMinutesToTimeOfDay(std::int32_t minutes, TDateTime timeOfDay, TDateTime today,
+                                const FormatSettings& settings);
+double MinutesToDays(std::int32_t minutes);
+
+} // namespace klaxora
