@@ -1,0 +1,33 @@
+// Only one Klaxora! runs per user: the first start holds a named, per-user object that the operating
+// system releases when the process ends, however it ends.
+#pragma once
+
+#include <string>
+
+namespace klaxora {
+
+class SingleInstance {
+public:
+    // Looks the object up under `name` (the program uses "Klaxora"). On Linux it is a locked file in
+    // `folder`, by default the user's runtime folder.
+    explicit SingleInstance(const std::string& name, const std::string& folder = DefaultFolder());
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    // True when another process holds the object. When the object cannot be made at all the answer is
+    // false: the program then runs without protection rather than not at all.
+    bool AlreadyRunning() const { return otherHolds_; }
+
+    static std::string DefaultFolder();
+
+private:
+    bool otherHolds_ = false;
+#ifdef _WIN32
+    void* handle_ = nullptr;
+#else
+    int fd_ = -1;
+#endif
+};
+
+} // namespace klaxora
