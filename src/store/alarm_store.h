@@ -1,0 +1,106 @@
+// The alarms in memory: the stored definitions (BaseAlarmList), today's pending occurrences (TodayList)
+// and the rows of the alarm list, together with the alarm file they are saved in. The main window owns one
+// store; the tick, the commands and the editor change alarms only through its operations.
+#pragma once
+
+#include "store/alarm_records.h"
+#include "store/alarm_store_ui.h"
+#include "store/clock.h"
+#include "store/date_time.h"
+#include "store/file_system.h"
+#include "store/format_settings.h"
+#include "store/owning_list.h"
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace klaxora {
+
+// An alarm that could not be saved so that it reads back the same, e.g.
+// The alarm message cannot contain the character "^".
+class AlarmInputError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class AlarmStore {
+public:
+    // The alarm file is "Alarms.dat" in `folder`. The store keeps references to the clock and the file
+    // system; both must outlive it.
+    AlarmStore(const Clock& clock, const DateTimeFormats& formats, std::string folder,
+               FileSystem& fileSystem);
+    AlarmStore(const AlarmStore&) = delete;
+    AlarmStore& operator=(const AlarmStore&) = delete;
+    ~AlarmStore();
+
+    // Either may be null (nothing is told then).
+    void SetHost(AlarmStoreHost* host) { host_ = host; }
+    void SetRowsObserver(AlarmRowsObserver* observer) { observer_ = observer; }
+
+    // Adds one alarm from text in the storage format ("07:30pm", "06/15/2026") and returns its new id,
+    // also when it was not accepted because its date has passed. Throws ConversionError for a text
+    // that does not convert and AlarmInputError for a message or sound path that the alarm file
+    // cannot hold (or a mode other than 0, 1 and 2), before anything changes.
+    AlarmId AddAlarm(std::string_view TimeText, std::string_view DateText, std::string_view Message,
+                     std::string_view WaveFile, TAlarmMode Mode);
+    // Removes the alarm of an existing row from all lists, then the row; calls Setbuttons.
+    // Does not write the file. Throws std::out_of_range for an index that is not a row.
+    void DeleteAlarm(int RowIndex);
+    // DeleteAlarm, then lets events run, selects the first row when none is selected, writes the file
+    // and lets events run again. For an alarm that has fired and is finished.
+    void DeleteAlarmJustDone(int RowIndex);
+    // Index of the entry with that id, or -1.
+    int FindAlarmForId(AlarmId Id) const;
+    int FindBaseAlarmForId(AlarmId Id) const;
+    // Takes one entry out of TodayList only (the tick's sweep of due entries).
+    void RemoveTodayEntry(int index);
+
+    // Replaces the alarm file atomically with BaseAlarmList. Throws InOutError; the file and the
+    // lists are then as they were.
+    void WriteToDisk();
+    // Rebuilds all three lists from the alarm file, rewrites the file and sets LoadedDate.
+    // Throws InOutError when the file cannot be read or rewritten.
+    void LoadFromDisk();
+
+    // "Show Today Only": rows only for today's alarms from the next AddAlarm on.
+    bool ShowOnlyToday() const { return showOnlyToday_; }
+    void SetShowOnlyToday(bool value) { showOnlyToday_ = value; }
+    // The date of the last load.
+    TDateTime LoadedDate() const { return loadedDate_; }
+
+    const OwningList<TBaseAlarm>& BaseAlarmList() const { return baseAlarms_; }
+    const OwningList<TAlarm>& TodayList() const { return todayAlarms_; }
+    const OwningList<AlarmRow>& Rows() const { return rows_; }
+    const DateTimeFormats& Formats() const { return formats_; }
+    const std::string& AlarmFilePath() const { return alarmFilePath_; }
+
+private:
+    AlarmId AddConvertedAlarm(TDateTime time, TDateTime date, std::string_view message,
+                              std::string_view waveFile, TAlarmMode mode);
+    void InsertRow(std::unique_ptr<AlarmRow> row);
+    void LoadLines(std::string_view contents);
+    void InstallCollectedRows();
+    void ClearAll();
+
+    const Clock& clock_;
+    DateTimeFormats formats_;
+    std::string alarmFilePath_;
+    FileSystem& fileSystem_;
+    AlarmStoreHost* host_ = nullptr;
+    AlarmRowsObserver* observer_ = nullptr;
+
+    OwningList<TBaseAlarm> baseAlarms_;
+    OwningList<TAlarm> todayAlarms_;
+    OwningList<AlarmRow> rows_;
+    bool showOnlyToday_ = false;
+    TDateTime loadedDate_ = 0;
+
+    // During a load rows are collected here and ordered once at the end.
+    bool collectingRows_ = false;
+    std::vector<std::unique_ptr<AlarmRow>> collectedRows_;
+};
+
+} // namespace klaxora
