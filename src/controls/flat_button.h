@@ -41,11 +41,11 @@
 
 #include <QColor>
 #include <QImage>
+#include <QMenu>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
-class QMenu;
 class QPixmap;
 
 namespace klaxora {
