@@ -1,0 +1,105 @@
+// The alarm store's side of "Alarms.dat": the rewrite and the load.
+#include "store/alarm_file.h"
+#include "store/alarm_store.h"
+#include "store/atomic_file.h"
+#include "store/io_error.h"
+
+#include <algorithm>
+#include <cerrno>
+
+namespace klaxora {
+
+void AlarmStore::WriteToDisk()
+{
+    const FormatSettings& storage = formats_.Storage();
+    std::string contents;
+    contents.reserve(static_cast<std::size_t>(baseAlarms_.Count()) * 64);
+    for (int i = 0; i < baseAlarms_.Count(); ++i) {
+        contents += FormatAlarmFileLine(baseAlarms_[i], storage);
+        contents += "\r\n";
+    }
+    ReplaceFileAtomically(fileSystem_, alarmFilePath_, contents);
+}
+
+void AlarmStore::LoadFromDisk()
+{
+    loadedDate_ = clock_.Today();
+    if (observer_ != nullptr)
+        observer_->BeginResetRows();
+    ClearAll();
+    collectingRows_ = true;
+    bool fileFound = false;
+    try {
+        std::string contents;
+        const int error = fileSystem_.ReadWholeFile(alarmFilePath_, contents);
+        if (error != 0 && error != ENOENT)
+            throw InOutError(error);
+        fileFound = error == 0;
+        if (fileFound)
+            LoadLines(contents);
+    } catch (...) {
+        InstallCollectedRows();
+        throw;
+    }
+    InstallCollectedRows();
+    if (!fileFound)
+        return;
+
+    WriteToDisk();
+    if (host_ != nullptr) {
+        host_->FocusListIfVisible();
+        if (host_->SelectedRow() < 0 && !rows_.Empty())
+            host_->SelectRow(0);
+    }
+}
+
+void AlarmStore::LoadLines(std::string_view contents)
+{
+    const FormatSettings& storage = formats_.Storage();
+    const TDateTime today = clock_.Today();
+    for (const std::string& line : SplitAlarmFileLines(contents)) {
+        try {
+            const AlarmFileLine alarm = ParseAlarmFileLine(line, storage, today);
+            if (alarm.Kind == DatedAlarmKind && alarm.Date < today)
+                continue;
+            if (alarm.Weekdays.empty()) {
+                AddConvertedAlarm(alarm.Time, alarm.Date, alarm.Message, alarm.WaveFile, alarm.Mode);
+                continue;
+            }
+            // A weekday line becomes dated alarms for the coming seven days, today included.
+            for (int k = 0; k < 7; ++k) {
+                const TDateTime day = today + k;
+                if (alarm.Weekdays.find(static_cast<char>('0' + DayOfWeek(day))) != std::string::npos)
+                    AddConvertedAlarm(alarm.Time, day, alarm.Message, alarm.WaveFile, alarm.Mode);
+            }
+        } catch (const std::exception&) {
+            // A line that cannot be used is dropped silently; the rewrite removes it from the file.
+        }
+    }
+}
+
+void AlarmStore::InstallCollectedRows()
+{
+    // Row by row, a new row goes before the rows with the same date and time: so among equal keys the
+    // row added last stands first.
+    std::reverse(collectedRows_.begin(), collectedRows_.end());
+    std::stable_sort(collectedRows_.begin(), collectedRows_.end(), [](const auto& a, const auto& b) {
+        if (a->Object.AlarmDate != b->Object.AlarmDate)
+            return a->Object.AlarmDate < b->Object.AlarmDate;
+        return a->Object.AlarmTime < b->Object.AlarmTime;
+    });
+    rows_.AssignFrom(collectedRows_);
+    collectingRows_ = false;
+    if (observer_ != nullptr)
+        observer_->EndResetRows();
+}
+
+void AlarmStore::ClearAll()
+{
+    todayAlarms_.Clear();
+    baseAlarms_.Clear();
+    rows_.Clear();
+    collectedRows_.clear();
+}
+
+} // namespace klaxora

@@ -1,0 +1,40 @@
+#include "store/atomic_file.h"
+
+#include "store/io_error.h"
+
+namespace klaxora {
+
+namespace {
+
+// Throws the first failure after removing the half-written temporary file.
+void Check(int error, FileSystem& fileSystem, const std::string& temporaryPath)
+{
+    if (error == 0)
+        return;
+    (void)fileSystem.Remove(temporaryPath);
+    throw InOutError(error);
+}
+
+} // namespace
+
+void ReplaceFileAtomically(FileSystem& fileSystem, const std::string& path, std::string_view contents)
+{
+    FileHandle handle = nullptr;
+    std::string temporaryPath;
+    if (const int error = fileSystem.OpenTemporary(path, handle, temporaryPath); error != 0)
+        throw InOutError(error);
+
+    int error = fileSystem.Write(handle, contents);
+    if (error == 0)
+        error = fileSystem.Flush(handle);
+    if (error == 0)
+        error = fileSystem.Sync(handle);
+    // The handle is released whatever happened before; a close that fails can lose buffered data.
+    const int closeError = fileSystem.Close(handle);
+    if (error == 0)
+        error = closeError;
+    Check(error, fileSystem, temporaryPath);
+    Check(fileSystem.Rename(temporaryPath, path), fileSystem, temporaryPath);
+}
+
+} // namespace klaxora

@@ -1,0 +1,29 @@
+// The files are UTF-8; text written by Windows programs in the ANSI code page (Windows-1252) still
+// reads correctly because a line that is not valid UTF-8 is taken as Windows-1252.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace klaxora {
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view text);
+// Every byte as a Windows-1252 character, written in UTF-8. The five bytes the code page leaves
+// undefined become the control characters of the same number, as Windows converts them.
+std::string Windows1252ToUtf8(std::string_view text);
+// The text itself when it is valid UTF-8, otherwise its Windows-1252 reading.
+std::string DecodeFileText(std::string_view text);
+
+// The lines of a text file, each in UTF-8 by DecodeFileText. CR LF, a lone CR and a lone LF each end
+// a line; text after the last line end is a line of its own.
+std::vector<std::string> DecodeLines(std::string_view contents);
+
+// The number of characters (code points) of UTF-8 text.
+std::size_t CharacterCount(std::string_view text);
+// The first `count` characters; never cuts inside a character.
+std::string_view CutToCharacters(std::string_view text, std::size_t count);
+
+} // namespace klaxora
