@@ -19,6 +19,10 @@ std::string TrimLeadingSpaces(std::string_view text);
 std::string TrimTrailingSpaces(std::string_view text);
 std::string TrimSpaces(std::string_view text);
 
+// True when Text begins with Prefix, ASCII letters compared without case; other bytes (the parts of
+// UTF-8 characters) must match exactly. An empty Prefix never matches.
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+
 bool IsValidTimeText(std::string_view text, const FormatSettings& settings);
 bool IsValidDateText(std::string_view text, const FormatSettings& settings, int currentYear);
 
