@@ -1,0 +1,210 @@
+#include "controls/effect_label.h"
+
+#include <QFont>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace klaxora {
+
+namespace {
+
+constexpr double DegreesToRadians = 0.017453292519943295;
+
+} // namespace
+
+QPoint DirectionStep(TEffectDirection direction)
+{
+    switch (direction) {
+    case TEffectDirection::edNone:
+        return {0, 0};
+    case TEffectDirection::edUp:
+        return {0, -1};
+    case TEffectDirection::edUpRight:
+        return {1, -1};
+    case TEffectDirection::edRight:
+        return {1, 0};
+    case TEffectDirection::edDownRight:
+        return {1, 1};
+    case TEffectDirection::edDown:
+        return {0, 1};
+    case TEffectDirection::edDownLeft:
+        return {-1, 1};
+    case TEffectDirection::edLeft:
+        return {-1, 0};
+    case TEffectDirection::edUpLeft:
+        return {-1, -1};
+    }
+    return {0, 0};
+}
+
+TEffectLabel::TEffectLabel(QWidget* parent) : QLabel(parent), schemes_(InitialSchemes())
+{
+    resize(142, 33);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont lettering(QStringLiteral("Times New Roman"));
+    lettering.setPointSize(20);
+    setFont(lettering);
+    SetFontColour(Scheme(colourScheme_).text);
+}
+
+void TEffectLabel::SetDepthHighlight(TEffectDepth depth)
+{
+    depth = std::min(depth, MaxDepth);
+    if (depth == depthHighlight_) {
+        return;
+    }
+    depthHighlight_ = depth;
+    if (!styleGuard_) {
+        SetEffectStyle(TEffectStyle::esCustom);
+    }
+    update();
+}
+
+void TEffectLabel::SetDepthShadow(TEffectDepth depth)
+{
+    depth = std::min(depth, MaxDepth);
+    if (depth == depthShadow_) {
+        return;
+    }
+    depthShadow_ = depth;
+    if (!styleGuard_) {
+        SetEffectStyle(TEffectStyle::esCustom);
+    }
+    update();
+}
+
+void TEffectLabel::SetDirectionHighlight(TEffectDirection direction)
+{
+    if (direction == directionHighlight_) {
+        return;
+    }
+    directionHighlight_ = direction;
+    if (!styleGuard_) {
+        SetEffectStyle(TEffectStyle::esCustom);
+    }
+    update();
+}
+
+void TEffectLabel::SetDirectionShadow(TEffectDirection direction)
+{
+    if (direction == directionShadow_) {
+        return;
+    }
+    directionShadow_ = direction;
+    if (!styleGuard_) {
+        SetEffectStyle(TEffectStyle::esCustom);
+    }
+    update();
+}
+
+void TEffectLabel::SetAsButton(bool asButton)
+{
+    if (asButton == asButton_) {
+        return;
+    }
+    asButton_ = asButton;
+    if (asButton) {
+        SetEffectStyle(TEffectStyle::esRaised);
+    }
+}
+
+void TEffectLabel::SetAngle(TAngleRange angle)
+{
+    angle = std::min(angle, MaxAngle);
+    if (angle == angle_) {
+        return;
+    }
+    angle_ = angle;
+    angleCos_ = std::cos(angle * DegreesToRadians);
+    angleSin_ = std::sin(angle * DegreesToRadians);
+    if (angle != 0) {
+        setAlignment(Qt::AlignLeft | (alignment() & Qt::AlignVertical_Mask));
+    }
+    update();
+}
+
+QColor TEffectLabel::FontColour() const
+{
+    return palette().color(QPalette::WindowText);
+}
+
+void TEffectLabel::SetFontColour(const QColor& colour)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, colour);
+    setPalette(colours);
+}
+
+void TEffectLabel::SetTransparent(bool transparent)
+{
+    if (transparent == transparent_) {
+        return;
+    }
+    transparent_ = transparent;
+    update();
+}
+
+QColor TEffectLabel::Color() const
+{
+    return palette().color(QPalette::Window);
+}
+
+void TEffectLabel::SetColor(const QColor& colour)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colour);
+    setPalette(colours);
+}
+
+void TEffectLabel::SetShowAccelChar(bool show)
+{
+    if (show == showAccelChar_) {
+        return;
+    }
+    showAccelChar_ = show;
+    update();
+}
+
+bool TEffectLabel::InsideClientArea(QPoint point) const
+{
+    return point.x() >= 0 && point.x() <= width() && point.y() >= 0 && point.y() <= height();
+}
+
+void TEffectLabel::mousePressEvent(QMouseEvent* event)
+{
+    if (!asButton_) {
+        QLabel::mousePressEvent(event);
+        return;
+    }
+    if (event->button() == Qt::LeftButton && isEnabled() && effectStyle_ != TEffectStyle::esSunken) {
+        SetEffectStyle(TEffectStyle::esSunken);
+    }
+}
+
+void TEffectLabel::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!asButton_) {
+        QLabel::mouseMoveEvent(event);
+        return;
+    }
+    // The lettering follows the pointer in and out while the button is held, like a push button.
+    if (event->buttons() == Qt::LeftButton) {
+        SetEffectStyle(InsideClientArea(event->position().toPoint()) ? TEffectStyle::esSunken
+                                                                     : TEffectStyle::esRaised);
+    }
+}
+
+void TEffectLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!asButton_) {
+        QLabel::mouseReleaseEvent(event);
+        return;
+    }
+    if (InsideClientArea(event->position().toPoint())) {
+        SetEffectStyle(TEffectStyle::esRaised);
+    }
+}
+
+} // namespace klaxora

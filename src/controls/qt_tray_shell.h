@@ -1,0 +1,30 @@
+// The desktop's notification area through QSystemTrayIcon: add shows the icon, modify changes its
+// picture and tip, delete hides it. The icon's activations reach the record's message window as the
+// mouse messages it knows.
+#pragma once
+
+#include "controls/tray_shell.h"
+
+#include <QObject>
+#include <QSystemTrayIcon>
+
+namespace klaxora {
+
+// Whether the desktop offers a notification area at all; without one the program stays on the task bar.
+bool IsNotificationAreaAvailable();
+
+class QtTrayShell : public QObject, public TrayShell {
+public:
+    QtTrayShell();
+
+    void Shell_NotifyIcon(TrayShellMessage message, const TrayNotifyIconData& data) override;
+
+private:
+    void Activated(QSystemTrayIcon::ActivationReason reason);
+
+    QSystemTrayIcon* trayIcon_; // child of this object
+    TQXTrayIconMsgWindow* window_ = nullptr;
+    unsigned callbackMessage_ = TrayCallbackMessage;
+};
+
+} // namespace klaxora

@@ -1,0 +1,35 @@
+// Receives the shell's mouse messages for the tray icon and turns button-downs into click, double-click
+// and pop-up-menu events once the system double-click time has passed.
+#pragma once
+
+#include "controls/tray_shell.h"
+
+#include <QObject>
+#include <QTimer>
+
+namespace klaxora {
+
+class TQXTrayIcon95;
+
+class TQXTrayIconMsgWindow : public QObject {
+public:
+    explicit TQXTrayIconMsgWindow(TQXTrayIcon95& owner);
+
+    // Entry point of the shell: Message is the callback number of the record, MouseMessage what happened.
+    void TrayCallback(unsigned message, TrayMouseMessage mouseMessage);
+
+    bool ClickTimerRunning() const { return clickTimer_.isActive(); }
+
+private:
+    enum class Button { Left, Right };
+
+    void StartClickTimer(Button button);
+    void ClickTimerTimer();
+
+    TQXTrayIcon95& owner_;
+    Button lastButton_ = Button::Left;
+    bool doubleClickSeen_ = false;
+    QTimer clickTimer_;
+};
+
+} // namespace klaxora
