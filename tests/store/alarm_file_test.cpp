@@ -1,0 +1,196 @@
+#include "store/alarm_file.h"
+
+#include "store/alarm_store.h"
+#include "store_test_support.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace klaxora {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using namespace klaxora::testing;
+
+class AlarmFileTest : public StoreTest {
+protected:
+    // Loads the given file text and returns the file as the load rewrote it.
+    std::string Load(const std::string& contents)
+    {
+        WriteFile(AlarmFile(), contents);
+        store.LoadFromDisk();
+        return ReadFile(AlarmFile());
+    }
+};
+
+TEST_F(AlarmFileTest, ALooseLineIsReadAndWrittenBackInTheWritersForm)
+{
+    EXPECT_EQ(Load("9:05 AM^Tea^^3^6/15/26^^1"), "09:05am^Tea^^3^06/15/2026^^1\r\n");
+    ASSERT_EQ(store.BaseAlarmList().Count(), 1);
+    const TBaseAlarm& alarm = store.BaseAlarmList()[0];
+    EXPECT_DOUBLE_EQ(alarm.AlarmTime, EncodeTime(9, 5, 0, 0));
+    EXPECT_DOUBLE_EQ(alarm.AlarmDate, EncodeDate(2026, 6, 15));
+    EXPECT_EQ(alarm.AlarmMode, amMessageOnly);
+    EXPECT_EQ(alarm.WaveFile, "");
+    EXPECT_EQ(alarm.Message, "Tea");
+}
+
+TEST_F(AlarmFileTest, TheWriterGivesTwelveHourTimesAndFullDates)
+{
+    store.AddAlarm("00:00", "06/10/2027", "Midnight", "/s/a.wav", 0);
+    store.AddAlarm("12:00", "12/31/2026", "Noon", "", 2);
+    store.AddAlarm("19:05:59", "01/02/2027", "", "C:\\SOUNDS\\RING.WAV", 1);
+    store.WriteToDisk();
+    EXPECT_EQ(ReadFile(AlarmFile()), "12:00am^Midnight^^3^06/10/2027^/s/a.wav^0\r\n"
+                                     "12:00pm^Noon^^3^12/31/2026^^2\r\n"
+                                     "07:05pm^^^3^01/02/2027^C:\\SOUNDS\\RING.WAV^1\r\n");
+}
+
+TEST_F(AlarmFileTest, ALoadNumbersTheAcceptedAlarmsInFileOrder)
+{
+    clock.Set(At(2026, 6, 10, 8, 0));
+    Load("10:00am^c^^3^06/12/2026^^0\r\n"
+         "10:00am^gone^^3^06/09/2026^^0\r\n"
+         "09:00am^a^^3^06/10/2026^^0\r\n"
+         "10:00am^b^^3^06/12/2026^^0\r\n");
+    EXPECT_THAT(BaseIds(), ElementsAre(1, 2, 3));
+    EXPECT_THAT(TodayIds(), ElementsAre(2));
+    EXPECT_THAT(RowIds(), ElementsAre(2, 3, 1)) << "equal date and time: the later line first";
+    EXPECT_EQ(observer.Events(), "reset;end reset;");
+    EXPECT_EQ(host.selected, 0);
+    EXPECT_EQ(host.focusRequests, 1);
+    EXPECT_DOUBLE_EQ(store.LoadedDate(), EncodeDate(2026, 6, 10));
+}
+
+TEST_F(AlarmFileTest, ALoadReplacesWhatWasInMemory)
+{
+    store.AddAlarm("01:00pm", "06/11/2026", "old", "", 0);
+    clock.Set(At(2026, 6, 12, 9, 0));
+    Load("10:00am^new^^3^06/12/2026^^0\r\n");
+    EXPECT_THAT(BaseIds(), ElementsAre(1));
+    EXPECT_EQ(store.BaseAlarmList()[0].Message, "new");
+    EXPECT_THAT(RowIds(), ElementsAre(1));
+    EXPECT_DOUBLE_EQ(store.LoadedDate(), EncodeDate(2026, 6, 12));
+}
+
+TEST_F(AlarmFileTest, AMissingFileLeavesTheStoreEmptyAndCreatesNothing)
+{
+    store.AddAlarm("01:00pm", "06/11/2026", "old", "", 0);
+    clock.Set(At(2026, 6, 11, 9, 0));
+    store.LoadFromDisk();
+    EXPECT_THAT(BaseIds(), IsEmpty());
+    EXPECT_EQ(store.Rows().Count(), 0);
+    EXPECT_DOUBLE_EQ(store.LoadedDate(), EncodeDate(2026, 6, 11));
+    EXPECT_THAT(folder.Names(), IsEmpty());
+    EXPECT_EQ(host.focusRequests, 0);
+}
+
+TEST_F(AlarmFileTest, ADateThatDoesNotConvertMeansToday)
+{
+    EXPECT_EQ(Load("10:00pm^a^^3^^^0\r\n10:00pm^b^^3^tomorrow^^0\r\n10:00pm^c^^3^2/30/2026^^0\r\n"),
+              "10:00pm^a^^3^06/10/2026^^0\r\n10:00pm^b^^3^06/10/2026^^0\r\n10:00pm^c^^3^06/10/2026^^0\r\n");
+}
+
+TEST_F(AlarmFileTest, PastDatesAreDroppedUnlessAWeekdayRepeatsThem)
+{
+    EXPECT_EQ(Load("10:00pm^kind3^^3^06/09/2026^^0\r\n"
+                   "10:00pm^kind0^^0^06/09/2026^^0\r\n"
+                   "10:00pm^weekly^4^0^06/09/2026^^0\r\n"),
+              "10:00pm^weekly^^3^06/10/2026^^0\r\n");
+}
+
+TEST_F(AlarmFileTest, WeekdaysSundayAndSaturdayOnAWednesday)
+{
+    EXPECT_EQ(Load("08:00am^Gym^17^0^01/01/2000^/g.wav^2\r\n"),
+              "08:00am^Gym^^3^06/13/2026^/g.wav^2\r\n08:00am^Gym^^3^06/14/2026^/g.wav^2\r\n");
+    EXPECT_THAT(BaseIds(), ElementsAre(1, 2));
+    EXPECT_THAT(TodayIds(), IsEmpty());
+}
+
+TEST_F(AlarmFileTest, WeekdaysSundayAndSaturdayOnASunday)
+{
+    clock.Set(At(2026, 6, 14, 8, 0, 20));
+    EXPECT_EQ(Load("08:00am^Gym^17^3^^^0\r\n"),
+              "08:00am^Gym^^3^06/14/2026^^0\r\n08:00am^Gym^^3^06/20/2026^^0\r\n");
+    EXPECT_THAT(TodayIds(), ElementsAre(1)) << "20 seconds late is still pending";
+    EXPECT_THAT(RowIds(), ElementsAre(1, 2));
+
+    clock.Set(At(2026, 6, 14, 8, 0, 31));
+    Load("08:00am^Gym^17^3^^^0\r\n");
+    EXPECT_THAT(BaseIds(), ElementsAre(1, 2));
+    EXPECT_THAT(TodayIds(), IsEmpty());
+    EXPECT_THAT(RowIds(), ElementsAre(2));
+}
+
+TEST_F(AlarmFileTest, TheWeekdaysFieldIsCutToSevenCharacters)
+{
+    EXPECT_EQ(Load("08:00am^x^xxxxxxx1^3^06/11/2026^^0\r\n"), "");
+}
+
+TEST_F(AlarmFileTest, TheModeIsTakenFromTheFirstCharacter)
+{
+    EXPECT_EQ(Load("10:00pm^a^^3^^^9\r\n10:00pm^b^^3^^^x\r\n10:00pm^c^^3^^^\r\n10:00pm^d^^3^^^10\r\n"
+                   "10:00pm^e^^3^^^2"),
+              "10:00pm^a^^3^06/10/2026^^0\r\n10:00pm^b^^3^06/10/2026^^0\r\n10:00pm^c^^3^06/10/2026^^0\r\n"
+              "10:00pm^d^^3^06/10/2026^^1\r\n10:00pm^e^^3^06/10/2026^^2\r\n");
+}
+
+TEST_F(AlarmFileTest, UnusableLinesAreDroppedSilently)
+{
+    EXPECT_EQ(Load("\r\n"
+                   "      \r\n"
+                   "25:00^bad time^^3^06/11/2026^^0\r\n"
+                   "10:00pm^bad kind^^three^06/11/2026^^0\r\n"
+                   "10:00pm^hex kind^^$3^06/11/2026^^0\r\n"
+                   "10:00pm^eighth^^3^06/11/2026^/w.wav^1^extra\r\n"
+                   "7:30:45 pm^seconds dropped^^3^06/11/2026^^0\r\n"),
+              "10:00pm^hex kind^^3^06/11/2026^^0\r\n"
+              "10:00pm^eighth^^3^06/11/2026^/w.wav^1\r\n"
+              "07:30pm^seconds dropped^^3^06/11/2026^^0\r\n");
+    EXPECT_DOUBLE_EQ(store.BaseAlarmList()[2].AlarmTime, EncodeTime(19, 30, 0, 0));
+}
+
+TEST_F(AlarmFileTest, EveryKindOfLineEndEndsALineAndCtrlZEndsTheFile)
+{
+    EXPECT_EQ(Load("10:00pm^crlf^^3^^^0\r\n"
+                   "10:00pm^cr^^3^^^0\r"
+                   "10:00pm^lf^^3^^^0\n"
+                   "10:00pm^crlflf^^3^^^0\r\n\n"
+                   "10:00pm^last^^3^^^0\x1A"
+                   "10:00pm^after eof^^3^^^0\r\n"),
+              "10:00pm^crlf^^3^06/10/2026^^0\r\n10:00pm^cr^^3^06/10/2026^^0\r\n"
+              "10:00pm^lf^^3^06/10/2026^^0\r\n10:00pm^crlflf^^3^06/10/2026^^0\r\n"
+              "10:00pm^last^^3^06/10/2026^^0\r\n");
+}
+
+TEST_F(AlarmFileTest, MessagesAreCutToAHundredCharactersOnReading)
+{
+    std::string message;
+    for (int i = 0; i < 105; ++i)
+        message += "☕";
+    Load("10:00pm^" + message + "^^3^^^0\r\n");
+    EXPECT_EQ(store.BaseAlarmList()[0].Message, message.substr(0, 300));
+}
+
+TEST_F(AlarmFileTest, AWindows1252LineIsConvertedToUtf8)
+{
+    EXPECT_EQ(Load("10:00pm^Caf\xE9 \x80 5^^3^^C:\\Sons\\d\xE9j\xE0.wav^0\r\n"
+                   "10:00pm^Grüße ☕^^3^^^0\r\n"),
+              "10:00pm^Café € 5^^3^06/10/2026^C:\\Sons\\déjà.wav^0\r\n"
+              "10:00pm^Grüße ☕^^3^06/10/2026^^0\r\n");
+}
+
+TEST(AlarmFileLines, SplitAtEveryLineEndAndStopAtCtrlZ)
+{
+    EXPECT_THAT(SplitAlarmFileLines("a\r\nb\rc\nd"), ElementsAre("a", "b", "c", "d"));
+    EXPECT_THAT(SplitAlarmFileLines("a\r\n\r\nb\r\n"), ElementsAre("a", "", "b"));
+    EXPECT_THAT(SplitAlarmFileLines("a\n\rb"), ElementsAre("a", "", "b")) << "LF CR is two line ends";
+    EXPECT_THAT(SplitAlarmFileLines("\x1A"
+                                    "a\r\n"),
+                IsEmpty());
+    EXPECT_THAT(SplitAlarmFileLines(""), IsEmpty());
+}
+
+} // namespace
+} // namespace klaxora

@@ -1,0 +1,57 @@
+#include "store/text_encoding.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace klaxora {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(Utf8, ValidTextIsRecognisedAndMalformedTextIsNot)
+{
+    EXPECT_TRUE(IsValidUtf8(""));
+    EXPECT_TRUE(IsValidUtf8("Grüße ☕ 𝄞 \x7F"));
+    EXPECT_TRUE(IsValidUtf8("\xF4\x8F\xBF\xBF")) << "U+10FFFF";
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF")) << "overlong";
+    EXPECT_FALSE(IsValidUtf8("\xE0\x80\xAF")) << "overlong";
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80")) << "surrogate";
+    EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80")) << "above U+10FFFF";
+    EXPECT_FALSE(IsValidUtf8("\xE2\x82")) << "cut short";
+    EXPECT_FALSE(IsValidUtf8("\xE2\x82x")) << "cut short";
+    EXPECT_FALSE(IsValidUtf8("a\x80")) << "stray continuation byte";
+    EXPECT_FALSE(IsValidUtf8("caf\xE9")) << "Windows-1252";
+}
+
+TEST(Utf8, Windows1252BytesBecomeTheirCharacters)
+{
+    EXPECT_EQ(Windows1252ToUtf8("plain"), "plain");
+    EXPECT_EQ(Windows1252ToUtf8("caf\xE9 \x80 \x9F \xFF \xA0"), "café € Ÿ ÿ \xC2\xA0");
+    EXPECT_EQ(Windows1252ToUtf8("\x81\x8D\x8F\x90\x9D"), "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
+    EXPECT_EQ(Windows1252ToUtf8("\x93quoted\x94 \x96"), "“quoted” –");
+    EXPECT_EQ(DecodeFileText("caf\xE9"), "café");
+    EXPECT_EQ(DecodeFileText("café"), "café");
+}
+
+TEST(Utf8, CapacitiesCountCharactersAndNeverCutInsideOne)
+{
+    const std::string text = "aé☕𝄞b";
+    EXPECT_EQ(CharacterCount(text), 5u);
+    EXPECT_EQ(CutToCharacters(text, 0), "");
+    EXPECT_EQ(CutToCharacters(text, 2), "aé");
+    EXPECT_EQ(CutToCharacters(text, 3), "aé☕");
+    EXPECT_EQ(CutToCharacters(text, 4), "aé☕𝄞");
+    EXPECT_EQ(CutToCharacters(text, 5), text);
+    EXPECT_EQ(CutToCharacters(text, 99), text);
+}
+
+TEST(Utf8, LinesEndAtCrLfCrOrLf)
+{
+    EXPECT_THAT(DecodeLines("a\r\nb\rc\nd"), ElementsAre("a", "b", "c", "d"));
+    EXPECT_THAT(DecodeLines("a\r\n\nb\r\n"), ElementsAre("a", "", "b"));
+    EXPECT_THAT(DecodeLines("caf\xE9\r\ncafé"), ElementsAre("café", "café"));
+    EXPECT_THAT(DecodeLines(""), ElementsAre());
+}
+
+} // namespace
+} // namespace klaxora
