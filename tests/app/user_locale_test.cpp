@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace klaxora {
 namespace {
 
@@ -21,6 +23,11 @@ struct LocaleCase {
     const char* shortTime;
     const char* longTime;
 };
+
+void PrintTo(const LocaleCase& locale, std::ostream* os)
+{
+    *os << locale.name;
+}
 
 class UserLocale : public ::testing::TestWithParam<LocaleCase> {
 protected:
@@ -69,6 +76,10 @@ TEST_P(UserLocale, TimesWrittenInTheUsersPatternsReadBack)
         const std::string longText = TimeToStr(value, user);
         EXPECT_EQ(StrToTime(longText, user), EncodeTime(time.hour(), time.minute(), time.second(), 0))
             << longText;
+        // A snooze writes the time with the user's long time pattern under the storage settings.
+        const FormatSettings storage = StorageFormatSettings(user);
+        EXPECT_EQ(StrToTime(TimeToStr(value, storage), storage),
+                  EncodeTime(time.hour(), time.minute(), time.second(), 0));
         // The row text of the alarm list: storage-style 12-hour clock with the user's separator.
         const std::string rowText = FormatDateTime("hh:nnam/pm", value, user);
         EXPECT_EQ(StrToTime(rowText, user), EncodeTime(time.hour(), time.minute(), 0, 0)) << rowText;
