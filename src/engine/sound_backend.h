@@ -1,0 +1,42 @@
+// What the sound player needs of the platform's audio: play one source at a time, report how loading
+// it went, and the system beep. Behind an interface so that the player's decisions can be tested.
+#pragma once
+
+#include <QUrl>
+
+#include <functional>
+#include <utility>
+
+namespace klaxora {
+
+class SoundBackend {
+public:
+    enum class Status { Loading, Ready, Error };
+    using StatusHandler = std::function<void(Status)>;
+
+    virtual ~SoundBackend() = default;
+
+    // False when there is no audio output at all (for example no sound server): then nothing played
+    // through this backend can be heard.
+    virtual bool HasOutput() const = 0;
+    // Stops any sound, then loads the source and plays it once. Only the source started last reports
+    // its status, and never from inside this call.
+    virtual void Play(const QUrl& source) = 0;
+    virtual void Stop() = 0;
+    virtual void Beep() = 0;
+
+    void SetStatusHandler(StatusHandler handler) { statusHandler_ = std::move(handler); }
+
+protected:
+    void ReportStatus(Status status)
+    {
+        if (statusHandler_) {
+            statusHandler_(status);
+        }
+    }
+
+private:
+    StatusHandler statusHandler_;
+};
+
+} // namespace klaxora

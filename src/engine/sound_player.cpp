@@ -1,0 +1,93 @@
+#include "engine/sound_player.h"
+
+#include <QFileInfo>
+#include <QString>
+
+// The resource lives in a static library, so it must be registered by hand, outside any namespace.
+static void RegisterEngineSounds()
+{
+    Q_INIT_RESOURCE(engine_sounds);
+}
+
+namespace klaxora {
+
+SoundPlayer::SoundPlayer(std::unique_ptr<SoundBackend> backend, std::chrono::milliseconds loadTimeout)
+    : backend_(std::move(backend))
+{
+    loadTimer_.setSingleShot(true);
+    loadTimer_.setInterval(loadTimeout);
+    connect(&loadTimer_, &QTimer::timeout, this, [this] { FallBack(); });
+    backend_->SetStatusHandler([this](SoundBackend::Status status) { OnStatus(status); });
+}
+
+SoundPlayer::~SoundPlayer()
+{
+    Stop();
+}
+
+QUrl SoundPlayer::DefaultSoundUrl()
+{
+    static const bool registered = (RegisterEngineSounds(), true);
+    (void)registered;
+    return QUrl(QStringLiteral("qrc:/klaxora/sounds/default_alarm.wav"));
+}
+
+void SoundPlayer::Play(const std::string& fileName)
+{
+    Stop();
+    if (!backend_->HasOutput()) {
+        backend_->Beep();
+        return;
+    }
+    const QString name = QString::fromStdString(fileName);
+    // Not even worth handing to the backend: an empty name, a missing file, a folder.
+    if (name.isEmpty() || !QFileInfo(name).isFile()) {
+        Start(Attempt::DefaultSound, DefaultSoundUrl());
+        return;
+    }
+    Start(Attempt::File, QUrl::fromLocalFile(name));
+}
+
+void SoundPlayer::Stop()
+{
+    loadTimer_.stop();
+    attempt_ = Attempt::None;
+    backend_->Stop();
+}
+
+void SoundPlayer::Start(Attempt attempt, const QUrl& source)
+{
+    attempt_ = attempt;
+    loadTimer_.start();
+    backend_->Play(source);
+}
+
+void SoundPlayer::OnStatus(SoundBackend::Status status)
+{
+    if (attempt_ == Attempt::None) {
+        return;
+    }
+    switch (status) {
+    case SoundBackend::Status::Loading:
+        break;
+    case SoundBackend::Status::Ready:
+        loadTimer_.stop();
+        break;
+    case SoundBackend::Status::Error:
+        FallBack();
+        break;
+    }
+}
+
+void SoundPlayer::FallBack()
+{
+    const Attempt failed = attempt_;
+    Stop();
+    if (failed == Attempt::File) {
+        Start(Attempt::DefaultSound, DefaultSoundUrl());
+    } else if (failed == Attempt::DefaultSound) {
+        backend_->Beep();
+    }
+}
+
+} // namespace klaxora

@@ -1,0 +1,48 @@
+// Plays alarm sounds the way the program promises: asynchronously, one at a time (a new sound replaces
+// one still playing), and never in silence when something was asked for: a name that is empty or cannot
+// be played gives the program's own default alarm sound, and if even that cannot play, the system beep.
+#pragma once
+
+#include "engine/sound_backend.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+namespace klaxora {
+
+class SoundPlayer : public QObject {
+    Q_OBJECT
+
+public:
+    // A file that neither plays nor fails within loadTimeout (QSoundEffect keeps loading a file that is
+    // not a WAV forever) counts as unplayable.
+    explicit SoundPlayer(std::unique_ptr<SoundBackend> backend,
+                         std::chrono::milliseconds loadTimeout = std::chrono::milliseconds(1500));
+    // A sound still playing stops with its owner.
+    ~SoundPlayer() override;
+
+    // Returns at once; the sound plays once, to its end, unless another one replaces it. The name is
+    // used in full, whatever its length.
+    void Play(const std::string& fileName);
+    void Stop();
+
+    // The program's own alarm sound, shipped inside the program.
+    static QUrl DefaultSoundUrl();
+
+private:
+    enum class Attempt { None, File, DefaultSound };
+
+    void Start(Attempt attempt, const QUrl& source);
+    void OnStatus(SoundBackend::Status status);
+    void FallBack();
+
+    std::unique_ptr<SoundBackend> backend_;
+    QTimer loadTimer_;
+    Attempt attempt_ = Attempt::None;
+};
+
+} // namespace klaxora
