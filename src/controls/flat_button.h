@@ -155,7 +155,9 @@ private:
     void afterMenu();
 
     void picturesChanged();
-    void rebuildGreyCopyIfNeeded();
+    bool needsGreyCopy() const;
+    void rebuildGreyCopy();
+    void grabAccelerator();
 
     bool m_cancel = false;
     bool m_default = false;
@@ -178,6 +180,8 @@ private:
     QColor m_unselectedFontColor;
     bool m_wordWrap = false;
     bool m_showHint = true;
+
+    int m_acceleratorShortcut = 0; // Alt + accelerator, 0 without one
 
     bool m_hovered = false;
     bool m_pressed = false;

@@ -1,0 +1,241 @@
+// Mouse and keyboard handling of TFlatButton.
+#include "controls/flat_button.h"
+
+#include "controls/accelerator_text.h"
+
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QWindow>
+
+namespace klaxora {
+
+using namespace flatbtn;
+
+bool TFlatButton::reacts() const
+{
+    return isEnabled() && isVisibleTo(window());
+}
+
+bool TFlatButton::cursorOverButton() const
+{
+    const QPoint p = mapFromGlobal(QCursor::pos());
+    return p.x() > 0 && p.x() < width() && p.y() > 0 && p.y() < height();
+}
+
+void TFlatButton::mouseEntered()
+{
+    if (m_hovered)
+        return;
+    m_hovered = true;
+    if (!m_down && isEnabled())
+        repaint();
+}
+
+void TFlatButton::mouseLeft()
+{
+    if (!m_hovered)
+        return;
+    m_hovered = false;
+    if (!m_down && isEnabled())
+        repaint();
+}
+
+void TFlatButton::enterEvent(QEnterEvent* e)
+{
+    mouseEntered();
+    QWidget::enterEvent(e);
+}
+
+void TFlatButton::leaveEvent(QEvent* e)
+{
+    mouseLeft();
+    QWidget::leaveEvent(e);
+}
+
+// Qt sends no enter or leave events to the widget that holds the implicit mouse grab of a press,
+// so while pressed the button follows the pointer itself.
+void TFlatButton::trackPointer(const QPoint& pos)
+{
+    if (rect().contains(pos))
+        mouseEntered();
+    else
+        mouseLeft();
+}
+
+void TFlatButton::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(e);
+        return;
+    }
+    leftButtonDown();
+}
+
+void TFlatButton::mouseMoveEvent(QMouseEvent* e)
+{
+    if (m_pressed)
+        trackPointer(e->position().toPoint());
+    QWidget::mouseMoveEvent(e);
+}
+
+void TFlatButton::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(e);
+        return;
+    }
+    if (m_pressed)
+        trackPointer(e->position().toPoint());
+    leftButtonUp();
+}
+
+void TFlatButton::leftButtonDown()
+{
+    QWidget* form = window();
+    if (!form->isActiveWindow()) {
+        form->raise();
+        form->activateWindow();
+    }
+    if (!reacts())
+        return;
+    m_pressed = true;
+    m_hovered = true;
+    repaint();
+    if (m_dropDownMenu) {
+        const QPointer<TFlatButton> self(this);
+        m_dropDownMenu->exec(mapToGlobal(QPoint(0, height())));
+        if (self)
+            afterMenu();
+    }
+}
+
+void TFlatButton::leftButtonUp()
+{
+    if (!reacts() || !m_pressed)
+        return;
+    m_pressed = false;
+    if (m_hovered && m_groupIndex != 0) {
+        if (m_down) {
+            if (m_allowAllUp)
+                setDown(false);
+        } else {
+            for (TFlatButton* mate : groupMates()) {
+                if (mate->m_down)
+                    mate->setDown(false);
+            }
+            setDown(true);
+        }
+    }
+    // Qt ends the implicit mouse grab of the press by itself.
+    if (m_hovered) {
+        m_hovered = false;
+        update();
+        if (!m_dropDownMenu)
+            emit clicked();
+    }
+}
+
+// After a menu: mouse events that came in while it was open (such as the press Qt replays after
+// a click outside the menu) are dropped, so they neither click nor reopen the menu.
+void TFlatButton::afterMenu()
+{
+    if (QWindow* handle = window()->windowHandle()) {
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                  QEvent::MouseButtonDblClick, QEvent::MouseMove})
+            QCoreApplication::removePostedEvents(handle, type);
+    }
+    if (!cursorOverButton())
+        m_hovered = false;
+    m_pressed = false;
+    repaint();
+}
+
+void TFlatButton::contextMenuEvent(QContextMenuEvent* e)
+{
+    // Without a menu of its own the button leaves the event to its parents.
+    if (!m_popupMenu) {
+        e->ignore();
+        return;
+    }
+    const QPointer<TFlatButton> self(this);
+    m_popupMenu->exec(e->globalPos());
+    if (self)
+        afterMenu();
+}
+
+bool TFlatButton::dialogKey(int key)
+{
+    if (!reacts())
+        return false;
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!(enter && m_default) && !(key == Qt::Key_Escape && m_cancel))
+        return false;
+    emit clicked();
+    return true;
+}
+
+bool TFlatButton::dialogChar(QChar typed)
+{
+    if (!reacts() || !isAccelerator(typed, m_caption))
+        return false;
+    // A visible press, then the menu or the click, each step letting the screen catch up.
+    const QPointer<TFlatButton> self(this);
+    m_hovered = true;
+    m_pressed = false;
+    repaint();
+    QCoreApplication::processEvents();
+    if (!self)
+        return true;
+    leftButtonDown();
+    if (!self)
+        return true;
+    QCoreApplication::processEvents();
+    if (!self)
+        return true;
+    leftButtonUp();
+    if (!self)
+        return true;
+    QCoreApplication::processEvents();
+    if (self && !cursorOverButton()) {
+        m_hovered = false;
+        repaint();
+    }
+    return true;
+}
+
+// Alt with the accelerator reaches the button wherever the focus is in its window.
+void TFlatButton::grabAccelerator()
+{
+    if (m_acceleratorShortcut != 0)
+        releaseShortcut(m_acceleratorShortcut);
+    m_acceleratorShortcut = 0;
+    const std::optional<QChar> key = acceleratorOf(m_caption);
+    if (key && key->isPrint() && !key->isSpace())
+        m_acceleratorShortcut =
+            grabShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key->toUpper().unicode()))));
+}
+
+bool TFlatButton::event(QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::Shortcut:
+        if (static_cast<QShortcutEvent*>(e)->shortcutId() == m_acceleratorShortcut) {
+            if (const std::optional<QChar> key = acceleratorOf(m_caption))
+                dialogChar(*key);
+            return true;
+        }
+        break;
+    case QEvent::ToolTip:
+        if (!m_showHint)
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(e);
+}
+
+} // namespace klaxora
