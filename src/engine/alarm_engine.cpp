@@ -1,0 +1,47 @@
+#include "engine/alarm_engine.h"
+
+#include <QCoreApplication>
+
+namespace klaxora {
+
+AlarmEngine::AlarmEngine(AlarmStore& store, const Clock& clock, const Preferences& preferences,
+                         AlarmEngineWindow& window, std::unique_ptr<SoundBackend> soundBackend)
+    : preferences_(preferences), window_(window), alarmShow_(std::make_unique<TAlarmShow>()),
+      player_(std::move(soundBackend)), tick_(store, clock, timer1_, *this)
+{
+    connect(&timer1_.Timer(), &QTimer::timeout, this, [this] { Timer1Timer(); });
+}
+
+void AlarmEngine::PlaySoundNow(const std::string& waveFile)
+{
+    if (!preferences_.NoAlarmSound) {
+        player_.Play(waveFile);
+    }
+}
+
+int AlarmEngine::ShowAlarmMessage(const std::string& message)
+{
+    return alarmShow_->Announce(QString::fromStdString(message));
+}
+
+void AlarmEngine::ProcessPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void AlarmEngine::ShowClockText(const std::string& text)
+{
+    window_.ShowClockText(QString::fromStdString(text));
+}
+
+void AlarmEngine::RepaintAlarmList()
+{
+    window_.RepaintAlarmList();
+}
+
+void AlarmEngine::ShowError(const std::string& text)
+{
+    window_.ShowError(QString::fromStdString(text));
+}
+
+} // namespace klaxora

@@ -1,0 +1,69 @@
+// The alarm engine as the window uses it: Timer1 with its tick, the notification dialog and the sound
+// player, all created once and kept for the life of the main window. The window supplies the list-view
+// side of the tick.
+#pragma once
+
+#include "engine/alarm_show.h"
+#include "engine/alarm_tick.h"
+#include "engine/qt_alarm_timer.h"
+#include "engine/qt_sound_backend.h"
+#include "engine/sound_backend.h"
+#include "engine/sound_player.h"
+#include "store/alarm_store.h"
+#include "store/clock.h"
+#include "store/preferences_file.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <string>
+
+namespace klaxora {
+
+// What the tick shows in the main window.
+class AlarmEngineWindow {
+public:
+    virtual ~AlarmEngineWindow() = default;
+    // The clock panel.
+    virtual void ShowClockText(const QString& text) = 0;
+    virtual void RepaintAlarmList() = 0;
+    // The application's standard error box.
+    virtual void ShowError(const QString& text) = 0;
+};
+
+class AlarmEngine : public QObject, private AlarmTickHost {
+    Q_OBJECT
+
+public:
+    // All references must outlive the engine; the preferences are read at every sound. The timer is off
+    // until Timer1().SwitchOn(); a sound still playing stops when the engine goes.
+    AlarmEngine(AlarmStore& store, const Clock& clock, const Preferences& preferences,
+                AlarmEngineWindow& window,
+                std::unique_ptr<SoundBackend> soundBackend = std::make_unique<QtSoundBackend>());
+
+    // For the bracket of every modal command (TimerOffBracket) and the first activation (SwitchOn).
+    QtAlarmTimer& Timer1() { return timer1_; }
+    TAlarmShow& AlarmShow() { return *alarmShow_; }
+    SoundPlayer& Sound() { return player_; }
+
+    // Plays an alarm's sound file, unless "No Alarm Sound" is checked.
+    void PlaySoundNow(const std::string& waveFile) override;
+    void Timer1Timer() { tick_.Timer1Timer(); }
+
+private:
+    int ShowAlarmMessage(const std::string& message) override;
+    void ProcessPendingEvents() override;
+    void ShowClockText(const std::string& text) override;
+    void RepaintAlarmList() override;
+    void ShowError(const std::string& text) override;
+
+    const Preferences& preferences_;
+    AlarmEngineWindow& window_;
+    QtAlarmTimer timer1_;
+    std::unique_ptr<TAlarmShow> alarmShow_;
+    SoundPlayer player_;
+    AlarmTick tick_;
+};
+
+} // namespace klaxora

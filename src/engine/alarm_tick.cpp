@@ -1,0 +1,182 @@
+#include "engine/alarm_tick.h"
+
+#include "store/date_time_text.h"
+#include "store/text_helpers.h"
+
+#include <exception>
+
+namespace klaxora {
+
+AlarmTick::AlarmTick(AlarmStore& store, const Clock& clock, AlarmTimer& timer, AlarmTickHost& host)
+    : store_(store), clock_(clock), timer_(timer), host_(host), lastSeenOnLoadedDate_(clock.Now())
+{
+}
+
+std::string AlarmTick::ClockText(TDateTime now, const FormatSettings& settings)
+{
+    return FormatDateTime("hh:mm:ssam/pm", now, settings);
+}
+
+void AlarmTick::Timer1Timer()
+{
+    // No further tick may start while this one waits in the dialog or lets events through.
+    TimerOffBracket timerOff(timer_);
+    tickError_.reset();
+
+    SaveBehindFile();
+    if (!missedAcrossMidnight_.empty()) {
+        const TAlarm missed = missedAcrossMidnight_.front();
+        missedAcrossMidnight_.erase(missedAcrossMidnight_.begin());
+        // It never had a pending entry or a row, so there is nothing to sweep.
+        Announce(missed);
+    } else if (const int index = FirstDueEntry(clock_.Now()); index >= 0) {
+        // A copy: the lists may change while the dialog's event loop runs.
+        const TAlarm due = store_.TodayList()[index];
+        Announce(due);
+        Sweep(due.Id);
+    }
+    host_.RepaintAlarmList();
+    host_.ShowClockText(ClockText(clock_.Now(), store_.Formats().Storage()));
+    ReloadOnNewDate();
+    host_.ProcessPendingEvents();
+
+    if (tickError_) {
+        host_.ShowError(*tickError_);
+    }
+}
+
+void AlarmTick::Announce(const TAlarm& alarm)
+{
+    if (alarm.AlarmMode == amMessageAndSound || alarm.AlarmMode == amSoundOnly) {
+        host_.PlaySoundNow(alarm.WaveFile);
+    }
+    int result = 0;
+    if (alarm.AlarmMode == amMessageAndSound || alarm.AlarmMode == amMessageOnly) {
+        result = host_.ShowAlarmMessage(alarm.Message);
+    }
+    if (result < 0) {
+        Snooze(alarm, -result);
+    }
+}
+
+void AlarmTick::Snooze(const TAlarm& alarm, int minutes)
+{
+    // Counted from the moment of the answer, not from the alarm's time. Time and date come from the one
+    // value, so that a snooze ending at midnight cannot get the new time with the old date.
+    const TDateTime comesBack = clock_.Now() + MinutesToDays(minutes);
+    const FormatSettings& storage = store_.Formats().Storage();
+    const std::string timeText = TimeToStr(comesBack, storage);
+    const std::string dateText = FormatDateTime("mm/dd/yyyy", comesBack, storage);
+    if (Guarded(
+            [&] { store_.AddAlarm(timeText, dateText, alarm.Message, alarm.WaveFile, alarm.AlarmMode); })) {
+        fileBehind_ = !Guarded([this] { store_.WriteToDisk(); });
+    }
+}
+
+void AlarmTick::Sweep(AlarmId firedId)
+{
+    // Only the announced entry goes; others that are due stay and are announced by the next ticks.
+    if (const int entry = store_.FindAlarmForId(firedId); entry >= 0) {
+        store_.RemoveTodayEntry(entry);
+    }
+    if (const int row = RowForId(firedId); row >= 0) {
+        fileBehind_ = !Guarded([this, row] { store_.DeleteAlarmJustDone(row); });
+        host_.ProcessPendingEvents();
+    }
+}
+
+void AlarmTick::ReloadOnNewDate()
+{
+    const TDateTime now = clock_.Now();
+    const TDateTime today = DateOf(now);
+    if (today == store_.LoadedDate() && !reloadFailed_) {
+        lastSeenOnLoadedDate_ = now;
+    }
+    // A clock set back does not reload.
+    if (today <= store_.LoadedDate() && !reloadFailed_) {
+        return;
+    }
+    // What fell due before midnight is announced first, one per tick; the reload would drop it.
+    if (!missedAcrossMidnight_.empty() || FirstDueEntry(now) >= 0) {
+        return;
+    }
+    // The file lacks changes that only memory holds; reading it now would lose them.
+    if (fileBehind_) {
+        return;
+    }
+    const bool retry = reloadFailed_;
+    reloadFailed_ = !Guarded([this] { store_.LoadFromDisk(); }, !retry);
+    if (!reloadFailed_) {
+        QueueAlarmsMissedAcrossMidnight(lastSeenOnLoadedDate_, now);
+        lastSeenOnLoadedDate_ = now;
+    }
+}
+
+void AlarmTick::QueueAlarmsMissedAcrossMidnight(TDateTime since, TDateTime now)
+{
+    const TDateTime today = DateOf(now);
+    const auto& stored = store_.BaseAlarmList();
+    for (int i = 0; i < stored.Count(); ++i) {
+        const TBaseAlarm& alarm = stored[i];
+        const TDateTime due = alarm.AlarmDate + alarm.AlarmTime;
+        if (alarm.AlarmDate == today && due > since && due <= now && store_.FindAlarmForId(alarm.Id) < 0) {
+            missedAcrossMidnight_.emplace_back(alarm.AlarmTime, alarm.Message, alarm.WaveFile, alarm.Id,
+                                               alarm.AlarmMode);
+        }
+    }
+}
+
+void AlarmTick::SaveBehindFile()
+{
+    if (fileBehind_) {
+        fileBehind_ = !Guarded([this] { store_.WriteToDisk(); }, false);
+    }
+}
+
+int AlarmTick::FirstDueEntry(TDateTime now) const
+{
+    const auto& pending = store_.TodayList();
+    for (int i = 0; i < pending.Count(); ++i) {
+        if (IsDue(pending[i], now)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+bool AlarmTick::IsDue(const TAlarm& entry, TDateTime now) const
+{
+    // The entry's date is that of its stored definition: today as a rule, but yesterday until the
+    // reload after midnight, and a day still to come after the clock was set back.
+    const int stored = store_.FindBaseAlarmForId(entry.Id);
+    if (stored < 0) {
+        return TimeOf(now) >= entry.AlarmTime;
+    }
+    return store_.BaseAlarmList()[stored].AlarmDate + entry.AlarmTime <= now;
+}
+
+int AlarmTick::RowForId(AlarmId id) const
+{
+    const auto& rows = store_.Rows();
+    for (int i = rows.Count() - 1; i >= 0; --i) {
+        if (rows[i].Object.Id == id) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+bool AlarmTick::Guarded(const std::function<void()>& step, bool showError)
+{
+    try {
+        step();
+        return true;
+    } catch (const std::exception& error) {
+        if (showError && !tickError_) {
+            tickError_ = error.what();
+        }
+        return false;
+    }
+}
+
+} // namespace klaxora

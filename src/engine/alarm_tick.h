@@ -1,0 +1,80 @@
+// The once-a-second tick: announces at most one due alarm, carries out the user's answer (finished, or
+// back in m minutes), takes the announced alarm out of the lists, refreshes the clock text and reloads
+// the alarms when the date has moved on. Free of any GUI library; the window side is the host.
+#pragma once
+
+#include "engine/alarm_timer.h"
+#include "store/alarm_records.h"
+#include "store/alarm_store.h"
+#include "store/clock.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace klaxora {
+
+// What the tick needs of the window that hosts it.
+class AlarmTickHost {
+public:
+    virtual ~AlarmTickHost() = default;
+    // Shows the notification dialog modally with the message; returns its modal result (1 delete,
+    // 2 closed by the window system, -m back in m minutes).
+    virtual int ShowAlarmMessage(const std::string& message) = 0;
+    // Plays the sound file asynchronously (nothing when alarm sounds are switched off).
+    virtual void PlaySoundNow(const std::string& waveFile) = 0;
+    virtual void ProcessPendingEvents() = 0;
+    virtual void ShowClockText(const std::string& text) = 0;
+    virtual void RepaintAlarmList() = 0;
+    // The application's standard error box.
+    virtual void ShowError(const std::string& text) = 0;
+};
+
+class AlarmTick {
+public:
+    // All four must outlive the tick.
+    AlarmTick(AlarmStore& store, const Clock& clock, AlarmTimer& timer, AlarmTickHost& host);
+
+    // One tick. A failing step (a write of the alarm file, a reload, an alarm that cannot be added) does
+    // not end the tick: the other steps still run, the timer comes on again, and the error is shown
+    // once at the end.
+    void Timer1Timer();
+
+    // "hh:mm:ssam/pm": 02:05:09pm at 14:05:09.
+    static std::string ClockText(TDateTime now, const FormatSettings& settings);
+
+private:
+    static constexpr AlarmId NoAlarm = -1;
+
+    void Announce(const TAlarm& alarm);
+    void Snooze(const TAlarm& alarm, int minutes);
+    void Sweep(AlarmId firedId);
+    void ReloadOnNewDate();
+    void QueueAlarmsMissedAcrossMidnight(TDateTime since, TDateTime now);
+    void SaveBehindFile();
+    int FirstDueEntry(TDateTime now) const;
+    bool IsDue(const TAlarm& entry, TDateTime now) const;
+    int RowForId(AlarmId id) const;
+    // Runs one step; an error is kept to be shown at the end of the tick, unless the step is a retry of
+    // one whose error has been shown already. Returns whether the step succeeded.
+    bool Guarded(const std::function<void()>& step, bool showError = true);
+
+    AlarmStore& store_;
+    const Clock& clock_;
+    AlarmTimer& timer_;
+    AlarmTickHost& host_;
+
+    // Alarms of the new day that fell due while the clock jumped over midnight (a suspended machine):
+    // the reload leaves them out of TodayList as too late, yet they must still ring, one per tick.
+    std::vector<TAlarm> missedAcrossMidnight_;
+    // The last time a tick saw the clock on the date TodayList was built for.
+    TDateTime lastSeenOnLoadedDate_;
+    // A write of the alarm file in a tick failed and none has succeeded since: memory is ahead of the
+    // file, so a reload would lose alarms.
+    bool fileBehind_ = false;
+    bool reloadFailed_ = false;
+    std::optional<std::string> tickError_;
+};
+
+} // namespace klaxora
