@@ -1,0 +1,118 @@
+// The commands on alarms of the main window: add, edit, delete (with and without a question), adjust
+// and clone by a number of minutes. The main window implements the host and wires its buttons, menus,
+// double clicks and keys to the handlers here.
+#pragma once
+
+#include "engine/alarm_timer.h"
+#include "store/alarm_store.h"
+#include "store/clock.h"
+#include "ui/alarm_editor.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QMenu;
+class QWidget;
+
+namespace klaxora {
+
+// What the commands need of the main window.
+class AlarmCommandsHost {
+public:
+    virtual ~AlarmCommandsHost() = default;
+
+    virtual AlarmStore& Store() = 0;
+    virtual const Clock& WallClock() const = 0;
+    // Timer1, kept off while a command runs.
+    virtual AlarmTimer& Timer1() = 0;
+
+    // The selected row of the alarm list, or -1.
+    virtual int SelectedRow() const = 0;
+    virtual void SelectRow(int index) = 0;
+    // Gives the alarm list the keyboard focus.
+    virtual void FocusAlarmList() = 0;
+    // Enables the buttons that need a row.
+    virtual void Setbuttons() = 0;
+
+    // The default sound for new alarms, and the check mark of "No Alarm Sound".
+    virtual std::string DefaultWaveFile() const = 0;
+    virtual bool NoAlarmSound() const = 0;
+
+    // A new editor dialog (TEditAlarmExact) storing into Store(), freed by the command after use.
+    virtual std::unique_ptr<AlarmEditor> CreateEditor() = 0;
+    // The "Confirm" box; true on Yes.
+    virtual bool ConfirmBox(const QString& text) = 0;
+    // The default system beep.
+    virtual void Beep() = 0;
+    // The window the editor is centred over.
+    virtual QWidget* MainWindow() = 0;
+};
+
+// One entry of the Clone Alarm and Adjust Time drop-down menus.
+struct TimeShiftEntry {
+    const char* Caption;
+    std::int32_t Minutes;
+};
+
+// Both menus list these entries; a separator stands before entry TimeShiftSeparatorBefore.
+inline constexpr std::array<TimeShiftEntry, 12> TimeShiftEntries{{
+    {"+1 Minute", 1},
+    {"+5 Minutes", 5},
+    {"+20 Minutes", 20},
+    {"+1 Hour", 60},
+    {"+1 Day", 1440},
+    {"+1 Week", 10080},
+    {"-1 Minute", -1},
+    {"-5 Minutes", -5},
+    {"-20 Minutes", -20},
+    {"-1 Hour", -60},
+    {"-1 Day", -1440},
+    {"-1 Week", -10080},
+}};
+inline constexpr int TimeShiftSeparatorBefore = 6;
+
+// Adds the twelve entries and the separator to `menu`; choosing an entry calls `chosen` with its minutes.
+void FillTimeShiftMenu(QMenu& menu, const std::function<void(std::int32_t minutes)>& chosen);
+
+class AlarmCommands {
+public:
+    // The host must outlive the commands.
+    explicit AlarmCommands(AlarmCommandsHost& host);
+
+    // "&Add Alarm": the editor with a new alarm five minutes from now.
+    void AddAlarmButtonClick();
+    // "&Edit Alarm", the pop-up menu's "&Edit", a double click and Enter in the list.
+    void EditAlarmButtonClick();
+    void Edit1Click() { EditAlarmButtonClick(); }
+    void AlarmListBoxDblClick() { EditAlarmButtonClick(); }
+    // Enter (Qt::Key_Return or Qt::Key_Enter) edits; returns whether the key was used.
+    bool AlarmListBoxKeyPress(int qtKey);
+    // "&Delete Alarm" and the Delete key ask first; the pop-up menu's "&Delete" does not.
+    void DeleteAlarmButtonClick();
+    // Qt::Key_Delete deletes after the question; returns whether the key was used.
+    bool AlarmListBoxKeyDown(int qtKey);
+    void mnuDeleteClick();
+    // Moves the selected alarm by `minutes` / adds a copy of it moved by `minutes`. A result that lies in
+    // the past (by more than the 30 seconds a new alarm may be late) only beeps.
+    void AdjustDateTime(std::int32_t minutes);
+    void CloneAlarm(std::int32_t minutes);
+
+private:
+    void TidyList();
+    // The stored alarm of the selected row, or null.
+    const TBaseAlarm* SelectedStoredAlarm() const;
+    int FirstRowWithId(AlarmId id) const;
+    // Adds a copy of the alarm shifted by `minutes` and returns its id; nothing (after a beep) when the
+    // copy would lie in the past.
+    std::optional<AlarmId> AddShiftedCopy(const TBaseAlarm& alarm, std::int32_t minutes);
+
+    AlarmCommandsHost& host_;
+};
+
+} // namespace klaxora

@@ -1,0 +1,37 @@
+// The alarm editor as the alarm commands use it: filled, shown modally, then only its result is looked
+// at, because on Set Alarm the editor stores the alarm itself. TEditAlarmExact implements it; tests put
+// a fake in its place.
+#pragma once
+
+#include "store/alarm_records.h"
+#include "store/date_time.h"
+
+#include <string>
+
+class QWidget;
+
+namespace klaxora {
+
+// Modal results of every dialog of the program.
+namespace ModalResult {
+constexpr int Ok = 1;
+constexpr int Cancel = 2;
+} // namespace ModalResult
+
+class AlarmEditor {
+public:
+    virtual ~AlarmEditor() = default;
+
+    // All texts are UTF-8. The time text is in the user's short time format.
+    virtual void SetMessageText(const std::string& message) = 0;
+    virtual void SetTimeText(const std::string& timeText) = 0;
+    virtual void SetCalendarDate(TDateTime date) = 0;
+    virtual void SetWaveFile(const std::string& waveFile) = 0;
+    virtual void SetAlarmMode(TAlarmMode mode) = 0;
+
+    virtual void CenterOver(const QWidget* mainWindow) = 0;
+    // ModalResult::Ok after Set Alarm has stored the alarm, ModalResult::Cancel otherwise.
+    virtual int ShowModal() = 0;
+};
+
+} // namespace klaxora
