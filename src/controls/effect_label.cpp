@@ -42,6 +42,7 @@ QPoint DirectionStep(TEffectDirection direction)
 TEffectLabel::TEffectLabel(QWidget* parent) : QLabel(parent), schemes_(InitialSchemes())
 {
     resize(142, 33);
+    setTextFormat(Qt::PlainText); // the caption is painted as plain text, so measure it as such
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont lettering(QStringLiteral("Times New Roman"));
     lettering.setPointSize(20);

@@ -59,7 +59,6 @@ public:
     const QIcon& DisabledIcon() const { return disabledIcon_; }
     void SetDisabledIcon(const QIcon& icon);
     TQXTrayIconAnimation& Animation() { return animation_; }
-    const TQXTrayIconAnimation& Animation() const { return animation_; }
     bool Active() const { return active_; }
     void SetActive(bool active);
     bool AutoPopup() const { return autoPopup_; }

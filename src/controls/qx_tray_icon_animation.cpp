@@ -2,6 +2,8 @@
 
 #include "controls/qx_tray_icon.h"
 
+#include <QImageReader>
+
 namespace klaxora {
 
 TQXTrayIconAnimation::TQXTrayIconAnimation(TQXTrayIcon95& owner) : owner_(owner)
@@ -56,16 +58,15 @@ void TQXTrayIconAnimation::LoadCurrentFrame(QIcon& icon) const
     if (frameIndex_ >= icons_.size()) {
         return;
     }
-    const QString& name = icons_[frameIndex_];
-    if (options_ == TQXTrayIconAnimationOptions::aoIconsInExe) {
-        icon = QIcon(ResourcePath(name));
-        return;
+    const bool inProgram = options_ == TQXTrayIconAnimationOptions::aoIconsInExe;
+    const QString path = inProgram ? ResourcePath(icons_[frameIndex_]) : icons_[frameIndex_];
+    // QIcon reads lazily and cannot tell an unreadable picture from a good one, so read it once here.
+    if (!QImageReader(path).read().isNull()) {
+        icon = QIcon(path);
+    } else if (inProgram) {
+        icon = QIcon();
     }
-    // An unreadable frame must not blank the icon or stop the animation: the old picture stays.
-    QIcon frame(name);
-    if (!frame.isNull()) {
-        icon = frame;
-    }
+    // An unreadable file must not blank the icon or stop the animation: the old picture stays.
 }
 
 QString TQXTrayIconAnimation::ResourcePath(const QString& name)

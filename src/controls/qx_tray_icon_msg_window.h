@@ -18,8 +18,6 @@ public:
     // Entry point of the shell: Message is the callback number of the record, MouseMessage what happened.
     void TrayCallback(unsigned message, TrayMouseMessage mouseMessage);
 
-    bool ClickTimerRunning() const { return clickTimer_.isActive(); }
-
 private:
     enum class Button { Left, Right };
 

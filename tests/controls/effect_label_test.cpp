@@ -1,0 +1,242 @@
+// The effect label's properties: defaults, colour schemes with the csCustom triple, style presets and
+// their guards, the order in which stored properties are applied, the angle, and the button behaviour.
+#include "controls/effect_label.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+namespace klaxora {
+namespace {
+
+const QColor clWhite(255, 255, 255);
+const QColor clBlack(0, 0, 0);
+const QColor clGray(128, 128, 128);
+const QColor clSilver(192, 192, 192);
+const QColor clYellow(255, 255, 0);
+const QColor clOlive(128, 128, 0);
+const QColor clAqua(0, 255, 255);
+const QColor clNavy(0, 0, 128);
+const QColor clTeal(0, 128, 128);
+const QColor red(255, 0, 0);
+
+void ExpectColours(const TEffectLabel& label, const QColor& highlight, const QColor& shadow,
+                   const QColor& text)
+{
+    EXPECT_EQ(label.ColourHighlight(), highlight);
+    EXPECT_EQ(label.ColourShadow(), shadow);
+    EXPECT_EQ(label.FontColour(), text);
+}
+
+void ExpectLayers(const TEffectLabel& label, TEffectDirection highlight, int highlightDepth,
+                  TEffectDirection shadow, int shadowDepth)
+{
+    EXPECT_EQ(label.DirectionHighlight(), highlight);
+    EXPECT_EQ(label.DepthHighlight(), highlightDepth);
+    EXPECT_EQ(label.DirectionShadow(), shadow);
+    EXPECT_EQ(label.DepthShadow(), shadowDepth);
+}
+
+TEST(EffectLabel, NewLabelHasTheDefaults)
+{
+    TEffectLabel label;
+    EXPECT_EQ(label.size(), QSize(142, 33));
+    EXPECT_TRUE(label.Transparent());
+    const QFontInfo font(label.font());
+    EXPECT_TRUE(font.family() == QStringLiteral("Times New Roman") ||
+                font.family() == QStringLiteral("Liberation Serif"))
+        << font.family().toStdString();
+    EXPECT_EQ(label.font().pointSize(), 20);
+    ExpectColours(label, clWhite, clBlack, clGray);
+    EXPECT_EQ(label.EffectStyle(), TEffectStyle::esRaised);
+    EXPECT_EQ(label.ColourScheme(), TColourScheme::csWindows);
+    ExpectLayers(label, TEffectDirection::edUpLeft, 1, TEffectDirection::edDownRight, 1);
+    EXPECT_FALSE(label.AsButton());
+    EXPECT_EQ(label.Angle(), 0);
+}
+
+TEST(EffectLabel, SchemesSetTheirThreeColours)
+{
+    struct Case {
+        TColourScheme scheme;
+        QColor highlight, shadow, text;
+    };
+    const Case cases[] = {{TColourScheme::csText, clWhite, clGray, clBlack},
+                          {TColourScheme::csEmbossed, clWhite, clBlack, clSilver},
+                          {TColourScheme::csGold, clYellow, clBlack, clOlive},
+                          {TColourScheme::csSteel, clAqua, clNavy, clTeal},
+                          {TColourScheme::csWindows, clWhite, clBlack, clGray}};
+    TEffectLabel label;
+    for (const Case& c : cases) {
+        label.SetColourScheme(c.scheme);
+        EXPECT_EQ(label.ColourScheme(), c.scheme); // the scheme's own setters do not turn it custom
+        ExpectColours(label, c.highlight, c.shadow, c.text);
+    }
+}
+
+TEST(EffectLabel, DirectColoursMakeTheSchemeCustomAndCustomKeepsTheLastLook)
+{
+    TEffectLabel label;
+    label.SetColourScheme(TColourScheme::csText);
+    label.SetColourShadow(red);
+    EXPECT_EQ(label.ColourScheme(), TColourScheme::csCustom);
+    ExpectColours(label, clWhite, red, clBlack);
+
+    label.SetColourScheme(TColourScheme::csGold);
+    label.SetColourScheme(TColourScheme::csCustom);
+    ExpectColours(label, clYellow, clBlack, clOlive);
+
+    label.SetColourHighlight(clTeal);
+    label.SetColourScheme(TColourScheme::csSteel);
+    label.SetColourScheme(TColourScheme::csCustom);
+    ExpectColours(label, clAqua, clNavy, clTeal);
+}
+
+TEST(EffectLabel, StoredOrderShadowThenSchemeThenFontColourGivesTheSchemeWithTheFontColour)
+{
+    TEffectLabel label;
+    label.SetColourShadow(clGray);
+    label.SetColourScheme(TColourScheme::csText);
+    label.SetFontColour(clBlack);
+    EXPECT_EQ(label.ColourScheme(), TColourScheme::csText);
+    ExpectColours(label, clWhite, clGray, clBlack);
+
+    TEffectLabel reversed;
+    reversed.SetFontColour(red);
+    reversed.SetColourScheme(TColourScheme::csText);
+    reversed.SetColourShadow(red);
+    EXPECT_EQ(reversed.ColourScheme(), TColourScheme::csCustom);
+    ExpectColours(reversed, clWhite, red, clBlack);
+}
+
+TEST(EffectLabel, LayerSettingsMakeTheStyleCustomWithTheSchemesHighlightAndNoButton)
+{
+    TEffectLabel label;
+    label.SetAsButton(true);
+    label.SetDirectionShadow(TEffectDirection::edDown);
+    EXPECT_EQ(label.EffectStyle(), TEffectStyle::esCustom);
+    EXPECT_FALSE(label.AsButton());
+    ExpectLayers(label, TEffectDirection::edUpLeft, 1, TEffectDirection::edDown, 1);
+
+    TEffectLabel flying;
+    flying.SetEffectStyle(TEffectStyle::esFlying);
+    EXPECT_EQ(flying.ColourHighlight(), clBlack);
+    flying.SetDepthHighlight(3);
+    EXPECT_EQ(flying.EffectStyle(), TEffectStyle::esCustom);
+    EXPECT_EQ(flying.ColourHighlight(), clWhite);
+    EXPECT_EQ(flying.ColourScheme(), TColourScheme::csWindows);
+}
+
+TEST(EffectLabel, StylePresetsSetLayersAndOnlyRaisedAndSunkenKeepTheButton)
+{
+    struct Case {
+        TEffectStyle style;
+        TEffectDirection highlight;
+        int highlightDepth;
+        TEffectDirection shadow;
+        int shadowDepth;
+        bool keepsButton;
+    };
+    using D = TEffectDirection;
+    const Case cases[] = {{TEffectStyle::esSunken, D::edDownRight, 1, D::edUpLeft, 1, true},
+                          {TEffectStyle::esRaised, D::edUpLeft, 1, D::edDownRight, 1, true},
+                          {TEffectStyle::esShadow, D::edNone, 0, D::edDownRight, 2, false},
+                          {TEffectStyle::esFlying, D::edDownRight, 1, D::edDownRight, 5, false},
+                          {TEffectStyle::esNone, D::edNone, 0, D::edNone, 0, false}};
+    for (const Case& c : cases) {
+        TEffectLabel label;
+        label.SetEffectStyle(TEffectStyle::esShadow);
+        label.SetAsButton(true); // raised
+        label.SetEffectStyle(c.style);
+        EXPECT_EQ(label.EffectStyle(), c.style);
+        ExpectLayers(label, c.highlight, c.highlightDepth, c.shadow, c.shadowDepth);
+        EXPECT_EQ(label.AsButton(), c.keepsButton);
+    }
+
+    TEffectLabel custom;
+    custom.SetDirectionHighlight(TEffectDirection::edLeft);
+    custom.SetEffectStyle(TEffectStyle::esCustom); // already custom: nothing moves
+    ExpectLayers(custom, TEffectDirection::edLeft, 1, TEffectDirection::edDownRight, 1);
+}
+
+TEST(EffectLabel, FlyingUsesTheSchemesShadowForTheHighlightLayer)
+{
+    TEffectLabel label;
+    label.SetColourScheme(TColourScheme::csSteel);
+    label.SetEffectStyle(TEffectStyle::esFlying);
+    ExpectColours(label, clNavy, clNavy, clTeal);
+    EXPECT_EQ(label.ColourScheme(), TColourScheme::csSteel);
+    label.SetEffectStyle(TEffectStyle::esRaised);
+    EXPECT_EQ(label.ColourHighlight(), clAqua);
+}
+
+TEST(EffectLabel, DepthAndAngleStayInTheirRanges)
+{
+    TEffectLabel label;
+    label.SetDepthShadow(200);
+    EXPECT_EQ(label.DepthShadow(), 10);
+    label.SetAngle(1000);
+    EXPECT_EQ(label.Angle(), 360);
+}
+
+TEST(EffectLabel, TurningTheTextLeftJustifiesItAndAngleZeroKeepsTheAlignment)
+{
+    TEffectLabel label;
+    label.setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    label.SetAngle(0);
+    EXPECT_EQ(label.alignment(), Qt::AlignHCenter | Qt::AlignBottom);
+    label.SetAngle(90);
+    EXPECT_EQ(label.alignment(), Qt::AlignLeft | Qt::AlignBottom);
+    label.setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label.SetAngle(0);
+    EXPECT_EQ(label.alignment(), Qt::AlignRight | Qt::AlignTop);
+}
+
+// Mouse events with an explicit button state, as the window system delivers them.
+void SendMouse(TEffectLabel& label, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(at), label.mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&label, &event);
+}
+
+TEST(EffectLabel, ButtonLetteringSinksWhilePressedInsideAndRisesOutside)
+{
+    TEffectLabel label;
+    label.SetAsButton(true);
+    const QPoint inside(10, 10);
+    const QPoint outside(label.width() + 1, 10);
+
+    SendMouse(label, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(label.EffectStyle(), TEffectStyle::esSunken);
+    SendMouse(label, QEvent::MouseMove, outside, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(label.EffectStyle(), TEffectStyle::esRaised);
+    SendMouse(label, QEvent::MouseMove, QPoint(label.width(), label.height()), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(label.EffectStyle(), TEffectStyle::esSunken); // the edge counts as inside
+    SendMouse(label, QEvent::MouseMove, outside, Qt::NoButton, Qt::LeftButton | Qt::RightButton);
+    EXPECT_EQ(label.EffectStyle(), TEffectStyle::esSunken); // not the left button alone
+    SendMouse(label, QEvent::MouseButtonRelease, inside, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(label.EffectStyle(), TEffectStyle::esRaised);
+
+    SendMouse(label, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(label, QEvent::MouseButtonRelease, QPoint(-1, 5), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(label.EffectStyle(), TEffectStyle::esSunken); // released outside: stays down
+    EXPECT_TRUE(label.AsButton());
+
+    SendMouse(label, QEvent::MouseButtonRelease, inside, Qt::LeftButton, Qt::NoButton);
+    SendMouse(label, QEvent::MouseButtonPress, inside, Qt::RightButton, Qt::RightButton);
+    EXPECT_EQ(label.EffectStyle(), TEffectStyle::esRaised);
+}
+
+TEST(EffectLabel, PlainLabelIgnoresTheMouse)
+{
+    TEffectLabel label;
+    SendMouse(label, QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(label.EffectStyle(), TEffectStyle::esRaised);
+    SendMouse(label, QEvent::MouseMove, QPoint(-5, 10), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(label.EffectStyle(), TEffectStyle::esRaised);
+}
+
+} // namespace
+} // namespace klaxora
