@@ -135,15 +135,6 @@ TEST_F(EffectLabelPaintingTest, UpLeftLayersMoveEverythingBackInside)
     EXPECT_EQ(LayerBox(label_, Layer::Text), plain_.translated(3, 3));
 }
 
-TEST_F(EffectLabelPaintingTest, OpaqueLabelFillsItsRectangle)
-{
-    label_.SetTransparent(false);
-    label_.SetColor(yellow);
-    const QImage image = Render(label_);
-    EXPECT_EQ(image.pixelColor(0, 0), yellow);
-    EXPECT_EQ(image.pixelColor(79, 59), yellow);
-}
-
 // Turned text: about (Q, Q), with its top-left corner at (x0, y0).
 class TurnedTextTest : public ::testing::Test {
 protected:

@@ -13,7 +13,6 @@ namespace {
 const QColor clWhite(255, 255, 255);
 const QColor clBlack(0, 0, 0);
 const QColor clGray(128, 128, 128);
-const QColor clSilver(192, 192, 192);
 const QColor clYellow(255, 255, 0);
 const QColor clOlive(128, 128, 0);
 const QColor clAqua(0, 255, 255);
@@ -54,25 +53,6 @@ TEST(EffectLabel, NewLabelHasTheDefaults)
     ExpectLayers(label, TEffectDirection::edUpLeft, 1, TEffectDirection::edDownRight, 1);
     EXPECT_FALSE(label.AsButton());
     EXPECT_EQ(label.Angle(), 0);
-}
-
-TEST(EffectLabel, SchemesSetTheirThreeColours)
-{
-    struct Case {
-        TColourScheme scheme;
-        QColor highlight, shadow, text;
-    };
-    const Case cases[] = {{TColourScheme::csText, clWhite, clGray, clBlack},
-                          {TColourScheme::csEmbossed, clWhite, clBlack, clSilver},
-                          {TColourScheme::csGold, clYellow, clBlack, clOlive},
-                          {TColourScheme::csSteel, clAqua, clNavy, clTeal},
-                          {TColourScheme::csWindows, clWhite, clBlack, clGray}};
-    TEffectLabel label;
-    for (const Case& c : cases) {
-        label.SetColourScheme(c.scheme);
-        EXPECT_EQ(label.ColourScheme(), c.scheme); // the scheme's own setters do not turn it custom
-        ExpectColours(label, c.highlight, c.shadow, c.text);
-    }
 }
 
 TEST(EffectLabel, DirectColoursMakeTheSchemeCustomAndCustomKeepsTheLastLook)
@@ -169,15 +149,6 @@ TEST(EffectLabel, FlyingUsesTheSchemesShadowForTheHighlightLayer)
     EXPECT_EQ(label.ColourScheme(), TColourScheme::csSteel);
     label.SetEffectStyle(TEffectStyle::esRaised);
     EXPECT_EQ(label.ColourHighlight(), clAqua);
-}
-
-TEST(EffectLabel, DepthAndAngleStayInTheirRanges)
-{
-    TEffectLabel label;
-    label.SetDepthShadow(200);
-    EXPECT_EQ(label.DepthShadow(), 10);
-    label.SetAngle(1000);
-    EXPECT_EQ(label.Angle(), 360);
 }
 
 TEST(EffectLabel, TurningTheTextLeftJustifiesItAndAngleZeroKeepsTheAlignment)

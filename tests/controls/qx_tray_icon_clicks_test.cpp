@@ -153,13 +153,6 @@ TEST_F(TrayClickTest, MouseMoveIsReportedOnlyWhileNoClickIsPending)
     EXPECT_EQ(moves, 2);
 }
 
-TEST_F(TrayClickTest, MessagesWithAnotherCallbackNumberAreIgnored)
-{
-    calls_.back().data.hWnd->TrayCallback(1125, Mouse::WM_LBUTTONDOWN);
-    WaitPastDoubleClickTime();
-    EXPECT_EQ(clicks_, 0);
-}
-
 // The desktop's tray: add shows, modify updates, delete hides, and its activations reach the message
 // window named in the record.
 class QtTrayShellTest : public TrayClickTest {
