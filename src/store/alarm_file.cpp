@@ -2,7 +2,6 @@
 
 #include "store/date_time_text.h"
 #include "store/text_encoding.h"
-#include "store/text_helpers.h"
 
 namespace klaxora {
 
@@ -19,44 +18,84 @@ TAlarmMode ModeFromField(std::string_view field)
     return amMessageAndSound;
 }
 
+// The decimal digits of a value that is not negative, with leading zeros up to `minDigits`.
+void AppendDigits(std::string& out, int value, int minDigits)
+{
+    const std::string digits = std::to_string(value);
+    if (static_cast<int>(digits.size()) < minDigits)
+        out.append(static_cast<std::size_t>(minDigits) - digits.size(), '0');
+    out += digits;
+}
+
 } // namespace
 
-std::vector<std::string> SplitAlarmFileLines(std::string_view contents)
+std::vector<std::string_view> SplitAlarmFileLines(std::string_view contents)
 {
     if (const auto end = contents.find(kEndOfFile); end != std::string_view::npos)
         contents = contents.substr(0, end);
-    return DecodeLines(contents);
+    return SplitLines(contents);
+}
+
+std::array<std::string_view, 7> SplitAlarmFields(std::string_view line)
+{
+    std::array<std::string_view, 7> fields{};
+    std::size_t start = 0;
+    for (std::string_view& field : fields) {
+        const std::size_t end = line.find(kSeparator, start);
+        if (end == std::string_view::npos) {
+            field = line.substr(start);
+            break;
+        }
+        field = line.substr(start, end - start);
+        start = end + 1;
+    }
+    return fields;
 }
 
 AlarmFileLine ParseAlarmFileLine(std::string_view line, const FormatSettings& storage, TDateTime today)
 {
+    const std::array<std::string_view, 7> fields = SplitAlarmFields(line);
     AlarmFileLine parsed{};
-    const ClockTime clock = DecodeTime(StrToTime(ExtractField(line, kSeparator, 1), storage));
+    const ClockTime clock = DecodeTime(StrToTime(fields[0], storage));
     parsed.Time = EncodeTime(clock.hour, clock.minute, 0, 0);
-    parsed.Message = CutToCharacters(ExtractField(line, kSeparator, 2), MessageCapacity);
-    parsed.Weekdays = CutToCharacters(ExtractField(line, kSeparator, 3), kWeekdaysCapacity);
-    parsed.Kind = StrToInt(ExtractField(line, kSeparator, 4));
-    if (!TryStrToDate(ExtractField(line, kSeparator, 5), storage, DecodeDate(today).year, parsed.Date))
+    parsed.Message = CutToCharacters(fields[1], MessageCapacity);
+    parsed.Weekdays = CutToCharacters(fields[2], kWeekdaysCapacity);
+    parsed.Kind = StrToInt(fields[3]);
+    if (!TryStrToDate(fields[4], storage, DecodeDate(today).year, parsed.Date))
         parsed.Date = today;
-    parsed.WaveFile = ExtractField(line, kSeparator, 6);
-    parsed.Mode = ModeFromField(ExtractField(line, kSeparator, 7));
+    parsed.WaveFile = fields[5];
+    parsed.Mode = ModeFromField(fields[6]);
     return parsed;
 }
 
-std::string FormatAlarmFileLine(const TBaseAlarm& alarm, const FormatSettings& storage)
+std::string FormatAlarmFileLine(const TBaseAlarm& alarm)
 {
-    std::string line = FormatDateTime("hh:mmam/pm", alarm.AlarmTime, storage);
+    // "hh:mmam/pm" and "mm/dd/yyyy" with the storage separators, written directly because the writer
+    // runs for every stored alarm after every change.
+    const ClockTime time = DecodeTime(alarm.AlarmTime);
+    const CivilDate date = DecodeDate(alarm.AlarmDate);
+    const int hour = time.hour % 12 == 0 ? 12 : time.hour % 12;
+    std::string line;
+    line.reserve(32 + alarm.Message.size() + alarm.WaveFile.size());
+    AppendDigits(line, hour, 2);
+    line += ':';
+    AppendDigits(line, time.minute, 2);
+    line += time.hour < 12 ? "am" : "pm";
     line += kSeparator;
     line += alarm.Message;
     line += kSeparator;
     line += kSeparator;
-    line += std::to_string(DatedAlarmKind);
+    AppendDigits(line, DatedAlarmKind, 1);
     line += kSeparator;
-    line += FormatDateTime("mm/dd/yyyy", alarm.AlarmDate, storage);
+    AppendDigits(line, date.month, 2);
+    line += '/';
+    AppendDigits(line, date.day, 2);
+    line += '/';
+    AppendDigits(line, date.year, 4);
     line += kSeparator;
     line += alarm.WaveFile;
     line += kSeparator;
-    line += std::to_string(alarm.AlarmMode);
+    AppendDigits(line, alarm.AlarmMode, 1);
     return line;
 }
 

@@ -6,6 +6,7 @@
 #include "store/date_time.h"
 #include "store/format_settings.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,26 +17,30 @@ constexpr std::string_view AlarmFileName = "Alarms.dat";
 // The kind the writer gives every line; lines of this kind are dropped once their date has passed.
 constexpr int DatedAlarmKind = 3;
 
-// The lines of the file, each in UTF-8. CR ends a line and skips one LF after it; a lone LF ends a line
-// as well (editors on Linux write LF); Ctrl-Z ends the file. A line that is not valid UTF-8 is read as
-// Windows-1252.
-std::vector<std::string> SplitAlarmFileLines(std::string_view contents);
+// The lines of the file as they stand. CR ends a line and skips one LF after it; a lone LF ends a line
+// as well (editors on Linux write LF); Ctrl-Z ends the file. Each line is to be decoded with
+// DecodeFileText, so that a line from a Windows-1252 file reads correctly.
+std::vector<std::string_view> SplitAlarmFileLines(std::string_view contents);
 
-// One line after the reading rules of its fields.
+// The seven fields of a line, split as ExtractField splits them: missing fields are empty and text
+// after a seventh "^" is ignored.
+std::array<std::string_view, 7> SplitAlarmFields(std::string_view line);
+
+// One line after the reading rules of its fields; its texts view the line that was parsed.
 struct AlarmFileLine {
-    TDateTime Time;       // hours and minutes only
-    std::string Message;  // at most MessageCapacity characters
-    std::string Weekdays; // at most 7 characters: digits 1 (Sunday) to 7 (Saturday)
+    TDateTime Time;            // hours and minutes only
+    std::string_view Message;  // at most MessageCapacity characters
+    std::string_view Weekdays; // at most 7 characters: digits 1 (Sunday) to 7 (Saturday)
     int Kind;
     TDateTime Date; // today when the date field does not convert
-    std::string WaveFile;
+    std::string_view WaveFile;
     TAlarmMode Mode; // "0", "1", "2" by the first character; anything else 0
 };
 
-// Throws ConversionError when the time or the kind does not convert.
+// `line` is UTF-8. Throws ConversionError when the time or the kind does not convert.
 AlarmFileLine ParseAlarmFileLine(std::string_view line, const FormatSettings& storage, TDateTime today);
 
-// The line for one alarm, without its line end.
-std::string FormatAlarmFileLine(const TBaseAlarm& alarm, const FormatSettings& storage);
+// The line for one alarm, without its line end; times and dates as the storage settings write them.
+std::string FormatAlarmFileLine(const TBaseAlarm& alarm);
 
 } // namespace klaxora

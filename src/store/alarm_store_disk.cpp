@@ -3,6 +3,7 @@
 #include "store/alarm_store.h"
 #include "store/atomic_file.h"
 #include "store/io_error.h"
+#include "store/text_encoding.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,11 +12,10 @@ namespace klaxora {
 
 void AlarmStore::WriteToDisk()
 {
-    const FormatSettings& storage = formats_.Storage();
     std::string contents;
     contents.reserve(static_cast<std::size_t>(baseAlarms_.Count()) * 64);
     for (int i = 0; i < baseAlarms_.Count(); ++i) {
-        contents += FormatAlarmFileLine(baseAlarms_[i], storage);
+        contents += FormatAlarmFileLine(baseAlarms_[i]);
         contents += "\r\n";
     }
     ReplaceFileAtomically(fileSystem_, alarmFilePath_, contents);
@@ -57,9 +57,10 @@ void AlarmStore::LoadLines(std::string_view contents)
 {
     const FormatSettings& storage = formats_.Storage();
     const TDateTime today = clock_.Today();
-    for (const std::string& line : SplitAlarmFileLines(contents)) {
+    std::string decoded;
+    for (const std::string_view line : SplitAlarmFileLines(contents)) {
         try {
-            const AlarmFileLine alarm = ParseAlarmFileLine(line, storage, today);
+            const AlarmFileLine alarm = ParseAlarmFileLine(DecodeFileText(line, decoded), storage, today);
             if (alarm.Kind == DatedAlarmKind && alarm.Date < today)
                 continue;
             if (alarm.Weekdays.empty()) {
@@ -69,7 +70,7 @@ void AlarmStore::LoadLines(std::string_view contents)
             // A weekday line becomes dated alarms for the coming seven days, today included.
             for (int k = 0; k < 7; ++k) {
                 const TDateTime day = today + k;
-                if (alarm.Weekdays.find(static_cast<char>('0' + DayOfWeek(day))) != std::string::npos)
+                if (alarm.Weekdays.find(static_cast<char>('0' + DayOfWeek(day))) != std::string_view::npos)
                     AddConvertedAlarm(alarm.Time, day, alarm.Message, alarm.WaveFile, alarm.Mode);
             }
         } catch (const std::exception&) {
@@ -81,14 +82,29 @@ void AlarmStore::LoadLines(std::string_view contents)
 void AlarmStore::InstallCollectedRows()
 {
     // Row by row, a new row goes before the rows with the same date and time: so among equal keys the
-    // row added last stands first.
-    std::reverse(collectedRows_.begin(), collectedRows_.end());
-    std::stable_sort(collectedRows_.begin(), collectedRows_.end(), [](const auto& a, const auto& b) {
-        if (a->Object.AlarmDate != b->Object.AlarmDate)
-            return a->Object.AlarmDate < b->Object.AlarmDate;
-        return a->Object.AlarmTime < b->Object.AlarmTime;
+    // row added last stands first. The keys are sorted apart from the rows to keep the sort in cache.
+    struct Key {
+        TDateTime date;
+        TDateTime time;
+        std::size_t added;
+    };
+    std::vector<Key> keys;
+    keys.reserve(collectedRows_.size());
+    for (std::size_t i = 0; i < collectedRows_.size(); ++i)
+        keys.push_back(Key{collectedRows_[i]->Object.AlarmDate, collectedRows_[i]->Object.AlarmTime, i});
+    std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+        if (a.date != b.date)
+            return a.date < b.date;
+        if (a.time != b.time)
+            return a.time < b.time;
+        return a.added > b.added;
     });
-    rows_.AssignFrom(collectedRows_);
+    std::vector<std::unique_ptr<AlarmRow>> ordered;
+    ordered.reserve(keys.size());
+    for (const Key& key : keys)
+        ordered.push_back(std::move(collectedRows_[key.added]));
+    collectedRows_.clear();
+    rows_.AssignFrom(ordered);
     collectingRows_ = false;
     if (observer_ != nullptr)
         observer_->EndResetRows();

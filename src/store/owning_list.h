@@ -1,7 +1,9 @@
-// A list that owns its records through plain pointers, so that inserting or erasing in a list of
-// a hundred thousand entries moves only pointers (a memmove) and never the records themselves.
+// A list that owns its records. It is kept in blocks of a few hundred pointers, so that inserting or
+// erasing anywhere in a list of a hundred thousand records moves at most one block and a short table,
+// while reading by index stays a binary search over that table.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -16,47 +18,122 @@ public:
     OwningList& operator=(const OwningList&) = delete;
     ~OwningList() { Clear(); }
 
-    int Count() const { return static_cast<int>(items_.size()); }
-    bool Empty() const { return items_.empty(); }
-    const T& operator[](int index) const { return *items_[static_cast<std::size_t>(index)]; }
-    const T& Last() const { return *items_.back(); }
+    int Count() const { return static_cast<int>(count_); }
+    bool Empty() const { return count_ == 0; }
+    const T& operator[](int index) const
+    {
+        const std::size_t block = BlockOf(static_cast<std::size_t>(index));
+        return *blocks_[block][static_cast<std::size_t>(index) - starts_[block]];
+    }
+    const T& Last() const { return *blocks_.back().back(); }
 
     void Append(std::unique_ptr<T> item) { Insert(Count(), std::move(item)); }
 
     void Insert(int index, std::unique_ptr<T> item)
     {
-        items_.insert(items_.begin() + index, item.get());
+        const auto at = static_cast<std::size_t>(index);
+        if (blocks_.empty() || (at == count_ && blocks_.back().size() >= kBlockSize)) {
+            blocks_.emplace_back();
+            starts_.push_back(count_);
+        }
+        const std::size_t block = at == count_ ? blocks_.size() - 1 : BlockOf(at);
+        std::vector<T*>& items = blocks_[block];
+        items.insert(items.begin() + static_cast<std::ptrdiff_t>(at - starts_[block]), item.get());
         item.release();
+        ++count_;
+        ShiftStartsAfter(block, 1);
+        if (items.size() >= 2 * kBlockSize)
+            Split(block);
     }
 
     void RemoveAt(int index)
     {
-        const std::unique_ptr<T> gone(items_[static_cast<std::size_t>(index)]);
-        items_.erase(items_.begin() + index);
+        const auto at = static_cast<std::size_t>(index);
+        const std::size_t block = BlockOf(at);
+        std::vector<T*>& items = blocks_[block];
+        const auto position = items.begin() + static_cast<std::ptrdiff_t>(at - starts_[block]);
+        const std::unique_ptr<T> gone(*position);
+        items.erase(position);
+        --count_;
+        ShiftStartsAfter(block, -1);
+        // Small neighbours are joined, so that deletions never leave many tiny blocks.
+        if (block > 0 && blocks_[block - 1].size() + items.size() <= kBlockSize)
+            JoinWithNext(block - 1);
+        else if (block + 1 < blocks_.size() && items.size() + blocks_[block + 1].size() <= kBlockSize)
+            JoinWithNext(block);
+        else if (items.empty())
+            RemoveBlock(block);
     }
 
     void Clear()
     {
-        for (T* item : items_)
-            delete item;
-        items_.clear();
+        for (std::vector<T*>& items : blocks_) {
+            for (T* item : items)
+                delete item;
+        }
+        blocks_.clear();
+        starts_.clear();
+        count_ = 0;
     }
 
-    void Reserve(std::size_t count) { items_.reserve(count); }
-
-    // Takes over all records of a plain vector of owners, in its order (used to install rows
-    // that were collected and sorted elsewhere).
+    // Takes over all records of a plain vector of owners, in its order (used to install rows that were
+    // collected and sorted elsewhere).
     void AssignFrom(std::vector<std::unique_ptr<T>>& items)
     {
         Clear();
-        items_.reserve(items.size());
-        for (auto& item : items)
-            items_.push_back(item.release());
+        for (std::size_t first = 0; first < items.size(); first += kBlockSize) {
+            const std::size_t last = std::min(items.size(), first + kBlockSize);
+            blocks_.emplace_back();
+            starts_.push_back(first);
+            blocks_.back().reserve(last - first);
+            for (std::size_t i = first; i < last; ++i)
+                blocks_.back().push_back(items[i].release());
+        }
+        count_ = items.size();
         items.clear();
     }
 
 private:
-    std::vector<T*> items_;
+    static constexpr std::size_t kBlockSize = 512;
+
+    std::size_t BlockOf(std::size_t index) const
+    {
+        return static_cast<std::size_t>(std::upper_bound(starts_.begin(), starts_.end(), index) -
+                                        starts_.begin()) -
+               1;
+    }
+
+    void ShiftStartsAfter(std::size_t block, int delta)
+    {
+        for (std::size_t b = block + 1; b < starts_.size(); ++b)
+            starts_[b] = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(starts_[b]) + delta);
+    }
+
+    void Split(std::size_t block)
+    {
+        std::vector<T*>& items = blocks_[block];
+        std::vector<T*> upper(items.begin() + static_cast<std::ptrdiff_t>(kBlockSize), items.end());
+        items.resize(kBlockSize);
+        blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block) + 1, std::move(upper));
+        starts_.insert(starts_.begin() + static_cast<std::ptrdiff_t>(block) + 1, starts_[block] + kBlockSize);
+    }
+
+    void JoinWithNext(std::size_t block)
+    {
+        std::vector<T*>& next = blocks_[block + 1];
+        blocks_[block].insert(blocks_[block].end(), next.begin(), next.end());
+        RemoveBlock(block + 1);
+    }
+
+    void RemoveBlock(std::size_t block)
+    {
+        blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(block));
+        starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(block));
+    }
+
+    std::vector<std::vector<T*>> blocks_;
+    std::vector<std::size_t> starts_; // index of each block's first record
+    std::size_t count_ = 0;
 };
 
 } // namespace klaxora

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace klaxora {
 
@@ -40,6 +41,15 @@ bool IsValidUtf8(std::string_view text)
     const std::size_t size = text.size();
     std::size_t i = 0;
     while (i < size) {
+        // Plain ASCII, the common case, eight bytes at a time.
+        if (size - i >= 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, bytes + i, 8);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                i += 8;
+                continue;
+            }
+        }
         const unsigned char lead = bytes[i];
         if (lead < 0x80) {
             ++i;
@@ -97,21 +107,38 @@ std::string DecodeFileText(std::string_view text)
     return Windows1252ToUtf8(text);
 }
 
-std::vector<std::string> DecodeLines(std::string_view contents)
+std::string_view DecodeFileText(std::string_view text, std::string& buffer)
 {
-    std::vector<std::string> lines;
+    if (IsValidUtf8(text))
+        return text;
+    buffer = Windows1252ToUtf8(text);
+    return buffer;
+}
+
+std::vector<std::string_view> SplitLines(std::string_view contents)
+{
+    std::vector<std::string_view> lines;
     std::size_t start = 0;
     while (start < contents.size()) {
-        std::size_t end = contents.find_first_of("\r\n", start);
-        if (end == std::string_view::npos)
-            end = contents.size();
-        lines.push_back(DecodeFileText(contents.substr(start, end - start)));
+        // A plain scan: find_first_of would search the set of two characters once per character.
+        std::size_t end = start;
+        while (end < contents.size() && contents[end] != '\r' && contents[end] != '\n')
+            ++end;
+        lines.push_back(contents.substr(start, end - start));
         start = end;
         if (start < contents.size() && contents[start] == '\r')
             ++start;
         if (start < contents.size() && contents[start] == '\n')
             ++start;
     }
+    return lines;
+}
+
+std::vector<std::string> DecodeLines(std::string_view contents)
+{
+    std::vector<std::string> lines;
+    for (const std::string_view line : SplitLines(contents))
+        lines.push_back(DecodeFileText(line));
     return lines;
 }
 

@@ -16,9 +16,15 @@ bool IsValidUtf8(std::string_view text);
 std::string Windows1252ToUtf8(std::string_view text);
 // The text itself when it is valid UTF-8, otherwise its Windows-1252 reading.
 std::string DecodeFileText(std::string_view text);
+// The same without a copy for valid UTF-8: the result views `text`, or `buffer` that received the
+// Windows-1252 reading.
+std::string_view DecodeFileText(std::string_view text, std::string& buffer);
 
-// The lines of a text file, each in UTF-8 by DecodeFileText. CR LF, a lone CR and a lone LF each end
-// a line; text after the last line end is a line of its own.
+// The lines of a text file as they stand. CR LF, a lone CR and a lone LF each end a line; text after
+// the last line end is a line of its own.
+std::vector<std::string_view> SplitLines(std::string_view contents);
+
+// SplitLines, each line in UTF-8 by DecodeFileText.
 std::vector<std::string> DecodeLines(std::string_view contents);
 
 // The number of characters (code points) of UTF-8 text.

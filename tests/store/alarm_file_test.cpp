@@ -1,10 +1,14 @@
 #include "store/alarm_file.h"
 
 #include "store/alarm_store.h"
+#include "store/date_time_text.h"
+#include "store/text_helpers.h"
 #include "store_test_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace klaxora {
 namespace {
@@ -179,6 +183,38 @@ TEST_F(AlarmFileTest, AWindows1252LineIsConvertedToUtf8)
                    "10:00pm^Grüße ☕^^3^^^0\r\n"),
               "10:00pm^Café € 5^^3^06/10/2026^C:\\Sons\\déjà.wav^0\r\n"
               "10:00pm^Grüße ☕^^3^06/10/2026^^0\r\n");
+}
+
+TEST(AlarmFileLines, TimesAndDatesAreWrittenAsTheStoragePatternsWriteThem)
+{
+    const FormatSettings storage = StorageFormatSettings(UsUser());
+    const auto expectSame = [&](TDateTime time, TDateTime date) {
+        const std::string line = FormatAlarmFileLine(TBaseAlarm(time, date, "m", "w", 1, 2));
+        EXPECT_EQ(line, FormatDateTime("hh:mmam/pm", time, storage) + "^m^^3^" +
+                            FormatDateTime("mm/dd/yyyy", date, storage) + "^w^2");
+    };
+    for (int minute = 0; minute < 24 * 60; ++minute) {
+        expectSame(EncodeTime(minute / 60, minute % 60, 0, 0), EncodeDate(2026, 6, 10));
+        expectSame(EncodeTime(minute / 60, minute % 60, 59, 999), EncodeDate(2026, 6, 10));
+    }
+    for (TDateTime date = EncodeDate(1900, 1, 1); date < EncodeDate(9999, 12, 31); date += 997)
+        expectSame(EncodeTime(7, 5, 0, 0), date);
+    expectSame(EncodeTime(23, 59, 59, 999) + 0.0004 / 86400.0, EncodeDate(9999, 12, 31));
+}
+
+TEST(AlarmFileLines, FieldsSplitAsExtractFieldSplitsThem)
+{
+    std::mt19937 random(5);
+    for (int i = 0; i < 2000; ++i) {
+        std::string line;
+        const int length = static_cast<int>(random() % 14);
+        for (int k = 0; k < length; ++k)
+            line += "^^ab"[random() % 4];
+        const auto fields = SplitAlarmFields(line);
+        for (int field = 1; field <= 7; ++field)
+            ASSERT_EQ(fields[static_cast<std::size_t>(field - 1)], ExtractField(line, '^', field))
+                << line << " " << field;
+    }
 }
 
 TEST(AlarmFileLines, SplitAtEveryLineEndAndStopAtCtrlZ)
