@@ -69,12 +69,15 @@ void drawCaptionIn(QPainter& painter, const FlatButtonLook& look, const QRect& r
 
 void paintDisabled(QPainter& painter, const FlatButtonLook& look, const FlatButtonGeometry& g)
 {
+    // Sunken border
     if (look.down)
         drawSunkenBorder(painter, look);
+    // Disabled picture
     if (!look.disabledBitmap->isNull())
         drawTransparent(painter, g.bitmapPos, *look.disabledBitmap);
     else
         drawEmbossed(painter, g.bitmapPos, *look.bitmap, look.highlight, look.shadow);
+    // Embossed caption
     if (look.captionShown) {
         drawCaptionIn(painter, look, g.textRect.translated(1, 1), look.highlight);
         drawCaptionIn(painter, look, g.textRect, look.shadow);
@@ -83,30 +86,38 @@ void paintDisabled(QPainter& painter, const FlatButtonLook& look, const FlatButt
 
 void paintPressed(QPainter& painter, const FlatButtonLook& look, const FlatButtonGeometry& g)
 {
+    // Sunken border
     drawSunkenBorder(painter, look);
+    // Caption text
     const QRect text = look.bevelStyle == bsRaised ? g.textRect.translated(1, 1) : g.textRect;
     if (look.captionShown)
         drawCaptionIn(painter, look, text, look.fontColor);
+    // Moved picture
     if (!look.bitmap->isNull())
         drawTransparent(painter, g.bitmapPos + QPoint(1, 1), *look.bitmap);
+    // Drop-down arrow
     if (look.arrowShown)
         drawArrow(painter, g.pressedArrowPos, look.fontColor);
 }
 
 void paintRaisedOrFlat(QPainter& painter, const FlatButtonLook& look, const FlatButtonGeometry& g)
 {
+    // Raised border
     if (look.hovered)
         drawRaisedBorder(painter, look);
+    // Caption text
     const QColor color = look.hovered ? look.fontColor : look.unselectedFontColor;
     const QRect text = look.bevelStyle == bsLowered ? g.textRect.translated(1, 1) : g.textRect;
     if (look.captionShown)
         drawCaptionIn(painter, look, text, color);
+    // Chosen picture
     if (!look.bitmap->isNull()) {
         const QImage* picture = look.bitmap;
         if (!look.hovered && look.monoDisplay)
             picture = look.noFocusBitmap->isNull() ? look.greyCopy : look.noFocusBitmap;
         drawTransparent(painter, g.bitmapPos, *picture);
     }
+    // Drop-down arrow
     if (look.arrowShown)
         drawArrow(painter, g.arrowPos, color);
 }

@@ -3,9 +3,11 @@
 
 #include <QCursor>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace klaxora {
@@ -108,6 +110,32 @@ TEST_F(FlatButtonBehaviour, DropDownMenuOpensAtTheBottomLeftCornerInsteadOfClick
     QTest::keyClick(form.get(), Qt::Key_Return);
     EXPECT_FALSE(opened);
     EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(FlatButtonBehaviour, MouseEventsQueuedWhileTheMenuIsOpenAreDropped)
+{
+    showForm();
+    QMenu menu;
+    menu.addAction(QStringLiteral("Clone"));
+    button->setDropDownMenu(&menu);
+    int shown = 0;
+    QObject::connect(&menu, &QMenu::aboutToShow, [&] {
+        ++shown;
+        QTimer::singleShot(0, &menu, [&] {
+            // The press that closes a menu by a click on its button reaches the window later.
+            const QPointF local = button->mapTo(form.get(), QPointF(10, 10));
+            QCoreApplication::postEvent(form->windowHandle(),
+                                        new QMouseEvent(QEvent::MouseButtonPress, local, local,
+                                                        button->mapToGlobal(QPointF(10, 10)), Qt::LeftButton,
+                                                        Qt::LeftButton, Qt::NoModifier));
+            menu.close();
+        });
+    });
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(10, 10));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(clicks.count(), 0);
 }
 
 TEST_F(FlatButtonBehaviour, DestroyedMenuIsForgotten)
