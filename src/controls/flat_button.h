@@ -31,9 +31,13 @@
 // Colours come from the widget's palette (Active group): button face = Button, highlight = Light,
 // shadow = Dark, window text = WindowText. The caption's "font colour" is WindowText.
 //
-// The button never takes the keyboard focus. Its window hands it keys through FlatButtonKeys, which
-// the button installs on its window when it is shown: the caption's accelerator character, Enter for
-// a Default button and Escape for a Cancel button.
+// The button never takes the keyboard focus. Alt with the caption's accelerator reaches it as a window
+// shortcut. Keys that the focused widget passes on reach it through FlatButtonKeys, which the button
+// installs on its window when shown: the accelerator typed alone, Enter for a Default button and
+// Escape for a Cancel button. Nothing reacts while the button is disabled or hidden.
+//
+// A press relies on Qt's implicit mouse grab: the release comes back to the button wherever it
+// happens, so a release outside clears the pressed state without a click.
 #pragma once
 
 #include "controls/flat_button_layout.h"
