@@ -1,0 +1,61 @@
+// A sound backend that plays nothing: it writes down what it is asked to do and answers each source with
+// the status chosen for it, later from the event loop, as QSoundEffect does.
+#pragma once
+
+#include "engine/sound_backend.h"
+
+#include <QString>
+#include <QTimer>
+#include <QUrl>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace klaxora::test {
+
+class FakeSoundBackend final : public SoundBackend {
+public:
+    struct Shared {
+        bool hasOutput = true;
+        // Status reported for a source; Ready when not listed, nothing at all for std::nullopt.
+        std::map<QString, std::optional<Status>> outcome;
+        // "play <url>", "stop", "beep", in order; outlives the backend.
+        std::vector<std::string> log;
+    };
+
+    explicit FakeSoundBackend(std::shared_ptr<Shared> shared) : shared_(std::move(shared)) {}
+
+    bool HasOutput() const override { return shared_->hasOutput; }
+    void Play(const QUrl& source) override
+    {
+        Stop();
+        shared_->log.push_back("play " + source.toString().toStdString());
+        const auto chosen = shared_->outcome.find(source.toString());
+        const std::optional<Status> status =
+            chosen == shared_->outcome.end() ? std::optional<Status>(Status::Ready) : chosen->second;
+        if (status) {
+            const int generation = ++generation_;
+            QTimer::singleShot(0, [this, generation, status, alive = std::weak_ptr<int>(alive_)] {
+                if (!alive.expired() && generation == generation_) {
+                    ReportStatus(*status);
+                }
+            });
+        }
+    }
+    void Stop() override
+    {
+        ++generation_; // a source that is stopped reports nothing more
+        shared_->log.push_back("stop");
+    }
+    void Beep() override { shared_->log.push_back("beep"); }
+
+private:
+    std::shared_ptr<Shared> shared_;
+    int generation_ = 0;
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+};
+
+} // namespace klaxora::test

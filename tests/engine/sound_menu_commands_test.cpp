@@ -1,0 +1,130 @@
+// "No Alarm Sound" and "Select Default Sound File (*.wav)": what they change, save and play, and what
+// they leave alone.
+#include "engine/fake_sound_backend.h"
+#include "engine/sound_menu_commands.h"
+#include "engine/tick_test_support.h"
+
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace klaxora {
+namespace {
+
+using namespace std::chrono_literals;
+
+class SoundMenuCommandsTest : public ::testing::Test {
+protected:
+    SoundMenuCommandsTest()
+    {
+        preferences.NoAlarmSound = true;
+        preferences.DefaultWaveFile = "/old/ring.wav";
+    }
+
+    // Offers `typed` as the user's choice (nothing for a cancel) and notes what the dialog was given.
+    void UserChooses(std::optional<std::string> typed) { choice = std::move(typed); }
+    void SaveFails() { saveFails = true; }
+
+    Preferences preferences;
+    std::vector<Preferences> saved;
+    bool saveFails = false;
+    std::optional<std::string> choice;
+    std::string askedFolder, askedFilter;
+    bool timerOnWhileChoosing = true;
+    test::FakeTimer timer;
+    std::shared_ptr<test::FakeSoundBackend::Shared> sound =
+        std::make_shared<test::FakeSoundBackend::Shared>();
+    SoundPlayer player{std::make_unique<test::FakeSoundBackend>(sound), 60ms};
+    SoundMenuCommands commands{preferences,
+                               [this](const Preferences& written) {
+                                   if (saveFails) {
+                                       throw std::runtime_error("Unable to write to /opt/klaxora/ALARM.INI");
+                                   }
+                                   saved.push_back(written);
+                               },
+                               player,
+                               timer,
+                               [this](const std::string& folder, const std::string& filter) {
+                                   askedFolder = folder;
+                                   askedFilter = filter;
+                                   timerOnWhileChoosing = timer.enabled;
+                                   return choice;
+                               },
+                               "/opt/klaxora/"};
+};
+
+TEST_F(SoundMenuCommandsTest, NoAlarmSoundTurnsOverAndSaves)
+{
+    commands.mnuNoAlarmSoundClick();
+    EXPECT_FALSE(preferences.NoAlarmSound);
+    ASSERT_EQ(saved.size(), 1U);
+    EXPECT_FALSE(saved[0].NoAlarmSound);
+    commands.mnuNoAlarmSoundClick();
+    EXPECT_TRUE(preferences.NoAlarmSound);
+}
+
+TEST_F(SoundMenuCommandsTest, AFailedSaveOfTheSwitchIsReportedAndTheSwitchKeepsItsNewState)
+{
+    SaveFails();
+    EXPECT_THROW(commands.mnuNoAlarmSoundClick(), std::runtime_error);
+    EXPECT_FALSE(preferences.NoAlarmSound);
+}
+
+TEST_F(SoundMenuCommandsTest, AChosenWaveFileSwitchesSoundsOnIsPreviewedAndSaved)
+{
+    UserChooses("/home/me/sounds/Bell.wav");
+    commands.mnuSelectSoundFileClick();
+    EXPECT_EQ(askedFolder, "/opt/klaxora/");
+    EXPECT_EQ(askedFilter, "WAVE files (*.wav)");
+    EXPECT_FALSE(timerOnWhileChoosing);
+    EXPECT_TRUE(timer.enabled);
+    EXPECT_FALSE(preferences.NoAlarmSound);
+    EXPECT_EQ(preferences.DefaultWaveFile, "/home/me/sounds/Bell.wav");
+    ASSERT_EQ(saved.size(), 1U);
+    EXPECT_EQ(saved[0].DefaultWaveFile, "/home/me/sounds/Bell.wav");
+    // A typed name need not exist; what cannot be played is previewed with the default sound.
+    ASSERT_FALSE(sound->log.empty());
+    EXPECT_EQ(sound->log.back(), "play " + SoundPlayer::DefaultSoundUrl().toString().toStdString());
+}
+
+TEST_F(SoundMenuCommandsTest, AnyNameHoldingDotWavInAnyCaseCounts)
+{
+    for (const char* name : {"/s/BELL.WAV.BAK", "/s/bell.wav", "/s/x.Wav"}) {
+        UserChooses(name);
+        commands.mnuSelectSoundFileClick();
+        EXPECT_EQ(preferences.DefaultWaveFile, name);
+    }
+}
+
+TEST_F(SoundMenuCommandsTest, ANameWithoutDotWavOrACancelChangesNothing)
+{
+    for (const std::optional<std::string>& name :
+         {std::optional<std::string>("/s/bell.mp3"), std::optional<std::string>("/s/wav"),
+          std::optional<std::string>()}) {
+        UserChooses(name);
+        commands.mnuSelectSoundFileClick();
+        EXPECT_TRUE(preferences.NoAlarmSound);
+        EXPECT_EQ(preferences.DefaultWaveFile, "/old/ring.wav");
+        EXPECT_TRUE(saved.empty());
+        EXPECT_TRUE(sound->log.empty());
+        EXPECT_TRUE(timer.enabled);
+    }
+}
+
+TEST_F(SoundMenuCommandsTest, AFailedSaveOfTheChoiceIsDropped)
+{
+    SaveFails();
+    UserChooses("/s/bell.wav");
+    EXPECT_NO_THROW(commands.mnuSelectSoundFileClick());
+    EXPECT_EQ(preferences.DefaultWaveFile, "/s/bell.wav");
+    EXPECT_FALSE(preferences.NoAlarmSound);
+    EXPECT_TRUE(timer.enabled);
+}
+
+} // namespace
+} // namespace klaxora

@@ -1,0 +1,178 @@
+// The sound player's rules, through a fake backend: what plays for every kind of name, the default
+// alarm sound as the fallback for everything that cannot play, the beep as the last resort, and one
+// sound at a time.
+#include "engine/fake_sound_backend.h"
+#include "engine/sound_player.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace klaxora {
+namespace {
+
+using Status = SoundBackend::Status;
+using namespace std::chrono_literals;
+
+class SoundPlayerTest : public ::testing::Test {
+protected:
+    SoundPlayerTest() { CreateFile(bell); }
+
+    std::string CreateFile(const QString& path)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        return path.toStdString();
+    }
+    static std::string Played(const QString& path)
+    {
+        return "play " + QUrl::fromLocalFile(path).toString().toStdString();
+    }
+    static std::string PlayedDefault()
+    {
+        return "play " + SoundPlayer::DefaultSoundUrl().toString().toStdString();
+    }
+    // Lets queued status reports and the load timeout run.
+    static void Wait(std::chrono::milliseconds time) { QTest::qWait(static_cast<int>(time.count())); }
+    const std::vector<std::string>& Log() const { return shared->log; }
+
+    QTemporaryDir folder;
+    const QString bell = folder.filePath("bell.wav");
+    std::shared_ptr<test::FakeSoundBackend::Shared> shared =
+        std::make_shared<test::FakeSoundBackend::Shared>();
+    SoundPlayer player{std::make_unique<test::FakeSoundBackend>(shared), 60ms};
+};
+
+TEST_F(SoundPlayerTest, APlayableFilePlaysOnceAndNothingElse)
+{
+    player.Play(bell.toStdString());
+    Wait(120ms);
+    EXPECT_EQ(Log(), (std::vector<std::string>{"stop", "stop", Played(bell)}));
+}
+
+TEST_F(SoundPlayerTest, EmptyOrMissingNamesPlayTheDefaultSoundAtOnce)
+{
+    for (const std::string& name :
+         {std::string(), folder.filePath("gone.wav").toStdString(), folder.path().toStdString()}) {
+        SCOPED_TRACE(name);
+        shared->log.clear();
+        player.Play(name);
+        EXPECT_EQ(Log().back(), PlayedDefault());
+    }
+}
+
+TEST_F(SoundPlayerTest, AFileThatFailsToLoadFallsBackToTheDefaultSound)
+{
+    shared->outcome[QUrl::fromLocalFile(bell).toString()] = Status::Error;
+    player.Play(bell.toStdString());
+    EXPECT_EQ(Log().back(), Played(bell));
+    Wait(10ms);
+    EXPECT_EQ(Log().back(), PlayedDefault());
+}
+
+TEST_F(SoundPlayerTest, AFileThatKeepsLoadingFallsBackAfterTheTimeout)
+{
+    shared->outcome[QUrl::fromLocalFile(bell).toString()] = std::nullopt;
+    player.Play(bell.toStdString());
+    Wait(20ms);
+    EXPECT_EQ(Log().back(), Played(bell));
+    Wait(100ms);
+    EXPECT_EQ(Log().back(), PlayedDefault());
+}
+
+TEST_F(SoundPlayerTest, ASoundThatLoadsIsNotCutOffByTheTimeout)
+{
+    player.Play(bell.toStdString());
+    Wait(150ms);
+    EXPECT_EQ(Log().back(), Played(bell));
+}
+
+TEST_F(SoundPlayerTest, WhenEvenTheDefaultSoundCannotPlayTheSystemBeeps)
+{
+    for (const std::optional<Status> defaultOutcome :
+         {std::optional<Status>(Status::Error), std::optional<Status>()}) {
+        shared->log.clear();
+        shared->outcome[SoundPlayer::DefaultSoundUrl().toString()] = defaultOutcome;
+        player.Play("");
+        Wait(150ms);
+        ASSERT_FALSE(Log().empty());
+        EXPECT_EQ(Log().back(), "beep");
+        EXPECT_EQ(std::count(Log().begin(), Log().end(), "beep"), 1);
+    }
+}
+
+TEST_F(SoundPlayerTest, WithoutAnyAudioOutputTheSystemBeeps)
+{
+    shared->hasOutput = false;
+    player.Play(bell.toStdString());
+    EXPECT_EQ(Log(), (std::vector<std::string>{"stop", "beep"}));
+}
+
+TEST_F(SoundPlayerTest, ANewSoundStopsTheOneStillPlaying)
+{
+    const QString horn = folder.filePath("horn.wav");
+    CreateFile(horn);
+    shared->outcome[QUrl::fromLocalFile(bell).toString()] = std::nullopt;
+    player.Play(bell.toStdString());
+    shared->log.clear();
+    player.Play(horn.toStdString());
+    // The first never finished loading, yet its timeout must not replace the second by the default.
+    Wait(150ms);
+    EXPECT_EQ(Log().front(), "stop");
+    EXPECT_EQ(Log().back(), Played(horn));
+    EXPECT_EQ(std::count(Log().begin(), Log().end(), PlayedDefault()), 0);
+}
+
+TEST_F(SoundPlayerTest, ANameLongerThanTwoHundredCharactersIsPlayedInFull)
+{
+    QString path = folder.path();
+    while (path.size() < 240) {
+        path += QStringLiteral("/a-rather-long-folder-name");
+    }
+    path += QStringLiteral("/bell.wav");
+    CreateFile(path);
+    player.Play(path.toStdString());
+    EXPECT_EQ(Log().back(), Played(path));
+}
+
+// What QSoundEffect plays reliably: 16-bit PCM, in a RIFF WAVE file; one to two seconds long.
+TEST(DefaultAlarmSoundTest, IsShippedInsideTheProgramAsAShortSixteenBitPcmWave)
+{
+    QFile sound(QStringLiteral(":") + SoundPlayer::DefaultSoundUrl().path());
+    ASSERT_TRUE(sound.open(QIODevice::ReadOnly)) << sound.fileName().toStdString();
+    const QByteArray wave = sound.readAll();
+    ASSERT_GE(wave.size(), 44);
+    const auto u16 = [&wave](int at) { return qFromLittleEndian<quint16>(wave.constData() + at); };
+    const auto u32 = [&wave](int at) { return qFromLittleEndian<quint32>(wave.constData() + at); };
+    EXPECT_EQ(wave.mid(0, 4), "RIFF");
+    EXPECT_EQ(wave.mid(8, 8), "WAVEfmt ");
+    EXPECT_EQ(u16(20), 1);  // PCM
+    EXPECT_LE(u16(22), 2);  // channels
+    EXPECT_EQ(u16(34), 16); // bits per sample
+    EXPECT_EQ(wave.mid(36, 4), "data");
+    const double seconds = static_cast<double>(u32(40)) / u32(28);
+    EXPECT_GE(seconds, 1.0);
+    EXPECT_LE(seconds, 2.0);
+    EXPECT_LT(wave.size(), 200 * 1024);
+}
+
+TEST_F(SoundPlayerTest, ASoundStillPlayingStopsWithItsOwner)
+{
+    auto owned = std::make_unique<SoundPlayer>(std::make_unique<test::FakeSoundBackend>(shared), 60ms);
+    owned->Play(bell.toStdString());
+    shared->log.clear();
+    owned.reset();
+    EXPECT_EQ(Log(), std::vector<std::string>{"stop"});
+}
+
+} // namespace
+} // namespace klaxora
