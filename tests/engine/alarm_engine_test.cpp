@@ -1,0 +1,121 @@
+// The engine as a window uses it: Timer1 and its tick, the one notification dialog, the sound switch and
+// the error box, with the real dialog on the offscreen platform.
+#include "engine/alarm_engine.h"
+#include "engine/fake_sound_backend.h"
+#include "engine/tick_test_support.h"
+#include "support/modal_answer.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace klaxora {
+namespace {
+
+using test::At;
+
+class RecordingWindow final : public AlarmEngineWindow {
+public:
+    void ShowClockText(const QString& text) override { clockText = text; }
+    void RepaintAlarmList() override { ++repaints; }
+    void ShowError(const QString& text) override { errors.push_back(text); }
+
+    QString clockText;
+    int repaints = 0;
+    std::vector<QString> errors;
+};
+
+class AlarmEngineTest : public ::testing::Test {
+protected:
+    AlarmEngineTest()
+    {
+        store.SetHost(&listWindow);
+        store.LoadFromDisk();
+    }
+
+    bool Played() const
+    {
+        return std::any_of(sound->log.begin(), sound->log.end(),
+                           [](const std::string& entry) { return entry.rfind("play ", 0) == 0; });
+    }
+
+    FakeClock clock{At(2026, 6, 10, 12, 0)};
+    test::MemoryFileSystem files;
+    DateTimeFormats formats{test::UsUserSettings()};
+    AlarmStore store{clock, formats, "/alarms", files};
+    test::ListWindow listWindow;
+    Preferences preferences;
+    RecordingWindow window;
+    std::shared_ptr<test::FakeSoundBackend::Shared> sound =
+        std::make_shared<test::FakeSoundBackend::Shared>();
+    AlarmEngine engine{store, clock, preferences, window, std::make_unique<test::FakeSoundBackend>(sound)};
+};
+
+TEST_F(AlarmEngineTest, TimerOneTicksEverySecondOnceSwitchedOn)
+{
+    EXPECT_EQ(engine.Timer1().Timer().interval(), 1000);
+    EXPECT_FALSE(engine.Timer1().IsActive());
+    engine.Timer1().SwitchOn();
+    EXPECT_TRUE(engine.Timer1().IsActive());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window.clockText.isEmpty(); }, 2500));
+    EXPECT_EQ(window.clockText, "12:00:00pm");
+    EXPECT_TRUE(engine.Timer1().IsActive());
+}
+
+TEST_F(AlarmEngineTest, ADueAlarmIsAnnouncedInTheDialogWithTheTimerOffAndItsAnswerCarriedOut)
+{
+    engine.Timer1().SwitchOn();
+    store.AddAlarm("12:00pm", "06/10/2026", "Tea", "/nowhere/tea.wav", amMessageAndSound);
+    bool timerOffWhileShown = false;
+    QString shownMessage;
+    test::AnswerNextModal([&](QWidget* modal) {
+        EXPECT_EQ(modal, &engine.AlarmShow());
+        timerOffWhileShown = !engine.Timer1().IsActive();
+        shownMessage = engine.AlarmShow().AlarmMsg->text();
+        QTest::mouseClick(engine.AlarmShow().b5min, Qt::LeftButton);
+    });
+    engine.Timer1Timer();
+    EXPECT_TRUE(timerOffWhileShown);
+    EXPECT_EQ(shownMessage, "Tea");
+    EXPECT_TRUE(Played());
+    ASSERT_EQ(store.TodayList().Count(), 1);
+    EXPECT_EQ(store.TodayList()[0].AlarmTime, EncodeTime(12, 5, 0, 0));
+    EXPECT_EQ(window.clockText, "12:00:00pm");
+    EXPECT_GE(window.repaints, 1);
+    EXPECT_TRUE(engine.Timer1().IsActive());
+}
+
+TEST_F(AlarmEngineTest, NoAlarmSoundSilencesAlarmsButNotTheDialog)
+{
+    preferences.NoAlarmSound = true;
+    store.AddAlarm("12:00pm", "06/10/2026", "Quiet tea", "", amMessageAndSound);
+    store.AddAlarm("12:00pm", "06/10/2026", "Quiet bell", "", amSoundOnly);
+    bool shown = false;
+    test::AnswerNextModal([&](QWidget*) {
+        shown = true;
+        QTest::mouseClick(engine.AlarmShow().Okbutton, Qt::LeftButton);
+    });
+    engine.Timer1Timer();
+    engine.Timer1Timer();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(Played());
+    EXPECT_EQ(store.BaseAlarmList().Count(), 0);
+}
+
+TEST_F(AlarmEngineTest, AFailureInATickReachesTheErrorBox)
+{
+    store.AddAlarm("12:00pm", "06/10/2026", "Bell", "", amSoundOnly);
+    files.failWrites = true;
+    engine.Timer1Timer();
+    ASSERT_EQ(window.errors.size(), 1U);
+    EXPECT_FALSE(window.errors[0].isEmpty());
+    EXPECT_TRUE(engine.Timer1().IsActive());
+}
+
+} // namespace
+} // namespace klaxora
