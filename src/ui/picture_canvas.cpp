@@ -1,0 +1,62 @@
+#include "ui/picture_canvas.h"
+
+#include <QPainter>
+
+namespace klaxora {
+
+QImage RenderOnKeyColour(QSize size, QRgb key, const std::function<void(QPainter&)>& draw)
+{
+    QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        painter.setRenderHint(QPainter::Antialiasing);
+        draw(painter);
+    }
+
+    QImage result(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        auto* target = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            if (qAlpha(source[x]) < 128) {
+                target[x] = key;
+                continue;
+            }
+            QRgb colour = qUnpremultiply(source[x]) | 0xFF000000;
+            if (colour == key) {
+                colour ^= 0x01; // the nearest colour that no button takes for background
+            }
+            target[x] = colour;
+        }
+    }
+    return result;
+}
+
+QLinearGradient Shade(QPointF from, QPointF to, QColor light, QColor dark)
+{
+    QLinearGradient gradient(from, to);
+    gradient.setColorAt(0.0, light);
+    gradient.setColorAt(1.0, dark);
+    return gradient;
+}
+
+QPixmap TransparentByTopLeft(const QImage& picture)
+{
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull()) {
+        return {};
+    }
+    const QRgb key = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (line[x] == key) {
+                line[x] = 0;
+            }
+        }
+    }
+    return QPixmap::fromImage(image);
+}
+
+} // namespace klaxora

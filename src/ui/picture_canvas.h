@@ -1,0 +1,34 @@
+// Pictures drawn in code on a key colour: the key colour marks the background and nothing else.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPixmap>
+#include <QRgb>
+#include <QSize>
+
+#include <functional>
+
+class QPainter;
+
+namespace klaxora {
+
+// Background of the list icons: the rows replace it by their own background.
+inline constexpr QRgb SilverKey = 0xFFC0C0C0;
+// Background of the button pictures: the buttons treat the top-left pixel's colour as transparent.
+inline constexpr QRgb FuchsiaKey = 0xFFFF00FF;
+
+// Runs draw on a transparent, anti-aliased canvas of the given size and sets the result on the key colour.
+// Edge pixels at least half covered take the drawing's colour at full strength and the others become the
+// key colour, so the outline stays clean on any background; a drawn pixel that happens to equal the key
+// colour is moved off it. The drawing must leave the top-left pixel empty.
+QImage RenderOnKeyColour(QSize size, QRgb key, const std::function<void(QPainter&)>& draw);
+
+// A two-colour gradient from the light colour at one point to the dark one at the other.
+QLinearGradient Shade(QPointF from, QPointF to, QColor light, QColor dark);
+
+// For push buttons that take an icon: every pixel of the top-left pixel's colour becomes transparent.
+QPixmap TransparentByTopLeft(const QImage& picture);
+
+} // namespace klaxora

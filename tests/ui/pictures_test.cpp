@@ -1,0 +1,166 @@
+#include "ui/button_pictures.h"
+#include "ui/list_icons.h"
+#include "ui/picture_canvas.h"
+#include "ui/program_icon.h"
+
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace klaxora {
+namespace {
+
+struct NamedPicture {
+    const char* name;
+    std::function<QImage()> draw;
+    int size;
+};
+
+const std::vector<NamedPicture>& ButtonPictures()
+{
+    static const std::vector<NamedPicture> pictures{
+        {"Add", AddAlarmPicture, 16},        {"Edit", EditAlarmPicture, 16},
+        {"Delete", DeleteAlarmPicture, 16},  {"Clone", CloneAlarmPicture, 16},
+        {"Adjust", AdjustTimePicture, 16},   {"Minimize", MinimizePicture, 24},
+        {"Exit", ExitPicture, 24},           {"PrevMonth", PrevMonthPicture, 16},
+        {"NextMonth", NextMonthPicture, 16}, {"PrevYear", PrevYearPicture, 16},
+        {"NextYear", NextYearPicture, 16},   {"Choose", ChooseFilePicture, 16},
+        {"PlayNow", PlayNowPicture, 16},     {"Ok", OkPicture, 16},
+        {"Cancel", CancelPicture, 16},       {"Help", HelpPicture, 16},
+        {"Options", OptionsPicture, 16},
+    };
+    return pictures;
+}
+
+// Pixels of the key colour that cannot be reached from the edge through key-coloured pixels: these would
+// turn transparent inside the drawing.
+int EnclosedKeyPixels(const QImage& picture, QRgb key)
+{
+    const int width = picture.width();
+    const int height = picture.height();
+    std::vector<char> reached(static_cast<std::size_t>(width * height), 0);
+    std::vector<QPoint> pending;
+    auto visit = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= width || y >= height) {
+            return;
+        }
+        char& seen = reached[static_cast<std::size_t>(y * width + x)];
+        if (!seen && picture.pixel(x, y) == key) {
+            seen = 1;
+            pending.emplace_back(x, y);
+        }
+    };
+    for (int x = 0; x < width; ++x) {
+        visit(x, 0);
+        visit(x, height - 1);
+    }
+    for (int y = 0; y < height; ++y) {
+        visit(0, y);
+        visit(width - 1, y);
+    }
+    while (!pending.empty()) {
+        const QPoint p = pending.back();
+        pending.pop_back();
+        visit(p.x() + 1, p.y());
+        visit(p.x() - 1, p.y());
+        visit(p.x(), p.y() + 1);
+        visit(p.x(), p.y() - 1);
+    }
+    int enclosed = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            enclosed += picture.pixel(x, y) == key && !reached[static_cast<std::size_t>(y * width + x)];
+        }
+    }
+    return enclosed;
+}
+
+int DrawnPixels(const QImage& picture, QRgb key)
+{
+    int drawn = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            drawn += picture.pixel(x, y) != key;
+        }
+    }
+    return drawn;
+}
+
+void ExpectKeyedPicture(const QImage& picture, const char* name, int size, QRgb key)
+{
+    SCOPED_TRACE(name);
+    EXPECT_EQ(picture.size(), QSize(size, size));
+    EXPECT_EQ(picture.pixel(0, 0), key);
+    EXPECT_EQ(EnclosedKeyPixels(picture, key), 0);
+    EXPECT_GT(DrawnPixels(picture, key), size * size / 5);
+}
+
+TEST(PicturesTest, ListIconsAre17PixelsOnSilverOnlyAroundTheDrawing)
+{
+    ExpectKeyedPicture(AlarmImagePicture(), "AlarmImage", 17, 0xFFC0C0C0);
+    ExpectKeyedPicture(DoneImagePicture(), "DoneImage", 17, 0xFFC0C0C0);
+    EXPECT_NE(AlarmImagePicture(), DoneImagePicture());
+}
+
+TEST(PicturesTest, ButtonPicturesHaveTheirTopLeftColourOnlyAroundTheDrawing)
+{
+    for (const NamedPicture& picture : ButtonPictures()) {
+        const QImage image = picture.draw();
+        ExpectKeyedPicture(image, picture.name, picture.size, image.pixel(0, 0));
+    }
+}
+
+TEST(PicturesTest, KeyColourNeverSurvivesInsideADrawing)
+{
+    const QImage picture = RenderOnKeyColour(QSize(8, 8), SilverKey, [](QPainter& painter) {
+        painter.fillRect(QRect(2, 2, 4, 4), QColor(0xC0, 0xC0, 0xC0));
+        painter.fillRect(QRect(6, 2, 1, 4), QColor(0, 0, 0, 60)); // faint edge
+    });
+    EXPECT_NE(picture.pixel(3, 3), SilverKey);
+    EXPECT_EQ(picture.pixel(6, 3), SilverKey);
+    EXPECT_EQ(picture.pixel(0, 0), SilverKey);
+
+    const QPixmap glyph = TransparentByTopLeft(picture);
+    const QImage transparent = glyph.toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(qAlpha(transparent.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(transparent.pixel(3, 3)), 255);
+}
+
+TEST(PicturesTest, ProgramIconHasEveryThemeSizeOnTransparency)
+{
+    const QIcon icon = ProgramIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    for (const int size : ProgramIconSizes) {
+        SCOPED_TRACE(size);
+        EXPECT_TRUE(sizes.contains(QSize(size, size)));
+        const QImage image = ProgramIconImage(size);
+        EXPECT_EQ(image.size(), QSize(size, size));
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+        EXPECT_EQ(qAlpha(image.pixel(size / 2, size / 2 + 1)), 255);
+    }
+}
+
+TEST(PicturesTest, IconExportWritesTheThemeFolders)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QProcess tool;
+    tool.start(QStringLiteral(KLAXORA_ICON_EXPORT), {folder.path()});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 0);
+    for (const int size : ProgramIconSizes) {
+        const QImage written(folder.filePath(QStringLiteral("%1x%1/apps/klaxora.png").arg(size)));
+        EXPECT_EQ(written.size(), QSize(size, size));
+    }
+
+    tool.start(QStringLiteral(KLAXORA_ICON_EXPORT), {});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_NE(tool.exitCode(), 0);
+}
+
+} // namespace
+} // namespace klaxora
