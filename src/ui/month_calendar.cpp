@@ -1,0 +1,184 @@
+#include "ui/month_calendar.h"
+
+#include <QFont>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace klaxora {
+
+namespace {
+
+constexpr int FirstYear = 1;
+constexpr int LastYear = 9999;
+
+} // namespace
+
+TCalendar::TCalendar(TDateTime date, QWidget* parent) : QWidget(parent)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    setFont(font);
+    // Picking a date is done with the mouse and the step buttons; the calendar is no tab stop.
+    setFocusPolicy(Qt::NoFocus);
+    const CivilDate civil = DecodeDate(date);
+    year_ = civil.year;
+    month_ = civil.month;
+    day_ = civil.day;
+    LayOut();
+}
+
+TDateTime TCalendar::CalendarDate() const
+{
+    return EncodeDate(year_, month_, day_);
+}
+
+void TCalendar::SetCalendarDate(TDateTime date)
+{
+    const CivilDate civil = DecodeDate(date);
+    ShowDate(civil.year, civil.month, civil.day);
+}
+
+void TCalendar::PrevMonth()
+{
+    StepMonths(-1);
+}
+
+void TCalendar::NextMonth()
+{
+    StepMonths(1);
+}
+
+void TCalendar::PrevYear()
+{
+    StepYears(-1);
+}
+
+void TCalendar::NextYear()
+{
+    StepYears(1);
+}
+
+void TCalendar::StepMonths(int months)
+{
+    const int index = year_ * 12 + (month_ - 1) + months;
+    const int year = index / 12;
+    const int month = index % 12 + 1;
+    if (year < FirstYear || year > LastYear) {
+        return;
+    }
+    ShowDate(year, month, std::min(day_, DaysInMonth(year, month)));
+}
+
+void TCalendar::StepYears(int years)
+{
+    const int year = year_ + years;
+    if (year < FirstYear || year > LastYear) {
+        return;
+    }
+    const int day = (month_ == 2 && day_ == 29) ? 28 : day_;
+    ShowDate(year, month_, day);
+}
+
+void TCalendar::ShowDate(int year, int month, int day)
+{
+    if (year == year_ && month == month_ && day == day_) {
+        return;
+    }
+    const bool newPage = year != year_ || month != month_;
+    year_ = year;
+    month_ = month;
+    day_ = day;
+    if (newPage) {
+        LayOut();
+    }
+    update();
+    emit Change();
+}
+
+void TCalendar::LayOut()
+{
+    const int firstWeekday = DayOfWeek(EncodeDate(year_, month_, 1));
+    grid_ = LayOutMonth(size(), firstWeekday, DaysInMonth(year_, month_));
+}
+
+QString TCalendar::DayName(int column) const
+{
+    // QLocale counts Monday as 1 and Sunday as 7.
+    return locale().dayName(column == 0 ? 7 : column, QLocale::ShortFormat);
+}
+
+QSize TCalendar::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    const int cellWidth = metrics.horizontalAdvance(QStringLiteral("Wed")) + 16;
+    const int cellHeight = metrics.height() + 6;
+    return QSize(cellWidth * CalendarGrid::Columns, cellHeight * CalendarGrid::Rows);
+}
+
+QSize TCalendar::minimumSizeHint() const
+{
+    const QFontMetrics metrics(font());
+    const int cellWidth = metrics.horizontalAdvance(QStringLiteral("30")) + 4;
+    return QSize(cellWidth * CalendarGrid::Columns, metrics.height() * CalendarGrid::Rows);
+}
+
+void TCalendar::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void TCalendar::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const int day = grid_.DayAt(event->position().toPoint());
+    if (day > 0) {
+        ShowDate(year_, month_, day);
+    }
+}
+
+void TCalendar::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    painter.fillRect(rect(), colours.color(QPalette::Base));
+
+    // Cell edges: a light line at the right and the bottom of every cell.
+    painter.setPen(colours.color(QPalette::Midlight));
+    for (const QRect& cell : grid_.nameCells) {
+        painter.fillRect(cell, colours.color(QPalette::Button));
+    }
+    for (int column = 1; column < CalendarGrid::Columns; ++column) {
+        const int x = grid_.nameCells[static_cast<std::size_t>(column)].left() - 1;
+        painter.drawLine(x, 0, x, height() - 1);
+    }
+    for (int row = 1; row < CalendarGrid::Rows; ++row) {
+        const int y = row * height() / CalendarGrid::Rows - 1;
+        painter.drawLine(0, y, width() - 1, y);
+    }
+
+    const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+    painter.setPen(colours.color(group, QPalette::ButtonText));
+    for (int column = 0; column < CalendarGrid::Columns; ++column) {
+        painter.drawText(grid_.nameCells[static_cast<std::size_t>(column)], Qt::AlignCenter, DayName(column));
+    }
+
+    for (int day = 1; day <= static_cast<int>(grid_.dayCells.size()); ++day) {
+        QRect cell = grid_.dayCells[static_cast<std::size_t>(day - 1)];
+        if (day == day_) {
+            painter.fillRect(cell.adjusted(0, 0, -1, -1), colours.color(group, QPalette::Highlight));
+            painter.setPen(colours.color(group, QPalette::HighlightedText));
+        } else {
+            painter.setPen(colours.color(group, QPalette::Text));
+        }
+        painter.drawText(cell, Qt::AlignCenter, QString::number(day));
+    }
+}
+
+} // namespace klaxora

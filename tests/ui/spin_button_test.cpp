@@ -1,0 +1,140 @@
+#include "ui/spin_button.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace klaxora {
+namespace {
+
+class TSpinButtonTest : public ::testing::Test {
+protected:
+    TSpinButtonTest()
+    {
+        spin.resize(17, 24);
+        spin.show();
+        QObject::connect(&spin, &TSpinButton::UpClick, [this] { upTimes.push_back(clock.elapsed()); });
+    }
+
+    QPoint Up() const { return spin.UpRect().center(); }
+    QPoint Down() const { return spin.DownRect().center(); }
+
+    TSpinButton spin;
+    QElapsedTimer clock;
+    std::vector<qint64> upTimes;
+};
+
+TEST_F(TSpinButtonTest, HeldHalfRepeatsFirstAfter400ThenEvery100Milliseconds)
+{
+    clock.start();
+    QTest::mousePress(&spin, Qt::LeftButton, {}, Up());
+    EXPECT_EQ(upTimes.size(), 1U);
+
+    QTest::qWait(300);
+    EXPECT_EQ(upTimes.size(), 1U);
+
+    while (clock.elapsed() < 1000) {
+        QTest::qWait(10);
+    }
+    QTest::mouseRelease(&spin, Qt::LeftButton, {}, Up());
+    const std::size_t held = upTimes.size();
+    ASSERT_GE(held, 4U);
+    EXPECT_GE(upTimes[1] - upTimes[0], TSpinButton::InitRepeatPause);
+    qint64 shortest = upTimes[2] - upTimes[1];
+    for (std::size_t i = 2; i < held; ++i) {
+        shortest = std::min(shortest, upTimes[i] - upTimes[i - 1]);
+    }
+    EXPECT_GE(shortest, TSpinButton::RepeatPause - 2);
+    // Ten more steps would fit into the 600 ms; allow for a slow machine but not for a missing repeat.
+    const double average = double(upTimes[held - 1] - upTimes[1]) / double(held - 2);
+    EXPECT_LT(average, 2.0 * TSpinButton::RepeatPause);
+
+    QTest::qWait(250);
+    EXPECT_EQ(upTimes.size(), held);
+}
+
+TEST_F(TSpinButtonTest, EachHalfSendsItsOwnEvent)
+{
+    QSignalSpy downs(&spin, &TSpinButton::DownClick);
+    QTest::mouseClick(&spin, Qt::LeftButton, {}, Down());
+    QTest::mouseClick(&spin, Qt::LeftButton, {}, Down());
+    QTest::mouseClick(&spin, Qt::LeftButton, {}, Up());
+    EXPECT_EQ(downs.count(), 2);
+    EXPECT_EQ(upTimes.size(), 1U);
+    QTest::mouseClick(&spin, Qt::RightButton, {}, Up());
+    EXPECT_EQ(upTimes.size(), 1U);
+}
+
+TEST_F(TSpinButtonTest, ArrowKeysActAsTheHalvesWhenFocused)
+{
+    EXPECT_EQ(spin.focusPolicy(), Qt::StrongFocus);
+    QSignalSpy downs(&spin, &TSpinButton::DownClick);
+    QTest::keyClick(&spin, Qt::Key_Up);
+    QTest::keyClick(&spin, Qt::Key_Down);
+    QTest::keyClick(&spin, Qt::Key_Down);
+    QTest::keyClick(&spin, Qt::Key_Left);
+    QTest::keyClick(&spin, Qt::Key_Space);
+    EXPECT_EQ(upTimes.size(), 1U);
+    EXPECT_EQ(downs.count(), 2);
+}
+
+TEST_F(TSpinButtonTest, RepeatStopsWhileThePointerIsOffTheHeldHalf)
+{
+    clock.start();
+    QTest::mousePress(&spin, Qt::LeftButton, {}, Up());
+    QTest::mouseMove(&spin, Down());
+    QTest::qWait(650);
+    EXPECT_EQ(upTimes.size(), 1U);
+    QTest::mouseMove(&spin, Up());
+    QTest::qWait(250);
+    EXPECT_GE(upTimes.size(), 2U);
+    QTest::mouseRelease(&spin, Qt::LeftButton, {}, Up());
+}
+
+TEST_F(TSpinButtonTest, RepeatStopsWhenTheReleaseWentElsewhere)
+{
+    // A handler that opens a message box lets the box receive the release.
+    QWidget box;
+    box.resize(50, 50);
+    box.show();
+    clock.start();
+    QTest::mousePress(&spin, Qt::LeftButton, {}, Up());
+    QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::qWait(650);
+    EXPECT_EQ(upTimes.size(), 1U);
+}
+
+TEST_F(TSpinButtonTest, RepeatStopsWhenAHandlerOpensAModalBox)
+{
+    QWidget box;
+    box.setWindowModality(Qt::ApplicationModal);
+    QObject::connect(&spin, &TSpinButton::UpClick, &box, [&box] { box.show(); });
+    QTest::mousePress(&spin, Qt::LeftButton, {}, Up());
+    QTest::qWait(650);
+    EXPECT_EQ(upTimes.size(), 1U);
+    box.hide();
+    QTest::mouseRelease(&spin, Qt::LeftButton, {}, Up());
+}
+
+TEST_F(TSpinButtonTest, RepeatStopsWhenDisabledOrHidden)
+{
+    QTest::mousePress(&spin, Qt::LeftButton, {}, Up());
+    spin.setEnabled(false);
+    QTest::qWait(500);
+    EXPECT_EQ(upTimes.size(), 1U);
+    spin.setEnabled(true);
+    QTest::mouseRelease(&spin, Qt::LeftButton, {}, Up());
+
+    QTest::mousePress(&spin, Qt::LeftButton, {}, Up());
+    spin.hide();
+    QTest::qWait(500);
+    EXPECT_EQ(upTimes.size(), 2U);
+    spin.show();
+    QTest::mouseRelease(&spin, Qt::LeftButton, {}, Up());
+}
+
+} // namespace
+} // namespace klaxora
