@@ -1,0 +1,284 @@
+#include "ui/alarm_options.h"
+
+#include "ui/alarm_editor.h"
+#include "ui/alarm_text_validator.h"
+#include "ui/button_pictures.h"
+#include "ui/help_window.h"
+#include "ui/message_boxes.h"
+#include "ui/picture_canvas.h"
+
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <exception>
+#include <utility>
+
+namespace klaxora {
+
+namespace {
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+bool FileExists(const std::string& path)
+{
+    return !path.empty() && QFileInfo(FromUtf8(path)).isFile();
+}
+
+TFlatButton* MakeBottomButton(QWidget* parent, const QString& caption, const QString& hint,
+                              const QImage& picture, const QRect& geometry)
+{
+    auto* button = new TFlatButton(parent);
+    button->setCaption(caption);
+    button->setHint(hint);
+    button->setBitmap(picture);
+    button->setButtonLayout(flatbtn::blBitmapLeft);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QPushButton* MakeGlyphButton(QWidget* parent, const QString& caption, const QString& hint,
+                             const QImage& glyph, const QRect& geometry)
+{
+    auto* button = new QPushButton(TransparentByTopLeft(glyph), caption, parent);
+    button->setToolTip(hint);
+    button->setAutoDefault(true); // Enter presses the button while it has the focus
+    button->setGeometry(geometry);
+    return button;
+}
+
+QRadioButton* MakeModeButton(QWidget* parent, const QString& caption, const QString& hint, int top)
+{
+    auto* button = new QRadioButton(caption, parent);
+    button->setToolTip(hint);
+    button->setGeometry(32, top, 300, 20);
+    return button;
+}
+
+} // namespace
+
+AlarmOptionsServices::FileChooser OpenFileDialogChooser()
+{
+    return [](QWidget* parent, const std::string& initialFolder, const std::string& fileName,
+              const std::string& filter) -> std::optional<std::string> {
+        QFileDialog dialog(parent, QStringLiteral("Open"), FromUtf8(initialFolder), FromUtf8(filter));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        if (!fileName.empty())
+            dialog.selectFile(FromUtf8(fileName));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().constFirst().toStdString();
+    };
+}
+
+TAlarmOptions::TAlarmOptions(AlarmOptionsServices services, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      services_(std::move(services))
+{
+    setWindowTitle(QStringLiteral("Alarm Options"));
+    setFixedSize(440, 273);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    setFont(font);
+    CreateControls();
+}
+
+void TAlarmOptions::CreateControls()
+{
+    Label1 = new QLabel(QStringLiteral("When this alarm is triggered, Klaxora! should:"), this);
+    QFont bold(QStringLiteral("Arial"));
+    bold.setPixelSize(13);
+    bold.setBold(true);
+    Label1->setFont(bold);
+    Label1->setGeometry(16, 12, 408, 18);
+
+    ShowMessageAndPlaySound =
+        MakeModeButton(this, QStringLiteral("&Show Message and Play Sound"),
+                       QStringLiteral("At alarm time, both show the \nmessage  and play the sound"), 38);
+    ShowMessage = MakeModeButton(this, QStringLiteral("Only Show &Message"),
+                                 QStringLiteral("At alarm time, only show the message\n(no sound)"), 60);
+    PlaySound = MakeModeButton(this, QStringLiteral("Only &Play Sound"),
+                               QStringLiteral("At alarm time, only play the \nsound (no message)"), 82);
+    ShowMessageAndPlaySound->setChecked(true);
+    for (QRadioButton* button : {ShowMessageAndPlaySound, ShowMessage, PlaySound}) {
+        connect(button, &QRadioButton::toggled, this, [this](bool ticked) {
+            if (ticked)
+                ShowMessageAndPlaySoundClick();
+        });
+    }
+
+    WaveFileEdit = new QLineEdit(this);
+    WaveFileEdit->setToolTip(QStringLiteral("Type in the path and name of the .WAV file"));
+    WaveFileEdit->setValidator(new AlarmTextValidator(WaveFileCapacity, WaveFileEdit));
+    WaveFileEdit->setGeometry(16, 136, 234, 22);
+    Label4 = new QLabel(QStringLiteral("&WAV File to play:"), this);
+    Label4->setBuddy(WaveFileEdit);
+    Label4->setGeometry(16, 118, 234, 16);
+
+    SelectWavButton = MakeGlyphButton(this, QStringLiteral("&Choose"),
+                                      QStringLiteral("Select the .WAV file from a Windows\nFile Open dialog"),
+                                      ChooseFilePicture(), QRect(258, 134, 80, 26));
+    BitBtn2 = MakeGlyphButton(this, QStringLiteral("Play &Now"),
+                              QStringLiteral("Play the .WAV file you have selected"), PlayNowPicture(),
+                              QRect(344, 134, 84, 26));
+    connect(SelectWavButton, &QPushButton::clicked, this, &TAlarmOptions::SelectWavButtonClick);
+    connect(BitBtn2, &QPushButton::clicked, this, &TAlarmOptions::BitBtn2Click);
+
+    auto* panel = new QFrame(this);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(0, 273 - 53, 440, 53);
+    ButtonPanel = panel;
+    Okbutton = MakeBottomButton(panel, QStringLiteral("Ok"), QStringLiteral("Save the alarm options"),
+                                OkPicture(), QRect(40, 9, 100, 34));
+    CancelButton =
+        MakeBottomButton(panel, QStringLiteral("&Cancel"), QStringLiteral("Cancel all changes made"),
+                         CancelPicture(), QRect(170, 9, 100, 34));
+    Helpbutton =
+        MakeBottomButton(panel, QStringLiteral("&Help"), QStringLiteral("Get Windows help for Klaxora!"),
+                         HelpPicture(), QRect(300, 9, 100, 34));
+    Okbutton->setDefault(true);
+    CancelButton->setCancel(true);
+    connect(Okbutton, &TFlatButton::clicked, this, &TAlarmOptions::OkbuttonClick);
+    connect(CancelButton, &TFlatButton::clicked, this, &TAlarmOptions::CancelButtonClick);
+    connect(Helpbutton, &TFlatButton::clicked, this, &TAlarmOptions::HelpbuttonClick);
+
+    // The edit box first; the mode buttons before Choose, so that with the edit box disabled the ticked
+    // mode button is the first control that can take the focus.
+    setTabOrder(WaveFileEdit, ShowMessageAndPlaySound);
+    setTabOrder(ShowMessageAndPlaySound, ShowMessage);
+    setTabOrder(ShowMessage, PlaySound);
+    setTabOrder(PlaySound, SelectWavButton);
+    setTabOrder(SelectWavButton, BitBtn2);
+}
+
+void TAlarmOptions::SetWaveFile(const std::string& waveFile)
+{
+    waveFile_ = waveFile;
+}
+
+void TAlarmOptions::TickAlarmMode(TAlarmMode mode)
+{
+    switch (mode) {
+    case amMessageAndSound:
+        ShowMessageAndPlaySound->setChecked(true);
+        break;
+    case amMessageOnly:
+        ShowMessage->setChecked(true);
+        break;
+    case amSoundOnly:
+        PlaySound->setChecked(true);
+        break;
+    default:
+        break;
+    }
+}
+
+TAlarmMode TAlarmOptions::TickedAlarmMode() const
+{
+    if (ShowMessageAndPlaySound->isChecked())
+        return amMessageAndSound;
+    if (PlaySound->isChecked())
+        return amSoundOnly;
+    return amMessageOnly;
+}
+
+int TAlarmOptions::ShowModal()
+{
+    return exec() == ModalResult::Ok ? ModalResult::Ok : ModalResult::Cancel;
+}
+
+void TAlarmOptions::FormActivate()
+{
+    WaveFileEdit->setText(FromUtf8(waveFile_));
+}
+
+void TAlarmOptions::ShowMessageAndPlaySoundClick()
+{
+    const bool withSound = ShowMessageAndPlaySound->isChecked() || PlaySound->isChecked();
+    WaveFileEdit->setEnabled(withSound);
+    SelectWavButton->setEnabled(withSound);
+}
+
+void TAlarmOptions::SelectWavButtonClick()
+{
+    const std::string preset = FileExists(waveFile_) ? waveFile_ : std::string();
+    try {
+        const std::optional<std::string> chosen =
+            services_.ChooseFile(this, services_.ProgramDirectory, preset, WaveFilter);
+        if (chosen)
+            TakeChosenFile(*chosen);
+    } catch (const std::exception&) {
+        // A choice that cannot be taken over leaves the sound file as it was.
+    }
+}
+
+void TAlarmOptions::TakeChosenFile(const std::string& chosen)
+{
+    const QString path = FromUtf8(chosen);
+    if (!path.toUpper().contains(QStringLiteral(".WAV")))
+        return;
+    if (!AlarmTextValidator::Fits(path, WaveFileCapacity)) {
+        InformationBox(
+            QStringLiteral("The alarm file cannot hold this file name:\n%1\nPlease choose a file whose "
+                           "path has no \"^\" and at most %2 characters.")
+                .arg(path)
+                .arg(WaveFileCapacity));
+        return;
+    }
+    waveFile_ = chosen;
+    WaveFileEdit->setText(path);
+}
+
+void TAlarmOptions::BitBtn2Click()
+{
+    if (FileExists(waveFile_))
+        services_.PlayWaveFile(waveFile_);
+}
+
+void TAlarmOptions::OkbuttonClick()
+{
+    waveFile_ = WaveFileEdit->text().toStdString();
+    done(ModalResult::Ok);
+}
+
+void TAlarmOptions::CancelButtonClick()
+{
+    done(ModalResult::Cancel);
+}
+
+void TAlarmOptions::reject()
+{
+    CancelButtonClick();
+}
+
+void TAlarmOptions::HelpbuttonClick()
+{
+    ShowHelpContext(this, QStringLiteral("KLAXORA.HLP"), 2004);
+}
+
+bool TAlarmOptions::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QDialog::event(e);
+}
+
+void TAlarmOptions::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    FormActivate();
+    // The edit box is disabled only while "Only Show Message" is ticked.
+    QWidget* first = WaveFileEdit->isEnabled() ? static_cast<QWidget*>(WaveFileEdit) : ShowMessage;
+    first->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace klaxora

@@ -1,0 +1,96 @@
+// TAlarmOptions, "Alarm Options": what an alarm does when it fires (its mode) and which WAV file it plays.
+// The dialog edits two values that its caller sets before showing it and reads back after OK: WaveFile
+// and the ticked mode button.
+#pragma once
+
+#include "controls/flat_button.h"
+#include "store/alarm_records.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace klaxora {
+
+// What the options dialog takes from the rest of the program.
+struct AlarmOptionsServices {
+    // Asks for a file, starting in `initialFolder` with `fileName` preset (may be empty) and `filter`;
+    // nothing when the user cancels. The chosen name need not exist.
+    using FileChooser =
+        std::function<std::optional<std::string>(QWidget* parent, const std::string& initialFolder,
+                                                 const std::string& fileName, const std::string& filter)>;
+
+    // Starts playing a WAV file and returns at once; plays whatever "No Alarm Sound" says.
+    std::function<void(const std::string& waveFile)> PlayWaveFile;
+    FileChooser ChooseFile;
+    // Where the file choice starts: the program's folder.
+    std::string ProgramDirectory;
+};
+
+// The platform's file-open dialog.
+AlarmOptionsServices::FileChooser OpenFileDialogChooser();
+
+class TAlarmOptions : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr const char* WaveFilter = "WAVE files (*.wav)";
+
+    explicit TAlarmOptions(AlarmOptionsServices services, QWidget* parent = nullptr);
+
+    // The WAV file path (UTF-8); the edit box shows it and gives its text back only on Ok.
+    const std::string& WaveFile() const { return waveFile_; }
+    void SetWaveFile(const std::string& waveFile);
+
+    // Ticks the button of an alarm mode, running the enable rule; another value ticks nothing.
+    void TickAlarmMode(TAlarmMode mode);
+    // The mode of the ticked button.
+    TAlarmMode TickedAlarmMode() const;
+
+    // Modal run: 1 (OK) or 2 (Cancel); any other close counts as Cancel.
+    int ShowModal();
+
+    QLabel* Label1;
+    QRadioButton* ShowMessageAndPlaySound;
+    QRadioButton* ShowMessage;
+    QRadioButton* PlaySound;
+    QLabel* Label4;
+    QLineEdit* WaveFileEdit;
+    QPushButton* SelectWavButton;
+    QPushButton* BitBtn2;
+    QWidget* ButtonPanel;
+    TFlatButton* Okbutton;
+    TFlatButton* CancelButton;
+    TFlatButton* Helpbutton;
+
+    // Handlers.
+    void FormActivate();
+    void ShowMessageAndPlaySoundClick();
+    void SelectWavButtonClick();
+    void BitBtn2Click();
+    void OkbuttonClick();
+    void CancelButtonClick();
+    void HelpbuttonClick();
+
+    void reject() override;
+
+protected:
+    bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void CreateControls();
+    void TakeChosenFile(const std::string& chosen);
+
+    AlarmOptionsServices services_;
+    std::string waveFile_;
+};
+
+} // namespace klaxora
