@@ -1,0 +1,121 @@
+#include "ui/help_files.h"
+#include "ui/help_window.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace klaxora {
+namespace {
+
+struct TopicCase {
+    int topic;
+    const char* page;
+    const char* title;
+};
+
+TEST(HelpWindowTest, OpensKlaxoraHelpAtEachContextTopic)
+{
+    const TopicCase topics[] = {
+        {1009, "qrc:/help/klaxora/1009.html", "The main window"},
+        {1004, "qrc:/help/klaxora/1004.html", "Writing an alarm: the Alarm Description window"},
+        {2004, "qrc:/help/klaxora/2004.html", "Alarm Options"},
+    };
+    QWidget owner;
+    for (const TopicCase& topic : topics) {
+        HelpWindow* help = ShowHelpContext(&owner, QStringLiteral("KLAXORA.HLP"), topic.topic);
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_EQ(help->Browser()->source(), QUrl(QString::fromLatin1(topic.page)));
+        EXPECT_EQ(help->Browser()->documentTitle(), QString::fromLatin1(topic.title));
+        EXPECT_TRUE(help->windowTitle().endsWith(QString::fromLatin1(topic.title)));
+    }
+}
+
+TEST(HelpWindowTest, OpensZuvSoftHelpAtItsContentsFromAFullPath)
+{
+    QWidget owner;
+    for (const QString& path :
+         {QStringLiteral("/opt/klaxora/ZUVSOFT.HLP"), QStringLiteral("C:\\Klaxora\\zuvsoft.hlp")}) {
+        HelpWindow* help = ShowHelpContents(&owner, path);
+        EXPECT_EQ(help->Browser()->source(), QUrl(QStringLiteral("qrc:/help/zuvsoft/index.html")));
+        EXPECT_EQ(help->Browser()->documentTitle(), QStringLiteral("ZUV Software Products"));
+        EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Klaxora!")));
+    }
+}
+
+TEST(HelpWindowTest, UnknownTopicOrFileShowsWhatIsMissing)
+{
+    QWidget owner;
+    HelpWindow* help = ShowHelpContext(&owner, QStringLiteral("KLAXORA.HLP"), 1234);
+    EXPECT_EQ(help->Browser()->documentTitle(), QStringLiteral("Topic not found"));
+    EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("1234")));
+    EXPECT_TRUE(help->windowTitle().endsWith(QStringLiteral("Topic not found")));
+
+    ShowHelpContext(&owner, QStringLiteral("OTHER.HLP"), 1009);
+    EXPECT_EQ(help->Browser()->documentTitle(), QStringLiteral("Help file not found"));
+    ShowHelpContents(&owner, QStringLiteral("OTHER.HLP"));
+    EXPECT_EQ(help->Browser()->documentTitle(), QStringLiteral("Help file not found"));
+
+    // Names that would reach outside the help folders are no help files.
+    EXPECT_TRUE(HelpFolder(QStringLiteral("..HLP")).isEmpty());
+    EXPECT_TRUE(HelpFolder(QStringLiteral(".HLP")).isEmpty());
+    EXPECT_TRUE(HelpFolder(QStringLiteral("KLAXORA.TXT")).isEmpty());
+    EXPECT_TRUE(HelpTopicUrl(QStringLiteral("KLAXORA.HLP"), -1009).isEmpty());
+}
+
+TEST(HelpWindowTest, OwnerKeepsOneHelpWindowThatGoesWithIt)
+{
+    auto owner = std::make_unique<QWidget>();
+    QPointer<HelpWindow> first = ShowHelpContext(owner.get(), QStringLiteral("KLAXORA.HLP"), 1009);
+    HelpWindow* second = ShowHelpContents(owner.get(), QStringLiteral("KLAXORA.HLP"));
+    EXPECT_EQ(first.data(), second);
+    EXPECT_EQ(second->Browser()->source(), QUrl(QStringLiteral("qrc:/help/klaxora/index.html")));
+    EXPECT_TRUE(second->isWindow());
+    owner.reset();
+    EXPECT_TRUE(first.isNull());
+}
+
+// Every link of every page leads to a page, and every picture a page asks for is drawn.
+TEST(HelpWindowTest, PagesHaveNoBrokenLinksOrPictures)
+{
+    HelpWindow help;
+    HelpFolder(QStringLiteral("KLAXORA.HLP")); // registers the pages
+    const QRegularExpression link(QStringLiteral(R"re((href|src)="([^"]+)")re"));
+    int pages = 0;
+    QDirIterator files(QStringLiteral(":/help"), {QStringLiteral("*.html")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        ++pages;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll());
+        EXPECT_TRUE(html.contains(QStringLiteral("<title>"))) << path.toStdString();
+        const QUrl page(QStringLiteral("qrc") + path);
+        auto matches = link.globalMatch(html);
+        while (matches.hasNext()) {
+            const auto match = matches.next();
+            const QUrl target = page.resolved(QUrl(match.captured(2)));
+            if (target.scheme() == QStringLiteral("picture")) {
+                const QImage picture =
+                    help.Browser()->loadResource(QTextDocument::ImageResource, target).value<QImage>();
+                EXPECT_FALSE(picture.isNull())
+                    << path.toStdString() << ": " << target.toString().toStdString();
+            } else {
+                EXPECT_EQ(target.scheme(), QStringLiteral("qrc")) << path.toStdString();
+                EXPECT_TRUE(QFile::exists(u':' + target.path()))
+                    << path.toStdString() << ": " << target.toString().toStdString();
+            }
+        }
+    }
+    EXPECT_GE(pages, 5);
+}
+
+} // namespace
+} // namespace klaxora
