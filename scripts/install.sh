@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Installs Klaxora! for the current user, without root: the program in a folder of the user's own, where
+# it keeps Alarms.dat and ALARM.INI beside itself, a launcher on the PATH, a desktop menu entry and the
+# program's icon in the hicolor theme. scripts/uninstall.sh takes it away again.
+#
+#   scripts/install.sh [--autostart] [--build-dir DIR]
+#
+#   --autostart      also start Klaxora! minimised (-iconic) when the desktop session starts, so that
+#                    alarms ring after a reboot; without it an autostart entry of an earlier install goes
+#   --build-dir DIR  install from an existing build folder (with the targets klaxora and
+#                    klaxora_icon_export built) instead of building a Release
+#
+# Without --build-dir the Debian packages are installed first through scripts/setup.sh (that step alone
+# needs root or sudo) and a Release is built in build/release.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+source "$root/scripts/install_layout.sh"
+
+autostart=0
+build=""
+while (($#)); do
+    case "$1" in
+    --autostart) autostart=1 ;;
+    --build-dir)
+        (($# >= 2)) || { echo "install.sh: --build-dir needs a folder" >&2; exit 2; }
+        build="$(cd "$2" && pwd)"
+        shift
+        ;;
+    -h | --help)
+        sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//'
+        exit 0
+        ;;
+    *)
+        echo "install.sh: unknown option $1 (see --help)" >&2
+        exit 2
+        ;;
+    esac
+    shift
+done
+
+if [ -z "$build" ]; then
+    "$root/scripts/setup.sh"
+    build="$root/build/release"
+    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKLAXORA_BUILD_TESTS=OFF >/dev/null
+    cmake --build "$build" --target klaxora klaxora_icon_export -j"$(nproc)"
+fi
+program="$build/src/app/klaxora"
+icon_export="$build/src/ui/klaxora_icon_export"
+for file in "$program" "$icon_export"; do
+    [ -x "$file" ] || { echo "install.sh: $file is missing; build the targets klaxora and klaxora_icon_export" >&2; exit 1; }
+done
+
+installed=()
+# Puts a file in place through a temporary name, so that a running copy of the program goes on undisturbed.
+place()
+{
+    local from=$1 to=$2 mode=$3
+    mkdir -p "$(dirname "$to")"
+    cp "$from" "$to.new"
+    chmod "$mode" "$to.new"
+    mv -f "$to.new" "$to"
+    installed+=("$to")
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+place "$program" "$KLAXORA_PROGRAM" 755
+
+# The launcher and the desktop entries name the installed program by its full path.
+printf '#!/bin/sh\n# Starts Klaxora! as installed by scripts/install.sh; its alarms stay in %s.\nexec %s "$@"\n' \
+    "$KLAXORA_PREFIX" "$(sh_quote "$KLAXORA_PROGRAM")" >"$work/launcher"
+place "$work/launcher" "$KLAXORA_LAUNCHER" 755
+
+QT_QPA_PLATFORM=offscreen "$icon_export" "$work/icons" >/dev/null
+for icon in "$work"/icons/*/apps/klaxora.png; do
+    size_folder=$(basename "$(dirname "$(dirname "$icon")")")
+    place "$icon" "$KLAXORA_ICON_THEME/$size_folder/apps/klaxora.png" 644
+done
+
+desktop_entry "$(desktop_exec_quote "$KLAXORA_LAUNCHER")" >"$work/menu.desktop"
+place "$work/menu.desktop" "$KLAXORA_MENU_ENTRY" 644
+
+if ((autostart)); then
+    desktop_entry "$(desktop_exec_quote "$KLAXORA_LAUNCHER") -iconic" >"$work/autostart.desktop"
+    place "$work/autostart.desktop" "$KLAXORA_AUTOSTART_ENTRY" 644
+else
+    rm -f "$KLAXORA_AUTOSTART_ENTRY"
+fi
+
+# Desktops that keep an icon cache in the user's theme folder see the new icon only after an update.
+if [ -f "$KLAXORA_ICON_THEME/icon-theme.cache" ] && command -v gtk-update-icon-cache >/dev/null; then
+    gtk-update-icon-cache -q -t -f "$KLAXORA_ICON_THEME" || true
+fi
+
+printf '%s\n' "${installed[@]}" >"$KLAXORA_MANIFEST"
+
+echo "Klaxora! is installed in $KLAXORA_PREFIX (its alarms and preferences are kept there)."
+echo "Start it from the desktop menu or with: klaxora"
+if ((autostart)); then
+    echo "It starts minimised when you log in (autostart entry $KLAXORA_AUTOSTART_ENTRY)."
+fi
+case ":$PATH:" in
+*":$(dirname "$KLAXORA_LAUNCHER"):"*) ;;
+*) echo "Note: $(dirname "$KLAXORA_LAUNCHER") is not on your PATH; add it, or start $KLAXORA_LAUNCHER." ;;
+esac
