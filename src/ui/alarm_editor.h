@@ -5,18 +5,13 @@
 
 #include "store/alarm_records.h"
 #include "store/date_time.h"
+#include "ui/modal_result.h"
 
 #include <string>
 
 class QWidget;
 
 namespace klaxora {
-
-// Modal results of every dialog of the program.
-namespace ModalResult {
-constexpr int Ok = 1;
-constexpr int Cancel = 2;
-} // namespace ModalResult
 
 class AlarmEditor {
 public:

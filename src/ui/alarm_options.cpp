@@ -1,6 +1,5 @@
 #include "ui/alarm_options.h"
 
-#include "ui/alarm_editor.h"
 #include "ui/alarm_text_validator.h"
 #include "ui/button_pictures.h"
 #include "ui/help_window.h"

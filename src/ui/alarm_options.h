@@ -5,6 +5,7 @@
 
 #include "controls/flat_button.h"
 #include "store/alarm_records.h"
+#include "ui/modal_result.h"
 
 #include <QDialog>
 

@@ -1,0 +1,88 @@
+// Shared pieces of the dialog and command tests: an alarm store on a scratch folder with a fake clock and an
+// en_US-like user, and answering the message boxes that the code under test opens.
+#pragma once
+
+#include "store/alarm_file.h"
+#include "store/alarm_store.h"
+#include "store/clock.h"
+#include "store/date_time.h"
+#include "store/file_system.h"
+#include "store/format_settings.h"
+#include "support/modal_answer.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+
+namespace klaxora::test {
+
+inline TDateTime At(int year, int month, int day, int hour, int minute, int second = 0)
+{
+    return EncodeDate(year, month, day) + EncodeTime(hour, minute, second, 0);
+}
+
+// "m/d/yy", a 12-hour clock, and the month and day names of en_US.
+inline FormatSettings UsUser()
+{
+    FormatSettings user;
+    user.ShortDatePattern = "m/d/yy";
+    user.ShortTimePattern = "h:mm AMPM";
+    user.LongTimePattern = "h:mm:ss AMPM";
+    user.LongDatePattern = "dddd, mmmm d, yyyy";
+    return user;
+}
+
+// The message box that opens next is answered with `button`; its text is handed back once it was seen.
+inline std::shared_ptr<QString> AnswerNextMessageBox(QMessageBox::StandardButton button = QMessageBox::Ok)
+{
+    auto text = std::make_shared<QString>();
+    AnswerNextModal([text, button](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr) {
+            *text = QStringLiteral("<not a message box: %1>").arg(modal->metaObject()->className());
+            modal->close();
+            return;
+        }
+        *text = box->text();
+        box->button(button)->click();
+    });
+    return text;
+}
+
+// An alarm store whose file lies in a scratch folder; the clock starts on Friday 6 March 2026, 9:00 AM.
+struct StoreOnDisk {
+    FakeClock clock{At(2026, 3, 6, 9, 0)};
+    DateTimeFormats formats{UsUser()};
+    QTemporaryDir folder;
+    PosixFileSystem fileSystem;
+    AlarmStore store{clock, formats, folder.path().toStdString(), fileSystem};
+
+    QString FilePath() const
+    {
+        return folder.filePath(QString::fromUtf8(AlarmFileName.data(), AlarmFileName.size()));
+    }
+    bool FileExists() const { return QFile::exists(FilePath()); }
+    void RemoveFile() const { QFile::remove(FilePath()); }
+    std::string FileContents() const
+    {
+        QFile file(FilePath());
+        if (!file.open(QIODevice::ReadOnly))
+            return "<no file>";
+        return file.readAll().toStdString();
+    }
+    // An existing file, as a sound file to choose.
+    std::string MakeFile(const QString& name) const
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write("RIFF");
+        return path.toStdString();
+    }
+};
+
+} // namespace klaxora::test
