@@ -1,12 +1,15 @@
 // The alarm options dialog: the enable rule, Choose, Play Now, Ok and Cancel, and its keys.
 #include "dialog_test_support.h"
 #include "ui/alarm_options.h"
+#include "ui/help_files.h"
+#include "ui/help_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -192,6 +195,15 @@ TEST_F(OptionsTest, SoundPathRefusesWhatTheFileCannotHold)
     options->SelectWavButtonClick();
     EXPECT_TRUE(text->startsWith("The alarm file cannot hold this file name:"));
     EXPECT_EQ(options->WaveFile(), "/sounds/old.wav");
+}
+
+TEST_F(OptionsTest, HelpOpensTheOptionsTopic)
+{
+    Show();
+    QTest::mouseClick(options->Helpbutton, Qt::LeftButton, {}, QPoint(10, 10));
+    auto* help = options->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->Browser()->source(), HelpTopicUrl(QStringLiteral("KLAXORA.HLP"), 2004));
 }
 
 TEST_F(OptionsTest, ActivationRefillsTheEditBoxFromWaveFile)

@@ -3,6 +3,8 @@
 #include "store/date_time_text.h"
 #include "ui/alarm_options.h"
 #include "ui/edit_alarm_exact.h"
+#include "ui/help_files.h"
+#include "ui/help_window.h"
 #include "ui/month_calendar.h"
 #include "ui/spin_button.h"
 
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolTip>
 #include <gtest/gtest.h>
 
@@ -271,6 +274,15 @@ TEST_F(EditorTest, EnterSetsAndEscapeCancelsOnceWithOrWithoutShiftOrCtrl)
             EXPECT_EQ(disk.store.BaseAlarmList().Count(), before + 1);
         }
     }
+}
+
+TEST_F(EditorTest, HelpOpensTheEditorsTopic)
+{
+    Show();
+    QTest::mouseClick(editor->Helpbutton, Qt::LeftButton, {}, QPoint(10, 10));
+    auto* help = editor->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->Browser()->source(), HelpTopicUrl(QStringLiteral("KLAXORA.HLP"), 1004));
 }
 
 TEST_F(EditorTest, OptionsEditSoundAndModeOnlyWhenConfirmed)
