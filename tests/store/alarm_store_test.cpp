@@ -148,22 +148,6 @@ TEST_F(AlarmStoreTest, RecordsHoldTheFirstHundredCharactersWhileTheRowShowsAll)
     EXPECT_EQ(store.Rows()[0].Text, message + "...(01:00pm   6/10/26)");
 }
 
-TEST_F(AlarmStoreTest, FieldsOfTheRecordsFollowTheArguments)
-{
-    const AlarmId id = Add("07:30:15pm", "06/10/2026", "Call", "/a.wav", amSoundOnly);
-    const TBaseAlarm& base = store.BaseAlarmList()[0];
-    EXPECT_DOUBLE_EQ(base.AlarmTime, EncodeTime(19, 30, 15, 0));
-    EXPECT_DOUBLE_EQ(base.AlarmDate, EncodeDate(2026, 6, 10));
-    EXPECT_EQ(base.WaveFile, "/a.wav");
-    EXPECT_EQ(base.AlarmMode, amSoundOnly);
-    const TListBoxObject& row = store.Rows()[0].Object;
-    EXPECT_EQ(row.Id, id);
-    EXPECT_FALSE(row.FutureDate);
-    EXPECT_DOUBLE_EQ(row.AlarmTime, base.AlarmTime);
-    Add("07:30pm", "06/11/2026");
-    EXPECT_TRUE(store.Rows()[1].Object.FutureDate);
-}
-
 TEST_F(AlarmStoreTest, DeletingAFutureRowRemovesItsStoredAlarmAndNothingElse)
 {
     const AlarmId today = Add("01:00pm", "06/10/2026");

@@ -1,12 +1,9 @@
 #include "store/text_encoding.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace klaxora {
 namespace {
-
-using ::testing::ElementsAre;
 
 TEST(Utf8, ValidTextIsRecognisedAndMalformedTextIsNot)
 {
@@ -43,14 +40,6 @@ TEST(Utf8, CapacitiesCountCharactersAndNeverCutInsideOne)
     EXPECT_EQ(CutToCharacters(text, 4), "aé☕𝄞");
     EXPECT_EQ(CutToCharacters(text, 5), text);
     EXPECT_EQ(CutToCharacters(text, 99), text);
-}
-
-TEST(Utf8, LinesEndAtCrLfCrOrLf)
-{
-    EXPECT_THAT(DecodeLines("a\r\nb\rc\nd"), ElementsAre("a", "b", "c", "d"));
-    EXPECT_THAT(DecodeLines("a\r\n\nb\r\n"), ElementsAre("a", "", "b"));
-    EXPECT_THAT(DecodeLines("caf\xE9\r\ncafé"), ElementsAre("café", "café"));
-    EXPECT_THAT(DecodeLines(""), ElementsAre());
 }
 
 } // namespace
