@@ -1,0 +1,153 @@
+// Arbitrary bytes as "ALARM.INI": the preferences load, and a save changes only the three keys it writes
+// (or adds them, with their sections), keeps every other line, and loads back as written.
+#include "fuzz_check.h"
+#include "memory_file_system.h"
+#include "store/preferences_file.h"
+#include "store/profile_file.h"
+#include "store/text_encoding.h"
+
+#include <cctype>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace klaxora::fuzz {
+namespace {
+
+const std::string kFolder = "/klaxora";
+const std::string kPath = kFolder + "/ALARM.INI";
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool SameNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+// The key of a line "key=value" that is not a comment, or nothing.
+std::optional<std::string_view> KeyOf(std::string_view line)
+{
+    const std::string_view trimmed = Trim(line);
+    const std::size_t equals = trimmed.find('=');
+    if (trimmed.empty() || trimmed.front() == ';' || equals == std::string_view::npos)
+        return std::nullopt;
+    return Trim(trimmed.substr(0, equals));
+}
+
+struct Written {
+    std::string key;
+    std::string value;
+};
+
+// A line a save writes: "[Sounds]" or "[Tray]" for a new section, or one of the keys, spelled in any
+// case, "=" and its new value.
+const Written* WrittenLine(std::string_view line, const std::vector<Written>& written)
+{
+    static const Written kSection{};
+    if (line == "[Sounds]" || line == "[Tray]")
+        return &kSection;
+    for (const Written& w : written) {
+        const std::size_t equals = w.key.size();
+        if (line.size() > equals && line[equals] == '=' && SameNoCase(line.substr(0, equals), w.key) &&
+            line.substr(equals + 1) == w.value)
+            return &w;
+    }
+    return nullptr;
+}
+
+void RequireOtherLinesKept(std::string_view before, std::string_view after,
+                           const std::vector<Written>& written)
+{
+    const std::vector<std::string> old = DecodeLines(before);
+    const std::vector<std::string> now = DecodeLines(after);
+    std::size_t i = 0;
+    int changes = 0;
+    for (const std::string& line : now) {
+        if (i < old.size() && old[i] == line) {
+            ++i;
+            continue;
+        }
+        const Written* ours = WrittenLine(line, written);
+        Require(ours != nullptr, "a line that the save did not write and the file did not hold: " + line);
+        const auto oldKey = i < old.size() ? KeyOf(old[i]) : std::nullopt;
+        if (!ours->key.empty() && oldKey && SameNoCase(*oldKey, ours->key))
+            ++i; // the key's line, changed in place
+        ++changes;
+    }
+    Require(i == old.size(), "every other line of the file is kept, in its order");
+    Require(changes <= 5, "three keys and at most two new sections");
+}
+
+// A sound file path that reads back exactly as written.
+bool ReadsBackAsWritten(const std::string& value)
+{
+    return IsValidUtf8(value) && CharacterCount(value) <= ProfileValueCapacity && Trim(value) == value &&
+           !(value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+             value.back() == value.front());
+}
+
+const std::string kPaths[] = {"",
+                              "/home/user/Sounds/ring.wav",
+                              "C:\\SOUNDS\\RING.WAV",
+                              "/é/☕ 𝄞.wav",
+                              " spaced ",
+                              "\"quoted\"",
+                              "a=b;c",
+                              "[Tray]",
+                              "x\r\ny",
+                              std::string(1100, 'a')};
+
+} // namespace
+} // namespace klaxora::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace klaxora;
+    using fuzz::Require;
+    const std::string contents(reinterpret_cast<const char*>(data), size);
+    fuzz::MemoryFileSystem files;
+    files.files[fuzz::kPath] = contents;
+
+    (void)LoadPreferences(files, fuzz::kFolder);
+    const Preferences wanted{fuzz::kPaths[size % std::size(fuzz::kPaths)], size % 3 == 1, size % 5 < 2};
+    try {
+        SavePreferences(files, fuzz::kFolder, wanted);
+    } catch (const PreferencesError& error) {
+        Require(wanted.DefaultWaveFile.find_first_of("\r\n") != std::string::npos,
+                std::string("a save failed: ") + error.what());
+        Require(files.files.size() == 1 && files.files.at(fuzz::kPath) == contents,
+                "a refused save leaves the file as it was");
+        return 0;
+    }
+    Require(files.files.size() == 1, "no temporary file is left");
+    const std::string saved = files.files.at(fuzz::kPath);
+    fuzz::RequireOtherLinesKept(contents, saved,
+                                {{"WaveFile", wanted.DefaultWaveFile},
+                                 {"Silent", wanted.NoAlarmSound ? "1" : "0"},
+                                 {"Use", wanted.UseTray ? "1" : "0"}});
+
+    const Preferences loaded = LoadPreferences(files, fuzz::kFolder);
+    Require(loaded.NoAlarmSound == wanted.NoAlarmSound && loaded.UseTray == wanted.UseTray,
+            "the switches load back as saved");
+    if (fuzz::ReadsBackAsWritten(wanted.DefaultWaveFile))
+        Require(loaded.DefaultWaveFile == wanted.DefaultWaveFile, "the sound file loads back as saved");
+
+    SavePreferences(files, fuzz::kFolder, wanted);
+    Require(files.files.at(fuzz::kPath) == saved, "saving the same preferences again changes nothing");
+    return 0;
+}
