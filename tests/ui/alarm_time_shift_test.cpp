@@ -1,0 +1,171 @@
+// Adjust Time and Clone Alarm: the minute shift, the selection afterwards, and results in the past.
+#include "alarm_commands_test_support.h"
+
+#include <QMenu>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace klaxora::test {
+namespace {
+
+struct AdjustCase {
+    std::int32_t minutes;
+    CivilDate date;
+    ClockTime time;
+    const char* rowTime;
+};
+
+TEST_F(CommandsTest, AdjustShiftsByTheLongMinuteAndCutsToWholeSeconds)
+{
+    // 10:00:00 AM on 20 March, two weeks ahead.
+    const std::vector<AdjustCase> cases{
+        {60, {2026, 3, 20}, {11, 0, 0}, "11:00am"},      {-5, {2026, 3, 20}, {9, 55, 0}, "09:55am"},
+        {-1, {2026, 3, 20}, {9, 59, 0}, "09:59am"},      {-20, {2026, 3, 20}, {9, 39, 59}, "09:39am"},
+        {-60, {2026, 3, 20}, {8, 59, 59}, "08:59am"},    {-1440, {2026, 3, 19}, {9, 59, 59}, "09:59am"},
+        {-10080, {2026, 3, 13}, {9, 59, 59}, "09:59am"}, {10080, {2026, 3, 27}, {10, 0, 0}, "10:00am"},
+    };
+    for (const AdjustCase& c : cases) {
+        SCOPED_TRACE(c.minutes);
+        while (!disk.store.Rows().Empty())
+            disk.store.DeleteAlarm(0);
+        Add(At(2026, 3, 20, 10, 0), "Tea");
+        selected = 0;
+        commands.AdjustDateTime(c.minutes);
+        ASSERT_EQ(disk.store.BaseAlarmList().Count(), 1);
+        EXPECT_EQ(DateOfStored(0), c.date);
+        EXPECT_EQ(TimeOfStored(0), c.time);
+        ASSERT_EQ(disk.store.Rows().Count(), 1);
+        const std::string dateText =
+            FormatDateTime("m/d/yy", disk.store.BaseAlarmList()[0].AlarmDate, disk.formats.User());
+        EXPECT_EQ(RowText(0), "Tea...(" + std::string(c.rowTime) + "   " + dateText + ")");
+        // The file keeps hours and minutes only.
+        EXPECT_EQ(disk.FileContents(),
+                  std::string(c.rowTime) + "^Tea^^3^" +
+                      FormatDateTime("mm/dd/yyyy", disk.store.BaseAlarmList()[0].AlarmDate,
+                                     disk.formats.Storage()) +
+                      "^^0\r\n");
+        EXPECT_EQ(selected, 0);
+        EXPECT_TRUE(timer.enabled);
+    }
+}
+
+TEST_F(CommandsTest, AdjustAcrossMidnightMovesTheDate)
+{
+    Add(At(2026, 3, 6, 23, 50), "Late");
+    selected = 0;
+    commands.AdjustDateTime(20);
+    EXPECT_EQ(DateOfStored(0), (CivilDate{2026, 3, 7}));
+    EXPECT_EQ(TimeOfStored(0), (ClockTime{0, 10, 0}));
+    EXPECT_EQ(RowText(0), "Late...(12:10am   3/7/26)");
+
+    disk.store.DeleteAlarm(0);
+    Add(At(2026, 3, 7, 0, 0), "Midnight");
+    selected = 0;
+    commands.AdjustDateTime(-1);
+    EXPECT_EQ(DateOfStored(0), (CivilDate{2026, 3, 6}));
+    EXPECT_EQ(TimeOfStored(0), (ClockTime{23, 59, 0}));
+    EXPECT_EQ(RowText(0), "Midnight...(11:59pm   3/6/26)");
+}
+
+TEST_F(CommandsTest, AdjustSelectsTheMovedRowAndCloneKeepsTheSelection)
+{
+    Add(At(2026, 3, 7, 8, 0), "Early");
+    const AlarmId middle = Add(At(2026, 3, 7, 12, 0), "Noon");
+    Add(At(2026, 3, 7, 18, 0), "Evening");
+    selected = RowOf(middle);
+
+    commands.AdjustDateTime(-1440); // now the first row
+    ASSERT_EQ(disk.store.Rows().Count(), 3);
+    EXPECT_EQ(selected, 0);
+    EXPECT_EQ(RowText(0), "Noon...(11:59am   3/6/26)");
+
+    // The copy goes in above the cloned row; the selection stays on the cloned row.
+    selected = 2;
+    commands.CloneAlarm(-1);
+    ASSERT_EQ(disk.store.Rows().Count(), 4);
+    EXPECT_EQ(selected, 3);
+    EXPECT_EQ(RowText(2), "Evening...(05:59pm   3/7/26)");
+    EXPECT_EQ(RowText(3), "Evening...(06:00pm   3/7/26)");
+    EXPECT_GE(listFocused, 2);
+    EXPECT_EQ(timer.switchedOff, 2);
+    EXPECT_TRUE(timer.enabled);
+}
+
+TEST_F(CommandsTest, CloneAddsACopyWithTheSameMessageSoundAndMode)
+{
+    const std::string wave = disk.MakeFile("ring.wav");
+    const FormatSettings& storage = disk.formats.Storage();
+    disk.store.AddAlarm("10:00am", "03/10/2026", "Call", wave, amSoundOnly);
+    selected = 0;
+    commands.CloneAlarm(1440);
+    ASSERT_EQ(disk.store.BaseAlarmList().Count(), 2);
+    const TBaseAlarm& original = disk.store.BaseAlarmList()[0];
+    const TBaseAlarm& copy = disk.store.BaseAlarmList()[1];
+    EXPECT_EQ(FormatDateTime("mm/dd/yyyy hh:nn:ss", original.AlarmDate + original.AlarmTime, storage),
+              "03/10/2026 10:00:00");
+    EXPECT_EQ(FormatDateTime("mm/dd/yyyy hh:nn:ss", copy.AlarmDate + copy.AlarmTime, storage),
+              "03/11/2026 10:00:00");
+    EXPECT_EQ(copy.Message, "Call");
+    EXPECT_EQ(copy.WaveFile, wave);
+    EXPECT_EQ(copy.AlarmMode, amSoundOnly);
+    EXPECT_EQ(selected, 0);
+}
+
+TEST_F(CommandsTest, AdjustAndCloneWithoutASelectedRowOnlyBeep)
+{
+    for (const TimeShiftEntry& entry : TimeShiftEntries) {
+        commands.CloneAlarm(entry.Minutes);
+        commands.AdjustDateTime(entry.Minutes);
+    }
+    EXPECT_EQ(beeps, 24);
+    EXPECT_EQ(timer.switchedOff, 0);
+    EXPECT_FALSE(disk.FileExists());
+}
+
+// Mended: a result in the past used to delete the alarm (adjust) or store one that never shows or fires.
+TEST_F(CommandsTest, AdjustOrCloneIntoThePastBeepsAndChangesNothing)
+{
+    disk.clock.Set(At(2026, 3, 6, 10, 30));
+    Add(At(2026, 3, 6, 11, 0), "Meeting");
+    selected = 0;
+    disk.RemoveFile();
+
+    commands.AdjustDateTime(-60);   // 9:59:59 AM today, half an hour ago
+    commands.AdjustDateTime(-1440); // yesterday
+    commands.CloneAlarm(-60);
+    commands.CloneAlarm(-10080);
+    EXPECT_EQ(beeps, 4);
+    ASSERT_EQ(disk.store.BaseAlarmList().Count(), 1);
+    EXPECT_EQ(TimeOfStored(0), (ClockTime{11, 0, 0}));
+    EXPECT_EQ(RowText(0), "Meeting...(11:00am   3/6/26)");
+    EXPECT_EQ(selected, 0);
+    EXPECT_FALSE(disk.FileExists());
+    EXPECT_TRUE(timer.enabled);
+
+    // Within the 30 seconds of grace the result is still taken: it fires at the next tick.
+    disk.clock.Set(At(2026, 3, 6, 10, 59, 20));
+    commands.AdjustDateTime(-1);
+    EXPECT_EQ(beeps, 4);
+    EXPECT_EQ(TimeOfStored(0), (ClockTime{10, 59, 0}));
+    EXPECT_EQ(disk.store.TodayList().Count(), 1);
+}
+
+TEST_F(CommandsTest, MenuTableGivesBothMenusTheTwelveEntries)
+{
+    QMenu menu;
+    std::vector<std::int32_t> chosen;
+    FillTimeShiftMenu(menu, [&chosen](std::int32_t minutes) { chosen.push_back(minutes); });
+    const QList<QAction*> actions = menu.actions();
+    ASSERT_EQ(actions.size(), 13);
+    EXPECT_TRUE(actions[6]->isSeparator());
+    EXPECT_EQ(actions[2]->text(), "+20 Minutes");
+    EXPECT_EQ(actions[12]->text(), "-1 Week");
+    actions[5]->trigger();
+    actions[7]->trigger();
+    EXPECT_EQ(chosen, (std::vector<std::int32_t>{10080, -1}));
+}
+
+} // namespace
+} // namespace klaxora::test
