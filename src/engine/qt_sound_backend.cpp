@@ -9,6 +9,7 @@ namespace klaxora {
 
 QtSoundBackend::QtSoundBackend() = default;
 
+// Kept effects are left undeleted on purpose (see keepStoppedEffects_).
 QtSoundBackend::~QtSoundBackend()
 {
     Stop();
@@ -25,11 +26,14 @@ void QtSoundBackend::Play(const QUrl& source)
     Stop();
     effect_ = std::make_unique<QSoundEffect>();
     QSoundEffect* effect = effect_.get();
-    // Queued, so that the player may stop and delete this effect from its status handler; a report still
-    // queued when the effect goes is dropped with it.
+    // Queued, so that the player may stop and delete this effect from its status handler. A report still
+    // queued when the effect is deleted is dropped with it, and one from a stopped effect is ignored.
     QObject::connect(
         effect, &QSoundEffect::statusChanged, effect,
         [this, effect] {
+            if (effect != effect_.get()) {
+                return;
+            }
             switch (effect->status()) {
             case QSoundEffect::Loading:
                 ReportStatus(Status::Loading);
@@ -51,10 +55,22 @@ void QtSoundBackend::Play(const QUrl& source)
 
 void QtSoundBackend::Stop()
 {
-    if (effect_) {
-        effect_->stop();
+    if (!effect_) {
+        return;
+    }
+    effect_->stop();
+    if (keepStoppedEffects_) {
+        effect_->disconnect();
+        keptEffects_.push_back(effect_.release());
+    } else {
         effect_.reset();
     }
+}
+
+void QtSoundBackend::Abandon()
+{
+    keepStoppedEffects_ = true;
+    Stop();
 }
 
 void QtSoundBackend::Beep()

@@ -23,6 +23,8 @@ public:
     // its status, and never from inside this call.
     virtual void Play(const QUrl& source) = 0;
     virtual void Stop() = 0;
+    // Gives up on a source that has been loading far too long, and stops it.
+    virtual void Abandon() = 0;
     virtual void Beep() = 0;
 
     void SetStatusHandler(StatusHandler handler) { statusHandler_ = std::move(handler); }

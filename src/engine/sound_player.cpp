@@ -1,6 +1,7 @@
 #include "engine/sound_player.h"
 
-#include <QFileInfo>
+#include "engine/wave_file_check.h"
+
 #include <QString>
 
 // The resource lives in a static library, so it must be registered by hand, outside any namespace.
@@ -16,7 +17,10 @@ SoundPlayer::SoundPlayer(std::unique_ptr<SoundBackend> backend, std::chrono::mil
 {
     loadTimer_.setSingleShot(true);
     loadTimer_.setInterval(loadTimeout);
-    connect(&loadTimer_, &QTimer::timeout, this, [this] { FallBack(); });
+    connect(&loadTimer_, &QTimer::timeout, this, [this] {
+        backend_->Abandon();
+        FallBack();
+    });
     backend_->SetStatusHandler([this](SoundBackend::Status status) { OnStatus(status); });
 }
 
@@ -39,13 +43,12 @@ void SoundPlayer::Play(const std::string& fileName)
         backend_->Beep();
         return;
     }
-    const QString name = QString::fromStdString(fileName);
-    // Not even worth handing to the backend: an empty name, a missing file, a folder.
-    if (name.isEmpty() || !QFileInfo(name).isFile()) {
+    // An empty name, a missing file, or one that is not a WAV the backend can play: not worth trying.
+    if (fileName.empty() || !IsPlayableWaveFile(fileName)) {
         Start(Attempt::DefaultSound, DefaultSoundUrl());
         return;
     }
-    Start(Attempt::File, QUrl::fromLocalFile(name));
+    Start(Attempt::File, QUrl::fromLocalFile(QString::fromStdString(fileName)));
 }
 
 void SoundPlayer::Stop()

@@ -18,8 +18,8 @@ class SoundPlayer : public QObject {
     Q_OBJECT
 
 public:
-    // A file that neither plays nor fails within loadTimeout (QSoundEffect keeps loading a file that is
-    // not a WAV forever) counts as unplayable.
+    // A file that neither plays nor fails within loadTimeout counts as unplayable and is abandoned. Files
+    // known to hang the backend are not even tried, so this is only a safety net.
     explicit SoundPlayer(std::unique_ptr<SoundBackend> backend,
                          std::chrono::milliseconds loadTimeout = std::chrono::milliseconds(1500));
     // A sound still playing stops with its owner.

@@ -22,7 +22,7 @@ public:
         bool hasOutput = true;
         // Status reported for a source; Ready when not listed, nothing at all for std::nullopt.
         std::map<QString, std::optional<Status>> outcome;
-        // "play <url>", "stop", "beep", in order; outlives the backend.
+        // "play <url>", "stop", "abandon", "beep", in order; outlives the backend.
         std::vector<std::string> log;
     };
 
@@ -49,6 +49,11 @@ public:
     {
         ++generation_; // a source that is stopped reports nothing more
         shared_->log.push_back("stop");
+    }
+    void Abandon() override
+    {
+        ++generation_;
+        shared_->log.push_back("abandon");
     }
     void Beep() override { shared_->log.push_back("beep"); }
 

@@ -3,6 +3,7 @@
 // sound at a time.
 #include "engine/fake_sound_backend.h"
 #include "engine/sound_player.h"
+#include "engine/wave_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,12 +27,10 @@ class SoundPlayerTest : public ::testing::Test {
 protected:
     SoundPlayerTest() { CreateFile(bell); }
 
-    std::string CreateFile(const QString& path)
+    static void CreateFile(const QString& path)
     {
         QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        return path.toStdString();
+        test::WriteBytes(path.toStdString(), test::Tone(440, 0.1, 0.5));
     }
     static std::string Played(const QString& path)
     {
@@ -59,10 +58,12 @@ TEST_F(SoundPlayerTest, APlayableFilePlaysOnceAndNothingElse)
     EXPECT_EQ(Log(), (std::vector<std::string>{"stop", "stop", Played(bell)}));
 }
 
-TEST_F(SoundPlayerTest, EmptyOrMissingNamesPlayTheDefaultSoundAtOnce)
+TEST_F(SoundPlayerTest, EmptyMissingOrUnplayableNamesPlayTheDefaultSoundAtOnce)
 {
-    for (const std::string& name :
-         {std::string(), folder.filePath("gone.wav").toStdString(), folder.path().toStdString()}) {
+    const QString cutOff = folder.filePath("cut-off.wav");
+    test::WriteBytes(cutOff.toStdString(), test::Tone(440, 0.1, 0.5).substr(0, 100));
+    for (const std::string& name : {std::string(), folder.filePath("gone.wav").toStdString(),
+                                    folder.path().toStdString(), cutOff.toStdString()}) {
         SCOPED_TRACE(name);
         shared->log.clear();
         player.Play(name);
@@ -79,13 +80,16 @@ TEST_F(SoundPlayerTest, AFileThatFailsToLoadFallsBackToTheDefaultSound)
     EXPECT_EQ(Log().back(), PlayedDefault());
 }
 
-TEST_F(SoundPlayerTest, AFileThatKeepsLoadingFallsBackAfterTheTimeout)
+TEST_F(SoundPlayerTest, AFileThatKeepsLoadingIsAbandonedForTheDefaultSoundAfterTheTimeout)
 {
     shared->outcome[QUrl::fromLocalFile(bell).toString()] = std::nullopt;
     player.Play(bell.toStdString());
     Wait(20ms);
     EXPECT_EQ(Log().back(), Played(bell));
     Wait(100ms);
+    const auto abandoned = std::find(Log().begin(), Log().end(), "abandon");
+    ASSERT_NE(abandoned, Log().end());
+    EXPECT_EQ(*(abandoned - 1), Played(bell));
     EXPECT_EQ(Log().back(), PlayedDefault());
 }
 

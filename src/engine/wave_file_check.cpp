@@ -1,0 +1,74 @@
+#include "engine/wave_file_check.h"
+
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+
+namespace klaxora {
+
+namespace {
+
+std::uint32_t Little32(const unsigned char* bytes)
+{
+    return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);
+}
+
+std::uint16_t Little16(const unsigned char* bytes)
+{
+    return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
+}
+
+bool IsPlayableFormat(const unsigned char* format)
+{
+    const std::uint16_t tag = Little16(format);
+    const std::uint16_t channels = Little16(format + 2);
+    const std::uint32_t sampleRate = Little32(format + 4);
+    const std::uint16_t blockAlign = Little16(format + 12);
+    const std::uint16_t bits = Little16(format + 14);
+    return tag == 1 && (channels == 1 || channels == 2) && sampleRate > 0 && (bits == 8 || bits == 16) &&
+           blockAlign == channels * bits / 8;
+}
+
+} // namespace
+
+bool IsPlayableWaveFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    unsigned char header[12];
+    if (!file.read(reinterpret_cast<char*>(header), sizeof header) || std::memcmp(header, "RIFF", 4) != 0 ||
+        std::memcmp(header + 8, "WAVE", 4) != 0) {
+        return false;
+    }
+    file.seekg(0, std::ios::end);
+    const auto fileSize = static_cast<std::uint64_t>(file.tellg());
+
+    bool formatSeen = false;
+    std::uint64_t offset = sizeof header;
+    while (offset + 8 <= fileSize) {
+        unsigned char chunk[8];
+        file.seekg(static_cast<std::streamoff>(offset));
+        if (!file.read(reinterpret_cast<char*>(chunk), sizeof chunk)) {
+            return false;
+        }
+        const std::uint32_t size = Little32(chunk + 4);
+        // A chunk that runs past the end of the file is a cut-off file.
+        if (offset + 8 + size > fileSize) {
+            return false;
+        }
+        if (std::memcmp(chunk, "fmt ", 4) == 0) {
+            unsigned char format[16];
+            if (size < sizeof format || !file.read(reinterpret_cast<char*>(format), sizeof format) ||
+                !IsPlayableFormat(format)) {
+                return false;
+            }
+            formatSeen = true;
+        } else if (std::memcmp(chunk, "data", 4) == 0) {
+            // The format must come first, and there must be something to hear.
+            return formatSeen && size > 0;
+        }
+        offset += 8 + size + (size & 1U); // chunks are padded to an even length
+    }
+    return false;
+}
+
+} // namespace klaxora

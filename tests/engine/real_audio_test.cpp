@@ -1,0 +1,210 @@
+// Plays real WAV files through QSoundEffect into a PulseAudio daemon of the test's own and records what
+// comes out of it: a sound is heard while it plays, and silence follows a stop or a replacement. Without
+// PulseAudio the test says so and is skipped.
+#include "engine/qt_sound_backend.h"
+#include "engine/sound_player.h"
+#include "engine/wave_bytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+namespace klaxora {
+namespace {
+
+constexpr int Rate = 44100; // of the recording: mono, 16-bit
+
+// A PulseAudio daemon in a scratch HOME with a null sink as the default output, kept running by a
+// stream of silence (so that the recording keeps real time), and a recorder on the sink's monitor.
+class AudioServer {
+public:
+    AudioServer()
+    {
+        for (const char* tool : {"pulseaudio", "pactl", "pacat", "parec"}) {
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
+                failure_ = std::string(tool) + " is not installed";
+                return;
+            }
+        }
+        const QString home = scratch_.filePath(QStringLiteral("home"));
+        const QString runtime = scratch_.filePath(QStringLiteral("runtime"));
+        QDir().mkpath(home);
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        // Before Qt Multimedia first looks for a sound server, so that it finds this one.
+        setenv("HOME", home.toLocal8Bit().constData(), 1);
+        setenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit().constData(), 1);
+        setenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toLocal8Bit().constData(), 1);
+        unsetenv("PULSE_SERVER");
+        // However the test ends, its helpers end with it.
+        for (QProcess* process : {&daemon_, &keepAlive_, &recorder_}) {
+            process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+        }
+
+        daemon_.start(
+            QStringLiteral("pulseaudio"),
+            {QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
+             QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
+             QStringLiteral("--log-target=file:") + scratch_.filePath(QStringLiteral("pulse.log"))});
+        if (!daemon_.waitForStarted(3000) || !WaitForServer()) {
+            failure_ = "the PulseAudio daemon did not come up (see its log for why)";
+            return;
+        }
+        if (!Pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                    QStringLiteral("sink_name=cap")}) ||
+            !Pactl({QStringLiteral("set-default-sink"), QStringLiteral("cap")})) {
+            failure_ = "no null sink could be set up";
+            return;
+        }
+        keepAlive_.start(QStringLiteral("pacat"),
+                         {QStringLiteral("--playback"), QStringLiteral("--latency-msec=20"),
+                          QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
+                          QStringLiteral("--rate=44100"), QStringLiteral("--channels=2"),
+                          QStringLiteral("-d"), QStringLiteral("cap"), QStringLiteral("/dev/zero")});
+        recorder_.start(QStringLiteral("parec"),
+                        {QStringLiteral("--latency-msec=20"), QStringLiteral("-d"),
+                         QStringLiteral("cap.monitor"), QStringLiteral("--raw"),
+                         QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
+                         QStringLiteral("--channels=1")});
+        QObject::connect(&recorder_, &QProcess::readyReadStandardOutput,
+                         [this] { recording_.append(recorder_.readAllStandardOutput()); });
+        if (!QTest::qWaitFor([this] { return Position() > Rate / 10; }, 5000)) {
+            failure_ = "the recorder on the null sink's monitor delivered nothing";
+        }
+    }
+
+    ~AudioServer()
+    {
+        for (QProcess* process : {&recorder_, &keepAlive_, &daemon_}) {
+            if (process->state() != QProcess::NotRunning) {
+                process->kill();
+                process->waitForFinished(3000);
+            }
+        }
+    }
+
+    // Empty when the server runs and records.
+    const std::string& Failure() const { return failure_; }
+    const QTemporaryDir& Scratch() const { return scratch_; }
+
+    // Samples recorded so far: the recording's clock.
+    qint64 Position() const { return recording_.size() / 2; }
+    static qint64 Samples(double seconds) { return static_cast<qint64>(seconds * Rate); }
+
+    // RMS (full scale 1) of the recording between two positions, once it has got that far.
+    double Rms(qint64 from, qint64 to)
+    {
+        EXPECT_TRUE(QTest::qWaitFor([this, to] { return Position() >= to; }, 10000));
+        double sum = 0;
+        for (qint64 i = from; i < to; ++i) {
+            const double sample = qFromLittleEndian<qint16>(recording_.constData() + 2 * i) / 32768.0;
+            sum += sample * sample;
+        }
+        return std::sqrt(sum / static_cast<double>(to - from));
+    }
+
+private:
+    bool Pactl(const QStringList& arguments)
+    {
+        QProcess pactl;
+        pactl.start(QStringLiteral("pactl"), arguments);
+        return pactl.waitForFinished(5000) && pactl.exitStatus() == QProcess::NormalExit &&
+               pactl.exitCode() == 0;
+    }
+    bool WaitForServer()
+    {
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            if (Pactl({QStringLiteral("info")})) {
+                return true;
+            }
+            QTest::qWait(100);
+        }
+        return false;
+    }
+
+    QTemporaryDir scratch_;
+    QProcess daemon_;
+    QProcess keepAlive_;
+    QProcess recorder_;
+    QByteArray recording_;
+    std::string failure_;
+};
+
+constexpr double Heard = 0.05;
+constexpr double Silent = 0.005;
+
+TEST(RealAudioTest, SoundsAreHeardWhilePlayingAndSilencedByAStopOrAReplacement)
+{
+    AudioServer server;
+    if (!server.Failure().empty()) {
+        GTEST_SKIP() << "No audio server for this test: " << server.Failure();
+    }
+    const auto file = [&server](const char* name, const std::string& bytes) {
+        const QString path = server.Scratch().filePath(QString::fromLatin1(name));
+        test::WriteBytes(path.toStdString(), bytes);
+        return path.toStdString();
+    };
+    const std::string longTone = file("long.wav", test::Tone(440, 4.0, 0.5));
+    const std::string shortTone = file("short.wav", test::Tone(880, 0.3, 0.5));
+    const std::string deep =
+        file("24-bit.wav", test::Wave(test::WaveFormat{1, 1, 44100, 24}, std::string(30000, 'x')));
+    const std::string cutOff = file("cut-off.wav", test::Tone(440, 1.0, 0.5).substr(0, 1000));
+    const std::string text = file("text.wav", "hello\n");
+
+    auto backend = std::make_unique<QtSoundBackend>();
+    ASSERT_TRUE(backend->HasOutput()) << "Qt Multimedia does not see the test's sound server";
+    SoundPlayer player(std::move(backend));
+
+    qint64 at = server.Position();
+    EXPECT_LT(server.Rms(at, at + server.Samples(0.3)), Silent) << "silence before anything plays";
+
+    at = server.Position();
+    player.Play(longTone);
+    EXPECT_GT(server.Rms(at + server.Samples(0.4), at + server.Samples(0.9)), Heard) << "a playing sound";
+
+    at = server.Position();
+    player.Stop();
+    EXPECT_LT(server.Rms(at + server.Samples(0.4), at + server.Samples(0.8)), Silent) << "after a stop";
+
+    player.Play(longTone);
+    QTest::qWait(500);
+    at = server.Position();
+    player.Play(shortTone);
+    // The long tone had three seconds to go; mixed rather than replaced, it would still be heard.
+    EXPECT_LT(server.Rms(at + server.Samples(0.8), at + server.Samples(1.2)), Silent)
+        << "after a replacement";
+
+    at = server.Position();
+    player.Play("");
+    EXPECT_GT(server.Rms(at + server.Samples(0.2), at + server.Samples(0.6)), Heard) << "the default sound";
+    player.Stop();
+
+    // Files that the backend would fail on or hang loading: the default sound at once.
+    for (const std::string& unplayable : {deep, cutOff, text}) {
+        QTest::qWait(300);
+        at = server.Position();
+        player.Play(unplayable);
+        EXPECT_GT(server.Rms(at + server.Samples(0.3), at + server.Samples(0.7)), Heard) << unplayable;
+        player.Stop();
+    }
+    // Still in good order: a sound plays and stops, and the player can go without waiting on anything.
+    at = server.Position();
+    player.Play(shortTone);
+    EXPECT_GT(server.Rms(at + server.Samples(0.1), at + server.Samples(0.3)), Heard) << "the last sound";
+}
+
+} // namespace
+} // namespace klaxora
