@@ -1,0 +1,184 @@
+// Every file step of every operation that reads or writes "Alarms.dat" made to fail, one at a time, with
+// every error that step can meet: the error reaches the caller with its text, the file stays as it was
+// byte for byte, no temporary file is left, the lists are what the operation made of them, and the next
+// successful write (or load) brings the file up to date.
+#include "fault_errors.h"
+#include "scripted_file_system.h"
+#include "store/alarm_store.h"
+#include "store/io_error.h"
+#include "store/store_test_support.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <iostream>
+#include <sstream>
+
+namespace klaxora {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using namespace klaxora::testing;
+
+// As a user's file looks: loose times and dates, a weekday line, a passed alarm, a line that is no alarm.
+const char kStartFile[] = "9:05 AM^Tea^^3^6/15/26^^1\r\n"
+                          "07:30pm^Call the garage^^3^06/10/2026^/snd/ring.wav^0\r\n"
+                          "11:00am^Every Saturday^7^0^01/01/2020^^2\r\n"
+                          "08:00am^passed^^3^06/09/2026^^0\r\n"
+                          "not an alarm\r\n"
+                          "06:00pm^Café Müller^^3^12/24/2026^^0";
+
+// Everything the three lists hold, one text per record.
+std::vector<std::string> Describe(const AlarmStore& store)
+{
+    std::vector<std::string> records;
+    const auto add = [&records](const auto&... parts) {
+        std::ostringstream text;
+        text.precision(17);
+        ((text << parts << '|'), ...);
+        records.push_back(text.str());
+    };
+    for (int i = 0; i < store.BaseAlarmList().Count(); ++i) {
+        const TBaseAlarm& a = store.BaseAlarmList()[i];
+        add("base", a.Id, a.AlarmTime, a.AlarmDate, a.Message, a.WaveFile, int{a.AlarmMode});
+    }
+    for (int i = 0; i < store.TodayList().Count(); ++i) {
+        const TAlarm& a = store.TodayList()[i];
+        add("today", a.Id, a.AlarmTime, a.Message, a.WaveFile, int{a.AlarmMode});
+    }
+    for (int i = 0; i < store.Rows().Count(); ++i) {
+        const AlarmRow& r = store.Rows()[i];
+        add("row", r.Text, r.Object.Id, r.Object.AlarmTime, r.Object.AlarmDate, r.Object.FutureDate);
+    }
+    return records;
+}
+
+// One store on a scratch folder holding kStartFile, at noon on Wednesday 10 June 2026.
+struct AlarmWorld {
+    AlarmWorld() : formats(UsUser()), store(clock, formats, folder.Path(), fs)
+    {
+        store.SetHost(&host);
+        WriteFile(Path(), kStartFile);
+    }
+    std::string Path() const { return folder.File("Alarms.dat"); }
+
+    TempFolder folder;
+    ScriptedFileSystem fs;
+    FakeClock clock{At(2026, 6, 10, 12, 0)};
+    DateTimeFormats formats;
+    AlarmStore store;
+    FakeHost host;
+};
+
+struct Scenario {
+    std::function<void(AlarmStore&)> prepare; // runs without faults
+    std::function<void(AlarmStore&)> act;     // its file steps fail one by one
+};
+
+struct SweepCount {
+    int points = 0;
+    int steps = 0;
+};
+
+SweepCount Sweep(const Scenario& scenario, bool cleanUpFailsToo = false)
+{
+    AlarmWorld healthy;
+    scenario.prepare(healthy.store);
+    std::vector<std::string> fileBeforeCall;
+    healthy.fs.ClearTrace();
+    healthy.fs.SetBeforeCall([&] { fileBeforeCall.push_back(ReadFile(healthy.Path())); });
+    scenario.act(healthy.store);
+    const std::vector<FsCall> trace = healthy.fs.Trace();
+    const std::string finalFile = ReadFile(healthy.Path());
+    const std::vector<std::string> finalLists = Describe(healthy.store);
+    EXPECT_FALSE(trace.empty());
+
+    SweepCount count;
+    for (std::size_t call = 0; call < trace.size(); ++call) {
+        ++count.steps;
+        for (const ErrorCase& error : ErrorsAt(trace[call])) {
+            SCOPED_TRACE(std::string(FsCallName(trace[call])) + " (call " + std::to_string(call) +
+                         ") fails with errno " + std::to_string(error.code));
+            AlarmWorld world;
+            scenario.prepare(world.store);
+            world.fs.ClearTrace();
+            world.fs.FailCall(call, error.code);
+            if (cleanUpFailsToo)
+                world.fs.FailEveryRemove(EIO);
+            try {
+                scenario.act(world.store);
+                ADD_FAILURE() << "a failed step was taken as success";
+            } catch (const InOutError& failure) {
+                EXPECT_EQ(failure.what(), error.text);
+            }
+            EXPECT_EQ(ReadFile(world.Path()), fileBeforeCall[call])
+                << "the previous file stays byte for byte";
+            if (!cleanUpFailsToo) {
+                EXPECT_THAT(world.folder.Names(), ElementsAre("Alarms.dat")) << "no temporary file is left";
+            }
+
+            world.fs.Heal();
+            if (trace[call] == FsCall::Read) {
+                EXPECT_THAT(Describe(world.store), IsEmpty()) << "a load starts from empty lists";
+                world.store.LoadFromDisk();
+            } else {
+                EXPECT_EQ(Describe(world.store), finalLists) << "the failed write changed no list";
+                world.store.WriteToDisk();
+            }
+            EXPECT_EQ(ReadFile(world.Path()), finalFile) << "the next write brings the file up to date";
+            EXPECT_EQ(Describe(world.store), finalLists);
+            ++count.points;
+        }
+    }
+    return count;
+}
+
+void Report(const char* what, const SweepCount& count)
+{
+    ::testing::Test::RecordProperty("fault_points", count.points);
+    std::cout << "[ fault points ] " << what << ": " << count.points << " faults at " << count.steps
+              << " steps\n";
+}
+
+void LoadOnly(AlarmStore&) {}
+void Load(AlarmStore& store)
+{
+    store.LoadFromDisk();
+}
+
+TEST(AlarmFileFaultSweep, LoadingReadsAndRewritesOrFailsWithoutHarm)
+{
+    const SweepCount count = Sweep({LoadOnly, Load});
+    EXPECT_EQ(count.steps, 7) << "read, open, write, flush, sync, close, rename";
+    Report("LoadFromDisk", count);
+}
+
+TEST(AlarmFileFaultSweep, WritingAfterAddingAlarms)
+{
+    const SweepCount count = Sweep({[](AlarmStore& store) {
+                                        store.LoadFromDisk();
+                                        store.AddAlarm("10:15pm", "06/10/2026", "Late call", "", 0);
+                                        store.AddAlarm("06:00am", "01/02/2027", "Early", "/snd/a.wav", 2);
+                                    },
+                                    [](AlarmStore& store) { store.WriteToDisk(); }});
+    EXPECT_EQ(count.steps, 6);
+    Report("WriteToDisk after AddAlarm", count);
+}
+
+TEST(AlarmFileFaultSweep, DeletingAFinishedAlarm)
+{
+    const SweepCount count = Sweep({Load, [](AlarmStore& store) { store.DeleteAlarmJustDone(0); }});
+    EXPECT_EQ(count.steps, 6);
+    Report("DeleteAlarmJustDone", count);
+}
+
+TEST(AlarmFileFaultSweep, AFailureWhoseCleanUpFailsTooStillKeepsTheFileAndTheFirstError)
+{
+    const SweepCount count = Sweep({LoadOnly, Load}, true);
+    Report("LoadFromDisk with failing clean-up", count);
+}
+
+} // namespace
+} // namespace klaxora

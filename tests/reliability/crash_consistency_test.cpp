@@ -1,0 +1,331 @@
+// A child process saves alarms and preferences in a loop and is killed with SIGKILL at a random moment,
+// hundreds of times. After every kill each file must be one that a finished save wrote, the one before
+// the kill or the one after it, never a mix, never empty, and must load.
+#include "store/alarm_store.h"
+#include "store/preferences_file.h"
+#include "store/store_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <csignal>
+#include <cstdint>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace klaxora {
+namespace {
+
+using namespace klaxora::testing;
+
+// What generation g of the saver holds: alarm k of LineCount(g), all in 2027 and so kept by every load.
+int LineCount(std::int64_t g)
+{
+    return 1 + static_cast<int>(g * 37 % 150);
+}
+
+struct AlarmTexts {
+    std::string time, message, date, wave, mode;
+};
+
+AlarmTexts AlarmOf(std::int64_t g, int k)
+{
+    char time[16];
+    char date[16];
+    std::snprintf(time, sizeof time, "%02d:%02d%s", static_cast<int>(1 + (g + k) % 12),
+                  static_cast<int>((g * 7 + k) % 60), (g + k) % 2 == 0 ? "am" : "pm");
+    std::snprintf(date, sizeof date, "%02d/%02d/2027", static_cast<int>(1 + (g + k) % 12),
+                  static_cast<int>(1 + (g * 3 + k) % 28));
+    return {time,
+            "gen " + std::to_string(g) + " alarm " + std::to_string(k) + " " + std::string(k % 40, 'x') + "é",
+            date, k % 3 == 0 ? "" : "/snd/" + std::to_string(g) + ".wav", std::to_string(k % 3)};
+}
+
+// The file as the writer gives it for generation g.
+std::string AlarmFileOf(std::int64_t g)
+{
+    std::string file;
+    for (int k = 0; k < LineCount(g); ++k) {
+        const AlarmTexts a = AlarmOf(g, k);
+        file += a.time + "^" + a.message + "^^3^" + a.date + "^" + a.wave + "^" + a.mode + "\r\n";
+    }
+    return file;
+}
+
+Preferences PreferencesOf(std::int64_t g)
+{
+    return {"/sounds/generation-" + std::to_string(g) + ".wav", g % 2 == 1, g % 3 == 0};
+}
+
+// The three values as written ("WaveFile", "Silent", "Use"); a save replaces them one after another.
+using IniValues = std::array<std::string, 3>;
+
+IniValues IniValuesOf(std::int64_t g)
+{
+    const Preferences p = PreferencesOf(g);
+    return {p.DefaultWaveFile, p.NoAlarmSound ? "1" : "0", p.UseTray ? "1" : "0"};
+}
+
+std::string IniFileOf(const IniValues& v)
+{
+    return "; kept by every save\r\n[Sounds]\r\nWaveFile=" + v[0] + "\r\nSilent=" + v[1] +
+           "\r\n[Tray]\r\nUse=" + v[2] + "\r\n";
+}
+
+struct Saver {
+    explicit Saver(const std::string& folder) : formats(UsUser()), store(clock, formats, folder, fileSystem)
+    {
+    }
+    FakeClock clock{At(2026, 6, 10, 12, 0)};
+    DateTimeFormats formats;
+    PosixFileSystem fileSystem;
+    AlarmStore store;
+};
+
+// The child: starts as the program does (a load, which rewrites the file), then saves generation after
+// generation and tells the parent each one it finished. Never returns.
+[[noreturn]] void SaveForever(const std::string& folder, std::int64_t generation, int reportFd)
+{
+    try {
+        Saver saver(folder);
+        saver.store.LoadFromDisk();
+        for (;;) {
+            ++generation;
+            while (saver.store.Rows().Count() > 0)
+                saver.store.DeleteAlarm(saver.store.Rows().Count() - 1);
+            for (int k = 0; k < LineCount(generation); ++k) {
+                const AlarmTexts a = AlarmOf(generation, k);
+                saver.store.AddAlarm(a.time, a.date, a.message, a.wave,
+                                     static_cast<TAlarmMode>(a.mode[0] - '0'));
+            }
+            saver.store.WriteToDisk();
+            SavePreferences(saver.fileSystem, folder, PreferencesOf(generation));
+            if (write(reportFd, &generation, sizeof generation) != sizeof generation)
+                _exit(4);
+        }
+    } catch (...) {
+        _exit(3);
+    }
+}
+
+struct CrashStats {
+    int runs = 0;
+    int corruptFiles = 0;
+    int killedBeforeFirstSave = 0;
+    int killedAfterRenameBeforeReport = 0;
+    int halfSavedPreferences = 0;
+    std::int64_t generations = 0;
+    int temporaryFilesLeft = 0;
+};
+
+struct RunningSaver {
+    pid_t pid;
+    int reports; // read end of the pipe on which the saver reports each finished generation
+};
+
+std::optional<RunningSaver> StartSaver(const std::string& folder, std::int64_t generation)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return std::nullopt;
+    const pid_t child = fork();
+    if (child == 0) {
+        close(fds[0]);
+        SaveForever(folder, generation, fds[1]);
+    }
+    close(fds[1]);
+    if (child < 0) {
+        close(fds[0]);
+        return std::nullopt;
+    }
+    return RunningSaver{child, fds[0]};
+}
+
+// Kills the saver and returns the last generation it reported, or `generation` when it reported none.
+std::int64_t KillSaver(const RunningSaver& saver, std::int64_t generation)
+{
+    kill(saver.pid, SIGKILL);
+    int status = 0;
+    waitpid(saver.pid, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status)) << "the saver stopped by itself, status " << status;
+    for (std::int64_t g = 0; read(saver.reports, &g, sizeof g) == sizeof g;)
+        generation = g;
+    close(saver.reports);
+    return generation;
+}
+
+void PutGeneration(const std::string& folder, std::int64_t generation)
+{
+    WriteFile(folder + "/Alarms.dat", AlarmFileOf(generation));
+    WriteFile(folder + "/ALARM.INI", IniFileOf(IniValuesOf(generation)));
+}
+
+// Twice the time from a saver's start to its third finished generation (the shortest of three tries,
+// measured in a folder of its own): the kills are spread over that span, so that they fall into the start and
+// into every phase of a save however fast this build and this folder are.
+std::chrono::microseconds KillSpan(const std::string& folder)
+{
+    const std::string calibration = folder + "/calibration";
+    std::filesystem::create_directory(calibration);
+    auto shortest = std::chrono::microseconds::max();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        PutGeneration(calibration, 0);
+        const auto start = std::chrono::steady_clock::now();
+        const std::optional<RunningSaver> saver = StartSaver(calibration, 0);
+        if (!saver)
+            break;
+        std::int64_t reported = 0;
+        while (reported < 3 && read(saver->reports, &reported, sizeof reported) == sizeof reported) {
+        }
+        shortest = std::min(shortest, std::chrono::duration_cast<std::chrono::microseconds>(
+                                          std::chrono::steady_clock::now() - start));
+        KillSaver(*saver, 0);
+    }
+    std::filesystem::remove_all(calibration);
+    return shortest == std::chrono::microseconds::max() ? std::chrono::milliseconds(10) : 2 * shortest;
+}
+
+struct RunLimits {
+    int minimum;
+    int maximum;
+    std::chrono::seconds budget; // more than the minimum only while the budget lasts
+};
+
+CrashStats KillSaversAtRandom(const std::string& folder, RunLimits limits, unsigned seed)
+{
+    const std::string alarmPath = folder + "/Alarms.dat";
+    const std::string iniPath = folder + "/ALARM.INI";
+    const std::chrono::microseconds span = KillSpan(folder);
+    std::int64_t generation = 0;
+    IniValues ini = IniValuesOf(0);
+    PutGeneration(folder, 0);
+
+    std::mt19937 random(seed);
+    CrashStats stats;
+    const auto start = std::chrono::steady_clock::now();
+    for (int run = 0; run < limits.maximum &&
+                      (run < limits.minimum || std::chrono::steady_clock::now() - start < limits.budget);
+         ++run) {
+        const std::optional<RunningSaver> saver = StartSaver(folder, generation);
+        if (!saver) {
+            ADD_FAILURE() << "the saver could not be started";
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % (span.count() + 1)));
+        const std::int64_t reported = KillSaver(*saver, generation);
+        stats.killedBeforeFirstSave += reported == generation ? 1 : 0;
+        // Generation reported+1 may have been renamed into place before it could be reported.
+        const std::string alarms = ReadFile(alarmPath);
+        const bool advanced = alarms == AlarmFileOf(reported + 1);
+        const IniValues before = reported == generation ? ini : IniValuesOf(reported);
+        IniValues next = before;
+        std::vector<IniValues> allowed{before};
+        if (advanced) {
+            for (std::size_t key = 0; key < 3; ++key) {
+                next[key] = IniValuesOf(reported + 1)[key];
+                allowed.push_back(next);
+            }
+        }
+        const std::string iniText = ReadFile(iniPath);
+        const auto match = std::find_if(allowed.begin(), allowed.end(),
+                                        [&](const IniValues& v) { return IniFileOf(v) == iniText; });
+        if ((!advanced && alarms != AlarmFileOf(reported)) || match == allowed.end()) {
+            ++stats.corruptFiles;
+            ADD_FAILURE() << "run " << run << " (seed " << seed << "): after generation " << reported
+                          << " the files are\n"
+                          << alarms.substr(0, 300) << "\n---\n"
+                          << iniText;
+            break;
+        }
+        stats.killedAfterRenameBeforeReport += advanced ? 1 : 0;
+        stats.halfSavedPreferences += (*match != IniValuesOf(reported + (advanced ? 1 : 0))) ? 1 : 0;
+        generation = reported + (advanced ? 1 : 0);
+        ini = *match;
+
+        // The next start loads what is there.
+        Saver reader(folder);
+        reader.store.LoadFromDisk();
+        EXPECT_EQ(reader.store.BaseAlarmList().Count(), LineCount(generation));
+        EXPECT_EQ(LoadPreferences(reader.fileSystem, folder).DefaultWaveFile, ini[0]);
+        ++stats.runs;
+    }
+    stats.generations = generation;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        stats.temporaryFilesLeft += entry.path().extension() == ".tmp" ? 1 : 0;
+    return stats;
+}
+
+void Report(const char* where, const CrashStats& stats)
+{
+    ::testing::Test::RecordProperty("sigkill_runs", stats.runs);
+    ::testing::Test::RecordProperty("corrupt_files", stats.corruptFiles);
+    std::cout << "[ crash runs ] " << where << ": " << stats.runs << " SIGKILL runs, " << stats.corruptFiles
+              << " corrupt files; " << stats.generations << " generations saved, "
+              << stats.killedBeforeFirstSave << " kills before the first save of a run, "
+              << stats.killedAfterRenameBeforeReport
+              << " with a new alarm file but the generation unfinished, " << stats.halfSavedPreferences
+              << " with ALARM.INI between two keys; " << stats.temporaryFilesLeft
+              << " temporary files left behind\n";
+}
+
+// A folder in memory when there is one: writes take microseconds instead of a disk's milliseconds, so the
+// kills fall into every phase of a save. What SIGKILL leaves behind does not depend on the kind of folder.
+std::string MemoryBackedBase()
+{
+    std::error_code error;
+    if (std::filesystem::is_directory("/dev/shm", error) && access("/dev/shm", W_OK) == 0)
+        return "/dev/shm";
+    return std::filesystem::temp_directory_path().string();
+}
+
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& base)
+    {
+        std::string pattern = base + "/klaxora-crash-XXXXXX";
+        path_ = mkdtemp(pattern.data()) != nullptr ? pattern : "";
+    }
+    ~ScratchFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+TEST(CrashConsistency, SavesKilledAtRandomMomentsLeaveTheOldOrTheNewFiles)
+{
+    const ScratchFolder folder(MemoryBackedBase());
+    ASSERT_FALSE(folder.Path().empty());
+    const unsigned seed = std::random_device{}();
+    const CrashStats stats = KillSaversAtRandom(folder.Path(), {300, 600, std::chrono::seconds(10)}, seed);
+    Report("memory folder", stats);
+    EXPECT_GE(stats.runs, 300);
+    EXPECT_EQ(stats.corruptFiles, 0);
+    EXPECT_LT(stats.killedBeforeFirstSave, stats.runs * 3 / 4) << "most kills should fall after a save";
+}
+
+TEST(CrashConsistency, SavesOnADiskFolderKilledWhileTheyWait)
+{
+    TempFolder folder;
+    const unsigned seed = std::random_device{}();
+    const CrashStats stats = KillSaversAtRandom(folder.Path(), {40, 40, std::chrono::seconds(0)}, seed);
+    Report("disk folder", stats);
+    EXPECT_EQ(stats.runs, 40);
+    EXPECT_EQ(stats.corruptFiles, 0);
+}
+
+} // namespace
+} // namespace klaxora

@@ -1,0 +1,113 @@
+// The real file system with a trace of every call, in which the call with a chosen number fails with a
+// chosen error code. A failing write writes half of its data first and a failing read delivers half of
+// the file, as a full disk or a bad sector would; a failing close still releases the handle. Nothing is
+// forced onto the disk (Sync only counts).
+#pragma once
+
+#include "store/file_system.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace klaxora::testing {
+
+enum class FsCall { Read, Open, Write, Flush, Sync, Close, Rename, Remove };
+
+inline const char* FsCallName(FsCall call)
+{
+    static const char* const names[] = {"Read", "Open",  "Write",  "Flush",
+                                        "Sync", "Close", "Rename", "Remove"};
+    return names[static_cast<int>(call)];
+}
+
+class ScriptedFileSystem final : public FileSystem {
+public:
+    // Call number `index` (counted from 0 since the last ClearTrace) fails with `error`.
+    void FailCall(std::size_t index, int error) { fault_ = Fault{index, error}; }
+    // Every clean-up of a temporary file fails as well.
+    void FailEveryRemove(int error) { removeError_ = error; }
+    void Heal()
+    {
+        fault_.reset();
+        removeError_ = 0;
+    }
+    void ClearTrace() { trace_.clear(); }
+    // Runs before every call is carried out (to look at the files as they stand then).
+    void SetBeforeCall(std::function<void()> beforeCall) { beforeCall_ = std::move(beforeCall); }
+    const std::vector<FsCall>& Trace() const { return trace_; }
+
+    int ReadWholeFile(const std::string& path, std::string& contents) override
+    {
+        const int real = real_.ReadWholeFile(path, contents);
+        if (const int error = Injected(FsCall::Read)) {
+            contents.resize(contents.size() / 2);
+            return error;
+        }
+        return real;
+    }
+    int OpenTemporary(const std::string& targetPath, FileHandle& handle, std::string& temporaryPath) override
+    {
+        if (const int error = Injected(FsCall::Open))
+            return error;
+        return real_.OpenTemporary(targetPath, handle, temporaryPath);
+    }
+    int Write(FileHandle handle, std::string_view data) override
+    {
+        if (const int error = Injected(FsCall::Write)) {
+            (void)real_.Write(handle, data.substr(0, data.size() / 2));
+            return error;
+        }
+        return real_.Write(handle, data);
+    }
+    int Flush(FileHandle handle) override
+    {
+        const int error = Injected(FsCall::Flush);
+        return error != 0 ? error : real_.Flush(handle);
+    }
+    // The flushed data are with the kernel already; forcing them onto the disk would prove nothing here
+    // and cost milliseconds for each of hundreds of writes.
+    int Sync(FileHandle) override { return Injected(FsCall::Sync); }
+    int Close(FileHandle handle) override
+    {
+        const int error = Injected(FsCall::Close);
+        const int real = real_.Close(handle);
+        return error != 0 ? error : real;
+    }
+    int Rename(const std::string& from, const std::string& to) override
+    {
+        const int error = Injected(FsCall::Rename);
+        return error != 0 ? error : real_.Rename(from, to);
+    }
+    int Remove(const std::string& path) override
+    {
+        const int error = Injected(FsCall::Remove);
+        if (error != 0)
+            return error;
+        return removeError_ != 0 ? removeError_ : real_.Remove(path);
+    }
+
+private:
+    struct Fault {
+        std::size_t index;
+        int error;
+    };
+
+    int Injected(FsCall call)
+    {
+        if (beforeCall_)
+            beforeCall_();
+        trace_.push_back(call);
+        return fault_ && fault_->index == trace_.size() - 1 ? fault_->error : 0;
+    }
+
+    PosixFileSystem real_;
+    std::vector<FsCall> trace_;
+    std::optional<Fault> fault_;
+    int removeError_ = 0;
+    std::function<void()> beforeCall_;
+};
+
+} // namespace klaxora::testing
