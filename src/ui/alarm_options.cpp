@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,7 +50,9 @@ QPushButton* MakeGlyphButton(QWidget* parent, const QString& caption, const QStr
 {
     auto* button = new QPushButton(TransparentByTopLeft(glyph), caption, parent);
     button->setToolTip(hint);
-    button->setAutoDefault(true); // Enter presses the button while it has the focus
+    // Not a default button, or the dialog would mark one as taking Enter while the edit box has the focus;
+    // TAlarmOptions::eventFilter lets Enter press the button that has the focus.
+    button->setAutoDefault(false);
     button->setGeometry(geometry);
     return button;
 }
@@ -129,6 +132,8 @@ void TAlarmOptions::CreateControls()
     BitBtn2 = MakeGlyphButton(this, QStringLiteral("Play &Now"),
                               QStringLiteral("Play the .WAV file you have selected"), PlayNowPicture(),
                               QRect(344, 134, 84, 26));
+    SelectWavButton->installEventFilter(this);
+    BitBtn2->installEventFilter(this);
     connect(SelectWavButton, &QPushButton::clicked, this, &TAlarmOptions::SelectWavButtonClick);
     connect(BitBtn2, &QPushButton::clicked, this, &TAlarmOptions::BitBtn2Click);
 
@@ -269,6 +274,18 @@ bool TAlarmOptions::event(QEvent* e)
     if (e->type() == QEvent::WindowActivate)
         FormActivate();
     return QDialog::event(e);
+}
+
+bool TAlarmOptions::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress && (watched == SelectWavButton || watched == BitBtn2)) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            static_cast<QPushButton*>(watched)->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, e);
 }
 
 void TAlarmOptions::showEvent(QShowEvent* e)

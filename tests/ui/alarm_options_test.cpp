@@ -124,7 +124,8 @@ TEST_F(OptionsTest, OkTakesTheTypedTextAndCancelKeepsWaveFile)
 
 TEST_F(OptionsTest, EnterAndEscapeExceptThatEnterPressesAFocusedPushButton)
 {
-    options->SetWaveFile("/sounds/old.wav");
+    const std::string bell = disk.MakeFile("bell.wav");
+    options->SetWaveFile(bell);
     Show();
     options->SelectWavButton->setFocus();
     QTest::keyClick(options->SelectWavButton, Qt::Key_Return);
@@ -132,6 +133,7 @@ TEST_F(OptionsTest, EnterAndEscapeExceptThatEnterPressesAFocusedPushButton)
     EXPECT_TRUE(options->isVisible());
 
     QTest::keyClick(options->BitBtn2, Qt::Key_Return);
+    EXPECT_EQ(played, std::vector<std::string>{bell});
     EXPECT_TRUE(options->isVisible());
 
     QTest::keyClick(options->SelectWavButton, Qt::Key_Escape);
