@@ -89,11 +89,17 @@ void AlarmTick::ReloadOnNewDate()
 {
     const TDateTime now = clock_.Now();
     const TDateTime today = DateOf(now);
-    if (today == store_.LoadedDate() && !reloadFailed_) {
+    if (today < store_.LoadedDate()) {
+        // Set back over midnight: alarms set meanwhile for the loaded date are not pending (their date is
+        // still to come), so the lists are read again once the clock is back on that date.
+        clockBeforeLoadedDate_ = true;
+    }
+    if (today <= store_.LoadedDate() && !reloadFailed_) {
         lastSeenOnLoadedDate_ = now;
     }
-    // A clock set back does not reload.
-    if (today <= store_.LoadedDate() && !reloadFailed_) {
+    // A clock set back does not reload; coming back to the loaded date does.
+    const bool backOnLoadedDate = today == store_.LoadedDate() && clockBeforeLoadedDate_;
+    if (today <= store_.LoadedDate() && !backOnLoadedDate && !reloadFailed_) {
         return;
     }
     // What fell due before midnight is announced first, one per tick; the reload would drop it.
@@ -107,6 +113,7 @@ void AlarmTick::ReloadOnNewDate()
     const bool retry = reloadFailed_;
     reloadFailed_ = !Guarded([this] { store_.LoadFromDisk(); }, !retry);
     if (!reloadFailed_) {
+        clockBeforeLoadedDate_ = false;
         QueueAlarmsMissedAcrossMidnight(lastSeenOnLoadedDate_, now);
         lastSeenOnLoadedDate_ = now;
     }

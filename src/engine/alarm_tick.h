@@ -68,8 +68,10 @@ private:
     // Alarms of the new day that fell due while the clock jumped over midnight (a suspended machine):
     // the reload leaves them out of TodayList as too late, yet they must still ring, one per tick.
     std::vector<TAlarm> missedAcrossMidnight_;
-    // The last time a tick saw the clock on the date TodayList was built for.
+    // The last time a tick saw the clock on (or, set back, before) the date TodayList was built for.
     TDateTime lastSeenOnLoadedDate_;
+    // The clock has stood before that date since the last load.
+    bool clockBeforeLoadedDate_ = false;
     // A write of the alarm file in a tick failed and none has succeeded since: memory is ahead of the
     // file, so a reload would lose alarms.
     bool fileBehind_ = false;
