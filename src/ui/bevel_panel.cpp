@@ -1,0 +1,112 @@
+#include "ui/bevel_panel.h"
+
+#include <QPainter>
+
+namespace klaxora {
+
+namespace {
+
+const QColor BevelHighlight(0xFF, 0xFF, 0xFF);
+const QColor BevelShadow(0x80, 0x80, 0x80);
+
+// One pixel wide, light on the top and left edges for a raised bevel, on the other two for a lowered one.
+void DrawBevel(QPainter& painter, const QRect& rect, TPanelBevel bevel)
+{
+    const QColor topLeft = bevel == TPanelBevel::bvRaised ? BevelHighlight : BevelShadow;
+    const QColor bottomRight = bevel == TPanelBevel::bvRaised ? BevelShadow : BevelHighlight;
+    painter.setPen(topLeft);
+    painter.drawLine(rect.topLeft(), rect.topRight());
+    painter.drawLine(rect.topLeft(), rect.bottomLeft());
+    painter.setPen(bottomRight);
+    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+    painter.drawLine(rect.topRight(), rect.bottomRight());
+}
+
+int BevelWidth(TPanelBevel bevel)
+{
+    return bevel == TPanelBevel::bvNone ? 0 : 1;
+}
+
+} // namespace
+
+BevelPanel::BevelPanel(QWidget* parent) : QWidget(parent)
+{
+    FrameChanged();
+}
+
+void BevelPanel::SetBevelOuter(TPanelBevel bevel)
+{
+    bevelOuter_ = bevel;
+    FrameChanged();
+}
+
+void BevelPanel::SetBevelInner(TPanelBevel bevel)
+{
+    bevelInner_ = bevel;
+    FrameChanged();
+}
+
+void BevelPanel::SetBorderWidth(int width)
+{
+    borderWidth_ = width;
+    FrameChanged();
+}
+
+void BevelPanel::SetSingleBorder(bool single)
+{
+    singleBorder_ = single;
+    FrameChanged();
+}
+
+void BevelPanel::SetColor(const QColor& colour)
+{
+    color_ = colour;
+    update();
+}
+
+void BevelPanel::SetCaption(const QString& caption)
+{
+    caption_ = caption;
+    update();
+}
+
+int BevelPanel::FrameWidth() const
+{
+    return (singleBorder_ ? 1 : 0) + BevelWidth(bevelOuter_) + borderWidth_ + BevelWidth(bevelInner_);
+}
+
+void BevelPanel::FrameChanged()
+{
+    // Layouts placed on the panel keep clear of the frame by themselves.
+    const int frame = FrameWidth();
+    setContentsMargins(frame, frame, frame, frame);
+    update();
+}
+
+void BevelPanel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), color_);
+    QRect edge = rect();
+    if (singleBorder_) {
+        painter.setPen(Qt::black);
+        painter.drawRect(edge.adjusted(0, 0, -1, -1));
+        edge.adjust(1, 1, -1, -1);
+    }
+    if (bevelOuter_ != TPanelBevel::bvNone) {
+        DrawBevel(painter, edge, bevelOuter_);
+        edge.adjust(1, 1, -1, -1);
+    }
+    edge.adjust(borderWidth_, borderWidth_, -borderWidth_, -borderWidth_);
+    if (bevelInner_ != TPanelBevel::bvNone) {
+        DrawBevel(painter, edge, bevelInner_);
+        edge.adjust(1, 1, -1, -1);
+    }
+    if (!caption_.isEmpty()) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.setFont(font());
+        painter.drawText(edge, Qt::AlignCenter | Qt::TextSingleLine, caption_);
+    }
+}
+
+} // namespace klaxora

@@ -1,0 +1,282 @@
+// The alarm list: row measure and drawing, the selection as rows come and go, and the list's input.
+#include "store/alarm_store.h"
+#include "store/clock.h"
+#include "store/store_test_support.h"
+#include "ui/alarm_list_delegate.h"
+#include "ui/alarm_list_model.h"
+#include "ui/alarm_list_view.h"
+#include "ui/list_icons.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace klaxora {
+namespace {
+
+using klaxora::testing::At;
+
+constexpr int RowHeight = 19;
+
+bool IsDark(QRgb pixel)
+{
+    return qGray(pixel) < 100;
+}
+
+// The first pixel of `picture` that is not silver and differs from `other`, if any.
+std::optional<QPoint> DistinctDrawnPixel(const QImage& picture, const QImage& other)
+{
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb pixel = picture.pixel(x, y);
+            if (pixel != 0xFFC0C0C0 && pixel != other.pixel(x, y)) {
+                return QPoint(x, y);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The bounding box of the dark pixels inside `area`.
+QRect DarkPixels(const QImage& image, const QRect& area)
+{
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (IsDark(image.pixel(x, y))) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
+int CountPixels(const QImage& image, const QRect& area, QRgb colour)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            count += image.pixel(x, y) == (colour | 0xFF000000) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+class AlarmListTest : public ::testing::Test {
+protected:
+    AlarmListTest()
+        : formats(FormatSettings{}), store(clock, formats, folder.Path(), fileSystem), model(store)
+    {
+        store.SetRowsObserver(&model);
+        view.setModel(&model);
+        view.setItemDelegate(new AlarmListDelegate(AlarmImagePicture(), DoneImagePicture(), &view));
+        QFont arial(QStringLiteral("Arial"));
+        arial.setPixelSize(12);
+        view.setFont(arial);
+        QPalette palette = view.palette();
+        palette.setColor(QPalette::Base, Qt::white);
+        view.setPalette(palette);
+        view.resize(320, 100);
+    }
+
+    AlarmId Add(const char* time, const char* date, const char* message)
+    {
+        return store.AddAlarm(time, date, message, "", amMessageAndSound);
+    }
+
+    QImage Render()
+    {
+        view.show();
+        QApplication::processEvents();
+        return view.viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    }
+
+    QColor Highlight() const { return view.palette().color(QPalette::Active, QPalette::Highlight); }
+
+    FakeClock clock{At(2026, 6, 10, 9, 0)};
+    DateTimeFormats formats;
+    klaxora::testing::TempFolder folder;
+    PosixFileSystem fileSystem;
+    AlarmStore store;
+    AlarmListModel model;
+    AlarmListView view;
+};
+
+TEST(AlarmListMeasure, RowsAreTwoPixelsHigherThanTheIconOrKeepTheOfferedHeight)
+{
+    EXPECT_EQ(AlarmListDelegate::MeasureItem(17, 14), 19);
+    EXPECT_EQ(AlarmListDelegate::MeasureItem(14, 14), 16);
+    EXPECT_EQ(AlarmListDelegate::MeasureItem(13, 14), 14);
+
+    const QImage small(12, 12, QImage::Format_ARGB32);
+    const AlarmListDelegate smallIcons(small, small);
+    EXPECT_EQ(smallIcons.sizeHint(QStyleOptionViewItem(), QModelIndex()).height(), 14);
+}
+
+TEST_F(AlarmListTest, RowsAreNineteenPixelsHighWithTheSeventeenPixelIcons)
+{
+    Add("10:00am", "06/10/2026", "Tea");
+    Add("10:00am", "06/12/2026", "Dentist");
+    Render();
+    EXPECT_EQ(view.visualRect(model.index(0)).height(), RowHeight);
+    EXPECT_EQ(view.visualRect(model.index(1)).top(), RowHeight);
+}
+
+TEST_F(AlarmListTest, IconFollowsTheDateAndItsSilverTakesTheRowBackground)
+{
+    Add("10:00am", "06/10/2026", "Tea");
+    Add("10:00am", "06/12/2026", "Dentist");
+    view.SelectRow(0);
+    const QImage image = Render();
+
+    // The icons' top-left pixel is silver: highlight on the selected row, white on the other.
+    EXPECT_EQ(QColor(image.pixel(0, 0)), Highlight());
+    EXPECT_EQ(QColor(image.pixel(0, RowHeight)), QColor(Qt::white));
+
+    const QImage today = AlarmImagePicture();
+    const QImage future = DoneImagePicture();
+    const std::optional<QPoint> todayOnly = DistinctDrawnPixel(today, future);
+    const std::optional<QPoint> futureOnly = DistinctDrawnPixel(future, today);
+    ASSERT_TRUE(todayOnly && futureOnly);
+    EXPECT_EQ(image.pixel(*todayOnly), today.pixel(*todayOnly));
+    EXPECT_EQ(image.pixel(futureOnly->x(), RowHeight + futureOnly->y()), future.pixel(*futureOnly));
+}
+
+TEST_F(AlarmListTest, TextStartsFourPixelsRightOfTheIconAndTwoBelowTheRowTop)
+{
+    Add("10:00am", "06/10/2026", "Tea");
+    Add("10:00am", "06/12/2026", "Dentist");
+    view.SelectRow(0);
+    const QImage image = Render();
+
+    const QRect rowOne(ListIconSize, RowHeight, view.viewport()->width() - ListIconSize, RowHeight);
+    const QRect text = DarkPixels(image, rowOne);
+    ASSERT_FALSE(text.isNull());
+    const QFontMetrics metrics(view.font());
+    const int x = ListIconSize + 4;
+    const int y = RowHeight + 2;
+    EXPECT_GE(text.left(), x);
+    EXPECT_LE(text.left(), x + 1 + metrics.leftBearing(QLatin1Char('D')));
+    const int glyphTop = y + metrics.ascent() + metrics.boundingRect(QLatin1Char('D')).top();
+    EXPECT_NEAR(text.top(), glyphTop, 1);
+
+    // Glyph stems are drawn in full colour: highlight text on the selected row, black on the other.
+    const QRgb highlightText = view.palette().color(QPalette::Active, QPalette::HighlightedText).rgb();
+    EXPECT_GT(CountPixels(image, QRect(x, 0, 60, RowHeight), highlightText), 0);
+    EXPECT_GT(CountPixels(image, QRect(x, RowHeight, 60, RowHeight), qRgb(0, 0, 0)), 0);
+}
+
+TEST_F(AlarmListTest, LongMessageRunsToTheRightEdgeOnOneLine)
+{
+    Add("10:00am", "06/12/2026", "Remember to water the plants and then call the garden centre about bulbs");
+    view.resize(220, 100);
+    const QImage image = Render();
+    const int width = view.viewport()->width();
+
+    const QRect text = DarkPixels(image, QRect(ListIconSize, 0, width - ListIconSize, RowHeight));
+    EXPECT_GE(text.right(), width - 8) << "the text is cut at the edge, not shortened";
+    // Nothing below the one row: no second line.
+    EXPECT_TRUE(DarkPixels(image, QRect(0, RowHeight, width, image.height() - RowHeight)).isNull());
+    EXPECT_EQ(view.visualRect(model.index(0)).width(), width);
+}
+
+TEST_F(AlarmListTest, FocusRectangleSurroundsTheCurrentRowOnlyWhileTheListHasFocus)
+{
+    Add("10:00am", "06/12/2026", "Dentist");
+    view.SelectRow(0);
+    view.show();
+    QApplication::setActiveWindow(&view);
+    view.setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(view.hasFocus());
+    QImage image = Render();
+    const int right = view.viewport()->width() - 1;
+    // A dotted line: alternating pixels along the bottom edge of the highlighted row differ.
+    EXPECT_NE(image.pixel(right - 40, RowHeight - 1), image.pixel(right - 41, RowHeight - 1));
+
+    view.clearFocus();
+    QApplication::processEvents();
+    image = Render();
+    EXPECT_EQ(image.pixel(right - 40, RowHeight - 1), image.pixel(right - 41, RowHeight - 1));
+}
+
+TEST_F(AlarmListTest, SelectionFollowsInsertedRowsAndIsEmptyAfterTheSelectedRowGoes)
+{
+    Add("10:00am", "06/12/2026", "Dentist");
+    const AlarmId later = Add("11:00am", "06/13/2026", "Market");
+    view.SelectRow(1);
+
+    Add("09:30am", "06/10/2026", "Tea"); // today: inserted above
+    ASSERT_EQ(view.SelectedRow(), 2);
+    EXPECT_EQ(store.Rows()[view.SelectedRow()].Object.Id, later);
+
+    store.DeleteAlarm(0);
+    EXPECT_EQ(view.SelectedRow(), 1);
+    store.DeleteAlarm(1);
+    EXPECT_EQ(view.SelectedRow(), -1) << "the view must not pick a neighbour";
+    EXPECT_EQ(model.rowCount(), 1);
+}
+
+TEST_F(AlarmListTest, ReloadEmptiesSelectionAndBringsBackEveryRow)
+{
+    Add("10:00am", "06/12/2026", "Dentist");
+    Add("11:00am", "06/13/2026", "Market");
+    store.WriteToDisk();
+    view.SelectRow(0);
+    store.LoadFromDisk();
+    EXPECT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(view.SelectedRow(), -1);
+    EXPECT_EQ(model.data(model.index(1), Qt::DisplayRole).toString().toStdString(), store.Rows()[1].Text);
+    EXPECT_TRUE(model.data(model.index(1), AlarmListModel::FutureDateRole).toBool());
+}
+
+TEST_F(AlarmListTest, RightClickOpensThePopupMenuWithoutMovingTheSelection)
+{
+    Add("10:00am", "06/12/2026", "Dentist");
+    Add("11:00am", "06/13/2026", "Market");
+    QMenu menu;
+    menu.addAction(QStringLiteral("&Edit"));
+    view.SetPopupMenu(&menu);
+    view.SelectRow(0);
+    Render();
+
+    const QPoint onRowOne = view.visualRect(model.index(1)).center();
+    QTest::mousePress(view.viewport(), Qt::RightButton, Qt::NoModifier, onRowOne);
+    QContextMenuEvent context(QContextMenuEvent::Mouse, onRowOne, view.viewport()->mapToGlobal(onRowOne));
+    QApplication::sendEvent(view.viewport(), &context);
+    QTest::mouseRelease(view.viewport(), Qt::RightButton, Qt::NoModifier, onRowOne);
+    EXPECT_EQ(view.SelectedRow(), 0);
+    EXPECT_TRUE(menu.isVisible());
+    menu.close();
+
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, onRowOne);
+    EXPECT_EQ(view.SelectedRow(), 1);
+}
+
+TEST_F(AlarmListTest, DoubleClickEnterAndDeleteAreReported)
+{
+    Add("10:00am", "06/12/2026", "Dentist");
+    view.SelectRow(0);
+    Render();
+    QSignalSpy doubleClicks(&view, &AlarmListView::DoubleClicked);
+    QSignalSpy enters(&view, &AlarmListView::EnterPressed);
+    QSignalSpy deletes(&view, &AlarmListView::DeleteKeyPressed);
+
+    // Below the last row counts too: the command then acts on the selected row.
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 80));
+    QTest::mouseDClick(view.viewport(), Qt::RightButton, Qt::NoModifier, QPoint(50, 5));
+    QTest::keyClick(&view, Qt::Key_Return);
+    QTest::keyClick(&view, Qt::Key_Enter);
+    QTest::keyClick(&view, Qt::Key_Delete);
+    EXPECT_EQ(doubleClicks.count(), 1);
+    EXPECT_EQ(view.SelectedRow(), 0);
+    EXPECT_EQ(enters.count(), 2);
+    EXPECT_EQ(deletes.count(), 1);
+}
+
+} // namespace
+} // namespace klaxora

@@ -1,0 +1,125 @@
+// The About window: its layout as stored, the lettering order of its labels, and how it closes.
+#include "controls/effect_label.h"
+#include "controls/flat_button.h"
+#include "support/modal_answer.h"
+#include "ui/bevel_panel.h"
+#include "ui/splash_form.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace klaxora {
+namespace {
+
+TEST(SplashForm, LayoutAsStored)
+{
+    TSplashform about;
+    EXPECT_EQ(about.size(), QSize(385, 242));
+    EXPECT_TRUE(about.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(about.font().pixelSize(), 11);
+
+    // The panel's single line, outer bevel, 5-pixel border and inner bevel leave 369 pixels for the name.
+    EXPECT_EQ(about.Panel1->geometry(), about.rect());
+    EXPECT_EQ(about.EffectLabel1->geometry(), QRect(8, 8, 369, 69));
+    EXPECT_EQ(about.EffectLabel3->geometry(), QRect(221, 84, 95, 25));
+    EXPECT_EQ(about.EffectLabel2->geometry(), QRect(135, 120, 112, 22));
+    EXPECT_EQ(about.Label32->geometry(), QRect(106, 141, 163, 14));
+    EXPECT_EQ(about.Okbutton->geometry(), QRect(283, 193, 81, 33));
+
+    EXPECT_EQ(about.EffectLabel1->text(), "Klaxora!");
+    EXPECT_EQ(about.EffectLabel3->text(), "for Windows");
+    EXPECT_EQ(about.EffectLabel2->text(), "Version 1.9a");
+    EXPECT_EQ(about.Label32->text(), "32-bit version for Windows 95");
+    EXPECT_EQ(about.Okbutton->caption(), "Ok");
+    EXPECT_EQ(about.Okbutton->buttonLayout(), flatbtn::blBitmapLeft);
+    EXPECT_EQ(about.EffectLabel1->font().pixelSize(), 64);
+    EXPECT_TRUE(about.EffectLabel1->font().bold() && about.EffectLabel1->font().italic());
+}
+
+TEST(SplashForm, NameIsRaisedBlackOnGreyAndVersionIsFlat)
+{
+    TSplashform about;
+    // Shadow colour before the scheme, font colour after both: the grey shadow and black text stay.
+    for (const TEffectLabel* raised : {about.EffectLabel1, about.EffectLabel3}) {
+        EXPECT_EQ(raised->ColourScheme(), TColourScheme::csText);
+        EXPECT_EQ(raised->ColourShadow(), QColor(0x80, 0x80, 0x80));
+        EXPECT_EQ(raised->ColourHighlight(), QColor(Qt::white));
+        EXPECT_EQ(raised->FontColour(), QColor(Qt::black));
+        EXPECT_EQ(raised->EffectStyle(), TEffectStyle::esRaised);
+        EXPECT_EQ(raised->DirectionHighlight(), TEffectDirection::edUpLeft);
+        EXPECT_EQ(raised->DirectionShadow(), TEffectDirection::edDownRight);
+    }
+    const TEffectLabel* version = about.EffectLabel2;
+    EXPECT_EQ(version->EffectStyle(), TEffectStyle::esCustom);
+    EXPECT_EQ(version->DepthHighlight(), 0);
+    EXPECT_EQ(version->DepthShadow(), 0);
+    EXPECT_EQ(version->DirectionHighlight(), TEffectDirection::edNone);
+    EXPECT_EQ(version->FontColour(), QColor(Qt::black));
+
+    // Drawn: the name has white up-left and grey down-right of its black lettering.
+    about.show();
+    const QImage name = about.EffectLabel1->grab().toImage();
+    bool white = false;
+    bool grey = false;
+    bool black = false;
+    for (int y = 0; y < name.height(); ++y) {
+        for (int x = 0; x < name.width(); ++x) {
+            const QRgb pixel = name.pixel(x, y) & 0xFFFFFF;
+            white = white || pixel == 0xFFFFFF;
+            grey = grey || pixel == 0x808080;
+            black = black || pixel == 0x000000;
+        }
+    }
+    EXPECT_TRUE(white && grey && black);
+}
+
+TEST(SplashForm, Label32ShowsAndOkStaysHiddenUntilTheCallerShowsIt)
+{
+    TSplashform about;
+    about.show();
+    EXPECT_TRUE(about.Label32->isVisible());
+    EXPECT_EQ(about.Label32->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_FALSE(about.Okbutton->isVisible());
+}
+
+TEST(SplashForm, CentredOnTheScreen)
+{
+    TSplashform about;
+    about.show();
+    const QRect screen = about.screen()->geometry();
+    EXPECT_NEAR(about.x(), (screen.width() - 385) / 2, 1);
+    EXPECT_NEAR(about.y(), (screen.height() - 242) / 2, 1);
+}
+
+TEST(SplashForm, OkOrEnterClosesButEscapeDoesNot)
+{
+    {
+        TSplashform about;
+        about.Okbutton->setVisible(true);
+        test::AnswerNextModal([](QWidget* modal) {
+            auto* window = qobject_cast<TSplashform*>(modal);
+            ASSERT_NE(window, nullptr);
+            QTest::mouseClick(window->Okbutton, Qt::LeftButton);
+        });
+        EXPECT_EQ(about.exec(), QDialog::Accepted);
+    }
+    {
+        TSplashform about;
+        about.Okbutton->setVisible(true);
+        bool stillOpenAfterEscape = false;
+        test::AnswerNextModal([&stillOpenAfterEscape](QWidget* modal) {
+            QTest::keyClick(modal, Qt::Key_Escape);
+            stillOpenAfterEscape = modal->isVisible();
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        EXPECT_EQ(about.exec(), QDialog::Accepted);
+        EXPECT_TRUE(stillOpenAfterEscape);
+    }
+}
+
+} // namespace
+} // namespace klaxora
