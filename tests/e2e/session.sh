@@ -1,0 +1,195 @@
+# A private desktop for one scenario: an X server, a window manager, a notification-area host and a
+# sound server that records, all in a scratch HOME, and all stopped again when the scenario ends.
+# Sourced by lib.sh; every name starts with e2e_.
+
+E2E_SKIP=77
+E2E_PIDS=()
+E2E_DISPLAY_UP=0
+
+e2e_log() { printf '[%s %s] %s\n' "$(date +%T)" "${E2E_NAME:-e2e}" "$*" >&2; }
+
+# Ends the scenario as skipped: a facility this machine lacks is not a pass.
+e2e_skip()
+{
+    echo "SKIPPED: $*" >&2
+    exit "$E2E_SKIP"
+}
+
+e2e_fail()
+{
+    e2e_log "FAILED: $*"
+    e2e_screenshot "failure"
+    exit 1
+}
+
+# e2e_wait <seconds> <what> <command...>: runs the command until it succeeds; fails the scenario after
+# the given time, naming what it waited for.
+e2e_wait()
+{
+    local seconds=$1 what=$2
+    shift 2
+    local deadline=$((SECONDS + seconds))
+    until "$@" >/dev/null 2>&1; do
+        if ((SECONDS >= deadline)); then
+            e2e_fail "waited ${seconds}s for $what"
+        fi
+        sleep 0.2
+    done
+}
+
+# e2e_begin <name> <output root>: scratch folders, environment, clean-up on every way out.
+e2e_begin()
+{
+    E2E_NAME=$1
+    E2E_OUT="$2/$1"
+    rm -rf "$E2E_OUT"
+    mkdir -p "$E2E_OUT"
+    E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/klaxora-e2e.XXXXXX")
+    trap 'e2e_end $?' EXIT
+    trap 'exit 130' INT TERM HUP
+
+    export HOME="$E2E_TMP/home"
+    export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+    export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
+    mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    export TZ=UTC
+    unset LC_TIME LANGUAGE QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+    unset DBUS_SESSION_BUS_ADDRESS PULSE_SERVER
+}
+
+e2e_require_commands()
+{
+    local missing=()
+    local c
+    for c in "$@"; do
+        command -v "$c" >/dev/null 2>&1 || missing+=("$c")
+    done
+    ((${#missing[@]} == 0)) || e2e_skip "missing commands: ${missing[*]} (scripts/setup.sh installs them)"
+}
+
+# Runs a command in the background for the rest of the scenario; its pid is in E2E_LAST_PID.
+e2e_spawn()
+{
+    local log=$1
+    shift
+    "$@" >>"$E2E_OUT/$log" 2>&1 &
+    E2E_LAST_PID=$!
+    E2E_PIDS+=("$E2E_LAST_PID")
+}
+
+e2e_start_display()
+{
+    e2e_require_commands Xvfb xdotool xwininfo xprop import
+    local fdfile="$E2E_TMP/display"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$fdfile" >>"$E2E_OUT/xvfb.log" 2>&1 &
+    E2E_PIDS+=("$!")
+    local i
+    for i in $(seq 100); do
+        [ -s "$fdfile" ] && break
+        sleep 0.1
+    done
+    [ -s "$fdfile" ] || e2e_skip "Xvfb did not start (see xvfb.log)"
+    export DISPLAY=":$(tr -d '\n' <"$fdfile")"
+    E2E_DISPLAY_UP=1
+    e2e_wait 10 "the X server" xdpyinfo
+}
+
+e2e_has_window_manager() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+
+e2e_start_window_manager()
+{
+    e2e_require_commands openbox
+    e2e_spawn openbox.log openbox --sm-disable
+    e2e_wait 10 "the window manager" e2e_has_window_manager
+}
+
+# The notification area, with the flags known to give Qt a system tray under Xvfb.
+e2e_start_tray_host()
+{
+    e2e_require_commands trayer
+    e2e_spawn trayer.log trayer --edge top --align right --widthtype pixel --width 200 --heighttype pixel \
+        --height 32 --transparent false --SetDockType false --SetPartialStrut false
+    E2E_TRAYER_PID=$E2E_LAST_PID
+    e2e_wait 10 "the notification area" xdotool search --onlyvisible --class trayer
+}
+
+e2e_stop_tray_host()
+{
+    kill "$E2E_TRAYER_PID" 2>/dev/null
+    wait "$E2E_TRAYER_PID" 2>/dev/null
+}
+
+e2e_sound_server_up() { pactl info; }
+
+# A sound server of our own with one null sink to record from, and a silent stream that keeps the
+# sink running so that the recording keeps real time (without it silences vanish from the recording).
+e2e_start_sound()
+{
+    e2e_require_commands pulseaudio pactl pacat parec sox
+    e2e_spawn pulseaudio.log pulseaudio --daemonize=no --system=false --exit-idle-time=-1 --disallow-exit -n \
+        --load=module-native-protocol-unix \
+        --load="module-null-sink sink_name=cap sink_properties=device.description=cap" \
+        --log-target=stderr
+    local deadline=$((SECONDS + 10))
+    until pactl info >/dev/null 2>&1; do
+        ((SECONDS < deadline)) || e2e_skip "the PulseAudio daemon did not start (see pulseaudio.log)"
+        sleep 0.1
+    done
+    pactl set-default-sink cap >/dev/null
+    e2e_spawn pacat.log pacat --playback --latency-msec=20 --raw --format=s16le --rate=44100 --channels=2 \
+        -d cap /dev/zero
+}
+
+e2e_recording_started() { (($(stat -c %s "$E2E_RECORDING" 2>/dev/null || echo 0) > 4096)); }
+
+e2e_record_start()
+{
+    E2E_RECORDING="$E2E_OUT/${1:-recording}.wav"
+    rm -f "$E2E_RECORDING"
+    parec --latency-msec=20 -d cap.monitor --file-format=wav "$E2E_RECORDING" 2>>"$E2E_OUT/parec.log" &
+    E2E_RECORDER_PID=$!
+    E2E_PIDS+=("$E2E_RECORDER_PID")
+    e2e_wait 10 "the recording to start" e2e_recording_started
+}
+
+e2e_record_stop()
+{
+    kill -INT "$E2E_RECORDER_PID" 2>/dev/null
+    wait "$E2E_RECORDER_PID" 2>/dev/null
+}
+
+# The loudest sample of the recording, 0 to 1.
+e2e_recorded_peak() { sox "$E2E_RECORDING" -n stat 2>&1 | awk '/^Maximum amplitude/ { print $3 }'; }
+
+e2e_screenshot()
+{
+    ((E2E_DISPLAY_UP)) || return 0
+    import -window root "$E2E_OUT/$1.png" 2>/dev/null || true
+}
+
+# Stops everything the scenario started, newest first, and keeps the evidence of a failure.
+e2e_end()
+{
+    local status=$1
+    trap - EXIT INT TERM HUP
+    if ((status != 0 && status != E2E_SKIP)); then
+        e2e_screenshot "at-exit"
+        [ -n "${E2E_APP:-}" ] && cp -f "$E2E_APP"/Alarms.dat "$E2E_APP"/ALARM.INI "$E2E_OUT/" 2>/dev/null
+    fi
+    local i pid
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        kill "${E2E_PIDS[i]}" 2>/dev/null
+    done
+    for pid in "${E2E_PIDS[@]}"; do
+        for i in $(seq 30); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -KILL "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    [ -n "${E2E_TMP:-}" ] && rm -rf "$E2E_TMP"
+    ((status == 0)) && e2e_log "passed"
+    exit "$status"
+}

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# One instance: a second start says "Klaxora! is already running" and ends without a window of its own
+# while the first goes on; after the first is killed outright a new start runs. Exit asks "Exit program
+# (alarms will no longer be active)?": No keeps the program with its window, Yes ends it.
+source "$(dirname "$0")/lib.sh"
+e2e_setup single_instance_and_exit "$@"
+e2e_start_desktop
+
+e2e_write_alarms "10:00am^Dentist^^3^03/16/2027^^0"
+e2e_clock_set "2027-03-15 09:00:00"
+e2e_start_program
+first=$E2E_PROGRAM_PID
+e2e_wait_window "$first" "Klaxora!"
+
+e2e_start_program
+second=$E2E_PROGRAM_PID
+# Its message box has the program's caption; nothing else of it shows.
+e2e_wait_window "$second" "Klaxora!"
+box=$E2E_WINDOW
+e2e_region_of "$box"
+e2e_wait_text 5 "$E2E_REGION" "Klaxora! is already running" "${E2E_MESSAGE_BOX_FONT[@]}"
+[ "$(xdotool search --all --onlyvisible --pid "$second" --classname . | wc -l)" = 1 ] ||
+    e2e_fail "the second start shows more than its message box"
+e2e_screenshot already-running
+e2e_activate "$box"
+e2e_keys Return
+e2e_wait_program_end "$second"
+((E2E_EXIT_STATUS == 0)) || e2e_fail "the second start ended with status $E2E_EXIT_STATUS"
+e2e_program_running "$first" || e2e_fail "the first instance ended"
+e2e_window_shown "$first" "Klaxora!" || e2e_fail "the first instance lost its window"
+
+# Killed outright, the first instance cannot release anything itself; the system does.
+kill -KILL "$first"
+wait "$first" 2>/dev/null
+e2e_start_program
+e2e_wait_window "$E2E_PROGRAM_PID" "Klaxora!"
+main=$E2E_WINDOW
+e2e_region_of "$main"
+e2e_wait_text 5 "$E2E_REGION" "Dentist" "${E2E_LIST_FONT[@]}"
+
+ask_exit()
+{
+    e2e_activate "$main"
+    e2e_keys alt+x
+    e2e_wait_window "$E2E_PROGRAM_PID" "Confirm"
+    e2e_region_of "$E2E_WINDOW"
+    e2e_wait_text 5 "$E2E_REGION" "Exit program (alarms will no longer be active)?" "${E2E_MESSAGE_BOX_FONT[@]}"
+}
+
+ask_exit
+e2e_screenshot exit-question
+e2e_keys alt+n
+e2e_wait_window_gone "$E2E_PROGRAM_PID" "Confirm"
+sleep 1
+e2e_program_running || e2e_fail "No ended the program"
+e2e_window_shown "$E2E_PROGRAM_PID" "Klaxora!" || e2e_fail "No closed the window"
+
+ask_exit
+e2e_keys alt+y
+e2e_wait_program_end "$E2E_PROGRAM_PID"
+((E2E_EXIT_STATUS == 0)) || e2e_fail "Exit ended the program with status $E2E_EXIT_STATUS"
+e2e_alarm_file_has "10:00am\^Dentist\^\^3\^03/16/2027\^\^0" || e2e_fail "the alarms did not survive the exit"
