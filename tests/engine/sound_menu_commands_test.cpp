@@ -3,7 +3,10 @@
 #include "engine/fake_sound_backend.h"
 #include "engine/sound_menu_commands.h"
 #include "engine/tick_test_support.h"
+#include "support/modal_answer.h"
 
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -124,6 +127,31 @@ TEST_F(SoundMenuCommandsTest, AFailedSaveOfTheChoiceIsDropped)
     EXPECT_EQ(preferences.DefaultWaveFile, "/s/bell.wav");
     EXPECT_FALSE(preferences.NoAlarmSound);
     EXPECT_TRUE(timer.enabled);
+}
+
+TEST(SoundFileDialogTest, OffersWaveFilesFromTheProgramFolderAndTakesATypedNameThatDoesNotExist)
+{
+    QTemporaryDir folder;
+    QStringList filters;
+    QString shownFolder;
+    test::AnswerNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        filters = dialog->nameFilters();
+        shownFolder = dialog->directory().absolutePath();
+        dialog->selectFile(QStringLiteral("new-bell.wav"));
+        static_cast<QDialog*>(dialog)->accept(); // the file dialog's own accept, as the Open button
+    });
+    const std::optional<std::string> chosen = SoundMenuCommands::OpenDialogChooser(nullptr)(
+        folder.path().toStdString() + "/", SoundMenuCommands::WaveFilter);
+    EXPECT_EQ(filters, QStringList{QStringLiteral("WAVE files (*.wav)")});
+    EXPECT_EQ(shownFolder, folder.path());
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, folder.filePath(QStringLiteral("new-bell.wav")).toStdString());
+
+    test::AnswerNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    EXPECT_FALSE(
+        SoundMenuCommands::OpenDialogChooser(nullptr)(folder.path().toStdString(), "WAVE files (*.wav)"));
 }
 
 } // namespace
