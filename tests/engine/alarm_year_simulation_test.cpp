@@ -1,0 +1,117 @@
+// A year of use in Berlin, with both daylight-saving changes, sleep over midnight, restarts and the clock
+// set back: every alarm rings once per due time and never early, what passed while the program was closed
+// is dropped by the load rules, snoozes come back when asked, the file always holds what memory holds, and
+// memory stays flat.
+#include "engine/live_heap.h"
+#include "engine/tick_test_support.h"
+#include "engine/year_simulation.h"
+#include "engine/zone_clock.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace klaxora {
+namespace {
+
+void PrintFigures(const year::YearFigures& figures)
+{
+    std::printf("simulated days %d, ticks %lld, announcements checked %d (%d after a snooze, %d missed over "
+                "midnight, %d more than 2 s late, latest %.1f min)\n",
+                figures.simulatedDays, figures.ticks, figures.announcements, figures.snoozedRings,
+                figures.missedRings, figures.lateRings, static_cast<double>(figures.maxLateMs) / 60000);
+    std::printf("answers:");
+    for (const auto& [answer, count] : figures.answers)
+        std::printf(" %d:%d", answer, count);
+    std::printf("\ncommands:");
+    for (const auto& [command, count] : figures.commands)
+        std::printf(" %s %d,", command.c_str(), count);
+    std::printf(" refused shifts %d, planned while asleep %d\n", figures.refusedShifts,
+                figures.skippedWhileAsleep);
+    std::printf("suspends %d (%d over midnight), restarts %d (%d near the 30 s grace), clock set back %d, "
+                "reloads on a new date %d\n",
+                figures.suspends, figures.suspendsOverMidnight, figures.restarts, figures.restartsNearGrace,
+                figures.jumpsBack, figures.dateChangeReloads);
+    std::printf(
+        "loads: %d dropped as past, %d too late to ring, %d rang within the grace; a snooze rang at most "
+        "%.3f s before the time asked\n",
+        figures.loads.dropped, figures.loads.tooLate, figures.loads.inGrace,
+        static_cast<double>(figures.maxSnoozeEarlyMs) / 1000);
+    std::printf("peak lists: stored %d, pending %d, rows %d; heap at month starts (KiB):", figures.peakStored,
+                figures.peakPending, figures.peakRows);
+    for (const long long bytes : figures.heapAtMonthStart)
+        std::printf(" %lld", bytes / 1024);
+    std::printf("\n");
+    for (const std::string& note : figures.notes)
+        std::printf("  %s\n", note.c_str());
+}
+
+// Found by the year: the clock is set back from 00:20 to 23:20 of the day before; an alarm set then for 00:10
+// of the date already loaded, and a snooze that lands on that date, must ring once the clock gets there.
+TEST(AlarmYearSimulationTest, AlarmsSetForTheLoadedDateWhileTheClockStandsBeforeItRing)
+{
+    test::TickRig rig(test::At(2026, 8, 20, 0, 20));
+    rig.clock.Set(test::At(2026, 8, 19, 23, 20));
+    rig.tick.Timer1Timer();
+    rig.store.AddAlarm("11:40pm", "08/19/2026", "Snoozed", "", amMessageOnly);
+    rig.store.AddAlarm("12:10am", "08/20/2026", "Ten past", "", amMessageOnly);
+    rig.clock.Set(test::At(2026, 8, 19, 23, 40));
+    rig.host.answer = [](const std::string&) { return -30; };
+    rig.tick.Timer1Timer();
+    rig.host.answer = [](const std::string&) { return 1; };
+    for (int second = 0; second < 45 * 60; ++second) {
+        rig.clock.AdvanceSeconds(1);
+        rig.tick.Timer1Timer();
+    }
+    EXPECT_EQ(rig.host.messages, (std::vector<std::string>{"Snoozed", "Ten past", "Snoozed"}));
+    EXPECT_EQ(rig.store.BaseAlarmList().Count(), 0);
+}
+
+TEST(AlarmYearSimulationTest, AYearInBerlinRingsEveryAlarmOnceNeverEarlyWithFileAndMemoryInStep)
+{
+    test::ScopedTimeZone berlin("Europe/Berlin");
+    // Without the zone's rules the year would pass without a daylight-saving change.
+    ASSERT_EQ(test::UtcOffsetSeconds(year::UtcOfLocal(2026, 1, 15, 12, 0, 0)), 3600);
+    ASSERT_EQ(test::UtcOffsetSeconds(year::UtcOfLocal(2026, 7, 15, 12, 0, 0)), 7200);
+
+    year::YearSimulation simulation(20260101);
+    const year::YearPlan& plan = simulation.Plan();
+    ASSERT_EQ(test::UtcOffsetSeconds(plan.springChangeUtc - 1), 3600);
+    ASSERT_EQ(test::UtcOffsetSeconds(plan.springChangeUtc), 7200);
+    ASSERT_EQ(test::UtcOffsetSeconds(plan.autumnChangeUtc - 1), 7200);
+    ASSERT_EQ(test::UtcOffsetSeconds(plan.autumnChangeUtc), 3600);
+
+    const std::string failure = simulation.Run();
+    const year::YearFigures& figures = simulation.Figures();
+    PrintFigures(figures);
+    ASSERT_EQ(failure, "");
+
+    EXPECT_GE(figures.simulatedDays, 365);
+    EXPECT_GT(figures.announcements, 3000);
+    EXPECT_GT(figures.snoozedRings, 1000);
+    for (const int answer : {1, 2, -1, -5, -10, -30, -60, -120, -240, -1440, -10080})
+        EXPECT_GT(figures.answers.count(answer), 0U) << "no answer " << answer;
+    EXPECT_GT(figures.answers.count(0), 0U) << "no sound-only alarm";
+    EXPECT_GT(figures.suspendsOverMidnight, 10);
+    EXPECT_GT(figures.missedRings, 0);
+    EXPECT_GT(figures.restarts, 5);
+    EXPECT_GT(figures.loads.dropped, 0);
+    EXPECT_GT(figures.loads.tooLate, 0);
+    EXPECT_GT(figures.loads.inGrace, 0);
+    EXPECT_EQ(figures.jumpsBack, 2);
+    // A snooze is cut to whole seconds, and to whole minutes once the file is read back.
+    EXPECT_LT(figures.maxSnoozeEarlyMs, 60000);
+
+    // Flat memory: the lists stay near the number of alarms the user keeps, and the heap in the second half
+    // of the year is no larger than in the first, give or take the alarms held at the time.
+    EXPECT_LE(figures.peakStored, 120);
+    ASSERT_GE(figures.heapAtMonthStart.size(), 12U);
+    const auto half = figures.heapAtMonthStart.begin() + 6;
+    const long long firstHalf = *std::max_element(figures.heapAtMonthStart.begin(), half);
+    const long long secondHalf = *std::max_element(half, figures.heapAtMonthStart.end());
+    EXPECT_LT(secondHalf - firstHalf, 64 * 1024);
+}
+
+} // namespace
+} // namespace klaxora

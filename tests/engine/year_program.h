@@ -1,0 +1,112 @@
+// One run of the program in the year simulation, from its start to its close: the alarm store on the
+// in-memory file system and the real tick, with the main window played by a host that records what was
+// announced and lets the simulated user answer.
+#pragma once
+
+#include "engine/alarm_tick.h"
+#include "engine/alarm_timer.h"
+#include "engine/tick_test_support.h"
+#include "engine/zone_clock.h"
+#include "store/alarm_store.h"
+#include "store/format_settings.h"
+
+#include <functional>
+#include <string>
+
+namespace klaxora::year {
+
+// What one tick announced.
+struct Heard {
+    int messages = 0;
+    int sounds = 0;
+    int messageNumber = -1;
+    int soundNumber = -1;
+    long long wallAt = -1; // when the first of sound and dialog came
+    long long utcAt = -1;
+    int answer = 0;
+    long long answerWall = 0;
+    long long answerUtc = 0;
+    std::string clockText;
+    std::string error;
+
+    void Reset();
+};
+
+class AnsweringHost final : public AlarmTickHost {
+public:
+    // `answer` plays the user in front of the dialog and may move the clock on.
+    AnsweringHost(const test::ZoneClock& clock, std::function<int(const std::string&)> answer)
+        : clock_(clock), answer_(std::move(answer))
+    {
+    }
+
+    Heard heard;
+
+    int ShowAlarmMessage(const std::string& message) override;
+    void PlaySoundNow(const std::string& waveFile) override;
+    void ProcessPendingEvents() override {}
+    void ShowClockText(const std::string& text) override { heard.clockText = text; }
+    void RepaintAlarmList() override {}
+    void ShowError(const std::string& text) override { heard.error = text; }
+
+private:
+    void Mark();
+
+    const test::ZoneClock& clock_;
+    std::function<int(const std::string&)> answer_;
+};
+
+// The in-memory file system, counting the reads of the alarm file: each read is a load of the lists.
+class CountingFileSystem final : public FileSystem {
+public:
+    explicit CountingFileSystem(FileSystem& files) : files_(files) {}
+
+    int reads = 0;
+
+    int ReadWholeFile(const std::string& path, std::string& contents) override
+    {
+        ++reads;
+        return files_.ReadWholeFile(path, contents);
+    }
+    int OpenTemporary(const std::string& targetPath, FileHandle& handle, std::string& temporaryPath) override
+    {
+        return files_.OpenTemporary(targetPath, handle, temporaryPath);
+    }
+    int Write(FileHandle handle, std::string_view data) override { return files_.Write(handle, data); }
+    int Flush(FileHandle handle) override { return files_.Flush(handle); }
+    int Sync(FileHandle handle) override { return files_.Sync(handle); }
+    int Close(FileHandle handle) override { return files_.Close(handle); }
+    int Rename(const std::string& from, const std::string& to) override { return files_.Rename(from, to); }
+    int Remove(const std::string& path) override { return files_.Remove(path); }
+
+private:
+    FileSystem& files_;
+};
+
+class SwitchTimer final : public AlarmTimer {
+public:
+    bool on = false;
+
+protected:
+    void SetEnabled(bool enabled) override { on = enabled; }
+};
+
+struct SimulatedProgram {
+    SimulatedProgram(const test::ZoneClock& clock, FileSystem& fileSystem, const std::string& folder,
+                     std::function<int(const std::string&)> answer)
+        : files(fileSystem), store(clock, formats, folder, files), host(clock, std::move(answer)),
+          tick(store, clock, timer, host)
+    {
+        store.SetHost(&window);
+    }
+
+    DateTimeFormats formats{test::UsUserSettings()};
+    CountingFileSystem files; // the file system the store sees
+    AlarmStore store;
+    test::ListWindow window;
+    SwitchTimer timer;
+    AnsweringHost host;
+    AlarmTick tick;
+};
+
+} // namespace klaxora::year
