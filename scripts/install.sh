@@ -6,7 +6,7 @@
 #   scripts/install.sh [--autostart] [--build-dir DIR]
 #
 #   --autostart      also start Klaxora! minimised (-iconic) when the desktop session starts, so that
-#                    alarms ring after a reboot; without it an autostart entry of an earlier install goes
+#                    alarms ring after a reboot; an install without it removes that entry again
 #   --build-dir DIR  install from an existing build folder (with the targets klaxora and
 #                    klaxora_icon_export built) instead of building a Release
 #
@@ -27,7 +27,7 @@ while (($#)); do
         shift
         ;;
     -h | --help)
-        sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//'
+        awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"
         exit 0
         ;;
     *)

@@ -12,7 +12,7 @@ build=""
 if [ "${1:-}" = "--build-dir" ] && [ -n "${2:-}" ]; then
     build="$(cd "$2" && pwd)"
 elif [ -n "${1:-}" ]; then
-    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+    awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"
     exit 2
 fi
 if [ -z "$build" ]; then

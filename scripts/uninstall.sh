@@ -11,7 +11,7 @@ source "$root/scripts/install_layout.sh"
 case "${1:-}" in
 "") ;;
 -h | --help)
-    sed -n '2,6p' "$0" | sed 's/^# \{0,1\}//'
+    awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"
     exit 0
     ;;
 *)

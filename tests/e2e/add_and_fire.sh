@@ -26,7 +26,7 @@ e2e_wait_window_gone "$E2E_PROGRAM_PID" "Alarm Description"
 line="09:59am\^$message\^\^3\^03/15/2027\^\^0"
 e2e_wait 5 "the new alarm in Alarms.dat" e2e_alarm_file_has "$line"
 e2e_region_of "$main"
-e2e_wait_text 5 "$E2E_REGION" "$message...(09:59am" "${E2E_LIST_FONT[@]}"
+e2e_wait_text 10 "$E2E_REGION" "$message...(09:59am" "${E2E_LIST_FONT[@]}"
 e2e_log "listed at $E2E_TEXT_AT"
 
 # The user goes on working in another application, whose window covers the middle of the screen.
@@ -43,7 +43,7 @@ e2e_wait_window "$E2E_PROGRAM_PID" "Alarm Notification" 20
 notification=$E2E_WINDOW
 e2e_log "due at $(e2e_clock_text +%T)"
 e2e_region_of "$notification"
-e2e_wait_text 5 "$E2E_REGION" "$message" "${E2E_NOTIFICATION_FONT[@]}"
+e2e_wait_text 10 "$E2E_REGION" "$message" "${E2E_NOTIFICATION_FONT[@]}"
 e2e_stacked_above "$notification" "$other" || e2e_fail "the notification is not in front of the other application"
 [ "$(e2e_active_window)" = "$notification" ] || e2e_fail "the notification is not the active window"
 e2e_screenshot notification
@@ -56,5 +56,5 @@ e2e_wait_window_gone "$E2E_PROGRAM_PID" "Alarm Notification"
 e2e_wait 5 "the alarm to leave Alarms.dat" e2e_alarm_file_lacks "$message"
 e2e_activate "$main"
 e2e_region_of "$main"
-e2e_wait_no_text 5 "$E2E_REGION" "$message" "${E2E_LIST_FONT[@]}"
+e2e_wait_no_text 10 "$E2E_REGION" "$message" "${E2E_LIST_FONT[@]}"
 e2e_program_running || e2e_fail "the program ended"

@@ -19,7 +19,7 @@ e2e_record_start
 e2e_clock_set "2027-03-15 07:59:57"
 e2e_wait_window "$E2E_PROGRAM_PID" "Alarm Notification" 20
 e2e_region_of "$E2E_WINDOW"
-e2e_wait_text 5 "$E2E_REGION" "$message" "${E2E_NOTIFICATION_FONT[@]}"
+e2e_wait_text 10 "$E2E_REGION" "$message" "${E2E_NOTIFICATION_FONT[@]}"
 sleep 2
 e2e_expect_sound 0.05
 e2e_keys Return

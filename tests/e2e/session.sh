@@ -15,10 +15,10 @@ e2e_skip()
     exit "$E2E_SKIP"
 }
 
+# Ends the scenario as failed; e2e_end keeps a screenshot and the program's files.
 e2e_fail()
 {
     e2e_log "FAILED: $*"
-    e2e_screenshot "failure"
     exit 1
 }
 
@@ -174,7 +174,7 @@ e2e_end()
     local status=$1
     trap - EXIT INT TERM HUP
     if ((status != 0 && status != E2E_SKIP)); then
-        e2e_screenshot "at-exit"
+        e2e_screenshot "failure"
         [ -n "${E2E_APP:-}" ] && cp -f "$E2E_APP"/Alarms.dat "$E2E_APP"/ALARM.INI "$E2E_OUT/" 2>/dev/null
     fi
     local i pid

@@ -18,7 +18,7 @@ second=$E2E_PROGRAM_PID
 e2e_wait_window "$second" "Klaxora!"
 box=$E2E_WINDOW
 e2e_region_of "$box"
-e2e_wait_text 5 "$E2E_REGION" "Klaxora! is already running" "${E2E_MESSAGE_BOX_FONT[@]}"
+e2e_wait_text 10 "$E2E_REGION" "Klaxora! is already running" "${E2E_MESSAGE_BOX_FONT[@]}"
 [ "$(xdotool search --all --onlyvisible --pid "$second" --classname . | wc -l)" = 1 ] ||
     e2e_fail "the second start shows more than its message box"
 e2e_screenshot already-running
@@ -36,7 +36,7 @@ e2e_start_program
 e2e_wait_window "$E2E_PROGRAM_PID" "Klaxora!"
 main=$E2E_WINDOW
 e2e_region_of "$main"
-e2e_wait_text 5 "$E2E_REGION" "Dentist" "${E2E_LIST_FONT[@]}"
+e2e_wait_text 10 "$E2E_REGION" "Dentist" "${E2E_LIST_FONT[@]}"
 
 ask_exit()
 {
@@ -44,7 +44,7 @@ ask_exit()
     e2e_keys alt+x
     e2e_wait_window "$E2E_PROGRAM_PID" "Confirm"
     e2e_region_of "$E2E_WINDOW"
-    e2e_wait_text 5 "$E2E_REGION" "Exit program (alarms will no longer be active)?" "${E2E_MESSAGE_BOX_FONT[@]}"
+    e2e_wait_text 10 "$E2E_REGION" "Exit program (alarms will no longer be active)?" "${E2E_MESSAGE_BOX_FONT[@]}"
 }
 
 ask_exit

@@ -34,14 +34,14 @@ e2e_click "$tray_icon" 10 10
 e2e_wait_window "$E2E_PROGRAM_PID" "Klaxora!"
 e2e_wait 10 "the tray icon to go" e2e_tray_icon_absent "$E2E_PROGRAM_PID"
 e2e_region_of "$E2E_WINDOW"
-e2e_wait_text 5 "$E2E_REGION" "$message" "${E2E_LIST_FONT[@]}"
+e2e_wait_text 10 "$E2E_REGION" "$message" "${E2E_LIST_FONT[@]}"
 
 # Due while in the tray (message only, mode 1).
 minimize_to_tray
 e2e_clock_set "2027-03-15 09:59:57"
 e2e_wait_window "$E2E_PROGRAM_PID" "Alarm Notification" 20
 e2e_region_of "$E2E_WINDOW"
-e2e_wait_text 5 "$E2E_REGION" "$message" "${E2E_NOTIFICATION_FONT[@]}"
+e2e_wait_text 10 "$E2E_REGION" "$message" "${E2E_NOTIFICATION_FONT[@]}"
 e2e_window_absent "$E2E_PROGRAM_PID" "Klaxora!" || e2e_fail "the alarm brought the main window back"
 e2e_keys Return
 e2e_wait_window_gone "$E2E_PROGRAM_PID" "Alarm Notification"
@@ -55,7 +55,7 @@ e2e_wait 5 "the tray menu" e2e_menu_open "$E2E_PROGRAM_PID"
 e2e_keys x
 e2e_wait_window "$E2E_PROGRAM_PID" "Confirm"
 e2e_region_of "$E2E_WINDOW"
-e2e_wait_text 5 "$E2E_REGION" "Exit program (alarms will no longer be active)?" "${E2E_MESSAGE_BOX_FONT[@]}"
+e2e_wait_text 10 "$E2E_REGION" "Exit program (alarms will no longer be active)?" "${E2E_MESSAGE_BOX_FONT[@]}"
 e2e_keys alt+n
 e2e_wait_window_gone "$E2E_PROGRAM_PID" "Confirm"
 sleep 1
