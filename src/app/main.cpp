@@ -1,0 +1,63 @@
+// Klaxora!: starts as the only instance of the user, builds the main window from the two files beside the
+// program and runs until the main window has been closed.
+#include "app/klaxora_application.h"
+#include "app/single_instance.h"
+#include "app/start_show_command.h"
+#include "app/user_locale.h"
+#include "controls/qt_tray_shell.h"
+#include "store/clock.h"
+#include "store/file_system.h"
+#include "store/program_directory.h"
+#include "ui/alarm_options.h"
+#include "ui/main_screen.h"
+#include "ui/message_boxes.h"
+
+#include <QLocale>
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    using namespace klaxora;
+
+    // Read before the toolkit takes its own arguments out of the list.
+    const bool minimizedStart = IsMinimizedStart(StartShowCommand(argc, argv));
+    KlaxoraApplication app(argc, argv);
+    // Takes the place of the platform check: the notification area is used only where there is one.
+    const bool notificationArea = IsNotificationAreaAvailable();
+
+    const SingleInstance instance("Klaxora");
+    if (instance.AlreadyRunning()) {
+        // Also on the error stream, for a start without a desktop to see the box.
+        std::fputs("Klaxora! is already running\n", stderr);
+        ShowMessageBox(QStringLiteral("Klaxora! is already running"), QStringLiteral("Klaxora!"),
+                       MessageBoxStyle::Ok);
+        return 0;
+    }
+    QCoreApplication::processEvents();
+    // The program ends when the main window has been closed, not when its last window hides into the
+    // notification area or a dialog closes while it sits there.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const SystemClock clock;
+    PosixFileSystem fileSystem;
+    MainScreenSetup setup;
+    setup.Folder = ProgramDirectory();
+    setup.UserFormats = UserFormatSettings(QLocale::system());
+    setup.MinimizedStart = minimizedStart;
+    setup.NotificationAreaAvailable = notificationArea;
+
+    std::unique_ptr<TMainScreen> MainScreen;
+    try {
+        MainScreen = std::make_unique<TMainScreen>(clock, fileSystem, std::move(setup));
+    } catch (const std::exception& error) {
+        // The alarms could not be read; running on would overwrite them at the first change.
+        ShowErrorBox(QString::fromUtf8(error.what()));
+        return 1;
+    }
+    TAlarmOptions AlarmOptions(MainScreen->OptionsServices());
+    QObject::connect(MainScreen.get(), &TMainScreen::Closed, &app, &QCoreApplication::quit);
+    return app.exec();
+}

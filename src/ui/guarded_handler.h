@@ -1,0 +1,27 @@
+// Event handlers of the windows run through Guarded: an error they raise ends the handler and is shown in
+// the application's standard error box, and the program goes on. The error is caught here, before it could
+// unwind through the toolkit's signal and event code, which is not built for exceptions.
+#pragma once
+
+#include "ui/message_boxes.h"
+
+#include <QString>
+
+#include <exception>
+#include <utility>
+
+namespace klaxora {
+
+template <typename Handler>
+auto Guarded(Handler handler)
+{
+    return [handler = std::move(handler)]() {
+        try {
+            handler();
+        } catch (const std::exception& error) {
+            ShowErrorBox(QString::fromUtf8(error.what()));
+        }
+    };
+}
+
+} // namespace klaxora

@@ -1,0 +1,240 @@
+#include "ui/main_screen.h"
+
+#include "controls/flat_button.h"
+#include "controls/qx_tray_icon.h"
+#include "engine/alarm_tick.h"
+#include "engine/qt_sound_backend.h"
+#include "ui/alarm_list_model.h"
+#include "ui/alarm_list_view.h"
+#include "ui/bevel_panel.h"
+#include "ui/message_boxes.h"
+#include "ui/window_placement.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QScreen>
+
+namespace klaxora {
+
+TMainScreen::TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent)
+    : QMainWindow(parent), clock_(clock), fileSystem_(fileSystem), folder_(std::move(setup.Folder)),
+      userFormats_(std::move(setup.UserFormats)), minimizedStart_(setup.MinimizedStart),
+      notificationAreaAvailable_(setup.NotificationAreaAvailable)
+{
+    BuildLayout();
+    BuildMenus();
+    BuildTrayIcon(std::move(setup.Tray));
+    FormCreate();
+
+    // Timer1, the notification dialog and the sound player; the timer stays off until the first
+    // activation.
+    engine_ = std::make_unique<AlarmEngine>(
+        *store_, clock_, preferences_, static_cast<AlarmEngineWindow&>(*this),
+        setup.Sound ? std::move(setup.Sound) : std::make_unique<QtSoundBackend>());
+    soundCommands_ = std::make_unique<SoundMenuCommands>(
+        preferences_, [this](const Preferences&) { SaveCurrentPreferences(); }, engine_->Sound(),
+        engine_->Timer1(), SoundMenuCommands::OpenDialogChooser(this), folder_);
+    commands_ = std::make_unique<AlarmCommands>(static_cast<AlarmCommandsHost&>(*this));
+    WireCommands();
+
+    // The first activation must happen in every start, also when the window starts minimised or hidden
+    // or no window manager ever activates it: it is what switches the alarm timer on.
+    QMetaObject::invokeMethod(this, &TMainScreen::FormActivate, Qt::QueuedConnection);
+}
+
+TMainScreen::~TMainScreen()
+{
+    FormDestroy();
+}
+
+void TMainScreen::FormCreate()
+{
+    const DateTimeFormats formats(userFormats_);
+    FirstActivate = true;
+    ShowClockText(QString::fromStdString(AlarmTick::ClockText(clock_.Now(), formats.Storage())));
+
+    store_ = std::make_unique<AlarmStore>(clock_, formats, folder_, fileSystem_);
+    model_ = new AlarmListModel(*store_, this);
+    AlarmListBox->setModel(model_);
+    store_->SetRowsObserver(model_);
+    store_->SetHost(static_cast<AlarmStoreHost*>(this));
+
+    preferences_ = LoadPreferences(fileSystem_, folder_);
+    SyncMenuChecks();
+    store_->LoadFromDisk();
+    HelpFile_ = QStringLiteral("KLAXORA.HLP");
+}
+
+void TMainScreen::FormDestroy()
+{
+    if (engine_) {
+        engine_->Sound().Stop();
+    }
+    // The list must not reach the store while the window's children go.
+    if (store_) {
+        store_->SetRowsObserver(nullptr);
+        store_->SetHost(nullptr);
+    }
+    AlarmListBox->setModel(nullptr);
+    delete model_;
+    model_ = nullptr;
+}
+
+void TMainScreen::FormActivate()
+{
+    if (!FirstActivate) {
+        return;
+    }
+    FirstActivate = false;
+    // Centred on the screen, also for a window that first shows minimised and is restored later.
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    }
+    if (minimizedStart_) {
+        showMinimized();
+        if (notificationAreaAvailable_ && preferences_.UseTray) {
+            // Hidden only once the minimising has been processed.
+            QCoreApplication::postEvent(this, new QEvent(WM_HIDETOTRAY));
+            TrayIcon->Activate();
+        }
+    } else {
+        show();
+        raise();
+        activateWindow();
+    }
+    Setbuttons();
+    engine_->Timer1().SwitchOn();
+}
+
+bool TMainScreen::event(QEvent* event)
+{
+    if (event->type() == WM_HIDETOTRAY) {
+        WMHideToTray();
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainScreen::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        FormActivate();
+    }
+}
+
+void TMainScreen::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TMainScreen::FormResize()
+{
+    FitMaximizedToScreen(this);
+}
+
+void TMainScreen::closeEvent(QCloseEvent* event)
+{
+    if (klaxora::ConfirmBox(QStringLiteral("Exit program (alarms will no longer be active)?"))) {
+        event->accept();
+        emit Closed();
+    } else {
+        event->ignore();
+    }
+}
+
+void TMainScreen::WMHideToTray()
+{
+    TrayIcon->HideApplication();
+}
+
+void TMainScreen::MinimizeButtonClick()
+{
+    if (notificationAreaAvailable_ && preferences_.UseTray) {
+        TrayIcon->HideApplication();
+        TrayIcon->Activate();
+    } else {
+        showMinimized();
+    }
+}
+
+void TMainScreen::TrayIconClick()
+{
+    TrayIcon->ShowApplication();
+    TrayIcon->Deactivate();
+}
+
+void TMainScreen::ExitButtonClick()
+{
+    close();
+}
+
+void TMainScreen::ShowOnlytodayClick()
+{
+    // The filter only decides which alarms get a row; every alarm stays stored and is saved first.
+    store_->WriteToDisk();
+    store_->SetShowOnlyToday(ShowOnlytoday->isChecked());
+    store_->LoadFromDisk();
+}
+
+void TMainScreen::Setbuttons()
+{
+    // Clone Alarm is left alone: with no row its entries only beep.
+    const bool anyRow = !store_->Rows().Empty();
+    EditAlarmButton->setEnabled(anyRow);
+    DeleteAlarmButton->setEnabled(anyRow);
+    AdjustTimeButton->setEnabled(anyRow);
+}
+
+void TMainScreen::ProcessPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+int TMainScreen::SelectedRow() const
+{
+    return AlarmListBox->SelectedRow();
+}
+
+void TMainScreen::SelectRow(int index)
+{
+    AlarmListBox->SelectRow(index);
+}
+
+void TMainScreen::FocusListIfVisible()
+{
+    if (isVisible()) {
+        AlarmListBox->setFocus();
+    }
+}
+
+void TMainScreen::FocusAlarmList()
+{
+    AlarmListBox->setFocus();
+}
+
+void TMainScreen::ShowClockText(const QString& text)
+{
+    TimeLabel->SetCaption(text);
+}
+
+void TMainScreen::RepaintAlarmList()
+{
+    AlarmListBox->viewport()->repaint();
+}
+
+void TMainScreen::ShowError(const QString& text)
+{
+    ShowErrorBox(text);
+}
+
+AlarmTimer& TMainScreen::Timer1()
+{
+    return engine_->Timer1();
+}
+
+} // namespace klaxora

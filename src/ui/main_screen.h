@@ -1,0 +1,188 @@
+// TMainScreen: the main window. It owns the alarm store with its lists, the list view, the alarm engine
+// (Timer1, the notification dialog and the sound player), the tray icon and the preferences, and runs the
+// window's life: creation with the loading of preferences and alarms, the first activation that decides
+// how the window first shows and switches the alarm timer on, minimising to the task bar or into the
+// notification area and back, help, About, and closing after a question.
+#pragma once
+
+#include "engine/alarm_engine.h"
+#include "engine/sound_backend.h"
+#include "engine/sound_menu_commands.h"
+#include "store/alarm_store.h"
+#include "store/alarm_store_ui.h"
+#include "store/clock.h"
+#include "store/file_system.h"
+#include "store/format_settings.h"
+#include "store/preferences_file.h"
+#include "ui/alarm_commands.h"
+#include "ui/alarm_options.h"
+
+#include <QEvent>
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+
+namespace klaxora {
+
+class AlarmListModel;
+class AlarmListView;
+class BevelPanel;
+class TFlatButton;
+class TQXTrayIcon95;
+class TrayShell;
+
+// What the creator of the main window decides for it.
+struct MainScreenSetup {
+    // Where "Alarms.dat" and "ALARM.INI" live; the program passes its own folder.
+    std::string Folder;
+    FormatSettings UserFormats;
+    // The start-up show command asked for a minimised start.
+    bool MinimizedStart = false;
+    // The desktop has a notification area; only then does minimising go into it.
+    bool NotificationAreaAvailable = false;
+    // Null for the desktop's notification area and the platform's audio.
+    std::unique_ptr<TrayShell> Tray;
+    std::unique_ptr<SoundBackend> Sound;
+};
+
+class TMainScreen : public QMainWindow,
+                    private AlarmStoreHost,
+                    private AlarmEngineWindow,
+                    private AlarmCommandsHost {
+    Q_OBJECT
+
+public:
+    // The private message that hides the window into the notification area once a minimising has been
+    // processed.
+    static constexpr QEvent::Type WM_HIDETOTRAY = static_cast<QEvent::Type>(QEvent::User + 43);
+    static constexpr int MainHelpTopic = 1009;
+
+    // Reads the preferences and the alarms (FormCreate). A failure to read the alarm file throws: the
+    // window would otherwise overwrite the alarms it could not read at the first change. The clock and
+    // the file system must outlive the window. The first activation runs from the event loop.
+    TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent = nullptr);
+    ~TMainScreen() override;
+
+    // The window's parts under their form names, for the commands, the tick and tests.
+    AlarmListView* AlarmListBox = nullptr;
+    QLabel* AlarmImage = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* DoneImage = nullptr;
+    QLabel* Label3 = nullptr;
+    QCheckBox* ShowOnlytoday = nullptr;
+    BevelPanel* TimeLabel = nullptr;
+    TFlatButton* AddAlarmButton = nullptr;
+    TFlatButton* EditAlarmButton = nullptr;
+    TFlatButton* DeleteAlarmButton = nullptr;
+    TFlatButton* CloneButton = nullptr;
+    TFlatButton* AdjustTimeButton = nullptr;
+    TFlatButton* Minimizebutton = nullptr;
+    TFlatButton* Exitbutton = nullptr;
+    QAction* mnuSelectSoundFile = nullptr;
+    QAction* mnuNoAlarmSound = nullptr;
+    QAction* mnuUseTray = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuContents = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* ZUVSoftwareProducts1 = nullptr;
+    QMenu* TrayMenu = nullptr;
+    QAction* ShowAlarms1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* ItemMenu = nullptr;
+    QAction* Edit1 = nullptr;
+    QAction* mnuDelete = nullptr;
+    QMenu* CloneMenu = nullptr;
+    QMenu* AdjustItemTimeMenu = nullptr;
+    TQXTrayIcon95* TrayIcon = nullptr;
+
+    AlarmStore& Store() override { return *store_; }
+    AlarmEngine& Engine() { return *engine_; }
+    AlarmCommands& Commands() { return *commands_; }
+    const Preferences& CurrentPreferences() const { return preferences_; }
+    bool FirstActivatePending() const { return FirstActivate; }
+    // The application help file that Help "Contents" opens.
+    const QString& HelpFile() const { return HelpFile_; }
+    // What the options dialogs need of the program: Play Now, the file choice and the program's folder.
+    AlarmOptionsServices OptionsServices();
+
+    // Handlers, public so that the tray, the menus and tests reach them alike.
+    void FormActivate();
+    void MinimizeButtonClick();
+    void TrayIconClick();
+    void ExitButtonClick();
+    void mnuUseTrayClick();
+    void mnuNoAlarmSoundClick();
+    void mnuSelectSoundFileClick();
+    void mnuContentsClick();
+    void ZUVSoftwareProducts1Click();
+    void mnuAboutClick();
+    void ShowOnlytodayClick();
+    void Setbuttons() override;
+
+signals:
+    // The close was confirmed: the program ends.
+    void Closed();
+
+protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormResize();
+    void WMHideToTray();
+    void FormDestroy();
+    void BuildLayout();
+    void BuildMenus();
+    void BuildTrayIcon(std::unique_ptr<TrayShell> shell);
+    void WireCommands();
+    void SyncMenuChecks();
+    void SaveCurrentPreferences();
+
+    // AlarmStoreHost
+    void ProcessPendingEvents() override;
+    int SelectedRow() const override;
+    void SelectRow(int index) override;
+    void FocusListIfVisible() override;
+    // AlarmEngineWindow
+    void ShowClockText(const QString& text) override;
+    void RepaintAlarmList() override;
+    void ShowError(const QString& text) override;
+    // AlarmCommandsHost
+    const Clock& WallClock() const override { return clock_; }
+    AlarmTimer& Timer1() override;
+    void FocusAlarmList() override;
+    std::string DefaultWaveFile() const override { return preferences_.DefaultWaveFile; }
+    bool NoAlarmSound() const override { return preferences_.NoAlarmSound; }
+    std::unique_ptr<AlarmEditor> CreateEditor() override;
+    bool ConfirmBox(const QString& text) override;
+    void Beep() override;
+    QWidget* MainWindow() override { return this; }
+
+    const Clock& clock_;
+    FileSystem& fileSystem_;
+    const std::string folder_;
+    const FormatSettings userFormats_;
+    const bool minimizedStart_;
+    // Takes the place of the Windows 95 test: the tray is used only where there is one.
+    const bool notificationAreaAvailable_;
+
+    bool FirstActivate = true;
+    Preferences preferences_;
+    QString HelpFile_;
+    std::unique_ptr<AlarmStore> store_;
+    AlarmListModel* model_ = nullptr;
+    std::unique_ptr<AlarmEngine> engine_;
+    std::unique_ptr<SoundMenuCommands> soundCommands_;
+    std::unique_ptr<AlarmCommands> commands_;
+};
+
+} // namespace klaxora

@@ -1,0 +1,80 @@
+// A main window on a scratch folder with a fixed clock, a notification area that only records, and
+// silent sound: what the main window tests share.
+#pragma once
+
+#include "controls/tray_shell.h"
+#include "engine/sound_backend.h"
+#include "store/clock.h"
+#include "store/file_system.h"
+#include "store/preferences_file.h"
+#include "store/store_test_support.h"
+#include "ui/main_screen.h"
+
+#include <QApplication>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace klaxora::test {
+
+// Remembers what was asked of the notification area.
+class RecordingTrayShell final : public TrayShell {
+public:
+    explicit RecordingTrayShell(std::vector<TrayShellMessage>& log) : log_(log) {}
+    void Shell_NotifyIcon(TrayShellMessage message, const TrayNotifyIconData&) override
+    {
+        log_.push_back(message);
+    }
+
+private:
+    std::vector<TrayShellMessage>& log_;
+};
+
+class SilentSoundBackend final : public SoundBackend {
+public:
+    bool HasOutput() const override { return false; }
+    void Play(const QUrl&) override {}
+    void Stop() override {}
+    void Abandon() override {}
+    void Beep() override {}
+};
+
+class MainScreenTest : public ::testing::Test {
+protected:
+    // Writes the alarm file and the preferences before the window reads them.
+    void Prepare(const std::string& alarmLines, const Preferences& preferences = {})
+    {
+        klaxora::testing::WriteFile(AlarmFile(), alarmLines);
+        SavePreferences(fileSystem, folder.Path(), preferences);
+    }
+
+    // Creates the window and lets the event loop start, which runs the first activation.
+    TMainScreen& Create(bool minimizedStart = false, bool notificationArea = false)
+    {
+        MainScreenSetup setup;
+        setup.Folder = folder.Path();
+        setup.UserFormats = klaxora::testing::UsUser();
+        setup.MinimizedStart = minimizedStart;
+        setup.NotificationAreaAvailable = notificationArea;
+        setup.Tray = std::make_unique<RecordingTrayShell>(trayLog);
+        setup.Sound = std::make_unique<SilentSoundBackend>();
+        window = std::make_unique<TMainScreen>(clock, fileSystem, std::move(setup));
+        QApplication::processEvents();
+        QApplication::processEvents();
+        return *window;
+    }
+
+    std::string AlarmFile() const { return folder.File("Alarms.dat"); }
+    std::string AlarmFileText() const { return klaxora::testing::ReadFile(AlarmFile()); }
+    bool TrayIconShown() const { return !trayLog.empty() && trayLog.back() != TrayShellMessage::NIM_DELETE; }
+
+    // Wednesday 10 June 2026, 9 in the morning.
+    FakeClock clock{klaxora::testing::At(2026, 6, 10, 9, 0)};
+    klaxora::testing::TempFolder folder;
+    klaxora::testing::FaultyFileSystem fileSystem;
+    std::vector<TrayShellMessage> trayLog;
+    std::unique_ptr<TMainScreen> window;
+};
+
+} // namespace klaxora::test

@@ -1,0 +1,226 @@
+// What the main window shows and its own commands: layout, menus and hints, the clock, Show Today Only,
+// Setbuttons, help, About, and keeping a maximised window on the screen.
+#include "controls/flat_button.h"
+#include "support/modal_answer.h"
+#include "ui/alarm_list_view.h"
+#include "ui/bevel_panel.h"
+#include "ui/help_files.h"
+#include "ui/help_window.h"
+#include "ui/main_screen_test_support.h"
+#include "ui/splash_form.h"
+#include "ui/window_placement.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace klaxora::test {
+namespace {
+
+const char* const TwoFutureAlarms = "10:00am^Dentist^^3^06/12/2026^^0\r\n"
+                                    "11:00am^Market^^3^06/13/2026^^0\r\n";
+
+QStringList Captions(const QMenu* menu)
+{
+    QStringList captions;
+    for (const QAction* action : menu->actions()) {
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return captions;
+}
+
+TEST_F(MainScreenTest, LayoutCaptionsAndHints)
+{
+    Prepare(TwoFutureAlarms);
+    TMainScreen& screen = Create();
+    EXPECT_EQ(screen.windowTitle(), "Klaxora!");
+    EXPECT_FALSE(screen.windowIcon().isNull());
+    EXPECT_EQ(screen.font().pixelSize(), 11);
+    EXPECT_EQ(screen.size(), QSize(571 - 8, 384 - 27));
+
+    EXPECT_EQ(screen.TimeLabel->geometry(), QRect(422, 3, 118, 25));
+    EXPECT_EQ(screen.TimeLabel->toolTip(), "Current time");
+    EXPECT_EQ(screen.AlarmImage->geometry(), QRect(8, 7, 17, 17));
+    EXPECT_EQ(screen.DoneImage->geometry(), QRect(128, 7, 17, 17));
+    EXPECT_EQ(screen.Label2->text(), "- Alarm is for today");
+    EXPECT_EQ(screen.Label3->text(), "- Alarm is for a future date");
+    EXPECT_EQ(screen.ShowOnlytoday->text(), "Show Today Only");
+    EXPECT_EQ(screen.ShowOnlytoday->toolTip(), "Only show today's alarms");
+    EXPECT_EQ(screen.ShowOnlytoday->x(), 291);
+    EXPECT_EQ(screen.AlarmListBox->font().pixelSize(), 12);
+
+    const std::pair<TFlatButton*, const char*> commands[] = {
+        {screen.AddAlarmButton, "&Add Alarm"},         {screen.EditAlarmButton, "&Edit Alarm"},
+        {screen.DeleteAlarmButton, "&Delete Alarm"},   {screen.CloneButton, "Clone Alarm"},
+        {screen.AdjustTimeButton, "Adjust &Time +/-"},
+    };
+    int left = -1;
+    for (const auto& [button, caption] : commands) {
+        EXPECT_EQ(button->caption(), caption);
+        EXPECT_GT(button->x(), left) << "in the order of the command bar";
+        left = button->x();
+    }
+    EXPECT_EQ(screen.CloneButton->hint(), "Make a copy of \ncurrent alarm");
+    EXPECT_EQ(screen.AdjustTimeButton->hint(), "Adjust the current alarm time \nplus or minus ");
+    EXPECT_EQ(screen.CloneButton->dropDownMenu(), screen.CloneMenu);
+    EXPECT_EQ(screen.AdjustTimeButton->dropDownMenu(), screen.AdjustItemTimeMenu);
+
+    EXPECT_EQ(screen.Minimizebutton->size(), QSize(136, 40));
+    EXPECT_EQ(screen.Exitbutton->size(), QSize(86, 40));
+    EXPECT_EQ(screen.Minimizebutton->hint(), "Minimize Klaxora!");
+    EXPECT_EQ(screen.Exitbutton->caption(), "E&xit");
+    EXPECT_EQ(screen.Exitbutton->font().pixelSize(), 24);
+    EXPECT_TRUE(screen.Exitbutton->font().bold());
+    EXPECT_EQ(screen.Minimizebutton->buttonLayout(), flatbtn::blBitmapLeft);
+    EXPECT_EQ(screen.Exitbutton->buttonLayout(), flatbtn::blBitmapRight);
+    EXPECT_LT(screen.Minimizebutton->mapTo(&screen, QPoint()).x(), 10);
+    EXPECT_GT(screen.Exitbutton->mapTo(&screen, QPoint()).x() + 86, screen.width() - 10);
+}
+
+TEST_F(MainScreenTest, MenusWithTheirEntriesAndHints)
+{
+    Prepare(TwoFutureAlarms);
+    TMainScreen& screen = Create();
+    EXPECT_EQ(screen.mnuSelectSoundFile->text(), "Select Default Sound File (*.wav)");
+    EXPECT_EQ(screen.mnuSelectSoundFile->statusTip(), "Select the default .wav file to use with alarms");
+    EXPECT_EQ(screen.mnuNoAlarmSound->statusTip(), "Toggle all alarm sounds on/off");
+    EXPECT_TRUE(screen.mnuUseTray->statusTip().endsWith("where the time is displayed (Windows 95 only)"));
+    EXPECT_EQ(screen.mnuExit->statusTip(), "Exit the program");
+    EXPECT_EQ(screen.mnuContents->statusTip(), "Show Windows Help for Klaxora!");
+    EXPECT_EQ(screen.mnuAbout->toolTip(), "About Klaxora!");
+
+    const QList<QAction*> top = screen.menuBar()->actions();
+    ASSERT_EQ(top.size(), 2);
+    EXPECT_EQ(Captions(top[0]->menu()), QStringList({"Select Default Sound File (*.wav)", "No Alarm Sound",
+                                                     "Minimize to System Tray", "-", "Exit"}));
+    EXPECT_EQ(Captions(top[1]->menu()),
+              QStringList({"Contents", "-", "About", "-", "ZUV Software Products"}));
+    EXPECT_EQ(Captions(screen.TrayMenu), QStringList({"&Show Alarms", "E&xit"}));
+    EXPECT_EQ(Captions(screen.ItemMenu), QStringList({"&Edit", "&Delete"}));
+    EXPECT_EQ(screen.AlarmListBox->PopupMenu(), screen.ItemMenu);
+    const QStringList shifts{"+1 Minute", "+5 Minutes", "+20 Minutes", "+1 Hour", "+1 Day", "+1 Week", "-",
+                             "-1 Minute", "-5 Minutes", "-20 Minutes", "-1 Hour", "-1 Day", "-1 Week"};
+    EXPECT_EQ(Captions(screen.CloneMenu), shifts);
+    EXPECT_EQ(Captions(screen.AdjustItemTimeMenu), shifts);
+}
+
+TEST_F(MainScreenTest, ClockShowsTheTimeAndTheTickRefreshesIt)
+{
+    Prepare(TwoFutureAlarms);
+    TMainScreen& screen = Create();
+    EXPECT_EQ(screen.TimeLabel->Caption(), "09:00:00am");
+    clock.Set(klaxora::testing::At(2026, 6, 10, 14, 5, 9));
+    screen.Engine().Timer1Timer();
+    EXPECT_EQ(screen.TimeLabel->Caption(), "02:05:09pm");
+}
+
+TEST_F(MainScreenTest, ShowTodayOnlyFiltersRowsButTheFileKeepsEveryAlarm)
+{
+    Prepare(TwoFutureAlarms);
+    TMainScreen& screen = Create();
+    ASSERT_EQ(screen.Store().Rows().Count(), 2);
+    EXPECT_FALSE(screen.ShowOnlytoday->isChecked());
+
+    QTest::mouseClick(screen.ShowOnlytoday, Qt::LeftButton);
+    ASSERT_TRUE(screen.ShowOnlytoday->isChecked());
+    EXPECT_EQ(screen.AlarmListBox->model()->rowCount(), 0);
+    EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
+    EXPECT_EQ(screen.Store().BaseAlarmList().Count(), 2);
+
+    QTest::mouseClick(screen.ShowOnlytoday, Qt::LeftButton);
+    EXPECT_EQ(screen.AlarmListBox->model()->rowCount(), 2);
+    EXPECT_EQ(screen.AlarmListBox->SelectedRow(), 0);
+    EXPECT_TRUE(screen.AlarmListBox->hasFocus() || !screen.isActiveWindow());
+    EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
+}
+
+TEST_F(MainScreenTest, ShowTodayOnlyIsNotRemembered)
+{
+    Prepare(TwoFutureAlarms);
+    QTest::mouseClick(Create().ShowOnlytoday, Qt::LeftButton);
+    window.reset();
+    TMainScreen& again = Create();
+    EXPECT_FALSE(again.ShowOnlytoday->isChecked());
+    EXPECT_EQ(again.Store().Rows().Count(), 2);
+}
+
+TEST_F(MainScreenTest, SetbuttonsAfterTheLastRowGoesLeavesCloneEnabled)
+{
+    Prepare("10:00am^Dentist^^3^06/12/2026^^0\r\n");
+    TMainScreen& screen = Create();
+    ASSERT_EQ(screen.AlarmListBox->SelectedRow(), 0);
+    EXPECT_TRUE(screen.DeleteAlarmButton->isEnabled());
+
+    screen.mnuDelete->trigger(); // the pop-up menu's "&Delete": no question
+    EXPECT_EQ(screen.Store().Rows().Count(), 0);
+    EXPECT_FALSE(screen.EditAlarmButton->isEnabled());
+    EXPECT_FALSE(screen.DeleteAlarmButton->isEnabled());
+    EXPECT_FALSE(screen.AdjustTimeButton->isEnabled());
+    EXPECT_TRUE(screen.CloneButton->isEnabled());
+    EXPECT_TRUE(screen.AddAlarmButton->isEnabled());
+    EXPECT_EQ(AlarmFileText(), "");
+}
+
+TEST_F(MainScreenTest, HelpOpensTheMainTopicAndTheProductPage)
+{
+    Prepare(TwoFutureAlarms);
+    TMainScreen& screen = Create();
+    EXPECT_EQ(screen.HelpFile(), "KLAXORA.HLP");
+
+    screen.mnuContents->trigger();
+    auto* help = screen.findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->Browser()->source(), HelpTopicUrl(QStringLiteral("KLAXORA.HLP"), 1009));
+
+    screen.ZUVSoftwareProducts1->trigger();
+    EXPECT_EQ(help->Browser()->source(), HelpContentsUrl(QStringLiteral("ZUVSOFT.HLP")));
+    EXPECT_EQ(screen.HelpFile(), "KLAXORA.HLP") << "the application help file is kept";
+
+    // The dialogs open the same help file at their topics.
+    for (const int topic : {1004, 2004}) {
+        ShowHelpContext(&screen, screen.HelpFile(), topic);
+        EXPECT_EQ(help->Browser()->source(), HelpTopicUrl(screen.HelpFile(), topic));
+        EXPECT_FALSE(help->Browser()->source().isEmpty());
+    }
+}
+
+TEST_F(MainScreenTest, AboutShowsOkCentredOnTopWithTheTimerOff)
+{
+    Prepare(TwoFutureAlarms);
+    TMainScreen& screen = Create();
+    bool okVisible = false;
+    bool timerRan = true;
+    QPoint offCentre;
+    AnswerNextModal([&](QWidget* modal) {
+        auto* about = qobject_cast<TSplashform*>(modal);
+        ASSERT_NE(about, nullptr);
+        okVisible = about->Okbutton->isVisible();
+        timerRan = screen.Engine().Timer1().IsActive();
+        offCentre = about->geometry().center() - about->screen()->geometry().center();
+        QTest::keyClick(about, Qt::Key_Return);
+    });
+    screen.mnuAbout->trigger();
+    EXPECT_TRUE(okVisible);
+    EXPECT_FALSE(timerRan);
+    EXPECT_LE(offCentre.manhattanLength(), 2);
+    EXPECT_TRUE(screen.Engine().Timer1().IsActive());
+    EXPECT_EQ(screen.findChild<TSplashform*>(), nullptr) << "freed after use";
+}
+
+TEST(FitMaximizedToScreen, CutsHeightFirstThenWidthAtMostOnce)
+{
+    const QRect available(0, 30, 800, 570);
+    EXPECT_EQ(FittedMaximizedFrame(QRect(-4, -4, 1000, 700), available), QRect(-4, 30, 1000, 570));
+    EXPECT_EQ(FittedMaximizedFrame(QRect(-4, 40, 900, 500), available), QRect(0, 40, 800, 500));
+    EXPECT_EQ(FittedMaximizedFrame(QRect(0, 30, 800, 570), available), std::nullopt);
+}
+
+} // namespace
+} // namespace klaxora::test
