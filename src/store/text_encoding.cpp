@@ -1,5 +1,6 @@
 #include "store/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -118,12 +119,20 @@ std::string_view DecodeFileText(std::string_view text, std::string& buffer)
 std::vector<std::string_view> SplitLines(std::string_view contents)
 {
     std::vector<std::string_view> lines;
+    // The next CR and the next LF are each searched for with one fast scan (memchr) and kept until the
+    // line start passes them, so every byte is scanned at most once for each of the two characters.
+    const auto next = [contents](char c, std::size_t from) {
+        return std::min(contents.find(c, from), contents.size());
+    };
+    std::size_t nextCr = next('\r', 0);
+    std::size_t nextLf = next('\n', 0);
     std::size_t start = 0;
     while (start < contents.size()) {
-        // A plain scan: find_first_of would search the set of two characters once per character.
-        std::size_t end = start;
-        while (end < contents.size() && contents[end] != '\r' && contents[end] != '\n')
-            ++end;
+        if (nextCr < start)
+            nextCr = next('\r', start);
+        if (nextLf < start)
+            nextLf = next('\n', start);
+        const std::size_t end = std::min(nextCr, nextLf);
         lines.push_back(contents.substr(start, end - start));
         start = end;
         if (start < contents.size() && contents[start] == '\r')
@@ -154,6 +163,8 @@ std::size_t CharacterCount(std::string_view text)
 
 std::string_view CutToCharacters(std::string_view text, std::size_t count)
 {
+    if (text.size() <= count) // no more characters than bytes
+        return text;
     std::size_t started = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (IsContinuation(static_cast<unsigned char>(text[i])))
