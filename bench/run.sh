@@ -13,8 +13,9 @@ shift
 "$root/scripts/setup.sh"
 
 build="$root/build/bench"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKLAXORA_BUILD_TESTS=OFF -DKLAXORA_BUILD_BENCH=ON \
-  >/dev/null
+# -O2, as the program itself is built (g++ 12 gives false -Wrestrict warnings on std::string at -O3).
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+  -DKLAXORA_BUILD_TESTS=OFF -DKLAXORA_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" --target klaxora_bench -j"$(nproc)" >/dev/null
 
 console="$(mktemp)"
@@ -22,7 +23,10 @@ trap 'rm -f "$console"' EXIT
 "$build/bench/klaxora_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
   --benchmark_color=false --benchmark_out="$out" --benchmark_out_format=json "$@" | tee "$console" >&2
 
-# One line per benchmark: its median, and the target where there is one.
+# One line per benchmark: the medians of real and CPU time, and the target (on real time) where there is one.
+# On a machine that other work keeps busy, real time exceeds CPU time; the load average tells how busy.
+echo
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 awk '
   function us(value, unit) {
     if (unit == "ns") return value / 1000
@@ -31,31 +35,33 @@ awk '
     return value
   }
   $1 ~ /_median$/ {
-    name = $1; sub(/_median$/, "", name); sub(/\/manual_time$/, "", name)
-    median[name] = us($2, $3); shown[name] = $2 " " $3; order[++count] = name
+    name = $1; sub(/_median$/, "", name)
+    # Manually timed benchmarks time one call; their CPU time includes the untimed work around it.
+    manual = sub(/\/manual_time$/, "", name)
+    median[name] = us($2, $3); real[name] = $2 " " $3; cpu[name] = manual ? "-" : $4 " " $5
+    order[++count] = name
   }
   END {
-    target["BM_LoadAndRewrite/100000"] = 300000
-    target["BM_AddAlarm/100000"] = 50
-    target["BM_DeleteAlarm/100000"] = 50
-    target["BM_TickIdle/10000"] = 50
-    printf "\n%-28s %14s %14s  %s\n", "benchmark (median of 5)", "time", "target", ""
+    limit["BM_LoadAndRewrite/100000"] = 300000; shown["BM_LoadAndRewrite/100000"] = "< 300 ms"
+    limit["BM_AddAlarm/100000"] = 50; shown["BM_AddAlarm/100000"] = "< 50 us"
+    limit["BM_DeleteAlarm/100000"] = 50; shown["BM_DeleteAlarm/100000"] = "< 50 us"
+    limit["BM_TickIdle/10000"] = 50; shown["BM_TickIdle/10000"] = "< 50 us"
+    printf "%-28s %12s %12s %10s\n", "benchmark (median of 5)", "real time", "CPU time", "target"
     failed = 0
     for (i = 1; i <= count; ++i) {
-      name = order[i]; verdict = ""; goal = ""
-      if (name in target) {
-        goal = "< " target[name] " us"
-        verdict = median[name] < target[name] ? "ok" : "MISSED"
+      name = order[i]; verdict = ""
+      if (name in limit) {
+        verdict = median[name] < limit[name] ? "ok" : "MISSED"
         if (verdict == "MISSED") failed = 1
       }
-      printf "%-28s %14s %14s  %s\n", name, shown[name], goal, verdict
+      printf "%-28s %12s %12s %10s  %s\n", name, real[name], cpu[name], shown[name], verdict
     }
     big = "BM_LoadAndRewrite/100000"; small = "BM_LoadAndRewrite/10000"
     if ((big in median) && (small in median) && median[small] > 0) {
       ratio = median[big] / median[small]
       verdict = ratio < 12 ? "ok" : "MISSED"
       if (verdict == "MISSED") failed = 1
-      printf "%-28s %14.2f %14s  %s\n", "LoadAndRewrite 100000/10000", ratio, "< 12", verdict
+      printf "%-28s %12.2f %12s %10s  %s\n", "LoadAndRewrite 100000/10000", ratio, "", "< 12", verdict
     }
     exit failed
   }' "$console"
