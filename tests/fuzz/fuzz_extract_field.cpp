@@ -1,10 +1,13 @@
 // ExtractField against the plainest reading of its rule: split the text at every separator (a final
 // separator ends in an empty field) and take field Index, counted from 1; any other index is empty.
+// The alarm file reader's own split of a line into its seven fields must agree with it.
 // Input: the index as decimal text, a line feed, the separator byte, then the text.
 #include "fuzz_check.h"
+#include "store/alarm_file.h"
 #include "store/text_helpers.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
@@ -50,5 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i <= 9; ++i)
         klaxora::fuzz::Require(klaxora::ExtractField(text, separator, i) == Reference(text, separator, i),
                                "ExtractField of field " + std::to_string(i));
+    const std::array<std::string_view, 7> fields = klaxora::SplitAlarmFields(text);
+    for (int i = 0; i < 7; ++i)
+        klaxora::fuzz::Require(fields[static_cast<std::size_t>(i)] == klaxora::ExtractField(text, '^', i + 1),
+                               "SplitAlarmFields gives field " + std::to_string(i + 1) +
+                                   " as ExtractField does");
     return 0;
 }
