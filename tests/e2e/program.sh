@@ -187,3 +187,13 @@ e2e_find_tray_icon()
 
 e2e_tray_icon_shown() { e2e_find_tray_icon "$1" >/dev/null; }
 e2e_tray_icon_absent() { ! e2e_find_tray_icon "$1" >/dev/null; }
+
+# The process has a window of this caption minimised to the task bar (iconic in the window manager's eyes).
+e2e_window_iconic()
+{
+    local id
+    for id in $(xdotool search --all --pid "$1" --name "^$2\$" 2>/dev/null); do
+        xprop -id "$id" WM_STATE 2>/dev/null | grep -q 'window state: Iconic' && return 0
+    done
+    return 1
+}

@@ -78,21 +78,36 @@ e2e_spawn()
     E2E_PIDS+=("$E2E_LAST_PID")
 }
 
+# The X server picks a free display itself. Two servers that start at the same moment can both name the
+# same one, so the display counts as ours only when its lock file holds our server's pid.
 e2e_start_display()
 {
-    e2e_require_commands Xvfb xdotool xwininfo xprop import
-    local fdfile="$E2E_TMP/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$fdfile" >>"$E2E_OUT/xvfb.log" 2>&1 &
-    E2E_PIDS+=("$!")
-    local i
-    for i in $(seq 100); do
-        [ -s "$fdfile" ] && break
-        sleep 0.1
+    e2e_require_commands Xvfb xdotool xwininfo xprop xdpyinfo import
+    local fdfile="$E2E_TMP/display" attempt i pid number
+    for attempt in 1 2 3 4 5; do
+        rm -f "$fdfile"
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$fdfile" \
+            >>"$E2E_OUT/xvfb.log" 2>&1 &
+        pid=$!
+        for i in $(seq 100); do
+            [ -s "$fdfile" ] && break
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        number=$(tr -d '\n' <"$fdfile" 2>/dev/null)
+        if [ -n "$number" ] && kill -0 "$pid" 2>/dev/null &&
+            [ "$(tr -d ' \n' <"/tmp/.X$number-lock" 2>/dev/null)" = "$pid" ]; then
+            E2E_PIDS+=("$pid")
+            export DISPLAY=":$number"
+            E2E_DISPLAY_UP=1
+            e2e_wait 10 "the X server" xdpyinfo
+            return 0
+        fi
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        sleep "0.$((RANDOM % 9 + 1))"
     done
-    [ -s "$fdfile" ] || e2e_skip "Xvfb did not start (see xvfb.log)"
-    export DISPLAY=":$(tr -d '\n' <"$fdfile")"
-    E2E_DISPLAY_UP=1
-    e2e_wait 10 "the X server" xdpyinfo
+    e2e_skip "Xvfb did not start on a display of its own (see xvfb.log)"
 }
 
 e2e_has_window_manager() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
