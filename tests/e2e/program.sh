@@ -2,6 +2,7 @@
 # clock we set, driven with keys and clicks. Sourced by lib.sh.
 
 E2E_FAKETIME_LIB=""
+E2E_FAKED_PIDS=()
 
 # e2e_program_folder <built klaxora>: copies the program into the scenario's folder.
 e2e_program_folder()
@@ -83,6 +84,7 @@ e2e_start_program()
     env "${preload[@]}" ASAN_OPTIONS="$asan" QT_QPA_PLATFORM=xcb LC_ALL= LANG=en_US.UTF-8 ./klaxora "$@" >>"$E2E_OUT/klaxora.log" 2>&1 &
     E2E_PROGRAM_PID=$!
     E2E_PIDS+=("$E2E_PROGRAM_PID")
+    [ -n "$E2E_FAKETIME_LIB" ] && E2E_FAKED_PIDS+=("$E2E_PROGRAM_PID")
     cd - >/dev/null || true
 }
 

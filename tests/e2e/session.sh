@@ -83,8 +83,8 @@ e2e_spawn()
 e2e_start_display()
 {
     e2e_require_commands Xvfb xdotool xwininfo xprop xdpyinfo import
-    local fdfile="$E2E_TMP/display" attempt i pid number
-    for attempt in 1 2 3 4 5; do
+    local fdfile="$E2E_TMP/display" i pid number
+    for _ in 1 2 3 4 5; do
         rm -f "$fdfile"
         Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$fdfile" \
             >>"$E2E_OUT/xvfb.log" 2>&1 &
@@ -203,6 +203,10 @@ e2e_end()
         done
         kill -KILL "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
+    done
+    # The clock library keeps a shared-memory pair per process and removes it only at a normal exit.
+    for pid in "${E2E_FAKED_PIDS[@]}"; do
+        rm -f "/dev/shm/faketime_shm_$pid" "/dev/shm/sem.faketime_sem_$pid"
     done
     [ -n "${E2E_TMP:-}" ] && rm -rf "$E2E_TMP"
     ((status == 0)) && e2e_log "passed"
