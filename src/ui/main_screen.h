@@ -103,7 +103,6 @@ public:
 
     AlarmStore& Store() override { return *store_; }
     AlarmEngine& Engine() { return *engine_; }
-    AlarmCommands& Commands() { return *commands_; }
     const Preferences& CurrentPreferences() const { return preferences_; }
     bool FirstActivatePending() const { return FirstActivate; }
     // The application help file that Help "Contents" opens.

@@ -4,6 +4,7 @@
 #include "support/modal_answer.h"
 #include "ui/alarm_list_view.h"
 #include "ui/bevel_panel.h"
+#include "ui/edit_alarm_exact.h"
 #include "ui/help_files.h"
 #include "ui/help_window.h"
 #include "ui/main_screen_test_support.h"
@@ -15,6 +16,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
@@ -212,6 +215,48 @@ TEST_F(MainScreenTest, AboutShowsOkCentredOnTopWithTheTimerOff)
     EXPECT_LE(offCentre.manhattanLength(), 2);
     EXPECT_TRUE(screen.Engine().Timer1().IsActive());
     EXPECT_EQ(screen.findChild<TSplashform*>(), nullptr) << "freed after use";
+}
+
+TEST_F(MainScreenTest, CommandsAreReachedFromButtonsMenusListAndKeys)
+{
+    Prepare(TwoFutureAlarms);
+    TMainScreen& screen = Create();
+    ASSERT_EQ(screen.AlarmListBox->SelectedRow(), 0);
+
+    QString question;
+    AnswerNextModal([&question](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        question = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    QTest::keyClick(screen.AlarmListBox, Qt::Key_Delete);
+    EXPECT_EQ(question, "Delete currently highlighted Alarm?");
+    EXPECT_EQ(screen.Store().Rows().Count(), 2);
+
+    const QList<QAction*> cloneEntries = screen.CloneMenu->actions();
+    ASSERT_EQ(cloneEntries.size(), 13);
+    cloneEntries[4]->trigger(); // "+1 Day"
+    EXPECT_EQ(screen.Store().Rows().Count(), 3);
+    screen.AdjustItemTimeMenu->actions()[0]->trigger(); // "+1 Minute"
+    EXPECT_EQ(screen.Store().Rows().Count(), 3);
+
+    // The editor comes up from the button, Enter and a double click; each time it is cancelled here.
+    int editors = 0;
+    const auto cancelEditor = [&editors] {
+        AnswerNextModal([&editors](QWidget* modal) {
+            editors += qobject_cast<TEditAlarmExact*>(modal) != nullptr ? 1 : 0;
+            qobject_cast<QDialog*>(modal)->done(QDialog::Rejected);
+        });
+    };
+    cancelEditor();
+    emit screen.AddAlarmButton->clicked();
+    cancelEditor();
+    QTest::keyClick(screen.AlarmListBox, Qt::Key_Return);
+    cancelEditor();
+    QTest::mouseDClick(screen.AlarmListBox->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 5));
+    EXPECT_EQ(editors, 3);
+    EXPECT_EQ(screen.Store().Rows().Count(), 3);
 }
 
 TEST(FitMaximizedToScreen, CutsHeightFirstThenWidthAtMostOnce)
