@@ -17,9 +17,10 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="$build/runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-cd "$build"
-ctest --output-on-failure -j"$(nproc)" --timeout 300
-
 # Fuzz smoke test: each fuzz target (built with clang) runs for a short, bounded time; a finding fails.
 # tests/fuzz/campaign.sh runs the long campaigns.
 "$root/tests/fuzz/run.sh" 15
+
+# CTest's summary closes the output.
+cd "$build"
+ctest --output-on-failure -j"$(nproc)" --timeout 300
