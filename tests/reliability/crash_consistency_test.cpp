@@ -12,10 +12,12 @@
 #include <chrono>
 #include <csignal>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <optional>
 #include <random>
+#include <string>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
