@@ -2,13 +2,10 @@
 
 #include "store/alarm_store.h"
 #include "store/date_time_text.h"
-#include "store/text_helpers.h"
 #include "store_test_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <random>
 
 namespace klaxora {
 namespace {
@@ -67,8 +64,16 @@ TEST_F(AlarmFileTest, ALoadNumbersTheAcceptedAlarmsInFileOrder)
     EXPECT_DOUBLE_EQ(store.LoadedDate(), EncodeDate(2026, 6, 10));
 }
 
-TEST_F(AlarmFileTest, ALoadReplacesWhatWasInMemory)
+TEST_F(AlarmFileTest, ALoadReplacesWhatWasInMemoryAndAMissingFileLeavesTheStoreEmpty)
 {
+    store.AddAlarm("01:00pm", "06/11/2026", "old", "", 0);
+    clock.Set(At(2026, 6, 11, 9, 0));
+    store.LoadFromDisk();
+    EXPECT_THAT(BaseIds(), IsEmpty());
+    EXPECT_EQ(store.Rows().Count(), 0);
+    EXPECT_THAT(folder.Names(), IsEmpty()) << "no file is created";
+    EXPECT_EQ(host.focusRequests, 0);
+
     store.AddAlarm("01:00pm", "06/11/2026", "old", "", 0);
     clock.Set(At(2026, 6, 12, 9, 0));
     Load("10:00am^new^^3^06/12/2026^^0\r\n");
@@ -76,18 +81,6 @@ TEST_F(AlarmFileTest, ALoadReplacesWhatWasInMemory)
     EXPECT_EQ(store.BaseAlarmList()[0].Message, "new");
     EXPECT_THAT(RowIds(), ElementsAre(1));
     EXPECT_DOUBLE_EQ(store.LoadedDate(), EncodeDate(2026, 6, 12));
-}
-
-TEST_F(AlarmFileTest, AMissingFileLeavesTheStoreEmptyAndCreatesNothing)
-{
-    store.AddAlarm("01:00pm", "06/11/2026", "old", "", 0);
-    clock.Set(At(2026, 6, 11, 9, 0));
-    store.LoadFromDisk();
-    EXPECT_THAT(BaseIds(), IsEmpty());
-    EXPECT_EQ(store.Rows().Count(), 0);
-    EXPECT_DOUBLE_EQ(store.LoadedDate(), EncodeDate(2026, 6, 11));
-    EXPECT_THAT(folder.Names(), IsEmpty());
-    EXPECT_EQ(host.focusRequests, 0);
 }
 
 TEST_F(AlarmFileTest, ADateThatDoesNotConvertMeansToday)
@@ -100,7 +93,8 @@ TEST_F(AlarmFileTest, PastDatesAreDroppedUnlessAWeekdayRepeatsThem)
 {
     EXPECT_EQ(Load("10:00pm^kind3^^3^06/09/2026^^0\r\n"
                    "10:00pm^kind0^^0^06/09/2026^^0\r\n"
-                   "10:00pm^weekly^4^0^06/09/2026^^0\r\n"),
+                   "10:00pm^weekly^4^0^06/09/2026^^0\r\n"
+                   "08:00am^cut to seven^xxxxxxx1^3^06/11/2026^^0\r\n"),
               "10:00pm^weekly^^3^06/10/2026^^0\r\n");
 }
 
@@ -125,11 +119,6 @@ TEST_F(AlarmFileTest, WeekdaysSundayAndSaturdayOnASunday)
     EXPECT_THAT(BaseIds(), ElementsAre(1, 2));
     EXPECT_THAT(TodayIds(), IsEmpty());
     EXPECT_THAT(RowIds(), ElementsAre(2));
-}
-
-TEST_F(AlarmFileTest, TheWeekdaysFieldIsCutToSevenCharacters)
-{
-    EXPECT_EQ(Load("08:00am^x^xxxxxxx1^3^06/11/2026^^0\r\n"), "");
 }
 
 TEST_F(AlarmFileTest, TheModeIsTakenFromTheFirstCharacter)
@@ -200,32 +189,6 @@ TEST(AlarmFileLines, TimesAndDatesAreWrittenAsTheStoragePatternsWriteThem)
     for (TDateTime date = EncodeDate(1900, 1, 1); date < EncodeDate(9999, 12, 31); date += 997)
         expectSame(EncodeTime(7, 5, 0, 0), date);
     expectSame(EncodeTime(23, 59, 59, 999) + 0.0004 / 86400.0, EncodeDate(9999, 12, 31));
-}
-
-TEST(AlarmFileLines, FieldsSplitAsExtractFieldSplitsThem)
-{
-    std::mt19937 random(5);
-    for (int i = 0; i < 2000; ++i) {
-        std::string line;
-        const int length = static_cast<int>(random() % 14);
-        for (int k = 0; k < length; ++k)
-            line += "^^ab"[random() % 4];
-        const auto fields = SplitAlarmFields(line);
-        for (int field = 1; field <= 7; ++field)
-            ASSERT_EQ(fields[static_cast<std::size_t>(field - 1)], ExtractField(line, '^', field))
-                << line << " " << field;
-    }
-}
-
-TEST(AlarmFileLines, SplitAtEveryLineEndAndStopAtCtrlZ)
-{
-    EXPECT_THAT(SplitAlarmFileLines("a\r\nb\rc\nd"), ElementsAre("a", "b", "c", "d"));
-    EXPECT_THAT(SplitAlarmFileLines("a\r\n\r\nb\r\n"), ElementsAre("a", "", "b"));
-    EXPECT_THAT(SplitAlarmFileLines("a\n\rb"), ElementsAre("a", "", "b")) << "LF CR is two line ends";
-    EXPECT_THAT(SplitAlarmFileLines("\x1A"
-                                    "a\r\n"),
-                IsEmpty());
-    EXPECT_THAT(SplitAlarmFileLines(""), IsEmpty());
 }
 
 } // namespace

@@ -30,22 +30,13 @@ TEST(FormatDateTime, StorageTimePatternUsesTheTwelveHourClockInLowerCase)
 {
     EXPECT_EQ(FormatDateTime("hh:mmam/pm", At(2026, 6, 15, 19, 5), Storage), "07:05pm");
     EXPECT_EQ(FormatDateTime("hh:mmam/pm", At(2026, 6, 15, 0, 0), Storage), "12:00am");
-    EXPECT_EQ(FormatDateTime("hh:mmam/pm", At(2026, 6, 15, 12, 0), Storage), "12:00pm");
     EXPECT_EQ(FormatDateTime("hh:mmam/pm", At(2026, 6, 15, 11, 59, 59, 999), Storage), "11:59am");
-    EXPECT_EQ(FormatDateTime("hh:nnam/pm", At(2026, 6, 15, 9, 7), Storage), "09:07am");
-    EXPECT_EQ(FormatDateTime("hh:mm:ssam/pm", At(2026, 6, 15, 14, 5, 9), Storage), "02:05:09pm");
+    EXPECT_EQ(FormatDateTime("hh:nnam/pm", At(2026, 6, 15, 12, 7), Storage), "12:07pm");
     EXPECT_EQ(FormatDateTime("hh:mm:ssAM/PM", At(2026, 6, 15, 14, 5, 9), Storage), "02:05:09PM");
     EXPECT_EQ(FormatDateTime("h:nn a/p", At(2026, 6, 15, 14, 5), Storage), "2:05 p");
 }
 
-TEST(FormatDateTime, RowTimeUsesTheUsersTimeSeparator)
-{
-    FormatSettings user = German();
-    user.TimeSeparator = ".";
-    EXPECT_EQ(FormatDateTime("hh:nnam/pm", At(2026, 6, 15, 19, 5), user), "07.05pm");
-}
-
-TEST(FormatDateTime, StorageDatePatternAndDayMonthYearPatterns)
+TEST(FormatDateTime, SeparatorsComeFromTheSettingsInForce)
 {
     EXPECT_EQ(FormatDateTime("mm/dd/yyyy", At(2026, 6, 5, 19, 5), Storage), "06/05/2026");
     EXPECT_EQ(FormatDateTime("m/d/yy", EncodeDate(2009, 1, 2), Storage), "1/2/09");
@@ -55,6 +46,9 @@ TEST(FormatDateTime, StorageDatePatternAndDayMonthYearPatterns)
     EXPECT_EQ(FormatDateTime("dd/mm/yyyy", EncodeDate(2026, 6, 5), de), "05.06.2026")
         << "'/' is the separator";
     EXPECT_EQ(FormatDateTime("d.m.yyyy", EncodeDate(2026, 6, 5), Storage), "5.6.2026");
+    FormatSettings dots = de;
+    dots.TimeSeparator = ".";
+    EXPECT_EQ(FormatDateTime("hh:nnam/pm", At(2026, 6, 15, 19, 5), dots), "07.05pm") << "the row's time";
 }
 
 TEST(FormatDateTime, LongPatternsUseNamesAndTheSettingsDesignators)
@@ -80,10 +74,8 @@ TEST(FormatDateTime, MinutesOnlyDirectlyAfterAnHour)
 {
     const TDateTime value = At(2026, 6, 15, 19, 5, 9);
     EXPECT_EQ(FormatDateTime("hh mm", value, Storage), "19 05");
-    EXPECT_EQ(FormatDateTime("hh:mm", value, Storage), "19:05");
     EXPECT_EQ(FormatDateTime("mm hh", value, Storage), "06 19");
     EXPECT_EQ(FormatDateTime("d mm", value, Storage), "15 06");
-    EXPECT_EQ(FormatDateTime("nn:ss", value, Storage), "05:09");
     EXPECT_EQ(FormatDateTime("n:s", value, Storage), "5:9");
     EXPECT_EQ(FormatDateTime("hh:mm, mmm", value, Storage), "19:05, Jun");
 }
@@ -102,7 +94,6 @@ TEST(FormatDateTime, LiteralsSeparatorsAndNesting)
 {
     const TDateTime value = At(2026, 6, 15, 9, 5, 7, 45);
     EXPECT_EQ(FormatDateTime("'at' h 'o''clock'", value, Storage), "at 9 oclock");
-    EXPECT_EQ(FormatDateTime("\"day\" d", value, Storage), "day 15");
     EXPECT_EQ(FormatDateTime("'unclosed", value, Storage), "unclosed");
     EXPECT_EQ(FormatDateTime("ddddd t", value, Storage), "06/15/2026 9:05 AM");
     EXPECT_EQ(FormatDateTime("tt", value, Storage), "9:05:07 AM");

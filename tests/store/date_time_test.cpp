@@ -10,38 +10,20 @@
 namespace klaxora {
 namespace {
 
-TEST(DateTimeCalendar, LeapYearsFollowTheGregorianRules)
+TEST(DateTimeCalendar, DaysCountFromThe30thOfDecember1899WithGregorianLeapYears)
 {
-    EXPECT_TRUE(IsLeapYear(2024));
-    EXPECT_TRUE(IsLeapYear(2000));
-    EXPECT_FALSE(IsLeapYear(1900));
-    EXPECT_FALSE(IsLeapYear(2100));
-    EXPECT_FALSE(IsLeapYear(2026));
-    EXPECT_EQ(DaysInMonth(2024, 2), 29);
+    EXPECT_EQ(EncodeDate(1899, 12, 30), 0.0);
+    EXPECT_EQ(EncodeDate(1970, 1, 1), 25569.0);
+    EXPECT_EQ(EncodeDate(2026, 6, 15), 46188.0);
+    EXPECT_EQ(DecodeDate(-1.5), (CivilDate{1899, 12, 29}));
+    EXPECT_EQ(DaysInMonth(2000, 2), 29);
     EXPECT_EQ(DaysInMonth(1900, 2), 28);
     EXPECT_EQ(DaysInMonth(2026, 4), 30);
-    EXPECT_EQ(DaysInMonth(2026, 12), 31);
-    EXPECT_TRUE(IsValidDate(2024, 2, 29));
     EXPECT_FALSE(IsValidDate(2026, 2, 29));
-    EXPECT_FALSE(IsValidDate(2026, 4, 31));
     EXPECT_FALSE(IsValidDate(2026, 13, 1));
-    EXPECT_FALSE(IsValidDate(2026, 0, 1));
     EXPECT_FALSE(IsValidDate(0, 1, 1));
     EXPECT_FALSE(IsValidDate(10000, 1, 1));
     EXPECT_TRUE(IsValidDate(9999, 12, 31));
-    EXPECT_TRUE(IsValidDate(1, 1, 1));
-}
-
-TEST(DateTimeCalendar, DaysCountFromThe30thOfDecember1899)
-{
-    EXPECT_EQ(EncodeDate(1899, 12, 30), 0.0);
-    EXPECT_EQ(EncodeDate(1900, 1, 1), 2.0);
-    EXPECT_EQ(EncodeDate(1970, 1, 1), 25569.0);
-    EXPECT_EQ(EncodeDate(2026, 6, 15), 46188.0);
-    EXPECT_EQ(EncodeDate(1899, 12, 29), -1.0);
-    EXPECT_EQ(DecodeDate(46188.0), (CivilDate{2026, 6, 15}));
-    EXPECT_EQ(DecodeDate(0.0), (CivilDate{1899, 12, 30}));
-    EXPECT_EQ(DecodeDate(-1.5), (CivilDate{1899, 12, 29}));
 }
 
 TEST(DateTimeCalendar, EncodeAndDecodeRoundTripOverFourCenturies)
@@ -74,16 +56,6 @@ TEST(DateTimeCalendar, DayOfWeekCountsFromSunday)
     EXPECT_EQ(DayOfWeek(EncodeDate(2000, 2, 29)), 3); // Tuesday
 }
 
-TEST(DateTimeClock, TimeEncodesAsAFractionOfTheDay)
-{
-    EXPECT_EQ(EncodeTime(12, 0, 0, 0), 0.5);
-    EXPECT_EQ(EncodeTime(6, 0, 0, 0), 0.25);
-    EXPECT_DOUBLE_EQ(EncodeTime(0, 0, 1, 0), 1.0 / 86400);
-    EXPECT_EQ(DecodeTime(EncodeTime(19, 30, 15, 250)), (ClockTime{19, 30, 15, 250}));
-    EXPECT_EQ(DecodeTime(EncodeDate(2026, 6, 15) + EncodeTime(23, 59, 59, 999)),
-              (ClockTime{23, 59, 59, 999}));
-}
-
 TEST(DateTimeClock, DecodingRoundsToTheNearestMillisecond)
 {
     const TDateTime day = EncodeDate(2026, 6, 15);
@@ -98,26 +70,9 @@ TEST(DateTimeClock, DecodingRoundsToTheNearestMillisecond)
     EXPECT_EQ(DecodeTime(justBefore), (ClockTime{23, 59, 59, 999}));
     EXPECT_EQ(DecodeDate(justBefore), (CivilDate{2026, 6, 15}));
 
+    EXPECT_EQ(DecodeTime(day + EncodeTime(19, 30, 15, 250)), (ClockTime{19, 30, 15, 250}));
     EXPECT_EQ(DecodeTime(day + 10.0 / 24 + 0.4 / 86400000), (ClockTime{10, 0, 0, 0}));
     EXPECT_EQ(DecodeTime(day + 10.0 / 24 + 0.6 / 86400000), (ClockTime{10, 0, 0, 1}));
-}
-
-TEST(DateTimeClock, DateOfAndTimeOfSplitAValue)
-{
-    const TDateTime value = EncodeDate(2026, 6, 15) + EncodeTime(19, 30, 0, 0);
-    EXPECT_EQ(DateOf(value), EncodeDate(2026, 6, 15));
-    EXPECT_DOUBLE_EQ(TimeOf(value), EncodeTime(19, 30, 0, 0));
-}
-
-TEST(DateTimeClock, FakeClockAdvancesAcrossMidnightWithoutLosingASecond)
-{
-    FakeClock clock(EncodeDate(2026, 6, 15) + EncodeTime(23, 59, 58, 0));
-    clock.AdvanceSeconds(1);
-    EXPECT_EQ(clock.Today(), EncodeDate(2026, 6, 15));
-    EXPECT_EQ(DecodeTime(clock.TimeNow()), (ClockTime{23, 59, 59, 0}));
-    clock.AdvanceSeconds(1);
-    EXPECT_EQ(clock.Today(), EncodeDate(2026, 6, 16));
-    EXPECT_EQ(clock.TimeNow(), 0.0);
 }
 
 TEST(DateTimeClock, SystemClockGivesLocalTimeWithTheZoneApplied)

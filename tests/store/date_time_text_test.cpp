@@ -34,27 +34,16 @@ std::string ErrorText(void (*convert)())
     return "no error";
 }
 
-TEST(StrToTime, AcceptsTheWrittenFormsOfATime)
+TEST(StrToTime, AcceptsTheWrittenFormsOfATimeAndTwelveStartsEachHalfDay)
 {
     EXPECT_EQ(StrToTime("7:30 pm", Storage), Hms(19, 30, 0));
     EXPECT_EQ(StrToTime("19:30", Storage), Hms(19, 30, 0));
-    EXPECT_EQ(StrToTime("07:30PM", Storage), Hms(19, 30, 0));
     EXPECT_EQ(StrToTime("7:30:15pm", Storage), Hms(19, 30, 15));
-    EXPECT_EQ(StrToTime("07:05pm", Storage), Hms(19, 5, 0));
-    EXPECT_EQ(StrToTime("9", Storage), Hms(9, 0, 0));
     EXPECT_EQ(StrToTime("9 PM", Storage), Hms(21, 0, 0));
     EXPECT_EQ(StrToTime("  7 :  30 :  15   aM  ", Storage), Hms(7, 30, 15));
-    EXPECT_EQ(StrToTime("0:00", Storage), 0.0);
-    EXPECT_EQ(StrToTime("23:59:59", Storage), Hms(23, 59, 59));
     EXPECT_EQ(StrToTime("007:030", Storage), Hms(7, 30, 0));
-}
-
-TEST(StrToTime, TwelveIsTheStartOfEachHalfDay)
-{
     EXPECT_EQ(StrToTime("12:00pm", Storage), Hms(12, 0, 0));
-    EXPECT_EQ(StrToTime("12:00am", Storage), 0.0);
     EXPECT_EQ(StrToTime("12:30 AM", Storage), Hms(0, 30, 0));
-    EXPECT_EQ(StrToTime("1:00 AM", Storage), Hms(1, 0, 0));
     EXPECT_EQ(StrToTime("11:59:59 PM", Storage), Hms(23, 59, 59));
 }
 
@@ -68,6 +57,7 @@ TEST(StrToTime, RefusesMalformedAndOutOfRangeTimes)
         EXPECT_FALSE(TryStrToTime(text, Storage, result)) << '"' << text << '"';
         EXPECT_EQ(result, -1) << "a failed conversion leaves the result alone";
     }
+    EXPECT_EQ(ErrorText([] { StrToTime(" 7.30pm ", Storage); }), "' 7.30pm ' is not a valid time");
 }
 
 TEST(StrToTime, UsesTheSeparatorAndDesignatorsInForceAndStillKnowsAmPm)
@@ -94,24 +84,15 @@ TEST(StrToTime, UsesTheSeparatorAndDesignatorsInForceAndStillKnowsAmPm)
     EXPECT_EQ(StrToTime("1:00 PM", none), Hms(13, 0, 0));
 }
 
-TEST(StrToTime, ErrorCarriesTheOriginalText)
-{
-    EXPECT_EQ(ErrorText([] { StrToTime(" 7.30pm ", Storage); }), "' 7.30pm ' is not a valid time");
-    EXPECT_EQ(ErrorText([] { StrToTime("", Storage); }), "'' is not a valid time");
-}
-
 TEST(StrToDate, ReadsMonthDayYearWithStorageSettings)
 {
-    EXPECT_EQ(StrToDate("06/15/2026", Storage, 2025), EncodeDate(2026, 6, 15));
     EXPECT_EQ(StrToDate("6/15/26", Storage, 2025), EncodeDate(2026, 6, 15));
     EXPECT_EQ(StrToDate(" 6 / 15 / 2026 / ", Storage, 2025), EncodeDate(2026, 6, 15));
     EXPECT_EQ(StrToDate("6/15", Storage, 2027), EncodeDate(2027, 6, 15));
     EXPECT_EQ(StrToDate("2/29/2024", Storage, 2025), EncodeDate(2024, 2, 29));
     EXPECT_EQ(StrToDate("1/1/1", Storage, 2025), EncodeDate(2001, 1, 1))
         << "years below 100 take the century";
-    EXPECT_EQ(StrToDate("12/31/99", Storage, 1999), EncodeDate(1999, 12, 31));
     EXPECT_EQ(StrToDate("1/1/100", Storage, 2025), EncodeDate(100, 1, 1));
-    EXPECT_EQ(StrToDate("12/31/9999", Storage, 2025), EncodeDate(9999, 12, 31));
 }
 
 TEST(StrToDate, FollowsTheOrderOfTheShortDatePattern)
@@ -150,22 +131,14 @@ TEST(StrToDate, RefusesMalformedAndImpossibleDates)
     EXPECT_EQ(ErrorText([] { StrToDate("2/30/2024", Storage, 2026); }), "'2/30/2024' is not a valid date");
 }
 
-TEST(StrToInt, ReadsSignedDecimalAndDollarHex)
+TEST(StrToInt, ReadsSignedDecimalAndDollarHexAndRefusesAnythingElseIncludingOverflow)
 {
-    EXPECT_EQ(StrToInt("3"), 3);
     EXPECT_EQ(StrToInt("  -42"), -42);
-    EXPECT_EQ(StrToInt("+7"), 7);
-    EXPECT_EQ(StrToInt("007"), 7);
-    EXPECT_EQ(StrToInt("$1F"), 31);
+    EXPECT_EQ(StrToInt("+007"), 7);
     EXPECT_EQ(StrToInt("$ff"), 255);
     EXPECT_EQ(StrToInt("-$10"), -16);
-    EXPECT_EQ(StrToInt("2147483647"), 2147483647);
     EXPECT_EQ(StrToInt("-2147483648"), -2147483647 - 1);
     EXPECT_EQ(StrToInt("$7FFFFFFF"), 2147483647);
-}
-
-TEST(StrToInt, RefusesAnythingElseIncludingOverflow)
-{
     for (const char* text : {"", " ", "-", "$", "3 ", "3x", "0x10", "1F", "$G", "--3", "2147483648",
                              "-2147483649", "$80000000", "99999999999999999999", "\t3", "3.0"}) {
         EXPECT_THROW(StrToInt(text), ConversionError) << '"' << text << '"';

@@ -17,6 +17,8 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace klaxora::testing {
@@ -82,12 +84,6 @@ inline void WriteFile(const std::string& path, const std::string& contents)
 
 enum class FileStep { Read, Open, Write, Flush, Sync, Close, Rename };
 
-inline const char* StepName(FileStep step)
-{
-    static const char* const names[] = {"Read", "Open", "Write", "Flush", "Sync", "Close", "Rename"};
-    return names[static_cast<int>(step)];
-}
-
 // The real file system, except that one chosen step fails with a chosen error code. A failing write
 // writes half of its data first, as a full disk would.
 class FaultyFileSystem final : public FileSystem {
@@ -140,6 +136,31 @@ private:
     std::optional<Fault> fault_;
 };
 
+// Everything the three lists of a store hold, one text per record, for comparing two stores.
+inline std::vector<std::string> Describe(const AlarmStore& store)
+{
+    std::vector<std::string> records;
+    const auto add = [&records](const auto&... parts) {
+        std::ostringstream text;
+        text.precision(17);
+        ((text << parts << '|'), ...);
+        records.push_back(text.str());
+    };
+    for (int i = 0; i < store.BaseAlarmList().Count(); ++i) {
+        const TBaseAlarm& a = store.BaseAlarmList()[i];
+        add("base", a.Id, a.AlarmTime, a.AlarmDate, a.Message, a.WaveFile, int{a.AlarmMode});
+    }
+    for (int i = 0; i < store.TodayList().Count(); ++i) {
+        const TAlarm& a = store.TodayList()[i];
+        add("today", a.Id, a.AlarmTime, a.Message, a.WaveFile, int{a.AlarmMode});
+    }
+    for (int i = 0; i < store.Rows().Count(); ++i) {
+        const AlarmRow& r = store.Rows()[i];
+        add("row", r.Text, r.Object.Id, r.Object.AlarmTime, r.Object.AlarmDate, r.Object.FutureDate);
+    }
+    return records;
+}
+
 // Writes down every notice about the rows, in order.
 class RecordingObserver final : public AlarmRowsObserver {
 public:
@@ -187,33 +208,30 @@ protected:
 
     std::string AlarmFile() const { return folder.File("Alarms.dat"); }
 
+    // One value of every entry of a list, in list order.
+    template <typename Item, typename Get>
+    static auto Collect(const OwningList<Item>& list, Get get)
+    {
+        std::vector<std::decay_t<decltype(get(std::declval<const Item&>()))>> values;
+        for (int i = 0; i < list.Count(); ++i)
+            values.push_back(get(list[i]));
+        return values;
+    }
     std::vector<AlarmId> BaseIds() const
     {
-        std::vector<AlarmId> ids;
-        for (int i = 0; i < store.BaseAlarmList().Count(); ++i)
-            ids.push_back(store.BaseAlarmList()[i].Id);
-        return ids;
+        return Collect(store.BaseAlarmList(), [](const auto& a) { return a.Id; });
     }
     std::vector<AlarmId> TodayIds() const
     {
-        std::vector<AlarmId> ids;
-        for (int i = 0; i < store.TodayList().Count(); ++i)
-            ids.push_back(store.TodayList()[i].Id);
-        return ids;
+        return Collect(store.TodayList(), [](const auto& a) { return a.Id; });
     }
     std::vector<AlarmId> RowIds() const
     {
-        std::vector<AlarmId> ids;
-        for (int i = 0; i < store.Rows().Count(); ++i)
-            ids.push_back(store.Rows()[i].Object.Id);
-        return ids;
+        return Collect(store.Rows(), [](const auto& r) { return r.Object.Id; });
     }
     std::vector<std::string> RowTexts() const
     {
-        std::vector<std::string> texts;
-        for (int i = 0; i < store.Rows().Count(); ++i)
-            texts.push_back(store.Rows()[i].Text);
-        return texts;
+        return Collect(store.Rows(), [](const auto& r) { return r.Text; });
     }
 
     TempFolder folder;
