@@ -28,9 +28,9 @@ for target in "${targets[@]}"; do
   (cd "$build/logs" && "$build/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$findings/" "${options[@]}" "$work" "$here/corpus/$target") \
     >"$log" 2>&1 || status=$?
-  executions="$(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | awk '{n += $2} END {print n + 0}')"
+  executions="$(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | awk '{n += $2} END {print n + 0}' || true)"
   if [ "$executions" -eq 0 ]; then # fork mode prints no final stats, only status lines
-    executions="$(grep -o '^#[0-9]*' "$log" | tail -1 | tr -d '#')"
+    executions="$(grep -o '^#[0-9]*' "$log" | tail -1 | tr -d '#' || true)"
   fi
   count="$(find "$findings" -type f | wc -l)"
   printf '%-16s %12s %9s\n' "$target" "${executions:-0}" "$count"
