@@ -1,6 +1,7 @@
 // A child process saves alarms and preferences in a loop and is killed with SIGKILL at a random moment,
 // hundreds of times. After every kill each file must be one that a finished save wrote, the one before
 // the kill or the one after it, never a mix, never empty, and must load.
+#include "crash_generations.h"
 #include "store/alarm_store.h"
 #include "store/preferences_file.h"
 #include "store/store_test_support.h"
@@ -26,60 +27,6 @@ namespace klaxora {
 namespace {
 
 using namespace klaxora::testing;
-
-// What generation g of the saver holds: alarm k of LineCount(g), all in 2027 and so kept by every load.
-int LineCount(std::int64_t g)
-{
-    return 1 + static_cast<int>(g * 37 % 150);
-}
-
-struct AlarmTexts {
-    std::string time, message, date, wave, mode;
-};
-
-AlarmTexts AlarmOf(std::int64_t g, int k)
-{
-    char time[16];
-    char date[16];
-    std::snprintf(time, sizeof time, "%02d:%02d%s", static_cast<int>(1 + (g + k) % 12),
-                  static_cast<int>((g * 7 + k) % 60), (g + k) % 2 == 0 ? "am" : "pm");
-    std::snprintf(date, sizeof date, "%02d/%02d/2027", static_cast<int>(1 + (g + k) % 12),
-                  static_cast<int>(1 + (g * 3 + k) % 28));
-    return {time,
-            "gen " + std::to_string(g) + " alarm " + std::to_string(k) + " " + std::string(k % 40, 'x') + "é",
-            date, k % 3 == 0 ? "" : "/snd/" + std::to_string(g) + ".wav", std::to_string(k % 3)};
-}
-
-// The file as the writer gives it for generation g.
-std::string AlarmFileOf(std::int64_t g)
-{
-    std::string file;
-    for (int k = 0; k < LineCount(g); ++k) {
-        const AlarmTexts a = AlarmOf(g, k);
-        file += a.time + "^" + a.message + "^^3^" + a.date + "^" + a.wave + "^" + a.mode + "\r\n";
-    }
-    return file;
-}
-
-Preferences PreferencesOf(std::int64_t g)
-{
-    return {"/sounds/generation-" + std::to_string(g) + ".wav", g % 2 == 1, g % 3 == 0};
-}
-
-// The three values as written ("WaveFile", "Silent", "Use"); a save replaces them one after another.
-using IniValues = std::array<std::string, 3>;
-
-IniValues IniValuesOf(std::int64_t g)
-{
-    const Preferences p = PreferencesOf(g);
-    return {p.DefaultWaveFile, p.NoAlarmSound ? "1" : "0", p.UseTray ? "1" : "0"};
-}
-
-std::string IniFileOf(const IniValues& v)
-{
-    return "; kept by every save\r\n[Sounds]\r\nWaveFile=" + v[0] + "\r\nSilent=" + v[1] +
-           "\r\n[Tray]\r\nUse=" + v[2] + "\r\n";
-}
 
 struct Saver {
     explicit Saver(const std::string& folder) : formats(UsUser()), store(clock, formats, folder, fileSystem)
