@@ -179,16 +179,6 @@ TEST_F(TurnedTextTest, TurnedLayersKeepTheirScreenOffsets)
     EXPECT_EQ(LayerBox(label_, Layer::Shadow), highlight.translated(2, 2));
 }
 
-TEST_F(TurnedTextTest, AngleZeroAgainDrawsPlainText)
-{
-    label_.SetEffectStyle(TEffectStyle::esNone);
-    const QRect plain = LayerBox(label_, Layer::Text);
-    label_.SetAngle(90);
-    label_.SetAngle(0);
-    EXPECT_EQ(LayerBox(label_, Layer::Text), plain);
-    EXPECT_GT(plain.width(), plain.height());
-}
-
 TEST_F(TurnedTextTest, OpaqueTurnedLabelFillsOnlyTheTurnedBox)
 {
     label_.SetEffectStyle(TEffectStyle::esNone);

@@ -114,19 +114,6 @@ TEST_F(TrayAnimationTest, ChangingTheIntervalRestartsAtFrameZero)
     EXPECT_TRUE(tray_->Animation().Running());
 }
 
-TEST_F(TrayAnimationTest, IntervalAndIconsAreOnlyStoredWhileNotAnimating)
-{
-    tray_->Animation().SetIcons({Frame("a", red_)});
-    tray_->Activate();
-    tray_->Animation().SetInterval(500);
-    tray_->Animation().SetIcons({Frame("b", green_), Frame("c", blue_)});
-    EXPECT_EQ(tray_->Animation().Interval(), 500);
-    EXPECT_EQ(tray_->Animation().Icons().size(), 2);
-    EXPECT_FALSE(tray_->Animation().Running());
-    EXPECT_EQ(steps_, 0);
-    EXPECT_EQ(calls_.size(), 1u);
-}
-
 TEST_F(TrayAnimationTest, NewIconsWhileAnimatingStartAgainAtTheFirst)
 {
     tray_->Animation().SetIcons({Frame("a", red_), Frame("b", green_), Frame("c", blue_)});
