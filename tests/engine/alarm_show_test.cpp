@@ -65,7 +65,7 @@ TEST(AlarmShowTest, WindowIsAStayOnTopDialogWithoutSystemMenuOrCaptionButtons)
     EXPECT_FALSE(flags.testFlag(Qt::WindowContextHelpButtonHint));
 }
 
-TEST(AlarmShowTest, ControlsStandWhereTheLayoutPutsThem)
+TEST(AlarmShowTest, ControlsStandWhereTheLayoutPutsThemInTabOrder)
 {
     TAlarmShow dialog;
     EXPECT_EQ(dialog.AlarmMsg->geometry(), QRect(13, 9, 368, 44));
@@ -81,14 +81,9 @@ TEST(AlarmShowTest, ControlsStandWhereTheLayoutPutsThem)
         EXPECT_EQ(button->toolTip(), choice.hint);
         EXPECT_EQ(button->geometry(), choice.geometry);
     }
-}
-
-TEST(AlarmShowTest, TabOrderRunsThroughTheChoicesInTheirOrder)
-{
-    TAlarmShow dialog;
     for (std::size_t i = 0; i + 1 < std::size(kChoices); ++i) {
         EXPECT_EQ((dialog.*kChoices[i].button)->nextInFocusChain(), dialog.*kChoices[i + 1].button)
-            << kChoices[i].caption;
+            << "tab order after " << kChoices[i].caption;
     }
 }
 
@@ -151,17 +146,14 @@ TEST(AlarmShowTest, ShowsTheMessageCentredOnTheScreenWithTheFocusOnDelete)
     EXPECT_EQ(focused, dialog.Okbutton);
 }
 
-TEST(AlarmShowTest, EnterAtOnceDeletes)
+TEST(AlarmShowTest, EnterAtOnceDeletesAndEscapeDoesNotEndTheDialog)
 {
     TAlarmShow dialog;
-    const int result = AnnounceAndAnswer(
-        dialog, "Tea", [](TAlarmShow& shown) { QTest::keyClick(shown.focusWidget(), Qt::Key_Return); });
-    EXPECT_EQ(result, TAlarmShow::DeleteResult);
-}
+    EXPECT_EQ(
+        AnnounceAndAnswer(dialog, "Tea",
+                          [](TAlarmShow& shown) { QTest::keyClick(shown.focusWidget(), Qt::Key_Return); }),
+        TAlarmShow::DeleteResult);
 
-TEST(AlarmShowTest, EscapeDoesNotEndTheDialog)
-{
-    TAlarmShow dialog;
     bool visibleAfterEscape = false;
     const int result = AnnounceAndAnswer(dialog, "Tea", [&](TAlarmShow& shown) {
         QTest::keyClick(shown.focusWidget(), Qt::Key_Escape);
