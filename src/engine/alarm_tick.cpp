@@ -3,7 +3,9 @@
 #include "store/date_time_text.h"
 #include "store/text_helpers.h"
 
+#include <algorithm>
 #include <exception>
+#include <limits>
 
 namespace klaxora {
 
@@ -106,8 +108,9 @@ void AlarmTick::ReloadOnNewDate()
     if (!missedAcrossMidnight_.empty() || FirstDueEntry(now) >= 0) {
         return;
     }
-    // The file lacks changes that only memory holds; reading it now would lose them.
-    if (fileBehind_) {
+    // The file lacks changes that only memory holds; reading it now would lose them. After a failed
+    // read it is the other way round: the file holds what memory lacks, and only a reload helps.
+    if (fileBehind_ && !store_.AlarmFileUnread()) {
         return;
     }
     const bool retry = reloadFailed_;
@@ -140,8 +143,16 @@ void AlarmTick::SaveBehindFile()
     }
 }
 
-int AlarmTick::FirstDueEntry(TDateTime now) const
+int AlarmTick::FirstDueEntry(TDateTime now)
 {
+    // Called every second; while nothing changed and nothing is due this is one comparison.
+    if (dueScanChangeCount_ != store_.ChangeCount() || earliestDue_ == 0) {
+        earliestDue_ = EarliestDue(now);
+        dueScanChangeCount_ = store_.ChangeCount();
+    }
+    if (now < earliestDue_) {
+        return -1;
+    }
     const auto& pending = store_.TodayList();
     for (int i = 0; i < pending.Count(); ++i) {
         if (IsDue(pending[i], now)) {
@@ -153,13 +164,33 @@ int AlarmTick::FirstDueEntry(TDateTime now) const
 
 bool AlarmTick::IsDue(const TAlarm& entry, TDateTime now) const
 {
+    return DueMoment(entry, now) <= now;
+}
+
+TDateTime AlarmTick::DueMoment(const TAlarm& entry, TDateTime now) const
+{
     // The entry's date is that of its stored definition: today as a rule, but yesterday until the
     // reload after midnight, and a day still to come after the clock was set back.
     const int stored = store_.FindBaseAlarmForId(entry.Id);
     if (stored < 0) {
-        return TimeOf(now) >= entry.AlarmTime;
+        return DateOf(now) + entry.AlarmTime;
     }
-    return store_.BaseAlarmList()[stored].AlarmDate + entry.AlarmTime <= now;
+    return store_.BaseAlarmList()[stored].AlarmDate + entry.AlarmTime;
+}
+
+TDateTime AlarmTick::EarliestDue(TDateTime now) const
+{
+    const auto& pending = store_.TodayList();
+    // With no stored definition the due moment moves with the date: such an entry is looked at
+    // every tick (0 is never later than the clock).
+    TDateTime earliest = std::numeric_limits<TDateTime>::max();
+    for (int i = 0; i < pending.Count(); ++i) {
+        if (store_.FindBaseAlarmForId(pending[i].Id) < 0) {
+            return 0;
+        }
+        earliest = std::min(earliest, DueMoment(pending[i], now));
+    }
+    return earliest;
 }
 
 int AlarmTick::RowForId(AlarmId id) const

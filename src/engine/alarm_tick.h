@@ -8,6 +8,7 @@
 #include "store/alarm_store.h"
 #include "store/clock.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -53,8 +54,10 @@ private:
     void ReloadOnNewDate();
     void QueueAlarmsMissedAcrossMidnight(TDateTime since, TDateTime now);
     void SaveBehindFile();
-    int FirstDueEntry(TDateTime now) const;
+    int FirstDueEntry(TDateTime now);
+    TDateTime EarliestDue(TDateTime now) const;
     bool IsDue(const TAlarm& entry, TDateTime now) const;
+    TDateTime DueMoment(const TAlarm& entry, TDateTime now) const;
     int RowForId(AlarmId id) const;
     // Runs one step; an error is kept to be shown at the end of the tick, unless the step is a retry of
     // one whose error has been shown already. Returns whether the step succeeded.
@@ -77,6 +80,10 @@ private:
     bool fileBehind_ = false;
     bool reloadFailed_ = false;
     std::optional<std::string> tickError_;
+    // The earliest moment an entry of TodayList falls due, as of the store's change count: an idle
+    // tick compares the clock with it instead of walking the list.
+    std::uint64_t dueScanChangeCount_ = 0;
+    TDateTime earliestDue_ = 0;
 };
 
 } // namespace klaxora

@@ -105,6 +105,7 @@ AlarmId AlarmStore::AddConvertedAlarm(TDateTime time, TDateTime date, std::strin
         return id;
     const bool futureDate = date > today;
 
+    ++changeCount_;
     baseAlarms_.Append(std::make_unique<TBaseAlarm>(time, date, message, waveFile, id, mode));
 
     if (!futureDate) {
@@ -155,6 +156,7 @@ void AlarmStore::DeleteAlarm(int RowIndex)
 {
     CheckRowIndex(RowIndex, rows_.Count());
     const AlarmId id = rows_[RowIndex].Object.Id;
+    ++changeCount_;
     for (int index = FindAlarmForId(id); index >= 0; index = FindAlarmForId(id))
         todayAlarms_.RemoveAt(index);
     for (int index = FindBaseAlarmForId(id); index >= 0; index = FindBaseAlarmForId(id))
@@ -194,6 +196,7 @@ int AlarmStore::FindBaseAlarmForId(AlarmId Id) const
 void AlarmStore::RemoveTodayEntry(int index)
 {
     CheckRowIndex(index, todayAlarms_.Count());
+    ++changeCount_;
     todayAlarms_.RemoveAt(index);
 }
 

@@ -11,6 +11,7 @@
 #include "store/format_settings.h"
 #include "store/owning_list.h"
 
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -22,6 +23,13 @@ namespace klaxora {
 // An alarm that could not be saved so that it reads back the same, e.g.
 // The alarm message cannot contain the character "^".
 class AlarmInputError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A write refused because the last load could not read the alarm file: the lists then hold only part of
+// the alarms, and writing them would destroy the rest.
+class UnreadAlarmFileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -59,7 +67,8 @@ public:
     void RemoveTodayEntry(int index);
 
     // Replaces the alarm file atomically with BaseAlarmList. Throws InOutError; the file and the
-    // lists are then as they were.
+    // lists are then as they were. Throws UnreadAlarmFileError, writing nothing, while the last load
+    // failed to read the file.
     void WriteToDisk();
     // Rebuilds all three lists from the alarm file, rewrites the file and sets LoadedDate.
     // Throws InOutError when the file cannot be read or rewritten.
@@ -70,6 +79,11 @@ public:
     void SetShowOnlyToday(bool value) { showOnlyToday_ = value; }
     // The date of the last load.
     TDateTime LoadedDate() const { return loadedDate_; }
+    // Goes up with every change of BaseAlarmList or TodayList, so that readers can keep what they
+    // worked out from the lists until the next change.
+    std::uint64_t ChangeCount() const { return changeCount_; }
+    // The last load could not read the alarm file; until a load succeeds nothing is written over it.
+    bool AlarmFileUnread() const { return fileUnread_; }
 
     const OwningList<TBaseAlarm>& BaseAlarmList() const { return baseAlarms_; }
     const OwningList<TAlarm>& TodayList() const { return todayAlarms_; }
@@ -97,6 +111,8 @@ private:
     OwningList<AlarmRow> rows_;
     bool showOnlyToday_ = false;
     TDateTime loadedDate_ = 0;
+    std::uint64_t changeCount_ = 0;
+    bool fileUnread_ = false;
 
     // During a load rows are collected here and ordered once at the end.
     bool collectingRows_ = false;

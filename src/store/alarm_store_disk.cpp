@@ -12,6 +12,9 @@ namespace klaxora {
 
 void AlarmStore::WriteToDisk()
 {
+    if (fileUnread_)
+        throw UnreadAlarmFileError("The alarm file could not be read, so it is not overwritten; changes are "
+                                   "saved once it has been read again");
     std::string contents;
     contents.reserve(static_cast<std::size_t>(baseAlarms_.Count()) * 64);
     for (int i = 0; i < baseAlarms_.Count(); ++i) {
@@ -29,6 +32,8 @@ void AlarmStore::LoadFromDisk()
     ClearAll();
     collectingRows_ = true;
     bool fileFound = false;
+    // Until the file has been read whole, the lists hold part of it at most.
+    fileUnread_ = true;
     try {
         std::string contents;
         const int error = fileSystem_.ReadWholeFile(alarmFilePath_, contents);
@@ -37,6 +42,7 @@ void AlarmStore::LoadFromDisk()
         fileFound = error == 0;
         if (fileFound)
             LoadLines(contents);
+        fileUnread_ = false;
     } catch (...) {
         InstallCollectedRows();
         throw;
@@ -112,6 +118,7 @@ void AlarmStore::InstallCollectedRows()
 
 void AlarmStore::ClearAll()
 {
+    ++changeCount_;
     todayAlarms_.Clear();
     baseAlarms_.Clear();
     rows_.Clear();

@@ -54,6 +54,21 @@ TEST_F(AlarmFileFaultTest, AFailedReadStillFinishesTheStartedReset)
     EXPECT_EQ(observer.Events(), "reset;end reset;") << "a list view would be left half reset";
 }
 
+TEST_F(AlarmFileFaultTest, AfterAFailedReadNothingIsWrittenOverTheUnreadFile)
+{
+    fs.FailAt(FileStep::Read, EIO);
+    EXPECT_THROW(store.LoadFromDisk(), InOutError);
+    fs.Heal();
+    // An alarm added meanwhile must not replace the alarms that could not be read.
+    store.AddAlarm("10:00am", "06/12/2026", "meanwhile", "", 0);
+    EXPECT_THROW(store.WriteToDisk(), UnreadAlarmFileError);
+    EXPECT_EQ(ReadFile(AlarmFile()), kOldFile);
+
+    store.LoadFromDisk();
+    store.WriteToDisk();
+    EXPECT_EQ(ReadFile(AlarmFile()), kOldFile);
+}
+
 TEST_F(AlarmFileFaultTest, AWriteIntoAReadOnlyFolderIsDenied)
 {
     chmod(folder.Path().c_str(), 0555);
