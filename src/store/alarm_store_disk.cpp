@@ -51,6 +51,7 @@ void AlarmStore::LoadFromDisk()
     if (!fileFound)
         return;
 
+    fileSystem_.RemoveLeftoverTemporaries(alarmFilePath_);
     WriteToDisk();
     if (host_ != nullptr) {
         host_->FocusListIfVisible();

@@ -2,7 +2,9 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
+#include <filesystem>
 #include <string>
 #include <sys/stat.h>
 
@@ -67,6 +69,60 @@ int PosixFileSystem::ReadWholeFile(const std::string& path, std::string& content
     }
     std::fclose(file);
     return error;
+}
+
+namespace {
+
+// The process id in "<target>.<pid>-<n>.tmp", or -1 when `name` is not such a temporary of `target`.
+int TemporaryOwner(std::string_view name, std::string_view target)
+{
+    constexpr std::string_view suffix = ".tmp";
+    if (name.size() <= target.size() + 1 + suffix.size() || name.substr(0, target.size()) != target ||
+        name[target.size()] != '.' || name.substr(name.size() - suffix.size()) != suffix)
+        return -1;
+    const std::string_view middle =
+        name.substr(target.size() + 1, name.size() - target.size() - 1 - suffix.size());
+    const std::size_t dash = middle.find('-');
+    if (dash == 0 || dash == std::string_view::npos || dash > 9 || dash + 1 == middle.size())
+        return -1;
+    int pid = 0;
+    for (std::size_t i = 0; i < middle.size(); ++i) {
+        if (i == dash)
+            continue;
+        if (middle[i] < '0' || middle[i] > '9')
+            return -1;
+        if (i < dash)
+            pid = pid * 10 + (middle[i] - '0');
+    }
+    return pid;
+}
+
+bool ProcessIsGone(int pid)
+{
+#ifdef _WIN32
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
+    if (process == nullptr)
+        return true;
+    CloseHandle(process);
+    return false;
+#else
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+#endif
+}
+
+} // namespace
+
+void PosixFileSystem::RemoveLeftoverTemporaries(const std::string& targetPath)
+{
+    const std::filesystem::path target(targetPath);
+    const std::string targetName = target.filename().string();
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), error)) {
+        const int owner = TemporaryOwner(entry.path().filename().string(), targetName);
+        // Only files of processes that have ended: a save under way in another process stays untouched.
+        if (owner >= 0 && owner != CurrentProcessId() && ProcessIsGone(owner))
+            std::filesystem::remove(entry.path(), error);
+    }
 }
 
 int PosixFileSystem::OpenTemporary(const std::string& targetPath, FileHandle& handle,

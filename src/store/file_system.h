@@ -29,6 +29,9 @@ public:
     // Replaces `to` by `from` in one step.
     virtual int Rename(const std::string& from, const std::string& to) = 0;
     virtual int Remove(const std::string& path) = 0;
+    // Removes temporary files of `targetPath` that a process killed in the middle of a save left behind.
+    // Best effort: nothing is reported, since a leftover costs only disk space.
+    virtual void RemoveLeftoverTemporaries(const std::string& targetPath) { (void)targetPath; }
 };
 
 // The real file system (POSIX, with the Windows equivalents where they differ).
@@ -42,6 +45,7 @@ public:
     int Close(FileHandle handle) override;
     int Rename(const std::string& from, const std::string& to) override;
     int Remove(const std::string& path) override;
+    void RemoveLeftoverTemporaries(const std::string& targetPath) override;
 };
 
 // `folder` followed by `name`, with one path separator between them.

@@ -40,6 +40,7 @@ bool ProfileBoolean(std::string_view value, bool defaultValue)
 Preferences LoadPreferences(FileSystem& fileSystem, const std::string& folder)
 {
     const std::string path = JoinPath(folder, PreferencesFileName);
+    fileSystem.RemoveLeftoverTemporaries(path);
     Preferences preferences;
     preferences.DefaultWaveFile = ReadProfileString(fileSystem, path, kSounds, "WaveFile", "");
     preferences.NoAlarmSound = ReadBoolean(fileSystem, path, kSounds, "Silent");

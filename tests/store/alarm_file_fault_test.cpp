@@ -1,18 +1,23 @@
 // The file seam's every step and error are swept in tests/reliability; these are the cases a user meets.
 #include "store/alarm_store.h"
 #include "store/io_error.h"
+#include "store/preferences_file.h"
 #include "store_test_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace klaxora {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::UnorderedElementsAre;
 using namespace klaxora::testing;
 
 const char kOldFile[] = "08:00am^old^^3^06/11/2026^^0\r\n";
@@ -67,6 +72,28 @@ TEST_F(AlarmFileFaultTest, AfterAFailedReadNothingIsWrittenOverTheUnreadFile)
     store.LoadFromDisk();
     store.WriteToDisk();
     EXPECT_EQ(ReadFile(AlarmFile()), kOldFile);
+}
+
+TEST_F(AlarmFileFaultTest, ALoadRemovesTemporariesOfSavesKilledHalfWay)
+{
+    // A process that has ended, this process, and a process that runs (init).
+    const pid_t ended = fork();
+    if (ended == 0)
+        _exit(0);
+    waitpid(ended, nullptr, 0);
+    const std::string dead = "Alarms.dat." + std::to_string(ended) + "-7.tmp";
+    const std::string own = "Alarms.dat." + std::to_string(getpid()) + "-1.tmp";
+    for (const std::string& name :
+         {dead, own, std::string("Alarms.dat.1-0.tmp"), std::string("Alarms.dat.notes.tmp"),
+          std::string("ALARM.INI." + std::to_string(ended) + "-2.tmp")})
+        WriteFile(folder.File(name), "half a save");
+
+    store.LoadFromDisk();
+    EXPECT_THAT(folder.Names(),
+                UnorderedElementsAre("Alarms.dat", own, "Alarms.dat.1-0.tmp", "Alarms.dat.notes.tmp",
+                                     "ALARM.INI." + std::to_string(ended) + "-2.tmp"));
+    EXPECT_EQ(LoadPreferences(fs, folder.Path()).UseTray, false);
+    EXPECT_EQ(folder.Names().size(), 4U) << "the preferences' leftover goes when they are read";
 }
 
 TEST_F(AlarmFileFaultTest, AWriteIntoAReadOnlyFolderIsDenied)

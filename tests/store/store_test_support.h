@@ -124,6 +124,10 @@ public:
         return Fails(FileStep::Rename) ? fault_->error : real_.Rename(from, to);
     }
     int Remove(const std::string& path) override { return real_.Remove(path); }
+    void RemoveLeftoverTemporaries(const std::string& targetPath) override
+    {
+        real_.RemoveLeftoverTemporaries(targetPath);
+    }
 
 private:
     struct Fault {
