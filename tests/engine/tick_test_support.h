@@ -10,6 +10,7 @@
 #include "store/date_time.h"
 #include "store/file_system.h"
 #include "store/format_settings.h"
+#include "store/store_test_support.h"
 
 #include <cerrno>
 #include <functional>
@@ -21,10 +22,7 @@
 
 namespace klaxora::test {
 
-inline TDateTime At(int year, int month, int day, int hour, int minute, int second = 0)
-{
-    return EncodeDate(year, month, day) + EncodeTime(hour, minute, second, 0);
-}
+using klaxora::testing::At;
 
 // Files live in a map; fsync costs nothing, so a simulated week can write thousands of times.
 class MemoryFileSystem final : public FileSystem {
@@ -162,11 +160,7 @@ public:
 // The user's settings of an en_US desktop.
 inline FormatSettings UsUserSettings()
 {
-    FormatSettings user;
-    user.ShortDatePattern = "m/d/yy";
-    user.ShortTimePattern = "h:mm AMPM";
-    user.LongTimePattern = "h:mm:ss AMPM";
-    return user;
+    return klaxora::testing::UsUser();
 }
 
 // A store in memory, its file loaded once as at start-up, and a tick driving it.
