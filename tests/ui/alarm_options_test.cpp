@@ -193,9 +193,9 @@ TEST_F(OptionsTest, SoundPathRefusesWhatTheFileCannotHold)
 
     options->SetWaveFile("/sounds/old.wav");
     chosen = "/sounds/odd^name.wav";
-    const auto text = test::AnswerNextMessageBox();
+    const auto box = test::AnswerNextMessageBox();
     options->SelectWavButtonClick();
-    EXPECT_TRUE(text->startsWith("The alarm file cannot hold this file name:"));
+    EXPECT_TRUE(box->text.startsWith("The alarm file cannot hold this file name:"));
     EXPECT_EQ(options->WaveFile(), "/sounds/old.wav");
 }
 

@@ -2,17 +2,16 @@
 // en_US-like user, and answering the message boxes that the code under test opens.
 #pragma once
 
+#include "message_box_answer.h"
 #include "store/alarm_file.h"
 #include "store/alarm_store.h"
 #include "store/clock.h"
 #include "store/date_time.h"
 #include "store/file_system.h"
 #include "store/format_settings.h"
-#include "support/modal_answer.h"
+#include "store/store_test_support.h"
 
-#include <QAbstractButton>
 #include <QFile>
-#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -20,38 +19,8 @@
 
 namespace klaxora::test {
 
-inline TDateTime At(int year, int month, int day, int hour, int minute, int second = 0)
-{
-    return EncodeDate(year, month, day) + EncodeTime(hour, minute, second, 0);
-}
-
-// "m/d/yy", a 12-hour clock, and the month and day names of en_US.
-inline FormatSettings UsUser()
-{
-    FormatSettings user;
-    user.ShortDatePattern = "m/d/yy";
-    user.ShortTimePattern = "h:mm AMPM";
-    user.LongTimePattern = "h:mm:ss AMPM";
-    user.LongDatePattern = "dddd, mmmm d, yyyy";
-    return user;
-}
-
-// The message box that opens next is answered with `button`; its text is handed back once it was seen.
-inline std::shared_ptr<QString> AnswerNextMessageBox(QMessageBox::StandardButton button = QMessageBox::Ok)
-{
-    auto text = std::make_shared<QString>();
-    AnswerNextModal([text, button](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        if (box == nullptr) {
-            *text = QStringLiteral("<not a message box: %1>").arg(modal->metaObject()->className());
-            modal->close();
-            return;
-        }
-        *text = box->text();
-        box->button(button)->click();
-    });
-    return text;
-}
+using klaxora::testing::At;
+using klaxora::testing::UsUser;
 
 // An alarm store whose file lies in a scratch folder; the clock starts on Friday 6 March 2026, 9:00 AM.
 struct StoreOnDisk {

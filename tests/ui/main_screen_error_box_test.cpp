@@ -1,6 +1,6 @@
 // An error in a handler of the main window ends the handler and shows in the application's standard error
 // box; the program goes on.
-#include "support/modal_answer.h"
+#include "message_box_answer.h"
 #include "ui/main_screen_test_support.h"
 
 #include <QAction>
@@ -15,40 +15,18 @@
 namespace klaxora::test {
 namespace {
 
-const char* const TwoFutureAlarms = "10:00am^Dentist^^3^06/12/2026^^0\r\n"
-                                    "11:00am^Market^^3^06/13/2026^^0\r\n";
-
-struct SeenBox {
-    QString caption;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;
-};
-
-// Reads the next message box and presses its OK.
-void AcknowledgeNextBox(SeenBox& seen)
-{
-    AnswerNextModal([&seen](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        seen = {box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())};
-        box->button(QMessageBox::Ok)->click();
-    });
-}
-
 TEST_F(MainScreenTest, FailedSaveInAHandlerShowsTheErrorBoxAndTheProgramGoesOn)
 {
     Prepare(TwoFutureAlarms);
     TMainScreen& screen = Create();
     fileSystem.FailAt(klaxora::testing::FileStep::Rename, EACCES);
 
-    SeenBox seen;
-    AcknowledgeNextBox(seen);
+    const auto seen = AnswerNextMessageBox();
     QTest::mouseClick(screen.ShowOnlytoday, Qt::LeftButton);
-    EXPECT_EQ(seen.caption, "Klaxora!");
-    EXPECT_EQ(seen.text, "File access denied.");
-    EXPECT_EQ(seen.icon, QMessageBox::Critical);
-    EXPECT_EQ(seen.buttons, 1);
+    EXPECT_EQ(seen->caption, "Klaxora!");
+    EXPECT_EQ(seen->text, "File access denied.");
+    EXPECT_EQ(seen->icon, QMessageBox::Critical);
+    EXPECT_EQ(seen->buttons, 1);
     EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
     EXPECT_EQ(screen.Store().Rows().Count(), 2) << "the failed save ended the handler before the reload";
 
@@ -65,11 +43,10 @@ TEST_F(MainScreenTest, TraySettingThatCannotBeSavedKeepsItsCheckAndSaysWhy)
     TMainScreen& screen = Create();
     fileSystem.FailAt(klaxora::testing::FileStep::Open, EACCES);
 
-    SeenBox seen;
-    AcknowledgeNextBox(seen);
+    const auto seen = AnswerNextMessageBox();
     screen.mnuUseTray->trigger();
-    EXPECT_TRUE(seen.text.startsWith("Unable to write to ")) << seen.text.toStdString();
-    EXPECT_TRUE(seen.text.endsWith("ALARM.INI.")) << seen.text.toStdString();
+    EXPECT_TRUE(seen->text.startsWith("Unable to write to ")) << seen->text.toStdString();
+    EXPECT_TRUE(seen->text.endsWith("ALARM.INI.")) << seen->text.toStdString();
     EXPECT_TRUE(screen.mnuUseTray->isChecked());
     EXPECT_TRUE(screen.CurrentPreferences().UseTray);
 }

@@ -1,7 +1,7 @@
 // The main window's life: the first activation for each kind of start, minimising to the task bar or
 // into the notification area and back, the tray setting, and closing after the question.
 #include "controls/qx_tray_icon.h"
-#include "support/modal_answer.h"
+#include "message_box_answer.h"
 #include "ui/main_screen_test_support.h"
 
 #include <QAction>
@@ -12,9 +12,6 @@
 
 namespace klaxora::test {
 namespace {
-
-const char* const TwoFutureAlarms = "10:00am^Dentist^^3^06/12/2026^^0\r\n"
-                                    "11:00am^Market^^3^06/13/2026^^0\r\n";
 
 Preferences WithTray(bool useTray)
 {
@@ -28,7 +25,7 @@ bool IsMinimized(const QWidget& window)
     return window.windowState().testFlag(Qt::WindowMinimized);
 }
 
-TEST_F(MainScreenTest, NormalStartShowsTheWindowAndSwitchesTheTimerOn)
+TEST_F(MainScreenTest, NormalStartShowsTheWindowAndSwitchesTheTimerOnOnce)
 {
     Prepare(TwoFutureAlarms, WithTray(true));
     TMainScreen& screen = Create(false, true);
@@ -38,6 +35,11 @@ TEST_F(MainScreenTest, NormalStartShowsTheWindowAndSwitchesTheTimerOn)
     EXPECT_FALSE(TrayIconShown());
     EXPECT_TRUE(screen.Engine().Timer1().IsActive());
     EXPECT_TRUE(screen.EditAlarmButton->isEnabled()) << "Setbuttons ran";
+
+    screen.hide();
+    screen.FormActivate();
+    QApplication::processEvents();
+    EXPECT_FALSE(screen.isVisible()) << "the first activation runs once: a later one decides nothing";
 }
 
 TEST_F(MainScreenTest, MinimisedStartWithTrayGoesIntoTheNotificationArea)
@@ -56,7 +58,7 @@ TEST_F(MainScreenTest, MinimisedStartWithTrayGoesIntoTheNotificationArea)
     EXPECT_TRUE(screen.Engine().Timer1().IsActive());
 }
 
-TEST_F(MainScreenTest, MinimisedStartWithoutNotificationAreaGoesToTheTaskBar)
+TEST_F(MainScreenTest, MinimisedStartWithoutNotificationAreaOrTraySettingGoesToTheTaskBar)
 {
     Prepare(TwoFutureAlarms, WithTray(true));
     TMainScreen& screen = Create(true, false);
@@ -69,25 +71,14 @@ TEST_F(MainScreenTest, MinimisedStartWithoutNotificationAreaGoesToTheTaskBar)
     screen.MinimizeButtonClick();
     EXPECT_TRUE(IsMinimized(screen));
     EXPECT_TRUE(trayLog.empty());
-}
 
-TEST_F(MainScreenTest, MinimisedStartWithTraySettingOffGoesToTheTaskBar)
-{
+    // So does a minimised start with the tray setting off, where there is a notification area.
+    window.reset();
     Prepare(TwoFutureAlarms, WithTray(false));
-    TMainScreen& screen = Create(true, true);
-    EXPECT_TRUE(IsMinimized(screen));
+    TMainScreen& untrayed = Create(true, true);
+    EXPECT_TRUE(IsMinimized(untrayed));
     EXPECT_FALSE(TrayIconShown());
-    EXPECT_TRUE(screen.Engine().Timer1().IsActive());
-}
-
-TEST_F(MainScreenTest, FirstActivationRunsOnce)
-{
-    Prepare(TwoFutureAlarms);
-    TMainScreen& screen = Create();
-    screen.hide();
-    screen.FormActivate();
-    QApplication::processEvents();
-    EXPECT_FALSE(screen.isVisible()) << "a later activation decides nothing";
+    EXPECT_TRUE(untrayed.Engine().Timer1().IsActive());
 }
 
 TEST_F(MainScreenTest, MinimizeButtonFollowsTheTraySettingOfTheMoment)
@@ -126,22 +117,6 @@ TEST_F(MainScreenTest, HideToTrayMessageHidesTheWindow)
     EXPECT_FALSE(screen.isVisible());
 }
 
-struct SeenQuestion {
-    QString caption;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
-
-void Answer(SeenQuestion& seen, QMessageBox::StandardButton press)
-{
-    AnswerNextModal([&seen, press](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        seen = {box->windowTitle(), box->text(), box->icon()};
-        box->button(press)->click();
-    });
-}
-
 TEST_F(MainScreenTest, CloseAsksAndNoKeepsEverything)
 {
     Prepare(TwoFutureAlarms);
@@ -149,19 +124,18 @@ TEST_F(MainScreenTest, CloseAsksAndNoKeepsEverything)
     const std::string fileBefore = AlarmFileText();
     QSignalSpy closed(&screen, &TMainScreen::Closed);
 
-    SeenQuestion seen;
-    Answer(seen, QMessageBox::No);
+    const auto seen = AnswerNextMessageBox(QMessageBox::No);
     screen.Exitbutton->clicked();
-    EXPECT_EQ(seen.caption, "Confirm");
-    EXPECT_EQ(seen.text, "Exit program (alarms will no longer be active)?");
-    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    EXPECT_EQ(seen->caption, "Confirm");
+    EXPECT_EQ(seen->text, "Exit program (alarms will no longer be active)?");
+    EXPECT_EQ(seen->icon, QMessageBox::Question);
     EXPECT_TRUE(screen.isVisible());
     EXPECT_EQ(closed.count(), 0);
     EXPECT_EQ(screen.Store().Rows().Count(), 2);
     EXPECT_EQ(AlarmFileText(), fileBefore);
     EXPECT_TRUE(screen.Engine().Timer1().IsActive());
 
-    Answer(seen, QMessageBox::Yes);
+    AnswerNextMessageBox(QMessageBox::Yes);
     screen.mnuExit->trigger();
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(screen.isVisible());
@@ -174,10 +148,9 @@ TEST_F(MainScreenTest, ExitFromTheTrayMenuAsksAndNoLeavesItInTheTray)
     ASSERT_TRUE(TrayIconShown());
     QSignalSpy closed(&screen, &TMainScreen::Closed);
 
-    SeenQuestion seen;
-    Answer(seen, QMessageBox::No);
+    const auto seen = AnswerNextMessageBox(QMessageBox::No);
     screen.Exit1->trigger();
-    EXPECT_EQ(seen.text, "Exit program (alarms will no longer be active)?");
+    EXPECT_EQ(seen->text, "Exit program (alarms will no longer be active)?");
     EXPECT_EQ(closed.count(), 0);
     EXPECT_FALSE(screen.isVisible());
     EXPECT_TRUE(TrayIconShown());

@@ -18,6 +18,9 @@
 
 namespace klaxora::test {
 
+inline const char* const TwoFutureAlarms = "10:00am^Dentist^^3^06/12/2026^^0\r\n"
+                                           "11:00am^Market^^3^06/13/2026^^0\r\n";
+
 // Remembers what was asked of the notification area.
 class RecordingTrayShell final : public TrayShell {
 public:

@@ -1,67 +1,41 @@
-#include "support/modal_answer.h"
+#include "message_box_answer.h"
 #include "ui/message_boxes.h"
 
-#include <QAbstractButton>
-#include <QMessageBox>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 namespace klaxora {
 namespace {
 
-struct SeenBox {
-    QString caption;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;
-};
-
-// Records the box and presses the button with the given standard role.
-void AnswerWith(SeenBox& seen, QMessageBox::StandardButton press)
-{
-    test::AnswerNextModal([&seen, press](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        seen.caption = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.buttons = static_cast<int>(box->buttons().size());
-        box->button(press)->click();
-    });
-}
-
 TEST(MessageBoxes, ErrorBoxShowsTextWithFullStopUnderProgramCaption)
 {
-    SeenBox seen;
-    AnswerWith(seen, QMessageBox::Ok);
+    const auto seen = test::AnswerNextMessageBox();
     ShowErrorBox(QStringLiteral("Disk full"));
-    EXPECT_EQ(seen.caption, "Klaxora!");
-    EXPECT_EQ(seen.text, "Disk full.");
-    EXPECT_EQ(seen.icon, QMessageBox::Critical);
-    EXPECT_EQ(seen.buttons, 1);
+    EXPECT_EQ(seen->caption, "Klaxora!");
+    EXPECT_EQ(seen->text, "Disk full.");
+    EXPECT_EQ(seen->icon, QMessageBox::Critical);
+    EXPECT_EQ(seen->buttons, 1);
 }
 
 TEST(MessageBoxes, ConfirmBoxIsTrueOnlyForYes)
 {
-    SeenBox seen;
-    AnswerWith(seen, QMessageBox::Yes);
+    const auto seen = test::AnswerNextMessageBox(QMessageBox::Yes);
     EXPECT_TRUE(ConfirmBox(QStringLiteral("Delete currently highlighted Alarm?")));
-    EXPECT_EQ(seen.caption, "Confirm");
-    EXPECT_EQ(seen.icon, QMessageBox::Question);
-    EXPECT_EQ(seen.buttons, 2);
+    EXPECT_EQ(seen->caption, "Confirm");
+    EXPECT_EQ(seen->icon, QMessageBox::Question);
+    EXPECT_EQ(seen->buttons, 2);
 
-    AnswerWith(seen, QMessageBox::No);
+    test::AnswerNextMessageBox(QMessageBox::No);
     EXPECT_FALSE(ConfirmBox(QStringLiteral("Delete currently highlighted Alarm?")));
 }
 
 TEST(MessageBoxes, InformationBoxAndLongTextsAreCut)
 {
-    SeenBox seen;
-    AnswerWith(seen, QMessageBox::Ok);
+    const auto seen = test::AnswerNextMessageBox();
     InformationBox(QString(300, QLatin1Char('x')));
-    EXPECT_EQ(seen.caption, "Information");
-    EXPECT_EQ(seen.icon, QMessageBox::Information);
-    EXPECT_EQ(seen.text.size(), 255);
+    EXPECT_EQ(seen->caption, "Information");
+    EXPECT_EQ(seen->icon, QMessageBox::Information);
+    EXPECT_EQ(seen->text.size(), 255);
 }
 
 TEST(MessageBoxes, CenterOverMainScreenHalvesTowardZero)
