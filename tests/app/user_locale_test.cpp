@@ -163,13 +163,9 @@ TEST(DatePatternFromQt, QuotesWhatTheProgramWouldReadAsFields)
     EXPECT_EQ(DatePatternFromQt(QStringLiteral("'It''s' d"), "/"), "\"It's\" d");
     EXPECT_EQ(DatePatternFromQt(QStringLiteral("d '\"x\"' '' h:"), "/"), "d '\"'\"x\"'\"' \"'\" \"h:\"");
     EXPECT_EQ(DatePatternFromQt(QStringLiteral("'open"), "/"), "\"open\"");
-}
-
-TEST(DatePatternFromQt, TranslatedLiteralsFormatAsWritten)
-{
-    const FormatSettings storage;
+    // Translated literals format as written.
     EXPECT_EQ(FormatDateTime(DatePatternFromQt(QStringLiteral("d '\"x\"' '' h:"), "/"),
-                             EncodeDate(2026, 6, 5), storage),
+                             EncodeDate(2026, 6, 5), FormatSettings{}),
               "5 \"x\" ' h:");
 }
 
