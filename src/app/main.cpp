@@ -3,6 +3,7 @@
 #include "app/klaxora_application.h"
 #include "app/single_instance.h"
 #include "app/start_show_command.h"
+#include "app/termination_signals.h"
 #include "app/user_locale.h"
 #include "controls/qt_tray_shell.h"
 #include "store/clock.h"
@@ -25,6 +26,10 @@ int main(int argc, char** argv)
     // Read before the toolkit takes its own arguments out of the list.
     const bool minimizedStart = IsMinimizedStart(StartShowCommand(argc, argv));
     KlaxoraApplication app(argc, argv);
+    // Log-out (SIGTERM), Ctrl-C and a closed terminal end the program as Exit does, without the question;
+    // every running event loop ends, also that of a dialog on screen.
+    const TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::Requested, &app, [] { QCoreApplication::exit(0); });
     // Takes the place of the platform check: the notification area is used only where there is one.
     const bool notificationArea = IsNotificationAreaAvailable();
 
@@ -59,5 +64,9 @@ int main(int argc, char** argv)
     }
     TAlarmOptions AlarmOptions(MainScreen->OptionsServices());
     QObject::connect(MainScreen.get(), &TMainScreen::Closed, &app, &QCoreApplication::quit);
+    // A signal taken while the window was being built ran outside any event loop and ended none.
+    if (termination.WasRequested()) {
+        return 0;
+    }
     return app.exec();
 }
