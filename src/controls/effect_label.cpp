@@ -50,54 +50,37 @@ TEffectLabel::TEffectLabel(QWidget* parent) : QLabel(parent), schemes_(InitialSc
     SetFontColour(Scheme(colourScheme_).text);
 }
 
-void TEffectLabel::SetDepthHighlight(TEffectDepth depth)
+template <typename T>
+void TEffectLabel::SetLayer(T& setting, T value)
 {
-    depth = std::min(depth, MaxDepth);
-    if (depth == depthHighlight_) {
+    if (value == setting) {
         return;
     }
-    depthHighlight_ = depth;
+    setting = value;
     if (!styleGuard_) {
         SetEffectStyle(TEffectStyle::esCustom);
     }
     update();
+}
+
+void TEffectLabel::SetDepthHighlight(TEffectDepth depth)
+{
+    SetLayer(depthHighlight_, std::min(depth, MaxDepth));
 }
 
 void TEffectLabel::SetDepthShadow(TEffectDepth depth)
 {
-    depth = std::min(depth, MaxDepth);
-    if (depth == depthShadow_) {
-        return;
-    }
-    depthShadow_ = depth;
-    if (!styleGuard_) {
-        SetEffectStyle(TEffectStyle::esCustom);
-    }
-    update();
+    SetLayer(depthShadow_, std::min(depth, MaxDepth));
 }
 
 void TEffectLabel::SetDirectionHighlight(TEffectDirection direction)
 {
-    if (direction == directionHighlight_) {
-        return;
-    }
-    directionHighlight_ = direction;
-    if (!styleGuard_) {
-        SetEffectStyle(TEffectStyle::esCustom);
-    }
-    update();
+    SetLayer(directionHighlight_, direction);
 }
 
 void TEffectLabel::SetDirectionShadow(TEffectDirection direction)
 {
-    if (direction == directionShadow_) {
-        return;
-    }
-    directionShadow_ = direction;
-    if (!styleGuard_) {
-        SetEffectStyle(TEffectStyle::esCustom);
-    }
-    update();
+    SetLayer(directionShadow_, direction);
 }
 
 void TEffectLabel::SetAsButton(bool asButton)

@@ -98,6 +98,12 @@ private:
 
     static std::array<SchemeColours, 6> InitialSchemes();
     SchemeColours& Scheme(TColourScheme scheme);
+    // Stores a changed layer setting; the style becomes esCustom unless a preset is being applied.
+    template <typename T>
+    void SetLayer(T& setting, T value);
+    // Stores a changed layer colour, also as csCustom's; the scheme becomes csCustom unless a scheme or a
+    // preset is being applied.
+    void SetLayerColour(QColor& layer, QColor SchemeColours::*customColour, const QColor& colour);
     bool InsideClientArea(QPoint point) const;
     void PaintPlainLayer(QPainter& painter, QPoint offset, const QColor& colour, const QString& caption);
 

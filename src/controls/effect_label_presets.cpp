@@ -45,30 +45,27 @@ TEffectLabel::SchemeColours& TEffectLabel::Scheme(TColourScheme scheme)
     return schemes_[static_cast<std::size_t>(scheme)];
 }
 
-void TEffectLabel::SetColourHighlight(const QColor& colour)
+void TEffectLabel::SetLayerColour(QColor& layer, QColor SchemeColours::*customColour, const QColor& colour)
 {
-    if (colour == colourHighlight_) {
+    if (colour == layer) {
         return;
     }
-    colourHighlight_ = colour;
-    Scheme(TColourScheme::csCustom).highlight = colour;
+    layer = colour;
+    Scheme(TColourScheme::csCustom).*customColour = colour;
     if (!schemeGuard_) {
         SetColourScheme(TColourScheme::csCustom);
     }
     update();
 }
 
+void TEffectLabel::SetColourHighlight(const QColor& colour)
+{
+    SetLayerColour(colourHighlight_, &SchemeColours::highlight, colour);
+}
+
 void TEffectLabel::SetColourShadow(const QColor& colour)
 {
-    if (colour == colourShadow_) {
-        return;
-    }
-    colourShadow_ = colour;
-    Scheme(TColourScheme::csCustom).shadow = colour;
-    if (!schemeGuard_) {
-        SetColourScheme(TColourScheme::csCustom);
-    }
-    update();
+    SetLayerColour(colourShadow_, &SchemeColours::shadow, colour);
 }
 
 void TEffectLabel::SetColourScheme(TColourScheme scheme)

@@ -14,6 +14,20 @@ namespace klaxora {
 
 using namespace flatbtn;
 
+namespace {
+
+// Takes a property's new value; false when it had that value already.
+template <typename T>
+bool Assign(T& property, const T& value)
+{
+    if (property == value)
+        return false;
+    property = value;
+    return true;
+}
+
+} // namespace
+
 TFlatButton::TFlatButton(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -89,9 +103,8 @@ void TFlatButton::setCaption(const QString& value)
 
 void TFlatButton::setGroupIndex(int value)
 {
-    if (value == m_groupIndex)
+    if (!Assign(m_groupIndex, value))
         return;
-    m_groupIndex = value;
     if (value == 0 && m_down) {
         m_down = false;
         repaint();
@@ -124,10 +137,8 @@ void TFlatButton::setDropDownMenu(QMenu* menu)
 
 void TFlatButton::setButtonLayout(TFlatButtonLayout value)
 {
-    if (value == m_layout)
-        return;
-    m_layout = value;
-    repaint();
+    if (Assign(m_layout, value))
+        repaint();
 }
 
 void TFlatButton::setOptions(TFlatButtonOptions value)
@@ -146,10 +157,7 @@ void TFlatButton::setOptions(TFlatButtonOptions value)
 
 void TFlatButton::setShadingType(TFlatButtonShadingType value)
 {
-    if (value == m_shadingType)
-        return;
-    m_shadingType = value;
-    if (needsGreyCopy()) {
+    if (Assign(m_shadingType, value) && needsGreyCopy()) {
         rebuildGreyCopy();
         repaint();
     }
@@ -157,10 +165,8 @@ void TFlatButton::setShadingType(TFlatButtonShadingType value)
 
 void TFlatButton::setShowDownPattern(bool value)
 {
-    if (value == m_showDownPattern)
-        return;
-    m_showDownPattern = value;
-    repaint();
+    if (Assign(m_showDownPattern, value))
+        repaint();
 }
 
 QColor TFlatButton::unselectedFontColor() const
@@ -171,18 +177,14 @@ QColor TFlatButton::unselectedFontColor() const
 
 void TFlatButton::setUnselectedFontColor(const QColor& value)
 {
-    if (value == m_unselectedFontColor)
-        return;
-    m_unselectedFontColor = value;
-    repaint();
+    if (Assign(m_unselectedFontColor, value))
+        repaint();
 }
 
 void TFlatButton::setWordWrap(bool value)
 {
-    if (value == m_wordWrap)
-        return;
-    m_wordWrap = value;
-    repaint();
+    if (Assign(m_wordWrap, value))
+        repaint();
 }
 
 bool TFlatButton::needsGreyCopy() const
