@@ -97,11 +97,8 @@ void AlarmCommands::DeleteAlarmButtonClick()
     if (row < 0)
         return;
     TimerOffBracket timerOff(host_.Timer1());
-    if (host_.ConfirmBox(QStringLiteral("Delete currently highlighted Alarm?"))) {
-        host_.Store().DeleteAlarm(row);
-        TidyList();
-        host_.Store().WriteToDisk();
-    }
+    if (host_.ConfirmBox(QStringLiteral("Delete currently highlighted Alarm?")))
+        DeleteRowAndSave(row);
 }
 
 bool AlarmCommands::AlarmListBoxKeyDown(int qtKey)
@@ -118,6 +115,11 @@ void AlarmCommands::mnuDeleteClick()
     if (row < 0)
         return;
     TimerOffBracket timerOff(host_.Timer1());
+    DeleteRowAndSave(row);
+}
+
+void AlarmCommands::DeleteRowAndSave(int row)
+{
     host_.Store().DeleteAlarm(row);
     TidyList();
     host_.Store().WriteToDisk();

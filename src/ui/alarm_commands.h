@@ -105,6 +105,8 @@ public:
 
 private:
     void TidyList();
+    // Deletes the row's alarm and writes the file; the caller has switched the timer off.
+    void DeleteRowAndSave(int row);
     // The stored alarm of the selected row, or null.
     const TBaseAlarm* SelectedStoredAlarm() const;
     int FirstRowWithId(AlarmId id) const;

@@ -14,19 +14,10 @@ namespace {
 const QSize Small(SmallButtonPictureSize, SmallButtonPictureSize);
 const QSize Large(LargeButtonPictureSize, LargeButtonPictureSize);
 
-QPainterPath Bar(QPointF centre, double length, double thickness, double degrees)
-{
-    QPainterPath bar;
-    bar.addRect(QRectF(-length / 2, -thickness / 2, length, thickness));
-    QTransform turn;
-    turn.translate(centre.x(), centre.y());
-    turn.rotate(degrees);
-    return turn.map(bar);
-}
-
 void DrawPlus(QPainter& painter)
 {
-    const QPainterPath plus = Bar({8, 8}, 13, 4, 0).united(Bar({8, 8}, 13, 4, 90)).simplified();
+    const QRectF bar(-6.5, -2, 13, 4);
+    const QPainterPath plus = TurnedRect(bar, {8, 8}, 0).united(TurnedRect(bar, {8, 8}, 90)).simplified();
     painter.setPen(QPen(QColor(0x14, 0x5A, 0x14), 1.0));
     painter.setBrush(Shade({2, 2}, {14, 14}, QColor(0x7C, 0xE0, 0x6C), QColor(0x1E, 0x8C, 0x1E)));
     painter.drawPath(plus);

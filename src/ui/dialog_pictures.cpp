@@ -78,12 +78,7 @@ void DrawCross(QPainter& painter)
 {
     QPainterPath cross;
     for (const int degrees : {45, -45}) {
-        QPainterPath bar;
-        bar.addRect(QRectF(-6.5, -1.75, 13, 3.5));
-        QTransform turn;
-        turn.translate(8, 8);
-        turn.rotate(degrees);
-        cross = cross.united(turn.map(bar));
+        cross = cross.united(TurnedRect(QRectF(-6.5, -1.75, 13, 3.5), {8, 8}, degrees));
     }
     painter.setPen(QPen(QColor(0x70, 0x0C, 0x0C), 1.0));
     painter.setBrush(Shade({2, 2}, {14, 14}, QColor(0xFF, 0x78, 0x68), QColor(0xC0, 0x10, 0x10)));
@@ -112,12 +107,7 @@ void DrawGear(QPainter& painter)
     QPainterPath gear;
     gear.addEllipse(QPointF(8, 8), 5, 5);
     for (int tooth = 0; tooth < 8; ++tooth) {
-        QPainterPath bar;
-        bar.addRect(QRectF(-1.5, -7.5, 3, 4));
-        QTransform turn;
-        turn.translate(8, 8);
-        turn.rotate(tooth * 45.0);
-        gear = gear.united(turn.map(bar));
+        gear = gear.united(TurnedRect(QRectF(-1.5, -7.5, 3, 4), {8, 8}, tooth * 45.0));
     }
     painter.setPen(QPen(QColor(0x30, 0x34, 0x40), 1.0));
     painter.setBrush(Shade({2, 2}, {14, 14}, QColor(0xE4, 0xE8, 0xEE), QColor(0x78, 0x80, 0x90)));

@@ -33,6 +33,16 @@ QImage RenderOnKeyColour(QSize size, QRgb key, const std::function<void(QPainter
     return result;
 }
 
+QPainterPath TurnedRect(const QRectF& rect, QPointF centre, double degrees)
+{
+    QPainterPath path;
+    path.addRect(rect);
+    QTransform turn;
+    turn.translate(centre.x(), centre.y());
+    turn.rotate(degrees);
+    return turn.map(path);
+}
+
 QLinearGradient Shade(QPointF from, QPointF to, QColor light, QColor dark)
 {
     QLinearGradient gradient(from, to);

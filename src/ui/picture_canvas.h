@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QImage>
 #include <QLinearGradient>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QRgb>
 #include <QSize>
@@ -24,6 +25,9 @@ inline constexpr QRgb FuchsiaKey = 0xFFFF00FF;
 // key colour, so the outline stays clean on any background; a drawn pixel that happens to equal the key
 // colour is moved off it. The drawing must leave the top-left pixel empty.
 QImage RenderOnKeyColour(QSize size, QRgb key, const std::function<void(QPainter&)>& draw);
+
+// The rectangle, given about the origin, turned by `degrees` and moved to `centre`.
+QPainterPath TurnedRect(const QRectF& rect, QPointF centre, double degrees);
 
 // A two-colour gradient from the light colour at one point to the dark one at the other.
 QLinearGradient Shade(QPointF from, QPointF to, QColor light, QColor dark);
