@@ -63,14 +63,14 @@ TEST_F(MainScreenTest, MinimisedStartWithoutNotificationAreaOrTraySettingGoesToT
     Prepare(TwoFutureAlarms, WithTray(true));
     TMainScreen& screen = Create(true, false);
     EXPECT_TRUE(IsMinimized(screen));
-    EXPECT_TRUE(trayLog.empty());
+    EXPECT_TRUE(trayCalls.empty());
     EXPECT_TRUE(screen.Engine().Timer1().IsActive());
 
     // "&Minimize" goes to the task bar there too.
     screen.showNormal();
     screen.MinimizeButtonClick();
     EXPECT_TRUE(IsMinimized(screen));
-    EXPECT_TRUE(trayLog.empty());
+    EXPECT_TRUE(trayCalls.empty());
 
     // So does a minimised start with the tray setting off, where there is a notification area.
     window.reset();

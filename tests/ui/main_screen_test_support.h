@@ -1,9 +1,9 @@
 // A main window on a scratch folder with a fixed clock, a notification area that only records, and
-// silent sound: what the main window tests share.
+// sound that plays nothing: what the main window tests share.
 #pragma once
 
-#include "controls/tray_shell.h"
-#include "engine/sound_backend.h"
+#include "controls/fake_tray_shell.h"
+#include "engine/fake_sound_backend.h"
 #include "store/clock.h"
 #include "store/file_system.h"
 #include "store/preferences_file.h"
@@ -20,28 +20,6 @@ namespace klaxora::test {
 
 inline const char* const TwoFutureAlarms = "10:00am^Dentist^^3^06/12/2026^^0\r\n"
                                            "11:00am^Market^^3^06/13/2026^^0\r\n";
-
-// Remembers what was asked of the notification area.
-class RecordingTrayShell final : public TrayShell {
-public:
-    explicit RecordingTrayShell(std::vector<TrayShellMessage>& log) : log_(log) {}
-    void Shell_NotifyIcon(TrayShellMessage message, const TrayNotifyIconData&) override
-    {
-        log_.push_back(message);
-    }
-
-private:
-    std::vector<TrayShellMessage>& log_;
-};
-
-class SilentSoundBackend final : public SoundBackend {
-public:
-    bool HasOutput() const override { return false; }
-    void Play(const QUrl&) override {}
-    void Stop() override {}
-    void Abandon() override {}
-    void Beep() override {}
-};
 
 class MainScreenTest : public ::testing::Test {
 protected:
@@ -60,8 +38,9 @@ protected:
         setup.UserFormats = klaxora::testing::UsUser();
         setup.MinimizedStart = minimizedStart;
         setup.NotificationAreaAvailable = notificationArea;
-        setup.Tray = std::make_unique<RecordingTrayShell>(trayLog);
-        setup.Sound = std::make_unique<SilentSoundBackend>();
+        setup.Tray = std::make_unique<FakeTrayShell>(trayCalls);
+        sound->hasOutput = false; // the player only beeps, and the beep is written down
+        setup.Sound = std::make_unique<FakeSoundBackend>(sound);
         window = std::make_unique<TMainScreen>(clock, fileSystem, std::move(setup));
         QApplication::processEvents();
         QApplication::processEvents();
@@ -70,13 +49,17 @@ protected:
 
     std::string AlarmFile() const { return folder.File("Alarms.dat"); }
     std::string AlarmFileText() const { return klaxora::testing::ReadFile(AlarmFile()); }
-    bool TrayIconShown() const { return !trayLog.empty() && trayLog.back() != TrayShellMessage::NIM_DELETE; }
+    bool TrayIconShown() const
+    {
+        return !trayCalls.empty() && trayCalls.back().message != TrayShellMessage::NIM_DELETE;
+    }
 
     // Wednesday 10 June 2026, 9 in the morning.
     FakeClock clock{klaxora::testing::At(2026, 6, 10, 9, 0)};
     klaxora::testing::TempFolder folder;
     klaxora::testing::FaultyFileSystem fileSystem;
-    std::vector<TrayShellMessage> trayLog;
+    std::vector<RecordedTrayCall> trayCalls;
+    std::shared_ptr<FakeSoundBackend::Shared> sound = std::make_shared<FakeSoundBackend::Shared>();
     std::unique_ptr<TMainScreen> window;
 };
 
