@@ -7,49 +7,21 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <string>
 
 namespace klaxora {
 namespace {
 
-struct LocaleCase {
-    const char* name;
-    const char* shortDate;
-    const char* dateSeparator;
-    const char* timeSeparator;
-    const char* am;
-    const char* pm;
-    const char* longDate;
-    const char* shortTime;
-    const char* longTime;
-};
-
-void PrintTo(const LocaleCase& locale, std::ostream* os)
-{
-    *os << locale.name;
-}
-
-class UserLocale : public ::testing::TestWithParam<LocaleCase> {
+// Qt's own dates and times in each locale are the oracle: what the user's settings write must match them
+// and read back.
+class UserLocale : public ::testing::TestWithParam<const char*> {
 protected:
-    const FormatSettings user = UserFormatSettings(QLocale(QString::fromLatin1(GetParam().name)));
+    const FormatSettings user = UserFormatSettings(QLocale(QString::fromLatin1(GetParam())));
 };
-
-TEST_P(UserLocale, PatternsSeparatorsAndDesignators)
-{
-    const LocaleCase& expected = GetParam();
-    EXPECT_EQ(user.ShortDatePattern, expected.shortDate);
-    EXPECT_EQ(user.DateSeparator, expected.dateSeparator);
-    EXPECT_EQ(user.TimeSeparator, expected.timeSeparator);
-    EXPECT_EQ(user.TimeAMString, expected.am);
-    EXPECT_EQ(user.TimePMString, expected.pm);
-    EXPECT_EQ(user.LongDatePattern, expected.longDate);
-    EXPECT_EQ(user.ShortTimePattern, expected.shortTime);
-    EXPECT_EQ(user.LongTimePattern, expected.longTime);
-}
 
 TEST_P(UserLocale, DatesWrittenLikeQtAndReadBack)
 {
-    const QLocale locale(QString::fromLatin1(GetParam().name));
+    const QLocale locale(QString::fromLatin1(GetParam()));
     for (const QDate date :
          {QDate(2026, 6, 15), QDate(2024, 2, 29), QDate(2026, 12, 31), QDate(2027, 1, 5)}) {
         const TDateTime value = EncodeDate(date.year(), date.month(), date.day());
@@ -65,7 +37,7 @@ TEST_P(UserLocale, DatesWrittenLikeQtAndReadBack)
 
 TEST_P(UserLocale, TimesWrittenInTheUsersPatternsReadBack)
 {
-    const QLocale locale(QString::fromLatin1(GetParam().name));
+    const QLocale locale(QString::fromLatin1(GetParam()));
     for (const QTime time : {QTime(0, 0, 0), QTime(0, 5, 9), QTime(11, 59, 59), QTime(12, 0, 0),
                              QTime(12, 30, 1), QTime(19, 5, 9), QTime(23, 59, 59)}) {
         const TDateTime value =
@@ -86,15 +58,10 @@ TEST_P(UserLocale, TimesWrittenInTheUsersPatternsReadBack)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Locales, UserLocale,
-    ::testing::Values(
-        LocaleCase{"en_US", "m/d/yy", "/", ":", "AM", "PM", "dddd, mmmm d, yyyy", "h:mm AMPM",
-                   "h:mm:ss AMPM"},
-        LocaleCase{"en_GB", "dd/mm/yyyy", "/", ":", "am", "pm", "dddd, d mmmm yyyy", "hh:mm", "hh:mm:ss"},
-        LocaleCase{"de_DE", "dd.mm.yy", ".", ":", "AM", "PM", "dddd, d. mmmm yyyy", "hh:mm", "hh:mm:ss"},
-        LocaleCase{"ja_JP", "yyyy/mm/dd", "/", ":", "午前", "午後", "yyyy年m月d日dddd", "h:mm", "h:mm:ss"}),
-    [](const ::testing::TestParamInfo<LocaleCase>& locale) { return std::string(locale.param.name); });
+INSTANTIATE_TEST_SUITE_P(Locales, UserLocale, ::testing::Values("en_US", "en_GB", "de_DE", "ja_JP"),
+                         [](const ::testing::TestParamInfo<const char*>& locale) {
+                             return std::string(locale.param);
+                         });
 
 TEST(UserLocaleNames, MonthAndDayNamesStartWithJanuaryAndSunday)
 {
