@@ -46,17 +46,6 @@ TEST(TrimSpaces, RemovesOnlySpaceCharacters)
     EXPECT_EQ(TrimTrailingSpaces("Tea\t"), "Tea\t");
 }
 
-TEST(StartsWithNoCase, FoldsAsciiLettersOnly)
-{
-    EXPECT_TRUE(StartsWithNoCase("pm!", "PM"));
-    EXPECT_TRUE(StartsWithNoCase("Am/Pm", "am/pm"));
-    EXPECT_FALSE(StartsWithNoCase("p", "PM"));
-    EXPECT_FALSE(StartsWithNoCase("anything", ""));
-    EXPECT_TRUE(StartsWithNoCase("午後7時", "午後"));
-    EXPECT_FALSE(StartsWithNoCase("ÄM", "äm")) << "non-ASCII letters are compared exactly";
-    EXPECT_FALSE(StartsWithNoCase("[", "{")) << "only letters fold";
-}
-
 class MinuteArithmetic : public ::testing::Test {
 protected:
     const TDateTime day = EncodeDate(2026, 6, 15);
