@@ -1,0 +1,343 @@
+#!/usr/bin/env bash
+# Measures the whole program on a desktop beside a bare Qt 6 clock window of our own (the floor,
+# bench/floor) and GNOME Clocks (the peer): time from exec to the first mapped window, PSS 10 s after
+# the start, and CPU time and wake-ups (voluntary context switches of all threads) over a minute of
+# idling from then on. Prints medians with their ranges, one line per program, and the ratios.
+#
+#   bench/desktop.sh [--quick] [--runs N] [--idle SECONDS] [--no-peer] [--keep]
+#
+#   --quick    3 runs of each program and 20 s of idling, for trying it out (default: 5 runs, 60 s)
+#   --no-peer  leave GNOME Clocks out (it is installed through apt when missing)
+#   --keep     keep the folder with each run's logs and results
+#
+# Every run has a display of its own (Xvfb, no window manager: a window is mapped as soon as the
+# program asks), a session bus and a PulseAudio server with a null sink, as on a desktop, and a fresh
+# HOME with fresh XDG folders. klaxora runs as a Release build from a folder of its own holding an
+# Alarms.dat of 1,000 alarms. Each round first starts the programs one at a time, in an order turned
+# by one place every round, for the start and the memory (PSS falls while another process maps the
+# same libraries); then it runs them side by side for the idle period. Built in build/desktop.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+
+usage() { awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"; }
+
+runs=5
+idle=60
+# PSS is read, and the idle period begins, this long after the start.
+pss_after=10
+use_peer=1
+keep=0
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --quick) runs=3 idle=20 ;;
+    --runs) runs="$2"; shift ;;
+    --idle) idle="$2"; shift ;;
+    --no-peer) use_peer=0 ;;
+    --keep) keep=1 ;;
+    -h | --help) usage; exit 0 ;;
+    *) usage >&2; exit 2 ;;
+    esac
+    shift
+done
+
+"$root/scripts/setup.sh"
+
+# Only for this measurement, so not in scripts/setup.sh's list.
+OPTIONAL_PACKAGES=(gnome-clocks)
+install_optional_packages()
+{
+    local missing=() p sudo=""
+    for p in "${OPTIONAL_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}" >&2
+    $sudo apt-get update -qq &&
+        $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+if [ "$use_peer" = 1 ] && ! install_optional_packages; then
+    echo "GNOME Clocks could not be installed; measuring without the peer." >&2
+    use_peer=0
+fi
+
+build="$root/build/desktop"
+# -O2, as the program is built for users (g++ 12 gives false -Wrestrict warnings on std::string at -O3).
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+    -DKLAXORA_BUILD_TESTS=OFF -DKLAXORA_BUILD_BENCH=ON >/dev/null
+cmake --build "$build" --target klaxora klaxora_floor_clock klaxora_desktop_probe -j"$(nproc)" >/dev/null
+probe="$build/bench/probe/klaxora_desktop_probe"
+
+work="$(mktemp -d /tmp/klaxora-desktop.XXXXXX)"
+mkdir -p "$work/results"
+cleanup()
+{
+    local job pid
+    for job in $(jobs -p); do kill "$job" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    # What an interrupted run left behind: its display, bus and sound server.
+    for pid in $(cat "$work"/*/pids 2>/dev/null); do kill "$pid" 2>/dev/null || true; done
+    if [ "$keep" = 1 ]; then echo "Logs and results kept in $work" >&2; else rm -rf "$work"; fi
+}
+trap cleanup EXIT
+
+programs=(klaxora floor)
+[ "$use_peer" = 1 ] && programs+=(peer)
+
+# write_alarms FILE COUNT SEED: a user's file after a while: three in four for a future date, some for
+# today (passed and still to come), a few weekday lines and a few whose date has passed; messages from
+# a word to the full 100 characters, most with a sound file. No alarm comes within 15 minutes of now,
+# so none rings during the measurement.
+write_alarms()
+{
+    awk -v count="$2" -v seed="$3" -v ymd="$(date +'%Y %m %d')" -v now="$(date +'%H %M')" '
+    function days(y, m, d,   era, yoe, doy) {
+        y -= (m <= 2); era = int(y / 400); yoe = y - era * 400
+        doy = int((153 * (m > 2 ? m - 3 : m + 9) + 2) / 5) + d - 1
+        return era * 146097 + yoe * 365 + int(yoe / 4) - int(yoe / 100) + doy - 719468
+    }
+    function date_text(z,   era, doe, yoe, doy, mp, d, m) {
+        z += 719468; era = int(z / 146097); doe = z - era * 146097
+        yoe = int((doe - int(doe / 1460) + int(doe / 36524) - int(doe / 146096)) / 365)
+        doy = doe - (365 * yoe + int(yoe / 4) - int(yoe / 100)); mp = int((5 * doy + 2) / 153)
+        d = doy - int((153 * mp + 2) / 5) + 1; m = mp < 10 ? mp + 3 : mp - 9
+        return sprintf("%02d/%02d/%04d", m, d, yoe + era * 400 + (m <= 2))
+    }
+    function pick(n) { return int(rand() * n) }
+    function time_text(   minute, gap, h) {
+        do {
+            minute = pick(1440); gap = minute - nowmin; if (gap < 0) gap = -gap
+        } while (gap < 15 || gap > 1440 - 15)
+        h = int(minute / 60)
+        return sprintf("%02d:%02d%s", h % 12 == 0 ? 12 : h % 12, minute % 60, h < 12 ? "am" : "pm")
+    }
+    function message(   wanted, text, word) {
+        wanted = pick(3) == 0 ? 100 : 4 + pick(40); text = words[1 + pick(nwords)]
+        while (1) {
+            word = words[1 + pick(nwords)]
+            if (length(text) + 1 + length(word) > wanted) return text
+            text = text " " word
+        }
+    }
+    BEGIN {
+        srand(seed)
+        nwords = split("Call the garage dentist Mum meeting with Café Müller pick up children school pay " \
+                       "rent € renew passport water plants train to Köln at", words, " ")
+        split(ymd, t, " "); today = days(t[1] + 0, t[2] + 0, t[3] + 0)
+        split(now, n, " "); nowmin = n[1] * 60 + n[2]
+        for (i = 0; i < count; ++i) {
+            kind = pick(100); weekdays = ""; date = today + 1 + pick(1000)
+            if (kind < 15) date = today
+            else if (kind < 20) weekdays = (1 + pick(7)) (pick(2) ? "6" : "")
+            else if (kind < 25) date = today - 1 - pick(30)
+            wave = pick(4) == 0 ? "" : "/home/user/Sounds/ring" pick(9) ".wav"
+            printf "%s^%s^%s^3^%s^%s^%d\r\n", time_text(), message(), weekdays, date_text(date), wave, pick(3)
+        }
+    }' >"$1"
+}
+
+# start_desktop DIR: a display, a session bus and a sound server for one run; their pids go to DIR/pids
+# and the environment for the program to DIR/env.
+start_desktop()
+{
+    local dir="$1" display i
+    mkdir -p "$dir/home" "$dir/xdg" "$dir/config" "$dir/data" "$dir/cache" "$dir/state"
+    chmod 700 "$dir/xdg"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
+    echo $! >"$dir/pids"
+    for i in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.05; done
+    display=":$(head -n1 "$dir/display")"
+    cat >"$dir/env" <<EOF
+PATH=/usr/local/bin:/usr/bin:/bin
+USER=${USER:-root}
+LANG=C.UTF-8
+DISPLAY=$display
+HOME=$dir/home
+XDG_RUNTIME_DIR=$dir/xdg
+XDG_CONFIG_HOME=$dir/config
+XDG_DATA_HOME=$dir/data
+XDG_CACHE_HOME=$dir/cache
+XDG_STATE_HOME=$dir/state
+DBUS_SESSION_BUS_ADDRESS=unix:path=$dir/xdg/bus
+EOF
+    env -i $(cat "$dir/env") dbus-daemon --session --nofork --nopidfile --address="unix:path=$dir/xdg/bus" \
+        >"$dir/dbus.log" 2>&1 &
+    echo $! >>"$dir/pids"
+    env -i $(cat "$dir/env") pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n \
+        --load=module-native-protocol-unix --load="module-null-sink sink_name=speaker" \
+        --log-target=file:"$dir/pulse.log" >/dev/null 2>&1 &
+    echo $! >>"$dir/pids"
+    for i in $(seq 100); do
+        [ -S "$dir/xdg/bus" ] && env -i $(cat "$dir/env") pactl info >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    echo "the display, bus or sound server of $dir did not come up" >&2
+    return 1
+}
+
+stop_desktop()
+{
+    local pid
+    for pid in $(tac "$1/pids"); do kill "$pid" 2>/dev/null || true; done
+    for pid in $(cat "$1/pids"); do
+        while kill -0 "$pid" 2>/dev/null; do sleep 0.05; done
+    done
+}
+
+# measure PROGRAM RUN [PROBE OPTIONS]: one run of one program on a desktop of its own; the probe's line
+# goes to DIR/result.
+measure()
+{
+    local program="$1" dir="$work/$2" command
+    shift 2
+    start_desktop "$dir" || return 1
+    case "$program" in
+    klaxora)
+        mkdir -p "$dir/app"
+        cp "$build/src/app/klaxora" "$dir/app/klaxora"
+        write_alarms "$dir/app/Alarms.dat" 1000 1
+        command="$dir/app/klaxora"
+        ;;
+    floor) command="$build/bench/floor/klaxora_floor_clock" ;;
+    peer) command="$(command -v gnome-clocks)" ;;
+    esac
+    env -i $(cat "$dir/env") "$probe" --log "$dir/program.log" "$@" -- "$command" \
+        >"$dir/result" 2>"$dir/probe.log" &
+    # Listed with the desktop, so that an interrupted measurement ends the probe and with it the program.
+    echo $! >>"$dir/pids"
+    local status=0
+    wait $! || status=$?
+    stop_desktop "$dir"
+    [ $status -eq 0 ] || echo "$program, run $2: $(cat "$dir/probe.log")" >&2
+    return $status
+}
+
+# count_qt_sharers: how many processes map Qt's core library now; the libraries' pages in PSS are
+# shared with them (other Qt programs running on the machine make every Qt program look smaller).
+count_qt_sharers()
+{
+    grep -l 'libQt6Core\.so' /proc/[0-9]*/maps 2>/dev/null | wc -l
+}
+
+# order ROUND: the programs, turned by one place every round.
+order()
+{
+    local i
+    for i in "${!programs[@]}"; do echo "${programs[$(((i + $1) % ${#programs[@]}))]}"; done
+}
+
+load_before="$(cut -d' ' -f1-3 /proc/loadavg)"
+# One start of each, not counted, brings the programs and their libraries into the page cache.
+for program in "${programs[@]}"; do measure "$program" "warm.$program" || true; done
+for round in $(seq "$runs"); do
+    echo "round $round of $runs ..." >&2
+    # Start and memory, one program at a time: the share of a library page in PSS falls with every
+    # other process that maps it.
+    for program in $(order "$round"); do
+        count_qt_sharers >>"$work/sharers"
+        measure "$program" "start.$program.$round" --memory-after "$pss_after" &&
+            cat "$work/start.$program.$round/result" >>"$work/results/$program.start" || true
+    done
+    # The idle minutes side by side; each counts only its own program's time and wake-ups.
+    jobs_of_round=()
+    for program in $(order "$round"); do
+        measure "$program" "idle.$program.$round" --idle-from "$pss_after" --idle "$idle" &
+        jobs_of_round+=("$!:$program")
+        sleep 2
+    done
+    for job in "${jobs_of_round[@]}"; do
+        wait "${job%%:*}" && cat "$work/idle.${job#*:}.$round/result" >>"$work/results/${job#*:}.idle" || true
+    done
+done
+load_after="$(cut -d' ' -f1-3 /proc/loadavg)"
+
+for program in "${programs[@]}"; do
+    [ -s "$work/results/$program.start" ] && [ -s "$work/results/$program.idle" ] ||
+        { echo "no successful run of $program" >&2; exit 1; }
+done
+
+# summary PROGRAM: median, least and greatest of each figure over the runs that gave it; CPU time and
+# wake-ups per minute of idling.
+summary()
+{
+    awk -v idle="$idle" '
+    {
+        for (i = 1; i <= NF; ++i) {
+            split($i, kv, "=")
+            # The idle runs overlap, so their starts do not count.
+            if (kv[1] == "map_ms" && FILENAME ~ /idle$/) continue
+            v = kv[2]
+            if (kv[1] == "map_ms") v /= 1000
+            if (kv[1] ~ /_kib$/) v /= 1024
+            if (kv[1] == "cpu_s" || kv[1] == "wakeups") v *= 60 / idle
+            values[kv[1], ++count[kv[1]]] = v
+        }
+    }
+    function show(key, format,   n, i, j, v, sorted, m) {
+        n = count[key]
+        for (i = 1; i <= n; ++i) sorted[i] = values[key, i]
+        for (i = 2; i <= n; ++i) {
+            v = sorted[i]
+            for (j = i - 1; j >= 1 && sorted[j] > v; --j) sorted[j + 1] = sorted[j]
+            sorted[j + 1] = v
+        }
+        m = n % 2 ? sorted[(n + 1) / 2] : (sorted[n / 2] + sorted[n / 2 + 1]) / 2
+        printf format " " format " " format " ", m, sorted[1], sorted[n]
+    }
+    END {
+        show("map_ms", "%.3f"); show("pss_kib", "%.1f"); show("uss_kib", "%.1f")
+        show("cpu_s", "%.3f"); show("wakeups", "%.0f"); show("threads", "%.0f")
+        printf "\n"
+    }' "$work/results/$1.start" "$work/results/$1.idle"
+}
+
+declare -A label=([klaxora]="klaxora (1,000 alarms)" [floor]="bare Qt 6 clock (floor)" [peer]="GNOME Clocks")
+declare -A stats
+echo
+echo "Xvfb without a window manager. Medians (range) of $runs runs; PSS and USS 10 s after the start;"
+echo "CPU time and wake-ups (voluntary context switches, all threads) per minute over ${idle} s of idling."
+line="%-24s %-22s %-22s %-22s %-22s %-16s %s\n"
+printf "$line" "program" "exec to mapped window" "PSS" "USS" "idle CPU per minute" "wake-ups/minute" "threads"
+for program in "${programs[@]}"; do
+    stats[$program]="$(summary "$program")"
+    read -r s slo shi p plo phi u ulo uhi c clo chi w wlo whi t _ <<<"${stats[$program]}"
+    printf "$line" "${label[$program]}" "$s s ($slo-$shi)" "$p MiB ($plo-$phi)" "$u MiB ($ulo-$uhi)" \
+        "$c s ($clo-$chi)" "$w ($wlo-$whi)" "$t"
+done
+
+# ratio NAME KLAXORA-VALUE OTHER-VALUE [LIMIT]: the ratio, with its target (at most LIMIT) if there is one.
+ratio()
+{
+    awk -v name="$1" -v a="$2" -v b="$3" -v limit="${4:-}" 'BEGIN {
+        if (b <= 0) { printf "  %-22s %8s\n", name, "-"; exit }
+        r = a / b; printf "  %-22s %8.2f", name, r
+        if (limit != "") printf "   target <= %-5s %s", limit, r <= limit + 0 ? "ok" : "MISSED"
+        printf "\n" }'
+}
+# limit NAME VALUE LIMIT UNIT
+limit()
+{
+    awk -v name="$1" -v v="$2" -v limit="$3" -v unit="$4" 'BEGIN {
+        printf "  %-22s %8s   target <= %-5s %s\n", name, v " " unit, limit, v <= limit + 0 ? "ok" : "MISSED" }'
+}
+read -r ks _ _ kp _ _ _ _ _ kc _ _ kw _ <<<"${stats[klaxora]}"
+read -r fs _ _ fp _ _ _ _ _ fc _ _ fw _ <<<"${stats[floor]}"
+echo
+echo "klaxora / floor:"
+ratio "exec to mapped window" "$ks" "$fs" 1.5
+ratio "PSS" "$kp" "$fp" 1.3
+ratio "idle CPU" "$kc" "$fc" 1
+ratio "idle wake-ups" "$kw" "$fw" 1
+if [ "$use_peer" = 1 ]; then
+    read -r gs _ _ gp _ _ _ _ _ gc _ _ gw _ <<<"${stats[peer]}"
+    echo "klaxora / GNOME Clocks:"
+    ratio "exec to mapped window" "$ks" "$gs" 0.2
+    ratio "PSS" "$kp" "$gp" 0.333
+    ratio "idle CPU" "$kc" "$gc"
+    ratio "idle wake-ups" "$kw" "$gw"
+fi
+echo "klaxora idle, absolute:"
+limit "CPU per minute" "$kc" 0.1 s
+limit "wake-ups per minute" "$kw" 180 ""
+echo "load average before: $load_before, after: $load_after; other processes mapping Qt at the memory readings:" \
+    "$(sort -n "$work/sharers" | sed -n '1p;$p' | paste -sd- -)"

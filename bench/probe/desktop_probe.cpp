@@ -1,0 +1,196 @@
+// klaxora_desktop_probe: starts a program on $DISPLAY and measures it as bench/desktop.sh reports it.
+//
+//   klaxora_desktop_probe [--memory-after S] [--idle-from S --idle S] [--log FILE] -- PROGRAM [ARGS...]
+//
+// Prints one line of key=value pairs: the time from exec to the first mapped top-level window
+// (map_ms) and the CPU time the program had used by then (map_cpu_ms); with --memory-after, the proportional
+// set size S seconds after the start (pss_kib, with rss_kib and the private part uss_kib beside it); with
+// --idle, the CPU time (cpu_s) and voluntary context switches of all threads (wakeups) over that many seconds
+// from --idle-from seconds after the start, and the number of threads then. The program is ended at the end.
+#include "map_watch.h"
+#include "process_stats.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using namespace klaxora::probe;
+using Clock = MapWatch::Clock;
+
+struct Options {
+    double MemoryAfterSeconds = 0;
+    double IdleFromSeconds = 10;
+    double IdleSeconds = 0;
+    double MapTimeoutSeconds = 30;
+    std::string LogFile = "/dev/null";
+    std::vector<char*> Command; // null-terminated
+};
+
+[[noreturn]] void Usage()
+{
+    std::fputs("usage: klaxora_desktop_probe [--memory-after S] [--idle-from S --idle S] [--log FILE] -- "
+               "PROGRAM [ARGS...]\n",
+               stderr);
+    std::exit(2);
+}
+
+Options ParseOptions(int argc, char** argv)
+{
+    Options options;
+    int i = 1;
+    for (; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        const std::string name = argv[i];
+        if (i + 1 >= argc) {
+            Usage();
+        }
+        const char* value = argv[++i];
+        if (name == "--memory-after") {
+            options.MemoryAfterSeconds = std::atof(value);
+        } else if (name == "--idle-from") {
+            options.IdleFromSeconds = std::atof(value);
+        } else if (name == "--idle") {
+            options.IdleSeconds = std::atof(value);
+        } else if (name == "--log") {
+            options.LogFile = value;
+        } else {
+            Usage();
+        }
+    }
+    if (i + 1 >= argc) {
+        Usage();
+    }
+    options.Command.assign(argv + i + 1, argv + argc);
+    options.Command.push_back(nullptr);
+    return options;
+}
+
+Clock::time_point After(Clock::time_point start, double seconds)
+{
+    return start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+}
+
+// The program under measurement, ended with the probe when the probe is interrupted.
+volatile sig_atomic_t program = 0;
+
+void EndProgramAndExit(int)
+{
+    if (program > 0) {
+        kill(program, SIGKILL);
+    }
+    _exit(1);
+}
+
+bool StillRunning(pid_t pid)
+{
+    int status = 0;
+    return waitpid(pid, &status, WNOHANG) == 0;
+}
+
+void End(pid_t pid)
+{
+    kill(pid, SIGTERM);
+    const Clock::time_point giveUp = After(Clock::now(), 3);
+    while (StillRunning(pid)) {
+        if (Clock::now() > giveUp) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+[[noreturn]] void Fail(pid_t pid, const char* what)
+{
+    std::fprintf(stderr, "klaxora_desktop_probe: %s\n", what);
+    if (StillRunning(pid)) {
+        End(pid);
+    }
+    std::exit(1);
+}
+
+pid_t Start(const Options& options)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, options.LogFile.c_str(),
+                                     O_WRONLY | O_CREAT | O_APPEND, 0644);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    pid_t pid = 0;
+    const int error =
+        posix_spawnp(&pid, options.Command[0], &actions, nullptr, options.Command.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (error != 0) {
+        std::fprintf(stderr, "klaxora_desktop_probe: cannot start %s: %s\n", options.Command[0],
+                     std::strerror(error));
+        std::exit(1);
+    }
+    return pid;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const Options options = ParseOptions(argc, argv);
+    signal(SIGTERM, EndProgramAndExit);
+    signal(SIGINT, EndProgramAndExit);
+    signal(SIGHUP, EndProgramAndExit);
+    try {
+        MapWatch watch;
+        const Clock::time_point start = Clock::now();
+        const pid_t pid = Start(options);
+        program = pid;
+        const auto mapped = watch.WaitForMap(pid, After(start, options.MapTimeoutSeconds),
+                                             [pid] { return StillRunning(pid); });
+        if (!mapped) {
+            Fail(pid, "no window was mapped");
+        }
+        const auto runTime = RunTimeMs(pid);
+        std::printf("map_ms=%.1f map_cpu_ms=%.1f",
+                    std::chrono::duration<double, std::milli>(*mapped - start).count(), runTime.value_or(0));
+
+        if (options.MemoryAfterSeconds > 0) {
+            std::this_thread::sleep_until(After(start, options.MemoryAfterSeconds));
+            const auto memory = ReadMemory(pid);
+            if (!memory) {
+                Fail(pid, "the program ended before its memory was read");
+            }
+            std::printf(" pss_kib=%lld rss_kib=%lld uss_kib=%lld", memory->PssKib, memory->RssKib,
+                        memory->UssKib);
+        }
+        if (options.IdleSeconds > 0) {
+            std::this_thread::sleep_until(After(start, options.IdleFromSeconds));
+            const auto before = SampleProcess(pid);
+            std::this_thread::sleep_until(After(start, options.IdleFromSeconds + options.IdleSeconds));
+            const auto after = SampleProcess(pid);
+            if (!before || !after) {
+                Fail(pid, "the program ended while idling");
+            }
+            std::printf(" cpu_s=%.2f wakeups=%lld threads=%zu", after->CpuSeconds - before->CpuSeconds,
+                        SwitchesBetween(*before, *after), after->VoluntarySwitches.size());
+        }
+        std::printf("\n");
+        End(pid);
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "klaxora_desktop_probe: %s\n", error.what());
+        return 1;
+    }
+}
