@@ -1,0 +1,26 @@
+// What a start of the program on a given alarm file must leave behind, checked three ways: against the
+// lines the test composed (their meaning is known), against the store's own load of the same file in
+// this process, and by loading the rewritten file again, which must give the same alarms and bytes.
+#pragma once
+
+#include "reliability/bad_input_model.h"
+
+#include <string>
+#include <vector>
+
+namespace klaxora::badinput {
+
+struct RewriteCheck {
+    std::vector<std::string> problems;
+    bool complete = false; // every line was known, so the rewrite was compared line for line
+    int keptLines = 0;     // known lines whose alarms were found in the rewrite
+    int droppedLines = 0;  // known lines that had to leave nothing
+    int rewrittenLines = 0;
+};
+
+// `input` is the file the program was started with and `rewritten` what it left; the load happened on
+// one of `days` (two when the run crossed midnight). `scratch` is an empty folder for the store's loads.
+RewriteCheck CheckRewrite(const std::string& input, const std::string& rewritten, const KnownLines& known,
+                          const std::vector<Day>& days, const std::string& scratch);
+
+} // namespace klaxora::badinput

@@ -1,0 +1,204 @@
+#include "reliability/bad_input_model.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+
+namespace klaxora::badinput {
+
+namespace {
+
+constexpr std::size_t kMessageCapacity = 100;
+constexpr std::size_t kWaveFileCapacity = 255;
+constexpr std::size_t kWeekdaysCapacity = 7;
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// 0x80 to 0x9F of Windows-1252; the five undefined bytes stay the control characters of their number.
+constexpr auto kHighControls = std::to_array<char32_t>(
+    {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178});
+static_assert(kHighControls.size() == 32);
+
+std::vector<std::string_view> Fields(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = line.find('^', start);
+        fields.push_back(line.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos)
+            return fields;
+        start = end + 1;
+    }
+}
+
+std::string FormatLine(int hour, int minute, std::string_view message, Day date, std::string_view waveFile,
+                       int mode)
+{
+    const std::chrono::year_month_day ymd(date);
+    char time[16];
+    std::snprintf(time, sizeof time, "%02d:%02d%s", hour % 12 == 0 ? 12 : hour % 12, minute,
+                  hour < 12 ? "am" : "pm");
+    char dateText[16];
+    std::snprintf(dateText, sizeof dateText, "%02u/%02u/%04d", static_cast<unsigned>(ymd.month()),
+                  static_cast<unsigned>(ymd.day()), static_cast<int>(ymd.year()));
+    return std::string(time) + '^' + std::string(message) + "^^3^" + dateText + '^' + std::string(waveFile) +
+           '^' + std::to_string(mode);
+}
+
+} // namespace
+
+Day LocalToday()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return Day(std::chrono::year(local.tm_year + 1900) / (local.tm_mon + 1) / local.tm_mday);
+}
+
+bool IsStrictUtf8(std::string_view bytes)
+{
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        int extra = 0;
+        char32_t value = 0;
+        char32_t minimum = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if ((lead & 0xE0) == 0xC0)
+            extra = 1, value = lead & 0x1F, minimum = 0x80;
+        else if ((lead & 0xF0) == 0xE0)
+            extra = 2, value = lead & 0x0F, minimum = 0x800;
+        else if ((lead & 0xF8) == 0xF0)
+            extra = 3, value = lead & 0x07, minimum = 0x10000;
+        else
+            return false;
+        if (bytes.size() - i <= static_cast<std::size_t>(extra))
+            return false;
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            value = (value << 6) | (next & 0x3F);
+        }
+        if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+            return false;
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return true;
+}
+
+std::string Windows1252AsUtf8(std::string_view bytes)
+{
+    std::string out;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char32_t{byte});
+    }
+    return out;
+}
+
+std::string FirstCharacters(std::string_view utf8, std::size_t count)
+{
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < utf8.size(); ++end) {
+        if ((static_cast<unsigned char>(utf8[end]) & 0xC0) != 0x80 && characters++ == count)
+            break;
+    }
+    return std::string(utf8.substr(0, end));
+}
+
+std::vector<std::string> FileLines(std::string_view contents)
+{
+    contents = contents.substr(0, contents.find('\x1A'));
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < contents.size()) {
+        const std::size_t end = contents.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(contents.substr(start));
+            break;
+        }
+        lines.emplace_back(contents.substr(start, end - start));
+        start = end + 1;
+        if (contents[end] == '\r' && start < contents.size() && contents[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+std::vector<std::string> ExpectedAlarmLines(std::string_view lineBytes, const LineMeaning& meaning, Day today)
+{
+    if (!meaning.usable)
+        return {};
+    const Day date = meaning.date.value_or(today);
+    if (meaning.kind == 3 && date < today)
+        return {};
+    // The whole line is read as Windows-1252 when it is not UTF-8; "^" is the same byte in both.
+    const std::string text = IsStrictUtf8(lineBytes) ? std::string(lineBytes) : Windows1252AsUtf8(lineBytes);
+    std::vector<std::string_view> fields = Fields(text);
+    fields.resize(7);
+    const std::string message = FirstCharacters(fields[1], kMessageCapacity);
+    const std::string weekdays = FirstCharacters(fields[2], kWeekdaysCapacity);
+    const std::string waveFile = FirstCharacters(fields[5], kWaveFileCapacity);
+    const auto line = [&](Day day) {
+        return FormatLine(meaning.hour, meaning.minute, message, day, waveFile, meaning.mode);
+    };
+    if (weekdays.empty())
+        return date < today ? std::vector<std::string>{} : std::vector<std::string>{line(date)};
+    std::vector<std::string> lines;
+    for (int k = 0; k < 7; ++k) {
+        const Day day = today + std::chrono::days(k);
+        const char digit = static_cast<char>('1' + std::chrono::weekday(day).c_encoding());
+        if (weekdays.find(digit) != std::string::npos)
+            lines.push_back(line(day));
+    }
+    return lines;
+}
+
+Expectation ExpectRewrite(std::string_view contents, const KnownLines& known, Day today)
+{
+    Expectation expectation;
+    expectation.complete = true;
+    for (const std::string& line : FileLines(contents)) {
+        const auto found = known.find(line);
+        if (found == known.end()) {
+            expectation.complete = false;
+            continue;
+        }
+        std::vector<std::string> lines = ExpectedAlarmLines(line, found->second, today);
+        ++(lines.empty() ? expectation.droppedLines : expectation.keptLines);
+        expectation.lines.insert(expectation.lines.end(), lines.begin(), lines.end());
+    }
+    return expectation;
+}
+
+bool IsSubsequence(const std::vector<std::string>& expected, const std::vector<std::string>& actual)
+{
+    std::size_t next = 0;
+    for (const std::string& line : actual) {
+        if (next < expected.size() && line == expected[next])
+            ++next;
+    }
+    return next == expected.size();
+}
+
+} // namespace klaxora::badinput
