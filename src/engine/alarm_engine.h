@@ -5,8 +5,8 @@
 
 #include "engine/alarm_show.h"
 #include "engine/alarm_tick.h"
+#include "engine/embedded_sound_backend.h"
 #include "engine/qt_alarm_timer.h"
-#include "engine/qt_sound_backend.h"
 #include "engine/sound_backend.h"
 #include "engine/sound_player.h"
 #include "store/alarm_store.h"
@@ -40,7 +40,7 @@ public:
     // until Timer1().SwitchOn(); a sound still playing stops when the engine goes.
     AlarmEngine(AlarmStore& store, const Clock& clock, const Preferences& preferences,
                 AlarmEngineWindow& window,
-                std::unique_ptr<SoundBackend> soundBackend = std::make_unique<QtSoundBackend>());
+                std::unique_ptr<SoundBackend> soundBackend = std::make_unique<EmbeddedSoundBackend>());
 
     // For the bracket of every modal command (TimerOffBracket) and the first activation (SwitchOn).
     QtAlarmTimer& Timer1() { return timer1_; }

@@ -3,7 +3,7 @@
 #include "controls/flat_button.h"
 #include "controls/qx_tray_icon.h"
 #include "engine/alarm_tick.h"
-#include "engine/qt_sound_backend.h"
+#include "engine/embedded_sound_backend.h"
 #include "ui/alarm_list_model.h"
 #include "ui/alarm_list_view.h"
 #include "ui/bevel_panel.h"
@@ -32,7 +32,7 @@ TMainScreen::TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenS
     // activation.
     engine_ = std::make_unique<AlarmEngine>(
         *store_, clock_, preferences_, static_cast<AlarmEngineWindow&>(*this),
-        setup.Sound ? std::move(setup.Sound) : std::make_unique<QtSoundBackend>());
+        setup.Sound ? std::move(setup.Sound) : std::make_unique<EmbeddedSoundBackend>());
     soundCommands_ = std::make_unique<SoundMenuCommands>(
         preferences_, [this](const Preferences&) { SaveCurrentPreferences(); }, engine_->Sound(),
         engine_->Timer1(), SoundMenuCommands::OpenDialogChooser(this), folder_);

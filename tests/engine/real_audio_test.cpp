@@ -1,7 +1,7 @@
 // Plays real WAV files through QSoundEffect into a PulseAudio daemon of the test's own and records what
 // comes out of it: a sound is heard while it plays, and silence follows a stop or a replacement. Without
 // PulseAudio the test says so and is skipped.
-#include "engine/qt_sound_backend.h"
+#include "engine/embedded_sound_backend.h"
 #include "engine/sound_player.h"
 #include "engine/wave_bytes.h"
 
@@ -164,7 +164,7 @@ TEST(RealAudioTest, SoundsAreHeardWhilePlayingAndSilencedByAStopOrAReplacement)
     const std::string cutOff = file("cut-off.wav", test::Tone(440, 1.0, 0.5).substr(0, 1000));
     const std::string text = file("text.wav", "hello\n");
 
-    auto backend = std::make_unique<QtSoundBackend>();
+    auto backend = std::make_unique<EmbeddedSoundBackend>();
     ASSERT_TRUE(backend->HasOutput()) << "Qt Multimedia does not see the test's sound server";
     SoundPlayer player(std::move(backend));
 
