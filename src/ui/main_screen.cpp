@@ -8,6 +8,7 @@
 #include "ui/alarm_list_view.h"
 #include "ui/bevel_panel.h"
 #include "ui/message_boxes.h"
+#include "ui/program_icon.h"
 #include "ui/window_placement.h"
 
 #include <QAction>
@@ -21,7 +22,7 @@ namespace klaxora {
 TMainScreen::TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent)
     : QMainWindow(parent), clock_(clock), fileSystem_(fileSystem), folder_(std::move(setup.Folder)),
       userFormats_(std::move(setup.UserFormats)), minimizedStart_(setup.MinimizedStart),
-      notificationAreaAvailable_(setup.NotificationAreaAvailable)
+      notificationAreaAvailable_(setup.NotificationAreaAvailable), programIcon_(ProgramIcon())
 {
     BuildLayout();
     BuildMenus();
@@ -107,6 +108,10 @@ void TMainScreen::FormActivate()
     }
     Setbuttons();
     engine_->Timer1().SwitchOn();
+    // Drawing the icon in all its sizes takes longer than building the whole window, so the window is
+    // on the screen first and gets its icon a moment later.
+    QMetaObject::invokeMethod(
+        this, [this] { setWindowIcon(programIcon_); }, Qt::QueuedConnection);
 }
 
 bool TMainScreen::event(QEvent* event)

@@ -18,6 +18,7 @@
 #include "ui/alarm_options.h"
 
 #include <QEvent>
+#include <QIcon>
 #include <QMainWindow>
 
 #include <memory>
@@ -173,6 +174,8 @@ private:
     const bool minimizedStart_;
     // Takes the place of the Windows 95 test: the tray is used only where there is one.
     const bool notificationAreaAvailable_;
+    // The window's and the tray's, drawn once, when first shown.
+    const QIcon programIcon_;
 
     bool FirstActivate = true;
     Preferences preferences_;

@@ -8,7 +8,6 @@
 #include "ui/bevel_panel.h"
 #include "ui/button_pictures.h"
 #include "ui/list_icons.h"
-#include "ui/program_icon.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -86,7 +85,6 @@ TFlatButton* LargeButton(const QString& caption, const QString& hint, const QIma
 void TMainScreen::BuildLayout()
 {
     setWindowTitle(QStringLiteral("Klaxora!"));
-    setWindowIcon(ProgramIcon());
     setFont(ArialPixels(11));
     resize(ClientWidth, ClientHeight);
 

@@ -10,7 +10,6 @@
 #include "ui/alarm_list_view.h"
 #include "ui/guarded_handler.h"
 #include "ui/help_window.h"
-#include "ui/program_icon.h"
 #include "ui/splash_form.h"
 
 #include <QAction>
@@ -90,7 +89,7 @@ void TMainScreen::BuildTrayIcon(std::unique_ptr<TrayShell> shell)
 {
     // Shown only while the program sits in the notification area, so it starts inactive.
     TrayIcon = new TQXTrayIcon95(this, std::move(shell));
-    TrayIcon->SetIcon(ProgramIcon());
+    TrayIcon->SetIcon(programIcon_);
     TrayIcon->SetAutoPopup(true);
     TrayIcon->SetPopupMenu(TrayMenu);
     TrayIcon->SetOnClick([this](TQXTrayIcon95&) { Guarded([this] { TrayIconClick(); })(); });
