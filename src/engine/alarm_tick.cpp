@@ -34,8 +34,9 @@ void AlarmTick::Timer1Timer()
     } else if (const int index = FirstDueEntry(clock_.Now()); index >= 0) {
         // A copy: the lists may change while the dialog's event loop runs.
         const TAlarm due = store_.TodayList()[index];
-        Announce(due);
-        Sweep(due.Id);
+        if (Announce(due)) {
+            Sweep(due.Id);
+        }
     }
     host_.RepaintAlarmList();
     host_.ShowClockText(ClockText(clock_.Now(), store_.Formats().Storage()));
@@ -47,7 +48,7 @@ void AlarmTick::Timer1Timer()
     }
 }
 
-void AlarmTick::Announce(const TAlarm& alarm)
+bool AlarmTick::Announce(const TAlarm& alarm)
 {
     if (alarm.AlarmMode == amMessageAndSound || alarm.AlarmMode == amSoundOnly) {
         host_.PlaySoundNow(alarm.WaveFile);
@@ -55,10 +56,16 @@ void AlarmTick::Announce(const TAlarm& alarm)
     int result = 0;
     if (alarm.AlarmMode == amMessageAndSound || alarm.AlarmMode == amMessageOnly) {
         result = host_.ShowAlarmMessage(alarm.Message);
+        // No button gives 0: the dialog was ended without an answer (the program is being ended, at a
+        // log-out say). The alarm stays as it is rather than being taken for done.
+        if (result == 0) {
+            return false;
+        }
     }
     if (result < 0) {
         Snooze(alarm, -result);
     }
+    return true;
 }
 
 void AlarmTick::Snooze(const TAlarm& alarm, int minutes)

@@ -21,7 +21,7 @@ class AlarmTickHost {
 public:
     virtual ~AlarmTickHost() = default;
     // Shows the notification dialog modally with the message; returns its modal result (1 delete,
-    // 2 closed by the window system, -m back in m minutes).
+    // 2 closed by the window system, -m back in m minutes, 0 when its loop was ended without an answer).
     virtual int ShowAlarmMessage(const std::string& message) = 0;
     // Plays the sound file asynchronously (nothing when alarm sounds are switched off).
     virtual void PlaySoundNow(const std::string& waveFile) = 0;
@@ -48,7 +48,8 @@ public:
 private:
     static constexpr AlarmId NoAlarm = -1;
 
-    void Announce(const TAlarm& alarm);
+    // False when the dialog was ended without an answer; the alarm is then left alone.
+    bool Announce(const TAlarm& alarm);
     void Snooze(const TAlarm& alarm, int minutes);
     void Sweep(AlarmId firedId);
     void ReloadOnNewDate();

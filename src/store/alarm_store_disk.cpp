@@ -65,7 +65,7 @@ void AlarmStore::LoadLines(std::string_view contents)
     const FormatSettings& storage = formats_.Storage();
     const TDateTime today = clock_.Today();
     std::string decoded;
-    for (const std::string_view line : SplitAlarmFileLines(contents)) {
+    for (const std::string_view line : SplitAlarmFileLines(SkipByteOrderMark(contents))) {
         try {
             const AlarmFileLine alarm = ParseAlarmFileLine(DecodeFileText(line, decoded), storage, today);
             if (alarm.Kind == DatedAlarmKind && alarm.Date < today)

@@ -143,10 +143,16 @@ std::vector<std::string_view> SplitLines(std::string_view contents)
     return lines;
 }
 
+std::string_view SkipByteOrderMark(std::string_view contents)
+{
+    constexpr std::string_view mark = "\xEF\xBB\xBF";
+    return contents.substr(0, mark.size()) == mark ? contents.substr(mark.size()) : contents;
+}
+
 std::vector<std::string> DecodeLines(std::string_view contents)
 {
     std::vector<std::string> lines;
-    for (const std::string_view line : SplitLines(contents))
+    for (const std::string_view line : SplitLines(SkipByteOrderMark(contents)))
         lines.push_back(DecodeFileText(line));
     return lines;
 }

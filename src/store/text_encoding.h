@@ -24,7 +24,11 @@ std::string_view DecodeFileText(std::string_view text, std::string& buffer);
 // the last line end is a line of its own.
 std::vector<std::string_view> SplitLines(std::string_view contents);
 
-// SplitLines, each line in UTF-8 by DecodeFileText.
+// `contents` without a leading UTF-8 byte-order mark, which some Windows editors write; it would
+// otherwise stick to the first line and spoil it.
+std::string_view SkipByteOrderMark(std::string_view contents);
+
+// SplitLines after SkipByteOrderMark, each line in UTF-8 by DecodeFileText.
 std::vector<std::string> DecodeLines(std::string_view contents);
 
 // The number of characters (code points) of UTF-8 text.

@@ -78,25 +78,24 @@ e2e_spawn()
     E2E_PIDS+=("$E2E_LAST_PID")
 }
 
-# The X server picks a free display itself. Two servers that start at the same moment can both name the
-# same one, so the display counts as ours only when its lock file holds our server's pid.
+# A display number of our own: the X server takes a display's lock file atomically and ends at once
+# when another server holds it, so a server still running on the number we gave it owns that display.
+# (-displayfd is no help here: with it Xvfb writes no lock file, and two servers can pick one number.)
 e2e_start_display()
 {
     e2e_require_commands Xvfb xdotool xwininfo xprop xdpyinfo import
-    local fdfile="$E2E_TMP/display" i pid number
-    for _ in 1 2 3 4 5; do
-        rm -f "$fdfile"
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$fdfile" \
-            >>"$E2E_OUT/xvfb.log" 2>&1 &
+    local attempt i pid number
+    for attempt in $(seq 20); do
+        number=$((100 + (RANDOM + $$ + attempt * 37) % 800))
+        [ -e "/tmp/.X$number-lock" ] && continue
+        Xvfb ":$number" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset >>"$E2E_OUT/xvfb.log" 2>&1 &
         pid=$!
-        for i in $(seq 100); do
-            [ -s "$fdfile" ] && break
+        for i in $(seq 50); do
+            [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$number-lock")" = "$pid" ] && break
             kill -0 "$pid" 2>/dev/null || break
             sleep 0.1
         done
-        number=$(tr -d '\n' <"$fdfile" 2>/dev/null)
-        if [ -n "$number" ] && kill -0 "$pid" 2>/dev/null &&
-            [ "$(tr -d ' \n' <"/tmp/.X$number-lock" 2>/dev/null)" = "$pid" ]; then
+        if kill -0 "$pid" 2>/dev/null && [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$number-lock")" = "$pid" ]; then
             E2E_PIDS+=("$pid")
             export DISPLAY=":$number"
             E2E_DISPLAY_UP=1
@@ -105,7 +104,6 @@ e2e_start_display()
         fi
         kill "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
-        sleep "0.$((RANDOM % 9 + 1))"
     done
     e2e_skip "Xvfb did not start on a display of its own (see xvfb.log)"
 }

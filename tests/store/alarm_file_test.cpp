@@ -37,6 +37,13 @@ TEST_F(AlarmFileTest, ALooseLineIsReadAndWrittenBackInTheWritersForm)
     EXPECT_EQ(alarm.Message, "Tea");
 }
 
+TEST_F(AlarmFileTest, AByteOrderMarkDoesNotCostTheFirstAlarm)
+{
+    EXPECT_EQ(Load("\xEF\xBB\xBF"
+                   "9:05 AM^Tea^^3^6/15/26^^1\r\n10:00am^Cake^^3^06/15/2026^^0"),
+              "09:05am^Tea^^3^06/15/2026^^1\r\n10:00am^Cake^^3^06/15/2026^^0\r\n");
+}
+
 TEST_F(AlarmFileTest, TheWriterGivesTwelveHourTimesAndFullDates)
 {
     store.AddAlarm("00:00", "06/10/2027", "Midnight", "/s/a.wav", 0);

@@ -60,6 +60,9 @@ TEST_F(PreferencesFileTest, SectionsAndKeysMatchWithoutCaseAndValuesAreTrimmed)
     EXPECT_EQ(loaded.DefaultWaveFile, "/a b.wav");
     EXPECT_TRUE(loaded.NoAlarmSound);
     EXPECT_TRUE(loaded.UseTray);
+
+    // A byte-order mark before the first section, as some Windows editors write it.
+    EXPECT_TRUE(LoadFrom("\xEF\xBB\xBF[Sounds]\r\nSilent=1\r\n").NoAlarmSound);
 }
 
 TEST_F(PreferencesFileTest, ASaveKeepsEveryOtherLineAndChangesKeysInPlace)
