@@ -31,6 +31,9 @@ int BevelWidth(TPanelBevel bevel)
 
 BevelPanel::BevelPanel(QWidget* parent) : QWidget(parent)
 {
+    // The paint covers every pixel, so a repaint of the panel (the clock's, every second) need not
+    // repaint the panels and the window behind it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     FrameChanged();
 }
 

@@ -182,6 +182,8 @@ private:
     QString HelpFile_;
     std::unique_ptr<AlarmStore> store_;
     AlarmListModel* model_ = nullptr;
+    // Rows were added or removed since the tick last asked for the list to be repainted.
+    bool listChangedSinceRepaint_ = false;
     std::unique_ptr<AlarmEngine> engine_;
     std::unique_ptr<SoundMenuCommands> soundCommands_;
     std::unique_ptr<AlarmCommands> commands_;

@@ -1,0 +1,112 @@
+// What the main window costs while it runs: an idle tick repaints the clock panel and nothing else and
+// touches no file, and the program icon, drawn only when first used, is the same icon as drawn at once.
+#include "ui/alarm_list_view.h"
+#include "ui/bevel_panel.h"
+#include "ui/main_screen_test_support.h"
+#include "ui/program_icon.h"
+
+#include <QEvent>
+#include <QPixmap>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <map>
+
+namespace klaxora::test {
+namespace {
+
+// Counts the paint events of a window and all its widgets.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& window)
+    {
+        window.installEventFilter(this);
+        for (QWidget* widget : window.findChildren<QWidget*>()) {
+            widget->installEventFilter(this);
+        }
+    }
+    // The widgets painted since the last call, with the number of paints.
+    std::map<const QObject*, int> Take() { return std::exchange(painted_, {}); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++painted_[watched];
+        }
+        return false;
+    }
+
+private:
+    std::map<const QObject*, int> painted_;
+};
+
+// The identity of the file's contents as the rewrite leaves them: a new file each time.
+std::pair<ino_t, off_t> FileIdentity(const std::string& path)
+{
+    struct stat status {};
+    EXPECT_EQ(stat(path.c_str(), &status), 0) << path;
+    return {status.st_ino, status.st_size};
+}
+
+TEST_F(MainScreenTest, AnIdleTickRepaintsOnlyTheClockAndTouchesNoFile)
+{
+    Prepare(TwoFutureAlarms);
+    TMainScreen& screen = Create();
+    // The first tick after the load repaints the list once, with the rows the load put in.
+    screen.Engine().Timer1Timer();
+    QApplication::processEvents();
+    PaintCounter paints(screen);
+    const auto file = FileIdentity(AlarmFile());
+
+    for (int second = 0; second < 3; ++second) {
+        clock.AdvanceSeconds(1);
+        screen.Engine().Timer1Timer();
+        QApplication::processEvents();
+        const auto painted = paints.Take();
+        EXPECT_EQ(painted.size(), 1u) << "tick " << second;
+        EXPECT_EQ(painted.count(screen.TimeLabel), 1u) << "tick " << second;
+    }
+    EXPECT_EQ(FileIdentity(AlarmFile()), file);
+
+    // Once the rows change, the list shows it.
+    screen.Store().AddAlarm("11:30am", "06/14/2026", "Plants", "", 0);
+    screen.Engine().Timer1Timer();
+    QApplication::processEvents();
+    EXPECT_EQ(paints.Take().count(screen.AlarmListBox->viewport()), 1u);
+}
+
+TEST_F(MainScreenTest, TheWindowGetsTheProgramIconOnceItIsShown)
+{
+    Prepare(TwoFutureAlarms);
+    TMainScreen& screen = Create();
+    const QList<QSize> sizes = screen.windowIcon().availableSizes();
+    for (const int size : ProgramIconSizes) {
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+    }
+}
+
+TEST(ProgramIconTest, DrawnWhenFirstUsedItIsTheIconOfThePicturesInEveryModeAndSize)
+{
+    QIcon drawnAtOnce;
+    for (const int size : ProgramIconSizes) {
+        drawnAtOnce.addPixmap(QPixmap::fromImage(ProgramIconImage(size)));
+    }
+    const QIcon icon = ProgramIcon();
+    const QIcon copy = icon; // shares the one drawing
+    for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+        for (const int size : {16, 20, 24, 48, 100, 256, 300}) {
+            SCOPED_TRACE(::testing::Message() << "mode " << mode << ", size " << size);
+            EXPECT_EQ(copy.actualSize(QSize(size, size), mode),
+                      drawnAtOnce.actualSize(QSize(size, size), mode));
+            EXPECT_EQ(copy.pixmap(size, mode).toImage(), drawnAtOnce.pixmap(size, mode).toImage());
+        }
+    }
+    EXPECT_EQ(icon.availableSizes(), drawnAtOnce.availableSizes());
+    EXPECT_FALSE(icon.isNull());
+}
+
+} // namespace
+} // namespace klaxora::test
