@@ -1,11 +1,12 @@
 // Klaxora!: starts as the only instance of the user, builds the main window from the two files beside the
 // program and runs until the main window has been closed.
+#include "app/font_config_warm_up.h"
 #include "app/klaxora_application.h"
 #include "app/single_instance.h"
 #include "app/start_show_command.h"
 #include "app/termination_signals.h"
 #include "app/user_locale.h"
-#include "controls/qt_tray_shell.h"
+#include "controls/tray_shell.h"
 #include "store/clock.h"
 #include "store/file_system.h"
 #include "store/program_directory.h"
@@ -23,6 +24,8 @@ int main(int argc, char** argv)
 {
     using namespace klaxora;
 
+    // Runs beside the toolkit's own start, on the other processor.
+    FontConfigWarmUp fontConfig;
     // Read before the toolkit takes its own arguments out of the list.
     const bool minimizedStart = IsMinimizedStart(StartShowCommand(argc, argv));
     KlaxoraApplication app(argc, argv);
@@ -30,8 +33,6 @@ int main(int argc, char** argv)
     // every running event loop ends, also that of a dialog on screen.
     const TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::Requested, &app, [] { QCoreApplication::exit(0); });
-    // Takes the place of the platform check: the notification area is used only where there is one.
-    const bool notificationArea = IsNotificationAreaAvailable();
 
     const SingleInstance instance("Klaxora");
     if (instance.AlreadyRunning()) {
@@ -41,6 +42,7 @@ int main(int argc, char** argv)
                        MessageBoxStyle::Ok);
         return 0;
     }
+    fontConfig.Wait();
     QCoreApplication::processEvents();
     // The program ends when the main window has been closed, not when its last window hides into the
     // notification area or a dialog closes while it sits there.
@@ -52,7 +54,7 @@ int main(int argc, char** argv)
     setup.Folder = ProgramDirectory();
     setup.UserFormats = UserFormatSettings(QLocale::system());
     setup.MinimizedStart = minimizedStart;
-    setup.NotificationAreaAvailable = notificationArea;
+    // The notification area is left to the window, which asks the desktop once it is on the screen.
 
     std::unique_ptr<TMainScreen> MainScreen;
     try {
@@ -62,7 +64,13 @@ int main(int argc, char** argv)
         ShowErrorBox(QString::fromUtf8(error.what()));
         return 1;
     }
-    TAlarmOptions AlarmOptions(MainScreen->OptionsServices());
+    // The options dialog kept for the program's life is not needed before the main window shows (the
+    // editor opens one of its own each time), so it is built once the event loop runs, after the first
+    // activation has put the window on the screen.
+    std::unique_ptr<TAlarmOptions> AlarmOptions;
+    QMetaObject::invokeMethod(
+        &app, [&] { AlarmOptions = std::make_unique<TAlarmOptions>(MainScreen->OptionsServices()); },
+        Qt::QueuedConnection);
     QObject::connect(MainScreen.get(), &TMainScreen::Closed, &app, &QCoreApplication::quit);
     // A signal taken while the window was being built ran outside any event loop and ended none.
     if (termination.WasRequested()) {

@@ -1,6 +1,7 @@
 #include "ui/main_screen.h"
 
 #include "controls/flat_button.h"
+#include "controls/qt_tray_shell.h"
 #include "controls/qx_tray_icon.h"
 #include "engine/alarm_tick.h"
 #include "engine/embedded_sound_backend.h"
@@ -100,7 +101,7 @@ void TMainScreen::FormActivate()
     }
     if (minimizedStart_) {
         showMinimized();
-        if (notificationAreaAvailable_ && preferences_.UseTray) {
+        if (NotificationAreaAvailable() && preferences_.UseTray) {
             // Hidden only once the minimising has been processed.
             QCoreApplication::postEvent(this, new QEvent(WM_HIDETOTRAY));
             TrayIcon->Activate();
@@ -112,10 +113,15 @@ void TMainScreen::FormActivate()
     }
     Setbuttons();
     engine_->Timer1().SwitchOn();
-    // Drawing the icon in all its sizes takes longer than building the whole window, so the window is
-    // on the screen first and gets its icon a moment later.
+    // Drawing the icon in all its sizes takes longer than building the whole window, and the question
+    // for the notification area waits for the session bus; both follow right after the window shows.
     QMetaObject::invokeMethod(
-        this, [this] { setWindowIcon(programIcon_); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            setWindowIcon(programIcon_);
+            NotificationAreaAvailable();
+        },
+        Qt::QueuedConnection);
 }
 
 bool TMainScreen::event(QEvent* event)
@@ -156,6 +162,14 @@ void TMainScreen::closeEvent(QCloseEvent* event)
     }
 }
 
+bool TMainScreen::NotificationAreaAvailable()
+{
+    if (!notificationAreaAvailable_) {
+        notificationAreaAvailable_ = IsNotificationAreaAvailable();
+    }
+    return *notificationAreaAvailable_;
+}
+
 void TMainScreen::WMHideToTray()
 {
     TrayIcon->HideApplication();
@@ -163,7 +177,7 @@ void TMainScreen::WMHideToTray()
 
 void TMainScreen::MinimizeButtonClick()
 {
-    if (notificationAreaAvailable_ && preferences_.UseTray) {
+    if (NotificationAreaAvailable() && preferences_.UseTray) {
         TrayIcon->HideApplication();
         TrayIcon->Activate();
     } else {

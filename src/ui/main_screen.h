@@ -22,6 +22,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -45,8 +46,10 @@ struct MainScreenSetup {
     FormatSettings UserFormats;
     // The start-up show command asked for a minimised start.
     bool MinimizedStart = false;
-    // The desktop has a notification area; only then does minimising go into it.
-    bool NotificationAreaAvailable = false;
+    // The desktop has a notification area; only then does minimising go into it. Unset, the window
+    // asks the desktop at its first activation: the question costs a round trip to the session bus,
+    // which need not hold up the window's first showing.
+    std::optional<bool> NotificationAreaAvailable;
     // Null for the desktop's notification area and the platform's audio.
     std::unique_ptr<TrayShell> Tray;
     std::unique_ptr<SoundBackend> Sound;
@@ -139,6 +142,7 @@ private:
     void FormCreate();
     void FormResize();
     void WMHideToTray();
+    bool NotificationAreaAvailable();
     void FormDestroy();
     void BuildLayout();
     void BuildMenus();
@@ -172,8 +176,9 @@ private:
     const std::string folder_;
     const FormatSettings userFormats_;
     const bool minimizedStart_;
-    // Takes the place of the Windows 95 test: the tray is used only where there is one.
-    const bool notificationAreaAvailable_;
+    // Takes the place of the Windows 95 test: the tray is used only where there is one. Asked of the
+    // desktop once, when unset.
+    std::optional<bool> notificationAreaAvailable_;
     // The window's and the tray's, drawn once, when first shown.
     const QIcon programIcon_;
 

@@ -1,5 +1,7 @@
 // What the main window costs while it runs: an idle tick repaints the clock panel and nothing else and
-// touches no file, and the program icon, drawn only when first used, is the same icon as drawn at once.
+// touches no file; and what it leaves until it shows, with the same results: the program icon, drawn
+// only when first used, and the question for the notification area.
+#include "controls/qt_tray_shell.h"
 #include "ui/alarm_list_view.h"
 #include "ui/bevel_panel.h"
 #include "ui/main_screen_test_support.h"
@@ -76,6 +78,27 @@ TEST_F(MainScreenTest, AnIdleTickRepaintsOnlyTheClockAndTouchesNoFile)
     screen.Engine().Timer1Timer();
     QApplication::processEvents();
     EXPECT_EQ(paints.Take().count(screen.AlarmListBox->viewport()), 1u);
+}
+
+TEST_F(MainScreenTest, LeftUnsaidTheNotificationAreaIsAskedOfTheDesktopAfterTheWindowShows)
+{
+    Preferences useTray;
+    useTray.UseTray = true;
+    Prepare(TwoFutureAlarms, useTray);
+    MainScreenSetup setup;
+    setup.Folder = folder.Path();
+    setup.UserFormats = klaxora::testing::UsUser();
+    setup.Tray = std::make_unique<FakeTrayShell>(trayCalls);
+    setup.Sound = std::make_unique<FakeSoundBackend>(sound);
+    window = std::make_unique<TMainScreen>(clock, fileSystem, std::move(setup));
+    QApplication::processEvents();
+    QApplication::processEvents();
+
+    // The offscreen desktop has none, so "&Minimize" goes to the task bar despite the tray setting.
+    ASSERT_FALSE(IsNotificationAreaAvailable());
+    window->MinimizeButtonClick();
+    EXPECT_TRUE(window->windowState().testFlag(Qt::WindowMinimized));
+    EXPECT_TRUE(trayCalls.empty());
 }
 
 TEST_F(MainScreenTest, TheWindowGetsTheProgramIconOnceItIsShown)
