@@ -69,6 +69,8 @@ SoundBackend* EmbeddedSoundBackend::Backend() const
         tried_ = true;
         backend_ = LoadModule();
         if (backend_) {
+            // The module's reports go out as this backend's own; loading is the only change made under
+            // a const call.
             auto* self = const_cast<EmbeddedSoundBackend*>(this);
             backend_->SetStatusHandler([self](Status status) { self->ReportStatus(status); });
         }
