@@ -10,6 +10,7 @@
 #              4 starts a round and 60 s; about 10 minutes in all)
 #   --runs N   rounds: each has the starts, one memory reading and one idle period of each program
 #   --no-peer  leave GNOME Clocks out (it is installed through apt when missing)
+#   --program FILE  measure this build of klaxora instead of building one (e.g. an older one)
 #   --keep     keep the folder with each run's logs and results
 #
 # Every run has a display of its own (Xvfb, no window manager: a window is mapped as soon as the
@@ -33,12 +34,14 @@ extra_starts=3
 pss_after=10
 use_peer=1
 keep=0
+program_file=""
 while [ $# -gt 0 ]; do
     case "$1" in
     --quick) runs=3 idle=20 extra_starts=1 ;;
     --runs) runs="$2"; shift ;;
     --idle) idle="$2"; shift ;;
     --no-peer) use_peer=0 ;;
+    --program) program_file="$(realpath "$2")"; shift ;;
     --keep) keep=1 ;;
     -h | --help) usage; exit 0 ;;
     *) usage >&2; exit 2 ;;
@@ -72,6 +75,7 @@ build="$root/build/desktop"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
     -DKLAXORA_BUILD_TESTS=OFF -DKLAXORA_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" --target klaxora klaxora_floor_clock klaxora_desktop_probe -j"$(nproc)" >/dev/null
+[ -n "$program_file" ] || program_file="$build/src/app/klaxora"
 probe="$build/bench/probe/klaxora_desktop_probe"
 
 work="$(mktemp -d /tmp/klaxora-desktop.XXXXXX)"
@@ -200,7 +204,7 @@ measure()
     case "$program" in
     klaxora)
         mkdir -p "$dir/app"
-        cp "$build/src/app/klaxora" "$dir/app/klaxora"
+        cp "$program_file" "$dir/app/klaxora"
         write_alarms "$dir/app/Alarms.dat" 1000 1
         command="$dir/app/klaxora"
         ;;
@@ -321,7 +325,7 @@ for program in "${programs[@]}"; do
         "$c s ($clo-$chi)" "$w ($wlo-$whi)" "$t"
     counted+="${counted:+, }$program $starts starts and $idles idle periods"
 done
-echo "Counted: $counted."
+echo "Counted: $counted. The program measured: $program_file."
 # ratio NAME KLAXORA-VALUE OTHER-VALUE [LIMIT]: the ratio, with its target (at most LIMIT) if there is one.
 ratio()
 {
