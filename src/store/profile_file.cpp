@@ -70,7 +70,10 @@ std::optional<KeyLine> SplitKeyLine(std::string_view line)
 
 } // namespace
 
-ProfileText::ProfileText(std::string_view contents) : lines_(DecodeLines(contents)) {}
+ProfileText::ProfileText(std::string_view contents)
+    : byteOrderMark_(SkipByteOrderMark(contents).size() != contents.size()), lines_(DecodeLines(contents))
+{
+}
 
 std::optional<ProfileText::Range> ProfileText::FindSection(std::string_view section) const
 {
@@ -130,7 +133,7 @@ void ProfileText::Write(std::string_view section, std::string_view key, std::str
 
 std::string ProfileText::Text() const
 {
-    std::string text;
+    std::string text = byteOrderMark_ ? "\xEF\xBB\xBF" : "";
     for (const std::string& line : lines_) {
         text += line;
         text += "\r\n";

@@ -34,6 +34,8 @@ private:
     std::optional<Range> FindSection(std::string_view section) const;
     std::optional<std::size_t> FindKey(Range range, std::string_view key) const;
 
+    // A leading byte-order mark is written back, so that a save changes no line but its own.
+    bool byteOrderMark_;
     std::vector<std::string> lines_;
 };
 
