@@ -23,7 +23,7 @@ namespace klaxora {
 TMainScreen::TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent)
     : QMainWindow(parent), clock_(clock), fileSystem_(fileSystem), folder_(std::move(setup.Folder)),
       userFormats_(std::move(setup.UserFormats)), minimizedStart_(setup.MinimizedStart),
-      notificationAreaAvailable_(setup.NotificationAreaAvailable), programIcon_(ProgramIcon())
+      notificationAreaAvailable_(setup.NotificationAreaAvailable)
 {
     BuildLayout();
     BuildMenus();
@@ -104,6 +104,7 @@ void TMainScreen::FormActivate()
         if (NotificationAreaAvailable() && preferences_.UseTray) {
             // Hidden only once the minimising has been processed.
             QCoreApplication::postEvent(this, new QEvent(WM_HIDETOTRAY));
+            ApplyProgramIcon();
             TrayIcon->Activate();
         }
     } else {
@@ -118,7 +119,7 @@ void TMainScreen::FormActivate()
     QMetaObject::invokeMethod(
         this,
         [this] {
-            setWindowIcon(programIcon_);
+            ApplyProgramIcon();
             NotificationAreaAvailable();
         },
         Qt::QueuedConnection);
@@ -162,6 +163,15 @@ void TMainScreen::closeEvent(QCloseEvent* event)
     }
 }
 
+void TMainScreen::ApplyProgramIcon()
+{
+    if (programIcon_.isNull()) {
+        programIcon_ = ProgramIcon();
+        setWindowIcon(programIcon_);
+        TrayIcon->SetIcon(programIcon_);
+    }
+}
+
 bool TMainScreen::NotificationAreaAvailable()
 {
     if (!notificationAreaAvailable_) {
@@ -179,6 +189,7 @@ void TMainScreen::MinimizeButtonClick()
 {
     if (NotificationAreaAvailable() && preferences_.UseTray) {
         TrayIcon->HideApplication();
+        ApplyProgramIcon();
         TrayIcon->Activate();
     } else {
         showMinimized();

@@ -143,6 +143,7 @@ private:
     void FormResize();
     void WMHideToTray();
     bool NotificationAreaAvailable();
+    void ApplyProgramIcon();
     void FormDestroy();
     void BuildLayout();
     void BuildMenus();
@@ -179,8 +180,8 @@ private:
     // Takes the place of the Windows 95 test: the tray is used only where there is one. Asked of the
     // desktop once, when unset.
     std::optional<bool> notificationAreaAvailable_;
-    // The window's and the tray's, drawn once, when first shown.
-    const QIcon programIcon_;
+    // The window's and the tray's, drawn once the window is on the screen or the icon goes into the tray.
+    QIcon programIcon_;
 
     bool FirstActivate = true;
     Preferences preferences_;

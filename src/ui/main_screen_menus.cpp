@@ -89,7 +89,6 @@ void TMainScreen::BuildTrayIcon(std::unique_ptr<TrayShell> shell)
 {
     // Shown only while the program sits in the notification area, so it starts inactive.
     TrayIcon = new TQXTrayIcon95(this, std::move(shell));
-    TrayIcon->SetIcon(programIcon_);
     TrayIcon->SetAutoPopup(true);
     TrayIcon->SetPopupMenu(TrayMenu);
     TrayIcon->SetOnClick([this](TQXTrayIcon95&) { Guarded([this] { TrayIconClick(); })(); });

@@ -1,6 +1,5 @@
 #include "ui/program_icon.h"
 
-#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -8,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <numbers>
 
 namespace klaxora {
@@ -134,60 +132,13 @@ QImage ProgramIconImage(int size)
     return image;
 }
 
-namespace {
-
-// Draws the pictures the first time any of them is asked for, so that an icon never shown costs
-// nothing and copies of one icon share one drawing; everything else is as the plain icon does it.
-class ProgramIconEngine final : public QIconEngine {
-public:
-    ProgramIconEngine() : drawn_(std::make_shared<QIcon>()) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        Drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return Drawn().pixmap(size, mode, state);
-    }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
-    {
-        return Drawn().pixmap(size, scale, mode, state);
-    }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return Drawn().actualSize(size, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
-    {
-        return Drawn().availableSizes(mode, state);
-    }
-    QString key() const override { return QStringLiteral("klaxora.program"); }
-    QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
-    bool isNull() override { return false; }
-
-private:
-    ProgramIconEngine(const ProgramIconEngine&) = default;
-
-    const QIcon& Drawn()
-    {
-        if (drawn_->isNull()) {
-            for (const int size : ProgramIconSizes) {
-                drawn_->addPixmap(QPixmap::fromImage(ProgramIconImage(size)));
-            }
-        }
-        return *drawn_;
-    }
-
-    // Shared with the clones.
-    std::shared_ptr<QIcon> drawn_;
-};
-
-} // namespace
-
 QIcon ProgramIcon()
 {
-    return QIcon(new ProgramIconEngine);
+    QIcon icon;
+    for (const int size : ProgramIconSizes) {
+        icon.addPixmap(QPixmap::fromImage(ProgramIconImage(size)));
+    }
+    return icon;
 }
 
 } // namespace klaxora

@@ -14,7 +14,7 @@ inline constexpr std::array<int, 7> ProgramIconSizes{16, 22, 32, 48, 64, 128, 25
 // A square picture of the given size on a transparent background.
 QImage ProgramIconImage(int size);
 
-// The icon with a picture for every size of ProgramIconSizes, all drawn when the icon is first used.
+// The icon with a picture for every size of ProgramIconSizes.
 QIcon ProgramIcon();
 
 } // namespace klaxora

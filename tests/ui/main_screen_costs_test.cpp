@@ -1,7 +1,8 @@
 // What the main window costs while it runs: an idle tick repaints the clock panel and nothing else and
-// touches no file; and what it leaves until it shows, with the same results: the program icon, drawn
-// only when first used, and the question for the notification area.
+// touches no file; and what it leaves until it shows, with the same results: the program icon and the
+// question for the notification area.
 #include "controls/qt_tray_shell.h"
+#include "controls/qx_tray_icon.h"
 #include "ui/alarm_list_view.h"
 #include "ui/bevel_panel.h"
 #include "ui/main_screen_test_support.h"
@@ -101,7 +102,7 @@ TEST_F(MainScreenTest, LeftUnsaidTheNotificationAreaIsAskedOfTheDesktopAfterTheW
     EXPECT_TRUE(trayCalls.empty());
 }
 
-TEST_F(MainScreenTest, TheWindowGetsTheProgramIconOnceItIsShown)
+TEST_F(MainScreenTest, TheWindowAndTheTrayGetTheProgramIconOnceTheWindowIsShown)
 {
     Prepare(TwoFutureAlarms);
     TMainScreen& screen = Create();
@@ -109,26 +110,17 @@ TEST_F(MainScreenTest, TheWindowGetsTheProgramIconOnceItIsShown)
     for (const int size : ProgramIconSizes) {
         EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
     }
-}
+    EXPECT_EQ(screen.TrayIcon->Icon().cacheKey(), screen.windowIcon().cacheKey()) << "one drawing for both";
 
-TEST(ProgramIconTest, DrawnWhenFirstUsedItIsTheIconOfThePicturesInEveryModeAndSize)
-{
-    QIcon drawnAtOnce;
-    for (const int size : ProgramIconSizes) {
-        drawnAtOnce.addPixmap(QPixmap::fromImage(ProgramIconImage(size)));
-    }
-    const QIcon icon = ProgramIcon();
-    const QIcon copy = icon; // shares the one drawing
-    for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
-        for (const int size : {16, 20, 24, 48, 100, 256, 300}) {
-            SCOPED_TRACE(::testing::Message() << "mode " << mode << ", size " << size);
-            EXPECT_EQ(copy.actualSize(QSize(size, size), mode),
-                      drawnAtOnce.actualSize(QSize(size, size), mode));
-            EXPECT_EQ(copy.pixmap(size, mode).toImage(), drawnAtOnce.pixmap(size, mode).toImage());
-        }
-    }
-    EXPECT_EQ(icon.availableSizes(), drawnAtOnce.availableSizes());
-    EXPECT_FALSE(icon.isNull());
+    // A start straight into the notification area has the icon there from the first moment.
+    window.reset();
+    Preferences useTray;
+    useTray.UseTray = true;
+    Prepare(TwoFutureAlarms, useTray);
+    Create(true, true);
+    ASSERT_FALSE(trayCalls.empty());
+    EXPECT_EQ(trayCalls.front().message, TrayShellMessage::NIM_ADD);
+    EXPECT_FALSE(trayCalls.front().data.hIcon.isNull());
 }
 
 } // namespace
