@@ -9,10 +9,16 @@ bool IsNotificationAreaAvailable()
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-QtTrayShell::QtTrayShell() : trayIcon_(new QSystemTrayIcon(this))
+QtTrayShell::QtTrayShell() = default;
+
+QSystemTrayIcon& QtTrayShell::TrayIcon()
 {
-    connect(trayIcon_, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) { Activated(reason); });
+    if (trayIcon_ == nullptr) {
+        trayIcon_ = new QSystemTrayIcon(this);
+        connect(trayIcon_, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) { Activated(reason); });
+    }
+    return *trayIcon_;
 }
 
 void QtTrayShell::Shell_NotifyIcon(TrayShellMessage message, const TrayNotifyIconData& data)
@@ -22,14 +28,16 @@ void QtTrayShell::Shell_NotifyIcon(TrayShellMessage message, const TrayNotifyIco
     switch (message) {
     case TrayShellMessage::NIM_ADD:
     case TrayShellMessage::NIM_MODIFY:
-        trayIcon_->setIcon(data.hIcon);
-        trayIcon_->setToolTip(data.szTip);
+        TrayIcon().setIcon(data.hIcon);
+        TrayIcon().setToolTip(data.szTip);
         if (message == TrayShellMessage::NIM_ADD) {
-            trayIcon_->show();
+            TrayIcon().show();
         }
         break;
     case TrayShellMessage::NIM_DELETE:
-        trayIcon_->hide();
+        if (trayIcon_ != nullptr) {
+            trayIcon_->hide();
+        }
         break;
     }
 }
