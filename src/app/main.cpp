@@ -10,15 +10,33 @@
 #include "store/clock.h"
 #include "store/file_system.h"
 #include "store/program_directory.h"
+#include "store/program_files.h"
 #include "ui/alarm_options.h"
 #include "ui/main_screen.h"
 #include "ui/message_boxes.h"
+#include "ui/program_style.h"
 
 #include <QLocale>
 
 #include <cstdio>
 #include <exception>
+#include <future>
 #include <memory>
+
+namespace {
+
+// Drawn through shared memory, every repaint of the window is answered by an X event (the memory is free
+// again), and the clock's repaint then wakes the program three times a second instead of once. A window
+// of this size goes through the socket as fast. Set before the toolkit connects; a value the user set
+// stays.
+void UseOneWakeUpPerRepaint()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -28,13 +46,35 @@ int main(int argc, char** argv)
     FontConfigWarmUp fontConfig;
     // Read before the toolkit takes its own arguments out of the list.
     const bool minimizedStart = IsMinimizedStart(StartShowCommand(argc, argv));
+    UseOneWakeUpPerRepaint();
+
+    // Taken before the files are read: a second start must not read and rewrite the alarm file of the
+    // program that is running.
+    const SingleInstance instance("Klaxora");
+    const SystemClock clock;
+    PosixFileSystem fileSystem;
+    MainScreenSetup setup;
+    setup.Folder = ProgramDirectory();
+    setup.UserFormats = UserFormatSettings(QLocale::system());
+    setup.MinimizedStart = minimizedStart;
+    // The notification area is left to the window, which asks the desktop once it is on the screen.
+
+    // The two files are read while the toolkit starts; they need nothing of it.
+    std::future<ProgramFiles> files;
+    if (!instance.AlreadyRunning()) {
+        files = std::async(std::launch::async, [&clock, &fileSystem, folder = setup.Folder,
+                                                formats = DateTimeFormats(setup.UserFormats)] {
+            return LoadProgramFiles(clock, fileSystem, folder, formats);
+        });
+    }
+
     KlaxoraApplication app(argc, argv);
+    QApplication::setStyle(new ProgramStyle);
     // Log-out (SIGTERM), Ctrl-C and a closed terminal end the program as Exit does, without the question;
     // every running event loop ends, also that of a dialog on screen.
     const TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::Requested, &app, [] { QCoreApplication::exit(0); });
 
-    const SingleInstance instance("Klaxora");
     if (instance.AlreadyRunning()) {
         // Also on the error stream, for a start without a desktop to see the box.
         std::fputs("Klaxora! is already running\n", stderr);
@@ -48,16 +88,9 @@ int main(int argc, char** argv)
     // notification area or a dialog closes while it sits there.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const SystemClock clock;
-    PosixFileSystem fileSystem;
-    MainScreenSetup setup;
-    setup.Folder = ProgramDirectory();
-    setup.UserFormats = UserFormatSettings(QLocale::system());
-    setup.MinimizedStart = minimizedStart;
-    // The notification area is left to the window, which asks the desktop once it is on the screen.
-
     std::unique_ptr<TMainScreen> MainScreen;
     try {
+        setup.Files = files.get();
         MainScreen = std::make_unique<TMainScreen>(clock, fileSystem, std::move(setup));
     } catch (const std::exception& error) {
         // The alarms could not be read; running on would overwrite them at the first change.

@@ -73,6 +73,10 @@ public:
     // Rebuilds all three lists from the alarm file, rewrites the file and sets LoadedDate.
     // Throws InOutError when the file cannot be read or rewritten.
     void LoadFromDisk();
+    // What a load that found the file does for the host at its end: the list gets the focus when it is
+    // visible, and the first row is selected when none is. For a host that takes over a store loaded
+    // before the host existed.
+    void ShowLoadToHost();
 
     // "Show Today Only": rows only for today's alarms from the next AddAlarm on.
     bool ShowOnlyToday() const { return showOnlyToday_; }

@@ -53,11 +53,16 @@ void AlarmStore::LoadFromDisk()
 
     fileSystem_.RemoveLeftoverTemporaries(alarmFilePath_);
     WriteToDisk();
-    if (host_ != nullptr) {
-        host_->FocusListIfVisible();
-        if (host_->SelectedRow() < 0 && !rows_.Empty())
-            host_->SelectRow(0);
-    }
+    ShowLoadToHost();
+}
+
+void AlarmStore::ShowLoadToHost()
+{
+    if (host_ == nullptr)
+        return;
+    host_->FocusListIfVisible();
+    if (host_->SelectedRow() < 0 && !rows_.Empty())
+        host_->SelectRow(0);
 }
 
 void AlarmStore::LoadLines(std::string_view contents)

@@ -28,7 +28,7 @@ TMainScreen::TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenS
     BuildLayout();
     BuildMenus();
     BuildTrayIcon(std::move(setup.Tray));
-    FormCreate();
+    FormCreate(std::move(setup.Files));
 
     // Timer1, the notification dialog and the sound player; the timer stays off until the first
     // activation.
@@ -51,13 +51,17 @@ TMainScreen::~TMainScreen()
     FormDestroy();
 }
 
-void TMainScreen::FormCreate()
+void TMainScreen::FormCreate(ProgramFiles files)
 {
     const DateTimeFormats formats(userFormats_);
     FirstActivate = true;
     ShowClockText(QString::fromStdString(AlarmTick::ClockText(clock_.Now(), formats.Storage())));
 
-    store_ = std::make_unique<AlarmStore>(clock_, formats, folder_, fileSystem_);
+    if (!files.Alarms) {
+        files = LoadProgramFiles(clock_, fileSystem_, folder_, formats);
+    }
+    preferences_ = files.Options;
+    store_ = std::move(files.Alarms);
     model_ = new AlarmListModel(*store_, this);
     AlarmListBox->setModel(model_);
     const auto listChanged = [this] { listChangedSinceRepaint_ = true; };
@@ -66,10 +70,8 @@ void TMainScreen::FormCreate()
     connect(model_, &AlarmListModel::modelReset, this, listChanged);
     store_->SetRowsObserver(model_);
     store_->SetHost(static_cast<AlarmStoreHost*>(this));
-
-    preferences_ = LoadPreferences(fileSystem_, folder_);
     SyncMenuChecks();
-    store_->LoadFromDisk();
+    store_->ShowLoadToHost();
     HelpFile_ = QStringLiteral("KLAXORA.HLP");
 }
 

@@ -14,6 +14,7 @@
 #include "store/file_system.h"
 #include "store/format_settings.h"
 #include "store/preferences_file.h"
+#include "store/program_files.h"
 #include "ui/alarm_commands.h"
 #include "ui/alarm_options.h"
 
@@ -50,6 +51,9 @@ struct MainScreenSetup {
     // asks the desktop at its first activation: the question costs a round trip to the session bus,
     // which need not hold up the window's first showing.
     std::optional<bool> NotificationAreaAvailable;
+    // Read beforehand by the caller with the window's clock and file system (the program reads them
+    // while the toolkit starts); without a store the window reads them itself.
+    ProgramFiles Files;
     // Null for the desktop's notification area and the platform's audio.
     std::unique_ptr<TrayShell> Tray;
     std::unique_ptr<SoundBackend> Sound;
@@ -67,9 +71,10 @@ public:
     static constexpr QEvent::Type WM_HIDETOTRAY = static_cast<QEvent::Type>(QEvent::User + 43);
     static constexpr int MainHelpTopic = 1009;
 
-    // Reads the preferences and the alarms (FormCreate). A failure to read the alarm file throws: the
-    // window would otherwise overwrite the alarms it could not read at the first change. The clock and
-    // the file system must outlive the window. The first activation runs from the event loop.
+    // Takes the preferences and the alarms from the setup, or reads them (FormCreate). A failure to read
+    // the alarm file throws: the window would otherwise overwrite the alarms it could not read at the
+    // first change. The clock and the file system must outlive the window. The first activation runs
+    // from the event loop.
     TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent = nullptr);
     ~TMainScreen() override;
 
@@ -139,7 +144,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormCreate();
+    void FormCreate(ProgramFiles files);
     void FormResize();
     void WMHideToTray();
     bool NotificationAreaAvailable();

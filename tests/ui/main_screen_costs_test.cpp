@@ -1,8 +1,10 @@
 // What the main window costs while it runs: an idle tick repaints the clock panel and nothing else and
-// touches no file; and what it leaves until it shows, with the same results: the program icon and the
-// question for the notification area.
+// touches no file; and what it leaves until it shows, or takes over from before it existed, with the same
+// results: the program icon, the question for the notification area, and the files read while the
+// toolkit started.
 #include "controls/qt_tray_shell.h"
 #include "controls/qx_tray_icon.h"
+#include "store/program_files.h"
 #include "ui/alarm_list_view.h"
 #include "ui/bevel_panel.h"
 #include "ui/main_screen_test_support.h"
@@ -14,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+
+#include <cerrno>
 
 #include <map>
 
@@ -121,6 +125,23 @@ TEST_F(MainScreenTest, TheWindowAndTheTrayGetTheProgramIconOnceTheWindowIsShown)
     ASSERT_FALSE(trayCalls.empty());
     EXPECT_EQ(trayCalls.front().message, TrayShellMessage::NIM_ADD);
     EXPECT_FALSE(trayCalls.front().data.hIcon.isNull());
+}
+
+TEST_F(MainScreenTest, FilesReadBeforeTheWindowExistedAreShownAsIfItHadReadThem)
+{
+    Preferences silent;
+    silent.NoAlarmSound = true;
+    Prepare(TwoFutureAlarms, silent);
+    filesReadBefore = LoadProgramFiles(clock, fileSystem, folder.Path(), DateTimeFormats(testing::UsUser()));
+    // The window must not read or rewrite the files again.
+    fileSystem.FailAt(testing::FileStep::Read, EACCES);
+    TMainScreen& screen = Create();
+
+    ASSERT_EQ(screen.AlarmListBox->model()->rowCount(), 2);
+    EXPECT_EQ(screen.AlarmListBox->SelectedRow(), 0) << "the first row is selected, as after a load";
+    EXPECT_TRUE(screen.mnuNoAlarmSound->isChecked());
+    EXPECT_TRUE(screen.EditAlarmButton->isEnabled());
+    EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
 }
 
 } // namespace

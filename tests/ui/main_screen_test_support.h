@@ -41,6 +41,7 @@ protected:
         setup.Tray = std::make_unique<FakeTrayShell>(trayCalls);
         sound->hasOutput = false; // the player only beeps, and the beep is written down
         setup.Sound = std::make_unique<FakeSoundBackend>(sound);
+        setup.Files = std::move(filesReadBefore);
         window = std::make_unique<TMainScreen>(clock, fileSystem, std::move(setup));
         QApplication::processEvents();
         QApplication::processEvents();
@@ -60,6 +61,8 @@ protected:
     klaxora::testing::FaultyFileSystem fileSystem;
     std::vector<RecordedTrayCall> trayCalls;
     std::shared_ptr<FakeSoundBackend::Shared> sound = std::make_shared<FakeSoundBackend::Shared>();
+    // What the program reads before the window exists; empty, the window reads the files itself.
+    ProgramFiles filesReadBefore;
     std::unique_ptr<TMainScreen> window;
 };
 

@@ -1,0 +1,27 @@
+// The two files the program reads as it starts, both from its own folder: the preferences and the
+// alarms. Standard library only, so the reading can run on a thread of its own while the toolkit starts.
+#pragma once
+
+#include "store/alarm_store.h"
+#include "store/clock.h"
+#include "store/file_system.h"
+#include "store/format_settings.h"
+#include "store/preferences_file.h"
+
+#include <memory>
+#include <string>
+
+namespace klaxora {
+
+struct ProgramFiles {
+    Preferences Options;
+    // Loaded (and the alarm file rewritten), with no host or rows observer yet.
+    std::unique_ptr<AlarmStore> Alarms;
+};
+
+// Reads "ALARM.INI", then loads "Alarms.dat" into a new store. Throws what LoadFromDisk throws. The
+// clock and the file system must outlive the store.
+ProgramFiles LoadProgramFiles(const Clock& clock, FileSystem& fileSystem, const std::string& folder,
+                              const DateTimeFormats& formats);
+
+} // namespace klaxora

@@ -1,0 +1,58 @@
+// The program's style: the menu bar's overflow button gets a chevron drawn in code, pointing the way the
+// hidden menus lie; every other standard picture is the desktop style's own.
+#include "ui/program_style.h"
+
+#include <QImage>
+#include <QMenuBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace klaxora {
+namespace {
+
+QImage Picture(const QIcon& icon)
+{
+    return icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// Where the ink of one row lies on average, from the left edge.
+double InkCentre(const QImage& picture, int y)
+{
+    double ink = 0;
+    double moment = 0;
+    for (int x = 0; x < picture.width(); ++x) {
+        ink += qAlpha(picture.pixel(x, y));
+        moment += x * qAlpha(picture.pixel(x, y));
+    }
+    return ink > 0 ? moment / ink : -1;
+}
+
+TEST(ProgramStyle, TheMenuBarsOverflowButtonShowsAChevronTowardsTheHiddenMenus)
+{
+    ProgramStyle style;
+    QMenuBar bar;
+    const QImage rightwards =
+        Picture(style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, &bar));
+    ASSERT_FALSE(rightwards.isNull());
+    // The tips, in the middle row, lie further along than the ends of the arms.
+    ASSERT_GE(InkCentre(rightwards, 5), 0);
+    EXPECT_GT(InkCentre(rightwards, 8), InkCentre(rightwards, 5) + 1);
+
+    bar.setLayoutDirection(Qt::RightToLeft);
+    const QImage leftwards =
+        Picture(style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, &bar));
+    ASSERT_GE(InkCentre(leftwards, 5), 0);
+    EXPECT_LT(InkCentre(leftwards, 8), InkCentre(leftwards, 5) - 1);
+}
+
+TEST(ProgramStyle, OtherStandardPicturesAreTheDesktopStylesOwn)
+{
+    ProgramStyle style;
+    const QIcon ours = style.standardIcon(QStyle::SP_MessageBoxWarning);
+    const QIcon base = style.baseStyle()->standardIcon(QStyle::SP_MessageBoxWarning);
+    EXPECT_EQ(ours.pixmap(32, 32).toImage(), base.pixmap(32, 32).toImage());
+    EXPECT_FALSE(ours.isNull());
+}
+
+} // namespace
+} // namespace klaxora
