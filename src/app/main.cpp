@@ -9,6 +9,7 @@
 #include "controls/tray_shell.h"
 #include "store/clock.h"
 #include "store/file_system.h"
+#include "store/heap_tuning.h"
 #include "store/program_directory.h"
 #include "store/program_files.h"
 #include "ui/alarm_options.h"
@@ -42,6 +43,7 @@ int main(int argc, char** argv)
 {
     using namespace klaxora;
 
+    TuneHeapForLongLists();
     // Runs beside the toolkit's own start, on the other processor.
     FontConfigWarmUp fontConfig;
     // Read before the toolkit takes its own arguments out of the list.
