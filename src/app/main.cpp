@@ -71,7 +71,7 @@ int main(int argc, char** argv)
     }
 
     KlaxoraApplication app(argc, argv);
-    QApplication::setStyle(new ProgramStyle);
+    QApplication::setStyle(new ProgramStyle(QApplication::style()->name()));
     // Log-out (SIGTERM), Ctrl-C and a closed terminal end the program as Exit does, without the question;
     // every running event loop ends, also that of a dialog on screen.
     const TerminationSignals termination;

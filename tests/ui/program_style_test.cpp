@@ -1,5 +1,5 @@
 // The program's style: the menu bar's overflow button gets a chevron drawn in code, pointing the way the
-// hidden menus lie; every other standard picture is the desktop style's own.
+// hidden menus lie; every other standard picture is the base style's own.
 #include "ui/program_style.h"
 
 #include <QImage>
@@ -29,7 +29,7 @@ double InkCentre(const QImage& picture, int y)
 
 TEST(ProgramStyle, TheMenuBarsOverflowButtonShowsAChevronTowardsTheHiddenMenus)
 {
-    ProgramStyle style;
+    ProgramStyle style(QStringLiteral("Fusion"));
     QMenuBar bar;
     const QImage rightwards =
         Picture(style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, &bar));
@@ -45,13 +45,17 @@ TEST(ProgramStyle, TheMenuBarsOverflowButtonShowsAChevronTowardsTheHiddenMenus)
     EXPECT_LT(InkCentre(leftwards, 8), InkCentre(leftwards, 5) - 1);
 }
 
-TEST(ProgramStyle, OtherStandardPicturesAreTheDesktopStylesOwn)
+TEST(ProgramStyle, OtherStandardPicturesAreTheBaseStylesOwn)
 {
-    ProgramStyle style;
+    ProgramStyle style(QStringLiteral("Fusion"));
     const QIcon ours = style.standardIcon(QStyle::SP_MessageBoxWarning);
     const QIcon base = style.baseStyle()->standardIcon(QStyle::SP_MessageBoxWarning);
     EXPECT_EQ(ours.pixmap(32, 32).toImage(), base.pixmap(32, 32).toImage());
     EXPECT_FALSE(ours.isNull());
+
+    // A style the user chose stays the base.
+    EXPECT_EQ(ProgramStyle(QStringLiteral("Windows")).baseStyle()->name().toLower(),
+              QStringLiteral("windows"));
 }
 
 } // namespace
