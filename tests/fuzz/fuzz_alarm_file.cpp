@@ -3,11 +3,11 @@
 #include "fuzz_check.h"
 #include "memory_file_system.h"
 #include "store/alarm_store.h"
+#include "store/store_description.h"
 #include "store/text_encoding.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
 
 namespace klaxora::fuzz {
 namespace {
@@ -15,29 +15,7 @@ namespace {
 const std::string kFolder = "/klaxora";
 const std::string kPath = kFolder + "/Alarms.dat";
 
-std::vector<std::string> Describe(const AlarmStore& store)
-{
-    std::vector<std::string> records;
-    const auto add = [&records](const auto&... parts) {
-        std::ostringstream text;
-        text.precision(17);
-        ((text << parts << '|'), ...);
-        records.push_back(text.str());
-    };
-    for (int i = 0; i < store.BaseAlarmList().Count(); ++i) {
-        const TBaseAlarm& a = store.BaseAlarmList()[i];
-        add("base", a.Id, a.AlarmTime, a.AlarmDate, a.Message, a.WaveFile, int{a.AlarmMode});
-    }
-    for (int i = 0; i < store.TodayList().Count(); ++i) {
-        const TAlarm& a = store.TodayList()[i];
-        add("today", a.Id, a.AlarmTime, a.Message, a.WaveFile, int{a.AlarmMode});
-    }
-    for (int i = 0; i < store.Rows().Count(); ++i) {
-        const AlarmRow& r = store.Rows()[i];
-        add("row", r.Text, r.Object.Id, r.Object.AlarmTime, r.Object.AlarmDate, r.Object.FutureDate);
-    }
-    return records;
-}
+using klaxora::testing::Describe;
 
 void RequireSoundLists(const AlarmStore& store, TDateTime today)
 {

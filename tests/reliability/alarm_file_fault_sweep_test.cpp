@@ -13,7 +13,6 @@
 
 #include <functional>
 #include <iostream>
-#include <sstream>
 
 namespace klaxora {
 namespace {
@@ -29,31 +28,6 @@ const char kStartFile[] = "9:05 AM^Tea^^3^6/15/26^^1\r\n"
                           "08:00am^passed^^3^06/09/2026^^0\r\n"
                           "not an alarm\r\n"
                           "06:00pm^Café Müller^^3^12/24/2026^^0";
-
-// Everything the three lists hold, one text per record.
-std::vector<std::string> Describe(const AlarmStore& store)
-{
-    std::vector<std::string> records;
-    const auto add = [&records](const auto&... parts) {
-        std::ostringstream text;
-        text.precision(17);
-        ((text << parts << '|'), ...);
-        records.push_back(text.str());
-    };
-    for (int i = 0; i < store.BaseAlarmList().Count(); ++i) {
-        const TBaseAlarm& a = store.BaseAlarmList()[i];
-        add("base", a.Id, a.AlarmTime, a.AlarmDate, a.Message, a.WaveFile, int{a.AlarmMode});
-    }
-    for (int i = 0; i < store.TodayList().Count(); ++i) {
-        const TAlarm& a = store.TodayList()[i];
-        add("today", a.Id, a.AlarmTime, a.Message, a.WaveFile, int{a.AlarmMode});
-    }
-    for (int i = 0; i < store.Rows().Count(); ++i) {
-        const AlarmRow& r = store.Rows()[i];
-        add("row", r.Text, r.Object.Id, r.Object.AlarmTime, r.Object.AlarmDate, r.Object.FutureDate);
-    }
-    return records;
-}
 
 // One store on a scratch folder holding kStartFile, at noon on Wednesday 10 June 2026.
 struct AlarmWorld {

@@ -8,6 +8,7 @@
 #include "store/date_time.h"
 #include "store/file_system.h"
 #include "store/format_settings.h"
+#include "store/store_description.h"
 
 #include <gtest/gtest.h>
 
@@ -139,31 +140,6 @@ private:
     PosixFileSystem real_;
     std::optional<Fault> fault_;
 };
-
-// Everything the three lists of a store hold, one text per record, for comparing two stores.
-inline std::vector<std::string> Describe(const AlarmStore& store)
-{
-    std::vector<std::string> records;
-    const auto add = [&records](const auto&... parts) {
-        std::ostringstream text;
-        text.precision(17);
-        ((text << parts << '|'), ...);
-        records.push_back(text.str());
-    };
-    for (int i = 0; i < store.BaseAlarmList().Count(); ++i) {
-        const TBaseAlarm& a = store.BaseAlarmList()[i];
-        add("base", a.Id, a.AlarmTime, a.AlarmDate, a.Message, a.WaveFile, int{a.AlarmMode});
-    }
-    for (int i = 0; i < store.TodayList().Count(); ++i) {
-        const TAlarm& a = store.TodayList()[i];
-        add("today", a.Id, a.AlarmTime, a.Message, a.WaveFile, int{a.AlarmMode});
-    }
-    for (int i = 0; i < store.Rows().Count(); ++i) {
-        const AlarmRow& r = store.Rows()[i];
-        add("row", r.Text, r.Object.Id, r.Object.AlarmTime, r.Object.AlarmDate, r.Object.FutureDate);
-    }
-    return records;
-}
 
 // Writes down every notice about the rows, in order.
 class RecordingObserver final : public AlarmRowsObserver {
