@@ -10,38 +10,13 @@ namespace {
 
 using test::At;
 
-// The in-memory files, with reads that can be made to fail as a failing disk would.
-class ReadFailingFileSystem final : public FileSystem {
-public:
-    explicit ReadFailingFileSystem(test::MemoryFileSystem& files) : files_(files) {}
-    bool failReads = false;
-
-    int ReadWholeFile(const std::string& path, std::string& contents) override
-    {
-        return failReads ? EIO : files_.ReadWholeFile(path, contents);
-    }
-    int OpenTemporary(const std::string& target, FileHandle& handle, std::string& temporary) override
-    {
-        return files_.OpenTemporary(target, handle, temporary);
-    }
-    int Write(FileHandle handle, std::string_view data) override { return files_.Write(handle, data); }
-    int Flush(FileHandle handle) override { return files_.Flush(handle); }
-    int Sync(FileHandle handle) override { return files_.Sync(handle); }
-    int Close(FileHandle handle) override { return files_.Close(handle); }
-    int Rename(const std::string& from, const std::string& to) override { return files_.Rename(from, to); }
-    int Remove(const std::string& path) override { return files_.Remove(path); }
-
-private:
-    test::MemoryFileSystem& files_;
-};
-
 TEST(TickUnreadFileTest, AFailedReloadNeitherLosesTheFileNorStopsBeingRetried)
 {
     const std::string morning = "08:00am^Morning^^3^06/11/2026^^0\r\n";
     FakeClock clock(At(2026, 6, 10, 23, 59, 58));
     test::MemoryFileSystem files;
     files.SetContents("/alarms/Alarms.dat", morning);
-    ReadFailingFileSystem disk(files);
+    test::ReadWatchingFileSystem disk(files);
     DateTimeFormats formats(test::UsUserSettings());
     AlarmStore store(clock, formats, "/alarms", disk);
     test::ListWindow window;

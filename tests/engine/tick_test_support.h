@@ -96,6 +96,34 @@ private:
     int temporaries_ = 0;
 };
 
+// Passes everything on to another file system; counts the reads, and fails them with EIO while asked to.
+class ReadWatchingFileSystem final : public FileSystem {
+public:
+    explicit ReadWatchingFileSystem(FileSystem& files) : files_(files) {}
+
+    int reads = 0;
+    bool failReads = false;
+
+    int ReadWholeFile(const std::string& path, std::string& contents) override
+    {
+        ++reads;
+        return failReads ? EIO : files_.ReadWholeFile(path, contents);
+    }
+    int OpenTemporary(const std::string& targetPath, FileHandle& handle, std::string& temporaryPath) override
+    {
+        return files_.OpenTemporary(targetPath, handle, temporaryPath);
+    }
+    int Write(FileHandle handle, std::string_view data) override { return files_.Write(handle, data); }
+    int Flush(FileHandle handle) override { return files_.Flush(handle); }
+    int Sync(FileHandle handle) override { return files_.Sync(handle); }
+    int Close(FileHandle handle) override { return files_.Close(handle); }
+    int Rename(const std::string& from, const std::string& to) override { return files_.Rename(from, to); }
+    int Remove(const std::string& path) override { return files_.Remove(path); }
+
+private:
+    FileSystem& files_;
+};
+
 // The list window as the store sees it.
 class ListWindow final : public AlarmStoreHost {
 public:

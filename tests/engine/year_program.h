@@ -56,33 +56,6 @@ private:
     std::function<int(const std::string&)> answer_;
 };
 
-// The in-memory file system, counting the reads of the alarm file: each read is a load of the lists.
-class CountingFileSystem final : public FileSystem {
-public:
-    explicit CountingFileSystem(FileSystem& files) : files_(files) {}
-
-    int reads = 0;
-
-    int ReadWholeFile(const std::string& path, std::string& contents) override
-    {
-        ++reads;
-        return files_.ReadWholeFile(path, contents);
-    }
-    int OpenTemporary(const std::string& targetPath, FileHandle& handle, std::string& temporaryPath) override
-    {
-        return files_.OpenTemporary(targetPath, handle, temporaryPath);
-    }
-    int Write(FileHandle handle, std::string_view data) override { return files_.Write(handle, data); }
-    int Flush(FileHandle handle) override { return files_.Flush(handle); }
-    int Sync(FileHandle handle) override { return files_.Sync(handle); }
-    int Close(FileHandle handle) override { return files_.Close(handle); }
-    int Rename(const std::string& from, const std::string& to) override { return files_.Rename(from, to); }
-    int Remove(const std::string& path) override { return files_.Remove(path); }
-
-private:
-    FileSystem& files_;
-};
-
 class SwitchTimer final : public AlarmTimer {
 public:
     bool on = false;
@@ -101,7 +74,7 @@ struct SimulatedProgram {
     }
 
     DateTimeFormats formats{test::UsUserSettings()};
-    CountingFileSystem files; // the file system the store sees
+    test::ReadWatchingFileSystem files; // the file system the store sees, counting its loads
     AlarmStore store;
     test::ListWindow window;
     SwitchTimer timer;
