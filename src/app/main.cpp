@@ -43,12 +43,14 @@ int main(int argc, char** argv)
 {
     using namespace klaxora;
 
+    // Before any other thread runs: changing the environment while another thread reads it (fontconfig
+    // does) can crash that thread.
+    UseOneWakeUpPerRepaint();
     TuneHeapForLongLists();
     // Runs beside the toolkit's own start, on the other processor.
     FontConfigWarmUp fontConfig;
     // Read before the toolkit takes its own arguments out of the list.
     const bool minimizedStart = IsMinimizedStart(StartShowCommand(argc, argv));
-    UseOneWakeUpPerRepaint();
 
     // Taken before the files are read: a second start must not read and rewrite the alarm file of the
     // program that is running.
