@@ -77,13 +77,8 @@ bool Digits(std::string_view text, std::size_t from, std::size_t count, int& val
 // The writer's form: "hh:mmam^message^^3^mm/dd/yyyy^sound file^mode", every field in its place.
 std::string WriterFormProblem(const std::string& line)
 {
-    std::vector<std::string> fields(1);
-    for (const char c : line) {
-        if (c == '^')
-            fields.emplace_back();
-        else
-            fields.back() += c;
-    }
+    const std::vector<std::string_view> split = Fields(line);
+    std::vector<std::string> fields(split.begin(), split.end());
     if (fields.size() != 7)
         return "not seven fields";
     const std::string& time = fields[0];

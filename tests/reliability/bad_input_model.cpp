@@ -34,19 +34,6 @@ constexpr auto kHighControls = std::to_array<char32_t>(
      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178});
 static_assert(kHighControls.size() == 32);
 
-std::vector<std::string_view> Fields(std::string_view line)
-{
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = line.find('^', start);
-        fields.push_back(line.substr(start, end == std::string_view::npos ? end : end - start));
-        if (end == std::string_view::npos)
-            return fields;
-        start = end + 1;
-    }
-}
-
 std::string FormatLine(int hour, int minute, std::string_view message, Day date, std::string_view waveFile,
                        int mode)
 {
@@ -62,6 +49,19 @@ std::string FormatLine(int hour, int minute, std::string_view message, Day date,
 }
 
 } // namespace
+
+std::vector<std::string_view> Fields(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = line.find('^', start);
+        fields.push_back(line.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos)
+            return fields;
+        start = end + 1;
+    }
+}
 
 Day LocalToday()
 {

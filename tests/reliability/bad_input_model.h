@@ -33,6 +33,9 @@ struct LineMeaning {
 // test does not know.
 using KnownLines = std::unordered_map<std::string, LineMeaning>;
 
+// The fields of an alarm line, split at every "^".
+std::vector<std::string_view> Fields(std::string_view line);
+
 // Strict UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF), and the Windows-1252 reading.
 bool IsStrictUtf8(std::string_view bytes);
 std::string Windows1252AsUtf8(std::string_view bytes);

@@ -1,5 +1,7 @@
 #include "reliability/bad_input_mutations.h"
 
+#include "reliability/bad_input_model.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -58,13 +60,8 @@ void ReplaceField(Random& random, std::string& bytes, std::size_t index, const s
         return;
     std::string& line =
         pieces[static_cast<std::size_t>(Uniform(random, 0, static_cast<int>(pieces.size()) - 1))].text;
-    std::vector<std::string> fields(1);
-    for (const char c : line) {
-        if (c == '^')
-            fields.emplace_back();
-        else
-            fields.back() += c;
-    }
+    const std::vector<std::string_view> split = Fields(line);
+    std::vector<std::string> fields(split.begin(), split.end());
     fields.resize(std::max(fields.size(), index + 1));
     fields[index] = value;
     line.clear();
