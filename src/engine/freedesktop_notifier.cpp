@@ -73,7 +73,8 @@ void FreedesktopNotifier::AskCapabilities()
         return;
     }
     capabilitiesAsked_ = true;
-    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(Call(QStringLiteral("GetCapabilities"))), this);
+    auto* watcher =
+        new QDBusPendingCallWatcher(bus_.asyncCall(Call(QStringLiteral("GetCapabilities"))), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
         call->deleteLater();
         const QDBusPendingReply<QStringList> reply = *call;
