@@ -1,9 +1,8 @@
 // The desktop notice that goes with the notification window, against a fake notification service on a
 // private session bus: the real engine, notifier and dialog on the offscreen platform.
 #include "engine/alarm_engine.h"
+#include "engine/engine_surroundings.h"
 #include "engine/fake_notification_service.h"
-#include "engine/fake_sound_backend.h"
-#include "engine/tick_test_support.h"
 #include "support/modal_answer.h"
 
 #include <QApplication>
@@ -17,17 +16,7 @@
 namespace klaxora {
 namespace {
 
-using test::At;
-
-class RecordingWindow final : public AlarmEngineWindow {
-public:
-    void ShowClockText(const QString&) override {}
-    void RepaintAlarmList() override {}
-    void ShowError(const QString& text) override { errors.push_back(text); }
-    std::vector<QString> errors;
-};
-
-class DesktopNoticeTest : public ::testing::Test {
+class DesktopNoticeTest : public ::testing::Test, protected test::EngineSurroundings {
 protected:
     static void SetUpTestSuite() { bus = std::make_unique<test::PrivateSessionBus>(); }
     static void TearDownTestSuite() { bus.reset(); }
@@ -37,8 +26,6 @@ protected:
         if (!bus->IsRunning()) {
             GTEST_SKIP() << "no dbus-daemon to run a private session bus (package dbus-daemon)";
         }
-        store.SetHost(&listWindow);
-        store.LoadFromDisk();
     }
 
     void StartService(QStringList capabilities = {"body", "actions"})
@@ -77,15 +64,6 @@ protected:
     }
 
     static inline std::unique_ptr<test::PrivateSessionBus> bus;
-    FakeClock clock{At(2026, 6, 10, 12, 0)};
-    test::MemoryFileSystem files;
-    DateTimeFormats formats{test::UsUserSettings()};
-    AlarmStore store{clock, formats, "/alarms", files};
-    test::ListWindow listWindow;
-    Preferences preferences;
-    RecordingWindow window;
-    std::shared_ptr<test::FakeSoundBackend::Shared> sound =
-        std::make_shared<test::FakeSoundBackend::Shared>();
     std::optional<test::FakeNotificationService> service;
     int busRequests = 0;
     std::unique_ptr<AlarmEngine> engine;
