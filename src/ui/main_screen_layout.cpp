@@ -130,6 +130,7 @@ void TMainScreen::BuildLayout()
     listLayout->setContentsMargins(0, 0, 0, 0);
     AlarmListBox = new AlarmListView(Panel3);
     AlarmListBox->setFont(ArialPixels(12));
+    AlarmListBox->setAccessibleName(QStringLiteral("Alarms"));
     QPalette blackOnWhite = AlarmListBox->palette();
     blackOnWhite.setColor(QPalette::Base, Qt::white);
     blackOnWhite.setColor(QPalette::Text, Qt::black);
