@@ -10,6 +10,8 @@ PACKAGES=(
   # headless GUI, fonts, clock and sound for the tests
   xvfb xauth xdotool x11-utils imagemagick fonts-liberation2 faketime
   pulseaudio pulseaudio-utils sox alsa-utils trayer openbox
+  # the screen reader's view in the end-to-end tests: the accessibility bus and its Python client
+  at-spi2-core dbus-daemon python3-pyatspi
 )
 
 missing=()
