@@ -151,7 +151,7 @@ void TMainScreen::BuildLayout()
     DeleteAlarmButton = CommandButton(QStringLiteral("&Delete Alarm"), QStringLiteral("Delete current alarm"),
                                       DeleteAlarmPicture(), 196, 104, Panelx);
     CloneButton =
-        CommandButton(QStringLiteral("Clone Alarm"), QStringLiteral("Make a copy of \ncurrent alarm"),
+        CommandButton(QStringLiteral("&Clone Alarm"), QStringLiteral("Make a copy of \ncurrent alarm"),
                       CloneAlarmPicture(), 304, 108, Panelx);
     AdjustTimeButton = CommandButton(QStringLiteral("Adjust &Time +/-"),
                                      QStringLiteral("Adjust the current alarm time \nplus or minus "),

@@ -1,5 +1,6 @@
 // What the main window shows and its own commands: layout, menus and hints, the clock, Show Today Only,
 // Setbuttons, help, About, and keeping a maximised window on the screen.
+#include "controls/accelerator_text.h"
 #include "controls/flat_button.h"
 #include "message_box_answer.h"
 #include "ui/alarm_list_view.h"
@@ -20,6 +21,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -95,8 +97,10 @@ TEST_F(MainScreenTest, ScreenReadersReadTheButtonsTheClockAndTheRows)
         {screen.Minimizebutton, "Minimize"},
         {screen.Exitbutton, "Exit"},
     };
+    QSet<QChar> altKeys; // every command has an Alt key of its own
     for (const auto& [button, name] : buttons) {
         SCOPED_TRACE(name);
+        altKeys.insert(acceleratorOf(button->caption()).value_or(QChar()).toLower());
         QAccessibleInterface* read = QAccessible::queryAccessibleInterface(button);
         ASSERT_NE(read, nullptr);
         EXPECT_EQ(read->role(), QAccessible::Button);
@@ -104,6 +108,8 @@ TEST_F(MainScreenTest, ScreenReadersReadTheButtonsTheClockAndTheRows)
         EXPECT_EQ(read->text(QAccessible::Description), button->hint());
         EXPECT_FALSE(read->state().disabled);
     }
+    EXPECT_FALSE(altKeys.contains(QChar()));
+    EXPECT_EQ(altKeys.size(), 7);
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(screen.CloneButton)->state().hasPopup);
 
     QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(screen.TimeLabel);
