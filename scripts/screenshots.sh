@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Renews the README's pictures of the main window, the alarm editor and the notification
-# (docs/main-window.png, docs/editor.png, docs/notification.png): the program runs under Xvfb with
-# openbox on a fixed clock with a few sample alarms.
+# Renews the README's pictures of the main window, empty and with a few sample alarms, the alarm editor and
+# the notification (docs/empty-list.png, docs/main-window.png, docs/editor.png, docs/notification.png): the
+# program runs under Xvfb with openbox on a fixed clock.
 #
 #   scripts/screenshots.sh [--build-dir DIR]
 #
@@ -33,6 +33,17 @@ e2e_start_display
 e2e_start_window_manager
 e2e_use_fake_clock
 
+# A first start: no alarms, so the commands on a row are disabled and show their embossed pictures.
+e2e_write_alarms
+e2e_clock_set "2027-03-15 09:41:00"
+e2e_start_program
+e2e_wait_window "$E2E_PROGRAM_PID" "Klaxora!"
+e2e_activate "$E2E_WINDOW"
+sleep 1
+import -frame -window "$E2E_WINDOW" "$docs/empty-list.png"
+kill "$E2E_PROGRAM_PID"
+wait "$E2E_PROGRAM_PID" 2>/dev/null
+
 e2e_write_alarms \
     "10:30am^Team meeting in room 4^^3^03/15/2027^^0" \
     "12:15pm^Lunch with Anna^^3^03/15/2027^^0" \
@@ -63,4 +74,4 @@ sleep 1
 import -frame -window "$E2E_WINDOW" "$docs/notification.png"
 e2e_keys Return
 
-echo "Written: $docs/main-window.png $docs/editor.png $docs/notification.png"
+echo "Written: $docs/empty-list.png $docs/main-window.png $docs/editor.png $docs/notification.png"

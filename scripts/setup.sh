@@ -13,6 +13,8 @@ PACKAGES=(
   # the Wayland desktop: Qt's Wayland platform (also needed to run), a compositor for the tests, and a
   # private session bus for the desktop-notice tests
   qt6-wayland weston dbus-daemon
+  # the screen reader's view in the end-to-end tests: the accessibility bus and its Python client
+  at-spi2-core python3-pyatspi
 )
 
 missing=()

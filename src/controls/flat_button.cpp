@@ -2,6 +2,7 @@
 
 #include "controls/accelerator_text.h"
 #include "controls/caption_text.h"
+#include "controls/flat_button_accessible.h"
 #include "controls/flat_button_keys.h"
 #include "controls/flat_button_painter.h"
 #include "controls/grey_copy.h"
@@ -30,6 +31,7 @@ bool Assign(T& property, const T& value)
 
 TFlatButton::TFlatButton(QWidget* parent) : QWidget(parent)
 {
+    InstallFlatButtonAccessibility();
     setFocusPolicy(Qt::NoFocus);
     resize(50, 40);
 }

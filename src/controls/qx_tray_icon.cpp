@@ -77,7 +77,9 @@ void TQXTrayIcon95::Deactivate()
 void TQXTrayIcon95::ShowApplication()
 {
     if (owner_ != nullptr && owner_->isWindow()) {
-        owner_->showNormal();
+        // Only the minimised state goes: a maximised window comes back maximised.
+        owner_->setWindowState(owner_->windowState() & ~Qt::WindowMinimized);
+        owner_->show();
         owner_->raise();
         owner_->activateWindow();
     }

@@ -21,6 +21,10 @@ QVariant AlarmListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return QString::fromStdString(row.Text);
+    case Qt::AccessibleTextRole:
+        // The icon tells the eye whether the alarm is for today; a screen reader says it.
+        return QString::fromStdString(row.Text) +
+               (row.Object.FutureDate ? QStringLiteral(", future date") : QStringLiteral(", today"));
     case FutureDateRole:
         return row.Object.FutureDate;
     case AlarmIdRole:

@@ -109,7 +109,13 @@ QItemSelectionModel::SelectionFlags AlarmListView::selectionCommand(const QModel
     if (removingRows_) {
         return QItemSelectionModel::NoUpdate;
     }
-    return QListView::selectionCommand(index, event);
+    // Ctrl+click on the selected row would leave none selected; the list keeps one selected instead.
+    const QItemSelectionModel::SelectionFlags command = QListView::selectionCommand(index, event);
+    if (index.isValid() &&
+        command.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
+        return QItemSelectionModel::ClearAndSelect;
+    }
+    return command;
 }
 
 } // namespace klaxora

@@ -1,12 +1,13 @@
 // Keeps the alarm message and the sound path to what the alarm file can hold: no "^" (the file's field
 // separator), no control characters (line ends and Ctrl-Z would end the line or the file), and no more
-// characters than the record keeps. A keystroke or paste that would break this is refused whole, so
-// nothing the user enters is changed or cut later without notice.
+// characters than the record keeps. A keystroke or paste with a refused character is refused whole; one
+// that would run past the capacity keeps what fits and beeps, like an edit box with a maximum length.
 #pragma once
 
 #include <QValidator>
 
 #include <cstddef>
+#include <functional>
 
 namespace klaxora {
 
@@ -14,7 +15,9 @@ class AlarmTextValidator : public QValidator {
     Q_OBJECT
 
 public:
-    AlarmTextValidator(std::size_t capacity, QObject* parent);
+    // `beep` sounds when typed or pasted characters are cut at the capacity (the desktop's beep unless
+    // given).
+    AlarmTextValidator(std::size_t capacity, QObject* parent, std::function<void()> beep = {});
 
     State validate(QString& input, int& pos) const override;
 
@@ -23,6 +26,7 @@ public:
 
 private:
     std::size_t capacity_;
+    std::function<void()> beep_;
 };
 
 } // namespace klaxora

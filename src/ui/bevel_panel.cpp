@@ -1,10 +1,40 @@
 #include "ui/bevel_panel.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace klaxora {
 
 namespace {
+
+// A panel with a caption (the clock) reads as a label whose name and value are the caption; one without
+// is a plain pane that holds other controls.
+class AccessiblePanel final : public QAccessibleWidget {
+public:
+    explicit AccessiblePanel(BevelPanel* panel) : QAccessibleWidget(panel) {}
+
+    QAccessible::Role role() const override
+    {
+        return panel()->Caption().isEmpty() ? QAccessible::Pane : QAccessible::StaticText;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if ((t == QAccessible::Name && panel()->accessibleName().isEmpty()) || t == QAccessible::Value)
+            return panel()->Caption();
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    BevelPanel* panel() const { return static_cast<BevelPanel*>(widget()); }
+};
+
+QAccessibleInterface* PanelFactory(const QString& /*className*/, QObject* object)
+{
+    if (auto* panel = qobject_cast<BevelPanel*>(object))
+        return new AccessiblePanel(panel);
+    return nullptr;
+}
 
 const QColor BevelHighlight(0xFF, 0xFF, 0xFF);
 const QColor BevelShadow(0x80, 0x80, 0x80);
@@ -31,6 +61,7 @@ int BevelWidth(TPanelBevel bevel)
 
 BevelPanel::BevelPanel(QWidget* parent) : QWidget(parent)
 {
+    QAccessible::installFactory(PanelFactory);
     // The paint covers every pixel, so a repaint of the panel (the clock's, every second) need not
     // repaint the panels and the window behind it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -69,8 +100,14 @@ void BevelPanel::SetColor(const QColor& colour)
 
 void BevelPanel::SetCaption(const QString& caption)
 {
+    if (caption_ == caption)
+        return;
     caption_ = caption;
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 int BevelPanel::FrameWidth() const

@@ -149,37 +149,37 @@ void DrawExit(QPainter& painter)
 
 QImage AddAlarmPicture()
 {
-    return RenderOnKeyColour(Small, FuchsiaKey, DrawPlus);
+    return RenderButtonPicture(Small, DrawPlus);
 }
 
 QImage EditAlarmPicture()
 {
-    return RenderOnKeyColour(Small, FuchsiaKey, DrawPencil);
+    return RenderButtonPicture(Small, DrawPencil);
 }
 
 QImage DeleteAlarmPicture()
 {
-    return RenderOnKeyColour(Small, FuchsiaKey, DrawWasteBin);
+    return RenderButtonPicture(Small, DrawWasteBin);
 }
 
 QImage CloneAlarmPicture()
 {
-    return RenderOnKeyColour(Small, FuchsiaKey, DrawTwoPages);
+    return RenderButtonPicture(Small, DrawTwoPages);
 }
 
 QImage AdjustTimePicture()
 {
-    return RenderOnKeyColour(Small, FuchsiaKey, DrawAdjustTime);
+    return RenderButtonPicture(Small, DrawAdjustTime);
 }
 
 QImage MinimizePicture()
 {
-    return RenderOnKeyColour(Large, FuchsiaKey, DrawMinimize);
+    return RenderButtonPicture(Large, DrawMinimize);
 }
 
 QImage ExitPicture()
 {
-    return RenderOnKeyColour(Large, FuchsiaKey, DrawExit);
+    return RenderButtonPicture(Large, DrawExit);
 }
 
 } // namespace klaxora

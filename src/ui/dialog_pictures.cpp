@@ -121,52 +121,52 @@ void DrawGear(QPainter& painter)
 
 QImage PrevMonthPicture()
 {
-    return RenderOnKeyColour(Small, FuchsiaKey, [](QPainter& painter) { DrawArrows(painter, false, false); });
+    return RenderButtonPicture(Small, [](QPainter& painter) { DrawArrows(painter, false, false); });
 }
 
 QImage NextMonthPicture()
 {
-    return RenderOnKeyColour(Small, FuchsiaKey, [](QPainter& painter) { DrawArrows(painter, true, false); });
+    return RenderButtonPicture(Small, [](QPainter& painter) { DrawArrows(painter, true, false); });
 }
 
 QImage PrevYearPicture()
 {
-    return RenderOnKeyColour(Small, FuchsiaKey, [](QPainter& painter) { DrawArrows(painter, false, true); });
+    return RenderButtonPicture(Small, [](QPainter& painter) { DrawArrows(painter, false, true); });
 }
 
 QImage NextYearPicture()
 {
-    return RenderOnKeyColour(Small, FuchsiaKey, [](QPainter& painter) { DrawArrows(painter, true, true); });
+    return RenderButtonPicture(Small, [](QPainter& painter) { DrawArrows(painter, true, true); });
 }
 
 QImage ChooseFilePicture()
 {
-    return RenderOnKeyColour(Small, FuchsiaKey, DrawOpenFolder);
+    return RenderButtonPicture(Small, DrawOpenFolder);
 }
 
 QImage PlayNowPicture()
 {
-    return RenderOnKeyColour(Small, FuchsiaKey, DrawSpeaker);
+    return RenderButtonPicture(Small, DrawSpeaker);
 }
 
 QImage OkPicture()
 {
-    return RenderOnKeyColour(Small, FuchsiaKey, DrawCheckMark);
+    return RenderButtonPicture(Small, DrawCheckMark);
 }
 
 QImage CancelPicture()
 {
-    return RenderOnKeyColour(Small, FuchsiaKey, DrawCross);
+    return RenderButtonPicture(Small, DrawCross);
 }
 
 QImage HelpPicture()
 {
-    return RenderOnKeyColour(Small, FuchsiaKey, DrawQuestionMark);
+    return RenderButtonPicture(Small, DrawQuestionMark);
 }
 
 QImage OptionsPicture()
 {
-    return RenderOnKeyColour(Small, FuchsiaKey, DrawGear);
+    return RenderButtonPicture(Small, DrawGear);
 }
 
 } // namespace klaxora

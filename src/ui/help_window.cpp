@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <functional>
 #include <map>
@@ -73,7 +74,13 @@ QString StyleSheet()
 
 HelpWindow* OwnersHelpWindow(QWidget* owner)
 {
+    // The help belongs to the outermost window (the main window), not to a dialog that asked for it: it
+    // stays open when the dialog closes and is reused for the next topic.
+    while (owner != nullptr && owner->window()->parentWidget() != nullptr) {
+        owner = owner->window()->parentWidget();
+    }
     if (owner != nullptr) {
+        owner = owner->window();
         if (auto* existing = owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly)) {
             return existing;
         }
@@ -81,9 +88,14 @@ HelpWindow* OwnersHelpWindow(QWidget* owner)
     return new HelpWindow(owner);
 }
 
-void BringUp(HelpWindow* window)
+// Shown for `asker`: a modal dialog blocks every window but its own, so the help stands in front of the
+// window that asked, which keeps it usable beside that dialog.
+void BringUp(HelpWindow* window, QWidget* asker)
 {
     window->show();
+    if (asker != nullptr && window->windowHandle() != nullptr) {
+        window->windowHandle()->setTransientParent(asker->window()->windowHandle());
+    }
     window->raise();
     window->activateWindow();
 }
@@ -169,7 +181,7 @@ HelpWindow* ShowHelpContext(QWidget* owner, const QString& helpFile, int topic)
 {
     HelpWindow* window = OwnersHelpWindow(owner);
     window->ShowTopic(helpFile, topic);
-    BringUp(window);
+    BringUp(window, owner);
     return window;
 }
 
@@ -177,7 +189,7 @@ HelpWindow* ShowHelpContents(QWidget* owner, const QString& helpFile)
 {
     HelpWindow* window = OwnersHelpWindow(owner);
     window->ShowContents(helpFile);
-    BringUp(window);
+    BringUp(window, owner);
     return window;
 }
 

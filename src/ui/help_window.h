@@ -13,7 +13,7 @@ class HelpWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // The window belongs to its owner, so it stays usable beside a modal owner and goes when the owner goes.
+    // The window belongs to its owner (the main window) and goes when the owner goes.
     explicit HelpWindow(QWidget* owner = nullptr);
 
     void ShowTopic(const QString& helpFile, int topic);
@@ -30,7 +30,8 @@ private:
     QPushButton* contentsButton_;
 };
 
-// Opens the help file at a context topic in the owner's help window, which is made when the owner has none.
+// Opens the help file at a context topic in the help window of the owner's outermost window, which is made
+// when that window has none.
 HelpWindow* ShowHelpContext(QWidget* owner, const QString& helpFile, int topic);
 // Opens the help file at its contents page in the same way.
 HelpWindow* ShowHelpContents(QWidget* owner, const QString& helpFile);

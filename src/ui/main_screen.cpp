@@ -115,6 +115,11 @@ void TMainScreen::FormActivate()
         raise();
         activateWindow();
     }
+    // The keyboard starts in the list, on its first row, as after every reload.
+    if (AlarmListBox->SelectedRow() < 0) {
+        SelectRow(0);
+    }
+    AlarmListBox->setFocus();
     Setbuttons();
     engine_->Timer1().SwitchOn();
     // Drawing the icon in all its sizes takes longer than building the whole window, and the question

@@ -130,6 +130,7 @@ void TMainScreen::BuildLayout()
     listLayout->setContentsMargins(0, 0, 0, 0);
     AlarmListBox = new AlarmListView(Panel3);
     AlarmListBox->setFont(ArialPixels(12));
+    AlarmListBox->setAccessibleName(QStringLiteral("Alarms"));
     QPalette blackOnWhite = AlarmListBox->palette();
     blackOnWhite.setColor(QPalette::Base, Qt::white);
     blackOnWhite.setColor(QPalette::Text, Qt::black);
@@ -150,7 +151,7 @@ void TMainScreen::BuildLayout()
     DeleteAlarmButton = CommandButton(QStringLiteral("&Delete Alarm"), QStringLiteral("Delete current alarm"),
                                       DeleteAlarmPicture(), 196, 104, Panelx);
     CloneButton =
-        CommandButton(QStringLiteral("Clone Alarm"), QStringLiteral("Make a copy of \ncurrent alarm"),
+        CommandButton(QStringLiteral("&Clone Alarm"), QStringLiteral("Make a copy of \ncurrent alarm"),
                       CloneAlarmPicture(), 304, 108, Panelx);
     AdjustTimeButton = CommandButton(QStringLiteral("Adjust &Time +/-"),
                                      QStringLiteral("Adjust the current alarm time \nplus or minus "),

@@ -33,6 +33,24 @@ QImage RenderOnKeyColour(QSize size, QRgb key, const std::function<void(QPainter
     return result;
 }
 
+QImage RenderButtonPicture(QSize size, const std::function<void(QPainter&)>& draw)
+{
+    const QImage drawn = RenderOnKeyColour(size, FuchsiaKey, draw);
+    const auto background = [&drawn](int x, int y) {
+        return x < 0 || y < 0 || x >= drawn.width() || y >= drawn.height() || drawn.pixel(x, y) == FuchsiaKey;
+    };
+    QImage result = drawn;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (!background(x, y) && (background(x - 1, y) || background(x + 1, y) || background(x, y - 1) ||
+                                      background(x, y + 1))) {
+                result.setPixel(x, y, 0xFF000000);
+            }
+        }
+    }
+    return result;
+}
+
 QPainterPath TurnedRect(const QRectF& rect, QPointF centre, double degrees)
 {
     QPainterPath path;

@@ -26,6 +26,10 @@ inline constexpr QRgb FuchsiaKey = 0xFFFF00FF;
 // colour is moved off it. The drawing must leave the top-left pixel empty.
 QImage RenderOnKeyColour(QSize size, QRgb key, const std::function<void(QPainter&)>& draw);
 
+// A button picture: drawn on the fuchsia key, with its rim (every drawn pixel beside the background) in
+// pure black. A disabled button embosses the black pixels of its picture; the rim gives it the shape.
+QImage RenderButtonPicture(QSize size, const std::function<void(QPainter&)>& draw);
+
 // The rectangle, given about the origin, turned by `degrees` and moved to `centre`.
 QPainterPath TurnedRect(const QRectF& rect, QPointF centre, double degrees);
 

@@ -1,6 +1,7 @@
 // What the flat button does on mouse, menu, keys and property changes.
 #include "flat_button_test_support.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
@@ -236,6 +237,15 @@ TEST_F(FlatButtonGroup, AtMostOneButtonIsDown)
     buttons[2]->setDown(true);
     EXPECT_TRUE(buttons[2]->isDown());
     EXPECT_EQ(downCount(), 1);
+    // Screen readers hear which one is down, and that a disabled one is.
+    buttons[1]->setEnabled(false);
+    for (int i = 0; i < 3; ++i) {
+        const QAccessible::State state = QAccessible::queryAccessibleInterface(buttons[i])->state();
+        EXPECT_EQ(state.pressed, i == 2);
+        EXPECT_EQ(state.checked, i == 2);
+        EXPECT_EQ(state.disabled, i == 1);
+    }
+    buttons[1]->setEnabled(true);
 
     // AllowAllUp set on one button goes to the whole group.
     buttons[0]->setAllowAllUp(true);

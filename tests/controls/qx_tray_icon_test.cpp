@@ -217,6 +217,13 @@ TEST_F(TrayIconTest, ShowAndHideApplicationOperateOnTheOwnerWindow)
     tray_->ShowApplication();
     EXPECT_TRUE(owner_.isVisible());
     EXPECT_FALSE(owner_.isMinimized());
+
+    owner_.showMaximized();
+    owner_.showMinimized();
+    tray_->HideApplication();
+    tray_->ShowApplication();
+    EXPECT_FALSE(owner_.isMinimized());
+    EXPECT_TRUE(owner_.isMaximized());
 }
 
 } // namespace

@@ -227,7 +227,7 @@ TEST_F(AlarmListTest, ReloadEmptiesSelectionAndBringsBackEveryRow)
     EXPECT_TRUE(model.data(model.index(1), AlarmListModel::FutureDateRole).toBool());
 }
 
-TEST_F(AlarmListTest, RightClickOpensThePopupMenuWithoutMovingTheSelection)
+TEST_F(AlarmListTest, RightClickOpensThePopupMenuWithoutMovingTheSelectionAndNoClickClearsIt)
 {
     Add("10:00am", "06/12/2026", "Dentist");
     Add("11:00am", "06/13/2026", "Market");
@@ -248,6 +248,8 @@ TEST_F(AlarmListTest, RightClickOpensThePopupMenuWithoutMovingTheSelection)
 
     QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, onRowOne);
     EXPECT_EQ(view.SelectedRow(), 1);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ControlModifier, onRowOne);
+    EXPECT_EQ(view.SelectedRow(), 1) << "Ctrl+click on the selected row keeps it selected";
 }
 
 TEST_F(AlarmListTest, DoubleClickEnterAndDeleteAreReported)

@@ -5,6 +5,7 @@
 #include "ui/help_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -190,6 +191,11 @@ TEST_F(OptionsTest, SoundPathRefusesWhatTheFileCannotHold)
     options->WaveFileEdit->setText(QString(255, QLatin1Char('x')));
     QTest::keyClicks(options->WaveFileEdit, "y");
     EXPECT_EQ(Edit(), QString(255, QLatin1Char('x')));
+    // A paste past the capacity keeps the characters that fit.
+    options->WaveFileEdit->setText(QString(250, QLatin1Char('x')));
+    QApplication::clipboard()->setText(QStringLiteral("/sounds/ring.wav"));
+    options->WaveFileEdit->paste();
+    EXPECT_EQ(Edit(), QString(250, QLatin1Char('x')) + QStringLiteral("/soun"));
 
     options->SetWaveFile("/sounds/old.wav");
     chosen = "/sounds/odd^name.wav";

@@ -2,6 +2,7 @@
 #include "dialog_test_support.h"
 #include "store/date_time_text.h"
 #include "ui/alarm_options.h"
+#include "ui/alarm_text_validator.h"
 #include "ui/edit_alarm_exact.h"
 #include "ui/help_files.h"
 #include "ui/help_window.h"
@@ -12,6 +13,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -270,13 +272,17 @@ TEST_F(EditorTest, EnterSetsAndEscapeCancelsOnceWithOrWithoutShiftOrCtrl)
     }
 }
 
-TEST_F(EditorTest, HelpOpensTheEditorsTopic)
+TEST_F(EditorTest, HelpOpensTheEditorsTopicInTheMainWindowsHelpWindow)
 {
     Show();
     QTest::mouseClick(editor->Helpbutton, Qt::LeftButton, {}, QPoint(10, 10));
-    auto* help = editor->findChild<HelpWindow*>();
+    // The main window's one help window: it stays when the editor goes.
+    QPointer<HelpWindow> help = mainWindow.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->Browser()->source(), HelpTopicUrl(QStringLiteral("KLAXORA.HLP"), 1004));
+    editor.reset();
+    ASSERT_FALSE(help.isNull());
+    EXPECT_TRUE(help->isVisible());
 }
 
 TEST_F(EditorTest, OptionsEditSoundAndModeOnlyWhenConfirmed)
@@ -338,6 +344,40 @@ TEST_F(EditorTest, MessageFieldRefusesWhatTheFileCannotHold)
     QTest::keyClicks(field, "z");
     EXPECT_EQ(field->text().toUcs4().size(), 100);
     EXPECT_FALSE(field->text().endsWith("z"));
+
+    // A paste past the capacity keeps its first characters, never half a character.
+    const QString bells = QString::fromUtf8("\xF0\x9F\x94\x94").repeated(30);
+    QApplication::clipboard()->setText(bells + QStringLiteral("more"));
+    field->setText(QString(40, QLatin1Char('a')) + QString(40, QLatin1Char('b')));
+    field->setCursorPosition(40);
+    field->paste();
+    EXPECT_EQ(field->text(), QString(40, QLatin1Char('a')) + bells.left(40) + QString(40, QLatin1Char('b')));
+    EXPECT_EQ(field->cursorPosition(), 80);
+}
+
+TEST(AlarmTextValidatorTest, BeepsOnlyWhenCharactersAreCutAtTheCapacity)
+{
+    int beeps = 0;
+    const AlarmTextValidator validator(5, nullptr, [&beeps] { ++beeps; });
+    struct Case {
+        QString input;
+        int pos;
+        QValidator::State state;
+        QString kept;
+        int beeps;
+    };
+    const Case cases[] = {
+        {QStringLiteral("abcde"), 5, QValidator::Acceptable, QStringLiteral("abcde"), 0},
+        {QStringLiteral("ab1234cd"), 6, QValidator::Acceptable, QStringLiteral("ab1cd"), 1},
+        {QStringLiteral("ab^cd"), 3, QValidator::Invalid, QStringLiteral("ab^cd"), 1},
+        {QStringLiteral("abcdef^"), 7, QValidator::Invalid, QStringLiteral("abcdef^"), 1},
+    };
+    for (Case c : cases) {
+        SCOPED_TRACE(c.input.toStdString());
+        EXPECT_EQ(validator.validate(c.input, c.pos), c.state);
+        EXPECT_EQ(c.input, c.kept);
+        EXPECT_EQ(beeps, c.beeps);
+    }
 }
 
 } // namespace

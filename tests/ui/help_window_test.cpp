@@ -1,7 +1,9 @@
 #include "ui/help_files.h"
 #include "ui/help_window.h"
 
+#include <QDialog>
 #include <QDirIterator>
+#include <QEvent>
 #include <QFile>
 #include <QPointer>
 #include <QRegularExpression>
@@ -12,6 +14,22 @@
 
 namespace klaxora {
 namespace {
+
+// Follows whether a window is blocked by a modal one.
+class BlockWatch : public QObject {
+public:
+    BlockWatch(QWidget* window, bool& blocked) : blocked_(blocked) { window->installEventFilter(this); }
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked) {
+            blocked_ = event->type() == QEvent::WindowBlocked;
+        }
+        return false;
+    }
+
+private:
+    bool& blocked_;
+};
 
 struct TopicCase {
     int topic;
@@ -77,6 +95,20 @@ TEST(HelpWindowTest, OwnerKeepsOneHelpWindowThatGoesWithIt)
     EXPECT_EQ(first.data(), second);
     EXPECT_EQ(second->Browser()->source(), QUrl(QStringLiteral("qrc:/help/klaxora/index.html")));
     EXPECT_TRUE(second->isWindow());
+
+    // Asked for by a modal dialog: the same window, usable beside the dialog, and it outlives the dialog.
+    auto* dialog = new QDialog(owner.get());
+    dialog->setWindowModality(Qt::ApplicationModal);
+    bool blocked = false;
+    BlockWatch watch(second, blocked);
+    dialog->show();
+    EXPECT_TRUE(blocked);
+    EXPECT_EQ(ShowHelpContext(dialog, QStringLiteral("KLAXORA.HLP"), 1004), second);
+    EXPECT_FALSE(blocked);
+    delete dialog;
+    EXPECT_FALSE(first.isNull());
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(ShowHelpContext(owner.get(), QStringLiteral("KLAXORA.HLP"), 1009), second);
     owner.reset();
     EXPECT_TRUE(first.isNull());
 }

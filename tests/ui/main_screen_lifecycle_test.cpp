@@ -2,6 +2,7 @@
 // into the notification area and back, the tray setting, and closing after the question.
 #include "controls/qx_tray_icon.h"
 #include "message_box_answer.h"
+#include "ui/alarm_list_view.h"
 #include "ui/main_screen_test_support.h"
 
 #include <QAction>
@@ -35,6 +36,8 @@ TEST_F(MainScreenTest, NormalStartShowsTheWindowAndSwitchesTheTimerOnOnce)
     EXPECT_FALSE(TrayIconShown());
     EXPECT_TRUE(screen.Engine().Timer1().IsActive());
     EXPECT_TRUE(screen.EditAlarmButton->isEnabled()) << "Setbuttons ran";
+    EXPECT_EQ(screen.focusWidget(), screen.AlarmListBox);
+    EXPECT_EQ(screen.AlarmListBox->SelectedRow(), 0);
 
     screen.hide();
     screen.FormActivate();

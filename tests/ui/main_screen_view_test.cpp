@@ -1,5 +1,6 @@
 // What the main window shows and its own commands: layout, menus and hints, the clock, Show Today Only,
 // Setbuttons, help, About, and keeping a maximised window on the screen.
+#include "controls/accelerator_text.h"
 #include "controls/flat_button.h"
 #include "message_box_answer.h"
 #include "ui/alarm_list_view.h"
@@ -11,6 +12,7 @@
 #include "ui/splash_form.h"
 #include "ui/window_placement.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -19,6 +21,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -78,6 +81,51 @@ TEST_F(MainScreenTest, ClockShowsTheTimeAndTheTickRefreshesIt)
     clock.Set(klaxora::testing::At(2026, 6, 10, 14, 5, 9));
     screen.Engine().Timer1Timer();
     EXPECT_EQ(screen.TimeLabel->Caption(), "02:05:09pm");
+}
+
+// The program paints these itself; assistive technology learns what they are from their interfaces.
+TEST_F(MainScreenTest, ScreenReadersReadTheButtonsTheClockAndTheRows)
+{
+    Prepare("10:00am^Dentist^^3^06/10/2026^^0\r\n11:00am^Market^^3^06/13/2026^^0\r\n");
+    TMainScreen& screen = Create();
+    const std::pair<TFlatButton*, const char*> buttons[] = {
+        {screen.AddAlarmButton, "Add Alarm"},
+        {screen.EditAlarmButton, "Edit Alarm"},
+        {screen.DeleteAlarmButton, "Delete Alarm"},
+        {screen.CloneButton, "Clone Alarm"},
+        {screen.AdjustTimeButton, "Adjust Time +/-"},
+        {screen.Minimizebutton, "Minimize"},
+        {screen.Exitbutton, "Exit"},
+    };
+    QSet<QChar> altKeys; // every command has an Alt key of its own
+    for (const auto& [button, name] : buttons) {
+        SCOPED_TRACE(name);
+        altKeys.insert(acceleratorOf(button->caption()).value_or(QChar()).toLower());
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(button);
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->role(), QAccessible::Button);
+        EXPECT_EQ(read->text(QAccessible::Name), QString::fromLatin1(name));
+        EXPECT_EQ(read->text(QAccessible::Description), button->hint());
+        EXPECT_FALSE(read->state().disabled);
+    }
+    EXPECT_FALSE(altKeys.contains(QChar()));
+    EXPECT_EQ(altKeys.size(), 7);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(screen.CloneButton)->state().hasPopup);
+
+    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(screen.TimeLabel);
+    EXPECT_EQ(panel->role(), QAccessible::StaticText);
+    EXPECT_EQ(panel->text(QAccessible::Name), "09:00:00am");
+    EXPECT_EQ(panel->text(QAccessible::Value), "09:00:00am");
+
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(screen.AlarmListBox);
+    EXPECT_EQ(list->text(QAccessible::Name), "Alarms");
+    QStringList rows;
+    for (int i = 0; i < list->childCount(); ++i) {
+        rows << list->child(i)->text(QAccessible::Name);
+    }
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_TRUE(rows[0].contains("Dentist") && rows[0].endsWith(", today")) << rows[0].toStdString();
+    EXPECT_TRUE(rows[1].contains("Market") && rows[1].endsWith(", future date")) << rows[1].toStdString();
 }
 
 TEST_F(MainScreenTest, ShowTodayOnlyFiltersRowsButTheFileKeepsEveryAlarmAndIsNotRemembered)

@@ -1,3 +1,4 @@
+#include "controls/flat_button.h"
 #include "ui/button_pictures.h"
 #include "ui/list_icons.h"
 #include "ui/picture_canvas.h"
@@ -111,6 +112,36 @@ TEST(PicturesTest, ButtonPicturesHaveTheirTopLeftColourOnlyAroundTheDrawing)
     for (const NamedPicture& picture : ButtonPictures()) {
         const QImage image = picture.draw();
         ExpectKeyedPicture(image, picture.name, picture.size, image.pixel(0, 0));
+    }
+}
+
+// A disabled button embosses the black pixels of its picture: every picture must leave a shape there.
+TEST(PicturesTest, DisabledButtonsShowTheEmbossedShapeOfTheirPicture)
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    palette.setColor(QPalette::Light, QColor(0xF0, 0xF0, 0xF0));
+    palette.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+    for (const NamedPicture& picture : ButtonPictures()) {
+        SCOPED_TRACE(picture.name);
+        TFlatButton button;
+        button.setPalette(palette);
+        button.setBitmap(picture.draw());
+        button.setEnabled(false);
+        QImage image(button.size(), QImage::Format_RGB32);
+        image.fill(palette.color(QPalette::Window));
+        button.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        const QRect area(button.paintGeometry().bitmapPos, QSize(picture.size + 1, picture.size + 1));
+        int highlight = 0;
+        int shadow = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                highlight += image.pixelColor(x, y) == palette.color(QPalette::Light);
+                shadow += image.pixelColor(x, y) == palette.color(QPalette::Dark);
+            }
+        }
+        EXPECT_GT(shadow, picture.size);
+        EXPECT_GT(highlight, picture.size / 2);
     }
 }
 

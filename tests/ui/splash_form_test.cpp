@@ -5,6 +5,7 @@
 #include "ui/bevel_panel.h"
 #include "ui/splash_form.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
@@ -60,6 +61,19 @@ TEST(SplashForm, NameIsRaisedBlackOnGreyAndVersionIsFlat)
         }
     }
     EXPECT_TRUE(white && grey && black);
+}
+
+TEST(SplashForm, ScreenReadersReadTheLetteringAndTheVersion)
+{
+    TSplashform about;
+    const std::pair<QWidget*, const char*> lettering[] = {{about.EffectLabel1, "Klaxora!"},
+                                                          {about.EffectLabel2, "Version 1.9a"}};
+    for (const auto& [label, text] : lettering) {
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(label);
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->role(), QAccessible::StaticText);
+        EXPECT_EQ(read->text(QAccessible::Name), QString::fromLatin1(text));
+    }
 }
 
 TEST(SplashForm, ShowsCentredWithOkHiddenUntilTheCallerShowsIt)

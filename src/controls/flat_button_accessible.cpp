@@ -1,0 +1,53 @@
+#include "controls/flat_button_accessible.h"
+
+#include "controls/accelerator_text.h"
+#include "controls/flat_button.h"
+
+#include <QAccessibleWidget>
+
+namespace klaxora {
+
+namespace {
+
+class AccessibleFlatButton final : public QAccessibleWidget {
+public:
+    explicit AccessibleFlatButton(TFlatButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && button()->accessibleName().isEmpty())
+            return withoutAcceleratorPrefixes(button()->caption());
+        if (t == QAccessible::Description && button()->accessibleDescription().isEmpty())
+            return button()->hint();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.pressed = button()->isDown() || (button()->isPressed() && button()->isHovered());
+        s.checkable = button()->groupIndex() != 0;
+        s.checked = button()->isDown();
+        s.hasPopup = button()->dropDownMenu() != nullptr;
+        return s;
+    }
+
+private:
+    TFlatButton* button() const { return static_cast<TFlatButton*>(widget()); }
+};
+
+QAccessibleInterface* FlatButtonFactory(const QString& /*className*/, QObject* object)
+{
+    if (auto* button = qobject_cast<TFlatButton*>(object))
+        return new AccessibleFlatButton(button);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallFlatButtonAccessibility()
+{
+    QAccessible::installFactory(FlatButtonFactory);
+}
+
+} // namespace klaxora
