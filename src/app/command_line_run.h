@@ -1,0 +1,13 @@
+// A start with a command (--add, --list, --show, --help, --version): read the arguments, hand the
+// command to the running program or carry it out on the files, print the answer, return the exit code.
+// Qt Core and Qt Network only.
+#pragma once
+
+#include <string>
+
+namespace klaxora {
+
+// `folder` holds "Alarms.dat" and "ALARM.INI".
+int RunCommandLine(int argc, char** argv, const std::string& folder);
+
+} // namespace klaxora
