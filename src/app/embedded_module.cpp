@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 namespace klaxora {
@@ -29,6 +30,13 @@ void* LoadEmbeddedModule(const char* name, const unsigned char* begin, const uns
             return nullptr;
         }
         data += written;
+    }
+    // The image's pages were read only to be copied; the program need not keep them.
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const std::uintptr_t first = (reinterpret_cast<std::uintptr_t>(begin) + page - 1) & ~(page - 1);
+    const std::uintptr_t last = reinterpret_cast<std::uintptr_t>(end) & ~(page - 1);
+    if (last > first) {
+        madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
     }
     void* module = dlopen(("/proc/self/fd/" + std::to_string(file)).c_str(), RTLD_NOW | RTLD_LOCAL);
     close(file); // the loader keeps its own mapping
