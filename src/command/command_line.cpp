@@ -70,8 +70,8 @@ QStringList CommandOptionNames(const Options& o)
     for (const QCommandLineOption* option :
          {&o.Add, &o.At, &o.On, &o.Sound, &o.NoSound, &o.Mode, &o.List, &o.Today, &o.Show})
         names += option->names();
-    return names + QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("help-all"),
-                               QStringLiteral("?"), QStringLiteral("v"),    QStringLiteral("version")};
+    // -h and -v are other names of the same two options.
+    return names + QStringList{QStringLiteral("help"), QStringLiteral("help-all"), QStringLiteral("version")};
 }
 
 bool AnySet(const QCommandLineParser& parser, const QStringList& names)
