@@ -14,19 +14,6 @@
 namespace klaxora::testing {
 namespace {
 
-// A day-month-year user with a 24-hour clock and "." between the parts of a date.
-FormatSettings GermanUser()
-{
-    FormatSettings user;
-    user.ShortDatePattern = "dd.mm.yyyy";
-    user.DateSeparator = ".";
-    user.ShortTimePattern = "hh:mm";
-    user.LongTimePattern = "hh:mm:ss";
-    user.TimeAMString.clear();
-    user.TimePMString.clear();
-    return user;
-}
-
 struct Row {
     const char* name;
     QStringList arguments; // after the program's name
