@@ -2,6 +2,8 @@
 // It rewrites the alarm file at start, stays the only instance, and starts again after being killed. From
 // the command line it adds and lists alarms, handing the command to a running program or doing it itself,
 // without loading the window's libraries.
+#include "app/single_instance.h"
+
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -51,7 +53,7 @@ protected:
         WriteFile(QStringLiteral("Alarms.dat"), PreparedAlarms);
         WriteFile(QStringLiteral("ALARM.INI"), PreparedPreferences);
         // A runtime folder of its own keeps the single-instance lock away from any other running copy.
-        const QString runtime = folder.filePath(QStringLiteral("runtime"));
+        runtime = folder.filePath(QStringLiteral("runtime"));
         ASSERT_TRUE(QDir().mkpath(runtime));
         QFile::setPermissions(runtime,
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -136,6 +138,7 @@ protected:
     }
 
     QTemporaryDir folder;
+    QString runtime;
     QString program;
     QProcessEnvironment environment;
     QProcess first;
@@ -188,6 +191,19 @@ TEST_F(ProgramTest, StartAfterTheFirstWasKilledSucceeds)
     EXPECT_TRUE(WaitFor([this] { return AlarmFileRewritten(); }));
     EXPECT_FALSE(third.waitForFinished(500));
     EXPECT_FALSE(third.readAllStandardError().contains(AlreadyRunning.toUtf8()));
+}
+
+TEST_F(ProgramTest, AStartWaitsWhileACommandWorksOnTheFiles)
+{
+    // What a command run without the program holds while it reads and writes the files.
+    auto command = std::make_unique<klaxora::SingleInstance>("Klaxora", runtime.toStdString());
+    ASSERT_FALSE(command->AlreadyRunning());
+    Start(first);
+    EXPECT_FALSE(first.waitForFinished(1000)) << first.readAllStandardError().data();
+    EXPECT_EQ(ReadFile(QStringLiteral("Alarms.dat")), PreparedAlarms) << "nothing read under the command";
+    command.reset();
+    EXPECT_TRUE(WaitFor([this] { return AlarmFileRewritten(); }));
+    EXPECT_FALSE(first.readAllStandardError().contains(AlreadyRunning.toUtf8()));
 }
 
 TEST_F(ProgramTest, CommandsLoadNeitherTheWidgetsNorTheSound)
