@@ -4,6 +4,8 @@
 
 #include <QLocalSocket>
 
+#include <exception>
+
 namespace klaxora {
 
 CommandServer::CommandServer(Handler handler, QObject* parent) : QObject(parent), handler_(std::move(handler))
@@ -37,9 +39,15 @@ void CommandServer::Answer(QLocalSocket* socket)
         return; // the rest is still on its way
     // One request a connection: whatever else comes is not read.
     disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
-    const CommandReply reply = understood ? handler_(request)
-                                          : FailedReply("the running program did not "
-                                                        "understand the command");
+    CommandReply reply = FailedReply("the running program did not understand the command");
+    if (understood) {
+        try {
+            reply = handler_(request);
+        } catch (const std::exception& error) {
+            // An error must not end the program; the command is told instead.
+            reply = FailedReply(error.what());
+        }
+    }
     QDataStream out(socket);
     WriteReply(out, reply);
     socket->disconnectFromServer();
