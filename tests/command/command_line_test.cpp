@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace klaxora::testing {
@@ -25,6 +26,12 @@ struct Row {
     const char* refusal = nullptr;
     bool german = false;
 };
+
+// The row's name stands for it in the test's name and in failure messages.
+void PrintTo(const Row& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 const QString Existing = QStringLiteral("ring.wav");
 
