@@ -1,6 +1,7 @@
 #include "app/command_line_run.h"
 
 #include "app/single_instance.h"
+#include "app/user_data_folder.h"
 #include "app/user_locale.h"
 #include "command/command_channel.h"
 #include "command/command_client.h"
@@ -27,7 +28,7 @@ int Print(const CommandReply& reply)
 
 } // namespace
 
-int RunCommandLine(int argc, char** argv, const std::string& folder)
+int RunCommandLine(int argc, char** argv)
 {
     const QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("klaxora"));
@@ -48,7 +49,7 @@ int RunCommandLine(int argc, char** argv, const std::string& folder)
     }
     PosixFileSystem fileSystem;
     CommandContext context;
-    context.FilesFolder = folder;
+    context.FilesFolder = [&fileSystem] { return ProgramFilesFolder(fileSystem); };
     context.SocketPath = CommandSocketPath(QString::fromStdString(SingleInstance::DefaultFolder()));
     context.ProgramPath = QCoreApplication::applicationFilePath();
     context.WallClock = &clock;

@@ -3,11 +3,8 @@
 // Qt Core and Qt Network only.
 #pragma once
 
-#include <string>
-
 namespace klaxora {
 
-// `folder` holds "Alarms.dat" and "ALARM.INI".
-int RunCommandLine(int argc, char** argv, const std::string& folder);
+int RunCommandLine(int argc, char** argv);
 
 } // namespace klaxora

@@ -4,7 +4,6 @@
 #include "app/command_line_run.h"
 #include "app/embedded_module.h"
 #include "command/command_line.h"
-#include "store/program_directory.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,7 +17,7 @@ extern "C" const unsigned char klaxora_window_module_end[];
 
 namespace {
 
-int RunWindowModule(int argc, char** argv, const std::string& folder)
+int RunWindowModule(int argc, char** argv)
 {
     std::string error;
     void* entry = klaxora::LoadEmbeddedModule("klaxora-window", klaxora_window_module_begin,
@@ -27,21 +26,20 @@ int RunWindowModule(int argc, char** argv, const std::string& folder)
         std::fprintf(stderr, "Klaxora!: the window module cannot be loaded: %s\n", error.c_str());
         return 1;
     }
-    using Run = int (*)(int, char**, const char*);
-    return reinterpret_cast<Run>(entry)(argc, argv, folder.c_str());
+    using Run = int (*)(int, char**);
+    return reinterpret_cast<Run>(entry)(argc, argv);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const std::string folder = klaxora::ProgramDirectory();
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments += QString::fromLocal8Bit(argv[i]);
     }
     if (klaxora::NamesACommand(arguments)) {
-        return klaxora::RunCommandLine(argc, argv, folder);
+        return klaxora::RunCommandLine(argc, argv);
     }
-    return RunWindowModule(argc, argv, folder);
+    return RunWindowModule(argc, argv);
 }

@@ -1,13 +1,16 @@
 // Klaxora! with its window: starts as the only instance of the user, builds the main window from the two
-// files and runs until the main window has been closed. Commands from the command line reach it through
+// files (beside the program, or in the user's data folder when the program's folder cannot be written)
+// and runs until the main window has been closed. Commands from the command line reach it through
 // its socket.
 #include "app/window_start.h"
 
+#include "app/display_platform.h"
 #include "app/font_config_warm_up.h"
 #include "app/klaxora_application.h"
 #include "app/single_instance.h"
 #include "app/start_show_command.h"
 #include "app/termination_signals.h"
+#include "app/user_data_folder.h"
 #include "app/user_locale.h"
 #include "command/command_channel.h"
 #include "command/command_server.h"
@@ -15,6 +18,7 @@
 #include "store/clock.h"
 #include "store/file_system.h"
 #include "store/heap_tuning.h"
+#include "store/program_directory.h"
 #include "store/program_files.h"
 #include "ui/alarm_options.h"
 #include "ui/main_screen.h"
@@ -27,6 +31,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <future>
 #include <memory>
@@ -38,11 +43,12 @@ namespace {
 
 // Drawn through shared memory, every repaint of the window is answered by an X event (the memory is free
 // again), and the clock's repaint then wakes the program three times a second instead of once. A window
-// of this size goes through the socket as fast. Set before the toolkit connects; a value the user set
-// stays.
-void UseOneWakeUpPerRepaint()
+// of this size goes through the socket as fast. Set before the toolkit connects, and only for X11; a
+// value the user set stays.
+void UseOneWakeUpPerRepaint(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+    if (StartsOnX11(argc, argv, [](const char* name) { return std::getenv(name); }) &&
+        !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
 }
@@ -75,11 +81,11 @@ void TakeInstanceLock(std::optional<SingleInstance>& instance)
 
 } // namespace
 
-int RunWindow(int argc, char** argv, const std::string& folder)
+int RunWindow(int argc, char** argv)
 {
     // Before any other thread runs: changing the environment while another thread reads it (fontconfig
     // does) can crash that thread.
-    UseOneWakeUpPerRepaint();
+    UseOneWakeUpPerRepaint(argc, argv);
     TuneHeapForLongLists();
     // Runs beside the toolkit's own start, on the other processor.
     FontConfigWarmUp fontConfig;
@@ -91,7 +97,7 @@ int RunWindow(int argc, char** argv, const std::string& folder)
     const SystemClock clock;
     PosixFileSystem fileSystem;
     MainScreenSetup setup;
-    setup.Folder = folder;
+    setup.ProgramFolder = ProgramDirectory();
     setup.UserFormats = UserFormatSettings(QLocale::system());
     setup.MinimizedStart = minimizedStart;
     // The notification area is left to the window, which asks the desktop once it is on the screen.
@@ -99,6 +105,7 @@ int RunWindow(int argc, char** argv, const std::string& folder)
     // The two files are read while the toolkit starts; they need nothing of it.
     std::future<ProgramFiles> files;
     if (!instance->AlreadyRunning()) {
+        setup.Folder = ProgramFilesFolder(fileSystem);
         files = std::async(std::launch::async, [&clock, &fileSystem, folder = setup.Folder,
                                                 formats = DateTimeFormats(setup.UserFormats)] {
             return LoadProgramFiles(clock, fileSystem, folder, formats);

@@ -3,11 +3,8 @@
 // itself (main.cpp) loads it only when no command was given.
 #pragma once
 
-#include <string>
-
 namespace klaxora {
 
-// `folder` holds "Alarms.dat" and "ALARM.INI".
-int RunWindow(int argc, char** argv, const std::string& folder);
+int RunWindow(int argc, char** argv);
 
 } // namespace klaxora

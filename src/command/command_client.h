@@ -9,14 +9,16 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string>
 
 namespace klaxora {
 
 struct CommandContext {
-    // Where "Alarms.dat" and "ALARM.INI" live: the folder the program itself uses.
-    std::string FilesFolder;
+    // Where "Alarms.dat" and "ALARM.INI" live, decided as the program decides it at its start (and, like
+    // the program, only under the single-instance lock: the decision may bring the files along).
+    std::function<std::string()> FilesFolder;
     // The running program's socket (CommandSocketPath).
     QString SocketPath;
     // The program to start for --show when none runs.

@@ -11,7 +11,7 @@ CommandReply CarryOutWithoutProgram(const CommandRequest& request, const Command
 {
     ProgramFiles files;
     try {
-        files = LoadProgramFiles(*context.WallClock, *context.Files, context.FilesFolder, *context.Formats);
+        files = LoadProgramFiles(*context.WallClock, *context.Files, context.FilesFolder(), *context.Formats);
     } catch (const std::exception& error) {
         return FailedReply("the alarm file could not be read: " + std::string(error.what()));
     }
