@@ -1,11 +1,11 @@
 #include "ui/alarm_commands.h"
 
+#include "command/command_execution.h"
 #include "store/date_time_text.h"
+#include "store/passed_alarm_time.h"
 #include "store/text_helpers.h"
-#include "ui/passed_alarm_time.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QMenu>
 
 namespace klaxora {
@@ -31,10 +31,7 @@ void AlarmCommands::AddAlarmButtonClick()
     {
         const std::unique_ptr<AlarmEditor> editor = host_.CreateEditor();
         editor->CenterOver(host_.MainWindow());
-        const std::string defaultWaveFile = host_.DefaultWaveFile();
-        const bool useDefault = !host_.NoAlarmSound() && !defaultWaveFile.empty() &&
-                                QFileInfo(QString::fromStdString(defaultWaveFile)).isFile();
-        editor->SetWaveFile(useDefault ? defaultWaveFile : std::string());
+        editor->SetWaveFile(NewAlarmWaveFile());
         const FormatSettings& user = store.Formats().User();
         editor->SetTimeText(FormatDateTime(user.ShortTimePattern, AddMinutes(5, clock.TimeNow()), user));
         editor->SetCalendarDate(clock.Today());
@@ -44,6 +41,21 @@ void AlarmCommands::AddAlarmButtonClick()
     TidyList();
     store.WriteToDisk();
     host_.Setbuttons();
+}
+
+CommandReply AlarmCommands::AddFromCommand(const CommandRequest& request)
+{
+    TimerOffBracket timerOff(host_.Timer1());
+    return CarryOutAdd(request, host_.Store(), host_.WallClock(), NewAlarmWaveFile(), [this] {
+        TidyList();
+        host_.Store().WriteToDisk();
+        host_.Setbuttons();
+    });
+}
+
+std::string AlarmCommands::NewAlarmWaveFile() const
+{
+    return klaxora::NewAlarmWaveFile({host_.DefaultWaveFile(), host_.NoAlarmSound(), false});
 }
 
 void AlarmCommands::EditAlarmButtonClick()
@@ -93,11 +105,14 @@ bool AlarmCommands::AlarmListBoxKeyPress(int qtKey)
 
 void AlarmCommands::DeleteAlarmButtonClick()
 {
-    const int row = host_.SelectedRow();
-    if (row < 0)
+    if (host_.SelectedRow() < 0)
         return;
     TimerOffBracket timerOff(host_.Timer1());
-    if (host_.ConfirmBox(QStringLiteral("Delete currently highlighted Alarm?")))
+    if (!host_.ConfirmBox(QStringLiteral("Delete currently highlighted Alarm?")))
+        return;
+    // Taken after the question: an alarm added from the command line meanwhile moves the rows, and the
+    // selection moves with its row.
+    if (const int row = host_.SelectedRow(); row >= 0)
         DeleteRowAndSave(row);
 }
 

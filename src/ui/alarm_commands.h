@@ -3,6 +3,7 @@
 // double clicks and keys to the handlers here.
 #pragma once
 
+#include "command/command_request.h"
 #include "engine/alarm_timer.h"
 #include "store/alarm_store.h"
 #include "store/clock.h"
@@ -87,6 +88,9 @@ public:
 
     // "&Add Alarm": the editor with a new alarm five minutes from now.
     void AddAlarmButtonClick();
+    // An alarm from the command line, stored as Add Alarm stores one from the editor: the timer is off
+    // meanwhile, then the list is tidied, the file written and the buttons brought up to date.
+    CommandReply AddFromCommand(const CommandRequest& request);
     // "&Edit Alarm", the pop-up menu's "&Edit", a double click and Enter in the list.
     void EditAlarmButtonClick();
     void Edit1Click() { EditAlarmButtonClick(); }
@@ -105,6 +109,8 @@ public:
 
 private:
     void TidyList();
+    // The sound the editor starts with for a new alarm.
+    std::string NewAlarmWaveFile() const;
     // Deletes the row's alarm and writes the file; the caller has switched the timer off.
     void DeleteRowAndSave(int row);
     // The stored alarm of the selected row, or null.

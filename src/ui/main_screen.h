@@ -5,6 +5,7 @@
 // notification area and back, help, About, and closing after a question.
 #pragma once
 
+#include "command/command_request.h"
 #include "engine/alarm_engine.h"
 #include "engine/sound_backend.h"
 #include "engine/sound_menu_commands.h"
@@ -121,6 +122,10 @@ public:
     const QString& HelpFile() const { return HelpFile_; }
     // What the options dialogs need of the program: Play Now, the file choice and the program's folder.
     AlarmOptionsServices OptionsServices();
+
+    // A command from the command line: --add stores the alarm as Add Alarm does, without a window;
+    // --list lists the alarms; --show brings the window forward, also out of the notification area.
+    CommandReply CarryOut(const CommandRequest& request);
 
     // Handlers, public so that the tray, the menus and tests reach them alike.
     void FormActivate();

@@ -1,9 +1,11 @@
 // How the main window's controls reach their handlers: the five command buttons with their drop-down
 // menus, the list's pop-up menu, double click and keys (the alarm commands), the filter check box and the
-// two large buttons; and what the commands ask of the window.
+// two large buttons; what the commands ask of the window; and the commands from the command line.
 #include "ui/main_screen.h"
 
+#include "command/command_execution.h"
 #include "controls/flat_button.h"
+#include "controls/qx_tray_icon.h"
 #include "ui/alarm_list_view.h"
 #include "ui/edit_alarm_exact.h"
 #include "ui/guarded_handler.h"
@@ -59,6 +61,27 @@ AlarmOptionsServices TMainScreen::OptionsServices()
 std::unique_ptr<AlarmEditor> TMainScreen::CreateEditor()
 {
     return std::make_unique<TEditAlarmExact>(*store_, clock_, OptionsServices(), this);
+}
+
+CommandReply TMainScreen::CarryOut(const CommandRequest& request)
+{
+    switch (request.Kind) {
+    case CommandKind::Add:
+        return commands_->AddFromCommand(request);
+    case CommandKind::List:
+        return {ExitDone, AlarmListText(*store_, clock_, request.TodayOnly), {}};
+    case CommandKind::Show:
+        break;
+    }
+    if (TrayIcon->Active()) {
+        TrayIconClick();
+    } else {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+        raise();
+        activateWindow();
+    }
+    return {};
 }
 
 bool TMainScreen::ConfirmBox(const QString& text)

@@ -1,5 +1,9 @@
 // The built program as a user starts it: copied into a folder of its own with its two files, run headless.
-// It rewrites the alarm file at start, stays the only instance, and starts again after being killed.
+// It rewrites the alarm file at start, stays the only instance, and starts again after being killed. From
+// the command line it adds and lists alarms, handing the command to a running program or doing it itself,
+// without loading the window's libraries.
+#include "app/single_instance.h"
+
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -9,7 +13,11 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
+#include <array>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -45,7 +53,7 @@ protected:
         WriteFile(QStringLiteral("Alarms.dat"), PreparedAlarms);
         WriteFile(QStringLiteral("ALARM.INI"), PreparedPreferences);
         // A runtime folder of its own keeps the single-instance lock away from any other running copy.
-        const QString runtime = folder.filePath(QStringLiteral("runtime"));
+        runtime = folder.filePath(QStringLiteral("runtime"));
         ASSERT_TRUE(QDir().mkpath(runtime));
         QFile::setPermissions(runtime,
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -88,7 +96,49 @@ protected:
 
     bool AlarmFileRewritten() const { return ReadFile(QStringLiteral("Alarms.dat")) == RewrittenAlarms; }
 
+    struct Outcome {
+        int ExitCode = -1;
+        QByteArray Output;
+        QByteArray Errors;
+    };
+
+    // A command, run to its end from the program's folder.
+    Outcome Run(const QStringList& arguments, const QProcessEnvironment& variables)
+    {
+        QProcess process;
+        process.setProcessEnvironment(variables);
+        process.setWorkingDirectory(folder.path());
+        process.start(program, arguments);
+        EXPECT_TRUE(process.waitForFinished(30000)) << arguments.join(' ').toStdString();
+        return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    }
+    Outcome Run(const QStringList& arguments) { return Run(arguments, environment); }
+
+    // Twenty --add started at the same moment, each with a message of its own; all must succeed.
+    void AddTwentyAtOnce()
+    {
+        std::array<std::unique_ptr<QProcess>, 20> adds;
+        for (std::size_t i = 0; i < adds.size(); ++i) {
+            adds[i] = std::make_unique<QProcess>();
+            adds[i]->setProcessEnvironment(environment);
+            adds[i]->start(program, {QStringLiteral("--add"), QStringLiteral("Alarm %1").arg(i),
+                                     QStringLiteral("--at"), QStringLiteral("6:00 AM"),
+                                     QStringLiteral("--on"), QStringLiteral("2099-01-01")});
+        }
+        for (std::size_t i = 0; i < adds.size(); ++i) {
+            ASSERT_TRUE(adds[i]->waitForFinished(30000));
+            EXPECT_EQ(adds[i]->exitCode(), 0) << adds[i]->readAllStandardError().data();
+            EXPECT_EQ(adds[i]->readAllStandardOutput(),
+                      QStringLiteral("2099-01-01\t06:00\tboth\tAlarm %1\n").arg(i));
+        }
+        const QByteArray file = ReadFile(QStringLiteral("Alarms.dat"));
+        EXPECT_EQ(file.count("\r\n"), 22) << file.data();
+        for (std::size_t i = 0; i < adds.size(); ++i)
+            EXPECT_EQ(file.count(QStringLiteral("^Alarm %1^").arg(i).toUtf8()), 1) << i;
+    }
+
     QTemporaryDir folder;
+    QString runtime;
     QString program;
     QProcessEnvironment environment;
     QProcess first;
@@ -141,6 +191,88 @@ TEST_F(ProgramTest, StartAfterTheFirstWasKilledSucceeds)
     EXPECT_TRUE(WaitFor([this] { return AlarmFileRewritten(); }));
     EXPECT_FALSE(third.waitForFinished(500));
     EXPECT_FALSE(third.readAllStandardError().contains(AlreadyRunning.toUtf8()));
+}
+
+TEST_F(ProgramTest, AStartWaitsWhileACommandWorksOnTheFiles)
+{
+    // What a command run without the program holds while it reads and writes the files.
+    auto command = std::make_unique<klaxora::SingleInstance>("Klaxora", runtime.toStdString());
+    ASSERT_FALSE(command->AlreadyRunning());
+    Start(first);
+    EXPECT_FALSE(first.waitForFinished(1000)) << first.readAllStandardError().data();
+    EXPECT_EQ(ReadFile(QStringLiteral("Alarms.dat")), PreparedAlarms) << "nothing read under the command";
+    command.reset();
+    EXPECT_TRUE(WaitFor([this] { return AlarmFileRewritten(); }));
+    EXPECT_FALSE(first.readAllStandardError().contains(AlreadyRunning.toUtf8()));
+}
+
+TEST_F(ProgramTest, CommandsLoadNeitherTheWidgetsNorTheSound)
+{
+    QProcessEnvironment traced = environment;
+    traced.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+    const Outcome listed = Run({QStringLiteral("--list")}, traced);
+    EXPECT_EQ(listed.ExitCode, 0);
+    EXPECT_EQ(listed.Output,
+              "2099-06-15\t19:30\tboth\tWater the plants\n2099-12-24\t21:05\tmessage\tCall home\n");
+    EXPECT_TRUE(listed.Errors.contains("libQt6Core")) << "the loader reports what it maps";
+    EXPECT_FALSE(listed.Errors.contains("libQt6Widgets"));
+    EXPECT_FALSE(listed.Errors.contains("libQt6Gui"));
+    EXPECT_FALSE(listed.Errors.contains("libQt6Multimedia"));
+    EXPECT_EQ(ReadFile(QStringLiteral("Alarms.dat")), RewrittenAlarms) << "loaded as the program loads it";
+}
+
+TEST_F(ProgramTest, TwentyAddsAtOnceWithoutTheProgram)
+{
+    AddTwentyAtOnce();
+}
+
+TEST_F(ProgramTest, TwentyAddsAtOnceHandedToTheRunningProgram)
+{
+    Start(first);
+    ASSERT_TRUE(WaitFor([this] { return AlarmFileRewritten(); }));
+    AddTwentyAtOnce();
+    EXPECT_EQ(first.state(), QProcess::Running);
+    // The program's own list holds them too, as its --list tells.
+    EXPECT_EQ(Run({QStringLiteral("--list")}).Output.count('\n'), 22);
+    EXPECT_FALSE(first.readAllStandardError().contains(AlreadyRunning.toUtf8()));
+}
+
+TEST_F(ProgramTest, ExitCodesOfCommands)
+{
+    const Outcome bad = Run(
+        {QStringLiteral("--add"), QStringLiteral("Tea"), QStringLiteral("--at"), QStringLiteral("25:00")});
+    EXPECT_EQ(bad.ExitCode, 2);
+    EXPECT_TRUE(bad.Errors.startsWith("klaxora: --at: '25:00' is not a time")) << bad.Errors.data();
+    EXPECT_EQ(ReadFile(QStringLiteral("Alarms.dat")), PreparedAlarms) << "bad input changes nothing";
+
+    const Outcome passed =
+        Run({QStringLiteral("--add"), QStringLiteral("Tea"), QStringLiteral("--at"), QStringLiteral("8:00"),
+             QStringLiteral("--on"), QStringLiteral("2001-01-01")});
+    EXPECT_EQ(passed.ExitCode, 3);
+    EXPECT_TRUE(passed.Errors.contains("has already passed")) << passed.Errors.data();
+
+    const Outcome help = Run({QStringLiteral("--help")});
+    EXPECT_EQ(help.ExitCode, 0);
+    EXPECT_TRUE(help.Output.contains("--add")) << help.Output.data();
+
+    // An alarm file that cannot be read: nothing is written over it.
+    ASSERT_TRUE(QFile::remove(folder.filePath(QStringLiteral("Alarms.dat"))));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Alarms.dat")));
+    const Outcome failed = Run({QStringLiteral("--list")});
+    EXPECT_EQ(failed.ExitCode, 1);
+    EXPECT_TRUE(failed.Errors.contains("the alarm file could not be read")) << failed.Errors.data();
+}
+
+TEST_F(ProgramTest, AProgramThatDoesNotAnswerEndsTheCommandWithAFailure)
+{
+    Start(first);
+    ASSERT_TRUE(WaitFor([this] { return AlarmFileRewritten(); }));
+    ::kill(static_cast<pid_t>(first.processId()), SIGSTOP);
+    const Outcome added = Run({QStringLiteral("--add"), QStringLiteral("Tea"), QStringLiteral("--at"),
+                               QStringLiteral("8:00"), QStringLiteral("--on"), QStringLiteral("2099-01-01")});
+    ::kill(static_cast<pid_t>(first.processId()), SIGCONT);
+    EXPECT_EQ(added.ExitCode, 1);
+    EXPECT_TRUE(added.Errors.contains("did not answer")) << added.Errors.data();
 }
 
 } // namespace

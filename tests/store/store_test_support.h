@@ -40,6 +40,19 @@ inline FormatSettings UsUser()
     return user;
 }
 
+// A German-like user: "dd.mm.yyyy", 24-hour clock, no day-half designators.
+inline FormatSettings GermanUser()
+{
+    FormatSettings user;
+    user.ShortDatePattern = "dd.mm.yyyy";
+    user.DateSeparator = ".";
+    user.ShortTimePattern = "hh:mm";
+    user.LongTimePattern = "hh:mm:ss";
+    user.TimeAMString.clear();
+    user.TimePMString.clear();
+    return user;
+}
+
 // A fresh folder below the system's temporary folder, removed afterwards.
 class TempFolder {
 public:

@@ -58,6 +58,26 @@ TEST_F(CommandsTest, DeleteKeyAndButtonAskFirst)
     EXPECT_EQ(timer.switchedOff, 2);
 }
 
+TEST_F(CommandsTest, DeleteAfterTheQuestionTakesTheRowSelectedThen)
+{
+    Add(At(2026, 3, 7, 8, 0), "One");
+    Add(At(2026, 3, 7, 9, 0), "Two");
+    selected = 1;
+    // An alarm from the command line arrives while the question is open and stands above the selection.
+    whileAsking = [this] {
+        CommandRequest request;
+        request.Kind = CommandKind::Add;
+        request.Message = "Early";
+        request.Time = EncodeTime(7, 0, 0, 0);
+        request.Date = EncodeDate(2026, 3, 7);
+        EXPECT_EQ(commands.AddFromCommand(request).ExitCode, ExitDone);
+        EXPECT_FALSE(timer.enabled) << "the question's bracket holds the timer off";
+    };
+    commands.DeleteAlarmButtonClick();
+    EXPECT_EQ(disk.FileContents(), "08:00am^One^^3^03/07/2026^^0\r\n07:00am^Early^^3^03/07/2026^^0\r\n");
+    EXPECT_TRUE(timer.enabled);
+}
+
 // --- Add --------------------------------------------------------------------------------------------
 
 TEST_F(CommandsTest, AddProposesFiveMinutesFromNowTodayWithTheDefaultSound)
@@ -89,6 +109,34 @@ TEST_F(CommandsTest, AddGivesNoSoundWhenSoundsAreOffOrTheDefaultIsMissing)
     ASSERT_EQ(editorsShown.size(), 2u);
     EXPECT_EQ(editorsShown[0].waveFile, "");
     EXPECT_EQ(editorsShown[1].waveFile, "");
+}
+
+TEST_F(CommandsTest, AddFromTheCommandLineStoresAsAddAlarmDoesWithoutAnEditor)
+{
+    const std::string wave = disk.MakeFile("default.wav");
+    defaultWaveFile = wave;
+    Add(At(2026, 3, 7, 8, 0), "One");
+    selected = 0;
+    CommandRequest request;
+    request.Kind = CommandKind::Add;
+    request.Message = "Call the garage";
+    request.Time = EncodeTime(7, 30, 0, 0);
+    request.Date = EncodeDate(2026, 3, 7);
+    const CommandReply reply = commands.AddFromCommand(request);
+    EXPECT_EQ(reply, (CommandReply{ExitDone, "2026-03-07\t07:30\tboth\tCall the garage\n", {}}));
+    EXPECT_TRUE(editorsShown.empty());
+    EXPECT_EQ(RowText(0), "Call the garage...(07:30am   3/7/26)");
+    EXPECT_EQ(selected, 1) << "the selection stays on its row";
+    EXPECT_EQ(disk.FileContents(),
+              "08:00am^One^^3^03/07/2026^^0\r\n07:30am^Call the garage^^3^03/07/2026^" + wave + "^0\r\n");
+    EXPECT_EQ(setbuttons, 1);
+    EXPECT_EQ(timer.switchedOff, 1);
+    EXPECT_TRUE(timer.enabled);
+
+    noAlarmSound = true;
+    request.Time = EncodeTime(7, 45, 0, 0);
+    commands.AddFromCommand(request);
+    EXPECT_EQ(disk.store.BaseAlarmList().Last().WaveFile, "");
 }
 
 TEST_F(CommandsTest, AddEndedWithCancelStillWritesTheFileAndRefreshesTheButtons)

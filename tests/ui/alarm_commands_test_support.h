@@ -85,6 +85,8 @@ protected:
     {
         questions.push_back(text);
         EXPECT_FALSE(timer.enabled);
+        if (whileAsking)
+            whileAsking();
         return confirmAnswer;
     }
     void Beep() override { ++beeps; }
@@ -149,6 +151,8 @@ protected:
     int beeps = 0;
     std::vector<QString> questions;
     bool confirmAnswer = true;
+    // Runs while the question is open, as other events may.
+    std::function<void()> whileAsking;
     std::string defaultWaveFile;
     bool noAlarmSound = false;
     // Runs in place of the modal editor; Cancel unless a test stores something.

@@ -1,0 +1,166 @@
+// Klaxora! with its window: starts as the only instance of the user, builds the main window from the two
+// files (beside the program, or in the user's data folder when the program's folder cannot be written)
+// and runs until the main window has been closed. Commands from the command line reach it through
+// its socket.
+#include "app/window_start.h"
+
+#include "app/display_platform.h"
+#include "app/font_config_warm_up.h"
+#include "app/klaxora_application.h"
+#include "app/single_instance.h"
+#include "app/start_show_command.h"
+#include "app/termination_signals.h"
+#include "app/user_data_folder.h"
+#include "app/user_locale.h"
+#include "command/command_channel.h"
+#include "command/command_server.h"
+#include "controls/tray_shell.h"
+#include "store/clock.h"
+#include "store/file_system.h"
+#include "store/heap_tuning.h"
+#include "store/program_directory.h"
+#include "store/program_files.h"
+#include "ui/alarm_options.h"
+#include "ui/main_screen.h"
+#include "ui/message_boxes.h"
+#include "ui/program_style.h"
+
+#include <QDeadlineTimer>
+#include <QLocalSocket>
+#include <QLocale>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <future>
+#include <memory>
+#include <optional>
+
+namespace klaxora {
+
+namespace {
+
+// Drawn through shared memory, every repaint of the window is answered by an X event (the memory is free
+// again), and the clock's repaint then wakes the program three times a second instead of once. A window
+// of this size goes through the socket as fast. Set before the toolkit connects, and only for X11; a
+// value the user set stays.
+void UseOneWakeUpPerRepaint(int argc, char** argv)
+{
+    if (StartsOnX11(argc, argv, [](const char* name) { return std::getenv(name); }) &&
+        !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    }
+}
+
+QString SocketPath()
+{
+    return CommandSocketPath(QString::fromStdString(SingleInstance::DefaultFolder()));
+}
+
+bool ProgramAnswers()
+{
+    QLocalSocket socket;
+    socket.connectToServer(SocketPath());
+    return socket.waitForConnected(CommandAnswerMilliseconds);
+}
+
+// Taken before the files are read: a second start must not read and rewrite the alarm file of the
+// program that is running. A command that works on the files while no program runs holds the lock for
+// a moment; the start waits for it, while a running program answers on its socket at once.
+void TakeInstanceLock(std::optional<SingleInstance>& instance)
+{
+    const QDeadlineTimer deadline(CommandAnswerMilliseconds);
+    instance.emplace("Klaxora");
+    while (instance->AlreadyRunning() && !deadline.hasExpired() && !ProgramAnswers()) {
+        QThread::msleep(5);
+        instance.reset();
+        instance.emplace("Klaxora");
+    }
+}
+
+} // namespace
+
+int RunWindow(int argc, char** argv)
+{
+    // Before any other thread runs: changing the environment while another thread reads it (fontconfig
+    // does) can crash that thread.
+    UseOneWakeUpPerRepaint(argc, argv);
+    TuneHeapForLongLists();
+    // Runs beside the toolkit's own start, on the other processor.
+    FontConfigWarmUp fontConfig;
+    // Read before the toolkit takes its own arguments out of the list.
+    const bool minimizedStart = IsMinimizedStart(StartShowCommand(argc, argv));
+
+    std::optional<SingleInstance> instance;
+    TakeInstanceLock(instance);
+    const SystemClock clock;
+    PosixFileSystem fileSystem;
+    MainScreenSetup setup;
+    setup.ProgramFolder = ProgramDirectory();
+    setup.UserFormats = UserFormatSettings(QLocale::system());
+    setup.MinimizedStart = minimizedStart;
+    // The notification area is left to the window, which asks the desktop once it is on the screen.
+
+    // The two files are read while the toolkit starts; they need nothing of it.
+    std::future<ProgramFiles> files;
+    if (!instance->AlreadyRunning()) {
+        setup.Folder = ProgramFilesFolder(fileSystem);
+        files = std::async(std::launch::async, [&clock, &fileSystem, folder = setup.Folder,
+                                                formats = DateTimeFormats(setup.UserFormats)] {
+            return LoadProgramFiles(clock, fileSystem, folder, formats);
+        });
+    }
+
+    KlaxoraApplication app(argc, argv);
+    QApplication::setStyle(new ProgramStyle(QApplication::style()->name()));
+    // Log-out (SIGTERM), Ctrl-C and a closed terminal end the program as Exit does, without the question;
+    // every running event loop ends, also that of a dialog on screen.
+    const TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::Requested, &app, [] { QCoreApplication::exit(0); });
+
+    if (instance->AlreadyRunning()) {
+        // Also on the error stream, for a start without a desktop to see the box.
+        std::fputs("Klaxora! is already running\n", stderr);
+        ShowMessageBox(QStringLiteral("Klaxora! is already running"), QStringLiteral("Klaxora!"),
+                       MessageBoxStyle::Ok);
+        return 0;
+    }
+    fontConfig.Wait();
+    QCoreApplication::processEvents();
+    // The program ends when the main window has been closed, not when its last window hides into the
+    // notification area or a dialog closes while it sits there.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    std::unique_ptr<TMainScreen> MainScreen;
+    try {
+        setup.Files = files.get();
+        MainScreen = std::make_unique<TMainScreen>(clock, fileSystem, std::move(setup));
+    } catch (const std::exception& error) {
+        // The alarms could not be read; running on would overwrite them at the first change.
+        ShowErrorBox(QString::fromUtf8(error.what()));
+        return 1;
+    }
+    // The options dialog kept for the program's life is not needed before the main window shows (the
+    // editor opens one of its own each time), so it is built once the event loop runs, after the first
+    // activation has put the window on the screen.
+    std::unique_ptr<TAlarmOptions> AlarmOptions;
+    QMetaObject::invokeMethod(
+        &app, [&] { AlarmOptions = std::make_unique<TAlarmOptions>(MainScreen->OptionsServices()); },
+        Qt::QueuedConnection);
+    QObject::connect(MainScreen.get(), &TMainScreen::Closed, &app, &QCoreApplication::quit);
+    // Commands from the command line, once the alarms are loaded.
+    CommandServer commands(
+        [&MainScreen](const CommandRequest& request) { return MainScreen->CarryOut(request); });
+    if (!commands.Listen(SocketPath())) {
+        std::fprintf(stderr, "Klaxora!: commands from the command line cannot reach this program: %s\n",
+                     qPrintable(commands.ErrorText()));
+    }
+    // A signal taken while the window was being built ran outside any event loop and ended none.
+    if (termination.WasRequested()) {
+        return 0;
+    }
+    return app.exec();
+}
+
+} // namespace klaxora

@@ -1,0 +1,84 @@
+#include "command/command_client.h"
+
+#include "app/single_instance.h"
+#include "command/command_channel.h"
+#include "command/direct_command.h"
+
+#include <QDeadlineTimer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QThread>
+
+#include <algorithm>
+
+namespace klaxora {
+
+namespace {
+
+// Another command working on the files holds the lock for a few milliseconds; twenty at once wait
+// their turn. Longer than that, something is wrong.
+constexpr int LockWaitMilliseconds = 10000;
+
+CommandReply StartProgram(const QString& program)
+{
+    if (!QProcess::startDetached(program, {}))
+        return FailedReply("Klaxora! could not be started from " + program.toStdString());
+    return {ExitDone, "Klaxora! was not running; it has been started.\n", {}};
+}
+
+} // namespace
+
+std::optional<CommandReply> AskRunningProgram(const QString& socketPath, const CommandRequest& request)
+{
+    QLocalSocket socket;
+    socket.connectToServer(socketPath);
+    if (!socket.waitForConnected(CommandAnswerMilliseconds))
+        return std::nullopt;
+    {
+        QDataStream out(&socket);
+        WriteRequest(out, request);
+    }
+    const QDeadlineTimer deadline(CommandAnswerMilliseconds);
+    QDataStream in(&socket);
+    while (!deadline.hasExpired()) {
+        in.startTransaction();
+        CommandReply reply;
+        const bool understood = ReadReply(in, reply);
+        if (in.commitTransaction())
+            return understood ? reply
+                              : FailedReply("the running Klaxora! sent an answer that is not understood");
+        if (socket.state() != QLocalSocket::ConnectedState && socket.bytesAvailable() == 0)
+            break;
+        socket.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
+    }
+    return FailedReply("Klaxora! is running but did not answer within " +
+                       std::to_string(CommandAnswerMilliseconds / 1000) +
+                       " seconds; the command may or may not have been carried out");
+}
+
+CommandReply HandToProgramOrCarryOut(const CommandRequest& request, const CommandContext& context)
+{
+    const QDeadlineTimer deadline(LockWaitMilliseconds);
+    for (;;) {
+        if (std::optional<CommandReply> reply = AskRunningProgram(context.SocketPath, request))
+            return *reply;
+        bool free = false;
+        {
+            // Held while the files are read and written: a program starting meanwhile waits for it.
+            const SingleInstance lock("Klaxora");
+            free = !lock.AlreadyRunning();
+            if (free && request.Kind != CommandKind::Show)
+                return CarryOutWithoutProgram(request, context);
+        }
+        // Released first: the program takes the lock itself.
+        if (free)
+            return StartProgram(context.ProgramPath);
+        // A program that is starting, or another command at the files.
+        if (deadline.hasExpired())
+            return FailedReply("another Klaxora! holds the alarm files and did not answer within " +
+                               std::to_string(LockWaitMilliseconds / 1000) + " seconds");
+        QThread::msleep(5);
+    }
+}
+
+} // namespace klaxora

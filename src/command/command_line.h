@@ -1,0 +1,38 @@
+// The program's command line: --add, --list, --show, --help and --version, read with QCommandLineParser.
+// Without any of the command options the program starts its window as it always has, whatever else the
+// arguments hold (-iconic, the toolkit's own options).
+#pragma once
+
+#include "command/command_request.h"
+#include "store/clock.h"
+#include "store/format_settings.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+namespace klaxora {
+
+enum class CommandLineAction { StartWindow, CarryOut, PrintHelp, PrintVersion, Refuse };
+
+struct CommandLine {
+    CommandLineAction Action = CommandLineAction::StartWindow;
+    CommandRequest Request;
+    // For Refuse: which argument, and why.
+    std::string Error;
+};
+
+// Whether the arguments (the program's name first) ask for a command rather than the window.
+bool NamesACommand(const QStringList& arguments);
+
+// Reads and checks the arguments by the editor's rules. TIME and DATE are read in the user's own formats,
+// as the editor reads them, and also as 24-hour HH:MM and YYYY-MM-DD; a relative --sound FILE is taken
+// from `workingFolder`.
+CommandLine ReadCommandLine(const QStringList& arguments, const DateTimeFormats& formats, const Clock& clock,
+                            const QString& workingFolder);
+
+// What --help prints.
+QString CommandLineHelp();
+
+} // namespace klaxora

@@ -1,0 +1,56 @@
+// A command given on the command line (add an alarm, list the alarms, show the window) and the answer it
+// gets, the same whether the running program carries it out or the command does so itself.
+#pragma once
+
+#include "store/alarm_records.h"
+#include "store/date_time.h"
+
+#include <optional>
+#include <string>
+
+namespace klaxora {
+
+// The exit codes of a command; scripts rely on them.
+enum CommandExitCode : int {
+    ExitDone = 0,
+    ExitFailed = 1,
+    ExitBadInput = 2,
+    ExitTimePassed = 3,
+};
+
+enum class CommandKind { Add, List, Show };
+
+// --sound FILE, --no-sound, or neither: the default sound, as Add Alarm takes it.
+enum class SoundChoice { Default, None, File };
+
+struct CommandRequest {
+    CommandKind Kind = CommandKind::List;
+
+    // --add: already checked against the rules of the editor.
+    std::string Message;
+    TDateTime Time = 0;            // time of day in whole seconds
+    std::optional<TDateTime> Date; // --on; left out, today or tomorrow
+    SoundChoice Sound = SoundChoice::Default;
+    std::string SoundFile; // absolute, for SoundChoice::File
+    TAlarmMode Mode = amMessageAndSound;
+
+    // --list --today
+    bool TodayOnly = false;
+
+    friend bool operator==(const CommandRequest&, const CommandRequest&) = default;
+};
+
+struct CommandReply {
+    int ExitCode = ExitDone;
+    std::string Output; // for standard output
+    std::string Errors; // for standard error
+
+    friend bool operator==(const CommandReply&, const CommandReply&) = default;
+};
+
+inline CommandReply FailedReply(const std::string& why)
+{
+    return {ExitFailed, {}, "klaxora: " + why + "\n"};
+}
+
+} // namespace klaxora

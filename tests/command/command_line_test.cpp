@@ -1,0 +1,166 @@
+// The arguments of a command as one table: what each reading gives, and for a refusal which argument is
+// named. Times and dates in the user's own formats and in 24-hour and ISO form.
+#include "command/command_line.h"
+
+#include "store/date_time_text.h"
+#include "store/store_test_support.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace klaxora::testing {
+namespace {
+
+struct Row {
+    const char* name;
+    QStringList arguments; // after the program's name
+    CommandLineAction action;
+    // For CarryOut with --add: the time of day and the date read (date 0 for none).
+    const char* time = nullptr;
+    TDateTime date = 0;
+    // For Refuse: the start of the message, naming the argument.
+    const char* refusal = nullptr;
+    bool german = false;
+};
+
+// The row's name stands for it in the test's name and in failure messages.
+void PrintTo(const Row& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+const QString Existing = QStringLiteral("ring.wav");
+
+class CommandLineTable : public ::testing::TestWithParam<Row> {};
+
+TEST_P(CommandLineTable, Reads)
+{
+    const Row& row = GetParam();
+    const FakeClock clock(At(2026, 12, 8, 9, 0));
+    const DateTimeFormats formats(row.german ? GermanUser() : UsUser());
+    QTemporaryDir folder;
+    ASSERT_TRUE(QFile(folder.filePath(Existing)).open(QIODevice::WriteOnly));
+    const CommandLine line = ReadCommandLine(QStringList{QStringLiteral("klaxora")} + row.arguments, formats,
+                                             clock, folder.path());
+    ASSERT_EQ(int(line.Action), int(row.action)) << line.Error;
+    if (row.refusal != nullptr) {
+        EXPECT_EQ(line.Error.rfind(row.refusal, 0), 0u) << line.Error;
+    }
+    if (row.time != nullptr) {
+        EXPECT_EQ(FormatDateTime("hh:nn:ss", line.Request.Time, formats.Storage()), row.time);
+        EXPECT_EQ(line.Request.Date.value_or(0), row.date);
+    }
+}
+
+QStringList Add(std::initializer_list<const char*> more)
+{
+    QStringList arguments{QStringLiteral("--add"), QStringLiteral("Tea")};
+    for (const char* argument : more)
+        arguments += QString::fromUtf8(argument);
+    return arguments;
+}
+
+const TDateTime Dec9 = EncodeDate(2026, 12, 9);
+using A = CommandLineAction;
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CommandLineTable,
+    ::testing::Values(
+        Row{"NoCommandStartsTheWindow",
+            {QStringLiteral("-iconic"), QStringLiteral("-style"), QStringLiteral("x")},
+            A::StartWindow},
+        Row{"UserTime", Add({"--at", "7:30 pm"}), A::CarryOut, "19:30:00"},
+        Row{"UserTimeWithSeconds", Add({"--at", "7:30:15PM"}), A::CarryOut, "19:30:15"},
+        Row{"TwentyFourHour", Add({"--at", "19:05"}), A::CarryOut, "19:05:00"},
+        Row{"HourAlone", Add({"--at", "9"}), A::CarryOut, "09:00:00"},
+        Row{"UserDate", Add({"--at", "8:00", "--on", "12/9/26"}), A::CarryOut, "08:00:00", Dec9},
+        Row{"UserDateWithoutYear", Add({"--at", "8:00", "--on", "12/9"}), A::CarryOut, "08:00:00", Dec9},
+        Row{"IsoDate", Add({"--at", "8:00", "--on", "2026-12-09"}), A::CarryOut, "08:00:00", Dec9},
+        Row{"GermanDateAndTime", Add({"--at", "20:15", "--on", "09.12.2026"}), A::CarryOut, "20:15:00", Dec9,
+            nullptr, true},
+        Row{"GermanIsoDate", Add({"--at", "20:15", "--on", "2026-12-09"}), A::CarryOut, "20:15:00", Dec9,
+            nullptr, true},
+        Row{"AtIsRequired", Add({}), A::Refuse, nullptr, 0, "--add: --at TIME is required"},
+        Row{"NotATime", Add({"--at", "7.30pm"}), A::Refuse, nullptr, 0, "--at: '7.30pm' is not a time"},
+        Row{"HourPastTwelveWithPm", Add({"--at", "13:00 PM"}), A::Refuse, nullptr, 0, "--at:"},
+        Row{"MinutesPastFiftyNine", Add({"--at", "10:60"}), A::Refuse, nullptr, 0, "--at:"},
+        Row{"NotADate", Add({"--at", "8:00", "--on", "tomorrow"}), A::Refuse, nullptr, 0,
+            "--on: 'tomorrow' is not a date"},
+        Row{"NoThirtyFirstOfNovember", Add({"--at", "8:00", "--on", "2026-11-31"}), A::Refuse, nullptr, 0,
+            "--on:"},
+        Row{"UsDateForAGermanUser", Add({"--at", "8:00", "--on", "12/9/26"}), A::Refuse, nullptr, 0,
+            "--on:", true},
+        Row{"Modes", Add({"--at", "8:00", "--mode", "sound"}), A::CarryOut, "08:00:00"},
+        Row{"UnknownMode", Add({"--at", "8:00", "--mode", "loud"}), A::Refuse, nullptr, 0,
+            "--mode: 'loud' is not one of"},
+        Row{"SoundFile", Add({"--at", "8:00", "--sound", "ring.wav"}), A::CarryOut, "08:00:00"},
+        Row{"MissingSoundFile", Add({"--at", "8:00", "--sound", "gone.wav"}), A::Refuse, nullptr, 0,
+            "--sound: 'gone.wav' is not a file"},
+        Row{"SoundAndNoSound", Add({"--at", "8:00", "--sound", "ring.wav", "--no-sound"}), A::Refuse, nullptr,
+            0, "--sound: --sound and --no-sound"},
+        Row{"HundredCharacters",
+            {QStringLiteral("--add"), QString(100, QChar(0x00E9)), QStringLiteral("--at"),
+             QStringLiteral("8:00")},
+            A::CarryOut,
+            "08:00:00"},
+        Row{"HundredAndOneCharacters",
+            {QStringLiteral("--add"), QString(101, QLatin1Char('x')), QStringLiteral("--at"),
+             QStringLiteral("8:00")},
+            A::Refuse,
+            nullptr,
+            0,
+            "--add: the message is refused: it has 101 characters"},
+        Row{"Caret",
+            {QStringLiteral("--add"), QStringLiteral("a^b"), QStringLiteral("--at"), QStringLiteral("8")},
+            A::Refuse,
+            nullptr,
+            0,
+            "--add: the message is refused: it cannot contain \"^\""},
+        Row{"LineBreak",
+            {QStringLiteral("--add"), QStringLiteral("a\nb"), QStringLiteral("--at"), QStringLiteral("8")},
+            A::Refuse,
+            nullptr,
+            0,
+            "--add: the message is refused: it cannot contain control"},
+        Row{"MessageWithoutValue", {QStringLiteral("--add")}, A::Refuse, nullptr, 0, "Missing value after"},
+        Row{"UnknownOptionWithACommand",
+            {QStringLiteral("--list"), QStringLiteral("--al")},
+            A::Refuse,
+            nullptr,
+            0,
+            "Unknown option 'al'"},
+        Row{"TwoCommands", Add({"--at", "8:00", "--list"}), A::Refuse, nullptr, 0, "give one of"},
+        Row{"GivenTwice", Add({"--at", "8:00", "--at", "9:00"}), A::Refuse, nullptr, 0,
+            "--at: given more than once"},
+        Row{"StrayWord", Add({"--at", "8:00", "Milk"}), A::Refuse, nullptr, 0, "Milk: unexpected argument"},
+        Row{"AtWithoutAdd",
+            {QStringLiteral("--list"), QStringLiteral("--at"), QStringLiteral("8")},
+            A::Refuse,
+            nullptr,
+            0,
+            "--at: belongs to --add"},
+        Row{"TodayWithoutList",
+            {QStringLiteral("--show"), QStringLiteral("--today")},
+            A::Refuse,
+            nullptr,
+            0,
+            "--today: belongs to --list"},
+        Row{"ListToday", {QStringLiteral("--list"), QStringLiteral("--today")}, A::CarryOut},
+        Row{"Help", {QStringLiteral("-h")}, A::PrintHelp},
+        Row{"Version", {QStringLiteral("--version")}, A::PrintVersion}),
+    [](const ::testing::TestParamInfo<Row>& row) { return std::string(row.param.name); });
+
+TEST(CommandLineHelp, ListsEveryOptionAndTheIconicStart)
+{
+    const QString help = CommandLineHelp();
+    for (const char* option : {"--add", "--at", "--on", "--sound", "--no-sound", "--mode", "--list",
+                               "--today", "--show", "--help", "--version", "iconic"})
+        EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
+}
+
+} // namespace
+} // namespace klaxora::testing
