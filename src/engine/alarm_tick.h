@@ -53,6 +53,8 @@ private:
     void Snooze(const TAlarm& alarm, int minutes);
     void Sweep(AlarmId firedId);
     void ReloadOnNewDate();
+    // After the lists were rebuilt for today.
+    void TakeNewLists(TDateTime now);
     void QueueAlarmsMissedAcrossMidnight(TDateTime since, TDateTime now);
     void SaveBehindFile();
     int FirstDueEntry(TDateTime now);
@@ -76,10 +78,6 @@ private:
     TDateTime lastSeenOnLoadedDate_;
     // The clock has stood before that date since the last load.
     bool clockBeforeLoadedDate_ = false;
-    // A write of the alarm file in a tick failed and none has succeeded since: memory is ahead of the
-    // file, so a reload would lose alarms.
-    bool fileBehind_ = false;
-    bool reloadFailed_ = false;
     std::optional<std::string> tickError_;
     // The earliest moment an entry of TodayList falls due, as of the store's change count: an idle
     // tick compares the clock with it instead of walking the list.

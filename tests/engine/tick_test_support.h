@@ -80,6 +80,7 @@ public:
         ++completedWrites;
         return 0;
     }
+    int SyncFolder(const std::string&) override { return 0; }
     int Remove(const std::string& path) override
     {
         files_.erase(path);
@@ -118,6 +119,7 @@ public:
     int Sync(FileHandle handle) override { return files_.Sync(handle); }
     int Close(FileHandle handle) override { return files_.Close(handle); }
     int Rename(const std::string& from, const std::string& to) override { return files_.Rename(from, to); }
+    int SyncFolder(const std::string& folder) override { return files_.SyncFolder(folder); }
     int Remove(const std::string& path) override { return files_.Remove(path); }
 
 private:
