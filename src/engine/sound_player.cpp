@@ -43,12 +43,17 @@ void SoundPlayer::Play(const std::string& fileName)
         backend_->Beep();
         return;
     }
-    // An empty name, a missing file, or one that is not a WAV the backend can play: not worth trying.
-    if (fileName.empty() || !IsPlayableWaveFile(fileName)) {
+    // An empty name, a missing file, or one that is not a whole WAV: not worth trying.
+    const WaveFileKind kind = fileName.empty() ? WaveFileKind::Unusable : CheckWaveFile(fileName);
+    QString playable = QString::fromStdString(fileName);
+    if (kind == WaveFileKind::NeedsConversion) {
+        playable = backend_->ConvertedWave(playable);
+    }
+    if (kind == WaveFileKind::Unusable || playable.isEmpty()) {
         Start(Attempt::DefaultSound, DefaultSoundUrl());
         return;
     }
-    Start(Attempt::File, QUrl::fromLocalFile(QString::fromStdString(fileName)));
+    Start(Attempt::File, QUrl::fromLocalFile(playable));
 }
 
 void SoundPlayer::Stop()
