@@ -2,6 +2,7 @@
 
 #include "engine/wave_file_check.h"
 
+#include <QFileInfo>
 #include <QString>
 
 // The resource lives in a static library, so it must be registered by hand, outside any namespace.
@@ -13,10 +14,9 @@ static void RegisterEngineSounds()
 namespace klaxora {
 
 SoundPlayer::SoundPlayer(std::unique_ptr<SoundBackend> backend, std::chrono::milliseconds loadTimeout)
-    : backend_(std::move(backend))
+    : backend_(std::move(backend)), loadTimeout_(loadTimeout)
 {
     loadTimer_.setSingleShot(true);
-    loadTimer_.setInterval(loadTimeout);
     connect(&loadTimer_, &QTimer::timeout, this, [this] {
         backend_->Abandon();
         FallBack();
@@ -66,7 +66,10 @@ void SoundPlayer::Stop()
 void SoundPlayer::Start(Attempt attempt, const QUrl& source)
 {
     attempt_ = attempt;
-    loadTimer_.start();
+    // The backend reads the whole file before it plays: a long sound gets as much more time to load as
+    // it has megabytes, or it would be taken for one that hangs.
+    const qint64 megabytes = source.isLocalFile() ? QFileInfo(source.toLocalFile()).size() >> 20 : 0;
+    loadTimer_.start(loadTimeout_ * (1 + megabytes));
     backend_->Play(source);
 }
 
