@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <exception>
 #include <limits>
+#include <utility>
 
 namespace klaxora {
 
@@ -20,6 +21,15 @@ std::string AlarmTick::ClockText(TDateTime now, const FormatSettings& settings)
 }
 
 void AlarmTick::Timer1Timer()
+{
+    RunSteps();
+    // Told with the timer on again: the box waits for the user, overnight say, while alarms keep ringing.
+    if (std::optional<std::string> error = std::exchange(tickError_, std::nullopt)) {
+        host_.ShowError(*error);
+    }
+}
+
+void AlarmTick::RunSteps()
 {
     // No further tick may start while this one waits in the dialog or lets events through.
     TimerOffBracket timerOff(timer_);
@@ -42,10 +52,6 @@ void AlarmTick::Timer1Timer()
     host_.ShowClockText(ClockText(clock_.Now(), store_.Formats().Storage()));
     ReloadOnNewDate();
     host_.ProcessPendingEvents();
-
-    if (tickError_) {
-        host_.ShowError(*tickError_);
-    }
 }
 
 bool AlarmTick::Announce(const TAlarm& alarm)

@@ -39,7 +39,7 @@ public:
 
     // One tick. A failing step (a write of the alarm file, a reload, an alarm that cannot be added) does
     // not end the tick: the other steps still run, the timer comes on again, and the error is shown
-    // once at the end.
+    // once at the end, with the timer on.
     void Timer1Timer();
 
     // "hh:mm:ssam/pm": 02:05:09pm at 14:05:09.
@@ -48,6 +48,8 @@ public:
 private:
     static constexpr AlarmId NoAlarm = -1;
 
+    // The tick's steps, with the timer off.
+    void RunSteps();
     // False when the dialog was ended without an answer; the alarm is then left alone.
     bool Announce(const TAlarm& alarm);
     void Snooze(const TAlarm& alarm, int minutes);

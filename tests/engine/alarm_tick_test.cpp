@@ -250,10 +250,14 @@ TEST_F(TickTest, WhileSavesFailTheNewDaysAlarmsComeFromMemoryAndTheFailureIsTold
     Tick();
     EXPECT_EQ(rig.host.errors.size(), 1U) << "not told every second";
 
+    // The box waits for the user all night; the alarms must ring meanwhile.
+    bool timerOnWhileTold = false;
+    rig.host.onShowError = [&] { timerOnWhileTold = rig.timer.enabled; };
     SetClock(At(2026, 6, 11, 0, 0, 1));
     Tick();
     EXPECT_EQ(rig.store.LoadedDate(), EncodeDate(2026, 6, 11));
     EXPECT_EQ(rig.host.errors.size(), 2U) << "told again when the day changes";
+    EXPECT_TRUE(timerOnWhileTold);
     SetClock(At(2026, 6, 11, 0, 0, 2));
     Tick();
     EXPECT_EQ(rig.host.messages, (std::vector<std::string>{"Night", "Night"}));

@@ -162,6 +162,7 @@ class FakeTickHost final : public AlarmTickHost {
 public:
     std::function<int(const std::string& message)> answer = [](const std::string&) { return 1; };
     std::function<void()> onProcessEvents;
+    std::function<void()> onShowError;
     std::vector<std::string> messages;
     std::vector<std::string> sounds;
     std::vector<std::string> errors;
@@ -184,7 +185,13 @@ public:
     }
     void ShowClockText(const std::string& text) override { clockText = text; }
     void RepaintAlarmList() override { ++repaints; }
-    void ShowError(const std::string& text) override { errors.push_back(text); }
+    void ShowError(const std::string& text) override
+    {
+        errors.push_back(text);
+        if (onShowError) {
+            onShowError();
+        }
+    }
 };
 
 // The user's settings of an en_US desktop.
