@@ -268,8 +268,10 @@ TEST(RealAudioTest, TwentyFourBitFloatAndExtensibleWavesAreHeardAsThemselves)
         player->Play(path.toStdString());
         const qint64 start = server.FirstHeard(at, at + server.Samples(1.5));
         ASSERT_GE(start, 0) << "nothing was heard";
-        EXPECT_NEAR(server.HeardSeconds(start, start + server.Samples(2.5)), 0.8, 0.1);
-        EXPECT_NEAR(server.Frequency(start + server.Samples(0.1), start + server.Samples(0.6)), 660, 10);
+        // Wide enough for a recording that drops a little under load; the default sound is 1.3 seconds
+        // of about 1350 Hz.
+        EXPECT_NEAR(server.HeardSeconds(start, start + server.Samples(2.5)), 0.8, 0.2);
+        EXPECT_NEAR(server.Frequency(start + server.Samples(0.1), start + server.Samples(0.6)), 660, 60);
     }
     // The converted copies are the program's own business: none is left behind.
     player.reset();
@@ -289,7 +291,7 @@ TEST(RealAudioTest, ALongWaveIsHeardAsItselfLongAfterTheLoadTimeout)
     SoundPlayer player(std::make_unique<EmbeddedSoundBackend>());
     const qint64 at = server.Position();
     player.Play(path.toStdString());
-    EXPECT_NEAR(server.Frequency(at + server.Samples(3.0), at + server.Samples(3.5)), 550, 10);
+    EXPECT_NEAR(server.Frequency(at + server.Samples(3.0), at + server.Samples(3.5)), 550, 50);
     player.Stop();
 }
 
