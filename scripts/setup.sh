@@ -10,6 +10,9 @@ PACKAGES=(
   # headless GUI, fonts, clock and sound for the tests
   xvfb xauth xdotool x11-utils imagemagick fonts-liberation2 faketime
   pulseaudio pulseaudio-utils sox alsa-utils trayer openbox
+  # the Wayland desktop: Qt's Wayland platform (also needed to run), a compositor for the tests, and a
+  # private session bus for the desktop-notice tests
+  qt6-wayland weston dbus-daemon
 )
 
 missing=()

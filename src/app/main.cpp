@@ -1,10 +1,13 @@
-// Klaxora!: starts as the only instance of the user, builds the main window from the two files beside the
-// program and runs until the main window has been closed.
+// Klaxora!: starts as the only instance of the user, builds the main window from the two files (beside the
+// program, or in the user's data folder when the program's folder cannot be written) and runs until the
+// main window has been closed.
+#include "app/display_platform.h"
 #include "app/font_config_warm_up.h"
 #include "app/klaxora_application.h"
 #include "app/single_instance.h"
 #include "app/start_show_command.h"
 #include "app/termination_signals.h"
+#include "app/user_data_folder.h"
 #include "app/user_locale.h"
 #include "controls/tray_shell.h"
 #include "store/clock.h"
@@ -20,6 +23,7 @@
 #include <QLocale>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <future>
 #include <memory>
@@ -28,11 +32,12 @@ namespace {
 
 // Drawn through shared memory, every repaint of the window is answered by an X event (the memory is free
 // again), and the clock's repaint then wakes the program three times a second instead of once. A window
-// of this size goes through the socket as fast. Set before the toolkit connects; a value the user set
-// stays.
-void UseOneWakeUpPerRepaint()
+// of this size goes through the socket as fast. Set before the toolkit connects, and only for X11; a
+// value the user set stays.
+void UseOneWakeUpPerRepaint(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+    if (klaxora::StartsOnX11(argc, argv, [](const char* name) { return std::getenv(name); }) &&
+        !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
 }
@@ -45,7 +50,7 @@ int main(int argc, char** argv)
 
     // Before any other thread runs: changing the environment while another thread reads it (fontconfig
     // does) can crash that thread.
-    UseOneWakeUpPerRepaint();
+    UseOneWakeUpPerRepaint(argc, argv);
     TuneHeapForLongLists();
     // Runs beside the toolkit's own start, on the other processor.
     FontConfigWarmUp fontConfig;
@@ -58,7 +63,7 @@ int main(int argc, char** argv)
     const SystemClock clock;
     PosixFileSystem fileSystem;
     MainScreenSetup setup;
-    setup.Folder = ProgramDirectory();
+    setup.ProgramFolder = ProgramDirectory();
     setup.UserFormats = UserFormatSettings(QLocale::system());
     setup.MinimizedStart = minimizedStart;
     // The notification area is left to the window, which asks the desktop once it is on the screen.
@@ -66,6 +71,7 @@ int main(int argc, char** argv)
     // The two files are read while the toolkit starts; they need nothing of it.
     std::future<ProgramFiles> files;
     if (!instance.AlreadyRunning()) {
+        setup.Folder = ProgramFilesFolder(fileSystem);
         files = std::async(std::launch::async, [&clock, &fileSystem, folder = setup.Folder,
                                                 formats = DateTimeFormats(setup.UserFormats)] {
             return LoadProgramFiles(clock, fileSystem, folder, formats);

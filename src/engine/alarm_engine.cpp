@@ -5,10 +5,12 @@
 namespace klaxora {
 
 AlarmEngine::AlarmEngine(AlarmStore& store, const Clock& clock, const Preferences& preferences,
-                         AlarmEngineWindow& window, std::unique_ptr<SoundBackend> soundBackend)
+                         AlarmEngineWindow& window, std::unique_ptr<SoundBackend> soundBackend,
+                         std::unique_ptr<DesktopNotifier> notifier)
     : preferences_(preferences), window_(window), alarmShow_(std::make_unique<TAlarmShow>()),
-      player_(std::move(soundBackend)), tick_(store, clock, timer1_, *this)
+      notifier_(std::move(notifier)), player_(std::move(soundBackend)), tick_(store, clock, timer1_, *this)
 {
+    notifier_->SetOnPicked([this] { alarmShow_->BringToFront(); });
     connect(&timer1_.Timer(), &QTimer::timeout, this, [this] { Timer1Timer(); });
 }
 
@@ -21,7 +23,11 @@ void AlarmEngine::PlaySoundNow(const std::string& waveFile)
 
 int AlarmEngine::ShowAlarmMessage(const std::string& message)
 {
-    return alarmShow_->Announce(QString::fromStdString(message));
+    const QString text = QString::fromStdString(message);
+    notifier_->Show(text);
+    const int result = alarmShow_->Announce(text);
+    notifier_->Withdraw();
+    return result;
 }
 
 void AlarmEngine::ProcessPendingEvents()

@@ -5,7 +5,9 @@
 
 #include "engine/alarm_show.h"
 #include "engine/alarm_tick.h"
+#include "engine/desktop_notifier.h"
 #include "engine/embedded_sound_backend.h"
+#include "engine/freedesktop_notifier.h"
 #include "engine/qt_alarm_timer.h"
 #include "engine/sound_backend.h"
 #include "engine/sound_player.h"
@@ -37,10 +39,12 @@ class AlarmEngine : public QObject, private AlarmTickHost {
 
 public:
     // All references must outlive the engine; the preferences are read at every sound. The timer is off
-    // until Timer1().SwitchOn(); a sound still playing stops when the engine goes.
+    // until Timer1().SwitchOn(); a sound still playing stops when the engine goes. The desktop notice
+    // goes up with every notification window and down with its answer.
     AlarmEngine(AlarmStore& store, const Clock& clock, const Preferences& preferences,
                 AlarmEngineWindow& window,
-                std::unique_ptr<SoundBackend> soundBackend = std::make_unique<EmbeddedSoundBackend>());
+                std::unique_ptr<SoundBackend> soundBackend = std::make_unique<EmbeddedSoundBackend>(),
+                std::unique_ptr<DesktopNotifier> notifier = std::make_unique<FreedesktopNotifier>());
 
     // For the bracket of every modal command (TimerOffBracket) and the first activation (SwitchOn).
     QtAlarmTimer& Timer1() { return timer1_; }
@@ -62,6 +66,7 @@ private:
     AlarmEngineWindow& window_;
     QtAlarmTimer timer1_;
     std::unique_ptr<TAlarmShow> alarmShow_;
+    std::unique_ptr<DesktopNotifier> notifier_;
     SoundPlayer player_;
     AlarmTick tick_;
 };

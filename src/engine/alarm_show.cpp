@@ -1,5 +1,6 @@
 #include "engine/alarm_show.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
 #include <QFrame>
@@ -102,10 +103,19 @@ void TAlarmShow::showEvent(QShowEvent* event)
     Okbutton->setFocus();
     QDialog::showEvent(event);
     // Once the window is on screen, bring it in front of whatever application the user is working in.
+    // Where the desktop keeps the focus where it is, the window asks for the user's attention instead.
     QTimer::singleShot(0, this, [this] {
+        BringToFront();
+        QApplication::alert(this);
+    });
+}
+
+void TAlarmShow::BringToFront()
+{
+    if (isVisible()) {
         raise();
         activateWindow();
-    });
+    }
 }
 
 void TAlarmShow::closeEvent(QCloseEvent* event)

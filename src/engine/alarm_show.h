@@ -41,6 +41,10 @@ public:
     QPushButton* Okbutton;
     QPushButton* BitBtn1;
 
+    // In front of whatever application the user is working in, as far as the desktop lets a program
+    // do that; nothing while no alarm is shown.
+    void BringToFront();
+
     // There is no cancel: Escape must not end the dialog, only a button or the window system can.
     void reject() override;
 

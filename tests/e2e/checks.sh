@@ -13,7 +13,7 @@ e2e_text_in()
     local region=$1 text=$2
     shift 2
     local shot="$E2E_TMP/probe.png"
-    import -window root "$shot" 2>/dev/null || return 1
+    e2e_shoot "$shot" || return 1
     local answer
     # The finder is a test tool: in a sanitizer build its exit status must stay its answer (and, as for
     # the program, strndup on the X keyboard library's unterminated names is no fault).

@@ -68,7 +68,7 @@ e2e_clock_seconds() { awk -v o="$E2E_CLOCK_OFFSET" -v n="$(date +%s.%N)" 'BEGIN 
 e2e_clock_text() { date -u -d "@$(e2e_clock_seconds)" "$1"; }
 
 # e2e_start_program [arguments...]: starts the copied program on our display, sound server and clock;
-# its pid is in E2E_PROGRAM_PID.
+# its pid is in E2E_PROGRAM_PID. E2E_QT_PLATFORM=wayland starts it on the Wayland desktop.
 e2e_start_program()
 {
     local preload=()
@@ -88,7 +88,7 @@ e2e_start_program()
     fi
     cd "$E2E_APP" || e2e_fail "no program folder"
     # The user's locale decides how dates and times are shown and typed; no check depends on it.
-    "${as[@]}" env "${preload[@]}" ASAN_OPTIONS="$asan" QT_QPA_PLATFORM=xcb LC_ALL= LANG=en_US.UTF-8 ./klaxora "$@" >>"$E2E_OUT/klaxora.log" 2>&1 &
+    "${as[@]}" env "${preload[@]}" ASAN_OPTIONS="$asan" QT_QPA_PLATFORM="${E2E_QT_PLATFORM:-xcb}" LC_ALL= LANG=en_US.UTF-8 ./klaxora "$@" >>"$E2E_OUT/klaxora.log" 2>&1 &
     E2E_PROGRAM_PID=$!
     E2E_PIDS+=("$E2E_PROGRAM_PID")
     [ -n "$E2E_FAKETIME_LIB" ] && E2E_FAKED_PIDS+=("$E2E_PROGRAM_PID")

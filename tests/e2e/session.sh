@@ -5,6 +5,7 @@
 E2E_SKIP=77
 E2E_PIDS=()
 E2E_DISPLAY_UP=0
+E2E_WAYLAND_UP=0
 
 e2e_log() { printf '[%s %s] %s\n' "$(date +%T)" "${E2E_NAME:-e2e}" "$*" >&2; }
 
@@ -108,6 +109,32 @@ e2e_start_display()
     e2e_skip "Xvfb did not start on a display of its own (see xvfb.log)"
 }
 
+# A Wayland desktop instead: Weston without a screen, drawing in memory (without pixman it draws nothing)
+# and letting its screenshooter in (--debug). Its socket lies in the scenario's own runtime folder.
+e2e_start_wayland()
+{
+    e2e_require_commands weston weston-screenshooter
+    unset DISPLAY
+    export WAYLAND_DISPLAY=klaxora-e2e
+    e2e_spawn weston.log weston --backend=headless-backend.so --use-pixman --socket="$WAYLAND_DISPLAY" \
+        --width=1024 --height=768 --debug
+    E2E_WAYLAND_UP=1
+    e2e_wait 15 "the Wayland compositor" e2e_shoot "$E2E_TMP/first.png"
+}
+
+# e2e_shoot <file>: a picture of the whole screen, from the X server or the compositor.
+e2e_shoot()
+{
+    if ((E2E_WAYLAND_UP)); then
+        local folder="$E2E_TMP/shots"
+        rm -rf "$folder" && mkdir -p "$folder" || return 1
+        (cd "$folder" && timeout 10 weston-screenshooter) >/dev/null 2>&1 || return 1
+        mv "$folder"/wayland-screenshot-*.png "$1" 2>/dev/null
+    else
+        import -window root "$1" 2>/dev/null
+    fi
+}
+
 e2e_has_window_manager() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 
 e2e_start_window_manager()
@@ -177,8 +204,8 @@ e2e_recorded_peak() { sox "$E2E_RECORDING" -n stat 2>&1 | awk '/^Maximum amplitu
 
 e2e_screenshot()
 {
-    ((E2E_DISPLAY_UP)) || return 0
-    import -window root "$E2E_OUT/$1.png" 2>/dev/null || true
+    ((E2E_DISPLAY_UP || E2E_WAYLAND_UP)) || return 0
+    e2e_shoot "$E2E_OUT/$1.png" || true
 }
 
 # Stops everything the scenario started, newest first, and keeps the evidence of a failure.

@@ -1,8 +1,7 @@
 // The engine as a window uses it: Timer1 and its tick, the one notification dialog, the sound switch and
 // the error box, with the real dialog on the offscreen platform.
 #include "engine/alarm_engine.h"
-#include "engine/fake_sound_backend.h"
-#include "engine/tick_test_support.h"
+#include "engine/engine_surroundings.h"
 #include "support/modal_answer.h"
 
 #include <QLabel>
@@ -17,42 +16,14 @@
 namespace klaxora {
 namespace {
 
-using test::At;
-
-class RecordingWindow final : public AlarmEngineWindow {
-public:
-    void ShowClockText(const QString& text) override { clockText = text; }
-    void RepaintAlarmList() override { ++repaints; }
-    void ShowError(const QString& text) override { errors.push_back(text); }
-
-    QString clockText;
-    int repaints = 0;
-    std::vector<QString> errors;
-};
-
-class AlarmEngineTest : public ::testing::Test {
+class AlarmEngineTest : public ::testing::Test, protected test::EngineSurroundings {
 protected:
-    AlarmEngineTest()
-    {
-        store.SetHost(&listWindow);
-        store.LoadFromDisk();
-    }
-
     bool Played() const
     {
         return std::any_of(sound->log.begin(), sound->log.end(),
                            [](const std::string& entry) { return entry.rfind("play ", 0) == 0; });
     }
 
-    FakeClock clock{At(2026, 6, 10, 12, 0)};
-    test::MemoryFileSystem files;
-    DateTimeFormats formats{test::UsUserSettings()};
-    AlarmStore store{clock, formats, "/alarms", files};
-    test::ListWindow listWindow;
-    Preferences preferences;
-    RecordingWindow window;
-    std::shared_ptr<test::FakeSoundBackend::Shared> sound =
-        std::make_shared<test::FakeSoundBackend::Shared>();
     AlarmEngine engine{store, clock, preferences, window, std::make_unique<test::FakeSoundBackend>(sound)};
 };
 

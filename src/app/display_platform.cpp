@@ -1,0 +1,35 @@
+#include "app/display_platform.h"
+
+#include <string_view>
+
+namespace klaxora {
+
+namespace {
+
+const char* NamedPlatform(int argc, const char* const* argv,
+                          const std::function<const char*(const char*)>& environment)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-platform" || argument == "--platform") {
+            return argv[i + 1];
+        }
+    }
+    const char* variable = environment("QT_QPA_PLATFORM");
+    return variable != nullptr && *variable != '\0' ? variable : nullptr;
+}
+
+} // namespace
+
+bool StartsOnX11(int argc, const char* const* argv,
+                 const std::function<const char*(const char*)>& environment)
+{
+    if (const char* named = NamedPlatform(argc, argv, environment)) {
+        return std::string_view(named).substr(0, 3) == "xcb";
+    }
+    const char* sessionType = environment("XDG_SESSION_TYPE");
+    const bool waylandSession = sessionType != nullptr && std::string_view(sessionType) == "wayland";
+    return !waylandSession && environment("WAYLAND_DISPLAY") == nullptr;
+}
+
+} // namespace klaxora

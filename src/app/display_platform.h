@@ -1,0 +1,15 @@
+// Which window system the toolkit will draw through, known before it starts: settings that only the X11
+// connection reads are set only when there will be one.
+#pragma once
+
+#include <functional>
+
+namespace klaxora {
+
+// The toolkit's own choice: a platform named by "-platform" or QT_QPA_PLATFORM (the first of a ';' list),
+// otherwise Wayland in a Wayland session and X11 elsewhere. `environment` reads a variable (nullptr when
+// unset).
+bool StartsOnX11(int argc, const char* const* argv,
+                 const std::function<const char*(const char*)>& environment);
+
+} // namespace klaxora

@@ -1,0 +1,187 @@
+// The desktop notice that goes with the notification window, against a fake notification service on a
+// private session bus: the real engine, notifier and dialog on the offscreen platform.
+#include "engine/alarm_engine.h"
+#include "engine/engine_surroundings.h"
+#include "engine/fake_notification_service.h"
+#include "support/modal_answer.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+namespace klaxora {
+namespace {
+
+class DesktopNoticeTest : public ::testing::Test, protected test::EngineSurroundings {
+protected:
+    static void SetUpTestSuite() { bus = std::make_unique<test::PrivateSessionBus>(); }
+    static void TearDownTestSuite() { bus.reset(); }
+
+    void SetUp() override
+    {
+        if (!bus->IsRunning()) {
+            GTEST_SKIP() << "no dbus-daemon to run a private session bus (package dbus-daemon)";
+        }
+    }
+
+    void StartService(QStringList capabilities = {"body", "actions"})
+    {
+        service.emplace(*bus, std::move(capabilities));
+    }
+
+    // The engine the way the program builds it, but on the private bus; counts how often the notifier
+    // asks for the bus.
+    AlarmEngine& Engine()
+    {
+        if (!engine) {
+            auto notifier = std::make_unique<FreedesktopNotifier>([this] {
+                ++busRequests;
+                return bus->Connect(QStringLiteral("klaxora-under-test"));
+            });
+            engine = std::make_unique<AlarmEngine>(store, clock, preferences, window,
+                                                   std::make_unique<test::FakeSoundBackend>(sound),
+                                                   std::move(notifier));
+        }
+        return *engine;
+    }
+
+    bool NoticeShown() const { return service && !service->notifies.empty(); }
+    bool NoticeClosed() const { return service && !service->closes.empty(); }
+
+    // Runs one tick with an alarm due now; `whileShown` gets the dialog up and must answer it.
+    void FireAlarm(const char* message, TAlarmMode mode, const std::function<void(TAlarmShow&)>& whileShown)
+    {
+        store.AddAlarm("12:00pm", "06/10/2026", message, "/nowhere/bell.wav", mode);
+        AlarmEngine& alarmEngine = Engine();
+        if (whileShown) {
+            test::AnswerNextModal([&](QWidget*) { whileShown(alarmEngine.AlarmShow()); });
+        }
+        alarmEngine.Timer1Timer();
+    }
+
+    static inline std::unique_ptr<test::PrivateSessionBus> bus;
+    std::optional<test::FakeNotificationService> service;
+    int busRequests = 0;
+    std::unique_ptr<AlarmEngine> engine;
+};
+
+TEST_F(DesktopNoticeTest, ADueAlarmPutsUpOneCriticalNoticeWithItsMessageAndAnsweringTakesItDown)
+{
+    StartService();
+    Engine().Timer1Timer();
+    // Nothing due yet: the bus is left alone.
+    EXPECT_EQ(busRequests, 0);
+
+    FireAlarm("Take the cake out", amMessageAndSound, [&](TAlarmShow& dialog) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return NoticeShown(); }, 5000));
+        EXPECT_FALSE(NoticeClosed());
+        QTest::mouseClick(dialog.b10min, Qt::LeftButton);
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return NoticeClosed(); }, 5000));
+    EXPECT_EQ(busRequests, 1);
+    ASSERT_EQ(service->notifies.size(), 1U);
+    const test::NotifyCall& notice = service->notifies[0];
+    EXPECT_EQ(notice.summary, "Klaxora!");
+    EXPECT_EQ(notice.appName, "Klaxora!");
+    EXPECT_EQ(notice.body, "Take the cake out");
+    EXPECT_EQ(notice.replacesId, 0U);
+    EXPECT_EQ(notice.hints.value("urgency").metaType().id(), QMetaType::UChar);
+    EXPECT_EQ(notice.hints.value("urgency").toInt(), 2);
+    // Action keys and labels alternate; the only key is the default one, so no snooze or delete can be
+    // given in the notice.
+    ASSERT_EQ(notice.actions.size(), 2);
+    EXPECT_EQ(notice.actions[0], "default");
+    EXPECT_EQ(service->closes, std::vector<uint>{notice.id});
+    // The snooze itself went through.
+    EXPECT_EQ(store.TodayList().Count(), 1);
+    EXPECT_TRUE(window.errors.empty());
+}
+
+TEST_F(DesktopNoticeTest, PickingTheNoticeBringsTheNotificationWindowToTheFront)
+{
+    StartService();
+    QWidget otherApplication;
+    otherApplication.setWindowTitle("Another application");
+    bool broughtToFront = false;
+    bool otherActionIgnored = false;
+    FireAlarm("Call back", amMessageOnly, [&](TAlarmShow& dialog) {
+        if (!QTest::qWaitFor([&] { return NoticeShown(); }, 5000)) {
+            QTest::mouseClick(dialog.Okbutton, Qt::LeftButton);
+            return;
+        }
+        otherApplication.show();
+        otherApplication.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &otherApplication; }, 5000));
+        const uint id = service->notifies[0].id;
+        // A key the notice does not offer, and the default action of a notice of someone else.
+        service->EmitActionInvoked(id, "snooze");
+        service->EmitActionInvoked(id + 7, "default");
+        QTest::qWait(300);
+        otherActionIgnored = QApplication::activeWindow() == &otherApplication;
+        service->EmitActionInvoked(id, "default");
+        broughtToFront = QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }, 5000);
+        QTest::mouseClick(dialog.Okbutton, Qt::LeftButton);
+    });
+    EXPECT_TRUE(otherActionIgnored);
+    EXPECT_TRUE(broughtToFront);
+    EXPECT_EQ(store.BaseAlarmList().Count(), 0);
+}
+
+TEST_F(DesktopNoticeTest, SoundOnlyAlarmsPutUpNoNotice)
+{
+    StartService();
+    FireAlarm("Only a bell", amSoundOnly, nullptr);
+    QTest::qWait(300);
+    EXPECT_EQ(store.BaseAlarmList().Count(), 0);
+    EXPECT_EQ(service->calls, 0);
+    EXPECT_EQ(busRequests, 0);
+}
+
+TEST_F(DesktopNoticeTest, WithoutANotificationServiceTheAlarmIsAnsweredAsAlwaysAndNoErrorShows)
+{
+    bool shown = false;
+    FireAlarm("Nobody listens", amMessageAndSound, [&](TAlarmShow& dialog) {
+        shown = true;
+        QTest::qWait(200);
+        QTest::mouseClick(dialog.Okbutton, Qt::LeftButton);
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(store.BaseAlarmList().Count(), 0);
+    EXPECT_TRUE(window.errors.empty());
+
+    // A service started later is found by the next alarm.
+    StartService();
+    FireAlarm("Now someone does", amMessageOnly, [&](TAlarmShow& dialog) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return NoticeShown(); }, 5000));
+        QTest::mouseClick(dialog.Okbutton, Qt::LeftButton);
+    });
+    EXPECT_TRUE(NoticeShown());
+}
+
+// A service that reads the body as markup must get the message's own markup characters escaped, or "<"
+// and "&" in a message break or vanish from the notice.
+TEST_F(DesktopNoticeTest, TheMessageReachesTheServiceAsTextWhetherOrNotItReadsMarkup)
+{
+    struct Row {
+        QStringList capabilities;
+        const char* body;
+    };
+    for (const Row& row : {Row{{"body", "actions"}, "Tom & Jerry <3"},
+                           Row{{"body", "body-markup", "actions"}, "Tom &amp; Jerry &lt;3"}}) {
+        engine.reset();
+        StartService(row.capabilities);
+        FireAlarm("Tom & Jerry <3", amMessageOnly, [&](TAlarmShow& dialog) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return NoticeShown(); }, 5000));
+            QTest::mouseClick(dialog.Okbutton, Qt::LeftButton);
+        });
+        ASSERT_EQ(service->notifies.size(), 1U) << row.capabilities.join(',').toStdString();
+        EXPECT_EQ(service->notifies[0].body, row.body);
+    }
+}
+
+} // namespace
+} // namespace klaxora
