@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   # build
   cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev qt6-qpa-plugins
-  libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
+  libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
   # headless GUI, fonts, clock and sound for the tests
   xvfb xauth xdotool x11-utils imagemagick fonts-liberation2 faketime
   pulseaudio pulseaudio-utils sox alsa-utils trayer openbox

@@ -43,6 +43,9 @@ std::string SingleInstance::DefaultFolder()
 
 SingleInstance::SingleInstance(const std::string& name, const std::string& folder)
 {
+    if (folder.empty()) {
+        return;
+    }
     const std::string path = folder + "/" + name + ".lock";
     fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd_ < 0) {
@@ -63,15 +66,52 @@ SingleInstance::~SingleInstance()
     }
 }
 
+namespace {
+
+// Makes `path` with mode 0700 unless it exists, and tells whether it is a real folder (not a link) of
+// this user that no one else may enter: only then can no one else hold or replace the lock in it.
+bool MakeOwnFolder(const std::string& path)
+{
+    (void)::mkdir(path.c_str(), 0700);
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
+           (info.st_mode & 077) == 0;
+}
+
+std::string CacheFolder()
+{
+    if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && *cache == '/') {
+        return cache;
+    }
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home == '/') {
+        return std::string(home) + "/.cache";
+    }
+    return {};
+}
+
+} // namespace
+
 std::string SingleInstance::DefaultFolder()
 {
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime != '\0') {
         return runtime;
     }
-    // Without a runtime folder the lock goes to /tmp, made per user by the uid in its name.
-    const std::string folder = "/tmp/klaxora-" + std::to_string(::getuid());
-    ::mkdir(folder.c_str(), 0700);
-    return folder;
+    return PrivateFolder("/tmp", CacheFolder());
+}
+
+std::string SingleInstance::PrivateFolder(const std::string& temporary, const std::string& cache)
+{
+    // In a shared folder anyone may make this name first; the uid in it only keeps users apart.
+    const std::string shared = temporary + "/klaxora-" + std::to_string(::geteuid());
+    if (MakeOwnFolder(shared)) {
+        return shared;
+    }
+    if (cache.empty()) {
+        return {};
+    }
+    (void)::mkdir(cache.c_str(), 0700);
+    const std::string own = cache + "/klaxora";
+    return MakeOwnFolder(own) ? own : std::string();
 }
 
 #endif

@@ -19,7 +19,12 @@ public:
     // false: the program then runs without protection rather than not at all.
     bool AlreadyRunning() const { return otherHolds_; }
 
+    // The runtime folder when the session has one; otherwise a folder of the user's own.
     static std::string DefaultFolder();
+    // Without a runtime folder: "klaxora-<uid>" in the shared `temporary` folder, made private to the
+    // user; when someone else made it first, or it is a link or open to others, "klaxora" in the user's
+    // own `cache` folder instead; empty when neither is safe (the start then goes on without a lock).
+    static std::string PrivateFolder(const std::string& temporary, const std::string& cache);
 
 private:
     bool otherHolds_ = false;

@@ -137,7 +137,8 @@ int RunWindow(int argc, char** argv)
         setup.Files = files.get();
         MainScreen = std::make_unique<TMainScreen>(clock, fileSystem, std::move(setup));
     } catch (const std::exception& error) {
-        // The alarms could not be read; running on would overwrite them at the first change.
+        // The preferences could not be read. (An unreadable alarm file is shown by the window, which
+        // runs on without overwriting it.)
         ShowErrorBox(QString::fromUtf8(error.what()));
         return 1;
     }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <exception>
 #include <limits>
+#include <utility>
 
 namespace klaxora {
 
@@ -20,6 +21,15 @@ std::string AlarmTick::ClockText(TDateTime now, const FormatSettings& settings)
 }
 
 void AlarmTick::Timer1Timer()
+{
+    RunSteps();
+    // Told with the timer on again: the box waits for the user, overnight say, while alarms keep ringing.
+    if (std::optional<std::string> error = std::exchange(tickError_, std::nullopt)) {
+        host_.ShowError(*error);
+    }
+}
+
+void AlarmTick::RunSteps()
 {
     // No further tick may start while this one waits in the dialog or lets events through.
     TimerOffBracket timerOff(timer_);
@@ -42,10 +52,6 @@ void AlarmTick::Timer1Timer()
     host_.ShowClockText(ClockText(clock_.Now(), store_.Formats().Storage()));
     ReloadOnNewDate();
     host_.ProcessPendingEvents();
-
-    if (tickError_) {
-        host_.ShowError(*tickError_);
-    }
 }
 
 bool AlarmTick::Announce(const TAlarm& alarm)
@@ -78,7 +84,7 @@ void AlarmTick::Snooze(const TAlarm& alarm, int minutes)
     const std::string dateText = FormatDateTime("mm/dd/yyyy", comesBack, storage);
     if (Guarded(
             [&] { store_.AddAlarm(timeText, dateText, alarm.Message, alarm.WaveFile, alarm.AlarmMode); })) {
-        fileBehind_ = !Guarded([this] { store_.WriteToDisk(); });
+        Guarded([this] { store_.WriteToDisk(); });
     }
 }
 
@@ -89,7 +95,7 @@ void AlarmTick::Sweep(AlarmId firedId)
         store_.RemoveTodayEntry(entry);
     }
     if (const int row = RowForId(firedId); row >= 0) {
-        fileBehind_ = !Guarded([this, row] { store_.DeleteAlarmJustDone(row); });
+        Guarded([this, row] { store_.DeleteAlarmJustDone(row); });
         host_.ProcessPendingEvents();
     }
 }
@@ -98,35 +104,47 @@ void AlarmTick::ReloadOnNewDate()
 {
     const TDateTime now = clock_.Now();
     const TDateTime today = DateOf(now);
+    // The file could not be read (at a reload, or when the program started): it is read again every
+    // tick until it can be.
+    const bool unread = store_.AlarmFileUnread();
     if (today < store_.LoadedDate()) {
         // Set back over midnight: alarms set meanwhile for the loaded date are not pending (their date is
         // still to come), so the lists are read again once the clock is back on that date.
         clockBeforeLoadedDate_ = true;
     }
-    if (today <= store_.LoadedDate() && !reloadFailed_) {
+    if (today <= store_.LoadedDate() && !unread) {
         lastSeenOnLoadedDate_ = now;
     }
     // A clock set back does not reload; coming back to the loaded date does.
     const bool backOnLoadedDate = today == store_.LoadedDate() && clockBeforeLoadedDate_;
-    if (today <= store_.LoadedDate() && !backOnLoadedDate && !reloadFailed_) {
+    if (today <= store_.LoadedDate() && !backOnLoadedDate && !unread) {
         return;
     }
     // What fell due before midnight is announced first, one per tick; the reload would drop it.
     if (!missedAcrossMidnight_.empty() || FirstDueEntry(now) >= 0) {
         return;
     }
-    // The file lacks changes that only memory holds; reading it now would lose them. After a failed
-    // read it is the other way round: the file holds what memory lacks, and only a reload helps.
-    if (fileBehind_ && !store_.AlarmFileUnread()) {
-        return;
+    if (store_.FileBehind() && !unread) {
+        // The file lacks changes that only memory holds, and reading it would lose them. The save is
+        // tried again, and its failure told again, once a day; meanwhile the day's alarms come from memory.
+        if (!Guarded([this] { store_.WriteToDisk(); })) {
+            store_.ReloadFromMemory();
+            TakeNewLists(now);
+            return;
+        }
     }
-    const bool retry = reloadFailed_;
-    reloadFailed_ = !Guarded([this] { store_.LoadFromDisk(); }, !retry);
-    if (!reloadFailed_) {
-        clockBeforeLoadedDate_ = false;
-        QueueAlarmsMissedAcrossMidnight(lastSeenOnLoadedDate_, now);
-        lastSeenOnLoadedDate_ = now;
+    // A load whose rewrite failed has read the file all the same.
+    Guarded([this] { store_.LoadFromDisk(); }, !unread);
+    if (!store_.AlarmFileUnread()) {
+        TakeNewLists(now);
     }
+}
+
+void AlarmTick::TakeNewLists(TDateTime now)
+{
+    clockBeforeLoadedDate_ = false;
+    QueueAlarmsMissedAcrossMidnight(lastSeenOnLoadedDate_, now);
+    lastSeenOnLoadedDate_ = now;
 }
 
 void AlarmTick::QueueAlarmsMissedAcrossMidnight(TDateTime since, TDateTime now)
@@ -145,8 +163,9 @@ void AlarmTick::QueueAlarmsMissedAcrossMidnight(TDateTime since, TDateTime now)
 
 void AlarmTick::SaveBehindFile()
 {
-    if (fileBehind_) {
-        fileBehind_ = !Guarded([this] { store_.WriteToDisk(); }, false);
+    // Told once when it failed (by the tick or the command that made the change), retried every tick.
+    if (store_.FileBehind()) {
+        Guarded([this] { store_.WriteToDisk(); }, false);
     }
 }
 

@@ -39,7 +39,7 @@ public:
 
     // One tick. A failing step (a write of the alarm file, a reload, an alarm that cannot be added) does
     // not end the tick: the other steps still run, the timer comes on again, and the error is shown
-    // once at the end.
+    // once at the end, with the timer on.
     void Timer1Timer();
 
     // "hh:mm:ssam/pm": 02:05:09pm at 14:05:09.
@@ -48,11 +48,15 @@ public:
 private:
     static constexpr AlarmId NoAlarm = -1;
 
+    // The tick's steps, with the timer off.
+    void RunSteps();
     // False when the dialog was ended without an answer; the alarm is then left alone.
     bool Announce(const TAlarm& alarm);
     void Snooze(const TAlarm& alarm, int minutes);
     void Sweep(AlarmId firedId);
     void ReloadOnNewDate();
+    // After the lists were rebuilt for today.
+    void TakeNewLists(TDateTime now);
     void QueueAlarmsMissedAcrossMidnight(TDateTime since, TDateTime now);
     void SaveBehindFile();
     int FirstDueEntry(TDateTime now);
@@ -76,10 +80,6 @@ private:
     TDateTime lastSeenOnLoadedDate_;
     // The clock has stood before that date since the last load.
     bool clockBeforeLoadedDate_ = false;
-    // A write of the alarm file in a tick failed and none has succeeded since: memory is ahead of the
-    // file, so a reload would lose alarms.
-    bool fileBehind_ = false;
-    bool reloadFailed_ = false;
     std::optional<std::string> tickError_;
     // The earliest moment an entry of TodayList falls due, as of the store's change count: an idle
     // tick compares the clock with it instead of walking the list.

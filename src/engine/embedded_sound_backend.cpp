@@ -60,6 +60,12 @@ void EmbeddedSoundBackend::Play(const QUrl& source)
     }
 }
 
+QString EmbeddedSoundBackend::ConvertedWave(const QString& path)
+{
+    SoundBackend* backend = Backend();
+    return backend != nullptr ? backend->ConvertedWave(path) : QString();
+}
+
 void EmbeddedSoundBackend::Stop()
 {
     if (backend_) {

@@ -18,6 +18,8 @@ public:
     // Loads the module at the first call. Without it (it could not be loaded) there is no output.
     bool HasOutput() const override;
     void Play(const QUrl& source) override;
+    // Loads the module as well: the conversion is part of it.
+    QString ConvertedWave(const QString& path) override;
     // Neither loads the module: nothing can be playing before it is there.
     void Stop() override;
     void Abandon() override;

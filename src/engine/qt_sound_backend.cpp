@@ -1,9 +1,13 @@
 #include "engine/qt_sound_backend.h"
 
+#include "engine/wave_conversion.h"
+
 #include <QApplication>
 #include <QAudioDevice>
+#include <QDir>
 #include <QMediaDevices>
 #include <QSoundEffect>
+#include <QTemporaryFile>
 
 namespace klaxora {
 
@@ -13,6 +17,9 @@ QtSoundBackend::QtSoundBackend() = default;
 QtSoundBackend::~QtSoundBackend()
 {
     Stop();
+    if (keepStoppedEffects_) {
+        (void)spareEffect_.release();
+    }
 }
 
 bool QtSoundBackend::HasOutput() const
@@ -24,7 +31,7 @@ bool QtSoundBackend::HasOutput() const
 void QtSoundBackend::Play(const QUrl& source)
 {
     Stop();
-    effect_ = std::make_unique<QSoundEffect>();
+    effect_ = spareEffect_ ? std::move(spareEffect_) : std::make_unique<QSoundEffect>();
     QSoundEffect* effect = effect_.get();
     // Queued, so that the player may stop and delete this effect from its status handler. A report still
     // queued when the effect is deleted is dropped with it, and one from a stopped effect is ignored.
@@ -61,7 +68,7 @@ void QtSoundBackend::Stop()
     effect_->stop();
     if (keepStoppedEffects_) {
         effect_->disconnect();
-        keptEffects_.push_back(effect_.release());
+        spareEffect_ = std::move(effect_);
     } else {
         effect_.reset();
     }
@@ -70,7 +77,23 @@ void QtSoundBackend::Stop()
 void QtSoundBackend::Abandon()
 {
     keepStoppedEffects_ = true;
-    Stop();
+    if (effect_) {
+        effect_->stop();
+        effect_->disconnect();
+        keptEffects_.push_back(effect_.release());
+    }
+}
+
+QString QtSoundBackend::ConvertedWave(const QString& path)
+{
+    // Readable by this user only, in the temporary folder; the previous copy goes.
+    converted_ = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/klaxora-XXXXXX.wav"));
+    if (!converted_->open() || !ConvertWaveToPcm16(path.toStdString(), converted_->handle()) ||
+        !converted_->flush()) {
+        converted_.reset();
+        return {};
+    }
+    return converted_->fileName();
 }
 
 void QtSoundBackend::Beep()

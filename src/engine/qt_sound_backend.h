@@ -7,6 +7,7 @@
 #include <vector>
 
 class QSoundEffect;
+class QTemporaryFile;
 
 namespace klaxora {
 
@@ -17,6 +18,7 @@ public:
 
     bool HasOutput() const override;
     void Play(const QUrl& source) override;
+    QString ConvertedWave(const QString& path) override;
     void Stop() override;
     void Abandon() override;
     void Beep() override;
@@ -28,7 +30,12 @@ private:
     // any effect would wait for it forever. From then on stopped effects are kept, never deleted; the
     // process still ends normally.
     bool keepStoppedEffects_ = false;
+    // The effects that hung, one for each source given up on.
     std::vector<QSoundEffect*> keptEffects_;
+    // Once effects are kept, a stopped one that did not hang is used again for the next sound, so that
+    // a long run keeps one more effect, not one for every sound.
+    std::unique_ptr<QSoundEffect> spareEffect_;
+    std::unique_ptr<QTemporaryFile> converted_;
 };
 
 } // namespace klaxora

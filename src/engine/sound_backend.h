@@ -2,6 +2,7 @@
 // it went, and the system beep. Behind an interface so that the player's decisions can be tested.
 #pragma once
 
+#include <QString>
 #include <QUrl>
 
 #include <functional>
@@ -22,6 +23,10 @@ public:
     // Stops any sound, then loads the source and plays it once. Only the source started last reports
     // its status, and never from inside this call.
     virtual void Play(const QUrl& source) = 0;
+    // A copy of the WAV file at `path` that Play can load (16-bit PCM, at most two channels), for a WAV
+    // in a format it cannot: a private temporary file that lasts until the next call. Empty when the
+    // file cannot be read as a WAV.
+    virtual QString ConvertedWave(const QString& path) = 0;
     virtual void Stop() = 0;
     // Gives up on a source that has been loading far too long, and stops it.
     virtual void Abandon() = 0;

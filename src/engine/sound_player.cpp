@@ -2,6 +2,7 @@
 
 #include "engine/wave_file_check.h"
 
+#include <QFileInfo>
 #include <QString>
 
 // The resource lives in a static library, so it must be registered by hand, outside any namespace.
@@ -13,10 +14,9 @@ static void RegisterEngineSounds()
 namespace klaxora {
 
 SoundPlayer::SoundPlayer(std::unique_ptr<SoundBackend> backend, std::chrono::milliseconds loadTimeout)
-    : backend_(std::move(backend))
+    : backend_(std::move(backend)), loadTimeout_(loadTimeout)
 {
     loadTimer_.setSingleShot(true);
-    loadTimer_.setInterval(loadTimeout);
     connect(&loadTimer_, &QTimer::timeout, this, [this] {
         backend_->Abandon();
         FallBack();
@@ -43,12 +43,17 @@ void SoundPlayer::Play(const std::string& fileName)
         backend_->Beep();
         return;
     }
-    // An empty name, a missing file, or one that is not a WAV the backend can play: not worth trying.
-    if (fileName.empty() || !IsPlayableWaveFile(fileName)) {
+    // An empty name, a missing file, or one that is not a whole WAV: not worth trying.
+    const WaveFileKind kind = fileName.empty() ? WaveFileKind::Unusable : CheckWaveFile(fileName);
+    QString playable = QString::fromStdString(fileName);
+    if (kind == WaveFileKind::NeedsConversion) {
+        playable = backend_->ConvertedWave(playable);
+    }
+    if (kind == WaveFileKind::Unusable || playable.isEmpty()) {
         Start(Attempt::DefaultSound, DefaultSoundUrl());
         return;
     }
-    Start(Attempt::File, QUrl::fromLocalFile(QString::fromStdString(fileName)));
+    Start(Attempt::File, QUrl::fromLocalFile(playable));
 }
 
 void SoundPlayer::Stop()
@@ -61,7 +66,10 @@ void SoundPlayer::Stop()
 void SoundPlayer::Start(Attempt attempt, const QUrl& source)
 {
     attempt_ = attempt;
-    loadTimer_.start();
+    // The backend reads the whole file before it plays: a long sound gets as much more time to load as
+    // it has megabytes, or it would be taken for one that hangs.
+    const qint64 megabytes = source.isLocalFile() ? QFileInfo(source.toLocalFile()).size() >> 20 : 0;
+    loadTimer_.start(loadTimeout_ * (1 + megabytes));
     backend_->Play(source);
 }
 

@@ -18,8 +18,9 @@ class SoundPlayer : public QObject {
     Q_OBJECT
 
 public:
-    // A file that neither plays nor fails within loadTimeout counts as unplayable and is abandoned. Files
-    // known to hang the backend are not even tried, so this is only a safety net.
+    // A file that neither plays nor fails within loadTimeout (and as much again for each megabyte) counts
+    // as unplayable and is abandoned. Files known to hang the backend are not even tried, so this is
+    // only a safety net.
     explicit SoundPlayer(std::unique_ptr<SoundBackend> backend,
                          std::chrono::milliseconds loadTimeout = std::chrono::milliseconds(1500));
     // A sound still playing stops with its owner.
@@ -41,6 +42,8 @@ private:
     void FallBack();
 
     std::unique_ptr<SoundBackend> backend_;
+    // For a file of less than a megabyte.
+    std::chrono::milliseconds loadTimeout_;
     QTimer loadTimer_;
     Attempt attempt_ = Attempt::None;
 };

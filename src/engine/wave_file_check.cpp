@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <optional>
 
 namespace klaxora {
 
@@ -18,7 +19,7 @@ std::uint16_t Little16(const unsigned char* bytes)
     return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
 }
 
-bool IsPlayableFormat(const unsigned char* format)
+bool IsPlayableAsItIs(const unsigned char* format)
 {
     const std::uint16_t tag = Little16(format);
     const std::uint16_t channels = Little16(format + 2);
@@ -31,44 +32,43 @@ bool IsPlayableFormat(const unsigned char* format)
 
 } // namespace
 
-bool IsPlayableWaveFile(const std::string& path)
+WaveFileKind CheckWaveFile(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
     unsigned char header[12];
     if (!file.read(reinterpret_cast<char*>(header), sizeof header) || std::memcmp(header, "RIFF", 4) != 0 ||
         std::memcmp(header + 8, "WAVE", 4) != 0) {
-        return false;
+        return WaveFileKind::Unusable;
     }
     file.seekg(0, std::ios::end);
     const auto fileSize = static_cast<std::uint64_t>(file.tellg());
 
-    bool formatSeen = false;
+    std::optional<WaveFileKind> format;
     std::uint64_t offset = sizeof header;
     while (offset + 8 <= fileSize) {
         unsigned char chunk[8];
         file.seekg(static_cast<std::streamoff>(offset));
         if (!file.read(reinterpret_cast<char*>(chunk), sizeof chunk)) {
-            return false;
+            return WaveFileKind::Unusable;
         }
         const std::uint32_t size = Little32(chunk + 4);
         // A chunk that runs past the end of the file is a cut-off file.
         if (offset + 8 + size > fileSize) {
-            return false;
+            return WaveFileKind::Unusable;
         }
         if (std::memcmp(chunk, "fmt ", 4) == 0) {
-            unsigned char format[16];
-            if (size < sizeof format || !file.read(reinterpret_cast<char*>(format), sizeof format) ||
-                !IsPlayableFormat(format)) {
-                return false;
+            unsigned char fields[16];
+            if (size < sizeof fields || !file.read(reinterpret_cast<char*>(fields), sizeof fields)) {
+                return WaveFileKind::Unusable;
             }
-            formatSeen = true;
+            format = IsPlayableAsItIs(fields) ? WaveFileKind::Playable : WaveFileKind::NeedsConversion;
         } else if (std::memcmp(chunk, "data", 4) == 0) {
             // The format must come first, and there must be something to hear.
-            return formatSeen && size > 0;
+            return format && size > 0 ? *format : WaveFileKind::Unusable;
         }
         offset += 8 + size + (size & 1U); // chunks are padded to an even length
     }
-    return false;
+    return WaveFileKind::Unusable;
 }
 
 } // namespace klaxora

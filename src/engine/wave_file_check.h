@@ -1,13 +1,16 @@
-// Whether a file is a WAV that the sound backend can load and play: a RIFF WAVE file with 8- or 16-bit
-// PCM in one or two channels, and all of its sound data present. Anything else is better not handed to
-// QSoundEffect at all: some formats end in an error, and an empty, cut-off or malformed file keeps it
-// loading forever, after which deleting any sound effect blocks the program.
+// How a file may be played: a whole RIFF WAVE file with 8- or 16-bit PCM in one or two channels goes to
+// the sound backend as it is; a whole WAV in another format (24 or 32 bits, floating point,
+// WAVE_FORMAT_EXTENSIBLE, more channels) is converted first, since QSoundEffect ends in an error on it.
+// Anything else (missing, empty, cut off, not a WAV) is better not handed to QSoundEffect at all: it keeps
+// it loading forever, after which deleting any sound effect blocks the program.
 #pragma once
 
 #include <string>
 
 namespace klaxora {
 
-bool IsPlayableWaveFile(const std::string& path);
+enum class WaveFileKind { Unusable, Playable, NeedsConversion };
+
+WaveFileKind CheckWaveFile(const std::string& path);
 
 } // namespace klaxora

@@ -66,13 +66,19 @@ public:
     // Takes one entry out of TodayList only (the tick's sweep of due entries).
     void RemoveTodayEntry(int index);
 
-    // Replaces the alarm file atomically with BaseAlarmList. Throws InOutError; the file and the
-    // lists are then as they were. Throws UnreadAlarmFileError, writing nothing, while the last load
-    // failed to read the file.
+    // Replaces the alarm file atomically with BaseAlarmList. Throws InOutError; the lists are then as
+    // they were, and FileBehind() tells that the file lacks them. Throws UnreadAlarmFileError, writing
+    // nothing, while the last load failed to read the file.
     void WriteToDisk();
     // Rebuilds all three lists from the alarm file, rewrites the file and sets LoadedDate.
-    // Throws InOutError when the file cannot be read or rewritten.
+    // Throws InOutError when the file cannot be read or rewritten. While the file cannot be read the
+    // lists hold only the alarms added since (none at first); they are kept, and once the file reads
+    // again they join its alarms and are written with them.
     void LoadFromDisk();
+    // Rebuilds the lists for today from the alarms in memory, as a load of a file holding them would
+    // (passed alarms go, today's become pending), without reading or writing the file: for a new date
+    // while the file lacks changes that only memory holds.
+    void ReloadFromMemory();
     // What a load that found the file does for the host at its end: the list gets the focus when it is
     // visible, and the first row is selected when none is. For a host that takes over a store loaded
     // before the host existed.
@@ -86,7 +92,11 @@ public:
     // Goes up with every change of BaseAlarmList or TodayList, so that readers can keep what they
     // worked out from the lists until the next change.
     std::uint64_t ChangeCount() const { return changeCount_; }
-    // The last load could not read the alarm file; until a load succeeds nothing is written over it.
+    // The last write of the alarm file failed: memory holds changes the file lacks, and a load would
+    // lose them.
+    bool FileBehind() const { return fileBehind_; }
+    // The last load could not read the alarm file; until a load succeeds nothing is written over it, and
+    // the lists hold only the alarms added since.
     bool AlarmFileUnread() const { return fileUnread_; }
 
     const OwningList<TBaseAlarm>& BaseAlarmList() const { return baseAlarms_; }
@@ -100,6 +110,10 @@ private:
                               std::string_view waveFile, TAlarmMode mode);
     void InsertRow(std::unique_ptr<AlarmRow> row);
     void LoadLines(std::string_view contents);
+    // Empties the lists and loads the lines of the file, then those of alarms kept from memory.
+    void Rebuild(std::string_view fileLines, std::string_view keptLines);
+    // BaseAlarmList as the file would hold it.
+    std::string AlarmLines() const;
     void InstallCollectedRows();
     void ClearAll();
 
@@ -117,6 +131,7 @@ private:
     TDateTime loadedDate_ = 0;
     std::uint64_t changeCount_ = 0;
     bool fileUnread_ = false;
+    bool fileBehind_ = false;
 
     // During a load rows are collected here and ordered once at the end.
     bool collectingRows_ = false;

@@ -15,45 +15,66 @@ void AlarmStore::WriteToDisk()
     if (fileUnread_)
         throw UnreadAlarmFileError("The alarm file could not be read, so it is not overwritten; changes are "
                                    "saved once it has been read again");
-    std::string contents;
-    contents.reserve(static_cast<std::size_t>(baseAlarms_.Count()) * 64);
-    for (int i = 0; i < baseAlarms_.Count(); ++i) {
-        contents += FormatAlarmFileLine(baseAlarms_[i]);
-        contents += "\r\n";
-    }
-    ReplaceFileAtomically(fileSystem_, alarmFilePath_, contents);
+    fileBehind_ = true;
+    ReplaceFileAtomically(fileSystem_, alarmFilePath_, AlarmLines());
+    fileBehind_ = false;
 }
 
 void AlarmStore::LoadFromDisk()
+{
+    std::string contents;
+    const int error = fileSystem_.ReadWholeFile(alarmFilePath_, contents);
+    if (error != 0 && error != ENOENT) {
+        // None of the file's alarms may stay, or they would be written back without the rest of it; the
+        // alarms added since the first failure are all memory holds, and are kept for the file. A retry
+        // on the same day leaves them as they stand.
+        const bool firstFailure = !fileUnread_;
+        fileUnread_ = true;
+        if (firstFailure)
+            Rebuild({}, {});
+        else if (loadedDate_ != clock_.Today())
+            ReloadFromMemory();
+        throw InOutError(error);
+    }
+    const bool fileFound = error == 0;
+    const std::string kept = fileUnread_ ? AlarmLines() : std::string();
+    fileUnread_ = false;
+    Rebuild(contents, kept);
+    if (!fileFound && kept.empty())
+        return;
+
+    fileSystem_.RemoveLeftoverTemporaries(alarmFilePath_);
+    WriteToDisk();
+    ShowLoadToHost();
+}
+
+void AlarmStore::ReloadFromMemory()
+{
+    Rebuild({}, AlarmLines());
+}
+
+void AlarmStore::Rebuild(std::string_view fileLines, std::string_view keptLines)
 {
     loadedDate_ = clock_.Today();
     if (observer_ != nullptr)
         observer_->BeginResetRows();
     ClearAll();
     collectingRows_ = true;
-    bool fileFound = false;
-    // Until the file has been read whole, the lists hold part of it at most.
-    fileUnread_ = true;
-    try {
-        std::string contents;
-        const int error = fileSystem_.ReadWholeFile(alarmFilePath_, contents);
-        if (error != 0 && error != ENOENT)
-            throw InOutError(error);
-        fileFound = error == 0;
-        if (fileFound)
-            LoadLines(contents);
-        fileUnread_ = false;
-    } catch (...) {
-        InstallCollectedRows();
-        throw;
-    }
+    // Kept lines are read apart: the file's last line need not end with a line break.
+    LoadLines(fileLines);
+    LoadLines(keptLines);
     InstallCollectedRows();
-    if (!fileFound)
-        return;
+}
 
-    fileSystem_.RemoveLeftoverTemporaries(alarmFilePath_);
-    WriteToDisk();
-    ShowLoadToHost();
+std::string AlarmStore::AlarmLines() const
+{
+    std::string lines;
+    lines.reserve(static_cast<std::size_t>(baseAlarms_.Count()) * 64);
+    for (int i = 0; i < baseAlarms_.Count(); ++i) {
+        lines += FormatAlarmFileLine(baseAlarms_[i]);
+        lines += "\r\n";
+    }
+    return lines;
 }
 
 void AlarmStore::ShowLoadToHost()

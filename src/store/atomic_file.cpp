@@ -2,9 +2,17 @@
 
 #include "store/io_error.h"
 
+#include <filesystem>
+
 namespace klaxora {
 
 namespace {
+
+std::string FolderOf(const std::string& path)
+{
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    return folder.empty() ? std::string(".") : folder;
+}
 
 // Throws the first failure after removing the half-written temporary file.
 void Check(int error, FileSystem& fileSystem, const std::string& temporaryPath)
@@ -35,6 +43,9 @@ void ReplaceFileAtomically(FileSystem& fileSystem, const std::string& path, std:
         error = closeError;
     Check(error, fileSystem, temporaryPath);
     Check(fileSystem.Rename(temporaryPath, path), fileSystem, temporaryPath);
+    // Until the folder is on the disk, a power cut can bring back the old file.
+    if (const int folderError = fileSystem.SyncFolder(FolderOf(path)); folderError != 0)
+        throw InOutError(folderError);
 }
 
 } // namespace klaxora

@@ -8,9 +8,10 @@
 
 namespace klaxora {
 
-// Writes `contents` to a temporary file beside `path`, flushes and syncs it, and renames it over `path`.
-// On any failure the temporary file is removed, `path` keeps its previous contents byte for byte, and
-// InOutError is thrown with the failing step's error code.
+// Writes `contents` to a temporary file beside `path`, flushes and syncs it, renames it over `path` and
+// syncs the folder. On any failure before the rename the temporary file is removed, `path` keeps its
+// previous contents byte for byte, and InOutError is thrown with the failing step's error code; a failed
+// folder sync throws too, `path` then already holding the new contents.
 void ReplaceFileAtomically(FileSystem& fileSystem, const std::string& path, std::string_view contents);
 
 } // namespace klaxora

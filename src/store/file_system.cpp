@@ -192,6 +192,27 @@ int PosixFileSystem::Rename(const std::string& from, const std::string& to)
 #endif
 }
 
+int PosixFileSystem::SyncFolder(const std::string& folder)
+{
+#ifdef _WIN32
+    // Windows has no call that flushes a folder; the MOVEFILE_WRITE_THROUGH of Rename returns only once
+    // the rename is on the disk.
+    (void)folder;
+    return 0;
+#else
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return errno;
+    int error = ::fsync(descriptor) == 0 ? 0 : errno;
+    ::close(descriptor);
+    // A file system that cannot sync a folder at all (some network and FUSE ones) says so with EINVAL;
+    // there is nothing more to be done there, and it is no failed save.
+    if (error == EINVAL)
+        error = 0;
+    return error;
+#endif
+}
+
 int PosixFileSystem::Remove(const std::string& path)
 {
     return std::remove(path.c_str()) == 0 ? 0 : errno;

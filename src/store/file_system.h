@@ -29,6 +29,9 @@ public:
     virtual int Close(FileHandle handle) = 0;
     // Replaces `to` by `from` in one step.
     virtual int Rename(const std::string& from, const std::string& to) = 0;
+    // Forces the folder's names onto the disk, so that after a power cut it names the file renamed into
+    // it and not the one that was replaced.
+    virtual int SyncFolder(const std::string& folder) = 0;
     virtual int Remove(const std::string& path) = 0;
     // Removes temporary files of `targetPath` that a process killed in the middle of a save left behind.
     // Best effort: nothing is reported, since a leftover costs only disk space.
@@ -52,6 +55,7 @@ public:
     int Sync(FileHandle handle) override;
     int Close(FileHandle handle) override;
     int Rename(const std::string& from, const std::string& to) override;
+    int SyncFolder(const std::string& folder) override;
     int Remove(const std::string& path) override;
     void RemoveLeftoverTemporaries(const std::string& targetPath) override;
     int MakeFolder(const std::string& path) override;

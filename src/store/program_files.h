@@ -17,9 +17,12 @@ struct ProgramFiles {
     Preferences Options;
     // Loaded (and the alarm file rewritten), with no host or rows observer yet.
     std::unique_ptr<AlarmStore> Alarms;
+    // Why loading "Alarms.dat" failed, when it did. The store is there all the same: it refuses to write
+    // over a file it could not read, and the tick reads it again until it can.
+    std::string AlarmFileError;
 };
 
-// Reads "ALARM.INI", then loads "Alarms.dat" into a new store. Throws what LoadFromDisk throws. The
+// Reads "ALARM.INI", then loads "Alarms.dat" into a new store. Throws what LoadPreferences throws. The
 // clock and the file system must outlive the store.
 ProgramFiles LoadProgramFiles(const Clock& clock, FileSystem& fileSystem, const std::string& folder,
                               const DateTimeFormats& formats);

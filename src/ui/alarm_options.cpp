@@ -269,13 +269,6 @@ void TAlarmOptions::HelpbuttonClick()
     ShowHelpContext(this, QStringLiteral("KLAXORA.HLP"), 2004);
 }
 
-bool TAlarmOptions::event(QEvent* e)
-{
-    if (e->type() == QEvent::WindowActivate)
-        FormActivate();
-    return QDialog::event(e);
-}
-
 bool TAlarmOptions::eventFilter(QObject* watched, QEvent* e)
 {
     if (e->type() == QEvent::KeyPress && (watched == SelectWavButton || watched == BitBtn2)) {
@@ -291,6 +284,8 @@ bool TAlarmOptions::eventFilter(QObject* watched, QEvent* e)
 void TAlarmOptions::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
+    // Only as it is shown: refilled at every activation, the box lost what the user had typed when
+    // another window or the file chooser had been in front.
     FormActivate();
     // The edit box is disabled only while "Only Show Message" is ticked.
     QWidget* first = WaveFileEdit->isEnabled() ? static_cast<QWidget*>(WaveFileEdit) : ShowMessage;

@@ -83,7 +83,6 @@ public:
     void reject() override;
 
 protected:
-    bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 

@@ -61,6 +61,13 @@ void TMainScreen::FormCreate(ProgramFiles files)
     if (!files.Alarms) {
         files = LoadProgramFiles(clock_, fileSystem_, folder_, formats);
     }
+    if (!files.AlarmFileError.empty()) {
+        // The window runs on all the same: the alarms set now are kept, nothing is written over the
+        // file, and the tick reads it as soon as it can.
+        QMetaObject::invokeMethod(
+            this, [this, text = QString::fromStdString(files.AlarmFileError)] { ShowError(text); },
+            Qt::QueuedConnection);
+    }
     preferences_ = files.Options;
     store_ = std::move(files.Alarms);
     model_ = new AlarmListModel(*store_, this);
@@ -73,6 +80,7 @@ void TMainScreen::FormCreate(ProgramFiles files)
     store_->SetHost(static_cast<AlarmStoreHost*>(this));
     SyncMenuChecks();
     store_->ShowLoadToHost();
+    ShowAlarmFileState();
     HelpFile_ = QStringLiteral("KLAXORA.HLP");
 }
 
@@ -272,6 +280,18 @@ void TMainScreen::RepaintAlarmList()
     if (listChangedSinceRepaint_) {
         listChangedSinceRepaint_ = false;
         AlarmListBox->viewport()->update();
+    }
+    ShowAlarmFileState();
+}
+
+void TMainScreen::ShowAlarmFileState()
+{
+    // While the alarm file cannot be read the list holds only what was set since; the caption says why.
+    const QString caption = store_->AlarmFileUnread()
+                                ? QStringLiteral("Klaxora! - the alarm file could not be read")
+                                : QStringLiteral("Klaxora!");
+    if (windowTitle() != caption) {
+        setWindowTitle(caption);
     }
 }
 

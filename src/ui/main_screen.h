@@ -76,9 +76,9 @@ public:
     static constexpr int MainHelpTopic = 1009;
 
     // Takes the preferences and the alarms from the setup, or reads them (FormCreate). A failure to read
-    // the alarm file throws: the window would otherwise overwrite the alarms it could not read at the
-    // first change. The clock and the file system must outlive the window. The first activation runs
-    // from the event loop.
+    // the alarm file is shown once the event loop runs, and the caption tells it until the file reads.
+    // A failure to read the preferences throws. The clock and the file system must outlive the window.
+    // The first activation runs from the event loop.
     TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent = nullptr);
     ~TMainScreen() override;
 
@@ -173,6 +173,7 @@ private:
     // AlarmEngineWindow
     void ShowClockText(const QString& text) override;
     void RepaintAlarmList() override;
+    void ShowAlarmFileState();
     void ShowError(const QString& text) override;
     // AlarmCommandsHost
     const Clock& WallClock() const override { return clock_; }

@@ -125,7 +125,7 @@ TEST_F(ProgramTerminationTest, EndsTheErrorBoxOfAnUnreadableAlarmFile)
     ASSERT_EQ(::kill(static_cast<pid_t>(process.processId()), SIGTERM), 0);
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 1) << "the start failed";
+    EXPECT_EQ(process.exitCode(), 0) << "the program ran on behind the box";
     EXPECT_TRUE(QFileInfo(folder.filePath(QStringLiteral("Alarms.dat"))).isDir());
 }
 

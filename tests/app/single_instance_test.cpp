@@ -5,6 +5,9 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <iostream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -82,6 +85,54 @@ TEST_F(SingleInstanceTest, OtherNamesAndMissingFoldersDoNotBlockTheStart)
     // The start goes on without protection when the object cannot be made at all.
     SingleInstance nowhere("Klaxora", folder_ + "/missing/folder");
     EXPECT_FALSE(nowhere.AlreadyRunning());
+}
+
+// Without a runtime folder the lock folder in /tmp can be made first by someone else: it is used only
+// when it is this user's own and closed to others, else the user's cache folder is.
+TEST_F(SingleInstanceTest, ALockFolderInTheSharedFolderIsUsedOnlyWhenItIsPrivatelyTheUsers)
+{
+    namespace fs = std::filesystem;
+    const std::string shared = folder_ + "/tmp";
+    const std::string cache = folder_ + "/cache";
+    const std::string ours = shared + "/klaxora-" + std::to_string(geteuid());
+    const std::string fallback = cache + "/klaxora";
+    ASSERT_TRUE(fs::create_directory(shared));
+    const struct {
+        const char* what;
+        std::function<bool()> prepare; // false: cannot be arranged here
+        std::string expected;
+    } cases[] = {
+        {"nothing there yet", [] { return true; }, ours},
+        {"the user's own private folder", [&] { return mkdir(ours.c_str(), 0700) == 0; }, ours},
+        {"a folder made first by another user",
+         [&] { return mkdir(ours.c_str(), 0700) == 0 && chown(ours.c_str(), 65534, 65534) == 0; }, fallback},
+        {"a link to a private folder",
+         [&] {
+             const std::string target = folder_ + "/elsewhere";
+             return mkdir(target.c_str(), 0700) == 0 && symlink(target.c_str(), ours.c_str()) == 0;
+         },
+         fallback},
+        {"a folder of the user's open to everyone",
+         [&] { return mkdir(ours.c_str(), 0700) == 0 && chmod(ours.c_str(), 0777) == 0; }, fallback},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        fs::remove_all(ours);
+        fs::remove_all(cache);
+        fs::remove_all(folder_ + "/elsewhere");
+        if (!row.prepare()) {
+            // Giving a folder to another user needs root.
+            std::cout << "[ skipped ] " << row.what << ": cannot be arranged by this user\n";
+            continue;
+        }
+        const std::string chosen = SingleInstance::PrivateFolder(shared, cache);
+        EXPECT_EQ(chosen, row.expected);
+        struct stat info {};
+        ASSERT_EQ(lstat(chosen.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0700U);
+        SingleInstance first("Klaxora", chosen);
+        EXPECT_FALSE(first.AlreadyRunning());
+    }
 }
 
 } // namespace

@@ -79,9 +79,16 @@ e2e_start_program()
     # A sanitizer build is fine with the clock library loaded ahead of it. Strict string checks stay off
     # here: the X keyboard library hands unterminated names to strndup, which is allowed.
     local asan="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0:strict_string_checks=0"
+    # E2E_RUN_AS=<uid>: as that user, with a home and a runtime folder of its own.
+    local as=()
+    if [ -n "${E2E_RUN_AS:-}" ]; then
+        local home="$E2E_TMP/home-$E2E_RUN_AS" runtime="$E2E_TMP/runtime-$E2E_RUN_AS"
+        mkdir -p "$home" "$runtime" && chown "$E2E_RUN_AS:$E2E_RUN_AS" "$home" "$runtime" && chmod 700 "$runtime"
+        as=(setpriv --reuid="$E2E_RUN_AS" --regid="$E2E_RUN_AS" --clear-groups env HOME="$home" XDG_RUNTIME_DIR="$runtime")
+    fi
     cd "$E2E_APP" || e2e_fail "no program folder"
     # The user's locale decides how dates and times are shown and typed; no check depends on it.
-    env "${preload[@]}" ASAN_OPTIONS="$asan" QT_QPA_PLATFORM="${E2E_QT_PLATFORM:-xcb}" LC_ALL= LANG=en_US.UTF-8 ./klaxora "$@" >>"$E2E_OUT/klaxora.log" 2>&1 &
+    "${as[@]}" env "${preload[@]}" ASAN_OPTIONS="$asan" QT_QPA_PLATFORM="${E2E_QT_PLATFORM:-xcb}" LC_ALL= LANG=en_US.UTF-8 ./klaxora "$@" >>"$E2E_OUT/klaxora.log" 2>&1 &
     E2E_PROGRAM_PID=$!
     E2E_PIDS+=("$E2E_PROGRAM_PID")
     [ -n "$E2E_FAKETIME_LIB" ] && E2E_FAKED_PIDS+=("$E2E_PROGRAM_PID")

@@ -2,6 +2,7 @@
 // the lists and the file, the clock text, the reload at a new date, and the timer around it all.
 #include "engine/alarm_tick.h"
 #include "engine/tick_test_support.h"
+#include "store/io_error.h"
 
 #include <gtest/gtest.h>
 
@@ -231,24 +232,44 @@ TEST_F(TickTest, AFailedWriteIsShownTheTimerComesOnAndTheNextWriteCatchesUp)
     EXPECT_EQ(rig.host.errors.size(), 2U);
 }
 
-TEST_F(TickTest, NoReloadWhileTheFileLacksAChangeSoASnoozeOverMidnightSurvives)
+TEST_F(TickTest, WhileSavesFailTheNewDaysAlarmsComeFromMemoryAndTheFailureIsToldAgain)
 {
-    SetClock(At(2026, 6, 10, 23, 50, 0));
-    Add("11:50pm", "06/10/2026", "Night");
+    SetClock(At(2026, 6, 10, 23, 30, 0));
+    Add("11:30pm", "06/10/2026", "Night");
     rig.store.WriteToDisk();
     rig.host.answer = [](const std::string&) { return -30; };
     rig.files.failWrites = true;
     Tick();
+    ASSERT_EQ(rig.host.errors.size(), 1U);
+    // The disk stays full; an alarm for the morning is set all the same (its command says the save
+    // failed), and neither it nor the snooze is in the file.
+    Add("08:00am", "06/11/2026", "Wake up");
+    EXPECT_THROW(rig.store.WriteToDisk(), InOutError);
+    rig.host.answer = [](const std::string&) { return 1; };
+    SetClock(At(2026, 6, 10, 23, 59, 59));
+    Tick();
+    EXPECT_EQ(rig.host.errors.size(), 1U) << "not told every second";
+
+    // The box waits for the user all night; the alarms must ring meanwhile.
+    bool timerOnWhileTold = false;
+    rig.host.onShowError = [&] { timerOnWhileTold = rig.timer.enabled; };
     SetClock(At(2026, 6, 11, 0, 0, 1));
     Tick();
-    EXPECT_EQ(rig.store.LoadedDate(), EncodeDate(2026, 6, 10));
+    EXPECT_EQ(rig.store.LoadedDate(), EncodeDate(2026, 6, 11));
+    EXPECT_EQ(rig.host.errors.size(), 2U) << "told again when the day changes";
+    EXPECT_TRUE(timerOnWhileTold);
+    SetClock(At(2026, 6, 11, 0, 0, 2));
+    Tick();
+    EXPECT_EQ(rig.host.messages, (std::vector<std::string>{"Night", "Night"}));
+    SetClock(At(2026, 6, 11, 8, 0, 0));
+    Tick();
+    EXPECT_EQ(rig.host.messages, (std::vector<std::string>{"Night", "Night", "Wake up"}));
 
     rig.files.failWrites = false;
+    Add("09:00am", "06/11/2026", "Tea");
     rig.clock.AdvanceSeconds(1);
     Tick();
-    EXPECT_EQ(rig.store.LoadedDate(), EncodeDate(2026, 6, 11));
-    ASSERT_EQ(rig.store.TodayList().Count(), 1);
-    EXPECT_EQ(rig.store.TodayList()[0].Message, "Night");
+    EXPECT_EQ(rig.AlarmFile(), "09:00am^Tea^^3^06/11/2026^Tea.wav^0\r\n");
 }
 
 TEST_F(TickTest, AfterAJumpOverMidnightYesterdaysAndTodaysMissedAlarmsStillRing)

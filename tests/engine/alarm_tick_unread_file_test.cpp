@@ -1,7 +1,9 @@
-// When a reload cannot read the alarm file, memory holds none of its alarms: nothing may be written over
-// the file, and the tick must keep trying to read it, even after a write of its own was refused.
+// When a load cannot read the alarm file, memory holds none of its alarms: nothing may be written over
+// the file, the tick must keep trying to read it, even after a write of its own was refused, and what
+// was set meanwhile joins the file's alarms once it reads.
 #include "engine/alarm_tick.h"
 #include "engine/tick_test_support.h"
+#include "store/io_error.h"
 
 #include <gtest/gtest.h>
 
@@ -33,22 +35,58 @@ TEST(TickUnreadFileTest, AFailedReloadNeitherLosesTheFileNorStopsBeingRetried)
     ASSERT_EQ(host.errors.size(), 1U);
     EXPECT_EQ(store.BaseAlarmList().Count(), 0);
 
-    // An alarm set meanwhile cannot be saved over the unread file, and it still rings.
+    // Alarms set meanwhile cannot be saved over the unread file; they ring, and are not dropped by the
+    // reads that keep failing.
     store.AddAlarm("12:00am", "06/11/2026", "Meanwhile", "", amMessageOnly);
+    store.AddAlarm("08:30am", "06/11/2026", "Later", "", amMessageOnly);
     EXPECT_THROW(store.WriteToDisk(), UnreadAlarmFileError);
+    clock.AdvanceSeconds(1);
+    tick.Timer1Timer();
     clock.AdvanceSeconds(1);
     tick.Timer1Timer();
     EXPECT_EQ(host.messages, std::vector<std::string>{"Meanwhile"});
     EXPECT_EQ(files.Contents(store.AlarmFilePath()), morning);
     EXPECT_TRUE(timer.enabled);
 
-    // Once the disk reads again, the next tick brings the file's alarms back.
+    // Once the disk reads again, the next tick brings the file's alarms back, with the one still to come.
     disk.failReads = false;
     clock.AdvanceSeconds(1);
     tick.Timer1Timer();
-    ASSERT_EQ(store.TodayList().Count(), 1);
+    ASSERT_EQ(store.TodayList().Count(), 2);
     EXPECT_EQ(store.TodayList()[0].Message, "Morning");
-    EXPECT_EQ(files.Contents(store.AlarmFilePath()), morning);
+    EXPECT_EQ(files.Contents(store.AlarmFilePath()), morning + "08:30am^Later^^3^06/11/2026^^1\r\n");
+    clock.Set(At(2026, 6, 11, 8, 30, 0));
+    tick.Timer1Timer();
+    tick.Timer1Timer();
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"Meanwhile", "Morning", "Later"}));
+}
+
+TEST(TickUnreadFileTest, AStartWithAnUnreadableFileRingsItsAlarmsOnceItReads)
+{
+    FakeClock clock(At(2026, 6, 10, 7, 0, 0));
+    test::MemoryFileSystem files;
+    files.SetContents("/alarms/Alarms.dat", "08:00am^Morning^^3^06/10/2026^^1\r\n");
+    test::ReadWatchingFileSystem disk(files);
+    DateTimeFormats formats(test::UsUserSettings());
+    AlarmStore store(clock, formats, "/alarms", disk);
+    disk.failReads = true;
+    EXPECT_THROW(store.LoadFromDisk(), InOutError);
+    test::FakeTimer timer;
+    test::FakeTickHost host;
+    AlarmTick tick(store, clock, timer, host);
+
+    clock.AdvanceSeconds(1);
+    tick.Timer1Timer();
+    EXPECT_TRUE(store.AlarmFileUnread());
+    EXPECT_TRUE(host.errors.empty()) << "the start has told it already";
+
+    // Readable again (a home folder mounted late) a minute after the alarm's time.
+    disk.failReads = false;
+    clock.Set(At(2026, 6, 10, 8, 1, 0));
+    tick.Timer1Timer();
+    EXPECT_FALSE(store.AlarmFileUnread());
+    tick.Timer1Timer();
+    EXPECT_EQ(host.messages, std::vector<std::string>{"Morning"});
 }
 
 } // namespace

@@ -22,7 +22,9 @@ public:
         bool hasOutput = true;
         // Status reported for a source; Ready when not listed, nothing at all for std::nullopt.
         std::map<QString, std::optional<Status>> outcome;
-        // "play <url>", "stop", "abandon", "beep", in order; outlives the backend.
+        // The converted copy of a file; none (a file that cannot be read) when not listed.
+        std::map<QString, QString> conversions;
+        // "play <url>", "convert <path>", "stop", "abandon", "beep", in order; outlives the backend.
         std::vector<std::string> log;
     };
 
@@ -44,6 +46,12 @@ public:
                 }
             });
         }
+    }
+    QString ConvertedWave(const QString& path) override
+    {
+        shared_->log.push_back("convert " + path.toStdString());
+        const auto found = shared_->conversions.find(path);
+        return found == shared_->conversions.end() ? QString() : found->second;
     }
     void Stop() override
     {

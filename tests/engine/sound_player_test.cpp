@@ -71,6 +71,31 @@ TEST_F(SoundPlayerTest, EmptyMissingOrUnplayableNamesPlayTheDefaultSoundAtOnce)
     }
 }
 
+TEST_F(SoundPlayerTest, AWholeWaveTheBackendCannotPlayPlaysAsItsConvertedCopy)
+{
+    const QString deep = folder.filePath("24-bit.wav");
+    const QString unreadable = folder.filePath("odd.wav");
+    for (const QString& path : {deep, unreadable}) {
+        test::WriteBytes(path.toStdString(),
+                         test::Wave(test::WaveFormat{1, 1, 44100, 24}, std::string(300, 'x')));
+    }
+    const QString copy = folder.filePath("copy.wav");
+    shared->conversions[deep] = copy;
+    player.Play(deep.toStdString());
+    EXPECT_EQ(Log().back(), Played(copy));
+    EXPECT_EQ(std::count(Log().begin(), Log().end(), "convert " + deep.toStdString()), 1);
+    // Cannot be read as audio after all: the default sound.
+    player.Play(unreadable.toStdString());
+    EXPECT_EQ(Log().back(), PlayedDefault());
+    // A file the backend plays as it is is not converted.
+    shared->log.clear();
+    player.Play(bell.toStdString());
+    EXPECT_EQ(Log().back(), Played(bell));
+    EXPECT_EQ(std::count_if(Log().begin(), Log().end(),
+                            [](const std::string& entry) { return entry.starts_with("convert"); }),
+              0);
+}
+
 TEST_F(SoundPlayerTest, AFileThatFailsToLoadFallsBackToTheDefaultSound)
 {
     shared->outcome[QUrl::fromLocalFile(bell).toString()] = Status::Error;

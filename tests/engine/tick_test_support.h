@@ -80,6 +80,7 @@ public:
         ++completedWrites;
         return 0;
     }
+    int SyncFolder(const std::string&) override { return 0; }
     int Remove(const std::string& path) override
     {
         files_.erase(path);
@@ -118,6 +119,7 @@ public:
     int Sync(FileHandle handle) override { return files_.Sync(handle); }
     int Close(FileHandle handle) override { return files_.Close(handle); }
     int Rename(const std::string& from, const std::string& to) override { return files_.Rename(from, to); }
+    int SyncFolder(const std::string& folder) override { return files_.SyncFolder(folder); }
     int Remove(const std::string& path) override { return files_.Remove(path); }
 
 private:
@@ -160,6 +162,7 @@ class FakeTickHost final : public AlarmTickHost {
 public:
     std::function<int(const std::string& message)> answer = [](const std::string&) { return 1; };
     std::function<void()> onProcessEvents;
+    std::function<void()> onShowError;
     std::vector<std::string> messages;
     std::vector<std::string> sounds;
     std::vector<std::string> errors;
@@ -182,7 +185,13 @@ public:
     }
     void ShowClockText(const std::string& text) override { clockText = text; }
     void RepaintAlarmList() override { ++repaints; }
-    void ShowError(const std::string& text) override { errors.push_back(text); }
+    void ShowError(const std::string& text) override
+    {
+        errors.push_back(text);
+        if (onShowError) {
+            onShowError();
+        }
+    }
 };
 
 // The user's settings of an en_US desktop.

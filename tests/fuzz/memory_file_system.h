@@ -65,6 +65,7 @@ public:
         files.erase(from);
         return 0;
     }
+    int SyncFolder(const std::string&) override { return 0; }
     int Remove(const std::string& path) override { return files.erase(path) == 1 ? 0 : ENOENT; }
 
     std::map<std::string, std::string> files;

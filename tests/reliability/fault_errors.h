@@ -38,6 +38,7 @@ inline std::vector<ErrorCase> ErrorsAt(FsCall call)
     case FsCall::Close:
         return {diskFull, overQuota, io(EIO), io(EFBIG)};
     case FsCall::Sync:
+    case FsCall::SyncFolder:
         return {diskFull, overQuota, readOnly, io(EIO)};
     case FsCall::Rename:
         return {diskFull,    overQuota, denied,    notPermitted, readOnly,

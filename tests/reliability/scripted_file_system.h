@@ -1,7 +1,7 @@
 // The real file system with a trace of every call, in which the call with a chosen number fails with a
 // chosen error code. A failing write writes half of its data first and a failing read delivers half of
 // the file, as a full disk or a bad sector would; a failing close still releases the handle. Nothing is
-// forced onto the disk (Sync only counts).
+// forced onto the disk (Sync and SyncFolder only count).
 #pragma once
 
 #include "store/file_system.h"
@@ -14,12 +14,12 @@
 
 namespace klaxora::testing {
 
-enum class FsCall { Read, Open, Write, Flush, Sync, Close, Rename, Remove };
+enum class FsCall { Read, Open, Write, Flush, Sync, Close, Rename, SyncFolder, Remove };
 
 inline const char* FsCallName(FsCall call)
 {
-    static const char* const names[] = {"Read", "Open",  "Write",  "Flush",
-                                        "Sync", "Close", "Rename", "Remove"};
+    static const char* const names[] = {"Read",  "Open",   "Write",      "Flush", "Sync",
+                                        "Close", "Rename", "SyncFolder", "Remove"};
     return names[static_cast<int>(call)];
 }
 
@@ -81,6 +81,7 @@ public:
         const int error = Injected(FsCall::Rename);
         return error != 0 ? error : real_.Rename(from, to);
     }
+    int SyncFolder(const std::string&) override { return Injected(FsCall::SyncFolder); }
     int Remove(const std::string& path) override
     {
         const int error = Injected(FsCall::Remove);

@@ -59,19 +59,23 @@ TEST_F(AlarmFileFaultTest, AFailedReadStillFinishesTheStartedReset)
     EXPECT_EQ(observer.Events(), "reset;end reset;") << "a list view would be left half reset";
 }
 
-TEST_F(AlarmFileFaultTest, AfterAFailedReadNothingIsWrittenOverTheUnreadFile)
+TEST_F(AlarmFileFaultTest, AnAlarmAddedWhileTheFileIsUnreadIsKeptAndSavedWithItOnceItReads)
 {
     fs.FailAt(FileStep::Read, EIO);
     EXPECT_THROW(store.LoadFromDisk(), InOutError);
-    fs.Heal();
-    // An alarm added meanwhile must not replace the alarms that could not be read.
+    // An alarm added meanwhile must not replace the alarms that could not be read,
     store.AddAlarm("10:00am", "06/12/2026", "meanwhile", "", 0);
     EXPECT_THROW(store.WriteToDisk(), UnreadAlarmFileError);
     EXPECT_EQ(ReadFile(AlarmFile()), kOldFile);
+    // nor be dropped by a read that fails again,
+    EXPECT_THROW(store.LoadFromDisk(), InOutError);
+    EXPECT_EQ(store.BaseAlarmList().Count(), 1);
 
+    // and joins the file's alarms once it reads.
+    fs.Heal();
     store.LoadFromDisk();
-    store.WriteToDisk();
-    EXPECT_EQ(ReadFile(AlarmFile()), kOldFile);
+    EXPECT_EQ(ReadFile(AlarmFile()), std::string(kOldFile) + "10:00am^meanwhile^^3^06/12/2026^^0\r\n");
+    EXPECT_THAT(RowIds(), ElementsAre(1, 2));
 }
 
 TEST_F(AlarmFileFaultTest, ALoadRemovesTemporariesOfSavesKilledHalfWay)

@@ -142,6 +142,7 @@ public:
     {
         return Fails(FileStep::Rename, to) ? fault_->error : real_.Rename(from, to);
     }
+    int SyncFolder(const std::string& folder) override { return real_.SyncFolder(folder); }
     int Remove(const std::string& path) override { return real_.Remove(path); }
     void RemoveLeftoverTemporaries(const std::string& targetPath) override
     {

@@ -214,12 +214,24 @@ TEST_F(OptionsTest, HelpOpensTheOptionsTopic)
     EXPECT_EQ(help->Browser()->source(), HelpTopicUrl(QStringLiteral("KLAXORA.HLP"), 2004));
 }
 
-TEST_F(OptionsTest, ActivationRefillsTheEditBoxFromWaveFile)
+TEST_F(OptionsTest, TypedTextSurvivesAnotherWindowAndACancelledChooserAndIsRefilledOnlyWhenShown)
 {
     options->SetWaveFile("/sounds/kept.wav");
     Show();
     options->WaveFileEdit->setText("/sounds/typed.wav");
-    options->FormActivate();
+    // Another window comes in front and goes again.
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(options.get(), &deactivate);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(options.get(), &activate);
+    EXPECT_EQ(Edit(), "/sounds/typed.wav");
+    QTest::mouseClick(options->SelectWavButton, Qt::LeftButton);
+    QApplication::sendEvent(options.get(), &activate);
+    ASSERT_EQ(choices.size(), 1U);
+    EXPECT_EQ(Edit(), "/sounds/typed.wav") << "the chooser was cancelled";
+
+    options->hide();
+    Show();
     EXPECT_EQ(Edit(), "/sounds/kept.wav");
 }
 

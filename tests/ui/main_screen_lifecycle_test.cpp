@@ -159,11 +159,23 @@ TEST_F(MainScreenTest, ExitFromTheTrayMenuAsksAndNoLeavesItInTheTray)
     EXPECT_TRUE(TrayIconShown());
 }
 
-TEST_F(MainScreenTest, UnreadableAlarmFileStopsTheStartAndLeavesTheFileAlone)
+TEST_F(MainScreenTest, AnUnreadableAlarmFileIsToldAndTheWindowRunsOnUntilTheTickReadsIt)
 {
     Prepare(TwoFutureAlarms);
     fileSystem.FailAt(klaxora::testing::FileStep::Read, EACCES);
-    EXPECT_THROW(Create(), std::exception);
+    const auto seen = AnswerNextMessageBox();
+    TMainScreen& screen = Create();
+    EXPECT_EQ(seen->text, "File access denied.");
+    EXPECT_EQ(screen.windowTitle(), "Klaxora! - the alarm file could not be read");
+    EXPECT_EQ(screen.AlarmListBox->model()->rowCount(), 0);
+    EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
+
+    fileSystem.Heal();
+    screen.Engine().Timer1Timer();
+    EXPECT_EQ(screen.AlarmListBox->model()->rowCount(), 2);
+    // The caption follows at the next tick.
+    screen.Engine().Timer1Timer();
+    EXPECT_EQ(screen.windowTitle(), "Klaxora!");
     EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
 }
 
