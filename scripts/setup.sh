@@ -10,6 +10,8 @@ PACKAGES=(
   # headless GUI, fonts, clock and sound for the tests
   xvfb xauth xdotool x11-utils imagemagick fonts-liberation2 faketime
   pulseaudio pulseaudio-utils sox alsa-utils trayer openbox
+  # the Debian package and its checks (CPack finds the program's libraries with file and dpkg-shlibdeps)
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()
