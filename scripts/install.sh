@@ -8,8 +8,8 @@
 #
 #   --autostart      also start Klaxora! minimised (-iconic) when the desktop session starts, so that
 #                    alarms ring after a reboot; an install without it removes that entry again
-#   --build-dir DIR  install from an existing, configured build folder instead of building a Release
-#                    in build/release
+#   --build-dir DIR  install from an existing build folder (with the targets klaxora, klaxora_icons and
+#                    klaxora_package_docs built) instead of building a Release
 #
 # Without --build-dir the Debian packages are installed first through scripts/setup.sh (that step alone
 # needs root or sudo) and a Release is built in build/release.
@@ -43,10 +43,14 @@ if [ -z "$build" ]; then
     "$root/scripts/setup.sh"
     build="$root/build/release"
     cmake -S "$root" --preset release >/dev/null
+    cmake --build "$build" --target klaxora klaxora_icons klaxora_package_docs -j"$(nproc)"
 fi
-# What the install takes: the program, its icons and its manual page (up to date already when built).
-cmake --build "$build" --target klaxora klaxora_icons klaxora_package_docs -j"$(nproc)" >/dev/null ||
-    { echo "install.sh: building in $build failed" >&2; exit 1; }
+for file in "$build/src/app/klaxora" "$build/packaging/icons/written" "$build/packaging/klaxora.1.gz"; do
+    [ -e "$file" ] || {
+        echo "install.sh: $file is missing; build the targets klaxora, klaxora_icons and klaxora_package_docs" >&2
+        exit 1
+    }
+done
 
 installed=()
 # install_component <prefix> <component>: cmake's install, whose record of the files it put in place goes to ours.
