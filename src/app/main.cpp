@@ -1,10 +1,12 @@
-// Klaxora!: starts as the only instance of the user, builds the main window from the two files beside the
-// program and runs until the main window has been closed.
+// Klaxora!: starts as the only instance of the user, builds the main window from the two files (beside the
+// program, or in the user's data folder when the program's folder cannot be written) and runs until the
+// main window has been closed.
 #include "app/font_config_warm_up.h"
 #include "app/klaxora_application.h"
 #include "app/single_instance.h"
 #include "app/start_show_command.h"
 #include "app/termination_signals.h"
+#include "app/user_data_folder.h"
 #include "app/user_locale.h"
 #include "controls/tray_shell.h"
 #include "store/clock.h"
@@ -58,7 +60,7 @@ int main(int argc, char** argv)
     const SystemClock clock;
     PosixFileSystem fileSystem;
     MainScreenSetup setup;
-    setup.Folder = ProgramDirectory();
+    setup.ProgramFolder = ProgramDirectory();
     setup.UserFormats = UserFormatSettings(QLocale::system());
     setup.MinimizedStart = minimizedStart;
     // The notification area is left to the window, which asks the desktop once it is on the screen.
@@ -66,6 +68,7 @@ int main(int argc, char** argv)
     // The two files are read while the toolkit starts; they need nothing of it.
     std::future<ProgramFiles> files;
     if (!instance.AlreadyRunning()) {
+        setup.Folder = ProgramFilesFolder(fileSystem);
         files = std::async(std::launch::async, [&clock, &fileSystem, folder = setup.Folder,
                                                 formats = DateTimeFormats(setup.UserFormats)] {
             return LoadProgramFiles(clock, fileSystem, folder, formats);

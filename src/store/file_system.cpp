@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #ifdef _WIN32
+#include <direct.h>
 #include <io.h>
 #include <process.h>
 #include <windows.h>
@@ -194,6 +195,26 @@ int PosixFileSystem::Rename(const std::string& from, const std::string& to)
 int PosixFileSystem::Remove(const std::string& path)
 {
     return std::remove(path.c_str()) == 0 ? 0 : errno;
+}
+
+int PosixFileSystem::MakeFolder(const std::string& path)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return 0;
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    if (!parent.empty() && parent != std::filesystem::path(path)) {
+        if (const int parentError = MakeFolder(parent.string()); parentError != 0)
+            return parentError;
+    }
+#ifdef _WIN32
+    if (_mkdir(path.c_str()) == 0 || errno == EEXIST)
+        return 0;
+#else
+    if (::mkdir(path.c_str(), 0700) == 0 || errno == EEXIST)
+        return 0;
+#endif
+    return errno;
 }
 
 std::string JoinPath(const std::string& folder, std::string_view name)

@@ -2,6 +2,7 @@
 // with any error code. Every operation returns 0 or the system's error code (errno).
 #pragma once
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -32,6 +33,13 @@ public:
     // Removes temporary files of `targetPath` that a process killed in the middle of a save left behind.
     // Best effort: nothing is reported, since a leftover costs only disk space.
     virtual void RemoveLeftoverTemporaries(const std::string& targetPath) { (void)targetPath; }
+    // Makes the folder and any missing folders above it, readable by the user alone; 0 when it exists.
+    // Stand-ins that never need a folder made say so with ENOSYS.
+    virtual int MakeFolder(const std::string& path)
+    {
+        (void)path;
+        return ENOSYS;
+    }
 };
 
 // The real file system (POSIX, with the Windows equivalents where they differ).
@@ -46,6 +54,7 @@ public:
     int Rename(const std::string& from, const std::string& to) override;
     int Remove(const std::string& path) override;
     void RemoveLeftoverTemporaries(const std::string& targetPath) override;
+    int MakeFolder(const std::string& path) override;
 };
 
 // `folder` followed by `name`, with one path separator between them.

@@ -22,6 +22,7 @@ namespace klaxora {
 
 TMainScreen::TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent)
     : QMainWindow(parent), clock_(clock), fileSystem_(fileSystem), folder_(std::move(setup.Folder)),
+      programFolder_(setup.ProgramFolder.empty() ? folder_ : std::move(setup.ProgramFolder)),
       userFormats_(std::move(setup.UserFormats)), minimizedStart_(setup.MinimizedStart),
       notificationAreaAvailable_(setup.NotificationAreaAvailable)
 {
@@ -37,7 +38,7 @@ TMainScreen::TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenS
         setup.Sound ? std::move(setup.Sound) : std::make_unique<EmbeddedSoundBackend>());
     soundCommands_ = std::make_unique<SoundMenuCommands>(
         preferences_, [this](const Preferences&) { SaveCurrentPreferences(); }, engine_->Sound(),
-        engine_->Timer1(), SoundMenuCommands::OpenDialogChooser(this), folder_);
+        engine_->Timer1(), SoundMenuCommands::OpenDialogChooser(this), programFolder_);
     commands_ = std::make_unique<AlarmCommands>(static_cast<AlarmCommandsHost&>(*this));
     WireCommands();
 

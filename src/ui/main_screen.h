@@ -42,8 +42,11 @@ class TrayShell;
 
 // What the creator of the main window decides for it.
 struct MainScreenSetup {
-    // Where "Alarms.dat" and "ALARM.INI" live; the program passes its own folder.
+    // Where "Alarms.dat" and "ALARM.INI" live.
     std::string Folder;
+    // The program's own folder, where the file choosers start and the help files are looked for; empty
+    // when it is the folder of the two files.
+    std::string ProgramFolder;
     FormatSettings UserFormats;
     // The start-up show command asked for a minimised start.
     bool MinimizedStart = false;
@@ -180,6 +183,7 @@ private:
     const Clock& clock_;
     FileSystem& fileSystem_;
     const std::string folder_;
+    const std::string programFolder_;
     const FormatSettings userFormats_;
     const bool minimizedStart_;
     // Takes the place of the Windows 95 test: the tray is used only where there is one. Asked of the

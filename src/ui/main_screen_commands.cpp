@@ -52,7 +52,7 @@ AlarmOptionsServices TMainScreen::OptionsServices()
     // Play Now is heard even with alarm sounds switched off.
     services.PlayWaveFile = [this](const std::string& waveFile) { engine_->Sound().Play(waveFile); };
     services.ChooseFile = OpenFileDialogChooser();
-    services.ProgramDirectory = folder_;
+    services.ProgramDirectory = programFolder_;
     return services;
 }
 

@@ -136,7 +136,7 @@ void TMainScreen::mnuContentsClick()
 void TMainScreen::ZUVSoftwareProducts1Click()
 {
     // The product page is a help file of its own beside the program; the application help file stays.
-    ShowHelpContents(this, QString::fromStdString(JoinPath(folder_, "ZUVSOFT.HLP")));
+    ShowHelpContents(this, QString::fromStdString(JoinPath(programFolder_, "ZUVSOFT.HLP")));
 }
 
 void TMainScreen::mnuAboutClick()

@@ -83,22 +83,27 @@ inline void WriteFile(const std::string& path, const std::string& contents)
     out << contents;
 }
 
-enum class FileStep { Read, Open, Write, Flush, Sync, Close, Rename };
+enum class FileStep { Read, Open, Write, Flush, Sync, Close, Rename, MakeFolder };
 
-// The real file system, except that one chosen step fails with a chosen error code. A failing write
-// writes half of its data first, as a full disk would.
+// The real file system, except that one chosen step fails with a chosen error code, for every path or
+// only for paths below one folder. A failing write writes half of its data first, as a full disk would.
 class FaultyFileSystem final : public FileSystem {
 public:
-    void FailAt(FileStep step, int error) { fault_ = Fault{step, error}; }
+    void FailAt(FileStep step, int error, std::string onlyBelow = {})
+    {
+        fault_ = Fault{step, error};
+        onlyBelow_ = std::move(onlyBelow);
+    }
     void Heal() { fault_.reset(); }
 
     int ReadWholeFile(const std::string& path, std::string& contents) override
     {
-        return Fails(FileStep::Read) ? fault_->error : real_.ReadWholeFile(path, contents);
+        return Fails(FileStep::Read, path) ? fault_->error : real_.ReadWholeFile(path, contents);
     }
     int OpenTemporary(const std::string& targetPath, FileHandle& handle, std::string& temporaryPath) override
     {
-        return Fails(FileStep::Open) ? fault_->error : real_.OpenTemporary(targetPath, handle, temporaryPath);
+        return Fails(FileStep::Open, targetPath) ? fault_->error
+                                                 : real_.OpenTemporary(targetPath, handle, temporaryPath);
     }
     int Write(FileHandle handle, std::string_view data) override
     {
@@ -122,12 +127,16 @@ public:
     }
     int Rename(const std::string& from, const std::string& to) override
     {
-        return Fails(FileStep::Rename) ? fault_->error : real_.Rename(from, to);
+        return Fails(FileStep::Rename, to) ? fault_->error : real_.Rename(from, to);
     }
     int Remove(const std::string& path) override { return real_.Remove(path); }
     void RemoveLeftoverTemporaries(const std::string& targetPath) override
     {
         real_.RemoveLeftoverTemporaries(targetPath);
+    }
+    int MakeFolder(const std::string& path) override
+    {
+        return Fails(FileStep::MakeFolder, path) ? fault_->error : real_.MakeFolder(path);
     }
 
 private:
@@ -135,10 +144,14 @@ private:
         FileStep step;
         int error;
     };
-    bool Fails(FileStep step) const { return fault_ && fault_->step == step; }
+    bool Fails(FileStep step, const std::string& path = {}) const
+    {
+        return fault_ && fault_->step == step && path.compare(0, onlyBelow_.size(), onlyBelow_) == 0;
+    }
 
     PosixFileSystem real_;
     std::optional<Fault> fault_;
+    std::string onlyBelow_;
 };
 
 // Writes down every notice about the rows, in order.

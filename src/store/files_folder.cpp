@@ -1,0 +1,61 @@
+#include "store/files_folder.h"
+
+#include "store/atomic_file.h"
+#include "store/io_error.h"
+
+#include <array>
+#include <cerrno>
+#include <string_view>
+
+namespace klaxora {
+
+namespace {
+
+constexpr std::array<std::string_view, 2> kUserFiles = {"Alarms.dat", "ALARM.INI"};
+
+// Asks the folder itself: permission bits, read-only media and access lists all have their say.
+bool CanWriteIn(FileSystem& fileSystem, const std::string& folder)
+{
+    FileHandle handle = nullptr;
+    std::string probe;
+    if (fileSystem.OpenTemporary(JoinPath(folder, kUserFiles[0]), handle, probe) != 0)
+        return false;
+    fileSystem.Close(handle);
+    fileSystem.Remove(probe);
+    return true;
+}
+
+// Copies a file the user's folder lacks; false when one standing beside the program could not be copied.
+bool BringAlong(FileSystem& fileSystem, const std::string& from, const std::string& to)
+{
+    std::string contents;
+    if (fileSystem.ReadWholeFile(to, contents) != ENOENT)
+        return true; // the user's own copy wins, even an unreadable one
+    const int error = fileSystem.ReadWholeFile(from, contents);
+    if (error == ENOENT)
+        return true;
+    if (error != 0)
+        return false;
+    try {
+        ReplaceFileAtomically(fileSystem, to, contents);
+    } catch (const InOutError&) {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string ChooseFilesFolder(FileSystem& fileSystem, const std::string& programFolder,
+                              const std::string& userFolder)
+{
+    if (CanWriteIn(fileSystem, programFolder) || fileSystem.MakeFolder(userFolder) != 0)
+        return programFolder;
+    for (const std::string_view name : kUserFiles) {
+        if (!BringAlong(fileSystem, JoinPath(programFolder, name), JoinPath(userFolder, name)))
+            return programFolder;
+    }
+    return userFolder;
+}
+
+} // namespace klaxora
