@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Installs Klaxora! for the current user, without root: the program in a folder of the user's own, where
-# it keeps Alarms.dat and ALARM.INI beside itself, a launcher on the PATH, a desktop menu entry and the
-# program's icon in the hicolor theme. scripts/uninstall.sh takes it away again.
+# Installs Klaxora! for the current user, without root, through cmake --install: the program in a folder
+# of the user's own, where it keeps Alarms.dat and ALARM.INI beside itself, a launcher on the PATH, a
+# desktop menu entry, the program's icon in the hicolor theme, its metainfo and manual page in ~/.local.
+# scripts/uninstall.sh takes it away again.
 #
 #   scripts/install.sh [--autostart] [--build-dir DIR]
 #
 #   --autostart      also start Klaxora! minimised (-iconic) when the desktop session starts, so that
 #                    alarms ring after a reboot; an install without it removes that entry again
-#   --build-dir DIR  install from an existing build folder (with the targets klaxora and
-#                    klaxora_icon_export built) instead of building a Release
+#   --build-dir DIR  install from an existing build folder (with the targets klaxora, klaxora_icons and
+#                    klaxora_package_docs built) instead of building a Release
 #
 # Without --build-dir the Debian packages are installed first through scripts/setup.sh (that step alone
 # needs root or sudo) and a Release is built in build/release.
@@ -41,17 +42,29 @@ done
 if [ -z "$build" ]; then
     "$root/scripts/setup.sh"
     build="$root/build/release"
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKLAXORA_BUILD_TESTS=OFF >/dev/null
-    cmake --build "$build" --target klaxora klaxora_icon_export -j"$(nproc)"
+    cmake -S "$root" --preset release >/dev/null
+    cmake --build "$build" --target klaxora klaxora_icons klaxora_package_docs -j"$(nproc)"
 fi
-program="$build/src/app/klaxora"
-icon_export="$build/src/ui/klaxora_icon_export"
-for file in "$program" "$icon_export"; do
-    [ -x "$file" ] || { echo "install.sh: $file is missing; build the targets klaxora and klaxora_icon_export" >&2; exit 1; }
+for file in "$build/src/app/klaxora" "$build/packaging/icons/written" "$build/packaging/klaxora.1.gz"; do
+    [ -e "$file" ] || {
+        echo "install.sh: $file is missing; build the targets klaxora, klaxora_icons and klaxora_package_docs" >&2
+        exit 1
+    }
 done
 
 installed=()
-# Puts a file in place through a temporary name, so that a running copy of the program goes on undisturbed.
+# install_component <prefix> <component>: cmake's install, whose record of the files it put in place goes to ours.
+install_component()
+{
+    cmake --install "$build" --prefix "$1" --component "$2" >/dev/null
+    local file
+    # The record has no newline after its last line.
+    while IFS= read -r file || [ -n "$file" ]; do
+        [ -n "$file" ] && installed+=("$file")
+    done <"$build/install_manifest_$2.txt"
+}
+
+# Puts a file we write in place through a temporary name, so that a desktop never reads half of it.
 place()
 {
     local from=$1 to=$2 mode=$3
@@ -65,24 +78,21 @@ place()
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-place "$program" "$KLAXORA_PROGRAM" 755
+# The program alone in its own folder, as $KLAXORA_PROGRAM.
+install_component "$KLAXORA_PREFIX" own_folder
+install_component "$KLAXORA_DESKTOP_PREFIX" desktop
 
 # The launcher and the desktop entries name the installed program by its full path.
 printf '#!/bin/sh\n# Starts Klaxora! as installed by scripts/install.sh; its alarms stay in %s.\nexec %s "$@"\n' \
     "$KLAXORA_PREFIX" "$(sh_quote "$KLAXORA_PROGRAM")" >"$work/launcher"
 place "$work/launcher" "$KLAXORA_LAUNCHER" 755
 
-QT_QPA_PLATFORM=offscreen "$icon_export" "$work/icons" >/dev/null
-for icon in "$work"/icons/*/apps/klaxora.png; do
-    size_folder=$(basename "$(dirname "$(dirname "$icon")")")
-    place "$icon" "$KLAXORA_ICON_THEME/$size_folder/apps/klaxora.png" 644
-done
-
-desktop_entry "$(desktop_exec_quote "$KLAXORA_LAUNCHER")" >"$work/menu.desktop"
+cp "$KLAXORA_MENU_ENTRY" "$work/package.desktop"
+desktop_entry "$(desktop_exec_quote "$KLAXORA_LAUNCHER")" <"$work/package.desktop" >"$work/menu.desktop"
 place "$work/menu.desktop" "$KLAXORA_MENU_ENTRY" 644
 
 if ((autostart)); then
-    desktop_entry "$(desktop_exec_quote "$KLAXORA_LAUNCHER") -iconic" >"$work/autostart.desktop"
+    desktop_entry "$(desktop_exec_quote "$KLAXORA_LAUNCHER") -iconic" <"$work/package.desktop" >"$work/autostart.desktop"
     place "$work/autostart.desktop" "$KLAXORA_AUTOSTART_ENTRY" 644
 else
     rm -f "$KLAXORA_AUTOSTART_ENTRY"

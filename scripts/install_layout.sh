@@ -1,7 +1,10 @@
 # Where the per-user install of Klaxora! puts its files, and how its launcher and desktop entries are
 # written. Sourced by install.sh and uninstall.sh, which must agree on every path.
 
-KLAXORA_DATA_HOME="${XDG_DATA_HOME:-$HOME/.local/share}"
+# The menu entry, the icons, the metainfo and the manual page go where a package would put them, with
+# ~/.local standing for /usr.
+KLAXORA_DESKTOP_PREFIX="$HOME/.local"
+KLAXORA_DATA_HOME="$KLAXORA_DESKTOP_PREFIX/share"
 KLAXORA_CONFIG_HOME="${XDG_CONFIG_HOME:-$HOME/.config}"
 
 # The program's own folder: it keeps Alarms.dat and ALARM.INI beside itself, so the folder must be the user's.
@@ -28,19 +31,14 @@ desktop_exec_quote()
     printf '"%s"' "$quoted" | sed 's/\\/\\\\/g'
 }
 
-# desktop_entry <Exec value>
+# desktop_entry <Exec value> < entry: the desktop entry with its Exec key replaced.
 desktop_entry()
 {
-    cat <<ENTRY
-[Desktop Entry]
-Type=Application
-Name=Klaxora!
-GenericName=Alarm Clock
-Comment=Reminders and alarms that ring at their time
-Exec=$1
-Icon=klaxora
-Terminal=false
-Categories=Utility;Clock;
-StartupWMClass=klaxora
-ENTRY
+    local line
+    while IFS= read -r line; do
+        case "$line" in
+        Exec=*) printf 'Exec=%s\n' "$1" ;;
+        *) printf '%s\n' "$line" ;;
+        esac
+    done
 }

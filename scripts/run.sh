@@ -4,6 +4,6 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 build="$root/build/release"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKLAXORA_BUILD_TESTS=OFF >/dev/null
+cmake -S "$root" --preset release >/dev/null
 cmake --build "$build" --target klaxora -j"$(nproc)"
 exec "$build/src/app/klaxora" "$@"

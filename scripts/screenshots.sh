@@ -18,7 +18,7 @@ fi
 if [ -z "$build" ]; then
     "$root/scripts/setup.sh"
     build="$root/build/release"
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKLAXORA_BUILD_TESTS=OFF >/dev/null
+    cmake -S "$root" --preset release >/dev/null
     cmake --build "$build" --target klaxora -j"$(nproc)"
 fi
 docs="$root/docs"

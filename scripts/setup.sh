@@ -15,6 +15,8 @@ PACKAGES=(
   qt6-wayland weston dbus-daemon
   # the screen reader's view in the end-to-end tests: the accessibility bus and its Python client
   at-spi2-core python3-pyatspi
+  # the Debian package and its checks (CPack finds the program's libraries with file and dpkg-shlibdeps)
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Removes the per-user install of Klaxora! made by scripts/install.sh: the program, the launcher, the
-# desktop menu and autostart entries and the icons. The user's alarms and preferences (Alarms.dat and
+# desktop menu and autostart entries, the icons, the metainfo and the manual page. The user's alarms and preferences (Alarms.dat and
 # ALARM.INI in ~/.local/opt/klaxora) stay where they are, so that a new install finds them again.
 #
 #   scripts/uninstall.sh
@@ -35,7 +35,7 @@ done
 for file in "${files[@]}"; do
     # Only files of the names the install writes; the user's Alarms.dat and ALARM.INI are never among them.
     case "$(basename "$file")" in
-    klaxora | klaxora.desktop | klaxora.png) rm -f "$file" ;;
+    klaxora | klaxora.desktop | klaxora.png | klaxora.1.gz | *.metainfo.xml) rm -f "$file" ;;
     *) continue ;;
     esac
     # Folders the install made and that are empty now go too; the user's own folders above them stay.

@@ -6,8 +6,8 @@ FormatSettings StorageFormatSettings(const FormatSettings& user)
 {
     FormatSettings storage = user;
     storage.ShortDatePattern = "mm/dd/yyyy";
-    storage.DateSeparator = "/";
-    storage.TimeSeparator = ":";
+    storage.DateSeparator = '/';
+    storage.TimeSeparator = ':';
     storage.TimeAMString = "AM";
     storage.TimePMString = "PM";
     return storage;

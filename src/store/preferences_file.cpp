@@ -29,7 +29,7 @@ bool ProfileBoolean(std::string_view value, bool defaultValue)
 {
     std::string number(value);
     if (number.size() > 2 && number[0] == '0' && (number[1] == 'x' || number[1] == 'X'))
-        number = "$" + number.substr(2);
+        number = '$' + number.substr(2);
     try {
         return StrToInt(number) != 0;
     } catch (const ConversionError&) {

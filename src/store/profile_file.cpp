@@ -115,7 +115,7 @@ void ProfileText::Write(std::string_view section, std::string_view key, std::str
     const std::string line = std::string(key) + "=" + std::string(value);
     const auto range = FindSection(section);
     if (!range) {
-        lines_.push_back("[" + std::string(section) + "]");
+        lines_.push_back('[' + std::string(section) + ']');
         lines_.push_back(line);
         return;
     }

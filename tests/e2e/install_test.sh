@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The per-user install in a scratch HOME (with a blank and a quote in its path): what install.sh puts in
 # place, that the menu entry starts the installed program through the launcher and the program keeps its
-# alarms beside itself, the autostart choice, and that uninstall.sh leaves Alarms.dat and ALARM.INI.
+# alarms beside itself, the autostart choice, and that uninstall.sh takes everything else away but leaves
+# Alarms.dat and ALARM.INI.
 #
 #   bash install_test.sh <build folder with klaxora and klaxora_icon_export> <output folder>
 source "$(dirname "$0")/lib.sh"
@@ -38,6 +39,10 @@ for size in 16 22 32 48 64 128 256; do
     icon="$HOME/.local/share/icons/hicolor/${size}x${size}/apps/klaxora.png"
     [ -f "$icon" ] || e2e_fail "no ${size}x${size} icon"
     [ "$(png_size "$icon")" = "${size}x${size}" ] || e2e_fail "the ${size}x${size} icon is $(png_size "$icon")"
+done
+
+for file in man/man1/klaxora.1.gz metainfo/io.klaxora.klaxora.metainfo.xml; do
+    [ -f "$HOME/.local/share/$file" ] || e2e_fail "no ~/.local/share/$file"
 done
 
 entry_value() { grep -m1 "^$2=" "$1" | cut -d= -f2-; }
@@ -90,8 +95,8 @@ run_script uninstall.sh
 for gone in "$prefix/klaxora" "$prefix/installed-files" "$launcher" "$menu_entry" "$autostart_entry"; do
     [ ! -e "$gone" ] || e2e_fail "uninstall left $gone"
 done
-leftovers=$(find "$HOME/.local/share/icons" -name 'klaxora*' 2>/dev/null)
-[ -z "$leftovers" ] || e2e_fail "uninstall left icons: $leftovers"
+leftovers=$(find "$HOME/.local/share" -name 'klaxora*' -o -name '*.metainfo.xml' 2>/dev/null)
+[ -z "$leftovers" ] || e2e_fail "uninstall left: $leftovers"
 cmp -s "$prefix/Alarms.dat" "$E2E_TMP/alarms-before" || e2e_fail "uninstall did not keep Alarms.dat"
 grep -q '^Use=1' "$prefix/ALARM.INI" || e2e_fail "uninstall did not keep ALARM.INI"
 grep -q "Kept your Alarms.dat in $prefix" "$E2E_OUT/scripts.log" || e2e_fail "uninstall does not say where the alarms stay"
