@@ -44,7 +44,7 @@ lintian --fail-on error "$deb" | tee "$out/lintian.log"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends" >"$out/depends.txt"
-for package in libqt6widgets6 libqt6multimedia6 libc6; do
+for package in libqt6widgets6 libqt6multimedia6 libqt6dbus6 libqt6network6 libc6 qt6-wayland; do
     grep -q -E "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 exit 0
