@@ -123,6 +123,12 @@ bool ReadDate(const QString& text, const DateTimeFormats& formats, int currentYe
     return true;
 }
 
+// A value as the user typed it, in quotes, for a message that refuses it.
+std::string Quoted(const QString& value)
+{
+    return (QLatin1Char('\'') + value + QLatin1Char('\'')).toStdString();
+}
+
 CommandLine Refused(const QString& option, const std::string& why)
 {
     return {CommandLineAction::Refuse, {}, option.toStdString() + ": " + why};
@@ -145,14 +151,14 @@ CommandLine ReadAdd(const QCommandLineParser& parser, const Options& o, const Da
     const FormatSettings& user = formats.User();
     if (!ReadTime(parser.value(o.At), formats, request.Time))
         return Refused(QStringLiteral("--at"),
-                       "'" + parser.value(o.At).toStdString() + "' is not a time; write it like " +
+                       Quoted(parser.value(o.At)) + " is not a time; write it like " +
                            FormatDateTime(user.ShortTimePattern, clock.TimeNow(), user) +
                            " or as 24-hour HH:MM");
     if (parser.isSet(o.On)) {
         TDateTime date = 0;
         if (!ReadDate(parser.value(o.On), formats, DecodeDate(clock.Today()).year, date))
-            return Refused(QStringLiteral("--on"), "'" + parser.value(o.On).toStdString() +
-                                                       "' is not a date; write it like " +
+            return Refused(QStringLiteral("--on"), Quoted(parser.value(o.On)) +
+                                                       " is not a date; write it like " +
                                                        DateToStr(clock.Today(), user) + " or as YYYY-MM-DD");
         request.Date = date;
     }
@@ -164,8 +170,7 @@ CommandLine ReadAdd(const QCommandLineParser& parser, const Options& o, const Da
     if (parser.isSet(o.Sound)) {
         const QFileInfo file(QDir(workingFolder), parser.value(o.Sound));
         if (!file.isFile())
-            return Refused(QStringLiteral("--sound"),
-                           "'" + parser.value(o.Sound).toStdString() + "' is not a file");
+            return Refused(QStringLiteral("--sound"), Quoted(parser.value(o.Sound)) + " is not a file");
         if (const auto problem = AlarmTextProblem(file.absoluteFilePath(), SoundPathCapacity))
             return Refused(QStringLiteral("--sound"), "the path is refused: " + *problem);
         request.Sound = SoundChoice::File;
@@ -174,7 +179,7 @@ CommandLine ReadAdd(const QCommandLineParser& parser, const Options& o, const Da
 
     if (parser.isSet(o.Mode) && !ModeFromName(parser.value(o.Mode).toStdString(), request.Mode))
         return Refused(QStringLiteral("--mode"),
-                       "'" + parser.value(o.Mode).toStdString() + "' is not one of both, message, sound");
+                       Quoted(parser.value(o.Mode)) + " is not one of both, message, sound");
     return line;
 }
 
