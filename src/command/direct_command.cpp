@@ -15,6 +15,9 @@ CommandReply CarryOutWithoutProgram(const CommandRequest& request, const Command
     } catch (const std::exception& error) {
         return FailedReply("the alarm file could not be read: " + std::string(error.what()));
     }
+    // Without the file's alarms a list would be wrong and an add could not be saved.
+    if (!files.AlarmFileError.empty())
+        return FailedReply("the alarm file could not be read: " + files.AlarmFileError);
     AlarmStore& store = *files.Alarms;
     if (request.Kind == CommandKind::List)
         return {ExitDone, AlarmListText(store, *context.WallClock, request.TodayOnly), {}};
