@@ -26,14 +26,17 @@ bool CanWriteIn(FileSystem& fileSystem, const std::string& folder)
 }
 
 // Copies a file the user's folder lacks; false when one standing beside the program could not be copied.
+// The program's folder is asked first: an installed program has nothing beside it, and the user's own
+// file, which the start reads next anyway, is then not read twice.
 bool BringAlong(FileSystem& fileSystem, const std::string& from, const std::string& to)
 {
     std::string contents;
-    if (fileSystem.ReadWholeFile(to, contents) != ENOENT)
-        return true; // the user's own copy wins, even an unreadable one
     const int error = fileSystem.ReadWholeFile(from, contents);
     if (error == ENOENT)
         return true;
+    std::string own;
+    if (fileSystem.ReadWholeFile(to, own) != ENOENT)
+        return true; // the user's own copy wins, even an unreadable one
     if (error != 0)
         return false;
     try {
