@@ -79,6 +79,9 @@ e2e_start_program()
     # A sanitizer build is fine with the clock library loaded ahead of it. Strict string checks stay off
     # here: the X keyboard library hands unterminated names to strndup, which is allowed.
     local asan="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0:strict_string_checks=0"
+    # On Wayland, Qt loads Mesa's EGL driver, which has no frame pointers: only the full unwinder follows an
+    # allocation's stack through it to the library that the leak suppressions name (slower, so only here).
+    [ "${E2E_QT_PLATFORM:-}" = wayland ] && asan+=":fast_unwind_on_malloc=0"
     # E2E_RUN_AS=<uid>: as that user, with a home and a runtime folder of its own.
     local as=()
     if [ -n "${E2E_RUN_AS:-}" ]; then
