@@ -18,6 +18,15 @@ public:
     // True when another process holds the object. When the object cannot be made at all the answer is
     // false: the program then runs without protection rather than not at all.
     bool AlreadyRunning() const { return otherHolds_; }
+    // True when this process holds the object.
+    bool Held() const
+    {
+#ifdef _WIN32
+        return handle_ != nullptr;
+#else
+        return fd_ >= 0;
+#endif
+    }
 
     // The runtime folder when the session has one; otherwise a folder of the user's own.
     static std::string DefaultFolder();

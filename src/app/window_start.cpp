@@ -15,6 +15,8 @@
 #include "command/command_channel.h"
 #include "command/command_server.h"
 #include "controls/tray_shell.h"
+#include "engine/converted_sounds.h"
+#include "engine/embedded_sound_backend.h"
 #include "store/clock.h"
 #include "store/file_system.h"
 #include "store/heap_tuning.h"
@@ -105,6 +107,11 @@ int RunWindow(int argc, char** argv)
     // The two files are read while the toolkit starts; they need nothing of it.
     std::future<ProgramFiles> files;
     if (!instance->AlreadyRunning()) {
+        const QString instanceFolder = QString::fromStdString(SingleInstance::DefaultFolder());
+        if (instance->Held()) {
+            RemoveLeftoverConvertedSounds(instanceFolder);
+        }
+        setup.Sound = std::make_unique<EmbeddedSoundBackend>(ConvertedSoundsFolder(instanceFolder));
         setup.Folder = ProgramFilesFolder(fileSystem);
         files = std::async(std::launch::async, [&clock, &fileSystem, folder = setup.Folder,
                                                 formats = DateTimeFormats(setup.UserFormats)] {

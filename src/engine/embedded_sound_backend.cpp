@@ -15,7 +15,7 @@ namespace klaxora {
 
 namespace {
 
-std::unique_ptr<SoundBackend> LoadModule()
+std::unique_ptr<SoundBackend> LoadModule(const QString& convertedFolder)
 {
     std::string error;
     void* entry = LoadEmbeddedModule("klaxora-sound", klaxora_sound_module_begin, klaxora_sound_module_end,
@@ -26,8 +26,9 @@ std::unique_ptr<SoundBackend> LoadModule()
                      error.c_str());
         return nullptr;
     }
-    using Create = SoundBackend* (*)();
-    return std::unique_ptr<SoundBackend>(reinterpret_cast<Create>(entry)());
+    using Create = SoundBackend* (*)(const char*);
+    return std::unique_ptr<SoundBackend>(
+        reinterpret_cast<Create>(entry)(convertedFolder.toUtf8().constData()));
 }
 
 } // namespace
@@ -36,7 +37,7 @@ SoundBackend* EmbeddedSoundBackend::Backend() const
 {
     if (!tried_) {
         tried_ = true;
-        backend_ = LoadModule();
+        backend_ = LoadModule(convertedFolder_);
         if (backend_) {
             // The module's reports go out as this backend's own; loading is the only change made under
             // a const call.

@@ -7,13 +7,19 @@
 
 #include "engine/sound_backend.h"
 
+#include <QDir>
+
 #include <memory>
 
 namespace klaxora {
 
 class EmbeddedSoundBackend final : public SoundBackend {
 public:
-    EmbeddedSoundBackend() = default;
+    // Converted copies of WAV files go into `convertedFolder`.
+    explicit EmbeddedSoundBackend(QString convertedFolder = QDir::tempPath())
+        : convertedFolder_(std::move(convertedFolder))
+    {
+    }
 
     // Loads the module at the first call. Without it (it could not be loaded) there is no output.
     bool HasOutput() const override;
@@ -32,6 +38,7 @@ private:
     // Null when the module cannot be loaded; it is tried once.
     SoundBackend* Backend() const;
 
+    QString convertedFolder_;
     mutable std::unique_ptr<SoundBackend> backend_;
     mutable bool tried_ = false;
 };

@@ -11,7 +11,7 @@
 
 namespace klaxora {
 
-QtSoundBackend::QtSoundBackend() = default;
+QtSoundBackend::QtSoundBackend(QString convertedFolder) : convertedFolder_(std::move(convertedFolder)) {}
 
 // Kept effects are left undeleted on purpose (see keepStoppedEffects_).
 QtSoundBackend::~QtSoundBackend()
@@ -30,7 +30,7 @@ bool QtSoundBackend::HasOutput() const
 
 void QtSoundBackend::Play(const QUrl& source)
 {
-    Stop();
+    StopEffect();
     effect_ = spareEffect_ ? std::move(spareEffect_) : std::make_unique<QSoundEffect>();
     QSoundEffect* effect = effect_.get();
     // Queued, so that the player may stop and delete this effect from its status handler. A report still
@@ -56,18 +56,31 @@ void QtSoundBackend::Play(const QUrl& source)
             }
         },
         Qt::QueuedConnection);
+    // A converted copy is no longer needed once its sound has played to the end.
+    QObject::connect(effect, &QSoundEffect::playingChanged, effect, [this, effect] {
+        if (effect == effect_.get() && !effect->isPlaying()) {
+            converted_.reset();
+        }
+    });
     effect->setSource(source);
     effect->play();
 }
 
 void QtSoundBackend::Stop()
 {
+    StopEffect();
+    converted_.reset();
+}
+
+void QtSoundBackend::StopEffect()
+{
     if (!effect_) {
         return;
     }
+    // Its reports are of no interest any more, and must not take the next sound's copy with them.
+    effect_->disconnect();
     effect_->stop();
     if (keepStoppedEffects_) {
-        effect_->disconnect();
         spareEffect_ = std::move(effect_);
     } else {
         effect_.reset();
@@ -86,8 +99,9 @@ void QtSoundBackend::Abandon()
 
 QString QtSoundBackend::ConvertedWave(const QString& path)
 {
-    // Readable by this user only, in the temporary folder; the previous copy goes.
-    converted_ = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/klaxora-XXXXXX.wav"));
+    // Readable by this user only; the previous copy goes.
+    QDir().mkpath(convertedFolder_);
+    converted_ = std::make_unique<QTemporaryFile>(convertedFolder_ + QStringLiteral("/klaxora-XXXXXX.wav"));
     if (!converted_->open() || !ConvertWaveToPcm16(path.toStdString(), converted_->handle()) ||
         !converted_->flush()) {
         converted_.reset();

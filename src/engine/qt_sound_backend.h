@@ -13,7 +13,8 @@ namespace klaxora {
 
 class QtSoundBackend final : public SoundBackend {
 public:
-    QtSoundBackend();
+    // Converted copies of WAV files go into `convertedFolder` (made when first needed).
+    explicit QtSoundBackend(QString convertedFolder);
     ~QtSoundBackend() override;
 
     bool HasOutput() const override;
@@ -24,6 +25,9 @@ public:
     void Beep() override;
 
 private:
+    // Stops the effect without giving up the converted copy it may be playing.
+    void StopEffect();
+
     // A fresh effect per sound: two effects playing at once would mix rather than replace each other.
     std::unique_ptr<QSoundEffect> effect_;
     // Once a source has hung in loading, QSoundEffect's loader never becomes idle again and deleting
@@ -35,6 +39,8 @@ private:
     // Once effects are kept, a stopped one that did not hang is used again for the next sound, so that
     // a long run keeps one more effect, not one for every sound.
     std::unique_ptr<QSoundEffect> spareEffect_;
+    QString convertedFolder_;
+    // The converted copy of the sound now playing; removed once it has played or is stopped.
     std::unique_ptr<QTemporaryFile> converted_;
 };
 

@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
 # One instance: a second start says "Klaxora! is already running" and ends without a window of its own
-# while the first goes on; after the first is killed outright a new start runs. Exit asks "Exit program
+# while the first goes on; after the first is killed outright, while it plays a converted sound, a new
+# start runs and removes the sound's copy. Exit asks "Exit program
 # (alarms will no longer be active)?": No keeps the program with its window, Yes ends it.
 source "$(dirname "$0")/lib.sh"
 e2e_setup single_instance_and_exit "$@"
 e2e_start_desktop
 
-e2e_write_alarms "10:00am^Dentist^^3^03/16/2027^^0"
+# A sound-only alarm due at once, with a 24-bit WAV that the program converts before it plays it.
+sox -n -b 24 -r 44100 -c 1 "$E2E_TMP/long-24-bit.wav" synth 60 sine 440 || e2e_fail "sox cannot make a WAV"
+e2e_write_alarms "10:00am^Dentist^^3^03/16/2027^^0" "09:00am^Wake up^^3^03/15/2027^$E2E_TMP/long-24-bit.wav^2"
 e2e_clock_set "2027-03-15 09:00:00"
 e2e_start_program
 first=$E2E_PROGRAM_PID
 e2e_wait_window "$first" "Klaxora!"
+converted_sound() { ls "$XDG_RUNTIME_DIR"/klaxora-sounds/klaxora-*.wav; }
+e2e_wait 60 "the converted copy of the WAV" converted_sound
+converted=$(converted_sound)
 
 e2e_start_program
 second=$E2E_PROGRAM_PID
@@ -35,6 +41,7 @@ wait "$first" 2>/dev/null
 e2e_start_program
 e2e_wait_window "$E2E_PROGRAM_PID" "Klaxora!"
 main=$E2E_WINDOW
+[ ! -e "$converted" ] || e2e_fail "the killed program's converted sound is still there: $converted"
 e2e_region_of "$main"
 e2e_wait_text 10 "$E2E_REGION" "Dentist" "${E2E_LIST_FONT[@]}"
 

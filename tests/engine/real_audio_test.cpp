@@ -256,7 +256,10 @@ TEST(RealAudioTest, TwentyFourBitFloatAndExtensibleWavesAreHeardAsThemselves)
         {"extensible-6-channels.wav", {1, 6, 44100, 16}, true},
         {"extensible-24-bit.wav", {1, 2, 48000, 24}, true},
     };
-    auto player = std::make_unique<SoundPlayer>(std::make_unique<EmbeddedSoundBackend>());
+    // A folder of the test's own for the converted copies: another program's leftovers are not this
+    // test's business.
+    const QString converted = server.Scratch().filePath(QStringLiteral("converted"));
+    auto player = std::make_unique<SoundPlayer>(std::make_unique<EmbeddedSoundBackend>(converted));
     for (const auto& wave : files) {
         SCOPED_TRACE(wave.name);
         const std::string samples = test::ToneSamples(wave.format, 660, 0.8, 0.5);
@@ -273,9 +276,9 @@ TEST(RealAudioTest, TwentyFourBitFloatAndExtensibleWavesAreHeardAsThemselves)
         EXPECT_NEAR(server.HeardSeconds(start, start + server.Samples(2.5)), 0.8, 0.2);
         EXPECT_NEAR(server.Frequency(start + server.Samples(0.1), start + server.Samples(0.6)), 660, 60);
     }
-    // The converted copies are the program's own business: none is left behind.
-    player.reset();
-    EXPECT_TRUE(QDir::temp().entryList({QStringLiteral("klaxora-*.wav")}).isEmpty());
+    // Once the sound is stopped, none of the converted copies is left behind.
+    player->Stop();
+    EXPECT_TRUE(QDir(converted).entryList({QStringLiteral("klaxora-*.wav")}).isEmpty());
 }
 
 // A long WAV takes a while to load; it is not mistaken for one that hangs and replaced by the default.
