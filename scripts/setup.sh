@@ -28,8 +28,8 @@ TEST_PACKAGES=(
   weston dbus-daemon
   # the screen reader's view: the accessibility bus and its Python client
   at-spi2-core python3-pyatspi
-  # the Debian package's checks
-  lintian desktop-file-utils appstream
+  # the format check, which lists our files with git, and the Debian package's checks
+  git lintian desktop-file-utils appstream
 )
 
 case "${1:-}" in
