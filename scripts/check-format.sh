@@ -3,6 +3,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
-mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h')
-[ ${#files[@]} -eq 0 ] && exit 0
+# Listed apart, so that a missing git fails the check instead of leaving it nothing to check.
+listing=$(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h')
+[ -z "$listing" ] && exit 0
+mapfile -t files <<<"$listing"
 clang-format --dry-run --Werror "${files[@]}"

@@ -40,7 +40,7 @@ while (($#)); do
 done
 
 if [ -z "$build" ]; then
-    "$root/scripts/setup.sh"
+    "$root/scripts/setup.sh" --no-test-tools
     build="$root/build/release"
     cmake -S "$root" --preset release >/dev/null
     cmake --build "$build" --target klaxora klaxora_icons klaxora_package_docs -j"$(nproc)"

@@ -5,7 +5,8 @@
 #
 #   scripts/screenshots.sh [--build-dir DIR]
 #
-# Without --build-dir the program is built as a Release in build/release (packages through scripts/setup.sh).
+# Without --build-dir the program is built as a Release in build/release (packages through scripts/setup.sh,
+# test tools included: Xvfb, Openbox, faketime, ImageMagick, xdotool).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build=""

@@ -2,7 +2,8 @@
 # Makes the Debian package of a Release build folder as a user does (cpack -G DEB) and checks what it
 # holds: the program, menu entry, icons, metainfo and manual page where the desktop looks for them; a
 # menu entry and metainfo that the desktop's validators accept; no lintian errors; dependencies worked
-# out from the program's libraries and from the sound module it loads at the first sound.
+# out from the program's libraries and from the sound module it loads at the first sound, plus Qt's Wayland
+# platform and a font with Arial's metrics.
 #
 #   bash check_package.sh <Release build folder> <output folder>
 set -u -o pipefail
@@ -44,7 +45,8 @@ lintian --fail-on error "$deb" | tee "$out/lintian.log"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends" >"$out/depends.txt"
-for package in libqt6widgets6 libqt6multimedia6 libqt6dbus6 libqt6network6 libc6 qt6-wayland; do
+for package in libqt6widgets6 libqt6multimedia6 libqt6dbus6 libqt6network6 libc6 qt6-wayland \
+    fonts-liberation2; do
     grep -q -E "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 exit 0
