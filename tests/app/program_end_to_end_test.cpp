@@ -263,6 +263,13 @@ TEST_F(ProgramTest, ExitCodesOfCommands)
     EXPECT_TRUE(failed.Errors.contains("the alarm file could not be read")) << failed.Errors.data();
 }
 
+TEST_F(ProgramTest, AMistypedOptionIsRefusedWithoutAWindow)
+{
+    const Outcome mistyped = Run({QStringLiteral("--lsit")});
+    EXPECT_EQ(mistyped.ExitCode, 2);
+    EXPECT_EQ(mistyped.Errors, "klaxora: Unknown option 'lsit'.\nSee klaxora --help.\n");
+}
+
 TEST_F(ProgramTest, AProgramThatDoesNotAnswerEndsTheCommandWithAFailure)
 {
     Start(first);
