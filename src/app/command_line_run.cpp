@@ -39,6 +39,8 @@ int RunCommandLine(int argc, char** argv)
     switch (line.Action) {
     case CommandLineAction::PrintHelp:
         return Print({ExitDone, CommandLineHelp().toStdString(), {}});
+    case CommandLineAction::PrintHelpWithToolkitOptions:
+        return Print({ExitDone, CommandLineHelp(true).toStdString(), {}});
     case CommandLineAction::PrintVersion:
         return Print({ExitDone, "Klaxora! " KLAXORA_VERSION "\n", {}});
     case CommandLineAction::Refuse:

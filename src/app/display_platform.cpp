@@ -32,4 +32,15 @@ bool StartsOnX11(int argc, const char* const* argv,
     return !waylandSession && environment("WAYLAND_DISPLAY") == nullptr;
 }
 
+std::string NoWindowSystemLine(int argc, const char* const* argv,
+                               const std::function<const char*(const char*)>& environment)
+{
+    if (const char* named = NamedPlatform(argc, argv, environment)) {
+        return std::string("Klaxora!: the window cannot be shown through the platform '") + named +
+               "' (named by -platform or QT_QPA_PLATFORM): it found no display or is not installed";
+    }
+    return "Klaxora!: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set or "
+           "cannot be reached)";
+}
+
 } // namespace klaxora

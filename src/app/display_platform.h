@@ -1,8 +1,9 @@
 // Which window system the toolkit will draw through, known before it starts: settings that only the X11
-// connection reads are set only when there will be one.
+// connection reads are set only when there will be one, and a start that finds none says what was tried.
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace klaxora {
 
@@ -11,5 +12,10 @@ namespace klaxora {
 // unset).
 bool StartsOnX11(int argc, const char* const* argv,
                  const std::function<const char*(const char*)>& environment);
+
+// The one line a start says when the toolkit cannot start its window system: without a platform named,
+// there is no display; a named one is quoted.
+std::string NoWindowSystemLine(int argc, const char* const* argv,
+                               const std::function<const char*(const char*)>& environment);
 
 } // namespace klaxora

@@ -1,6 +1,6 @@
-// Klaxora!: a start with a command (klaxora --help lists them) is carried out with Qt Core and Qt Network
-// alone; any other start loads the window module, which runs the program with its window. So a command
-// maps neither the widgets nor the sound libraries.
+// Klaxora!: a start with a command (klaxora --help lists them) is carried out, and an option that is not
+// known refused, with Qt Core and Qt Network alone; any other start loads the window module, which runs
+// the program with its window. So a command maps neither the widgets nor the sound libraries.
 #include "app/command_line_run.h"
 #include "app/embedded_module.h"
 #include "command/command_line.h"
@@ -38,7 +38,7 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i) {
         arguments += QString::fromLocal8Bit(argv[i]);
     }
-    if (klaxora::NamesACommand(arguments)) {
+    if (!klaxora::StartsTheWindow(arguments)) {
         return klaxora::RunCommandLine(argc, argv);
     }
     return RunWindowModule(argc, argv);

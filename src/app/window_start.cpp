@@ -7,6 +7,7 @@
 #include "app/display_platform.h"
 #include "app/font_config_warm_up.h"
 #include "app/klaxora_application.h"
+#include "app/no_display_exit.h"
 #include "app/single_instance.h"
 #include "app/start_show_command.h"
 #include "app/termination_signals.h"
@@ -43,14 +44,18 @@ namespace klaxora {
 
 namespace {
 
+const char* Environment(const char* name)
+{
+    return std::getenv(name);
+}
+
 // Drawn through shared memory, every repaint of the window is answered by an X event (the memory is free
 // again), and the clock's repaint then wakes the program three times a second instead of once. A window
 // of this size goes through the socket as fast. Set before the toolkit connects, and only for X11; a
 // value the user set stays.
 void UseOneWakeUpPerRepaint(int argc, char** argv)
 {
-    if (StartsOnX11(argc, argv, [](const char* name) { return std::getenv(name); }) &&
-        !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+    if (StartsOnX11(argc, argv, Environment) && !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
 }
@@ -79,6 +84,13 @@ void TakeInstanceLock(std::optional<SingleInstance>& instance)
         instance.reset();
         instance.emplace("Klaxora");
     }
+}
+
+// A start without a display (over ssh, from cron) ends here with one line and exit code 1.
+std::unique_ptr<KlaxoraApplication> ConnectToDisplay(int& argc, char** argv)
+{
+    const NoDisplayExit noDisplay(NoWindowSystemLine(argc, argv, Environment));
+    return std::make_unique<KlaxoraApplication>(argc, argv);
 }
 
 } // namespace
@@ -119,7 +131,8 @@ int RunWindow(int argc, char** argv)
         });
     }
 
-    KlaxoraApplication app(argc, argv);
+    const std::unique_ptr<KlaxoraApplication> application = ConnectToDisplay(argc, argv);
+    KlaxoraApplication& app = *application;
     QApplication::setStyle(new ProgramStyle(QApplication::style()->name()));
     // Log-out (SIGTERM), Ctrl-C and a closed terminal end the program as Exit does, without the question;
     // every running event loop ends, also that of a dialog on screen.

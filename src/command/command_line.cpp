@@ -1,6 +1,7 @@
 #include "command/command_line.h"
 
 #include "command/command_execution.h"
+#include "command/toolkit_options.h"
 #include "store/date_time_text.h"
 #include "store/text_helpers.h"
 
@@ -51,7 +52,8 @@ struct Options {
                                              "area when \"Minimize to System Tray\" is ticked.")};
 };
 
-void Define(QCommandLineParser& parser, const Options& options)
+// --help leaves Qt's own options to --help-all.
+void Define(QCommandLineParser& parser, const Options& options, bool helpListsToolkitOptions = false)
 {
     parser.setApplicationDescription(QStringLiteral(
         "Klaxora! keeps a list of alarms and rings them. Without options it starts its window.\n"
@@ -62,6 +64,11 @@ void Define(QCommandLineParser& parser, const Options& options)
     parser.addVersionOption();
     parser.addOptions({options.Add, options.At, options.On, options.Sound, options.NoSound, options.Mode,
                        options.List, options.Today, options.Show, options.Iconic});
+    for (QCommandLineOption option : ToolkitOptions()) {
+        if (!helpListsToolkitOptions)
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 }
 
 QStringList CommandOptionNames(const Options& o)
@@ -74,6 +81,15 @@ QStringList CommandOptionNames(const Options& o)
     return names + QStringList{QStringLiteral("help"), QStringLiteral("help-all"), QStringLiteral("version")};
 }
 
+// -iconic and the toolkit's options: what a start of the window may be given besides.
+QStringList WindowOptionNames(const Options& o)
+{
+    QStringList names = o.Iconic.names();
+    for (const QCommandLineOption& option : ToolkitOptions())
+        names += option.names();
+    return names;
+}
+
 bool AnySet(const QCommandLineParser& parser, const QStringList& names)
 {
     for (const QString& name : names) {
@@ -81,6 +97,18 @@ bool AnySet(const QCommandLineParser& parser, const QStringList& names)
             return true;
     }
     return false;
+}
+
+enum class FirstReading { Window, Command, UnknownOrIncomplete };
+
+// Whether the arguments start the window or ask for a command; an option that neither the program nor
+// the toolkit knows, or one without its value, asks for the refusal that a command would get.
+FirstReading ReadFirst(QCommandLineParser& parser, const Options& options, const QStringList& arguments)
+{
+    Define(parser, options);
+    if (!parser.parse(arguments))
+        return FirstReading::UnknownOrIncomplete;
+    return AnySet(parser, CommandOptionNames(options)) ? FirstReading::Command : FirstReading::Window;
 }
 
 // Like the editor: no "^" (the file's separator), no control characters, at most `capacity` characters.
@@ -185,13 +213,11 @@ CommandLine ReadAdd(const QCommandLineParser& parser, const Options& o, const Da
 
 } // namespace
 
-bool NamesACommand(const QStringList& arguments)
+bool StartsTheWindow(const QStringList& arguments)
 {
     QCommandLineParser parser;
     const Options options;
-    Define(parser, options);
-    parser.parse(arguments);
-    return AnySet(parser, CommandOptionNames(options));
+    return ReadFirst(parser, options, arguments) == FirstReading::Window;
 }
 
 CommandLine ReadCommandLine(const QStringList& arguments, const DateTimeFormats& formats, const Clock& clock,
@@ -199,12 +225,14 @@ CommandLine ReadCommandLine(const QStringList& arguments, const DateTimeFormats&
 {
     QCommandLineParser parser;
     const Options o;
-    Define(parser, o);
-    const bool parsed = parser.parse(arguments);
-    if (!AnySet(parser, CommandOptionNames(o)))
+    switch (ReadFirst(parser, o, arguments)) {
+    case FirstReading::Window:
         return {};
-    if (!parsed)
+    case FirstReading::UnknownOrIncomplete:
         return {CommandLineAction::Refuse, {}, parser.errorText().toStdString()};
+    case FirstReading::Command:
+        break;
+    }
     for (const QString& name : parser.optionNames()) {
         if (parser.optionNames().count(name) > 1)
             return Refused(QLatin1String(name.size() == 1 ? "-" : "--") + name, "given more than once");
@@ -212,7 +240,9 @@ CommandLine ReadCommandLine(const QStringList& arguments, const DateTimeFormats&
     if (!parser.positionalArguments().isEmpty())
         return Refused(parser.positionalArguments().constFirst(),
                        "unexpected argument (a message of several words needs quotes)");
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+    if (parser.isSet(QStringLiteral("help-all")))
+        return {CommandLineAction::PrintHelpWithToolkitOptions, {}, {}};
+    if (parser.isSet(QStringLiteral("help")))
         return {CommandLineAction::PrintHelp, {}, {}};
     if (parser.isSet(QStringLiteral("version")))
         return {CommandLineAction::PrintVersion, {}, {}};
@@ -228,8 +258,10 @@ CommandLine ReadCommandLine(const QStringList& arguments, const DateTimeFormats&
     }
     if (parser.isSet(o.Today) && !parser.isSet(o.List))
         return Refused(QStringLiteral("--today"), "belongs to --list");
-    if (parser.isSet(o.Iconic))
-        return Refused(QStringLiteral("--iconic"), "starts the window; it does not go with a command");
+    for (const QString& name : WindowOptionNames(o)) {
+        if (parser.isSet(name))
+            return Refused(QStringLiteral("--") + name, "is for the window; it does not go with a command");
+    }
 
     if (parser.isSet(o.Add))
         return ReadAdd(parser, o, formats, clock, workingFolder);
@@ -239,11 +271,11 @@ CommandLine ReadCommandLine(const QStringList& arguments, const DateTimeFormats&
     return line;
 }
 
-QString CommandLineHelp()
+QString CommandLineHelp(bool withToolkitOptions)
 {
     QCommandLineParser parser;
     const Options options;
-    Define(parser, options);
+    Define(parser, options, withToolkitOptions);
     return parser.helpText();
 }
 

@@ -1,6 +1,6 @@
 // The program's command line: --add, --list, --show, --help and --version, read with QCommandLineParser.
-// Without any of the command options the program starts its window as it always has, whatever else the
-// arguments hold (-iconic, the toolkit's own options).
+// Without any of the command options the program starts its window (also with -iconic and the toolkit's
+// own options); an option that neither knows is refused as in a command.
 #pragma once
 
 #include "command/command_request.h"
@@ -14,7 +14,14 @@
 
 namespace klaxora {
 
-enum class CommandLineAction { StartWindow, CarryOut, PrintHelp, PrintVersion, Refuse };
+enum class CommandLineAction {
+    StartWindow,
+    CarryOut,
+    PrintHelp,
+    PrintHelpWithToolkitOptions,
+    PrintVersion,
+    Refuse
+};
 
 struct CommandLine {
     CommandLineAction Action = CommandLineAction::StartWindow;
@@ -23,8 +30,9 @@ struct CommandLine {
     std::string Error;
 };
 
-// Whether the arguments (the program's name first) ask for a command rather than the window.
-bool NamesACommand(const QStringList& arguments);
+// Whether the arguments (the program's name first) start the window; otherwise ReadCommandLine() reads
+// them as a command or refuses them.
+bool StartsTheWindow(const QStringList& arguments);
 
 // Reads and checks the arguments by the editor's rules. TIME and DATE are read in the user's own formats,
 // as the editor reads them, and also as 24-hour HH:MM and YYYY-MM-DD; a relative --sound FILE is taken
@@ -32,7 +40,7 @@ bool NamesACommand(const QStringList& arguments);
 CommandLine ReadCommandLine(const QStringList& arguments, const DateTimeFormats& formats, const Clock& clock,
                             const QString& workingFolder);
 
-// What --help prints.
-QString CommandLineHelp();
+// What --help prints; --help-all adds the toolkit's options.
+QString CommandLineHelp(bool withToolkitOptions = false);
 
 } // namespace klaxora

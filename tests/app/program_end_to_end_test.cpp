@@ -263,6 +263,29 @@ TEST_F(ProgramTest, ExitCodesOfCommands)
     EXPECT_TRUE(failed.Errors.contains("the alarm file could not be read")) << failed.Errors.data();
 }
 
+TEST_F(ProgramTest, AMistypedOptionIsRefusedWithoutAWindow)
+{
+    const Outcome mistyped = Run({QStringLiteral("--lsit")});
+    EXPECT_EQ(mistyped.ExitCode, 2);
+    EXPECT_EQ(mistyped.Errors, "klaxora: Unknown option 'lsit'.\nSee klaxora --help.\n");
+}
+
+// Over ssh or from cron: no abort and no core dump, one line and exit code 1.
+TEST_F(ProgramTest, AStartWithoutADisplaySaysSoInOneLine)
+{
+    QProcessEnvironment headless = environment;
+    for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
+        headless.remove(QLatin1String(name));
+    for (const char* display : {"", ":999"}) {
+        headless.insert(QStringLiteral("DISPLAY"), QLatin1String(display));
+        const Outcome start = Run({}, headless);
+        EXPECT_EQ(start.ExitCode, 1) << display;
+        EXPECT_TRUE(start.Errors.startsWith("Klaxora!: no display to show the window on"))
+            << start.Errors.data();
+        EXPECT_EQ(start.Errors.count('\n'), 1) << start.Errors.data();
+    }
+}
+
 TEST_F(ProgramTest, AProgramThatDoesNotAnswerEndsTheCommandWithAFailure)
 {
     Start(first);

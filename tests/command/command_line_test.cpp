@@ -34,6 +34,7 @@ void PrintTo(const Row& row, std::ostream* out)
 }
 
 const QString Existing = QStringLiteral("ring.wav");
+using A = CommandLineAction;
 
 class CommandLineTable : public ::testing::TestWithParam<Row> {};
 
@@ -47,6 +48,9 @@ TEST_P(CommandLineTable, Reads)
     const CommandLine line = ReadCommandLine(QStringList{QStringLiteral("klaxora")} + row.arguments, formats,
                                              clock, folder.path());
     ASSERT_EQ(int(line.Action), int(row.action)) << line.Error;
+    // The program's own first look, which decides whether the window module is loaded at all.
+    EXPECT_EQ(StartsTheWindow(QStringList{QStringLiteral("klaxora")} + row.arguments),
+              row.action == A::StartWindow);
     if (row.refusal != nullptr) {
         EXPECT_EQ(line.Error.rfind(row.refusal, 0), 0u) << line.Error;
     }
@@ -65,7 +69,14 @@ QStringList Add(std::initializer_list<const char*> more)
 }
 
 const TDateTime Dec9 = EncodeDate(2026, 12, 9);
-using A = CommandLineAction;
+
+QStringList Words(std::initializer_list<const char*> words)
+{
+    QStringList arguments;
+    for (const char* word : words)
+        arguments += QString::fromUtf8(word);
+    return arguments;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, CommandLineTable,
@@ -73,6 +84,20 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"NoCommandStartsTheWindow",
             {QStringLiteral("-iconic"), QStringLiteral("-style"), QStringLiteral("x")},
             A::StartWindow},
+        Row{"ToolkitOptionsStartTheWindow",
+            Words({"-style", "fusion", "-platform", "offscreen", "--display", ":1", "-geometry", "80x60+0+0",
+                   "-reverse", "-stylesheet=a.qss", "-session", "1a2b", "-nograb", "-qmljsdebugger=port:1"}),
+            A::StartWindow},
+        Row{"ToolkitOptionTwiceAndTwoDashIconic",
+            Words({"--iconic", "--plugin", "a", "-plugin", "b", "-qwindowtitle", "T"}), A::StartWindow},
+        Row{"MistypedOptionWithoutACommand", Words({"--lsit"}), A::Refuse, nullptr, 0,
+            "Unknown option 'lsit'"},
+        Row{"MistypedOptionBesideIconic", Words({"-iconic", "-stlye", "fusion"}), A::Refuse, nullptr, 0,
+            "Unknown option 'stlye'"},
+        Row{"ToolkitOptionWithoutItsValue", Words({"-iconic", "-style"}), A::Refuse, nullptr, 0,
+            "Missing value after '-style'"},
+        Row{"ToolkitOptionWithACommand", Words({"--list", "-style", "fusion"}), A::Refuse, nullptr, 0,
+            "--style: is for the window"},
         Row{"UserTime", Add({"--at", "7:30 pm"}), A::CarryOut, "19:30:00"},
         Row{"UserTimeWithSeconds", Add({"--at", "7:30:15PM"}), A::CarryOut, "19:30:15"},
         Row{"TwentyFourHour", Add({"--at", "19:05"}), A::CarryOut, "19:05:00"},
@@ -151,6 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
             "--today: belongs to --list"},
         Row{"ListToday", {QStringLiteral("--list"), QStringLiteral("--today")}, A::CarryOut},
         Row{"Help", {QStringLiteral("-h")}, A::PrintHelp},
+        Row{"HelpAll", {QStringLiteral("--help-all")}, A::PrintHelpWithToolkitOptions},
         Row{"Version", {QStringLiteral("--version")}, A::PrintVersion}),
     [](const ::testing::TestParamInfo<Row>& row) { return std::string(row.param.name); });
 
@@ -160,6 +186,14 @@ TEST(CommandLineHelp, ListsEveryOptionAndTheIconicStart)
     for (const char* option : {"--add", "--at", "--on", "--sound", "--no-sound", "--mode", "--list",
                                "--today", "--show", "--help", "--version", "iconic"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
+}
+
+TEST(CommandLineHelp, LeavesTheToolkitsOptionsToHelpAll)
+{
+    EXPECT_FALSE(CommandLineHelp().contains(QLatin1String("--platform")));
+    const QString all = CommandLineHelp(true);
+    for (const char* option : {"--platform <", "--style <", "--display <", "--reverse", "--add"})
+        EXPECT_TRUE(all.contains(QLatin1String(option))) << option;
 }
 
 } // namespace
