@@ -19,7 +19,7 @@ expected=$'No date given: today, 2027-03-15.\n2027-03-15\t09:30\tboth\tCall the 
 [ "$said" = "$expected" ] || e2e_fail "--add said: $said"
 e2e_alarm_file_has "09:30am\^Call the garage\^\^3\^03/15/2027\^\^0" || e2e_fail "no line in Alarms.dat"
 e2e_region_of "$main"
-e2e_wait_text 10 "$E2E_REGION" "Call the garage...(09:30am" "${E2E_LIST_FONT[@]}"
+e2e_wait_text 30 "$E2E_REGION" "Call the garage...(09:30am" "${E2E_LIST_FONT[@]}"
 e2e_screenshot added-by-command
 [ "$(e2e_windows_named "$E2E_PROGRAM_PID" "Alarm Description")" = "" ] || e2e_fail "--add opened the editor"
 
@@ -28,7 +28,7 @@ listed=$(klaxora_command --list) || e2e_fail "--list ended with status $?"
     e2e_fail "--list said: $listed"
 
 xdotool windowminimize --sync "$main"
-e2e_wait 10 "the window minimised" e2e_window_iconic "$E2E_PROGRAM_PID" "Klaxora!"
+e2e_wait "$E2E_DESKTOP_WAIT" "the window minimised" e2e_window_iconic "$E2E_PROGRAM_PID" "Klaxora!"
 klaxora_command --show || e2e_fail "--show ended with status $?"
-e2e_wait 10 "the window back" eval '! e2e_window_iconic "$E2E_PROGRAM_PID" "Klaxora!"'
+e2e_wait "$E2E_DESKTOP_WAIT" "the window back" eval '! e2e_window_iconic "$E2E_PROGRAM_PID" "Klaxora!"'
 e2e_program_running || e2e_fail "the program ended"

@@ -103,7 +103,7 @@ e2e_program_running() { kill -0 "${1:-$E2E_PROGRAM_PID}" 2>/dev/null; }
 # Waits for the program to end by itself and puts its exit status in E2E_EXIT_STATUS.
 e2e_wait_program_end()
 {
-    local pid=$1 seconds=${2:-10}
+    local pid=$1 seconds=${2:-30}
     local deadline=$((SECONDS + seconds))
     while e2e_program_running "$pid"; do
         ((SECONDS < deadline)) || e2e_fail "process $pid did not end within ${seconds}s"
@@ -141,16 +141,16 @@ e2e_menu_open()
 e2e_window_shown() { [ -n "$(e2e_windows_named "$1" "$2")" ]; }
 e2e_window_absent() { [ -z "$(e2e_windows_named "$1" "$2")" ]; }
 
-# e2e_wait_window <pid> <caption> [seconds]: sets E2E_WINDOW to the window's id.
+# e2e_wait_window <pid> <caption>: sets E2E_WINDOW to the window's id.
 e2e_wait_window()
 {
-    e2e_wait "${3:-15}" "a window \"$2\"" e2e_window_shown "$1" "$2"
+    e2e_wait "$E2E_DESKTOP_WAIT" "a window \"$2\"" e2e_window_shown "$1" "$2"
     E2E_WINDOW=$(e2e_windows_named "$1" "$2" | head -n1)
 }
 
 e2e_wait_window_gone()
 {
-    e2e_wait "${3:-10}" "the window \"$2\" to close" e2e_window_absent "$1" "$2"
+    e2e_wait "$E2E_DESKTOP_WAIT" "the window \"$2\" to close" e2e_window_absent "$1" "$2"
 }
 
 # Sets E2E_GEOMETRY to "x,y,w,h" of a window's inside, in screen coordinates.

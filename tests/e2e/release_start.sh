@@ -11,12 +11,12 @@ e2e_start_window_manager
 e2e_start_sound
 
 e2e_start_program
-e2e_wait_window "$E2E_PROGRAM_PID" "Klaxora!" 30
+e2e_wait_window "$E2E_PROGRAM_PID" "Klaxora!"
 e2e_screenshot started
 [ "$(xwininfo -id "$E2E_WINDOW" | awk '/Map State:/ { print $3 }')" = IsViewable ] ||
     e2e_fail "the main window is not mapped"
 
 kill -TERM "$E2E_PROGRAM_PID"
-e2e_wait_program_end "$E2E_PROGRAM_PID" 10
+e2e_wait_program_end "$E2E_PROGRAM_PID"
 ((E2E_EXIT_STATUS == 0)) || e2e_fail "SIGTERM ended the program with status $E2E_EXIT_STATUS"
 exit 0

@@ -12,7 +12,7 @@ e2e_start_window_manager
 # A session bus of our own, and the accessibility bus announced on it.
 e2e_spawn dbus.log dbus-daemon --session --nofork --address="unix:path=$E2E_TMP/bus"
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/bus"
-e2e_wait 10 "the session bus" test -S "$E2E_TMP/bus"
+e2e_wait "$E2E_DESKTOP_WAIT" "the session bus" test -S "$E2E_TMP/bus"
 e2e_spawn at-spi.log /usr/libexec/at-spi-bus-launcher --launch-immediately
 export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
@@ -23,7 +23,7 @@ e2e_wait_window "$E2E_PROGRAM_PID" "Klaxora!"
 list="$E2E_OUT/buttons.txt"
 read_buttons() { /usr/bin/python3 "$E2E_LIB_DIR/accessible_buttons.py" "Klaxora!" >"$list" 2>>"$E2E_OUT/atspi.log"; }
 has_exit() { read_buttons && grep -q '^Exit	' "$list"; }
-e2e_wait 30 "the program's buttons on the accessibility bus" has_exit
+e2e_wait "$E2E_DESKTOP_WAIT" "the program's buttons on the accessibility bus" has_exit
 e2e_screenshot main-window
 
 expect_button()

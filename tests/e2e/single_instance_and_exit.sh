@@ -15,7 +15,7 @@ e2e_start_program
 first=$E2E_PROGRAM_PID
 e2e_wait_window "$first" "Klaxora!"
 converted_sound() { ls "$XDG_RUNTIME_DIR"/klaxora-sounds/klaxora-*.wav; }
-e2e_wait 60 "the converted copy of the WAV" converted_sound
+e2e_wait "$E2E_DESKTOP_WAIT" "the converted copy of the WAV" converted_sound
 converted=$(converted_sound)
 
 e2e_start_program
@@ -24,7 +24,7 @@ second=$E2E_PROGRAM_PID
 e2e_wait_window "$second" "Klaxora!"
 box=$E2E_WINDOW
 e2e_region_of "$box"
-e2e_wait_text 10 "$E2E_REGION" "Klaxora! is already running" "${E2E_MESSAGE_BOX_FONT[@]}"
+e2e_wait_text 30 "$E2E_REGION" "Klaxora! is already running" "${E2E_MESSAGE_BOX_FONT[@]}"
 [ "$(xdotool search --all --onlyvisible --pid "$second" --classname . | wc -l)" = 1 ] ||
     e2e_fail "the second start shows more than its message box"
 e2e_screenshot already-running
@@ -43,7 +43,7 @@ e2e_wait_window "$E2E_PROGRAM_PID" "Klaxora!"
 main=$E2E_WINDOW
 [ ! -e "$converted" ] || e2e_fail "the killed program's converted sound is still there: $converted"
 e2e_region_of "$main"
-e2e_wait_text 10 "$E2E_REGION" "Dentist" "${E2E_LIST_FONT[@]}"
+e2e_wait_text 30 "$E2E_REGION" "Dentist" "${E2E_LIST_FONT[@]}"
 
 ask_exit()
 {
@@ -51,7 +51,7 @@ ask_exit()
     e2e_keys alt+x
     e2e_wait_window "$E2E_PROGRAM_PID" "Confirm"
     e2e_region_of "$E2E_WINDOW"
-    e2e_wait_text 10 "$E2E_REGION" "Exit program (alarms will no longer be active)?" "${E2E_MESSAGE_BOX_FONT[@]}"
+    e2e_wait_text 30 "$E2E_REGION" "Exit program (alarms will no longer be active)?" "${E2E_MESSAGE_BOX_FONT[@]}"
 }
 
 ask_exit

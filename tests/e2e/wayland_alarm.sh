@@ -15,7 +15,7 @@ e2e_clock_set "2027-03-15 09:59:30"
 E2E_QT_PLATFORM=wayland
 e2e_start_program
 screen="0,0,1024,768"
-e2e_wait_text 30 "$screen" "$message...(10:00am" "${E2E_LIST_FONT[@]}"
+e2e_wait_text "$E2E_DESKTOP_WAIT" "$screen" "$message...(10:00am" "${E2E_LIST_FONT[@]}"
 e2e_log "main window listed the alarm at $E2E_TEXT_AT"
 e2e_screenshot main-window
 
@@ -25,10 +25,9 @@ e2e_record_start
 e2e_wait_text 30 "$screen" "$message" "${E2E_NOTIFICATION_FONT[@]}"
 e2e_log "notification at $E2E_TEXT_AT, due at $(e2e_clock_text +%T)"
 e2e_screenshot notification
-sleep 2
 e2e_expect_sound 0.05
 
 kill -TERM "$E2E_PROGRAM_PID"
-e2e_wait_program_end "$E2E_PROGRAM_PID" 15
+e2e_wait_program_end "$E2E_PROGRAM_PID"
 ((E2E_EXIT_STATUS == 0)) || e2e_fail "SIGTERM ended the program with status $E2E_EXIT_STATUS"
 e2e_expect_alarm_file_has "$(sed 's/\^/\\^/g' <<<"$line")"
