@@ -1,10 +1,10 @@
 #include "ui/alarm_options.h"
 
+#include "controls/picture_canvas.h"
 #include "ui/alarm_text_validator.h"
 #include "ui/button_pictures.h"
 #include "ui/help_window.h"
 #include "ui/message_boxes.h"
-#include "ui/picture_canvas.h"
 
 #include <QEvent>
 #include <QFileDialog>

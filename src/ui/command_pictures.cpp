@@ -1,7 +1,7 @@
 // The pictures of the main window's buttons.
 #include "ui/button_pictures.h"
 
-#include "ui/picture_canvas.h"
+#include "controls/picture_canvas.h"
 
 #include <QLinearGradient>
 #include <QPainter>

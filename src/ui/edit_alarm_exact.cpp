@@ -1,11 +1,11 @@
 #include "ui/edit_alarm_exact.h"
 
+#include "controls/month_calendar.h"
 #include "store/date_time_text.h"
 #include "store/passed_alarm_time.h"
 #include "store/text_helpers.h"
 #include "ui/help_window.h"
 #include "ui/message_boxes.h"
-#include "ui/month_calendar.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>

@@ -1,10 +1,10 @@
 // The controls of the alarm editor, where they stand, and how they are wired.
 #include "ui/edit_alarm_exact.h"
 
+#include "controls/month_calendar.h"
+#include "controls/spin_button.h"
 #include "ui/alarm_text_validator.h"
 #include "ui/button_pictures.h"
-#include "ui/month_calendar.h"
-#include "ui/spin_button.h"
 
 #include <QEvent>
 #include <QFrame>

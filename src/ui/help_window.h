@@ -1,15 +1,15 @@
-// The program's help window: shows a page of one of its help files, reached by context topic or contents.
+// The program's help window: the help viewer on a page of one of the program's help files, reached by
+// context topic or contents, with the program's own pictures.
 #pragma once
+
+#include "controls/help_viewer.h"
 
 #include <QString>
 #include <QWidget>
 
-class QPushButton;
-class QTextBrowser;
-
 namespace klaxora {
 
-class HelpWindow : public QWidget {
+class HelpWindow : public HelpViewer {
     Q_OBJECT
 
 public:
@@ -18,16 +18,6 @@ public:
 
     void ShowTopic(const QString& helpFile, int topic);
     void ShowContents(const QString& helpFile);
-
-    QTextBrowser* Browser() const { return browser_; }
-
-private:
-    void ShowProblem(const QString& heading, const QString& text);
-    void UpdateTitle();
-
-    QString helpFile_;
-    QTextBrowser* browser_;
-    QPushButton* contentsButton_;
 };
 
 // Opens the help file at a context topic in the help window of the owner's outermost window, which is made

@@ -1,6 +1,6 @@
 #include "ui/list_icons.h"
 
-#include "ui/picture_canvas.h"
+#include "controls/picture_canvas.h"
 
 #include <QLinearGradient>
 #include <QPainter>

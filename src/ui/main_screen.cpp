@@ -1,5 +1,6 @@
 #include "ui/main_screen.h"
 
+#include "controls/bevel_panel.h"
 #include "controls/flat_button.h"
 #include "controls/qt_tray_shell.h"
 #include "controls/qx_tray_icon.h"
@@ -7,7 +8,6 @@
 #include "engine/embedded_sound_backend.h"
 #include "ui/alarm_list_model.h"
 #include "ui/alarm_list_view.h"
-#include "ui/bevel_panel.h"
 #include "ui/message_boxes.h"
 #include "ui/program_icon.h"
 #include "ui/window_placement.h"

@@ -2,10 +2,10 @@
 // the command bar, and the bottom bar with the two large buttons.
 #include "ui/main_screen.h"
 
+#include "controls/bevel_panel.h"
 #include "controls/flat_button.h"
 #include "ui/alarm_list_delegate.h"
 #include "ui/alarm_list_view.h"
-#include "ui/bevel_panel.h"
 #include "ui/button_pictures.h"
 #include "ui/list_icons.h"
 

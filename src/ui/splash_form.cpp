@@ -1,8 +1,8 @@
 #include "ui/splash_form.h"
 
+#include "controls/bevel_panel.h"
 #include "controls/effect_label.h"
 #include "controls/flat_button.h"
-#include "ui/bevel_panel.h"
 #include "ui/button_pictures.h"
 
 #include <QKeyEvent>

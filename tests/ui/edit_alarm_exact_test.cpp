@@ -1,4 +1,6 @@
 // The alarm editor: time box rules, spinners, calendar buttons, keys, Set Alarm and Options.
+#include "controls/month_calendar.h"
+#include "controls/spin_button.h"
 #include "dialog_test_support.h"
 #include "store/date_time_text.h"
 #include "ui/alarm_options.h"
@@ -6,8 +8,6 @@
 #include "ui/edit_alarm_exact.h"
 #include "ui/help_files.h"
 #include "ui/help_window.h"
-#include "ui/month_calendar.h"
-#include "ui/spin_button.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,11 +2,11 @@
 // touches no file; and what it leaves until it shows, or takes over from before it existed, with the same
 // results: the program icon, the question for the notification area, and the files read while the
 // toolkit started.
+#include "controls/bevel_panel.h"
 #include "controls/qt_tray_shell.h"
 #include "controls/qx_tray_icon.h"
 #include "store/program_files.h"
 #include "ui/alarm_list_view.h"
-#include "ui/bevel_panel.h"
 #include "ui/main_screen_test_support.h"
 #include "ui/program_icon.h"
 

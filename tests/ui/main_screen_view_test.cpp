@@ -1,10 +1,10 @@
 // What the main window shows and its own commands: layout, menus and hints, the clock, Show Today Only,
 // Setbuttons, help, About, and keeping a maximised window on the screen.
 #include "controls/accelerator_text.h"
+#include "controls/bevel_panel.h"
 #include "controls/flat_button.h"
 #include "message_box_answer.h"
 #include "ui/alarm_list_view.h"
-#include "ui/bevel_panel.h"
 #include "ui/edit_alarm_exact.h"
 #include "ui/help_files.h"
 #include "ui/help_window.h"

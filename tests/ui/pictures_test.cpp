@@ -1,7 +1,7 @@
 #include "controls/flat_button.h"
+#include "controls/picture_canvas.h"
 #include "ui/button_pictures.h"
 #include "ui/list_icons.h"
-#include "ui/picture_canvas.h"
 #include "ui/program_icon.h"
 
 #include <QPainter>

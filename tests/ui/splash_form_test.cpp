@@ -1,8 +1,8 @@
 // The About window: its layout as stored, the lettering order of its labels, and how it closes.
+#include "controls/bevel_panel.h"
 #include "controls/effect_label.h"
 #include "controls/flat_button.h"
 #include "support/modal_answer.h"
-#include "ui/bevel_panel.h"
 #include "ui/splash_form.h"
 
 #include <QAccessible>

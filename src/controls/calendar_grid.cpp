@@ -1,4 +1,4 @@
-#include "ui/calendar_grid.h"
+#include "controls/calendar_grid.h"
 
 namespace klaxora {
 

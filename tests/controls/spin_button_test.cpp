@@ -1,4 +1,4 @@
-#include "ui/spin_button.h"
+#include "controls/spin_button.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

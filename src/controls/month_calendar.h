@@ -1,8 +1,8 @@
 // TCalendar: one month as a grid of days, weeks starting on Sunday, on which a click picks the date.
 #pragma once
 
+#include "controls/calendar_grid.h"
 #include "store/date_time.h"
-#include "ui/calendar_grid.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "ui/bevel_panel.h"
+#include "controls/bevel_panel.h"
 
 #include <QAccessibleWidget>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/picture_canvas.h"
+#include "controls/picture_canvas.h"
 
 #include <QPainter>
 

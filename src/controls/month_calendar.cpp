@@ -1,4 +1,4 @@
-#include "ui/month_calendar.h"
+#include "controls/month_calendar.h"
 
 #include <QFont>
 #include <QLocale>
