@@ -108,14 +108,20 @@ void TMainScreen::BuildLayout()
     Panel5->SetBevelOuter(TPanelBevel::bvNone);
     Panel5->setFixedHeight(LegendHeight);
     AlarmImage = PictureLabel(AlarmImagePicture(), 8, 7, Panel5);
+    AlarmImage->setObjectName(QStringLiteral("todayIcon"));
     Label2 = TextLabel(QStringLiteral("- Alarm is for today"), 29, 9, Panel5);
+    Label2->setObjectName(QStringLiteral("todayLegend"));
     DoneImage = PictureLabel(DoneImagePicture(), 128, 7, Panel5);
+    DoneImage->setObjectName(QStringLiteral("futureIcon"));
     Label3 = TextLabel(QStringLiteral("- Alarm is for a future date"), 148, 9, Panel5);
+    Label3->setObjectName(QStringLiteral("futureLegend"));
     ShowOnlytoday = new QCheckBox(QStringLiteral("Show Today Only"), Panel5);
+    ShowOnlytoday->setObjectName(QStringLiteral("showTodayOnlyBox"));
     ShowOnlytoday->setToolTip(QStringLiteral("Only show today's alarms"));
     ShowOnlytoday->move(291, 7);
     ShowOnlytoday->adjustSize();
     TimeLabel = new BevelPanel(Panel5);
+    TimeLabel->setObjectName(QStringLiteral("clockPanel"));
     TimeLabel->SetBevelOuter(TPanelBevel::bvLowered);
     TimeLabel->setGeometry(422, 3, 118, 25);
     TimeLabel->setToolTip(QStringLiteral("Current time"));
@@ -129,6 +135,7 @@ void TMainScreen::BuildLayout()
     auto* listLayout = new QVBoxLayout(Panel3);
     listLayout->setContentsMargins(0, 0, 0, 0);
     AlarmListBox = new AlarmListView(Panel3);
+    AlarmListBox->setObjectName(QStringLiteral("alarmList"));
     AlarmListBox->setFont(ArialPixels(12));
     AlarmListBox->setAccessibleName(QStringLiteral("Alarms"));
     QPalette blackOnWhite = AlarmListBox->palette();
@@ -146,16 +153,21 @@ void TMainScreen::BuildLayout()
     Panelx->setFixedHeight(CommandBarHeight);
     AddAlarmButton = CommandButton(QStringLiteral("&Add Alarm"), QStringLiteral("Add a new alarm"),
                                    AddAlarmPicture(), 4, 92, Panelx);
+    AddAlarmButton->setObjectName(QStringLiteral("addAlarmButton"));
     EditAlarmButton = CommandButton(QStringLiteral("&Edit Alarm"), QStringLiteral("Edit current alarm"),
                                     EditAlarmPicture(), 100, 92, Panelx);
+    EditAlarmButton->setObjectName(QStringLiteral("editAlarmButton"));
     DeleteAlarmButton = CommandButton(QStringLiteral("&Delete Alarm"), QStringLiteral("Delete current alarm"),
                                       DeleteAlarmPicture(), 196, 104, Panelx);
+    DeleteAlarmButton->setObjectName(QStringLiteral("deleteAlarmButton"));
     CloneButton =
         CommandButton(QStringLiteral("&Clone Alarm"), QStringLiteral("Make a copy of \ncurrent alarm"),
                       CloneAlarmPicture(), 304, 108, Panelx);
+    CloneButton->setObjectName(QStringLiteral("cloneButton"));
     AdjustTimeButton = CommandButton(QStringLiteral("Adjust &Time +/-"),
                                      QStringLiteral("Adjust the current alarm time \nplus or minus "),
                                      AdjustTimePicture(), 416, 130, Panelx);
+    AdjustTimeButton->setObjectName(QStringLiteral("adjustTimeButton"));
     mainLayout->addWidget(Panelx);
 
     // Bottom bar: Minimize at the left, Exit at the right.
@@ -167,8 +179,10 @@ void TMainScreen::BuildLayout()
     Minimizebutton =
         LargeButton(QStringLiteral("&Minimize"), QStringLiteral("Minimize Klaxora!"), MinimizePicture(), 136,
                     flatbtn::blBitmapLeft, flatbtn::taLeftJustify, bottomBar);
+    Minimizebutton->setObjectName(QStringLiteral("minimizeButton"));
     Exitbutton = LargeButton(QStringLiteral("E&xit"), QStringLiteral("Exit Klaxora!"), ExitPicture(), 86,
                              flatbtn::blBitmapRight, flatbtn::taRightJustify, bottomBar);
+    Exitbutton->setObjectName(QStringLiteral("exitButton"));
     bottomLayout->addWidget(Minimizebutton);
     bottomLayout->addStretch(1);
     bottomLayout->addWidget(Exitbutton);

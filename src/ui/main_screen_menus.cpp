@@ -39,25 +39,32 @@ void TMainScreen::BuildMenus()
     file->setToolTipsVisible(true);
     mnuSelectSoundFile = MenuItem(file, QStringLiteral("Select Default Sound File (*.wav)"),
                                   QStringLiteral("Select the default .wav file to use with alarms"));
+    mnuSelectSoundFile->setObjectName(QStringLiteral("selectSoundFileAction"));
     mnuNoAlarmSound =
         MenuItem(file, QStringLiteral("No Alarm Sound"), QStringLiteral("Toggle all alarm sounds on/off"));
+    mnuNoAlarmSound->setObjectName(QStringLiteral("noAlarmSoundAction"));
     mnuNoAlarmSound->setCheckable(true);
     mnuUseTray =
         MenuItem(file, QStringLiteral("Minimize to System Tray"),
                  QStringLiteral("The system tray is the small panel in the lower right hand corner of  "
                                 "your Windows desktop where the time is displayed (Windows 95 only)"));
+    mnuUseTray->setObjectName(QStringLiteral("useTrayAction"));
     mnuUseTray->setCheckable(true);
     file->addSeparator();
     mnuExit = MenuItem(file, QStringLiteral("Exit"), QStringLiteral("Exit the program"));
+    mnuExit->setObjectName(QStringLiteral("exitAction"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setToolTipsVisible(true);
     mnuContents =
         MenuItem(help, QStringLiteral("Contents"), QStringLiteral("Show Windows Help for Klaxora!"));
+    mnuContents->setObjectName(QStringLiteral("helpContentsAction"));
     help->addSeparator();
     mnuAbout = MenuItem(help, QStringLiteral("About"), QStringLiteral("About Klaxora!"));
+    mnuAbout->setObjectName(QStringLiteral("aboutAction"));
     help->addSeparator();
     ZUVSoftwareProducts1 = MenuItem(help, QStringLiteral("ZUV Software Products"), QString());
+    ZUVSoftwareProducts1->setObjectName(QStringLiteral("productPageAction"));
 
     connect(mnuSelectSoundFile, &QAction::triggered, this, Guarded([this] { mnuSelectSoundFileClick(); }));
     connect(mnuNoAlarmSound, &QAction::triggered, this, Guarded([this] { mnuNoAlarmSoundClick(); }));
@@ -69,18 +76,26 @@ void TMainScreen::BuildMenus()
             Guarded([this] { ZUVSoftwareProducts1Click(); }));
 
     TrayMenu = new QMenu(this);
+    TrayMenu->setObjectName(QStringLiteral("trayMenu"));
     ShowAlarms1 = TrayMenu->addAction(QStringLiteral("&Show Alarms"));
+    ShowAlarms1->setObjectName(QStringLiteral("trayShowAlarmsAction"));
     Exit1 = TrayMenu->addAction(QStringLiteral("E&xit"));
+    Exit1->setObjectName(QStringLiteral("trayExitAction"));
     connect(ShowAlarms1, &QAction::triggered, this, Guarded([this] { TrayIconClick(); }));
     connect(Exit1, &QAction::triggered, this, Guarded([this] { ExitButtonClick(); }));
 
     ItemMenu = new QMenu(this);
+    ItemMenu->setObjectName(QStringLiteral("alarmPopupMenu"));
     Edit1 = ItemMenu->addAction(QStringLiteral("&Edit"));
+    Edit1->setObjectName(QStringLiteral("popupEditAction"));
     mnuDelete = ItemMenu->addAction(QStringLiteral("&Delete"));
+    mnuDelete->setObjectName(QStringLiteral("popupDeleteAction"));
     AlarmListBox->SetPopupMenu(ItemMenu);
 
     CloneMenu = new QMenu(this);
+    CloneMenu->setObjectName(QStringLiteral("cloneMenu"));
     AdjustItemTimeMenu = new QMenu(this);
+    AdjustItemTimeMenu->setObjectName(QStringLiteral("adjustTimeMenu"));
     CloneButton->setDropDownMenu(CloneMenu);
     AdjustTimeButton->setDropDownMenu(AdjustItemTimeMenu);
 }
@@ -89,6 +104,7 @@ void TMainScreen::BuildTrayIcon(std::unique_ptr<TrayShell> shell)
 {
     // Shown only while the program sits in the notification area, so it starts inactive.
     TrayIcon = new TQXTrayIcon95(this, std::move(shell));
+    TrayIcon->setObjectName(QStringLiteral("trayIcon"));
     TrayIcon->SetAutoPopup(true);
     TrayIcon->SetPopupMenu(TrayMenu);
     TrayIcon->SetOnClick([this](TQXTrayIcon95&) { Guarded([this] { TrayIconClick(); })(); });

@@ -74,7 +74,7 @@ TEST_F(MainScreenTest, AnIdleTickRepaintsOnlyTheClockAndTouchesNoFile)
         QApplication::processEvents();
         const auto painted = paints.Take();
         EXPECT_EQ(painted.size(), 1u) << "tick " << second;
-        EXPECT_EQ(painted.count(screen.TimeLabel), 1u) << "tick " << second;
+        EXPECT_EQ(painted.count(find<BevelPanel>("clockPanel")), 1u) << "tick " << second;
     }
     EXPECT_EQ(FileIdentity(AlarmFile()), file);
 
@@ -82,7 +82,7 @@ TEST_F(MainScreenTest, AnIdleTickRepaintsOnlyTheClockAndTouchesNoFile)
     screen.Store().AddAlarm("11:30am", "06/14/2026", "Plants", "", 0);
     screen.Engine().Timer1Timer();
     QApplication::processEvents();
-    EXPECT_EQ(paints.Take().count(screen.AlarmListBox->viewport()), 1u);
+    EXPECT_EQ(paints.Take().count(alarmList()->viewport()), 1u);
 }
 
 TEST_F(MainScreenTest, LeftUnsaidTheNotificationAreaIsAskedOfTheDesktopAfterTheWindowShows)
@@ -101,7 +101,7 @@ TEST_F(MainScreenTest, LeftUnsaidTheNotificationAreaIsAskedOfTheDesktopAfterTheW
 
     // The offscreen desktop has none, so "&Minimize" goes to the task bar despite the tray setting.
     ASSERT_FALSE(IsNotificationAreaAvailable());
-    window->MinimizeButtonClick();
+    emit button("minimizeButton")->clicked();
     EXPECT_TRUE(window->windowState().testFlag(Qt::WindowMinimized));
     EXPECT_TRUE(trayCalls.empty());
 }
@@ -114,7 +114,8 @@ TEST_F(MainScreenTest, TheWindowAndTheTrayGetTheProgramIconOnceTheWindowIsShown)
     for (const int size : ProgramIconSizes) {
         EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
     }
-    EXPECT_EQ(screen.TrayIcon->Icon().cacheKey(), screen.windowIcon().cacheKey()) << "one drawing for both";
+    EXPECT_EQ(find<TQXTrayIcon95>("trayIcon")->Icon().cacheKey(), screen.windowIcon().cacheKey())
+        << "one drawing for both";
 
     // A start straight into the notification area has the icon there from the first moment.
     window.reset();
@@ -135,12 +136,12 @@ TEST_F(MainScreenTest, FilesReadBeforeTheWindowExistedAreShownAsIfItHadReadThem)
     filesReadBefore = LoadProgramFiles(clock, fileSystem, folder.Path(), DateTimeFormats(testing::UsUser()));
     // The window must not read or rewrite the files again.
     fileSystem.FailAt(testing::FileStep::Read, EACCES);
-    TMainScreen& screen = Create();
+    Create();
 
-    ASSERT_EQ(screen.AlarmListBox->model()->rowCount(), 2);
-    EXPECT_EQ(screen.AlarmListBox->SelectedRow(), 0) << "the first row is selected, as after a load";
-    EXPECT_TRUE(screen.mnuNoAlarmSound->isChecked());
-    EXPECT_TRUE(screen.EditAlarmButton->isEnabled());
+    ASSERT_EQ(alarmList()->model()->rowCount(), 2);
+    EXPECT_EQ(alarmList()->SelectedRow(), 0) << "the first row is selected, as after a load";
+    EXPECT_TRUE(action("noAlarmSoundAction")->isChecked());
+    EXPECT_TRUE(button("editAlarmButton")->isEnabled());
     EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
 }
 

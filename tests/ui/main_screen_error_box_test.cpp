@@ -22,7 +22,7 @@ TEST_F(MainScreenTest, FailedSaveInAHandlerShowsTheErrorBoxAndTheProgramGoesOn)
     fileSystem.FailAt(klaxora::testing::FileStep::Rename, EACCES);
 
     const auto seen = AnswerNextMessageBox();
-    QTest::mouseClick(screen.ShowOnlytoday, Qt::LeftButton);
+    QTest::mouseClick(find<QCheckBox>("showTodayOnlyBox"), Qt::LeftButton);
     EXPECT_EQ(seen->caption, "Klaxora!");
     EXPECT_EQ(seen->text, "File access denied.");
     EXPECT_EQ(seen->icon, QMessageBox::Critical);
@@ -32,9 +32,9 @@ TEST_F(MainScreenTest, FailedSaveInAHandlerShowsTheErrorBoxAndTheProgramGoesOn)
 
     // The program goes on: the next click works.
     fileSystem.Heal();
-    QTest::mouseClick(screen.ShowOnlytoday, Qt::LeftButton);
+    QTest::mouseClick(find<QCheckBox>("showTodayOnlyBox"), Qt::LeftButton);
     EXPECT_EQ(screen.Store().Rows().Count(), 2);
-    EXPECT_FALSE(screen.ShowOnlytoday->isChecked());
+    EXPECT_FALSE(find<QCheckBox>("showTodayOnlyBox")->isChecked());
 }
 
 TEST_F(MainScreenTest, TraySettingThatCannotBeSavedKeepsItsCheckAndSaysWhy)
@@ -44,10 +44,10 @@ TEST_F(MainScreenTest, TraySettingThatCannotBeSavedKeepsItsCheckAndSaysWhy)
     fileSystem.FailAt(klaxora::testing::FileStep::Open, EACCES);
 
     const auto seen = AnswerNextMessageBox();
-    screen.mnuUseTray->trigger();
+    action("useTrayAction")->trigger();
     EXPECT_TRUE(seen->text.startsWith("Unable to write to ")) << seen->text.toStdString();
     EXPECT_TRUE(seen->text.endsWith("ALARM.INI.")) << seen->text.toStdString();
-    EXPECT_TRUE(screen.mnuUseTray->isChecked());
+    EXPECT_TRUE(action("useTrayAction")->isChecked());
     EXPECT_TRUE(screen.CurrentPreferences().UseTray);
 }
 

@@ -35,9 +35,9 @@ TEST_F(MainScreenTest, NormalStartShowsTheWindowAndSwitchesTheTimerOnOnce)
     EXPECT_FALSE(IsMinimized(screen));
     EXPECT_FALSE(TrayIconShown());
     EXPECT_TRUE(screen.Engine().Timer1().IsActive());
-    EXPECT_TRUE(screen.EditAlarmButton->isEnabled()) << "Setbuttons ran";
-    EXPECT_EQ(screen.focusWidget(), screen.AlarmListBox);
-    EXPECT_EQ(screen.AlarmListBox->SelectedRow(), 0);
+    EXPECT_TRUE(button("editAlarmButton")->isEnabled()) << "Setbuttons ran";
+    EXPECT_EQ(screen.focusWidget(), alarmList());
+    EXPECT_EQ(alarmList()->SelectedRow(), 0);
 
     screen.hide();
     screen.FormActivate();
@@ -54,7 +54,7 @@ TEST_F(MainScreenTest, MinimisedStartWithTrayGoesIntoTheNotificationArea)
     EXPECT_TRUE(screen.Engine().Timer1().IsActive());
 
     // A click on the icon (or "&Show Alarms") brings the window back and removes the icon.
-    screen.ShowAlarms1->trigger();
+    action("trayShowAlarmsAction")->trigger();
     EXPECT_TRUE(screen.isVisible());
     EXPECT_FALSE(IsMinimized(screen));
     EXPECT_FALSE(TrayIconShown());
@@ -71,7 +71,7 @@ TEST_F(MainScreenTest, MinimisedStartWithoutNotificationAreaOrTraySettingGoesToT
 
     // "&Minimize" goes to the task bar there too.
     screen.showNormal();
-    screen.MinimizeButtonClick();
+    emit button("minimizeButton")->clicked();
     EXPECT_TRUE(IsMinimized(screen));
     EXPECT_TRUE(trayCalls.empty());
 
@@ -90,22 +90,22 @@ TEST_F(MainScreenTest, MinimizeButtonFollowsTheTraySettingOfTheMoment)
     TMainScreen& screen = Create(false, true);
 
     // Turning the setting on moves nothing but is saved at once.
-    screen.mnuUseTray->trigger();
-    EXPECT_TRUE(screen.mnuUseTray->isChecked());
+    action("useTrayAction")->trigger();
+    EXPECT_TRUE(action("useTrayAction")->isChecked());
     EXPECT_TRUE(screen.isVisible());
     EXPECT_FALSE(IsMinimized(screen));
     EXPECT_TRUE(LoadPreferences(fileSystem, folder.Path()).UseTray);
 
-    screen.Minimizebutton->clicked();
+    button("minimizeButton")->clicked();
     EXPECT_FALSE(screen.isVisible());
     EXPECT_TRUE(TrayIconShown());
-    screen.TrayIconClick();
+    action("trayShowAlarmsAction")->trigger();
     EXPECT_TRUE(screen.isVisible());
     EXPECT_FALSE(TrayIconShown());
 
-    screen.mnuUseTray->trigger();
+    action("useTrayAction")->trigger();
     EXPECT_FALSE(LoadPreferences(fileSystem, folder.Path()).UseTray);
-    screen.MinimizeButtonClick();
+    emit button("minimizeButton")->clicked();
     EXPECT_TRUE(IsMinimized(screen));
     EXPECT_FALSE(TrayIconShown());
 }
@@ -128,7 +128,7 @@ TEST_F(MainScreenTest, CloseAsksAndNoKeepsEverything)
     QSignalSpy closed(&screen, &TMainScreen::Closed);
 
     const auto seen = AnswerNextMessageBox(QMessageBox::No);
-    screen.Exitbutton->clicked();
+    button("exitButton")->clicked();
     EXPECT_EQ(seen->caption, "Confirm");
     EXPECT_EQ(seen->text, "Exit program (alarms will no longer be active)?");
     EXPECT_EQ(seen->icon, QMessageBox::Question);
@@ -139,7 +139,7 @@ TEST_F(MainScreenTest, CloseAsksAndNoKeepsEverything)
     EXPECT_TRUE(screen.Engine().Timer1().IsActive());
 
     AnswerNextMessageBox(QMessageBox::Yes);
-    screen.mnuExit->trigger();
+    action("exitAction")->trigger();
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(screen.isVisible());
 }
@@ -152,7 +152,7 @@ TEST_F(MainScreenTest, ExitFromTheTrayMenuAsksAndNoLeavesItInTheTray)
     QSignalSpy closed(&screen, &TMainScreen::Closed);
 
     const auto seen = AnswerNextMessageBox(QMessageBox::No);
-    screen.Exit1->trigger();
+    action("trayExitAction")->trigger();
     EXPECT_EQ(seen->text, "Exit program (alarms will no longer be active)?");
     EXPECT_EQ(closed.count(), 0);
     EXPECT_FALSE(screen.isVisible());
@@ -167,12 +167,12 @@ TEST_F(MainScreenTest, AnUnreadableAlarmFileIsToldAndTheWindowRunsOnUntilTheTick
     TMainScreen& screen = Create();
     EXPECT_EQ(seen->text, "File access denied.");
     EXPECT_EQ(screen.windowTitle(), "Klaxora! - the alarm file could not be read");
-    EXPECT_EQ(screen.AlarmListBox->model()->rowCount(), 0);
+    EXPECT_EQ(alarmList()->model()->rowCount(), 0);
     EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
 
     fileSystem.Heal();
     screen.Engine().Timer1Timer();
-    EXPECT_EQ(screen.AlarmListBox->model()->rowCount(), 2);
+    EXPECT_EQ(alarmList()->model()->rowCount(), 2);
     // The caption follows at the next tick.
     screen.Engine().Timer1Timer();
     EXPECT_EQ(screen.windowTitle(), "Klaxora!");

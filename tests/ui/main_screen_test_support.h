@@ -3,14 +3,19 @@
 #pragma once
 
 #include "controls/fake_tray_shell.h"
+#include "controls/flat_button.h"
 #include "engine/fake_sound_backend.h"
 #include "store/clock.h"
 #include "store/file_system.h"
 #include "store/preferences_file.h"
 #include "store/store_test_support.h"
+#include "support/named_child.h"
+#include "ui/alarm_list_view.h"
 #include "ui/main_screen.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 
 #include <memory>
 #include <string>
@@ -47,6 +52,17 @@ protected:
         QApplication::processEvents();
         return *window;
     }
+
+    // The parts of the window last created, by their names.
+    template <typename Part>
+    Part* find(const char* name) const
+    {
+        return klaxora::testing::namedChild<Part>(*window, name);
+    }
+    TFlatButton* button(const char* name) const { return find<TFlatButton>(name); }
+    QAction* action(const char* name) const { return find<QAction>(name); }
+    QMenu* menu(const char* name) const { return find<QMenu>(name); }
+    AlarmListView* alarmList() const { return find<AlarmListView>("alarmList"); }
 
     std::string AlarmFile() const { return folder.File("Alarms.dat"); }
     std::string AlarmFileText() const { return klaxora::testing::ReadFile(AlarmFile()); }

@@ -47,20 +47,20 @@ TEST_F(MainScreenTest, LayoutAndMenusAreWiredToTheirCommands)
     EXPECT_FALSE(screen.windowIcon().isNull());
     EXPECT_EQ(screen.size(), QSize(571 - 8, 384 - 27));
 
-    const TFlatButton* const commands[] = {screen.AddAlarmButton, screen.EditAlarmButton,
-                                           screen.DeleteAlarmButton, screen.CloneButton,
-                                           screen.AdjustTimeButton};
+    const TFlatButton* const commands[] = {button("addAlarmButton"), button("editAlarmButton"),
+                                           button("deleteAlarmButton"), button("cloneButton"),
+                                           button("adjustTimeButton")};
     int left = -1;
     for (const TFlatButton* button : commands) {
         EXPECT_GT(button->x(), left) << "in the order of the command bar";
         left = button->x();
     }
-    EXPECT_EQ(screen.CloneButton->dropDownMenu(), screen.CloneMenu);
-    EXPECT_EQ(screen.AdjustTimeButton->dropDownMenu(), screen.AdjustItemTimeMenu);
-    EXPECT_EQ(Captions(screen.CloneMenu), Captions(screen.AdjustItemTimeMenu));
-    EXPECT_EQ(screen.AlarmListBox->PopupMenu(), screen.ItemMenu);
-    EXPECT_EQ(Captions(screen.ItemMenu), QStringList({"&Edit", "&Delete"}));
-    EXPECT_EQ(Captions(screen.TrayMenu), QStringList({"&Show Alarms", "E&xit"}));
+    EXPECT_EQ(button("cloneButton")->dropDownMenu(), menu("cloneMenu"));
+    EXPECT_EQ(button("adjustTimeButton")->dropDownMenu(), menu("adjustTimeMenu"));
+    EXPECT_EQ(Captions(menu("cloneMenu")), Captions(menu("adjustTimeMenu")));
+    EXPECT_EQ(alarmList()->PopupMenu(), menu("alarmPopupMenu"));
+    EXPECT_EQ(Captions(menu("alarmPopupMenu")), QStringList({"&Edit", "&Delete"}));
+    EXPECT_EQ(Captions(menu("trayMenu")), QStringList({"&Show Alarms", "E&xit"}));
     const QList<QAction*> top = screen.menuBar()->actions();
     ASSERT_EQ(top.size(), 2);
     EXPECT_EQ(Captions(top[0]->menu()), QStringList({"Select Default Sound File (*.wav)", "No Alarm Sound",
@@ -69,33 +69,33 @@ TEST_F(MainScreenTest, LayoutAndMenusAreWiredToTheirCommands)
               QStringList({"Contents", "-", "About", "-", "ZUV Software Products"}));
 
     // The two large buttons stand at the bottom corners.
-    EXPECT_LT(screen.Minimizebutton->mapTo(&screen, QPoint()).x(), 10);
-    EXPECT_GT(screen.Exitbutton->mapTo(&screen, QPoint()).x() + 86, screen.width() - 10);
+    EXPECT_LT(button("minimizeButton")->mapTo(&screen, QPoint()).x(), 10);
+    EXPECT_GT(button("exitButton")->mapTo(&screen, QPoint()).x() + 86, screen.width() - 10);
 }
 
 TEST_F(MainScreenTest, ClockShowsTheTimeAndTheTickRefreshesIt)
 {
     Prepare(TwoFutureAlarms);
     TMainScreen& screen = Create();
-    EXPECT_EQ(screen.TimeLabel->Caption(), "09:00:00am");
+    EXPECT_EQ(find<BevelPanel>("clockPanel")->Caption(), "09:00:00am");
     clock.Set(klaxora::testing::At(2026, 6, 10, 14, 5, 9));
     screen.Engine().Timer1Timer();
-    EXPECT_EQ(screen.TimeLabel->Caption(), "02:05:09pm");
+    EXPECT_EQ(find<BevelPanel>("clockPanel")->Caption(), "02:05:09pm");
 }
 
 // The program paints these itself; assistive technology learns what they are from their interfaces.
 TEST_F(MainScreenTest, ScreenReadersReadTheButtonsTheClockAndTheRows)
 {
     Prepare("10:00am^Dentist^^3^06/10/2026^^0\r\n11:00am^Market^^3^06/13/2026^^0\r\n");
-    TMainScreen& screen = Create();
+    Create();
     const std::pair<TFlatButton*, const char*> buttons[] = {
-        {screen.AddAlarmButton, "Add Alarm"},
-        {screen.EditAlarmButton, "Edit Alarm"},
-        {screen.DeleteAlarmButton, "Delete Alarm"},
-        {screen.CloneButton, "Clone Alarm"},
-        {screen.AdjustTimeButton, "Adjust Time +/-"},
-        {screen.Minimizebutton, "Minimize"},
-        {screen.Exitbutton, "Exit"},
+        {button("addAlarmButton"), "Add Alarm"},
+        {button("editAlarmButton"), "Edit Alarm"},
+        {button("deleteAlarmButton"), "Delete Alarm"},
+        {button("cloneButton"), "Clone Alarm"},
+        {button("adjustTimeButton"), "Adjust Time +/-"},
+        {button("minimizeButton"), "Minimize"},
+        {button("exitButton"), "Exit"},
     };
     QSet<QChar> altKeys; // every command has an Alt key of its own
     for (const auto& [button, name] : buttons) {
@@ -110,14 +110,14 @@ TEST_F(MainScreenTest, ScreenReadersReadTheButtonsTheClockAndTheRows)
     }
     EXPECT_FALSE(altKeys.contains(QChar()));
     EXPECT_EQ(altKeys.size(), 7);
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(screen.CloneButton)->state().hasPopup);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(button("cloneButton"))->state().hasPopup);
 
-    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(screen.TimeLabel);
+    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(find<BevelPanel>("clockPanel"));
     EXPECT_EQ(panel->role(), QAccessible::StaticText);
     EXPECT_EQ(panel->text(QAccessible::Name), "09:00:00am");
     EXPECT_EQ(panel->text(QAccessible::Value), "09:00:00am");
 
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(screen.AlarmListBox);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(alarmList());
     EXPECT_EQ(list->text(QAccessible::Name), "Alarms");
     QStringList rows;
     for (int i = 0; i < list->childCount(); ++i) {
@@ -133,25 +133,25 @@ TEST_F(MainScreenTest, ShowTodayOnlyFiltersRowsButTheFileKeepsEveryAlarmAndIsNot
     Prepare(TwoFutureAlarms);
     TMainScreen& screen = Create();
     ASSERT_EQ(screen.Store().Rows().Count(), 2);
-    EXPECT_FALSE(screen.ShowOnlytoday->isChecked());
+    EXPECT_FALSE(find<QCheckBox>("showTodayOnlyBox")->isChecked());
 
-    QTest::mouseClick(screen.ShowOnlytoday, Qt::LeftButton);
-    ASSERT_TRUE(screen.ShowOnlytoday->isChecked());
-    EXPECT_EQ(screen.AlarmListBox->model()->rowCount(), 0);
+    QTest::mouseClick(find<QCheckBox>("showTodayOnlyBox"), Qt::LeftButton);
+    ASSERT_TRUE(find<QCheckBox>("showTodayOnlyBox")->isChecked());
+    EXPECT_EQ(alarmList()->model()->rowCount(), 0);
     EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
     EXPECT_EQ(screen.Store().BaseAlarmList().Count(), 2);
 
-    QTest::mouseClick(screen.ShowOnlytoday, Qt::LeftButton);
-    EXPECT_EQ(screen.AlarmListBox->model()->rowCount(), 2);
-    EXPECT_EQ(screen.AlarmListBox->SelectedRow(), 0);
-    EXPECT_TRUE(screen.AlarmListBox->hasFocus() || !screen.isActiveWindow());
+    QTest::mouseClick(find<QCheckBox>("showTodayOnlyBox"), Qt::LeftButton);
+    EXPECT_EQ(alarmList()->model()->rowCount(), 2);
+    EXPECT_EQ(alarmList()->SelectedRow(), 0);
+    EXPECT_TRUE(alarmList()->hasFocus() || !screen.isActiveWindow());
     EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
 
     // Not remembered between runs.
-    QTest::mouseClick(screen.ShowOnlytoday, Qt::LeftButton);
+    QTest::mouseClick(find<QCheckBox>("showTodayOnlyBox"), Qt::LeftButton);
     window.reset();
     TMainScreen& again = Create();
-    EXPECT_FALSE(again.ShowOnlytoday->isChecked());
+    EXPECT_FALSE(find<QCheckBox>("showTodayOnlyBox")->isChecked());
     EXPECT_EQ(again.Store().Rows().Count(), 2);
 }
 
@@ -159,16 +159,16 @@ TEST_F(MainScreenTest, SetbuttonsAfterTheLastRowGoesLeavesCloneEnabled)
 {
     Prepare("10:00am^Dentist^^3^06/12/2026^^0\r\n");
     TMainScreen& screen = Create();
-    ASSERT_EQ(screen.AlarmListBox->SelectedRow(), 0);
-    EXPECT_TRUE(screen.DeleteAlarmButton->isEnabled());
+    ASSERT_EQ(alarmList()->SelectedRow(), 0);
+    EXPECT_TRUE(button("deleteAlarmButton")->isEnabled());
 
-    screen.mnuDelete->trigger(); // the pop-up menu's "&Delete": no question
+    action("popupDeleteAction")->trigger(); // the pop-up menu's "&Delete": no question
     EXPECT_EQ(screen.Store().Rows().Count(), 0);
-    EXPECT_FALSE(screen.EditAlarmButton->isEnabled());
-    EXPECT_FALSE(screen.DeleteAlarmButton->isEnabled());
-    EXPECT_FALSE(screen.AdjustTimeButton->isEnabled());
-    EXPECT_TRUE(screen.CloneButton->isEnabled());
-    EXPECT_TRUE(screen.AddAlarmButton->isEnabled());
+    EXPECT_FALSE(button("editAlarmButton")->isEnabled());
+    EXPECT_FALSE(button("deleteAlarmButton")->isEnabled());
+    EXPECT_FALSE(button("adjustTimeButton")->isEnabled());
+    EXPECT_TRUE(button("cloneButton")->isEnabled());
+    EXPECT_TRUE(button("addAlarmButton")->isEnabled());
     EXPECT_EQ(AlarmFileText(), "");
 }
 
@@ -178,13 +178,13 @@ TEST_F(MainScreenTest, HelpOpensTheMainTopicAndTheProductPage)
     TMainScreen& screen = Create();
     EXPECT_EQ(screen.HelpFile(), "KLAXORA.HLP");
 
-    screen.mnuContents->trigger();
+    action("helpContentsAction")->trigger();
     auto* help = screen.findChild<HelpWindow*>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->Browser()->source(), HelpTopicUrl(QStringLiteral("KLAXORA.HLP"), 1009));
 
-    screen.ZUVSoftwareProducts1->trigger();
+    action("productPageAction")->trigger();
     EXPECT_EQ(help->Browser()->source(), HelpContentsUrl(QStringLiteral("ZUVSOFT.HLP")));
     EXPECT_EQ(screen.HelpFile(), "KLAXORA.HLP") << "the application help file is kept";
 }
@@ -204,7 +204,7 @@ TEST_F(MainScreenTest, AboutShowsOkCentredOnTopWithTheTimerOff)
         offCentre = about->geometry().center() - about->screen()->geometry().center();
         QTest::keyClick(about, Qt::Key_Return);
     });
-    screen.mnuAbout->trigger();
+    action("aboutAction")->trigger();
     EXPECT_TRUE(okVisible);
     EXPECT_FALSE(timerRan);
     EXPECT_LE(offCentre.manhattanLength(), 2);
@@ -216,18 +216,18 @@ TEST_F(MainScreenTest, CommandsAreReachedFromButtonsMenusListAndKeys)
 {
     Prepare(TwoFutureAlarms);
     TMainScreen& screen = Create();
-    ASSERT_EQ(screen.AlarmListBox->SelectedRow(), 0);
+    ASSERT_EQ(alarmList()->SelectedRow(), 0);
 
     const auto question = AnswerNextMessageBox(QMessageBox::No);
-    QTest::keyClick(screen.AlarmListBox, Qt::Key_Delete);
+    QTest::keyClick(alarmList(), Qt::Key_Delete);
     EXPECT_EQ(question->text, "Delete currently highlighted Alarm?");
     EXPECT_EQ(screen.Store().Rows().Count(), 2);
 
-    const QList<QAction*> cloneEntries = screen.CloneMenu->actions();
+    const QList<QAction*> cloneEntries = menu("cloneMenu")->actions();
     ASSERT_EQ(cloneEntries.size(), 13);
     cloneEntries[4]->trigger(); // "+1 Day"
     EXPECT_EQ(screen.Store().Rows().Count(), 3);
-    screen.AdjustItemTimeMenu->actions()[0]->trigger(); // "+1 Minute"
+    menu("adjustTimeMenu")->actions()[0]->trigger(); // "+1 Minute"
     EXPECT_EQ(screen.Store().Rows().Count(), 3);
 
     // The editor comes up from the button, Enter and a double click; each time it is cancelled here.
@@ -239,11 +239,11 @@ TEST_F(MainScreenTest, CommandsAreReachedFromButtonsMenusListAndKeys)
         });
     };
     cancelEditor();
-    emit screen.AddAlarmButton->clicked();
+    emit button("addAlarmButton")->clicked();
     cancelEditor();
-    QTest::keyClick(screen.AlarmListBox, Qt::Key_Return);
+    QTest::keyClick(alarmList(), Qt::Key_Return);
     cancelEditor();
-    QTest::mouseDClick(screen.AlarmListBox->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 5));
+    QTest::mouseDClick(alarmList()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 5));
     EXPECT_EQ(editors, 3);
     EXPECT_EQ(screen.Store().Rows().Count(), 3);
 }
