@@ -1,4 +1,4 @@
-// AlarmListBox: the list of alarms as the main window shows it. One row is selected at most, and no click
+// The alarm list: the alarms as the main window shows it. One row is selected at most, and no click
 // leaves none selected; removing
 // the selected row leaves none selected (the commands then select the first row themselves). A right
 // click opens the pop-up menu without moving the selection; a double click anywhere, Enter and the

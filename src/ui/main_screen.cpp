@@ -71,7 +71,7 @@ void TMainScreen::FormCreate(ProgramFiles files)
     preferences_ = files.Options;
     store_ = std::move(files.Alarms);
     model_ = new AlarmListModel(*store_, this);
-    AlarmListBox->setModel(model_);
+    alarmList_->setModel(model_);
     const auto listChanged = [this] { listChangedSinceRepaint_ = true; };
     connect(model_, &AlarmListModel::rowsInserted, this, listChanged);
     connect(model_, &AlarmListModel::rowsRemoved, this, listChanged);
@@ -94,7 +94,7 @@ void TMainScreen::FormDestroy()
         store_->SetRowsObserver(nullptr);
         store_->SetHost(nullptr);
     }
-    AlarmListBox->setModel(nullptr);
+    alarmList_->setModel(nullptr);
     delete model_;
     model_ = nullptr;
 }
@@ -116,7 +116,7 @@ void TMainScreen::FormActivate()
             // Hidden only once the minimising has been processed.
             QCoreApplication::postEvent(this, new QEvent(WM_HIDETOTRAY));
             ApplyProgramIcon();
-            TrayIcon->Activate();
+            trayIcon_->Activate();
         }
     } else {
         show();
@@ -124,10 +124,10 @@ void TMainScreen::FormActivate()
         activateWindow();
     }
     // The keyboard starts in the list, on its first row, as after every reload.
-    if (AlarmListBox->SelectedRow() < 0) {
+    if (alarmList_->SelectedRow() < 0) {
         SelectRow(0);
     }
-    AlarmListBox->setFocus();
+    alarmList_->setFocus();
     Setbuttons();
     engine_->Timer1().SwitchOn();
     // Drawing the icon in all its sizes takes longer than building the whole window, and the question
@@ -184,7 +184,7 @@ void TMainScreen::ApplyProgramIcon()
     if (programIcon_.isNull()) {
         programIcon_ = ProgramIcon();
         setWindowIcon(programIcon_);
-        TrayIcon->SetIcon(programIcon_);
+        trayIcon_->SetIcon(programIcon_);
     }
 }
 
@@ -198,15 +198,15 @@ bool TMainScreen::NotificationAreaAvailable()
 
 void TMainScreen::WMHideToTray()
 {
-    TrayIcon->HideApplication();
+    trayIcon_->HideApplication();
 }
 
 void TMainScreen::MinimizeButtonClick()
 {
     if (NotificationAreaAvailable() && preferences_.UseTray) {
-        TrayIcon->HideApplication();
+        trayIcon_->HideApplication();
         ApplyProgramIcon();
-        TrayIcon->Activate();
+        trayIcon_->Activate();
     } else {
         showMinimized();
     }
@@ -214,8 +214,8 @@ void TMainScreen::MinimizeButtonClick()
 
 void TMainScreen::TrayIconClick()
 {
-    TrayIcon->ShowApplication();
-    TrayIcon->Deactivate();
+    trayIcon_->ShowApplication();
+    trayIcon_->Deactivate();
 }
 
 void TMainScreen::ExitButtonClick()
@@ -227,7 +227,7 @@ void TMainScreen::ShowOnlytodayClick()
 {
     // The filter only decides which alarms get a row; every alarm stays stored and is saved first.
     store_->WriteToDisk();
-    store_->SetShowOnlyToday(ShowOnlytoday->isChecked());
+    store_->SetShowOnlyToday(showTodayOnlyBox_->isChecked());
     store_->LoadFromDisk();
 }
 
@@ -235,9 +235,9 @@ void TMainScreen::Setbuttons()
 {
     // Clone Alarm is left alone: with no row its entries only beep.
     const bool anyRow = !store_->Rows().Empty();
-    EditAlarmButton->setEnabled(anyRow);
-    DeleteAlarmButton->setEnabled(anyRow);
-    AdjustTimeButton->setEnabled(anyRow);
+    editAlarmButton_->setEnabled(anyRow);
+    deleteAlarmButton_->setEnabled(anyRow);
+    adjustTimeButton_->setEnabled(anyRow);
 }
 
 void TMainScreen::ProcessPendingEvents()
@@ -247,29 +247,29 @@ void TMainScreen::ProcessPendingEvents()
 
 int TMainScreen::SelectedRow() const
 {
-    return AlarmListBox->SelectedRow();
+    return alarmList_->SelectedRow();
 }
 
 void TMainScreen::SelectRow(int index)
 {
-    AlarmListBox->SelectRow(index);
+    alarmList_->SelectRow(index);
 }
 
 void TMainScreen::FocusListIfVisible()
 {
     if (isVisible()) {
-        AlarmListBox->setFocus();
+        alarmList_->setFocus();
     }
 }
 
 void TMainScreen::FocusAlarmList()
 {
-    AlarmListBox->setFocus();
+    alarmList_->setFocus();
 }
 
 void TMainScreen::ShowClockText(const QString& text)
 {
-    TimeLabel->SetCaption(text);
+    clockPanel_->SetCaption(text);
 }
 
 void TMainScreen::RepaintAlarmList()
@@ -279,7 +279,7 @@ void TMainScreen::RepaintAlarmList()
     // unchanged list every second was most of the program's work while idle.
     if (listChangedSinceRepaint_) {
         listChangedSinceRepaint_ = false;
-        AlarmListBox->viewport()->update();
+        alarmList_->viewport()->update();
     }
     ShowAlarmFileState();
 }

@@ -29,7 +29,6 @@
 
 class QAction;
 class QCheckBox;
-class QLabel;
 class QMenu;
 
 namespace klaxora {
@@ -82,38 +81,6 @@ public:
     TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent = nullptr);
     ~TMainScreen() override;
 
-    // The window's parts under their form names, for the commands, the tick and tests.
-    AlarmListView* AlarmListBox = nullptr;
-    QLabel* AlarmImage = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* DoneImage = nullptr;
-    QLabel* Label3 = nullptr;
-    QCheckBox* ShowOnlytoday = nullptr;
-    BevelPanel* TimeLabel = nullptr;
-    TFlatButton* AddAlarmButton = nullptr;
-    TFlatButton* EditAlarmButton = nullptr;
-    TFlatButton* DeleteAlarmButton = nullptr;
-    TFlatButton* CloneButton = nullptr;
-    TFlatButton* AdjustTimeButton = nullptr;
-    TFlatButton* Minimizebutton = nullptr;
-    TFlatButton* Exitbutton = nullptr;
-    QAction* mnuSelectSoundFile = nullptr;
-    QAction* mnuNoAlarmSound = nullptr;
-    QAction* mnuUseTray = nullptr;
-    QAction* mnuExit = nullptr;
-    QAction* mnuContents = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* ZUVSoftwareProducts1 = nullptr;
-    QMenu* TrayMenu = nullptr;
-    QAction* ShowAlarms1 = nullptr;
-    QAction* Exit1 = nullptr;
-    QMenu* ItemMenu = nullptr;
-    QAction* Edit1 = nullptr;
-    QAction* mnuDelete = nullptr;
-    QMenu* CloneMenu = nullptr;
-    QMenu* AdjustItemTimeMenu = nullptr;
-    TQXTrayIcon95* TrayIcon = nullptr;
-
     AlarmStore& Store() override { return *store_; }
     AlarmEngine& Engine() { return *engine_; }
     const Preferences& CurrentPreferences() const { return preferences_; }
@@ -127,19 +94,9 @@ public:
     // --list lists the alarms; --show brings the window forward, also out of the notification area.
     CommandReply CarryOut(const CommandRequest& request);
 
-    // Handlers, public so that the tray, the menus and tests reach them alike.
+    // The first activation: decides how the window first shows and switches the alarm timer on. It runs
+    // from the event loop after the window's creation, and does nothing the second time.
     void FormActivate();
-    void MinimizeButtonClick();
-    void TrayIconClick();
-    void ExitButtonClick();
-    void mnuUseTrayClick();
-    void mnuNoAlarmSoundClick();
-    void mnuSelectSoundFileClick();
-    void mnuContentsClick();
-    void ZUVSoftwareProducts1Click();
-    void mnuAboutClick();
-    void ShowOnlytodayClick();
-    void Setbuttons() override;
 
 signals:
     // The close was confirmed: the program ends.
@@ -152,6 +109,18 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The handlers of the buttons, the menus and the tray icon.
+    void MinimizeButtonClick();
+    void TrayIconClick();
+    void ExitButtonClick();
+    void mnuUseTrayClick();
+    void mnuNoAlarmSoundClick();
+    void mnuSelectSoundFileClick();
+    void mnuContentsClick();
+    void ZUVSoftwareProducts1Click();
+    void mnuAboutClick();
+    void ShowOnlytodayClick();
+
     void FormCreate(ProgramFiles files);
     void FormResize();
     void WMHideToTray();
@@ -170,6 +139,7 @@ private:
     int SelectedRow() const override;
     void SelectRow(int index) override;
     void FocusListIfVisible() override;
+    void Setbuttons() override;
     // AlarmEngineWindow
     void ShowClockText(const QString& text) override;
     void RepaintAlarmList() override;
@@ -208,6 +178,34 @@ private:
     std::unique_ptr<AlarmEngine> engine_;
     std::unique_ptr<SoundMenuCommands> soundCommands_;
     std::unique_ptr<AlarmCommands> commands_;
+
+    // The window's parts; each has an objectName of its own member name without the underscore.
+    AlarmListView* alarmList_ = nullptr;
+    QCheckBox* showTodayOnlyBox_ = nullptr;
+    BevelPanel* clockPanel_ = nullptr;
+    TFlatButton* addAlarmButton_ = nullptr;
+    TFlatButton* editAlarmButton_ = nullptr;
+    TFlatButton* deleteAlarmButton_ = nullptr;
+    TFlatButton* cloneButton_ = nullptr;
+    TFlatButton* adjustTimeButton_ = nullptr;
+    TFlatButton* minimizeButton_ = nullptr;
+    TFlatButton* exitButton_ = nullptr;
+    QAction* selectSoundFileAction_ = nullptr;
+    QAction* noAlarmSoundAction_ = nullptr;
+    QAction* useTrayAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* helpContentsAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    QAction* productPageAction_ = nullptr;
+    QMenu* trayMenu_ = nullptr;
+    QAction* trayShowAlarmsAction_ = nullptr;
+    QAction* trayExitAction_ = nullptr;
+    QMenu* alarmPopupMenu_ = nullptr;
+    QAction* popupEditAction_ = nullptr;
+    QAction* popupDeleteAction_ = nullptr;
+    QMenu* cloneMenu_ = nullptr;
+    QMenu* adjustTimeMenu_ = nullptr;
+    TQXTrayIcon95* trayIcon_ = nullptr;
 };
 
 } // namespace klaxora

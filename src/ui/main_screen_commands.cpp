@@ -24,28 +24,29 @@ void TMainScreen::WireCommands()
     const auto onClick = [this](TFlatButton* button, auto handler) {
         connect(button, &TFlatButton::clicked, this, Guarded(std::move(handler)));
     };
-    onClick(AddAlarmButton, [&commands] { commands.AddAlarmButtonClick(); });
-    onClick(EditAlarmButton, [&commands] { commands.EditAlarmButtonClick(); });
-    onClick(DeleteAlarmButton, [&commands] { commands.DeleteAlarmButtonClick(); });
-    FillTimeShiftMenu(*CloneMenu, [&commands](std::int32_t minutes) {
+    onClick(addAlarmButton_, [&commands] { commands.AddAlarmButtonClick(); });
+    onClick(editAlarmButton_, [&commands] { commands.EditAlarmButtonClick(); });
+    onClick(deleteAlarmButton_, [&commands] { commands.DeleteAlarmButtonClick(); });
+    FillTimeShiftMenu(*cloneMenu_, [&commands](std::int32_t minutes) {
         Guarded([&commands, minutes] { commands.CloneAlarm(minutes); })();
     });
-    FillTimeShiftMenu(*AdjustItemTimeMenu, [&commands](std::int32_t minutes) {
+    FillTimeShiftMenu(*adjustTimeMenu_, [&commands](std::int32_t minutes) {
         Guarded([&commands, minutes] { commands.AdjustDateTime(minutes); })();
     });
 
-    connect(Edit1, &QAction::triggered, this, Guarded([&commands] { commands.Edit1Click(); }));
-    connect(mnuDelete, &QAction::triggered, this, Guarded([&commands] { commands.mnuDeleteClick(); }));
-    connect(AlarmListBox, &AlarmListView::DoubleClicked, this,
+    connect(popupEditAction_, &QAction::triggered, this, Guarded([&commands] { commands.Edit1Click(); }));
+    connect(popupDeleteAction_, &QAction::triggered, this,
+            Guarded([&commands] { commands.mnuDeleteClick(); }));
+    connect(alarmList_, &AlarmListView::DoubleClicked, this,
             Guarded([&commands] { commands.AlarmListBoxDblClick(); }));
-    connect(AlarmListBox, &AlarmListView::EnterPressed, this,
+    connect(alarmList_, &AlarmListView::EnterPressed, this,
             Guarded([&commands] { commands.AlarmListBoxKeyPress(Qt::Key_Return); }));
-    connect(AlarmListBox, &AlarmListView::DeleteKeyPressed, this,
+    connect(alarmList_, &AlarmListView::DeleteKeyPressed, this,
             Guarded([&commands] { commands.AlarmListBoxKeyDown(Qt::Key_Delete); }));
 
-    connect(ShowOnlytoday, &QCheckBox::clicked, this, Guarded([this] { ShowOnlytodayClick(); }));
-    onClick(Minimizebutton, [this] { MinimizeButtonClick(); });
-    onClick(Exitbutton, [this] { ExitButtonClick(); });
+    connect(showTodayOnlyBox_, &QCheckBox::clicked, this, Guarded([this] { ShowOnlytodayClick(); }));
+    onClick(minimizeButton_, [this] { MinimizeButtonClick(); });
+    onClick(exitButton_, [this] { ExitButtonClick(); });
 }
 
 AlarmOptionsServices TMainScreen::OptionsServices()
@@ -73,7 +74,7 @@ CommandReply TMainScreen::CarryOut(const CommandRequest& request)
     case CommandKind::Show:
         break;
     }
-    if (TrayIcon->Active()) {
+    if (trayIcon_->Active()) {
         TrayIconClick();
     } else {
         setWindowState(windowState() & ~Qt::WindowMinimized);

@@ -104,71 +104,71 @@ void TMainScreen::BuildLayout()
     clientLayout->addWidget(mainPanel, 1);
 
     // Legend strip: the two row icons with their meaning, the filter and the clock.
-    auto* Panel5 = new BevelPanel(mainPanel);
-    Panel5->SetBevelOuter(TPanelBevel::bvNone);
-    Panel5->setFixedHeight(LegendHeight);
-    AlarmImage = PictureLabel(AlarmImagePicture(), 8, 7, Panel5);
-    AlarmImage->setObjectName(QStringLiteral("todayIcon"));
-    Label2 = TextLabel(QStringLiteral("- Alarm is for today"), 29, 9, Panel5);
-    Label2->setObjectName(QStringLiteral("todayLegend"));
-    DoneImage = PictureLabel(DoneImagePicture(), 128, 7, Panel5);
-    DoneImage->setObjectName(QStringLiteral("futureIcon"));
-    Label3 = TextLabel(QStringLiteral("- Alarm is for a future date"), 148, 9, Panel5);
-    Label3->setObjectName(QStringLiteral("futureLegend"));
-    ShowOnlytoday = new QCheckBox(QStringLiteral("Show Today Only"), Panel5);
-    ShowOnlytoday->setObjectName(QStringLiteral("showTodayOnlyBox"));
-    ShowOnlytoday->setToolTip(QStringLiteral("Only show today's alarms"));
-    ShowOnlytoday->move(291, 7);
-    ShowOnlytoday->adjustSize();
-    TimeLabel = new BevelPanel(Panel5);
-    TimeLabel->setObjectName(QStringLiteral("clockPanel"));
-    TimeLabel->SetBevelOuter(TPanelBevel::bvLowered);
-    TimeLabel->setGeometry(422, 3, 118, 25);
-    TimeLabel->setToolTip(QStringLiteral("Current time"));
-    TimeLabel->setFont(ArialPixels(13, true));
-    mainLayout->addWidget(Panel5);
+    auto* legendStrip = new BevelPanel(mainPanel);
+    legendStrip->SetBevelOuter(TPanelBevel::bvNone);
+    legendStrip->setFixedHeight(LegendHeight);
+    auto* todayIcon = PictureLabel(AlarmImagePicture(), 8, 7, legendStrip);
+    todayIcon->setObjectName(QStringLiteral("todayIcon"));
+    auto* todayLegend = TextLabel(QStringLiteral("- Alarm is for today"), 29, 9, legendStrip);
+    todayLegend->setObjectName(QStringLiteral("todayLegend"));
+    auto* futureIcon = PictureLabel(DoneImagePicture(), 128, 7, legendStrip);
+    futureIcon->setObjectName(QStringLiteral("futureIcon"));
+    auto* futureLegend = TextLabel(QStringLiteral("- Alarm is for a future date"), 148, 9, legendStrip);
+    futureLegend->setObjectName(QStringLiteral("futureLegend"));
+    showTodayOnlyBox_ = new QCheckBox(QStringLiteral("Show Today Only"), legendStrip);
+    showTodayOnlyBox_->setObjectName(QStringLiteral("showTodayOnlyBox"));
+    showTodayOnlyBox_->setToolTip(QStringLiteral("Only show today's alarms"));
+    showTodayOnlyBox_->move(291, 7);
+    showTodayOnlyBox_->adjustSize();
+    clockPanel_ = new BevelPanel(legendStrip);
+    clockPanel_->setObjectName(QStringLiteral("clockPanel"));
+    clockPanel_->SetBevelOuter(TPanelBevel::bvLowered);
+    clockPanel_->setGeometry(422, 3, 118, 25);
+    clockPanel_->setToolTip(QStringLiteral("Current time"));
+    clockPanel_->setFont(ArialPixels(13, true));
+    mainLayout->addWidget(legendStrip);
 
     // The list fills the rest, inside a 5-pixel border.
-    auto* Panel3 = new BevelPanel(mainPanel);
-    Panel3->SetBevelOuter(TPanelBevel::bvNone);
-    Panel3->SetBorderWidth(5);
-    auto* listLayout = new QVBoxLayout(Panel3);
+    auto* listPanel = new BevelPanel(mainPanel);
+    listPanel->SetBevelOuter(TPanelBevel::bvNone);
+    listPanel->SetBorderWidth(5);
+    auto* listLayout = new QVBoxLayout(listPanel);
     listLayout->setContentsMargins(0, 0, 0, 0);
-    AlarmListBox = new AlarmListView(Panel3);
-    AlarmListBox->setObjectName(QStringLiteral("alarmList"));
-    AlarmListBox->setFont(ArialPixels(12));
-    AlarmListBox->setAccessibleName(QStringLiteral("Alarms"));
-    QPalette blackOnWhite = AlarmListBox->palette();
+    alarmList_ = new AlarmListView(listPanel);
+    alarmList_->setObjectName(QStringLiteral("alarmList"));
+    alarmList_->setFont(ArialPixels(12));
+    alarmList_->setAccessibleName(QStringLiteral("Alarms"));
+    QPalette blackOnWhite = alarmList_->palette();
     blackOnWhite.setColor(QPalette::Base, Qt::white);
     blackOnWhite.setColor(QPalette::Text, Qt::black);
-    AlarmListBox->setPalette(blackOnWhite);
-    AlarmListBox->setItemDelegate(
-        new AlarmListDelegate(AlarmImagePicture(), DoneImagePicture(), AlarmListBox));
-    listLayout->addWidget(AlarmListBox);
-    mainLayout->addWidget(Panel3, 1);
+    alarmList_->setPalette(blackOnWhite);
+    alarmList_->setItemDelegate(new AlarmListDelegate(AlarmImagePicture(), DoneImagePicture(), alarmList_));
+    listLayout->addWidget(alarmList_);
+    mainLayout->addWidget(listPanel, 1);
 
     // Command bar: the five commands on alarms, in their order. A hint breaks its line at "\n".
-    auto* Panelx = new BevelPanel(mainPanel);
-    Panelx->SetBevelOuter(TPanelBevel::bvNone);
-    Panelx->setFixedHeight(CommandBarHeight);
-    AddAlarmButton = CommandButton(QStringLiteral("&Add Alarm"), QStringLiteral("Add a new alarm"),
-                                   AddAlarmPicture(), 4, 92, Panelx);
-    AddAlarmButton->setObjectName(QStringLiteral("addAlarmButton"));
-    EditAlarmButton = CommandButton(QStringLiteral("&Edit Alarm"), QStringLiteral("Edit current alarm"),
-                                    EditAlarmPicture(), 100, 92, Panelx);
-    EditAlarmButton->setObjectName(QStringLiteral("editAlarmButton"));
-    DeleteAlarmButton = CommandButton(QStringLiteral("&Delete Alarm"), QStringLiteral("Delete current alarm"),
-                                      DeleteAlarmPicture(), 196, 104, Panelx);
-    DeleteAlarmButton->setObjectName(QStringLiteral("deleteAlarmButton"));
-    CloneButton =
+    auto* commandBar = new BevelPanel(mainPanel);
+    commandBar->SetBevelOuter(TPanelBevel::bvNone);
+    commandBar->setFixedHeight(CommandBarHeight);
+    addAlarmButton_ = CommandButton(QStringLiteral("&Add Alarm"), QStringLiteral("Add a new alarm"),
+                                    AddAlarmPicture(), 4, 92, commandBar);
+    addAlarmButton_->setObjectName(QStringLiteral("addAlarmButton"));
+    editAlarmButton_ = CommandButton(QStringLiteral("&Edit Alarm"), QStringLiteral("Edit current alarm"),
+                                     EditAlarmPicture(), 100, 92, commandBar);
+    editAlarmButton_->setObjectName(QStringLiteral("editAlarmButton"));
+    deleteAlarmButton_ =
+        CommandButton(QStringLiteral("&Delete Alarm"), QStringLiteral("Delete current alarm"),
+                      DeleteAlarmPicture(), 196, 104, commandBar);
+    deleteAlarmButton_->setObjectName(QStringLiteral("deleteAlarmButton"));
+    cloneButton_ =
         CommandButton(QStringLiteral("&Clone Alarm"), QStringLiteral("Make a copy of \ncurrent alarm"),
-                      CloneAlarmPicture(), 304, 108, Panelx);
-    CloneButton->setObjectName(QStringLiteral("cloneButton"));
-    AdjustTimeButton = CommandButton(QStringLiteral("Adjust &Time +/-"),
-                                     QStringLiteral("Adjust the current alarm time \nplus or minus "),
-                                     AdjustTimePicture(), 416, 130, Panelx);
-    AdjustTimeButton->setObjectName(QStringLiteral("adjustTimeButton"));
-    mainLayout->addWidget(Panelx);
+                      CloneAlarmPicture(), 304, 108, commandBar);
+    cloneButton_->setObjectName(QStringLiteral("cloneButton"));
+    adjustTimeButton_ = CommandButton(QStringLiteral("Adjust &Time +/-"),
+                                      QStringLiteral("Adjust the current alarm time \nplus or minus "),
+                                      AdjustTimePicture(), 416, 130, commandBar);
+    adjustTimeButton_->setObjectName(QStringLiteral("adjustTimeButton"));
+    mainLayout->addWidget(commandBar);
 
     // Bottom bar: Minimize at the left, Exit at the right.
     auto* bottomBar = new BevelPanel(client);
@@ -176,16 +176,16 @@ void TMainScreen::BuildLayout()
     auto* bottomLayout = new QHBoxLayout(bottomBar);
     bottomLayout->setContentsMargins(1, 1, 1, 1);
     bottomLayout->setSpacing(0);
-    Minimizebutton =
+    minimizeButton_ =
         LargeButton(QStringLiteral("&Minimize"), QStringLiteral("Minimize Klaxora!"), MinimizePicture(), 136,
                     flatbtn::blBitmapLeft, flatbtn::taLeftJustify, bottomBar);
-    Minimizebutton->setObjectName(QStringLiteral("minimizeButton"));
-    Exitbutton = LargeButton(QStringLiteral("E&xit"), QStringLiteral("Exit Klaxora!"), ExitPicture(), 86,
-                             flatbtn::blBitmapRight, flatbtn::taRightJustify, bottomBar);
-    Exitbutton->setObjectName(QStringLiteral("exitButton"));
-    bottomLayout->addWidget(Minimizebutton);
+    minimizeButton_->setObjectName(QStringLiteral("minimizeButton"));
+    exitButton_ = LargeButton(QStringLiteral("E&xit"), QStringLiteral("Exit Klaxora!"), ExitPicture(), 86,
+                              flatbtn::blBitmapRight, flatbtn::taRightJustify, bottomBar);
+    exitButton_->setObjectName(QStringLiteral("exitButton"));
+    bottomLayout->addWidget(minimizeButton_);
     bottomLayout->addStretch(1);
-    bottomLayout->addWidget(Exitbutton);
+    bottomLayout->addWidget(exitButton_);
     clientLayout->addWidget(bottomBar);
 }
 

@@ -37,85 +37,85 @@ void TMainScreen::BuildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setToolTipsVisible(true);
-    mnuSelectSoundFile = MenuItem(file, QStringLiteral("Select Default Sound File (*.wav)"),
-                                  QStringLiteral("Select the default .wav file to use with alarms"));
-    mnuSelectSoundFile->setObjectName(QStringLiteral("selectSoundFileAction"));
-    mnuNoAlarmSound =
+    selectSoundFileAction_ = MenuItem(file, QStringLiteral("Select Default Sound File (*.wav)"),
+                                      QStringLiteral("Select the default .wav file to use with alarms"));
+    selectSoundFileAction_->setObjectName(QStringLiteral("selectSoundFileAction"));
+    noAlarmSoundAction_ =
         MenuItem(file, QStringLiteral("No Alarm Sound"), QStringLiteral("Toggle all alarm sounds on/off"));
-    mnuNoAlarmSound->setObjectName(QStringLiteral("noAlarmSoundAction"));
-    mnuNoAlarmSound->setCheckable(true);
-    mnuUseTray =
+    noAlarmSoundAction_->setObjectName(QStringLiteral("noAlarmSoundAction"));
+    noAlarmSoundAction_->setCheckable(true);
+    useTrayAction_ =
         MenuItem(file, QStringLiteral("Minimize to System Tray"),
                  QStringLiteral("The system tray is the small panel in the lower right hand corner of  "
                                 "your Windows desktop where the time is displayed (Windows 95 only)"));
-    mnuUseTray->setObjectName(QStringLiteral("useTrayAction"));
-    mnuUseTray->setCheckable(true);
+    useTrayAction_->setObjectName(QStringLiteral("useTrayAction"));
+    useTrayAction_->setCheckable(true);
     file->addSeparator();
-    mnuExit = MenuItem(file, QStringLiteral("Exit"), QStringLiteral("Exit the program"));
-    mnuExit->setObjectName(QStringLiteral("exitAction"));
+    exitAction_ = MenuItem(file, QStringLiteral("Exit"), QStringLiteral("Exit the program"));
+    exitAction_->setObjectName(QStringLiteral("exitAction"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setToolTipsVisible(true);
-    mnuContents =
+    helpContentsAction_ =
         MenuItem(help, QStringLiteral("Contents"), QStringLiteral("Show Windows Help for Klaxora!"));
-    mnuContents->setObjectName(QStringLiteral("helpContentsAction"));
+    helpContentsAction_->setObjectName(QStringLiteral("helpContentsAction"));
     help->addSeparator();
-    mnuAbout = MenuItem(help, QStringLiteral("About"), QStringLiteral("About Klaxora!"));
-    mnuAbout->setObjectName(QStringLiteral("aboutAction"));
+    aboutAction_ = MenuItem(help, QStringLiteral("About"), QStringLiteral("About Klaxora!"));
+    aboutAction_->setObjectName(QStringLiteral("aboutAction"));
     help->addSeparator();
-    ZUVSoftwareProducts1 = MenuItem(help, QStringLiteral("ZUV Software Products"), QString());
-    ZUVSoftwareProducts1->setObjectName(QStringLiteral("productPageAction"));
+    productPageAction_ = MenuItem(help, QStringLiteral("ZUV Software Products"), QString());
+    productPageAction_->setObjectName(QStringLiteral("productPageAction"));
 
-    connect(mnuSelectSoundFile, &QAction::triggered, this, Guarded([this] { mnuSelectSoundFileClick(); }));
-    connect(mnuNoAlarmSound, &QAction::triggered, this, Guarded([this] { mnuNoAlarmSoundClick(); }));
-    connect(mnuUseTray, &QAction::triggered, this, Guarded([this] { mnuUseTrayClick(); }));
-    connect(mnuExit, &QAction::triggered, this, Guarded([this] { ExitButtonClick(); }));
-    connect(mnuContents, &QAction::triggered, this, Guarded([this] { mnuContentsClick(); }));
-    connect(mnuAbout, &QAction::triggered, this, Guarded([this] { mnuAboutClick(); }));
-    connect(ZUVSoftwareProducts1, &QAction::triggered, this,
-            Guarded([this] { ZUVSoftwareProducts1Click(); }));
+    connect(selectSoundFileAction_, &QAction::triggered, this,
+            Guarded([this] { mnuSelectSoundFileClick(); }));
+    connect(noAlarmSoundAction_, &QAction::triggered, this, Guarded([this] { mnuNoAlarmSoundClick(); }));
+    connect(useTrayAction_, &QAction::triggered, this, Guarded([this] { mnuUseTrayClick(); }));
+    connect(exitAction_, &QAction::triggered, this, Guarded([this] { ExitButtonClick(); }));
+    connect(helpContentsAction_, &QAction::triggered, this, Guarded([this] { mnuContentsClick(); }));
+    connect(aboutAction_, &QAction::triggered, this, Guarded([this] { mnuAboutClick(); }));
+    connect(productPageAction_, &QAction::triggered, this, Guarded([this] { ZUVSoftwareProducts1Click(); }));
 
-    TrayMenu = new QMenu(this);
-    TrayMenu->setObjectName(QStringLiteral("trayMenu"));
-    ShowAlarms1 = TrayMenu->addAction(QStringLiteral("&Show Alarms"));
-    ShowAlarms1->setObjectName(QStringLiteral("trayShowAlarmsAction"));
-    Exit1 = TrayMenu->addAction(QStringLiteral("E&xit"));
-    Exit1->setObjectName(QStringLiteral("trayExitAction"));
-    connect(ShowAlarms1, &QAction::triggered, this, Guarded([this] { TrayIconClick(); }));
-    connect(Exit1, &QAction::triggered, this, Guarded([this] { ExitButtonClick(); }));
+    trayMenu_ = new QMenu(this);
+    trayMenu_->setObjectName(QStringLiteral("trayMenu"));
+    trayShowAlarmsAction_ = trayMenu_->addAction(QStringLiteral("&Show Alarms"));
+    trayShowAlarmsAction_->setObjectName(QStringLiteral("trayShowAlarmsAction"));
+    trayExitAction_ = trayMenu_->addAction(QStringLiteral("E&xit"));
+    trayExitAction_->setObjectName(QStringLiteral("trayExitAction"));
+    connect(trayShowAlarmsAction_, &QAction::triggered, this, Guarded([this] { TrayIconClick(); }));
+    connect(trayExitAction_, &QAction::triggered, this, Guarded([this] { ExitButtonClick(); }));
 
-    ItemMenu = new QMenu(this);
-    ItemMenu->setObjectName(QStringLiteral("alarmPopupMenu"));
-    Edit1 = ItemMenu->addAction(QStringLiteral("&Edit"));
-    Edit1->setObjectName(QStringLiteral("popupEditAction"));
-    mnuDelete = ItemMenu->addAction(QStringLiteral("&Delete"));
-    mnuDelete->setObjectName(QStringLiteral("popupDeleteAction"));
-    AlarmListBox->SetPopupMenu(ItemMenu);
+    alarmPopupMenu_ = new QMenu(this);
+    alarmPopupMenu_->setObjectName(QStringLiteral("alarmPopupMenu"));
+    popupEditAction_ = alarmPopupMenu_->addAction(QStringLiteral("&Edit"));
+    popupEditAction_->setObjectName(QStringLiteral("popupEditAction"));
+    popupDeleteAction_ = alarmPopupMenu_->addAction(QStringLiteral("&Delete"));
+    popupDeleteAction_->setObjectName(QStringLiteral("popupDeleteAction"));
+    alarmList_->SetPopupMenu(alarmPopupMenu_);
 
-    CloneMenu = new QMenu(this);
-    CloneMenu->setObjectName(QStringLiteral("cloneMenu"));
-    AdjustItemTimeMenu = new QMenu(this);
-    AdjustItemTimeMenu->setObjectName(QStringLiteral("adjustTimeMenu"));
-    CloneButton->setDropDownMenu(CloneMenu);
-    AdjustTimeButton->setDropDownMenu(AdjustItemTimeMenu);
+    cloneMenu_ = new QMenu(this);
+    cloneMenu_->setObjectName(QStringLiteral("cloneMenu"));
+    adjustTimeMenu_ = new QMenu(this);
+    adjustTimeMenu_->setObjectName(QStringLiteral("adjustTimeMenu"));
+    cloneButton_->setDropDownMenu(cloneMenu_);
+    adjustTimeButton_->setDropDownMenu(adjustTimeMenu_);
 }
 
 void TMainScreen::BuildTrayIcon(std::unique_ptr<TrayShell> shell)
 {
     // Shown only while the program sits in the notification area, so it starts inactive.
-    TrayIcon = new TQXTrayIcon95(this, std::move(shell));
-    TrayIcon->setObjectName(QStringLiteral("trayIcon"));
-    TrayIcon->SetAutoPopup(true);
-    TrayIcon->SetPopupMenu(TrayMenu);
-    TrayIcon->SetOnClick([this](TQXTrayIcon95&) { Guarded([this] { TrayIconClick(); })(); });
-    TrayIcon->Animation().SetOptions(TQXTrayIconAnimationOptions::aoIconsInExe);
-    TrayIcon->Loaded();
+    trayIcon_ = new TQXTrayIcon95(this, std::move(shell));
+    trayIcon_->setObjectName(QStringLiteral("trayIcon"));
+    trayIcon_->SetAutoPopup(true);
+    trayIcon_->SetPopupMenu(trayMenu_);
+    trayIcon_->SetOnClick([this](TQXTrayIcon95&) { Guarded([this] { TrayIconClick(); })(); });
+    trayIcon_->Animation().SetOptions(TQXTrayIconAnimationOptions::aoIconsInExe);
+    trayIcon_->Loaded();
 }
 
 void TMainScreen::SyncMenuChecks()
 {
-    mnuNoAlarmSound->setChecked(preferences_.NoAlarmSound);
-    mnuUseTray->setChecked(preferences_.UseTray);
+    noAlarmSoundAction_->setChecked(preferences_.NoAlarmSound);
+    useTrayAction_->setChecked(preferences_.UseTray);
 }
 
 void TMainScreen::SaveCurrentPreferences()
