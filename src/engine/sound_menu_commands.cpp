@@ -15,13 +15,13 @@ SoundMenuCommands::SoundMenuCommands(Preferences& preferences, PreferencesSaver 
 {
 }
 
-void SoundMenuCommands::mnuNoAlarmSoundClick()
+void SoundMenuCommands::toggleNoAlarmSound()
 {
     preferences_.NoAlarmSound = !preferences_.NoAlarmSound;
     save_(preferences_);
 }
 
-void SoundMenuCommands::mnuSelectSoundFileClick()
+void SoundMenuCommands::selectSoundFile()
 {
     TimerOffBracket timerOff(timer_);
     const std::optional<std::string> chosen = chooseFile_(programDirectory_, WaveFilter);

@@ -31,11 +31,11 @@ public:
 
     // Turns the switch over and saves; an error of the save reaches the caller, the switch keeps its new
     // state.
-    void mnuNoAlarmSoundClick();
+    void toggleNoAlarmSound();
     // Lets the user choose the default sound for new alarms. A name holding ".WAV" (in any case,
     // anywhere) switches sounds on, is played as a preview and saved; any other name changes nothing.
     // Errors of these steps are dropped.
-    void mnuSelectSoundFileClick();
+    void selectSoundFile();
 
     // The file-open dialog: a typed name need not exist.
     static FileChooser OpenDialogChooser(QWidget* parent);

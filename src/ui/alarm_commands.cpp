@@ -124,7 +124,7 @@ bool AlarmCommands::AlarmListBoxKeyDown(int qtKey)
     return true;
 }
 
-void AlarmCommands::mnuDeleteClick()
+void AlarmCommands::popupDeleteClick()
 {
     const int row = host_.SelectedRow();
     if (row < 0)

@@ -93,7 +93,7 @@ public:
     CommandReply AddFromCommand(const CommandRequest& request);
     // "&Edit Alarm", the pop-up menu's "&Edit", a double click and Enter in the list.
     void EditAlarmButtonClick();
-    void Edit1Click() { EditAlarmButtonClick(); }
+    void popupEditClick() { EditAlarmButtonClick(); }
     void AlarmListBoxDblClick() { EditAlarmButtonClick(); }
     // Enter (Qt::Key_Return or Qt::Key_Enter) edits; returns whether the key was used.
     bool AlarmListBoxKeyPress(int qtKey);
@@ -101,7 +101,7 @@ public:
     void DeleteAlarmButtonClick();
     // Qt::Key_Delete deletes after the question; returns whether the key was used.
     bool AlarmListBoxKeyDown(int qtKey);
-    void mnuDeleteClick();
+    void popupDeleteClick();
     // Moves the selected alarm by `minutes` / adds a copy of it moved by `minutes`. A result that lies in
     // the past (by more than the 30 seconds a new alarm may be late) only beeps.
     void AdjustDateTime(std::int32_t minutes);

@@ -223,7 +223,7 @@ void TMainScreen::ExitButtonClick()
     close();
 }
 
-void TMainScreen::ShowOnlytodayClick()
+void TMainScreen::showTodayOnlyClick()
 {
     // The filter only decides which alarms get a row; every alarm stays stored and is saved first.
     store_->WriteToDisk();

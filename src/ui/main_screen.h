@@ -113,13 +113,13 @@ private:
     void MinimizeButtonClick();
     void TrayIconClick();
     void ExitButtonClick();
-    void mnuUseTrayClick();
-    void mnuNoAlarmSoundClick();
-    void mnuSelectSoundFileClick();
-    void mnuContentsClick();
-    void ZUVSoftwareProducts1Click();
-    void mnuAboutClick();
-    void ShowOnlytodayClick();
+    void toggleUseTray();
+    void toggleNoAlarmSound();
+    void selectSoundFile();
+    void showHelpContents();
+    void showProductPage();
+    void showAbout();
+    void showTodayOnlyClick();
 
     void FormCreate(ProgramFiles files);
     void FormResize();

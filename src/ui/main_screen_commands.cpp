@@ -34,9 +34,9 @@ void TMainScreen::WireCommands()
         Guarded([&commands, minutes] { commands.AdjustDateTime(minutes); })();
     });
 
-    connect(popupEditAction_, &QAction::triggered, this, Guarded([&commands] { commands.Edit1Click(); }));
+    connect(popupEditAction_, &QAction::triggered, this, Guarded([&commands] { commands.popupEditClick(); }));
     connect(popupDeleteAction_, &QAction::triggered, this,
-            Guarded([&commands] { commands.mnuDeleteClick(); }));
+            Guarded([&commands] { commands.popupDeleteClick(); }));
     connect(alarmList_, &AlarmListView::DoubleClicked, this,
             Guarded([&commands] { commands.AlarmListBoxDblClick(); }));
     connect(alarmList_, &AlarmListView::EnterPressed, this,
@@ -44,7 +44,7 @@ void TMainScreen::WireCommands()
     connect(alarmList_, &AlarmListView::DeleteKeyPressed, this,
             Guarded([&commands] { commands.AlarmListBoxKeyDown(Qt::Key_Delete); }));
 
-    connect(showTodayOnlyBox_, &QCheckBox::clicked, this, Guarded([this] { ShowOnlytodayClick(); }));
+    connect(showTodayOnlyBox_, &QCheckBox::clicked, this, Guarded([this] { showTodayOnlyClick(); }));
     onClick(minimizeButton_, [this] { MinimizeButtonClick(); });
     onClick(exitButton_, [this] { ExitButtonClick(); });
 }

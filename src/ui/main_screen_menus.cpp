@@ -66,14 +66,13 @@ void TMainScreen::BuildMenus()
     productPageAction_ = MenuItem(help, QStringLiteral("ZUV Software Products"), QString());
     productPageAction_->setObjectName(QStringLiteral("productPageAction"));
 
-    connect(selectSoundFileAction_, &QAction::triggered, this,
-            Guarded([this] { mnuSelectSoundFileClick(); }));
-    connect(noAlarmSoundAction_, &QAction::triggered, this, Guarded([this] { mnuNoAlarmSoundClick(); }));
-    connect(useTrayAction_, &QAction::triggered, this, Guarded([this] { mnuUseTrayClick(); }));
+    connect(selectSoundFileAction_, &QAction::triggered, this, Guarded([this] { selectSoundFile(); }));
+    connect(noAlarmSoundAction_, &QAction::triggered, this, Guarded([this] { toggleNoAlarmSound(); }));
+    connect(useTrayAction_, &QAction::triggered, this, Guarded([this] { toggleUseTray(); }));
     connect(exitAction_, &QAction::triggered, this, Guarded([this] { ExitButtonClick(); }));
-    connect(helpContentsAction_, &QAction::triggered, this, Guarded([this] { mnuContentsClick(); }));
-    connect(aboutAction_, &QAction::triggered, this, Guarded([this] { mnuAboutClick(); }));
-    connect(productPageAction_, &QAction::triggered, this, Guarded([this] { ZUVSoftwareProducts1Click(); }));
+    connect(helpContentsAction_, &QAction::triggered, this, Guarded([this] { showHelpContents(); }));
+    connect(aboutAction_, &QAction::triggered, this, Guarded([this] { showAbout(); }));
+    connect(productPageAction_, &QAction::triggered, this, Guarded([this] { showProductPage(); }));
 
     trayMenu_ = new QMenu(this);
     trayMenu_->setObjectName(QStringLiteral("trayMenu"));
@@ -123,7 +122,7 @@ void TMainScreen::SaveCurrentPreferences()
     SavePreferences(fileSystem_, folder_, preferences_);
 }
 
-void TMainScreen::mnuUseTrayClick()
+void TMainScreen::toggleUseTray()
 {
     // Nothing moves now; the next minimise follows the new setting. The check keeps its new state even
     // when the preferences cannot be written.
@@ -132,30 +131,30 @@ void TMainScreen::mnuUseTrayClick()
     SaveCurrentPreferences();
 }
 
-void TMainScreen::mnuNoAlarmSoundClick()
+void TMainScreen::toggleNoAlarmSound()
 {
     const auto showState = qScopeGuard([this] { SyncMenuChecks(); });
-    soundCommands_->mnuNoAlarmSoundClick();
+    soundCommands_->toggleNoAlarmSound();
 }
 
-void TMainScreen::mnuSelectSoundFileClick()
+void TMainScreen::selectSoundFile()
 {
     const auto showState = qScopeGuard([this] { SyncMenuChecks(); });
-    soundCommands_->mnuSelectSoundFileClick();
+    soundCommands_->selectSoundFile();
 }
 
-void TMainScreen::mnuContentsClick()
+void TMainScreen::showHelpContents()
 {
     ShowHelpContext(this, HelpFile_, MainHelpTopic);
 }
 
-void TMainScreen::ZUVSoftwareProducts1Click()
+void TMainScreen::showProductPage()
 {
     // The product page is a help file of its own beside the program; the application help file stays.
     ShowHelpContents(this, QString::fromStdString(JoinPath(programFolder_, "ZUVSOFT.HLP")));
 }
 
-void TMainScreen::mnuAboutClick()
+void TMainScreen::showAbout()
 {
     const TimerOffBracket timerOff(engine_->Timer1());
     TSplashform about(this);

@@ -63,23 +63,23 @@ protected:
 
 TEST_F(SoundMenuCommandsTest, NoAlarmSoundTurnsOverAndSavesOrReportsTheFailedSave)
 {
-    commands.mnuNoAlarmSoundClick();
+    commands.toggleNoAlarmSound();
     EXPECT_FALSE(preferences.NoAlarmSound);
     ASSERT_EQ(saved.size(), 1U);
     EXPECT_FALSE(saved[0].NoAlarmSound);
-    commands.mnuNoAlarmSoundClick();
+    commands.toggleNoAlarmSound();
     EXPECT_TRUE(preferences.NoAlarmSound);
 
     // A failed save is reported, and the switch keeps its new state.
     SaveFails();
-    EXPECT_THROW(commands.mnuNoAlarmSoundClick(), std::runtime_error);
+    EXPECT_THROW(commands.toggleNoAlarmSound(), std::runtime_error);
     EXPECT_FALSE(preferences.NoAlarmSound);
 }
 
 TEST_F(SoundMenuCommandsTest, AChosenWaveFileSwitchesSoundsOnIsPreviewedAndSaved)
 {
     UserChooses("/home/me/sounds/Bell.wav");
-    commands.mnuSelectSoundFileClick();
+    commands.selectSoundFile();
     EXPECT_EQ(askedFolder, "/opt/klaxora/");
     EXPECT_EQ(askedFilter, "WAVE files (*.wav)");
     EXPECT_FALSE(timerOnWhileChoosing);
@@ -99,7 +99,7 @@ TEST_F(SoundMenuCommandsTest, ANameWithoutDotWavInAnyCaseOrACancelChangesNothing
          {std::optional<std::string>("/s/bell.mp3"), std::optional<std::string>("/s/wav"),
           std::optional<std::string>()}) {
         UserChooses(name);
-        commands.mnuSelectSoundFileClick();
+        commands.selectSoundFile();
         EXPECT_TRUE(preferences.NoAlarmSound);
         EXPECT_EQ(preferences.DefaultWaveFile, "/old/ring.wav");
         EXPECT_TRUE(saved.empty());
@@ -108,7 +108,7 @@ TEST_F(SoundMenuCommandsTest, ANameWithoutDotWavInAnyCaseOrACancelChangesNothing
     }
     for (const char* name : {"/s/BELL.WAV.BAK", "/s/x.Wav"}) {
         UserChooses(name);
-        commands.mnuSelectSoundFileClick();
+        commands.selectSoundFile();
         EXPECT_EQ(preferences.DefaultWaveFile, name);
     }
 }
@@ -117,7 +117,7 @@ TEST_F(SoundMenuCommandsTest, AFailedSaveOfTheChoiceIsDropped)
 {
     SaveFails();
     UserChooses("/s/bell.wav");
-    EXPECT_NO_THROW(commands.mnuSelectSoundFileClick());
+    EXPECT_NO_THROW(commands.selectSoundFile());
     EXPECT_EQ(preferences.DefaultWaveFile, "/s/bell.wav");
     EXPECT_FALSE(preferences.NoAlarmSound);
     EXPECT_TRUE(timer.enabled);

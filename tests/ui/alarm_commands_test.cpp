@@ -16,7 +16,7 @@ TEST_F(CommandsTest, PopupDeleteAsksNothingAndSelectsTheFirstRow)
     Add(At(2026, 3, 7, 9, 0), "Two");
     Add(At(2026, 3, 7, 10, 0), "Three");
     selected = 1;
-    commands.mnuDeleteClick();
+    commands.popupDeleteClick();
     EXPECT_TRUE(questions.empty());
     ASSERT_EQ(disk.store.Rows().Count(), 2);
     EXPECT_EQ(RowText(1), "Three...(10:00am   3/7/26)");
@@ -52,7 +52,7 @@ TEST_F(CommandsTest, DeleteKeyAndButtonAskFirst)
     EXPECT_FALSE(commands.AlarmListBoxKeyDown(Qt::Key_Backspace));
     selected = -1;
     commands.DeleteAlarmButtonClick();
-    commands.mnuDeleteClick();
+    commands.popupDeleteClick();
     EXPECT_EQ(questions.size(), 2u);
     EXPECT_EQ(disk.store.Rows().Count(), 1);
     EXPECT_EQ(timer.switchedOff, 2);
@@ -202,7 +202,7 @@ TEST_F(CommandsTest, EditEndedWithCancelKeepsTheAlarmAndStillWritesTheFile)
     disk.RemoveFile();
     EXPECT_TRUE(commands.AlarmListBoxKeyPress(Qt::Key_Return));
     commands.AlarmListBoxDblClick();
-    commands.Edit1Click();
+    commands.popupEditClick();
     EXPECT_EQ(editorsShown.size(), 3u);
     EXPECT_EQ(disk.store.Rows().Count(), 1);
     EXPECT_EQ(selected, 0);
