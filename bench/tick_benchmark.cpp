@@ -46,7 +46,7 @@ void BM_TickIdle(benchmark::State& state)
     IdleHost host;
     AlarmTick tick(bench.store, bench.clock, timer, host);
     for (auto _ : state)
-        tick.Timer1Timer();
+        tick.run();
     if (bench.store.TodayList().Count() != state.range(0))
         state.SkipWithError("an alarm was announced");
 }

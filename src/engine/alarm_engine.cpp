@@ -8,10 +8,11 @@ AlarmEngine::AlarmEngine(AlarmStore& store, const Clock& clock, const Preference
                          AlarmEngineWindow& window, std::unique_ptr<SoundBackend> soundBackend,
                          std::unique_ptr<DesktopNotifier> notifier)
     : preferences_(preferences), window_(window), alarmShow_(std::make_unique<TAlarmShow>()),
-      notifier_(std::move(notifier)), player_(std::move(soundBackend)), tick_(store, clock, timer1_, *this)
+      notifier_(std::move(notifier)), player_(std::move(soundBackend)),
+      tick_(store, clock, alarmTimer_, *this)
 {
     notifier_->SetOnPicked([this] { alarmShow_->BringToFront(); });
-    connect(&timer1_.Timer(), &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(&alarmTimer_.Timer(), &QTimer::timeout, this, [this] { tick(); });
 }
 
 void AlarmEngine::PlaySoundNow(const std::string& waveFile)

@@ -1,5 +1,5 @@
-// The alarm engine as the window uses it: Timer1 with its tick, the notification dialog and the sound
-// player, all created once and kept for the life of the main window. The window supplies the list-view
+// The alarm engine as the window uses it: the alarm timer with its tick, the notification dialog and the
+// sound player, all created once and kept for the life of the main window. The window supplies the list-view
 // side of the tick.
 #pragma once
 
@@ -39,7 +39,7 @@ class AlarmEngine : public QObject, private AlarmTickHost {
 
 public:
     // All references must outlive the engine; the preferences are read at every sound. The timer is off
-    // until Timer1().SwitchOn(); a sound still playing stops when the engine goes. The desktop notice
+    // until alarmTimer().SwitchOn(); a sound still playing stops when the engine goes. The desktop notice
     // goes up with every notification window and down with its answer.
     AlarmEngine(AlarmStore& store, const Clock& clock, const Preferences& preferences,
                 AlarmEngineWindow& window,
@@ -47,13 +47,13 @@ public:
                 std::unique_ptr<DesktopNotifier> notifier = std::make_unique<FreedesktopNotifier>());
 
     // For the bracket of every modal command (TimerOffBracket) and the first activation (SwitchOn).
-    QtAlarmTimer& Timer1() { return timer1_; }
+    QtAlarmTimer& alarmTimer() { return alarmTimer_; }
     TAlarmShow& AlarmShow() { return *alarmShow_; }
     SoundPlayer& Sound() { return player_; }
 
     // Plays an alarm's sound file, unless "No Alarm Sound" is checked.
     void PlaySoundNow(const std::string& waveFile) override;
-    void Timer1Timer() { tick_.Timer1Timer(); }
+    void tick() { tick_.run(); }
 
 private:
     int ShowAlarmMessage(const std::string& message) override;
@@ -64,7 +64,7 @@ private:
 
     const Preferences& preferences_;
     AlarmEngineWindow& window_;
-    QtAlarmTimer timer1_;
+    QtAlarmTimer alarmTimer_;
     std::unique_ptr<TAlarmShow> alarmShow_;
     std::unique_ptr<DesktopNotifier> notifier_;
     SoundPlayer player_;

@@ -20,7 +20,7 @@ std::string AlarmTick::ClockText(TDateTime now, const FormatSettings& settings)
     return FormatDateTime("hh:mm:ssam/pm", now, settings);
 }
 
-void AlarmTick::Timer1Timer()
+void AlarmTick::run()
 {
     RunSteps();
     // Told with the timer on again: the box waits for the user, overnight say, while alarms keep ringing.

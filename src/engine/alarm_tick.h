@@ -40,7 +40,7 @@ public:
     // One tick. A failing step (a write of the alarm file, a reload, an alarm that cannot be added) does
     // not end the tick: the other steps still run, the timer comes on again, and the error is shown
     // once at the end, with the timer on.
-    void Timer1Timer();
+    void run();
 
     // "hh:mm:ssam/pm": 02:05:09pm at 14:05:09.
     static std::string ClockText(TDateTime now, const FormatSettings& settings);

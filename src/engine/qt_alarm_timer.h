@@ -1,4 +1,4 @@
-// Timer1: the alarm timer on a QTimer, 1000 ms, off until the main window's first activation.
+// The alarm timer on a QTimer, 1000 ms, off until the main window's first activation.
 #pragma once
 
 #include "engine/alarm_timer.h"

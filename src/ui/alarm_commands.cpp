@@ -27,7 +27,7 @@ void AlarmCommands::AddAlarmButtonClick()
 {
     AlarmStore& store = host_.Store();
     const Clock& clock = host_.WallClock();
-    TimerOffBracket timerOff(host_.Timer1());
+    TimerOffBracket timerOff(host_.alarmTimer());
     {
         const std::unique_ptr<AlarmEditor> editor = host_.CreateEditor();
         editor->CenterOver(host_.MainWindow());
@@ -45,7 +45,7 @@ void AlarmCommands::AddAlarmButtonClick()
 
 CommandReply AlarmCommands::AddFromCommand(const CommandRequest& request)
 {
-    TimerOffBracket timerOff(host_.Timer1());
+    TimerOffBracket timerOff(host_.alarmTimer());
     return CarryOutAdd(request, host_.Store(), host_.WallClock(), NewAlarmWaveFile(), [this] {
         TidyList();
         host_.Store().WriteToDisk();
@@ -63,7 +63,7 @@ void AlarmCommands::EditAlarmButtonClick()
     if (host_.SelectedRow() < 0)
         return;
     AlarmStore& store = host_.Store();
-    TimerOffBracket timerOff(host_.Timer1());
+    TimerOffBracket timerOff(host_.alarmTimer());
     const TBaseAlarm* stored = SelectedStoredAlarm();
     if (stored == nullptr)
         return;
@@ -107,7 +107,7 @@ void AlarmCommands::DeleteAlarmButtonClick()
 {
     if (host_.SelectedRow() < 0)
         return;
-    TimerOffBracket timerOff(host_.Timer1());
+    TimerOffBracket timerOff(host_.alarmTimer());
     if (!host_.ConfirmBox(QStringLiteral("Delete currently highlighted Alarm?")))
         return;
     // Taken after the question: an alarm added from the command line meanwhile moves the rows, and the
@@ -129,7 +129,7 @@ void AlarmCommands::popupDeleteClick()
     const int row = host_.SelectedRow();
     if (row < 0)
         return;
-    TimerOffBracket timerOff(host_.Timer1());
+    TimerOffBracket timerOff(host_.alarmTimer());
     DeleteRowAndSave(row);
 }
 
@@ -146,7 +146,7 @@ void AlarmCommands::AdjustDateTime(std::int32_t minutes)
         host_.Beep();
         return;
     }
-    TimerOffBracket timerOff(host_.Timer1());
+    TimerOffBracket timerOff(host_.alarmTimer());
     const TBaseAlarm* stored = SelectedStoredAlarm();
     if (stored == nullptr)
         return;
@@ -169,7 +169,7 @@ void AlarmCommands::CloneAlarm(std::int32_t minutes)
         host_.Beep();
         return;
     }
-    TimerOffBracket timerOff(host_.Timer1());
+    TimerOffBracket timerOff(host_.alarmTimer());
     const TBaseAlarm* stored = SelectedStoredAlarm();
     if (stored == nullptr || !AddShiftedCopy(*stored, minutes))
         return;

@@ -30,8 +30,8 @@ public:
 
     virtual AlarmStore& Store() = 0;
     virtual const Clock& WallClock() const = 0;
-    // Timer1, kept off while a command runs.
-    virtual AlarmTimer& Timer1() = 0;
+    // The alarm timer, kept off while a command runs.
+    virtual AlarmTimer& alarmTimer() = 0;
 
     // The selected row of the alarm list, or -1.
     virtual int SelectedRow() const = 0;

@@ -31,14 +31,14 @@ TMainScreen::TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenS
     BuildTrayIcon(std::move(setup.Tray));
     FormCreate(std::move(setup.Files));
 
-    // Timer1, the notification dialog and the sound player; the timer stays off until the first
+    // The alarm timer, the notification dialog and the sound player; the timer stays off until the first
     // activation.
     engine_ = std::make_unique<AlarmEngine>(
         *store_, clock_, preferences_, static_cast<AlarmEngineWindow&>(*this),
         setup.Sound ? std::move(setup.Sound) : std::make_unique<EmbeddedSoundBackend>());
     soundCommands_ = std::make_unique<SoundMenuCommands>(
         preferences_, [this](const Preferences&) { SaveCurrentPreferences(); }, engine_->Sound(),
-        engine_->Timer1(), SoundMenuCommands::OpenDialogChooser(this), programFolder_);
+        engine_->alarmTimer(), SoundMenuCommands::OpenDialogChooser(this), programFolder_);
     commands_ = std::make_unique<AlarmCommands>(static_cast<AlarmCommandsHost&>(*this));
     WireCommands();
 
@@ -129,7 +129,7 @@ void TMainScreen::FormActivate()
     }
     alarmList_->setFocus();
     Setbuttons();
-    engine_->Timer1().SwitchOn();
+    engine_->alarmTimer().SwitchOn();
     // Drawing the icon in all its sizes takes longer than building the whole window, and the question
     // for the notification area waits for the session bus; both follow right after the window shows.
     QMetaObject::invokeMethod(
@@ -300,9 +300,9 @@ void TMainScreen::ShowError(const QString& text)
     ShowErrorBox(text);
 }
 
-AlarmTimer& TMainScreen::Timer1()
+AlarmTimer& TMainScreen::alarmTimer()
 {
-    return engine_->Timer1();
+    return engine_->alarmTimer();
 }
 
 } // namespace klaxora

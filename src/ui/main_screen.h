@@ -1,7 +1,7 @@
 // TMainScreen: the main window. It owns the alarm store with its lists, the list view, the alarm engine
-// (Timer1, the notification dialog and the sound player), the tray icon and the preferences, and runs the
-// window's life: creation with the loading of preferences and alarms, the first activation that decides
-// how the window first shows and switches the alarm timer on, minimising to the task bar or into the
+// (the alarm timer, the notification dialog and the sound player), the tray icon and the preferences, and
+// runs the window's life: creation with the loading of preferences and alarms, the first activation that
+// decides how the window first shows and switches the alarm timer on, minimising to the task bar or into the
 // notification area and back, help, About, and closing after a question.
 #pragma once
 
@@ -147,7 +147,7 @@ private:
     void ShowError(const QString& text) override;
     // AlarmCommandsHost
     const Clock& WallClock() const override { return clock_; }
-    AlarmTimer& Timer1() override;
+    AlarmTimer& alarmTimer() override;
     void FocusAlarmList() override;
     std::string DefaultWaveFile() const override { return preferences_.DefaultWaveFile; }
     bool NoAlarmSound() const override { return preferences_.NoAlarmSound; }

@@ -156,7 +156,7 @@ void TMainScreen::showProductPage()
 
 void TMainScreen::showAbout()
 {
-    const TimerOffBracket timerOff(engine_->Timer1());
+    const TimerOffBracket timerOff(engine_->alarmTimer());
     TSplashform about(this);
     about.Okbutton->setVisible(true);
     about.exec();

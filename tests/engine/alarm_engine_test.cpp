@@ -1,5 +1,5 @@
-// The engine as a window uses it: Timer1 and its tick, the one notification dialog, the sound switch and
-// the error box, with the real dialog on the offscreen platform.
+// The engine as a window uses it: the alarm timer and its tick, the one notification dialog, the sound switch
+// and the error box, with the real dialog on the offscreen platform.
 #include "engine/alarm_engine.h"
 #include "engine/engine_surroundings.h"
 #include "support/modal_answer.h"
@@ -29,28 +29,28 @@ protected:
 
 TEST_F(AlarmEngineTest, TimerOneTicksEverySecondOnceSwitchedOn)
 {
-    EXPECT_EQ(engine.Timer1().Timer().interval(), 1000);
-    EXPECT_FALSE(engine.Timer1().IsActive());
-    engine.Timer1().SwitchOn();
-    EXPECT_TRUE(engine.Timer1().IsActive());
+    EXPECT_EQ(engine.alarmTimer().Timer().interval(), 1000);
+    EXPECT_FALSE(engine.alarmTimer().IsActive());
+    engine.alarmTimer().SwitchOn();
+    EXPECT_TRUE(engine.alarmTimer().IsActive());
     EXPECT_TRUE(QTest::qWaitFor([this] { return !window.clockText.isEmpty(); }, 2500));
     EXPECT_EQ(window.clockText, "12:00:00pm");
-    EXPECT_TRUE(engine.Timer1().IsActive());
+    EXPECT_TRUE(engine.alarmTimer().IsActive());
 }
 
 TEST_F(AlarmEngineTest, ADueAlarmIsAnnouncedInTheDialogWithTheTimerOffAndItsAnswerCarriedOut)
 {
-    engine.Timer1().SwitchOn();
+    engine.alarmTimer().SwitchOn();
     store.AddAlarm("12:00pm", "06/10/2026", "Tea", "/nowhere/tea.wav", amMessageAndSound);
     bool timerOffWhileShown = false;
     QString shownMessage;
     test::AnswerNextModal([&](QWidget* modal) {
         EXPECT_EQ(modal, &engine.AlarmShow());
-        timerOffWhileShown = !engine.Timer1().IsActive();
+        timerOffWhileShown = !engine.alarmTimer().IsActive();
         shownMessage = engine.AlarmShow().AlarmMsg->text();
         QTest::mouseClick(engine.AlarmShow().b5min, Qt::LeftButton);
     });
-    engine.Timer1Timer();
+    engine.tick();
     EXPECT_TRUE(timerOffWhileShown);
     EXPECT_EQ(shownMessage, "Tea");
     EXPECT_TRUE(Played());
@@ -58,7 +58,7 @@ TEST_F(AlarmEngineTest, ADueAlarmIsAnnouncedInTheDialogWithTheTimerOffAndItsAnsw
     EXPECT_EQ(store.TodayList()[0].AlarmTime, EncodeTime(12, 5, 0, 0));
     EXPECT_EQ(window.clockText, "12:00:00pm");
     EXPECT_GE(window.repaints, 1);
-    EXPECT_TRUE(engine.Timer1().IsActive());
+    EXPECT_TRUE(engine.alarmTimer().IsActive());
 }
 
 TEST_F(AlarmEngineTest, NoAlarmSoundSilencesAlarmsButNotTheDialog)
@@ -71,8 +71,8 @@ TEST_F(AlarmEngineTest, NoAlarmSoundSilencesAlarmsButNotTheDialog)
         shown = true;
         QTest::mouseClick(engine.AlarmShow().Okbutton, Qt::LeftButton);
     });
-    engine.Timer1Timer();
-    engine.Timer1Timer();
+    engine.tick();
+    engine.tick();
     EXPECT_TRUE(shown);
     EXPECT_FALSE(Played());
     EXPECT_EQ(store.BaseAlarmList().Count(), 0);
@@ -82,10 +82,10 @@ TEST_F(AlarmEngineTest, AFailureInATickReachesTheErrorBox)
 {
     store.AddAlarm("12:00pm", "06/10/2026", "Bell", "", amSoundOnly);
     files.failWrites = true;
-    engine.Timer1Timer();
+    engine.tick();
     ASSERT_EQ(window.errors.size(), 1U);
     EXPECT_FALSE(window.errors[0].isEmpty());
-    EXPECT_TRUE(engine.Timer1().IsActive());
+    EXPECT_TRUE(engine.alarmTimer().IsActive());
 }
 
 } // namespace

@@ -21,7 +21,7 @@ protected:
         return rig.store.AddAlarm(time, date, message, std::string(message) + ".wav", mode);
     }
     void SetClock(TDateTime now) { rig.clock.Set(now); }
-    void Tick() { rig.tick.Timer1Timer(); }
+    void Tick() { rig.tick.run(); }
     bool Pending(AlarmId id) const { return rig.store.FindAlarmForId(id) >= 0; }
     bool Stored(AlarmId id) const { return rig.store.FindBaseAlarmForId(id) >= 0; }
     bool Listed(AlarmId id) const

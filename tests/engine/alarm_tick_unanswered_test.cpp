@@ -15,7 +15,7 @@ TEST(TickUnansweredTest, ADialogEndedWithoutAnAnswerKeepsTheAlarm)
     const std::string before = rig.AlarmFile();
     rig.host.answer = [](const std::string&) { return 0; };
 
-    rig.tick.Timer1Timer();
+    rig.tick.run();
     ASSERT_EQ(rig.host.messages.size(), 1U);
     EXPECT_GE(rig.store.FindBaseAlarmForId(id), 0);
     EXPECT_GE(rig.store.FindAlarmForId(id), 0);
@@ -24,7 +24,7 @@ TEST(TickUnansweredTest, ADialogEndedWithoutAnAnswerKeepsTheAlarm)
 
     // It rings again at the next tick, and an answer then finishes it.
     rig.host.answer = [](const std::string&) { return 1; };
-    rig.tick.Timer1Timer();
+    rig.tick.run();
     EXPECT_EQ(rig.host.messages, (std::vector<std::string>{"Tea", "Tea"}));
     EXPECT_LT(rig.store.FindBaseAlarmForId(id), 0);
 }

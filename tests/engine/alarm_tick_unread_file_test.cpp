@@ -31,7 +31,7 @@ TEST(TickUnreadFileTest, AFailedReloadNeitherLosesTheFileNorStopsBeingRetried)
     // The disk fails just as the date changes: the reload reads nothing.
     disk.failReads = true;
     clock.Set(At(2026, 6, 11, 0, 0, 5));
-    tick.Timer1Timer();
+    tick.run();
     ASSERT_EQ(host.errors.size(), 1U);
     EXPECT_EQ(store.BaseAlarmList().Count(), 0);
 
@@ -41,9 +41,9 @@ TEST(TickUnreadFileTest, AFailedReloadNeitherLosesTheFileNorStopsBeingRetried)
     store.AddAlarm("08:30am", "06/11/2026", "Later", "", amMessageOnly);
     EXPECT_THROW(store.WriteToDisk(), UnreadAlarmFileError);
     clock.AdvanceSeconds(1);
-    tick.Timer1Timer();
+    tick.run();
     clock.AdvanceSeconds(1);
-    tick.Timer1Timer();
+    tick.run();
     EXPECT_EQ(host.messages, std::vector<std::string>{"Meanwhile"});
     EXPECT_EQ(files.Contents(store.AlarmFilePath()), morning);
     EXPECT_TRUE(timer.enabled);
@@ -51,13 +51,13 @@ TEST(TickUnreadFileTest, AFailedReloadNeitherLosesTheFileNorStopsBeingRetried)
     // Once the disk reads again, the next tick brings the file's alarms back, with the one still to come.
     disk.failReads = false;
     clock.AdvanceSeconds(1);
-    tick.Timer1Timer();
+    tick.run();
     ASSERT_EQ(store.TodayList().Count(), 2);
     EXPECT_EQ(store.TodayList()[0].Message, "Morning");
     EXPECT_EQ(files.Contents(store.AlarmFilePath()), morning + "08:30am^Later^^3^06/11/2026^^1\r\n");
     clock.Set(At(2026, 6, 11, 8, 30, 0));
-    tick.Timer1Timer();
-    tick.Timer1Timer();
+    tick.run();
+    tick.run();
     EXPECT_EQ(host.messages, (std::vector<std::string>{"Meanwhile", "Morning", "Later"}));
 }
 
@@ -76,16 +76,16 @@ TEST(TickUnreadFileTest, AStartWithAnUnreadableFileRingsItsAlarmsOnceItReads)
     AlarmTick tick(store, clock, timer, host);
 
     clock.AdvanceSeconds(1);
-    tick.Timer1Timer();
+    tick.run();
     EXPECT_TRUE(store.AlarmFileUnread());
     EXPECT_TRUE(host.errors.empty()) << "the start has told it already";
 
     // Readable again (a home folder mounted late) a minute after the alarm's time.
     disk.failReads = false;
     clock.Set(At(2026, 6, 10, 8, 1, 0));
-    tick.Timer1Timer();
+    tick.run();
     EXPECT_FALSE(store.AlarmFileUnread());
-    tick.Timer1Timer();
+    tick.run();
     EXPECT_EQ(host.messages, std::vector<std::string>{"Morning"});
 }
 

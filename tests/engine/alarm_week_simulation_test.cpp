@@ -141,7 +141,7 @@ private:
         const std::size_t sounds = rig_.host.sounds.size();
         const int writes = rig_.files.completedWrites;
         answered_ = 0;
-        rig_.tick.Timer1Timer();
+        rig_.tick.run();
 
         ASSERT_TRUE(rig_.timer.enabled);
         ASSERT_TRUE(rig_.host.errors.empty());

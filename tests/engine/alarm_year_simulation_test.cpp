@@ -53,16 +53,16 @@ TEST(AlarmYearSimulationTest, AlarmsSetForTheLoadedDateWhileTheClockStandsBefore
 {
     test::TickRig rig(test::At(2026, 8, 20, 0, 20));
     rig.clock.Set(test::At(2026, 8, 19, 23, 20));
-    rig.tick.Timer1Timer();
+    rig.tick.run();
     rig.store.AddAlarm("11:40pm", "08/19/2026", "Snoozed", "", amMessageOnly);
     rig.store.AddAlarm("12:10am", "08/20/2026", "Ten past", "", amMessageOnly);
     rig.clock.Set(test::At(2026, 8, 19, 23, 40));
     rig.host.answer = [](const std::string&) { return -30; };
-    rig.tick.Timer1Timer();
+    rig.tick.run();
     rig.host.answer = [](const std::string&) { return 1; };
     for (int second = 0; second < 45 * 60; ++second) {
         rig.clock.AdvanceSeconds(1);
-        rig.tick.Timer1Timer();
+        rig.tick.run();
     }
     EXPECT_EQ(rig.host.messages, (std::vector<std::string>{"Snoozed", "Ten past", "Snoozed"}));
     EXPECT_EQ(rig.store.BaseAlarmList().Count(), 0);

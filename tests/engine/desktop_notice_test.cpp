@@ -60,7 +60,7 @@ protected:
         if (whileShown) {
             test::AnswerNextModal([&](QWidget*) { whileShown(alarmEngine.AlarmShow()); });
         }
-        alarmEngine.Timer1Timer();
+        alarmEngine.tick();
     }
 
     static inline std::unique_ptr<test::PrivateSessionBus> bus;
@@ -72,7 +72,7 @@ protected:
 TEST_F(DesktopNoticeTest, ADueAlarmPutsUpOneCriticalNoticeWithItsMessageAndAnsweringTakesItDown)
 {
     StartService();
-    Engine().Timer1Timer();
+    Engine().tick();
     // Nothing due yet: the bus is left alone.
     EXPECT_EQ(busRequests, 0);
 

@@ -135,7 +135,7 @@ void YearSimulation::Tick()
     storedBefore_.swap(storedNow_);
 
     program.host.heard.Reset();
-    program.tick.Timer1Timer();
+    program.tick.run();
     ++figures_.ticks;
 
     const Heard& heard = program.host.heard;

@@ -73,7 +73,7 @@ protected:
     // AlarmCommandsHost
     AlarmStore& Store() override { return disk.store; }
     const Clock& WallClock() const override { return disk.clock; }
-    AlarmTimer& Timer1() override { return timer; }
+    AlarmTimer& alarmTimer() override { return timer; }
     int SelectedRow() const override { return selected; }
     void SelectRow(int index) override { selected = index; }
     void FocusAlarmList() override { ++listFocused; }

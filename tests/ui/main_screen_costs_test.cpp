@@ -63,14 +63,14 @@ TEST_F(MainScreenTest, AnIdleTickRepaintsOnlyTheClockAndTouchesNoFile)
     Prepare(TwoFutureAlarms);
     TMainScreen& screen = Create();
     // The first tick after the load repaints the list once, with the rows the load put in.
-    screen.Engine().Timer1Timer();
+    screen.Engine().tick();
     QApplication::processEvents();
     PaintCounter paints(screen);
     const auto file = FileIdentity(AlarmFile());
 
     for (int second = 0; second < 3; ++second) {
         clock.AdvanceSeconds(1);
-        screen.Engine().Timer1Timer();
+        screen.Engine().tick();
         QApplication::processEvents();
         const auto painted = paints.Take();
         EXPECT_EQ(painted.size(), 1u) << "tick " << second;
@@ -80,7 +80,7 @@ TEST_F(MainScreenTest, AnIdleTickRepaintsOnlyTheClockAndTouchesNoFile)
 
     // Once the rows change, the list shows it.
     screen.Store().AddAlarm("11:30am", "06/14/2026", "Plants", "", 0);
-    screen.Engine().Timer1Timer();
+    screen.Engine().tick();
     QApplication::processEvents();
     EXPECT_EQ(paints.Take().count(alarmList()->viewport()), 1u);
 }

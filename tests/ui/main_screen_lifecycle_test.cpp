@@ -34,7 +34,7 @@ TEST_F(MainScreenTest, NormalStartShowsTheWindowAndSwitchesTheTimerOnOnce)
     EXPECT_TRUE(screen.isVisible());
     EXPECT_FALSE(IsMinimized(screen));
     EXPECT_FALSE(TrayIconShown());
-    EXPECT_TRUE(screen.Engine().Timer1().IsActive());
+    EXPECT_TRUE(screen.Engine().alarmTimer().IsActive());
     EXPECT_TRUE(button("editAlarmButton")->isEnabled()) << "Setbuttons ran";
     EXPECT_EQ(screen.focusWidget(), alarmList());
     EXPECT_EQ(alarmList()->SelectedRow(), 0);
@@ -51,14 +51,14 @@ TEST_F(MainScreenTest, MinimisedStartWithTrayGoesIntoTheNotificationArea)
     TMainScreen& screen = Create(true, true);
     EXPECT_FALSE(screen.isVisible()) << "hidden: no task-bar button";
     EXPECT_TRUE(TrayIconShown());
-    EXPECT_TRUE(screen.Engine().Timer1().IsActive());
+    EXPECT_TRUE(screen.Engine().alarmTimer().IsActive());
 
     // A click on the icon (or "&Show Alarms") brings the window back and removes the icon.
     action("trayShowAlarmsAction")->trigger();
     EXPECT_TRUE(screen.isVisible());
     EXPECT_FALSE(IsMinimized(screen));
     EXPECT_FALSE(TrayIconShown());
-    EXPECT_TRUE(screen.Engine().Timer1().IsActive());
+    EXPECT_TRUE(screen.Engine().alarmTimer().IsActive());
 }
 
 TEST_F(MainScreenTest, MinimisedStartWithoutNotificationAreaOrTraySettingGoesToTheTaskBar)
@@ -67,7 +67,7 @@ TEST_F(MainScreenTest, MinimisedStartWithoutNotificationAreaOrTraySettingGoesToT
     TMainScreen& screen = Create(true, false);
     EXPECT_TRUE(IsMinimized(screen));
     EXPECT_TRUE(trayCalls.empty());
-    EXPECT_TRUE(screen.Engine().Timer1().IsActive());
+    EXPECT_TRUE(screen.Engine().alarmTimer().IsActive());
 
     // "&Minimize" goes to the task bar there too.
     screen.showNormal();
@@ -81,7 +81,7 @@ TEST_F(MainScreenTest, MinimisedStartWithoutNotificationAreaOrTraySettingGoesToT
     TMainScreen& untrayed = Create(true, true);
     EXPECT_TRUE(IsMinimized(untrayed));
     EXPECT_FALSE(TrayIconShown());
-    EXPECT_TRUE(untrayed.Engine().Timer1().IsActive());
+    EXPECT_TRUE(untrayed.Engine().alarmTimer().IsActive());
 }
 
 TEST_F(MainScreenTest, MinimizeButtonFollowsTheTraySettingOfTheMoment)
@@ -136,7 +136,7 @@ TEST_F(MainScreenTest, CloseAsksAndNoKeepsEverything)
     EXPECT_EQ(closed.count(), 0);
     EXPECT_EQ(screen.Store().Rows().Count(), 2);
     EXPECT_EQ(AlarmFileText(), fileBefore);
-    EXPECT_TRUE(screen.Engine().Timer1().IsActive());
+    EXPECT_TRUE(screen.Engine().alarmTimer().IsActive());
 
     AnswerNextMessageBox(QMessageBox::Yes);
     action("exitAction")->trigger();
@@ -171,10 +171,10 @@ TEST_F(MainScreenTest, AnUnreadableAlarmFileIsToldAndTheWindowRunsOnUntilTheTick
     EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
 
     fileSystem.Heal();
-    screen.Engine().Timer1Timer();
+    screen.Engine().tick();
     EXPECT_EQ(alarmList()->model()->rowCount(), 2);
     // The caption follows at the next tick.
-    screen.Engine().Timer1Timer();
+    screen.Engine().tick();
     EXPECT_EQ(screen.windowTitle(), "Klaxora!");
     EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
 }

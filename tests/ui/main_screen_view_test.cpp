@@ -79,7 +79,7 @@ TEST_F(MainScreenTest, ClockShowsTheTimeAndTheTickRefreshesIt)
     TMainScreen& screen = Create();
     EXPECT_EQ(find<BevelPanel>("clockPanel")->Caption(), "09:00:00am");
     clock.Set(klaxora::testing::At(2026, 6, 10, 14, 5, 9));
-    screen.Engine().Timer1Timer();
+    screen.Engine().tick();
     EXPECT_EQ(find<BevelPanel>("clockPanel")->Caption(), "02:05:09pm");
 }
 
@@ -200,7 +200,7 @@ TEST_F(MainScreenTest, AboutShowsOkCentredOnTopWithTheTimerOff)
         auto* about = qobject_cast<TSplashform*>(modal);
         ASSERT_NE(about, nullptr);
         okVisible = about->Okbutton->isVisible();
-        timerRan = screen.Engine().Timer1().IsActive();
+        timerRan = screen.Engine().alarmTimer().IsActive();
         offCentre = about->geometry().center() - about->screen()->geometry().center();
         QTest::keyClick(about, Qt::Key_Return);
     });
@@ -208,7 +208,7 @@ TEST_F(MainScreenTest, AboutShowsOkCentredOnTopWithTheTimerOff)
     EXPECT_TRUE(okVisible);
     EXPECT_FALSE(timerRan);
     EXPECT_LE(offCentre.manhattanLength(), 2);
-    EXPECT_TRUE(screen.Engine().Timer1().IsActive());
+    EXPECT_TRUE(screen.Engine().alarmTimer().IsActive());
     EXPECT_EQ(screen.findChild<TSplashform*>(), nullptr) << "freed after use";
 }
 
