@@ -24,8 +24,8 @@ QImage ProgramPicture(const QString& name)
         return ProgramIconImage(48);
     }
     static const std::map<QString, std::function<QImage()>> pictures{
-        {QStringLiteral("today"), AlarmImagePicture},
-        {QStringLiteral("future"), DoneImagePicture},
+        {QStringLiteral("today"), todayAlarmPicture},
+        {QStringLiteral("future"), futureAlarmPicture},
         {QStringLiteral("add"), AddAlarmPicture},
         {QStringLiteral("edit"), EditAlarmPicture},
         {QStringLiteral("delete"), DeleteAlarmPicture},

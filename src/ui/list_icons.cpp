@@ -69,12 +69,12 @@ void DrawCalendarPage(QPainter& painter)
 
 } // namespace
 
-QImage AlarmImagePicture()
+QImage todayAlarmPicture()
 {
     return RenderOnKeyColour(QSize(ListIconSize, ListIconSize), SilverKey, DrawBell);
 }
 
-QImage DoneImagePicture()
+QImage futureAlarmPicture()
 {
     return RenderOnKeyColour(QSize(ListIconSize, ListIconSize), SilverKey, DrawCalendarPage);
 }

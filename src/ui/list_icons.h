@@ -7,9 +7,9 @@ namespace klaxora {
 
 inline constexpr int ListIconSize = 17;
 
-// AlarmImage: rows of alarms for today (a ringing bell).
-QImage AlarmImagePicture();
-// DoneImage: rows of alarms for a later date (a calendar page).
-QImage DoneImagePicture();
+// The icon of rows of alarms for today (a ringing bell).
+QImage todayAlarmPicture();
+// The icon of rows of alarms for a later date (a calendar page).
+QImage futureAlarmPicture();
 
 } // namespace klaxora

@@ -107,11 +107,11 @@ void TMainScreen::BuildLayout()
     auto* legendStrip = new BevelPanel(mainPanel);
     legendStrip->SetBevelOuter(TPanelBevel::bvNone);
     legendStrip->setFixedHeight(LegendHeight);
-    auto* todayIcon = PictureLabel(AlarmImagePicture(), 8, 7, legendStrip);
+    auto* todayIcon = PictureLabel(todayAlarmPicture(), 8, 7, legendStrip);
     todayIcon->setObjectName(QStringLiteral("todayIcon"));
     auto* todayLegend = TextLabel(QStringLiteral("- Alarm is for today"), 29, 9, legendStrip);
     todayLegend->setObjectName(QStringLiteral("todayLegend"));
-    auto* futureIcon = PictureLabel(DoneImagePicture(), 128, 7, legendStrip);
+    auto* futureIcon = PictureLabel(futureAlarmPicture(), 128, 7, legendStrip);
     futureIcon->setObjectName(QStringLiteral("futureIcon"));
     auto* futureLegend = TextLabel(QStringLiteral("- Alarm is for a future date"), 148, 9, legendStrip);
     futureLegend->setObjectName(QStringLiteral("futureLegend"));
@@ -142,7 +142,7 @@ void TMainScreen::BuildLayout()
     blackOnWhite.setColor(QPalette::Base, Qt::white);
     blackOnWhite.setColor(QPalette::Text, Qt::black);
     alarmList_->setPalette(blackOnWhite);
-    alarmList_->setItemDelegate(new AlarmListDelegate(AlarmImagePicture(), DoneImagePicture(), alarmList_));
+    alarmList_->setItemDelegate(new AlarmListDelegate(todayAlarmPicture(), futureAlarmPicture(), alarmList_));
     listLayout->addWidget(alarmList_);
     mainLayout->addWidget(listPanel, 1);
 

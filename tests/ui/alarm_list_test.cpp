@@ -73,7 +73,7 @@ protected:
     {
         store.SetRowsObserver(&model);
         view.setModel(&model);
-        view.setItemDelegate(new AlarmListDelegate(AlarmImagePicture(), DoneImagePicture(), &view));
+        view.setItemDelegate(new AlarmListDelegate(todayAlarmPicture(), futureAlarmPicture(), &view));
         QFont arial(QStringLiteral("Arial"));
         arial.setPixelSize(12);
         view.setFont(arial);
@@ -130,8 +130,8 @@ TEST_F(AlarmListTest, IconFollowsTheDateAndItsSilverTakesTheRowBackground)
     EXPECT_EQ(QColor(image.pixel(0, 0)), Highlight());
     EXPECT_EQ(QColor(image.pixel(0, RowHeight)), QColor(Qt::white));
 
-    const QImage today = AlarmImagePicture();
-    const QImage future = DoneImagePicture();
+    const QImage today = todayAlarmPicture();
+    const QImage future = futureAlarmPicture();
     const std::optional<QPoint> todayOnly = DistinctDrawnPixel(today, future);
     const std::optional<QPoint> futureOnly = DistinctDrawnPixel(future, today);
     ASSERT_TRUE(todayOnly && futureOnly);

@@ -102,9 +102,9 @@ void ExpectKeyedPicture(const QImage& picture, const char* name, int size, QRgb 
 
 TEST(PicturesTest, ListIconsAre17PixelsOnSilverOnlyAroundTheDrawing)
 {
-    ExpectKeyedPicture(AlarmImagePicture(), "AlarmImage", 17, 0xFFC0C0C0);
-    ExpectKeyedPicture(DoneImagePicture(), "DoneImage", 17, 0xFFC0C0C0);
-    EXPECT_NE(AlarmImagePicture(), DoneImagePicture());
+    ExpectKeyedPicture(todayAlarmPicture(), "todayAlarmPicture", 17, 0xFFC0C0C0);
+    ExpectKeyedPicture(futureAlarmPicture(), "futureAlarmPicture", 17, 0xFFC0C0C0);
+    EXPECT_NE(todayAlarmPicture(), futureAlarmPicture());
 }
 
 TEST(PicturesTest, ButtonPicturesHaveTheirTopLeftColourOnlyAroundTheDrawing)
