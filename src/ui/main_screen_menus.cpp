@@ -158,7 +158,7 @@ void TMainScreen::showAbout()
 {
     const TimerOffBracket timerOff(engine_->alarmTimer());
     TSplashform about(this);
-    about.Okbutton->setVisible(true);
+    about.showOkButton();
     about.exec();
 }
 

@@ -40,71 +40,77 @@ TSplashform::TSplashform(QWidget* parent) : QDialog(parent)
     setFixedSize(385, 242);
     setFont(PixelFont(QStringLiteral("Arial"), 11, false, false));
 
-    Panel1 = new BevelPanel(this);
-    Panel1->setGeometry(rect());
-    Panel1->SetSingleBorder(true);
-    Panel1->SetBevelInner(TPanelBevel::bvLowered);
-    Panel1->SetBorderWidth(5);
-    const int inside = Panel1->FrameWidth();
+    framePanel_ = new BevelPanel(this);
+    framePanel_->setObjectName(QStringLiteral("framePanel"));
+    framePanel_->setGeometry(rect());
+    framePanel_->SetSingleBorder(true);
+    framePanel_->SetBevelInner(TPanelBevel::bvLowered);
+    framePanel_->SetBorderWidth(5);
+    const int inside = framePanel_->FrameWidth();
 
-    EffectLabel1 = new TEffectLabel(Panel1);
-    EffectLabel1->setObjectName(QStringLiteral("EffectLabel1"));
-    EffectLabel1->setGeometry(inside, inside, width() - 2 * inside, 69);
-    EffectLabel1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    EffectLabel1->setText(QStringLiteral("Klaxora!"));
-    EffectLabel1->setFont(PixelFont(QStringLiteral("Times New Roman"), 64, true, true));
-    SetRaisedLettering(EffectLabel1);
+    nameLabel_ = new TEffectLabel(framePanel_);
+    nameLabel_->setObjectName(QStringLiteral("nameLabel"));
+    nameLabel_->setGeometry(inside, inside, width() - 2 * inside, 69);
+    nameLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    nameLabel_->setText(QStringLiteral("Klaxora!"));
+    nameLabel_->setFont(PixelFont(QStringLiteral("Times New Roman"), 64, true, true));
+    SetRaisedLettering(nameLabel_);
 
-    EffectLabel3 = new TEffectLabel(Panel1);
-    EffectLabel3->setObjectName(QStringLiteral("EffectLabel3"));
-    EffectLabel3->setGeometry(221, 84, 95, 25);
-    EffectLabel3->setText(QStringLiteral("for Windows"));
-    EffectLabel3->setFont(PixelFont(QStringLiteral("Times New Roman"), 16, true, true));
-    SetRaisedLettering(EffectLabel3);
+    platformLabel_ = new TEffectLabel(framePanel_);
+    platformLabel_->setObjectName(QStringLiteral("platformLabel"));
+    platformLabel_->setGeometry(221, 84, 95, 25);
+    platformLabel_->setText(QStringLiteral("for Windows"));
+    platformLabel_->setFont(PixelFont(QStringLiteral("Times New Roman"), 16, true, true));
+    SetRaisedLettering(platformLabel_);
 
     // Flat lettering: no depth and no highlight direction, so the three layers fall on one another.
-    EffectLabel2 = new TEffectLabel(Panel1);
-    EffectLabel2->setObjectName(QStringLiteral("EffectLabel2"));
-    EffectLabel2->setGeometry(135, 120, 112, 22);
-    EffectLabel2->setText(QStringLiteral("Version 1.9a"));
-    EffectLabel2->setFont(PixelFont(QStringLiteral("Times New Roman"), 16, true, true));
-    EffectLabel2->SetDepthHighlight(0);
-    EffectLabel2->SetDepthShadow(0);
-    EffectLabel2->SetDirectionHighlight(TEffectDirection::edNone);
-    EffectLabel2->SetColourShadow(QColor(0x80, 0x80, 0x80));
-    EffectLabel2->SetEffectStyle(TEffectStyle::esCustom);
-    EffectLabel2->SetColourScheme(TColourScheme::csText);
-    EffectLabel2->SetFontColour(Qt::black);
-    EffectLabel2->SetTransparent(true);
+    versionLabel_ = new TEffectLabel(framePanel_);
+    versionLabel_->setObjectName(QStringLiteral("versionLabel"));
+    versionLabel_->setGeometry(135, 120, 112, 22);
+    versionLabel_->setText(QStringLiteral("Version 1.9a"));
+    versionLabel_->setFont(PixelFont(QStringLiteral("Times New Roman"), 16, true, true));
+    versionLabel_->SetDepthHighlight(0);
+    versionLabel_->SetDepthShadow(0);
+    versionLabel_->SetDirectionHighlight(TEffectDirection::edNone);
+    versionLabel_->SetColourShadow(QColor(0x80, 0x80, 0x80));
+    versionLabel_->SetEffectStyle(TEffectStyle::esCustom);
+    versionLabel_->SetColourScheme(TColourScheme::csText);
+    versionLabel_->SetFontColour(Qt::black);
+    versionLabel_->SetTransparent(true);
 
-    Label32 = new QLabel(QStringLiteral("32-bit version for Windows 95"), Panel1);
-    Label32->setObjectName(QStringLiteral("Label32"));
-    Label32->setGeometry(106, 141, 163, 14);
-    Label32->setFont(PixelFont(QStringLiteral("Arial"), 11, true, false));
-    QPalette red = Label32->palette();
+    editionLabel_ = new QLabel(QStringLiteral("32-bit version for Windows 95"), framePanel_);
+    editionLabel_->setObjectName(QStringLiteral("editionLabel"));
+    editionLabel_->setGeometry(106, 141, 163, 14);
+    editionLabel_->setFont(PixelFont(QStringLiteral("Arial"), 11, true, false));
+    QPalette red = editionLabel_->palette();
     red.setColor(QPalette::WindowText, Qt::red);
-    Label32->setPalette(red);
-    Label32->hide();
+    editionLabel_->setPalette(red);
+    editionLabel_->hide();
 
-    Okbutton = new TFlatButton(Panel1);
-    Okbutton->setObjectName(QStringLiteral("Okbutton"));
-    Okbutton->setGeometry(283, 193, 81, 33);
-    Okbutton->setCaption(QStringLiteral("Ok"));
-    Okbutton->setBitmap(OkPicture());
-    Okbutton->setButtonLayout(flatbtn::blBitmapLeft);
-    Okbutton->setDefault(true);
-    Okbutton->hide();
-    connect(Okbutton, &TFlatButton::clicked, this, &TSplashform::OKbuttonClick);
+    okButton_ = new TFlatButton(framePanel_);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setGeometry(283, 193, 81, 33);
+    okButton_->setCaption(QStringLiteral("Ok"));
+    okButton_->setBitmap(OkPicture());
+    okButton_->setButtonLayout(flatbtn::blBitmapLeft);
+    okButton_->setDefault(true);
+    okButton_->hide();
+    connect(okButton_, &TFlatButton::clicked, this, &TSplashform::okButtonClick);
 
     FormCreate();
 }
 
 void TSplashform::FormCreate()
 {
-    Label32->show();
+    editionLabel_->show();
 }
 
-void TSplashform::OKbuttonClick()
+void TSplashform::showOkButton()
+{
+    okButton_->setVisible(true);
+}
+
+void TSplashform::okButtonClick()
 {
     accept();
 }

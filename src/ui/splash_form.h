@@ -18,14 +18,8 @@ class TSplashform : public QDialog {
 public:
     explicit TSplashform(QWidget* parent = nullptr);
 
-    // The controls under their form names.
-    BevelPanel* Panel1;
-    TEffectLabel* EffectLabel1;
-    TEffectLabel* EffectLabel3;
-    TEffectLabel* EffectLabel2;
-    QLabel* Label32;
-    // Hidden until the caller shows it: without it the window cannot be closed by mouse.
-    TFlatButton* Okbutton;
+    // Ok is hidden until the caller shows it: without it the window cannot be closed by mouse.
+    void showOkButton();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -34,8 +28,16 @@ protected:
 
 private:
     void FormCreate();
-    void OKbuttonClick();
+    void okButtonClick();
     void CenterOnScreen();
+
+    // The window's parts; each has an objectName of its own member name without the underscore.
+    BevelPanel* framePanel_;
+    TEffectLabel* nameLabel_;
+    TEffectLabel* platformLabel_;
+    TEffectLabel* versionLabel_;
+    QLabel* editionLabel_;
+    TFlatButton* okButton_;
 };
 
 } // namespace klaxora

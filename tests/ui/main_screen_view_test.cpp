@@ -199,7 +199,7 @@ TEST_F(MainScreenTest, AboutShowsOkCentredOnTopWithTheTimerOff)
     AnswerNextModal([&](QWidget* modal) {
         auto* about = qobject_cast<TSplashform*>(modal);
         ASSERT_NE(about, nullptr);
-        okVisible = about->Okbutton->isVisible();
+        okVisible = testing::namedChild<TFlatButton>(*about, "okButton")->isVisible();
         timerRan = screen.Engine().alarmTimer().IsActive();
         offCentre = about->geometry().center() - about->screen()->geometry().center();
         QTest::keyClick(about, Qt::Key_Return);

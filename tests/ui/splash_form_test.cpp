@@ -3,6 +3,7 @@
 #include "controls/effect_label.h"
 #include "controls/flat_button.h"
 #include "support/modal_answer.h"
+#include "support/named_child.h"
 #include "ui/splash_form.h"
 
 #include <QAccessible>
@@ -24,31 +25,33 @@ TEST(SplashForm, LayoutAsStored)
     EXPECT_EQ(about.font().pixelSize(), 11);
 
     // The panel's single line, outer bevel, 5-pixel border and inner bevel leave 369 pixels for the name.
-    EXPECT_EQ(about.Panel1->geometry(), about.rect());
-    EXPECT_EQ(about.EffectLabel1->geometry(), QRect(8, 8, 369, 69));
-    EXPECT_EQ(about.EffectLabel3->geometry(), QRect(221, 84, 95, 25));
-    EXPECT_EQ(about.EffectLabel2->geometry(), QRect(135, 120, 112, 22));
-    EXPECT_EQ(about.Label32->geometry(), QRect(106, 141, 163, 14));
-    EXPECT_EQ(about.Okbutton->geometry(), QRect(283, 193, 81, 33));
+    EXPECT_EQ(testing::namedChild<BevelPanel>(about, "framePanel")->geometry(), about.rect());
+    EXPECT_EQ(testing::namedChild<TEffectLabel>(about, "nameLabel")->geometry(), QRect(8, 8, 369, 69));
+    EXPECT_EQ(testing::namedChild<TEffectLabel>(about, "platformLabel")->geometry(), QRect(221, 84, 95, 25));
+    EXPECT_EQ(testing::namedChild<TEffectLabel>(about, "versionLabel")->geometry(), QRect(135, 120, 112, 22));
+    EXPECT_EQ(testing::namedChild<QLabel>(about, "editionLabel")->geometry(), QRect(106, 141, 163, 14));
+    EXPECT_EQ(testing::namedChild<TFlatButton>(about, "okButton")->geometry(), QRect(283, 193, 81, 33));
 
-    EXPECT_EQ(about.EffectLabel1->font().pixelSize(), 64);
-    EXPECT_TRUE(about.EffectLabel1->font().bold() && about.EffectLabel1->font().italic());
+    EXPECT_EQ(testing::namedChild<TEffectLabel>(about, "nameLabel")->font().pixelSize(), 64);
+    EXPECT_TRUE(testing::namedChild<TEffectLabel>(about, "nameLabel")->font().bold() &&
+                testing::namedChild<TEffectLabel>(about, "nameLabel")->font().italic());
 }
 
 TEST(SplashForm, NameIsRaisedBlackOnGreyAndVersionIsFlat)
 {
     TSplashform about;
     // Shadow colour before the scheme, font colour after both: the grey shadow and black text stay.
-    for (const TEffectLabel* raised : {about.EffectLabel1, about.EffectLabel3}) {
+    for (const TEffectLabel* raised : {testing::namedChild<TEffectLabel>(about, "nameLabel"),
+                                       testing::namedChild<TEffectLabel>(about, "platformLabel")}) {
         EXPECT_EQ(raised->ColourScheme(), TColourScheme::csText);
         EXPECT_EQ(raised->ColourShadow(), QColor(0x80, 0x80, 0x80));
         EXPECT_EQ(raised->FontColour(), QColor(Qt::black));
     }
-    EXPECT_EQ(about.EffectLabel2->DepthShadow(), 0);
+    EXPECT_EQ(testing::namedChild<TEffectLabel>(about, "versionLabel")->DepthShadow(), 0);
 
     // Drawn: the name has white up-left and grey down-right of its black lettering.
     about.show();
-    const QImage name = about.EffectLabel1->grab().toImage();
+    const QImage name = testing::namedChild<TEffectLabel>(about, "nameLabel")->grab().toImage();
     bool white = false;
     bool grey = false;
     bool black = false;
@@ -66,8 +69,9 @@ TEST(SplashForm, NameIsRaisedBlackOnGreyAndVersionIsFlat)
 TEST(SplashForm, ScreenReadersReadTheLetteringAndTheVersion)
 {
     TSplashform about;
-    const std::pair<QWidget*, const char*> lettering[] = {{about.EffectLabel1, "Klaxora!"},
-                                                          {about.EffectLabel2, "Version 1.9a"}};
+    const std::pair<QWidget*, const char*> lettering[] = {
+        {testing::namedChild<TEffectLabel>(about, "nameLabel"), "Klaxora!"},
+        {testing::namedChild<TEffectLabel>(about, "versionLabel"), "Version 1.9a"}};
     for (const auto& [label, text] : lettering) {
         QAccessibleInterface* read = QAccessible::queryAccessibleInterface(label);
         ASSERT_NE(read, nullptr);
@@ -80,8 +84,8 @@ TEST(SplashForm, ShowsCentredWithOkHiddenUntilTheCallerShowsIt)
 {
     TSplashform about;
     about.show();
-    EXPECT_TRUE(about.Label32->isVisible());
-    EXPECT_FALSE(about.Okbutton->isVisible());
+    EXPECT_TRUE(testing::namedChild<QLabel>(about, "editionLabel")->isVisible());
+    EXPECT_FALSE(testing::namedChild<TFlatButton>(about, "okButton")->isVisible());
     const QRect screen = about.screen()->geometry();
     EXPECT_NEAR(about.x(), (screen.width() - 385) / 2, 1);
     EXPECT_NEAR(about.y(), (screen.height() - 242) / 2, 1);
@@ -91,17 +95,17 @@ TEST(SplashForm, OkOrEnterClosesButEscapeDoesNot)
 {
     {
         TSplashform about;
-        about.Okbutton->setVisible(true);
+        about.showOkButton();
         test::AnswerNextModal([](QWidget* modal) {
             auto* window = qobject_cast<TSplashform*>(modal);
             ASSERT_NE(window, nullptr);
-            QTest::mouseClick(window->Okbutton, Qt::LeftButton);
+            QTest::mouseClick(testing::namedChild<TFlatButton>(*window, "okButton"), Qt::LeftButton);
         });
         EXPECT_EQ(about.exec(), QDialog::Accepted);
     }
     {
         TSplashform about;
-        about.Okbutton->setVisible(true);
+        about.showOkButton();
         bool stillOpenAfterEscape = false;
         test::AnswerNextModal([&stillOpenAfterEscape](QWidget* modal) {
             QTest::keyClick(modal, Qt::Key_Escape);
