@@ -34,54 +34,70 @@ TAlarmShow::TAlarmShow()
     setFont(ArialPixels(SmallFontPixels, false));
     setFixedSize(384, 239);
 
-    AlarmMsg = new QLabel(this);
-    AlarmMsg->setGeometry(13, 9, 368, 44);
-    AlarmMsg->setFont(ArialPixels(MessageFontPixels, true));
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("message"));
+    message_->setGeometry(13, 9, 368, 44);
+    message_->setFont(ArialPixels(MessageFontPixels, true));
     // Top alignment so that a message too long for the label loses its last lines, not its first.
-    AlarmMsg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    AlarmMsg->setWordWrap(true);
-    AlarmMsg->setTextFormat(Qt::PlainText);
-    QPalette messagePalette = AlarmMsg->palette();
+    message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    message_->setWordWrap(true);
+    message_->setTextFormat(Qt::PlainText);
+    QPalette messagePalette = message_->palette();
     messagePalette.setColor(QPalette::WindowText, Qt::black);
-    AlarmMsg->setPalette(messagePalette);
+    message_->setPalette(messagePalette);
 
-    Panel1 = new QFrame(this);
-    Panel1->setGeometry(10, 59, 361, 143);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    snoozePanel_ = new QFrame(this);
+    snoozePanel_->setObjectName(QStringLiteral("snoozePanel"));
+    snoozePanel_->setGeometry(10, 59, 361, 143);
+    snoozePanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    Label1 = new QLabel(QStringLiteral("Remind me again in:"), Panel1);
-    Label1->move(10, 9);
-    Label1->adjustSize();
+    snoozeCaption_ = new QLabel(QStringLiteral("Remind me again in:"), snoozePanel_);
+    snoozeCaption_->setObjectName(QStringLiteral("snoozeCaption"));
+    snoozeCaption_->move(10, 9);
+    snoozeCaption_->adjustSize();
 
     // Created in tab order; the geometry places them in their rows and columns.
-    b1min = AddChoice("1 minute", "Add 1 minute to alarm time", -1, 10, 29, 83, 23);
-    b5min = AddChoice("5 minutes", "Add 5 minutes to alarm time", -5, 96, 29, 83, 23);
-    b10min = AddChoice("10 minutes", "Add 10 minutes to alarm time", -10, 182, 29, 83, 23);
-    b30min = AddChoice("30 minutes", "Add 30 minutes to alarm time", -30, 269, 29, 83, 23);
-    b1hour = AddChoice("1 hour", "Add 60 minutes to alarm time", -60, 10, 62, 83, 23);
-    b2hr = AddChoice("2 hours", "Add 2 hours to alarm time", -120, 96, 62, 83, 23);
-    b4hr = AddChoice("4 hours", "Add 4 hours to alarm time", -240, 182, 62, 82, 23);
-    b24hr = AddChoice("24 hours", "Add 24 hours (one full day) to alarm time", -1440, 269, 62, 83, 23);
-    Okbutton = AddChoice("Delete", "Terminate this alarm", DeleteResult, 269, 95, 83, 35);
-    BitBtn1 = AddChoice("1 week", "Add one full week  to alarm time", -10080, 10, 95, 83, 23);
+    snooze1MinuteButton_ =
+        AddChoice("snooze1MinuteButton", "1 minute", "Add 1 minute to alarm time", -1, 10, 29, 83, 23);
+    snooze5MinutesButton_ =
+        AddChoice("snooze5MinutesButton", "5 minutes", "Add 5 minutes to alarm time", -5, 96, 29, 83, 23);
+    snooze10MinutesButton_ = AddChoice("snooze10MinutesButton", "10 minutes", "Add 10 minutes to alarm time",
+                                       -10, 182, 29, 83, 23);
+    snooze30MinutesButton_ = AddChoice("snooze30MinutesButton", "30 minutes", "Add 30 minutes to alarm time",
+                                       -30, 269, 29, 83, 23);
+    snooze1HourButton_ =
+        AddChoice("snooze1HourButton", "1 hour", "Add 60 minutes to alarm time", -60, 10, 62, 83, 23);
+    snooze2HoursButton_ =
+        AddChoice("snooze2HoursButton", "2 hours", "Add 2 hours to alarm time", -120, 96, 62, 83, 23);
+    snooze4HoursButton_ =
+        AddChoice("snooze4HoursButton", "4 hours", "Add 4 hours to alarm time", -240, 182, 62, 82, 23);
+    snooze24HoursButton_ = AddChoice("snooze24HoursButton", "24 hours",
+                                     "Add 24 hours (one full day) to alarm time", -1440, 269, 62, 83, 23);
+    deleteButton_ =
+        AddChoice("deleteButton", "Delete", "Terminate this alarm", DeleteResult, 269, 95, 83, 35);
+    snooze1WeekButton_ =
+        AddChoice("snooze1WeekButton", "1 week", "Add one full week  to alarm time", -10080, 10, 95, 83, 23);
 
-    Okbutton->setFont(ArialPixels(SmallFontPixels, true));
-    QPalette deletePalette = Okbutton->palette();
+    deleteButton_->setFont(ArialPixels(SmallFontPixels, true));
+    QPalette deletePalette = deleteButton_->palette();
     deletePalette.setColor(QPalette::ButtonText, Qt::red);
-    Okbutton->setPalette(deletePalette);
-    Okbutton->setDefault(true);
+    deleteButton_->setPalette(deletePalette);
+    deleteButton_->setDefault(true);
 
-    const QList<QPushButton*> tabOrder{b1min, b5min, b10min, b30min,   b1hour,
-                                       b2hr,  b4hr,  b24hr,  Okbutton, BitBtn1};
+    const QList<QPushButton*> tabOrder{snooze1MinuteButton_,   snooze5MinutesButton_, snooze10MinutesButton_,
+                                       snooze30MinutesButton_, snooze1HourButton_,    snooze2HoursButton_,
+                                       snooze4HoursButton_,    snooze24HoursButton_,  deleteButton_,
+                                       snooze1WeekButton_};
     for (qsizetype i = 1; i < tabOrder.size(); ++i) {
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     }
 }
 
-QPushButton* TAlarmShow::AddChoice(const char* caption, const char* hint, int modalResult, int left, int top,
-                                   int width, int height)
+QPushButton* TAlarmShow::AddChoice(const char* name, const char* caption, const char* hint, int modalResult,
+                                   int left, int top, int width, int height)
 {
-    auto* button = new QPushButton(QString::fromUtf8(caption), Panel1);
+    auto* button = new QPushButton(QString::fromUtf8(caption), snoozePanel_);
+    button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(left, top, width, height);
     button->setToolTip(QString::fromUtf8(hint));
     connect(button, &QPushButton::clicked, this, [this, modalResult] { done(modalResult); });
@@ -90,7 +106,7 @@ QPushButton* TAlarmShow::AddChoice(const char* caption, const char* hint, int mo
 
 int TAlarmShow::Announce(const QString& message)
 {
-    AlarmMsg->setText(message);
+    message_->setText(message);
     return exec();
 }
 
@@ -100,7 +116,7 @@ void TAlarmShow::showEvent(QShowEvent* event)
 {
     CenterOnScreen();
     // Enter or the space bar at once deletes, unless the user moves the focus.
-    Okbutton->setFocus();
+    deleteButton_->setFocus();
     QDialog::showEvent(event);
     // Once the window is on screen, bring it in front of whatever application the user is working in.
     // Where the desktop keeps the focus where it is, the window asks for the user's attention instead.

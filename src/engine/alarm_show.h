@@ -23,23 +23,8 @@ public:
     // minimised or hidden in the notification area, and leaves that window's state alone.
     TAlarmShow();
 
-    // Puts the message into AlarmMsg and runs the dialog modally; returns the modal result.
+    // Puts the message into its label and runs the dialog modally; returns the modal result.
     int Announce(const QString& message);
-
-    // The controls under their form names, for the caller and for tests.
-    QLabel* AlarmMsg;
-    QFrame* Panel1;
-    QLabel* Label1;
-    QPushButton* b1min;
-    QPushButton* b5min;
-    QPushButton* b10min;
-    QPushButton* b30min;
-    QPushButton* b1hour;
-    QPushButton* b2hr;
-    QPushButton* b4hr;
-    QPushButton* b24hr;
-    QPushButton* Okbutton;
-    QPushButton* BitBtn1;
 
     // In front of whatever application the user is working in, as far as the desktop lets a program
     // do that; nothing while no alarm is shown.
@@ -53,9 +38,24 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPushButton* AddChoice(const char* caption, const char* hint, int modalResult, int left, int top,
-                           int width, int height);
+    QPushButton* AddChoice(const char* name, const char* caption, const char* hint, int modalResult, int left,
+                           int top, int width, int height);
     void CenterOnScreen();
+
+    // The window's parts; each has an objectName of its own member name without the underscore.
+    QLabel* message_;
+    QFrame* snoozePanel_;
+    QLabel* snoozeCaption_;
+    QPushButton* snooze1MinuteButton_;
+    QPushButton* snooze5MinutesButton_;
+    QPushButton* snooze10MinutesButton_;
+    QPushButton* snooze30MinutesButton_;
+    QPushButton* snooze1HourButton_;
+    QPushButton* snooze2HoursButton_;
+    QPushButton* snooze4HoursButton_;
+    QPushButton* snooze24HoursButton_;
+    QPushButton* deleteButton_;
+    QPushButton* snooze1WeekButton_;
 };
 
 } // namespace klaxora

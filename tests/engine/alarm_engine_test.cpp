@@ -3,6 +3,7 @@
 #include "engine/alarm_engine.h"
 #include "engine/engine_surroundings.h"
 #include "support/modal_answer.h"
+#include "support/named_child.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -47,8 +48,9 @@ TEST_F(AlarmEngineTest, ADueAlarmIsAnnouncedInTheDialogWithTheTimerOffAndItsAnsw
     test::AnswerNextModal([&](QWidget* modal) {
         EXPECT_EQ(modal, &engine.AlarmShow());
         timerOffWhileShown = !engine.alarmTimer().IsActive();
-        shownMessage = engine.AlarmShow().AlarmMsg->text();
-        QTest::mouseClick(engine.AlarmShow().b5min, Qt::LeftButton);
+        shownMessage = testing::namedChild<QLabel>(engine.AlarmShow(), "message")->text();
+        QTest::mouseClick(testing::namedChild<QPushButton>(engine.AlarmShow(), "snooze5MinutesButton"),
+                          Qt::LeftButton);
     });
     engine.tick();
     EXPECT_TRUE(timerOffWhileShown);
@@ -69,7 +71,8 @@ TEST_F(AlarmEngineTest, NoAlarmSoundSilencesAlarmsButNotTheDialog)
     bool shown = false;
     test::AnswerNextModal([&](QWidget*) {
         shown = true;
-        QTest::mouseClick(engine.AlarmShow().Okbutton, Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(engine.AlarmShow(), "deleteButton"),
+                          Qt::LeftButton);
     });
     engine.tick();
     engine.tick();

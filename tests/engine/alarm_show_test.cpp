@@ -2,6 +2,7 @@
 // that must or must not end it.
 #include "engine/alarm_show.h"
 #include "support/modal_answer.h"
+#include "support/named_child.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -20,7 +21,7 @@ namespace klaxora {
 namespace {
 
 struct ChoiceSpec {
-    QPushButton* TAlarmShow::*button;
+    const char* name;
     const char* caption;
     const char* hint;
     QRect geometry;
@@ -29,16 +30,20 @@ struct ChoiceSpec {
 
 // In tab order.
 const ChoiceSpec kChoices[] = {
-    {&TAlarmShow::b1min, "1 minute", "Add 1 minute to alarm time", {10, 29, 83, 23}, -1},
-    {&TAlarmShow::b5min, "5 minutes", "Add 5 minutes to alarm time", {96, 29, 83, 23}, -5},
-    {&TAlarmShow::b10min, "10 minutes", "Add 10 minutes to alarm time", {182, 29, 83, 23}, -10},
-    {&TAlarmShow::b30min, "30 minutes", "Add 30 minutes to alarm time", {269, 29, 83, 23}, -30},
-    {&TAlarmShow::b1hour, "1 hour", "Add 60 minutes to alarm time", {10, 62, 83, 23}, -60},
-    {&TAlarmShow::b2hr, "2 hours", "Add 2 hours to alarm time", {96, 62, 83, 23}, -120},
-    {&TAlarmShow::b4hr, "4 hours", "Add 4 hours to alarm time", {182, 62, 82, 23}, -240},
-    {&TAlarmShow::b24hr, "24 hours", "Add 24 hours (one full day) to alarm time", {269, 62, 83, 23}, -1440},
-    {&TAlarmShow::Okbutton, "Delete", "Terminate this alarm", {269, 95, 83, 35}, 1},
-    {&TAlarmShow::BitBtn1, "1 week", "Add one full week  to alarm time", {10, 95, 83, 23}, -10080},
+    {"snooze1MinuteButton", "1 minute", "Add 1 minute to alarm time", {10, 29, 83, 23}, -1},
+    {"snooze5MinutesButton", "5 minutes", "Add 5 minutes to alarm time", {96, 29, 83, 23}, -5},
+    {"snooze10MinutesButton", "10 minutes", "Add 10 minutes to alarm time", {182, 29, 83, 23}, -10},
+    {"snooze30MinutesButton", "30 minutes", "Add 30 minutes to alarm time", {269, 29, 83, 23}, -30},
+    {"snooze1HourButton", "1 hour", "Add 60 minutes to alarm time", {10, 62, 83, 23}, -60},
+    {"snooze2HoursButton", "2 hours", "Add 2 hours to alarm time", {96, 62, 83, 23}, -120},
+    {"snooze4HoursButton", "4 hours", "Add 4 hours to alarm time", {182, 62, 82, 23}, -240},
+    {"snooze24HoursButton",
+     "24 hours",
+     "Add 24 hours (one full day) to alarm time",
+     {269, 62, 83, 23},
+     -1440},
+    {"deleteButton", "Delete", "Terminate this alarm", {269, 95, 83, 35}, 1},
+    {"snooze1WeekButton", "1 week", "Add one full week  to alarm time", {10, 95, 83, 23}, -10080},
 };
 
 // Runs the dialog modally with `message`, lets `answer` act on it once it is up, returns the result.
@@ -63,21 +68,23 @@ TEST(AlarmShowTest, WindowIsAStayOnTopDialogWithoutSystemMenuOrCaptionButtons)
 TEST(AlarmShowTest, ControlsStandWhereTheLayoutPutsThemInTabOrder)
 {
     TAlarmShow dialog;
-    EXPECT_EQ(dialog.AlarmMsg->geometry(), QRect(13, 9, 368, 44));
-    EXPECT_EQ(dialog.Panel1->geometry(), QRect(10, 59, 361, 143));
-    EXPECT_EQ(dialog.Label1->parentWidget(), dialog.Panel1);
-    EXPECT_EQ(dialog.Label1->pos(), QPoint(10, 9));
-    EXPECT_EQ(dialog.Label1->text(), "Remind me again in:");
+    EXPECT_EQ(testing::namedChild<QLabel>(dialog, "message")->geometry(), QRect(13, 9, 368, 44));
+    EXPECT_EQ(testing::namedChild<QFrame>(dialog, "snoozePanel")->geometry(), QRect(10, 59, 361, 143));
+    EXPECT_EQ(testing::namedChild<QLabel>(dialog, "snoozeCaption")->parentWidget(),
+              testing::namedChild<QFrame>(dialog, "snoozePanel"));
+    EXPECT_EQ(testing::namedChild<QLabel>(dialog, "snoozeCaption")->pos(), QPoint(10, 9));
+    EXPECT_EQ(testing::namedChild<QLabel>(dialog, "snoozeCaption")->text(), "Remind me again in:");
     for (const ChoiceSpec& choice : kChoices) {
-        const QPushButton* button = dialog.*choice.button;
+        const QPushButton* button = testing::namedChild<QPushButton>(dialog, choice.name);
         SCOPED_TRACE(choice.caption);
-        EXPECT_EQ(button->parentWidget(), dialog.Panel1);
+        EXPECT_EQ(button->parentWidget(), testing::namedChild<QFrame>(dialog, "snoozePanel"));
         EXPECT_EQ(button->text(), choice.caption);
         EXPECT_EQ(button->toolTip(), choice.hint);
         EXPECT_EQ(button->geometry(), choice.geometry);
     }
     for (std::size_t i = 0; i + 1 < std::size(kChoices); ++i) {
-        EXPECT_EQ((dialog.*kChoices[i].button)->nextInFocusChain(), dialog.*kChoices[i + 1].button)
+        EXPECT_EQ(testing::namedChild<QPushButton>(dialog, kChoices[i].name)->nextInFocusChain(),
+                  testing::namedChild<QPushButton>(dialog, kChoices[i + 1].name))
             << "tab order after " << kChoices[i].caption;
     }
 }
@@ -86,16 +93,17 @@ TEST(AlarmShowTest, FontsAreArialAtTheirPixelSizesAndDeleteIsBoldRedAndDefault)
 {
     TAlarmShow dialog;
     // fontconfig stands in a metric-compatible face for Arial, so that the captions fit as laid out.
-    const QFontInfo small(dialog.b1min->font());
+    const QFontInfo small(testing::namedChild<QPushButton>(dialog, "snooze1MinuteButton")->font());
     EXPECT_EQ(small.pixelSize(), 11);
     EXPECT_TRUE(small.family() == "Arial" || small.family() == "Liberation Sans")
         << small.family().toStdString();
 
-    const QFontInfo deleteFont(dialog.Okbutton->font());
+    const QFontInfo deleteFont(testing::namedChild<QPushButton>(dialog, "deleteButton")->font());
     EXPECT_EQ(deleteFont.pixelSize(), 11);
     EXPECT_TRUE(deleteFont.bold());
-    EXPECT_EQ(dialog.Okbutton->palette().color(QPalette::ButtonText), QColor(Qt::red));
-    EXPECT_TRUE(dialog.Okbutton->isDefault());
+    EXPECT_EQ(testing::namedChild<QPushButton>(dialog, "deleteButton")->palette().color(QPalette::ButtonText),
+              QColor(Qt::red));
+    EXPECT_TRUE(testing::namedChild<QPushButton>(dialog, "deleteButton")->isDefault());
 }
 
 TEST(AlarmShowTest, EveryButtonClosesWithItsModalResult)
@@ -103,7 +111,7 @@ TEST(AlarmShowTest, EveryButtonClosesWithItsModalResult)
     TAlarmShow dialog;
     for (const ChoiceSpec& choice : kChoices) {
         const int result = AnnounceAndAnswer(dialog, "Tea", [&choice](TAlarmShow& shown) {
-            QTest::mouseClick(shown.*choice.button, Qt::LeftButton);
+            QTest::mouseClick(testing::namedChild<QPushButton>(shown, choice.name), Qt::LeftButton);
         });
         EXPECT_EQ(result, choice.modalResult) << choice.caption;
         EXPECT_FALSE(dialog.isVisible());
@@ -117,22 +125,23 @@ TEST(AlarmShowTest, ShowsTheMessageCentredOnTheScreenWithTheFocusOnDelete)
     QWidget* focused = nullptr;
     QPoint centre;
     AnnounceAndAnswer(dialog, "Call the garage", [&](TAlarmShow& shown) {
-        shownText = shown.AlarmMsg->text();
+        shownText = testing::namedChild<QLabel>(shown, "message")->text();
         focused = shown.focusWidget();
         centre = shown.frameGeometry().center();
-        shown.b5min->setFocus(); // moved by the user; the next showing puts it back on Delete
-        QTest::mouseClick(shown.Okbutton, Qt::LeftButton);
+        testing::namedChild<QPushButton>(shown, "snooze5MinutesButton")
+            ->setFocus(); // moved by the user; the next showing puts it back on Delete
+        QTest::mouseClick(testing::namedChild<QPushButton>(shown, "deleteButton"), Qt::LeftButton);
     });
     EXPECT_EQ(shownText, "Call the garage");
-    EXPECT_EQ(focused, dialog.Okbutton);
+    EXPECT_EQ(focused, testing::namedChild<QPushButton>(dialog, "deleteButton"));
     const QPoint screenCentre = QGuiApplication::primaryScreen()->geometry().center();
     EXPECT_LE((centre - screenCentre).manhattanLength(), 2);
 
     AnnounceAndAnswer(dialog, "Again", [&](TAlarmShow& shown) {
         focused = shown.focusWidget();
-        QTest::mouseClick(shown.Okbutton, Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(shown, "deleteButton"), Qt::LeftButton);
     });
-    EXPECT_EQ(focused, dialog.Okbutton);
+    EXPECT_EQ(focused, testing::namedChild<QPushButton>(dialog, "deleteButton"));
 }
 
 TEST(AlarmShowTest, EnterAtOnceDeletesAndEscapeDoesNotEndTheDialog)
@@ -149,7 +158,7 @@ TEST(AlarmShowTest, EnterAtOnceDeletesAndEscapeDoesNotEndTheDialog)
         QTest::keyClick(&shown, Qt::Key_Escape);
         QApplication::processEvents();
         visibleAfterEscape = shown.isVisible();
-        QTest::mouseClick(shown.b10min, Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(shown, "snooze10MinutesButton"), Qt::LeftButton);
     });
     EXPECT_TRUE(visibleAfterEscape);
     EXPECT_EQ(result, -10);
@@ -161,7 +170,11 @@ TEST(AlarmShowTest, CloseByTheWindowSystemGivesTwoAndTheDialogCanBeShownAgain)
     EXPECT_EQ(AnnounceAndAnswer(dialog, "Tea", [](TAlarmShow& shown) { shown.close(); }),
               TAlarmShow::SystemCloseResult);
     EXPECT_EQ(AnnounceAndAnswer(dialog, "Tea",
-                                [](TAlarmShow& shown) { QTest::mouseClick(shown.b1hour, Qt::LeftButton); }),
+                                [](TAlarmShow& shown) {
+                                    QTest::mouseClick(
+                                        testing::namedChild<QPushButton>(shown, "snooze1HourButton"),
+                                        Qt::LeftButton);
+                                }),
               -60);
 }
 
@@ -188,17 +201,18 @@ TEST(AlarmShowTest, AHundredCharacterMessageWrapsInsideTheLabelAndTheRestIsCut)
         message += QStringLiteral("Wake up WWW ");
     }
     message.truncate(100);
-    dialog.AlarmMsg->setText(message);
+    testing::namedChild<QLabel>(dialog, "message")->setText(message);
     dialog.show();
     QApplication::processEvents();
 
     // Whole, the text needs more height than the label has; the label keeps its size regardless.
-    EXPECT_GT(dialog.AlarmMsg->heightForWidth(368), 44);
-    EXPECT_EQ(dialog.AlarmMsg->size(), QSize(368, 44));
+    EXPECT_GT(testing::namedChild<QLabel>(dialog, "message")->heightForWidth(368), 44);
+    EXPECT_EQ(testing::namedChild<QLabel>(dialog, "message")->size(), QSize(368, 44));
     EXPECT_EQ(dialog.size(), QSize(384, 239));
 
     // Drawn, it fills line after line from the top down to the label's bottom edge.
-    const std::vector<bool> inked = InkedRows(dialog.AlarmMsg->grab().toImage());
+    const std::vector<bool> inked =
+        InkedRows(testing::namedChild<QLabel>(dialog, "message")->grab().toImage());
     int bands = 0;
     for (std::size_t y = 0; y < inked.size(); ++y) {
         if (inked[y] && (y == 0 || !inked[y - 1])) {

@@ -4,6 +4,7 @@
 #include "engine/engine_surroundings.h"
 #include "engine/fake_notification_service.h"
 #include "support/modal_answer.h"
+#include "support/named_child.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -79,7 +80,7 @@ TEST_F(DesktopNoticeTest, ADueAlarmPutsUpOneCriticalNoticeWithItsMessageAndAnswe
     FireAlarm("Take the cake out", amMessageAndSound, [&](TAlarmShow& dialog) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return NoticeShown(); }, 5000));
         EXPECT_FALSE(NoticeClosed());
-        QTest::mouseClick(dialog.b10min, Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "snooze10MinutesButton"), Qt::LeftButton);
     });
     ASSERT_TRUE(QTest::qWaitFor([&] { return NoticeClosed(); }, 5000));
     EXPECT_EQ(busRequests, 1);
@@ -110,7 +111,7 @@ TEST_F(DesktopNoticeTest, PickingTheNoticeBringsTheNotificationWindowToTheFront)
     bool otherActionIgnored = false;
     FireAlarm("Call back", amMessageOnly, [&](TAlarmShow& dialog) {
         if (!QTest::qWaitFor([&] { return NoticeShown(); }, 5000)) {
-            QTest::mouseClick(dialog.Okbutton, Qt::LeftButton);
+            QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
             return;
         }
         otherApplication.show();
@@ -124,7 +125,7 @@ TEST_F(DesktopNoticeTest, PickingTheNoticeBringsTheNotificationWindowToTheFront)
         otherActionIgnored = QApplication::activeWindow() == &otherApplication;
         service->EmitActionInvoked(id, "default");
         broughtToFront = QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }, 5000);
-        QTest::mouseClick(dialog.Okbutton, Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
     });
     EXPECT_TRUE(otherActionIgnored);
     EXPECT_TRUE(broughtToFront);
@@ -147,7 +148,7 @@ TEST_F(DesktopNoticeTest, WithoutANotificationServiceTheAlarmIsAnsweredAsAlwaysA
     FireAlarm("Nobody listens", amMessageAndSound, [&](TAlarmShow& dialog) {
         shown = true;
         QTest::qWait(200);
-        QTest::mouseClick(dialog.Okbutton, Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
     });
     EXPECT_TRUE(shown);
     EXPECT_EQ(store.BaseAlarmList().Count(), 0);
@@ -157,7 +158,7 @@ TEST_F(DesktopNoticeTest, WithoutANotificationServiceTheAlarmIsAnsweredAsAlwaysA
     StartService();
     FireAlarm("Now someone does", amMessageOnly, [&](TAlarmShow& dialog) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return NoticeShown(); }, 5000));
-        QTest::mouseClick(dialog.Okbutton, Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
     });
     EXPECT_TRUE(NoticeShown());
 }
@@ -176,7 +177,7 @@ TEST_F(DesktopNoticeTest, TheMessageReachesTheServiceAsTextWhetherOrNotItReadsMa
         StartService(row.capabilities);
         FireAlarm("Tom & Jerry <3", amMessageOnly, [&](TAlarmShow& dialog) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return NoticeShown(); }, 5000));
-            QTest::mouseClick(dialog.Okbutton, Qt::LeftButton);
+            QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
         });
         ASSERT_EQ(service->notifies.size(), 1U) << row.capabilities.join(',').toStdString();
         EXPECT_EQ(service->notifies[0].body, row.body);
