@@ -96,72 +96,86 @@ TAlarmOptions::TAlarmOptions(AlarmOptionsServices services, QWidget* parent)
 
 void TAlarmOptions::CreateControls()
 {
-    Label1 = new QLabel(QStringLiteral("When this alarm is triggered, Klaxora! should:"), this);
+    modeCaption_ = new QLabel(QStringLiteral("When this alarm is triggered, Klaxora! should:"), this);
+    modeCaption_->setObjectName(QStringLiteral("modeCaption"));
     QFont bold(QStringLiteral("Arial"));
     bold.setPixelSize(13);
     bold.setBold(true);
-    Label1->setFont(bold);
-    Label1->setGeometry(16, 12, 408, 18);
+    modeCaption_->setFont(bold);
+    modeCaption_->setGeometry(16, 12, 408, 18);
 
-    ShowMessageAndPlaySound =
+    messageAndSoundButton_ =
         MakeModeButton(this, QStringLiteral("&Show Message and Play Sound"),
                        QStringLiteral("At alarm time, both show the \nmessage  and play the sound"), 38);
-    ShowMessage = MakeModeButton(this, QStringLiteral("Only Show &Message"),
-                                 QStringLiteral("At alarm time, only show the message\n(no sound)"), 60);
-    PlaySound = MakeModeButton(this, QStringLiteral("Only &Play Sound"),
-                               QStringLiteral("At alarm time, only play the \nsound (no message)"), 82);
-    ShowMessageAndPlaySound->setChecked(true);
-    for (QRadioButton* button : {ShowMessageAndPlaySound, ShowMessage, PlaySound}) {
+    messageAndSoundButton_->setObjectName(QStringLiteral("messageAndSoundButton"));
+    messageOnlyButton_ =
+        MakeModeButton(this, QStringLiteral("Only Show &Message"),
+                       QStringLiteral("At alarm time, only show the message\n(no sound)"), 60);
+    messageOnlyButton_->setObjectName(QStringLiteral("messageOnlyButton"));
+    soundOnlyButton_ =
+        MakeModeButton(this, QStringLiteral("Only &Play Sound"),
+                       QStringLiteral("At alarm time, only play the \nsound (no message)"), 82);
+    soundOnlyButton_->setObjectName(QStringLiteral("soundOnlyButton"));
+    messageAndSoundButton_->setChecked(true);
+    for (QRadioButton* button : {messageAndSoundButton_, messageOnlyButton_, soundOnlyButton_}) {
         connect(button, &QRadioButton::toggled, this, [this](bool ticked) {
             if (ticked)
-                ShowMessageAndPlaySoundClick();
+                modeButtonClick();
         });
     }
 
-    WaveFileEdit = new QLineEdit(this);
-    WaveFileEdit->setToolTip(QStringLiteral("Type in the path and name of the .WAV file"));
-    WaveFileEdit->setValidator(new AlarmTextValidator(WaveFileCapacity, WaveFileEdit));
-    WaveFileEdit->setGeometry(16, 136, 234, 22);
-    Label4 = new QLabel(QStringLiteral("&WAV File to play:"), this);
-    Label4->setBuddy(WaveFileEdit);
-    Label4->setGeometry(16, 118, 234, 16);
+    waveFileEdit_ = new QLineEdit(this);
+    waveFileEdit_->setObjectName(QStringLiteral("waveFileEdit"));
+    waveFileEdit_->setToolTip(QStringLiteral("Type in the path and name of the .WAV file"));
+    waveFileEdit_->setValidator(new AlarmTextValidator(WaveFileCapacity, waveFileEdit_));
+    waveFileEdit_->setGeometry(16, 136, 234, 22);
+    waveFileCaption_ = new QLabel(QStringLiteral("&WAV File to play:"), this);
+    waveFileCaption_->setObjectName(QStringLiteral("waveFileCaption"));
+    waveFileCaption_->setBuddy(waveFileEdit_);
+    waveFileCaption_->setGeometry(16, 118, 234, 16);
 
-    SelectWavButton = MakeGlyphButton(this, QStringLiteral("&Choose"),
-                                      QStringLiteral("Select the .WAV file from a Windows\nFile Open dialog"),
-                                      ChooseFilePicture(), QRect(258, 134, 80, 26));
-    BitBtn2 = MakeGlyphButton(this, QStringLiteral("Play &Now"),
-                              QStringLiteral("Play the .WAV file you have selected"), PlayNowPicture(),
-                              QRect(344, 134, 84, 26));
-    SelectWavButton->installEventFilter(this);
-    BitBtn2->installEventFilter(this);
-    connect(SelectWavButton, &QPushButton::clicked, this, &TAlarmOptions::SelectWavButtonClick);
-    connect(BitBtn2, &QPushButton::clicked, this, &TAlarmOptions::BitBtn2Click);
+    chooseWaveButton_ =
+        MakeGlyphButton(this, QStringLiteral("&Choose"),
+                        QStringLiteral("Select the .WAV file from a Windows\nFile Open dialog"),
+                        ChooseFilePicture(), QRect(258, 134, 80, 26));
+    chooseWaveButton_->setObjectName(QStringLiteral("chooseWaveButton"));
+    playNowButton_ = MakeGlyphButton(this, QStringLiteral("Play &Now"),
+                                     QStringLiteral("Play the .WAV file you have selected"), PlayNowPicture(),
+                                     QRect(344, 134, 84, 26));
+    playNowButton_->setObjectName(QStringLiteral("playNowButton"));
+    chooseWaveButton_->installEventFilter(this);
+    playNowButton_->installEventFilter(this);
+    connect(chooseWaveButton_, &QPushButton::clicked, this, &TAlarmOptions::chooseWaveButtonClick);
+    connect(playNowButton_, &QPushButton::clicked, this, &TAlarmOptions::playNowClick);
 
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(0, 273 - 53, 440, 53);
-    ButtonPanel = panel;
-    Okbutton = MakeBottomButton(panel, QStringLiteral("Ok"), QStringLiteral("Save the alarm options"),
-                                OkPicture(), QRect(40, 9, 100, 34));
-    CancelButton =
+    panel->setObjectName(QStringLiteral("buttonPanel"));
+    okButton_ = MakeBottomButton(panel, QStringLiteral("Ok"), QStringLiteral("Save the alarm options"),
+                                 OkPicture(), QRect(40, 9, 100, 34));
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    cancelButton_ =
         MakeBottomButton(panel, QStringLiteral("&Cancel"), QStringLiteral("Cancel all changes made"),
                          CancelPicture(), QRect(170, 9, 100, 34));
-    Helpbutton =
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    helpButton_ =
         MakeBottomButton(panel, QStringLiteral("&Help"), QStringLiteral("Get Windows help for Klaxora!"),
                          HelpPicture(), QRect(300, 9, 100, 34));
-    Okbutton->setDefault(true);
-    CancelButton->setCancel(true);
-    connect(Okbutton, &TFlatButton::clicked, this, &TAlarmOptions::OkbuttonClick);
-    connect(CancelButton, &TFlatButton::clicked, this, &TAlarmOptions::CancelButtonClick);
-    connect(Helpbutton, &TFlatButton::clicked, this, &TAlarmOptions::HelpbuttonClick);
+    helpButton_->setObjectName(QStringLiteral("helpButton"));
+    okButton_->setDefault(true);
+    cancelButton_->setCancel(true);
+    connect(okButton_, &TFlatButton::clicked, this, &TAlarmOptions::okButtonClick);
+    connect(cancelButton_, &TFlatButton::clicked, this, &TAlarmOptions::CancelButtonClick);
+    connect(helpButton_, &TFlatButton::clicked, this, &TAlarmOptions::helpButtonClick);
 
     // The edit box first; the mode buttons before Choose, so that with the edit box disabled the ticked
     // mode button is the first control that can take the focus.
-    setTabOrder(WaveFileEdit, ShowMessageAndPlaySound);
-    setTabOrder(ShowMessageAndPlaySound, ShowMessage);
-    setTabOrder(ShowMessage, PlaySound);
-    setTabOrder(PlaySound, SelectWavButton);
-    setTabOrder(SelectWavButton, BitBtn2);
+    setTabOrder(waveFileEdit_, messageAndSoundButton_);
+    setTabOrder(messageAndSoundButton_, messageOnlyButton_);
+    setTabOrder(messageOnlyButton_, soundOnlyButton_);
+    setTabOrder(soundOnlyButton_, chooseWaveButton_);
+    setTabOrder(chooseWaveButton_, playNowButton_);
 }
 
 void TAlarmOptions::SetWaveFile(const std::string& waveFile)
@@ -173,13 +187,13 @@ void TAlarmOptions::TickAlarmMode(TAlarmMode mode)
 {
     switch (mode) {
     case amMessageAndSound:
-        ShowMessageAndPlaySound->setChecked(true);
+        messageAndSoundButton_->setChecked(true);
         break;
     case amMessageOnly:
-        ShowMessage->setChecked(true);
+        messageOnlyButton_->setChecked(true);
         break;
     case amSoundOnly:
-        PlaySound->setChecked(true);
+        soundOnlyButton_->setChecked(true);
         break;
     default:
         break;
@@ -188,9 +202,9 @@ void TAlarmOptions::TickAlarmMode(TAlarmMode mode)
 
 TAlarmMode TAlarmOptions::TickedAlarmMode() const
 {
-    if (ShowMessageAndPlaySound->isChecked())
+    if (messageAndSoundButton_->isChecked())
         return amMessageAndSound;
-    if (PlaySound->isChecked())
+    if (soundOnlyButton_->isChecked())
         return amSoundOnly;
     return amMessageOnly;
 }
@@ -202,17 +216,17 @@ int TAlarmOptions::ShowModal()
 
 void TAlarmOptions::FormActivate()
 {
-    WaveFileEdit->setText(FromUtf8(waveFile_));
+    waveFileEdit_->setText(FromUtf8(waveFile_));
 }
 
-void TAlarmOptions::ShowMessageAndPlaySoundClick()
+void TAlarmOptions::modeButtonClick()
 {
-    const bool withSound = ShowMessageAndPlaySound->isChecked() || PlaySound->isChecked();
-    WaveFileEdit->setEnabled(withSound);
-    SelectWavButton->setEnabled(withSound);
+    const bool withSound = messageAndSoundButton_->isChecked() || soundOnlyButton_->isChecked();
+    waveFileEdit_->setEnabled(withSound);
+    chooseWaveButton_->setEnabled(withSound);
 }
 
-void TAlarmOptions::SelectWavButtonClick()
+void TAlarmOptions::chooseWaveButtonClick()
 {
     const std::string preset = FileExists(waveFile_) ? waveFile_ : std::string();
     try {
@@ -239,18 +253,18 @@ void TAlarmOptions::TakeChosenFile(const std::string& chosen)
         return;
     }
     waveFile_ = chosen;
-    WaveFileEdit->setText(path);
+    waveFileEdit_->setText(path);
 }
 
-void TAlarmOptions::BitBtn2Click()
+void TAlarmOptions::playNowClick()
 {
     if (FileExists(waveFile_))
         services_.PlayWaveFile(waveFile_);
 }
 
-void TAlarmOptions::OkbuttonClick()
+void TAlarmOptions::okButtonClick()
 {
-    waveFile_ = WaveFileEdit->text().toStdString();
+    waveFile_ = waveFileEdit_->text().toStdString();
     done(ModalResult::Ok);
 }
 
@@ -264,14 +278,14 @@ void TAlarmOptions::reject()
     CancelButtonClick();
 }
 
-void TAlarmOptions::HelpbuttonClick()
+void TAlarmOptions::helpButtonClick()
 {
     ShowHelpContext(this, QStringLiteral("KLAXORA.HLP"), 2004);
 }
 
 bool TAlarmOptions::eventFilter(QObject* watched, QEvent* e)
 {
-    if (e->type() == QEvent::KeyPress && (watched == SelectWavButton || watched == BitBtn2)) {
+    if (e->type() == QEvent::KeyPress && (watched == chooseWaveButton_ || watched == playNowButton_)) {
         const int key = static_cast<QKeyEvent*>(e)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             static_cast<QPushButton*>(watched)->click();
@@ -288,7 +302,7 @@ void TAlarmOptions::showEvent(QShowEvent* e)
     // another window or the file chooser had been in front.
     FormActivate();
     // The edit box is disabled only while "Only Show Message" is ticked.
-    QWidget* first = WaveFileEdit->isEnabled() ? static_cast<QWidget*>(WaveFileEdit) : ShowMessage;
+    QWidget* first = waveFileEdit_->isEnabled() ? static_cast<QWidget*>(waveFileEdit_) : messageOnlyButton_;
     first->setFocus(Qt::OtherFocusReason);
 }
 

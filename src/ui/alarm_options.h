@@ -58,27 +58,14 @@ public:
     // Modal run: 1 (OK) or 2 (Cancel); any other close counts as Cancel.
     int ShowModal();
 
-    QLabel* Label1;
-    QRadioButton* ShowMessageAndPlaySound;
-    QRadioButton* ShowMessage;
-    QRadioButton* PlaySound;
-    QLabel* Label4;
-    QLineEdit* WaveFileEdit;
-    QPushButton* SelectWavButton;
-    QPushButton* BitBtn2;
-    QWidget* ButtonPanel;
-    TFlatButton* Okbutton;
-    TFlatButton* CancelButton;
-    TFlatButton* Helpbutton;
-
     // Handlers.
     void FormActivate();
-    void ShowMessageAndPlaySoundClick();
-    void SelectWavButtonClick();
-    void BitBtn2Click();
-    void OkbuttonClick();
+    void modeButtonClick();
+    void chooseWaveButtonClick();
+    void playNowClick();
+    void okButtonClick();
     void CancelButtonClick();
-    void HelpbuttonClick();
+    void helpButtonClick();
 
     void reject() override;
 
@@ -92,6 +79,19 @@ private:
 
     AlarmOptionsServices services_;
     std::string waveFile_;
+
+    // The window's parts; each has an objectName of its own member name without the underscore.
+    QLabel* modeCaption_;
+    QRadioButton* messageAndSoundButton_;
+    QRadioButton* messageOnlyButton_;
+    QRadioButton* soundOnlyButton_;
+    QLabel* waveFileCaption_;
+    QLineEdit* waveFileEdit_;
+    QPushButton* chooseWaveButton_;
+    QPushButton* playNowButton_;
+    TFlatButton* okButton_;
+    TFlatButton* cancelButton_;
+    TFlatButton* helpButton_;
 };
 
 } // namespace klaxora

@@ -1,5 +1,6 @@
 // The alarm options dialog: the enable rule, Choose, Play Now, Ok and Cancel, and its keys.
 #include "dialog_test_support.h"
+#include "support/named_child.h"
 #include "ui/alarm_options.h"
 #include "ui/help_files.h"
 #include "ui/help_window.h"
@@ -49,7 +50,7 @@ protected:
         options->show();
         QApplication::processEvents();
     }
-    QString Edit() const { return options->WaveFileEdit->text(); }
+    QString Edit() const { return testing::namedChild<QLineEdit>(*options, "waveFileEdit")->text(); }
 
     test::StoreOnDisk disk; // a scratch folder for sound files
     AlarmOptionsServices services;
@@ -65,14 +66,15 @@ TEST_F(OptionsTest, MessageOnlyDisablesTheFileControlsAndTakesTheFocusAway)
     options->TickAlarmMode(amMessageOnly);
     Show();
     EXPECT_EQ(options->size(), QSize(440, 273));
-    EXPECT_FALSE(options->WaveFileEdit->isEnabled());
-    EXPECT_FALSE(options->SelectWavButton->isEnabled());
-    EXPECT_TRUE(options->BitBtn2->isEnabled());
-    EXPECT_EQ(options->focusWidget(), options->ShowMessage);
+    EXPECT_FALSE(testing::namedChild<QLineEdit>(*options, "waveFileEdit")->isEnabled());
+    EXPECT_FALSE(testing::namedChild<QPushButton>(*options, "chooseWaveButton")->isEnabled());
+    EXPECT_TRUE(testing::namedChild<QPushButton>(*options, "playNowButton")->isEnabled());
+    EXPECT_EQ(options->focusWidget(), testing::namedChild<QRadioButton>(*options, "messageOnlyButton"));
 
-    QTest::mouseClick(options->PlaySound, Qt::LeftButton, {}, QPoint(8, 10));
-    EXPECT_TRUE(options->WaveFileEdit->isEnabled());
-    EXPECT_TRUE(options->SelectWavButton->isEnabled());
+    QTest::mouseClick(testing::namedChild<QRadioButton>(*options, "soundOnlyButton"), Qt::LeftButton, {},
+                      QPoint(8, 10));
+    EXPECT_TRUE(testing::namedChild<QLineEdit>(*options, "waveFileEdit")->isEnabled());
+    EXPECT_TRUE(testing::namedChild<QPushButton>(*options, "chooseWaveButton")->isEnabled());
     EXPECT_EQ(options->TickedAlarmMode(), amSoundOnly);
     options->TickAlarmMode(amMessageAndSound);
     EXPECT_EQ(options->TickedAlarmMode(), amMessageAndSound);
@@ -81,7 +83,7 @@ TEST_F(OptionsTest, MessageOnlyDisablesTheFileControlsAndTakesTheFocusAway)
 
     auto other = std::make_unique<TAlarmOptions>(services);
     other->show();
-    EXPECT_EQ(other->focusWidget(), other->WaveFileEdit);
+    EXPECT_EQ(other->focusWidget(), testing::namedChild<QLineEdit>(*other, "waveFileEdit"));
 }
 
 TEST_F(OptionsTest, PlayNowPlaysTheConfirmedFileNotTheTypedText)
@@ -91,14 +93,14 @@ TEST_F(OptionsTest, PlayNowPlaysTheConfirmedFileNotTheTypedText)
     options->SetWaveFile(previous);
     Show();
     EXPECT_EQ(Edit(), QString::fromStdString(previous));
-    options->WaveFileEdit->setText(QString::fromStdString(typed));
-    QTest::mouseClick(options->BitBtn2, Qt::LeftButton);
+    testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText(QString::fromStdString(typed));
+    QTest::mouseClick(testing::namedChild<QPushButton>(*options, "playNowButton"), Qt::LeftButton);
     EXPECT_EQ(played, std::vector<std::string>{previous});
 
     options->SetWaveFile(disk.folder.filePath("missing.wav").toStdString());
-    options->BitBtn2Click();
+    options->playNowClick();
     options->SetWaveFile("");
-    options->BitBtn2Click();
+    options->playNowClick();
     EXPECT_EQ(played.size(), 1u);
 }
 
@@ -107,8 +109,8 @@ TEST_F(OptionsTest, OkTakesTheTypedTextAndCancelKeepsWaveFile)
     options->SetWaveFile("/sounds/old.wav");
     test::AnswerNextModal([](QWidget* modal) {
         auto* dialog = static_cast<TAlarmOptions*>(modal);
-        dialog->WaveFileEdit->clear();
-        dialog->OkbuttonClick();
+        testing::namedChild<QLineEdit>(*dialog, "waveFileEdit")->clear();
+        dialog->okButtonClick();
     });
     EXPECT_EQ(options->ShowModal(), ModalResult::Ok);
     EXPECT_EQ(options->WaveFile(), "");
@@ -116,7 +118,7 @@ TEST_F(OptionsTest, OkTakesTheTypedTextAndCancelKeepsWaveFile)
     options->SetWaveFile("/sounds/old.wav");
     test::AnswerNextModal([](QWidget* modal) {
         auto* dialog = static_cast<TAlarmOptions*>(modal);
-        dialog->WaveFileEdit->setText("/sounds/new.wav");
+        testing::namedChild<QLineEdit>(*dialog, "waveFileEdit")->setText("/sounds/new.wav");
         dialog->close(); // closing the window counts as Cancel
     });
     EXPECT_EQ(options->ShowModal(), ModalResult::Cancel);
@@ -128,22 +130,22 @@ TEST_F(OptionsTest, EnterAndEscapeExceptThatEnterPressesAFocusedPushButton)
     const std::string bell = disk.MakeFile("bell.wav");
     options->SetWaveFile(bell);
     Show();
-    options->SelectWavButton->setFocus();
-    QTest::keyClick(options->SelectWavButton, Qt::Key_Return);
+    testing::namedChild<QPushButton>(*options, "chooseWaveButton")->setFocus();
+    QTest::keyClick(testing::namedChild<QPushButton>(*options, "chooseWaveButton"), Qt::Key_Return);
     EXPECT_EQ(choices.size(), 1u);
     EXPECT_TRUE(options->isVisible());
 
-    QTest::keyClick(options->BitBtn2, Qt::Key_Return);
+    QTest::keyClick(testing::namedChild<QPushButton>(*options, "playNowButton"), Qt::Key_Return);
     EXPECT_EQ(played, std::vector<std::string>{bell});
     EXPECT_TRUE(options->isVisible());
 
-    QTest::keyClick(options->SelectWavButton, Qt::Key_Escape);
+    QTest::keyClick(testing::namedChild<QPushButton>(*options, "chooseWaveButton"), Qt::Key_Escape);
     EXPECT_FALSE(options->isVisible());
     EXPECT_EQ(options->result(), ModalResult::Cancel);
 
     Show();
-    options->WaveFileEdit->setText("/sounds/typed.wav");
-    QTest::keyClick(options->WaveFileEdit, Qt::Key_Return);
+    testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText("/sounds/typed.wav");
+    QTest::keyClick(testing::namedChild<QLineEdit>(*options, "waveFileEdit"), Qt::Key_Return);
     EXPECT_FALSE(options->isVisible());
     EXPECT_EQ(options->result(), ModalResult::Ok);
     EXPECT_EQ(options->WaveFile(), "/sounds/typed.wav");
@@ -156,7 +158,7 @@ TEST_F(OptionsTest, ChooseStartsInTheProgramFolderAndTakesOnlyWavNames)
     options->SetWaveFile(existing);
     Show();
     chosen = disk.folder.filePath("Chime.Wav").toStdString();
-    options->SelectWavButtonClick();
+    options->chooseWaveButtonClick();
     ASSERT_EQ(choices.size(), 1u);
     EXPECT_EQ(choices[0].initialFolder, "/opt/klaxora/");
     EXPECT_EQ(choices[0].fileName, existing);
@@ -166,19 +168,19 @@ TEST_F(OptionsTest, ChooseStartsInTheProgramFolderAndTakesOnlyWavNames)
 
     // The name chosen last does not exist: no preset. A file that is not a WAV is ignored.
     chosen = "/tmp/notes.txt";
-    options->SelectWavButtonClick();
+    options->chooseWaveButtonClick();
     EXPECT_EQ(choices[1].fileName, "");
     EXPECT_EQ(options->WaveFile(), disk.folder.filePath("Chime.Wav").toStdString());
 
     chosen = "/tmp/old.wav.d/notes.txt";
-    options->SelectWavButtonClick();
+    options->chooseWaveButtonClick();
     EXPECT_EQ(options->WaveFile(), *chosen);
 
     const std::string before = options->WaveFile();
     chosen = std::nullopt;
-    options->SelectWavButtonClick();
+    options->chooseWaveButtonClick();
     chooserFails = true;
-    options->SelectWavButtonClick();
+    options->chooseWaveButtonClick();
     EXPECT_EQ(options->WaveFile(), before);
 }
 
@@ -186,21 +188,21 @@ TEST_F(OptionsTest, ChooseStartsInTheProgramFolderAndTakesOnlyWavNames)
 TEST_F(OptionsTest, SoundPathRefusesWhatTheFileCannotHold)
 {
     Show();
-    QTest::keyClicks(options->WaveFileEdit, "/a^b.wav");
+    QTest::keyClicks(testing::namedChild<QLineEdit>(*options, "waveFileEdit"), "/a^b.wav");
     EXPECT_EQ(Edit(), "/ab.wav");
-    options->WaveFileEdit->setText(QString(255, QLatin1Char('x')));
-    QTest::keyClicks(options->WaveFileEdit, "y");
+    testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText(QString(255, QLatin1Char('x')));
+    QTest::keyClicks(testing::namedChild<QLineEdit>(*options, "waveFileEdit"), "y");
     EXPECT_EQ(Edit(), QString(255, QLatin1Char('x')));
     // A paste past the capacity keeps the characters that fit.
-    options->WaveFileEdit->setText(QString(250, QLatin1Char('x')));
+    testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText(QString(250, QLatin1Char('x')));
     QApplication::clipboard()->setText(QStringLiteral("/sounds/ring.wav"));
-    options->WaveFileEdit->paste();
+    testing::namedChild<QLineEdit>(*options, "waveFileEdit")->paste();
     EXPECT_EQ(Edit(), QString(250, QLatin1Char('x')) + QStringLiteral("/soun"));
 
     options->SetWaveFile("/sounds/old.wav");
     chosen = "/sounds/odd^name.wav";
     const auto box = test::AnswerNextMessageBox();
-    options->SelectWavButtonClick();
+    options->chooseWaveButtonClick();
     EXPECT_TRUE(box->text.startsWith("The alarm file cannot hold this file name:"));
     EXPECT_EQ(options->WaveFile(), "/sounds/old.wav");
 }
@@ -208,7 +210,8 @@ TEST_F(OptionsTest, SoundPathRefusesWhatTheFileCannotHold)
 TEST_F(OptionsTest, HelpOpensTheOptionsTopic)
 {
     Show();
-    QTest::mouseClick(options->Helpbutton, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(testing::namedChild<TFlatButton>(*options, "helpButton"), Qt::LeftButton, {},
+                      QPoint(10, 10));
     auto* help = options->findChild<HelpWindow*>();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->Browser()->source(), HelpTopicUrl(QStringLiteral("KLAXORA.HLP"), 2004));
@@ -218,14 +221,14 @@ TEST_F(OptionsTest, TypedTextSurvivesAnotherWindowAndACancelledChooserAndIsRefil
 {
     options->SetWaveFile("/sounds/kept.wav");
     Show();
-    options->WaveFileEdit->setText("/sounds/typed.wav");
+    testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText("/sounds/typed.wav");
     // Another window comes in front and goes again.
     QEvent deactivate(QEvent::WindowDeactivate);
     QApplication::sendEvent(options.get(), &deactivate);
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(options.get(), &activate);
     EXPECT_EQ(Edit(), "/sounds/typed.wav");
-    QTest::mouseClick(options->SelectWavButton, Qt::LeftButton);
+    QTest::mouseClick(testing::namedChild<QPushButton>(*options, "chooseWaveButton"), Qt::LeftButton);
     QApplication::sendEvent(options.get(), &activate);
     ASSERT_EQ(choices.size(), 1U);
     EXPECT_EQ(Edit(), "/sounds/typed.wav") << "the chooser was cancelled";

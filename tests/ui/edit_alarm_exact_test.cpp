@@ -3,6 +3,7 @@
 #include "controls/spin_button.h"
 #include "dialog_test_support.h"
 #include "store/date_time_text.h"
+#include "support/named_child.h"
 #include "ui/alarm_options.h"
 #include "ui/alarm_text_validator.h"
 #include "ui/edit_alarm_exact.h"
@@ -294,11 +295,13 @@ TEST_F(EditorTest, OptionsEditSoundAndModeOnlyWhenConfirmed)
     test::AnswerNextModal([&](QWidget* modal) {
         auto* options = qobject_cast<TAlarmOptions*>(modal);
         ASSERT_NE(options, nullptr);
-        sawMessageOnly = options->ShowMessage->isChecked() && !options->WaveFileEdit->isEnabled() &&
-                         options->WaveFileEdit->text() == QString::fromStdString(wave);
-        options->PlaySound->setChecked(true);
-        options->WaveFileEdit->setText("");
-        options->OkbuttonClick();
+        sawMessageOnly =
+            testing::namedChild<QRadioButton>(*options, "messageOnlyButton")->isChecked() &&
+            !testing::namedChild<QLineEdit>(*options, "waveFileEdit")->isEnabled() &&
+            testing::namedChild<QLineEdit>(*options, "waveFileEdit")->text() == QString::fromStdString(wave);
+        testing::namedChild<QRadioButton>(*options, "soundOnlyButton")->setChecked(true);
+        testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText("");
+        options->okButtonClick();
     });
     editor->AlarmOptionsButtonClick();
     EXPECT_TRUE(sawMessageOnly);
@@ -308,8 +311,8 @@ TEST_F(EditorTest, OptionsEditSoundAndModeOnlyWhenConfirmed)
     test::AnswerNextModal([](QWidget* modal) {
         auto* options = qobject_cast<TAlarmOptions*>(modal);
         ASSERT_NE(options, nullptr);
-        options->ShowMessageAndPlaySound->setChecked(true);
-        options->WaveFileEdit->setText("other.wav");
+        testing::namedChild<QRadioButton>(*options, "messageAndSoundButton")->setChecked(true);
+        testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText("other.wav");
         options->CancelButtonClick();
     });
     editor->AlarmOptionsButtonClick();
