@@ -31,25 +31,25 @@ bool IsEnterKey(int qtKey)
 
 void TEditAlarmExact::FormCreate()
 {
-    Fake1->move(0, height() + 10);
-    Fake2->move(Fake1->width(), height() + 10);
-    TimeInstruct->setText(QStringLiteral("Use format like:") + FromUtf8(ShortTimeText(clock_.TimeNow())));
+    hiddenOkButton_->move(0, height() + 10);
+    hiddenCancelButton_->move(hiddenOkButton_->width(), height() + 10);
+    timeInstruction_->setText(QStringLiteral("Use format like:") + FromUtf8(ShortTimeText(clock_.TimeNow())));
     CalendarChange();
 }
 
 void TEditAlarmExact::SetMessageText(const std::string& message)
 {
-    Descript->setText(FromUtf8(message));
+    messageEdit_->setText(FromUtf8(message));
 }
 
 void TEditAlarmExact::SetTimeText(const std::string& timeText)
 {
-    TimeEdit->setText(FromUtf8(timeText));
+    timeEdit_->setText(FromUtf8(timeText));
 }
 
 void TEditAlarmExact::SetCalendarDate(TDateTime date)
 {
-    Calendar->SetCalendarDate(date);
+    calendar_->SetCalendarDate(date);
 }
 
 void TEditAlarmExact::CenterOver(const QWidget* mainWindow)
@@ -71,10 +71,10 @@ std::string TEditAlarmExact::ShortTimeText(TDateTime time) const
 bool TEditAlarmExact::CheckValidTime()
 {
     const FormatSettings& user = store_.Formats().User();
-    const std::string text = TimeEdit->text().toUpper().toStdString();
+    const std::string text = timeEdit_->text().toUpper().toStdString();
     TDateTime time = 0;
     if (TryStrToTime(text, user, time)) {
-        TimeEdit->setText(FromUtf8(ShortTimeText(time)));
+        timeEdit_->setText(FromUtf8(ShortTimeText(time)));
         return true;
     }
     InformationBox(QStringLiteral("Invalid time. Please use your Windows Time format\n   Example: ") +
@@ -87,12 +87,12 @@ void TEditAlarmExact::SetAlarmButtonClick()
     if (!WaveFile.empty() && !QFileInfo(FromUtf8(WaveFile)).isFile())
         WaveFile.clear();
     if (!CheckValidTime()) {
-        TimeEdit->setText(FromUtf8(ShortTimeText(clock_.TimeNow())));
+        timeEdit_->setText(FromUtf8(ShortTimeText(clock_.TimeNow())));
         return;
     }
     const FormatSettings& storage = store_.Formats().Storage();
-    const TDateTime date = Calendar->CalendarDate();
-    const TDateTime time = StrToTime(TimeEdit->text().toStdString(), store_.Formats().User());
+    const TDateTime date = calendar_->CalendarDate();
+    const TDateTime time = StrToTime(timeEdit_->text().toStdString(), store_.Formats().User());
     // The store would keep such an alarm out of sight (or drop it, before today) while the dialog said OK.
     if (AlarmTimeHasPassed(date, time, clock_)) {
         InformationBox(QStringLiteral("The alarm date and time have already passed.\n"
@@ -100,7 +100,7 @@ void TEditAlarmExact::SetAlarmButtonClick()
         return;
     }
     store_.AddAlarm(TimeToStr(time, storage), FormatDateTime("mm/dd/yyyy", date, storage),
-                    Descript->text().toStdString(), WaveFile, AlarmMode);
+                    messageEdit_->text().toStdString(), WaveFile, AlarmMode);
     done(ModalResult::Ok);
 }
 
@@ -117,41 +117,41 @@ void TEditAlarmExact::reject()
 void TEditAlarmExact::StepTime(int minutes)
 {
     if (!CheckValidTime())
-        TimeEdit->setText(FromUtf8(ShortTimeText(clock_.TimeNow())));
+        timeEdit_->setText(FromUtf8(ShortTimeText(clock_.TimeNow())));
     const FormatSettings& user = store_.Formats().User();
-    const TDateTime time = StrToTime(TimeEdit->text().toStdString(), user);
-    TimeEdit->setText(FromUtf8(ShortTimeText(AddMinutesToTimeOfDay(minutes, time, clock_.Today(), user))));
+    const TDateTime time = StrToTime(timeEdit_->text().toStdString(), user);
+    timeEdit_->setText(FromUtf8(ShortTimeText(AddMinutesToTimeOfDay(minutes, time, clock_.Today(), user))));
 }
 
 void TEditAlarmExact::PrevYearClick()
 {
-    Calendar->PrevYear();
+    calendar_->PrevYear();
 }
 
 void TEditAlarmExact::PrevMonthClick()
 {
-    Calendar->PrevMonth();
+    calendar_->PrevMonth();
 }
 
 void TEditAlarmExact::NextMonthClick()
 {
-    Calendar->NextMonth();
+    calendar_->NextMonth();
 }
 
 void TEditAlarmExact::NextYearClick()
 {
-    Calendar->NextYear();
+    calendar_->NextYear();
 }
 
 void TEditAlarmExact::CurrentDateClick()
 {
-    Calendar->SetCalendarDate(clock_.Today());
+    calendar_->SetCalendarDate(clock_.Today());
 }
 
 void TEditAlarmExact::CalendarChange()
 {
     const FormatSettings& user = store_.Formats().User();
-    DateLabel->setText(FromUtf8(FormatDateTime(user.LongDatePattern, Calendar->CalendarDate(), user)));
+    dateLabel_->setText(FromUtf8(FormatDateTime(user.LongDatePattern, calendar_->CalendarDate(), user)));
 }
 
 void TEditAlarmExact::AlarmOptionsButtonClick()
@@ -166,7 +166,7 @@ void TEditAlarmExact::AlarmOptionsButtonClick()
     }
 }
 
-void TEditAlarmExact::HelpbuttonClick()
+void TEditAlarmExact::helpButtonClick()
 {
     ShowHelpContext(this, QStringLiteral("KLAXORA.HLP"), 1004);
 }
@@ -174,8 +174,8 @@ void TEditAlarmExact::HelpbuttonClick()
 bool TEditAlarmExact::FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers)
 {
     modifiers &= ~Qt::KeypadModifier;
-    // Plain Enter and Escape belong to Fake1 and to the dialog's Escape handling; acting here as well
-    // would run them twice.
+    // Plain Enter and Escape belong to the hidden Ok button and to the dialog's Escape handling; acting here
+    // as well would run them twice.
     if (modifiers == Qt::NoModifier || (modifiers & ~(Qt::ShiftModifier | Qt::ControlModifier)))
         return false;
     if (IsEnterKey(qtKey)) {
@@ -201,8 +201,8 @@ void TEditAlarmExact::keyPressEvent(QKeyEvent* e)
 void TEditAlarmExact::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    Descript->setFocus(Qt::TabFocusReason);
-    Descript->selectAll();
+    messageEdit_->setFocus(Qt::TabFocusReason);
+    messageEdit_->selectAll();
 }
 
 } // namespace klaxora

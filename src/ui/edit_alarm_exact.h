@@ -45,31 +45,6 @@ public:
     std::string WaveFile;
     TAlarmMode AlarmMode = amMessageAndSound;
 
-    QFrame* MessagePanel;
-    QLabel* Label5;
-    QLineEdit* Descript;
-    QLabel* TimeCaption;
-    TSpinButton* HoursSpinner;
-    QLineEdit* TimeEdit;
-    TSpinButton* MinutesSpinner;
-    QLabel* TimeInstruct;
-    QFrame* CalPanel;
-    QFrame* Panel2;
-    TFlatButton* PrevYear;
-    TFlatButton* PrevMonth;
-    TFlatButton* CurrentDate;
-    TFlatButton* NextMonth;
-    TFlatButton* NextYear;
-    QLabel* DateLabel;
-    TCalendar* Calendar;
-    QFrame* Panel3;
-    TFlatButton* SetAlarmButton;
-    TFlatButton* CancelButton;
-    TFlatButton* AlarmOptionsButton;
-    TFlatButton* Helpbutton;
-    QPushButton* Fake1;
-    QPushButton* Fake2;
-
     // Handlers.
     void FormCreate();
     bool CheckValidTime();
@@ -86,7 +61,7 @@ public:
     void CurrentDateClick();
     void CalendarChange();
     void AlarmOptionsButtonClick();
-    void HelpbuttonClick();
+    void helpButtonClick();
     // Enter and Escape held with Shift or Ctrl; plain ones are taken by the hidden buttons.
     bool FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
 
@@ -109,6 +84,32 @@ private:
     const Clock& clock_;
     AlarmOptionsServices optionsServices_;
     QWidget* mainWindow_;
+
+    // The window's parts; each has an objectName of its own member name without the underscore.
+    QFrame* messagePanel_;
+    QLabel* messageCaption_;
+    QLineEdit* messageEdit_;
+    QLabel* timeCaption_;
+    TSpinButton* hoursSpinner_;
+    QLineEdit* timeEdit_;
+    TSpinButton* minutesSpinner_;
+    QLabel* timeInstruction_;
+    QFrame* calendarPanel_;
+    QFrame* monthStepBar_;
+    TFlatButton* prevYearButton_;
+    TFlatButton* prevMonthButton_;
+    TFlatButton* todayButton_;
+    TFlatButton* nextMonthButton_;
+    TFlatButton* nextYearButton_;
+    QLabel* dateLabel_;
+    TCalendar* calendar_;
+    QFrame* buttonPanel_;
+    TFlatButton* setAlarmButton_;
+    TFlatButton* cancelButton_;
+    TFlatButton* optionsButton_;
+    TFlatButton* helpButton_;
+    QPushButton* hiddenOkButton_;
+    QPushButton* hiddenCancelButton_;
 };
 
 } // namespace klaxora

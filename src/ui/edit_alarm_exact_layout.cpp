@@ -104,104 +104,133 @@ TEditAlarmExact::TEditAlarmExact(AlarmStore& store, const Clock& clock, AlarmOpt
 
 void TEditAlarmExact::CreateButtonPanel()
 {
-    Panel3 = MakePanel(this, QRect(0, 352 - 46, 449, 46), 1);
-    SetAlarmButton = MakeFlatButton(Panel3, QStringLiteral("&Set Alarm"),
-                                    QStringLiteral("Save and Set the alarm as specified"), OkPicture(),
-                                    flatbtn::blBitmapLeft, QRect(10, 6, 100, 34));
-    CancelButton =
-        MakeFlatButton(Panel3, QStringLiteral("&Cancel"), QStringLiteral("Cancel all changes made"),
+    buttonPanel_ = MakePanel(this, QRect(0, 352 - 46, 449, 46), 1);
+    buttonPanel_->setObjectName(QStringLiteral("buttonPanel"));
+    setAlarmButton_ = MakeFlatButton(buttonPanel_, QStringLiteral("&Set Alarm"),
+                                     QStringLiteral("Save and Set the alarm as specified"), OkPicture(),
+                                     flatbtn::blBitmapLeft, QRect(10, 6, 100, 34));
+    setAlarmButton_->setObjectName(QStringLiteral("setAlarmButton"));
+    cancelButton_ =
+        MakeFlatButton(buttonPanel_, QStringLiteral("&Cancel"), QStringLiteral("Cancel all changes made"),
                        CancelPicture(), flatbtn::blBitmapLeft, QRect(114, 6, 90, 34));
-    AlarmOptionsButton =
-        MakeFlatButton(Panel3, QStringLiteral("Options"), QStringLiteral("Set advanced alarm options"),
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    optionsButton_ =
+        MakeFlatButton(buttonPanel_, QStringLiteral("Options"), QStringLiteral("Set advanced alarm options"),
                        OptionsPicture(), flatbtn::blBitmapLeft, QRect(250, 6, 90, 34));
-    Helpbutton =
-        MakeFlatButton(Panel3, QStringLiteral("&Help"), QStringLiteral("Get Windows help for Klaxora!"),
+    optionsButton_->setObjectName(QStringLiteral("optionsButton"));
+    helpButton_ =
+        MakeFlatButton(buttonPanel_, QStringLiteral("&Help"), QStringLiteral("Get Windows help for Klaxora!"),
                        HelpPicture(), flatbtn::blBitmapLeft, QRect(346, 6, 90, 34));
-    connect(SetAlarmButton, &TFlatButton::clicked, this, &TEditAlarmExact::SetAlarmButtonClick);
-    connect(CancelButton, &TFlatButton::clicked, this, &TEditAlarmExact::CancelButtonClick);
-    connect(AlarmOptionsButton, &TFlatButton::clicked, this, &TEditAlarmExact::AlarmOptionsButtonClick);
-    connect(Helpbutton, &TFlatButton::clicked, this, &TEditAlarmExact::HelpbuttonClick);
+    helpButton_->setObjectName(QStringLiteral("helpButton"));
+    connect(setAlarmButton_, &TFlatButton::clicked, this, &TEditAlarmExact::SetAlarmButtonClick);
+    connect(cancelButton_, &TFlatButton::clicked, this, &TEditAlarmExact::CancelButtonClick);
+    connect(optionsButton_, &TFlatButton::clicked, this, &TEditAlarmExact::AlarmOptionsButtonClick);
+    connect(helpButton_, &TFlatButton::clicked, this, &TEditAlarmExact::helpButtonClick);
 
     // A plain Enter goes to the default push button and a plain Escape rejects the dialog; both stay
     // out of sight (FormCreate moves them below the form).
-    Fake1 = MakeHiddenButton(this, QStringLiteral("fakeok"));
-    Fake1->setDefault(true);
-    Fake2 = MakeHiddenButton(this, QStringLiteral("fakecancel"));
-    connect(Fake1, &QPushButton::clicked, this, &TEditAlarmExact::SetAlarmButtonClick);
-    connect(Fake2, &QPushButton::clicked, this, &TEditAlarmExact::CancelButtonClick);
+    hiddenOkButton_ = MakeHiddenButton(this, QStringLiteral("fakeok"));
+    hiddenOkButton_->setObjectName(QStringLiteral("hiddenOkButton"));
+    hiddenOkButton_->setDefault(true);
+    hiddenCancelButton_ = MakeHiddenButton(this, QStringLiteral("fakecancel"));
+    hiddenCancelButton_->setObjectName(QStringLiteral("hiddenCancelButton"));
+    connect(hiddenOkButton_, &QPushButton::clicked, this, &TEditAlarmExact::SetAlarmButtonClick);
+    connect(hiddenCancelButton_, &QPushButton::clicked, this, &TEditAlarmExact::CancelButtonClick);
 }
 
 void TEditAlarmExact::CreateCalendarPanel()
 {
-    CalPanel = MakePanel(this, QRect(21, 102, 407, 195), 3);
-    Panel2 = MakePanel(CalPanel, QRect(3, 3, 401, 30), 1);
-    PrevYear = MakeFlatButton(Panel2, QStringLiteral("Year-"), QStringLiteral("Show the previous year"),
-                              PrevYearPicture(), flatbtn::blBitmapLeft, QRect(2, 2, 64, 26));
-    PrevMonth = MakeFlatButton(Panel2, QStringLiteral("Month-"), QStringLiteral("Show the previous month"),
-                               PrevMonthPicture(), flatbtn::blBitmapLeft, QRect(68, 2, 72, 26));
-    CurrentDate = MakeFlatButton(Panel2, QStringLiteral("Today"), QStringLiteral("Show today's date"),
-                                 QImage(), flatbtn::blBitmapLeft, QRect(165, 2, 70, 26));
-    NextMonth = MakeFlatButton(Panel2, QStringLiteral("Month +"), QStringLiteral("Show the next month"),
-                               NextMonthPicture(), flatbtn::blBitmapRight, QRect(260, 2, 74, 26));
-    NextYear = MakeFlatButton(Panel2, QStringLiteral("Year+"), QStringLiteral("Show the next year"),
-                              NextYearPicture(), flatbtn::blBitmapRight, QRect(335, 2, 64, 26));
-    connect(PrevYear, &TFlatButton::clicked, this, &TEditAlarmExact::PrevYearClick);
-    connect(PrevMonth, &TFlatButton::clicked, this, &TEditAlarmExact::PrevMonthClick);
-    connect(CurrentDate, &TFlatButton::clicked, this, &TEditAlarmExact::CurrentDateClick);
-    connect(NextMonth, &TFlatButton::clicked, this, &TEditAlarmExact::NextMonthClick);
-    connect(NextYear, &TFlatButton::clicked, this, &TEditAlarmExact::NextYearClick);
-    HintsOff::SwitchOff(Panel2);
+    calendarPanel_ = MakePanel(this, QRect(21, 102, 407, 195), 3);
+    calendarPanel_->setObjectName(QStringLiteral("calendarPanel"));
+    monthStepBar_ = MakePanel(calendarPanel_, QRect(3, 3, 401, 30), 1);
+    monthStepBar_->setObjectName(QStringLiteral("monthStepBar"));
+    prevYearButton_ =
+        MakeFlatButton(monthStepBar_, QStringLiteral("Year-"), QStringLiteral("Show the previous year"),
+                       PrevYearPicture(), flatbtn::blBitmapLeft, QRect(2, 2, 64, 26));
+    prevYearButton_->setObjectName(QStringLiteral("prevYearButton"));
+    prevMonthButton_ =
+        MakeFlatButton(monthStepBar_, QStringLiteral("Month-"), QStringLiteral("Show the previous month"),
+                       PrevMonthPicture(), flatbtn::blBitmapLeft, QRect(68, 2, 72, 26));
+    prevMonthButton_->setObjectName(QStringLiteral("prevMonthButton"));
+    todayButton_ = MakeFlatButton(monthStepBar_, QStringLiteral("Today"), QStringLiteral("Show today's date"),
+                                  QImage(), flatbtn::blBitmapLeft, QRect(165, 2, 70, 26));
+    todayButton_->setObjectName(QStringLiteral("todayButton"));
+    nextMonthButton_ =
+        MakeFlatButton(monthStepBar_, QStringLiteral("Month +"), QStringLiteral("Show the next month"),
+                       NextMonthPicture(), flatbtn::blBitmapRight, QRect(260, 2, 74, 26));
+    nextMonthButton_->setObjectName(QStringLiteral("nextMonthButton"));
+    nextYearButton_ =
+        MakeFlatButton(monthStepBar_, QStringLiteral("Year+"), QStringLiteral("Show the next year"),
+                       NextYearPicture(), flatbtn::blBitmapRight, QRect(335, 2, 64, 26));
+    nextYearButton_->setObjectName(QStringLiteral("nextYearButton"));
+    connect(prevYearButton_, &TFlatButton::clicked, this, &TEditAlarmExact::PrevYearClick);
+    connect(prevMonthButton_, &TFlatButton::clicked, this, &TEditAlarmExact::PrevMonthClick);
+    connect(todayButton_, &TFlatButton::clicked, this, &TEditAlarmExact::CurrentDateClick);
+    connect(nextMonthButton_, &TFlatButton::clicked, this, &TEditAlarmExact::NextMonthClick);
+    connect(nextYearButton_, &TFlatButton::clicked, this, &TEditAlarmExact::NextYearClick);
+    HintsOff::SwitchOff(monthStepBar_);
 
-    DateLabel = new QLabel(CalPanel);
-    DateLabel->setAlignment(Qt::AlignCenter);
+    dateLabel_ = new QLabel(calendarPanel_);
+    dateLabel_->setObjectName(QStringLiteral("dateLabel"));
+    dateLabel_->setAlignment(Qt::AlignCenter);
     QFont italic = font();
     italic.setItalic(true);
-    DateLabel->setFont(italic);
-    DateLabel->setGeometry(3, 34, 401, 17);
+    dateLabel_->setFont(italic);
+    dateLabel_->setGeometry(3, 34, 401, 17);
 
-    Calendar = new TCalendar(clock_.Today(), CalPanel);
-    Calendar->setToolTip(QStringLiteral("Click on the alarm date"));
-    Calendar->setGeometry(3, 52, 401, 140);
-    connect(Calendar, &TCalendar::Change, this, &TEditAlarmExact::CalendarChange);
+    calendar_ = new TCalendar(clock_.Today(), calendarPanel_);
+    calendar_->setObjectName(QStringLiteral("calendar"));
+    calendar_->setToolTip(QStringLiteral("Click on the alarm date"));
+    calendar_->setGeometry(3, 52, 401, 140);
+    connect(calendar_, &TCalendar::Change, this, &TEditAlarmExact::CalendarChange);
 }
 
 void TEditAlarmExact::CreateMessagePanel()
 {
-    MessagePanel = MakePanel(this, QRect(0, 0, 449, 94), 1);
-    Descript = MakeEdit(MessagePanel, QStringLiteral("Type your alarm message here"), QRect(18, 22, 413, 24));
-    Descript->setValidator(new AlarmTextValidator(MessageCapacity, Descript));
-    Descript->setText(QStringLiteral("[Type alarm message here]"));
-    Label5 = new QLabel(QStringLiteral("&Message"), MessagePanel);
-    Label5->setBuddy(Descript);
-    Label5->setGeometry(18, 6, 120, 15);
+    messagePanel_ = MakePanel(this, QRect(0, 0, 449, 94), 1);
+    messagePanel_->setObjectName(QStringLiteral("messagePanel"));
+    messageEdit_ =
+        MakeEdit(messagePanel_, QStringLiteral("Type your alarm message here"), QRect(18, 22, 413, 24));
+    messageEdit_->setObjectName(QStringLiteral("messageEdit"));
+    messageEdit_->setValidator(new AlarmTextValidator(MessageCapacity, messageEdit_));
+    messageEdit_->setText(QStringLiteral("[Type alarm message here]"));
+    messageCaption_ = new QLabel(QStringLiteral("&Message"), messagePanel_);
+    messageCaption_->setObjectName(QStringLiteral("messageCaption"));
+    messageCaption_->setBuddy(messageEdit_);
+    messageCaption_->setGeometry(18, 6, 120, 15);
 
     // Underlined like an accelerator, though no control is attached to it.
-    TimeCaption = new QLabel(QStringLiteral("<u>T</u>ime"), MessagePanel);
-    TimeCaption->setTextFormat(Qt::RichText);
-    TimeCaption->setGeometry(18, 60, 36, 15);
-    HoursSpinner = new TSpinButton(MessagePanel);
-    HoursSpinner->setToolTip(QStringLiteral("Increase or decrease alarm time hours"));
-    HoursSpinner->setGeometry(58, 56, 17, 24);
-    TimeEdit = MakeEdit(MessagePanel, QStringLiteral("Enter the alarm time here"), QRect(77, 57, 79, 22));
-    MinutesSpinner = new TSpinButton(MessagePanel);
-    MinutesSpinner->setToolTip(QStringLiteral("Increase or decrease alarm time minutes"));
-    MinutesSpinner->setGeometry(158, 56, 17, 24);
-    connect(HoursSpinner, &TSpinButton::UpClick, this, &TEditAlarmExact::HoursSpinnerUpClick);
-    connect(HoursSpinner, &TSpinButton::DownClick, this, &TEditAlarmExact::HoursSpinnerDownClick);
-    connect(MinutesSpinner, &TSpinButton::UpClick, this, &TEditAlarmExact::MinutesSpinnerUpClick);
-    connect(MinutesSpinner, &TSpinButton::DownClick, this, &TEditAlarmExact::MinutesSpinnerDownClick);
+    timeCaption_ = new QLabel(QStringLiteral("<u>T</u>ime"), messagePanel_);
+    timeCaption_->setObjectName(QStringLiteral("timeCaption"));
+    timeCaption_->setTextFormat(Qt::RichText);
+    timeCaption_->setGeometry(18, 60, 36, 15);
+    hoursSpinner_ = new TSpinButton(messagePanel_);
+    hoursSpinner_->setObjectName(QStringLiteral("hoursSpinner"));
+    hoursSpinner_->setToolTip(QStringLiteral("Increase or decrease alarm time hours"));
+    hoursSpinner_->setGeometry(58, 56, 17, 24);
+    timeEdit_ = MakeEdit(messagePanel_, QStringLiteral("Enter the alarm time here"), QRect(77, 57, 79, 22));
+    timeEdit_->setObjectName(QStringLiteral("timeEdit"));
+    minutesSpinner_ = new TSpinButton(messagePanel_);
+    minutesSpinner_->setObjectName(QStringLiteral("minutesSpinner"));
+    minutesSpinner_->setToolTip(QStringLiteral("Increase or decrease alarm time minutes"));
+    minutesSpinner_->setGeometry(158, 56, 17, 24);
+    connect(hoursSpinner_, &TSpinButton::UpClick, this, &TEditAlarmExact::HoursSpinnerUpClick);
+    connect(hoursSpinner_, &TSpinButton::DownClick, this, &TEditAlarmExact::HoursSpinnerDownClick);
+    connect(minutesSpinner_, &TSpinButton::UpClick, this, &TEditAlarmExact::MinutesSpinnerUpClick);
+    connect(minutesSpinner_, &TSpinButton::DownClick, this, &TEditAlarmExact::MinutesSpinnerDownClick);
 
-    TimeInstruct = new QLabel(MessagePanel);
-    TimeInstruct->setWordWrap(true);
-    TimeInstruct->setGeometry(186, 60, 171, 17);
-    HintsOff::SwitchOff(MessagePanel);
+    timeInstruction_ = new QLabel(messagePanel_);
+    timeInstruction_->setObjectName(QStringLiteral("timeInstruction"));
+    timeInstruction_->setWordWrap(true);
+    timeInstruction_->setGeometry(186, 60, 171, 17);
+    HintsOff::SwitchOff(messagePanel_);
 }
 
 void TEditAlarmExact::SetTabOrder()
 {
-    setTabOrder(Descript, MinutesSpinner);
-    setTabOrder(MinutesSpinner, TimeEdit);
-    setTabOrder(TimeEdit, HoursSpinner);
+    setTabOrder(messageEdit_, minutesSpinner_);
+    setTabOrder(minutesSpinner_, timeEdit_);
+    setTabOrder(timeEdit_, hoursSpinner_);
 }
 
 } // namespace klaxora

@@ -46,8 +46,11 @@ protected:
         editor->show();
         QApplication::processEvents();
     }
-    CivilDate CalendarDate() const { return DecodeDate(editor->Calendar->CalendarDate()); }
-    QString Time() const { return editor->TimeEdit->text(); }
+    CivilDate CalendarDate() const
+    {
+        return DecodeDate(testing::namedChild<TCalendar>(*editor, "calendar")->CalendarDate());
+    }
+    QString Time() const { return testing::namedChild<QLineEdit>(*editor, "timeEdit")->text(); }
     void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
 
     test::StoreOnDisk disk;
@@ -64,19 +67,22 @@ TEST_F(EditorTest, OpensWithThePlaceholderSelectedAndTodaysDate)
     Show();
     EXPECT_EQ(editor->size(), QSize(449, 352));
     EXPECT_EQ(editor->windowTitle(), "Alarm Description");
-    EXPECT_EQ(editor->focusWidget(), editor->Descript);
-    EXPECT_EQ(editor->Descript->selectedText(), "[Type alarm message here]");
-    EXPECT_EQ(editor->TimeInstruct->text(), "Use format like:9:41 AM");
-    EXPECT_EQ(editor->DateLabel->text(), "Friday, March 6, 2026");
+    EXPECT_EQ(editor->focusWidget(), testing::namedChild<QLineEdit>(*editor, "messageEdit"));
+    EXPECT_EQ(testing::namedChild<QLineEdit>(*editor, "messageEdit")->selectedText(),
+              "[Type alarm message here]");
+    EXPECT_EQ(testing::namedChild<QLabel>(*editor, "timeInstruction")->text(), "Use format like:9:41 AM");
+    EXPECT_EQ(testing::namedChild<QLabel>(*editor, "dateLabel")->text(), "Friday, March 6, 2026");
     EXPECT_EQ(CalendarDate(), (CivilDate{2026, 3, 6}));
     // Tab runs through the message panel only, in its own order.
     std::vector<QWidget*> chain;
-    for (QWidget* w = editor->Descript->nextInFocusChain(); w != editor->Descript;
-         w = w->nextInFocusChain()) {
+    for (QWidget* w = testing::namedChild<QLineEdit>(*editor, "messageEdit")->nextInFocusChain();
+         w != testing::namedChild<QLineEdit>(*editor, "messageEdit"); w = w->nextInFocusChain()) {
         if (w->focusPolicy() & Qt::TabFocus)
             chain.push_back(w);
     }
-    EXPECT_EQ(chain, (std::vector<QWidget*>{editor->MinutesSpinner, editor->TimeEdit, editor->HoursSpinner}));
+    EXPECT_EQ(chain, (std::vector<QWidget*>{testing::namedChild<TSpinButton>(*editor, "minutesSpinner"),
+                                            testing::namedChild<QLineEdit>(*editor, "timeEdit"),
+                                            testing::namedChild<TSpinButton>(*editor, "hoursSpinner")}));
 }
 
 // The message panel and the calendar's button strip show no hints; the calendar and the bottom buttons do.
@@ -90,11 +96,14 @@ TEST_F(EditorTest, HintsShowOnlyOutsideTheMessagePanelAndTheButtonStrip)
         return QToolTip::isVisible() && QToolTip::text() == widget->toolTip();
     };
     for (QWidget* silent :
-         std::initializer_list<QWidget*>{editor->Descript, editor->TimeEdit, editor->HoursSpinner,
-                                         editor->MinutesSpinner, editor->NextMonth})
+         std::initializer_list<QWidget*>{testing::namedChild<QLineEdit>(*editor, "messageEdit"),
+                                         testing::namedChild<QLineEdit>(*editor, "timeEdit"),
+                                         testing::namedChild<TSpinButton>(*editor, "hoursSpinner"),
+                                         testing::namedChild<TSpinButton>(*editor, "minutesSpinner"),
+                                         testing::namedChild<TFlatButton>(*editor, "nextMonthButton")})
         EXPECT_FALSE(hintShown(silent)) << silent->toolTip().toStdString();
-    EXPECT_TRUE(hintShown(editor->Calendar));
-    EXPECT_TRUE(hintShown(editor->SetAlarmButton));
+    EXPECT_TRUE(hintShown(testing::namedChild<TCalendar>(*editor, "calendar")));
+    EXPECT_TRUE(hintShown(testing::namedChild<TFlatButton>(*editor, "setAlarmButton")));
     QToolTip::hideText();
 }
 
@@ -124,8 +133,8 @@ TEST_F(EditorTest, SpinnersStepTheTimeAndWrapWithoutTouchingTheDate)
 
     // Wired to the spin buttons' halves, the arrow keys included.
     editor->SetTimeText("10:00 AM");
-    emit editor->HoursSpinner->UpClick();
-    QTest::keyClick(editor->MinutesSpinner, Qt::Key_Down);
+    emit testing::namedChild<TSpinButton>(*editor, "hoursSpinner")->UpClick();
+    QTest::keyClick(testing::namedChild<TSpinButton>(*editor, "minutesSpinner"), Qt::Key_Down);
     EXPECT_EQ(Time(), "10:59 AM");
 }
 
@@ -177,7 +186,7 @@ TEST_F(EditorTest, SetAlarmStoresTheAlarmClosesWithOkAndDropsASoundFileThatIsGon
     editor->SetCalendarDate(EncodeDate(2026, 3, 20));
     editor->SetWaveFile(wave);
     editor->SetAlarmMode(amSoundOnly);
-    Click(editor->SetAlarmButton);
+    Click(testing::namedChild<TFlatButton>(*editor, "setAlarmButton"));
     EXPECT_EQ(editor->result(), ModalResult::Ok);
     EXPECT_FALSE(editor->isVisible());
     ASSERT_EQ(disk.store.BaseAlarmList().Count(), 1);
@@ -206,7 +215,7 @@ TEST_F(EditorTest, SetAlarmInThePastExplainsAndKeepsTheInput)
     EXPECT_EQ(box->text, "The alarm date and time have already passed.\n"
                          "Please set a later time, or pick a later date on the calendar.");
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_EQ(editor->Descript->text(), "Dentist");
+    EXPECT_EQ(testing::namedChild<QLineEdit>(*editor, "messageEdit")->text(), "Dentist");
     EXPECT_EQ(Time(), "10:29 AM");
     EXPECT_TRUE(disk.store.BaseAlarmList().Empty());
 
@@ -229,20 +238,20 @@ TEST_F(EditorTest, CalendarButtonsStepTheDateAndTheLabelFollows)
 {
     Show();
     editor->SetCalendarDate(EncodeDate(2027, 1, 31));
-    Click(editor->NextMonth);
+    Click(testing::namedChild<TFlatButton>(*editor, "nextMonthButton"));
     EXPECT_EQ(CalendarDate(), (CivilDate{2027, 2, 28}));
-    EXPECT_EQ(editor->DateLabel->text(), "Sunday, February 28, 2027");
+    EXPECT_EQ(testing::namedChild<QLabel>(*editor, "dateLabel")->text(), "Sunday, February 28, 2027");
 
     editor->SetCalendarDate(EncodeDate(2028, 1, 31));
-    Click(editor->NextMonth);
-    EXPECT_EQ(editor->DateLabel->text(), "Tuesday, February 29, 2028");
-    Click(editor->NextYear);
-    EXPECT_EQ(editor->DateLabel->text(), "Wednesday, February 28, 2029");
-    Click(editor->PrevYear);
-    Click(editor->PrevMonth);
+    Click(testing::namedChild<TFlatButton>(*editor, "nextMonthButton"));
+    EXPECT_EQ(testing::namedChild<QLabel>(*editor, "dateLabel")->text(), "Tuesday, February 29, 2028");
+    Click(testing::namedChild<TFlatButton>(*editor, "nextYearButton"));
+    EXPECT_EQ(testing::namedChild<QLabel>(*editor, "dateLabel")->text(), "Wednesday, February 28, 2029");
+    Click(testing::namedChild<TFlatButton>(*editor, "prevYearButton"));
+    Click(testing::namedChild<TFlatButton>(*editor, "prevMonthButton"));
     EXPECT_EQ(CalendarDate(), (CivilDate{2028, 1, 28}));
-    Click(editor->CurrentDate);
-    EXPECT_EQ(editor->DateLabel->text(), "Friday, March 6, 2026");
+    Click(testing::namedChild<TFlatButton>(*editor, "todayButton"));
+    EXPECT_EQ(testing::namedChild<QLabel>(*editor, "dateLabel")->text(), "Friday, March 6, 2026");
 }
 
 TEST_F(EditorTest, EnterSetsAndEscapeCancelsOnceWithOrWithoutShiftOrCtrl)
@@ -251,8 +260,12 @@ TEST_F(EditorTest, EnterSetsAndEscapeCancelsOnceWithOrWithoutShiftOrCtrl)
          {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier),
           Qt::KeyboardModifiers(Qt::ControlModifier)}) {
         for (QWidget* (*focus)(TEditAlarmExact&) :
-             {+[](TEditAlarmExact& e) -> QWidget* { return e.Descript; },
-              +[](TEditAlarmExact& e) -> QWidget* { return e.HoursSpinner; }}) {
+             {+[](TEditAlarmExact& e) -> QWidget* {
+                  return testing::namedChild<QLineEdit>(e, "messageEdit");
+              },
+              +[](TEditAlarmExact& e) -> QWidget* {
+                  return testing::namedChild<TSpinButton>(e, "hoursSpinner");
+              }}) {
             SCOPED_TRACE(static_cast<int>(modifiers));
             const int before = disk.store.BaseAlarmList().Count();
             editor = std::make_unique<TEditAlarmExact>(disk.store, disk.clock, services, &mainWindow);
@@ -276,7 +289,8 @@ TEST_F(EditorTest, EnterSetsAndEscapeCancelsOnceWithOrWithoutShiftOrCtrl)
 TEST_F(EditorTest, HelpOpensTheEditorsTopicInTheMainWindowsHelpWindow)
 {
     Show();
-    QTest::mouseClick(editor->Helpbutton, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(testing::namedChild<TFlatButton>(*editor, "helpButton"), Qt::LeftButton, {},
+                      QPoint(10, 10));
     // The main window's one help window: it stays when the editor goes.
     QPointer<HelpWindow> help = mainWindow.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_NE(help, nullptr);
@@ -324,7 +338,7 @@ TEST_F(EditorTest, OptionsEditSoundAndModeOnlyWhenConfirmed)
 TEST_F(EditorTest, MessageFieldRefusesWhatTheFileCannotHold)
 {
     Show();
-    QLineEdit* field = editor->Descript;
+    QLineEdit* field = testing::namedChild<QLineEdit>(*editor, "messageEdit");
     field->clear();
     QTest::keyClicks(field, "Tea^time");
     EXPECT_EQ(field->text(), "Teatime");
