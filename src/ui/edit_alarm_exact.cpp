@@ -143,7 +143,7 @@ void TEditAlarmExact::NextYearClick()
     calendar_->NextYear();
 }
 
-void TEditAlarmExact::CurrentDateClick()
+void TEditAlarmExact::todayButtonClick()
 {
     calendar_->SetCalendarDate(clock_.Today());
 }
@@ -154,7 +154,7 @@ void TEditAlarmExact::CalendarChange()
     dateLabel_->setText(FromUtf8(FormatDateTime(user.LongDatePattern, calendar_->CalendarDate(), user)));
 }
 
-void TEditAlarmExact::AlarmOptionsButtonClick()
+void TEditAlarmExact::optionsButtonClick()
 {
     TAlarmOptions options(optionsServices_, this);
     options.TickAlarmMode(AlarmMode);

@@ -58,9 +58,9 @@ public:
     void PrevMonthClick();
     void NextMonthClick();
     void NextYearClick();
-    void CurrentDateClick();
+    void todayButtonClick();
     void CalendarChange();
-    void AlarmOptionsButtonClick();
+    void optionsButtonClick();
     void helpButtonClick();
     // Enter and Escape held with Shift or Ctrl; plain ones are taken by the hidden buttons.
     bool FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);

@@ -124,7 +124,7 @@ void TEditAlarmExact::CreateButtonPanel()
     helpButton_->setObjectName(QStringLiteral("helpButton"));
     connect(setAlarmButton_, &TFlatButton::clicked, this, &TEditAlarmExact::SetAlarmButtonClick);
     connect(cancelButton_, &TFlatButton::clicked, this, &TEditAlarmExact::CancelButtonClick);
-    connect(optionsButton_, &TFlatButton::clicked, this, &TEditAlarmExact::AlarmOptionsButtonClick);
+    connect(optionsButton_, &TFlatButton::clicked, this, &TEditAlarmExact::optionsButtonClick);
     connect(helpButton_, &TFlatButton::clicked, this, &TEditAlarmExact::helpButtonClick);
 
     // A plain Enter goes to the default push button and a plain Escape rejects the dialog; both stay
@@ -165,7 +165,7 @@ void TEditAlarmExact::CreateCalendarPanel()
     nextYearButton_->setObjectName(QStringLiteral("nextYearButton"));
     connect(prevYearButton_, &TFlatButton::clicked, this, &TEditAlarmExact::PrevYearClick);
     connect(prevMonthButton_, &TFlatButton::clicked, this, &TEditAlarmExact::PrevMonthClick);
-    connect(todayButton_, &TFlatButton::clicked, this, &TEditAlarmExact::CurrentDateClick);
+    connect(todayButton_, &TFlatButton::clicked, this, &TEditAlarmExact::todayButtonClick);
     connect(nextMonthButton_, &TFlatButton::clicked, this, &TEditAlarmExact::NextMonthClick);
     connect(nextYearButton_, &TFlatButton::clicked, this, &TEditAlarmExact::NextYearClick);
     HintsOff::SwitchOff(monthStepBar_);

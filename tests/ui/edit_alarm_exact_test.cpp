@@ -317,7 +317,7 @@ TEST_F(EditorTest, OptionsEditSoundAndModeOnlyWhenConfirmed)
         testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText("");
         options->okButtonClick();
     });
-    editor->AlarmOptionsButtonClick();
+    editor->optionsButtonClick();
     EXPECT_TRUE(sawMessageOnly);
     EXPECT_EQ(editor->AlarmMode, amSoundOnly);
     EXPECT_EQ(editor->WaveFile, "");
@@ -329,7 +329,7 @@ TEST_F(EditorTest, OptionsEditSoundAndModeOnlyWhenConfirmed)
         testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText("other.wav");
         options->CancelButtonClick();
     });
-    editor->AlarmOptionsButtonClick();
+    editor->optionsButtonClick();
     EXPECT_EQ(editor->AlarmMode, amSoundOnly);
     EXPECT_EQ(editor->WaveFile, "");
 }
