@@ -95,7 +95,7 @@ void AlarmCommands::EditAlarmButtonClick()
     store.WriteToDisk();
 }
 
-bool AlarmCommands::AlarmListBoxKeyPress(int qtKey)
+bool AlarmCommands::alarmListKeyPress(int qtKey)
 {
     if (qtKey != Qt::Key_Return && qtKey != Qt::Key_Enter)
         return false;
@@ -116,7 +116,7 @@ void AlarmCommands::DeleteAlarmButtonClick()
         DeleteRowAndSave(row);
 }
 
-bool AlarmCommands::AlarmListBoxKeyDown(int qtKey)
+bool AlarmCommands::alarmListKeyDown(int qtKey)
 {
     if (qtKey != Qt::Key_Delete)
         return false;

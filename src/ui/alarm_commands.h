@@ -94,13 +94,13 @@ public:
     // "&Edit Alarm", the pop-up menu's "&Edit", a double click and Enter in the list.
     void EditAlarmButtonClick();
     void popupEditClick() { EditAlarmButtonClick(); }
-    void AlarmListBoxDblClick() { EditAlarmButtonClick(); }
+    void alarmListDoubleClick() { EditAlarmButtonClick(); }
     // Enter (Qt::Key_Return or Qt::Key_Enter) edits; returns whether the key was used.
-    bool AlarmListBoxKeyPress(int qtKey);
+    bool alarmListKeyPress(int qtKey);
     // "&Delete Alarm" and the Delete key ask first; the pop-up menu's "&Delete" does not.
     void DeleteAlarmButtonClick();
     // Qt::Key_Delete deletes after the question; returns whether the key was used.
-    bool AlarmListBoxKeyDown(int qtKey);
+    bool alarmListKeyDown(int qtKey);
     void popupDeleteClick();
     // Moves the selected alarm by `minutes` / adds a copy of it moved by `minutes`. A result that lies in
     // the past (by more than the 30 seconds a new alarm may be late) only beeps.

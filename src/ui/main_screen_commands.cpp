@@ -38,11 +38,11 @@ void TMainScreen::WireCommands()
     connect(popupDeleteAction_, &QAction::triggered, this,
             Guarded([&commands] { commands.popupDeleteClick(); }));
     connect(alarmList_, &AlarmListView::DoubleClicked, this,
-            Guarded([&commands] { commands.AlarmListBoxDblClick(); }));
+            Guarded([&commands] { commands.alarmListDoubleClick(); }));
     connect(alarmList_, &AlarmListView::EnterPressed, this,
-            Guarded([&commands] { commands.AlarmListBoxKeyPress(Qt::Key_Return); }));
+            Guarded([&commands] { commands.alarmListKeyPress(Qt::Key_Return); }));
     connect(alarmList_, &AlarmListView::DeleteKeyPressed, this,
-            Guarded([&commands] { commands.AlarmListBoxKeyDown(Qt::Key_Delete); }));
+            Guarded([&commands] { commands.alarmListKeyDown(Qt::Key_Delete); }));
 
     connect(showTodayOnlyBox_, &QCheckBox::clicked, this, Guarded([this] { showTodayOnlyClick(); }));
     onClick(minimizeButton_, [this] { MinimizeButtonClick(); });

@@ -34,7 +34,7 @@ TEST_F(CommandsTest, DeleteKeyAndButtonAskFirst)
     disk.RemoveFile();
 
     confirmAnswer = false;
-    EXPECT_TRUE(commands.AlarmListBoxKeyDown(Qt::Key_Delete));
+    EXPECT_TRUE(commands.alarmListKeyDown(Qt::Key_Delete));
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0], "Delete currently highlighted Alarm?");
     EXPECT_EQ(disk.store.Rows().Count(), 2);
@@ -49,7 +49,7 @@ TEST_F(CommandsTest, DeleteKeyAndButtonAskFirst)
     EXPECT_EQ(disk.FileContents(), "08:00am^One^^3^03/07/2026^^0\r\n");
     EXPECT_TRUE(timer.enabled);
 
-    EXPECT_FALSE(commands.AlarmListBoxKeyDown(Qt::Key_Backspace));
+    EXPECT_FALSE(commands.alarmListKeyDown(Qt::Key_Backspace));
     selected = -1;
     commands.DeleteAlarmButtonClick();
     commands.popupDeleteClick();
@@ -200,8 +200,8 @@ TEST_F(CommandsTest, EditEndedWithCancelKeepsTheAlarmAndStillWritesTheFile)
     Add(At(2026, 3, 7, 8, 0), "One");
     selected = 0;
     disk.RemoveFile();
-    EXPECT_TRUE(commands.AlarmListBoxKeyPress(Qt::Key_Return));
-    commands.AlarmListBoxDblClick();
+    EXPECT_TRUE(commands.alarmListKeyPress(Qt::Key_Return));
+    commands.alarmListDoubleClick();
     commands.popupEditClick();
     EXPECT_EQ(editorsShown.size(), 3u);
     EXPECT_EQ(disk.store.Rows().Count(), 1);
@@ -210,8 +210,8 @@ TEST_F(CommandsTest, EditEndedWithCancelKeepsTheAlarmAndStillWritesTheFile)
 
     selected = -1;
     commands.EditAlarmButtonClick();
-    commands.AlarmListBoxDblClick();
-    EXPECT_FALSE(commands.AlarmListBoxKeyPress(Qt::Key_Space));
+    commands.alarmListDoubleClick();
+    EXPECT_FALSE(commands.alarmListKeyPress(Qt::Key_Space));
     EXPECT_EQ(editorsShown.size(), 3u);
     EXPECT_EQ(timer.switchedOff, 3);
 }
