@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Measures the whole program on a desktop beside a bare Qt 6 clock window of our own (the floor,
-# bench/floor) and GNOME Clocks (the peer): time from exec to the first mapped window, PSS 10 s after
-# the start, and CPU time and wake-ups (voluntary context switches of all threads) over a minute of
-# idling from then on. Prints medians with their ranges, one line per program, and the ratios.
+# bench/floor) and GNOME Clocks (the peer): time from exec to the first mapped window, the settled start
+# (from exec until the program has gone quiet, see bench/probe/desktop_probe.cpp), PSS 10 s after the
+# start, and CPU time and wake-ups (voluntary context switches of all threads) over a minute of idling
+# from then on. Prints medians with their ranges, one line per program, and the ratios.
 #
-#   bench/desktop.sh [--quick] [--runs N] [--idle SECONDS] [--no-peer] [--keep]
+#   bench/desktop.sh [--quick] [--runs N] [--idle SECONDS] [--no-peer] [--program [NAME=]FILE]... [--keep]
 #
 #   --quick    3 rounds, 2 starts a round and 20 s of idling, for trying it out (default: 5 rounds,
-#              4 starts a round and 60 s; about 10 minutes in all)
+#              4 starts a round and 60 s; about 10 minutes in all for one build of klaxora)
 #   --runs N   rounds: each has the starts, one memory reading and one idle period of each program
 #   --no-peer  leave GNOME Clocks out (it is installed through apt when missing)
-#   --program FILE  measure this build of klaxora instead of building one (e.g. an older one)
+#   --program [NAME=]FILE  measure this build of klaxora instead of building one (e.g. an older one);
+#              given more than once, each build is a program of its own, measured in turn with the
+#              others in the same run and shown under its NAME (default: klaxora)
 #   --keep     keep the folder with each run's logs and results
 #
 # Every run has a display of its own (Xvfb, no window manager: a window is mapped as soon as the
@@ -20,7 +23,8 @@
 # by one place every time, for the starts and the memory (PSS falls while another process maps the
 # same libraries); then it runs them side by side for the idle period. Everything is built in
 # build/desktop. The measuring is done by bench/probe (klaxora_desktop_probe), which also reports the
-# CPU time a program used until its window was mapped: less dependent on other work on the machine.
+# CPU time a program used until its window was mapped and until it settled: less dependent on other
+# work on the machine.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -34,14 +38,27 @@ extra_starts=3
 pss_after=10
 use_peer=1
 keep=0
-program_file=""
+# The builds of klaxora to measure, by name, in the order given.
+klaxora_builds=()
+declare -A program_file
 while [ $# -gt 0 ]; do
     case "$1" in
     --quick) runs=3 idle=20 extra_starts=1 ;;
     --runs) runs="$2"; shift ;;
     --idle) idle="$2"; shift ;;
     --no-peer) use_peer=0 ;;
-    --program) program_file="$(realpath "$2")"; shift ;;
+    --program)
+        name=klaxora file="$2"
+        [[ "$2" == *=* ]] && name="${2%%=*}" file="${2#*=}"
+        if [[ ! "$name" =~ ^[A-Za-z0-9_.+-]+$ ]] || [ -n "${program_file[$name]:-}" ] ||
+            [ "$name" = floor ] || [ "$name" = peer ]; then
+            echo "--program: '$name' is not a name of its own" >&2
+            exit 2
+        fi
+        klaxora_builds+=("$name")
+        program_file[$name]="$(realpath "$file")"
+        shift
+        ;;
     --keep) keep=1 ;;
     -h | --help) usage; exit 0 ;;
     *) usage >&2; exit 2 ;;
@@ -74,8 +91,9 @@ build="$root/build/desktop"
 # -O2, as the program is built for users (g++ 12 gives false -Wrestrict warnings on std::string at -O3).
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
     -DKLAXORA_BUILD_TESTS=OFF -DKLAXORA_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" --target klaxora klaxora_floor_clock klaxora_desktop_probe -j"$(nproc)" >/dev/null
-[ -n "$program_file" ] || program_file="$build/src/app/klaxora"
+targets=(klaxora_floor_clock klaxora_desktop_probe)
+[ ${#klaxora_builds[@]} -gt 0 ] || { klaxora_builds=(klaxora) && program_file[klaxora]="$build/src/app/klaxora" && targets+=(klaxora); }
+cmake --build "$build" --target "${targets[@]}" -j"$(nproc)" >/dev/null
 probe="$build/bench/probe/klaxora_desktop_probe"
 
 work="$(mktemp -d /tmp/klaxora-desktop.XXXXXX)"
@@ -91,7 +109,7 @@ cleanup()
 }
 trap cleanup EXIT
 
-programs=(klaxora floor)
+programs=("${klaxora_builds[@]}" floor)
 [ "$use_peer" = 1 ] && programs+=(peer)
 
 # write_alarms FILE COUNT SEED: a user's file after a while: three in four for a future date, some for
@@ -202,14 +220,14 @@ measure()
     shift 2
     start_desktop "$dir" || return 1
     case "$program" in
-    klaxora)
+    floor) command="$build/bench/floor/klaxora_floor_clock" ;;
+    peer) command="$(command -v gnome-clocks)" ;;
+    *)
         mkdir -p "$dir/app"
-        cp "$program_file" "$dir/app/klaxora"
+        cp "${program_file[$program]}" "$dir/app/klaxora"
         write_alarms "$dir/app/Alarms.dat" 1000 1
         command="$dir/app/klaxora"
         ;;
-    floor) command="$build/bench/floor/klaxora_floor_clock" ;;
-    peer) command="$(command -v gnome-clocks)" ;;
     esac
     env -i $(cat "$dir/env") "$probe" --log "$dir/program.log" "$@" -- "$command" \
         >"$dir/result" 2>"$dir/probe.log" &
@@ -282,9 +300,9 @@ summary()
         for (i = 1; i <= NF; ++i) {
             split($i, kv, "=")
             # The idle runs overlap, so their starts do not count.
-            if (kv[1] ~ /^map_/ && FILENAME ~ /idle$/) continue
+            if (kv[1] ~ /^(map|settle)_/ && FILENAME ~ /idle$/) continue
             v = kv[2]
-            if (kv[1] == "map_ms") v /= 1000
+            if (kv[1] == "map_ms" || kv[1] == "settle_ms") v /= 1000
             if (kv[1] ~ /_kib$/) v /= 1024
             if (kv[1] == "cpu_s" || kv[1] == "wakeups") v *= 60 / idle
             values[kv[1], ++count[kv[1]]] = v
@@ -292,6 +310,7 @@ summary()
     }
     function show(key, format,   n, i, j, v, sorted, m) {
         n = count[key]
+        if (n == 0) { printf "- - - "; return }
         for (i = 1; i <= n; ++i) sorted[i] = values[key, i]
         for (i = 2; i <= n; ++i) {
             v = sorted[i]
@@ -302,64 +321,94 @@ summary()
         printf format " " format " " format " ", m, sorted[1], sorted[n]
     }
     END {
-        show("map_ms", "%.3f"); show("map_cpu_ms", "%.1f"); show("pss_kib", "%.1f"); show("uss_kib", "%.1f")
+        show("map_ms", "%.3f"); show("map_cpu_ms", "%.1f"); show("settle_ms", "%.3f"); show("settle_cpu_ms", "%.1f")
+        show("pss_kib", "%.1f"); show("rss_kib", "%.1f"); show("uss_kib", "%.1f")
         show("cpu_s", "%.3f"); show("wakeups", "%.0f"); show("threads", "%.0f")
         printf "%d %d\n", count["map_ms"], count["cpu_s"]
     }' "$work/results/$1.start" "$work/results/$1.idle"
 }
 
-declare -A label=([klaxora]="klaxora (1,000 alarms)" [floor]="bare Qt 6 clock (floor)" [peer]="GNOME Clocks")
+declare -A label=([floor]="bare Qt 6 clock (floor)" [peer]="GNOME Clocks")
+for build in "${klaxora_builds[@]}"; do label[$build]="$build (1,000 alarms)"; done
+# The fields of a summary line, each as median, least and greatest, then the two counts.
+figures=(map map_cpu settle settle_cpu pss rss uss cpu wakeups threads)
 declare -A stats
+# figure PROGRAM NAME [least|greatest]: one value of its summary.
+figure()
+{
+    local i fields
+    read -ra fields <<<"${stats[$1]}"
+    for i in "${!figures[@]}"; do
+        [ "${figures[$i]}" = "$2" ] || continue
+        case "${3:-median}" in
+        median) echo "${fields[$((3 * i))]}" ;;
+        least) echo "${fields[$((3 * i + 1))]}" ;;
+        greatest) echo "${fields[$((3 * i + 2))]}" ;;
+        esac
+    done
+}
+# shown PROGRAM NAME UNIT: "median UNIT (least-greatest)".
+shown() { echo "$(figure "$1" "$2") $3 ($(figure "$1" "$2" least)-$(figure "$1" "$2" greatest))"; }
 counted=""
 echo
 echo "Xvfb without a window manager. Medians (range) over the runs: starts ($((extra_starts + 1))" \
-    "a round), PSS and USS 10 s after the start, and CPU time and wake-ups (voluntary context switches of all" \
-    "threads) per minute over ${idle} s of idling from then on; $runs rounds."
-line="%-24s %-24s %-16s %-24s %-24s %-22s %-16s %s\n"
-printf "$line" "program" "exec to mapped window" "CPU by then" "PSS" "USS" "idle CPU per minute" \
-    "wake-ups/minute" "threads"
+    "a round) to the mapped window and to the settled start (the program quiet for 500 ms), PSS, RSS and USS 10 s" \
+    "after the start, and CPU time and wake-ups (voluntary context switches of all threads) per minute over" \
+    "${idle} s of idling from then on; $runs rounds."
+line="%-26s %-24s %-10s %-24s %-10s %-22s %-10s %-22s %-20s %-14s %s\n"
+printf "$line" "program" "exec to mapped window" "CPU then" "settled start" "CPU then" "PSS" "RSS" "USS" \
+    "idle CPU per minute" "wake-ups/min" "threads"
 for program in "${programs[@]}"; do
     stats[$program]="$(summary "$program")"
-    read -r s slo shi sc _ _ p plo phi u ulo uhi c clo chi w wlo whi t _ _ starts idles <<<"${stats[$program]}"
-    printf "$line" "${label[$program]}" "$s s ($slo-$shi)" "$sc ms" "$p MiB ($plo-$phi)" "$u MiB ($ulo-$uhi)" \
-        "$c s ($clo-$chi)" "$w ($wlo-$whi)" "$t"
-    counted+="${counted:+, }$program $starts starts and $idles idle periods"
+    read -r -a fields <<<"${stats[$program]}"
+    printf "$line" "${label[$program]}" "$(shown "$program" map s)" "$(figure "$program" map_cpu) ms" \
+        "$(shown "$program" settle s)" "$(figure "$program" settle_cpu) ms" "$(shown "$program" pss MiB)" \
+        "$(figure "$program" rss) MiB" "$(shown "$program" uss MiB)" "$(shown "$program" cpu s)" "$(shown "$program" wakeups '')" \
+        "$(figure "$program" threads)"
+    counted+="${counted:+, }$program ${fields[-2]} starts and ${fields[-1]} idle periods"
 done
-echo "Counted: $counted. The program measured: $program_file."
-# ratio NAME KLAXORA-VALUE OTHER-VALUE [LIMIT]: the ratio, with its target (at most LIMIT) if there is one.
+echo "Counted: $counted."
+for build in "${klaxora_builds[@]}"; do echo "  $build: ${program_file[$build]}"; done
+# ratio KLAXORA-VALUE OTHER-VALUE [LIMIT]: the ratio, marked with its target (at most LIMIT) if it has one.
 ratio()
 {
-    awk -v name="$1" -v a="$2" -v b="$3" -v limit="${4:-}" 'BEGIN {
-        if (b <= 0) { printf "  %-22s %8s\n", name, "-"; exit }
-        r = a / b; printf "  %-22s %8.2f", name, r
-        if (limit != "") printf "   target <= %-5s %s", limit, r <= limit + 0 ? "ok" : "MISSED"
-        printf "\n" }'
+    awk -v a="$1" -v b="$2" -v limit="${3:-}" 'BEGIN {
+        if (a == "-" || b == "-" || b <= 0) { printf "%-14s", "-"; exit }
+        r = a / b; mark = limit == "" ? "" : r <= limit + 0 ? " ok" : " MISSED"
+        printf "%-14s", sprintf("%.2f%s", r, mark) }'
 }
-# limit NAME VALUE LIMIT UNIT
-limit()
+# ratios TITLE OTHER NAME:LIMIT...: one line per build of klaxora, its figures divided by OTHER's.
+ratios()
 {
-    awk -v name="$1" -v v="$2" -v limit="$3" -v unit="$4" 'BEGIN {
-        printf "  %-22s %8s   target <= %-5s %s\n", name, v " " unit, limit, v <= limit + 0 ? "ok" : "MISSED" }'
+    local title="$1" other="$2" build column
+    shift 2
+    echo
+    printf "%-26s" "$title"
+    for column in "$@"; do printf "%-14s" "${column%%:*}${column#*:}"; done
+    echo
+    for build in "${klaxora_builds[@]}"; do
+        printf "%-26s" "$build"
+        for column in "$@"; do
+            ratio "$(figure "$build" "${column%%:*}")" "$(figure "$other" "${column%%:*}")" \
+                "$(sed 's/^[^<]*<=//' <<<"${column#*:}")"
+        done
+        echo
+    done
 }
-read -r ks _ _ _ _ _ kp _ _ _ _ _ kc _ _ kw _ <<<"${stats[klaxora]}"
-read -r fs _ _ _ _ _ fp _ _ _ _ _ fc _ _ fw _ <<<"${stats[floor]}"
-echo
-echo "klaxora / floor:"
-ratio "exec to mapped window" "$ks" "$fs" 1.5
-ratio "PSS" "$kp" "$fp" 1.3
-ratio "idle CPU" "$kc" "$fc" 1
-ratio "idle wake-ups" "$kw" "$fw" 1
-if [ "$use_peer" = 1 ]; then
-    read -r gs _ _ _ _ _ gp _ _ _ _ _ gc _ _ gw _ <<<"${stats[peer]}"
-    echo "klaxora / GNOME Clocks:"
-    ratio "exec to mapped window" "$ks" "$gs" 0.2
-    ratio "PSS" "$kp" "$gp" 0.333
-    ratio "idle CPU" "$kc" "$gc"
-    ratio "idle wake-ups" "$kw" "$gw"
+ratios "klaxora / floor" floor "map: <=1.5" "settle: <=1.5" "pss: <=1.3" "cpu: <=1" "wakeups: <=1"
+if [ "${#klaxora_builds[@]}" -gt 1 ]; then
+    ratios "klaxora / ${klaxora_builds[0]}" "${klaxora_builds[0]}" map: map_cpu: settle: settle_cpu: pss: rss: uss:
 fi
-echo "klaxora idle, absolute:"
-limit "CPU per minute" "$kc" 0.1 s
-# "About 3 a second": the floor's own figure wanders a little above 180.
-limit "wake-ups per minute" "$kw" 190 ""
+if [ "$use_peer" = 1 ]; then
+    ratios "klaxora / GNOME Clocks" peer "map: <=0.2" "pss: <=0.333" cpu: wakeups:
+fi
+echo
+echo "klaxora idle, absolute (targets: CPU per minute <= 0.1 s, wake-ups per minute <= 190, about 3 a second:"
+echo "the floor's own figure wanders a little above 180):"
+for build in "${klaxora_builds[@]}"; do
+    awk -v name="$build" -v c="$(figure "$build" cpu)" -v w="$(figure "$build" wakeups)" 'BEGIN {
+        printf "  %-24s CPU %s s %s, wake-ups %s %s\n", name, c, c <= 0.1 ? "ok" : "MISSED", w,
+            w <= 190 ? "ok" : "MISSED" }'
+done
 echo "load average before: $load_before, after: $load_after; other processes mapping Qt at the memory readings:" \
     "$(sort -n "$work/sharers" | sed -n '1p;$p' | paste -sd- -)"
