@@ -6,9 +6,9 @@
 #include "engine/alarm_show.h"
 #include "engine/alarm_tick.h"
 #include "engine/desktop_notifier.h"
-#include "engine/embedded_sound_backend.h"
 #include "engine/freedesktop_notifier.h"
 #include "engine/qt_alarm_timer.h"
+#include "engine/qt_sound_backend.h"
 #include "engine/sound_backend.h"
 #include "engine/sound_player.h"
 #include "store/alarm_store.h"
@@ -43,7 +43,7 @@ public:
     // goes up with every notification window and down with its answer.
     AlarmEngine(AlarmStore& store, const Clock& clock, const Preferences& preferences,
                 AlarmEngineWindow& window,
-                std::unique_ptr<SoundBackend> soundBackend = std::make_unique<EmbeddedSoundBackend>(),
+                std::unique_ptr<SoundBackend> soundBackend = std::make_unique<QtSoundBackend>(),
                 std::unique_ptr<DesktopNotifier> notifier = std::make_unique<FreedesktopNotifier>());
 
     // For the bracket of every modal command (TimerOffBracket) and the first activation (SwitchOn).

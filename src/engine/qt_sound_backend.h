@@ -1,7 +1,10 @@
-// The sound backend on Qt Multimedia's QSoundEffect.
+// The sound backend on Qt Multimedia's QSoundEffect. Its objects are made with the first sound, so that
+// a run that plays none never connects to the sound server.
 #pragma once
 
 #include "engine/sound_backend.h"
+
+#include <QDir>
 
 #include <memory>
 #include <vector>
@@ -14,7 +17,7 @@ namespace klaxora {
 class QtSoundBackend final : public SoundBackend {
 public:
     // Converted copies of WAV files go into `convertedFolder` (made when first needed).
-    explicit QtSoundBackend(QString convertedFolder);
+    explicit QtSoundBackend(QString convertedFolder = QDir::tempPath());
     ~QtSoundBackend() override;
 
     bool HasOutput() const override;

@@ -1,6 +1,6 @@
 // Turns a WAV file that QSoundEffect cannot play (24 or 32 bits, floating point, WAVE_FORMAT_EXTENSIBLE,
 // more than two channels, compressed) into one it can: 16-bit PCM at the same rate in one or two
-// channels. Part of the sound module, with the library that reads the formats (libsndfile).
+// channels, with the library that reads the formats (libsndfile).
 #pragma once
 
 #include <string>

@@ -1,10 +1,11 @@
 // Plays real WAV files through QSoundEffect into a PulseAudio daemon of the test's own and records what
 // comes out of it: a sound is heard while it plays, and silence follows a stop or a replacement. Without
 // PulseAudio the test says so and is skipped.
-#include "engine/embedded_sound_backend.h"
+#include "engine/qt_sound_backend.h"
 #include "engine/sound_player.h"
 #include "engine/wave_bytes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -152,6 +153,16 @@ public:
         return rising / (static_cast<double>(to - from) / Rate);
     }
 
+    // Whether the process `pid` is connected to the server as a client.
+    bool Connected(qint64 pid)
+    {
+        QProcess pactl;
+        pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("clients")});
+        pactl.waitForFinished(5000);
+        return pactl.readAllStandardOutput().contains(
+            QStringLiteral("application.process.id = \"%1\"").arg(pid).toUtf8());
+    }
+
 private:
     qint16 Sample(qint64 at) const { return qFromLittleEndian<qint16>(recording_.constData() + 2 * at); }
     bool Pactl(const QStringList& arguments)
@@ -180,6 +191,26 @@ private:
     std::string failure_;
 };
 
+// A run that plays no sound never connects to the sound server: the backend does so with the first sound.
+TEST(RealAudioTest, TheSoundServerIsReachedWithTheFirstSoundOnly)
+{
+    AudioServer server;
+    if (!server.Failure().empty()) {
+        GTEST_SKIP() << "No audio server for this test: " << server.Failure();
+    }
+    const qint64 self = QCoreApplication::applicationPid();
+    ASSERT_FALSE(server.Connected(self)) << "run this test in a process of its own";
+    QtSoundBackend backend;
+    // What the program does before any alarm rings: stop sounds when the window goes.
+    backend.Stop();
+    backend.Abandon();
+    EXPECT_FALSE(server.Connected(self));
+
+    // The player's first question before a sound.
+    EXPECT_TRUE(backend.HasOutput());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.Connected(self); }, 5000));
+}
+
 TEST(RealAudioTest, SoundsAreHeardWhilePlayingAndSilencedByAStopOrAReplacement)
 {
     AudioServer server;
@@ -196,7 +227,7 @@ TEST(RealAudioTest, SoundsAreHeardWhilePlayingAndSilencedByAStopOrAReplacement)
     const std::string cutOff = file("cut-off.wav", test::Tone(440, 1.0, 0.5).substr(0, 1000));
     const std::string text = file("text.wav", "hello\n");
 
-    auto backend = std::make_unique<EmbeddedSoundBackend>();
+    auto backend = std::make_unique<QtSoundBackend>();
     ASSERT_TRUE(backend->HasOutput()) << "Qt Multimedia does not see the test's sound server";
     SoundPlayer player(std::move(backend));
 
@@ -259,7 +290,7 @@ TEST(RealAudioTest, TwentyFourBitFloatAndExtensibleWavesAreHeardAsThemselves)
     // A folder of the test's own for the converted copies: another program's leftovers are not this
     // test's business.
     const QString converted = server.Scratch().filePath(QStringLiteral("converted"));
-    auto player = std::make_unique<SoundPlayer>(std::make_unique<EmbeddedSoundBackend>(converted));
+    auto player = std::make_unique<SoundPlayer>(std::make_unique<QtSoundBackend>(converted));
     for (const auto& wave : files) {
         SCOPED_TRACE(wave.name);
         const std::string samples = test::ToneSamples(wave.format, 660, 0.8, 0.5);
@@ -291,7 +322,7 @@ TEST(RealAudioTest, ALongWaveIsHeardAsItselfLongAfterTheLoadTimeout)
     const test::WaveFormat format{1, 2, 44100, 16}; // 60 seconds, 10.6 MB
     const QString path = server.Scratch().filePath(QStringLiteral("long.wav"));
     test::WriteBytes(path.toStdString(), test::Wave(format, test::ToneSamples(format, 550, 60, 0.5)));
-    SoundPlayer player(std::make_unique<EmbeddedSoundBackend>());
+    SoundPlayer player(std::make_unique<QtSoundBackend>());
     const qint64 at = server.Position();
     player.Play(path.toStdString());
     EXPECT_NEAR(server.Frequency(at + server.Samples(3.0), at + server.Samples(3.5)), 550, 50);

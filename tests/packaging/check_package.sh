@@ -2,8 +2,8 @@
 # Makes the Debian package of a Release build folder as a user does (cpack -G DEB) and checks what it
 # holds: the program, menu entry, icons, metainfo and manual page where the desktop looks for them; a
 # menu entry and metainfo that the desktop's validators accept; no lintian errors; dependencies worked
-# out from the program's libraries and from the sound module it loads at the first sound, plus Qt's Wayland
-# platform and a font with Arial's metrics.
+# out from the program's libraries and from the window module it loads to open its window, plus Qt's
+# Wayland platform and a font with Arial's metrics.
 #
 #   bash check_package.sh <Release build folder> <output folder>
 set -u -o pipefail
