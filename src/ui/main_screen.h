@@ -54,8 +54,8 @@ struct MainScreenSetup {
     // asks the desktop at its first activation: the question costs a round trip to the session bus,
     // which need not hold up the window's first showing.
     std::optional<bool> NotificationAreaAvailable;
-    // Read beforehand by the caller with the window's clock and file system (the program reads them
-    // while the toolkit starts); without a store the window reads them itself.
+    // Read beforehand by the caller with the window's clock and file system; without a store the window
+    // reads them itself.
     ProgramFiles Files;
     // Null for the desktop's notification area and the platform's audio.
     std::unique_ptr<TrayShell> Tray;
