@@ -1,6 +1,6 @@
 #include "app/command_line_run.h"
 
-#include "app/single_instance.h"
+#include "command/single_instance.h"
 #include "app/user_data_folder.h"
 #include "app/user_locale.h"
 #include "command/command_channel.h"

@@ -1,6 +1,6 @@
 #include "command/command_client.h"
 
-#include "app/single_instance.h"
+#include "command/single_instance.h"
 #include "command/command_channel.h"
 #include "command/direct_command.h"
 

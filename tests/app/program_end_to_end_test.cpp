@@ -2,7 +2,7 @@
 // It rewrites the alarm file at start, stays the only instance, and starts again after being killed. From
 // the command line it adds and lists alarms, handing the command to a running program or doing it itself,
 // without loading the window's libraries.
-#include "app/single_instance.h"
+#include "command/single_instance.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>

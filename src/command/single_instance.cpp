@@ -1,4 +1,4 @@
-#include "app/single_instance.h"
+#include "command/single_instance.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,0 +1,17 @@
+# Usage: cmake -DSRC=<src folder> -P CheckFloors.cmake
+# The floors of src/, lowest first: a file includes only from its own floor or from one below it.
+cmake_minimum_required(VERSION 3.25)
+set(floors store controls engine command ui app)
+foreach(floor IN LISTS floors)
+  list(APPEND below ${floor})
+  file(GLOB_RECURSE files ${SRC}/${floor}/*.h ${SRC}/${floor}/*.cpp)
+  foreach(f IN LISTS files)
+    file(STRINGS ${f} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^[^\"]*\"([a-z_]+)/.*" "\\1" included "${line}")
+      if(NOT included IN_LIST below)
+        message(FATAL_ERROR "${f} includes from ${included}, a floor above ${floor}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
