@@ -40,28 +40,28 @@ TFlatButton::~TFlatButton() = default;
 
 void TFlatButton::setAlignment(TAlignment value)
 {
-    m_alignment = value;
+    alignment_ = value;
     repaint();
 }
 
 void TFlatButton::setAllowAllUp(bool value)
 {
-    m_allowAllUp = value;
-    if (m_groupIndex != 0) {
+    allowAllUp_ = value;
+    if (groupIndex_ != 0) {
         for (TFlatButton* mate : groupMates())
-            mate->m_allowAllUp = value;
+            mate->allowAllUp_ = value;
     }
 }
 
 void TFlatButton::setBevelStyle(TBevelStyle value)
 {
-    m_bevelStyle = value;
+    bevelStyle_ = value;
     repaint();
 }
 
 void TFlatButton::setBitmap(const QImage& picture)
 {
-    m_bitmap = picture.convertToFormat(QImage::Format_ARGB32);
+    bitmap_ = picture.convertToFormat(QImage::Format_ARGB32);
     picturesChanged();
 }
 
@@ -72,7 +72,7 @@ void TFlatButton::setBitmap(const QPixmap& picture)
 
 void TFlatButton::setNoFocusBitmap(const QImage& picture)
 {
-    m_noFocusBitmap = picture.convertToFormat(QImage::Format_ARGB32);
+    noFocusBitmap_ = picture.convertToFormat(QImage::Format_ARGB32);
     picturesChanged();
 }
 
@@ -83,7 +83,7 @@ void TFlatButton::setNoFocusBitmap(const QPixmap& picture)
 
 void TFlatButton::setDisabledBitmap(const QImage& picture)
 {
-    m_disabledBitmap = picture.convertToFormat(QImage::Format_ARGB32);
+    disabledBitmap_ = picture.convertToFormat(QImage::Format_ARGB32);
     if (!isEnabled())
         repaint();
 }
@@ -95,9 +95,9 @@ void TFlatButton::setDisabledBitmap(const QPixmap& picture)
 
 void TFlatButton::setCaption(const QString& value)
 {
-    m_caption = value;
+    caption_ = value;
     grabAccelerator();
-    if (m_options & boIconOnly)
+    if (options_ & boIconOnly)
         setHint(withoutAcceleratorPrefixes(value));
     else
         repaint();
@@ -105,10 +105,10 @@ void TFlatButton::setCaption(const QString& value)
 
 void TFlatButton::setGroupIndex(int value)
 {
-    if (!Assign(m_groupIndex, value))
+    if (!Assign(groupIndex_, value))
         return;
-    if (value == 0 && m_down) {
-        m_down = false;
+    if (value == 0 && down_) {
+        down_ = false;
         repaint();
     }
 }
@@ -116,15 +116,15 @@ void TFlatButton::setGroupIndex(int value)
 void TFlatButton::setDown(bool value)
 {
     // A button outside a group is never down.
-    if (value == m_down || m_groupIndex == 0)
+    if (value == down_ || groupIndex_ == 0)
         return;
-    m_down = value;
+    down_ = value;
     repaint();
     if (!value)
         return;
     for (TFlatButton* mate : groupMates()) {
-        if (mate->m_down) {
-            mate->m_down = false;
+        if (mate->down_) {
+            mate->down_ = false;
             mate->repaint();
         }
     }
@@ -132,21 +132,21 @@ void TFlatButton::setDown(bool value)
 
 void TFlatButton::setDropDownMenu(QMenu* menu)
 {
-    m_dropDownMenu = menu;
-    if (m_options & boPopupMark)
+    dropDownMenu_ = menu;
+    if (options_ & boPopupMark)
         repaint();
 }
 
 void TFlatButton::setButtonLayout(TFlatButtonLayout value)
 {
-    if (Assign(m_layout, value))
+    if (Assign(layout_, value))
         repaint();
 }
 
 void TFlatButton::setOptions(TFlatButtonOptions value)
 {
-    m_options = value;
-    const QString plain = withoutAcceleratorPrefixes(m_caption);
+    options_ = value;
+    const QString plain = withoutAcceleratorPrefixes(caption_);
     if ((value & boIconOnly) && hint().isEmpty()) {
         setHint(plain);
         setShowHint(true);
@@ -159,7 +159,7 @@ void TFlatButton::setOptions(TFlatButtonOptions value)
 
 void TFlatButton::setShadingType(TFlatButtonShadingType value)
 {
-    if (Assign(m_shadingType, value) && needsGreyCopy()) {
+    if (Assign(shadingType_, value) && needsGreyCopy()) {
         rebuildGreyCopy();
         repaint();
     }
@@ -167,37 +167,37 @@ void TFlatButton::setShadingType(TFlatButtonShadingType value)
 
 void TFlatButton::setShowDownPattern(bool value)
 {
-    if (Assign(m_showDownPattern, value))
+    if (Assign(showDownPattern_, value))
         repaint();
 }
 
 QColor TFlatButton::unselectedFontColor() const
 {
-    return m_unselectedFontColor.isValid() ? m_unselectedFontColor
+    return unselectedFontColor_.isValid() ? unselectedFontColor_
                                            : palette().color(QPalette::Active, QPalette::WindowText);
 }
 
 void TFlatButton::setUnselectedFontColor(const QColor& value)
 {
-    if (Assign(m_unselectedFontColor, value))
+    if (Assign(unselectedFontColor_, value))
         repaint();
 }
 
 void TFlatButton::setWordWrap(bool value)
 {
-    if (Assign(m_wordWrap, value))
+    if (Assign(wordWrap_, value))
         repaint();
 }
 
 bool TFlatButton::needsGreyCopy() const
 {
-    return !m_bitmap.isNull() && m_noFocusBitmap.isNull();
+    return !bitmap_.isNull() && noFocusBitmap_.isNull();
 }
 
 void TFlatButton::rebuildGreyCopy()
 {
     const QPalette& pal = palette();
-    m_greyCopy = makeGreyCopy(m_bitmap, m_shadingType, pal.color(QPalette::Active, QPalette::Light),
+    greyCopy_ = makeGreyCopy(bitmap_, shadingType_, pal.color(QPalette::Active, QPalette::Light),
                               pal.color(QPalette::Active, QPalette::Dark));
 }
 
@@ -207,7 +207,7 @@ void TFlatButton::picturesChanged()
     if (needsGreyCopy())
         rebuildGreyCopy();
     else
-        m_greyCopy = QImage();
+        greyCopy_ = QImage();
     repaint();
 }
 
@@ -218,7 +218,7 @@ QList<TFlatButton*> TFlatButton::groupMates() const
         return mates;
     for (QObject* child : parentWidget()->children()) {
         auto* button = qobject_cast<TFlatButton*>(child);
-        if (button != nullptr && button != this && button->m_groupIndex == m_groupIndex)
+        if (button != nullptr && button != this && button->groupIndex_ == groupIndex_)
             mates.append(button);
     }
     return mates;
@@ -226,12 +226,12 @@ QList<TFlatButton*> TFlatButton::groupMates() const
 
 bool TFlatButton::captionShown() const
 {
-    return !(m_options & boIconOnly) && !m_caption.isEmpty();
+    return !(options_ & boIconOnly) && !caption_.isEmpty();
 }
 
 bool TFlatButton::arrowShown() const
 {
-    return (m_options & boPopupMark) && m_dropDownMenu;
+    return (options_ & boPopupMark) && dropDownMenu_;
 }
 
 FlatButtonGeometry TFlatButton::paintGeometry() const
@@ -242,16 +242,16 @@ FlatButtonGeometry TFlatButton::paintGeometry() const
     in.captionShown = captionShown();
     if (in.captionShown) {
         const QSize text =
-            measureCaption(font(), captionBuffer(m_caption, m_wordWrap), width() - 4, m_wordWrap);
+            measureCaption(font(), captionBuffer(caption_, wordWrap_), width() - 4, wordWrap_);
         in.textWidth = text.width();
         in.textHeight = text.height();
     }
-    in.bitmapWidth = m_bitmap.width();
-    in.bitmapHeight = m_bitmap.height();
+    in.bitmapWidth = bitmap_.width();
+    in.bitmapHeight = bitmap_.height();
     in.arrowShown = arrowShown();
-    in.layout = m_layout;
-    in.alignment = m_alignment;
-    in.wordWrap = m_wordWrap;
+    in.layout = layout_;
+    in.alignment = alignment_;
+    in.wordWrap = wordWrap_;
     return computeFlatButtonGeometry(in);
 }
 
@@ -261,27 +261,27 @@ void TFlatButton::paintEvent(QPaintEvent*)
     FlatButtonLook look;
     look.size = size();
     look.enabled = isEnabled();
-    look.down = m_down;
-    look.pressed = m_pressed;
-    look.hovered = m_hovered;
-    look.monoDisplay = bool(m_options & boMonoDisplay);
-    look.showDownPattern = m_showDownPattern;
+    look.down = down_;
+    look.pressed = pressed_;
+    look.hovered = hovered_;
+    look.monoDisplay = bool(options_ & boMonoDisplay);
+    look.showDownPattern = showDownPattern_;
     look.captionShown = captionShown();
     look.arrowShown = arrowShown();
-    look.bevelStyle = m_bevelStyle;
-    look.alignment = m_alignment;
-    look.wordWrap = m_wordWrap;
-    look.captionBuffer = captionBuffer(m_caption, m_wordWrap);
+    look.bevelStyle = bevelStyle_;
+    look.alignment = alignment_;
+    look.wordWrap = wordWrap_;
+    look.captionBuffer = captionBuffer(caption_, wordWrap_);
     look.font = font();
     look.face = pal.color(QPalette::Active, QPalette::Button);
     look.highlight = pal.color(QPalette::Active, QPalette::Light);
     look.shadow = pal.color(QPalette::Active, QPalette::Dark);
     look.fontColor = pal.color(QPalette::Active, QPalette::WindowText);
     look.unselectedFontColor = unselectedFontColor();
-    look.bitmap = &m_bitmap;
-    look.noFocusBitmap = &m_noFocusBitmap;
-    look.disabledBitmap = &m_disabledBitmap;
-    look.greyCopy = &m_greyCopy;
+    look.bitmap = &bitmap_;
+    look.noFocusBitmap = &noFocusBitmap_;
+    look.disabledBitmap = &disabledBitmap_;
+    look.greyCopy = &greyCopy_;
 
     QPainter painter(this);
     paintFlatButton(painter, look, paintGeometry());
@@ -290,10 +290,10 @@ void TFlatButton::paintEvent(QPaintEvent*)
 void TFlatButton::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::EnabledChange) {
-        if (m_groupIndex == 0)
-            m_down = false;
-        m_hovered = false;
-        m_pressed = false;
+        if (groupIndex_ == 0)
+            down_ = false;
+        hovered_ = false;
+        pressed_ = false;
         repaint();
     } else if (e->type() == QEvent::PaletteChange && needsGreyCopy()) {
         // The grey copy is made of palette colours; keep it in step with them.

@@ -61,66 +61,66 @@ public:
     explicit TFlatButton(QWidget* parent = nullptr);
     ~TFlatButton() override;
 
-    bool cancel() const { return m_cancel; }
-    void setCancel(bool value) { m_cancel = value; }
-    bool isDefault() const { return m_default; }
-    void setDefault(bool value) { m_default = value; }
+    bool cancel() const { return cancel_; }
+    void setCancel(bool value) { cancel_ = value; }
+    bool isDefault() const { return default_; }
+    void setDefault(bool value) { default_ = value; }
 
-    flatbtn::TAlignment alignment() const { return m_alignment; }
+    flatbtn::TAlignment alignment() const { return alignment_; }
     void setAlignment(flatbtn::TAlignment value);
-    bool allowAllUp() const { return m_allowAllUp; }
+    bool allowAllUp() const { return allowAllUp_; }
     void setAllowAllUp(bool value);
-    flatbtn::TBevelStyle bevelStyle() const { return m_bevelStyle; }
+    flatbtn::TBevelStyle bevelStyle() const { return bevelStyle_; }
     void setBevelStyle(flatbtn::TBevelStyle value);
 
     // The button keeps its own copy of every picture.
-    const QImage& bitmap() const { return m_bitmap; }
+    const QImage& bitmap() const { return bitmap_; }
     void setBitmap(const QImage& picture);
     void setBitmap(const QPixmap& picture);
-    const QImage& noFocusBitmap() const { return m_noFocusBitmap; }
+    const QImage& noFocusBitmap() const { return noFocusBitmap_; }
     void setNoFocusBitmap(const QImage& picture);
     void setNoFocusBitmap(const QPixmap& picture);
-    const QImage& disabledBitmap() const { return m_disabledBitmap; }
+    const QImage& disabledBitmap() const { return disabledBitmap_; }
     void setDisabledBitmap(const QImage& picture);
     void setDisabledBitmap(const QPixmap& picture);
     // The grey picture made from Bitmap for the flat look; empty while it is not needed.
-    const QImage& greyCopy() const { return m_greyCopy; }
+    const QImage& greyCopy() const { return greyCopy_; }
 
-    QString caption() const { return m_caption; }
+    QString caption() const { return caption_; }
     void setCaption(const QString& value);
 
-    int groupIndex() const { return m_groupIndex; }
+    int groupIndex() const { return groupIndex_; }
     void setGroupIndex(int value);
-    bool isDown() const { return m_down; }
+    bool isDown() const { return down_; }
     void setDown(bool value);
 
-    QMenu* dropDownMenu() const { return m_dropDownMenu; }
+    QMenu* dropDownMenu() const { return dropDownMenu_; }
     void setDropDownMenu(QMenu* menu);
-    QMenu* popupMenu() const { return m_popupMenu; }
-    void setPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    QMenu* popupMenu() const { return popupMenu_; }
+    void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
 
-    flatbtn::TFlatButtonLayout buttonLayout() const { return m_layout; }
+    flatbtn::TFlatButtonLayout buttonLayout() const { return layout_; }
     void setButtonLayout(flatbtn::TFlatButtonLayout value);
-    flatbtn::TFlatButtonOptions options() const { return m_options; }
+    flatbtn::TFlatButtonOptions options() const { return options_; }
     void setOptions(flatbtn::TFlatButtonOptions value);
-    flatbtn::TFlatButtonShadingType shadingType() const { return m_shadingType; }
+    flatbtn::TFlatButtonShadingType shadingType() const { return shadingType_; }
     void setShadingType(flatbtn::TFlatButtonShadingType value);
-    bool showDownPattern() const { return m_showDownPattern; }
+    bool showDownPattern() const { return showDownPattern_; }
     void setShowDownPattern(bool value);
     // An invalid colour stands for the palette's window text colour.
     QColor unselectedFontColor() const;
     void setUnselectedFontColor(const QColor& value);
-    bool wordWrap() const { return m_wordWrap; }
+    bool wordWrap() const { return wordWrap_; }
     void setWordWrap(bool value);
 
     QString hint() const { return toolTip(); }
     void setHint(const QString& value) { setToolTip(value); }
-    bool showHint() const { return m_showHint; }
-    void setShowHint(bool value) { m_showHint = value; }
+    bool showHint() const { return showHint_; }
+    void setShowHint(bool value) { showHint_ = value; }
 
     // The mouse counts as over the button / the left button went down on it and is not yet up.
-    bool isHovered() const { return m_hovered; }
-    bool isPressed() const { return m_pressed; }
+    bool isHovered() const { return hovered_; }
+    bool isPressed() const { return pressed_; }
 
     // The positions of this button's next paint.
     FlatButtonGeometry paintGeometry() const;
@@ -163,32 +163,32 @@ private:
     void rebuildGreyCopy();
     void grabAccelerator();
 
-    bool m_cancel = false;
-    bool m_default = false;
-    flatbtn::TAlignment m_alignment = flatbtn::taCenter;
-    bool m_allowAllUp = false;
-    flatbtn::TBevelStyle m_bevelStyle = flatbtn::bsRaised;
-    QImage m_bitmap;
-    QImage m_noFocusBitmap;
-    QImage m_disabledBitmap;
-    QImage m_greyCopy;
-    QString m_caption;
-    int m_groupIndex = 0;
-    bool m_down = false;
-    QPointer<QMenu> m_dropDownMenu;
-    QPointer<QMenu> m_popupMenu;
-    flatbtn::TFlatButtonLayout m_layout = flatbtn::blBitmapTop;
-    flatbtn::TFlatButtonOptions m_options = flatbtn::boMonoDisplay | flatbtn::boPopupMark;
-    flatbtn::TFlatButtonShadingType m_shadingType = flatbtn::stMedium;
-    bool m_showDownPattern = true;
-    QColor m_unselectedFontColor;
-    bool m_wordWrap = false;
-    bool m_showHint = true;
+    bool cancel_ = false;
+    bool default_ = false;
+    flatbtn::TAlignment alignment_ = flatbtn::taCenter;
+    bool allowAllUp_ = false;
+    flatbtn::TBevelStyle bevelStyle_ = flatbtn::bsRaised;
+    QImage bitmap_;
+    QImage noFocusBitmap_;
+    QImage disabledBitmap_;
+    QImage greyCopy_;
+    QString caption_;
+    int groupIndex_ = 0;
+    bool down_ = false;
+    QPointer<QMenu> dropDownMenu_;
+    QPointer<QMenu> popupMenu_;
+    flatbtn::TFlatButtonLayout layout_ = flatbtn::blBitmapTop;
+    flatbtn::TFlatButtonOptions options_ = flatbtn::boMonoDisplay | flatbtn::boPopupMark;
+    flatbtn::TFlatButtonShadingType shadingType_ = flatbtn::stMedium;
+    bool showDownPattern_ = true;
+    QColor unselectedFontColor_;
+    bool wordWrap_ = false;
+    bool showHint_ = true;
 
-    int m_acceleratorShortcut = 0; // Alt + accelerator, 0 without one
+    int acceleratorShortcut_ = 0; // Alt + accelerator, 0 without one
 
-    bool m_hovered = false;
-    bool m_pressed = false;
+    bool hovered_ = false;
+    bool pressed_ = false;
 };
 
 } // namespace klaxora

@@ -27,19 +27,19 @@ bool TFlatButton::cursorOverButton() const
 
 void TFlatButton::mouseEntered()
 {
-    if (m_hovered)
+    if (hovered_)
         return;
-    m_hovered = true;
-    if (!m_down && isEnabled())
+    hovered_ = true;
+    if (!down_ && isEnabled())
         repaint();
 }
 
 void TFlatButton::mouseLeft()
 {
-    if (!m_hovered)
+    if (!hovered_)
         return;
-    m_hovered = false;
-    if (!m_down && isEnabled())
+    hovered_ = false;
+    if (!down_ && isEnabled())
         repaint();
 }
 
@@ -76,7 +76,7 @@ void TFlatButton::mousePressEvent(QMouseEvent* e)
 
 void TFlatButton::mouseMoveEvent(QMouseEvent* e)
 {
-    if (m_pressed)
+    if (pressed_)
         trackPointer(e->position().toPoint());
     QWidget::mouseMoveEvent(e);
 }
@@ -87,7 +87,7 @@ void TFlatButton::mouseReleaseEvent(QMouseEvent* e)
         QWidget::mouseReleaseEvent(e);
         return;
     }
-    if (m_pressed)
+    if (pressed_)
         trackPointer(e->position().toPoint());
     leftButtonUp();
 }
@@ -101,12 +101,12 @@ void TFlatButton::leftButtonDown()
     }
     if (!reacts())
         return;
-    m_pressed = true;
-    m_hovered = true;
+    pressed_ = true;
+    hovered_ = true;
     repaint();
-    if (m_dropDownMenu) {
+    if (dropDownMenu_) {
         const QPointer<TFlatButton> self(this);
-        m_dropDownMenu->exec(mapToGlobal(QPoint(0, height())));
+        dropDownMenu_->exec(mapToGlobal(QPoint(0, height())));
         if (self)
             afterMenu();
     }
@@ -114,26 +114,26 @@ void TFlatButton::leftButtonDown()
 
 void TFlatButton::leftButtonUp()
 {
-    if (!reacts() || !m_pressed)
+    if (!reacts() || !pressed_)
         return;
-    m_pressed = false;
-    if (m_hovered && m_groupIndex != 0) {
-        if (m_down) {
-            if (m_allowAllUp)
+    pressed_ = false;
+    if (hovered_ && groupIndex_ != 0) {
+        if (down_) {
+            if (allowAllUp_)
                 setDown(false);
         } else {
             for (TFlatButton* mate : groupMates()) {
-                if (mate->m_down)
+                if (mate->down_)
                     mate->setDown(false);
             }
             setDown(true);
         }
     }
     // Qt ends the implicit mouse grab of the press by itself.
-    if (m_hovered) {
-        m_hovered = false;
+    if (hovered_) {
+        hovered_ = false;
         update();
-        if (!m_dropDownMenu)
+        if (!dropDownMenu_)
             emit clicked();
     }
 }
@@ -148,20 +148,20 @@ void TFlatButton::afterMenu()
             QCoreApplication::removePostedEvents(handle, type);
     }
     if (!cursorOverButton())
-        m_hovered = false;
-    m_pressed = false;
+        hovered_ = false;
+    pressed_ = false;
     repaint();
 }
 
 void TFlatButton::contextMenuEvent(QContextMenuEvent* e)
 {
     // Without a menu of its own the button leaves the event to its parents.
-    if (!m_popupMenu) {
+    if (!popupMenu_) {
         e->ignore();
         return;
     }
     const QPointer<TFlatButton> self(this);
-    m_popupMenu->exec(e->globalPos());
+    popupMenu_->exec(e->globalPos());
     if (self)
         afterMenu();
 }
@@ -171,7 +171,7 @@ bool TFlatButton::dialogKey(int key)
     if (!reacts())
         return false;
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (!(enter && m_default) && !(key == Qt::Key_Escape && m_cancel))
+    if (!(enter && default_) && !(key == Qt::Key_Escape && cancel_))
         return false;
     emit clicked();
     return true;
@@ -179,12 +179,12 @@ bool TFlatButton::dialogKey(int key)
 
 bool TFlatButton::dialogChar(QChar typed)
 {
-    if (!reacts() || !isAccelerator(typed, m_caption))
+    if (!reacts() || !isAccelerator(typed, caption_))
         return false;
     // A visible press, then the menu or the click, each step letting the screen catch up.
     const QPointer<TFlatButton> self(this);
-    m_hovered = true;
-    m_pressed = false;
+    hovered_ = true;
+    pressed_ = false;
     repaint();
     QCoreApplication::processEvents();
     if (!self)
@@ -200,7 +200,7 @@ bool TFlatButton::dialogChar(QChar typed)
         return true;
     QCoreApplication::processEvents();
     if (self && !cursorOverButton()) {
-        m_hovered = false;
+        hovered_ = false;
         repaint();
     }
     return true;
@@ -209,12 +209,12 @@ bool TFlatButton::dialogChar(QChar typed)
 // Alt with the accelerator reaches the button wherever the focus is in its window.
 void TFlatButton::grabAccelerator()
 {
-    if (m_acceleratorShortcut != 0)
-        releaseShortcut(m_acceleratorShortcut);
-    m_acceleratorShortcut = 0;
-    const std::optional<QChar> key = acceleratorOf(m_caption);
+    if (acceleratorShortcut_ != 0)
+        releaseShortcut(acceleratorShortcut_);
+    acceleratorShortcut_ = 0;
+    const std::optional<QChar> key = acceleratorOf(caption_);
     if (key && key->isPrint() && !key->isSpace())
-        m_acceleratorShortcut =
+        acceleratorShortcut_ =
             grabShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key->toUpper().unicode()))));
 }
 
@@ -222,14 +222,14 @@ bool TFlatButton::event(QEvent* e)
 {
     switch (e->type()) {
     case QEvent::Shortcut:
-        if (static_cast<QShortcutEvent*>(e)->shortcutId() == m_acceleratorShortcut) {
-            if (const std::optional<QChar> key = acceleratorOf(m_caption))
+        if (static_cast<QShortcutEvent*>(e)->shortcutId() == acceleratorShortcut_) {
+            if (const std::optional<QChar> key = acceleratorOf(caption_))
                 dialogChar(*key);
             return true;
         }
         break;
     case QEvent::ToolTip:
-        if (!m_showHint)
+        if (!showHint_)
             return true;
         break;
     default:

@@ -13,14 +13,14 @@ void FlatButtonKeys::install(QWidget* form)
         new FlatButtonKeys(form);
 }
 
-FlatButtonKeys::FlatButtonKeys(QWidget* form) : QObject(form), m_form(form)
+FlatButtonKeys::FlatButtonKeys(QWidget* form) : QObject(form), form_(form)
 {
     form->installEventFilter(this);
 }
 
 bool FlatButtonKeys::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_form || event->type() != QEvent::KeyPress)
+    if (watched != form_ || event->type() != QEvent::KeyPress)
         return false;
     return route(*static_cast<QKeyEvent*>(event));
 }
@@ -33,8 +33,8 @@ bool FlatButtonKeys::route(const QKeyEvent& key)
 
     // Buttons of dialogs owned by this window belong to those dialogs.
     QList<TFlatButton*> buttons;
-    for (TFlatButton* button : m_form->findChildren<TFlatButton*>()) {
-        if (button->window() == m_form)
+    for (TFlatButton* button : form_->findChildren<TFlatButton*>()) {
+        if (button->window() == form_)
             buttons.append(button);
     }
 

@@ -26,7 +26,7 @@ private:
     explicit FlatButtonKeys(QWidget* form);
     bool route(const QKeyEvent& key);
 
-    QWidget* m_form;
+    QWidget* form_;
 };
 
 } // namespace klaxora
