@@ -1,11 +1,11 @@
 #include "app/command_line_run.h"
 
-#include "command/single_instance.h"
 #include "app/user_data_folder.h"
 #include "app/user_locale.h"
 #include "command/command_channel.h"
 #include "command/command_client.h"
 #include "command/command_line.h"
+#include "command/single_instance.h"
 #include "store/clock.h"
 #include "store/file_system.h"
 

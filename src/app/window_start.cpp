@@ -7,13 +7,13 @@
 #include "app/display_platform.h"
 #include "app/klaxora_application.h"
 #include "app/no_display_exit.h"
-#include "command/single_instance.h"
 #include "app/start_show_command.h"
 #include "app/termination_signals.h"
 #include "app/user_data_folder.h"
 #include "app/user_locale.h"
 #include "command/command_channel.h"
 #include "command/command_server.h"
+#include "command/single_instance.h"
 #include "controls/tray_shell.h"
 #include "engine/converted_sounds.h"
 #include "engine/qt_sound_backend.h"
@@ -49,8 +49,8 @@ const char* Environment(const char* name)
 // Drawn through shared memory, every repaint of the window is answered by an X event (the memory is free
 // again), and the clock's repaint then wakes the program three times a second instead of once. A window
 // of this size goes through the socket as fast. Measured: 60 wake-ups a minute instead of 186, and the
-// window maps 11% sooner (bench/desktop.sh, both side by side). Set before the toolkit connects, and only for X11; a
-// value the user set stays.
+// window maps 11% sooner (bench/desktop.sh, both side by side). Set before the toolkit connects, and
+// only for X11; a value the user set stays.
 void UseOneWakeUpPerRepaint(int argc, char** argv)
 {
     if (StartsOnX11(argc, argv, Environment) && !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {

@@ -1,8 +1,8 @@
 #include "command/command_client.h"
 
-#include "command/single_instance.h"
 #include "command/command_channel.h"
 #include "command/direct_command.h"
+#include "command/single_instance.h"
 
 #include <QDeadlineTimer>
 #include <QLocalSocket>

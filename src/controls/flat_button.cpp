@@ -174,7 +174,7 @@ void TFlatButton::setShowDownPattern(bool value)
 QColor TFlatButton::unselectedFontColor() const
 {
     return unselectedFontColor_.isValid() ? unselectedFontColor_
-                                           : palette().color(QPalette::Active, QPalette::WindowText);
+                                          : palette().color(QPalette::Active, QPalette::WindowText);
 }
 
 void TFlatButton::setUnselectedFontColor(const QColor& value)
@@ -198,7 +198,7 @@ void TFlatButton::rebuildGreyCopy()
 {
     const QPalette& pal = palette();
     greyCopy_ = makeGreyCopy(bitmap_, shadingType_, pal.color(QPalette::Active, QPalette::Light),
-                              pal.color(QPalette::Active, QPalette::Dark));
+                             pal.color(QPalette::Active, QPalette::Dark));
 }
 
 // Change notice of Bitmap and NoFocusBitmap.
@@ -241,8 +241,7 @@ FlatButtonGeometry TFlatButton::paintGeometry() const
     in.height = height();
     in.captionShown = captionShown();
     if (in.captionShown) {
-        const QSize text =
-            measureCaption(font(), captionBuffer(caption_, wordWrap_), width() - 4, wordWrap_);
+        const QSize text = measureCaption(font(), captionBuffer(caption_, wordWrap_), width() - 4, wordWrap_);
         in.textWidth = text.width();
         in.textHeight = text.height();
     }
