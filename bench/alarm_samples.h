@@ -10,18 +10,18 @@
 namespace klaxora::bench {
 
 // Wednesday 10 June 2026, noon: the clock of every benchmark.
-TDateTime BenchmarkNow();
+TDateTime benchmarkNow();
 
 // The text of an alarm file of `lines` lines as a user's file looks after a while: mostly future alarms,
 // some for today (passed and still to come), a few weekday lines and a few whose date has passed,
 // messages from a word to the full 100 characters with some accented letters, most with a sound file.
-std::string RealisticAlarmFile(int lines, unsigned seed = 1);
+std::string realisticAlarmFile(int lines, unsigned seed = 1);
 
 // A time ("07:30pm") and a future date ("06/15/2027") in the storage format, spread over three years.
 struct AlarmTexts {
-    std::string Time;
-    std::string Date;
+    std::string time;
+    std::string date;
 };
-AlarmTexts RandomFutureAlarm(std::mt19937& random);
+AlarmTexts randomFutureAlarm(std::mt19937& random);
 
 } // namespace klaxora::bench

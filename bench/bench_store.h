@@ -14,35 +14,35 @@
 
 namespace klaxora::bench {
 
-inline FormatSettings UsUserSettings()
+inline FormatSettings usUserSettings()
 {
     FormatSettings user;
-    user.ShortDatePattern = "m/d/yy";
+    user.shortDatePattern = "m/d/yy";
     return user;
 }
 
 struct BenchStore {
-    BenchStore() : formats(UsUserSettings()), store(clock, formats, folder.Path(), fileSystem) {}
+    BenchStore() : formats(usUserSettings()), store(clock, formats, folder.path(), fileSystem) {}
 
-    void PutAlarmFile(const std::string& contents) const
+    void putAlarmFile(const std::string& contents) const
     {
-        std::ofstream(store.AlarmFilePath(), std::ios::binary | std::ios::trunc) << contents;
+        std::ofstream(store.alarmFilePath(), std::ios::binary | std::ios::trunc) << contents;
     }
 
     // N alarms at random future dates and times, each with its row.
-    void FillWithRandomAlarms(int count, std::mt19937& random)
+    void fillWithRandomAlarms(int count, std::mt19937& random)
     {
         for (int i = 0; i < count; ++i)
-            AddRandomAlarm(random);
+            addRandomAlarm(random);
     }
-    void AddRandomAlarm(std::mt19937& random)
+    void addRandomAlarm(std::mt19937& random)
     {
-        const AlarmTexts alarm = RandomFutureAlarm(random);
-        store.AddAlarm(alarm.Time, alarm.Date, "Water the plants", "/home/user/Sounds/ring.wav", 0);
+        const AlarmTexts alarm = randomFutureAlarm(random);
+        store.addAlarm(alarm.time, alarm.date, "Water the plants", "/home/user/Sounds/ring.wav", 0);
     }
 
     ScratchFolder folder;
-    FakeClock clock{BenchmarkNow()};
+    FakeClock clock{benchmarkNow()};
     DateTimeFormats formats;
     PosixFileSystem fileSystem;
     AlarmStore store;

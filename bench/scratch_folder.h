@@ -25,7 +25,7 @@ public:
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    const std::string& Path() const { return path_; }
+    const std::string& path() const { return path_; }
 
 private:
     std::string path_;

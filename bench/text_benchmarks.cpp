@@ -11,22 +11,22 @@ namespace {
 
 void BM_ParseTime(benchmark::State& state)
 {
-    const FormatSettings storage = StorageFormatSettings(FormatSettings{});
+    const FormatSettings storage = storageFormatSettings(FormatSettings{});
     const std::string text = "07:30pm";
     for (auto _ : state) {
         benchmark::DoNotOptimize(text.data());
-        benchmark::DoNotOptimize(StrToTime(text, storage));
+        benchmark::DoNotOptimize(strToTime(text, storage));
     }
 }
 BENCHMARK(BM_ParseTime);
 
 void BM_ParseDate(benchmark::State& state)
 {
-    const FormatSettings storage = StorageFormatSettings(FormatSettings{});
+    const FormatSettings storage = storageFormatSettings(FormatSettings{});
     const std::string text = "06/15/2026";
     for (auto _ : state) {
         benchmark::DoNotOptimize(text.data());
-        benchmark::DoNotOptimize(StrToDate(text, storage, 2026));
+        benchmark::DoNotOptimize(strToDate(text, storage, 2026));
     }
 }
 BENCHMARK(BM_ParseDate);

@@ -14,17 +14,17 @@ namespace {
 
 class IdleTimer final : public AlarmTimer {
 protected:
-    void SetEnabled(bool) override {}
+    void setEnabled(bool) override {}
 };
 
 class IdleHost final : public AlarmTickHost {
 public:
-    int ShowAlarmMessage(const std::string&) override { throw std::logic_error("nothing is due"); }
-    void PlaySoundNow(const std::string&) override { throw std::logic_error("nothing is due"); }
-    void ProcessPendingEvents() override {}
-    void ShowClockText(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
-    void RepaintAlarmList() override {}
-    void ShowError(const std::string& text) override { throw std::logic_error(text); }
+    int showAlarmMessage(const std::string&) override { throw std::logic_error("nothing is due"); }
+    void playSoundNow(const std::string&) override { throw std::logic_error("nothing is due"); }
+    void processPendingEvents() override {}
+    void showClockText(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
+    void repaintAlarmList() override {}
+    void showError(const std::string& text) override { throw std::logic_error(text); }
 };
 
 void BM_TickIdle(benchmark::State& state)
@@ -37,17 +37,17 @@ void BM_TickIdle(benchmark::State& state)
         const int minuteOfAfternoon = 1 + static_cast<int>(random() % 719);
         const int hour = minuteOfAfternoon / 60;
         std::snprintf(time, sizeof time, "%02d:%02dpm", hour == 0 ? 12 : hour, minuteOfAfternoon % 60);
-        bench.store.AddAlarm(time, "06/10/2026", "Water the plants", "/home/user/Sounds/ring.wav", 0);
+        bench.store.addAlarm(time, "06/10/2026", "Water the plants", "/home/user/Sounds/ring.wav", 0);
     }
     // As at start-up: the tick reloads when the date of the last load is not today.
-    bench.store.WriteToDisk();
-    bench.store.LoadFromDisk();
+    bench.store.writeToDisk();
+    bench.store.loadFromDisk();
     IdleTimer timer;
     IdleHost host;
     AlarmTick tick(bench.store, bench.clock, timer, host);
     for (auto _ : state)
         tick.run();
-    if (bench.store.TodayList().Count() != state.range(0))
+    if (bench.store.todayList().count() != state.range(0))
         state.SkipWithError("an alarm was announced");
 }
 BENCHMARK(BM_TickIdle)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);

@@ -41,15 +41,15 @@ using namespace klaxora::probe;
 using Clock = MapWatch::Clock;
 
 struct Options {
-    double MemoryAfterSeconds = 0;
-    double IdleFromSeconds = 10;
-    double IdleSeconds = 0;
-    double MapTimeoutSeconds = 30;
-    std::string LogFile = "/dev/null";
-    std::vector<char*> Command; // null-terminated
+    double memoryAfterSeconds = 0;
+    double idleFromSeconds = 10;
+    double idleSeconds = 0;
+    double mapTimeoutSeconds = 30;
+    std::string logFile = "/dev/null";
+    std::vector<char*> command; // null-terminated
 };
 
-[[noreturn]] void Usage()
+[[noreturn]] void usage()
 {
     std::fputs("usage: klaxora_desktop_probe [--memory-after S] [--idle-from S --idle S] [--log FILE] -- "
                "PROGRAM [ARGS...]\n",
@@ -57,40 +57,40 @@ struct Options {
     std::exit(2);
 }
 
-Options ParseOptions(int argc, char** argv)
+Options parseOptions(int argc, char** argv)
 {
     Options options;
     int i = 1;
     for (; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         const std::string name = argv[i];
         if (i + 1 >= argc) {
-            Usage();
+            usage();
         }
         const char* value = argv[++i];
         if (name == "--memory-after") {
-            options.MemoryAfterSeconds = std::atof(value);
+            options.memoryAfterSeconds = std::atof(value);
         } else if (name == "--idle-from") {
-            options.IdleFromSeconds = std::atof(value);
+            options.idleFromSeconds = std::atof(value);
         } else if (name == "--idle") {
-            options.IdleSeconds = std::atof(value);
+            options.idleSeconds = std::atof(value);
         } else if (name == "--log") {
-            options.LogFile = value;
+            options.logFile = value;
         } else {
-            Usage();
+            usage();
         }
     }
     if (i + 1 >= argc) {
-        Usage();
+        usage();
     }
-    options.Command.assign(argv + i + 1, argv + argc);
-    options.Command.push_back(nullptr);
+    options.command.assign(argv + i + 1, argv + argc);
+    options.command.push_back(nullptr);
     return options;
 }
 
 // Before the memory is read (10 s after the start in bench/desktop.sh).
 constexpr double SettleLimitSeconds = 9;
 
-Clock::time_point After(Clock::time_point start, double seconds)
+Clock::time_point after(Clock::time_point start, double seconds)
 {
     return start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
 }
@@ -98,7 +98,7 @@ Clock::time_point After(Clock::time_point start, double seconds)
 // The program under measurement, ended with the probe when the probe is interrupted.
 volatile sig_atomic_t program = 0;
 
-void EndProgramAndExit(int)
+void endProgramAndExit(int)
 {
     if (program > 0) {
         kill(program, SIGKILL);
@@ -106,17 +106,17 @@ void EndProgramAndExit(int)
     _exit(1);
 }
 
-bool StillRunning(pid_t pid)
+bool stillRunning(pid_t pid)
 {
     int status = 0;
     return waitpid(pid, &status, WNOHANG) == 0;
 }
 
-void End(pid_t pid)
+void end(pid_t pid)
 {
     kill(pid, SIGTERM);
-    const Clock::time_point giveUp = After(Clock::now(), 3);
-    while (StillRunning(pid)) {
+    const Clock::time_point giveUp = after(Clock::now(), 3);
+    while (stillRunning(pid)) {
         if (Clock::now() > giveUp) {
             kill(pid, SIGKILL);
             waitpid(pid, nullptr, 0);
@@ -126,29 +126,29 @@ void End(pid_t pid)
     }
 }
 
-[[noreturn]] void Fail(pid_t pid, const char* what)
+[[noreturn]] void fail(pid_t pid, const char* what)
 {
     std::fprintf(stderr, "klaxora_desktop_probe: %s\n", what);
-    if (StillRunning(pid)) {
-        End(pid);
+    if (stillRunning(pid)) {
+        end(pid);
     }
     std::exit(1);
 }
 
-pid_t Start(const Options& options)
+pid_t startProgram(const Options& options)
 {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, options.LogFile.c_str(),
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, options.logFile.c_str(),
                                      O_WRONLY | O_CREAT | O_APPEND, 0644);
     posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
     pid_t pid = 0;
     const int error =
-        posix_spawnp(&pid, options.Command[0], &actions, nullptr, options.Command.data(), environ);
+        posix_spawnp(&pid, options.command[0], &actions, nullptr, options.command.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (error != 0) {
-        std::fprintf(stderr, "klaxora_desktop_probe: cannot start %s: %s\n", options.Command[0],
+        std::fprintf(stderr, "klaxora_desktop_probe: cannot start %s: %s\n", options.command[0],
                      std::strerror(error));
         std::exit(1);
     }
@@ -159,52 +159,52 @@ pid_t Start(const Options& options)
 
 int main(int argc, char** argv)
 {
-    const Options options = ParseOptions(argc, argv);
-    signal(SIGTERM, EndProgramAndExit);
-    signal(SIGINT, EndProgramAndExit);
-    signal(SIGHUP, EndProgramAndExit);
+    const Options options = parseOptions(argc, argv);
+    signal(SIGTERM, endProgramAndExit);
+    signal(SIGINT, endProgramAndExit);
+    signal(SIGHUP, endProgramAndExit);
     try {
         MapWatch watch;
         const Clock::time_point start = Clock::now();
-        const pid_t pid = Start(options);
+        const pid_t pid = startProgram(options);
         program = pid;
         SettleWatch settle(pid, std::chrono::milliseconds(500), std::chrono::milliseconds(2));
-        const auto mapped = watch.WaitForMap(pid, After(start, options.MapTimeoutSeconds),
-                                             [pid] { return StillRunning(pid); });
+        const auto mapped = watch.waitForMap(pid, after(start, options.mapTimeoutSeconds),
+                                             [pid] { return stillRunning(pid); });
         if (!mapped) {
-            Fail(pid, "no window was mapped");
+            fail(pid, "no window was mapped");
         }
-        const auto runTime = RunTimeMs(pid);
+        const auto runTime = runTimeMs(pid);
         std::printf("map_ms=%.1f map_cpu_ms=%.1f",
                     std::chrono::duration<double, std::milli>(*mapped - start).count(), runTime.value_or(0));
-        if (const auto settled = settle.WaitUntilSettled(*mapped, After(start, SettleLimitSeconds))) {
+        if (const auto settled = settle.waitUntilSettled(*mapped, after(start, SettleLimitSeconds))) {
             std::printf(" settle_ms=%.1f settle_cpu_ms=%.1f",
-                        std::chrono::duration<double, std::milli>(settled->At - start).count(),
-                        settled->CpuMs);
+                        std::chrono::duration<double, std::milli>(settled->at - start).count(),
+                        settled->cpuMs);
         }
 
-        if (options.MemoryAfterSeconds > 0) {
-            std::this_thread::sleep_until(After(start, options.MemoryAfterSeconds));
-            const auto memory = ReadMemory(pid);
+        if (options.memoryAfterSeconds > 0) {
+            std::this_thread::sleep_until(after(start, options.memoryAfterSeconds));
+            const auto memory = readMemory(pid);
             if (!memory) {
-                Fail(pid, "the program ended before its memory was read");
+                fail(pid, "the program ended before its memory was read");
             }
-            std::printf(" pss_kib=%lld rss_kib=%lld uss_kib=%lld", memory->PssKib, memory->RssKib,
-                        memory->UssKib);
+            std::printf(" pss_kib=%lld rss_kib=%lld uss_kib=%lld", memory->pssKib, memory->rssKib,
+                        memory->ussKib);
         }
-        if (options.IdleSeconds > 0) {
-            std::this_thread::sleep_until(After(start, options.IdleFromSeconds));
-            const auto before = SampleProcess(pid);
-            std::this_thread::sleep_until(After(start, options.IdleFromSeconds + options.IdleSeconds));
-            const auto after = SampleProcess(pid);
+        if (options.idleSeconds > 0) {
+            std::this_thread::sleep_until(after(start, options.idleFromSeconds));
+            const auto before = sampleProcess(pid);
+            std::this_thread::sleep_until(after(start, options.idleFromSeconds + options.idleSeconds));
+            const auto after = sampleProcess(pid);
             if (!before || !after) {
-                Fail(pid, "the program ended while idling");
+                fail(pid, "the program ended while idling");
             }
-            std::printf(" cpu_s=%.2f wakeups=%lld threads=%zu", after->CpuSeconds - before->CpuSeconds,
-                        SwitchesBetween(*before, *after), after->VoluntarySwitches.size());
+            std::printf(" cpu_s=%.2f wakeups=%lld threads=%zu", after->cpuSeconds - before->cpuSeconds,
+                        switchesBetween(*before, *after), after->voluntarySwitches.size());
         }
         std::printf("\n");
-        End(pid);
+        end(pid);
         return 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "klaxora_desktop_probe: %s\n", error.what());

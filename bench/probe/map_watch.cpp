@@ -55,7 +55,7 @@ MapWatch::~MapWatch()
     xcb_disconnect(connection_);
 }
 
-std::optional<MapWatch::Clock::time_point> MapWatch::WaitForMap(pid_t pid, Clock::time_point deadline,
+std::optional<MapWatch::Clock::time_point> MapWatch::waitForMap(pid_t pid, Clock::time_point deadline,
                                                                 const std::function<bool()>& stillRunning)
 {
     pollfd display{xcb_get_file_descriptor(connection_), POLLIN, 0};
@@ -70,7 +70,7 @@ std::optional<MapWatch::Clock::time_point> MapWatch::WaitForMap(pid_t pid, Clock
                 continue;
             }
             const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
-            if (map->override_redirect == 0 && BelongsTo(map->window, pid)) {
+            if (map->override_redirect == 0 && belongsTo(map->window, pid)) {
                 return arrived;
             }
         }
@@ -81,7 +81,7 @@ std::optional<MapWatch::Clock::time_point> MapWatch::WaitForMap(pid_t pid, Clock
     return std::nullopt;
 }
 
-bool MapWatch::BelongsTo(unsigned window, pid_t pid)
+bool MapWatch::belongsTo(unsigned window, pid_t pid)
 {
     if (pidAtom_ == XCB_ATOM_NONE) {
         return true;

@@ -25,11 +25,11 @@ public:
     // The moment the map of a top-level window of `pid` reached us (a window that names no process
     // counts too: the display is the measurement's own). Override-redirect windows (menus, tooltips)
     // do not count. Nothing when the deadline passes or `stillRunning` says the program has ended.
-    std::optional<Clock::time_point> WaitForMap(pid_t pid, Clock::time_point deadline,
+    std::optional<Clock::time_point> waitForMap(pid_t pid, Clock::time_point deadline,
                                                 const std::function<bool()>& stillRunning);
 
 private:
-    bool BelongsTo(unsigned window, pid_t pid);
+    bool belongsTo(unsigned window, pid_t pid);
 
     xcb_connection_t* connection_ = nullptr;
     unsigned pidAtom_ = 0;

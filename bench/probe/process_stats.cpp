@@ -11,12 +11,12 @@ namespace klaxora::probe {
 
 namespace {
 
-std::string ProcPath(pid_t pid, const std::string& rest)
+std::string procPath(pid_t pid, const std::string& rest)
 {
     return "/proc/" + std::to_string(pid) + "/" + rest;
 }
 
-std::string ReadFile(const std::string& path)
+std::string readFile(const std::string& path)
 {
     std::ifstream file(path);
     std::ostringstream text;
@@ -25,7 +25,7 @@ std::string ReadFile(const std::string& path)
 }
 
 // The number after "key" on the line that starts with it, as in "Pss:   1234 kB".
-std::optional<long long> FieldOf(const std::string& text, const std::string& key)
+std::optional<long long> fieldOf(const std::string& text, const std::string& key)
 {
     std::istringstream lines(text);
     std::string line;
@@ -37,9 +37,9 @@ std::optional<long long> FieldOf(const std::string& text, const std::string& key
     return std::nullopt;
 }
 
-std::optional<double> CpuSecondsOf(pid_t pid)
+std::optional<double> cpuSecondsOf(pid_t pid)
 {
-    std::ifstream file(ProcPath(pid, "stat"));
+    std::ifstream file(procPath(pid, "stat"));
     std::string stat;
     if (!std::getline(file, stat)) {
         return std::nullopt;
@@ -65,14 +65,14 @@ std::optional<double> CpuSecondsOf(pid_t pid)
 
 } // namespace
 
-std::optional<MemorySample> ReadMemory(pid_t pid)
+std::optional<MemorySample> readMemory(pid_t pid)
 {
     // Read at once, so that the figures belong together.
-    const std::string rollup = ReadFile(ProcPath(pid, "smaps_rollup"));
-    const auto pss = FieldOf(rollup, "Pss:");
-    const auto rss = FieldOf(rollup, "Rss:");
-    const auto privateClean = FieldOf(rollup, "Private_Clean:");
-    const auto privateDirty = FieldOf(rollup, "Private_Dirty:");
+    const std::string rollup = readFile(procPath(pid, "smaps_rollup"));
+    const auto pss = fieldOf(rollup, "Pss:");
+    const auto rss = fieldOf(rollup, "Rss:");
+    const auto privateClean = fieldOf(rollup, "Private_Clean:");
+    const auto privateDirty = fieldOf(rollup, "Private_Dirty:");
     if (!pss || !rss || !privateClean || !privateDirty) {
         return std::nullopt;
     }
@@ -81,54 +81,54 @@ std::optional<MemorySample> ReadMemory(pid_t pid)
 
 // Calls `visit` with the id and the folder in /proc of each thread; false when the process is gone.
 template <typename Visit>
-bool ForEachThread(pid_t pid, Visit visit)
+bool forEachThread(pid_t pid, Visit visit)
 {
-    DIR* tasks = opendir(ProcPath(pid, "task").c_str());
+    DIR* tasks = opendir(procPath(pid, "task").c_str());
     if (tasks == nullptr) {
         return false;
     }
     while (const dirent* task = readdir(tasks)) {
         if (task->d_name[0] != '.') {
             visit(static_cast<pid_t>(std::stol(task->d_name)),
-                  ProcPath(pid, "task/" + std::string(task->d_name) + "/"));
+                  procPath(pid, "task/" + std::string(task->d_name) + "/"));
         }
     }
     closedir(tasks);
     return true;
 }
 
-std::optional<ProcessSample> SampleProcess(pid_t pid)
+std::optional<ProcessSample> sampleProcess(pid_t pid)
 {
-    const std::optional<double> cpu = CpuSecondsOf(pid);
+    const std::optional<double> cpu = cpuSecondsOf(pid);
     if (!cpu) {
         return std::nullopt;
     }
     ProcessSample sample;
-    sample.CpuSeconds = *cpu;
-    const bool alive = ForEachThread(pid, [&sample](pid_t thread, const std::string& folder) {
+    sample.cpuSeconds = *cpu;
+    const bool alive = forEachThread(pid, [&sample](pid_t thread, const std::string& folder) {
         // A thread that ended since the folder was listed has no file any more.
-        if (const auto switches = FieldOf(ReadFile(folder + "status"), "voluntary_ctxt_switches:")) {
-            sample.VoluntarySwitches[thread] = *switches;
+        if (const auto switches = fieldOf(readFile(folder + "status"), "voluntary_ctxt_switches:")) {
+            sample.voluntarySwitches[thread] = *switches;
         }
     });
     return alive ? std::optional(sample) : std::nullopt;
 }
 
-long long SwitchesBetween(const ProcessSample& before, const ProcessSample& after)
+long long switchesBetween(const ProcessSample& before, const ProcessSample& after)
 {
     long long switches = 0;
-    for (const auto& [thread, count] : after.VoluntarySwitches) {
-        const auto earlier = before.VoluntarySwitches.find(thread);
-        switches += count - (earlier == before.VoluntarySwitches.end() ? 0 : earlier->second);
+    for (const auto& [thread, count] : after.voluntarySwitches) {
+        const auto earlier = before.voluntarySwitches.find(thread);
+        switches += count - (earlier == before.voluntarySwitches.end() ? 0 : earlier->second);
     }
     return switches;
 }
 
-std::optional<double> RunTimeMs(pid_t pid)
+std::optional<double> runTimeMs(pid_t pid)
 {
     double nanoseconds = 0;
-    const bool alive = ForEachThread(pid, [&nanoseconds](pid_t, const std::string& folder) {
-        std::istringstream schedstat(ReadFile(folder + "schedstat"));
+    const bool alive = forEachThread(pid, [&nanoseconds](pid_t, const std::string& folder) {
+        std::istringstream schedstat(readFile(folder + "schedstat"));
         double running = 0;
         if (schedstat >> running) {
             nanoseconds += running;

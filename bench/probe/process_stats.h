@@ -11,29 +11,29 @@ namespace klaxora::probe {
 
 struct ProcessSample {
     // utime + stime of all threads, the ones that have ended included.
-    double CpuSeconds = 0;
+    double cpuSeconds = 0;
     // Of each thread alive at the moment of the sample, by thread id.
-    std::map<pid_t, long long> VoluntarySwitches;
+    std::map<pid_t, long long> voluntarySwitches;
 };
 
 // The voluntary context switches between two samples: of the threads alive at the later one, counted
 // from the earlier one or from their start. A thread that ended in between takes its last switches along.
-long long SwitchesBetween(const ProcessSample& before, const ProcessSample& after);
+long long switchesBetween(const ProcessSample& before, const ProcessSample& after);
 
 // From /proc/PID/smaps_rollup, in KiB.
 struct MemorySample {
     // Shared pages count in part, divided by the number of processes that map them.
-    long long PssKib = 0;
-    long long RssKib = 0;
+    long long pssKib = 0;
+    long long rssKib = 0;
     // Pages of this process alone: what it would give back if it ended.
-    long long UssKib = 0;
+    long long ussKib = 0;
 };
 
 // Nothing when the process is gone.
-std::optional<MemorySample> ReadMemory(pid_t pid);
-std::optional<ProcessSample> SampleProcess(pid_t pid);
+std::optional<MemorySample> readMemory(pid_t pid);
+std::optional<ProcessSample> sampleProcess(pid_t pid);
 // The time the live threads have run, from /proc/PID/task/*/schedstat to the nanosecond: what the
 // start of a program cost in CPU, less dependent on other work on the machine than the wall time.
-std::optional<double> RunTimeMs(pid_t pid);
+std::optional<double> runTimeMs(pid_t pid);
 
 } // namespace klaxora::probe

@@ -13,7 +13,7 @@ namespace klaxora::probe {
 namespace {
 
 // The first number of a schedstat file: the time the thread has run, in ns.
-std::optional<double> RunNanoseconds(const std::string& path)
+std::optional<double> runNanoseconds(const std::string& path)
 {
     const int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (file < 0) {
@@ -33,7 +33,7 @@ std::optional<double> RunNanoseconds(const std::string& path)
 
 SettleWatch::SettleWatch(pid_t pid, Clock::duration quiet, Clock::duration period)
     : pid_(pid), quiet_(quiet), period_(period), lastIncrease_(Clock::now()), lastSample_(lastIncrease_),
-      sampler_([this] { Sample(); })
+      sampler_([this] { sample(); })
 {
 }
 
@@ -46,7 +46,7 @@ SettleWatch::~SettleWatch()
     sampler_.join();
 }
 
-std::optional<double> SettleWatch::CpuNanoseconds()
+std::optional<double> SettleWatch::cpuNanoseconds()
 {
     const std::string tasks = "/proc/" + std::to_string(pid_) + "/task";
     DIR* folder = opendir(tasks.c_str());
@@ -58,7 +58,7 @@ std::optional<double> SettleWatch::CpuNanoseconds()
             continue;
         }
         // A thread that ended since the folder was listed keeps its last reading.
-        if (const auto ran = RunNanoseconds(tasks + "/" + task->d_name + "/schedstat")) {
+        if (const auto ran = runNanoseconds(tasks + "/" + task->d_name + "/schedstat")) {
             threadNanoseconds_[static_cast<pid_t>(std::atol(task->d_name))] = *ran;
         }
     }
@@ -70,11 +70,11 @@ std::optional<double> SettleWatch::CpuNanoseconds()
     return sum;
 }
 
-void SettleWatch::Sample()
+void SettleWatch::sample()
 {
     for (Clock::time_point next = Clock::now();; next += period_) {
         std::this_thread::sleep_until(next);
-        const std::optional<double> cpu = CpuNanoseconds();
+        const std::optional<double> cpu = cpuNanoseconds();
         const Clock::time_point now = Clock::now();
         {
             const std::lock_guard lock(mutex_);
@@ -96,7 +96,7 @@ void SettleWatch::Sample()
     }
 }
 
-std::optional<SettleWatch::Settled> SettleWatch::WaitUntilSettled(Clock::time_point notBefore,
+std::optional<SettleWatch::Settled> SettleWatch::waitUntilSettled(Clock::time_point notBefore,
                                                                   Clock::time_point deadline)
 {
     std::unique_lock lock(mutex_);

@@ -20,9 +20,9 @@ public:
     struct Settled {
         // The last sample that saw the CPU time grow before the quiet period, but not before the
         // moment given to WaitUntilSettled.
-        Clock::time_point At;
+        Clock::time_point at;
         // CPU time of all threads by then, the ended ones included.
-        double CpuMs = 0;
+        double cpuMs = 0;
     };
 
     // Starts sampling the CPU time of all threads of `pid` every `period`.
@@ -33,12 +33,12 @@ public:
 
     // Waits until no thread has used CPU for the quiet period and that period ends after `notBefore`.
     // Nothing when the deadline passes first or the process ends. The sampling stops either way.
-    std::optional<Settled> WaitUntilSettled(Clock::time_point notBefore, Clock::time_point deadline);
+    std::optional<Settled> waitUntilSettled(Clock::time_point notBefore, Clock::time_point deadline);
 
 private:
-    void Sample();
+    void sample();
     // The CPU time of all threads in ns, each thread's last reading kept after it ends.
-    std::optional<double> CpuNanoseconds();
+    std::optional<double> cpuNanoseconds();
 
     const pid_t pid_;
     const Clock::duration quiet_;

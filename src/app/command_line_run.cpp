@@ -19,45 +19,45 @@ namespace klaxora {
 
 namespace {
 
-int Print(const CommandReply& reply)
+int print(const CommandReply& reply)
 {
-    std::fputs(reply.Output.c_str(), stdout);
-    std::fputs(reply.Errors.c_str(), stderr);
-    return reply.ExitCode;
+    std::fputs(reply.output.c_str(), stdout);
+    std::fputs(reply.errors.c_str(), stderr);
+    return reply.exitCode;
 }
 
 } // namespace
 
-int RunCommandLine(int argc, char** argv)
+int runCommandLine(int argc, char** argv)
 {
     const QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("klaxora"));
     const SystemClock clock;
-    const DateTimeFormats formats(UserFormatSettings(QLocale::system()));
+    const DateTimeFormats formats(userFormatSettings(QLocale::system()));
     const CommandLine line =
-        ReadCommandLine(QCoreApplication::arguments(), formats, clock, QDir::currentPath());
-    switch (line.Action) {
+        readCommandLine(QCoreApplication::arguments(), formats, clock, QDir::currentPath());
+    switch (line.action) {
     case CommandLineAction::PrintHelp:
-        return Print({ExitDone, CommandLineHelp().toStdString(), {}});
+        return print({ExitDone, commandLineHelp().toStdString(), {}});
     case CommandLineAction::PrintHelpWithToolkitOptions:
-        return Print({ExitDone, CommandLineHelp(true).toStdString(), {}});
+        return print({ExitDone, commandLineHelp(true).toStdString(), {}});
     case CommandLineAction::PrintVersion:
-        return Print({ExitDone, "Klaxora! " KLAXORA_VERSION "\n", {}});
+        return print({ExitDone, "Klaxora! " KLAXORA_VERSION "\n", {}});
     case CommandLineAction::Refuse:
-        return Print({ExitBadInput, {}, "klaxora: " + line.Error + "\nSee klaxora --help.\n"});
+        return print({ExitBadInput, {}, "klaxora: " + line.error + "\nSee klaxora --help.\n"});
     case CommandLineAction::StartWindow:
     case CommandLineAction::CarryOut:
         break;
     }
     PosixFileSystem fileSystem;
     CommandContext context;
-    context.FilesFolder = [&fileSystem] { return ProgramFilesFolder(fileSystem); };
-    context.SocketPath = CommandSocketPath(QString::fromStdString(SingleInstance::DefaultFolder()));
-    context.ProgramPath = QCoreApplication::applicationFilePath();
-    context.WallClock = &clock;
-    context.Files = &fileSystem;
-    context.Formats = &formats;
-    return Print(HandToProgramOrCarryOut(line.Request, context));
+    context.filesFolder = [&fileSystem] { return programFilesFolder(fileSystem); };
+    context.socketPath = commandSocketPath(QString::fromStdString(SingleInstance::defaultFolder()));
+    context.programPath = QCoreApplication::applicationFilePath();
+    context.wallClock = &clock;
+    context.files = &fileSystem;
+    context.formats = &formats;
+    return print(handToProgramOrCarryOut(line.request, context));
 }
 
 } // namespace klaxora

@@ -5,6 +5,6 @@
 
 namespace klaxora {
 
-int RunCommandLine(int argc, char** argv);
+int runCommandLine(int argc, char** argv);
 
 } // namespace klaxora

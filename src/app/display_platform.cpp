@@ -6,7 +6,7 @@ namespace klaxora {
 
 namespace {
 
-const char* NamedPlatform(int argc, const char* const* argv,
+const char* namedPlatform(int argc, const char* const* argv,
                           const std::function<const char*(const char*)>& environment)
 {
     for (int i = 1; i + 1 < argc; ++i) {
@@ -21,10 +21,10 @@ const char* NamedPlatform(int argc, const char* const* argv,
 
 } // namespace
 
-bool StartsOnX11(int argc, const char* const* argv,
+bool startsOnX11(int argc, const char* const* argv,
                  const std::function<const char*(const char*)>& environment)
 {
-    if (const char* named = NamedPlatform(argc, argv, environment)) {
+    if (const char* named = namedPlatform(argc, argv, environment)) {
         return std::string_view(named).substr(0, 3) == "xcb";
     }
     const char* sessionType = environment("XDG_SESSION_TYPE");
@@ -32,10 +32,10 @@ bool StartsOnX11(int argc, const char* const* argv,
     return !waylandSession && environment("WAYLAND_DISPLAY") == nullptr;
 }
 
-std::string NoWindowSystemLine(int argc, const char* const* argv,
+std::string noWindowSystemLine(int argc, const char* const* argv,
                                const std::function<const char*(const char*)>& environment)
 {
-    if (const char* named = NamedPlatform(argc, argv, environment)) {
+    if (const char* named = namedPlatform(argc, argv, environment)) {
         return std::string("Klaxora!: the window cannot be shown through the platform '") + named +
                "' (named by -platform or QT_QPA_PLATFORM): it found no display or is not installed";
     }

@@ -10,12 +10,12 @@ namespace klaxora {
 // The toolkit's own choice: a platform named by "-platform" or QT_QPA_PLATFORM (the first of a ';' list),
 // otherwise Wayland in a Wayland session and X11 elsewhere. `environment` reads a variable (nullptr when
 // unset).
-bool StartsOnX11(int argc, const char* const* argv,
+bool startsOnX11(int argc, const char* const* argv,
                  const std::function<const char*(const char*)>& environment);
 
 // The one line a start says when the toolkit cannot start its window system: without a platform named,
 // there is no display; a named one is quoted.
-std::string NoWindowSystemLine(int argc, const char* const* argv,
+std::string noWindowSystemLine(int argc, const char* const* argv,
                                const std::function<const char*(const char*)>& environment);
 
 } // namespace klaxora

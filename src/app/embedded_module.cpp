@@ -10,7 +10,7 @@
 
 namespace klaxora {
 
-void* LoadEmbeddedModule(const char* name, const unsigned char* begin, const unsigned char* end,
+void* loadEmbeddedModule(const char* name, const unsigned char* begin, const unsigned char* end,
                          const char* entry, std::string& error)
 {
     const int file = memfd_create(name, MFD_CLOEXEC);

@@ -11,7 +11,7 @@ namespace klaxora {
 // Hands the module file between `begin` and `end` to the dynamic loader and returns the address of its
 // exported function `entry`; null, with `error` set, when that fails. `name` labels the memory file.
 // The module stays loaded to the end of the process, as linked libraries do.
-void* LoadEmbeddedModule(const char* name, const unsigned char* begin, const unsigned char* end,
+void* loadEmbeddedModule(const char* name, const unsigned char* begin, const unsigned char* end,
                          const char* entry, std::string& error);
 
 } // namespace klaxora

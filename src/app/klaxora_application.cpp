@@ -7,7 +7,7 @@
 namespace klaxora {
 
 KlaxoraApplication::KlaxoraApplication(int& argc, char** argv)
-    : QApplication(argc, argv), presenter_([](const QString& text) { ShowErrorBox(text); })
+    : QApplication(argc, argv), presenter_([](const QString& text) { showErrorBox(text); })
 {
     // Window captions are set by each window; the display name would be appended to them on X11.
     setApplicationName(QStringLiteral("Klaxora!"));

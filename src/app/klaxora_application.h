@@ -16,7 +16,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
     // Tests replace the modal box with a recorder.
-    void SetErrorPresenter(ErrorPresenter presenter) { presenter_ = std::move(presenter); }
+    void setErrorPresenter(ErrorPresenter presenter) { presenter_ = std::move(presenter); }
 
 private:
     ErrorPresenter presenter_;

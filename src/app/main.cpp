@@ -19,11 +19,11 @@ extern "C" const unsigned char klaxora_window_module_end[];
 
 namespace {
 
-int RunWindowModule(int argc, char** argv)
+int runWindowModule(int argc, char** argv)
 {
     std::string error;
-    void* entry = klaxora::LoadEmbeddedModule("klaxora-window", klaxora_window_module_begin,
-                                              klaxora_window_module_end, "KlaxoraRunWindow", error);
+    void* entry = klaxora::loadEmbeddedModule("klaxora-window", klaxora_window_module_begin,
+                                              klaxora_window_module_end, "klaxoraRunWindow", error);
     if (entry == nullptr) {
         std::fprintf(stderr, "Klaxora!: the window module cannot be loaded: %s\n", error.c_str());
         return 1;
@@ -40,8 +40,8 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i) {
         arguments += QString::fromLocal8Bit(argv[i]);
     }
-    if (!klaxora::StartsTheWindow(arguments)) {
-        return klaxora::RunCommandLine(argc, argv);
+    if (!klaxora::startsTheWindow(arguments)) {
+        return klaxora::runCommandLine(argc, argv);
     }
-    return RunWindowModule(argc, argv);
+    return runWindowModule(argc, argv);
 }

@@ -15,48 +15,48 @@ namespace {
 
 // The context's texts are the toolkit's own static strings, which it keeps for the program's life.
 struct HeldMessage {
-    QtMsgType Type;
-    const char* File;
-    int Line;
-    const char* Function;
-    const char* Category;
-    QString Text;
+    QtMsgType type;
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
 };
 
 // Qt's message handler is a plain function, so the one watch lives here while a NoDisplayExit does.
 struct Watch {
-    std::mutex Mutex;
-    const std::string* ExitLine = nullptr;
-    QtMessageHandler Previous = nullptr;
-    std::vector<HeldMessage> Held;
+    std::mutex mutex;
+    const std::string* exitLine = nullptr;
+    QtMessageHandler previous = nullptr;
+    std::vector<HeldMessage> held;
 };
 Watch watch;
 
-void PassOn(const std::vector<HeldMessage>& messages, QtMessageHandler handler)
+void passOn(const std::vector<HeldMessage>& messages, QtMessageHandler handler)
 {
     for (const HeldMessage& message : messages) {
-        const QMessageLogContext context(message.File, message.Line, message.Function, message.Category);
-        handler(message.Type, context, message.Text);
+        const QMessageLogContext context(message.file, message.line, message.function, message.category);
+        handler(message.type, context, message.text);
     }
 }
 
-void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
+void hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    const std::lock_guard lock(watch.Mutex);
+    const std::lock_guard lock(watch.mutex);
     // "... no Qt platform plugin could be initialized ...": no window system at all.
     if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
-        std::fprintf(stderr, "%s\n", watch.ExitLine->c_str());
+        std::fprintf(stderr, "%s\n", watch.exitLine->c_str());
         std::fflush(stderr);
         // At once, as the abort would: an ordinary exit would tear down the half-built toolkit while the
         // files are still being read on another thread. A file being replaced meanwhile survives this as
         // it survives a kill.
         std::_Exit(1);
     }
-    watch.Held.push_back({type, context.file, context.line, context.function, context.category, text});
+    watch.held.push_back({type, context.file, context.line, context.function, context.category, text});
     if (type == QtFatalMsg) {
         // Another fatal error: said as the toolkit says it, before it aborts.
-        PassOn(watch.Held, watch.Previous);
-        watch.Held.clear();
+        passOn(watch.held, watch.previous);
+        watch.held.clear();
     }
 }
 
@@ -64,9 +64,9 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
 
 NoDisplayExit::NoDisplayExit(std::string line) : line_(std::move(line))
 {
-    const std::lock_guard lock(watch.Mutex);
-    watch.ExitLine = &line_;
-    watch.Previous = qInstallMessageHandler(Hold);
+    const std::lock_guard lock(watch.mutex);
+    watch.exitLine = &line_;
+    watch.previous = qInstallMessageHandler(hold);
 }
 
 NoDisplayExit::~NoDisplayExit()
@@ -74,13 +74,13 @@ NoDisplayExit::~NoDisplayExit()
     std::vector<HeldMessage> messages;
     QtMessageHandler handler = nullptr;
     {
-        const std::lock_guard lock(watch.Mutex);
-        handler = watch.Previous;
+        const std::lock_guard lock(watch.mutex);
+        handler = watch.previous;
         qInstallMessageHandler(handler);
-        messages.swap(watch.Held);
-        watch.ExitLine = nullptr;
+        messages.swap(watch.held);
+        watch.exitLine = nullptr;
     }
-    PassOn(messages, handler);
+    passOn(messages, handler);
 }
 
 } // namespace klaxora

@@ -8,13 +8,13 @@
 
 namespace klaxora {
 
-bool IsMinimizedStart(ShowCommand command)
+bool isMinimizedStart(ShowCommand command)
 {
     return command == ShowCommand::ShowMinimized || command == ShowCommand::Minimize ||
            command == ShowCommand::ShowMinNoActive;
 }
 
-ShowCommand StartShowCommand(int argc, const char* const* argv)
+ShowCommand startShowCommand(int argc, const char* const* argv)
 {
 #ifdef _WIN32
     (void)argc;

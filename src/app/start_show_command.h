@@ -12,10 +12,10 @@ enum class ShowCommand : int {
     ShowDefault = 10
 };
 
-bool IsMinimizedStart(ShowCommand command);
+bool isMinimizedStart(ShowCommand command);
 
 // On Linux the X toolkit convention: "-iconic" among the arguments asks for a minimised start.
 // On Windows the show-window value of the start-up information.
-ShowCommand StartShowCommand(int argc, const char* const* argv);
+ShowCommand startShowCommand(int argc, const char* const* argv);
 
 } // namespace klaxora

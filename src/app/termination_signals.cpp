@@ -18,7 +18,7 @@ constexpr std::array<int, 3> kHandledSignals{SIGTERM, SIGINT, SIGHUP};
 // The handler can reach nothing but a plain variable; this is the write end of the one object's pipe.
 volatile sig_atomic_t gWriteEnd = -1;
 
-extern "C" void WriteSignalToPipe(int signalNumber)
+extern "C" void writeSignalToPipe(int signalNumber)
 {
     const int savedErrno = errno;
     const auto byte = static_cast<unsigned char>(signalNumber);
@@ -27,7 +27,7 @@ extern "C" void WriteSignalToPipe(int signalNumber)
     errno = savedErrno;
 }
 
-void SetAction(void (*handler)(int))
+void setAction(void (*handler)(int))
 {
     struct sigaction action {};
     action.sa_handler = handler;
@@ -49,25 +49,25 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
     readEnd_ = ends[0];
     gWriteEnd = ends[1];
     notifier_ = new QSocketNotifier(readEnd_, QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &TerminationSignals::ReadPipe);
-    SetAction(WriteSignalToPipe);
+    connect(notifier_, &QSocketNotifier::activated, this, &TerminationSignals::readPipe);
+    setAction(writeSignalToPipe);
 }
 
 TerminationSignals::~TerminationSignals()
 {
-    SetAction(SIG_DFL);
+    setAction(SIG_DFL);
     delete notifier_;
     ::close(gWriteEnd);
     gWriteEnd = -1;
     ::close(readEnd_);
 }
 
-void TerminationSignals::ReadPipe()
+void TerminationSignals::readPipe()
 {
     unsigned char byte = 0;
     while (::read(readEnd_, &byte, 1) == 1) {
         requested_ = true;
-        emit Requested(byte);
+        emit requested(byte);
     }
 }
 

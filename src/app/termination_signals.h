@@ -21,13 +21,13 @@ public:
     TerminationSignals& operator=(const TerminationSignals&) = delete;
 
     // True once a signal has been taken from the pipe.
-    bool WasRequested() const { return requested_; }
+    bool wasRequested() const { return requested_; }
 
 signals:
-    void Requested(int signalNumber);
+    void requested(int signalNumber);
 
 private:
-    void ReadPipe();
+    void readPipe();
 
     int readEnd_ = -1;
     QSocketNotifier* notifier_ = nullptr;

@@ -9,7 +9,7 @@
 
 namespace klaxora {
 
-std::string UserDataFolder()
+std::string userDataFolder()
 {
     // Named here rather than taken from the program file, so that a renamed copy finds the same folder.
     QCoreApplication::setApplicationName(QStringLiteral("klaxora"));
@@ -17,9 +17,9 @@ std::string UserDataFolder()
     return QDir::toNativeSeparators(folder + QLatin1Char('/')).toStdString();
 }
 
-std::string ProgramFilesFolder(FileSystem& fileSystem)
+std::string programFilesFolder(FileSystem& fileSystem)
 {
-    return ChooseFilesFolder(fileSystem, ProgramDirectory(), UserDataFolder());
+    return chooseFilesFolder(fileSystem, programDirectory(), userDataFolder());
 }
 
 } // namespace klaxora

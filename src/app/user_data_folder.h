@@ -8,10 +8,10 @@
 namespace klaxora {
 
 // The user's data folder for the program ("~/.local/share/klaxora/" on Linux), ending in a separator.
-std::string UserDataFolder();
+std::string userDataFolder();
 
 // Where this run keeps "Alarms.dat" and "ALARM.INI": beside the program when that folder can be written,
 // otherwise the user's data folder (see ChooseFilesFolder). Every way into the files asks this.
-std::string ProgramFilesFolder(FileSystem& fileSystem);
+std::string programFilesFolder(FileSystem& fileSystem);
 
 } // namespace klaxora

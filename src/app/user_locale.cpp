@@ -6,14 +6,14 @@ namespace klaxora {
 
 namespace {
 
-bool IsAsciiLetter(QChar c)
+bool isAsciiLetter(QChar c)
 {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
 // Index of the quote that closes the text quoted at Open, or the size when none does. Qt quotes with
 // '; inside, two quotes stand for one.
-qsizetype ClosingQuote(const QString& pattern, qsizetype open)
+qsizetype closingQuote(const QString& pattern, qsizetype open)
 {
     qsizetype i = open + 1;
     while (i < pattern.size()) {
@@ -29,25 +29,25 @@ qsizetype ClosingQuote(const QString& pattern, qsizetype open)
     return i;
 }
 
-qsizetype AfterQuoted(const QString& pattern, qsizetype open)
+qsizetype afterQuoted(const QString& pattern, qsizetype open)
 {
-    const qsizetype close = ClosingQuote(pattern, open);
+    const qsizetype close = closingQuote(pattern, open);
     return close < pattern.size() ? close + 1 : close;
 }
 
 // Index of the first unquoted character of Pattern that is one of Wanted, or the size.
-qsizetype FindUnquoted(const QString& pattern, QStringView wanted)
+qsizetype findUnquoted(const QString& pattern, QStringView wanted)
 {
     qsizetype i = 0;
     while (i < pattern.size() && !wanted.contains(pattern[i]))
-        i = pattern[i] == u'\'' ? AfterQuoted(pattern, i) : i + 1;
+        i = pattern[i] == u'\'' ? afterQuoted(pattern, i) : i + 1;
     return i;
 }
 
 // The text between the first field of Pattern and the next, spaces trimmed: "M/d/yy" gives "/".
-std::string SeparatorAfterFirstField(const QString& pattern, QStringView fields, const char* fallback)
+std::string separatorAfterFirstField(const QString& pattern, QStringView fields, const char* fallback)
 {
-    qsizetype i = FindUnquoted(pattern, fields);
+    qsizetype i = findUnquoted(pattern, fields);
     if (i < pattern.size()) {
         const QChar field = pattern[i];
         while (i < pattern.size() && pattern[i] == field)
@@ -61,19 +61,19 @@ std::string SeparatorAfterFirstField(const QString& pattern, QStringView fields,
 }
 
 // A Qt time pattern with a day-half designator (A, AP, a, ap) belongs to a 12-hour locale.
-bool UsesTwelveHourClock(const QString& timePattern)
+bool usesTwelveHourClock(const QString& timePattern)
 {
-    return FindUnquoted(timePattern, u"aA") < timePattern.size();
+    return findUnquoted(timePattern, u"aA") < timePattern.size();
 }
 
-bool HourHasLeadingZero(const QString& timePattern)
+bool hourHasLeadingZero(const QString& timePattern)
 {
-    const qsizetype hour = FindUnquoted(timePattern, u"hH");
+    const qsizetype hour = findUnquoted(timePattern, u"hH");
     return hour + 1 < timePattern.size() && timePattern[hour + 1] == timePattern[hour];
 }
 
 // Literal text in the program's pattern language: double-quoted, with a double quote single-quoted.
-void AppendLiteral(QString& out, const QString& literal)
+void appendLiteral(QString& out, const QString& literal)
 {
     bool open = false;
     for (const QChar ch : literal) {
@@ -94,7 +94,7 @@ void AppendLiteral(QString& out, const QString& literal)
 }
 
 template <std::size_t N>
-void FillNames(std::array<std::string, N>& names, QString (QLocale::*name)(int, QLocale::FormatType) const,
+void fillNames(std::array<std::string, N>& names, QString (QLocale::*name)(int, QLocale::FormatType) const,
                const QLocale& locale, QLocale::FormatType type, int firstQtIndex)
 {
     // Qt counts months from 1 and days from Monday = 1 to Sunday = 7; the program from 0 and Sunday.
@@ -106,12 +106,12 @@ void FillNames(std::array<std::string, N>& names, QString (QLocale::*name)(int, 
 
 } // namespace
 
-std::string DatePatternFromQt(const QString& qtPattern, const std::string& dateSeparator)
+std::string datePatternFromQt(const QString& qtPattern, const std::string& dateSeparator)
 {
     QString out;
     QString literal;
     const auto flushLiteral = [&] {
-        AppendLiteral(out, literal);
+        appendLiteral(out, literal);
         literal.clear();
     };
     for (qsizetype i = 0; i < qtPattern.size();) {
@@ -122,7 +122,7 @@ std::string DatePatternFromQt(const QString& qtPattern, const std::string& dateS
                 i += 2;
                 continue;
             }
-            const qsizetype close = ClosingQuote(qtPattern, i);
+            const qsizetype close = closingQuote(qtPattern, i);
             literal += qtPattern.mid(i + 1, close - i - 1).replace(QStringLiteral("''"), QStringLiteral("'"));
             i = close < qtPattern.size() ? close + 1 : close;
             continue;
@@ -137,7 +137,7 @@ std::string DatePatternFromQt(const QString& qtPattern, const std::string& dateS
             continue;
         }
         // Letters, quotes and ':' mean something to the program, and '/' is its date separator.
-        if (IsAsciiLetter(c) || c == u'"' || c == u':' || (c == u'/' && dateSeparator != "/")) {
+        if (isAsciiLetter(c) || c == u'"' || c == u':' || (c == u'/' && dateSeparator != "/")) {
             literal += c;
         } else {
             flushLiteral();
@@ -149,29 +149,29 @@ std::string DatePatternFromQt(const QString& qtPattern, const std::string& dateS
     return out.toStdString();
 }
 
-FormatSettings UserFormatSettings(const QLocale& locale)
+FormatSettings userFormatSettings(const QLocale& locale)
 {
     FormatSettings settings;
     const QString shortDate = locale.dateFormat(QLocale::ShortFormat);
     const QString shortTime = locale.timeFormat(QLocale::ShortFormat);
 
-    settings.DateSeparator = SeparatorAfterFirstField(shortDate, u"dMy", "/");
-    settings.TimeSeparator = SeparatorAfterFirstField(shortTime, u"hHm", ":");
-    settings.ShortDatePattern = DatePatternFromQt(shortDate, settings.DateSeparator);
-    settings.LongDatePattern =
-        DatePatternFromQt(locale.dateFormat(QLocale::LongFormat), settings.DateSeparator);
-    settings.TimeAMString = locale.amText().toStdString();
-    settings.TimePMString = locale.pmText().toStdString();
+    settings.dateSeparator = separatorAfterFirstField(shortDate, u"dMy", "/");
+    settings.timeSeparator = separatorAfterFirstField(shortTime, u"hHm", ":");
+    settings.shortDatePattern = datePatternFromQt(shortDate, settings.dateSeparator);
+    settings.longDatePattern =
+        datePatternFromQt(locale.dateFormat(QLocale::LongFormat), settings.dateSeparator);
+    settings.timeAmString = locale.amText().toStdString();
+    settings.timePmString = locale.pmText().toStdString();
 
-    const std::string hour = HourHasLeadingZero(shortTime) ? "hh" : "h";
-    const std::string dayHalf = UsesTwelveHourClock(shortTime) ? " AMPM" : "";
-    settings.ShortTimePattern = hour + ":mm" + dayHalf;
-    settings.LongTimePattern = hour + ":mm:ss" + dayHalf;
+    const std::string hour = hourHasLeadingZero(shortTime) ? "hh" : "h";
+    const std::string dayHalf = usesTwelveHourClock(shortTime) ? " AMPM" : "";
+    settings.shortTimePattern = hour + ":mm" + dayHalf;
+    settings.longTimePattern = hour + ":mm:ss" + dayHalf;
 
-    FillNames(settings.ShortMonthNames, &QLocale::monthName, locale, QLocale::ShortFormat, 1);
-    FillNames(settings.LongMonthNames, &QLocale::monthName, locale, QLocale::LongFormat, 1);
-    FillNames(settings.ShortDayNames, &QLocale::dayName, locale, QLocale::ShortFormat, 7);
-    FillNames(settings.LongDayNames, &QLocale::dayName, locale, QLocale::LongFormat, 7);
+    fillNames(settings.shortMonthNames, &QLocale::monthName, locale, QLocale::ShortFormat, 1);
+    fillNames(settings.longMonthNames, &QLocale::monthName, locale, QLocale::LongFormat, 1);
+    fillNames(settings.shortDayNames, &QLocale::dayName, locale, QLocale::ShortFormat, 7);
+    fillNames(settings.longDayNames, &QLocale::dayName, locale, QLocale::LongFormat, 7);
     return settings;
 }
 

@@ -1,7 +1,7 @@
 // The window module's entry point, the one symbol it exports (see window_start.h).
 #include "app/window_start.h"
 
-extern "C" __attribute__((visibility("default"))) int KlaxoraRunWindow(int argc, char** argv)
+extern "C" __attribute__((visibility("default"))) int klaxoraRunWindow(int argc, char** argv)
 {
-    return klaxora::RunWindow(argc, argv);
+    return klaxora::runWindow(argc, argv);
 }

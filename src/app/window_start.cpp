@@ -41,7 +41,7 @@ namespace klaxora {
 
 namespace {
 
-const char* Environment(const char* name)
+const char* environment(const char* name)
 {
     return std::getenv(name);
 }
@@ -51,33 +51,33 @@ const char* Environment(const char* name)
 // of this size goes through the socket as fast. Measured: 60 wake-ups a minute instead of 186, and the
 // window maps 11% sooner (bench/desktop.sh, both side by side). Set before the toolkit connects, and
 // only for X11; a value the user set stays.
-void UseOneWakeUpPerRepaint(int argc, char** argv)
+void useOneWakeUpPerRepaint(int argc, char** argv)
 {
-    if (StartsOnX11(argc, argv, Environment) && !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+    if (startsOnX11(argc, argv, environment) && !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
 }
 
-QString SocketPath()
+QString socketPath()
 {
-    return CommandSocketPath(QString::fromStdString(SingleInstance::DefaultFolder()));
+    return commandSocketPath(QString::fromStdString(SingleInstance::defaultFolder()));
 }
 
-bool ProgramAnswers()
+bool programAnswers()
 {
     QLocalSocket socket;
-    socket.connectToServer(SocketPath());
+    socket.connectToServer(socketPath());
     return socket.waitForConnected(CommandAnswerMilliseconds);
 }
 
 // Taken before the files are read: a second start must not read and rewrite the alarm file of the
 // program that is running. A command that works on the files while no program runs holds the lock for
 // a moment; the start waits for it, while a running program answers on its socket at once.
-void TakeInstanceLock(std::optional<SingleInstance>& instance)
+void takeInstanceLock(std::optional<SingleInstance>& instance)
 {
     const QDeadlineTimer deadline(CommandAnswerMilliseconds);
     instance.emplace("Klaxora");
-    while (instance->AlreadyRunning() && !deadline.hasExpired() && !ProgramAnswers()) {
+    while (instance->alreadyRunning() && !deadline.hasExpired() && !programAnswers()) {
         QThread::msleep(5);
         instance.reset();
         instance.emplace("Klaxora");
@@ -85,53 +85,53 @@ void TakeInstanceLock(std::optional<SingleInstance>& instance)
 }
 
 // A start without a display (over ssh, from cron) ends here with one line and exit code 1.
-std::unique_ptr<KlaxoraApplication> ConnectToDisplay(int& argc, char** argv)
+std::unique_ptr<KlaxoraApplication> connectToDisplay(int& argc, char** argv)
 {
-    const NoDisplayExit noDisplay(NoWindowSystemLine(argc, argv, Environment));
+    const NoDisplayExit noDisplay(noWindowSystemLine(argc, argv, environment));
     return std::make_unique<KlaxoraApplication>(argc, argv);
 }
 
 } // namespace
 
-int RunWindow(int argc, char** argv)
+int runWindow(int argc, char** argv)
 {
     // Before any other thread runs: changing the environment while another thread reads it (fontconfig
     // does) can crash that thread.
-    UseOneWakeUpPerRepaint(argc, argv);
+    useOneWakeUpPerRepaint(argc, argv);
     // Read before the toolkit takes its own arguments out of the list.
-    const bool minimizedStart = IsMinimizedStart(StartShowCommand(argc, argv));
+    const bool minimizedStart = isMinimizedStart(startShowCommand(argc, argv));
 
     std::optional<SingleInstance> instance;
-    TakeInstanceLock(instance);
+    takeInstanceLock(instance);
     const SystemClock clock;
     PosixFileSystem fileSystem;
     MainScreenSetup setup;
-    setup.ProgramFolder = ProgramDirectory();
-    setup.UserFormats = UserFormatSettings(QLocale::system());
-    setup.MinimizedStart = minimizedStart;
+    setup.programFolder = programDirectory();
+    setup.userFormats = userFormatSettings(QLocale::system());
+    setup.minimizedStart = minimizedStart;
     // The notification area is left to the window, which asks the desktop once it is on the screen, and
     // the two files to the window, which reads them as it is built.
-    if (!instance->AlreadyRunning()) {
-        const QString instanceFolder = QString::fromStdString(SingleInstance::DefaultFolder());
-        if (instance->Held()) {
-            RemoveLeftoverConvertedSounds(instanceFolder);
+    if (!instance->alreadyRunning()) {
+        const QString instanceFolder = QString::fromStdString(SingleInstance::defaultFolder());
+        if (instance->held()) {
+            removeLeftoverConvertedSounds(instanceFolder);
         }
-        setup.Sound = std::make_unique<QtSoundBackend>(ConvertedSoundsFolder(instanceFolder));
-        setup.Folder = ProgramFilesFolder(fileSystem);
+        setup.sound = std::make_unique<QtSoundBackend>(convertedSoundsFolder(instanceFolder));
+        setup.folder = programFilesFolder(fileSystem);
     }
 
-    const std::unique_ptr<KlaxoraApplication> application = ConnectToDisplay(argc, argv);
+    const std::unique_ptr<KlaxoraApplication> application = connectToDisplay(argc, argv);
     KlaxoraApplication& app = *application;
     QApplication::setStyle(new ProgramStyle(QApplication::style()->name()));
     // Log-out (SIGTERM), Ctrl-C and a closed terminal end the program as Exit does, without the question;
     // every running event loop ends, also that of a dialog on screen.
     const TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::Requested, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&termination, &TerminationSignals::requested, &app, [] { QCoreApplication::exit(0); });
 
-    if (instance->AlreadyRunning()) {
+    if (instance->alreadyRunning()) {
         // Also on the error stream, for a start without a desktop to see the box.
         std::fputs("Klaxora! is already running\n", stderr);
-        ShowMessageBox(QStringLiteral("Klaxora! is already running"), QStringLiteral("Klaxora!"),
+        showMessageBox(QStringLiteral("Klaxora! is already running"), QStringLiteral("Klaxora!"),
                        MessageBoxStyle::Ok);
         return 0;
     }
@@ -140,27 +140,27 @@ int RunWindow(int argc, char** argv)
     // notification area or a dialog closes while it sits there.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    std::unique_ptr<TMainScreen> MainScreen;
+    std::unique_ptr<TMainScreen> mainScreen;
     try {
-        MainScreen = std::make_unique<TMainScreen>(clock, fileSystem, std::move(setup));
+        mainScreen = std::make_unique<TMainScreen>(clock, fileSystem, std::move(setup));
     } catch (const std::exception& error) {
         // The preferences could not be read. (An unreadable alarm file is shown by the window, which
         // runs on without overwriting it.)
-        ShowErrorBox(QString::fromUtf8(error.what()));
+        showErrorBox(QString::fromUtf8(error.what()));
         return 1;
     }
     // The options dialog kept for the program's life (the editor opens one of its own each time).
-    const TAlarmOptions AlarmOptions(MainScreen->OptionsServices());
-    QObject::connect(MainScreen.get(), &TMainScreen::Closed, &app, &QCoreApplication::quit);
+    const TAlarmOptions alarmOptions(mainScreen->optionsServices());
+    QObject::connect(mainScreen.get(), &TMainScreen::closed, &app, &QCoreApplication::quit);
     // Commands from the command line, once the alarms are loaded.
     CommandServer commands(
-        [&MainScreen](const CommandRequest& request) { return MainScreen->CarryOut(request); });
-    if (!commands.Listen(SocketPath())) {
+        [&mainScreen](const CommandRequest& request) { return mainScreen->carryOut(request); });
+    if (!commands.listen(socketPath())) {
         std::fprintf(stderr, "Klaxora!: commands from the command line cannot reach this program: %s\n",
-                     qPrintable(commands.ErrorText()));
+                     qPrintable(commands.errorText()));
     }
     // A signal taken while the window was being built ran outside any event loop and ended none.
-    if (termination.WasRequested()) {
+    if (termination.wasRequested()) {
         return 0;
     }
     return app.exec();

@@ -5,6 +5,6 @@
 
 namespace klaxora {
 
-int RunWindow(int argc, char** argv);
+int runWindow(int argc, char** argv);
 
 } // namespace klaxora

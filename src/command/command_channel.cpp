@@ -11,31 +11,31 @@ namespace {
 constexpr quint32 RequestTag = 0x4B4C5852; // "KLXR"
 constexpr quint32 ReplyTag = 0x4B4C5841;   // "KLXA"
 
-QByteArray Bytes(const std::string& text)
+QByteArray bytes(const std::string& text)
 {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string Text(const QByteArray& bytes)
+std::string text(const QByteArray& bytes)
 {
     return bytes.toStdString();
 }
 
 } // namespace
 
-QString CommandSocketPath(const QString& folder)
+QString commandSocketPath(const QString& folder)
 {
     return QDir(folder).filePath(QStringLiteral("Klaxora.socket"));
 }
 
-void WriteRequest(QDataStream& out, const CommandRequest& request)
+void writeRequest(QDataStream& out, const CommandRequest& request)
 {
-    out << RequestTag << quint8(request.Kind) << Bytes(request.Message) << request.Time << bool(request.Date)
-        << request.Date.value_or(0) << quint8(request.Sound) << Bytes(request.SoundFile)
-        << quint8(request.Mode) << request.TodayOnly;
+    out << RequestTag << quint8(request.kind) << bytes(request.message) << request.time << bool(request.date)
+        << request.date.value_or(0) << quint8(request.sound) << bytes(request.soundFile)
+        << quint8(request.mode) << request.todayOnly;
 }
 
-bool ReadRequest(QDataStream& in, CommandRequest& request)
+bool readRequest(QDataStream& in, CommandRequest& request)
 {
     quint32 tag = 0;
     quint8 kind = 0;
@@ -45,26 +45,26 @@ bool ReadRequest(QDataStream& in, CommandRequest& request)
     quint8 sound = 0;
     QByteArray soundFile;
     quint8 mode = 0;
-    in >> tag >> kind >> message >> request.Time >> hasDate >> date >> sound >> soundFile >> mode >>
-        request.TodayOnly;
+    in >> tag >> kind >> message >> request.time >> hasDate >> date >> sound >> soundFile >> mode >>
+        request.todayOnly;
     if (in.status() != QDataStream::Ok || tag != RequestTag || kind > quint8(CommandKind::Show) ||
         sound > quint8(SoundChoice::File) || mode > amSoundOnly)
         return false;
-    request.Kind = CommandKind(kind);
-    request.Message = Text(message);
-    request.Date = hasDate ? std::optional<TDateTime>(date) : std::nullopt;
-    request.Sound = SoundChoice(sound);
-    request.SoundFile = Text(soundFile);
-    request.Mode = mode;
+    request.kind = CommandKind(kind);
+    request.message = text(message);
+    request.date = hasDate ? std::optional<TDateTime>(date) : std::nullopt;
+    request.sound = SoundChoice(sound);
+    request.soundFile = text(soundFile);
+    request.mode = mode;
     return true;
 }
 
-void WriteReply(QDataStream& out, const CommandReply& reply)
+void writeReply(QDataStream& out, const CommandReply& reply)
 {
-    out << ReplyTag << qint32(reply.ExitCode) << Bytes(reply.Output) << Bytes(reply.Errors);
+    out << ReplyTag << qint32(reply.exitCode) << bytes(reply.output) << bytes(reply.errors);
 }
 
-bool ReadReply(QDataStream& in, CommandReply& reply)
+bool readReply(QDataStream& in, CommandReply& reply)
 {
     quint32 tag = 0;
     qint32 exitCode = 0;
@@ -73,7 +73,7 @@ bool ReadReply(QDataStream& in, CommandReply& reply)
     in >> tag >> exitCode >> output >> errors;
     if (in.status() != QDataStream::Ok || tag != ReplyTag)
         return false;
-    reply = {exitCode, Text(output), Text(errors)};
+    reply = {exitCode, text(output), text(errors)};
     return true;
 }
 

@@ -13,13 +13,13 @@ namespace klaxora {
 constexpr int CommandAnswerMilliseconds = 5000;
 
 // The socket in `folder` (the program uses the single-instance lock's folder).
-QString CommandSocketPath(const QString& folder);
+QString commandSocketPath(const QString& folder);
 
-void WriteRequest(QDataStream& out, const CommandRequest& request);
+void writeRequest(QDataStream& out, const CommandRequest& request);
 // False for a record that is not a request of this program (the stream may still lack data; the caller
 // reads in a transaction).
-bool ReadRequest(QDataStream& in, CommandRequest& request);
-void WriteReply(QDataStream& out, const CommandReply& reply);
-bool ReadReply(QDataStream& in, CommandReply& reply);
+bool readRequest(QDataStream& in, CommandRequest& request);
+void writeReply(QDataStream& out, const CommandReply& reply);
+bool readReply(QDataStream& in, CommandReply& reply);
 
 } // namespace klaxora

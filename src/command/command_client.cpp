@@ -19,16 +19,16 @@ namespace {
 // their turn. Longer than that, something is wrong.
 constexpr int LockWaitMilliseconds = 10000;
 
-CommandReply StartProgram(const QString& program)
+CommandReply startProgram(const QString& program)
 {
     if (!QProcess::startDetached(program, {}))
-        return FailedReply("Klaxora! could not be started from " + program.toStdString());
+        return failedReply("Klaxora! could not be started from " + program.toStdString());
     return {ExitDone, "Klaxora! was not running; it has been started.\n", {}};
 }
 
 } // namespace
 
-std::optional<CommandReply> AskRunningProgram(const QString& socketPath, const CommandRequest& request)
+std::optional<CommandReply> askRunningProgram(const QString& socketPath, const CommandRequest& request)
 {
     QLocalSocket socket;
     socket.connectToServer(socketPath);
@@ -36,46 +36,46 @@ std::optional<CommandReply> AskRunningProgram(const QString& socketPath, const C
         return std::nullopt;
     {
         QDataStream out(&socket);
-        WriteRequest(out, request);
+        writeRequest(out, request);
     }
     const QDeadlineTimer deadline(CommandAnswerMilliseconds);
     QDataStream in(&socket);
     while (!deadline.hasExpired()) {
         in.startTransaction();
         CommandReply reply;
-        const bool understood = ReadReply(in, reply);
+        const bool understood = readReply(in, reply);
         if (in.commitTransaction())
             return understood ? reply
-                              : FailedReply("the running Klaxora! sent an answer that is not understood");
+                              : failedReply("the running Klaxora! sent an answer that is not understood");
         if (socket.state() != QLocalSocket::ConnectedState && socket.bytesAvailable() == 0)
             break;
         socket.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
     }
-    return FailedReply("Klaxora! is running but did not answer within " +
+    return failedReply("Klaxora! is running but did not answer within " +
                        std::to_string(CommandAnswerMilliseconds / 1000) +
                        " seconds; the command may or may not have been carried out");
 }
 
-CommandReply HandToProgramOrCarryOut(const CommandRequest& request, const CommandContext& context)
+CommandReply handToProgramOrCarryOut(const CommandRequest& request, const CommandContext& context)
 {
     const QDeadlineTimer deadline(LockWaitMilliseconds);
     for (;;) {
-        if (std::optional<CommandReply> reply = AskRunningProgram(context.SocketPath, request))
+        if (std::optional<CommandReply> reply = askRunningProgram(context.socketPath, request))
             return *reply;
         bool free = false;
         {
             // Held while the files are read and written: a program starting meanwhile waits for it.
             const SingleInstance lock("Klaxora");
-            free = !lock.AlreadyRunning();
-            if (free && request.Kind != CommandKind::Show)
-                return CarryOutWithoutProgram(request, context);
+            free = !lock.alreadyRunning();
+            if (free && request.kind != CommandKind::Show)
+                return carryOutWithoutProgram(request, context);
         }
         // Released first: the program takes the lock itself.
         if (free)
-            return StartProgram(context.ProgramPath);
+            return startProgram(context.programPath);
         // A program that is starting, or another command at the files.
         if (deadline.hasExpired())
-            return FailedReply("another Klaxora! holds the alarm files and did not answer within " +
+            return failedReply("another Klaxora! holds the alarm files and did not answer within " +
                                std::to_string(LockWaitMilliseconds / 1000) + " seconds");
         QThread::msleep(5);
     }

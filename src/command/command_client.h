@@ -18,20 +18,20 @@ namespace klaxora {
 struct CommandContext {
     // Where "Alarms.dat" and "ALARM.INI" live, decided as the program decides it at its start (and, like
     // the program, only under the single-instance lock: the decision may bring the files along).
-    std::function<std::string()> FilesFolder;
+    std::function<std::string()> filesFolder;
     // The running program's socket (CommandSocketPath).
-    QString SocketPath;
+    QString socketPath;
     // The program to start for --show when none runs.
-    QString ProgramPath;
-    const Clock* WallClock = nullptr;
-    FileSystem* Files = nullptr;
-    const DateTimeFormats* Formats = nullptr;
+    QString programPath;
+    const Clock* wallClock = nullptr;
+    FileSystem* files = nullptr;
+    const DateTimeFormats* formats = nullptr;
 };
 
 // The running program's reply, or nothing when no program listens at `socketPath`. A program that takes
 // the request but does not answer within CommandAnswerMilliseconds gives ExitFailed.
-std::optional<CommandReply> AskRunningProgram(const QString& socketPath, const CommandRequest& request);
+std::optional<CommandReply> askRunningProgram(const QString& socketPath, const CommandRequest& request);
 
-CommandReply HandToProgramOrCarryOut(const CommandRequest& request, const CommandContext& context);
+CommandReply handToProgramOrCarryOut(const CommandRequest& request, const CommandContext& context);
 
 } // namespace klaxora

@@ -17,30 +17,30 @@ namespace {
 
 constexpr std::array<std::string_view, 3> ModeNames{"both", "message", "sound"};
 
-std::string IsoDate(TDateTime date)
+std::string isoDate(TDateTime date)
 {
-    const CivilDate civil = DecodeDate(date);
+    const CivilDate civil = decodeDate(date);
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", civil.year, civil.month, civil.day);
     return text;
 }
 
-std::string IsoMinute(TDateTime time)
+std::string isoMinute(TDateTime time)
 {
-    const ClockTime clock = DecodeTime(time);
+    const ClockTime clock = decodeTime(time);
     char text[8];
     std::snprintf(text, sizeof text, "%02d:%02d", clock.hour, clock.minute);
     return text;
 }
 
-void AppendAlarmLine(std::string& text, TDateTime date, TDateTime time, TAlarmMode mode,
+void appendAlarmLine(std::string& text, TDateTime date, TDateTime time, TAlarmMode mode,
                      std::string_view message)
 {
-    text += IsoDate(date);
+    text += isoDate(date);
     text += '\t';
-    text += IsoMinute(time);
+    text += isoMinute(time);
     text += '\t';
-    text += ModeName(mode);
+    text += modeName(mode);
     text += '\t';
     text += message;
     text += '\n';
@@ -48,22 +48,22 @@ void AppendAlarmLine(std::string& text, TDateTime date, TDateTime time, TAlarmMo
 
 } // namespace
 
-std::string NewAlarmWaveFile(const Preferences& preferences)
+std::string newAlarmWaveFile(const Preferences& preferences)
 {
-    if (preferences.NoAlarmSound || preferences.DefaultWaveFile.empty())
+    if (preferences.noAlarmSound || preferences.defaultWaveFile.empty())
         return {};
     std::error_code error;
     const std::filesystem::path path(
-        std::u8string(preferences.DefaultWaveFile.begin(), preferences.DefaultWaveFile.end()));
-    return std::filesystem::is_regular_file(path, error) ? preferences.DefaultWaveFile : std::string();
+        std::u8string(preferences.defaultWaveFile.begin(), preferences.defaultWaveFile.end()));
+    return std::filesystem::is_regular_file(path, error) ? preferences.defaultWaveFile : std::string();
 }
 
-std::string_view ModeName(TAlarmMode mode)
+std::string_view modeName(TAlarmMode mode)
 {
     return mode < ModeNames.size() ? ModeNames[mode] : ModeNames[amMessageAndSound];
 }
 
-bool ModeFromName(std::string_view name, TAlarmMode& mode)
+bool modeFromName(std::string_view name, TAlarmMode& mode)
 {
     const auto found = std::find(ModeNames.begin(), ModeNames.end(), name);
     if (found == ModeNames.end())
@@ -72,38 +72,38 @@ bool ModeFromName(std::string_view name, TAlarmMode& mode)
     return true;
 }
 
-CommandReply CarryOutAdd(const CommandRequest& request, AlarmStore& store, const Clock& clock,
+CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const Clock& clock,
                          const std::string& newAlarmWaveFile, const std::function<void()>& save)
 {
     CommandReply reply;
-    const TDateTime today = clock.Today();
+    const TDateTime today = clock.today();
     TDateTime date = today;
-    if (request.Date) {
-        date = *request.Date;
-    } else if (AlarmTimeHasPassed(today, request.Time, clock)) {
+    if (request.date) {
+        date = *request.date;
+    } else if (alarmTimeHasPassed(today, request.time, clock)) {
         date = today + 1;
-        reply.Output = "No date given: tomorrow, " + IsoDate(date) + ", since " + IsoMinute(request.Time) +
+        reply.output = "No date given: tomorrow, " + isoDate(date) + ", since " + isoMinute(request.time) +
                        " has passed today.\n";
     } else {
-        reply.Output = "No date given: today, " + IsoDate(date) + ".\n";
+        reply.output = "No date given: today, " + isoDate(date) + ".\n";
     }
-    if (AlarmTimeHasPassed(date, request.Time, clock)) {
+    if (alarmTimeHasPassed(date, request.time, clock)) {
         return {ExitTimePassed,
                 {},
-                "klaxora: " + IsoDate(date) + " " + IsoMinute(request.Time) +
+                "klaxora: " + isoDate(date) + " " + isoMinute(request.time) +
                     " has already passed; no alarm was added.\n"};
     }
 
     std::string waveFile;
-    if (request.Sound == SoundChoice::Default)
+    if (request.sound == SoundChoice::Default)
         waveFile = newAlarmWaveFile;
-    else if (request.Sound == SoundChoice::File)
-        waveFile = request.SoundFile;
-    const FormatSettings& storage = store.Formats().Storage();
+    else if (request.sound == SoundChoice::File)
+        waveFile = request.soundFile;
+    const FormatSettings& storage = store.formats().storage();
     AlarmId id = 0;
     try {
-        id = store.AddAlarm(TimeToStr(request.Time, storage), FormatDateTime("mm/dd/yyyy", date, storage),
-                            request.Message, waveFile, request.Mode);
+        id = store.addAlarm(timeToStr(request.time, storage), formatDateTime("mm/dd/yyyy", date, storage),
+                            request.message, waveFile, request.mode);
     } catch (const std::exception& error) {
         // The arguments were checked before; what is left is the store refusing text it cannot keep.
         return {ExitBadInput, {}, std::string("klaxora: ") + error.what() + "\n"};
@@ -111,36 +111,36 @@ CommandReply CarryOutAdd(const CommandRequest& request, AlarmStore& store, const
     try {
         save();
     } catch (const std::exception& error) {
-        return FailedReply(std::string("the alarm file could not be written: ") + error.what());
+        return failedReply(std::string("the alarm file could not be written: ") + error.what());
     }
     // As the store keeps it.
-    const TBaseAlarm& added = store.BaseAlarmList()[store.FindBaseAlarmForId(id)];
-    AppendAlarmLine(reply.Output, added.AlarmDate, added.AlarmTime, added.AlarmMode, added.Message);
+    const TBaseAlarm& added = store.baseAlarmList()[store.findBaseAlarmForId(id)];
+    appendAlarmLine(reply.output, added.alarmDate, added.alarmTime, added.alarmMode, added.message);
     return reply;
 }
 
-std::string AlarmListText(const AlarmStore& store, const Clock& clock, bool todayOnly)
+std::string alarmListText(const AlarmStore& store, const Clock& clock, bool todayOnly)
 {
-    const TDateTime today = clock.Today();
-    const auto& stored = store.BaseAlarmList();
+    const TDateTime today = clock.today();
+    const auto& stored = store.baseAlarmList();
     std::vector<const TBaseAlarm*> listed;
-    listed.reserve(static_cast<std::size_t>(stored.Count()));
+    listed.reserve(static_cast<std::size_t>(stored.count()));
     // From the last added: among alarms of the same date and time the later one stands first.
-    for (int i = stored.Count() - 1; i >= 0; --i) {
+    for (int i = stored.count() - 1; i >= 0; --i) {
         const TBaseAlarm& alarm = stored[i];
-        const bool shown = alarm.AlarmDate > today
+        const bool shown = alarm.alarmDate > today
                                ? !todayOnly
-                               : alarm.AlarmDate == today && store.FindAlarmForId(alarm.Id) >= 0;
+                               : alarm.alarmDate == today && store.findAlarmForId(alarm.id) >= 0;
         if (shown)
             listed.push_back(&alarm);
     }
     std::stable_sort(listed.begin(), listed.end(), [](const TBaseAlarm* a, const TBaseAlarm* b) {
-        return a->AlarmDate != b->AlarmDate ? a->AlarmDate < b->AlarmDate : a->AlarmTime < b->AlarmTime;
+        return a->alarmDate != b->alarmDate ? a->alarmDate < b->alarmDate : a->alarmTime < b->alarmTime;
     });
     std::string text;
     text.reserve(listed.size() * 48);
     for (const TBaseAlarm* alarm : listed)
-        AppendAlarmLine(text, alarm->AlarmDate, alarm->AlarmTime, alarm->AlarmMode, alarm->Message);
+        appendAlarmLine(text, alarm->alarmDate, alarm->alarmTime, alarm->alarmMode, alarm->message);
     return text;
 }
 

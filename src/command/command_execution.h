@@ -15,22 +15,22 @@ namespace klaxora {
 
 // The sound a new alarm starts with, as Add Alarm chooses it: none while "No Alarm Sound" is ticked,
 // otherwise the default sound when that file exists.
-std::string NewAlarmWaveFile(const Preferences& preferences);
+std::string newAlarmWaveFile(const Preferences& preferences);
 
 // "both", "message", "sound" for the three modes, and back; false for any other name.
-std::string_view ModeName(TAlarmMode mode);
-bool ModeFromName(std::string_view name, TAlarmMode& mode);
+std::string_view modeName(TAlarmMode mode);
+bool modeFromName(std::string_view name, TAlarmMode& mode);
 
 // Adds the alarm of an --add request as the editor's Set Alarm does, then calls `save` (which writes
 // the alarm file). Without a date the alarm is for today, or tomorrow once the time has passed today;
 // a date and time that have passed are refused (ExitTimePassed) with nothing changed. A failure of
 // `save` gives ExitFailed with its reason.
-CommandReply CarryOutAdd(const CommandRequest& request, AlarmStore& store, const Clock& clock,
+CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const Clock& clock,
                          const std::string& newAlarmWaveFile, const std::function<void()>& save);
 
 // One line an alarm, in the list's order (date, then time, the later added first): ISO date, time,
 // mode and message, separated by tabs. The alarms the list shows with "Show Today Only" off: those of
 // a later date and today's that are still pending; `todayOnly` keeps today's.
-std::string AlarmListText(const AlarmStore& store, const Clock& clock, bool todayOnly);
+std::string alarmListText(const AlarmStore& store, const Clock& clock, bool todayOnly);
 
 } // namespace klaxora

@@ -24,23 +24,23 @@ enum class CommandLineAction {
 };
 
 struct CommandLine {
-    CommandLineAction Action = CommandLineAction::StartWindow;
-    CommandRequest Request;
+    CommandLineAction action = CommandLineAction::StartWindow;
+    CommandRequest request;
     // For Refuse: which argument, and why.
-    std::string Error;
+    std::string error;
 };
 
 // Whether the arguments (the program's name first) start the window; otherwise ReadCommandLine() reads
 // them as a command or refuses them.
-bool StartsTheWindow(const QStringList& arguments);
+bool startsTheWindow(const QStringList& arguments);
 
 // Reads and checks the arguments by the editor's rules. TIME and DATE are read in the user's own formats,
 // as the editor reads them, and also as 24-hour HH:MM and YYYY-MM-DD; a relative --sound FILE is taken
 // from `workingFolder`.
-CommandLine ReadCommandLine(const QStringList& arguments, const DateTimeFormats& formats, const Clock& clock,
+CommandLine readCommandLine(const QStringList& arguments, const DateTimeFormats& formats, const Clock& clock,
                             const QString& workingFolder);
 
 // What --help prints; --help-all adds the toolkit's options.
-QString CommandLineHelp(bool withToolkitOptions = false);
+QString commandLineHelp(bool withToolkitOptions = false);
 
 } // namespace klaxora

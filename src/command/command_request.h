@@ -24,31 +24,31 @@ enum class CommandKind { Add, List, Show };
 enum class SoundChoice { Default, None, File };
 
 struct CommandRequest {
-    CommandKind Kind = CommandKind::List;
+    CommandKind kind = CommandKind::List;
 
     // --add: already checked against the rules of the editor.
-    std::string Message;
-    TDateTime Time = 0;            // time of day in whole seconds
-    std::optional<TDateTime> Date; // --on; left out, today or tomorrow
-    SoundChoice Sound = SoundChoice::Default;
-    std::string SoundFile; // absolute, for SoundChoice::File
-    TAlarmMode Mode = amMessageAndSound;
+    std::string message;
+    TDateTime time = 0;            // time of day in whole seconds
+    std::optional<TDateTime> date; // --on; left out, today or tomorrow
+    SoundChoice sound = SoundChoice::Default;
+    std::string soundFile; // absolute, for SoundChoice::File
+    TAlarmMode mode = amMessageAndSound;
 
     // --list --today
-    bool TodayOnly = false;
+    bool todayOnly = false;
 
     friend bool operator==(const CommandRequest&, const CommandRequest&) = default;
 };
 
 struct CommandReply {
-    int ExitCode = ExitDone;
-    std::string Output; // for standard output
-    std::string Errors; // for standard error
+    int exitCode = ExitDone;
+    std::string output; // for standard output
+    std::string errors; // for standard error
 
     friend bool operator==(const CommandReply&, const CommandReply&) = default;
 };
 
-inline CommandReply FailedReply(const std::string& why)
+inline CommandReply failedReply(const std::string& why)
 {
     return {ExitFailed, {}, "klaxora: " + why + "\n"};
 }

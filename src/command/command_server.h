@@ -23,12 +23,12 @@ public:
 
     // Listens at `path`, reachable by the user alone. A socket file left there by a program that was
     // killed is replaced: the caller holds the single-instance lock, so no other program listens.
-    bool Listen(const QString& path);
-    QString ErrorText() const { return server_.errorString(); }
+    bool listen(const QString& path);
+    QString errorText() const { return server_.errorString(); }
 
 private:
-    void Accept();
-    void Answer(QLocalSocket* socket);
+    void accept();
+    void answer(QLocalSocket* socket);
 
     Handler handler_;
     QLocalServer server_;

@@ -7,22 +7,22 @@
 
 namespace klaxora {
 
-CommandReply CarryOutWithoutProgram(const CommandRequest& request, const CommandContext& context)
+CommandReply carryOutWithoutProgram(const CommandRequest& request, const CommandContext& context)
 {
     ProgramFiles files;
     try {
-        files = LoadProgramFiles(*context.WallClock, *context.Files, context.FilesFolder(), *context.Formats);
+        files = loadProgramFiles(*context.wallClock, *context.files, context.filesFolder(), *context.formats);
     } catch (const std::exception& error) {
-        return FailedReply("the alarm file could not be read: " + std::string(error.what()));
+        return failedReply("the alarm file could not be read: " + std::string(error.what()));
     }
     // Without the file's alarms a list would be wrong and an add could not be saved.
-    if (!files.AlarmFileError.empty())
-        return FailedReply("the alarm file could not be read: " + files.AlarmFileError);
-    AlarmStore& store = *files.Alarms;
-    if (request.Kind == CommandKind::List)
-        return {ExitDone, AlarmListText(store, *context.WallClock, request.TodayOnly), {}};
-    return CarryOutAdd(request, store, *context.WallClock, NewAlarmWaveFile(files.Options),
-                       [&store] { store.WriteToDisk(); });
+    if (!files.alarmFileError.empty())
+        return failedReply("the alarm file could not be read: " + files.alarmFileError);
+    AlarmStore& store = *files.alarms;
+    if (request.kind == CommandKind::List)
+        return {ExitDone, alarmListText(store, *context.wallClock, request.todayOnly), {}};
+    return carryOutAdd(request, store, *context.wallClock, newAlarmWaveFile(files.options),
+                       [&store] { store.writeToDisk(); });
 }
 
 } // namespace klaxora

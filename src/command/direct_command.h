@@ -7,6 +7,6 @@
 
 namespace klaxora {
 
-CommandReply CarryOutWithoutProgram(const CommandRequest& request, const CommandContext& context);
+CommandReply carryOutWithoutProgram(const CommandRequest& request, const CommandContext& context);
 
 } // namespace klaxora

@@ -34,7 +34,7 @@ SingleInstance::~SingleInstance()
     }
 }
 
-std::string SingleInstance::DefaultFolder()
+std::string SingleInstance::defaultFolder()
 {
     return {};
 }
@@ -70,7 +70,7 @@ namespace {
 
 // Makes `path` with mode 0700 unless it exists, and tells whether it is a real folder (not a link) of
 // this user that no one else may enter: only then can no one else hold or replace the lock in it.
-bool MakeOwnFolder(const std::string& path)
+bool makeOwnFolder(const std::string& path)
 {
     (void)::mkdir(path.c_str(), 0700);
     struct stat info {};
@@ -78,7 +78,7 @@ bool MakeOwnFolder(const std::string& path)
            (info.st_mode & 077) == 0;
 }
 
-std::string CacheFolder()
+std::string cacheFolder()
 {
     if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && *cache == '/') {
         return cache;
@@ -91,19 +91,19 @@ std::string CacheFolder()
 
 } // namespace
 
-std::string SingleInstance::DefaultFolder()
+std::string SingleInstance::defaultFolder()
 {
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime != '\0') {
         return runtime;
     }
-    return PrivateFolder("/tmp", CacheFolder());
+    return privateFolder("/tmp", cacheFolder());
 }
 
-std::string SingleInstance::PrivateFolder(const std::string& temporary, const std::string& cache)
+std::string SingleInstance::privateFolder(const std::string& temporary, const std::string& cache)
 {
     // In a shared folder anyone may make this name first; the uid in it only keeps users apart.
     const std::string shared = temporary + "/klaxora-" + std::to_string(::geteuid());
-    if (MakeOwnFolder(shared)) {
+    if (makeOwnFolder(shared)) {
         return shared;
     }
     if (cache.empty()) {
@@ -111,7 +111,7 @@ std::string SingleInstance::PrivateFolder(const std::string& temporary, const st
     }
     (void)::mkdir(cache.c_str(), 0700);
     const std::string own = cache + "/klaxora";
-    return MakeOwnFolder(own) ? own : std::string();
+    return makeOwnFolder(own) ? own : std::string();
 }
 
 #endif

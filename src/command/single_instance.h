@@ -10,16 +10,16 @@ class SingleInstance {
 public:
     // Looks the object up under `name` (the program uses "Klaxora"). On Linux it is a locked file in
     // `folder`, by default the user's runtime folder.
-    explicit SingleInstance(const std::string& name, const std::string& folder = DefaultFolder());
+    explicit SingleInstance(const std::string& name, const std::string& folder = defaultFolder());
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
     // True when another process holds the object. When the object cannot be made at all the answer is
     // false: the program then runs without protection rather than not at all.
-    bool AlreadyRunning() const { return otherHolds_; }
+    bool alreadyRunning() const { return otherHolds_; }
     // True when this process holds the object.
-    bool Held() const
+    bool held() const
     {
 #ifdef _WIN32
         return handle_ != nullptr;
@@ -29,11 +29,11 @@ public:
     }
 
     // The runtime folder when the session has one; otherwise a folder of the user's own.
-    static std::string DefaultFolder();
+    static std::string defaultFolder();
     // Without a runtime folder: "klaxora-<uid>" in the shared `temporary` folder, made private to the
     // user; when someone else made it first, or it is a link or open to others, "klaxora" in the user's
     // own `cache` folder instead; empty when neither is safe (the start then goes on without a lock).
-    static std::string PrivateFolder(const std::string& temporary, const std::string& cache);
+    static std::string privateFolder(const std::string& temporary, const std::string& cache);
 
 private:
     bool otherHolds_ = false;

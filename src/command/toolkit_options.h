@@ -8,6 +8,6 @@
 
 namespace klaxora {
 
-QList<QCommandLineOption> ToolkitOptions();
+QList<QCommandLineOption> toolkitOptions();
 
 } // namespace klaxora

@@ -15,13 +15,13 @@ public:
 
     QAccessible::Role role() const override
     {
-        return panel()->Caption().isEmpty() ? QAccessible::Pane : QAccessible::StaticText;
+        return panel()->caption().isEmpty() ? QAccessible::Pane : QAccessible::StaticText;
     }
 
     QString text(QAccessible::Text t) const override
     {
         if ((t == QAccessible::Name && panel()->accessibleName().isEmpty()) || t == QAccessible::Value)
-            return panel()->Caption();
+            return panel()->caption();
         return QAccessibleWidget::text(t);
     }
 
@@ -29,7 +29,7 @@ private:
     BevelPanel* panel() const { return static_cast<BevelPanel*>(widget()); }
 };
 
-QAccessibleInterface* PanelFactory(const QString& /*className*/, QObject* object)
+QAccessibleInterface* panelFactory(const QString& /*className*/, QObject* object)
 {
     if (auto* panel = qobject_cast<BevelPanel*>(object))
         return new AccessiblePanel(panel);
@@ -40,7 +40,7 @@ const QColor BevelHighlight(0xFF, 0xFF, 0xFF);
 const QColor BevelShadow(0x80, 0x80, 0x80);
 
 // One pixel wide, light on the top and left edges for a raised bevel, on the other two for a lowered one.
-void DrawBevel(QPainter& painter, const QRect& rect, TPanelBevel bevel)
+void drawBevel(QPainter& painter, const QRect& rect, TPanelBevel bevel)
 {
     const QColor topLeft = bevel == TPanelBevel::bvRaised ? BevelHighlight : BevelShadow;
     const QColor bottomRight = bevel == TPanelBevel::bvRaised ? BevelShadow : BevelHighlight;
@@ -52,7 +52,7 @@ void DrawBevel(QPainter& painter, const QRect& rect, TPanelBevel bevel)
     painter.drawLine(rect.topRight(), rect.bottomRight());
 }
 
-int BevelWidth(TPanelBevel bevel)
+int bevelWidth(TPanelBevel bevel)
 {
     return bevel == TPanelBevel::bvNone ? 0 : 1;
 }
@@ -61,44 +61,44 @@ int BevelWidth(TPanelBevel bevel)
 
 BevelPanel::BevelPanel(QWidget* parent) : QWidget(parent)
 {
-    QAccessible::installFactory(PanelFactory);
+    QAccessible::installFactory(panelFactory);
     // The paint covers every pixel, so a repaint of the panel (the clock's, every second) need not
     // repaint the panels and the window behind it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    FrameChanged();
+    frameChanged();
 }
 
-void BevelPanel::SetBevelOuter(TPanelBevel bevel)
+void BevelPanel::setBevelOuter(TPanelBevel bevel)
 {
     bevelOuter_ = bevel;
-    FrameChanged();
+    frameChanged();
 }
 
-void BevelPanel::SetBevelInner(TPanelBevel bevel)
+void BevelPanel::setBevelInner(TPanelBevel bevel)
 {
     bevelInner_ = bevel;
-    FrameChanged();
+    frameChanged();
 }
 
-void BevelPanel::SetBorderWidth(int width)
+void BevelPanel::setBorderWidth(int width)
 {
     borderWidth_ = width;
-    FrameChanged();
+    frameChanged();
 }
 
-void BevelPanel::SetSingleBorder(bool single)
+void BevelPanel::setSingleBorder(bool single)
 {
     singleBorder_ = single;
-    FrameChanged();
+    frameChanged();
 }
 
-void BevelPanel::SetColor(const QColor& colour)
+void BevelPanel::setColor(const QColor& colour)
 {
     color_ = colour;
     update();
 }
 
-void BevelPanel::SetCaption(const QString& caption)
+void BevelPanel::setCaption(const QString& caption)
 {
     if (caption_ == caption)
         return;
@@ -110,15 +110,15 @@ void BevelPanel::SetCaption(const QString& caption)
     }
 }
 
-int BevelPanel::FrameWidth() const
+int BevelPanel::frameWidth() const
 {
-    return (singleBorder_ ? 1 : 0) + BevelWidth(bevelOuter_) + borderWidth_ + BevelWidth(bevelInner_);
+    return (singleBorder_ ? 1 : 0) + bevelWidth(bevelOuter_) + borderWidth_ + bevelWidth(bevelInner_);
 }
 
-void BevelPanel::FrameChanged()
+void BevelPanel::frameChanged()
 {
     // Layouts placed on the panel keep clear of the frame by themselves.
-    const int frame = FrameWidth();
+    const int frame = frameWidth();
     setContentsMargins(frame, frame, frame, frame);
     update();
 }
@@ -134,12 +134,12 @@ void BevelPanel::paintEvent(QPaintEvent*)
         edge.adjust(1, 1, -1, -1);
     }
     if (bevelOuter_ != TPanelBevel::bvNone) {
-        DrawBevel(painter, edge, bevelOuter_);
+        drawBevel(painter, edge, bevelOuter_);
         edge.adjust(1, 1, -1, -1);
     }
     edge.adjust(borderWidth_, borderWidth_, -borderWidth_, -borderWidth_);
     if (bevelInner_ != TPanelBevel::bvNone) {
-        DrawBevel(painter, edge, bevelInner_);
+        drawBevel(painter, edge, bevelInner_);
         edge.adjust(1, 1, -1, -1);
     }
     if (!caption_.isEmpty()) {

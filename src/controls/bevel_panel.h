@@ -15,29 +15,29 @@ class BevelPanel : public QWidget {
 public:
     explicit BevelPanel(QWidget* parent = nullptr);
 
-    TPanelBevel BevelOuter() const { return bevelOuter_; }
-    void SetBevelOuter(TPanelBevel bevel);
-    TPanelBevel BevelInner() const { return bevelInner_; }
-    void SetBevelInner(TPanelBevel bevel);
-    int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int width);
+    TPanelBevel bevelOuter() const { return bevelOuter_; }
+    void setBevelOuter(TPanelBevel bevel);
+    TPanelBevel bevelInner() const { return bevelInner_; }
+    void setBevelInner(TPanelBevel bevel);
+    int borderWidth() const { return borderWidth_; }
+    void setBorderWidth(int width);
     // A single dark frame line around everything else.
-    bool SingleBorder() const { return singleBorder_; }
-    void SetSingleBorder(bool single);
-    QColor Color() const { return color_; }
-    void SetColor(const QColor& colour);
+    bool singleBorder() const { return singleBorder_; }
+    void setSingleBorder(bool single);
+    QColor color() const { return color_; }
+    void setColor(const QColor& colour);
     // Text drawn centred in the panel, as a panel's caption.
-    QString Caption() const { return caption_; }
-    void SetCaption(const QString& caption);
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
 
     // How far the frame, bevels and border reach in from each edge.
-    int FrameWidth() const;
+    int frameWidth() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void FrameChanged();
+    void frameChanged();
 
     TPanelBevel bevelOuter_ = TPanelBevel::bvRaised;
     TPanelBevel bevelInner_ = TPanelBevel::bvNone;

@@ -4,7 +4,7 @@ namespace klaxora {
 
 namespace {
 
-QRect Cell(QSize area, int column, int row)
+QRect cell(QSize area, int column, int row)
 {
     const int left = column * area.width() / CalendarGrid::Columns;
     const int right = (column + 1) * area.width() / CalendarGrid::Columns;
@@ -15,7 +15,7 @@ QRect Cell(QSize area, int column, int row)
 
 } // namespace
 
-int CalendarGrid::DayAt(QPoint point) const
+int CalendarGrid::dayAt(QPoint point) const
 {
     for (std::size_t i = 0; i < dayCells.size(); ++i) {
         if (dayCells[i].contains(point)) {
@@ -25,16 +25,16 @@ int CalendarGrid::DayAt(QPoint point) const
     return 0;
 }
 
-CalendarGrid LayOutMonth(QSize area, int firstWeekday, int daysInMonth)
+CalendarGrid layOutMonth(QSize area, int firstWeekday, int daysInMonth)
 {
     CalendarGrid grid;
     for (int column = 0; column < CalendarGrid::Columns; ++column) {
-        grid.nameCells[static_cast<std::size_t>(column)] = Cell(area, column, 0);
+        grid.nameCells[static_cast<std::size_t>(column)] = cell(area, column, 0);
     }
     grid.dayCells.reserve(static_cast<std::size_t>(daysInMonth));
     for (int day = 1; day <= daysInMonth; ++day) {
         const int slot = firstWeekday - 1 + day - 1;
-        grid.dayCells.push_back(Cell(area, slot % CalendarGrid::Columns, 1 + slot / CalendarGrid::Columns));
+        grid.dayCells.push_back(cell(area, slot % CalendarGrid::Columns, 1 + slot / CalendarGrid::Columns));
     }
     return grid;
 }

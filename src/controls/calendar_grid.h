@@ -19,11 +19,11 @@ struct CalendarGrid {
     std::vector<QRect> dayCells; // dayCells[day - 1]
 
     // The day of the month under the point, or 0 when the point lies on no day.
-    int DayAt(QPoint point) const;
+    int dayAt(QPoint point) const;
 };
 
 // firstWeekday is the weekday of the month's first day, 1 = Sunday ... 7 = Saturday.
 // The cells tile the whole area, the spare pixels spread over the columns and rows.
-CalendarGrid LayOutMonth(QSize area, int firstWeekday, int daysInMonth);
+CalendarGrid layOutMonth(QSize area, int firstWeekday, int daysInMonth);
 
 } // namespace klaxora

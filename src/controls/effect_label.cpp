@@ -14,7 +14,7 @@ constexpr double DegreesToRadians = 0.017453292519943295;
 
 } // namespace
 
-QPoint DirectionStep(TEffectDirection direction)
+QPoint directionStep(TEffectDirection direction)
 {
     switch (direction) {
     case TEffectDirection::edNone:
@@ -39,7 +39,7 @@ QPoint DirectionStep(TEffectDirection direction)
     return {0, 0};
 }
 
-TEffectLabel::TEffectLabel(QWidget* parent) : QLabel(parent), schemes_(InitialSchemes())
+TEffectLabel::TEffectLabel(QWidget* parent) : QLabel(parent), schemes_(initialSchemes())
 {
     resize(142, 33);
     setTextFormat(Qt::PlainText); // the caption is painted as plain text, so measure it as such
@@ -47,54 +47,54 @@ TEffectLabel::TEffectLabel(QWidget* parent) : QLabel(parent), schemes_(InitialSc
     QFont lettering(QStringLiteral("Times New Roman"));
     lettering.setPointSize(20);
     setFont(lettering);
-    SetFontColour(Scheme(colourScheme_).text);
+    setFontColour(coloursOf(colourScheme_).text);
 }
 
 template <typename T>
-void TEffectLabel::SetLayer(T& setting, T value)
+void TEffectLabel::setLayer(T& setting, T value)
 {
     if (value == setting) {
         return;
     }
     setting = value;
     if (!styleGuard_) {
-        SetEffectStyle(TEffectStyle::esCustom);
+        setEffectStyle(TEffectStyle::esCustom);
     }
     update();
 }
 
-void TEffectLabel::SetDepthHighlight(TEffectDepth depth)
+void TEffectLabel::setDepthHighlight(TEffectDepth depth)
 {
-    SetLayer(depthHighlight_, std::min(depth, MaxDepth));
+    setLayer(depthHighlight_, std::min(depth, MaxDepth));
 }
 
-void TEffectLabel::SetDepthShadow(TEffectDepth depth)
+void TEffectLabel::setDepthShadow(TEffectDepth depth)
 {
-    SetLayer(depthShadow_, std::min(depth, MaxDepth));
+    setLayer(depthShadow_, std::min(depth, MaxDepth));
 }
 
-void TEffectLabel::SetDirectionHighlight(TEffectDirection direction)
+void TEffectLabel::setDirectionHighlight(TEffectDirection direction)
 {
-    SetLayer(directionHighlight_, direction);
+    setLayer(directionHighlight_, direction);
 }
 
-void TEffectLabel::SetDirectionShadow(TEffectDirection direction)
+void TEffectLabel::setDirectionShadow(TEffectDirection direction)
 {
-    SetLayer(directionShadow_, direction);
+    setLayer(directionShadow_, direction);
 }
 
-void TEffectLabel::SetAsButton(bool asButton)
+void TEffectLabel::setAsButton(bool asButton)
 {
     if (asButton == asButton_) {
         return;
     }
     asButton_ = asButton;
     if (asButton) {
-        SetEffectStyle(TEffectStyle::esRaised);
+        setEffectStyle(TEffectStyle::esRaised);
     }
 }
 
-void TEffectLabel::SetAngle(TAngleRange angle)
+void TEffectLabel::setAngle(TAngleRange angle)
 {
     angle = std::min(angle, MaxAngle);
     if (angle == angle_) {
@@ -109,19 +109,19 @@ void TEffectLabel::SetAngle(TAngleRange angle)
     update();
 }
 
-QColor TEffectLabel::FontColour() const
+QColor TEffectLabel::fontColour() const
 {
     return palette().color(QPalette::WindowText);
 }
 
-void TEffectLabel::SetFontColour(const QColor& colour)
+void TEffectLabel::setFontColour(const QColor& colour)
 {
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, colour);
     setPalette(colours);
 }
 
-void TEffectLabel::SetTransparent(bool transparent)
+void TEffectLabel::setTransparent(bool transparent)
 {
     if (transparent == transparent_) {
         return;
@@ -130,19 +130,19 @@ void TEffectLabel::SetTransparent(bool transparent)
     update();
 }
 
-QColor TEffectLabel::Color() const
+QColor TEffectLabel::color() const
 {
     return palette().color(QPalette::Window);
 }
 
-void TEffectLabel::SetColor(const QColor& colour)
+void TEffectLabel::setColor(const QColor& colour)
 {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colour);
     setPalette(colours);
 }
 
-void TEffectLabel::SetShowAccelChar(bool show)
+void TEffectLabel::setShowAccelChar(bool show)
 {
     if (show == showAccelChar_) {
         return;
@@ -151,7 +151,7 @@ void TEffectLabel::SetShowAccelChar(bool show)
     update();
 }
 
-bool TEffectLabel::InsideClientArea(QPoint point) const
+bool TEffectLabel::insideClientArea(QPoint point) const
 {
     return point.x() >= 0 && point.x() <= width() && point.y() >= 0 && point.y() <= height();
 }
@@ -163,7 +163,7 @@ void TEffectLabel::mousePressEvent(QMouseEvent* event)
         return;
     }
     if (event->button() == Qt::LeftButton && isEnabled() && effectStyle_ != TEffectStyle::esSunken) {
-        SetEffectStyle(TEffectStyle::esSunken);
+        setEffectStyle(TEffectStyle::esSunken);
     }
 }
 
@@ -175,7 +175,7 @@ void TEffectLabel::mouseMoveEvent(QMouseEvent* event)
     }
     // The lettering follows the pointer in and out while the button is held, like a push button.
     if (event->buttons() == Qt::LeftButton) {
-        SetEffectStyle(InsideClientArea(event->position().toPoint()) ? TEffectStyle::esSunken
+        setEffectStyle(insideClientArea(event->position().toPoint()) ? TEffectStyle::esSunken
                                                                      : TEffectStyle::esRaised);
     }
 }
@@ -186,8 +186,8 @@ void TEffectLabel::mouseReleaseEvent(QMouseEvent* event)
         QLabel::mouseReleaseEvent(event);
         return;
     }
-    if (InsideClientArea(event->position().toPoint())) {
-        SetEffectStyle(TEffectStyle::esRaised);
+    if (insideClientArea(event->position().toPoint())) {
+        setEffectStyle(TEffectStyle::esRaised);
     }
 }
 

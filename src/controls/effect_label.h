@@ -37,7 +37,7 @@ enum class TEffectStyle { esNone, esCustom, esRaised, esSunken, esShadow, esFlyi
 enum class TColourScheme { csCustom, csText, csWindows, csEmbossed, csGold, csSteel };
 
 // One pixel step in screen coordinates (x to the right, y downwards).
-QPoint DirectionStep(TEffectDirection direction);
+QPoint directionStep(TEffectDirection direction);
 
 class TEffectLabel : public QLabel {
     Q_OBJECT
@@ -49,39 +49,39 @@ public:
 
     explicit TEffectLabel(QWidget* parent = nullptr);
 
-    TEffectDepth DepthHighlight() const { return depthHighlight_; }
-    void SetDepthHighlight(TEffectDepth depth);
-    TEffectDepth DepthShadow() const { return depthShadow_; }
-    void SetDepthShadow(TEffectDepth depth);
-    TEffectDirection DirectionHighlight() const { return directionHighlight_; }
-    void SetDirectionHighlight(TEffectDirection direction);
-    TEffectDirection DirectionShadow() const { return directionShadow_; }
-    void SetDirectionShadow(TEffectDirection direction);
-    QColor ColourHighlight() const { return colourHighlight_; }
-    void SetColourHighlight(const QColor& colour);
-    QColor ColourShadow() const { return colourShadow_; }
-    void SetColourShadow(const QColor& colour);
-    TEffectStyle EffectStyle() const { return effectStyle_; }
-    void SetEffectStyle(TEffectStyle style);
-    TColourScheme ColourScheme() const { return colourScheme_; }
-    void SetColourScheme(TColourScheme scheme);
-    bool AsButton() const { return asButton_; }
-    void SetAsButton(bool asButton);
-    TAngleRange Angle() const { return angle_; }
+    TEffectDepth depthHighlight() const { return depthHighlight_; }
+    void setDepthHighlight(TEffectDepth depth);
+    TEffectDepth depthShadow() const { return depthShadow_; }
+    void setDepthShadow(TEffectDepth depth);
+    TEffectDirection directionHighlight() const { return directionHighlight_; }
+    void setDirectionHighlight(TEffectDirection direction);
+    TEffectDirection directionShadow() const { return directionShadow_; }
+    void setDirectionShadow(TEffectDirection direction);
+    QColor colourHighlight() const { return colourHighlight_; }
+    void setColourHighlight(const QColor& colour);
+    QColor colourShadow() const { return colourShadow_; }
+    void setColourShadow(const QColor& colour);
+    TEffectStyle effectStyle() const { return effectStyle_; }
+    void setEffectStyle(TEffectStyle style);
+    TColourScheme colourScheme() const { return colourScheme_; }
+    void setColourScheme(TColourScheme scheme);
+    bool asButton() const { return asButton_; }
+    void setAsButton(bool asButton);
+    TAngleRange angle() const { return angle_; }
     // Any angle but 0 also makes the text left-justified.
-    void SetAngle(TAngleRange angle);
+    void setAngle(TAngleRange angle);
 
     // The text colour (the font colour of the label).
-    QColor FontColour() const;
-    void SetFontColour(const QColor& colour);
+    QColor fontColour() const;
+    void setFontColour(const QColor& colour);
     // A transparent label paints no background; otherwise Color fills it.
-    bool Transparent() const { return transparent_; }
-    void SetTransparent(bool transparent);
-    QColor Color() const;
-    void SetColor(const QColor& colour);
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool transparent);
+    QColor color() const;
+    void setColor(const QColor& colour);
     // Whether "&" marks the accelerator character (drawn underlined) in plain text.
-    bool ShowAccelChar() const { return showAccelChar_; }
-    void SetShowAccelChar(bool show);
+    bool showAccelChar() const { return showAccelChar_; }
+    void setShowAccelChar(bool show);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -96,16 +96,16 @@ private:
         QColor text;
     };
 
-    static std::array<SchemeColours, 6> InitialSchemes();
-    SchemeColours& Scheme(TColourScheme scheme);
+    static std::array<SchemeColours, 6> initialSchemes();
+    SchemeColours& coloursOf(TColourScheme scheme);
     // Stores a changed layer setting; the style becomes esCustom unless a preset is being applied.
     template <typename T>
-    void SetLayer(T& setting, T value);
+    void setLayer(T& setting, T value);
     // Stores a changed layer colour, also as csCustom's; the scheme becomes csCustom unless a scheme or a
     // preset is being applied.
-    void SetLayerColour(QColor& layer, QColor SchemeColours::*customColour, const QColor& colour);
-    bool InsideClientArea(QPoint point) const;
-    void PaintPlainLayer(QPainter& painter, QPoint offset, const QColor& colour, const QString& caption);
+    void setLayerColour(QColor& layer, QColor SchemeColours::*customColour, const QColor& colour);
+    bool insideClientArea(QPoint point) const;
+    void paintPlainLayer(QPainter& painter, QPoint offset, const QColor& colour, const QString& caption);
 
     std::array<SchemeColours, 6> schemes_;
     TEffectDepth depthHighlight_ = 1;

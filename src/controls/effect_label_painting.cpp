@@ -13,39 +13,39 @@ namespace klaxora {
 namespace {
 
 // Truncates toward zero, as the turned-text formulas require.
-int Trunc(double value)
+int trunc(double value)
 {
     return static_cast<int>(value);
 }
 
 // Corner of a Width x Height box turned about (Q, Q); SignW and SignH pick the corner.
-QPoint TurnedCorner(int q, double width, double height, double cos, double sin, int signW, int signH)
+QPoint turnedCorner(int q, double width, double height, double cos, double sin, int signW, int signH)
 {
-    return {q + signW * Trunc(width / 2 * cos) + signH * Trunc(height / 2 * sin),
-            q - signW * Trunc(width / 2 * sin) + signH * Trunc(height / 2 * cos)};
+    return {q + signW * trunc(width / 2 * cos) + signH * trunc(height / 2 * sin),
+            q - signW * trunc(width / 2 * sin) + signH * trunc(height / 2 * cos)};
 }
 
 } // namespace
 
 void TEffectLabel::paintEvent(QPaintEvent* /*event*/)
 {
-    const QPoint highlight = DirectionStep(directionHighlight_) * depthHighlight_;
-    const QPoint shadow = DirectionStep(directionShadow_) * depthShadow_;
+    const QPoint highlight = directionStep(directionHighlight_) * depthHighlight_;
+    const QPoint shadow = directionStep(directionShadow_) * depthShadow_;
     // Moving every layer by -m keeps all three inside the label.
     const int m = std::min({highlight.x(), highlight.y(), shadow.x(), shadow.y(), 0});
     const QPoint keepInside(-m, -m);
 
-    const QString caption = LeadingCharacters(text(), CaptionCapacity);
+    const QString caption = leadingCharacters(text(), CaptionCapacity);
     QPainter painter(this);
     painter.setFont(font());
 
     if (angle_ == 0) {
         if (!transparent_) {
-            painter.fillRect(rect(), Color());
+            painter.fillRect(rect(), color());
         }
-        PaintPlainLayer(painter, shadow + keepInside, colourShadow_, caption);
-        PaintPlainLayer(painter, highlight + keepInside, colourHighlight_, caption);
-        PaintPlainLayer(painter, keepInside, FontColour(), caption);
+        paintPlainLayer(painter, shadow + keepInside, colourShadow_, caption);
+        paintPlainLayer(painter, highlight + keepInside, colourHighlight_, caption);
+        paintPlainLayer(painter, keepInside, fontColour(), caption);
         return;
     }
 
@@ -54,17 +54,17 @@ void TEffectLabel::paintEvent(QPaintEvent* /*event*/)
     const int q = metrics.horizontalAdvance(caption + QStringLiteral("   ")) / 2;
     const int w = metrics.horizontalAdvance(caption);
     const int h = metrics.height();
-    const QPoint origin = TurnedCorner(q, w, h, angleCos_, angleSin_, -1, -1);
+    const QPoint origin = turnedCorner(q, w, h, angleCos_, angleSin_, -1, -1);
 
     if (!transparent_) {
         const double boxWidth = w + 7;
         const double boxHeight = h + 5;
-        const QPolygon box{{TurnedCorner(q, boxWidth, boxHeight, angleCos_, angleSin_, -1, -1),
-                            TurnedCorner(q, boxWidth, boxHeight, angleCos_, angleSin_, 1, -1),
-                            TurnedCorner(q, boxWidth, boxHeight, angleCos_, angleSin_, 1, 1),
-                            TurnedCorner(q, boxWidth, boxHeight, angleCos_, angleSin_, -1, 1)}};
+        const QPolygon box{{turnedCorner(q, boxWidth, boxHeight, angleCos_, angleSin_, -1, -1),
+                            turnedCorner(q, boxWidth, boxHeight, angleCos_, angleSin_, 1, -1),
+                            turnedCorner(q, boxWidth, boxHeight, angleCos_, angleSin_, 1, 1),
+                            turnedCorner(q, boxWidth, boxHeight, angleCos_, angleSin_, -1, 1)}};
         painter.setPen(Qt::NoPen);
-        painter.setBrush(Color());
+        painter.setBrush(color());
         painter.drawPolygon(box);
     }
 
@@ -78,10 +78,10 @@ void TEffectLabel::paintEvent(QPaintEvent* /*event*/)
     };
     paintTurnedLayer(shadow + keepInside, colourShadow_);
     paintTurnedLayer(highlight + keepInside, colourHighlight_);
-    paintTurnedLayer(keepInside, FontColour());
+    paintTurnedLayer(keepInside, fontColour());
 }
 
-void TEffectLabel::PaintPlainLayer(QPainter& painter, QPoint offset, const QColor& colour,
+void TEffectLabel::paintPlainLayer(QPainter& painter, QPoint offset, const QColor& colour,
                                    const QString& caption)
 {
     int flags = static_cast<int>(alignment());

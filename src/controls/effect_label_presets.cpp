@@ -19,7 +19,7 @@ private:
 
 } // namespace
 
-std::array<TEffectLabel::SchemeColours, 6> TEffectLabel::InitialSchemes()
+std::array<TEffectLabel::SchemeColours, 6> TEffectLabel::initialSchemes()
 {
     // The colours of the class library that the schemes use.
     const QColor clWhite(255, 255, 255);
@@ -40,52 +40,52 @@ std::array<TEffectLabel::SchemeColours, 6> TEffectLabel::InitialSchemes()
              {clAqua, clNavy, clTeal}}};
 }
 
-TEffectLabel::SchemeColours& TEffectLabel::Scheme(TColourScheme scheme)
+TEffectLabel::SchemeColours& TEffectLabel::coloursOf(TColourScheme scheme)
 {
     return schemes_[static_cast<std::size_t>(scheme)];
 }
 
-void TEffectLabel::SetLayerColour(QColor& layer, QColor SchemeColours::*customColour, const QColor& colour)
+void TEffectLabel::setLayerColour(QColor& layer, QColor SchemeColours::*customColour, const QColor& colour)
 {
     if (colour == layer) {
         return;
     }
     layer = colour;
-    Scheme(TColourScheme::csCustom).*customColour = colour;
+    coloursOf(TColourScheme::csCustom).*customColour = colour;
     if (!schemeGuard_) {
-        SetColourScheme(TColourScheme::csCustom);
+        setColourScheme(TColourScheme::csCustom);
     }
     update();
 }
 
-void TEffectLabel::SetColourHighlight(const QColor& colour)
+void TEffectLabel::setColourHighlight(const QColor& colour)
 {
-    SetLayerColour(colourHighlight_, &SchemeColours::highlight, colour);
+    setLayerColour(colourHighlight_, &SchemeColours::highlight, colour);
 }
 
-void TEffectLabel::SetColourShadow(const QColor& colour)
+void TEffectLabel::setColourShadow(const QColor& colour)
 {
-    SetLayerColour(colourShadow_, &SchemeColours::shadow, colour);
+    setLayerColour(colourShadow_, &SchemeColours::shadow, colour);
 }
 
-void TEffectLabel::SetColourScheme(TColourScheme scheme)
+void TEffectLabel::setColourScheme(TColourScheme scheme)
 {
     if (scheme == colourScheme_) {
         return;
     }
     ScopedFlag schemeGuard(schemeGuard_);
     colourScheme_ = scheme;
-    const SchemeColours colours = Scheme(scheme);
-    SetColourHighlight(colours.highlight);
-    SetFontColour(colours.text);
-    SetColourShadow(colours.shadow);
+    const SchemeColours colours = coloursOf(scheme);
+    setColourHighlight(colours.highlight);
+    setFontColour(colours.text);
+    setColourShadow(colours.shadow);
     // Switching to csCustom later keeps the look the label has now.
     if (scheme != TColourScheme::csCustom) {
-        Scheme(TColourScheme::csCustom) = colours;
+        coloursOf(TColourScheme::csCustom) = colours;
     }
 }
 
-void TEffectLabel::SetEffectStyle(TEffectStyle style)
+void TEffectLabel::setEffectStyle(TEffectStyle style)
 {
     if (style == effectStyle_) {
         return;
@@ -93,45 +93,45 @@ void TEffectLabel::SetEffectStyle(TEffectStyle style)
     ScopedFlag styleGuard(styleGuard_);
     ScopedFlag schemeGuard(schemeGuard_);
     effectStyle_ = style;
-    const SchemeColours colours = Scheme(colourScheme_);
-    SetColourHighlight(colours.highlight);
+    const SchemeColours colours = coloursOf(colourScheme_);
+    setColourHighlight(colours.highlight);
     switch (style) {
     case TEffectStyle::esNone:
-        SetDirectionHighlight(TEffectDirection::edNone);
-        SetDepthHighlight(0);
-        SetDirectionShadow(TEffectDirection::edNone);
-        SetDepthShadow(0);
-        SetAsButton(false);
+        setDirectionHighlight(TEffectDirection::edNone);
+        setDepthHighlight(0);
+        setDirectionShadow(TEffectDirection::edNone);
+        setDepthShadow(0);
+        setAsButton(false);
         break;
     case TEffectStyle::esCustom:
-        SetAsButton(false);
+        setAsButton(false);
         break;
     case TEffectStyle::esRaised:
-        SetDirectionHighlight(TEffectDirection::edUpLeft);
-        SetDepthHighlight(1);
-        SetDirectionShadow(TEffectDirection::edDownRight);
-        SetDepthShadow(1);
+        setDirectionHighlight(TEffectDirection::edUpLeft);
+        setDepthHighlight(1);
+        setDirectionShadow(TEffectDirection::edDownRight);
+        setDepthShadow(1);
         break;
     case TEffectStyle::esSunken:
-        SetDirectionHighlight(TEffectDirection::edDownRight);
-        SetDepthHighlight(1);
-        SetDirectionShadow(TEffectDirection::edUpLeft);
-        SetDepthShadow(1);
+        setDirectionHighlight(TEffectDirection::edDownRight);
+        setDepthHighlight(1);
+        setDirectionShadow(TEffectDirection::edUpLeft);
+        setDepthShadow(1);
         break;
     case TEffectStyle::esShadow:
-        SetDirectionHighlight(TEffectDirection::edNone);
-        SetDepthHighlight(0);
-        SetDirectionShadow(TEffectDirection::edDownRight);
-        SetDepthShadow(2);
-        SetAsButton(false);
+        setDirectionHighlight(TEffectDirection::edNone);
+        setDepthHighlight(0);
+        setDirectionShadow(TEffectDirection::edDownRight);
+        setDepthShadow(2);
+        setAsButton(false);
         break;
     case TEffectStyle::esFlying:
-        SetDirectionHighlight(TEffectDirection::edDownRight);
-        SetDepthHighlight(1);
-        SetDirectionShadow(TEffectDirection::edDownRight);
-        SetDepthShadow(5);
-        SetColourHighlight(colours.shadow);
-        SetAsButton(false);
+        setDirectionHighlight(TEffectDirection::edDownRight);
+        setDepthHighlight(1);
+        setDirectionShadow(TEffectDirection::edDownRight);
+        setDepthShadow(5);
+        setColourHighlight(colours.shadow);
+        setAsButton(false);
         break;
     }
     update();

@@ -19,7 +19,7 @@ namespace {
 
 // Takes a property's new value; false when it had that value already.
 template <typename T>
-bool Assign(T& property, const T& value)
+bool assign(T& property, const T& value)
 {
     if (property == value)
         return false;
@@ -31,7 +31,7 @@ bool Assign(T& property, const T& value)
 
 TFlatButton::TFlatButton(QWidget* parent) : QWidget(parent)
 {
-    InstallFlatButtonAccessibility();
+    installFlatButtonAccessibility();
     setFocusPolicy(Qt::NoFocus);
     resize(50, 40);
 }
@@ -105,7 +105,7 @@ void TFlatButton::setCaption(const QString& value)
 
 void TFlatButton::setGroupIndex(int value)
 {
-    if (!Assign(groupIndex_, value))
+    if (!assign(groupIndex_, value))
         return;
     if (value == 0 && down_) {
         down_ = false;
@@ -139,7 +139,7 @@ void TFlatButton::setDropDownMenu(QMenu* menu)
 
 void TFlatButton::setButtonLayout(TFlatButtonLayout value)
 {
-    if (Assign(layout_, value))
+    if (assign(layout_, value))
         repaint();
 }
 
@@ -159,7 +159,7 @@ void TFlatButton::setOptions(TFlatButtonOptions value)
 
 void TFlatButton::setShadingType(TFlatButtonShadingType value)
 {
-    if (Assign(shadingType_, value) && needsGreyCopy()) {
+    if (assign(shadingType_, value) && needsGreyCopy()) {
         rebuildGreyCopy();
         repaint();
     }
@@ -167,7 +167,7 @@ void TFlatButton::setShadingType(TFlatButtonShadingType value)
 
 void TFlatButton::setShowDownPattern(bool value)
 {
-    if (Assign(showDownPattern_, value))
+    if (assign(showDownPattern_, value))
         repaint();
 }
 
@@ -179,13 +179,13 @@ QColor TFlatButton::unselectedFontColor() const
 
 void TFlatButton::setUnselectedFontColor(const QColor& value)
 {
-    if (Assign(unselectedFontColor_, value))
+    if (assign(unselectedFontColor_, value))
         repaint();
 }
 
 void TFlatButton::setWordWrap(bool value)
 {
-    if (Assign(wordWrap_, value))
+    if (assign(wordWrap_, value))
         repaint();
 }
 

@@ -36,7 +36,7 @@ private:
     TFlatButton* button() const { return static_cast<TFlatButton*>(widget()); }
 };
 
-QAccessibleInterface* FlatButtonFactory(const QString& /*className*/, QObject* object)
+QAccessibleInterface* flatButtonFactory(const QString& /*className*/, QObject* object)
 {
     if (auto* button = qobject_cast<TFlatButton*>(object))
         return new AccessibleFlatButton(button);
@@ -45,9 +45,9 @@ QAccessibleInterface* FlatButtonFactory(const QString& /*className*/, QObject* o
 
 } // namespace
 
-void InstallFlatButtonAccessibility()
+void installFlatButtonAccessibility()
 {
-    QAccessible::installFactory(FlatButtonFactory);
+    QAccessible::installFactory(flatButtonFactory);
 }
 
 } // namespace klaxora

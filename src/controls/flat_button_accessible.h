@@ -5,6 +5,6 @@
 namespace klaxora {
 
 // Makes flat buttons known to Qt's accessibility; repeated calls change nothing.
-void InstallFlatButtonAccessibility();
+void installFlatButtonAccessibility();
 
 } // namespace klaxora

@@ -31,7 +31,7 @@ public:
     // The page Contents opens; none disables the button.
     void setContentsPage(const QUrl& page);
 
-    QTextBrowser* Browser() const { return browser_; }
+    QTextBrowser* browser() const { return browser_; }
 
 private:
     void updateTitle();

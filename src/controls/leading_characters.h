@@ -6,7 +6,7 @@
 namespace klaxora {
 
 // The first Count characters of Text (all of it when it is shorter).
-inline QString LeadingCharacters(const QString& text, qsizetype count)
+inline QString leadingCharacters(const QString& text, qsizetype count)
 {
     qsizetype end = 0;
     for (qsizetype taken = 0; taken < count && end < text.size(); ++taken) {

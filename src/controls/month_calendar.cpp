@@ -23,45 +23,45 @@ TCalendar::TCalendar(TDateTime date, QWidget* parent) : QWidget(parent)
     setFont(font);
     // Picking a date is done with the mouse and the step buttons; the calendar is no tab stop.
     setFocusPolicy(Qt::NoFocus);
-    const CivilDate civil = DecodeDate(date);
+    const CivilDate civil = decodeDate(date);
     year_ = civil.year;
     month_ = civil.month;
     day_ = civil.day;
-    LayOut();
+    layOut();
 }
 
-TDateTime TCalendar::CalendarDate() const
+TDateTime TCalendar::calendarDate() const
 {
-    return EncodeDate(year_, month_, day_);
+    return encodeDate(year_, month_, day_);
 }
 
-void TCalendar::SetCalendarDate(TDateTime date)
+void TCalendar::setCalendarDate(TDateTime date)
 {
-    const CivilDate civil = DecodeDate(date);
-    ShowDate(civil.year, civil.month, civil.day);
+    const CivilDate civil = decodeDate(date);
+    showDate(civil.year, civil.month, civil.day);
 }
 
-void TCalendar::PrevMonth()
+void TCalendar::prevMonth()
 {
-    StepMonths(-1);
+    stepMonths(-1);
 }
 
-void TCalendar::NextMonth()
+void TCalendar::nextMonth()
 {
-    StepMonths(1);
+    stepMonths(1);
 }
 
-void TCalendar::PrevYear()
+void TCalendar::prevYear()
 {
-    StepYears(-1);
+    stepYears(-1);
 }
 
-void TCalendar::NextYear()
+void TCalendar::nextYear()
 {
-    StepYears(1);
+    stepYears(1);
 }
 
-void TCalendar::StepMonths(int months)
+void TCalendar::stepMonths(int months)
 {
     const int index = year_ * 12 + (month_ - 1) + months;
     const int year = index / 12;
@@ -69,20 +69,20 @@ void TCalendar::StepMonths(int months)
     if (year < FirstYear || year > LastYear) {
         return;
     }
-    ShowDate(year, month, std::min(day_, DaysInMonth(year, month)));
+    showDate(year, month, std::min(day_, daysInMonth(year, month)));
 }
 
-void TCalendar::StepYears(int years)
+void TCalendar::stepYears(int years)
 {
     const int year = year_ + years;
     if (year < FirstYear || year > LastYear) {
         return;
     }
     const int day = (month_ == 2 && day_ == 29) ? 28 : day_;
-    ShowDate(year, month_, day);
+    showDate(year, month_, day);
 }
 
-void TCalendar::ShowDate(int year, int month, int day)
+void TCalendar::showDate(int year, int month, int day)
 {
     if (year == year_ && month == month_ && day == day_) {
         return;
@@ -92,19 +92,19 @@ void TCalendar::ShowDate(int year, int month, int day)
     month_ = month;
     day_ = day;
     if (newPage) {
-        LayOut();
+        layOut();
     }
     update();
-    emit Change();
+    emit change();
 }
 
-void TCalendar::LayOut()
+void TCalendar::layOut()
 {
-    const int firstWeekday = DayOfWeek(EncodeDate(year_, month_, 1));
-    grid_ = LayOutMonth(size(), firstWeekday, DaysInMonth(year_, month_));
+    const int firstWeekday = dayOfWeek(encodeDate(year_, month_, 1));
+    grid_ = layOutMonth(size(), firstWeekday, daysInMonth(year_, month_));
 }
 
-QString TCalendar::DayName(int column) const
+QString TCalendar::dayName(int column) const
 {
     // QLocale counts Monday as 1 and Sunday as 7.
     return locale().dayName(column == 0 ? 7 : column, QLocale::ShortFormat);
@@ -128,7 +128,7 @@ QSize TCalendar::minimumSizeHint() const
 void TCalendar::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    LayOut();
+    layOut();
 }
 
 void TCalendar::mousePressEvent(QMouseEvent* event)
@@ -137,9 +137,9 @@ void TCalendar::mousePressEvent(QMouseEvent* event)
         QWidget::mousePressEvent(event);
         return;
     }
-    const int day = grid_.DayAt(event->position().toPoint());
+    const int day = grid_.dayAt(event->position().toPoint());
     if (day > 0) {
-        ShowDate(year_, month_, day);
+        showDate(year_, month_, day);
     }
 }
 
@@ -166,7 +166,7 @@ void TCalendar::paintEvent(QPaintEvent* /*event*/)
     const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
     painter.setPen(colours.color(group, QPalette::ButtonText));
     for (int column = 0; column < CalendarGrid::Columns; ++column) {
-        painter.drawText(grid_.nameCells[static_cast<std::size_t>(column)], Qt::AlignCenter, DayName(column));
+        painter.drawText(grid_.nameCells[static_cast<std::size_t>(column)], Qt::AlignCenter, dayName(column));
     }
 
     for (int day = 1; day <= static_cast<int>(grid_.dayCells.size()); ++day) {

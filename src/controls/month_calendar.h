@@ -17,30 +17,30 @@ public:
     explicit TCalendar(TDateTime date, QWidget* parent = nullptr);
 
     // The date shown and picked, as a whole day count.
-    TDateTime CalendarDate() const;
+    TDateTime calendarDate() const;
     // Takes the date part only; Change follows when the date differs from the one shown.
-    void SetCalendarDate(TDateTime date);
+    void setCalendarDate(TDateTime date);
 
-    int Year() const { return year_; }
-    int Month() const { return month_; }
-    int Day() const { return day_; }
+    int year() const { return year_; }
+    int month() const { return month_; }
+    int day() const { return day_; }
 
     // Month steps keep the day, cut to the length of the new month.
-    void PrevMonth();
-    void NextMonth();
+    void prevMonth();
+    void nextMonth();
     // Year steps turn 29 February into 28 February first.
-    void PrevYear();
-    void NextYear();
+    void prevYear();
+    void nextYear();
 
-    const CalendarGrid& Grid() const { return grid_; }
+    const CalendarGrid& grid() const { return grid_; }
     // Short name of the weekday of a column, 0 = Sunday.
-    QString DayName(int column) const;
+    QString dayName(int column) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 signals:
-    void Change();
+    void change();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,10 +48,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void ShowDate(int year, int month, int day);
-    void StepMonths(int months);
-    void StepYears(int years);
-    void LayOut();
+    void showDate(int year, int month, int day);
+    void stepMonths(int months);
+    void stepYears(int years);
+    void layOut();
 
     int year_ = 1899;
     int month_ = 12;

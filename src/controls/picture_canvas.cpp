@@ -4,7 +4,7 @@
 
 namespace klaxora {
 
-QImage RenderOnKeyColour(QSize size, QRgb key, const std::function<void(QPainter&)>& draw)
+QImage renderOnKeyColour(QSize size, QRgb key, const std::function<void(QPainter&)>& draw)
 {
     QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
@@ -33,9 +33,9 @@ QImage RenderOnKeyColour(QSize size, QRgb key, const std::function<void(QPainter
     return result;
 }
 
-QImage RenderButtonPicture(QSize size, const std::function<void(QPainter&)>& draw)
+QImage renderButtonPicture(QSize size, const std::function<void(QPainter&)>& draw)
 {
-    const QImage drawn = RenderOnKeyColour(size, FuchsiaKey, draw);
+    const QImage drawn = renderOnKeyColour(size, FuchsiaKey, draw);
     const auto background = [&drawn](int x, int y) {
         return x < 0 || y < 0 || x >= drawn.width() || y >= drawn.height() || drawn.pixel(x, y) == FuchsiaKey;
     };
@@ -51,7 +51,7 @@ QImage RenderButtonPicture(QSize size, const std::function<void(QPainter&)>& dra
     return result;
 }
 
-QPainterPath TurnedRect(const QRectF& rect, QPointF centre, double degrees)
+QPainterPath turnedRect(const QRectF& rect, QPointF centre, double degrees)
 {
     QPainterPath path;
     path.addRect(rect);
@@ -61,7 +61,7 @@ QPainterPath TurnedRect(const QRectF& rect, QPointF centre, double degrees)
     return turn.map(path);
 }
 
-QLinearGradient Shade(QPointF from, QPointF to, QColor light, QColor dark)
+QLinearGradient shade(QPointF from, QPointF to, QColor light, QColor dark)
 {
     QLinearGradient gradient(from, to);
     gradient.setColorAt(0.0, light);
@@ -69,7 +69,7 @@ QLinearGradient Shade(QPointF from, QPointF to, QColor light, QColor dark)
     return gradient;
 }
 
-QPixmap TransparentByTopLeft(const QImage& picture)
+QPixmap transparentByTopLeft(const QImage& picture)
 {
     QImage image = picture.convertToFormat(QImage::Format_ARGB32);
     if (image.isNull()) {

@@ -24,19 +24,19 @@ inline constexpr QRgb FuchsiaKey = 0xFFFF00FF;
 // Edge pixels at least half covered take the drawing's colour at full strength and the others become the
 // key colour, so the outline stays clean on any background; a drawn pixel that happens to equal the key
 // colour is moved off it. The drawing must leave the top-left pixel empty.
-QImage RenderOnKeyColour(QSize size, QRgb key, const std::function<void(QPainter&)>& draw);
+QImage renderOnKeyColour(QSize size, QRgb key, const std::function<void(QPainter&)>& draw);
 
 // A button picture: drawn on the fuchsia key, with its rim (every drawn pixel beside the background) in
 // pure black. A disabled button embosses the black pixels of its picture; the rim gives it the shape.
-QImage RenderButtonPicture(QSize size, const std::function<void(QPainter&)>& draw);
+QImage renderButtonPicture(QSize size, const std::function<void(QPainter&)>& draw);
 
 // The rectangle, given about the origin, turned by `degrees` and moved to `centre`.
-QPainterPath TurnedRect(const QRectF& rect, QPointF centre, double degrees);
+QPainterPath turnedRect(const QRectF& rect, QPointF centre, double degrees);
 
 // A two-colour gradient from the light colour at one point to the dark one at the other.
-QLinearGradient Shade(QPointF from, QPointF to, QColor light, QColor dark);
+QLinearGradient shade(QPointF from, QPointF to, QColor light, QColor dark);
 
 // For push buttons that take an icon: every pixel of the top-left pixel's colour becomes transparent.
-QPixmap TransparentByTopLeft(const QImage& picture);
+QPixmap transparentByTopLeft(const QImage& picture);
 
 } // namespace klaxora

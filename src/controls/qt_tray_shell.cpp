@@ -4,34 +4,34 @@
 
 namespace klaxora {
 
-bool IsNotificationAreaAvailable()
+bool isNotificationAreaAvailable()
 {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 QtTrayShell::QtTrayShell() = default;
 
-QSystemTrayIcon& QtTrayShell::TrayIcon()
+QSystemTrayIcon& QtTrayShell::trayIcon()
 {
     if (trayIcon_ == nullptr) {
         trayIcon_ = new QSystemTrayIcon(this);
         connect(trayIcon_, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason reason) { Activated(reason); });
+                [this](QSystemTrayIcon::ActivationReason reason) { activated(reason); });
     }
     return *trayIcon_;
 }
 
-void QtTrayShell::Shell_NotifyIcon(TrayShellMessage message, const TrayNotifyIconData& data)
+void QtTrayShell::shellNotifyIcon(TrayShellMessage message, const TrayNotifyIconData& data)
 {
     window_ = data.hWnd;
     callbackMessage_ = data.uCallbackMessage;
     switch (message) {
     case TrayShellMessage::NIM_ADD:
     case TrayShellMessage::NIM_MODIFY:
-        TrayIcon().setIcon(data.hIcon);
-        TrayIcon().setToolTip(data.szTip);
+        trayIcon().setIcon(data.hIcon);
+        trayIcon().setToolTip(data.szTip);
         if (message == TrayShellMessage::NIM_ADD) {
-            TrayIcon().show();
+            trayIcon().show();
         }
         break;
     case TrayShellMessage::NIM_DELETE:
@@ -42,7 +42,7 @@ void QtTrayShell::Shell_NotifyIcon(TrayShellMessage message, const TrayNotifyIco
     }
 }
 
-void QtTrayShell::Activated(QSystemTrayIcon::ActivationReason reason)
+void QtTrayShell::activated(QSystemTrayIcon::ActivationReason reason)
 {
     if (window_ == nullptr) {
         return;
@@ -51,13 +51,13 @@ void QtTrayShell::Activated(QSystemTrayIcon::ActivationReason reason)
     // double-click message.
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        window_->TrayCallback(callbackMessage_, TrayMouseMessage::WM_LBUTTONDOWN);
+        window_->trayCallback(callbackMessage_, TrayMouseMessage::WM_LBUTTONDOWN);
         break;
     case QSystemTrayIcon::DoubleClick:
-        window_->TrayCallback(callbackMessage_, TrayMouseMessage::WM_LBUTTONDBLCLK);
+        window_->trayCallback(callbackMessage_, TrayMouseMessage::WM_LBUTTONDBLCLK);
         break;
     case QSystemTrayIcon::Context:
-        window_->TrayCallback(callbackMessage_, TrayMouseMessage::WM_RBUTTONDOWN);
+        window_->trayCallback(callbackMessage_, TrayMouseMessage::WM_RBUTTONDOWN);
         break;
     case QSystemTrayIcon::MiddleClick:
     case QSystemTrayIcon::Unknown:

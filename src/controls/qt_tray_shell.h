@@ -11,17 +11,17 @@
 namespace klaxora {
 
 // Whether the desktop offers a notification area at all; without one the program stays on the task bar.
-bool IsNotificationAreaAvailable();
+bool isNotificationAreaAvailable();
 
 class QtTrayShell : public QObject, public TrayShell {
 public:
     QtTrayShell();
 
-    void Shell_NotifyIcon(TrayShellMessage message, const TrayNotifyIconData& data) override;
+    void shellNotifyIcon(TrayShellMessage message, const TrayNotifyIconData& data) override;
 
 private:
-    void Activated(QSystemTrayIcon::ActivationReason reason);
-    QSystemTrayIcon& TrayIcon();
+    void activated(QSystemTrayIcon::ActivationReason reason);
+    QSystemTrayIcon& trayIcon();
 
     // Made when the icon is first added: making it asks the session bus for the desktop's notification
     // area, which a start that never uses the tray need not wait for. A child of this object.

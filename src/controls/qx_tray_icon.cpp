@@ -4,7 +4,7 @@
 
 namespace klaxora {
 
-bool TQXTrayIcon95::stateChanging_ = false;
+bool TQXTrayIcon95::stateChanging = false;
 
 namespace {
 
@@ -33,48 +33,48 @@ TQXTrayIcon95::TQXTrayIcon95(QWidget* owner, std::unique_ptr<TrayShell> shell)
 
 TQXTrayIcon95::~TQXTrayIcon95()
 {
-    Deactivate();
+    deactivate();
 }
 
-void TQXTrayIcon95::Loaded()
+void TQXTrayIcon95::loaded()
 {
     loading_ = false;
     if (active_) {
         // An animation begun while loading may no longer match the state that was read.
-        animation_.Stop();
+        animation_.stop();
         active_ = false;
-        Activate();
+        activate();
     }
 }
 
-void TQXTrayIcon95::Activate()
+void TQXTrayIcon95::activate()
 {
     if (active_) {
         return;
     }
     // The picture is made ready first, so the shell gets it with the add and no modify before it.
-    RefreshCurrentIcon();
+    refreshCurrentIcon();
     active_ = true;
     data_.uFlags = AllNotifyFlags;
-    SendTrayMessage(TrayShellMessage::NIM_ADD);
+    sendTrayMessage(TrayShellMessage::NIM_ADD);
     if (state_ == TQXTrayIconState::tsAnimated) {
-        animation_.Start();
+        animation_.start();
     }
 }
 
-void TQXTrayIcon95::Deactivate()
+void TQXTrayIcon95::deactivate()
 {
     if (!active_) {
         return;
     }
     active_ = false;
     if (state_ == TQXTrayIconState::tsAnimated) {
-        animation_.Stop();
+        animation_.stop();
     }
-    SendTrayMessage(TrayShellMessage::NIM_DELETE);
+    sendTrayMessage(TrayShellMessage::NIM_DELETE);
 }
 
-void TQXTrayIcon95::ShowApplication()
+void TQXTrayIcon95::showApplication()
 {
     if (owner_ != nullptr && owner_->isWindow()) {
         // Only the minimised state goes: a maximised window comes back maximised.
@@ -85,59 +85,59 @@ void TQXTrayIcon95::ShowApplication()
     }
 }
 
-void TQXTrayIcon95::HideApplication()
+void TQXTrayIcon95::hideApplication()
 {
     if (owner_ != nullptr && owner_->isWindow()) {
         owner_->hide();
     }
 }
 
-void TQXTrayIcon95::SetIcon(const QIcon& icon)
+void TQXTrayIcon95::setIcon(const QIcon& icon)
 {
     icon_ = icon;
-    UpdateIcon();
+    updateIcon();
 }
 
-void TQXTrayIcon95::SetDisabledIcon(const QIcon& icon)
+void TQXTrayIcon95::setDisabledIcon(const QIcon& icon)
 {
     disabledIcon_ = icon;
-    UpdateIcon();
+    updateIcon();
 }
 
-void TQXTrayIcon95::SetActive(bool active)
+void TQXTrayIcon95::setActive(bool active)
 {
     if (active) {
-        Activate();
+        activate();
     } else {
-        Deactivate();
+        deactivate();
     }
 }
 
-void TQXTrayIcon95::SetHint(const QString& hint)
+void TQXTrayIcon95::setHint(const QString& hint)
 {
     if (hint == hint_) {
         return;
     }
     hint_ = hint;
     if (showHint_) {
-        SetShowHint(true);
+        setShowHint(true);
     }
 }
 
-void TQXTrayIcon95::SetShowHint(bool showHint)
+void TQXTrayIcon95::setShowHint(bool showHint)
 {
     showHint_ = showHint;
-    data_.szTip = showHint ? LeadingCharacters(hint_, TrayTipCapacity) : QString();
+    data_.szTip = showHint ? leadingCharacters(hint_, TrayTipCapacity) : QString();
     if (active_) {
-        SendTrayMessage(TrayShellMessage::NIM_MODIFY);
+        sendTrayMessage(TrayShellMessage::NIM_MODIFY);
     }
 }
 
-void TQXTrayIcon95::SetState(TQXTrayIconState state)
+void TQXTrayIcon95::setState(TQXTrayIconState state)
 {
     // The guard stays set until the running handler returns, so a caught error cannot be followed by a
     // nested change after all.
-    if (stateChanging_) {
+    if (stateChanging) {
         throw EInvalidOperation("You cannot modify the state property in the OnStateChanging event !!!");
     }
     if (!active_ || loading_) {
@@ -148,31 +148,31 @@ void TQXTrayIcon95::SetState(TQXTrayIconState state)
         return;
     }
     if (onStateChanging_) {
-        StateChangingGuard guard(stateChanging_);
+        StateChangingGuard guard(stateChanging);
         onStateChanging_(*this, state);
     }
     if (state == state_) {
         return;
     }
     if (state_ == TQXTrayIconState::tsAnimated) {
-        animation_.Stop();
+        animation_.stop();
     }
     state_ = state;
-    UpdateIcon();
+    updateIcon();
     if (state_ == TQXTrayIconState::tsAnimated) {
-        animation_.Start();
+        animation_.start();
     }
 }
 
-void TQXTrayIcon95::UpdateIcon()
+void TQXTrayIcon95::updateIcon()
 {
-    RefreshCurrentIcon();
+    refreshCurrentIcon();
     if (active_) {
-        SendTrayMessage(TrayShellMessage::NIM_MODIFY);
+        sendTrayMessage(TrayShellMessage::NIM_MODIFY);
     }
 }
 
-void TQXTrayIcon95::RefreshCurrentIcon()
+void TQXTrayIcon95::refreshCurrentIcon()
 {
     switch (state_) {
     case TQXTrayIconState::tsEnabled:
@@ -182,12 +182,12 @@ void TQXTrayIcon95::RefreshCurrentIcon()
         currentIcon_ = disabledIcon_;
         break;
     case TQXTrayIconState::tsAnimated:
-        animation_.LoadCurrentFrame(currentIcon_);
+        animation_.loadCurrentFrame(currentIcon_);
         break;
     }
 }
 
-void TQXTrayIcon95::SendTrayMessage(TrayShellMessage message)
+void TQXTrayIcon95::sendTrayMessage(TrayShellMessage message)
 {
     if (loading_) {
         return;
@@ -196,31 +196,31 @@ void TQXTrayIcon95::SendTrayMessage(TrayShellMessage message)
         data_.uFlags = AllNotifyFlags;
     }
     data_.hIcon = currentIcon_;
-    shell_->Shell_NotifyIcon(message, data_);
+    shell_->shellNotifyIcon(message, data_);
 }
 
-void TQXTrayIcon95::Click()
+void TQXTrayIcon95::click()
 {
     if (onClick_) {
         onClick_(*this);
     }
 }
 
-void TQXTrayIcon95::DblClick()
+void TQXTrayIcon95::dblClick()
 {
     if (onDblClick_) {
         onDblClick_(*this);
     }
 }
 
-void TQXTrayIcon95::MouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, QPoint cursor)
+void TQXTrayIcon95::mouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, QPoint cursor)
 {
     if (onMouseMove_) {
         onMouseMove_(*this, modifiers, buttons, cursor.x(), cursor.y());
     }
 }
 
-void TQXTrayIcon95::Animated()
+void TQXTrayIcon95::animated()
 {
     if (onAnimation_) {
         onAnimation_(*this);

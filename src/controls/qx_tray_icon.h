@@ -47,57 +47,57 @@ public:
     ~TQXTrayIcon95() override;
 
     // Ends the loading phase; an Active component is then added to the notification area properly.
-    void Loaded();
+    void loaded();
 
-    void Activate();
-    void Deactivate();
-    void ShowApplication();
-    void HideApplication();
+    void activate();
+    void deactivate();
+    void showApplication();
+    void hideApplication();
 
-    const QIcon& Icon() const { return icon_; }
-    void SetIcon(const QIcon& icon);
-    const QIcon& DisabledIcon() const { return disabledIcon_; }
-    void SetDisabledIcon(const QIcon& icon);
-    TQXTrayIconAnimation& Animation() { return animation_; }
-    bool Active() const { return active_; }
-    void SetActive(bool active);
-    bool AutoPopup() const { return autoPopup_; }
-    void SetAutoPopup(bool autoPopup) { autoPopup_ = autoPopup; }
-    const QString& Hint() const { return hint_; }
-    void SetHint(const QString& hint);
-    bool ShowHint() const { return showHint_; }
-    void SetShowHint(bool showHint);
+    const QIcon& icon() const { return icon_; }
+    void setIcon(const QIcon& icon);
+    const QIcon& disabledIcon() const { return disabledIcon_; }
+    void setDisabledIcon(const QIcon& icon);
+    TQXTrayIconAnimation& animation() { return animation_; }
+    bool active() const { return active_; }
+    void setActive(bool active);
+    bool autoPopup() const { return autoPopup_; }
+    void setAutoPopup(bool autoPopup) { autoPopup_ = autoPopup; }
+    const QString& hint() const { return hint_; }
+    void setHint(const QString& hint);
+    bool showHint() const { return showHint_; }
+    void setShowHint(bool showHint);
     // A plain reference; it clears itself when the menu is destroyed.
-    QMenu* PopupMenu() const { return popupMenu_; }
-    void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
-    TQXTrayIconState State() const { return state_; }
+    QMenu* popupMenu() const { return popupMenu_; }
+    void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+    TQXTrayIconState state() const { return state_; }
     // Raises EInvalidOperation when called from inside any tray icon's OnStateChanging.
-    void SetState(TQXTrayIconState state);
+    void setState(TQXTrayIconState state);
 
-    void SetOnAnimation(TNotifyEvent handler) { onAnimation_ = std::move(handler); }
-    void SetOnClick(TNotifyEvent handler) { onClick_ = std::move(handler); }
-    void SetOnDblClick(TNotifyEvent handler) { onDblClick_ = std::move(handler); }
-    void SetOnMouseMove(TMouseMoveEvent handler) { onMouseMove_ = std::move(handler); }
-    void SetOnStateChanging(TQXTrayIconStateChangingEvent handler) { onStateChanging_ = std::move(handler); }
+    void setOnAnimation(TNotifyEvent handler) { onAnimation_ = std::move(handler); }
+    void setOnClick(TNotifyEvent handler) { onClick_ = std::move(handler); }
+    void setOnDblClick(TNotifyEvent handler) { onDblClick_ = std::move(handler); }
+    void setOnMouseMove(TMouseMoveEvent handler) { onMouseMove_ = std::move(handler); }
+    void setOnStateChanging(TQXTrayIconStateChangingEvent handler) { onStateChanging_ = std::move(handler); }
 
     // The picture handed to the shell: a copy of Icon, of DisabledIcon, or the current frame.
-    const QIcon& CurrentIcon() const { return currentIcon_; }
+    const QIcon& currentIcon() const { return currentIcon_; }
     // Refreshes the current icon from State and informs the shell when Active.
-    void UpdateIcon();
+    void updateIcon();
 
 private:
     friend class TQXTrayIconMsgWindow;
     friend class TQXTrayIconAnimation;
 
-    void RefreshCurrentIcon();
-    void SendTrayMessage(TrayShellMessage message);
-    void Click();
-    void DblClick();
-    void MouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, QPoint cursor);
-    void Animated();
+    void refreshCurrentIcon();
+    void sendTrayMessage(TrayShellMessage message);
+    void click();
+    void dblClick();
+    void mouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, QPoint cursor);
+    void animated();
 
     // One flag for all tray icons of the program: set while an OnStateChanging handler runs.
-    static bool stateChanging_;
+    static bool stateChanging;
 
     QWidget* owner_;
     std::unique_ptr<TrayShell> shell_;

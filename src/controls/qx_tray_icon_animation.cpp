@@ -8,58 +8,58 @@ namespace klaxora {
 
 TQXTrayIconAnimation::TQXTrayIconAnimation(TQXTrayIcon95& owner) : owner_(owner)
 {
-    QObject::connect(&frameTimer_, &QTimer::timeout, [this] { Tick(); });
+    QObject::connect(&frameTimer_, &QTimer::timeout, [this] { tick(); });
 }
 
-void TQXTrayIconAnimation::SetInterval(int milliseconds)
+void TQXTrayIconAnimation::setInterval(int milliseconds)
 {
     if (milliseconds == interval_) {
         return;
     }
     interval_ = milliseconds;
-    if (owner_.State() == TQXTrayIconState::tsAnimated && owner_.Active()) {
-        Stop();
-        Start();
+    if (owner_.state() == TQXTrayIconState::tsAnimated && owner_.active()) {
+        stop();
+        start();
     }
 }
 
-void TQXTrayIconAnimation::SetIcons(const QStringList& icons)
+void TQXTrayIconAnimation::setIcons(const QStringList& icons)
 {
     icons_ = icons;
-    if (owner_.State() == TQXTrayIconState::tsAnimated && owner_.Active()) {
+    if (owner_.state() == TQXTrayIconState::tsAnimated && owner_.active()) {
         frameIndex_ = 0;
     }
 }
 
-void TQXTrayIconAnimation::Start()
+void TQXTrayIconAnimation::start()
 {
     frameIndex_ = 0;
-    Tick();
+    tick();
     // An interval of 0 or less shows the first frame only, as a stopped timer would.
-    if (owner_.State() == TQXTrayIconState::tsAnimated && interval_ > 0) {
+    if (owner_.state() == TQXTrayIconState::tsAnimated && interval_ > 0) {
         frameTimer_.start(interval_);
     }
 }
 
-void TQXTrayIconAnimation::Stop()
+void TQXTrayIconAnimation::stop()
 {
     frameTimer_.stop();
 }
 
-void TQXTrayIconAnimation::Tick()
+void TQXTrayIconAnimation::tick()
 {
-    owner_.Animated();
-    owner_.UpdateIcon();
+    owner_.animated();
+    owner_.updateIcon();
     frameIndex_ = frameIndex_ < icons_.size() - 1 ? frameIndex_ + 1 : 0;
 }
 
-void TQXTrayIconAnimation::LoadCurrentFrame(QIcon& icon) const
+void TQXTrayIconAnimation::loadCurrentFrame(QIcon& icon) const
 {
     if (frameIndex_ >= icons_.size()) {
         return;
     }
     const bool inProgram = options_ == TQXTrayIconAnimationOptions::aoIconsInExe;
-    const QString path = inProgram ? ResourcePath(icons_[frameIndex_]) : icons_[frameIndex_];
+    const QString path = inProgram ? resourcePath(icons_[frameIndex_]) : icons_[frameIndex_];
     // QIcon reads lazily and cannot tell an unreadable picture from a good one, so read it once here.
     if (!QImageReader(path).read().isNull()) {
         icon = QIcon(path);
@@ -69,7 +69,7 @@ void TQXTrayIconAnimation::LoadCurrentFrame(QIcon& icon) const
     // An unreadable file must not blank the icon or stop the animation: the old picture stays.
 }
 
-QString TQXTrayIconAnimation::ResourcePath(const QString& name)
+QString TQXTrayIconAnimation::resourcePath(const QString& name)
 {
     return QStringLiteral(":/icons/") + name;
 }

@@ -18,27 +18,27 @@ public:
     TQXTrayIconAnimation(const TQXTrayIconAnimation&) = delete;
     TQXTrayIconAnimation& operator=(const TQXTrayIconAnimation&) = delete;
 
-    int Interval() const { return interval_; }
-    void SetInterval(int milliseconds);
-    const QStringList& Icons() const { return icons_; }
-    void SetIcons(const QStringList& icons);
-    TQXTrayIconAnimationOptions Options() const { return options_; }
-    void SetOptions(TQXTrayIconAnimationOptions options) { options_ = options; }
+    int interval() const { return interval_; }
+    void setInterval(int milliseconds);
+    const QStringList& icons() const { return icons_; }
+    void setIcons(const QStringList& icons);
+    TQXTrayIconAnimationOptions options() const { return options_; }
+    void setOptions(TQXTrayIconAnimationOptions options) { options_ = options; }
 
     // Shows frame 0 at once, then one frame per Interval while the owner's state is animated.
-    void Start();
-    void Stop();
+    void start();
+    void stop();
     // One step: OnAnimation, show the frame at the current index, advance (wrapping to 0).
-    void Tick();
+    void tick();
 
-    bool Running() const { return frameTimer_.isActive(); }
-    int FrameIndex() const { return frameIndex_; }
+    bool running() const { return frameTimer_.isActive(); }
+    int frameIndex() const { return frameIndex_; }
     // Puts the current frame into Icon. A frame file that cannot be read leaves Icon as it was; a
     // missing resource gives an empty icon. An index past the list changes nothing.
-    void LoadCurrentFrame(QIcon& icon) const;
+    void loadCurrentFrame(QIcon& icon) const;
 
 private:
-    static QString ResourcePath(const QString& name);
+    static QString resourcePath(const QString& name);
 
     TQXTrayIcon95& owner_;
     int interval_ = 1000;

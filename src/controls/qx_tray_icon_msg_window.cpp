@@ -11,10 +11,10 @@ namespace klaxora {
 TQXTrayIconMsgWindow::TQXTrayIconMsgWindow(TQXTrayIcon95& owner) : owner_(owner)
 {
     clickTimer_.setSingleShot(true);
-    connect(&clickTimer_, &QTimer::timeout, this, [this] { ClickTimerTimer(); });
+    connect(&clickTimer_, &QTimer::timeout, this, [this] { clickTimerTimer(); });
 }
 
-void TQXTrayIconMsgWindow::TrayCallback(unsigned message, TrayMouseMessage mouseMessage)
+void TQXTrayIconMsgWindow::trayCallback(unsigned message, TrayMouseMessage mouseMessage)
 {
     if (message != TrayCallbackMessage) {
         return;
@@ -23,15 +23,15 @@ void TQXTrayIconMsgWindow::TrayCallback(unsigned message, TrayMouseMessage mouse
     case TrayMouseMessage::WM_MOUSEMOVE:
         // Moves during a click would only disturb the click's own handlers.
         if (!clickTimer_.isActive()) {
-            owner_.MouseMove(QApplication::queryKeyboardModifiers(), QApplication::mouseButtons(),
+            owner_.mouseMove(QApplication::queryKeyboardModifiers(), QApplication::mouseButtons(),
                              QCursor::pos());
         }
         break;
     case TrayMouseMessage::WM_LBUTTONDOWN:
-        StartClickTimer(Button::Left);
+        startClickTimer(Button::Left);
         break;
     case TrayMouseMessage::WM_RBUTTONDOWN:
-        StartClickTimer(Button::Right);
+        startClickTimer(Button::Right);
         break;
     case TrayMouseMessage::WM_LBUTTONDBLCLK:
     case TrayMouseMessage::WM_RBUTTONDBLCLK:
@@ -43,7 +43,7 @@ void TQXTrayIconMsgWindow::TrayCallback(unsigned message, TrayMouseMessage mouse
     }
 }
 
-void TQXTrayIconMsgWindow::StartClickTimer(Button button)
+void TQXTrayIconMsgWindow::startClickTimer(Button button)
 {
     lastButton_ = button;
     doubleClickSeen_ = false;
@@ -53,19 +53,19 @@ void TQXTrayIconMsgWindow::StartClickTimer(Button button)
     }
 }
 
-void TQXTrayIconMsgWindow::ClickTimerTimer()
+void TQXTrayIconMsgWindow::clickTimerTimer()
 {
     if (doubleClickSeen_) {
-        owner_.DblClick();
+        owner_.dblClick();
         return;
     }
-    QMenu* menu = owner_.PopupMenu();
-    if (lastButton_ == Button::Right && owner_.AutoPopup() && menu != nullptr) {
+    QMenu* menu = owner_.popupMenu();
+    if (lastButton_ == Button::Right && owner_.autoPopup() && menu != nullptr) {
         // Popped up without a nested loop, so that a click elsewhere closes it as usual.
         menu->popup(QCursor::pos());
         return;
     }
-    owner_.Click();
+    owner_.click();
 }
 
 } // namespace klaxora

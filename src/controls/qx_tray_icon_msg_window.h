@@ -16,13 +16,13 @@ public:
     explicit TQXTrayIconMsgWindow(TQXTrayIcon95& owner);
 
     // Entry point of the shell: Message is the callback number of the record, MouseMessage what happened.
-    void TrayCallback(unsigned message, TrayMouseMessage mouseMessage);
+    void trayCallback(unsigned message, TrayMouseMessage mouseMessage);
 
 private:
     enum class Button { Left, Right };
 
-    void StartClickTimer(Button button);
-    void ClickTimerTimer();
+    void startClickTimer(Button button);
+    void clickTimerTimer();
 
     TQXTrayIcon95& owner_;
     Button lastButton_ = Button::Left;

@@ -17,15 +17,15 @@ TSpinButton::TSpinButton(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     // A coarse timer may fire up to 5 % early; the first repeat must never come before its pause.
     repeat_.setTimerType(Qt::PreciseTimer);
-    connect(&repeat_, &QTimer::timeout, this, &TSpinButton::RepeatHeldHalf);
+    connect(&repeat_, &QTimer::timeout, this, &TSpinButton::repeatHeldHalf);
 }
 
-QRect TSpinButton::UpRect() const
+QRect TSpinButton::upRect() const
 {
     return QRect(0, 0, width(), height() / 2);
 }
 
-QRect TSpinButton::DownRect() const
+QRect TSpinButton::downRect() const
 {
     return QRect(0, height() / 2, width(), height() - height() / 2);
 }
@@ -40,23 +40,23 @@ QSize TSpinButton::minimumSizeHint() const
     return QSize(11, 14);
 }
 
-TSpinButton::Half TSpinButton::HalfAt(QPoint point) const
+TSpinButton::Half TSpinButton::halfAt(QPoint point) const
 {
-    if (UpRect().contains(point)) {
+    if (upRect().contains(point)) {
         return Half::Up;
     }
-    if (DownRect().contains(point)) {
+    if (downRect().contains(point)) {
         return Half::Down;
     }
     return Half::None;
 }
 
-void TSpinButton::Fire(Half half)
+void TSpinButton::fire(Half half)
 {
     if (half == Half::Up) {
-        emit UpClick();
+        emit upClick();
     } else if (half == Half::Down) {
-        emit DownClick();
+        emit downClick();
     }
 }
 
@@ -66,7 +66,7 @@ void TSpinButton::mousePressEvent(QMouseEvent* event)
         QWidget::mousePressEvent(event);
         return;
     }
-    const Half half = HalfAt(event->position().toPoint());
+    const Half half = halfAt(event->position().toPoint());
     if (half == Half::None) {
         return;
     }
@@ -74,7 +74,7 @@ void TSpinButton::mousePressEvent(QMouseEvent* event)
     overHeld_ = true;
     update();
     repeat_.start(InitRepeatPause);
-    Fire(half);
+    fire(half);
 }
 
 void TSpinButton::mouseMoveEvent(QMouseEvent* event)
@@ -82,7 +82,7 @@ void TSpinButton::mouseMoveEvent(QMouseEvent* event)
     if (held_ == Half::None) {
         return;
     }
-    const bool over = HalfAt(event->position().toPoint()) == held_;
+    const bool over = halfAt(event->position().toPoint()) == held_;
     if (over != overHeld_) {
         overHeld_ = over;
         update();
@@ -92,26 +92,26 @@ void TSpinButton::mouseMoveEvent(QMouseEvent* event)
 void TSpinButton::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        StopRepeat();
+        stopRepeat();
     }
 }
 
-void TSpinButton::RepeatHeldHalf()
+void TSpinButton::repeatHeldHalf()
 {
     // A handler may have opened a modal box: no more steps while it is up, and the release may go to it.
     const QWidget* modal = QApplication::activeModalWidget();
     const bool blocked = modal != nullptr && modal != window();
     if (held_ == Half::None || blocked || !(QApplication::mouseButtons() & Qt::LeftButton)) {
-        StopRepeat();
+        stopRepeat();
         return;
     }
     repeat_.setInterval(RepeatPause);
     if (overHeld_) {
-        Fire(held_);
+        fire(held_);
     }
 }
 
-void TSpinButton::StopRepeat()
+void TSpinButton::stopRepeat()
 {
     repeat_.stop();
     if (held_ != Half::None) {
@@ -124,9 +124,9 @@ void TSpinButton::StopRepeat()
 void TSpinButton::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Up) {
-        Fire(Half::Up);
+        fire(Half::Up);
     } else if (event->key() == Qt::Key_Down) {
-        Fire(Half::Down);
+        fire(Half::Down);
     } else {
         QWidget::keyPressEvent(event);
     }
@@ -135,14 +135,14 @@ void TSpinButton::keyPressEvent(QKeyEvent* event)
 void TSpinButton::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange && !isEnabled()) {
-        StopRepeat();
+        stopRepeat();
     }
     QWidget::changeEvent(event);
 }
 
 void TSpinButton::hideEvent(QHideEvent* event)
 {
-    StopRepeat();
+    stopRepeat();
     QWidget::hideEvent(event);
 }
 
@@ -161,11 +161,11 @@ void TSpinButton::focusOutEvent(QFocusEvent* event)
 void TSpinButton::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    PaintHalf(painter, Half::Up, UpRect());
-    PaintHalf(painter, Half::Down, DownRect());
+    paintHalf(painter, Half::Up, upRect());
+    paintHalf(painter, Half::Down, downRect());
 }
 
-void TSpinButton::PaintHalf(QPainter& painter, Half half, const QRect& area) const
+void TSpinButton::paintHalf(QPainter& painter, Half half, const QRect& area) const
 {
     const bool sunken = held_ == half && overHeld_;
     const QBrush face = palette().brush(QPalette::Button);

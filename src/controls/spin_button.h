@@ -16,15 +16,15 @@ public:
 
     explicit TSpinButton(QWidget* parent = nullptr);
 
-    QRect UpRect() const;
-    QRect DownRect() const;
+    QRect upRect() const;
+    QRect downRect() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 signals:
-    void UpClick();
-    void DownClick();
+    void upClick();
+    void downClick();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,11 +40,11 @@ protected:
 private:
     enum class Half { None, Up, Down };
 
-    Half HalfAt(QPoint point) const;
-    void Fire(Half half);
-    void RepeatHeldHalf();
-    void StopRepeat();
-    void PaintHalf(QPainter& painter, Half half, const QRect& area) const;
+    Half halfAt(QPoint point) const;
+    void fire(Half half);
+    void repeatHeldHalf();
+    void stopRepeat();
+    void paintHalf(QPainter& painter, Half half, const QRect& area) const;
 
     Half held_ = Half::None;
     // The pointer is over the held half; a held half only fires while it is.

@@ -43,7 +43,7 @@ class TrayShell {
 public:
     virtual ~TrayShell() = default;
     // The result is not reported: a failed add or modify leaves the component as it is.
-    virtual void Shell_NotifyIcon(TrayShellMessage message, const TrayNotifyIconData& data) = 0;
+    virtual void shellNotifyIcon(TrayShellMessage message, const TrayNotifyIconData& data) = 0;
 };
 
 } // namespace klaxora

@@ -11,44 +11,44 @@ AlarmEngine::AlarmEngine(AlarmStore& store, const Clock& clock, const Preference
       notifier_(std::move(notifier)), player_(std::move(soundBackend)),
       tick_(store, clock, alarmTimer_, *this)
 {
-    notifier_->SetOnPicked([this] { alarmShow_->BringToFront(); });
-    connect(&alarmTimer_.Timer(), &QTimer::timeout, this, [this] { tick(); });
+    notifier_->setOnPicked([this] { alarmShow_->bringToFront(); });
+    connect(&alarmTimer_.timer(), &QTimer::timeout, this, [this] { tick(); });
 }
 
-void AlarmEngine::PlaySoundNow(const std::string& waveFile)
+void AlarmEngine::playSoundNow(const std::string& waveFile)
 {
-    if (!preferences_.NoAlarmSound) {
-        player_.Play(waveFile);
+    if (!preferences_.noAlarmSound) {
+        player_.play(waveFile);
     }
 }
 
-int AlarmEngine::ShowAlarmMessage(const std::string& message)
+int AlarmEngine::showAlarmMessage(const std::string& message)
 {
     const QString text = QString::fromStdString(message);
-    notifier_->Show(text);
-    const int result = alarmShow_->Announce(text);
-    notifier_->Withdraw();
+    notifier_->show(text);
+    const int result = alarmShow_->announce(text);
+    notifier_->withdraw();
     return result;
 }
 
-void AlarmEngine::ProcessPendingEvents()
+void AlarmEngine::processPendingEvents()
 {
     QCoreApplication::processEvents();
 }
 
-void AlarmEngine::ShowClockText(const std::string& text)
+void AlarmEngine::showClockText(const std::string& text)
 {
-    window_.ShowClockText(QString::fromStdString(text));
+    window_.showClockText(QString::fromStdString(text));
 }
 
-void AlarmEngine::RepaintAlarmList()
+void AlarmEngine::repaintAlarmList()
 {
-    window_.RepaintAlarmList();
+    window_.repaintAlarmList();
 }
 
-void AlarmEngine::ShowError(const std::string& text)
+void AlarmEngine::showError(const std::string& text)
 {
-    window_.ShowError(QString::fromStdString(text));
+    window_.showError(QString::fromStdString(text));
 }
 
 } // namespace klaxora

@@ -28,10 +28,10 @@ class AlarmEngineWindow {
 public:
     virtual ~AlarmEngineWindow() = default;
     // The clock panel.
-    virtual void ShowClockText(const QString& text) = 0;
-    virtual void RepaintAlarmList() = 0;
+    virtual void showClockText(const QString& text) = 0;
+    virtual void repaintAlarmList() = 0;
     // The application's standard error box.
-    virtual void ShowError(const QString& text) = 0;
+    virtual void showError(const QString& text) = 0;
 };
 
 class AlarmEngine : public QObject, private AlarmTickHost {
@@ -48,19 +48,19 @@ public:
 
     // For the bracket of every modal command (TimerOffBracket) and the first activation (SwitchOn).
     QtAlarmTimer& alarmTimer() { return alarmTimer_; }
-    TAlarmShow& AlarmShow() { return *alarmShow_; }
-    SoundPlayer& Sound() { return player_; }
+    TAlarmShow& alarmShow() { return *alarmShow_; }
+    SoundPlayer& sound() { return player_; }
 
     // Plays an alarm's sound file, unless "No Alarm Sound" is checked.
-    void PlaySoundNow(const std::string& waveFile) override;
+    void playSoundNow(const std::string& waveFile) override;
     void tick() { tick_.run(); }
 
 private:
-    int ShowAlarmMessage(const std::string& message) override;
-    void ProcessPendingEvents() override;
-    void ShowClockText(const std::string& text) override;
-    void RepaintAlarmList() override;
-    void ShowError(const std::string& text) override;
+    int showAlarmMessage(const std::string& message) override;
+    void processPendingEvents() override;
+    void showClockText(const std::string& text) override;
+    void repaintAlarmList() override;
+    void showError(const std::string& text) override;
 
     const Preferences& preferences_;
     AlarmEngineWindow& window_;

@@ -17,7 +17,7 @@ namespace {
 constexpr int SmallFontPixels = 11;
 constexpr int MessageFontPixels = 13;
 
-QFont ArialPixels(int pixels, bool bold)
+QFont arialPixels(int pixels, bool bold)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(pixels);
@@ -31,13 +31,13 @@ TAlarmShow::TAlarmShow()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Alarm Notification"));
-    setFont(ArialPixels(SmallFontPixels, false));
+    setFont(arialPixels(SmallFontPixels, false));
     setFixedSize(384, 239);
 
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("message"));
     message_->setGeometry(13, 9, 368, 44);
-    message_->setFont(ArialPixels(MessageFontPixels, true));
+    message_->setFont(arialPixels(MessageFontPixels, true));
     // Top alignment so that a message too long for the label loses its last lines, not its first.
     message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     message_->setWordWrap(true);
@@ -58,27 +58,27 @@ TAlarmShow::TAlarmShow()
 
     // Created in tab order; the geometry places them in their rows and columns.
     snooze1MinuteButton_ =
-        AddChoice("snooze1MinuteButton", "1 minute", "Add 1 minute to alarm time", -1, 10, 29, 83, 23);
+        addChoice("snooze1MinuteButton", "1 minute", "Add 1 minute to alarm time", -1, 10, 29, 83, 23);
     snooze5MinutesButton_ =
-        AddChoice("snooze5MinutesButton", "5 minutes", "Add 5 minutes to alarm time", -5, 96, 29, 83, 23);
-    snooze10MinutesButton_ = AddChoice("snooze10MinutesButton", "10 minutes", "Add 10 minutes to alarm time",
+        addChoice("snooze5MinutesButton", "5 minutes", "Add 5 minutes to alarm time", -5, 96, 29, 83, 23);
+    snooze10MinutesButton_ = addChoice("snooze10MinutesButton", "10 minutes", "Add 10 minutes to alarm time",
                                        -10, 182, 29, 83, 23);
-    snooze30MinutesButton_ = AddChoice("snooze30MinutesButton", "30 minutes", "Add 30 minutes to alarm time",
+    snooze30MinutesButton_ = addChoice("snooze30MinutesButton", "30 minutes", "Add 30 minutes to alarm time",
                                        -30, 269, 29, 83, 23);
     snooze1HourButton_ =
-        AddChoice("snooze1HourButton", "1 hour", "Add 60 minutes to alarm time", -60, 10, 62, 83, 23);
+        addChoice("snooze1HourButton", "1 hour", "Add 60 minutes to alarm time", -60, 10, 62, 83, 23);
     snooze2HoursButton_ =
-        AddChoice("snooze2HoursButton", "2 hours", "Add 2 hours to alarm time", -120, 96, 62, 83, 23);
+        addChoice("snooze2HoursButton", "2 hours", "Add 2 hours to alarm time", -120, 96, 62, 83, 23);
     snooze4HoursButton_ =
-        AddChoice("snooze4HoursButton", "4 hours", "Add 4 hours to alarm time", -240, 182, 62, 82, 23);
-    snooze24HoursButton_ = AddChoice("snooze24HoursButton", "24 hours",
+        addChoice("snooze4HoursButton", "4 hours", "Add 4 hours to alarm time", -240, 182, 62, 82, 23);
+    snooze24HoursButton_ = addChoice("snooze24HoursButton", "24 hours",
                                      "Add 24 hours (one full day) to alarm time", -1440, 269, 62, 83, 23);
     deleteButton_ =
-        AddChoice("deleteButton", "Delete", "Terminate this alarm", DeleteResult, 269, 95, 83, 35);
+        addChoice("deleteButton", "Delete", "Terminate this alarm", DeleteResult, 269, 95, 83, 35);
     snooze1WeekButton_ =
-        AddChoice("snooze1WeekButton", "1 week", "Add one full week  to alarm time", -10080, 10, 95, 83, 23);
+        addChoice("snooze1WeekButton", "1 week", "Add one full week  to alarm time", -10080, 10, 95, 83, 23);
 
-    deleteButton_->setFont(ArialPixels(SmallFontPixels, true));
+    deleteButton_->setFont(arialPixels(SmallFontPixels, true));
     QPalette deletePalette = deleteButton_->palette();
     deletePalette.setColor(QPalette::ButtonText, Qt::red);
     deleteButton_->setPalette(deletePalette);
@@ -93,7 +93,7 @@ TAlarmShow::TAlarmShow()
     }
 }
 
-QPushButton* TAlarmShow::AddChoice(const char* name, const char* caption, const char* hint, int modalResult,
+QPushButton* TAlarmShow::addChoice(const char* name, const char* caption, const char* hint, int modalResult,
                                    int left, int top, int width, int height)
 {
     auto* button = new QPushButton(QString::fromUtf8(caption), snoozePanel_);
@@ -104,7 +104,7 @@ QPushButton* TAlarmShow::AddChoice(const char* name, const char* caption, const 
     return button;
 }
 
-int TAlarmShow::Announce(const QString& message)
+int TAlarmShow::announce(const QString& message)
 {
     message_->setText(message);
     return exec();
@@ -114,19 +114,19 @@ void TAlarmShow::reject() {}
 
 void TAlarmShow::showEvent(QShowEvent* event)
 {
-    CenterOnScreen();
+    centerOnScreen();
     // Enter or the space bar at once deletes, unless the user moves the focus.
     deleteButton_->setFocus();
     QDialog::showEvent(event);
     // Once the window is on screen, bring it in front of whatever application the user is working in.
     // Where the desktop keeps the focus where it is, the window asks for the user's attention instead.
     QTimer::singleShot(0, this, [this] {
-        BringToFront();
+        bringToFront();
         QApplication::alert(this);
     });
 }
 
-void TAlarmShow::BringToFront()
+void TAlarmShow::bringToFront()
 {
     if (isVisible()) {
         raise();
@@ -142,7 +142,7 @@ void TAlarmShow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void TAlarmShow::CenterOnScreen()
+void TAlarmShow::centerOnScreen()
 {
     const QScreen* target = screen();
     if (target == nullptr) {

@@ -24,11 +24,11 @@ public:
     TAlarmShow();
 
     // Puts the message into its label and runs the dialog modally; returns the modal result.
-    int Announce(const QString& message);
+    int announce(const QString& message);
 
     // In front of whatever application the user is working in, as far as the desktop lets a program
     // do that; nothing while no alarm is shown.
-    void BringToFront();
+    void bringToFront();
 
     // There is no cancel: Escape must not end the dialog, only a button or the window system can.
     void reject() override;
@@ -38,9 +38,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPushButton* AddChoice(const char* name, const char* caption, const char* hint, int modalResult, int left,
+    QPushButton* addChoice(const char* name, const char* caption, const char* hint, int modalResult, int left,
                            int top, int width, int height);
-    void CenterOnScreen();
+    void centerOnScreen();
 
     // The window's parts; each has an objectName of its own member name without the underscore.
     QLabel* message_;

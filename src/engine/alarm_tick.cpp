@@ -11,57 +11,57 @@
 namespace klaxora {
 
 AlarmTick::AlarmTick(AlarmStore& store, const Clock& clock, AlarmTimer& timer, AlarmTickHost& host)
-    : store_(store), clock_(clock), timer_(timer), host_(host), lastSeenOnLoadedDate_(clock.Now())
+    : store_(store), clock_(clock), timer_(timer), host_(host), lastSeenOnLoadedDate_(clock.now())
 {
 }
 
-std::string AlarmTick::ClockText(TDateTime now, const FormatSettings& settings)
+std::string AlarmTick::clockText(TDateTime now, const FormatSettings& settings)
 {
-    return FormatDateTime("hh:mm:ssam/pm", now, settings);
+    return formatDateTime("hh:mm:ssam/pm", now, settings);
 }
 
 void AlarmTick::run()
 {
-    RunSteps();
+    runSteps();
     // Told with the timer on again: the box waits for the user, overnight say, while alarms keep ringing.
     if (std::optional<std::string> error = std::exchange(tickError_, std::nullopt)) {
-        host_.ShowError(*error);
+        host_.showError(*error);
     }
 }
 
-void AlarmTick::RunSteps()
+void AlarmTick::runSteps()
 {
     // No further tick may start while this one waits in the dialog or lets events through.
     TimerOffBracket timerOff(timer_);
     tickError_.reset();
 
-    SaveBehindFile();
+    saveBehindFile();
     if (!missedAcrossMidnight_.empty()) {
         const TAlarm missed = missedAcrossMidnight_.front();
         missedAcrossMidnight_.erase(missedAcrossMidnight_.begin());
         // It never had a pending entry or a row, so there is nothing to sweep.
-        Announce(missed);
-    } else if (const int index = FirstDueEntry(clock_.Now()); index >= 0) {
+        announce(missed);
+    } else if (const int index = firstDueEntry(clock_.now()); index >= 0) {
         // A copy: the lists may change while the dialog's event loop runs.
-        const TAlarm due = store_.TodayList()[index];
-        if (Announce(due)) {
-            Sweep(due.Id);
+        const TAlarm due = store_.todayList()[index];
+        if (announce(due)) {
+            sweep(due.id);
         }
     }
-    host_.RepaintAlarmList();
-    host_.ShowClockText(ClockText(clock_.Now(), store_.Formats().Storage()));
-    ReloadOnNewDate();
-    host_.ProcessPendingEvents();
+    host_.repaintAlarmList();
+    host_.showClockText(clockText(clock_.now(), store_.formats().storage()));
+    reloadOnNewDate();
+    host_.processPendingEvents();
 }
 
-bool AlarmTick::Announce(const TAlarm& alarm)
+bool AlarmTick::announce(const TAlarm& alarm)
 {
-    if (alarm.AlarmMode == amMessageAndSound || alarm.AlarmMode == amSoundOnly) {
-        host_.PlaySoundNow(alarm.WaveFile);
+    if (alarm.alarmMode == amMessageAndSound || alarm.alarmMode == amSoundOnly) {
+        host_.playSoundNow(alarm.waveFile);
     }
     int result = 0;
-    if (alarm.AlarmMode == amMessageAndSound || alarm.AlarmMode == amMessageOnly) {
-        result = host_.ShowAlarmMessage(alarm.Message);
+    if (alarm.alarmMode == amMessageAndSound || alarm.alarmMode == amMessageOnly) {
+        result = host_.showAlarmMessage(alarm.message);
         // No button gives 0: the dialog was ended without an answer (the program is being ended, at a
         // log-out say). The alarm stays as it is rather than being taken for done.
         if (result == 0) {
@@ -69,168 +69,168 @@ bool AlarmTick::Announce(const TAlarm& alarm)
         }
     }
     if (result < 0) {
-        Snooze(alarm, -result);
+        snooze(alarm, -result);
     }
     return true;
 }
 
-void AlarmTick::Snooze(const TAlarm& alarm, int minutes)
+void AlarmTick::snooze(const TAlarm& alarm, int minutes)
 {
     // Counted from the moment of the answer, not from the alarm's time. Time and date come from the one
     // value, so that a snooze ending at midnight cannot get the new time with the old date.
-    const TDateTime comesBack = clock_.Now() + MinutesToDays(minutes);
-    const FormatSettings& storage = store_.Formats().Storage();
-    const std::string timeText = TimeToStr(comesBack, storage);
-    const std::string dateText = FormatDateTime("mm/dd/yyyy", comesBack, storage);
-    if (Guarded(
-            [&] { store_.AddAlarm(timeText, dateText, alarm.Message, alarm.WaveFile, alarm.AlarmMode); })) {
-        Guarded([this] { store_.WriteToDisk(); });
+    const TDateTime comesBack = clock_.now() + minutesToDays(minutes);
+    const FormatSettings& storage = store_.formats().storage();
+    const std::string timeText = timeToStr(comesBack, storage);
+    const std::string dateText = formatDateTime("mm/dd/yyyy", comesBack, storage);
+    if (guarded(
+            [&] { store_.addAlarm(timeText, dateText, alarm.message, alarm.waveFile, alarm.alarmMode); })) {
+        guarded([this] { store_.writeToDisk(); });
     }
 }
 
-void AlarmTick::Sweep(AlarmId firedId)
+void AlarmTick::sweep(AlarmId firedId)
 {
     // Only the announced entry goes; others that are due stay and are announced by the next ticks.
-    if (const int entry = store_.FindAlarmForId(firedId); entry >= 0) {
-        store_.RemoveTodayEntry(entry);
+    if (const int entry = store_.findAlarmForId(firedId); entry >= 0) {
+        store_.removeTodayEntry(entry);
     }
-    if (const int row = RowForId(firedId); row >= 0) {
-        Guarded([this, row] { store_.DeleteAlarmJustDone(row); });
-        host_.ProcessPendingEvents();
+    if (const int row = rowForId(firedId); row >= 0) {
+        guarded([this, row] { store_.deleteAlarmJustDone(row); });
+        host_.processPendingEvents();
     }
 }
 
-void AlarmTick::ReloadOnNewDate()
+void AlarmTick::reloadOnNewDate()
 {
-    const TDateTime now = clock_.Now();
-    const TDateTime today = DateOf(now);
+    const TDateTime now = clock_.now();
+    const TDateTime today = dateOf(now);
     // The file could not be read (at a reload, or when the program started): it is read again every
     // tick until it can be.
-    const bool unread = store_.AlarmFileUnread();
-    if (today < store_.LoadedDate()) {
+    const bool unread = store_.alarmFileUnread();
+    if (today < store_.loadedDate()) {
         // Set back over midnight: alarms set meanwhile for the loaded date are not pending (their date is
         // still to come), so the lists are read again once the clock is back on that date.
         clockBeforeLoadedDate_ = true;
     }
-    if (today <= store_.LoadedDate() && !unread) {
+    if (today <= store_.loadedDate() && !unread) {
         lastSeenOnLoadedDate_ = now;
     }
     // A clock set back does not reload; coming back to the loaded date does.
-    const bool backOnLoadedDate = today == store_.LoadedDate() && clockBeforeLoadedDate_;
-    if (today <= store_.LoadedDate() && !backOnLoadedDate && !unread) {
+    const bool backOnLoadedDate = today == store_.loadedDate() && clockBeforeLoadedDate_;
+    if (today <= store_.loadedDate() && !backOnLoadedDate && !unread) {
         return;
     }
     // What fell due before midnight is announced first, one per tick; the reload would drop it.
-    if (!missedAcrossMidnight_.empty() || FirstDueEntry(now) >= 0) {
+    if (!missedAcrossMidnight_.empty() || firstDueEntry(now) >= 0) {
         return;
     }
-    if (store_.FileBehind() && !unread) {
+    if (store_.fileBehind() && !unread) {
         // The file lacks changes that only memory holds, and reading it would lose them. The save is
         // tried again, and its failure told again, once a day; meanwhile the day's alarms come from memory.
-        if (!Guarded([this] { store_.WriteToDisk(); })) {
-            store_.ReloadFromMemory();
-            TakeNewLists(now);
+        if (!guarded([this] { store_.writeToDisk(); })) {
+            store_.reloadFromMemory();
+            takeNewLists(now);
             return;
         }
     }
     // A load whose rewrite failed has read the file all the same.
-    Guarded([this] { store_.LoadFromDisk(); }, !unread);
-    if (!store_.AlarmFileUnread()) {
-        TakeNewLists(now);
+    guarded([this] { store_.loadFromDisk(); }, !unread);
+    if (!store_.alarmFileUnread()) {
+        takeNewLists(now);
     }
 }
 
-void AlarmTick::TakeNewLists(TDateTime now)
+void AlarmTick::takeNewLists(TDateTime now)
 {
     clockBeforeLoadedDate_ = false;
-    QueueAlarmsMissedAcrossMidnight(lastSeenOnLoadedDate_, now);
+    queueAlarmsMissedAcrossMidnight(lastSeenOnLoadedDate_, now);
     lastSeenOnLoadedDate_ = now;
 }
 
-void AlarmTick::QueueAlarmsMissedAcrossMidnight(TDateTime since, TDateTime now)
+void AlarmTick::queueAlarmsMissedAcrossMidnight(TDateTime since, TDateTime now)
 {
-    const TDateTime today = DateOf(now);
-    const auto& stored = store_.BaseAlarmList();
-    for (int i = 0; i < stored.Count(); ++i) {
+    const TDateTime today = dateOf(now);
+    const auto& stored = store_.baseAlarmList();
+    for (int i = 0; i < stored.count(); ++i) {
         const TBaseAlarm& alarm = stored[i];
-        const TDateTime due = alarm.AlarmDate + alarm.AlarmTime;
-        if (alarm.AlarmDate == today && due > since && due <= now && store_.FindAlarmForId(alarm.Id) < 0) {
-            missedAcrossMidnight_.emplace_back(alarm.AlarmTime, alarm.Message, alarm.WaveFile, alarm.Id,
-                                               alarm.AlarmMode);
+        const TDateTime due = alarm.alarmDate + alarm.alarmTime;
+        if (alarm.alarmDate == today && due > since && due <= now && store_.findAlarmForId(alarm.id) < 0) {
+            missedAcrossMidnight_.emplace_back(alarm.alarmTime, alarm.message, alarm.waveFile, alarm.id,
+                                               alarm.alarmMode);
         }
     }
 }
 
-void AlarmTick::SaveBehindFile()
+void AlarmTick::saveBehindFile()
 {
     // Told once when it failed (by the tick or the command that made the change), retried every tick.
-    if (store_.FileBehind()) {
-        Guarded([this] { store_.WriteToDisk(); }, false);
+    if (store_.fileBehind()) {
+        guarded([this] { store_.writeToDisk(); }, false);
     }
 }
 
-int AlarmTick::FirstDueEntry(TDateTime now)
+int AlarmTick::firstDueEntry(TDateTime now)
 {
     // Called every second; while nothing changed and nothing is due this is one comparison.
-    if (dueScanChangeCount_ != store_.ChangeCount() || earliestDue_ == 0) {
-        earliestDue_ = EarliestDue(now);
-        dueScanChangeCount_ = store_.ChangeCount();
+    if (dueScanChangeCount_ != store_.changeCount() || earliestDue_ == 0) {
+        earliestDue_ = earliestDue(now);
+        dueScanChangeCount_ = store_.changeCount();
     }
     if (now < earliestDue_) {
         return -1;
     }
-    const auto& pending = store_.TodayList();
-    for (int i = 0; i < pending.Count(); ++i) {
-        if (IsDue(pending[i], now)) {
+    const auto& pending = store_.todayList();
+    for (int i = 0; i < pending.count(); ++i) {
+        if (isDue(pending[i], now)) {
             return i;
         }
     }
     return -1;
 }
 
-bool AlarmTick::IsDue(const TAlarm& entry, TDateTime now) const
+bool AlarmTick::isDue(const TAlarm& entry, TDateTime now) const
 {
-    return DueMoment(entry, now) <= now;
+    return dueMoment(entry, now) <= now;
 }
 
-TDateTime AlarmTick::DueMoment(const TAlarm& entry, TDateTime now) const
+TDateTime AlarmTick::dueMoment(const TAlarm& entry, TDateTime now) const
 {
     // The entry's date is that of its stored definition: today as a rule, but yesterday until the
     // reload after midnight, and a day still to come after the clock was set back.
-    const int stored = store_.FindBaseAlarmForId(entry.Id);
+    const int stored = store_.findBaseAlarmForId(entry.id);
     if (stored < 0) {
-        return DateOf(now) + entry.AlarmTime;
+        return dateOf(now) + entry.alarmTime;
     }
-    return store_.BaseAlarmList()[stored].AlarmDate + entry.AlarmTime;
+    return store_.baseAlarmList()[stored].alarmDate + entry.alarmTime;
 }
 
-TDateTime AlarmTick::EarliestDue(TDateTime now) const
+TDateTime AlarmTick::earliestDue(TDateTime now) const
 {
-    const auto& pending = store_.TodayList();
+    const auto& pending = store_.todayList();
     // With no stored definition the due moment moves with the date: such an entry is looked at
     // every tick (0 is never later than the clock).
     TDateTime earliest = std::numeric_limits<TDateTime>::max();
-    for (int i = 0; i < pending.Count(); ++i) {
-        if (store_.FindBaseAlarmForId(pending[i].Id) < 0) {
+    for (int i = 0; i < pending.count(); ++i) {
+        if (store_.findBaseAlarmForId(pending[i].id) < 0) {
             return 0;
         }
-        earliest = std::min(earliest, DueMoment(pending[i], now));
+        earliest = std::min(earliest, dueMoment(pending[i], now));
     }
     return earliest;
 }
 
-int AlarmTick::RowForId(AlarmId id) const
+int AlarmTick::rowForId(AlarmId id) const
 {
-    const auto& rows = store_.Rows();
-    for (int i = rows.Count() - 1; i >= 0; --i) {
-        if (rows[i].Object.Id == id) {
+    const auto& rows = store_.rows();
+    for (int i = rows.count() - 1; i >= 0; --i) {
+        if (rows[i].object.id == id) {
             return i;
         }
     }
     return -1;
 }
 
-bool AlarmTick::Guarded(const std::function<void()>& step, bool showError)
+bool AlarmTick::guarded(const std::function<void()>& step, bool showError)
 {
     try {
         step();

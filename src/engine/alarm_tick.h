@@ -22,14 +22,14 @@ public:
     virtual ~AlarmTickHost() = default;
     // Shows the notification dialog modally with the message; returns its modal result (1 delete,
     // 2 closed by the window system, -m back in m minutes, 0 when its loop was ended without an answer).
-    virtual int ShowAlarmMessage(const std::string& message) = 0;
+    virtual int showAlarmMessage(const std::string& message) = 0;
     // Plays the sound file asynchronously (nothing when alarm sounds are switched off).
-    virtual void PlaySoundNow(const std::string& waveFile) = 0;
-    virtual void ProcessPendingEvents() = 0;
-    virtual void ShowClockText(const std::string& text) = 0;
-    virtual void RepaintAlarmList() = 0;
+    virtual void playSoundNow(const std::string& waveFile) = 0;
+    virtual void processPendingEvents() = 0;
+    virtual void showClockText(const std::string& text) = 0;
+    virtual void repaintAlarmList() = 0;
     // The application's standard error box.
-    virtual void ShowError(const std::string& text) = 0;
+    virtual void showError(const std::string& text) = 0;
 };
 
 class AlarmTick {
@@ -43,30 +43,30 @@ public:
     void run();
 
     // "hh:mm:ssam/pm": 02:05:09pm at 14:05:09.
-    static std::string ClockText(TDateTime now, const FormatSettings& settings);
+    static std::string clockText(TDateTime now, const FormatSettings& settings);
 
 private:
     static constexpr AlarmId NoAlarm = -1;
 
     // The tick's steps, with the timer off.
-    void RunSteps();
+    void runSteps();
     // False when the dialog was ended without an answer; the alarm is then left alone.
-    bool Announce(const TAlarm& alarm);
-    void Snooze(const TAlarm& alarm, int minutes);
-    void Sweep(AlarmId firedId);
-    void ReloadOnNewDate();
+    bool announce(const TAlarm& alarm);
+    void snooze(const TAlarm& alarm, int minutes);
+    void sweep(AlarmId firedId);
+    void reloadOnNewDate();
     // After the lists were rebuilt for today.
-    void TakeNewLists(TDateTime now);
-    void QueueAlarmsMissedAcrossMidnight(TDateTime since, TDateTime now);
-    void SaveBehindFile();
-    int FirstDueEntry(TDateTime now);
-    TDateTime EarliestDue(TDateTime now) const;
-    bool IsDue(const TAlarm& entry, TDateTime now) const;
-    TDateTime DueMoment(const TAlarm& entry, TDateTime now) const;
-    int RowForId(AlarmId id) const;
+    void takeNewLists(TDateTime now);
+    void queueAlarmsMissedAcrossMidnight(TDateTime since, TDateTime now);
+    void saveBehindFile();
+    int firstDueEntry(TDateTime now);
+    TDateTime earliestDue(TDateTime now) const;
+    bool isDue(const TAlarm& entry, TDateTime now) const;
+    TDateTime dueMoment(const TAlarm& entry, TDateTime now) const;
+    int rowForId(AlarmId id) const;
     // Runs one step; an error is kept to be shown at the end of the tick, unless the step is a retry of
     // one whose error has been shown already. Returns whether the step succeeded.
-    bool Guarded(const std::function<void()>& step, bool showError = true);
+    bool guarded(const std::function<void()>& step, bool showError = true);
 
     AlarmStore& store_;
     const Clock& clock_;

@@ -12,15 +12,15 @@ public:
     virtual ~AlarmTimer() = default;
 
     // The first activation of the main window: from now on the timer runs between ticks and commands.
-    void SwitchOn()
+    void switchOn()
     {
         if (offDepth_ == 0) {
-            SetEnabled(true);
+            setEnabled(true);
         }
     }
 
 protected:
-    virtual void SetEnabled(bool enabled) = 0;
+    virtual void setEnabled(bool enabled) = 0;
 
 private:
     friend class TimerOffBracket;
@@ -36,13 +36,13 @@ public:
     explicit TimerOffBracket(AlarmTimer& timer) : timer_(timer)
     {
         if (timer_.offDepth_++ == 0) {
-            timer_.SetEnabled(false);
+            timer_.setEnabled(false);
         }
     }
     ~TimerOffBracket()
     {
         if (--timer_.offDepth_ == 0) {
-            timer_.SetEnabled(true);
+            timer_.setEnabled(true);
         }
     }
     TimerOffBracket(const TimerOffBracket&) = delete;

@@ -4,17 +4,17 @@
 
 namespace klaxora {
 
-QString ConvertedSoundsFolder(const QString& instanceFolder)
+QString convertedSoundsFolder(const QString& instanceFolder)
 {
     return instanceFolder.isEmpty() ? QDir::tempPath() : instanceFolder + QStringLiteral("/klaxora-sounds");
 }
 
-void RemoveLeftoverConvertedSounds(const QString& instanceFolder)
+void removeLeftoverConvertedSounds(const QString& instanceFolder)
 {
     if (instanceFolder.isEmpty()) {
         return;
     }
-    QDir sounds(ConvertedSoundsFolder(instanceFolder));
+    QDir sounds(convertedSoundsFolder(instanceFolder));
     for (const QString& name : sounds.entryList({QStringLiteral("klaxora-*.wav")}, QDir::Files)) {
         sounds.remove(name);
     }

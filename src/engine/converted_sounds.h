@@ -9,10 +9,10 @@
 namespace klaxora {
 
 // The folder inside the single-instance lock's folder; the temporary folder when there is none.
-QString ConvertedSoundsFolder(const QString& instanceFolder);
+QString convertedSoundsFolder(const QString& instanceFolder);
 
 // Removes every converted copy in that folder; called by the program that holds the lock, before it
 // plays anything. Without a lock folder nothing is removed: the copies could be another program's.
-void RemoveLeftoverConvertedSounds(const QString& instanceFolder);
+void removeLeftoverConvertedSounds(const QString& instanceFolder);
 
 } // namespace klaxora

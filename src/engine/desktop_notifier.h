@@ -14,11 +14,11 @@ public:
     virtual ~DesktopNotifier() = default;
     // Puts up the notice for an alarm's message. A desktop without a notice service shows nothing, and
     // that is no error.
-    virtual void Show(const QString& message) = 0;
+    virtual void show(const QString& message) = 0;
     // Takes the notice down: the alarm was answered in the window.
-    virtual void Withdraw() = 0;
+    virtual void withdraw() = 0;
     // Called when the user picks the notice itself (its default action).
-    virtual void SetOnPicked(std::function<void()> onPicked) = 0;
+    virtual void setOnPicked(std::function<void()> onPicked) = 0;
 };
 
 } // namespace klaxora

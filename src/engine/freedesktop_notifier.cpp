@@ -21,60 +21,60 @@ constexpr uchar CriticalUrgency = 2;
 
 FreedesktopNotifier::FreedesktopNotifier(std::function<QDBusConnection()> bus) : busSource_(std::move(bus)) {}
 
-void FreedesktopNotifier::Show(const QString& message)
+void FreedesktopNotifier::show(const QString& message)
 {
-    if (!Connect()) {
+    if (!connectToService()) {
         return;
     }
-    Withdraw();
+    withdraw();
     message_ = message;
     active_ = true;
     notifySent_ = false;
     ++showCount_;
     if (capabilitiesKnown_) {
-        SendNotify();
+        sendNotify();
     } else {
-        AskCapabilities();
+        askCapabilities();
     }
 }
 
-void FreedesktopNotifier::Withdraw()
+void FreedesktopNotifier::withdraw()
 {
     active_ = false;
     if (id_ != 0) {
-        Close(id_);
+        closeNotification(id_);
         id_ = 0;
     }
 }
 
-bool FreedesktopNotifier::Connect()
+bool FreedesktopNotifier::connectToService()
 {
     if (!busAsked_) {
         busAsked_ = true;
         bus_ = busSource_();
         if (bus_.isConnected()) {
             bus_.connect(Service, Path, Interface, QStringLiteral("ActionInvoked"), this,
-                         SLOT(ActionInvoked(uint, QString)));
+                         SLOT(actionInvoked(uint, QString)));
             bus_.connect(Service, Path, Interface, QStringLiteral("NotificationClosed"), this,
-                         SLOT(NotificationClosed(uint, uint)));
+                         SLOT(notificationClosed(uint, uint)));
         }
     }
     return bus_.isConnected();
 }
 
-QDBusMessage FreedesktopNotifier::Call(const QString& method) const
+QDBusMessage FreedesktopNotifier::call(const QString& method) const
 {
     return QDBusMessage::createMethodCall(Service, Path, Interface, method);
 }
 
-void FreedesktopNotifier::AskCapabilities()
+void FreedesktopNotifier::askCapabilities()
 {
     if (capabilitiesAsked_) {
         return;
     }
     capabilitiesAsked_ = true;
     auto* watcher =
-        new QDBusPendingCallWatcher(bus_.asyncCall(Call(QStringLiteral("GetCapabilities"))), this);
+        new QDBusPendingCallWatcher(bus_.asyncCall(call(QStringLiteral("GetCapabilities"))), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
         call->deleteLater();
         const QDBusPendingReply<QStringList> reply = *call;
@@ -86,15 +86,15 @@ void FreedesktopNotifier::AskCapabilities()
         capabilitiesKnown_ = true;
         bodyMarkup_ = reply.value().contains(QStringLiteral("body-markup"));
         if (active_ && !notifySent_) {
-            SendNotify();
+            sendNotify();
         }
     });
 }
 
-void FreedesktopNotifier::SendNotify()
+void FreedesktopNotifier::sendNotify()
 {
     notifySent_ = true;
-    QDBusMessage notify = Call(QStringLiteral("Notify"));
+    QDBusMessage notify = call(QStringLiteral("Notify"));
     const QString title = QStringLiteral("Klaxora!");
     const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(CriticalUrgency)},
                             {QStringLiteral("desktop-entry"), QStringLiteral("klaxora")}};
@@ -116,26 +116,26 @@ void FreedesktopNotifier::SendNotify()
                     id_ = reply.value();
                 } else {
                     // Answered (or replaced) before the service answered.
-                    Close(reply.value());
+                    closeNotification(reply.value());
                 }
             });
 }
 
-void FreedesktopNotifier::Close(uint id)
+void FreedesktopNotifier::closeNotification(uint id)
 {
-    QDBusMessage close = Call(QStringLiteral("CloseNotification"));
+    QDBusMessage close = call(QStringLiteral("CloseNotification"));
     close << id;
     bus_.send(close);
 }
 
-void FreedesktopNotifier::ActionInvoked(uint id, const QString& actionKey)
+void FreedesktopNotifier::actionInvoked(uint id, const QString& actionKey)
 {
     if (id != 0 && id == id_ && actionKey == DefaultAction && onPicked_) {
         onPicked_();
     }
 }
 
-void FreedesktopNotifier::NotificationClosed(uint id, uint /*reason*/)
+void FreedesktopNotifier::notificationClosed(uint id, uint /*reason*/)
 {
     // Dismissed on the desktop: nothing left to take down. The alarm is still answered in the window.
     if (id != 0 && id == id_) {

@@ -23,20 +23,20 @@ public:
     // The bus is asked for on the first Show; tests hand in a private one.
     explicit FreedesktopNotifier(std::function<QDBusConnection()> bus = &QDBusConnection::sessionBus);
 
-    void Show(const QString& message) override;
-    void Withdraw() override;
-    void SetOnPicked(std::function<void()> onPicked) override { onPicked_ = std::move(onPicked); }
+    void show(const QString& message) override;
+    void withdraw() override;
+    void setOnPicked(std::function<void()> onPicked) override { onPicked_ = std::move(onPicked); }
 
 private slots:
-    void ActionInvoked(uint id, const QString& actionKey);
-    void NotificationClosed(uint id, uint reason);
+    void actionInvoked(uint id, const QString& actionKey);
+    void notificationClosed(uint id, uint reason);
 
 private:
-    bool Connect();
-    void AskCapabilities();
-    void SendNotify();
-    void Close(uint id);
-    QDBusMessage Call(const QString& method) const;
+    bool connectToService();
+    void askCapabilities();
+    void sendNotify();
+    void closeNotification(uint id);
+    QDBusMessage call(const QString& method) const;
 
     std::function<QDBusConnection()> busSource_;
     std::function<void()> onPicked_;

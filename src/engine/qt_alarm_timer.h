@@ -11,11 +11,11 @@ class QtAlarmTimer final : public AlarmTimer {
 public:
     QtAlarmTimer() { timer_.setInterval(1000); }
 
-    QTimer& Timer() { return timer_; }
-    bool IsActive() const { return timer_.isActive(); }
+    QTimer& timer() { return timer_; }
+    bool isActive() const { return timer_.isActive(); }
 
 protected:
-    void SetEnabled(bool enabled) override
+    void setEnabled(bool enabled) override
     {
         if (enabled) {
             timer_.start();

@@ -16,21 +16,21 @@ QtSoundBackend::QtSoundBackend(QString convertedFolder) : convertedFolder_(std::
 // Kept effects are left undeleted on purpose (see keepStoppedEffects_).
 QtSoundBackend::~QtSoundBackend()
 {
-    Stop();
+    stop();
     if (keepStoppedEffects_) {
         (void)spareEffect_.release();
     }
 }
 
-bool QtSoundBackend::HasOutput() const
+bool QtSoundBackend::hasOutput() const
 {
     // Without a sound server QSoundEffect claims to be playing, but there is nowhere to play to.
     return !QMediaDevices::defaultAudioOutput().isNull();
 }
 
-void QtSoundBackend::Play(const QUrl& source)
+void QtSoundBackend::play(const QUrl& source)
 {
-    StopEffect();
+    stopEffect();
     effect_ = spareEffect_ ? std::move(spareEffect_) : std::make_unique<QSoundEffect>();
     QSoundEffect* effect = effect_.get();
     // Queued, so that the player may stop and delete this effect from its status handler. A report still
@@ -43,13 +43,13 @@ void QtSoundBackend::Play(const QUrl& source)
             }
             switch (effect->status()) {
             case QSoundEffect::Loading:
-                ReportStatus(Status::Loading);
+                reportStatus(Status::Loading);
                 break;
             case QSoundEffect::Ready:
-                ReportStatus(Status::Ready);
+                reportStatus(Status::Ready);
                 break;
             case QSoundEffect::Error:
-                ReportStatus(Status::Error);
+                reportStatus(Status::Error);
                 break;
             case QSoundEffect::Null:
                 break;
@@ -66,13 +66,13 @@ void QtSoundBackend::Play(const QUrl& source)
     effect->play();
 }
 
-void QtSoundBackend::Stop()
+void QtSoundBackend::stop()
 {
-    StopEffect();
+    stopEffect();
     converted_.reset();
 }
 
-void QtSoundBackend::StopEffect()
+void QtSoundBackend::stopEffect()
 {
     if (!effect_) {
         return;
@@ -87,7 +87,7 @@ void QtSoundBackend::StopEffect()
     }
 }
 
-void QtSoundBackend::Abandon()
+void QtSoundBackend::abandon()
 {
     keepStoppedEffects_ = true;
     if (effect_) {
@@ -97,12 +97,12 @@ void QtSoundBackend::Abandon()
     }
 }
 
-QString QtSoundBackend::ConvertedWave(const QString& path)
+QString QtSoundBackend::convertedWave(const QString& path)
 {
     // Readable by this user only; the previous copy goes.
     QDir().mkpath(convertedFolder_);
     converted_ = std::make_unique<QTemporaryFile>(convertedFolder_ + QStringLiteral("/klaxora-XXXXXX.wav"));
-    if (!converted_->open() || !ConvertWaveToPcm16(path.toStdString(), converted_->handle()) ||
+    if (!converted_->open() || !convertWaveToPcm16(path.toStdString(), converted_->handle()) ||
         !converted_->flush()) {
         converted_.reset();
         return {};
@@ -110,7 +110,7 @@ QString QtSoundBackend::ConvertedWave(const QString& path)
     return converted_->fileName();
 }
 
-void QtSoundBackend::Beep()
+void QtSoundBackend::beep()
 {
     QApplication::beep();
 }

@@ -20,16 +20,16 @@ public:
     explicit QtSoundBackend(QString convertedFolder = QDir::tempPath());
     ~QtSoundBackend() override;
 
-    bool HasOutput() const override;
-    void Play(const QUrl& source) override;
-    QString ConvertedWave(const QString& path) override;
-    void Stop() override;
-    void Abandon() override;
-    void Beep() override;
+    bool hasOutput() const override;
+    void play(const QUrl& source) override;
+    QString convertedWave(const QString& path) override;
+    void stop() override;
+    void abandon() override;
+    void beep() override;
 
 private:
     // Stops the effect without giving up the converted copy it may be playing.
-    void StopEffect();
+    void stopEffect();
 
     // A fresh effect per sound: two effects playing at once would mix rather than replace each other.
     std::unique_ptr<QSoundEffect> effect_;

@@ -17,7 +17,7 @@ SoundMenuCommands::SoundMenuCommands(Preferences& preferences, PreferencesSaver 
 
 void SoundMenuCommands::toggleNoAlarmSound()
 {
-    preferences_.NoAlarmSound = !preferences_.NoAlarmSound;
+    preferences_.noAlarmSound = !preferences_.noAlarmSound;
     save_(preferences_);
 }
 
@@ -29,16 +29,16 @@ void SoundMenuCommands::selectSoundFile()
         return;
     }
     try {
-        preferences_.NoAlarmSound = false;
-        player_.Play(*chosen);
-        preferences_.DefaultWaveFile = *chosen;
+        preferences_.noAlarmSound = false;
+        player_.play(*chosen);
+        preferences_.defaultWaveFile = *chosen;
         save_(preferences_);
     } catch (const std::exception&) {
         // Not worth a message: the choice holds for this run even when it could not be saved.
     }
 }
 
-SoundMenuCommands::FileChooser SoundMenuCommands::OpenDialogChooser(QWidget* parent)
+SoundMenuCommands::FileChooser SoundMenuCommands::openDialogChooser(QWidget* parent)
 {
     return
         [parent](const std::string& initialFolder, const std::string& filter) -> std::optional<std::string> {

@@ -38,7 +38,7 @@ public:
     void selectSoundFile();
 
     // The file-open dialog: a typed name need not exist.
-    static FileChooser OpenDialogChooser(QWidget* parent);
+    static FileChooser openDialogChooser(QWidget* parent);
 
 private:
     Preferences& preferences_;

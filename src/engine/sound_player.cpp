@@ -6,7 +6,7 @@
 #include <QString>
 
 // The resource lives in a static library, so it must be registered by hand, outside any namespace.
-static void RegisterEngineSounds()
+static void registerEngineSounds()
 {
     Q_INIT_RESOURCE(engine_sounds);
 }
@@ -18,62 +18,62 @@ SoundPlayer::SoundPlayer(std::unique_ptr<SoundBackend> backend, std::chrono::mil
 {
     loadTimer_.setSingleShot(true);
     connect(&loadTimer_, &QTimer::timeout, this, [this] {
-        backend_->Abandon();
-        FallBack();
+        backend_->abandon();
+        fallBack();
     });
-    backend_->SetStatusHandler([this](SoundBackend::Status status) { OnStatus(status); });
+    backend_->setStatusHandler([this](SoundBackend::Status status) { onStatus(status); });
 }
 
 SoundPlayer::~SoundPlayer()
 {
-    Stop();
+    stop();
 }
 
-QUrl SoundPlayer::DefaultSoundUrl()
+QUrl SoundPlayer::defaultSoundUrl()
 {
-    static const bool registered = (RegisterEngineSounds(), true);
+    static const bool registered = (registerEngineSounds(), true);
     (void)registered;
     return QUrl(QStringLiteral("qrc:/klaxora/sounds/default_alarm.wav"));
 }
 
-void SoundPlayer::Play(const std::string& fileName)
+void SoundPlayer::play(const std::string& fileName)
 {
-    Stop();
-    if (!backend_->HasOutput()) {
-        backend_->Beep();
+    stop();
+    if (!backend_->hasOutput()) {
+        backend_->beep();
         return;
     }
     // An empty name, a missing file, or one that is not a whole WAV: not worth trying.
-    const WaveFileKind kind = fileName.empty() ? WaveFileKind::Unusable : CheckWaveFile(fileName);
+    const WaveFileKind kind = fileName.empty() ? WaveFileKind::Unusable : checkWaveFile(fileName);
     QString playable = QString::fromStdString(fileName);
     if (kind == WaveFileKind::NeedsConversion) {
-        playable = backend_->ConvertedWave(playable);
+        playable = backend_->convertedWave(playable);
     }
     if (kind == WaveFileKind::Unusable || playable.isEmpty()) {
-        Start(Attempt::DefaultSound, DefaultSoundUrl());
+        start(Attempt::DefaultSound, defaultSoundUrl());
         return;
     }
-    Start(Attempt::File, QUrl::fromLocalFile(playable));
+    start(Attempt::File, QUrl::fromLocalFile(playable));
 }
 
-void SoundPlayer::Stop()
+void SoundPlayer::stop()
 {
     loadTimer_.stop();
     attempt_ = Attempt::None;
-    backend_->Stop();
+    backend_->stop();
 }
 
-void SoundPlayer::Start(Attempt attempt, const QUrl& source)
+void SoundPlayer::start(Attempt attempt, const QUrl& source)
 {
     attempt_ = attempt;
     // The backend reads the whole file before it plays: a long sound gets as much more time to load as
     // it has megabytes, or it would be taken for one that hangs.
     const qint64 megabytes = source.isLocalFile() ? QFileInfo(source.toLocalFile()).size() >> 20 : 0;
     loadTimer_.start(loadTimeout_ * (1 + megabytes));
-    backend_->Play(source);
+    backend_->play(source);
 }
 
-void SoundPlayer::OnStatus(SoundBackend::Status status)
+void SoundPlayer::onStatus(SoundBackend::Status status)
 {
     if (attempt_ == Attempt::None) {
         return;
@@ -85,19 +85,19 @@ void SoundPlayer::OnStatus(SoundBackend::Status status)
         loadTimer_.stop();
         break;
     case SoundBackend::Status::Error:
-        FallBack();
+        fallBack();
         break;
     }
 }
 
-void SoundPlayer::FallBack()
+void SoundPlayer::fallBack()
 {
     const Attempt failed = attempt_;
-    Stop();
+    stop();
     if (failed == Attempt::File) {
-        Start(Attempt::DefaultSound, DefaultSoundUrl());
+        start(Attempt::DefaultSound, defaultSoundUrl());
     } else if (failed == Attempt::DefaultSound) {
-        backend_->Beep();
+        backend_->beep();
     }
 }
 

@@ -28,18 +28,18 @@ public:
 
     // Returns at once; the sound plays once, to its end, unless another one replaces it. The name is
     // used in full, whatever its length.
-    void Play(const std::string& fileName);
-    void Stop();
+    void play(const std::string& fileName);
+    void stop();
 
     // The program's own alarm sound, shipped inside the program.
-    static QUrl DefaultSoundUrl();
+    static QUrl defaultSoundUrl();
 
 private:
     enum class Attempt { None, File, DefaultSound };
 
-    void Start(Attempt attempt, const QUrl& source);
-    void OnStatus(SoundBackend::Status status);
-    void FallBack();
+    void start(Attempt attempt, const QUrl& source);
+    void onStatus(SoundBackend::Status status);
+    void fallBack();
 
     std::unique_ptr<SoundBackend> backend_;
     // For a file of less than a megabyte.

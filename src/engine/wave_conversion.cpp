@@ -15,7 +15,7 @@ struct CloseSoundFile {
 };
 using SoundFile = std::unique_ptr<SNDFILE, CloseSoundFile>;
 
-bool IsWave(int format)
+bool isWave(int format)
 {
     const int container = format & SF_FORMAT_TYPEMASK;
     return container == SF_FORMAT_WAV || container == SF_FORMAT_WAVEX || container == SF_FORMAT_RF64;
@@ -23,7 +23,7 @@ bool IsWave(int format)
 
 // One frame of `channels` samples to at most two: a channel beyond the second goes into both at half
 // weight, and the sum is scaled back so that the mix cannot clip where no channel did.
-void MixDown(const float* frame, int channels, float* out)
+void mixDown(const float* frame, int channels, float* out)
 {
     if (channels <= 2) {
         std::copy(frame, frame + channels, out);
@@ -40,11 +40,11 @@ void MixDown(const float* frame, int channels, float* out)
 
 } // namespace
 
-bool ConvertWaveToPcm16(const std::string& from, int descriptor)
+bool convertWaveToPcm16(const std::string& from, int descriptor)
 {
     SF_INFO in{};
     const SoundFile source(sf_open(from.c_str(), SFM_READ, &in));
-    if (!source || !IsWave(in.format) || in.channels < 1 || in.frames <= 0) {
+    if (!source || !isWave(in.format) || in.channels < 1 || in.frames <= 0) {
         return false;
     }
     SF_INFO out{};
@@ -63,7 +63,7 @@ bool ConvertWaveToPcm16(const std::string& from, int descriptor)
     sf_count_t total = 0;
     for (sf_count_t got = 0; (got = sf_readf_float(source.get(), frames.data(), kFrames)) > 0;) {
         for (sf_count_t i = 0; i < got; ++i) {
-            MixDown(&frames[static_cast<std::size_t>(i * in.channels)], in.channels,
+            mixDown(&frames[static_cast<std::size_t>(i * in.channels)], in.channels,
                     &mixed[static_cast<std::size_t>(i * out.channels)]);
         }
         if (sf_writef_float(target.get(), mixed.data(), got) != got) {

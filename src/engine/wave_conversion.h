@@ -9,6 +9,6 @@ namespace klaxora {
 
 // Writes the converted sound to the open, empty file `descriptor`; channels beyond the first two are
 // mixed into both. False when `from` cannot be read as a WAV file with sound in it.
-bool ConvertWaveToPcm16(const std::string& from, int descriptor);
+bool convertWaveToPcm16(const std::string& from, int descriptor);
 
 } // namespace klaxora

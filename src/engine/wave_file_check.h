@@ -11,6 +11,6 @@ namespace klaxora {
 
 enum class WaveFileKind { Unusable, Playable, NeedsConversion };
 
-WaveFileKind CheckWaveFile(const std::string& path);
+WaveFileKind checkWaveFile(const std::string& path);
 
 } // namespace klaxora

@@ -11,7 +11,7 @@ constexpr char kSeparator = '^';
 constexpr char kEndOfFile = 26; // Ctrl-Z
 constexpr std::size_t kWeekdaysCapacity = 7;
 
-TAlarmMode ModeFromField(std::string_view field)
+TAlarmMode modeFromField(std::string_view field)
 {
     if (!field.empty() && field[0] >= '0' && field[0] <= '2')
         return static_cast<TAlarmMode>(field[0] - '0');
@@ -19,7 +19,7 @@ TAlarmMode ModeFromField(std::string_view field)
 }
 
 // The decimal digits of a value that is not negative, with leading zeros up to `minDigits`.
-void AppendDigits(std::string& out, int value, int minDigits)
+void appendDigits(std::string& out, int value, int minDigits)
 {
     const std::string digits = std::to_string(value);
     if (static_cast<int>(digits.size()) < minDigits)
@@ -29,14 +29,14 @@ void AppendDigits(std::string& out, int value, int minDigits)
 
 } // namespace
 
-std::vector<std::string_view> SplitAlarmFileLines(std::string_view contents)
+std::vector<std::string_view> splitAlarmFileLines(std::string_view contents)
 {
     if (const auto end = contents.find(kEndOfFile); end != std::string_view::npos)
         contents = contents.substr(0, end);
-    return SplitLines(contents);
+    return splitLines(contents);
 }
 
-std::array<std::string_view, 7> SplitAlarmFields(std::string_view line)
+std::array<std::string_view, 7> splitAlarmFields(std::string_view line)
 {
     std::array<std::string_view, 7> fields{};
     std::size_t start = 0;
@@ -52,50 +52,50 @@ std::array<std::string_view, 7> SplitAlarmFields(std::string_view line)
     return fields;
 }
 
-AlarmFileLine ParseAlarmFileLine(std::string_view line, const FormatSettings& storage, TDateTime today)
+AlarmFileLine parseAlarmFileLine(std::string_view line, const FormatSettings& storage, TDateTime today)
 {
-    const std::array<std::string_view, 7> fields = SplitAlarmFields(line);
+    const std::array<std::string_view, 7> fields = splitAlarmFields(line);
     AlarmFileLine parsed{};
-    const ClockTime clock = DecodeTime(StrToTime(fields[0], storage));
-    parsed.Time = EncodeTime(clock.hour, clock.minute, 0, 0);
-    parsed.Message = CutToCharacters(fields[1], MessageCapacity);
-    parsed.Weekdays = CutToCharacters(fields[2], kWeekdaysCapacity);
-    parsed.Kind = StrToInt(fields[3]);
-    if (!TryStrToDate(fields[4], storage, DecodeDate(today).year, parsed.Date))
-        parsed.Date = today;
-    parsed.WaveFile = fields[5];
-    parsed.Mode = ModeFromField(fields[6]);
+    const ClockTime clock = decodeTime(strToTime(fields[0], storage));
+    parsed.time = encodeTime(clock.hour, clock.minute, 0, 0);
+    parsed.message = cutToCharacters(fields[1], MessageCapacity);
+    parsed.weekdays = cutToCharacters(fields[2], kWeekdaysCapacity);
+    parsed.kind = strToInt(fields[3]);
+    if (!tryStrToDate(fields[4], storage, decodeDate(today).year, parsed.date))
+        parsed.date = today;
+    parsed.waveFile = fields[5];
+    parsed.mode = modeFromField(fields[6]);
     return parsed;
 }
 
-std::string FormatAlarmFileLine(const TBaseAlarm& alarm)
+std::string formatAlarmFileLine(const TBaseAlarm& alarm)
 {
     // "hh:mmam/pm" and "mm/dd/yyyy" with the storage separators, written directly because the writer
     // runs for every stored alarm after every change.
-    const ClockTime time = DecodeTime(alarm.AlarmTime);
-    const CivilDate date = DecodeDate(alarm.AlarmDate);
+    const ClockTime time = decodeTime(alarm.alarmTime);
+    const CivilDate date = decodeDate(alarm.alarmDate);
     const int hour = time.hour % 12 == 0 ? 12 : time.hour % 12;
     std::string line;
-    line.reserve(32 + alarm.Message.size() + alarm.WaveFile.size());
-    AppendDigits(line, hour, 2);
+    line.reserve(32 + alarm.message.size() + alarm.waveFile.size());
+    appendDigits(line, hour, 2);
     line += ':';
-    AppendDigits(line, time.minute, 2);
+    appendDigits(line, time.minute, 2);
     line += time.hour < 12 ? "am" : "pm";
     line += kSeparator;
-    line += alarm.Message;
+    line += alarm.message;
     line += kSeparator;
     line += kSeparator;
-    AppendDigits(line, DatedAlarmKind, 1);
+    appendDigits(line, DatedAlarmKind, 1);
     line += kSeparator;
-    AppendDigits(line, date.month, 2);
+    appendDigits(line, date.month, 2);
     line += '/';
-    AppendDigits(line, date.day, 2);
+    appendDigits(line, date.day, 2);
     line += '/';
-    AppendDigits(line, date.year, 4);
+    appendDigits(line, date.year, 4);
     line += kSeparator;
-    line += alarm.WaveFile;
+    line += alarm.waveFile;
     line += kSeparator;
-    AppendDigits(line, alarm.AlarmMode, 1);
+    appendDigits(line, alarm.alarmMode, 1);
     return line;
 }
 

@@ -20,27 +20,27 @@ constexpr int DatedAlarmKind = 3;
 // The lines of the file as they stand. CR ends a line and skips one LF after it; a lone LF ends a line
 // as well (editors on Linux write LF); Ctrl-Z ends the file. Each line is to be decoded with
 // DecodeFileText, so that a line from a Windows-1252 file reads correctly.
-std::vector<std::string_view> SplitAlarmFileLines(std::string_view contents);
+std::vector<std::string_view> splitAlarmFileLines(std::string_view contents);
 
 // The seven fields of a line, split as ExtractField splits them: missing fields are empty and text
 // after a seventh "^" is ignored.
-std::array<std::string_view, 7> SplitAlarmFields(std::string_view line);
+std::array<std::string_view, 7> splitAlarmFields(std::string_view line);
 
 // One line after the reading rules of its fields; its texts view the line that was parsed.
 struct AlarmFileLine {
-    TDateTime Time;            // hours and minutes only
-    std::string_view Message;  // at most MessageCapacity characters
-    std::string_view Weekdays; // at most 7 characters: digits 1 (Sunday) to 7 (Saturday)
-    int Kind;
-    TDateTime Date; // today when the date field does not convert
-    std::string_view WaveFile;
-    TAlarmMode Mode; // "0", "1", "2" by the first character; anything else 0
+    TDateTime time;            // hours and minutes only
+    std::string_view message;  // at most MessageCapacity characters
+    std::string_view weekdays; // at most 7 characters: digits 1 (Sunday) to 7 (Saturday)
+    int kind;
+    TDateTime date; // today when the date field does not convert
+    std::string_view waveFile;
+    TAlarmMode mode; // "0", "1", "2" by the first character; anything else 0
 };
 
 // `line` is UTF-8. Throws ConversionError when the time or the kind does not convert.
-AlarmFileLine ParseAlarmFileLine(std::string_view line, const FormatSettings& storage, TDateTime today);
+AlarmFileLine parseAlarmFileLine(std::string_view line, const FormatSettings& storage, TDateTime today);
 
 // The line for one alarm, without its line end; times and dates as the storage settings write them.
-std::string FormatAlarmFileLine(const TBaseAlarm& alarm);
+std::string formatAlarmFileLine(const TBaseAlarm& alarm);
 
 } // namespace klaxora

@@ -4,17 +4,16 @@
 
 namespace klaxora {
 
-TBaseAlarm::TBaseAlarm(TDateTime alarmTime, TDateTime alarmDate, std::string_view message,
-                       std::string_view waveFile, AlarmId id, TAlarmMode alarmMode)
-    : AlarmTime(alarmTime), AlarmDate(alarmDate), Message(CutToCharacters(message, MessageCapacity)),
-      WaveFile(CutToCharacters(waveFile, WaveFileCapacity)), Id(id), AlarmMode(alarmMode)
+TBaseAlarm::TBaseAlarm(TDateTime time, TDateTime date, std::string_view text, std::string_view wave,
+                       AlarmId alarmId, TAlarmMode mode)
+    : alarmTime(time), alarmDate(date), message(cutToCharacters(text, MessageCapacity)),
+      waveFile(cutToCharacters(wave, WaveFileCapacity)), id(alarmId), alarmMode(mode)
 {
 }
 
-TAlarm::TAlarm(TDateTime alarmTime, std::string_view message, std::string_view waveFile, AlarmId id,
-               TAlarmMode alarmMode)
-    : AlarmTime(alarmTime), Message(CutToCharacters(message, MessageCapacity)),
-      WaveFile(CutToCharacters(waveFile, WaveFileCapacity)), Id(id), AlarmMode(alarmMode)
+TAlarm::TAlarm(TDateTime time, std::string_view text, std::string_view wave, AlarmId alarmId, TAlarmMode mode)
+    : alarmTime(time), message(cutToCharacters(text, MessageCapacity)),
+      waveFile(cutToCharacters(wave, WaveFileCapacity)), id(alarmId), alarmMode(mode)
 {
 }
 

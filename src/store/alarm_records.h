@@ -28,12 +28,12 @@ struct TBaseAlarm {
     TBaseAlarm(TDateTime alarmTime, TDateTime alarmDate, std::string_view message, std::string_view waveFile,
                AlarmId id, TAlarmMode alarmMode);
 
-    TDateTime AlarmTime; // time of day, whole part 0
-    TDateTime AlarmDate; // date, fraction 0
-    std::string Message;
-    std::string WaveFile;
-    AlarmId Id;
-    TAlarmMode AlarmMode;
+    TDateTime alarmTime; // time of day, whole part 0
+    TDateTime alarmDate; // date, fraction 0
+    std::string message;
+    std::string waveFile;
+    AlarmId id;
+    TAlarmMode alarmMode;
 };
 
 // One occurrence still to fire today; it has no date because it only exists for today.
@@ -41,25 +41,25 @@ struct TAlarm {
     TAlarm(TDateTime alarmTime, std::string_view message, std::string_view waveFile, AlarmId id,
            TAlarmMode alarmMode);
 
-    TDateTime AlarmTime;
-    std::string Message;
-    std::string WaveFile;
-    AlarmId Id;
-    TAlarmMode AlarmMode;
+    TDateTime alarmTime;
+    std::string message;
+    std::string waveFile;
+    AlarmId id;
+    TAlarmMode alarmMode;
 };
 
 // The object attached to one list row.
 struct TListBoxObject {
-    TDateTime AlarmTime;
-    TDateTime AlarmDate;
-    AlarmId Id;
-    bool FutureDate; // the date was after today when the row was made; picks the row's icon
+    TDateTime alarmTime;
+    TDateTime alarmDate;
+    AlarmId id;
+    bool futureDate; // the date was after today when the row was made; picks the row's icon
 };
 
 // One list row: its text and its object.
 struct AlarmRow {
-    std::string Text;
-    TListBoxObject Object;
+    std::string text;
+    TListBoxObject object;
 };
 
 } // namespace klaxora

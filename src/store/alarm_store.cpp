@@ -14,7 +14,7 @@ namespace {
 
 constexpr double kMillisecondsPerDay = 86400000.0;
 
-long long ToMilliseconds(TDateTime timeOfDay)
+long long toMilliseconds(TDateTime timeOfDay)
 {
     return std::llround(timeOfDay * kMillisecondsPerDay);
 }
@@ -22,22 +22,22 @@ long long ToMilliseconds(TDateTime timeOfDay)
 // Ids grow along both lists (a new id is always the largest and always appended), so a binary search
 // finds the same entry as a walk from the last entry would.
 template <typename T>
-int FindById(const OwningList<T>& list, AlarmId id)
+int findById(const OwningList<T>& list, AlarmId id)
 {
     int low = 0;
-    int high = list.Count();
+    int high = list.count();
     while (low < high) {
         const int middle = low + (high - low) / 2;
-        if (list[middle].Id < id)
+        if (list[middle].id < id)
             low = middle + 1;
         else
             high = middle;
     }
-    return low < list.Count() && list[low].Id == id ? low : -1;
+    return low < list.count() && list[low].id == id ? low : -1;
 }
 
 // Names a character that would break the alarm file's line grammar, or returns nothing.
-std::string ForbiddenCharacterName(std::string_view text)
+std::string forbiddenCharacterName(std::string_view text)
 {
     for (const char c : text) {
         switch (c) {
@@ -58,15 +58,15 @@ std::string ForbiddenCharacterName(std::string_view text)
 
 // Text inside the program is UTF-8; anything else is taken as Windows-1252, as the file reader does,
 // so that what is written reads back the same.
-std::string CheckedFileText(std::string_view text, const char* what)
+std::string checkedFileText(std::string_view text, const char* what)
 {
-    std::string decoded = DecodeFileText(text);
-    if (const std::string name = ForbiddenCharacterName(decoded); !name.empty())
+    std::string decoded = decodeFileText(text);
+    if (const std::string name = forbiddenCharacterName(decoded); !name.empty())
         throw AlarmInputError(std::string("The ") + what + " cannot contain " + name + ".");
     return decoded;
 }
 
-void CheckRowIndex(int index, int count)
+void checkRowIndex(int index, int count)
 {
     if (index < 0 || index >= count)
         throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
@@ -76,128 +76,128 @@ void CheckRowIndex(int index, int count)
 
 AlarmStore::AlarmStore(const Clock& clock, const DateTimeFormats& formats, std::string folder,
                        FileSystem& fileSystem)
-    : clock_(clock), formats_(formats), alarmFilePath_(JoinPath(folder, AlarmFileName)),
+    : clock_(clock), formats_(formats), alarmFilePath_(joinPath(folder, AlarmFileName)),
       fileSystem_(fileSystem)
 {
 }
 
 AlarmStore::~AlarmStore() = default;
 
-AlarmId AlarmStore::AddAlarm(std::string_view TimeText, std::string_view DateText, std::string_view Message,
-                             std::string_view WaveFile, TAlarmMode Mode)
+AlarmId AlarmStore::addAlarm(std::string_view timeText, std::string_view dateText, std::string_view message,
+                             std::string_view waveFile, TAlarmMode mode)
 {
-    const FormatSettings& storage = formats_.Storage();
-    const TDateTime date = StrToDate(DateText, storage, DecodeDate(clock_.Today()).year);
-    const TDateTime time = StrToTime(TimeText, storage);
-    const std::string message = CheckedFileText(Message, "alarm message");
-    const std::string waveFile = CheckedFileText(WaveFile, "sound file path");
-    if (Mode > amSoundOnly)
+    const FormatSettings& storage = formats_.storage();
+    const TDateTime date = strToDate(dateText, storage, decodeDate(clock_.today()).year);
+    const TDateTime time = strToTime(timeText, storage);
+    const std::string checkedMessage = checkedFileText(message, "alarm message");
+    const std::string checkedWaveFile = checkedFileText(waveFile, "sound file path");
+    if (mode > amSoundOnly)
         throw AlarmInputError("The alarm mode must be 0, 1 or 2.");
-    return AddConvertedAlarm(time, date, message, waveFile, Mode);
+    return addConvertedAlarm(time, date, checkedMessage, checkedWaveFile, mode);
 }
 
-AlarmId AlarmStore::AddConvertedAlarm(TDateTime time, TDateTime date, std::string_view message,
+AlarmId AlarmStore::addConvertedAlarm(TDateTime time, TDateTime date, std::string_view message,
                                       std::string_view waveFile, TAlarmMode mode)
 {
-    const AlarmId id = baseAlarms_.Empty() ? 1 : baseAlarms_.Last().Id + 1;
-    const TDateTime today = clock_.Today();
+    const AlarmId id = baseAlarms_.empty() ? 1 : baseAlarms_.last().id + 1;
+    const TDateTime today = clock_.today();
     if (date < today)
         return id;
     const bool futureDate = date > today;
 
     ++changeCount_;
-    baseAlarms_.Append(std::make_unique<TBaseAlarm>(time, date, message, waveFile, id, mode));
+    baseAlarms_.append(std::make_unique<TBaseAlarm>(time, date, message, waveFile, id, mode));
 
     if (!futureDate) {
         // Up to 30 seconds late is still pending; compared in whole milliseconds, the clock's resolution.
-        if (ToMilliseconds(clock_.TimeNow()) > ToMilliseconds(time + PendingGrace))
+        if (toMilliseconds(clock_.timeNow()) > toMilliseconds(time + PendingGrace))
             return id;
-        todayAlarms_.Append(std::make_unique<TAlarm>(time, message, waveFile, id, mode));
+        todayAlarms_.append(std::make_unique<TAlarm>(time, message, waveFile, id, mode));
     } else if (showOnlyToday_) {
         return id;
     }
 
-    const FormatSettings& user = formats_.User();
+    const FormatSettings& user = formats_.user();
     auto row = std::make_unique<AlarmRow>();
-    row->Text = TrimSpaces(message) + "...(" + FormatDateTime("hh:nnam/pm", time, user) + "   " +
-                DateToStr(date, user) + ")";
-    row->Object = TListBoxObject{time, date, id, futureDate};
-    InsertRow(std::move(row));
+    row->text = trimSpaces(message) + "...(" + formatDateTime("hh:nnam/pm", time, user) + "   " +
+                dateToStr(date, user) + ")";
+    row->object = TListBoxObject{time, date, id, futureDate};
+    insertRow(std::move(row));
     return id;
 }
 
-void AlarmStore::InsertRow(std::unique_ptr<AlarmRow> row)
+void AlarmStore::insertRow(std::unique_ptr<AlarmRow> row)
 {
     if (collectingRows_) {
         collectedRows_.push_back(std::move(row));
         return;
     }
     // Before the first row with a later date, or the same date and the same or later time.
-    const TListBoxObject& added = row->Object;
+    const TListBoxObject& added = row->object;
     int low = 0;
-    int high = rows_.Count();
+    int high = rows_.count();
     while (low < high) {
         const int middle = low + (high - low) / 2;
-        const TListBoxObject& other = rows_[middle].Object;
-        if (other.AlarmDate < added.AlarmDate ||
-            (other.AlarmDate == added.AlarmDate && other.AlarmTime < added.AlarmTime))
+        const TListBoxObject& other = rows_[middle].object;
+        if (other.alarmDate < added.alarmDate ||
+            (other.alarmDate == added.alarmDate && other.alarmTime < added.alarmTime))
             low = middle + 1;
         else
             high = middle;
     }
     if (observer_ != nullptr)
-        observer_->BeginInsertRow(low);
-    rows_.Insert(low, std::move(row));
+        observer_->beginInsertRow(low);
+    rows_.insert(low, std::move(row));
     if (observer_ != nullptr)
-        observer_->EndInsertRow();
+        observer_->endInsertRow();
 }
 
-void AlarmStore::DeleteAlarm(int RowIndex)
+void AlarmStore::deleteAlarm(int rowIndex)
 {
-    CheckRowIndex(RowIndex, rows_.Count());
-    const AlarmId id = rows_[RowIndex].Object.Id;
+    checkRowIndex(rowIndex, rows_.count());
+    const AlarmId id = rows_[rowIndex].object.id;
     ++changeCount_;
-    for (int index = FindAlarmForId(id); index >= 0; index = FindAlarmForId(id))
-        todayAlarms_.RemoveAt(index);
-    for (int index = FindBaseAlarmForId(id); index >= 0; index = FindBaseAlarmForId(id))
-        baseAlarms_.RemoveAt(index);
+    for (int index = findAlarmForId(id); index >= 0; index = findAlarmForId(id))
+        todayAlarms_.removeAt(index);
+    for (int index = findBaseAlarmForId(id); index >= 0; index = findBaseAlarmForId(id))
+        baseAlarms_.removeAt(index);
     if (observer_ != nullptr)
-        observer_->BeginRemoveRow(RowIndex);
-    rows_.RemoveAt(RowIndex);
+        observer_->beginRemoveRow(rowIndex);
+    rows_.removeAt(rowIndex);
     if (observer_ != nullptr)
-        observer_->EndRemoveRow();
+        observer_->endRemoveRow();
     if (host_ != nullptr)
-        host_->Setbuttons();
+        host_->updateButtons();
 }
 
-void AlarmStore::DeleteAlarmJustDone(int RowIndex)
+void AlarmStore::deleteAlarmJustDone(int rowIndex)
 {
-    DeleteAlarm(RowIndex);
+    deleteAlarm(rowIndex);
     if (host_ != nullptr) {
-        host_->ProcessPendingEvents();
-        if (host_->SelectedRow() < 0 && !rows_.Empty())
-            host_->SelectRow(0);
+        host_->processPendingEvents();
+        if (host_->selectedRow() < 0 && !rows_.empty())
+            host_->selectRow(0);
     }
-    WriteToDisk();
+    writeToDisk();
     if (host_ != nullptr)
-        host_->ProcessPendingEvents();
+        host_->processPendingEvents();
 }
 
-int AlarmStore::FindAlarmForId(AlarmId Id) const
+int AlarmStore::findAlarmForId(AlarmId id) const
 {
-    return FindById(todayAlarms_, Id);
+    return findById(todayAlarms_, id);
 }
 
-int AlarmStore::FindBaseAlarmForId(AlarmId Id) const
+int AlarmStore::findBaseAlarmForId(AlarmId id) const
 {
-    return FindById(baseAlarms_, Id);
+    return findById(baseAlarms_, id);
 }
 
-void AlarmStore::RemoveTodayEntry(int index)
+void AlarmStore::removeTodayEntry(int index)
 {
-    CheckRowIndex(index, todayAlarms_.Count());
+    checkRowIndex(index, todayAlarms_.count());
     ++changeCount_;
-    todayAlarms_.RemoveAt(index);
+    todayAlarms_.removeAt(index);
 }
 
 } // namespace klaxora

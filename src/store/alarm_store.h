@@ -45,77 +45,77 @@ public:
     ~AlarmStore();
 
     // Either may be null (nothing is told then).
-    void SetHost(AlarmStoreHost* host) { host_ = host; }
-    void SetRowsObserver(AlarmRowsObserver* observer) { observer_ = observer; }
+    void setHost(AlarmStoreHost* host) { host_ = host; }
+    void setRowsObserver(AlarmRowsObserver* observer) { observer_ = observer; }
 
     // Adds one alarm from text in the storage format ("07:30pm", "06/15/2026") and returns its new id,
     // also when it was not accepted because its date has passed. Throws ConversionError for a text
     // that does not convert and AlarmInputError for a message or sound path that the alarm file
     // cannot hold (or a mode other than 0, 1 and 2), before anything changes.
-    AlarmId AddAlarm(std::string_view TimeText, std::string_view DateText, std::string_view Message,
-                     std::string_view WaveFile, TAlarmMode Mode);
-    // Removes the alarm of an existing row from all lists, then the row; calls Setbuttons.
+    AlarmId addAlarm(std::string_view timeText, std::string_view dateText, std::string_view message,
+                     std::string_view waveFile, TAlarmMode mode);
+    // Removes the alarm of an existing row from all lists, then the row; calls updateButtons.
     // Does not write the file. Throws std::out_of_range for an index that is not a row.
-    void DeleteAlarm(int RowIndex);
+    void deleteAlarm(int rowIndex);
     // DeleteAlarm, then lets events run, selects the first row when none is selected, writes the file
     // and lets events run again. For an alarm that has fired and is finished.
-    void DeleteAlarmJustDone(int RowIndex);
+    void deleteAlarmJustDone(int rowIndex);
     // Index of the entry with that id, or -1.
-    int FindAlarmForId(AlarmId Id) const;
-    int FindBaseAlarmForId(AlarmId Id) const;
+    int findAlarmForId(AlarmId id) const;
+    int findBaseAlarmForId(AlarmId id) const;
     // Takes one entry out of TodayList only (the tick's sweep of due entries).
-    void RemoveTodayEntry(int index);
+    void removeTodayEntry(int index);
 
     // Replaces the alarm file atomically with BaseAlarmList. Throws InOutError; the lists are then as
     // they were, and FileBehind() tells that the file lacks them. Throws UnreadAlarmFileError, writing
     // nothing, while the last load failed to read the file.
-    void WriteToDisk();
+    void writeToDisk();
     // Rebuilds all three lists from the alarm file, rewrites the file and sets LoadedDate.
     // Throws InOutError when the file cannot be read or rewritten. While the file cannot be read the
     // lists hold only the alarms added since (none at first); they are kept, and once the file reads
     // again they join its alarms and are written with them.
-    void LoadFromDisk();
+    void loadFromDisk();
     // Rebuilds the lists for today from the alarms in memory, as a load of a file holding them would
     // (passed alarms go, today's become pending), without reading or writing the file: for a new date
     // while the file lacks changes that only memory holds.
-    void ReloadFromMemory();
+    void reloadFromMemory();
     // What a load that found the file does for the host at its end: the list gets the focus when it is
     // visible, and the first row is selected when none is. For a host that takes over a store loaded
     // before the host existed.
-    void ShowLoadToHost();
+    void showLoadToHost();
 
     // "Show Today Only": rows only for today's alarms from the next AddAlarm on.
-    bool ShowOnlyToday() const { return showOnlyToday_; }
-    void SetShowOnlyToday(bool value) { showOnlyToday_ = value; }
+    bool showOnlyToday() const { return showOnlyToday_; }
+    void setShowOnlyToday(bool value) { showOnlyToday_ = value; }
     // The date of the last load.
-    TDateTime LoadedDate() const { return loadedDate_; }
+    TDateTime loadedDate() const { return loadedDate_; }
     // Goes up with every change of BaseAlarmList or TodayList, so that readers can keep what they
     // worked out from the lists until the next change.
-    std::uint64_t ChangeCount() const { return changeCount_; }
+    std::uint64_t changeCount() const { return changeCount_; }
     // The last write of the alarm file failed: memory holds changes the file lacks, and a load would
     // lose them.
-    bool FileBehind() const { return fileBehind_; }
+    bool fileBehind() const { return fileBehind_; }
     // The last load could not read the alarm file; until a load succeeds nothing is written over it, and
     // the lists hold only the alarms added since.
-    bool AlarmFileUnread() const { return fileUnread_; }
+    bool alarmFileUnread() const { return fileUnread_; }
 
-    const OwningList<TBaseAlarm>& BaseAlarmList() const { return baseAlarms_; }
-    const OwningList<TAlarm>& TodayList() const { return todayAlarms_; }
-    const OwningList<AlarmRow>& Rows() const { return rows_; }
-    const DateTimeFormats& Formats() const { return formats_; }
-    const std::string& AlarmFilePath() const { return alarmFilePath_; }
+    const OwningList<TBaseAlarm>& baseAlarmList() const { return baseAlarms_; }
+    const OwningList<TAlarm>& todayList() const { return todayAlarms_; }
+    const OwningList<AlarmRow>& rows() const { return rows_; }
+    const DateTimeFormats& formats() const { return formats_; }
+    const std::string& alarmFilePath() const { return alarmFilePath_; }
 
 private:
-    AlarmId AddConvertedAlarm(TDateTime time, TDateTime date, std::string_view message,
+    AlarmId addConvertedAlarm(TDateTime time, TDateTime date, std::string_view message,
                               std::string_view waveFile, TAlarmMode mode);
-    void InsertRow(std::unique_ptr<AlarmRow> row);
-    void LoadLines(std::string_view contents);
+    void insertRow(std::unique_ptr<AlarmRow> row);
+    void loadLines(std::string_view contents);
     // Empties the lists and loads the lines of the file, then those of alarms kept from memory.
-    void Rebuild(std::string_view fileLines, std::string_view keptLines);
+    void rebuild(std::string_view fileLines, std::string_view keptLines);
     // BaseAlarmList as the file would hold it.
-    std::string AlarmLines() const;
-    void InstallCollectedRows();
-    void ClearAll();
+    std::string alarmLines() const;
+    void installCollectedRows();
+    void clearAll();
 
     const Clock& clock_;
     DateTimeFormats formats_;

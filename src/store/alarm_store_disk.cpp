@@ -10,20 +10,20 @@
 
 namespace klaxora {
 
-void AlarmStore::WriteToDisk()
+void AlarmStore::writeToDisk()
 {
     if (fileUnread_)
         throw UnreadAlarmFileError("The alarm file could not be read, so it is not overwritten; changes are "
                                    "saved once it has been read again");
     fileBehind_ = true;
-    ReplaceFileAtomically(fileSystem_, alarmFilePath_, AlarmLines());
+    replaceFileAtomically(fileSystem_, alarmFilePath_, alarmLines());
     fileBehind_ = false;
 }
 
-void AlarmStore::LoadFromDisk()
+void AlarmStore::loadFromDisk()
 {
     std::string contents;
-    const int error = fileSystem_.ReadWholeFile(alarmFilePath_, contents);
+    const int error = fileSystem_.readWholeFile(alarmFilePath_, contents);
     if (error != 0 && error != ENOENT) {
         // None of the file's alarms may stay, or they would be written back without the rest of it; the
         // alarms added since the first failure are all memory holds, and are kept for the file. A retry
@@ -31,80 +31,80 @@ void AlarmStore::LoadFromDisk()
         const bool firstFailure = !fileUnread_;
         fileUnread_ = true;
         if (firstFailure)
-            Rebuild({}, {});
-        else if (loadedDate_ != clock_.Today())
-            ReloadFromMemory();
+            rebuild({}, {});
+        else if (loadedDate_ != clock_.today())
+            reloadFromMemory();
         throw InOutError(error);
     }
     const bool fileFound = error == 0;
-    const std::string kept = fileUnread_ ? AlarmLines() : std::string();
+    const std::string kept = fileUnread_ ? alarmLines() : std::string();
     fileUnread_ = false;
-    Rebuild(contents, kept);
+    rebuild(contents, kept);
     if (!fileFound && kept.empty())
         return;
 
-    fileSystem_.RemoveLeftoverTemporaries(alarmFilePath_);
-    WriteToDisk();
-    ShowLoadToHost();
+    fileSystem_.removeLeftoverTemporaries(alarmFilePath_);
+    writeToDisk();
+    showLoadToHost();
 }
 
-void AlarmStore::ReloadFromMemory()
+void AlarmStore::reloadFromMemory()
 {
-    Rebuild({}, AlarmLines());
+    rebuild({}, alarmLines());
 }
 
-void AlarmStore::Rebuild(std::string_view fileLines, std::string_view keptLines)
+void AlarmStore::rebuild(std::string_view fileLines, std::string_view keptLines)
 {
-    loadedDate_ = clock_.Today();
+    loadedDate_ = clock_.today();
     if (observer_ != nullptr)
-        observer_->BeginResetRows();
-    ClearAll();
+        observer_->beginResetRows();
+    clearAll();
     collectingRows_ = true;
     // Kept lines are read apart: the file's last line need not end with a line break.
-    LoadLines(fileLines);
-    LoadLines(keptLines);
-    InstallCollectedRows();
+    loadLines(fileLines);
+    loadLines(keptLines);
+    installCollectedRows();
 }
 
-std::string AlarmStore::AlarmLines() const
+std::string AlarmStore::alarmLines() const
 {
     std::string lines;
-    lines.reserve(static_cast<std::size_t>(baseAlarms_.Count()) * 64);
-    for (int i = 0; i < baseAlarms_.Count(); ++i) {
-        lines += FormatAlarmFileLine(baseAlarms_[i]);
+    lines.reserve(static_cast<std::size_t>(baseAlarms_.count()) * 64);
+    for (int i = 0; i < baseAlarms_.count(); ++i) {
+        lines += formatAlarmFileLine(baseAlarms_[i]);
         lines += "\r\n";
     }
     return lines;
 }
 
-void AlarmStore::ShowLoadToHost()
+void AlarmStore::showLoadToHost()
 {
     if (host_ == nullptr)
         return;
-    host_->FocusListIfVisible();
-    if (host_->SelectedRow() < 0 && !rows_.Empty())
-        host_->SelectRow(0);
+    host_->focusListIfVisible();
+    if (host_->selectedRow() < 0 && !rows_.empty())
+        host_->selectRow(0);
 }
 
-void AlarmStore::LoadLines(std::string_view contents)
+void AlarmStore::loadLines(std::string_view contents)
 {
-    const FormatSettings& storage = formats_.Storage();
-    const TDateTime today = clock_.Today();
+    const FormatSettings& storage = formats_.storage();
+    const TDateTime today = clock_.today();
     std::string decoded;
-    for (const std::string_view line : SplitAlarmFileLines(SkipByteOrderMark(contents))) {
+    for (const std::string_view line : splitAlarmFileLines(skipByteOrderMark(contents))) {
         try {
-            const AlarmFileLine alarm = ParseAlarmFileLine(DecodeFileText(line, decoded), storage, today);
-            if (alarm.Kind == DatedAlarmKind && alarm.Date < today)
+            const AlarmFileLine alarm = parseAlarmFileLine(decodeFileText(line, decoded), storage, today);
+            if (alarm.kind == DatedAlarmKind && alarm.date < today)
                 continue;
-            if (alarm.Weekdays.empty()) {
-                AddConvertedAlarm(alarm.Time, alarm.Date, alarm.Message, alarm.WaveFile, alarm.Mode);
+            if (alarm.weekdays.empty()) {
+                addConvertedAlarm(alarm.time, alarm.date, alarm.message, alarm.waveFile, alarm.mode);
                 continue;
             }
             // A weekday line becomes dated alarms for the coming seven days, today included.
             for (int k = 0; k < 7; ++k) {
                 const TDateTime day = today + k;
-                if (alarm.Weekdays.find(static_cast<char>('0' + DayOfWeek(day))) != std::string_view::npos)
-                    AddConvertedAlarm(alarm.Time, day, alarm.Message, alarm.WaveFile, alarm.Mode);
+                if (alarm.weekdays.find(static_cast<char>('0' + dayOfWeek(day))) != std::string_view::npos)
+                    addConvertedAlarm(alarm.time, day, alarm.message, alarm.waveFile, alarm.mode);
             }
         } catch (const std::exception&) {
             // A line that cannot be used is dropped silently; the rewrite removes it from the file.
@@ -112,7 +112,7 @@ void AlarmStore::LoadLines(std::string_view contents)
     }
 }
 
-void AlarmStore::InstallCollectedRows()
+void AlarmStore::installCollectedRows()
 {
     // Row by row, a new row goes before the rows with the same date and time: so among equal keys the
     // row added last stands first. The keys are sorted apart from the rows to keep the sort in cache.
@@ -124,7 +124,7 @@ void AlarmStore::InstallCollectedRows()
     std::vector<Key> keys;
     keys.reserve(collectedRows_.size());
     for (std::size_t i = 0; i < collectedRows_.size(); ++i)
-        keys.push_back(Key{collectedRows_[i]->Object.AlarmDate, collectedRows_[i]->Object.AlarmTime, i});
+        keys.push_back(Key{collectedRows_[i]->object.alarmDate, collectedRows_[i]->object.alarmTime, i});
     std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
         if (a.date != b.date)
             return a.date < b.date;
@@ -137,18 +137,18 @@ void AlarmStore::InstallCollectedRows()
     for (const Key& key : keys)
         ordered.push_back(std::move(collectedRows_[key.added]));
     collectedRows_.clear();
-    rows_.AssignFrom(ordered);
+    rows_.assignFrom(ordered);
     collectingRows_ = false;
     if (observer_ != nullptr)
-        observer_->EndResetRows();
+        observer_->endResetRows();
 }
 
-void AlarmStore::ClearAll()
+void AlarmStore::clearAll()
 {
     ++changeCount_;
-    todayAlarms_.Clear();
-    baseAlarms_.Clear();
-    rows_.Clear();
+    todayAlarms_.clear();
+    baseAlarms_.clear();
+    rows_.clear();
     collectedRows_.clear();
 }
 

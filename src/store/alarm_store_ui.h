@@ -8,12 +8,12 @@ namespace klaxora {
 class AlarmRowsObserver {
 public:
     virtual ~AlarmRowsObserver() = default;
-    virtual void BeginInsertRow(int index) = 0;
-    virtual void EndInsertRow() = 0;
-    virtual void BeginRemoveRow(int index) = 0;
-    virtual void EndRemoveRow() = 0;
-    virtual void BeginResetRows() = 0;
-    virtual void EndResetRows() = 0;
+    virtual void beginInsertRow(int index) = 0;
+    virtual void endInsertRow() = 0;
+    virtual void beginRemoveRow(int index) = 0;
+    virtual void endRemoveRow() = 0;
+    virtual void beginResetRows() = 0;
+    virtual void endResetRows() = 0;
 };
 
 // The window side of the store's operations.
@@ -21,14 +21,14 @@ class AlarmStoreHost {
 public:
     virtual ~AlarmStoreHost() = default;
     // Lets pending user-interface events run; other handlers may change the store meanwhile.
-    virtual void ProcessPendingEvents() = 0;
+    virtual void processPendingEvents() = 0;
     // The selected row, or -1.
-    virtual int SelectedRow() const = 0;
-    virtual void SelectRow(int index) = 0;
+    virtual int selectedRow() const = 0;
+    virtual void selectRow(int index) = 0;
     // Gives the keyboard focus to the alarm list when the main window is visible.
-    virtual void FocusListIfVisible() = 0;
+    virtual void focusListIfVisible() = 0;
     // Enables the buttons that need a row.
-    virtual void Setbuttons() = 0;
+    virtual void updateButtons() = 0;
 };
 
 } // namespace klaxora

@@ -12,6 +12,6 @@ namespace klaxora {
 // syncs the folder. On any failure before the rename the temporary file is removed, `path` keeps its
 // previous contents byte for byte, and InOutError is thrown with the failing step's error code; a failed
 // folder sync throws too, `path` then already holding the new contents.
-void ReplaceFileAtomically(FileSystem& fileSystem, const std::string& path, std::string_view contents);
+void replaceFileAtomically(FileSystem& fileSystem, const std::string& path, std::string_view contents);
 
 } // namespace klaxora

@@ -5,7 +5,7 @@
 
 namespace klaxora {
 
-TDateTime SystemClock::Now() const
+TDateTime SystemClock::now() const
 {
     using namespace std::chrono;
     const auto sinceEpoch = floor<milliseconds>(system_clock::now().time_since_epoch()).count();
@@ -18,8 +18,8 @@ TDateTime SystemClock::Now() const
 #else
     localtime_r(&seconds, &local);
 #endif
-    return EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
-           EncodeTime(local.tm_hour, local.tm_min, local.tm_sec < 60 ? local.tm_sec : 59 /* leap second */,
+    return encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
+           encodeTime(local.tm_hour, local.tm_min, local.tm_sec < 60 ? local.tm_sec : 59 /* leap second */,
                       millisecond);
 }
 

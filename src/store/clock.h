@@ -9,25 +9,25 @@ class Clock {
 public:
     virtual ~Clock() = default;
     // Current local date and time to the millisecond.
-    virtual TDateTime Now() const = 0;
+    virtual TDateTime now() const = 0;
 
-    TDateTime Today() const { return DateOf(Now()); }
-    TDateTime TimeNow() const { return TimeOf(Now()); }
+    TDateTime today() const { return dateOf(now()); }
+    TDateTime timeNow() const { return timeOf(now()); }
 };
 
 // The system's local time (time zone and daylight saving applied).
 class SystemClock final : public Clock {
 public:
-    TDateTime Now() const override;
+    TDateTime now() const override;
 };
 
 // A clock that stands still until it is set or advanced.
 class FakeClock final : public Clock {
 public:
     explicit FakeClock(TDateTime now = 0) : now_(now) {}
-    TDateTime Now() const override { return now_; }
-    void Set(TDateTime now) { now_ = now; }
-    void AdvanceSeconds(double seconds) { now_ += seconds / 86400.0; }
+    TDateTime now() const override { return now_; }
+    void set(TDateTime now) { now_ = now; }
+    void advanceSeconds(double seconds) { now_ += seconds / 86400.0; }
 
 private:
     TDateTime now_;

@@ -10,7 +10,7 @@ namespace {
 constexpr std::int64_t MSecsPerDay = 86400000;
 
 // Days from 1 March of year 0 make leap days fall at the end of each cycle, so whole-era arithmetic works.
-constexpr std::int64_t DaysFromCivil(std::int64_t y, int m, int d)
+constexpr std::int64_t daysFromCivil(std::int64_t y, int m, int d)
 {
     y -= m <= 2 ? 1 : 0;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
@@ -21,9 +21,9 @@ constexpr std::int64_t DaysFromCivil(std::int64_t y, int m, int d)
 }
 
 // Days between 30 December 1899 and 1 January 1970.
-constexpr std::int64_t UnixEpochOffset = -DaysFromCivil(1899, 12, 30);
+constexpr std::int64_t UnixEpochOffset = -daysFromCivil(1899, 12, 30);
 
-CivilDate CivilFromDays(std::int64_t z)
+CivilDate civilFromDays(std::int64_t z)
 {
     z += 719468;
     const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
@@ -44,7 +44,7 @@ struct Split {
     std::int64_t msOfDay;
 };
 
-Split SplitValue(TDateTime value)
+Split splitValue(TDateTime value)
 {
     const auto ms = static_cast<std::int64_t>(std::llround(value * static_cast<double>(MSecsPerDay)));
     const std::int64_t day = ms / MSecsPerDay;
@@ -54,64 +54,64 @@ Split SplitValue(TDateTime value)
 
 } // namespace
 
-bool IsLeapYear(int year)
+bool isLeapYear(int year)
 {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
 
-int DaysInMonth(int year, int month)
+int daysInMonth(int year, int month)
 {
     static constexpr int Days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12)
         return 0;
-    return month == 2 && IsLeapYear(year) ? 29 : Days[month - 1];
+    return month == 2 && isLeapYear(year) ? 29 : Days[month - 1];
 }
 
-bool IsValidDate(int year, int month, int day)
+bool isValidDate(int year, int month, int day)
 {
     return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
-           day <= DaysInMonth(year, month);
+           day <= daysInMonth(year, month);
 }
 
-TDateTime EncodeDate(int year, int month, int day)
+TDateTime encodeDate(int year, int month, int day)
 {
-    return static_cast<TDateTime>(DaysFromCivil(year, month, day) + UnixEpochOffset);
+    return static_cast<TDateTime>(daysFromCivil(year, month, day) + UnixEpochOffset);
 }
 
-TDateTime EncodeTime(int hour, int minute, int second, int millisecond)
+TDateTime encodeTime(int hour, int minute, int second, int millisecond)
 {
     const std::int64_t ms = ((hour * 60LL + minute) * 60 + second) * 1000 + millisecond;
     return static_cast<double>(ms) / static_cast<double>(MSecsPerDay);
 }
 
-CivilDate DecodeDate(TDateTime value)
+CivilDate decodeDate(TDateTime value)
 {
-    return CivilFromDays(SplitValue(value).day - UnixEpochOffset);
+    return civilFromDays(splitValue(value).day - UnixEpochOffset);
 }
 
-ClockTime DecodeTime(TDateTime value)
+ClockTime decodeTime(TDateTime value)
 {
-    const std::int64_t ms = SplitValue(value).msOfDay;
+    const std::int64_t ms = splitValue(value).msOfDay;
     return ClockTime{static_cast<int>(ms / 3600000), static_cast<int>(ms / 60000 % 60),
                      static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
 }
 
 // Both work at millisecond precision like the decoders, so a clock advanced in steps of seconds never
 // shows 23:59:59.99999 of the previous day.
-TDateTime DateOf(TDateTime value)
+TDateTime dateOf(TDateTime value)
 {
-    return static_cast<TDateTime>(SplitValue(value).day);
+    return static_cast<TDateTime>(splitValue(value).day);
 }
 
-TDateTime TimeOf(TDateTime value)
+TDateTime timeOf(TDateTime value)
 {
-    return static_cast<double>(SplitValue(value).msOfDay) / static_cast<double>(MSecsPerDay);
+    return static_cast<double>(splitValue(value).msOfDay) / static_cast<double>(MSecsPerDay);
 }
 
-int DayOfWeek(TDateTime value)
+int dayOfWeek(TDateTime value)
 {
     // Day 0 was a Saturday.
-    const std::int64_t day = SplitValue(value).day;
+    const std::int64_t day = splitValue(value).day;
     return static_cast<int>(((day % 7) + 13) % 7) + 1;
 }
 

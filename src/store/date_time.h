@@ -25,21 +25,21 @@ struct ClockTime {
     friend bool operator==(const ClockTime&, const ClockTime&) = default;
 };
 
-bool IsLeapYear(int year);
-int DaysInMonth(int year, int month);
-bool IsValidDate(int year, int month, int day);
+bool isLeapYear(int year);
+int daysInMonth(int year, int month);
+bool isValidDate(int year, int month, int day);
 
 // The date must be valid (IsValidDate); the result has fraction 0.
-TDateTime EncodeDate(int year, int month, int day);
-TDateTime EncodeTime(int hour, int minute, int second, int millisecond);
+TDateTime encodeDate(int year, int month, int day);
+TDateTime encodeTime(int hour, int minute, int second, int millisecond);
 
 // Both round the whole value to the nearest millisecond first, so 23:59:59.9996 is the next day's midnight.
-CivilDate DecodeDate(TDateTime value);
-ClockTime DecodeTime(TDateTime value);
+CivilDate decodeDate(TDateTime value);
+ClockTime decodeTime(TDateTime value);
 
-TDateTime DateOf(TDateTime value);
-TDateTime TimeOf(TDateTime value);
+TDateTime dateOf(TDateTime value);
+TDateTime timeOf(TDateTime value);
 // 1 = Sunday ... 7 = Saturday.
-int DayOfWeek(TDateTime value);
+int dayOfWeek(TDateTime value);
 
 } // namespace klaxora

@@ -7,7 +7,7 @@ namespace klaxora {
 
 namespace {
 
-char UpperAscii(char c)
+char upperAscii(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -18,19 +18,19 @@ constexpr int MaxNesting = 2;
 class PatternWriter {
 public:
     PatternWriter(TDateTime value, const FormatSettings& settings, std::string& out)
-        : settings_(settings), date_(DecodeDate(value)), time_(DecodeTime(value)),
-          dayOfWeek_(DayOfWeek(value)), out_(out)
+        : settings_(settings), date_(decodeDate(value)), time_(decodeTime(value)),
+          dayOfWeek_(dayOfWeek(value)), out_(out)
     {
     }
 
-    void Write(std::string_view pattern, int nesting)
+    void write(std::string_view pattern, int nesting)
     {
         char lastToken = ' ';
         std::size_t pos = 0;
         while (pos < pattern.size()) {
             const char starter = pattern[pos];
             const std::size_t start = pos++;
-            char token = UpperAscii(starter);
+            char token = upperAscii(starter);
             if (token >= 'A' && token <= 'Z') {
                 // "m" right after an hour means minutes.
                 if (token == 'M' && lastToken == 'H')
@@ -45,48 +45,48 @@ public:
             switch (token) {
             case 'Y':
                 if (runLength() <= 2)
-                    Number(date_.year % 100, 2);
+                    number(date_.year % 100, 2);
                 else
-                    Number(date_.year, 4);
+                    number(date_.year, 4);
                 break;
             case 'M':
-                Month(runLength());
+                month(runLength());
                 break;
             case 'D':
-                Day(runLength(), nesting);
+                day(runLength(), nesting);
                 break;
             case 'H': {
                 const int count = runLength();
-                if (AmPmFollows(pattern.substr(pos)))
+                if (amPmFollows(pattern.substr(pos)))
                     use12Hour_ = true;
-                Number(use12Hour_ ? TwelveHour(time_.hour) : time_.hour, count > 2 ? 2 : count);
+                number(use12Hour_ ? twelveHour(time_.hour) : time_.hour, count > 2 ? 2 : count);
                 break;
             }
             case 'N':
-                Number(time_.minute, runLength() > 1 ? 2 : 1);
+                number(time_.minute, runLength() > 1 ? 2 : 1);
                 break;
             case 'S':
-                Number(time_.second, runLength() > 1 ? 2 : 1);
+                number(time_.second, runLength() > 1 ? 2 : 1);
                 break;
             case 'Z': {
                 const int count = runLength();
-                Number(time_.millisecond, count > 3 ? 3 : count);
+                number(time_.millisecond, count > 3 ? 3 : count);
                 break;
             }
             case 'T': {
                 const int count = runLength();
                 if (nesting < MaxNesting)
-                    Write(count == 1 ? settings_.ShortTimePattern : settings_.LongTimePattern, nesting + 1);
+                    write(count == 1 ? settings_.shortTimePattern : settings_.longTimePattern, nesting + 1);
                 break;
             }
             case 'A':
-                pos = start + DayHalf(pattern.substr(start));
+                pos = start + dayHalf(pattern.substr(start));
                 break;
             case '/':
-                out_ += settings_.DateSeparator;
+                out_ += settings_.dateSeparator;
                 break;
             case ':':
-                out_ += settings_.TimeSeparator;
+                out_ += settings_.timeSeparator;
                 break;
             case '\'':
             case '"': {
@@ -104,11 +104,11 @@ public:
     }
 
 private:
-    static int TwelveHour(int hour) { return hour == 0 ? 12 : hour > 12 ? hour - 12 : hour; }
+    static int twelveHour(int hour) { return hour == 0 ? 12 : hour > 12 ? hour - 12 : hour; }
 
     // Whether the hour just written is followed by a day-half marker before the next hour, outside
     // quoted text: such an hour is given on the 12-hour clock.
-    static bool AmPmFollows(std::string_view rest)
+    static bool amPmFollows(std::string_view rest)
     {
         char quote = 0;
         for (std::size_t i = 0; i < rest.size(); ++i) {
@@ -122,29 +122,29 @@ private:
                 return false;
             } else if (c == 'a' || c == 'A') {
                 const std::string_view at = rest.substr(i);
-                return StartsWithNoCase(at, "am/pm") || StartsWithNoCase(at, "a/p") ||
-                       StartsWithNoCase(at, "ampm");
+                return startsWithNoCase(at, "am/pm") || startsWithNoCase(at, "a/p") ||
+                       startsWithNoCase(at, "ampm");
             }
         }
         return false;
     }
 
     // Writes the marker that starts the text; returns how much of the pattern it took.
-    std::size_t DayHalf(std::string_view at)
+    std::size_t dayHalf(std::string_view at)
     {
         const bool afternoon = time_.hour >= 12;
-        if (StartsWithNoCase(at, "am/pm")) {
+        if (startsWithNoCase(at, "am/pm")) {
             out_.append(at.substr(afternoon ? 3 : 0, 2)); // in the case the pattern uses
             use12Hour_ = true;
             return 5;
         }
-        if (StartsWithNoCase(at, "a/p")) {
+        if (startsWithNoCase(at, "a/p")) {
             out_ += at[afternoon ? 2 : 0];
             use12Hour_ = true;
             return 3;
         }
-        if (StartsWithNoCase(at, "ampm")) {
-            out_ += afternoon ? settings_.TimePMString : settings_.TimeAMString;
+        if (startsWithNoCase(at, "ampm")) {
+            out_ += afternoon ? settings_.timePmString : settings_.timeAmString;
             use12Hour_ = true;
             return 4;
         }
@@ -152,31 +152,31 @@ private:
         return 1;
     }
 
-    void Month(int count)
+    void month(int count)
     {
         if (count <= 2)
-            Number(date_.month, count);
+            number(date_.month, count);
         else if (count == 3)
-            out_ += settings_.ShortMonthNames[static_cast<std::size_t>(date_.month - 1)];
+            out_ += settings_.shortMonthNames[static_cast<std::size_t>(date_.month - 1)];
         else
-            out_ += settings_.LongMonthNames[static_cast<std::size_t>(date_.month - 1)];
+            out_ += settings_.longMonthNames[static_cast<std::size_t>(date_.month - 1)];
     }
 
-    void Day(int count, int nesting)
+    void day(int count, int nesting)
     {
         const auto dayIndex = static_cast<std::size_t>(dayOfWeek_ - 1);
         if (count <= 2)
-            Number(date_.day, count);
+            number(date_.day, count);
         else if (count == 3)
-            out_ += settings_.ShortDayNames[dayIndex];
+            out_ += settings_.shortDayNames[dayIndex];
         else if (count == 4)
-            out_ += settings_.LongDayNames[dayIndex];
+            out_ += settings_.longDayNames[dayIndex];
         else if (nesting < MaxNesting)
-            Write(count == 5 ? settings_.ShortDatePattern : settings_.LongDatePattern, nesting + 1);
+            write(count == 5 ? settings_.shortDatePattern : settings_.longDatePattern, nesting + 1);
     }
 
     // At least minDigits digits, zero-padded.
-    void Number(int value, int minDigits)
+    void number(int value, int minDigits)
     {
         if (value < 0) { // only years before year 1
             out_ += '-';
@@ -204,22 +204,22 @@ private:
 
 } // namespace
 
-std::string FormatDateTime(std::string_view pattern, TDateTime value, const FormatSettings& settings)
+std::string formatDateTime(std::string_view pattern, TDateTime value, const FormatSettings& settings)
 {
     std::string out;
     out.reserve(pattern.size() + 16);
-    PatternWriter(value, settings, out).Write(pattern, 0);
+    PatternWriter(value, settings, out).write(pattern, 0);
     return out;
 }
 
-std::string TimeToStr(TDateTime value, const FormatSettings& settings)
+std::string timeToStr(TDateTime value, const FormatSettings& settings)
 {
-    return FormatDateTime(settings.LongTimePattern, value, settings);
+    return formatDateTime(settings.longTimePattern, value, settings);
 }
 
-std::string DateToStr(TDateTime value, const FormatSettings& settings)
+std::string dateToStr(TDateTime value, const FormatSettings& settings)
 {
-    return FormatDateTime(settings.ShortDatePattern, value, settings);
+    return formatDateTime(settings.shortDatePattern, value, settings);
 }
 
 } // namespace klaxora

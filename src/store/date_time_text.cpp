@@ -10,7 +10,7 @@ namespace klaxora {
 
 namespace {
 
-bool IsDigit(char c)
+bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
@@ -19,7 +19,7 @@ class TextScanner {
 public:
     explicit TextScanner(std::string_view text) : text_(text) {}
 
-    void SkipSpaces()
+    void skipSpaces()
     {
         while (pos_ < text_.size() && text_[pos_] == ' ')
             ++pos_;
@@ -27,17 +27,17 @@ public:
 
     // Decimal digits; reading stops once the value has reached 1000, so the value cannot overflow
     // and longer digit runs leave digits behind that make the text invalid.
-    bool Number(int& value)
+    bool number(int& value)
     {
-        if (pos_ >= text_.size() || !IsDigit(text_[pos_]))
+        if (pos_ >= text_.size() || !isDigit(text_[pos_]))
             return false;
         value = 0;
-        while (pos_ < text_.size() && IsDigit(text_[pos_]) && value < 1000)
+        while (pos_ < text_.size() && isDigit(text_[pos_]) && value < 1000)
             value = value * 10 + (text_[pos_++] - '0');
         return true;
     }
 
-    bool Literal(std::string_view literal)
+    bool literal(std::string_view literal)
     {
         if (literal.empty() || text_.substr(pos_, literal.size()) != literal)
             return false;
@@ -45,15 +45,15 @@ public:
         return true;
     }
 
-    bool LiteralNoCase(std::string_view literal)
+    bool literalNoCase(std::string_view literal)
     {
-        if (!StartsWithNoCase(text_.substr(pos_), literal))
+        if (!startsWithNoCase(text_.substr(pos_), literal))
             return false;
         pos_ += literal.size();
         return true;
     }
 
-    bool AtEnd() const { return pos_ == text_.size(); }
+    bool atEnd() const { return pos_ == text_.size(); }
 
 private:
     std::string_view text_;
@@ -62,7 +62,7 @@ private:
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
-DateOrder DateOrderOf(std::string_view shortDatePattern)
+DateOrder dateOrderOf(std::string_view shortDatePattern)
 {
     for (const char c : shortDatePattern) {
         switch (c) {
@@ -82,7 +82,7 @@ DateOrder DateOrderOf(std::string_view shortDatePattern)
     return DateOrder::MonthDayYear;
 }
 
-[[noreturn]] void ThrowConversionError(std::string_view text, const char* what)
+[[noreturn]] void throwConversionError(std::string_view text, const char* what)
 {
     std::string message;
     message.reserve(text.size() + 32);
@@ -92,75 +92,75 @@ DateOrder DateOrderOf(std::string_view shortDatePattern)
 
 } // namespace
 
-bool TryStrToTime(std::string_view text, const FormatSettings& settings, TDateTime& result)
+bool tryStrToTime(std::string_view text, const FormatSettings& settings, TDateTime& result)
 {
     TextScanner scan(text);
     int hour = 0;
     int minute = 0;
     int second = 0;
-    scan.SkipSpaces();
-    if (!scan.Number(hour))
+    scan.skipSpaces();
+    if (!scan.number(hour))
         return false;
-    scan.SkipSpaces();
-    if (scan.Literal(settings.TimeSeparator)) {
-        scan.SkipSpaces();
-        if (!scan.Number(minute))
+    scan.skipSpaces();
+    if (scan.literal(settings.timeSeparator)) {
+        scan.skipSpaces();
+        if (!scan.number(minute))
             return false;
-        scan.SkipSpaces();
-        if (scan.Literal(settings.TimeSeparator)) {
-            scan.SkipSpaces();
-            if (!scan.Number(second))
+        scan.skipSpaces();
+        if (scan.literal(settings.timeSeparator)) {
+            scan.skipSpaces();
+            if (!scan.number(second))
                 return false;
         }
     }
-    scan.SkipSpaces();
-    const bool morning = scan.LiteralNoCase(settings.TimeAMString) || scan.LiteralNoCase("AM");
+    scan.skipSpaces();
+    const bool morning = scan.literalNoCase(settings.timeAmString) || scan.literalNoCase("AM");
     const bool afternoon =
-        !morning && (scan.LiteralNoCase(settings.TimePMString) || scan.LiteralNoCase("PM"));
+        !morning && (scan.literalNoCase(settings.timePmString) || scan.literalNoCase("PM"));
     if (morning || afternoon) {
         if (hour < 1 || hour > 12)
             return false;
         hour = (hour == 12 ? 0 : hour) + (afternoon ? 12 : 0);
     }
-    scan.SkipSpaces();
-    if (!scan.AtEnd() || hour > 23 || minute > 59 || second > 59)
+    scan.skipSpaces();
+    if (!scan.atEnd() || hour > 23 || minute > 59 || second > 59)
         return false;
-    result = EncodeTime(hour, minute, second, 0);
+    result = encodeTime(hour, minute, second, 0);
     return true;
 }
 
-TDateTime StrToTime(std::string_view text, const FormatSettings& settings)
+TDateTime strToTime(std::string_view text, const FormatSettings& settings)
 {
     TDateTime result = 0;
-    if (!TryStrToTime(text, settings, result))
-        ThrowConversionError(text, "time");
+    if (!tryStrToTime(text, settings, result))
+        throwConversionError(text, "time");
     return result;
 }
 
-bool TryStrToDate(std::string_view text, const FormatSettings& settings, int currentYear, TDateTime& result)
+bool tryStrToDate(std::string_view text, const FormatSettings& settings, int currentYear, TDateTime& result)
 {
     TextScanner scan(text);
     int first = 0;
     int second = 0;
     int third = 0;
-    scan.SkipSpaces();
-    if (!scan.Number(first))
+    scan.skipSpaces();
+    if (!scan.number(first))
         return false;
-    scan.SkipSpaces();
-    if (!scan.Literal(settings.DateSeparator))
+    scan.skipSpaces();
+    if (!scan.literal(settings.dateSeparator))
         return false;
-    scan.SkipSpaces();
-    if (!scan.Number(second))
+    scan.skipSpaces();
+    if (!scan.number(second))
         return false;
-    scan.SkipSpaces();
+    scan.skipSpaces();
 
-    const DateOrder order = DateOrderOf(settings.ShortDatePattern);
+    const DateOrder order = dateOrderOf(settings.shortDatePattern);
     int year = currentYear;
     int month = 0;
     int day = 0;
-    if (scan.Literal(settings.DateSeparator)) {
-        scan.SkipSpaces();
-        if (!scan.Number(third))
+    if (scan.literal(settings.dateSeparator)) {
+        scan.skipSpaces();
+        if (!scan.number(third))
             return false;
         switch (order) {
         case DateOrder::MonthDayYear:
@@ -181,24 +181,24 @@ bool TryStrToDate(std::string_view text, const FormatSettings& settings, int cur
     if (year < 100)
         year += currentYear / 100 * 100;
 
-    scan.SkipSpaces();
-    scan.Literal(settings.DateSeparator);
-    scan.SkipSpaces();
-    if (!scan.AtEnd() || !IsValidDate(year, month, day))
+    scan.skipSpaces();
+    scan.literal(settings.dateSeparator);
+    scan.skipSpaces();
+    if (!scan.atEnd() || !isValidDate(year, month, day))
         return false;
-    result = EncodeDate(year, month, day);
+    result = encodeDate(year, month, day);
     return true;
 }
 
-TDateTime StrToDate(std::string_view text, const FormatSettings& settings, int currentYear)
+TDateTime strToDate(std::string_view text, const FormatSettings& settings, int currentYear)
 {
     TDateTime result = 0;
-    if (!TryStrToDate(text, settings, currentYear, result))
-        ThrowConversionError(text, "date");
+    if (!tryStrToDate(text, settings, currentYear, result))
+        throwConversionError(text, "date");
     return result;
 }
 
-int StrToInt(std::string_view text)
+int strToInt(std::string_view text)
 {
     std::size_t pos = 0;
     while (pos < text.size() && text[pos] == ' ')
@@ -216,7 +216,7 @@ int StrToInt(std::string_view text)
     for (; pos < text.size(); ++pos) {
         const char c = text[pos];
         int digit = -1;
-        if (IsDigit(c))
+        if (isDigit(c))
             digit = c - '0';
         else if (hex && c >= 'a' && c <= 'f')
             digit = c - 'a' + 10;
@@ -226,10 +226,10 @@ int StrToInt(std::string_view text)
             break;
         magnitude = magnitude * (hex ? 16 : 10) + static_cast<std::uint64_t>(digit);
         if (magnitude > limit)
-            ThrowConversionError(text, "integer value");
+            throwConversionError(text, "integer value");
     }
     if (pos == firstDigit || pos != text.size())
-        ThrowConversionError(text, "integer value");
+        throwConversionError(text, "integer value");
     return negative ? static_cast<int>(-static_cast<std::int64_t>(magnitude)) : static_cast<int>(magnitude);
 }
 

@@ -23,20 +23,20 @@ namespace {
 
 #ifdef _WIN32
 constexpr int kCreateFlags = _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY;
-int CurrentProcessId()
+int currentProcessId()
 {
     return _getpid();
 }
 #else
 constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
-int CurrentProcessId()
+int currentProcessId()
 {
     return static_cast<int>(getpid());
 }
 #endif
 
 // Makes the new file readable as the old one was; a new file keeps the modes the process gives it.
-void TakeOverPermissions(int descriptor, const std::string& targetPath)
+void takeOverPermissions(int descriptor, const std::string& targetPath)
 {
 #ifdef _WIN32
     (void)descriptor;
@@ -50,7 +50,7 @@ void TakeOverPermissions(int descriptor, const std::string& targetPath)
 
 } // namespace
 
-int PosixFileSystem::ReadWholeFile(const std::string& path, std::string& contents)
+int PosixFileSystem::readWholeFile(const std::string& path, std::string& contents)
 {
     contents.clear();
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -75,7 +75,7 @@ int PosixFileSystem::ReadWholeFile(const std::string& path, std::string& content
 namespace {
 
 // The process id in "<target>.<pid>-<n>.tmp", or -1 when `name` is not such a temporary of `target`.
-int TemporaryOwner(std::string_view name, std::string_view target)
+int temporaryOwner(std::string_view name, std::string_view target)
 {
     constexpr std::string_view suffix = ".tmp";
     if (name.size() <= target.size() + 1 + suffix.size() || name.substr(0, target.size()) != target ||
@@ -98,7 +98,7 @@ int TemporaryOwner(std::string_view name, std::string_view target)
     return pid;
 }
 
-bool ProcessIsGone(int pid)
+bool processIsGone(int pid)
 {
 #ifdef _WIN32
     HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
@@ -113,34 +113,34 @@ bool ProcessIsGone(int pid)
 
 } // namespace
 
-void PosixFileSystem::RemoveLeftoverTemporaries(const std::string& targetPath)
+void PosixFileSystem::removeLeftoverTemporaries(const std::string& targetPath)
 {
     const std::filesystem::path target(targetPath);
     const std::string targetName = target.filename().string();
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), error)) {
-        const int owner = TemporaryOwner(entry.path().filename().string(), targetName);
+        const int owner = temporaryOwner(entry.path().filename().string(), targetName);
         // Only files of processes that have ended: a save under way in another process stays untouched.
-        if (owner >= 0 && owner != CurrentProcessId() && ProcessIsGone(owner))
+        if (owner >= 0 && owner != currentProcessId() && processIsGone(owner))
             std::filesystem::remove(entry.path(), error);
     }
 }
 
-int PosixFileSystem::OpenTemporary(const std::string& targetPath, FileHandle& handle,
+int PosixFileSystem::openTemporary(const std::string& targetPath, FileHandle& handle,
                                    std::string& temporaryPath)
 {
     static std::atomic<unsigned> counter{0};
     handle = nullptr;
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporaryPath =
-            targetPath + "." + std::to_string(CurrentProcessId()) + "-" + std::to_string(counter++) + ".tmp";
+            targetPath + "." + std::to_string(currentProcessId()) + "-" + std::to_string(counter++) + ".tmp";
         const int descriptor = ::open(temporaryPath.c_str(), kCreateFlags, 0666);
         if (descriptor < 0) {
             if (errno == EEXIST)
                 continue;
             return errno;
         }
-        TakeOverPermissions(descriptor, targetPath);
+        takeOverPermissions(descriptor, targetPath);
         handle = ::fdopen(descriptor, "wb");
         if (handle == nullptr) {
             const int error = errno;
@@ -153,7 +153,7 @@ int PosixFileSystem::OpenTemporary(const std::string& targetPath, FileHandle& ha
     return EEXIST;
 }
 
-int PosixFileSystem::Write(FileHandle handle, std::string_view data)
+int PosixFileSystem::write(FileHandle handle, std::string_view data)
 {
     errno = 0;
     if (!data.empty() && std::fwrite(data.data(), 1, data.size(), handle) != data.size())
@@ -161,12 +161,12 @@ int PosixFileSystem::Write(FileHandle handle, std::string_view data)
     return 0;
 }
 
-int PosixFileSystem::Flush(FileHandle handle)
+int PosixFileSystem::flush(FileHandle handle)
 {
     return std::fflush(handle) == 0 ? 0 : errno;
 }
 
-int PosixFileSystem::Sync(FileHandle handle)
+int PosixFileSystem::sync(FileHandle handle)
 {
 #ifdef _WIN32
     return _commit(_fileno(handle)) == 0 ? 0 : errno;
@@ -175,12 +175,12 @@ int PosixFileSystem::Sync(FileHandle handle)
 #endif
 }
 
-int PosixFileSystem::Close(FileHandle handle)
+int PosixFileSystem::close(FileHandle handle)
 {
     return std::fclose(handle) == 0 ? 0 : errno;
 }
 
-int PosixFileSystem::Rename(const std::string& from, const std::string& to)
+int PosixFileSystem::rename(const std::string& from, const std::string& to)
 {
 #ifdef _WIN32
     // std::rename does not replace an existing file on Windows.
@@ -192,7 +192,7 @@ int PosixFileSystem::Rename(const std::string& from, const std::string& to)
 #endif
 }
 
-int PosixFileSystem::SyncFolder(const std::string& folder)
+int PosixFileSystem::syncFolder(const std::string& folder)
 {
 #ifdef _WIN32
     // Windows has no call that flushes a folder; the MOVEFILE_WRITE_THROUGH of Rename returns only once
@@ -213,19 +213,19 @@ int PosixFileSystem::SyncFolder(const std::string& folder)
 #endif
 }
 
-int PosixFileSystem::Remove(const std::string& path)
+int PosixFileSystem::remove(const std::string& path)
 {
     return std::remove(path.c_str()) == 0 ? 0 : errno;
 }
 
-int PosixFileSystem::MakeFolder(const std::string& path)
+int PosixFileSystem::makeFolder(const std::string& path)
 {
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
         return 0;
     const std::filesystem::path parent = std::filesystem::path(path).parent_path();
     if (!parent.empty() && parent != std::filesystem::path(path)) {
-        if (const int parentError = MakeFolder(parent.string()); parentError != 0)
+        if (const int parentError = makeFolder(parent.string()); parentError != 0)
             return parentError;
     }
 #ifdef _WIN32
@@ -238,7 +238,7 @@ int PosixFileSystem::MakeFolder(const std::string& path)
     return errno;
 }
 
-std::string JoinPath(const std::string& folder, std::string_view name)
+std::string joinPath(const std::string& folder, std::string_view name)
 {
     std::string path = folder;
     if (!path.empty() && path.back() != '/'

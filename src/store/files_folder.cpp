@@ -14,33 +14,33 @@ namespace {
 constexpr std::array<std::string_view, 2> kUserFiles = {"Alarms.dat", "ALARM.INI"};
 
 // Asks the folder itself: permission bits, read-only media and access lists all have their say.
-bool CanWriteIn(FileSystem& fileSystem, const std::string& folder)
+bool canWriteIn(FileSystem& fileSystem, const std::string& folder)
 {
     FileHandle handle = nullptr;
     std::string probe;
-    if (fileSystem.OpenTemporary(JoinPath(folder, kUserFiles[0]), handle, probe) != 0)
+    if (fileSystem.openTemporary(joinPath(folder, kUserFiles[0]), handle, probe) != 0)
         return false;
-    fileSystem.Close(handle);
-    fileSystem.Remove(probe);
+    fileSystem.close(handle);
+    fileSystem.remove(probe);
     return true;
 }
 
 // Copies a file the user's folder lacks; false when one standing beside the program could not be copied.
 // The program's folder is asked first: an installed program has nothing beside it, and the user's own
 // file, which the start reads next anyway, is then not read twice.
-bool BringAlong(FileSystem& fileSystem, const std::string& from, const std::string& to)
+bool bringAlong(FileSystem& fileSystem, const std::string& from, const std::string& to)
 {
     std::string contents;
-    const int error = fileSystem.ReadWholeFile(from, contents);
+    const int error = fileSystem.readWholeFile(from, contents);
     if (error == ENOENT)
         return true;
     std::string own;
-    if (fileSystem.ReadWholeFile(to, own) != ENOENT)
+    if (fileSystem.readWholeFile(to, own) != ENOENT)
         return true; // the user's own copy wins, even an unreadable one
     if (error != 0)
         return false;
     try {
-        ReplaceFileAtomically(fileSystem, to, contents);
+        replaceFileAtomically(fileSystem, to, contents);
     } catch (const InOutError&) {
         return false;
     }
@@ -49,13 +49,13 @@ bool BringAlong(FileSystem& fileSystem, const std::string& from, const std::stri
 
 } // namespace
 
-std::string ChooseFilesFolder(FileSystem& fileSystem, const std::string& programFolder,
+std::string chooseFilesFolder(FileSystem& fileSystem, const std::string& programFolder,
                               const std::string& userFolder)
 {
-    if (CanWriteIn(fileSystem, programFolder) || fileSystem.MakeFolder(userFolder) != 0)
+    if (canWriteIn(fileSystem, programFolder) || fileSystem.makeFolder(userFolder) != 0)
         return programFolder;
     for (const std::string_view name : kUserFiles) {
-        if (!BringAlong(fileSystem, JoinPath(programFolder, name), JoinPath(userFolder, name)))
+        if (!bringAlong(fileSystem, joinPath(programFolder, name), joinPath(userFolder, name)))
             return programFolder;
     }
     return userFolder;

@@ -13,7 +13,7 @@ namespace klaxora {
 // each of the two files that it lacks but that stands beside the program is copied into it, so that
 // alarms brought along on a read-only medium are kept. Should the user's folder not take them, the
 // program's folder is kept: the alarms show, and every save says that it failed.
-std::string ChooseFilesFolder(FileSystem& fileSystem, const std::string& programFolder,
+std::string chooseFilesFolder(FileSystem& fileSystem, const std::string& programFolder,
                               const std::string& userFolder);
 
 } // namespace klaxora

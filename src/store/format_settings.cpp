@@ -2,14 +2,14 @@
 
 namespace klaxora {
 
-FormatSettings StorageFormatSettings(const FormatSettings& user)
+FormatSettings storageFormatSettings(const FormatSettings& user)
 {
     FormatSettings storage = user;
-    storage.ShortDatePattern = "mm/dd/yyyy";
-    storage.DateSeparator = '/';
-    storage.TimeSeparator = ':';
-    storage.TimeAMString = "AM";
-    storage.TimePMString = "PM";
+    storage.shortDatePattern = "mm/dd/yyyy";
+    storage.dateSeparator = '/';
+    storage.timeSeparator = ':';
+    storage.timeAmString = "AM";
+    storage.timePmString = "PM";
     return storage;
 }
 

@@ -10,23 +10,23 @@ namespace klaxora {
 
 struct FormatSettings {
     // Switched between the two sets.
-    std::string ShortDatePattern = "mm/dd/yyyy";
-    std::string DateSeparator = "/"; // replaces '/' in patterns
-    std::string TimeSeparator = ":"; // replaces ':' in patterns
-    std::string TimeAMString = "AM";
-    std::string TimePMString = "PM";
+    std::string shortDatePattern = "mm/dd/yyyy";
+    std::string dateSeparator = "/"; // replaces '/' in patterns
+    std::string timeSeparator = ":"; // replaces ':' in patterns
+    std::string timeAmString = "AM";
+    std::string timePmString = "PM";
 
     // Taken from the user's locale once and never switched.
-    std::string LongDatePattern = "dddd, mmmm d, yyyy";
-    std::string ShortTimePattern = "h:mm AMPM";
-    std::string LongTimePattern = "h:mm:ss AMPM";
-    std::array<std::string, 12> ShortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+    std::string longDatePattern = "dddd, mmmm d, yyyy";
+    std::string shortTimePattern = "h:mm AMPM";
+    std::string longTimePattern = "h:mm:ss AMPM";
+    std::array<std::string, 12> shortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    std::array<std::string, 12> LongMonthNames{"January",   "February", "March",    "April",
+    std::array<std::string, 12> longMonthNames{"January",   "February", "March",    "April",
                                                "May",       "June",     "July",     "August",
                                                "September", "October",  "November", "December"};
-    std::array<std::string, 7> ShortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    std::array<std::string, 7> LongDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
+    std::array<std::string, 7> shortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    std::array<std::string, 7> longDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                             "Thursday", "Friday", "Saturday"};
 
     friend bool operator==(const FormatSettings&, const FormatSettings&) = default;
@@ -34,17 +34,17 @@ struct FormatSettings {
 
 // The user's settings with the five switched values replaced by the storage values
 // ("mm/dd/yyyy", "/", ":", "AM", "PM"); the fixed patterns and names stay the user's.
-FormatSettings StorageFormatSettings(const FormatSettings& user);
+FormatSettings storageFormatSettings(const FormatSettings& user);
 
 // The two sets side by side: constructing it plays the part of saving the user's settings; User() is what
 // is in force inside a user bracket, Storage() everywhere else.
 class DateTimeFormats {
 public:
-    explicit DateTimeFormats(const FormatSettings& user) : user_(user), storage_(StorageFormatSettings(user))
+    explicit DateTimeFormats(const FormatSettings& user) : user_(user), storage_(storageFormatSettings(user))
     {
     }
-    const FormatSettings& User() const { return user_; }
-    const FormatSettings& Storage() const { return storage_; }
+    const FormatSettings& user() const { return user_; }
+    const FormatSettings& storage() const { return storage_; }
 
 private:
     FormatSettings user_;

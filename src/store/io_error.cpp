@@ -4,7 +4,7 @@
 
 namespace klaxora {
 
-std::string InOutErrorText(int errorCode)
+std::string inOutErrorText(int errorCode)
 {
     switch (errorCode) {
     case ENOENT:

@@ -8,14 +8,14 @@ namespace klaxora {
 
 // The text for a system error code: "File not found", "File access denied", "Disk full", ...,
 // or "I/O error %d" for codes without a text of their own.
-std::string InOutErrorText(int errorCode);
+std::string inOutErrorText(int errorCode);
 
 class InOutError : public std::runtime_error {
 public:
-    explicit InOutError(int errorCode) : std::runtime_error(InOutErrorText(errorCode)), errorCode_(errorCode)
+    explicit InOutError(int errorCode) : std::runtime_error(inOutErrorText(errorCode)), errorCode_(errorCode)
     {
     }
-    int ErrorCode() const { return errorCode_; }
+    int errorCode() const { return errorCode_; }
 
 private:
     int errorCode_;

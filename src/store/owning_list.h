@@ -17,56 +17,56 @@ public:
     OwningList() = default;
     OwningList(const OwningList&) = delete;
     OwningList& operator=(const OwningList&) = delete;
-    ~OwningList() { Clear(); }
+    ~OwningList() { clear(); }
 
-    int Count() const { return static_cast<int>(count_); }
-    bool Empty() const { return count_ == 0; }
+    int count() const { return static_cast<int>(count_); }
+    bool empty() const { return count_ == 0; }
     const T& operator[](int index) const
     {
-        const std::size_t block = BlockOf(static_cast<std::size_t>(index));
+        const std::size_t block = blockOf(static_cast<std::size_t>(index));
         return *blocks_[block][static_cast<std::size_t>(index) - starts_[block]];
     }
-    const T& Last() const { return *blocks_.back().back(); }
+    const T& last() const { return *blocks_.back().back(); }
 
-    void Append(std::unique_ptr<T> item) { Insert(Count(), std::move(item)); }
+    void append(std::unique_ptr<T> item) { insert(count(), std::move(item)); }
 
-    void Insert(int index, std::unique_ptr<T> item)
+    void insert(int index, std::unique_ptr<T> item)
     {
         const auto at = static_cast<std::size_t>(index);
         if (blocks_.empty() || (at == count_ && blocks_.back().size() >= kBlockSize)) {
             blocks_.emplace_back();
             starts_.push_back(count_);
         }
-        const std::size_t block = at == count_ ? blocks_.size() - 1 : BlockOf(at);
+        const std::size_t block = at == count_ ? blocks_.size() - 1 : blockOf(at);
         std::vector<T*>& items = blocks_[block];
         items.insert(items.begin() + static_cast<std::ptrdiff_t>(at - starts_[block]), item.get());
         item.release();
         ++count_;
-        ShiftStartsAfter(block, 1);
+        shiftStartsAfter(block, 1);
         if (items.size() >= 2 * kBlockSize)
-            Split(block);
+            split(block);
     }
 
-    void RemoveAt(int index)
+    void removeAt(int index)
     {
         const auto at = static_cast<std::size_t>(index);
-        const std::size_t block = BlockOf(at);
+        const std::size_t block = blockOf(at);
         std::vector<T*>& items = blocks_[block];
         const auto position = items.begin() + static_cast<std::ptrdiff_t>(at - starts_[block]);
         const std::unique_ptr<T> gone(*position);
         items.erase(position);
         --count_;
-        ShiftStartsAfter(block, -1);
+        shiftStartsAfter(block, -1);
         // Small neighbours are joined, so that deletions never leave many tiny blocks.
         if (block > 0 && blocks_[block - 1].size() + items.size() <= kBlockSize)
-            JoinWithNext(block - 1);
+            joinWithNext(block - 1);
         else if (block + 1 < blocks_.size() && items.size() + blocks_[block + 1].size() <= kBlockSize)
-            JoinWithNext(block);
+            joinWithNext(block);
         else if (items.empty())
-            RemoveBlock(block);
+            removeBlock(block);
     }
 
-    void Clear()
+    void clear()
     {
         // Freed in the order of their addresses: the heap then merges each record with the neighbour it
         // has just freed, where freeing rows in list order (sorted by date) jumps about a heap far
@@ -85,9 +85,9 @@ public:
 
     // Takes over all records of a plain vector of owners, in its order (used to install rows that were
     // collected and sorted elsewhere).
-    void AssignFrom(std::vector<std::unique_ptr<T>>& items)
+    void assignFrom(std::vector<std::unique_ptr<T>>& items)
     {
-        Clear();
+        clear();
         for (std::size_t first = 0; first < items.size(); first += kBlockSize) {
             const std::size_t last = std::min(items.size(), first + kBlockSize);
             blocks_.emplace_back();
@@ -103,20 +103,20 @@ public:
 private:
     static constexpr std::size_t kBlockSize = 512;
 
-    std::size_t BlockOf(std::size_t index) const
+    std::size_t blockOf(std::size_t index) const
     {
         return static_cast<std::size_t>(std::upper_bound(starts_.begin(), starts_.end(), index) -
                                         starts_.begin()) -
                1;
     }
 
-    void ShiftStartsAfter(std::size_t block, int delta)
+    void shiftStartsAfter(std::size_t block, int delta)
     {
         for (std::size_t b = block + 1; b < starts_.size(); ++b)
             starts_[b] = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(starts_[b]) + delta);
     }
 
-    void Split(std::size_t block)
+    void split(std::size_t block)
     {
         std::vector<T*>& items = blocks_[block];
         std::vector<T*> upper(items.begin() + static_cast<std::ptrdiff_t>(kBlockSize), items.end());
@@ -125,14 +125,14 @@ private:
         starts_.insert(starts_.begin() + static_cast<std::ptrdiff_t>(block) + 1, starts_[block] + kBlockSize);
     }
 
-    void JoinWithNext(std::size_t block)
+    void joinWithNext(std::size_t block)
     {
         std::vector<T*>& next = blocks_[block + 1];
         blocks_[block].insert(blocks_[block].end(), next.begin(), next.end());
-        RemoveBlock(block + 1);
+        removeBlock(block + 1);
     }
 
-    void RemoveBlock(std::size_t block)
+    void removeBlock(std::size_t block)
     {
         blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(block));
         starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(block));

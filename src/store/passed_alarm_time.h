@@ -10,14 +10,14 @@
 
 namespace klaxora {
 
-inline bool AlarmTimeHasPassed(TDateTime date, TDateTime timeOfDay, const Clock& clock)
+inline bool alarmTimeHasPassed(TDateTime date, TDateTime timeOfDay, const Clock& clock)
 {
-    const TDateTime today = clock.Today();
+    const TDateTime today = clock.today();
     if (date != today)
         return date < today;
     // Compared in whole milliseconds, as the store does.
     const auto milliseconds = [](TDateTime value) { return std::llround(value * 86400000.0); };
-    return milliseconds(clock.TimeNow()) > milliseconds(timeOfDay + PendingGrace);
+    return milliseconds(clock.timeNow()) > milliseconds(timeOfDay + PendingGrace);
 }
 
 } // namespace klaxora

@@ -19,11 +19,11 @@ public:
     explicit ProfileText(std::string_view contents);
 
     // The value of the first matching key in the first matching section.
-    std::optional<std::string> Read(std::string_view section, std::string_view key) const;
+    std::optional<std::string> read(std::string_view section, std::string_view key) const;
     // Replaces the key's value, or adds the key at the end of its section, or the section at the end.
-    void Write(std::string_view section, std::string_view key, std::string_view value);
+    void write(std::string_view section, std::string_view key, std::string_view value);
     // Every line followed by CR LF.
-    std::string Text() const;
+    std::string text() const;
 
 private:
     // [first line after the section header, end) of the first matching section.
@@ -31,8 +31,8 @@ private:
         std::size_t begin;
         std::size_t end;
     };
-    std::optional<Range> FindSection(std::string_view section) const;
-    std::optional<std::size_t> FindKey(Range range, std::string_view key) const;
+    std::optional<Range> findSection(std::string_view section) const;
+    std::optional<std::size_t> findKey(Range range, std::string_view key) const;
 
     // A leading byte-order mark is written back, so that a save changes no line but its own.
     bool byteOrderMark_;
@@ -43,10 +43,10 @@ private:
 constexpr std::size_t ProfileValueCapacity = 1023;
 
 // The value, or `defaultValue` when the file, the section or the key is missing or cannot be read.
-std::string ReadProfileString(FileSystem& fileSystem, const std::string& path, std::string_view section,
+std::string readProfileString(FileSystem& fileSystem, const std::string& path, std::string_view section,
                               std::string_view key, std::string_view defaultValue);
 // Writes one key; creates the file when there is none. False when it fails; the file is then unchanged.
-bool WriteProfileString(FileSystem& fileSystem, const std::string& path, std::string_view section,
+bool writeProfileString(FileSystem& fileSystem, const std::string& path, std::string_view section,
                         std::string_view key, std::string_view value);
 
 } // namespace klaxora

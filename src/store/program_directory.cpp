@@ -10,7 +10,7 @@
 
 namespace klaxora {
 
-std::string DirectoryOfPath(std::string_view path, char separator)
+std::string directoryOfPath(std::string_view path, char separator)
 {
     const std::size_t last = path.rfind(separator);
     std::string folder(last == std::string_view::npos ? std::string_view() : path.substr(0, last + 1));
@@ -21,7 +21,7 @@ std::string DirectoryOfPath(std::string_view path, char separator)
 
 #ifdef _WIN32
 
-std::string ProgramDirectory()
+std::string programDirectory()
 {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
@@ -34,7 +34,7 @@ std::string ProgramDirectory()
             std::string path(static_cast<std::size_t>(bytes), '\0');
             WideCharToMultiByte(CP_UTF8, 0, buffer.data(), static_cast<int>(length), path.data(), bytes,
                                 nullptr, nullptr);
-            return DirectoryOfPath(path, '\\');
+            return directoryOfPath(path, '\\');
         }
         buffer.resize(buffer.size() * 2); // the path was cut off
     }
@@ -42,7 +42,7 @@ std::string ProgramDirectory()
 
 #else
 
-std::string ProgramDirectory()
+std::string programDirectory()
 {
     std::vector<char> buffer(256);
     for (;;) {
@@ -50,7 +50,7 @@ std::string ProgramDirectory()
         if (length <= 0)
             return {};
         if (static_cast<std::size_t>(length) < buffer.size())
-            return DirectoryOfPath(std::string_view(buffer.data(), static_cast<std::size_t>(length)), '/');
+            return directoryOfPath(std::string_view(buffer.data(), static_cast<std::size_t>(length)), '/');
         buffer.resize(buffer.size() * 2); // the path may have been cut off
     }
 }

@@ -14,17 +14,17 @@
 namespace klaxora {
 
 struct ProgramFiles {
-    Preferences Options;
+    Preferences options;
     // Loaded (and the alarm file rewritten), with no host or rows observer yet.
-    std::unique_ptr<AlarmStore> Alarms;
+    std::unique_ptr<AlarmStore> alarms;
     // Why loading "Alarms.dat" failed, when it did. The store is there all the same: it refuses to write
     // over a file it could not read, and the tick reads it again until it can.
-    std::string AlarmFileError;
+    std::string alarmFileError;
 };
 
 // Reads "ALARM.INI", then loads "Alarms.dat" into a new store. Throws what LoadPreferences throws. The
 // clock and the file system must outlive the store.
-ProgramFiles LoadProgramFiles(const Clock& clock, FileSystem& fileSystem, const std::string& folder,
+ProgramFiles loadProgramFiles(const Clock& clock, FileSystem& fileSystem, const std::string& folder,
                               const DateTimeFormats& formats);
 
 } // namespace klaxora

@@ -15,7 +15,7 @@ constexpr std::array<std::uint16_t, 32> kHighControlRange = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendUtf8(std::string& out, std::uint32_t codePoint)
+void appendUtf8(std::string& out, std::uint32_t codePoint)
 {
     if (codePoint < 0x80) {
         out.push_back(static_cast<char>(codePoint));
@@ -29,14 +29,14 @@ void AppendUtf8(std::string& out, std::uint32_t codePoint)
     }
 }
 
-bool IsContinuation(unsigned char byte)
+bool isContinuation(unsigned char byte)
 {
     return (byte & 0xC0) == 0x80;
 }
 
 } // namespace
 
-bool IsValidUtf8(std::string_view text)
+bool isValidUtf8(std::string_view text)
 {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     const std::size_t size = text.size();
@@ -79,7 +79,7 @@ bool IsValidUtf8(std::string_view text)
         if (size - i < length || bytes[i + 1] < low || bytes[i + 1] > high)
             return false;
         for (std::size_t k = 2; k < length; ++k) {
-            if (!IsContinuation(bytes[i + k]))
+            if (!isContinuation(bytes[i + k]))
                 return false;
         }
         i += length;
@@ -87,36 +87,36 @@ bool IsValidUtf8(std::string_view text)
     return true;
 }
 
-std::string Windows1252ToUtf8(std::string_view text)
+std::string windows1252ToUtf8(std::string_view text)
 {
     std::string out;
     out.reserve(text.size() + text.size() / 2);
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 0x80 && byte < 0xA0)
-            AppendUtf8(out, kHighControlRange[byte - 0x80]);
+            appendUtf8(out, kHighControlRange[byte - 0x80]);
         else
-            AppendUtf8(out, byte);
+            appendUtf8(out, byte);
     }
     return out;
 }
 
-std::string DecodeFileText(std::string_view text)
+std::string decodeFileText(std::string_view text)
 {
-    if (IsValidUtf8(text))
+    if (isValidUtf8(text))
         return std::string(text);
-    return Windows1252ToUtf8(text);
+    return windows1252ToUtf8(text);
 }
 
-std::string_view DecodeFileText(std::string_view text, std::string& buffer)
+std::string_view decodeFileText(std::string_view text, std::string& buffer)
 {
-    if (IsValidUtf8(text))
+    if (isValidUtf8(text))
         return text;
-    buffer = Windows1252ToUtf8(text);
+    buffer = windows1252ToUtf8(text);
     return buffer;
 }
 
-std::vector<std::string_view> SplitLines(std::string_view contents)
+std::vector<std::string_view> splitLines(std::string_view contents)
 {
     std::vector<std::string_view> lines;
     // The next CR and the next LF are each searched for with one fast scan (memchr) and kept until the
@@ -143,37 +143,37 @@ std::vector<std::string_view> SplitLines(std::string_view contents)
     return lines;
 }
 
-std::string_view SkipByteOrderMark(std::string_view contents)
+std::string_view skipByteOrderMark(std::string_view contents)
 {
     constexpr std::string_view mark = "\xEF\xBB\xBF";
     return contents.substr(0, mark.size()) == mark ? contents.substr(mark.size()) : contents;
 }
 
-std::vector<std::string> DecodeLines(std::string_view contents)
+std::vector<std::string> decodeLines(std::string_view contents)
 {
     std::vector<std::string> lines;
-    for (const std::string_view line : SplitLines(SkipByteOrderMark(contents)))
-        lines.push_back(DecodeFileText(line));
+    for (const std::string_view line : splitLines(skipByteOrderMark(contents)))
+        lines.push_back(decodeFileText(line));
     return lines;
 }
 
-std::size_t CharacterCount(std::string_view text)
+std::size_t characterCount(std::string_view text)
 {
     std::size_t count = 0;
     for (const char c : text) {
-        if (!IsContinuation(static_cast<unsigned char>(c)))
+        if (!isContinuation(static_cast<unsigned char>(c)))
             ++count;
     }
     return count;
 }
 
-std::string_view CutToCharacters(std::string_view text, std::size_t count)
+std::string_view cutToCharacters(std::string_view text, std::size_t count)
 {
     if (text.size() <= count) // no more characters than bytes
         return text;
     std::size_t started = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (IsContinuation(static_cast<unsigned char>(text[i])))
+        if (isContinuation(static_cast<unsigned char>(text[i])))
             continue;
         if (started == count)
             return text.substr(0, i);

@@ -6,7 +6,7 @@
 
 namespace klaxora {
 
-std::string ExtractField(std::string_view text, char separator, int index)
+std::string extractField(std::string_view text, char separator, int index)
 {
     if (index < 1)
         return {};
@@ -22,19 +22,19 @@ std::string ExtractField(std::string_view text, char separator, int index)
         text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
 }
 
-std::string TrimLeadingSpaces(std::string_view text)
+std::string trimLeadingSpaces(std::string_view text)
 {
     const std::size_t first = text.find_first_not_of(' ');
     return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
 }
 
-std::string TrimTrailingSpaces(std::string_view text)
+std::string trimTrailingSpaces(std::string_view text)
 {
     const std::size_t last = text.find_last_not_of(' ');
     return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
-std::string TrimSpaces(std::string_view text)
+std::string trimSpaces(std::string_view text)
 {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
@@ -42,7 +42,7 @@ std::string TrimSpaces(std::string_view text)
     return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix)
+bool startsWithNoCase(std::string_view text, std::string_view prefix)
 {
     if (prefix.empty() || text.size() < prefix.size())
         return false;
@@ -59,35 +59,35 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix)
     return true;
 }
 
-bool IsValidTimeText(std::string_view text, const FormatSettings& settings)
+bool isValidTimeText(std::string_view text, const FormatSettings& settings)
 {
     TDateTime ignored = 0;
-    return TryStrToTime(text, settings, ignored);
+    return tryStrToTime(text, settings, ignored);
 }
 
-bool IsValidDateText(std::string_view text, const FormatSettings& settings, int currentYear)
+bool isValidDateText(std::string_view text, const FormatSettings& settings, int currentYear)
 {
     TDateTime ignored = 0;
-    return TryStrToDate(text, settings, currentYear, ignored);
+    return tryStrToDate(text, settings, currentYear, ignored);
 }
 
-TDateTime AddMinutes(std::int32_t minutes, TDateTime value)
+TDateTime addMinutes(std::int32_t minutes, TDateTime value)
 {
-    const TDateTime sum = value + MinutesToDays(minutes);
+    const TDateTime sum = value + minutesToDays(minutes);
     return std::isfinite(sum) && sum > 0 ? sum : 0;
 }
 
-TDateTime AddMinutesToTimeOfDay(std::int32_t minutes, TDateTime timeOfDay, TDateTime today,
+TDateTime addMinutesToTimeOfDay(std::int32_t minutes, TDateTime timeOfDay, TDateTime today,
                                 const FormatSettings& settings)
 {
-    TDateTime sum = today + timeOfDay + MinutesToDays(minutes);
+    TDateTime sum = today + timeOfDay + minutesToDays(minutes);
     // Below day 0 the fraction would count forward again; step whole days so the clock time stays.
     if (sum < 0)
         sum -= std::floor(sum);
-    return StrToTime(FormatDateTime(settings.LongTimePattern, sum, settings), settings);
+    return strToTime(formatDateTime(settings.longTimePattern, sum, settings), settings);
 }
 
-double MinutesToDays(std::int32_t minutes)
+double minutesToDays(std::int32_t minutes)
 {
     return minutes * OneMinute;
 }

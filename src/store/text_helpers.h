@@ -12,26 +12,26 @@ namespace klaxora {
 
 // Field Index (from 1) of Text split at Separator; a missing field, and the field after a final
 // separator, is empty.
-std::string ExtractField(std::string_view text, char separator, int index);
+std::string extractField(std::string_view text, char separator, int index);
 
 // "Blank" is the space character only; tabs and line breaks stay.
-std::string TrimLeadingSpaces(std::string_view text);
-std::string TrimTrailingSpaces(std::string_view text);
-std::string TrimSpaces(std::string_view text);
+std::string trimLeadingSpaces(std::string_view text);
+std::string trimTrailingSpaces(std::string_view text);
+std::string trimSpaces(std::string_view text);
 
 // True when Text begins with Prefix, ASCII letters compared without case; other bytes (the parts of
 // UTF-8 characters) must match exactly. An empty Prefix never matches.
-bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+bool startsWithNoCase(std::string_view text, std::string_view prefix);
 
-bool IsValidTimeText(std::string_view text, const FormatSettings& settings);
-bool IsValidDateText(std::string_view text, const FormatSettings& settings, int currentYear);
+bool isValidTimeText(std::string_view text, const FormatSettings& settings);
+bool isValidDateText(std::string_view text, const FormatSettings& settings, int currentYear);
 
 // Value + Minutes x OneMinute, never below 0.
-TDateTime AddMinutes(std::int32_t minutes, TDateTime value);
+TDateTime addMinutes(std::int32_t minutes, TDateTime value);
 // Clock time of today + TimeOfDay + Minutes x OneMinute in whole seconds (wraps past midnight both ways),
 // through the long time pattern of the given settings.
-TDateTime AddMinutesToTimeOfDay(std::int32_t minutes, TDateTime timeOfDay, TDateTime today,
+TDateTime addMinutesToTimeOfDay(std::int32_t minutes, TDateTime timeOfDay, TDateTime today,
                                 const FormatSettings& settings);
-double MinutesToDays(std::int32_t minutes);
+double minutesToDays(std::int32_t minutes);
 
 } // namespace klaxora

@@ -10,213 +10,213 @@
 
 namespace klaxora {
 
-void FillTimeShiftMenu(QMenu& menu, const std::function<void(std::int32_t minutes)>& chosen)
+void fillTimeShiftMenu(QMenu& menu, const std::function<void(std::int32_t minutes)>& chosen)
 {
     for (std::size_t i = 0; i < TimeShiftEntries.size(); ++i) {
         if (static_cast<int>(i) == TimeShiftSeparatorBefore)
             menu.addSeparator();
         const TimeShiftEntry entry = TimeShiftEntries[i];
-        QAction* action = menu.addAction(QString::fromUtf8(entry.Caption));
-        QObject::connect(action, &QAction::triggered, &menu, [chosen, entry]() { chosen(entry.Minutes); });
+        QAction* action = menu.addAction(QString::fromUtf8(entry.caption));
+        QObject::connect(action, &QAction::triggered, &menu, [chosen, entry]() { chosen(entry.minutes); });
     }
 }
 
 AlarmCommands::AlarmCommands(AlarmCommandsHost& host) : host_(host) {}
 
-void AlarmCommands::AddAlarmButtonClick()
+void AlarmCommands::addAlarmButtonClick()
 {
-    AlarmStore& store = host_.Store();
-    const Clock& clock = host_.WallClock();
+    AlarmStore& store = host_.store();
+    const Clock& clock = host_.wallClock();
     TimerOffBracket timerOff(host_.alarmTimer());
     {
-        const std::unique_ptr<AlarmEditor> editor = host_.CreateEditor();
-        editor->CenterOver(host_.MainWindow());
-        editor->SetWaveFile(NewAlarmWaveFile());
-        const FormatSettings& user = store.Formats().User();
-        editor->SetTimeText(FormatDateTime(user.ShortTimePattern, AddMinutes(5, clock.TimeNow()), user));
-        editor->SetCalendarDate(clock.Today());
-        editor->SetAlarmMode(amMessageAndSound);
-        editor->ShowModal();
+        const std::unique_ptr<AlarmEditor> editor = host_.createEditor();
+        editor->centerOver(host_.mainWindow());
+        editor->setWaveFile(newAlarmWaveFile());
+        const FormatSettings& user = store.formats().user();
+        editor->setTimeText(formatDateTime(user.shortTimePattern, addMinutes(5, clock.timeNow()), user));
+        editor->setCalendarDate(clock.today());
+        editor->setAlarmMode(amMessageAndSound);
+        editor->showModal();
     }
-    TidyList();
-    store.WriteToDisk();
-    host_.Setbuttons();
+    tidyList();
+    store.writeToDisk();
+    host_.updateButtons();
 }
 
-CommandReply AlarmCommands::AddFromCommand(const CommandRequest& request)
+CommandReply AlarmCommands::addFromCommand(const CommandRequest& request)
 {
     TimerOffBracket timerOff(host_.alarmTimer());
-    return CarryOutAdd(request, host_.Store(), host_.WallClock(), NewAlarmWaveFile(), [this] {
-        TidyList();
-        host_.Store().WriteToDisk();
-        host_.Setbuttons();
+    return carryOutAdd(request, host_.store(), host_.wallClock(), newAlarmWaveFile(), [this] {
+        tidyList();
+        host_.store().writeToDisk();
+        host_.updateButtons();
     });
 }
 
-std::string AlarmCommands::NewAlarmWaveFile() const
+std::string AlarmCommands::newAlarmWaveFile() const
 {
-    return klaxora::NewAlarmWaveFile({host_.DefaultWaveFile(), host_.NoAlarmSound(), false});
+    return klaxora::newAlarmWaveFile({host_.defaultWaveFile(), host_.noAlarmSound(), false});
 }
 
-void AlarmCommands::EditAlarmButtonClick()
+void AlarmCommands::editAlarmButtonClick()
 {
-    if (host_.SelectedRow() < 0)
+    if (host_.selectedRow() < 0)
         return;
-    AlarmStore& store = host_.Store();
+    AlarmStore& store = host_.store();
     TimerOffBracket timerOff(host_.alarmTimer());
-    const TBaseAlarm* stored = SelectedStoredAlarm();
+    const TBaseAlarm* stored = selectedStoredAlarm();
     if (stored == nullptr)
         return;
     const TBaseAlarm alarm = *stored;
 
     int result = ModalResult::Cancel;
     {
-        const std::unique_ptr<AlarmEditor> editor = host_.CreateEditor();
-        editor->CenterOver(host_.MainWindow());
-        editor->SetMessageText(alarm.Message);
-        editor->SetWaveFile(alarm.WaveFile);
-        editor->SetAlarmMode(alarm.AlarmMode);
-        editor->SetCalendarDate(alarm.AlarmDate);
+        const std::unique_ptr<AlarmEditor> editor = host_.createEditor();
+        editor->centerOver(host_.mainWindow());
+        editor->setMessageText(alarm.message);
+        editor->setWaveFile(alarm.waveFile);
+        editor->setAlarmMode(alarm.alarmMode);
+        editor->setCalendarDate(alarm.alarmDate);
         // Through the file's own time text, so that the seconds are dropped.
-        const FormatSettings& storage = store.Formats().Storage();
-        const FormatSettings& user = store.Formats().User();
-        const std::string storedText = FormatDateTime("hh:nnam/pm", alarm.AlarmTime, storage);
+        const FormatSettings& storage = store.formats().storage();
+        const FormatSettings& user = store.formats().user();
+        const std::string storedText = formatDateTime("hh:nnam/pm", alarm.alarmTime, storage);
         TDateTime shown = 0;
-        if (!TryStrToTime(storedText, storage, shown))
-            shown = host_.WallClock().TimeNow();
-        editor->SetTimeText(FormatDateTime(user.ShortTimePattern, shown, user));
-        result = editor->ShowModal();
+        if (!tryStrToTime(storedText, storage, shown))
+            shown = host_.wallClock().timeNow();
+        editor->setTimeText(formatDateTime(user.shortTimePattern, shown, user));
+        result = editor->showModal();
     }
     if (result == ModalResult::Ok) {
-        if (const int row = FirstRowWithId(alarm.Id); row >= 0)
-            store.DeleteAlarm(row);
+        if (const int row = firstRowWithId(alarm.id); row >= 0)
+            store.deleteAlarm(row);
     }
-    TidyList();
-    store.WriteToDisk();
+    tidyList();
+    store.writeToDisk();
 }
 
 bool AlarmCommands::alarmListKeyPress(int qtKey)
 {
     if (qtKey != Qt::Key_Return && qtKey != Qt::Key_Enter)
         return false;
-    EditAlarmButtonClick();
+    editAlarmButtonClick();
     return true;
 }
 
-void AlarmCommands::DeleteAlarmButtonClick()
+void AlarmCommands::deleteAlarmButtonClick()
 {
-    if (host_.SelectedRow() < 0)
+    if (host_.selectedRow() < 0)
         return;
     TimerOffBracket timerOff(host_.alarmTimer());
-    if (!host_.ConfirmBox(QStringLiteral("Delete currently highlighted Alarm?")))
+    if (!host_.confirmBox(QStringLiteral("Delete currently highlighted Alarm?")))
         return;
     // Taken after the question: an alarm added from the command line meanwhile moves the rows, and the
     // selection moves with its row.
-    if (const int row = host_.SelectedRow(); row >= 0)
-        DeleteRowAndSave(row);
+    if (const int row = host_.selectedRow(); row >= 0)
+        deleteRowAndSave(row);
 }
 
 bool AlarmCommands::alarmListKeyDown(int qtKey)
 {
     if (qtKey != Qt::Key_Delete)
         return false;
-    DeleteAlarmButtonClick();
+    deleteAlarmButtonClick();
     return true;
 }
 
 void AlarmCommands::popupDeleteClick()
 {
-    const int row = host_.SelectedRow();
+    const int row = host_.selectedRow();
     if (row < 0)
         return;
     TimerOffBracket timerOff(host_.alarmTimer());
-    DeleteRowAndSave(row);
+    deleteRowAndSave(row);
 }
 
-void AlarmCommands::DeleteRowAndSave(int row)
+void AlarmCommands::deleteRowAndSave(int row)
 {
-    host_.Store().DeleteAlarm(row);
-    TidyList();
-    host_.Store().WriteToDisk();
+    host_.store().deleteAlarm(row);
+    tidyList();
+    host_.store().writeToDisk();
 }
 
-void AlarmCommands::AdjustDateTime(std::int32_t minutes)
+void AlarmCommands::adjustDateTime(std::int32_t minutes)
 {
-    if (host_.SelectedRow() < 0) {
-        host_.Beep();
+    if (host_.selectedRow() < 0) {
+        host_.beep();
         return;
     }
     TimerOffBracket timerOff(host_.alarmTimer());
-    const TBaseAlarm* stored = SelectedStoredAlarm();
+    const TBaseAlarm* stored = selectedStoredAlarm();
     if (stored == nullptr)
         return;
-    const AlarmId oldId = stored->Id;
-    const std::optional<AlarmId> newId = AddShiftedCopy(*stored, minutes);
+    const AlarmId oldId = stored->id;
+    const std::optional<AlarmId> newId = addShiftedCopy(*stored, minutes);
     if (!newId)
         return;
-    AlarmStore& store = host_.Store();
-    if (const int row = FirstRowWithId(oldId); row >= 0)
-        store.DeleteAlarm(row);
-    if (const int row = FirstRowWithId(*newId); row >= 0)
-        host_.SelectRow(row);
-    TidyList();
-    store.WriteToDisk();
+    AlarmStore& store = host_.store();
+    if (const int row = firstRowWithId(oldId); row >= 0)
+        store.deleteAlarm(row);
+    if (const int row = firstRowWithId(*newId); row >= 0)
+        host_.selectRow(row);
+    tidyList();
+    store.writeToDisk();
 }
 
-void AlarmCommands::CloneAlarm(std::int32_t minutes)
+void AlarmCommands::cloneAlarm(std::int32_t minutes)
 {
-    if (host_.SelectedRow() < 0) {
-        host_.Beep();
+    if (host_.selectedRow() < 0) {
+        host_.beep();
         return;
     }
     TimerOffBracket timerOff(host_.alarmTimer());
-    const TBaseAlarm* stored = SelectedStoredAlarm();
-    if (stored == nullptr || !AddShiftedCopy(*stored, minutes))
+    const TBaseAlarm* stored = selectedStoredAlarm();
+    if (stored == nullptr || !addShiftedCopy(*stored, minutes))
         return;
-    TidyList();
-    host_.Store().WriteToDisk();
+    tidyList();
+    host_.store().writeToDisk();
 }
 
-std::optional<AlarmId> AlarmCommands::AddShiftedCopy(const TBaseAlarm& alarm, std::int32_t minutes)
+std::optional<AlarmId> AlarmCommands::addShiftedCopy(const TBaseAlarm& alarm, std::int32_t minutes)
 {
-    AlarmStore& store = host_.Store();
-    const FormatSettings& storage = store.Formats().Storage();
-    const TDateTime shifted = AddMinutes(minutes, alarm.AlarmDate + alarm.AlarmTime);
-    const std::string timeText = TimeToStr(shifted, storage);
-    const std::string dateText = FormatDateTime("mm/dd/yyyy", shifted, storage);
+    AlarmStore& store = host_.store();
+    const FormatSettings& storage = store.formats().storage();
+    const TDateTime shifted = addMinutes(minutes, alarm.alarmDate + alarm.alarmTime);
+    const std::string timeText = timeToStr(shifted, storage);
+    const std::string dateText = formatDateTime("mm/dd/yyyy", shifted, storage);
     // The store would drop a copy dated before today, and keep one of today long past out of the list and
     // the timer: the alarm would vanish (or, for an adjust, be deleted) without a word.
-    const Clock& clock = host_.WallClock();
-    const TDateTime date = StrToDate(dateText, storage, DecodeDate(clock.Today()).year);
-    if (AlarmTimeHasPassed(date, StrToTime(timeText, storage), clock)) {
-        host_.Beep();
+    const Clock& clock = host_.wallClock();
+    const TDateTime date = strToDate(dateText, storage, decodeDate(clock.today()).year);
+    if (alarmTimeHasPassed(date, strToTime(timeText, storage), clock)) {
+        host_.beep();
         return std::nullopt;
     }
-    return store.AddAlarm(timeText, dateText, alarm.Message, alarm.WaveFile, alarm.AlarmMode);
+    return store.addAlarm(timeText, dateText, alarm.message, alarm.waveFile, alarm.alarmMode);
 }
 
-void AlarmCommands::TidyList()
+void AlarmCommands::tidyList()
 {
-    host_.FocusAlarmList();
-    if (host_.SelectedRow() < 0 && !host_.Store().Rows().Empty())
-        host_.SelectRow(0);
+    host_.focusAlarmList();
+    if (host_.selectedRow() < 0 && !host_.store().rows().empty())
+        host_.selectRow(0);
 }
 
-const TBaseAlarm* AlarmCommands::SelectedStoredAlarm() const
+const TBaseAlarm* AlarmCommands::selectedStoredAlarm() const
 {
-    AlarmStore& store = host_.Store();
-    const int row = host_.SelectedRow();
-    if (row < 0 || row >= store.Rows().Count())
+    AlarmStore& store = host_.store();
+    const int row = host_.selectedRow();
+    if (row < 0 || row >= store.rows().count())
         return nullptr;
-    const int index = store.FindBaseAlarmForId(store.Rows()[row].Object.Id);
-    return index < 0 ? nullptr : &store.BaseAlarmList()[index];
+    const int index = store.findBaseAlarmForId(store.rows()[row].object.id);
+    return index < 0 ? nullptr : &store.baseAlarmList()[index];
 }
 
-int AlarmCommands::FirstRowWithId(AlarmId id) const
+int AlarmCommands::firstRowWithId(AlarmId id) const
 {
-    const OwningList<AlarmRow>& rows = host_.Store().Rows();
-    for (int i = 0; i < rows.Count(); ++i) {
-        if (rows[i].Object.Id == id)
+    const OwningList<AlarmRow>& rows = host_.store().rows();
+    for (int i = 0; i < rows.count(); ++i) {
+        if (rows[i].object.id == id)
             return i;
     }
     return -1;

@@ -28,37 +28,37 @@ class AlarmCommandsHost {
 public:
     virtual ~AlarmCommandsHost() = default;
 
-    virtual AlarmStore& Store() = 0;
-    virtual const Clock& WallClock() const = 0;
+    virtual AlarmStore& store() = 0;
+    virtual const Clock& wallClock() const = 0;
     // The alarm timer, kept off while a command runs.
     virtual AlarmTimer& alarmTimer() = 0;
 
     // The selected row of the alarm list, or -1.
-    virtual int SelectedRow() const = 0;
-    virtual void SelectRow(int index) = 0;
+    virtual int selectedRow() const = 0;
+    virtual void selectRow(int index) = 0;
     // Gives the alarm list the keyboard focus.
-    virtual void FocusAlarmList() = 0;
+    virtual void focusAlarmList() = 0;
     // Enables the buttons that need a row.
-    virtual void Setbuttons() = 0;
+    virtual void updateButtons() = 0;
 
     // The default sound for new alarms, and the check mark of "No Alarm Sound".
-    virtual std::string DefaultWaveFile() const = 0;
-    virtual bool NoAlarmSound() const = 0;
+    virtual std::string defaultWaveFile() const = 0;
+    virtual bool noAlarmSound() const = 0;
 
     // A new editor dialog (TEditAlarmExact) storing into Store(), freed by the command after use.
-    virtual std::unique_ptr<AlarmEditor> CreateEditor() = 0;
+    virtual std::unique_ptr<AlarmEditor> createEditor() = 0;
     // The "Confirm" box; true on Yes.
-    virtual bool ConfirmBox(const QString& text) = 0;
+    virtual bool confirmBox(const QString& text) = 0;
     // The default system beep.
-    virtual void Beep() = 0;
+    virtual void beep() = 0;
     // The window the editor is centred over.
-    virtual QWidget* MainWindow() = 0;
+    virtual QWidget* mainWindow() = 0;
 };
 
 // One entry of the Clone Alarm and Adjust Time drop-down menus.
 struct TimeShiftEntry {
-    const char* Caption;
-    std::int32_t Minutes;
+    const char* caption;
+    std::int32_t minutes;
 };
 
 // Both menus list these entries; a separator stands before entry TimeShiftSeparatorBefore.
@@ -79,7 +79,7 @@ inline constexpr std::array<TimeShiftEntry, 12> TimeShiftEntries{{
 inline constexpr int TimeShiftSeparatorBefore = 6;
 
 // Adds the twelve entries and the separator to `menu`; choosing an entry calls `chosen` with its minutes.
-void FillTimeShiftMenu(QMenu& menu, const std::function<void(std::int32_t minutes)>& chosen);
+void fillTimeShiftMenu(QMenu& menu, const std::function<void(std::int32_t minutes)>& chosen);
 
 class AlarmCommands {
 public:
@@ -87,38 +87,38 @@ public:
     explicit AlarmCommands(AlarmCommandsHost& host);
 
     // "&Add Alarm": the editor with a new alarm five minutes from now.
-    void AddAlarmButtonClick();
+    void addAlarmButtonClick();
     // An alarm from the command line, stored as Add Alarm stores one from the editor: the timer is off
     // meanwhile, then the list is tidied, the file written and the buttons brought up to date.
-    CommandReply AddFromCommand(const CommandRequest& request);
+    CommandReply addFromCommand(const CommandRequest& request);
     // "&Edit Alarm", the pop-up menu's "&Edit", a double click and Enter in the list.
-    void EditAlarmButtonClick();
-    void popupEditClick() { EditAlarmButtonClick(); }
-    void alarmListDoubleClick() { EditAlarmButtonClick(); }
+    void editAlarmButtonClick();
+    void popupEditClick() { editAlarmButtonClick(); }
+    void alarmListDoubleClick() { editAlarmButtonClick(); }
     // Enter (Qt::Key_Return or Qt::Key_Enter) edits; returns whether the key was used.
     bool alarmListKeyPress(int qtKey);
     // "&Delete Alarm" and the Delete key ask first; the pop-up menu's "&Delete" does not.
-    void DeleteAlarmButtonClick();
+    void deleteAlarmButtonClick();
     // Qt::Key_Delete deletes after the question; returns whether the key was used.
     bool alarmListKeyDown(int qtKey);
     void popupDeleteClick();
     // Moves the selected alarm by `minutes` / adds a copy of it moved by `minutes`. A result that lies in
     // the past (by more than the 30 seconds a new alarm may be late) only beeps.
-    void AdjustDateTime(std::int32_t minutes);
-    void CloneAlarm(std::int32_t minutes);
+    void adjustDateTime(std::int32_t minutes);
+    void cloneAlarm(std::int32_t minutes);
 
 private:
-    void TidyList();
+    void tidyList();
     // The sound the editor starts with for a new alarm.
-    std::string NewAlarmWaveFile() const;
+    std::string newAlarmWaveFile() const;
     // Deletes the row's alarm and writes the file; the caller has switched the timer off.
-    void DeleteRowAndSave(int row);
+    void deleteRowAndSave(int row);
     // The stored alarm of the selected row, or null.
-    const TBaseAlarm* SelectedStoredAlarm() const;
-    int FirstRowWithId(AlarmId id) const;
+    const TBaseAlarm* selectedStoredAlarm() const;
+    int firstRowWithId(AlarmId id) const;
     // Adds a copy of the alarm shifted by `minutes` and returns its id; nothing (after a beep) when the
     // copy would lie in the past.
-    std::optional<AlarmId> AddShiftedCopy(const TBaseAlarm& alarm, std::int32_t minutes);
+    std::optional<AlarmId> addShiftedCopy(const TBaseAlarm& alarm, std::int32_t minutes);
 
     AlarmCommandsHost& host_;
 };

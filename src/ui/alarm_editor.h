@@ -18,15 +18,15 @@ public:
     virtual ~AlarmEditor() = default;
 
     // All texts are UTF-8. The time text is in the user's short time format.
-    virtual void SetMessageText(const std::string& message) = 0;
-    virtual void SetTimeText(const std::string& timeText) = 0;
-    virtual void SetCalendarDate(TDateTime date) = 0;
-    virtual void SetWaveFile(const std::string& waveFile) = 0;
-    virtual void SetAlarmMode(TAlarmMode mode) = 0;
+    virtual void setMessageText(const std::string& message) = 0;
+    virtual void setTimeText(const std::string& timeText) = 0;
+    virtual void setCalendarDate(TDateTime date) = 0;
+    virtual void setWaveFile(const std::string& waveFile) = 0;
+    virtual void setAlarmMode(TAlarmMode mode) = 0;
 
-    virtual void CenterOver(const QWidget* mainWindow) = 0;
+    virtual void centerOver(const QWidget* mainWindow) = 0;
     // ModalResult::Ok after Set Alarm has stored the alarm, ModalResult::Cancel otherwise.
-    virtual int ShowModal() = 0;
+    virtual int showModal() = 0;
 };
 
 } // namespace klaxora

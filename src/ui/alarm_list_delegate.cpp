@@ -15,7 +15,7 @@ namespace {
 constexpr QRgb Silver = 0xFFC0C0C0;
 
 // The standard focus rectangle: a one-pixel line of alternating dots just inside the row.
-void DrawFocusRect(QPainter& painter, const QRect& row, const QColor& colour)
+void drawFocusRect(QPainter& painter, const QRect& row, const QColor& colour)
 {
     QPen pen(colour, 1);
     pen.setCosmetic(true);
@@ -32,12 +32,12 @@ AlarmListDelegate::AlarmListDelegate(QImage alarmImage, QImage doneImage, QObjec
 {
 }
 
-int AlarmListDelegate::MeasureItem(int pictureHeight, int offeredHeight)
+int AlarmListDelegate::measureItem(int pictureHeight, int offeredHeight)
 {
     return pictureHeight >= offeredHeight ? pictureHeight + 2 : offeredHeight;
 }
 
-QImage AlarmListDelegate::WithSilverReplaced(const QImage& picture, const QColor& background)
+QImage AlarmListDelegate::withSilverReplaced(const QImage& picture, const QColor& background)
 {
     QImage result = picture.convertToFormat(QImage::Format_ARGB32);
     const QRgb replacement = background.rgba();
@@ -55,7 +55,7 @@ QImage AlarmListDelegate::WithSilverReplaced(const QImage& picture, const QColor
 QSize AlarmListDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const
 {
     // Width 0: the rows span the list and their text is cut at its right edge; there is no side scrolling.
-    return {0, MeasureItem(alarmImage_.height(), StartingRowHeight)};
+    return {0, measureItem(alarmImage_.height(), StartingRowHeight)};
 }
 
 void AlarmListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -76,7 +76,7 @@ void AlarmListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const bool future = index.data(AlarmListModel::FutureDateRole).toBool();
     const QImage& picture = future ? doneImage_ : alarmImage_;
     const QRect iconArea(row.topLeft(), alarmImage_.size());
-    painter->drawImage(iconArea.topLeft(), WithSilverReplaced(picture, background),
+    painter->drawImage(iconArea.topLeft(), withSilverReplaced(picture, background),
                        QRect(QPoint(0, 0), iconArea.size()));
 
     painter->setFont(option.font);
@@ -88,7 +88,7 @@ void AlarmListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
                       index.data(Qt::DisplayRole).toString());
 
     if (option.state.testFlag(QStyle::State_HasFocus)) {
-        DrawFocusRect(*painter, row, textColour);
+        drawFocusRect(*painter, row, textColour);
     }
     painter->restore();
 }

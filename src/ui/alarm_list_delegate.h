@@ -21,9 +21,9 @@ public:
 
     // A picture at least as high as the offered height makes the row two pixels higher than the picture;
     // otherwise the row keeps the offered height.
-    static int MeasureItem(int pictureHeight, int offeredHeight);
+    static int measureItem(int pictureHeight, int offeredHeight);
     // The picture with every silver (0xC0C0C0) pixel replaced by `background`.
-    static QImage WithSilverReplaced(const QImage& picture, const QColor& background);
+    static QImage withSilverReplaced(const QImage& picture, const QColor& background);
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,

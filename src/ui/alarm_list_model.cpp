@@ -9,57 +9,57 @@ AlarmListModel::AlarmListModel(const AlarmStore& store, QObject* parent)
 
 int AlarmListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : store_.Rows().Count();
+    return parent.isValid() ? 0 : store_.rows().count();
 }
 
 QVariant AlarmListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= store_.Rows().Count()) {
+    if (!index.isValid() || index.row() >= store_.rows().count()) {
         return {};
     }
-    const AlarmRow& row = store_.Rows()[index.row()];
+    const AlarmRow& row = store_.rows()[index.row()];
     switch (role) {
     case Qt::DisplayRole:
-        return QString::fromStdString(row.Text);
+        return QString::fromStdString(row.text);
     case Qt::AccessibleTextRole:
         // The icon tells the eye whether the alarm is for today; a screen reader says it.
-        return QString::fromStdString(row.Text) +
-               (row.Object.FutureDate ? QStringLiteral(", future date") : QStringLiteral(", today"));
+        return QString::fromStdString(row.text) +
+               (row.object.futureDate ? QStringLiteral(", future date") : QStringLiteral(", today"));
     case FutureDateRole:
-        return row.Object.FutureDate;
+        return row.object.futureDate;
     case AlarmIdRole:
-        return row.Object.Id;
+        return row.object.id;
     default:
         return {};
     }
 }
 
-void AlarmListModel::BeginInsertRow(int index)
+void AlarmListModel::beginInsertRow(int index)
 {
     beginInsertRows(QModelIndex(), index, index);
 }
 
-void AlarmListModel::EndInsertRow()
+void AlarmListModel::endInsertRow()
 {
     endInsertRows();
 }
 
-void AlarmListModel::BeginRemoveRow(int index)
+void AlarmListModel::beginRemoveRow(int index)
 {
     beginRemoveRows(QModelIndex(), index, index);
 }
 
-void AlarmListModel::EndRemoveRow()
+void AlarmListModel::endRemoveRow()
 {
     endRemoveRows();
 }
 
-void AlarmListModel::BeginResetRows()
+void AlarmListModel::beginResetRows()
 {
     beginResetModel();
 }
 
-void AlarmListModel::EndResetRows()
+void AlarmListModel::endResetRows()
 {
     endResetModel();
 }

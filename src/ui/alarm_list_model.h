@@ -23,12 +23,12 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    void BeginInsertRow(int index) override;
-    void EndInsertRow() override;
-    void BeginRemoveRow(int index) override;
-    void EndRemoveRow() override;
-    void BeginResetRows() override;
-    void EndResetRows() override;
+    void beginInsertRow(int index) override;
+    void endInsertRow() override;
+    void beginRemoveRow(int index) override;
+    void endRemoveRow() override;
+    void beginResetRows() override;
+    void endResetRows() override;
 
 private:
     const AlarmStore& store_;

@@ -17,7 +17,7 @@ AlarmListView::AlarmListView(QWidget* parent) : QListView(parent)
     setContextMenuPolicy(Qt::DefaultContextMenu);
 }
 
-int AlarmListView::SelectedRow() const
+int AlarmListView::selectedRow() const
 {
     if (selectionModel() == nullptr) {
         return -1;
@@ -26,7 +26,7 @@ int AlarmListView::SelectedRow() const
     return selected.isEmpty() ? -1 : selected.constFirst().row();
 }
 
-void AlarmListView::SelectRow(int row)
+void AlarmListView::selectRow(int row)
 {
     if (model() == nullptr || selectionModel() == nullptr) {
         return;
@@ -65,7 +65,7 @@ void AlarmListView::mouseDoubleClickEvent(QMouseEvent* event)
     if (indexAt(event->position().toPoint()).isValid()) {
         QListView::mouseDoubleClickEvent(event);
     }
-    emit DoubleClicked();
+    emit leftDoubleClicked();
 }
 
 void AlarmListView::contextMenuEvent(QContextMenuEvent* event)
@@ -84,11 +84,11 @@ void AlarmListView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         event->accept();
-        emit EnterPressed();
+        emit enterPressed();
         return;
     case Qt::Key_Delete:
         event->accept();
-        emit DeleteKeyPressed();
+        emit deleteKeyPressed();
         return;
     default:
         QListView::keyPressEvent(event);

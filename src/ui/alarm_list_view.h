@@ -18,17 +18,17 @@ public:
     explicit AlarmListView(QWidget* parent = nullptr);
 
     // The selected row, or -1.
-    int SelectedRow() const;
+    int selectedRow() const;
     // Selects the row and makes it the current one; -1 clears the selection.
-    void SelectRow(int row);
+    void selectRow(int row);
 
-    QMenu* PopupMenu() const { return popupMenu_; }
-    void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+    QMenu* popupMenu() const { return popupMenu_; }
+    void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
 
 signals:
-    void DoubleClicked();    // OnDblClick: a double click with the left button, on a row or not
-    void EnterPressed();     // OnKeyPress with character 13
-    void DeleteKeyPressed(); // OnKeyDown with key code 46
+    void leftDoubleClicked(); // a double click with the left button, on a row or not
+    void enterPressed();      // OnKeyPress with character 13
+    void deleteKeyPressed();  // OnKeyDown with key code 46
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

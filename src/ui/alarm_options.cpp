@@ -23,17 +23,17 @@ namespace klaxora {
 
 namespace {
 
-QString FromUtf8(const std::string& text)
+QString fromUtf8(const std::string& text)
 {
     return QString::fromStdString(text);
 }
 
-bool FileExists(const std::string& path)
+bool fileExists(const std::string& path)
 {
-    return !path.empty() && QFileInfo(FromUtf8(path)).isFile();
+    return !path.empty() && QFileInfo(fromUtf8(path)).isFile();
 }
 
-TFlatButton* MakeBottomButton(QWidget* parent, const QString& caption, const QString& hint,
+TFlatButton* makeBottomButton(QWidget* parent, const QString& caption, const QString& hint,
                               const QImage& picture, const QRect& geometry)
 {
     auto* button = new TFlatButton(parent);
@@ -45,10 +45,10 @@ TFlatButton* MakeBottomButton(QWidget* parent, const QString& caption, const QSt
     return button;
 }
 
-QPushButton* MakeGlyphButton(QWidget* parent, const QString& caption, const QString& hint,
+QPushButton* makeGlyphButton(QWidget* parent, const QString& caption, const QString& hint,
                              const QImage& glyph, const QRect& geometry)
 {
-    auto* button = new QPushButton(TransparentByTopLeft(glyph), caption, parent);
+    auto* button = new QPushButton(transparentByTopLeft(glyph), caption, parent);
     button->setToolTip(hint);
     // Not a default button, or the dialog would mark one as taking Enter while the edit box has the focus;
     // TAlarmOptions::eventFilter lets Enter press the button that has the focus.
@@ -57,7 +57,7 @@ QPushButton* MakeGlyphButton(QWidget* parent, const QString& caption, const QStr
     return button;
 }
 
-QRadioButton* MakeModeButton(QWidget* parent, const QString& caption, const QString& hint, int top)
+QRadioButton* makeModeButton(QWidget* parent, const QString& caption, const QString& hint, int top)
 {
     auto* button = new QRadioButton(caption, parent);
     button->setToolTip(hint);
@@ -67,15 +67,15 @@ QRadioButton* MakeModeButton(QWidget* parent, const QString& caption, const QStr
 
 } // namespace
 
-AlarmOptionsServices::FileChooser OpenFileDialogChooser()
+AlarmOptionsServices::FileChooser openFileDialogChooser()
 {
     return [](QWidget* parent, const std::string& initialFolder, const std::string& fileName,
               const std::string& filter) -> std::optional<std::string> {
-        QFileDialog dialog(parent, QStringLiteral("Open"), FromUtf8(initialFolder), FromUtf8(filter));
+        QFileDialog dialog(parent, QStringLiteral("Open"), fromUtf8(initialFolder), fromUtf8(filter));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::AnyFile);
         if (!fileName.empty())
-            dialog.selectFile(FromUtf8(fileName));
+            dialog.selectFile(fromUtf8(fileName));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return dialog.selectedFiles().constFirst().toStdString();
@@ -91,10 +91,10 @@ TAlarmOptions::TAlarmOptions(AlarmOptionsServices services, QWidget* parent)
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     setFont(font);
-    CreateControls();
+    createControls();
 }
 
-void TAlarmOptions::CreateControls()
+void TAlarmOptions::createControls()
 {
     modeCaption_ = new QLabel(QStringLiteral("When this alarm is triggered, Klaxora! should:"), this);
     modeCaption_->setObjectName(QStringLiteral("modeCaption"));
@@ -105,15 +105,15 @@ void TAlarmOptions::CreateControls()
     modeCaption_->setGeometry(16, 12, 408, 18);
 
     messageAndSoundButton_ =
-        MakeModeButton(this, QStringLiteral("&Show Message and Play Sound"),
+        makeModeButton(this, QStringLiteral("&Show Message and Play Sound"),
                        QStringLiteral("At alarm time, both show the \nmessage  and play the sound"), 38);
     messageAndSoundButton_->setObjectName(QStringLiteral("messageAndSoundButton"));
     messageOnlyButton_ =
-        MakeModeButton(this, QStringLiteral("Only Show &Message"),
+        makeModeButton(this, QStringLiteral("Only Show &Message"),
                        QStringLiteral("At alarm time, only show the message\n(no sound)"), 60);
     messageOnlyButton_->setObjectName(QStringLiteral("messageOnlyButton"));
     soundOnlyButton_ =
-        MakeModeButton(this, QStringLiteral("Only &Play Sound"),
+        makeModeButton(this, QStringLiteral("Only &Play Sound"),
                        QStringLiteral("At alarm time, only play the \nsound (no message)"), 82);
     soundOnlyButton_->setObjectName(QStringLiteral("soundOnlyButton"));
     messageAndSoundButton_->setChecked(true);
@@ -135,12 +135,12 @@ void TAlarmOptions::CreateControls()
     waveFileCaption_->setGeometry(16, 118, 234, 16);
 
     chooseWaveButton_ =
-        MakeGlyphButton(this, QStringLiteral("&Choose"),
+        makeGlyphButton(this, QStringLiteral("&Choose"),
                         QStringLiteral("Select the .WAV file from a Windows\nFile Open dialog"),
-                        ChooseFilePicture(), QRect(258, 134, 80, 26));
+                        chooseFilePicture(), QRect(258, 134, 80, 26));
     chooseWaveButton_->setObjectName(QStringLiteral("chooseWaveButton"));
-    playNowButton_ = MakeGlyphButton(this, QStringLiteral("Play &Now"),
-                                     QStringLiteral("Play the .WAV file you have selected"), PlayNowPicture(),
+    playNowButton_ = makeGlyphButton(this, QStringLiteral("Play &Now"),
+                                     QStringLiteral("Play the .WAV file you have selected"), playNowPicture(),
                                      QRect(344, 134, 84, 26));
     playNowButton_->setObjectName(QStringLiteral("playNowButton"));
     chooseWaveButton_->installEventFilter(this);
@@ -152,21 +152,21 @@ void TAlarmOptions::CreateControls()
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(0, 273 - 53, 440, 53);
     panel->setObjectName(QStringLiteral("buttonPanel"));
-    okButton_ = MakeBottomButton(panel, QStringLiteral("Ok"), QStringLiteral("Save the alarm options"),
-                                 OkPicture(), QRect(40, 9, 100, 34));
+    okButton_ = makeBottomButton(panel, QStringLiteral("Ok"), QStringLiteral("Save the alarm options"),
+                                 okPicture(), QRect(40, 9, 100, 34));
     okButton_->setObjectName(QStringLiteral("okButton"));
     cancelButton_ =
-        MakeBottomButton(panel, QStringLiteral("&Cancel"), QStringLiteral("Cancel all changes made"),
-                         CancelPicture(), QRect(170, 9, 100, 34));
+        makeBottomButton(panel, QStringLiteral("&Cancel"), QStringLiteral("Cancel all changes made"),
+                         cancelPicture(), QRect(170, 9, 100, 34));
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     helpButton_ =
-        MakeBottomButton(panel, QStringLiteral("&Help"), QStringLiteral("Get Windows help for Klaxora!"),
-                         HelpPicture(), QRect(300, 9, 100, 34));
+        makeBottomButton(panel, QStringLiteral("&Help"), QStringLiteral("Get Windows help for Klaxora!"),
+                         helpPicture(), QRect(300, 9, 100, 34));
     helpButton_->setObjectName(QStringLiteral("helpButton"));
     okButton_->setDefault(true);
     cancelButton_->setCancel(true);
     connect(okButton_, &TFlatButton::clicked, this, &TAlarmOptions::okButtonClick);
-    connect(cancelButton_, &TFlatButton::clicked, this, &TAlarmOptions::CancelButtonClick);
+    connect(cancelButton_, &TFlatButton::clicked, this, &TAlarmOptions::cancelButtonClick);
     connect(helpButton_, &TFlatButton::clicked, this, &TAlarmOptions::helpButtonClick);
 
     // The edit box first; the mode buttons before Choose, so that with the edit box disabled the ticked
@@ -178,12 +178,12 @@ void TAlarmOptions::CreateControls()
     setTabOrder(chooseWaveButton_, playNowButton_);
 }
 
-void TAlarmOptions::SetWaveFile(const std::string& waveFile)
+void TAlarmOptions::setWaveFile(const std::string& waveFile)
 {
     waveFile_ = waveFile;
 }
 
-void TAlarmOptions::TickAlarmMode(TAlarmMode mode)
+void TAlarmOptions::tickAlarmMode(TAlarmMode mode)
 {
     switch (mode) {
     case amMessageAndSound:
@@ -200,7 +200,7 @@ void TAlarmOptions::TickAlarmMode(TAlarmMode mode)
     }
 }
 
-TAlarmMode TAlarmOptions::TickedAlarmMode() const
+TAlarmMode TAlarmOptions::tickedAlarmMode() const
 {
     if (messageAndSoundButton_->isChecked())
         return amMessageAndSound;
@@ -209,14 +209,14 @@ TAlarmMode TAlarmOptions::TickedAlarmMode() const
     return amMessageOnly;
 }
 
-int TAlarmOptions::ShowModal()
+int TAlarmOptions::showModal()
 {
     return exec() == ModalResult::Ok ? ModalResult::Ok : ModalResult::Cancel;
 }
 
-void TAlarmOptions::FormActivate()
+void TAlarmOptions::formActivate()
 {
-    waveFileEdit_->setText(FromUtf8(waveFile_));
+    waveFileEdit_->setText(fromUtf8(waveFile_));
 }
 
 void TAlarmOptions::modeButtonClick()
@@ -228,24 +228,24 @@ void TAlarmOptions::modeButtonClick()
 
 void TAlarmOptions::chooseWaveButtonClick()
 {
-    const std::string preset = FileExists(waveFile_) ? waveFile_ : std::string();
+    const std::string preset = fileExists(waveFile_) ? waveFile_ : std::string();
     try {
         const std::optional<std::string> chosen =
-            services_.ChooseFile(this, services_.ProgramDirectory, preset, WaveFilter);
+            services_.chooseFile(this, services_.programDirectory, preset, WaveFilter);
         if (chosen)
-            TakeChosenFile(*chosen);
+            takeChosenFile(*chosen);
     } catch (const std::exception&) {
         // A choice that cannot be taken over leaves the sound file as it was.
     }
 }
 
-void TAlarmOptions::TakeChosenFile(const std::string& chosen)
+void TAlarmOptions::takeChosenFile(const std::string& chosen)
 {
-    const QString path = FromUtf8(chosen);
+    const QString path = fromUtf8(chosen);
     if (!path.toUpper().contains(QStringLiteral(".WAV")))
         return;
-    if (!AlarmTextValidator::Fits(path, WaveFileCapacity)) {
-        InformationBox(
+    if (!AlarmTextValidator::fits(path, WaveFileCapacity)) {
+        informationBox(
             QStringLiteral("The alarm file cannot hold this file name:\n%1\nPlease choose a file whose "
                            "path has no \"^\" and at most %2 characters.")
                 .arg(path)
@@ -258,8 +258,8 @@ void TAlarmOptions::TakeChosenFile(const std::string& chosen)
 
 void TAlarmOptions::playNowClick()
 {
-    if (FileExists(waveFile_))
-        services_.PlayWaveFile(waveFile_);
+    if (fileExists(waveFile_))
+        services_.playWaveFile(waveFile_);
 }
 
 void TAlarmOptions::okButtonClick()
@@ -268,19 +268,19 @@ void TAlarmOptions::okButtonClick()
     done(ModalResult::Ok);
 }
 
-void TAlarmOptions::CancelButtonClick()
+void TAlarmOptions::cancelButtonClick()
 {
     done(ModalResult::Cancel);
 }
 
 void TAlarmOptions::reject()
 {
-    CancelButtonClick();
+    cancelButtonClick();
 }
 
 void TAlarmOptions::helpButtonClick()
 {
-    ShowHelpContext(this, QStringLiteral("KLAXORA.HLP"), 2004);
+    showHelpContext(this, QStringLiteral("KLAXORA.HLP"), 2004);
 }
 
 bool TAlarmOptions::eventFilter(QObject* watched, QEvent* e)
@@ -300,7 +300,7 @@ void TAlarmOptions::showEvent(QShowEvent* e)
     QDialog::showEvent(e);
     // Only as it is shown: refilled at every activation, the box lost what the user had typed when
     // another window or the file chooser had been in front.
-    FormActivate();
+    formActivate();
     // The edit box is disabled only while "Only Show Message" is ticked.
     QWidget* first = waveFileEdit_->isEnabled() ? static_cast<QWidget*>(waveFileEdit_) : messageOnlyButton_;
     first->setFocus(Qt::OtherFocusReason);

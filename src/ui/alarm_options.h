@@ -29,14 +29,14 @@ struct AlarmOptionsServices {
                                                  const std::string& fileName, const std::string& filter)>;
 
     // Starts playing a WAV file and returns at once; plays whatever "No Alarm Sound" says.
-    std::function<void(const std::string& waveFile)> PlayWaveFile;
-    FileChooser ChooseFile;
+    std::function<void(const std::string& waveFile)> playWaveFile;
+    FileChooser chooseFile;
     // Where the file choice starts: the program's folder.
-    std::string ProgramDirectory;
+    std::string programDirectory;
 };
 
 // The platform's file-open dialog.
-AlarmOptionsServices::FileChooser OpenFileDialogChooser();
+AlarmOptionsServices::FileChooser openFileDialogChooser();
 
 class TAlarmOptions : public QDialog {
     Q_OBJECT
@@ -47,24 +47,24 @@ public:
     explicit TAlarmOptions(AlarmOptionsServices services, QWidget* parent = nullptr);
 
     // The WAV file path (UTF-8); the edit box shows it and gives its text back only on Ok.
-    const std::string& WaveFile() const { return waveFile_; }
-    void SetWaveFile(const std::string& waveFile);
+    const std::string& waveFile() const { return waveFile_; }
+    void setWaveFile(const std::string& waveFile);
 
     // Ticks the button of an alarm mode, running the enable rule; another value ticks nothing.
-    void TickAlarmMode(TAlarmMode mode);
+    void tickAlarmMode(TAlarmMode mode);
     // The mode of the ticked button.
-    TAlarmMode TickedAlarmMode() const;
+    TAlarmMode tickedAlarmMode() const;
 
     // Modal run: 1 (OK) or 2 (Cancel); any other close counts as Cancel.
-    int ShowModal();
+    int showModal();
 
     // Handlers.
-    void FormActivate();
+    void formActivate();
     void modeButtonClick();
     void chooseWaveButtonClick();
     void playNowClick();
     void okButtonClick();
-    void CancelButtonClick();
+    void cancelButtonClick();
     void helpButtonClick();
 
     void reject() override;
@@ -74,8 +74,8 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void CreateControls();
-    void TakeChosenFile(const std::string& chosen);
+    void createControls();
+    void takeChosenFile(const std::string& chosen);
 
     AlarmOptionsServices services_;
     std::string waveFile_;

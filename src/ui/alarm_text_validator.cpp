@@ -10,7 +10,7 @@ namespace klaxora {
 namespace {
 
 // The number of characters of `text`, or nothing when the alarm file cannot hold one of them.
-std::optional<std::size_t> StorableLength(const QString& text)
+std::optional<std::size_t> storableLength(const QString& text)
 {
     // A lone surrogate would not survive the conversion to UTF-8.
     if (!QStringView(text).isValidUtf16())
@@ -33,7 +33,7 @@ AlarmTextValidator::AlarmTextValidator(std::size_t capacity, QObject* parent, st
 
 QValidator::State AlarmTextValidator::validate(QString& input, int& pos) const
 {
-    const std::optional<std::size_t> length = StorableLength(input);
+    const std::optional<std::size_t> length = storableLength(input);
     if (!length)
         return Invalid;
     if (*length <= capacity_)
@@ -54,9 +54,9 @@ QValidator::State AlarmTextValidator::validate(QString& input, int& pos) const
     return Acceptable;
 }
 
-bool AlarmTextValidator::Fits(const QString& text, std::size_t capacity)
+bool AlarmTextValidator::fits(const QString& text, std::size_t capacity)
 {
-    const std::optional<std::size_t> length = StorableLength(text);
+    const std::optional<std::size_t> length = storableLength(text);
     return length && *length <= capacity;
 }
 

@@ -22,7 +22,7 @@ public:
     State validate(QString& input, int& pos) const override;
 
     // True when the alarm file can hold `text` in a field of `capacity` characters.
-    static bool Fits(const QString& text, std::size_t capacity);
+    static bool fits(const QString& text, std::size_t capacity);
 
 private:
     std::size_t capacity_;

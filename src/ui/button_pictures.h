@@ -10,28 +10,28 @@ inline constexpr int SmallButtonPictureSize = 16;
 inline constexpr int LargeButtonPictureSize = 24;
 
 // Command bar of the main window, 16 x 16.
-QImage AddAlarmPicture();
-QImage EditAlarmPicture();
-QImage DeleteAlarmPicture();
-QImage CloneAlarmPicture();
-QImage AdjustTimePicture();
+QImage addAlarmPicture();
+QImage editAlarmPicture();
+QImage deleteAlarmPicture();
+QImage cloneAlarmPicture();
+QImage adjustTimePicture();
 
 // Bottom bar of the main window, 24 x 24.
-QImage MinimizePicture();
-QImage ExitPicture();
+QImage minimizePicture();
+QImage exitPicture();
 
 // Calendar steps of the alarm editor, 16 x 16: single arrows for months, double arrows for years.
-QImage PrevMonthPicture();
-QImage NextMonthPicture();
-QImage PrevYearPicture();
-QImage NextYearPicture();
+QImage prevMonthPicture();
+QImage nextMonthPicture();
+QImage prevYearPicture();
+QImage nextYearPicture();
 
 // Dialog buttons, 16 x 16.
-QImage ChooseFilePicture();
-QImage PlayNowPicture();
-QImage OkPicture();
-QImage CancelPicture();
-QImage HelpPicture();
-QImage OptionsPicture();
+QImage chooseFilePicture();
+QImage playNowPicture();
+QImage okPicture();
+QImage cancelPicture();
+QImage helpPicture();
+QImage optionsPicture();
 
 } // namespace klaxora

@@ -12,29 +12,29 @@ namespace {
 
 const QSize Small(SmallButtonPictureSize, SmallButtonPictureSize);
 
-void DrawArrowHead(QPainter& painter, double tipX, double baseX)
+void drawArrowHead(QPainter& painter, double tipX, double baseX)
 {
     painter.setPen(QPen(QColor(0x10, 0x2C, 0x6C), 1.0));
-    painter.setBrush(Shade({0, 2}, {0, 14}, QColor(0x8C, 0xB8, 0xFF), QColor(0x1E, 0x50, 0xC0)));
+    painter.setBrush(shade({0, 2}, {0, 14}, QColor(0x8C, 0xB8, 0xFF), QColor(0x1E, 0x50, 0xC0)));
     painter.drawPolygon(QPolygonF() << QPointF(tipX, 8) << QPointF(baseX, 2.5) << QPointF(baseX, 13.5));
 }
 
 // Drawn pointing left; a right arrow is the mirror image.
-void DrawArrows(QPainter& painter, bool pointRight, bool twice)
+void drawArrows(QPainter& painter, bool pointRight, bool twice)
 {
     if (pointRight) {
         painter.translate(16, 0);
         painter.scale(-1, 1);
     }
     if (twice) {
-        DrawArrowHead(painter, 1.5, 8.5);
-        DrawArrowHead(painter, 7.5, 14.5);
+        drawArrowHead(painter, 1.5, 8.5);
+        drawArrowHead(painter, 7.5, 14.5);
     } else {
-        DrawArrowHead(painter, 3.5, 12.5);
+        drawArrowHead(painter, 3.5, 12.5);
     }
 }
 
-void DrawOpenFolder(QPainter& painter)
+void drawOpenFolder(QPainter& painter)
 {
     const QColor outline(0x6C, 0x4C, 0x04);
     painter.setPen(QPen(outline, 1.0));
@@ -45,14 +45,14 @@ void DrawOpenFolder(QPainter& painter)
     painter.drawPolygon(back);
     QPolygonF front;
     front << QPointF(4.0, 7.5) << QPointF(15.5, 7.5) << QPointF(12.5, 13.5) << QPointF(1.5, 13.5);
-    painter.setBrush(Shade({0, 7}, {0, 14}, QColor(0xFF, 0xE8, 0x84), QColor(0xF0, 0xC0, 0x30)));
+    painter.setBrush(shade({0, 7}, {0, 14}, QColor(0xFF, 0xE8, 0x84), QColor(0xF0, 0xC0, 0x30)));
     painter.drawPolygon(front);
 }
 
-void DrawSpeaker(QPainter& painter)
+void drawSpeaker(QPainter& painter)
 {
     painter.setPen(QPen(QColor(0x20, 0x20, 0x28), 1.0));
-    painter.setBrush(Shade({1, 0}, {9, 0}, QColor(0xA8, 0xA8, 0xB4), QColor(0x40, 0x40, 0x4C)));
+    painter.setBrush(shade({1, 0}, {9, 0}, QColor(0xA8, 0xA8, 0xB4), QColor(0x40, 0x40, 0x4C)));
     QPolygonF cone;
     cone << QPointF(1.5, 5.5) << QPointF(4.5, 5.5) << QPointF(8.5, 1.5) << QPointF(8.5, 14.5)
          << QPointF(4.5, 10.5) << QPointF(1.5, 10.5);
@@ -63,7 +63,7 @@ void DrawSpeaker(QPainter& painter)
     painter.drawArc(QRectF(4.5, 2.5, 11.0, 11.0), -50 * 16, 100 * 16);
 }
 
-void DrawCheckMark(QPainter& painter)
+void drawCheckMark(QPainter& painter)
 {
     QPolygonF tick;
     tick << QPointF(2.5, 8.5) << QPointF(6.5, 12.5) << QPointF(13.5, 3.5);
@@ -74,21 +74,21 @@ void DrawCheckMark(QPainter& painter)
     painter.drawPolyline(tick);
 }
 
-void DrawCross(QPainter& painter)
+void drawCross(QPainter& painter)
 {
     QPainterPath cross;
     for (const int degrees : {45, -45}) {
-        cross = cross.united(TurnedRect(QRectF(-6.5, -1.75, 13, 3.5), {8, 8}, degrees));
+        cross = cross.united(turnedRect(QRectF(-6.5, -1.75, 13, 3.5), {8, 8}, degrees));
     }
     painter.setPen(QPen(QColor(0x70, 0x0C, 0x0C), 1.0));
-    painter.setBrush(Shade({2, 2}, {14, 14}, QColor(0xFF, 0x78, 0x68), QColor(0xC0, 0x10, 0x10)));
+    painter.setBrush(shade({2, 2}, {14, 14}, QColor(0xFF, 0x78, 0x68), QColor(0xC0, 0x10, 0x10)));
     painter.drawPath(cross.simplified());
 }
 
-void DrawQuestionMark(QPainter& painter)
+void drawQuestionMark(QPainter& painter)
 {
     painter.setPen(QPen(QColor(0x10, 0x2C, 0x6C), 1.0));
-    painter.setBrush(Shade({2, 2}, {14, 14}, QColor(0x8C, 0xB8, 0xFF), QColor(0x1E, 0x50, 0xC0)));
+    painter.setBrush(shade({2, 2}, {14, 14}, QColor(0x8C, 0xB8, 0xFF), QColor(0x1E, 0x50, 0xC0)));
     painter.drawEllipse(QPointF(8, 8), 7, 7);
     QPainterPath hook;
     hook.moveTo(5.5, 6.0);
@@ -102,15 +102,15 @@ void DrawQuestionMark(QPainter& painter)
     painter.drawEllipse(QPointF(8, 12.5), 1.2, 1.2);
 }
 
-void DrawGear(QPainter& painter)
+void drawGear(QPainter& painter)
 {
     QPainterPath gear;
     gear.addEllipse(QPointF(8, 8), 5, 5);
     for (int tooth = 0; tooth < 8; ++tooth) {
-        gear = gear.united(TurnedRect(QRectF(-1.5, -7.5, 3, 4), {8, 8}, tooth * 45.0));
+        gear = gear.united(turnedRect(QRectF(-1.5, -7.5, 3, 4), {8, 8}, tooth * 45.0));
     }
     painter.setPen(QPen(QColor(0x30, 0x34, 0x40), 1.0));
-    painter.setBrush(Shade({2, 2}, {14, 14}, QColor(0xE4, 0xE8, 0xEE), QColor(0x78, 0x80, 0x90)));
+    painter.setBrush(shade({2, 2}, {14, 14}, QColor(0xE4, 0xE8, 0xEE), QColor(0x78, 0x80, 0x90)));
     painter.drawPath(gear.simplified());
     // The axle hole is drawn dark, not left open: the background colour stays outside the drawing.
     painter.setBrush(QColor(0x40, 0x44, 0x50));
@@ -119,54 +119,54 @@ void DrawGear(QPainter& painter)
 
 } // namespace
 
-QImage PrevMonthPicture()
+QImage prevMonthPicture()
 {
-    return RenderButtonPicture(Small, [](QPainter& painter) { DrawArrows(painter, false, false); });
+    return renderButtonPicture(Small, [](QPainter& painter) { drawArrows(painter, false, false); });
 }
 
-QImage NextMonthPicture()
+QImage nextMonthPicture()
 {
-    return RenderButtonPicture(Small, [](QPainter& painter) { DrawArrows(painter, true, false); });
+    return renderButtonPicture(Small, [](QPainter& painter) { drawArrows(painter, true, false); });
 }
 
-QImage PrevYearPicture()
+QImage prevYearPicture()
 {
-    return RenderButtonPicture(Small, [](QPainter& painter) { DrawArrows(painter, false, true); });
+    return renderButtonPicture(Small, [](QPainter& painter) { drawArrows(painter, false, true); });
 }
 
-QImage NextYearPicture()
+QImage nextYearPicture()
 {
-    return RenderButtonPicture(Small, [](QPainter& painter) { DrawArrows(painter, true, true); });
+    return renderButtonPicture(Small, [](QPainter& painter) { drawArrows(painter, true, true); });
 }
 
-QImage ChooseFilePicture()
+QImage chooseFilePicture()
 {
-    return RenderButtonPicture(Small, DrawOpenFolder);
+    return renderButtonPicture(Small, drawOpenFolder);
 }
 
-QImage PlayNowPicture()
+QImage playNowPicture()
 {
-    return RenderButtonPicture(Small, DrawSpeaker);
+    return renderButtonPicture(Small, drawSpeaker);
 }
 
-QImage OkPicture()
+QImage okPicture()
 {
-    return RenderButtonPicture(Small, DrawCheckMark);
+    return renderButtonPicture(Small, drawCheckMark);
 }
 
-QImage CancelPicture()
+QImage cancelPicture()
 {
-    return RenderButtonPicture(Small, DrawCross);
+    return renderButtonPicture(Small, drawCross);
 }
 
-QImage HelpPicture()
+QImage helpPicture()
 {
-    return RenderButtonPicture(Small, DrawQuestionMark);
+    return renderButtonPicture(Small, drawQuestionMark);
 }
 
-QImage OptionsPicture()
+QImage optionsPicture()
 {
-    return RenderButtonPicture(Small, DrawGear);
+    return renderButtonPicture(Small, drawGear);
 }
 
 } // namespace klaxora

@@ -17,173 +17,173 @@ namespace klaxora {
 
 namespace {
 
-QString FromUtf8(const std::string& text)
+QString fromUtf8(const std::string& text)
 {
     return QString::fromStdString(text);
 }
 
-bool IsEnterKey(int qtKey)
+bool isEnterKey(int qtKey)
 {
     return qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter;
 }
 
 } // namespace
 
-void TEditAlarmExact::FormCreate()
+void TEditAlarmExact::formCreate()
 {
     hiddenOkButton_->move(0, height() + 10);
     hiddenCancelButton_->move(hiddenOkButton_->width(), height() + 10);
-    timeInstruction_->setText(QStringLiteral("Use format like:") + FromUtf8(ShortTimeText(clock_.TimeNow())));
-    CalendarChange();
+    timeInstruction_->setText(QStringLiteral("Use format like:") + fromUtf8(shortTimeText(clock_.timeNow())));
+    calendarChange();
 }
 
-void TEditAlarmExact::SetMessageText(const std::string& message)
+void TEditAlarmExact::setMessageText(const std::string& message)
 {
-    messageEdit_->setText(FromUtf8(message));
+    messageEdit_->setText(fromUtf8(message));
 }
 
-void TEditAlarmExact::SetTimeText(const std::string& timeText)
+void TEditAlarmExact::setTimeText(const std::string& timeText)
 {
-    timeEdit_->setText(FromUtf8(timeText));
+    timeEdit_->setText(fromUtf8(timeText));
 }
 
-void TEditAlarmExact::SetCalendarDate(TDateTime date)
+void TEditAlarmExact::setCalendarDate(TDateTime date)
 {
-    calendar_->SetCalendarDate(date);
+    calendar_->setCalendarDate(date);
 }
 
-void TEditAlarmExact::CenterOver(const QWidget* mainWindow)
+void TEditAlarmExact::centerOver(const QWidget* mainWindow)
 {
-    CenterOverMainScreen(this, mainWindow);
+    centerOverMainScreen(this, mainWindow);
 }
 
-int TEditAlarmExact::ShowModal()
+int TEditAlarmExact::showModal()
 {
     return exec() == ModalResult::Ok ? ModalResult::Ok : ModalResult::Cancel;
 }
 
-std::string TEditAlarmExact::ShortTimeText(TDateTime time) const
+std::string TEditAlarmExact::shortTimeText(TDateTime time) const
 {
-    const FormatSettings& user = store_.Formats().User();
-    return FormatDateTime(user.ShortTimePattern, time, user);
+    const FormatSettings& user = store_.formats().user();
+    return formatDateTime(user.shortTimePattern, time, user);
 }
 
-bool TEditAlarmExact::CheckValidTime()
+bool TEditAlarmExact::checkValidTime()
 {
-    const FormatSettings& user = store_.Formats().User();
+    const FormatSettings& user = store_.formats().user();
     const std::string text = timeEdit_->text().toUpper().toStdString();
     TDateTime time = 0;
-    if (TryStrToTime(text, user, time)) {
-        timeEdit_->setText(FromUtf8(ShortTimeText(time)));
+    if (tryStrToTime(text, user, time)) {
+        timeEdit_->setText(fromUtf8(shortTimeText(time)));
         return true;
     }
-    InformationBox(QStringLiteral("Invalid time. Please use your Windows Time format\n   Example: ") +
-                   FromUtf8(ShortTimeText(clock_.TimeNow())));
+    informationBox(QStringLiteral("Invalid time. Please use your Windows Time format\n   Example: ") +
+                   fromUtf8(shortTimeText(clock_.timeNow())));
     return false;
 }
 
-void TEditAlarmExact::SetAlarmButtonClick()
+void TEditAlarmExact::setAlarmButtonClick()
 {
-    if (!WaveFile.empty() && !QFileInfo(FromUtf8(WaveFile)).isFile())
-        WaveFile.clear();
-    if (!CheckValidTime()) {
-        timeEdit_->setText(FromUtf8(ShortTimeText(clock_.TimeNow())));
+    if (!waveFile.empty() && !QFileInfo(fromUtf8(waveFile)).isFile())
+        waveFile.clear();
+    if (!checkValidTime()) {
+        timeEdit_->setText(fromUtf8(shortTimeText(clock_.timeNow())));
         return;
     }
-    const FormatSettings& storage = store_.Formats().Storage();
-    const TDateTime date = calendar_->CalendarDate();
-    const TDateTime time = StrToTime(timeEdit_->text().toStdString(), store_.Formats().User());
+    const FormatSettings& storage = store_.formats().storage();
+    const TDateTime date = calendar_->calendarDate();
+    const TDateTime time = strToTime(timeEdit_->text().toStdString(), store_.formats().user());
     // The store would keep such an alarm out of sight (or drop it, before today) while the dialog said OK.
-    if (AlarmTimeHasPassed(date, time, clock_)) {
-        InformationBox(QStringLiteral("The alarm date and time have already passed.\n"
+    if (alarmTimeHasPassed(date, time, clock_)) {
+        informationBox(QStringLiteral("The alarm date and time have already passed.\n"
                                       "Please set a later time, or pick a later date on the calendar."));
         return;
     }
-    store_.AddAlarm(TimeToStr(time, storage), FormatDateTime("mm/dd/yyyy", date, storage),
-                    messageEdit_->text().toStdString(), WaveFile, AlarmMode);
+    store_.addAlarm(timeToStr(time, storage), formatDateTime("mm/dd/yyyy", date, storage),
+                    messageEdit_->text().toStdString(), waveFile, alarmMode);
     done(ModalResult::Ok);
 }
 
-void TEditAlarmExact::CancelButtonClick()
+void TEditAlarmExact::cancelButtonClick()
 {
     done(ModalResult::Cancel);
 }
 
 void TEditAlarmExact::reject()
 {
-    CancelButtonClick();
+    cancelButtonClick();
 }
 
-void TEditAlarmExact::StepTime(int minutes)
+void TEditAlarmExact::stepTime(int minutes)
 {
-    if (!CheckValidTime())
-        timeEdit_->setText(FromUtf8(ShortTimeText(clock_.TimeNow())));
-    const FormatSettings& user = store_.Formats().User();
-    const TDateTime time = StrToTime(timeEdit_->text().toStdString(), user);
-    timeEdit_->setText(FromUtf8(ShortTimeText(AddMinutesToTimeOfDay(minutes, time, clock_.Today(), user))));
+    if (!checkValidTime())
+        timeEdit_->setText(fromUtf8(shortTimeText(clock_.timeNow())));
+    const FormatSettings& user = store_.formats().user();
+    const TDateTime time = strToTime(timeEdit_->text().toStdString(), user);
+    timeEdit_->setText(fromUtf8(shortTimeText(addMinutesToTimeOfDay(minutes, time, clock_.today(), user))));
 }
 
-void TEditAlarmExact::PrevYearClick()
+void TEditAlarmExact::prevYearClick()
 {
-    calendar_->PrevYear();
+    calendar_->prevYear();
 }
 
-void TEditAlarmExact::PrevMonthClick()
+void TEditAlarmExact::prevMonthClick()
 {
-    calendar_->PrevMonth();
+    calendar_->prevMonth();
 }
 
-void TEditAlarmExact::NextMonthClick()
+void TEditAlarmExact::nextMonthClick()
 {
-    calendar_->NextMonth();
+    calendar_->nextMonth();
 }
 
-void TEditAlarmExact::NextYearClick()
+void TEditAlarmExact::nextYearClick()
 {
-    calendar_->NextYear();
+    calendar_->nextYear();
 }
 
 void TEditAlarmExact::todayButtonClick()
 {
-    calendar_->SetCalendarDate(clock_.Today());
+    calendar_->setCalendarDate(clock_.today());
 }
 
-void TEditAlarmExact::CalendarChange()
+void TEditAlarmExact::calendarChange()
 {
-    const FormatSettings& user = store_.Formats().User();
-    dateLabel_->setText(FromUtf8(FormatDateTime(user.LongDatePattern, calendar_->CalendarDate(), user)));
+    const FormatSettings& user = store_.formats().user();
+    dateLabel_->setText(fromUtf8(formatDateTime(user.longDatePattern, calendar_->calendarDate(), user)));
 }
 
 void TEditAlarmExact::optionsButtonClick()
 {
     TAlarmOptions options(optionsServices_, this);
-    options.TickAlarmMode(AlarmMode);
-    options.SetWaveFile(WaveFile);
-    CenterOverMainScreen(&options, mainWindow_);
-    if (options.ShowModal() == ModalResult::Ok) {
-        WaveFile = options.WaveFile();
-        AlarmMode = options.TickedAlarmMode();
+    options.tickAlarmMode(alarmMode);
+    options.setWaveFile(waveFile);
+    centerOverMainScreen(&options, mainWindow_);
+    if (options.showModal() == ModalResult::Ok) {
+        waveFile = options.waveFile();
+        alarmMode = options.tickedAlarmMode();
     }
 }
 
 void TEditAlarmExact::helpButtonClick()
 {
-    ShowHelpContext(this, QStringLiteral("KLAXORA.HLP"), 1004);
+    showHelpContext(this, QStringLiteral("KLAXORA.HLP"), 1004);
 }
 
-bool TEditAlarmExact::FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers)
+bool TEditAlarmExact::formKeyDown(int qtKey, Qt::KeyboardModifiers modifiers)
 {
     modifiers &= ~Qt::KeypadModifier;
     // Plain Enter and Escape belong to the hidden Ok button and to the dialog's Escape handling; acting here
     // as well would run them twice.
     if (modifiers == Qt::NoModifier || (modifiers & ~(Qt::ShiftModifier | Qt::ControlModifier)))
         return false;
-    if (IsEnterKey(qtKey)) {
-        SetAlarmButtonClick();
+    if (isEnterKey(qtKey)) {
+        setAlarmButtonClick();
         return true;
     }
     if (qtKey == Qt::Key_Escape) {
-        CancelButtonClick();
+        cancelButtonClick();
         return true;
     }
     return false;
@@ -191,7 +191,7 @@ bool TEditAlarmExact::FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers)
 
 void TEditAlarmExact::keyPressEvent(QKeyEvent* e)
 {
-    if (FormKeyDown(e->key(), e->modifiers())) {
+    if (formKeyDown(e->key(), e->modifiers())) {
         e->accept();
         return;
     }

@@ -33,37 +33,37 @@ public:
                     QWidget* mainWindow);
 
     // AlarmEditor
-    void SetMessageText(const std::string& message) override;
-    void SetTimeText(const std::string& timeText) override;
-    void SetCalendarDate(TDateTime date) override;
-    void SetWaveFile(const std::string& waveFile) override { WaveFile = waveFile; }
-    void SetAlarmMode(TAlarmMode mode) override { AlarmMode = mode; }
-    void CenterOver(const QWidget* mainWindow) override;
-    int ShowModal() override;
+    void setMessageText(const std::string& message) override;
+    void setTimeText(const std::string& timeText) override;
+    void setCalendarDate(TDateTime date) override;
+    void setWaveFile(const std::string& file) override { waveFile = file; }
+    void setAlarmMode(TAlarmMode mode) override { alarmMode = mode; }
+    void centerOver(const QWidget* mainWindow) override;
+    int showModal() override;
 
     // Set by the caller before the dialog is shown; Options changes them.
-    std::string WaveFile;
-    TAlarmMode AlarmMode = amMessageAndSound;
+    std::string waveFile;
+    TAlarmMode alarmMode = amMessageAndSound;
 
     // Handlers.
-    void FormCreate();
-    bool CheckValidTime();
-    void SetAlarmButtonClick();
-    void CancelButtonClick();
-    void HoursSpinnerUpClick() { StepTime(60); }
-    void HoursSpinnerDownClick() { StepTime(-59); }
-    void MinutesSpinnerUpClick() { StepTime(1); }
-    void MinutesSpinnerDownClick() { StepTime(-1); }
-    void PrevYearClick();
-    void PrevMonthClick();
-    void NextMonthClick();
-    void NextYearClick();
+    void formCreate();
+    bool checkValidTime();
+    void setAlarmButtonClick();
+    void cancelButtonClick();
+    void hoursSpinnerUpClick() { stepTime(60); }
+    void hoursSpinnerDownClick() { stepTime(-59); }
+    void minutesSpinnerUpClick() { stepTime(1); }
+    void minutesSpinnerDownClick() { stepTime(-1); }
+    void prevYearClick();
+    void prevMonthClick();
+    void nextMonthClick();
+    void nextYearClick();
     void todayButtonClick();
-    void CalendarChange();
+    void calendarChange();
     void optionsButtonClick();
     void helpButtonClick();
     // Enter and Escape held with Shift or Ctrl; plain ones are taken by the hidden buttons.
-    bool FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
+    bool formKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
 
     void reject() override;
 
@@ -72,13 +72,13 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void CreateMessagePanel();
-    void CreateCalendarPanel();
-    void CreateButtonPanel();
-    void SetTabOrder();
+    void createMessagePanel();
+    void createCalendarPanel();
+    void createButtonPanel();
+    void orderTabs();
     // The time steps of the spinners: n minutes, wrapping around midnight.
-    void StepTime(int minutes);
-    std::string ShortTimeText(TDateTime time) const;
+    void stepTime(int minutes);
+    std::string shortTimeText(TDateTime time) const;
 
     AlarmStore& store_;
     const Clock& clock_;

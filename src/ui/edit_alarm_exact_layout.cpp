@@ -23,7 +23,7 @@ class HintsOff : public QObject {
 public:
     using QObject::QObject;
 
-    static void SwitchOff(QWidget* panel)
+    static void switchOff(QWidget* panel)
     {
         auto* filter = new HintsOff(panel);
         panel->installEventFilter(filter);
@@ -38,14 +38,14 @@ protected:
     }
 };
 
-QFont ArialFont(int pixels)
+QFont arialFont(int pixels)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(pixels);
     return font;
 }
 
-QFrame* MakePanel(QWidget* parent, const QRect& geometry, int borderWidth)
+QFrame* makePanel(QWidget* parent, const QRect& geometry, int borderWidth)
 {
     auto* panel = new QFrame(parent);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -54,7 +54,7 @@ QFrame* MakePanel(QWidget* parent, const QRect& geometry, int borderWidth)
     return panel;
 }
 
-TFlatButton* MakeFlatButton(QWidget* parent, const QString& caption, const QString& hint,
+TFlatButton* makeFlatButton(QWidget* parent, const QString& caption, const QString& hint,
                             const QImage& picture, flatbtn::TFlatButtonLayout layout, const QRect& geometry)
 {
     auto* button = new TFlatButton(parent);
@@ -67,16 +67,16 @@ TFlatButton* MakeFlatButton(QWidget* parent, const QString& caption, const QStri
     return button;
 }
 
-QLineEdit* MakeEdit(QWidget* parent, const QString& hint, const QRect& geometry)
+QLineEdit* makeEdit(QWidget* parent, const QString& hint, const QRect& geometry)
 {
     auto* edit = new QLineEdit(parent);
-    edit->setFont(ArialFont(13));
+    edit->setFont(arialFont(13));
     edit->setToolTip(hint);
     edit->setGeometry(geometry);
     return edit;
 }
 
-QPushButton* MakeHiddenButton(QWidget* parent, const QString& caption)
+QPushButton* makeHiddenButton(QWidget* parent, const QString& caption)
 {
     auto* button = new QPushButton(caption, parent);
     button->setFocusPolicy(Qt::NoFocus);
@@ -93,82 +93,82 @@ TEditAlarmExact::TEditAlarmExact(AlarmStore& store, const Clock& clock, AlarmOpt
 {
     setWindowTitle(QStringLiteral("Alarm Description"));
     setFixedSize(449, 352);
-    setFont(ArialFont(11));
+    setFont(arialFont(11));
     // Created bottom panel first, then the calendar panel, then the message panel: the tab order.
-    CreateButtonPanel();
-    CreateCalendarPanel();
-    CreateMessagePanel();
-    SetTabOrder();
-    FormCreate();
+    createButtonPanel();
+    createCalendarPanel();
+    createMessagePanel();
+    orderTabs();
+    formCreate();
 }
 
-void TEditAlarmExact::CreateButtonPanel()
+void TEditAlarmExact::createButtonPanel()
 {
-    buttonPanel_ = MakePanel(this, QRect(0, 352 - 46, 449, 46), 1);
+    buttonPanel_ = makePanel(this, QRect(0, 352 - 46, 449, 46), 1);
     buttonPanel_->setObjectName(QStringLiteral("buttonPanel"));
-    setAlarmButton_ = MakeFlatButton(buttonPanel_, QStringLiteral("&Set Alarm"),
-                                     QStringLiteral("Save and Set the alarm as specified"), OkPicture(),
+    setAlarmButton_ = makeFlatButton(buttonPanel_, QStringLiteral("&Set Alarm"),
+                                     QStringLiteral("Save and Set the alarm as specified"), okPicture(),
                                      flatbtn::blBitmapLeft, QRect(10, 6, 100, 34));
     setAlarmButton_->setObjectName(QStringLiteral("setAlarmButton"));
     cancelButton_ =
-        MakeFlatButton(buttonPanel_, QStringLiteral("&Cancel"), QStringLiteral("Cancel all changes made"),
-                       CancelPicture(), flatbtn::blBitmapLeft, QRect(114, 6, 90, 34));
+        makeFlatButton(buttonPanel_, QStringLiteral("&Cancel"), QStringLiteral("Cancel all changes made"),
+                       cancelPicture(), flatbtn::blBitmapLeft, QRect(114, 6, 90, 34));
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     optionsButton_ =
-        MakeFlatButton(buttonPanel_, QStringLiteral("Options"), QStringLiteral("Set advanced alarm options"),
-                       OptionsPicture(), flatbtn::blBitmapLeft, QRect(250, 6, 90, 34));
+        makeFlatButton(buttonPanel_, QStringLiteral("Options"), QStringLiteral("Set advanced alarm options"),
+                       optionsPicture(), flatbtn::blBitmapLeft, QRect(250, 6, 90, 34));
     optionsButton_->setObjectName(QStringLiteral("optionsButton"));
     helpButton_ =
-        MakeFlatButton(buttonPanel_, QStringLiteral("&Help"), QStringLiteral("Get Windows help for Klaxora!"),
-                       HelpPicture(), flatbtn::blBitmapLeft, QRect(346, 6, 90, 34));
+        makeFlatButton(buttonPanel_, QStringLiteral("&Help"), QStringLiteral("Get Windows help for Klaxora!"),
+                       helpPicture(), flatbtn::blBitmapLeft, QRect(346, 6, 90, 34));
     helpButton_->setObjectName(QStringLiteral("helpButton"));
-    connect(setAlarmButton_, &TFlatButton::clicked, this, &TEditAlarmExact::SetAlarmButtonClick);
-    connect(cancelButton_, &TFlatButton::clicked, this, &TEditAlarmExact::CancelButtonClick);
+    connect(setAlarmButton_, &TFlatButton::clicked, this, &TEditAlarmExact::setAlarmButtonClick);
+    connect(cancelButton_, &TFlatButton::clicked, this, &TEditAlarmExact::cancelButtonClick);
     connect(optionsButton_, &TFlatButton::clicked, this, &TEditAlarmExact::optionsButtonClick);
     connect(helpButton_, &TFlatButton::clicked, this, &TEditAlarmExact::helpButtonClick);
 
     // A plain Enter goes to the default push button and a plain Escape rejects the dialog; both stay
     // out of sight (FormCreate moves them below the form).
-    hiddenOkButton_ = MakeHiddenButton(this, QStringLiteral("fakeok"));
+    hiddenOkButton_ = makeHiddenButton(this, QStringLiteral("fakeok"));
     hiddenOkButton_->setObjectName(QStringLiteral("hiddenOkButton"));
     hiddenOkButton_->setDefault(true);
-    hiddenCancelButton_ = MakeHiddenButton(this, QStringLiteral("fakecancel"));
+    hiddenCancelButton_ = makeHiddenButton(this, QStringLiteral("fakecancel"));
     hiddenCancelButton_->setObjectName(QStringLiteral("hiddenCancelButton"));
-    connect(hiddenOkButton_, &QPushButton::clicked, this, &TEditAlarmExact::SetAlarmButtonClick);
-    connect(hiddenCancelButton_, &QPushButton::clicked, this, &TEditAlarmExact::CancelButtonClick);
+    connect(hiddenOkButton_, &QPushButton::clicked, this, &TEditAlarmExact::setAlarmButtonClick);
+    connect(hiddenCancelButton_, &QPushButton::clicked, this, &TEditAlarmExact::cancelButtonClick);
 }
 
-void TEditAlarmExact::CreateCalendarPanel()
+void TEditAlarmExact::createCalendarPanel()
 {
-    calendarPanel_ = MakePanel(this, QRect(21, 102, 407, 195), 3);
+    calendarPanel_ = makePanel(this, QRect(21, 102, 407, 195), 3);
     calendarPanel_->setObjectName(QStringLiteral("calendarPanel"));
-    monthStepBar_ = MakePanel(calendarPanel_, QRect(3, 3, 401, 30), 1);
+    monthStepBar_ = makePanel(calendarPanel_, QRect(3, 3, 401, 30), 1);
     monthStepBar_->setObjectName(QStringLiteral("monthStepBar"));
     prevYearButton_ =
-        MakeFlatButton(monthStepBar_, QStringLiteral("Year-"), QStringLiteral("Show the previous year"),
-                       PrevYearPicture(), flatbtn::blBitmapLeft, QRect(2, 2, 64, 26));
+        makeFlatButton(monthStepBar_, QStringLiteral("Year-"), QStringLiteral("Show the previous year"),
+                       prevYearPicture(), flatbtn::blBitmapLeft, QRect(2, 2, 64, 26));
     prevYearButton_->setObjectName(QStringLiteral("prevYearButton"));
     prevMonthButton_ =
-        MakeFlatButton(monthStepBar_, QStringLiteral("Month-"), QStringLiteral("Show the previous month"),
-                       PrevMonthPicture(), flatbtn::blBitmapLeft, QRect(68, 2, 72, 26));
+        makeFlatButton(monthStepBar_, QStringLiteral("Month-"), QStringLiteral("Show the previous month"),
+                       prevMonthPicture(), flatbtn::blBitmapLeft, QRect(68, 2, 72, 26));
     prevMonthButton_->setObjectName(QStringLiteral("prevMonthButton"));
-    todayButton_ = MakeFlatButton(monthStepBar_, QStringLiteral("Today"), QStringLiteral("Show today's date"),
+    todayButton_ = makeFlatButton(monthStepBar_, QStringLiteral("Today"), QStringLiteral("Show today's date"),
                                   QImage(), flatbtn::blBitmapLeft, QRect(165, 2, 70, 26));
     todayButton_->setObjectName(QStringLiteral("todayButton"));
     nextMonthButton_ =
-        MakeFlatButton(monthStepBar_, QStringLiteral("Month +"), QStringLiteral("Show the next month"),
-                       NextMonthPicture(), flatbtn::blBitmapRight, QRect(260, 2, 74, 26));
+        makeFlatButton(monthStepBar_, QStringLiteral("Month +"), QStringLiteral("Show the next month"),
+                       nextMonthPicture(), flatbtn::blBitmapRight, QRect(260, 2, 74, 26));
     nextMonthButton_->setObjectName(QStringLiteral("nextMonthButton"));
     nextYearButton_ =
-        MakeFlatButton(monthStepBar_, QStringLiteral("Year+"), QStringLiteral("Show the next year"),
-                       NextYearPicture(), flatbtn::blBitmapRight, QRect(335, 2, 64, 26));
+        makeFlatButton(monthStepBar_, QStringLiteral("Year+"), QStringLiteral("Show the next year"),
+                       nextYearPicture(), flatbtn::blBitmapRight, QRect(335, 2, 64, 26));
     nextYearButton_->setObjectName(QStringLiteral("nextYearButton"));
-    connect(prevYearButton_, &TFlatButton::clicked, this, &TEditAlarmExact::PrevYearClick);
-    connect(prevMonthButton_, &TFlatButton::clicked, this, &TEditAlarmExact::PrevMonthClick);
+    connect(prevYearButton_, &TFlatButton::clicked, this, &TEditAlarmExact::prevYearClick);
+    connect(prevMonthButton_, &TFlatButton::clicked, this, &TEditAlarmExact::prevMonthClick);
     connect(todayButton_, &TFlatButton::clicked, this, &TEditAlarmExact::todayButtonClick);
-    connect(nextMonthButton_, &TFlatButton::clicked, this, &TEditAlarmExact::NextMonthClick);
-    connect(nextYearButton_, &TFlatButton::clicked, this, &TEditAlarmExact::NextYearClick);
-    HintsOff::SwitchOff(monthStepBar_);
+    connect(nextMonthButton_, &TFlatButton::clicked, this, &TEditAlarmExact::nextMonthClick);
+    connect(nextYearButton_, &TFlatButton::clicked, this, &TEditAlarmExact::nextYearClick);
+    HintsOff::switchOff(monthStepBar_);
 
     dateLabel_ = new QLabel(calendarPanel_);
     dateLabel_->setObjectName(QStringLiteral("dateLabel"));
@@ -178,19 +178,19 @@ void TEditAlarmExact::CreateCalendarPanel()
     dateLabel_->setFont(italic);
     dateLabel_->setGeometry(3, 34, 401, 17);
 
-    calendar_ = new TCalendar(clock_.Today(), calendarPanel_);
+    calendar_ = new TCalendar(clock_.today(), calendarPanel_);
     calendar_->setObjectName(QStringLiteral("calendar"));
     calendar_->setToolTip(QStringLiteral("Click on the alarm date"));
     calendar_->setGeometry(3, 52, 401, 140);
-    connect(calendar_, &TCalendar::Change, this, &TEditAlarmExact::CalendarChange);
+    connect(calendar_, &TCalendar::change, this, &TEditAlarmExact::calendarChange);
 }
 
-void TEditAlarmExact::CreateMessagePanel()
+void TEditAlarmExact::createMessagePanel()
 {
-    messagePanel_ = MakePanel(this, QRect(0, 0, 449, 94), 1);
+    messagePanel_ = makePanel(this, QRect(0, 0, 449, 94), 1);
     messagePanel_->setObjectName(QStringLiteral("messagePanel"));
     messageEdit_ =
-        MakeEdit(messagePanel_, QStringLiteral("Type your alarm message here"), QRect(18, 22, 413, 24));
+        makeEdit(messagePanel_, QStringLiteral("Type your alarm message here"), QRect(18, 22, 413, 24));
     messageEdit_->setObjectName(QStringLiteral("messageEdit"));
     messageEdit_->setValidator(new AlarmTextValidator(MessageCapacity, messageEdit_));
     messageEdit_->setText(QStringLiteral("[Type alarm message here]"));
@@ -208,25 +208,25 @@ void TEditAlarmExact::CreateMessagePanel()
     hoursSpinner_->setObjectName(QStringLiteral("hoursSpinner"));
     hoursSpinner_->setToolTip(QStringLiteral("Increase or decrease alarm time hours"));
     hoursSpinner_->setGeometry(58, 56, 17, 24);
-    timeEdit_ = MakeEdit(messagePanel_, QStringLiteral("Enter the alarm time here"), QRect(77, 57, 79, 22));
+    timeEdit_ = makeEdit(messagePanel_, QStringLiteral("Enter the alarm time here"), QRect(77, 57, 79, 22));
     timeEdit_->setObjectName(QStringLiteral("timeEdit"));
     minutesSpinner_ = new TSpinButton(messagePanel_);
     minutesSpinner_->setObjectName(QStringLiteral("minutesSpinner"));
     minutesSpinner_->setToolTip(QStringLiteral("Increase or decrease alarm time minutes"));
     minutesSpinner_->setGeometry(158, 56, 17, 24);
-    connect(hoursSpinner_, &TSpinButton::UpClick, this, &TEditAlarmExact::HoursSpinnerUpClick);
-    connect(hoursSpinner_, &TSpinButton::DownClick, this, &TEditAlarmExact::HoursSpinnerDownClick);
-    connect(minutesSpinner_, &TSpinButton::UpClick, this, &TEditAlarmExact::MinutesSpinnerUpClick);
-    connect(minutesSpinner_, &TSpinButton::DownClick, this, &TEditAlarmExact::MinutesSpinnerDownClick);
+    connect(hoursSpinner_, &TSpinButton::upClick, this, &TEditAlarmExact::hoursSpinnerUpClick);
+    connect(hoursSpinner_, &TSpinButton::downClick, this, &TEditAlarmExact::hoursSpinnerDownClick);
+    connect(minutesSpinner_, &TSpinButton::upClick, this, &TEditAlarmExact::minutesSpinnerUpClick);
+    connect(minutesSpinner_, &TSpinButton::downClick, this, &TEditAlarmExact::minutesSpinnerDownClick);
 
     timeInstruction_ = new QLabel(messagePanel_);
     timeInstruction_->setObjectName(QStringLiteral("timeInstruction"));
     timeInstruction_->setWordWrap(true);
     timeInstruction_->setGeometry(186, 60, 171, 17);
-    HintsOff::SwitchOff(messagePanel_);
+    HintsOff::switchOff(messagePanel_);
 }
 
-void TEditAlarmExact::SetTabOrder()
+void TEditAlarmExact::orderTabs()
 {
     setTabOrder(messageEdit_, minutesSpinner_);
     setTabOrder(minutesSpinner_, timeEdit_);

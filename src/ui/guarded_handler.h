@@ -13,13 +13,13 @@
 namespace klaxora {
 
 template <typename Handler>
-auto Guarded(Handler handler)
+auto guarded(Handler handler)
 {
     return [handler = std::move(handler)]() {
         try {
             handler();
         } catch (const std::exception& error) {
-            ShowErrorBox(QString::fromUtf8(error.what()));
+            showErrorBox(QString::fromUtf8(error.what()));
         }
     };
 }

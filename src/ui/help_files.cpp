@@ -6,7 +6,7 @@
 #include <algorithm>
 
 // Resources of a static library are registered by hand, outside any namespace.
-static void RegisterHelpResources()
+static void registerHelpResources()
 {
     static const bool registered = [] {
         Q_INIT_RESOURCE(klaxora_help);
@@ -19,7 +19,7 @@ namespace klaxora {
 
 namespace {
 
-QUrl PageUrl(const QString& folder, const QString& page)
+QUrl pageUrl(const QString& folder, const QString& page)
 {
     if (folder.isEmpty() || !QFile::exists(folder + page)) {
         return {};
@@ -29,9 +29,9 @@ QUrl PageUrl(const QString& folder, const QString& page)
 
 } // namespace
 
-QString HelpFolder(const QString& helpFile)
+QString helpFolder(const QString& helpFile)
 {
-    RegisterHelpResources();
+    registerHelpResources();
     QString name =
         helpFile.mid(std::max(helpFile.lastIndexOf(u'/'), helpFile.lastIndexOf(u'\\')) + 1).toLower();
     if (!name.endsWith(QStringLiteral(".hlp"))) {
@@ -49,14 +49,14 @@ QString HelpFolder(const QString& helpFile)
     return QDir(folder).exists() ? folder : QString();
 }
 
-QUrl HelpTopicUrl(const QString& helpFile, int topic)
+QUrl helpTopicUrl(const QString& helpFile, int topic)
 {
-    return PageUrl(HelpFolder(helpFile), QString::number(topic) + QStringLiteral(".html"));
+    return pageUrl(helpFolder(helpFile), QString::number(topic) + QStringLiteral(".html"));
 }
 
-QUrl HelpContentsUrl(const QString& helpFile)
+QUrl helpContentsUrl(const QString& helpFile)
 {
-    return PageUrl(HelpFolder(helpFile), QStringLiteral("index.html"));
+    return pageUrl(helpFolder(helpFile), QStringLiteral("index.html"));
 }
 
 } // namespace klaxora

@@ -9,10 +9,10 @@ namespace klaxora {
 
 // The resource folder of a help file given by name or by path (either kind of slash), without regard to case;
 // empty when the program has no such help file.
-QString HelpFolder(const QString& helpFile);
+QString helpFolder(const QString& helpFile);
 
 // The page of a context topic or the contents page; an empty URL when there is no such page.
-QUrl HelpTopicUrl(const QString& helpFile, int topic);
-QUrl HelpContentsUrl(const QString& helpFile);
+QUrl helpTopicUrl(const QString& helpFile, int topic);
+QUrl helpContentsUrl(const QString& helpFile);
 
 } // namespace klaxora

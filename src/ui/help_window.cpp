@@ -18,42 +18,42 @@ namespace klaxora {
 namespace {
 
 // Pages show the program's own pictures, so the help always matches the program.
-QImage ProgramPicture(const QString& name)
+QImage programPicture(const QString& name)
 {
     if (name == QStringLiteral("program")) {
-        return ProgramIconImage(48);
+        return programIconImage(48);
     }
     static const std::map<QString, std::function<QImage()>> pictures{
         {QStringLiteral("today"), todayAlarmPicture},
         {QStringLiteral("future"), futureAlarmPicture},
-        {QStringLiteral("add"), AddAlarmPicture},
-        {QStringLiteral("edit"), EditAlarmPicture},
-        {QStringLiteral("delete"), DeleteAlarmPicture},
-        {QStringLiteral("clone"), CloneAlarmPicture},
-        {QStringLiteral("adjust"), AdjustTimePicture},
-        {QStringLiteral("minimize"), MinimizePicture},
-        {QStringLiteral("exit"), ExitPicture},
-        {QStringLiteral("choose"), ChooseFilePicture},
-        {QStringLiteral("play"), PlayNowPicture},
-        {QStringLiteral("prev-month"), PrevMonthPicture},
-        {QStringLiteral("next-month"), NextMonthPicture},
-        {QStringLiteral("prev-year"), PrevYearPicture},
-        {QStringLiteral("next-year"), NextYearPicture},
+        {QStringLiteral("add"), addAlarmPicture},
+        {QStringLiteral("edit"), editAlarmPicture},
+        {QStringLiteral("delete"), deleteAlarmPicture},
+        {QStringLiteral("clone"), cloneAlarmPicture},
+        {QStringLiteral("adjust"), adjustTimePicture},
+        {QStringLiteral("minimize"), minimizePicture},
+        {QStringLiteral("exit"), exitPicture},
+        {QStringLiteral("choose"), chooseFilePicture},
+        {QStringLiteral("play"), playNowPicture},
+        {QStringLiteral("prev-month"), prevMonthPicture},
+        {QStringLiteral("next-month"), nextMonthPicture},
+        {QStringLiteral("prev-year"), prevYearPicture},
+        {QStringLiteral("next-year"), nextYearPicture},
     };
     const auto found = pictures.find(name);
     if (found == pictures.end()) {
         return {};
     }
-    return TransparentByTopLeft(found->second()).toImage();
+    return transparentByTopLeft(found->second()).toImage();
 }
 
-QString StyleSheet()
+QString helpStyleSheet()
 {
     QFile file(QStringLiteral(":/help/help.css"));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-HelpWindow* OwnersHelpWindow(QWidget* owner)
+HelpWindow* ownersHelpWindow(QWidget* owner)
 {
     // The help belongs to the outermost window (the main window), not to a dialog that asked for it: it
     // stays open when the dialog closes and is reused for the next topic.
@@ -71,7 +71,7 @@ HelpWindow* OwnersHelpWindow(QWidget* owner)
 
 // Shown for `asker`: a modal dialog blocks every window but its own, so the help stands in front of the
 // window that asked, which keeps it usable beside that dialog.
-void BringUp(HelpWindow* window, QWidget* asker)
+void bringUp(HelpWindow* window, QWidget* asker)
 {
     window->show();
     if (asker != nullptr && window->windowHandle() != nullptr) {
@@ -83,19 +83,19 @@ void BringUp(HelpWindow* window, QWidget* asker)
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget* owner) : HelpViewer(owner, ProgramPicture, tr("Klaxora! Help"))
+HelpWindow::HelpWindow(QWidget* owner) : HelpViewer(owner, programPicture, tr("Klaxora! Help"))
 {
-    setWindowIcon(ProgramIcon());
-    Browser()->document()->setDefaultStyleSheet(StyleSheet());
+    setWindowIcon(programIcon());
+    browser()->document()->setDefaultStyleSheet(helpStyleSheet());
 }
 
-void HelpWindow::ShowTopic(const QString& helpFile, int topic)
+void HelpWindow::showTopic(const QString& helpFile, int topic)
 {
-    setContentsPage(HelpContentsUrl(helpFile));
-    const QUrl page = HelpTopicUrl(helpFile, topic);
+    setContentsPage(helpContentsUrl(helpFile));
+    const QUrl page = helpTopicUrl(helpFile, topic);
     if (!page.isEmpty()) {
         showPage(page);
-    } else if (HelpFolder(helpFile).isEmpty()) {
+    } else if (helpFolder(helpFile).isEmpty()) {
         showProblem(tr("Help file not found"),
                     tr("The help file %1 is not part of this program.").arg(helpFile));
     } else {
@@ -104,9 +104,9 @@ void HelpWindow::ShowTopic(const QString& helpFile, int topic)
     }
 }
 
-void HelpWindow::ShowContents(const QString& helpFile)
+void HelpWindow::showContents(const QString& helpFile)
 {
-    const QUrl page = HelpContentsUrl(helpFile);
+    const QUrl page = helpContentsUrl(helpFile);
     setContentsPage(page);
     if (!page.isEmpty()) {
         showPage(page);
@@ -116,19 +116,19 @@ void HelpWindow::ShowContents(const QString& helpFile)
     }
 }
 
-HelpWindow* ShowHelpContext(QWidget* owner, const QString& helpFile, int topic)
+HelpWindow* showHelpContext(QWidget* owner, const QString& helpFile, int topic)
 {
-    HelpWindow* window = OwnersHelpWindow(owner);
-    window->ShowTopic(helpFile, topic);
-    BringUp(window, owner);
+    HelpWindow* window = ownersHelpWindow(owner);
+    window->showTopic(helpFile, topic);
+    bringUp(window, owner);
     return window;
 }
 
-HelpWindow* ShowHelpContents(QWidget* owner, const QString& helpFile)
+HelpWindow* showHelpContents(QWidget* owner, const QString& helpFile)
 {
-    HelpWindow* window = OwnersHelpWindow(owner);
-    window->ShowContents(helpFile);
-    BringUp(window, owner);
+    HelpWindow* window = ownersHelpWindow(owner);
+    window->showContents(helpFile);
+    bringUp(window, owner);
     return window;
 }
 

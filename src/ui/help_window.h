@@ -16,14 +16,14 @@ public:
     // The window belongs to its owner (the main window) and goes when the owner goes.
     explicit HelpWindow(QWidget* owner = nullptr);
 
-    void ShowTopic(const QString& helpFile, int topic);
-    void ShowContents(const QString& helpFile);
+    void showTopic(const QString& helpFile, int topic);
+    void showContents(const QString& helpFile);
 };
 
 // Opens the help file at a context topic in the help window of the owner's outermost window, which is made
 // when that window has none.
-HelpWindow* ShowHelpContext(QWidget* owner, const QString& helpFile, int topic);
+HelpWindow* showHelpContext(QWidget* owner, const QString& helpFile, int topic);
 // Opens the help file at its contents page in the same way.
-HelpWindow* ShowHelpContents(QWidget* owner, const QString& helpFile);
+HelpWindow* showHelpContents(QWidget* owner, const QString& helpFile);
 
 } // namespace klaxora

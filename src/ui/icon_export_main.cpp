@@ -17,7 +17,7 @@ int main(int argc, char** argv)
     for (const int size : klaxora::ProgramIconSizes) {
         const QString folder = QStringLiteral("%1/%2x%2/apps").arg(root).arg(size);
         const QString file = folder + QStringLiteral("/klaxora.png");
-        if (!QDir().mkpath(folder) || !klaxora::ProgramIconImage(size).save(file, "PNG")) {
+        if (!QDir().mkpath(folder) || !klaxora::programIconImage(size).save(file, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
         }

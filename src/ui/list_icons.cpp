@@ -13,7 +13,7 @@ namespace {
 const QColor BellOutline(0x6B, 0x47, 0x00);
 const QColor PageOutline(0x40, 0x40, 0x48);
 
-void DrawBell(QPainter& painter)
+void drawBell(QPainter& painter)
 {
     QPainterPath body;
     body.moveTo(2.5, 12.5);
@@ -44,7 +44,7 @@ void DrawBell(QPainter& painter)
     painter.drawLine(QPointF(16.5, 9.0), QPointF(15.0, 9.0));
 }
 
-void DrawCalendarPage(QPainter& painter)
+void drawCalendarPage(QPainter& painter)
 {
     painter.setPen(QPen(PageOutline, 1.0));
     painter.setBrush(Qt::white);
@@ -71,12 +71,12 @@ void DrawCalendarPage(QPainter& painter)
 
 QImage todayAlarmPicture()
 {
-    return RenderOnKeyColour(QSize(ListIconSize, ListIconSize), SilverKey, DrawBell);
+    return renderOnKeyColour(QSize(ListIconSize, ListIconSize), SilverKey, drawBell);
 }
 
 QImage futureAlarmPicture()
 {
-    return RenderOnKeyColour(QSize(ListIconSize, ListIconSize), SilverKey, DrawCalendarPage);
+    return renderOnKeyColour(QSize(ListIconSize, ListIconSize), SilverKey, drawCalendarPage);
 }
 
 } // namespace klaxora

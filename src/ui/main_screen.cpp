@@ -21,90 +21,90 @@
 namespace klaxora {
 
 TMainScreen::TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent)
-    : QMainWindow(parent), clock_(clock), fileSystem_(fileSystem), folder_(std::move(setup.Folder)),
-      programFolder_(setup.ProgramFolder.empty() ? folder_ : std::move(setup.ProgramFolder)),
-      userFormats_(std::move(setup.UserFormats)), minimizedStart_(setup.MinimizedStart),
-      notificationAreaAvailable_(setup.NotificationAreaAvailable)
+    : QMainWindow(parent), clock_(clock), fileSystem_(fileSystem), folder_(std::move(setup.folder)),
+      programFolder_(setup.programFolder.empty() ? folder_ : std::move(setup.programFolder)),
+      userFormats_(std::move(setup.userFormats)), minimizedStart_(setup.minimizedStart),
+      notificationAreaAvailable_(setup.notificationAreaAvailable)
 {
-    BuildLayout();
-    BuildMenus();
-    BuildTrayIcon(std::move(setup.Tray));
-    FormCreate(std::move(setup.Files));
+    buildLayout();
+    buildMenus();
+    buildTrayIcon(std::move(setup.tray));
+    formCreate(std::move(setup.files));
 
     // The alarm timer, the notification dialog and the sound player; the timer stays off until the first
     // activation.
     engine_ = std::make_unique<AlarmEngine>(
         *store_, clock_, preferences_, static_cast<AlarmEngineWindow&>(*this),
-        setup.Sound ? std::move(setup.Sound) : std::make_unique<QtSoundBackend>());
+        setup.sound ? std::move(setup.sound) : std::make_unique<QtSoundBackend>());
     soundCommands_ = std::make_unique<SoundMenuCommands>(
-        preferences_, [this](const Preferences&) { SaveCurrentPreferences(); }, engine_->Sound(),
-        engine_->alarmTimer(), SoundMenuCommands::OpenDialogChooser(this), programFolder_);
+        preferences_, [this](const Preferences&) { saveCurrentPreferences(); }, engine_->sound(),
+        engine_->alarmTimer(), SoundMenuCommands::openDialogChooser(this), programFolder_);
     commands_ = std::make_unique<AlarmCommands>(static_cast<AlarmCommandsHost&>(*this));
-    WireCommands();
+    wireCommands();
 
     // The first activation must happen in every start, also when the window starts minimised or hidden
     // or no window manager ever activates it: it is what switches the alarm timer on.
-    QMetaObject::invokeMethod(this, &TMainScreen::FormActivate, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &TMainScreen::formActivate, Qt::QueuedConnection);
 }
 
 TMainScreen::~TMainScreen()
 {
-    FormDestroy();
+    formDestroy();
 }
 
-void TMainScreen::FormCreate(ProgramFiles files)
+void TMainScreen::formCreate(ProgramFiles files)
 {
     const DateTimeFormats formats(userFormats_);
-    FirstActivate = true;
-    ShowClockText(QString::fromStdString(AlarmTick::ClockText(clock_.Now(), formats.Storage())));
+    firstActivate_ = true;
+    showClockText(QString::fromStdString(AlarmTick::clockText(clock_.now(), formats.storage())));
 
-    if (!files.Alarms) {
-        files = LoadProgramFiles(clock_, fileSystem_, folder_, formats);
+    if (!files.alarms) {
+        files = loadProgramFiles(clock_, fileSystem_, folder_, formats);
     }
-    if (!files.AlarmFileError.empty()) {
+    if (!files.alarmFileError.empty()) {
         // The window runs on all the same: the alarms set now are kept, nothing is written over the
         // file, and the tick reads it as soon as it can.
         QMetaObject::invokeMethod(
-            this, [this, text = QString::fromStdString(files.AlarmFileError)] { ShowError(text); },
+            this, [this, text = QString::fromStdString(files.alarmFileError)] { showError(text); },
             Qt::QueuedConnection);
     }
-    preferences_ = files.Options;
-    store_ = std::move(files.Alarms);
+    preferences_ = files.options;
+    store_ = std::move(files.alarms);
     model_ = new AlarmListModel(*store_, this);
     alarmList_->setModel(model_);
     const auto listChanged = [this] { listChangedSinceRepaint_ = true; };
     connect(model_, &AlarmListModel::rowsInserted, this, listChanged);
     connect(model_, &AlarmListModel::rowsRemoved, this, listChanged);
     connect(model_, &AlarmListModel::modelReset, this, listChanged);
-    store_->SetRowsObserver(model_);
-    store_->SetHost(static_cast<AlarmStoreHost*>(this));
-    SyncMenuChecks();
-    store_->ShowLoadToHost();
-    ShowAlarmFileState();
-    HelpFile_ = QStringLiteral("KLAXORA.HLP");
+    store_->setRowsObserver(model_);
+    store_->setHost(static_cast<AlarmStoreHost*>(this));
+    syncMenuChecks();
+    store_->showLoadToHost();
+    showAlarmFileState();
+    helpFile_ = QStringLiteral("KLAXORA.HLP");
 }
 
-void TMainScreen::FormDestroy()
+void TMainScreen::formDestroy()
 {
     if (engine_) {
-        engine_->Sound().Stop();
+        engine_->sound().stop();
     }
     // The list must not reach the store while the window's children go.
     if (store_) {
-        store_->SetRowsObserver(nullptr);
-        store_->SetHost(nullptr);
+        store_->setRowsObserver(nullptr);
+        store_->setHost(nullptr);
     }
     alarmList_->setModel(nullptr);
     delete model_;
     model_ = nullptr;
 }
 
-void TMainScreen::FormActivate()
+void TMainScreen::formActivate()
 {
-    if (!FirstActivate) {
+    if (!firstActivate_) {
         return;
     }
-    FirstActivate = false;
+    firstActivate_ = false;
     // Centred on the screen, also for a window that first shows minimised and is restored later.
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
@@ -112,11 +112,11 @@ void TMainScreen::FormActivate()
     }
     if (minimizedStart_) {
         showMinimized();
-        if (NotificationAreaAvailable() && preferences_.UseTray) {
+        if (notificationAreaAvailable() && preferences_.useTray) {
             // Hidden only once the minimising has been processed.
             QCoreApplication::postEvent(this, new QEvent(WM_HIDETOTRAY));
-            ApplyProgramIcon();
-            trayIcon_->Activate();
+            applyProgramIcon();
+            trayIcon_->activate();
         }
     } else {
         show();
@@ -124,20 +124,20 @@ void TMainScreen::FormActivate()
         activateWindow();
     }
     // The keyboard starts in the list, on its first row, as after every reload.
-    if (alarmList_->SelectedRow() < 0) {
-        SelectRow(0);
+    if (alarmList_->selectedRow() < 0) {
+        selectRow(0);
     }
     alarmList_->setFocus();
-    Setbuttons();
-    engine_->alarmTimer().SwitchOn();
+    updateButtons();
+    engine_->alarmTimer().switchOn();
     // Drawing the icon in all its sizes takes longer than building the whole window, and the question
     // for the notification area waits for the session bus; both follow right after the window shows, which
     // so maps 20% sooner (bench/desktop.sh, both side by side).
     QMetaObject::invokeMethod(
         this,
         [this] {
-            ApplyProgramIcon();
-            NotificationAreaAvailable();
+            applyProgramIcon();
+            notificationAreaAvailable();
         },
         Qt::QueuedConnection);
 }
@@ -145,7 +145,7 @@ void TMainScreen::FormActivate()
 bool TMainScreen::event(QEvent* event)
 {
     if (event->type() == WM_HIDETOTRAY) {
-        WMHideToTray();
+        wmHideToTray();
         return true;
     }
     return QMainWindow::event(event);
@@ -155,71 +155,71 @@ void TMainScreen::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        FormActivate();
+        formActivate();
     }
 }
 
 void TMainScreen::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    FormResize();
+    formResize();
 }
 
-void TMainScreen::FormResize()
+void TMainScreen::formResize()
 {
-    FitMaximizedToScreen(this);
+    fitMaximizedToScreen(this);
 }
 
 void TMainScreen::closeEvent(QCloseEvent* event)
 {
-    if (klaxora::ConfirmBox(QStringLiteral("Exit program (alarms will no longer be active)?"))) {
+    if (klaxora::confirmBox(QStringLiteral("Exit program (alarms will no longer be active)?"))) {
         event->accept();
-        emit Closed();
+        emit closed();
     } else {
         event->ignore();
     }
 }
 
-void TMainScreen::ApplyProgramIcon()
+void TMainScreen::applyProgramIcon()
 {
     if (programIcon_.isNull()) {
-        programIcon_ = ProgramIcon();
+        programIcon_ = programIcon();
         setWindowIcon(programIcon_);
-        trayIcon_->SetIcon(programIcon_);
+        trayIcon_->setIcon(programIcon_);
     }
 }
 
-bool TMainScreen::NotificationAreaAvailable()
+bool TMainScreen::notificationAreaAvailable()
 {
     if (!notificationAreaAvailable_) {
-        notificationAreaAvailable_ = IsNotificationAreaAvailable();
+        notificationAreaAvailable_ = isNotificationAreaAvailable();
     }
     return *notificationAreaAvailable_;
 }
 
-void TMainScreen::WMHideToTray()
+void TMainScreen::wmHideToTray()
 {
-    trayIcon_->HideApplication();
+    trayIcon_->hideApplication();
 }
 
-void TMainScreen::MinimizeButtonClick()
+void TMainScreen::minimizeButtonClick()
 {
-    if (NotificationAreaAvailable() && preferences_.UseTray) {
-        trayIcon_->HideApplication();
-        ApplyProgramIcon();
-        trayIcon_->Activate();
+    if (notificationAreaAvailable() && preferences_.useTray) {
+        trayIcon_->hideApplication();
+        applyProgramIcon();
+        trayIcon_->activate();
     } else {
         showMinimized();
     }
 }
 
-void TMainScreen::TrayIconClick()
+void TMainScreen::trayIconClick()
 {
-    trayIcon_->ShowApplication();
-    trayIcon_->Deactivate();
+    trayIcon_->showApplication();
+    trayIcon_->deactivate();
 }
 
-void TMainScreen::ExitButtonClick()
+void TMainScreen::exitButtonClick()
 {
     close();
 }
@@ -227,53 +227,53 @@ void TMainScreen::ExitButtonClick()
 void TMainScreen::showTodayOnlyClick()
 {
     // The filter only decides which alarms get a row; every alarm stays stored and is saved first.
-    store_->WriteToDisk();
-    store_->SetShowOnlyToday(showTodayOnlyBox_->isChecked());
-    store_->LoadFromDisk();
+    store_->writeToDisk();
+    store_->setShowOnlyToday(showTodayOnlyBox_->isChecked());
+    store_->loadFromDisk();
 }
 
-void TMainScreen::Setbuttons()
+void TMainScreen::updateButtons()
 {
     // Clone Alarm is left alone: with no row its entries only beep.
-    const bool anyRow = !store_->Rows().Empty();
+    const bool anyRow = !store_->rows().empty();
     editAlarmButton_->setEnabled(anyRow);
     deleteAlarmButton_->setEnabled(anyRow);
     adjustTimeButton_->setEnabled(anyRow);
 }
 
-void TMainScreen::ProcessPendingEvents()
+void TMainScreen::processPendingEvents()
 {
     QCoreApplication::processEvents();
 }
 
-int TMainScreen::SelectedRow() const
+int TMainScreen::selectedRow() const
 {
-    return alarmList_->SelectedRow();
+    return alarmList_->selectedRow();
 }
 
-void TMainScreen::SelectRow(int index)
+void TMainScreen::selectRow(int index)
 {
-    alarmList_->SelectRow(index);
+    alarmList_->selectRow(index);
 }
 
-void TMainScreen::FocusListIfVisible()
+void TMainScreen::focusListIfVisible()
 {
     if (isVisible()) {
         alarmList_->setFocus();
     }
 }
 
-void TMainScreen::FocusAlarmList()
+void TMainScreen::focusAlarmList()
 {
     alarmList_->setFocus();
 }
 
-void TMainScreen::ShowClockText(const QString& text)
+void TMainScreen::showClockText(const QString& text)
 {
-    clockPanel_->SetCaption(text);
+    clockPanel_->setCaption(text);
 }
 
-void TMainScreen::RepaintAlarmList()
+void TMainScreen::repaintAlarmList()
 {
     // Every tick asks for this, but the list only looks different once its rows have changed, and the
     // list view has then asked for its own repaint already, which this one joins. Repainting the
@@ -282,13 +282,13 @@ void TMainScreen::RepaintAlarmList()
         listChangedSinceRepaint_ = false;
         alarmList_->viewport()->update();
     }
-    ShowAlarmFileState();
+    showAlarmFileState();
 }
 
-void TMainScreen::ShowAlarmFileState()
+void TMainScreen::showAlarmFileState()
 {
     // While the alarm file cannot be read the list holds only what was set since; the caption says why.
-    const QString caption = store_->AlarmFileUnread()
+    const QString caption = store_->alarmFileUnread()
                                 ? QStringLiteral("Klaxora! - the alarm file could not be read")
                                 : QStringLiteral("Klaxora!");
     if (windowTitle() != caption) {
@@ -296,9 +296,9 @@ void TMainScreen::ShowAlarmFileState()
     }
 }
 
-void TMainScreen::ShowError(const QString& text)
+void TMainScreen::showError(const QString& text)
 {
-    ShowErrorBox(text);
+    showErrorBox(text);
 }
 
 AlarmTimer& TMainScreen::alarmTimer()

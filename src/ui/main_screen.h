@@ -43,23 +43,23 @@ class TrayShell;
 // What the creator of the main window decides for it.
 struct MainScreenSetup {
     // Where "Alarms.dat" and "ALARM.INI" live.
-    std::string Folder;
+    std::string folder;
     // The program's own folder, where the file choosers start and the help files are looked for; empty
     // when it is the folder of the two files.
-    std::string ProgramFolder;
-    FormatSettings UserFormats;
+    std::string programFolder;
+    FormatSettings userFormats;
     // The start-up show command asked for a minimised start.
-    bool MinimizedStart = false;
+    bool minimizedStart = false;
     // The desktop has a notification area; only then does minimising go into it. Unset, the window
     // asks the desktop at its first activation: the question costs a round trip to the session bus,
     // which need not hold up the window's first showing.
-    std::optional<bool> NotificationAreaAvailable;
+    std::optional<bool> notificationAreaAvailable;
     // Read beforehand by the caller with the window's clock and file system; without a store the window
     // reads them itself.
-    ProgramFiles Files;
+    ProgramFiles files;
     // Null for the desktop's notification area and the platform's audio.
-    std::unique_ptr<TrayShell> Tray;
-    std::unique_ptr<SoundBackend> Sound;
+    std::unique_ptr<TrayShell> tray;
+    std::unique_ptr<SoundBackend> sound;
 };
 
 class TMainScreen : public QMainWindow,
@@ -81,26 +81,26 @@ public:
     TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent = nullptr);
     ~TMainScreen() override;
 
-    AlarmStore& Store() override { return *store_; }
-    AlarmEngine& Engine() { return *engine_; }
-    const Preferences& CurrentPreferences() const { return preferences_; }
-    bool FirstActivatePending() const { return FirstActivate; }
+    AlarmStore& store() override { return *store_; }
+    AlarmEngine& engine() { return *engine_; }
+    const Preferences& currentPreferences() const { return preferences_; }
+    bool firstActivatePending() const { return firstActivate_; }
     // The application help file that Help "Contents" opens.
-    const QString& HelpFile() const { return HelpFile_; }
+    const QString& helpFile() const { return helpFile_; }
     // What the options dialogs need of the program: Play Now, the file choice and the program's folder.
-    AlarmOptionsServices OptionsServices();
+    AlarmOptionsServices optionsServices();
 
     // A command from the command line: --add stores the alarm as Add Alarm does, without a window;
     // --list lists the alarms; --show brings the window forward, also out of the notification area.
-    CommandReply CarryOut(const CommandRequest& request);
+    CommandReply carryOut(const CommandRequest& request);
 
     // The first activation: decides how the window first shows and switches the alarm timer on. It runs
     // from the event loop after the window's creation, and does nothing the second time.
-    void FormActivate();
+    void formActivate();
 
 signals:
     // The close was confirmed: the program ends.
-    void Closed();
+    void closed();
 
 protected:
     bool event(QEvent* event) override;
@@ -110,9 +110,9 @@ protected:
 
 private:
     // The handlers of the buttons, the menus and the tray icon.
-    void MinimizeButtonClick();
-    void TrayIconClick();
-    void ExitButtonClick();
+    void minimizeButtonClick();
+    void trayIconClick();
+    void exitButtonClick();
     void toggleUseTray();
     void toggleNoAlarmSound();
     void selectSoundFile();
@@ -121,40 +121,40 @@ private:
     void showAbout();
     void showTodayOnlyClick();
 
-    void FormCreate(ProgramFiles files);
-    void FormResize();
-    void WMHideToTray();
-    bool NotificationAreaAvailable();
-    void ApplyProgramIcon();
-    void FormDestroy();
-    void BuildLayout();
-    void BuildMenus();
-    void BuildTrayIcon(std::unique_ptr<TrayShell> shell);
-    void WireCommands();
-    void SyncMenuChecks();
-    void SaveCurrentPreferences();
+    void formCreate(ProgramFiles files);
+    void formResize();
+    void wmHideToTray();
+    bool notificationAreaAvailable();
+    void applyProgramIcon();
+    void formDestroy();
+    void buildLayout();
+    void buildMenus();
+    void buildTrayIcon(std::unique_ptr<TrayShell> shell);
+    void wireCommands();
+    void syncMenuChecks();
+    void saveCurrentPreferences();
 
     // AlarmStoreHost
-    void ProcessPendingEvents() override;
-    int SelectedRow() const override;
-    void SelectRow(int index) override;
-    void FocusListIfVisible() override;
-    void Setbuttons() override;
+    void processPendingEvents() override;
+    int selectedRow() const override;
+    void selectRow(int index) override;
+    void focusListIfVisible() override;
+    void updateButtons() override;
     // AlarmEngineWindow
-    void ShowClockText(const QString& text) override;
-    void RepaintAlarmList() override;
-    void ShowAlarmFileState();
-    void ShowError(const QString& text) override;
+    void showClockText(const QString& text) override;
+    void repaintAlarmList() override;
+    void showAlarmFileState();
+    void showError(const QString& text) override;
     // AlarmCommandsHost
-    const Clock& WallClock() const override { return clock_; }
+    const Clock& wallClock() const override { return clock_; }
     AlarmTimer& alarmTimer() override;
-    void FocusAlarmList() override;
-    std::string DefaultWaveFile() const override { return preferences_.DefaultWaveFile; }
-    bool NoAlarmSound() const override { return preferences_.NoAlarmSound; }
-    std::unique_ptr<AlarmEditor> CreateEditor() override;
-    bool ConfirmBox(const QString& text) override;
-    void Beep() override;
-    QWidget* MainWindow() override { return this; }
+    void focusAlarmList() override;
+    std::string defaultWaveFile() const override { return preferences_.defaultWaveFile; }
+    bool noAlarmSound() const override { return preferences_.noAlarmSound; }
+    std::unique_ptr<AlarmEditor> createEditor() override;
+    bool confirmBox(const QString& text) override;
+    void beep() override;
+    QWidget* mainWindow() override { return this; }
 
     const Clock& clock_;
     FileSystem& fileSystem_;
@@ -168,9 +168,9 @@ private:
     // The window's and the tray's, drawn once the window is on the screen or the icon goes into the tray.
     QIcon programIcon_;
 
-    bool FirstActivate = true;
+    bool firstActivate_ = true;
     Preferences preferences_;
-    QString HelpFile_;
+    QString helpFile_;
     std::unique_ptr<AlarmStore> store_;
     AlarmListModel* model_ = nullptr;
     // Rows were added or removed since the tick last asked for the list to be repainted.

@@ -18,64 +18,64 @@
 
 namespace klaxora {
 
-void TMainScreen::WireCommands()
+void TMainScreen::wireCommands()
 {
     AlarmCommands& commands = *commands_;
     const auto onClick = [this](TFlatButton* button, auto handler) {
-        connect(button, &TFlatButton::clicked, this, Guarded(std::move(handler)));
+        connect(button, &TFlatButton::clicked, this, guarded(std::move(handler)));
     };
-    onClick(addAlarmButton_, [&commands] { commands.AddAlarmButtonClick(); });
-    onClick(editAlarmButton_, [&commands] { commands.EditAlarmButtonClick(); });
-    onClick(deleteAlarmButton_, [&commands] { commands.DeleteAlarmButtonClick(); });
-    FillTimeShiftMenu(*cloneMenu_, [&commands](std::int32_t minutes) {
-        Guarded([&commands, minutes] { commands.CloneAlarm(minutes); })();
+    onClick(addAlarmButton_, [&commands] { commands.addAlarmButtonClick(); });
+    onClick(editAlarmButton_, [&commands] { commands.editAlarmButtonClick(); });
+    onClick(deleteAlarmButton_, [&commands] { commands.deleteAlarmButtonClick(); });
+    fillTimeShiftMenu(*cloneMenu_, [&commands](std::int32_t minutes) {
+        guarded([&commands, minutes] { commands.cloneAlarm(minutes); })();
     });
-    FillTimeShiftMenu(*adjustTimeMenu_, [&commands](std::int32_t minutes) {
-        Guarded([&commands, minutes] { commands.AdjustDateTime(minutes); })();
+    fillTimeShiftMenu(*adjustTimeMenu_, [&commands](std::int32_t minutes) {
+        guarded([&commands, minutes] { commands.adjustDateTime(minutes); })();
     });
 
-    connect(popupEditAction_, &QAction::triggered, this, Guarded([&commands] { commands.popupEditClick(); }));
+    connect(popupEditAction_, &QAction::triggered, this, guarded([&commands] { commands.popupEditClick(); }));
     connect(popupDeleteAction_, &QAction::triggered, this,
-            Guarded([&commands] { commands.popupDeleteClick(); }));
-    connect(alarmList_, &AlarmListView::DoubleClicked, this,
-            Guarded([&commands] { commands.alarmListDoubleClick(); }));
-    connect(alarmList_, &AlarmListView::EnterPressed, this,
-            Guarded([&commands] { commands.alarmListKeyPress(Qt::Key_Return); }));
-    connect(alarmList_, &AlarmListView::DeleteKeyPressed, this,
-            Guarded([&commands] { commands.alarmListKeyDown(Qt::Key_Delete); }));
+            guarded([&commands] { commands.popupDeleteClick(); }));
+    connect(alarmList_, &AlarmListView::leftDoubleClicked, this,
+            guarded([&commands] { commands.alarmListDoubleClick(); }));
+    connect(alarmList_, &AlarmListView::enterPressed, this,
+            guarded([&commands] { commands.alarmListKeyPress(Qt::Key_Return); }));
+    connect(alarmList_, &AlarmListView::deleteKeyPressed, this,
+            guarded([&commands] { commands.alarmListKeyDown(Qt::Key_Delete); }));
 
-    connect(showTodayOnlyBox_, &QCheckBox::clicked, this, Guarded([this] { showTodayOnlyClick(); }));
-    onClick(minimizeButton_, [this] { MinimizeButtonClick(); });
-    onClick(exitButton_, [this] { ExitButtonClick(); });
+    connect(showTodayOnlyBox_, &QCheckBox::clicked, this, guarded([this] { showTodayOnlyClick(); }));
+    onClick(minimizeButton_, [this] { minimizeButtonClick(); });
+    onClick(exitButton_, [this] { exitButtonClick(); });
 }
 
-AlarmOptionsServices TMainScreen::OptionsServices()
+AlarmOptionsServices TMainScreen::optionsServices()
 {
     AlarmOptionsServices services;
     // Play Now is heard even with alarm sounds switched off.
-    services.PlayWaveFile = [this](const std::string& waveFile) { engine_->Sound().Play(waveFile); };
-    services.ChooseFile = OpenFileDialogChooser();
-    services.ProgramDirectory = programFolder_;
+    services.playWaveFile = [this](const std::string& waveFile) { engine_->sound().play(waveFile); };
+    services.chooseFile = openFileDialogChooser();
+    services.programDirectory = programFolder_;
     return services;
 }
 
-std::unique_ptr<AlarmEditor> TMainScreen::CreateEditor()
+std::unique_ptr<AlarmEditor> TMainScreen::createEditor()
 {
-    return std::make_unique<TEditAlarmExact>(*store_, clock_, OptionsServices(), this);
+    return std::make_unique<TEditAlarmExact>(*store_, clock_, optionsServices(), this);
 }
 
-CommandReply TMainScreen::CarryOut(const CommandRequest& request)
+CommandReply TMainScreen::carryOut(const CommandRequest& request)
 {
-    switch (request.Kind) {
+    switch (request.kind) {
     case CommandKind::Add:
-        return commands_->AddFromCommand(request);
+        return commands_->addFromCommand(request);
     case CommandKind::List:
-        return {ExitDone, AlarmListText(*store_, clock_, request.TodayOnly), {}};
+        return {ExitDone, alarmListText(*store_, clock_, request.todayOnly), {}};
     case CommandKind::Show:
         break;
     }
-    if (trayIcon_->Active()) {
-        TrayIconClick();
+    if (trayIcon_->active()) {
+        trayIconClick();
     } else {
         setWindowState(windowState() & ~Qt::WindowMinimized);
         show();
@@ -85,12 +85,12 @@ CommandReply TMainScreen::CarryOut(const CommandRequest& request)
     return {};
 }
 
-bool TMainScreen::ConfirmBox(const QString& text)
+bool TMainScreen::confirmBox(const QString& text)
 {
-    return klaxora::ConfirmBox(text);
+    return klaxora::confirmBox(text);
 }
 
-void TMainScreen::Beep()
+void TMainScreen::beep()
 {
     QApplication::beep();
 }

@@ -28,7 +28,7 @@ constexpr int LegendHeight = 32;
 constexpr int CommandBarHeight = 33;
 constexpr int BottomBarHeight = 44;
 
-QFont ArialPixels(int pixels, bool bold = false)
+QFont arialPixels(int pixels, bool bold = false)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(pixels);
@@ -36,7 +36,7 @@ QFont ArialPixels(int pixels, bool bold = false)
     return font;
 }
 
-QLabel* PictureLabel(const QImage& picture, int left, int top, QWidget* parent)
+QLabel* pictureLabel(const QImage& picture, int left, int top, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     label->setPixmap(QPixmap::fromImage(picture));
@@ -44,7 +44,7 @@ QLabel* PictureLabel(const QImage& picture, int left, int top, QWidget* parent)
     return label;
 }
 
-QLabel* TextLabel(const QString& text, int left, int top, QWidget* parent)
+QLabel* textLabel(const QString& text, int left, int top, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->move(left, top);
@@ -52,7 +52,7 @@ QLabel* TextLabel(const QString& text, int left, int top, QWidget* parent)
     return label;
 }
 
-TFlatButton* CommandButton(const QString& caption, const QString& hint, const QImage& picture, int left,
+TFlatButton* commandButton(const QString& caption, const QString& hint, const QImage& picture, int left,
                            int width, QWidget* parent)
 {
     auto* button = new TFlatButton(parent);
@@ -64,7 +64,7 @@ TFlatButton* CommandButton(const QString& caption, const QString& hint, const QI
     return button;
 }
 
-TFlatButton* LargeButton(const QString& caption, const QString& hint, const QImage& picture, int width,
+TFlatButton* largeButton(const QString& caption, const QString& hint, const QImage& picture, int width,
                          flatbtn::TFlatButtonLayout layout, flatbtn::TAlignment alignment, QWidget* parent)
 {
     auto* button = new TFlatButton(parent);
@@ -74,7 +74,7 @@ TFlatButton* LargeButton(const QString& caption, const QString& hint, const QIma
     button->setBitmap(picture);
     button->setButtonLayout(layout);
     button->setAlignment(alignment);
-    button->setFont(ArialPixels(24, true));
+    button->setFont(arialPixels(24, true));
     button->setUnselectedFontColor(Qt::black);
     button->setOptions(flatbtn::boMonoDisplay | flatbtn::boPopupMark);
     return button;
@@ -82,10 +82,10 @@ TFlatButton* LargeButton(const QString& caption, const QString& hint, const QIma
 
 } // namespace
 
-void TMainScreen::BuildLayout()
+void TMainScreen::buildLayout()
 {
     setWindowTitle(QStringLiteral("Klaxora!"));
-    setFont(ArialPixels(11));
+    setFont(arialPixels(11));
     resize(ClientWidth, ClientHeight);
 
     auto* client = new QWidget(this);
@@ -95,8 +95,8 @@ void TMainScreen::BuildLayout()
     setCentralWidget(client);
 
     auto* mainPanel = new BevelPanel(client);
-    mainPanel->SetBevelInner(TPanelBevel::bvLowered);
-    mainPanel->SetBorderWidth(2);
+    mainPanel->setBevelInner(TPanelBevel::bvLowered);
+    mainPanel->setBorderWidth(2);
     // The panels keep their frames clear through their own margins; the layouts add none.
     auto* mainLayout = new QVBoxLayout(mainPanel);
     mainLayout->setContentsMargins(0, 0, 0, 0);
@@ -105,15 +105,15 @@ void TMainScreen::BuildLayout()
 
     // Legend strip: the two row icons with their meaning, the filter and the clock.
     auto* legendStrip = new BevelPanel(mainPanel);
-    legendStrip->SetBevelOuter(TPanelBevel::bvNone);
+    legendStrip->setBevelOuter(TPanelBevel::bvNone);
     legendStrip->setFixedHeight(LegendHeight);
-    auto* todayIcon = PictureLabel(todayAlarmPicture(), 8, 7, legendStrip);
+    auto* todayIcon = pictureLabel(todayAlarmPicture(), 8, 7, legendStrip);
     todayIcon->setObjectName(QStringLiteral("todayIcon"));
-    auto* todayLegend = TextLabel(QStringLiteral("- Alarm is for today"), 29, 9, legendStrip);
+    auto* todayLegend = textLabel(QStringLiteral("- Alarm is for today"), 29, 9, legendStrip);
     todayLegend->setObjectName(QStringLiteral("todayLegend"));
-    auto* futureIcon = PictureLabel(futureAlarmPicture(), 128, 7, legendStrip);
+    auto* futureIcon = pictureLabel(futureAlarmPicture(), 128, 7, legendStrip);
     futureIcon->setObjectName(QStringLiteral("futureIcon"));
-    auto* futureLegend = TextLabel(QStringLiteral("- Alarm is for a future date"), 148, 9, legendStrip);
+    auto* futureLegend = textLabel(QStringLiteral("- Alarm is for a future date"), 148, 9, legendStrip);
     futureLegend->setObjectName(QStringLiteral("futureLegend"));
     showTodayOnlyBox_ = new QCheckBox(QStringLiteral("Show Today Only"), legendStrip);
     showTodayOnlyBox_->setObjectName(QStringLiteral("showTodayOnlyBox"));
@@ -122,21 +122,21 @@ void TMainScreen::BuildLayout()
     showTodayOnlyBox_->adjustSize();
     clockPanel_ = new BevelPanel(legendStrip);
     clockPanel_->setObjectName(QStringLiteral("clockPanel"));
-    clockPanel_->SetBevelOuter(TPanelBevel::bvLowered);
+    clockPanel_->setBevelOuter(TPanelBevel::bvLowered);
     clockPanel_->setGeometry(422, 3, 118, 25);
     clockPanel_->setToolTip(QStringLiteral("Current time"));
-    clockPanel_->setFont(ArialPixels(13, true));
+    clockPanel_->setFont(arialPixels(13, true));
     mainLayout->addWidget(legendStrip);
 
     // The list fills the rest, inside a 5-pixel border.
     auto* listPanel = new BevelPanel(mainPanel);
-    listPanel->SetBevelOuter(TPanelBevel::bvNone);
-    listPanel->SetBorderWidth(5);
+    listPanel->setBevelOuter(TPanelBevel::bvNone);
+    listPanel->setBorderWidth(5);
     auto* listLayout = new QVBoxLayout(listPanel);
     listLayout->setContentsMargins(0, 0, 0, 0);
     alarmList_ = new AlarmListView(listPanel);
     alarmList_->setObjectName(QStringLiteral("alarmList"));
-    alarmList_->setFont(ArialPixels(12));
+    alarmList_->setFont(arialPixels(12));
     alarmList_->setAccessibleName(QStringLiteral("Alarms"));
     QPalette blackOnWhite = alarmList_->palette();
     blackOnWhite.setColor(QPalette::Base, Qt::white);
@@ -148,25 +148,25 @@ void TMainScreen::BuildLayout()
 
     // Command bar: the five commands on alarms, in their order. A hint breaks its line at "\n".
     auto* commandBar = new BevelPanel(mainPanel);
-    commandBar->SetBevelOuter(TPanelBevel::bvNone);
+    commandBar->setBevelOuter(TPanelBevel::bvNone);
     commandBar->setFixedHeight(CommandBarHeight);
-    addAlarmButton_ = CommandButton(QStringLiteral("&Add Alarm"), QStringLiteral("Add a new alarm"),
-                                    AddAlarmPicture(), 4, 92, commandBar);
+    addAlarmButton_ = commandButton(QStringLiteral("&Add Alarm"), QStringLiteral("Add a new alarm"),
+                                    addAlarmPicture(), 4, 92, commandBar);
     addAlarmButton_->setObjectName(QStringLiteral("addAlarmButton"));
-    editAlarmButton_ = CommandButton(QStringLiteral("&Edit Alarm"), QStringLiteral("Edit current alarm"),
-                                     EditAlarmPicture(), 100, 92, commandBar);
+    editAlarmButton_ = commandButton(QStringLiteral("&Edit Alarm"), QStringLiteral("Edit current alarm"),
+                                     editAlarmPicture(), 100, 92, commandBar);
     editAlarmButton_->setObjectName(QStringLiteral("editAlarmButton"));
     deleteAlarmButton_ =
-        CommandButton(QStringLiteral("&Delete Alarm"), QStringLiteral("Delete current alarm"),
-                      DeleteAlarmPicture(), 196, 104, commandBar);
+        commandButton(QStringLiteral("&Delete Alarm"), QStringLiteral("Delete current alarm"),
+                      deleteAlarmPicture(), 196, 104, commandBar);
     deleteAlarmButton_->setObjectName(QStringLiteral("deleteAlarmButton"));
     cloneButton_ =
-        CommandButton(QStringLiteral("&Clone Alarm"), QStringLiteral("Make a copy of \ncurrent alarm"),
-                      CloneAlarmPicture(), 304, 108, commandBar);
+        commandButton(QStringLiteral("&Clone Alarm"), QStringLiteral("Make a copy of \ncurrent alarm"),
+                      cloneAlarmPicture(), 304, 108, commandBar);
     cloneButton_->setObjectName(QStringLiteral("cloneButton"));
-    adjustTimeButton_ = CommandButton(QStringLiteral("Adjust &Time +/-"),
+    adjustTimeButton_ = commandButton(QStringLiteral("Adjust &Time +/-"),
                                       QStringLiteral("Adjust the current alarm time \nplus or minus "),
-                                      AdjustTimePicture(), 416, 130, commandBar);
+                                      adjustTimePicture(), 416, 130, commandBar);
     adjustTimeButton_->setObjectName(QStringLiteral("adjustTimeButton"));
     mainLayout->addWidget(commandBar);
 
@@ -177,10 +177,10 @@ void TMainScreen::BuildLayout()
     bottomLayout->setContentsMargins(1, 1, 1, 1);
     bottomLayout->setSpacing(0);
     minimizeButton_ =
-        LargeButton(QStringLiteral("&Minimize"), QStringLiteral("Minimize Klaxora!"), MinimizePicture(), 136,
+        largeButton(QStringLiteral("&Minimize"), QStringLiteral("Minimize Klaxora!"), minimizePicture(), 136,
                     flatbtn::blBitmapLeft, flatbtn::taLeftJustify, bottomBar);
     minimizeButton_->setObjectName(QStringLiteral("minimizeButton"));
-    exitButton_ = LargeButton(QStringLiteral("E&xit"), QStringLiteral("Exit Klaxora!"), ExitPicture(), 86,
+    exitButton_ = largeButton(QStringLiteral("E&xit"), QStringLiteral("Exit Klaxora!"), exitPicture(), 86,
                               flatbtn::blBitmapRight, flatbtn::taRightJustify, bottomBar);
     exitButton_->setObjectName(QStringLiteral("exitButton"));
     bottomLayout->addWidget(minimizeButton_);

@@ -21,7 +21,7 @@ namespace klaxora {
 
 namespace {
 
-QAction* MenuItem(QMenu* menu, const QString& caption, const QString& hint)
+QAction* menuItem(QMenu* menu, const QString& caption, const QString& hint)
 {
     QAction* item = menu->addAction(caption);
     if (!hint.isEmpty()) {
@@ -33,46 +33,46 @@ QAction* MenuItem(QMenu* menu, const QString& caption, const QString& hint)
 
 } // namespace
 
-void TMainScreen::BuildMenus()
+void TMainScreen::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setToolTipsVisible(true);
-    selectSoundFileAction_ = MenuItem(file, QStringLiteral("Select Default Sound File (*.wav)"),
+    selectSoundFileAction_ = menuItem(file, QStringLiteral("Select Default Sound File (*.wav)"),
                                       QStringLiteral("Select the default .wav file to use with alarms"));
     selectSoundFileAction_->setObjectName(QStringLiteral("selectSoundFileAction"));
     noAlarmSoundAction_ =
-        MenuItem(file, QStringLiteral("No Alarm Sound"), QStringLiteral("Toggle all alarm sounds on/off"));
+        menuItem(file, QStringLiteral("No Alarm Sound"), QStringLiteral("Toggle all alarm sounds on/off"));
     noAlarmSoundAction_->setObjectName(QStringLiteral("noAlarmSoundAction"));
     noAlarmSoundAction_->setCheckable(true);
     useTrayAction_ =
-        MenuItem(file, QStringLiteral("Minimize to System Tray"),
+        menuItem(file, QStringLiteral("Minimize to System Tray"),
                  QStringLiteral("The system tray is the small panel in the lower right hand corner of  "
                                 "your Windows desktop where the time is displayed (Windows 95 only)"));
     useTrayAction_->setObjectName(QStringLiteral("useTrayAction"));
     useTrayAction_->setCheckable(true);
     file->addSeparator();
-    exitAction_ = MenuItem(file, QStringLiteral("Exit"), QStringLiteral("Exit the program"));
+    exitAction_ = menuItem(file, QStringLiteral("Exit"), QStringLiteral("Exit the program"));
     exitAction_->setObjectName(QStringLiteral("exitAction"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setToolTipsVisible(true);
     helpContentsAction_ =
-        MenuItem(help, QStringLiteral("Contents"), QStringLiteral("Show Windows Help for Klaxora!"));
+        menuItem(help, QStringLiteral("Contents"), QStringLiteral("Show Windows Help for Klaxora!"));
     helpContentsAction_->setObjectName(QStringLiteral("helpContentsAction"));
     help->addSeparator();
-    aboutAction_ = MenuItem(help, QStringLiteral("About"), QStringLiteral("About Klaxora!"));
+    aboutAction_ = menuItem(help, QStringLiteral("About"), QStringLiteral("About Klaxora!"));
     aboutAction_->setObjectName(QStringLiteral("aboutAction"));
     help->addSeparator();
-    productPageAction_ = MenuItem(help, QStringLiteral("ZUV Software Products"), QString());
+    productPageAction_ = menuItem(help, QStringLiteral("ZUV Software Products"), QString());
     productPageAction_->setObjectName(QStringLiteral("productPageAction"));
 
-    connect(selectSoundFileAction_, &QAction::triggered, this, Guarded([this] { selectSoundFile(); }));
-    connect(noAlarmSoundAction_, &QAction::triggered, this, Guarded([this] { toggleNoAlarmSound(); }));
-    connect(useTrayAction_, &QAction::triggered, this, Guarded([this] { toggleUseTray(); }));
-    connect(exitAction_, &QAction::triggered, this, Guarded([this] { ExitButtonClick(); }));
-    connect(helpContentsAction_, &QAction::triggered, this, Guarded([this] { showHelpContents(); }));
-    connect(aboutAction_, &QAction::triggered, this, Guarded([this] { showAbout(); }));
-    connect(productPageAction_, &QAction::triggered, this, Guarded([this] { showProductPage(); }));
+    connect(selectSoundFileAction_, &QAction::triggered, this, guarded([this] { selectSoundFile(); }));
+    connect(noAlarmSoundAction_, &QAction::triggered, this, guarded([this] { toggleNoAlarmSound(); }));
+    connect(useTrayAction_, &QAction::triggered, this, guarded([this] { toggleUseTray(); }));
+    connect(exitAction_, &QAction::triggered, this, guarded([this] { exitButtonClick(); }));
+    connect(helpContentsAction_, &QAction::triggered, this, guarded([this] { showHelpContents(); }));
+    connect(aboutAction_, &QAction::triggered, this, guarded([this] { showAbout(); }));
+    connect(productPageAction_, &QAction::triggered, this, guarded([this] { showProductPage(); }));
 
     trayMenu_ = new QMenu(this);
     trayMenu_->setObjectName(QStringLiteral("trayMenu"));
@@ -80,8 +80,8 @@ void TMainScreen::BuildMenus()
     trayShowAlarmsAction_->setObjectName(QStringLiteral("trayShowAlarmsAction"));
     trayExitAction_ = trayMenu_->addAction(QStringLiteral("E&xit"));
     trayExitAction_->setObjectName(QStringLiteral("trayExitAction"));
-    connect(trayShowAlarmsAction_, &QAction::triggered, this, Guarded([this] { TrayIconClick(); }));
-    connect(trayExitAction_, &QAction::triggered, this, Guarded([this] { ExitButtonClick(); }));
+    connect(trayShowAlarmsAction_, &QAction::triggered, this, guarded([this] { trayIconClick(); }));
+    connect(trayExitAction_, &QAction::triggered, this, guarded([this] { exitButtonClick(); }));
 
     alarmPopupMenu_ = new QMenu(this);
     alarmPopupMenu_->setObjectName(QStringLiteral("alarmPopupMenu"));
@@ -89,7 +89,7 @@ void TMainScreen::BuildMenus()
     popupEditAction_->setObjectName(QStringLiteral("popupEditAction"));
     popupDeleteAction_ = alarmPopupMenu_->addAction(QStringLiteral("&Delete"));
     popupDeleteAction_->setObjectName(QStringLiteral("popupDeleteAction"));
-    alarmList_->SetPopupMenu(alarmPopupMenu_);
+    alarmList_->setPopupMenu(alarmPopupMenu_);
 
     cloneMenu_ = new QMenu(this);
     cloneMenu_->setObjectName(QStringLiteral("cloneMenu"));
@@ -99,59 +99,59 @@ void TMainScreen::BuildMenus()
     adjustTimeButton_->setDropDownMenu(adjustTimeMenu_);
 }
 
-void TMainScreen::BuildTrayIcon(std::unique_ptr<TrayShell> shell)
+void TMainScreen::buildTrayIcon(std::unique_ptr<TrayShell> shell)
 {
     // Shown only while the program sits in the notification area, so it starts inactive.
     trayIcon_ = new TQXTrayIcon95(this, std::move(shell));
     trayIcon_->setObjectName(QStringLiteral("trayIcon"));
-    trayIcon_->SetAutoPopup(true);
-    trayIcon_->SetPopupMenu(trayMenu_);
-    trayIcon_->SetOnClick([this](TQXTrayIcon95&) { Guarded([this] { TrayIconClick(); })(); });
-    trayIcon_->Animation().SetOptions(TQXTrayIconAnimationOptions::aoIconsInExe);
-    trayIcon_->Loaded();
+    trayIcon_->setAutoPopup(true);
+    trayIcon_->setPopupMenu(trayMenu_);
+    trayIcon_->setOnClick([this](TQXTrayIcon95&) { guarded([this] { trayIconClick(); })(); });
+    trayIcon_->animation().setOptions(TQXTrayIconAnimationOptions::aoIconsInExe);
+    trayIcon_->loaded();
 }
 
-void TMainScreen::SyncMenuChecks()
+void TMainScreen::syncMenuChecks()
 {
-    noAlarmSoundAction_->setChecked(preferences_.NoAlarmSound);
-    useTrayAction_->setChecked(preferences_.UseTray);
+    noAlarmSoundAction_->setChecked(preferences_.noAlarmSound);
+    useTrayAction_->setChecked(preferences_.useTray);
 }
 
-void TMainScreen::SaveCurrentPreferences()
+void TMainScreen::saveCurrentPreferences()
 {
-    SavePreferences(fileSystem_, folder_, preferences_);
+    savePreferences(fileSystem_, folder_, preferences_);
 }
 
 void TMainScreen::toggleUseTray()
 {
     // Nothing moves now; the next minimise follows the new setting. The check keeps its new state even
     // when the preferences cannot be written.
-    preferences_.UseTray = !preferences_.UseTray;
-    SyncMenuChecks();
-    SaveCurrentPreferences();
+    preferences_.useTray = !preferences_.useTray;
+    syncMenuChecks();
+    saveCurrentPreferences();
 }
 
 void TMainScreen::toggleNoAlarmSound()
 {
-    const auto showState = qScopeGuard([this] { SyncMenuChecks(); });
+    const auto showState = qScopeGuard([this] { syncMenuChecks(); });
     soundCommands_->toggleNoAlarmSound();
 }
 
 void TMainScreen::selectSoundFile()
 {
-    const auto showState = qScopeGuard([this] { SyncMenuChecks(); });
+    const auto showState = qScopeGuard([this] { syncMenuChecks(); });
     soundCommands_->selectSoundFile();
 }
 
 void TMainScreen::showHelpContents()
 {
-    ShowHelpContext(this, HelpFile_, MainHelpTopic);
+    showHelpContext(this, helpFile_, MainHelpTopic);
 }
 
 void TMainScreen::showProductPage()
 {
     // The product page is a help file of its own beside the program; the application help file stays.
-    ShowHelpContents(this, QString::fromStdString(JoinPath(programFolder_, "ZUVSOFT.HLP")));
+    klaxora::showHelpContents(this, QString::fromStdString(joinPath(programFolder_, "ZUVSOFT.HLP")));
 }
 
 void TMainScreen::showAbout()

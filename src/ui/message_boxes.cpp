@@ -12,12 +12,12 @@ namespace klaxora {
 namespace {
 
 // Captions and texts have always been limited to 255 characters.
-QString Limited(const QString& text)
+QString limited(const QString& text)
 {
     return text.left(255);
 }
 
-QMessageBox::Icon IconFor(unsigned flags)
+QMessageBox::Icon iconFor(unsigned flags)
 {
     switch (flags & 0xF0) {
     case MessageBoxStyle::IconStop:
@@ -35,9 +35,9 @@ QMessageBox::Icon IconFor(unsigned flags)
 
 } // namespace
 
-int ShowMessageBox(const QString& text, const QString& caption, unsigned flags)
+int showMessageBox(const QString& text, const QString& caption, unsigned flags)
 {
-    QMessageBox box(IconFor(flags), Limited(caption), Limited(text), QMessageBox::NoButton,
+    QMessageBox box(iconFor(flags), limited(caption), limited(text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     struct Choice {
@@ -75,25 +75,25 @@ int ShowMessageBox(const QString& text, const QString& caption, unsigned flags)
     return (flags & 0x0F) == MessageBoxStyle::YesNo ? MessageBoxAnswer::No : MessageBoxAnswer::Cancel;
 }
 
-bool ConfirmBox(const QString& text)
+bool confirmBox(const QString& text)
 {
-    return ShowMessageBox(text, QStringLiteral("Confirm"),
+    return showMessageBox(text, QStringLiteral("Confirm"),
                           MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion) == MessageBoxAnswer::Yes;
 }
 
-void InformationBox(const QString& text)
+void informationBox(const QString& text)
 {
-    ShowMessageBox(text, QStringLiteral("Information"),
+    showMessageBox(text, QStringLiteral("Information"),
                    MessageBoxStyle::Ok | MessageBoxStyle::IconInformation);
 }
 
-void ShowErrorBox(const QString& text)
+void showErrorBox(const QString& text)
 {
-    ShowMessageBox(text + QLatin1Char('.'), QStringLiteral("Klaxora!"),
+    showMessageBox(text + QLatin1Char('.'), QStringLiteral("Klaxora!"),
                    MessageBoxStyle::Ok | MessageBoxStyle::IconStop);
 }
 
-void CenterOverMainScreen(QWidget* window, const QWidget* mainWindow)
+void centerOverMainScreen(QWidget* window, const QWidget* mainWindow)
 {
     const QRect main = mainWindow->frameGeometry();
     const QRect own = window->frameGeometry();

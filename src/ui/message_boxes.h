@@ -28,15 +28,15 @@ constexpr int No = 7;
 } // namespace MessageBoxAnswer
 
 // A modal box owned by the application; returns the answer code of the button chosen.
-int ShowMessageBox(const QString& text, const QString& caption, unsigned flags);
+int showMessageBox(const QString& text, const QString& caption, unsigned flags);
 // "Confirm", Yes and No, question mark: true exactly when the answer is Yes.
-bool ConfirmBox(const QString& text);
+bool confirmBox(const QString& text);
 // "Information", OK, information icon.
-void InformationBox(const QString& text);
+void informationBox(const QString& text);
 // The application's error box: caption "Klaxora!", the text followed by ".", stop icon, OK.
-void ShowErrorBox(const QString& text);
+void showErrorBox(const QString& text);
 
 // Places `window` over the middle of `mainWindow` (whole-pixel halves toward zero; screen edges ignored).
-void CenterOverMainScreen(QWidget* window, const QWidget* mainWindow);
+void centerOverMainScreen(QWidget* window, const QWidget* mainWindow);
 
 } // namespace klaxora

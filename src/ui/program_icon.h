@@ -12,9 +12,9 @@ namespace klaxora {
 inline constexpr std::array<int, 7> ProgramIconSizes{16, 22, 32, 48, 64, 128, 256};
 
 // A square picture of the given size on a transparent background.
-QImage ProgramIconImage(int size);
+QImage programIconImage(int size);
 
 // The icon with a picture for every size of ProgramIconSizes.
-QIcon ProgramIcon();
+QIcon programIcon();
 
 } // namespace klaxora

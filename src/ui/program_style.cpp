@@ -10,7 +10,7 @@ namespace klaxora {
 namespace {
 
 // A double chevron pointing to the hidden menus, in the style's text colour.
-QIcon OverflowIcon(QColor colour, bool pointsLeft)
+QIcon overflowIcon(QColor colour, bool pointsLeft)
 {
     constexpr int Side = 16;
     QImage picture(Side, Side, QImage::Format_ARGB32_Premultiplied);
@@ -41,7 +41,7 @@ QIcon ProgramStyle::standardIcon(StandardPixmap picture, const QStyleOption* opt
     if (picture == SP_ToolBarHorizontalExtensionButton) {
         const QPalette palette = widget != nullptr ? widget->palette() : standardPalette();
         const bool rightToLeft = widget != nullptr ? widget->isRightToLeft() : false;
-        return OverflowIcon(palette.color(QPalette::ButtonText), rightToLeft);
+        return overflowIcon(palette.color(QPalette::ButtonText), rightToLeft);
     }
     return QProxyStyle::standardIcon(picture, option, widget);
 }

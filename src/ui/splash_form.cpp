@@ -13,7 +13,7 @@ namespace klaxora {
 
 namespace {
 
-QFont PixelFont(const QString& family, int pixels, bool bold, bool italic)
+QFont pixelFont(const QString& family, int pixels, bool bold, bool italic)
 {
     QFont font(family);
     font.setPixelSize(pixels);
@@ -24,12 +24,12 @@ QFont PixelFont(const QString& family, int pixels, bool bold, bool italic)
 
 // The lettering of the two smaller labels and of the name: black on a grey shadow, in the order a
 // stored form gives it (shadow colour, then the scheme, then the font colour).
-void SetRaisedLettering(TEffectLabel* label)
+void setRaisedLettering(TEffectLabel* label)
 {
-    label->SetColourShadow(QColor(0x80, 0x80, 0x80));
-    label->SetColourScheme(TColourScheme::csText);
-    label->SetFontColour(Qt::black);
-    label->SetTransparent(true);
+    label->setColourShadow(QColor(0x80, 0x80, 0x80));
+    label->setColourScheme(TColourScheme::csText);
+    label->setFontColour(Qt::black);
+    label->setTransparent(true);
 }
 
 } // namespace
@@ -38,50 +38,50 @@ TSplashform::TSplashform(QWidget* parent) : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setFixedSize(385, 242);
-    setFont(PixelFont(QStringLiteral("Arial"), 11, false, false));
+    setFont(pixelFont(QStringLiteral("Arial"), 11, false, false));
 
     framePanel_ = new BevelPanel(this);
     framePanel_->setObjectName(QStringLiteral("framePanel"));
     framePanel_->setGeometry(rect());
-    framePanel_->SetSingleBorder(true);
-    framePanel_->SetBevelInner(TPanelBevel::bvLowered);
-    framePanel_->SetBorderWidth(5);
-    const int inside = framePanel_->FrameWidth();
+    framePanel_->setSingleBorder(true);
+    framePanel_->setBevelInner(TPanelBevel::bvLowered);
+    framePanel_->setBorderWidth(5);
+    const int inside = framePanel_->frameWidth();
 
     nameLabel_ = new TEffectLabel(framePanel_);
     nameLabel_->setObjectName(QStringLiteral("nameLabel"));
     nameLabel_->setGeometry(inside, inside, width() - 2 * inside, 69);
     nameLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     nameLabel_->setText(QStringLiteral("Klaxora!"));
-    nameLabel_->setFont(PixelFont(QStringLiteral("Times New Roman"), 64, true, true));
-    SetRaisedLettering(nameLabel_);
+    nameLabel_->setFont(pixelFont(QStringLiteral("Times New Roman"), 64, true, true));
+    setRaisedLettering(nameLabel_);
 
     platformLabel_ = new TEffectLabel(framePanel_);
     platformLabel_->setObjectName(QStringLiteral("platformLabel"));
     platformLabel_->setGeometry(221, 84, 95, 25);
     platformLabel_->setText(QStringLiteral("for Windows"));
-    platformLabel_->setFont(PixelFont(QStringLiteral("Times New Roman"), 16, true, true));
-    SetRaisedLettering(platformLabel_);
+    platformLabel_->setFont(pixelFont(QStringLiteral("Times New Roman"), 16, true, true));
+    setRaisedLettering(platformLabel_);
 
     // Flat lettering: no depth and no highlight direction, so the three layers fall on one another.
     versionLabel_ = new TEffectLabel(framePanel_);
     versionLabel_->setObjectName(QStringLiteral("versionLabel"));
     versionLabel_->setGeometry(135, 120, 112, 22);
     versionLabel_->setText(QStringLiteral("Version 1.9a"));
-    versionLabel_->setFont(PixelFont(QStringLiteral("Times New Roman"), 16, true, true));
-    versionLabel_->SetDepthHighlight(0);
-    versionLabel_->SetDepthShadow(0);
-    versionLabel_->SetDirectionHighlight(TEffectDirection::edNone);
-    versionLabel_->SetColourShadow(QColor(0x80, 0x80, 0x80));
-    versionLabel_->SetEffectStyle(TEffectStyle::esCustom);
-    versionLabel_->SetColourScheme(TColourScheme::csText);
-    versionLabel_->SetFontColour(Qt::black);
-    versionLabel_->SetTransparent(true);
+    versionLabel_->setFont(pixelFont(QStringLiteral("Times New Roman"), 16, true, true));
+    versionLabel_->setDepthHighlight(0);
+    versionLabel_->setDepthShadow(0);
+    versionLabel_->setDirectionHighlight(TEffectDirection::edNone);
+    versionLabel_->setColourShadow(QColor(0x80, 0x80, 0x80));
+    versionLabel_->setEffectStyle(TEffectStyle::esCustom);
+    versionLabel_->setColourScheme(TColourScheme::csText);
+    versionLabel_->setFontColour(Qt::black);
+    versionLabel_->setTransparent(true);
 
     editionLabel_ = new QLabel(QStringLiteral("32-bit version for Windows 95"), framePanel_);
     editionLabel_->setObjectName(QStringLiteral("editionLabel"));
     editionLabel_->setGeometry(106, 141, 163, 14);
-    editionLabel_->setFont(PixelFont(QStringLiteral("Arial"), 11, true, false));
+    editionLabel_->setFont(pixelFont(QStringLiteral("Arial"), 11, true, false));
     QPalette red = editionLabel_->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     editionLabel_->setPalette(red);
@@ -91,16 +91,16 @@ TSplashform::TSplashform(QWidget* parent) : QDialog(parent)
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setGeometry(283, 193, 81, 33);
     okButton_->setCaption(QStringLiteral("Ok"));
-    okButton_->setBitmap(OkPicture());
+    okButton_->setBitmap(okPicture());
     okButton_->setButtonLayout(flatbtn::blBitmapLeft);
     okButton_->setDefault(true);
     okButton_->hide();
     connect(okButton_, &TFlatButton::clicked, this, &TSplashform::okButtonClick);
 
-    FormCreate();
+    formCreate();
 }
 
-void TSplashform::FormCreate()
+void TSplashform::formCreate()
 {
     editionLabel_->show();
 }
@@ -117,7 +117,7 @@ void TSplashform::okButtonClick()
 
 void TSplashform::showEvent(QShowEvent* event)
 {
-    CenterOnScreen();
+    centerOnScreen();
     QDialog::showEvent(event);
 }
 
@@ -130,7 +130,7 @@ void TSplashform::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void TSplashform::CenterOnScreen()
+void TSplashform::centerOnScreen()
 {
     const QScreen* screen = this->screen();
     if (screen == nullptr) {

@@ -27,9 +27,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void FormCreate();
+    void formCreate();
     void okButtonClick();
-    void CenterOnScreen();
+    void centerOnScreen();
 
     // The window's parts; each has an objectName of its own member name without the underscore.
     BevelPanel* framePanel_;

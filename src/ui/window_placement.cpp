@@ -5,7 +5,7 @@
 
 namespace klaxora {
 
-std::optional<QRect> FittedMaximizedFrame(const QRect& frame, const QRect& available)
+std::optional<QRect> fittedMaximizedFrame(const QRect& frame, const QRect& available)
 {
     if (available.height() < frame.height()) {
         return QRect(frame.left(), available.top(), frame.width(), available.height());
@@ -16,13 +16,13 @@ std::optional<QRect> FittedMaximizedFrame(const QRect& frame, const QRect& avail
     return std::nullopt;
 }
 
-void FitMaximizedToScreen(QWidget* form)
+void fitMaximizedToScreen(QWidget* form)
 {
     if (!form->isMaximized() || form->screen() == nullptr) {
         return;
     }
     const QRect frame = form->frameGeometry();
-    const std::optional<QRect> fitted = FittedMaximizedFrame(frame, form->screen()->availableGeometry());
+    const std::optional<QRect> fitted = fittedMaximizedFrame(frame, form->screen()->availableGeometry());
     if (!fitted) {
         return;
     }

@@ -29,7 +29,7 @@ public:
 TEST(ApplicationErrorBox, AnEscapedErrorIsShownAndTheLoopGoesOn)
 {
     QStringList shown;
-    application->SetErrorPresenter([&shown](const QString& text) { shown << text; });
+    application->setErrorPresenter([&shown](const QString& text) { shown << text; });
     ThrowingObject target;
     QEvent first(QEvent::User);
     QCoreApplication::sendEvent(&target, &first);

@@ -43,7 +43,7 @@ TEST(DisplayPlatform, TheX11OnlySettingsFollowTheToolkitsChoiceOfPlatform)
         for (const auto& [name, value] : start.environment) {
             described += name + "=" + value + " ";
         }
-        EXPECT_EQ(StartsOnX11(static_cast<int>(argv.size()), argv.data(), environment), start.x11)
+        EXPECT_EQ(startsOnX11(static_cast<int>(argv.size()), argv.data(), environment), start.x11)
             << described;
     }
 }

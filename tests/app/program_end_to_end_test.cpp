@@ -31,7 +31,7 @@ const char* const RewrittenAlarms = "07:30pm^Water the plants^^3^06/15/2099^^0\r
 const char* const PreparedPreferences = "[Sounds]\r\nWaveFile=\r\nSilent=1\r\n[Tray]\r\nUse=0\r\n";
 const QString AlreadyRunning = QStringLiteral("Klaxora! is already running");
 
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 20000)
+bool waitFor(const std::function<bool()>& condition, int milliseconds = 20000)
 {
     const QDeadlineTimer deadline(milliseconds);
     while (!condition()) {
@@ -50,8 +50,8 @@ protected:
         ASSERT_TRUE(folder.isValid());
         program = folder.filePath(QStringLiteral("klaxora"));
         ASSERT_TRUE(QFile::copy(QStringLiteral(KLAXORA_PROGRAM), program));
-        WriteFile(QStringLiteral("Alarms.dat"), PreparedAlarms);
-        WriteFile(QStringLiteral("ALARM.INI"), PreparedPreferences);
+        writeFile(QStringLiteral("Alarms.dat"), PreparedAlarms);
+        writeFile(QStringLiteral("ALARM.INI"), PreparedPreferences);
         // A runtime folder of its own keeps the single-instance lock away from any other running copy.
         runtime = folder.filePath(QStringLiteral("runtime"));
         ASSERT_TRUE(QDir().mkpath(runtime));
@@ -72,21 +72,21 @@ protected:
         }
     }
 
-    void WriteFile(const QString& name, const QByteArray& contents)
+    void writeFile(const QString& name, const QByteArray& contents)
     {
         QFile file(folder.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(contents);
     }
 
-    QByteArray ReadFile(const QString& name) const
+    QByteArray readFile(const QString& name) const
     {
         QFile file(folder.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     // Started from another working folder: the program must find its files beside itself.
-    void Start(QProcess& process)
+    void start(QProcess& process)
     {
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(QDir::tempPath());
@@ -94,12 +94,12 @@ protected:
         ASSERT_TRUE(process.waitForStarted());
     }
 
-    bool AlarmFileRewritten() const { return ReadFile(QStringLiteral("Alarms.dat")) == RewrittenAlarms; }
+    bool alarmFileRewritten() const { return readFile(QStringLiteral("Alarms.dat")) == RewrittenAlarms; }
 
     struct Outcome {
-        int ExitCode = -1;
-        QByteArray Output;
-        QByteArray Errors;
+        int exitCode = -1;
+        QByteArray output;
+        QByteArray errors;
     };
 
     // A command, run to its end from the program's folder.
@@ -115,7 +115,7 @@ protected:
     Outcome Run(const QStringList& arguments) { return Run(arguments, environment); }
 
     // Twenty --add started at the same moment, each with a message of its own; all must succeed.
-    void AddTwentyAtOnce()
+    void addTwentyAtOnce()
     {
         std::array<std::unique_ptr<QProcess>, 20> adds;
         for (std::size_t i = 0; i < adds.size(); ++i) {
@@ -131,7 +131,7 @@ protected:
             EXPECT_EQ(adds[i]->readAllStandardOutput(),
                       QStringLiteral("2099-01-01\t06:00\tboth\tAlarm %1\n").arg(i));
         }
-        const QByteArray file = ReadFile(QStringLiteral("Alarms.dat"));
+        const QByteArray file = readFile(QStringLiteral("Alarms.dat"));
         EXPECT_EQ(file.count("\r\n"), 22) << file.data();
         for (std::size_t i = 0; i < adds.size(); ++i)
             EXPECT_EQ(file.count(QStringLiteral("^Alarm %1^").arg(i).toUtf8()), 1) << i;
@@ -148,24 +148,24 @@ protected:
 
 TEST_F(ProgramTest, StartRewritesTheAlarmFileBesideTheProgram)
 {
-    Start(first);
-    EXPECT_TRUE(WaitFor([this] { return AlarmFileRewritten(); }))
-        << ReadFile(QStringLiteral("Alarms.dat")).data();
-    EXPECT_EQ(ReadFile(QStringLiteral("ALARM.INI")), PreparedPreferences)
+    start(first);
+    EXPECT_TRUE(waitFor([this] { return alarmFileRewritten(); }))
+        << readFile(QStringLiteral("Alarms.dat")).data();
+    EXPECT_EQ(readFile(QStringLiteral("ALARM.INI")), PreparedPreferences)
         << "preferences are never written at start";
     EXPECT_FALSE(first.waitForFinished(500)) << "it keeps running";
 }
 
 TEST_F(ProgramTest, SecondStartSaysSoAndEndsWhileTheFirstGoesOn)
 {
-    Start(first);
-    ASSERT_TRUE(WaitFor([this] { return AlarmFileRewritten(); }));
+    start(first);
+    ASSERT_TRUE(waitFor([this] { return alarmFileRewritten(); }));
     // The first instance's file is changed behind its back; a second instance must not load and rewrite it.
-    WriteFile(QStringLiteral("Alarms.dat"), PreparedAlarms);
+    writeFile(QStringLiteral("Alarms.dat"), PreparedAlarms);
 
-    Start(second);
+    start(second);
     QByteArray said;
-    ASSERT_TRUE(WaitFor([this, &said] {
+    ASSERT_TRUE(waitFor([this, &said] {
         second.waitForReadyRead(50);
         said += second.readAllStandardError();
         return said.contains(AlreadyRunning.toUtf8()) || second.state() == QProcess::NotRunning;
@@ -176,19 +176,19 @@ TEST_F(ProgramTest, SecondStartSaysSoAndEndsWhileTheFirstGoesOn)
     second.waitForFinished();
 
     EXPECT_EQ(first.state(), QProcess::Running);
-    EXPECT_EQ(ReadFile(QStringLiteral("Alarms.dat")), PreparedAlarms);
+    EXPECT_EQ(readFile(QStringLiteral("Alarms.dat")), PreparedAlarms);
 }
 
 TEST_F(ProgramTest, StartAfterTheFirstWasKilledSucceeds)
 {
-    Start(first);
-    ASSERT_TRUE(WaitFor([this] { return AlarmFileRewritten(); }));
+    start(first);
+    ASSERT_TRUE(waitFor([this] { return alarmFileRewritten(); }));
     first.kill(); // SIGKILL: no chance to clean up
     ASSERT_TRUE(first.waitForFinished());
 
-    WriteFile(QStringLiteral("Alarms.dat"), PreparedAlarms);
-    Start(third);
-    EXPECT_TRUE(WaitFor([this] { return AlarmFileRewritten(); }));
+    writeFile(QStringLiteral("Alarms.dat"), PreparedAlarms);
+    start(third);
+    EXPECT_TRUE(waitFor([this] { return alarmFileRewritten(); }));
     EXPECT_FALSE(third.waitForFinished(500));
     EXPECT_FALSE(third.readAllStandardError().contains(AlreadyRunning.toUtf8()));
 }
@@ -197,12 +197,12 @@ TEST_F(ProgramTest, AStartWaitsWhileACommandWorksOnTheFiles)
 {
     // What a command run without the program holds while it reads and writes the files.
     auto command = std::make_unique<klaxora::SingleInstance>("Klaxora", runtime.toStdString());
-    ASSERT_FALSE(command->AlreadyRunning());
-    Start(first);
+    ASSERT_FALSE(command->alreadyRunning());
+    start(first);
     EXPECT_FALSE(first.waitForFinished(1000)) << first.readAllStandardError().data();
-    EXPECT_EQ(ReadFile(QStringLiteral("Alarms.dat")), PreparedAlarms) << "nothing read under the command";
+    EXPECT_EQ(readFile(QStringLiteral("Alarms.dat")), PreparedAlarms) << "nothing read under the command";
     command.reset();
-    EXPECT_TRUE(WaitFor([this] { return AlarmFileRewritten(); }));
+    EXPECT_TRUE(waitFor([this] { return alarmFileRewritten(); }));
     EXPECT_FALSE(first.readAllStandardError().contains(AlreadyRunning.toUtf8()));
 }
 
@@ -211,29 +211,29 @@ TEST_F(ProgramTest, CommandsLoadNeitherTheWidgetsNorTheSound)
     QProcessEnvironment traced = environment;
     traced.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
     const Outcome listed = Run({QStringLiteral("--list")}, traced);
-    EXPECT_EQ(listed.ExitCode, 0);
-    EXPECT_EQ(listed.Output,
+    EXPECT_EQ(listed.exitCode, 0);
+    EXPECT_EQ(listed.output,
               "2099-06-15\t19:30\tboth\tWater the plants\n2099-12-24\t21:05\tmessage\tCall home\n");
-    EXPECT_TRUE(listed.Errors.contains("libQt6Core")) << "the loader reports what it maps";
-    EXPECT_FALSE(listed.Errors.contains("libQt6Widgets"));
-    EXPECT_FALSE(listed.Errors.contains("libQt6Gui"));
-    EXPECT_FALSE(listed.Errors.contains("libQt6Multimedia"));
-    EXPECT_EQ(ReadFile(QStringLiteral("Alarms.dat")), RewrittenAlarms) << "loaded as the program loads it";
+    EXPECT_TRUE(listed.errors.contains("libQt6Core")) << "the loader reports what it maps";
+    EXPECT_FALSE(listed.errors.contains("libQt6Widgets"));
+    EXPECT_FALSE(listed.errors.contains("libQt6Gui"));
+    EXPECT_FALSE(listed.errors.contains("libQt6Multimedia"));
+    EXPECT_EQ(readFile(QStringLiteral("Alarms.dat")), RewrittenAlarms) << "loaded as the program loads it";
 }
 
 TEST_F(ProgramTest, TwentyAddsAtOnceWithoutTheProgram)
 {
-    AddTwentyAtOnce();
+    addTwentyAtOnce();
 }
 
 TEST_F(ProgramTest, TwentyAddsAtOnceHandedToTheRunningProgram)
 {
-    Start(first);
-    ASSERT_TRUE(WaitFor([this] { return AlarmFileRewritten(); }));
-    AddTwentyAtOnce();
+    start(first);
+    ASSERT_TRUE(waitFor([this] { return alarmFileRewritten(); }));
+    addTwentyAtOnce();
     EXPECT_EQ(first.state(), QProcess::Running);
     // The program's own list holds them too, as its --list tells.
-    EXPECT_EQ(Run({QStringLiteral("--list")}).Output.count('\n'), 22);
+    EXPECT_EQ(Run({QStringLiteral("--list")}).output.count('\n'), 22);
     EXPECT_FALSE(first.readAllStandardError().contains(AlreadyRunning.toUtf8()));
 }
 
@@ -241,33 +241,33 @@ TEST_F(ProgramTest, ExitCodesOfCommands)
 {
     const Outcome bad = Run(
         {QStringLiteral("--add"), QStringLiteral("Tea"), QStringLiteral("--at"), QStringLiteral("25:00")});
-    EXPECT_EQ(bad.ExitCode, 2);
-    EXPECT_TRUE(bad.Errors.startsWith("klaxora: --at: '25:00' is not a time")) << bad.Errors.data();
-    EXPECT_EQ(ReadFile(QStringLiteral("Alarms.dat")), PreparedAlarms) << "bad input changes nothing";
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.errors.startsWith("klaxora: --at: '25:00' is not a time")) << bad.errors.data();
+    EXPECT_EQ(readFile(QStringLiteral("Alarms.dat")), PreparedAlarms) << "bad input changes nothing";
 
     const Outcome passed =
         Run({QStringLiteral("--add"), QStringLiteral("Tea"), QStringLiteral("--at"), QStringLiteral("8:00"),
              QStringLiteral("--on"), QStringLiteral("2001-01-01")});
-    EXPECT_EQ(passed.ExitCode, 3);
-    EXPECT_TRUE(passed.Errors.contains("has already passed")) << passed.Errors.data();
+    EXPECT_EQ(passed.exitCode, 3);
+    EXPECT_TRUE(passed.errors.contains("has already passed")) << passed.errors.data();
 
     const Outcome help = Run({QStringLiteral("--help")});
-    EXPECT_EQ(help.ExitCode, 0);
-    EXPECT_TRUE(help.Output.contains("--add")) << help.Output.data();
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.output.contains("--add")) << help.output.data();
 
     // An alarm file that cannot be read: nothing is written over it.
     ASSERT_TRUE(QFile::remove(folder.filePath(QStringLiteral("Alarms.dat"))));
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Alarms.dat")));
     const Outcome failed = Run({QStringLiteral("--list")});
-    EXPECT_EQ(failed.ExitCode, 1);
-    EXPECT_TRUE(failed.Errors.contains("the alarm file could not be read")) << failed.Errors.data();
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(failed.errors.contains("the alarm file could not be read")) << failed.errors.data();
 }
 
 TEST_F(ProgramTest, AMistypedOptionIsRefusedWithoutAWindow)
 {
     const Outcome mistyped = Run({QStringLiteral("--lsit")});
-    EXPECT_EQ(mistyped.ExitCode, 2);
-    EXPECT_EQ(mistyped.Errors, "klaxora: Unknown option 'lsit'.\nSee klaxora --help.\n");
+    EXPECT_EQ(mistyped.exitCode, 2);
+    EXPECT_EQ(mistyped.errors, "klaxora: Unknown option 'lsit'.\nSee klaxora --help.\n");
 }
 
 // Over ssh or from cron: no abort and no core dump, one line and exit code 1.
@@ -279,23 +279,23 @@ TEST_F(ProgramTest, AStartWithoutADisplaySaysSoInOneLine)
     for (const char* display : {"", ":999"}) {
         headless.insert(QStringLiteral("DISPLAY"), QLatin1String(display));
         const Outcome start = Run({}, headless);
-        EXPECT_EQ(start.ExitCode, 1) << display;
-        EXPECT_TRUE(start.Errors.startsWith("Klaxora!: no display to show the window on"))
-            << start.Errors.data();
-        EXPECT_EQ(start.Errors.count('\n'), 1) << start.Errors.data();
+        EXPECT_EQ(start.exitCode, 1) << display;
+        EXPECT_TRUE(start.errors.startsWith("Klaxora!: no display to show the window on"))
+            << start.errors.data();
+        EXPECT_EQ(start.errors.count('\n'), 1) << start.errors.data();
     }
 }
 
 TEST_F(ProgramTest, AProgramThatDoesNotAnswerEndsTheCommandWithAFailure)
 {
-    Start(first);
-    ASSERT_TRUE(WaitFor([this] { return AlarmFileRewritten(); }));
+    start(first);
+    ASSERT_TRUE(waitFor([this] { return alarmFileRewritten(); }));
     ::kill(static_cast<pid_t>(first.processId()), SIGSTOP);
     const Outcome added = Run({QStringLiteral("--add"), QStringLiteral("Tea"), QStringLiteral("--at"),
                                QStringLiteral("8:00"), QStringLiteral("--on"), QStringLiteral("2099-01-01")});
     ::kill(static_cast<pid_t>(first.processId()), SIGCONT);
-    EXPECT_EQ(added.ExitCode, 1);
-    EXPECT_TRUE(added.Errors.contains("did not answer")) << added.Errors.data();
+    EXPECT_EQ(added.exitCode, 1);
+    EXPECT_TRUE(added.errors.contains("did not answer")) << added.errors.data();
 }
 
 } // namespace

@@ -19,7 +19,7 @@ const QByteArray Alarms = "07:30pm^Water the plants^^3^06/15/2099^^0\r\n";
 // The offscreen platform says this when the main window is raised at its first activation.
 const QByteArray WindowShown = "This plugin does not support raise()";
 
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 30000)
+bool waitFor(const std::function<bool()>& condition, int milliseconds = 30000)
 {
     const QDeadlineTimer deadline(milliseconds);
     while (!condition()) {
@@ -58,12 +58,12 @@ protected:
     }
 
     // Starts the program and waits until its window is up; returns what it said meanwhile.
-    QByteArray StartUntilShown()
+    QByteArray startUntilShown()
     {
         process.start(program, {});
         EXPECT_TRUE(process.waitForStarted());
         QByteArray said;
-        EXPECT_TRUE(WaitFor([&] {
+        EXPECT_TRUE(waitFor([&] {
             process.waitForReadyRead(20);
             said += process.readAll();
             return said.contains(WindowShown) || process.state() == QProcess::NotRunning;
@@ -71,7 +71,7 @@ protected:
         return said;
     }
 
-    QByteArray ReadAlarms() const
+    QByteArray readAlarms() const
     {
         QFile file(folder.filePath(QStringLiteral("Alarms.dat")));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -92,7 +92,7 @@ TEST_P(ProgramSignalTest, EndsWithoutTheQuestionAndCanStartAgain)
     file.close();
 
     for (int start = 0; start < 2; ++start) {
-        const QByteArray said = StartUntilShown();
+        const QByteArray said = startUntilShown();
         ASSERT_TRUE(said.contains(WindowShown)) << said.data();
         ASSERT_EQ(::kill(static_cast<pid_t>(process.processId()), GetParam()), 0);
         ASSERT_TRUE(process.waitForFinished(30000)) << "still running after the signal";
@@ -101,7 +101,7 @@ TEST_P(ProgramSignalTest, EndsWithoutTheQuestionAndCanStartAgain)
         const QByteArray rest = process.readAll();
         EXPECT_FALSE(rest.contains("already running")) << rest.data();
         EXPECT_FALSE(rest.contains("Sanitizer")) << rest.data();
-        EXPECT_EQ(ReadAlarms(), Alarms);
+        EXPECT_EQ(readAlarms(), Alarms);
     }
 }
 
@@ -115,7 +115,7 @@ TEST_F(ProgramTerminationTest, EndsTheErrorBoxOfAnUnreadableAlarmFile)
     ASSERT_TRUE(process.waitForStarted());
     QByteArray said;
     // The offscreen platform says this as the box is shown.
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(waitFor([&] {
         process.waitForReadyRead(20);
         said += process.readAll();
         return said.contains("does not support propagateSizeHints()") ||

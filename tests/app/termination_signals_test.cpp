@@ -13,7 +13,7 @@
 namespace klaxora {
 namespace {
 
-void (*CurrentAction(int signalNumber))(int)
+void (*currentAction(int signalNumber))(int)
 {
     struct sigaction action {};
     ::sigaction(signalNumber, nullptr, &action);
@@ -23,7 +23,7 @@ void (*CurrentAction(int signalNumber))(int)
 TEST(TerminationSignalsTest, EachSignalWaitsForTheEventLoopAndArrivesWithItsNumber)
 {
     TerminationSignals termination;
-    QSignalSpy requested(&termination, &TerminationSignals::Requested);
+    QSignalSpy requested(&termination, &TerminationSignals::requested);
     for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
         requested.clear();
         ASSERT_EQ(::raise(signalNumber), 0);
@@ -33,13 +33,13 @@ TEST(TerminationSignalsTest, EachSignalWaitsForTheEventLoopAndArrivesWithItsNumb
         EXPECT_EQ(requested.count(), 1);
         EXPECT_EQ(requested.at(0).at(0).toInt(), signalNumber);
     }
-    EXPECT_TRUE(termination.WasRequested());
+    EXPECT_TRUE(termination.wasRequested());
 }
 
 TEST(TerminationSignalsTest, EndsANestedEventLoopLikeADialogOnScreen)
 {
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::Requested, [] { QCoreApplication::exit(0); });
+    QObject::connect(&termination, &TerminationSignals::requested, [] { QCoreApplication::exit(0); });
     QEventLoop dialogLoop;
     QTimer::singleShot(10, [] { ::raise(SIGTERM); });
     QTimer::singleShot(5000, &dialogLoop, [&dialogLoop] { dialogLoop.exit(1); });
@@ -49,7 +49,7 @@ TEST(TerminationSignalsTest, EndsANestedEventLoopLikeADialogOnScreen)
 TEST(TerminationSignalsTest, ABurstLargerThanThePipeNeitherBlocksNorIsLost)
 {
     TerminationSignals termination;
-    QSignalSpy requested(&termination, &TerminationSignals::Requested);
+    QSignalSpy requested(&termination, &TerminationSignals::requested);
     // A pipe holds 64 KiB; a handler that waited for room would never return.
     for (int i = 0; i < 70000; ++i)
         ::raise(SIGINT);
@@ -63,14 +63,14 @@ TEST(TerminationSignalsTest, DestructionRestoresTheDefaultActionsAndAllowsANewHa
 {
     {
         TerminationSignals termination;
-        EXPECT_NE(CurrentAction(SIGTERM), SIG_DFL);
+        EXPECT_NE(currentAction(SIGTERM), SIG_DFL);
         EXPECT_THROW(TerminationSignals second, std::logic_error);
-        EXPECT_NE(CurrentAction(SIGHUP), SIG_DFL) << "the refused second object changed nothing";
+        EXPECT_NE(currentAction(SIGHUP), SIG_DFL) << "the refused second object changed nothing";
     }
     for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP})
-        EXPECT_EQ(CurrentAction(signalNumber), SIG_DFL);
+        EXPECT_EQ(currentAction(signalNumber), SIG_DFL);
     TerminationSignals again;
-    QSignalSpy requested(&again, &TerminationSignals::Requested);
+    QSignalSpy requested(&again, &TerminationSignals::requested);
     ::raise(SIGTERM);
     EXPECT_TRUE(requested.wait(5000));
 }

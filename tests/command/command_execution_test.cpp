@@ -14,22 +14,22 @@ namespace {
 
 class CommandExecutionTest : public StoreTest {
 protected:
-    CommandExecutionTest() { clock.Set(At(2026, 12, 8, 9, 0)); }
+    CommandExecutionTest() { clock.set(at(2026, 12, 8, 9, 0)); }
 
-    CommandReply AddAt(int hour, int minute, std::optional<TDateTime> date = std::nullopt,
+    CommandReply addAt(int hour, int minute, std::optional<TDateTime> date = std::nullopt,
                        SoundChoice sound = SoundChoice::Default)
     {
         CommandRequest request;
-        request.Kind = CommandKind::Add;
-        request.Message = "Tea";
-        request.Time = EncodeTime(hour, minute, 0, 0);
-        request.Date = date;
-        request.Sound = sound;
-        request.SoundFile = "/sounds/chosen.wav";
-        request.Mode = amMessageOnly;
-        return CarryOutAdd(request, store, clock, "/sounds/default.wav", [this] {
+        request.kind = CommandKind::Add;
+        request.message = "Tea";
+        request.time = encodeTime(hour, minute, 0, 0);
+        request.date = date;
+        request.sound = sound;
+        request.soundFile = "/sounds/chosen.wav";
+        request.mode = amMessageOnly;
+        return carryOutAdd(request, store, clock, "/sounds/default.wav", [this] {
             ++saves;
-            store.WriteToDisk();
+            store.writeToDisk();
         });
     }
 
@@ -38,57 +38,57 @@ protected:
 
 TEST_F(CommandExecutionTest, WithoutADateTodayOrTomorrowOnceTheTimeHasPassed)
 {
-    EXPECT_EQ(AddAt(10, 0), (CommandReply{ExitDone,
+    EXPECT_EQ(addAt(10, 0), (CommandReply{ExitDone,
                                           "No date given: today, 2026-12-08.\n"
                                           "2026-12-08\t10:00\tmessage\tTea\n",
                                           {}}));
-    EXPECT_EQ(AddAt(8, 0),
+    EXPECT_EQ(addAt(8, 0),
               (CommandReply{ExitDone,
                             "No date given: tomorrow, 2026-12-09, since 08:00 has passed today.\n"
                             "2026-12-09\t08:00\tmessage\tTea\n",
                             {}}));
     // Up to 30 seconds late an alarm still rings, as one set in the editor does.
-    clock.Set(At(2026, 12, 8, 9, 0, 30));
-    EXPECT_EQ(AddAt(9, 0).Output, "No date given: today, 2026-12-08.\n2026-12-08\t09:00\tmessage\tTea\n");
+    clock.set(at(2026, 12, 8, 9, 0, 30));
+    EXPECT_EQ(addAt(9, 0).output, "No date given: today, 2026-12-08.\n2026-12-08\t09:00\tmessage\tTea\n");
     EXPECT_EQ(saves, 3);
-    EXPECT_EQ(ReadFile(AlarmFile()), "10:00am^Tea^^3^12/08/2026^/sounds/default.wav^1\r\n"
+    EXPECT_EQ(readFile(alarmFile()), "10:00am^Tea^^3^12/08/2026^/sounds/default.wav^1\r\n"
                                      "08:00am^Tea^^3^12/09/2026^/sounds/default.wav^1\r\n"
                                      "09:00am^Tea^^3^12/08/2026^/sounds/default.wav^1\r\n");
 }
 
 TEST_F(CommandExecutionTest, APassedDateAndTimeIsRefusedWithNothingChanged)
 {
-    clock.Set(At(2026, 12, 8, 9, 0, 31));
-    const CommandReply today = AddAt(9, 0, EncodeDate(2026, 12, 8));
-    EXPECT_EQ(today.ExitCode, ExitTimePassed);
-    EXPECT_EQ(today.Errors, "klaxora: 2026-12-08 09:00 has already passed; no alarm was added.\n");
-    EXPECT_EQ(AddAt(23, 0, EncodeDate(2026, 12, 7)).ExitCode, ExitTimePassed);
-    EXPECT_EQ(store.BaseAlarmList().Count(), 0);
+    clock.set(at(2026, 12, 8, 9, 0, 31));
+    const CommandReply today = addAt(9, 0, encodeDate(2026, 12, 8));
+    EXPECT_EQ(today.exitCode, ExitTimePassed);
+    EXPECT_EQ(today.errors, "klaxora: 2026-12-08 09:00 has already passed; no alarm was added.\n");
+    EXPECT_EQ(addAt(23, 0, encodeDate(2026, 12, 7)).exitCode, ExitTimePassed);
+    EXPECT_EQ(store.baseAlarmList().count(), 0);
     EXPECT_EQ(saves, 0);
 }
 
 TEST_F(CommandExecutionTest, TheSoundChosen)
 {
-    AddAt(10, 0, std::nullopt, SoundChoice::None);
-    AddAt(11, 0, std::nullopt, SoundChoice::File);
-    EXPECT_EQ(store.BaseAlarmList()[0].WaveFile, "");
-    EXPECT_EQ(store.BaseAlarmList()[1].WaveFile, "/sounds/chosen.wav");
+    addAt(10, 0, std::nullopt, SoundChoice::None);
+    addAt(11, 0, std::nullopt, SoundChoice::File);
+    EXPECT_EQ(store.baseAlarmList()[0].waveFile, "");
+    EXPECT_EQ(store.baseAlarmList()[1].waveFile, "/sounds/chosen.wav");
 
-    Preferences preferences{folder.File("default.wav"), false, false};
-    EXPECT_EQ(NewAlarmWaveFile(preferences), "") << "the default sound is missing";
-    WriteFile(preferences.DefaultWaveFile, "RIFF");
-    EXPECT_EQ(NewAlarmWaveFile(preferences), preferences.DefaultWaveFile);
-    preferences.NoAlarmSound = true;
-    EXPECT_EQ(NewAlarmWaveFile(preferences), "");
+    Preferences preferences{folder.file("default.wav"), false, false};
+    EXPECT_EQ(newAlarmWaveFile(preferences), "") << "the default sound is missing";
+    writeFile(preferences.defaultWaveFile, "RIFF");
+    EXPECT_EQ(newAlarmWaveFile(preferences), preferences.defaultWaveFile);
+    preferences.noAlarmSound = true;
+    EXPECT_EQ(newAlarmWaveFile(preferences), "");
 }
 
 TEST_F(CommandExecutionTest, AFailedSaveIsAFailureThatSaysSo)
 {
     CommandRequest request;
-    request.Kind = CommandKind::Add;
-    request.Time = EncodeTime(10, 0, 0, 0);
+    request.kind = CommandKind::Add;
+    request.time = encodeTime(10, 0, 0, 0);
     const CommandReply reply =
-        CarryOutAdd(request, store, clock, "", [] { throw std::runtime_error("Disk full"); });
+        carryOutAdd(request, store, clock, "", [] { throw std::runtime_error("Disk full"); });
     EXPECT_EQ(reply,
               (CommandReply{ExitFailed, {}, "klaxora: the alarm file could not be written: Disk full\n"}));
 }
@@ -96,27 +96,27 @@ TEST_F(CommandExecutionTest, AFailedSaveIsAFailureThatSaysSo)
 TEST_F(CommandExecutionTest, ListInTheListsOrderWithTodayAlone)
 {
     const auto add = [this](const char* time, const char* date, const char* message) {
-        store.AddAlarm(time, date, message, "", amMessageAndSound);
+        store.addAlarm(time, date, message, "", amMessageAndSound);
     };
     add("08:00am", "12/09/2026", "Tomorrow first");
     add("10:00am", "12/08/2026", "Today");
     add("08:30am", "12/08/2026", "Passed today"); // stored but never rings: not in the list
     add("08:00am", "12/09/2026", "Tomorrow added later");
     add("07:00pm", "12/15/2026", "Next week");
-    store.AddAlarm("06:00am", "12/10/2026", "Sound only", "", amSoundOnly);
-    EXPECT_EQ(AlarmListText(store, clock, false), "2026-12-08\t10:00\tboth\tToday\n"
+    store.addAlarm("06:00am", "12/10/2026", "Sound only", "", amSoundOnly);
+    EXPECT_EQ(alarmListText(store, clock, false), "2026-12-08\t10:00\tboth\tToday\n"
                                                   "2026-12-09\t08:00\tboth\tTomorrow added later\n"
                                                   "2026-12-09\t08:00\tboth\tTomorrow first\n"
                                                   "2026-12-10\t06:00\tsound\tSound only\n"
                                                   "2026-12-15\t19:00\tboth\tNext week\n");
-    EXPECT_EQ(AlarmListText(store, clock, true), "2026-12-08\t10:00\tboth\tToday\n");
+    EXPECT_EQ(alarmListText(store, clock, true), "2026-12-08\t10:00\tboth\tToday\n");
     // With "Show Today Only" the window has rows for today alone; the list still names every alarm.
-    const std::string all = AlarmListText(store, clock, false);
-    store.WriteToDisk();
-    store.SetShowOnlyToday(true);
-    store.LoadFromDisk();
-    EXPECT_EQ(store.Rows().Count(), 1);
-    EXPECT_EQ(AlarmListText(store, clock, false), all);
+    const std::string all = alarmListText(store, clock, false);
+    store.writeToDisk();
+    store.setShowOnlyToday(true);
+    store.loadFromDisk();
+    EXPECT_EQ(store.rows().count(), 1);
+    EXPECT_EQ(alarmListText(store, clock, false), all);
 }
 
 } // namespace

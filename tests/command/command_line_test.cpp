@@ -41,26 +41,26 @@ class CommandLineTable : public ::testing::TestWithParam<Row> {};
 TEST_P(CommandLineTable, Reads)
 {
     const Row& row = GetParam();
-    const FakeClock clock(At(2026, 12, 8, 9, 0));
-    const DateTimeFormats formats(row.german ? GermanUser() : UsUser());
+    const FakeClock clock(at(2026, 12, 8, 9, 0));
+    const DateTimeFormats formats(row.german ? germanUser() : usUser());
     QTemporaryDir folder;
     ASSERT_TRUE(QFile(folder.filePath(Existing)).open(QIODevice::WriteOnly));
-    const CommandLine line = ReadCommandLine(QStringList{QStringLiteral("klaxora")} + row.arguments, formats,
+    const CommandLine line = readCommandLine(QStringList{QStringLiteral("klaxora")} + row.arguments, formats,
                                              clock, folder.path());
-    ASSERT_EQ(int(line.Action), int(row.action)) << line.Error;
+    ASSERT_EQ(int(line.action), int(row.action)) << line.error;
     // The program's own first look, which decides whether the window module is loaded at all.
-    EXPECT_EQ(StartsTheWindow(QStringList{QStringLiteral("klaxora")} + row.arguments),
+    EXPECT_EQ(startsTheWindow(QStringList{QStringLiteral("klaxora")} + row.arguments),
               row.action == A::StartWindow);
     if (row.refusal != nullptr) {
-        EXPECT_EQ(line.Error.rfind(row.refusal, 0), 0u) << line.Error;
+        EXPECT_EQ(line.error.rfind(row.refusal, 0), 0u) << line.error;
     }
     if (row.time != nullptr) {
-        EXPECT_EQ(FormatDateTime("hh:nn:ss", line.Request.Time, formats.Storage()), row.time);
-        EXPECT_EQ(line.Request.Date.value_or(0), row.date);
+        EXPECT_EQ(formatDateTime("hh:nn:ss", line.request.time, formats.storage()), row.time);
+        EXPECT_EQ(line.request.date.value_or(0), row.date);
     }
 }
 
-QStringList Add(std::initializer_list<const char*> more)
+QStringList add(std::initializer_list<const char*> more)
 {
     QStringList arguments{QStringLiteral("--add"), QStringLiteral("Tea")};
     for (const char* argument : more)
@@ -68,9 +68,9 @@ QStringList Add(std::initializer_list<const char*> more)
     return arguments;
 }
 
-const TDateTime Dec9 = EncodeDate(2026, 12, 9);
+const TDateTime Dec9 = encodeDate(2026, 12, 9);
 
-QStringList Words(std::initializer_list<const char*> words)
+QStringList words(std::initializer_list<const char*> words)
 {
     QStringList arguments;
     for (const char* word : words)
@@ -85,47 +85,47 @@ INSTANTIATE_TEST_SUITE_P(
             {QStringLiteral("-iconic"), QStringLiteral("-style"), QStringLiteral("x")},
             A::StartWindow},
         Row{"ToolkitOptionsStartTheWindow",
-            Words({"-style", "fusion", "-platform", "offscreen", "--display", ":1", "-geometry", "80x60+0+0",
+            words({"-style", "fusion", "-platform", "offscreen", "--display", ":1", "-geometry", "80x60+0+0",
                    "-reverse", "-stylesheet=a.qss", "-session", "1a2b", "-nograb", "-qmljsdebugger=port:1"}),
             A::StartWindow},
         Row{"ToolkitOptionTwiceAndTwoDashIconic",
-            Words({"--iconic", "--plugin", "a", "-plugin", "b", "-qwindowtitle", "T"}), A::StartWindow},
-        Row{"MistypedOptionWithoutACommand", Words({"--lsit"}), A::Refuse, nullptr, 0,
+            words({"--iconic", "--plugin", "a", "-plugin", "b", "-qwindowtitle", "T"}), A::StartWindow},
+        Row{"MistypedOptionWithoutACommand", words({"--lsit"}), A::Refuse, nullptr, 0,
             "Unknown option 'lsit'"},
-        Row{"MistypedOptionBesideIconic", Words({"-iconic", "-stlye", "fusion"}), A::Refuse, nullptr, 0,
+        Row{"MistypedOptionBesideIconic", words({"-iconic", "-stlye", "fusion"}), A::Refuse, nullptr, 0,
             "Unknown option 'stlye'"},
-        Row{"ToolkitOptionWithoutItsValue", Words({"-iconic", "-style"}), A::Refuse, nullptr, 0,
+        Row{"ToolkitOptionWithoutItsValue", words({"-iconic", "-style"}), A::Refuse, nullptr, 0,
             "Missing value after '-style'"},
-        Row{"ToolkitOptionWithACommand", Words({"--list", "-style", "fusion"}), A::Refuse, nullptr, 0,
+        Row{"ToolkitOptionWithACommand", words({"--list", "-style", "fusion"}), A::Refuse, nullptr, 0,
             "--style: is for the window"},
-        Row{"UserTime", Add({"--at", "7:30 pm"}), A::CarryOut, "19:30:00"},
-        Row{"UserTimeWithSeconds", Add({"--at", "7:30:15PM"}), A::CarryOut, "19:30:15"},
-        Row{"TwentyFourHour", Add({"--at", "19:05"}), A::CarryOut, "19:05:00"},
-        Row{"HourAlone", Add({"--at", "9"}), A::CarryOut, "09:00:00"},
-        Row{"UserDate", Add({"--at", "8:00", "--on", "12/9/26"}), A::CarryOut, "08:00:00", Dec9},
-        Row{"UserDateWithoutYear", Add({"--at", "8:00", "--on", "12/9"}), A::CarryOut, "08:00:00", Dec9},
-        Row{"IsoDate", Add({"--at", "8:00", "--on", "2026-12-09"}), A::CarryOut, "08:00:00", Dec9},
-        Row{"GermanDateAndTime", Add({"--at", "20:15", "--on", "09.12.2026"}), A::CarryOut, "20:15:00", Dec9,
+        Row{"UserTime", add({"--at", "7:30 pm"}), A::CarryOut, "19:30:00"},
+        Row{"UserTimeWithSeconds", add({"--at", "7:30:15PM"}), A::CarryOut, "19:30:15"},
+        Row{"TwentyFourHour", add({"--at", "19:05"}), A::CarryOut, "19:05:00"},
+        Row{"HourAlone", add({"--at", "9"}), A::CarryOut, "09:00:00"},
+        Row{"UserDate", add({"--at", "8:00", "--on", "12/9/26"}), A::CarryOut, "08:00:00", Dec9},
+        Row{"UserDateWithoutYear", add({"--at", "8:00", "--on", "12/9"}), A::CarryOut, "08:00:00", Dec9},
+        Row{"IsoDate", add({"--at", "8:00", "--on", "2026-12-09"}), A::CarryOut, "08:00:00", Dec9},
+        Row{"GermanDateAndTime", add({"--at", "20:15", "--on", "09.12.2026"}), A::CarryOut, "20:15:00", Dec9,
             nullptr, true},
-        Row{"GermanIsoDate", Add({"--at", "20:15", "--on", "2026-12-09"}), A::CarryOut, "20:15:00", Dec9,
+        Row{"GermanIsoDate", add({"--at", "20:15", "--on", "2026-12-09"}), A::CarryOut, "20:15:00", Dec9,
             nullptr, true},
-        Row{"AtIsRequired", Add({}), A::Refuse, nullptr, 0, "--add: --at TIME is required"},
-        Row{"NotATime", Add({"--at", "7.30pm"}), A::Refuse, nullptr, 0, "--at: '7.30pm' is not a time"},
-        Row{"HourPastTwelveWithPm", Add({"--at", "13:00 PM"}), A::Refuse, nullptr, 0, "--at:"},
-        Row{"MinutesPastFiftyNine", Add({"--at", "10:60"}), A::Refuse, nullptr, 0, "--at:"},
-        Row{"NotADate", Add({"--at", "8:00", "--on", "tomorrow"}), A::Refuse, nullptr, 0,
+        Row{"AtIsRequired", add({}), A::Refuse, nullptr, 0, "--add: --at TIME is required"},
+        Row{"NotATime", add({"--at", "7.30pm"}), A::Refuse, nullptr, 0, "--at: '7.30pm' is not a time"},
+        Row{"HourPastTwelveWithPm", add({"--at", "13:00 PM"}), A::Refuse, nullptr, 0, "--at:"},
+        Row{"MinutesPastFiftyNine", add({"--at", "10:60"}), A::Refuse, nullptr, 0, "--at:"},
+        Row{"NotADate", add({"--at", "8:00", "--on", "tomorrow"}), A::Refuse, nullptr, 0,
             "--on: 'tomorrow' is not a date"},
-        Row{"NoThirtyFirstOfNovember", Add({"--at", "8:00", "--on", "2026-11-31"}), A::Refuse, nullptr, 0,
+        Row{"NoThirtyFirstOfNovember", add({"--at", "8:00", "--on", "2026-11-31"}), A::Refuse, nullptr, 0,
             "--on:"},
-        Row{"UsDateForAGermanUser", Add({"--at", "8:00", "--on", "12/9/26"}), A::Refuse, nullptr, 0,
+        Row{"UsDateForAGermanUser", add({"--at", "8:00", "--on", "12/9/26"}), A::Refuse, nullptr, 0,
             "--on:", true},
-        Row{"Modes", Add({"--at", "8:00", "--mode", "sound"}), A::CarryOut, "08:00:00"},
-        Row{"UnknownMode", Add({"--at", "8:00", "--mode", "loud"}), A::Refuse, nullptr, 0,
+        Row{"Modes", add({"--at", "8:00", "--mode", "sound"}), A::CarryOut, "08:00:00"},
+        Row{"UnknownMode", add({"--at", "8:00", "--mode", "loud"}), A::Refuse, nullptr, 0,
             "--mode: 'loud' is not one of"},
-        Row{"SoundFile", Add({"--at", "8:00", "--sound", "ring.wav"}), A::CarryOut, "08:00:00"},
-        Row{"MissingSoundFile", Add({"--at", "8:00", "--sound", "gone.wav"}), A::Refuse, nullptr, 0,
+        Row{"SoundFile", add({"--at", "8:00", "--sound", "ring.wav"}), A::CarryOut, "08:00:00"},
+        Row{"MissingSoundFile", add({"--at", "8:00", "--sound", "gone.wav"}), A::Refuse, nullptr, 0,
             "--sound: 'gone.wav' is not a file"},
-        Row{"SoundAndNoSound", Add({"--at", "8:00", "--sound", "ring.wav", "--no-sound"}), A::Refuse, nullptr,
+        Row{"SoundAndNoSound", add({"--at", "8:00", "--sound", "ring.wav", "--no-sound"}), A::Refuse, nullptr,
             0, "--sound: --sound and --no-sound"},
         Row{"HundredCharacters",
             {QStringLiteral("--add"), QString(100, QChar(0x00E9)), QStringLiteral("--at"),
@@ -158,10 +158,10 @@ INSTANTIATE_TEST_SUITE_P(
             nullptr,
             0,
             "Unknown option 'al'"},
-        Row{"TwoCommands", Add({"--at", "8:00", "--list"}), A::Refuse, nullptr, 0, "give one of"},
-        Row{"GivenTwice", Add({"--at", "8:00", "--at", "9:00"}), A::Refuse, nullptr, 0,
+        Row{"TwoCommands", add({"--at", "8:00", "--list"}), A::Refuse, nullptr, 0, "give one of"},
+        Row{"GivenTwice", add({"--at", "8:00", "--at", "9:00"}), A::Refuse, nullptr, 0,
             "--at: given more than once"},
-        Row{"StrayWord", Add({"--at", "8:00", "Milk"}), A::Refuse, nullptr, 0, "Milk: unexpected argument"},
+        Row{"StrayWord", add({"--at", "8:00", "Milk"}), A::Refuse, nullptr, 0, "Milk: unexpected argument"},
         Row{"AtWithoutAdd",
             {QStringLiteral("--list"), QStringLiteral("--at"), QStringLiteral("8")},
             A::Refuse,
@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CommandLineHelp, ListsEveryOptionAndTheIconicStart)
 {
-    const QString help = CommandLineHelp();
+    const QString help = commandLineHelp();
     for (const char* option : {"--add", "--at", "--on", "--sound", "--no-sound", "--mode", "--list",
                                "--today", "--show", "--help", "--version", "iconic"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
@@ -190,8 +190,8 @@ TEST(CommandLineHelp, ListsEveryOptionAndTheIconicStart)
 
 TEST(CommandLineHelp, LeavesTheToolkitsOptionsToHelpAll)
 {
-    EXPECT_FALSE(CommandLineHelp().contains(QLatin1String("--platform")));
-    const QString all = CommandLineHelp(true);
+    EXPECT_FALSE(commandLineHelp().contains(QLatin1String("--platform")));
+    const QString all = commandLineHelp(true);
     for (const char* option : {"--platform <", "--style <", "--display <", "--reverse", "--add"})
         EXPECT_TRUE(all.contains(QLatin1String(option))) << option;
 }

@@ -20,19 +20,19 @@ protected:
     {
         char pattern[] = "/tmp/klaxora-instance-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = pattern;
+        folder = pattern;
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    void TearDown() override { std::filesystem::remove_all(folder); }
 
     // Starts a child that takes the object and then waits to be killed.
-    pid_t StartHolder()
+    pid_t startHolder()
     {
         int ready[2];
         EXPECT_EQ(pipe(ready), 0);
         const pid_t pid = fork();
         if (pid == 0) {
-            SingleInstance held("Klaxora", folder_);
-            const char ok = held.AlreadyRunning() ? 'n' : 'y';
+            SingleInstance held("Klaxora", folder);
+            const char ok = held.alreadyRunning() ? 'n' : 'y';
             (void)!write(ready[1], &ok, 1);
             for (;;) {
                 pause();
@@ -46,45 +46,45 @@ protected:
         return pid;
     }
 
-    std::string folder_;
+    std::string folder;
 };
 
 TEST_F(SingleInstanceTest, SecondStartSeesTheFirstUntilItEnds)
 {
     {
-        SingleInstance first("Klaxora", folder_);
-        EXPECT_FALSE(first.AlreadyRunning());
-        SingleInstance second("Klaxora", folder_);
-        EXPECT_TRUE(second.AlreadyRunning());
+        SingleInstance first("Klaxora", folder);
+        EXPECT_FALSE(first.alreadyRunning());
+        SingleInstance second("Klaxora", folder);
+        EXPECT_TRUE(second.alreadyRunning());
         // The first still holds it after the second gave up.
-        SingleInstance third("Klaxora", folder_);
-        EXPECT_TRUE(third.AlreadyRunning());
+        SingleInstance third("Klaxora", folder);
+        EXPECT_TRUE(third.alreadyRunning());
     }
-    SingleInstance afterEnd("Klaxora", folder_);
-    EXPECT_FALSE(afterEnd.AlreadyRunning());
+    SingleInstance afterEnd("Klaxora", folder);
+    EXPECT_FALSE(afterEnd.alreadyRunning());
 }
 
 TEST_F(SingleInstanceTest, ObjectIsReleasedWhenTheHolderIsKilled)
 {
-    const pid_t holder = StartHolder();
+    const pid_t holder = startHolder();
     {
-        SingleInstance whileHeld("Klaxora", folder_);
-        EXPECT_TRUE(whileHeld.AlreadyRunning());
+        SingleInstance whileHeld("Klaxora", folder);
+        EXPECT_TRUE(whileHeld.alreadyRunning());
     }
     kill(holder, SIGKILL);
     waitpid(holder, nullptr, 0);
-    SingleInstance afterKill("Klaxora", folder_);
-    EXPECT_FALSE(afterKill.AlreadyRunning());
+    SingleInstance afterKill("Klaxora", folder);
+    EXPECT_FALSE(afterKill.alreadyRunning());
 }
 
 TEST_F(SingleInstanceTest, OtherNamesAndMissingFoldersDoNotBlockTheStart)
 {
-    SingleInstance first("Klaxora", folder_);
-    SingleInstance other("SomethingElse", folder_);
-    EXPECT_FALSE(other.AlreadyRunning());
+    SingleInstance first("Klaxora", folder);
+    SingleInstance other("SomethingElse", folder);
+    EXPECT_FALSE(other.alreadyRunning());
     // The start goes on without protection when the object cannot be made at all.
-    SingleInstance nowhere("Klaxora", folder_ + "/missing/folder");
-    EXPECT_FALSE(nowhere.AlreadyRunning());
+    SingleInstance nowhere("Klaxora", folder + "/missing/folder");
+    EXPECT_FALSE(nowhere.alreadyRunning());
 }
 
 // Without a runtime folder the lock folder in /tmp can be made first by someone else: it is used only
@@ -92,8 +92,8 @@ TEST_F(SingleInstanceTest, OtherNamesAndMissingFoldersDoNotBlockTheStart)
 TEST_F(SingleInstanceTest, ALockFolderInTheSharedFolderIsUsedOnlyWhenItIsPrivatelyTheUsers)
 {
     namespace fs = std::filesystem;
-    const std::string shared = folder_ + "/tmp";
-    const std::string cache = folder_ + "/cache";
+    const std::string shared = folder + "/tmp";
+    const std::string cache = folder + "/cache";
     const std::string ours = shared + "/klaxora-" + std::to_string(geteuid());
     const std::string fallback = cache + "/klaxora";
     ASSERT_TRUE(fs::create_directory(shared));
@@ -108,7 +108,7 @@ TEST_F(SingleInstanceTest, ALockFolderInTheSharedFolderIsUsedOnlyWhenItIsPrivate
          [&] { return mkdir(ours.c_str(), 0700) == 0 && chown(ours.c_str(), 65534, 65534) == 0; }, fallback},
         {"a link to a private folder",
          [&] {
-             const std::string target = folder_ + "/elsewhere";
+             const std::string target = folder + "/elsewhere";
              return mkdir(target.c_str(), 0700) == 0 && symlink(target.c_str(), ours.c_str()) == 0;
          },
          fallback},
@@ -119,19 +119,19 @@ TEST_F(SingleInstanceTest, ALockFolderInTheSharedFolderIsUsedOnlyWhenItIsPrivate
         SCOPED_TRACE(row.what);
         fs::remove_all(ours);
         fs::remove_all(cache);
-        fs::remove_all(folder_ + "/elsewhere");
+        fs::remove_all(folder + "/elsewhere");
         if (!row.prepare()) {
             // Giving a folder to another user needs root.
             std::cout << "[ skipped ] " << row.what << ": cannot be arranged by this user\n";
             continue;
         }
-        const std::string chosen = SingleInstance::PrivateFolder(shared, cache);
+        const std::string chosen = SingleInstance::privateFolder(shared, cache);
         EXPECT_EQ(chosen, row.expected);
         struct stat info {};
         ASSERT_EQ(lstat(chosen.c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 0777, 0700U);
         SingleInstance first("Klaxora", chosen);
-        EXPECT_FALSE(first.AlreadyRunning());
+        EXPECT_FALSE(first.alreadyRunning());
     }
 }
 

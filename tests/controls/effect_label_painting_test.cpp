@@ -21,7 +21,7 @@ const QColor green(0, 255, 0);
 const QColor blue(0, 0, 255);
 const QColor yellow(255, 255, 0);
 
-void UseTestFont(TEffectLabel& label, const QString& caption, QSize size)
+void useTestFont(TEffectLabel& label, const QString& caption, QSize size)
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(40);
@@ -32,7 +32,7 @@ void UseTestFont(TEffectLabel& label, const QString& caption, QSize size)
     label.resize(size);
 }
 
-QImage Render(TEffectLabel& label)
+QImage render(TEffectLabel& label)
 {
     QImage image(label.size(), QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -41,7 +41,7 @@ QImage Render(TEffectLabel& label)
 }
 
 // Bounding box of the pixels in Colour; of all painted pixels when Colour is invalid.
-QRect PixelsOf(const QImage& image, const QColor& colour = QColor())
+QRect pixelsOf(const QImage& image, const QColor& colour = QColor())
 {
     QRect box;
     for (int y = 0; y < image.height(); ++y) {
@@ -56,18 +56,18 @@ QRect PixelsOf(const QImage& image, const QColor& colour = QColor())
 }
 
 // The pixels of one layer alone.
-QRect LayerBox(TEffectLabel& label, Layer layer)
+QRect layerBox(TEffectLabel& label, Layer layer)
 {
-    const QColor highlight = label.ColourHighlight();
-    const QColor shadow = label.ColourShadow();
-    const QColor text = label.FontColour();
-    label.SetColourShadow(layer == Layer::Shadow ? red : none);
-    label.SetColourHighlight(layer == Layer::Highlight ? red : none);
-    label.SetFontColour(layer == Layer::Text ? red : none);
-    const QRect box = PixelsOf(Render(label));
-    label.SetColourShadow(shadow);
-    label.SetColourHighlight(highlight);
-    label.SetFontColour(text);
+    const QColor highlight = label.colourHighlight();
+    const QColor shadow = label.colourShadow();
+    const QColor text = label.fontColour();
+    label.setColourShadow(layer == Layer::Shadow ? red : none);
+    label.setColourHighlight(layer == Layer::Highlight ? red : none);
+    label.setFontColour(layer == Layer::Text ? red : none);
+    const QRect box = pixelsOf(render(label));
+    label.setColourShadow(shadow);
+    label.setColourHighlight(highlight);
+    label.setFontColour(text);
     return box;
 }
 
@@ -75,64 +75,64 @@ class EffectLabelPaintingTest : public ::testing::Test {
 protected:
     EffectLabelPaintingTest()
     {
-        UseTestFont(label_, QStringLiteral("I"), QSize(80, 60));
+        useTestFont(label, QStringLiteral("I"), QSize(80, 60));
         TEffectLabel flat;
-        UseTestFont(flat, QStringLiteral("I"), QSize(80, 60));
-        flat.SetEffectStyle(TEffectStyle::esNone);
-        plain_ = LayerBox(flat, Layer::Text);
+        useTestFont(flat, QStringLiteral("I"), QSize(80, 60));
+        flat.setEffectStyle(TEffectStyle::esNone);
+        plain = layerBox(flat, Layer::Text);
     }
 
-    TEffectLabel label_;
-    QRect plain_; // the caption drawn without any offset
+    TEffectLabel label;
+    QRect plain; // the caption drawn without any offset
 };
 
 TEST_F(EffectLabelPaintingTest, RaisedDrawsShadowTwoRightAndDownHighlightAtZeroTextAtOne)
 {
-    ASSERT_FALSE(plain_.isEmpty());
-    EXPECT_EQ(LayerBox(label_, Layer::Shadow), plain_.translated(2, 2));
-    EXPECT_EQ(LayerBox(label_, Layer::Highlight), plain_);
-    EXPECT_EQ(LayerBox(label_, Layer::Text), plain_.translated(1, 1));
+    ASSERT_FALSE(plain.isEmpty());
+    EXPECT_EQ(layerBox(label, Layer::Shadow), plain.translated(2, 2));
+    EXPECT_EQ(layerBox(label, Layer::Highlight), plain);
+    EXPECT_EQ(layerBox(label, Layer::Text), plain.translated(1, 1));
 }
 
 TEST_F(EffectLabelPaintingTest, LayersArePaintedShadowFirstTextLast)
 {
-    label_.SetColourShadow(red);
-    label_.SetColourHighlight(green);
-    label_.SetFontColour(blue);
-    const QImage image = Render(label_);
+    label.setColourShadow(red);
+    label.setColourHighlight(green);
+    label.setFontColour(blue);
+    const QImage image = render(label);
     // The "I" is a solid bar: each layer's outer corner shows, the text covers the middle.
-    EXPECT_EQ(image.pixelColor(plain_.topLeft()), green);
-    EXPECT_EQ(image.pixelColor(plain_.bottomRight() + QPoint(2, 2)), red);
-    EXPECT_EQ(image.pixelColor(plain_.bottomRight() + QPoint(1, 1)), blue);
-    EXPECT_EQ(image.pixelColor(plain_.center()), blue);
+    EXPECT_EQ(image.pixelColor(plain.topLeft()), green);
+    EXPECT_EQ(image.pixelColor(plain.bottomRight() + QPoint(2, 2)), red);
+    EXPECT_EQ(image.pixelColor(plain.bottomRight() + QPoint(1, 1)), blue);
+    EXPECT_EQ(image.pixelColor(plain.center()), blue);
 }
 
 TEST_F(EffectLabelPaintingTest, FlyingDrawsBothLayersDownRightInTheShadowColour)
 {
-    label_.SetEffectStyle(TEffectStyle::esFlying);
-    EXPECT_EQ(LayerBox(label_, Layer::Text), plain_);
-    EXPECT_EQ(LayerBox(label_, Layer::Highlight), plain_.translated(1, 1));
-    EXPECT_EQ(LayerBox(label_, Layer::Shadow), plain_.translated(5, 5));
-    const QImage image = Render(label_);
-    EXPECT_TRUE(PixelsOf(image, Qt::white).isEmpty());
-    EXPECT_EQ(PixelsOf(image, Qt::black), plain_.translated(1, 1) | plain_.translated(5, 5));
+    label.setEffectStyle(TEffectStyle::esFlying);
+    EXPECT_EQ(layerBox(label, Layer::Text), plain);
+    EXPECT_EQ(layerBox(label, Layer::Highlight), plain.translated(1, 1));
+    EXPECT_EQ(layerBox(label, Layer::Shadow), plain.translated(5, 5));
+    const QImage image = render(label);
+    EXPECT_TRUE(pixelsOf(image, Qt::white).isEmpty());
+    EXPECT_EQ(pixelsOf(image, Qt::black), plain.translated(1, 1) | plain.translated(5, 5));
 }
 
 TEST_F(EffectLabelPaintingTest, NoneShowsOnlyTheTextColour)
 {
-    label_.SetEffectStyle(TEffectStyle::esNone);
-    const QImage image = Render(label_);
-    EXPECT_EQ(PixelsOf(image), plain_);
-    EXPECT_EQ(PixelsOf(image, label_.FontColour()), plain_);
+    label.setEffectStyle(TEffectStyle::esNone);
+    const QImage image = render(label);
+    EXPECT_EQ(pixelsOf(image), plain);
+    EXPECT_EQ(pixelsOf(image, label.fontColour()), plain);
 }
 
 TEST_F(EffectLabelPaintingTest, UpLeftLayersMoveEverythingBackInside)
 {
-    label_.SetDirectionShadow(TEffectDirection::edUpLeft);
-    label_.SetDepthShadow(3); // m = -3
-    EXPECT_EQ(LayerBox(label_, Layer::Shadow), plain_);
-    EXPECT_EQ(LayerBox(label_, Layer::Highlight), plain_.translated(2, 2));
-    EXPECT_EQ(LayerBox(label_, Layer::Text), plain_.translated(3, 3));
+    label.setDirectionShadow(TEffectDirection::edUpLeft);
+    label.setDepthShadow(3); // m = -3
+    EXPECT_EQ(layerBox(label, Layer::Shadow), plain);
+    EXPECT_EQ(layerBox(label, Layer::Highlight), plain.translated(2, 2));
+    EXPECT_EQ(layerBox(label, Layer::Text), plain.translated(3, 3));
 }
 
 // Turned text: about (Q, Q), with its top-left corner at (x0, y0).
@@ -140,57 +140,57 @@ class TurnedTextTest : public ::testing::Test {
 protected:
     TurnedTextTest()
     {
-        UseTestFont(label_, caption_, QSize(200, 200));
-        const QFontMetrics metrics(label_.font());
-        q_ = metrics.horizontalAdvance(caption_ + QStringLiteral("   ")) / 2;
-        w_ = metrics.horizontalAdvance(caption_);
-        h_ = metrics.height();
+        useTestFont(label, caption, QSize(200, 200));
+        const QFontMetrics metrics(label.font());
+        q = metrics.horizontalAdvance(caption + QStringLiteral("   ")) / 2;
+        w = metrics.horizontalAdvance(caption);
+        h = metrics.height();
     }
 
-    const QString caption_ = QStringLiteral("HHH");
-    TEffectLabel label_;
-    int q_ = 0;
-    int w_ = 0;
-    int h_ = 0;
+    const QString caption = QStringLiteral("HHH");
+    TEffectLabel label;
+    int q = 0;
+    int w = 0;
+    int h = 0;
 };
 
 TEST_F(TurnedTextTest, NinetyDegreesDrawsUpwardsFromTheOrigin)
 {
-    label_.SetEffectStyle(TEffectStyle::esNone);
-    label_.SetAngle(90);
-    EXPECT_EQ(label_.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-    const int x0 = q_ - h_ / 2;
-    const int y0 = q_ + w_ / 2;
-    const QRect text = LayerBox(label_, Layer::Text);
+    label.setEffectStyle(TEffectStyle::esNone);
+    label.setAngle(90);
+    EXPECT_EQ(label.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    const int x0 = q - h / 2;
+    const int y0 = q + w / 2;
+    const QRect text = layerBox(label, Layer::Text);
     ASSERT_FALSE(text.isEmpty());
     EXPECT_GT(text.height(), 2 * text.width()); // the row of letters stands upright
     EXPECT_GE(text.left(), x0);
-    EXPECT_LE(text.right(), x0 + h_);
+    EXPECT_LE(text.right(), x0 + h);
     EXPECT_LE(text.bottom(), y0);
-    EXPECT_GE(text.top(), y0 - w_);
-    EXPECT_GT(text.height(), w_ * 3 / 4);
+    EXPECT_GE(text.top(), y0 - w);
+    EXPECT_GT(text.height(), w * 3 / 4);
 }
 
 TEST_F(TurnedTextTest, TurnedLayersKeepTheirScreenOffsets)
 {
-    label_.SetAngle(90);
-    const QRect highlight = LayerBox(label_, Layer::Highlight);
-    EXPECT_EQ(LayerBox(label_, Layer::Text), highlight.translated(1, 1));
-    EXPECT_EQ(LayerBox(label_, Layer::Shadow), highlight.translated(2, 2));
+    label.setAngle(90);
+    const QRect highlight = layerBox(label, Layer::Highlight);
+    EXPECT_EQ(layerBox(label, Layer::Text), highlight.translated(1, 1));
+    EXPECT_EQ(layerBox(label, Layer::Shadow), highlight.translated(2, 2));
 }
 
 TEST_F(TurnedTextTest, OpaqueTurnedLabelFillsOnlyTheTurnedBox)
 {
-    label_.SetEffectStyle(TEffectStyle::esNone);
-    label_.SetTransparent(false);
-    label_.SetColor(yellow);
-    label_.SetAngle(90);
-    const QRect filled = PixelsOf(Render(label_), yellow);
+    label.setEffectStyle(TEffectStyle::esNone);
+    label.setTransparent(false);
+    label.setColor(yellow);
+    label.setAngle(90);
+    const QRect filled = pixelsOf(render(label), yellow);
     // The box of (W + 7) x (H + 5) stands upright about (Q, Q).
-    EXPECT_NEAR(filled.width(), h_ + 5, 2);
-    EXPECT_NEAR(filled.height(), w_ + 7, 2);
-    EXPECT_NEAR(filled.center().x(), q_, 2);
-    EXPECT_NEAR(filled.center().y(), q_, 2);
+    EXPECT_NEAR(filled.width(), h + 5, 2);
+    EXPECT_NEAR(filled.height(), w + 7, 2);
+    EXPECT_NEAR(filled.center().x(), q, 2);
+    EXPECT_NEAR(filled.center().y(), q, 2);
 }
 
 } // namespace

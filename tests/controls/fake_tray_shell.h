@@ -24,23 +24,23 @@ class FakeTrayShell : public TrayShell {
 public:
     explicit FakeTrayShell(std::vector<RecordedTrayCall>& calls) : calls_(calls) {}
 
-    void Shell_NotifyIcon(TrayShellMessage message, const TrayNotifyIconData& data) override
+    void shellNotifyIcon(TrayShellMessage message, const TrayNotifyIconData& data) override
     {
         calls_.push_back({message, data});
     }
 
     // Sends a mouse message to the window and callback number of the last record.
-    void Deliver(TrayMouseMessage mouseMessage) const
+    void deliver(TrayMouseMessage mouseMessage) const
     {
         const TrayNotifyIconData& data = calls_.back().data;
-        data.hWnd->TrayCallback(data.uCallbackMessage, mouseMessage);
+        data.hWnd->trayCallback(data.uCallbackMessage, mouseMessage);
     }
 
 private:
     std::vector<RecordedTrayCall>& calls_;
 };
 
-inline QIcon SolidIcon(const QColor& colour)
+inline QIcon solidIcon(const QColor& colour)
 {
     QPixmap picture(16, 16);
     picture.fill(colour);
@@ -48,7 +48,7 @@ inline QIcon SolidIcon(const QColor& colour)
 }
 
 // The colour of a solid icon; invalid for an empty one.
-inline QColor IconColour(const QIcon& icon)
+inline QColor iconColour(const QIcon& icon)
 {
     const QImage picture = icon.pixmap(16, 16).toImage();
     return picture.isNull() ? QColor() : picture.pixelColor(8, 8);
@@ -57,7 +57,7 @@ inline QColor IconColour(const QIcon& icon)
 } // namespace klaxora
 
 // Readable colours in test failures.
-inline void PrintTo(const QColor& colour, std::ostream* out)
+inline void printTo(const QColor& colour, std::ostream* out)
 {
     *out << (colour.isValid() ? colour.name(QColor::HexArgb).toStdString() : std::string("(none)"));
 }

@@ -7,69 +7,69 @@
 namespace klaxora {
 namespace {
 
-CivilDate Shown(const TCalendar& calendar)
+CivilDate shown(const TCalendar& calendar)
 {
-    return DecodeDate(calendar.CalendarDate());
+    return decodeDate(calendar.calendarDate());
 }
 
 // The editor's tests step from 31 January and 29 February 2028 through its buttons; these are the rest.
 TEST(TCalendarTest, StepsCutTheDayToTheNewMonthAndStopAtTheEndsOfTheCalendar)
 {
-    TCalendar calendar(EncodeDate(2026, 3, 31));
-    calendar.PrevMonth();
-    EXPECT_EQ(Shown(calendar), (CivilDate{2026, 2, 28}));
+    TCalendar calendar(encodeDate(2026, 3, 31));
+    calendar.prevMonth();
+    EXPECT_EQ(shown(calendar), (CivilDate{2026, 2, 28}));
 
-    calendar.SetCalendarDate(EncodeDate(2026, 12, 15));
-    calendar.NextMonth();
-    EXPECT_EQ(Shown(calendar), (CivilDate{2027, 1, 15}));
-    calendar.PrevMonth();
-    calendar.PrevMonth();
-    EXPECT_EQ(Shown(calendar), (CivilDate{2026, 11, 15}));
+    calendar.setCalendarDate(encodeDate(2026, 12, 15));
+    calendar.nextMonth();
+    EXPECT_EQ(shown(calendar), (CivilDate{2027, 1, 15}));
+    calendar.prevMonth();
+    calendar.prevMonth();
+    EXPECT_EQ(shown(calendar), (CivilDate{2026, 11, 15}));
 
-    calendar.SetCalendarDate(EncodeDate(2028, 2, 29));
-    calendar.PrevYear();
-    EXPECT_EQ(Shown(calendar), (CivilDate{2027, 2, 28}));
-    calendar.NextYear();
-    EXPECT_EQ(Shown(calendar), (CivilDate{2028, 2, 28})) << "the 28th stays the 28th";
+    calendar.setCalendarDate(encodeDate(2028, 2, 29));
+    calendar.prevYear();
+    EXPECT_EQ(shown(calendar), (CivilDate{2027, 2, 28}));
+    calendar.nextYear();
+    EXPECT_EQ(shown(calendar), (CivilDate{2028, 2, 28})) << "the 28th stays the 28th";
 
-    calendar.SetCalendarDate(EncodeDate(9999, 12, 31));
-    QSignalSpy changes(&calendar, &TCalendar::Change);
-    calendar.NextMonth();
-    calendar.NextYear();
-    EXPECT_EQ(Shown(calendar), (CivilDate{9999, 12, 31}));
+    calendar.setCalendarDate(encodeDate(9999, 12, 31));
+    QSignalSpy changes(&calendar, &TCalendar::change);
+    calendar.nextMonth();
+    calendar.nextYear();
+    EXPECT_EQ(shown(calendar), (CivilDate{9999, 12, 31}));
     EXPECT_EQ(changes.count(), 0);
 }
 
 TEST(TCalendarTest, ChangeIsNotifiedForEveryNewDateAlsoWhenSetByCode)
 {
-    TCalendar calendar(EncodeDate(2026, 6, 10));
-    QSignalSpy changes(&calendar, &TCalendar::Change);
+    TCalendar calendar(encodeDate(2026, 6, 10));
+    QSignalSpy changes(&calendar, &TCalendar::change);
 
-    calendar.SetCalendarDate(EncodeDate(2026, 6, 11));
+    calendar.setCalendarDate(encodeDate(2026, 6, 11));
     EXPECT_EQ(changes.count(), 1);
     // The time of day is no part of the calendar's date.
-    calendar.SetCalendarDate(EncodeDate(2026, 6, 11) + 0.75);
+    calendar.setCalendarDate(encodeDate(2026, 6, 11) + 0.75);
     EXPECT_EQ(changes.count(), 1);
-    EXPECT_EQ(calendar.CalendarDate(), EncodeDate(2026, 6, 11));
+    EXPECT_EQ(calendar.calendarDate(), encodeDate(2026, 6, 11));
 
-    calendar.NextMonth();
-    calendar.PrevYear();
+    calendar.nextMonth();
+    calendar.prevYear();
     EXPECT_EQ(changes.count(), 3);
 }
 
 TEST(TCalendarTest, WeeksStartOnSunday)
 {
-    TCalendar calendar(EncodeDate(2026, 2, 10)); // 1 February 2026 is a Sunday
+    TCalendar calendar(encodeDate(2026, 2, 10)); // 1 February 2026 is a Sunday
     calendar.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     calendar.resize(350, 140);
-    const CalendarGrid& february = calendar.Grid();
-    EXPECT_EQ(calendar.DayName(0), QStringLiteral("Sun"));
-    EXPECT_EQ(calendar.DayName(6), QStringLiteral("Sat"));
+    const CalendarGrid& february = calendar.grid();
+    EXPECT_EQ(calendar.dayName(0), QStringLiteral("Sun"));
+    EXPECT_EQ(calendar.dayName(6), QStringLiteral("Sat"));
     EXPECT_EQ(february.dayCells[0].left(), february.nameCells[0].left());
     EXPECT_EQ(february.dayCells[6].left(), february.nameCells[6].left());
 
-    calendar.SetCalendarDate(EncodeDate(2026, 8, 1)); // a Saturday
-    const CalendarGrid& august = calendar.Grid();
+    calendar.setCalendarDate(encodeDate(2026, 8, 1)); // a Saturday
+    const CalendarGrid& august = calendar.grid();
     EXPECT_EQ(august.dayCells[0].left(), august.nameCells[6].left());
     EXPECT_EQ(august.dayCells[1].left(), august.nameCells[0].left());
     EXPECT_GT(august.dayCells[1].top(), august.dayCells[0].top());
@@ -79,32 +79,32 @@ TEST(TCalendarTest, WeeksStartOnSunday)
 
 TEST(TCalendarTest, ClickOnADayPicksItButTheCalendarIsNoTabStop)
 {
-    TCalendar calendar(EncodeDate(2026, 6, 10));
+    TCalendar calendar(encodeDate(2026, 6, 10));
     EXPECT_EQ(calendar.focusPolicy(), Qt::NoFocus);
     calendar.resize(350, 140);
     calendar.show();
-    QSignalSpy changes(&calendar, &TCalendar::Change);
+    QSignalSpy changes(&calendar, &TCalendar::change);
 
-    QTest::mouseClick(&calendar, Qt::LeftButton, {}, calendar.Grid().dayCells[16].center());
-    EXPECT_EQ(Shown(calendar), (CivilDate{2026, 6, 17}));
+    QTest::mouseClick(&calendar, Qt::LeftButton, {}, calendar.grid().dayCells[16].center());
+    EXPECT_EQ(shown(calendar), (CivilDate{2026, 6, 17}));
     EXPECT_EQ(changes.count(), 1);
 
     // The names row and the empty cells before the 1st pick nothing; nor does another button.
-    QTest::mouseClick(&calendar, Qt::LeftButton, {}, calendar.Grid().nameCells[3].center());
-    QTest::mouseClick(&calendar, Qt::LeftButton, {}, QPoint(2, calendar.Grid().dayCells[0].center().y()));
-    QTest::mouseClick(&calendar, Qt::RightButton, {}, calendar.Grid().dayCells[2].center());
-    EXPECT_EQ(Shown(calendar), (CivilDate{2026, 6, 17}));
+    QTest::mouseClick(&calendar, Qt::LeftButton, {}, calendar.grid().nameCells[3].center());
+    QTest::mouseClick(&calendar, Qt::LeftButton, {}, QPoint(2, calendar.grid().dayCells[0].center().y()));
+    QTest::mouseClick(&calendar, Qt::RightButton, {}, calendar.grid().dayCells[2].center());
+    EXPECT_EQ(shown(calendar), (CivilDate{2026, 6, 17}));
     EXPECT_EQ(changes.count(), 1);
 }
 
 TEST(TCalendarTest, PaintsThePickedDayInItsCell)
 {
-    TCalendar calendar(EncodeDate(2026, 6, 10));
+    TCalendar calendar(encodeDate(2026, 6, 10));
     calendar.resize(350, 140);
     const QImage picture = calendar.grab().toImage();
     const QColor highlight = calendar.palette().color(QPalette::Highlight);
-    const QRect picked = calendar.Grid().dayCells[9];
-    const QRect other = calendar.Grid().dayCells[10];
+    const QRect picked = calendar.grid().dayCells[9];
+    const QRect other = calendar.grid().dayCells[10];
     EXPECT_EQ(picture.pixelColor(picked.topLeft() + QPoint(1, 1)), highlight);
     EXPECT_NE(picture.pixelColor(other.topLeft() + QPoint(1, 1)), highlight);
 }
@@ -112,11 +112,11 @@ TEST(TCalendarTest, PaintsThePickedDayInItsCell)
 TEST(CalendarGridTest, CellsTileTheAreaWithoutOverlap)
 {
     const QSize area(401, 157);
-    const CalendarGrid grid = LayOutMonth(area, 7, 31);
+    const CalendarGrid grid = layOutMonth(area, 7, 31);
     ASSERT_EQ(grid.dayCells.size(), 31U);
     for (std::size_t i = 0; i < grid.dayCells.size(); ++i) {
         EXPECT_TRUE(QRect(QPoint(), area).contains(grid.dayCells[i]));
-        EXPECT_EQ(grid.DayAt(grid.dayCells[i].center()), static_cast<int>(i) + 1);
+        EXPECT_EQ(grid.dayAt(grid.dayCells[i].center()), static_cast<int>(i) + 1);
         if (i > 0) {
             EXPECT_FALSE(grid.dayCells[i].intersects(grid.dayCells[i - 1]));
         }
@@ -124,7 +124,7 @@ TEST(CalendarGridTest, CellsTileTheAreaWithoutOverlap)
     EXPECT_EQ(grid.nameCells[0].left(), 0);
     EXPECT_EQ(grid.nameCells[6].right(), area.width() - 1);
     EXPECT_EQ(grid.nameCells[1].left(), grid.nameCells[0].right() + 1);
-    EXPECT_EQ(grid.DayAt(QPoint(-1, 100)), 0);
+    EXPECT_EQ(grid.dayAt(QPoint(-1, 100)), 0);
 }
 
 } // namespace

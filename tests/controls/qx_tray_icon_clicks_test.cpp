@@ -25,63 +25,63 @@ protected:
     TrayClickTest()
     {
         QApplication::setDoubleClickInterval(DoubleClickTime);
-        auto shell = std::make_unique<FakeTrayShell>(calls_);
-        shell_ = shell.get();
-        tray_ = new TQXTrayIcon95(&owner_, std::move(shell));
-        tray_->Loaded();
-        tray_->Activate();
-        tray_->SetOnClick([this](TQXTrayIcon95& sender) {
-            EXPECT_EQ(&sender, tray_);
-            ++clicks_;
+        auto fakeShell = std::make_unique<FakeTrayShell>(calls);
+        shell = fakeShell.get();
+        tray = new TQXTrayIcon95(&owner, std::move(fakeShell));
+        tray->loaded();
+        tray->activate();
+        tray->setOnClick([this](TQXTrayIcon95& sender) {
+            EXPECT_EQ(&sender, tray);
+            ++clicks;
         });
-        tray_->SetOnDblClick([this](TQXTrayIcon95& sender) {
-            EXPECT_EQ(&sender, tray_);
-            ++doubleClicks_;
+        tray->setOnDblClick([this](TQXTrayIcon95& sender) {
+            EXPECT_EQ(&sender, tray);
+            ++doubleClicks;
         });
     }
 
-    void Send(std::initializer_list<Mouse> messages)
+    void send(std::initializer_list<Mouse> messages)
     {
         for (Mouse message : messages) {
-            shell_->Deliver(message);
+            shell->deliver(message);
         }
     }
     // Long enough for the click timer to have fired.
-    static void WaitPastDoubleClickTime() { QTest::qWait(DoubleClickTime * 4); }
+    static void waitPastDoubleClickTime() { QTest::qWait(DoubleClickTime * 4); }
 
-    std::vector<RecordedTrayCall> calls_;
-    QWidget owner_;
-    FakeTrayShell* shell_;
-    TQXTrayIcon95* tray_;
-    int clicks_ = 0;
-    int doubleClicks_ = 0;
+    std::vector<RecordedTrayCall> calls;
+    QWidget owner;
+    FakeTrayShell* shell;
+    TQXTrayIcon95* tray;
+    int clicks = 0;
+    int doubleClicks = 0;
 };
 
 TEST_F(TrayClickTest, SingleClickFiresOnceAfterTheDoubleClickTime)
 {
     QElapsedTimer elapsed;
     elapsed.start();
-    Send({Mouse::WM_LBUTTONDOWN, Mouse::WM_LBUTTONUP});
-    EXPECT_EQ(clicks_, 0);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return clicks_ > 0; }, 2000));
+    send({Mouse::WM_LBUTTONDOWN, Mouse::WM_LBUTTONUP});
+    EXPECT_EQ(clicks, 0);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return clicks > 0; }, 2000));
     EXPECT_GE(elapsed.elapsed(), DoubleClickTime - 5);
-    WaitPastDoubleClickTime();
-    EXPECT_EQ(clicks_, 1);
-    EXPECT_EQ(doubleClicks_, 0);
+    waitPastDoubleClickTime();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(doubleClicks, 0);
 }
 
 TEST_F(TrayClickTest, DoubleClickFiresOnlyOnDblClick)
 {
-    Send({Mouse::WM_LBUTTONDOWN, Mouse::WM_LBUTTONUP, Mouse::WM_LBUTTONDBLCLK, Mouse::WM_LBUTTONUP});
-    WaitPastDoubleClickTime();
-    EXPECT_EQ(doubleClicks_, 1);
-    EXPECT_EQ(clicks_, 0);
+    send({Mouse::WM_LBUTTONDOWN, Mouse::WM_LBUTTONUP, Mouse::WM_LBUTTONDBLCLK, Mouse::WM_LBUTTONUP});
+    waitPastDoubleClickTime();
+    EXPECT_EQ(doubleClicks, 1);
+    EXPECT_EQ(clicks, 0);
 
     // A button-down after the double-click message makes it a click again.
-    Send({Mouse::WM_LBUTTONDOWN, Mouse::WM_RBUTTONDBLCLK, Mouse::WM_LBUTTONDOWN});
-    WaitPastDoubleClickTime();
-    EXPECT_EQ(doubleClicks_, 1);
-    EXPECT_EQ(clicks_, 1);
+    send({Mouse::WM_LBUTTONDOWN, Mouse::WM_RBUTTONDBLCLK, Mouse::WM_LBUTTONDOWN});
+    waitPastDoubleClickTime();
+    EXPECT_EQ(doubleClicks, 1);
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(TrayClickTest, FurtherButtonDownDoesNotRestartTheClickTimer)
@@ -90,63 +90,63 @@ TEST_F(TrayClickTest, FurtherButtonDownDoesNotRestartTheClickTimer)
     QApplication::setDoubleClickInterval(longer);
     QElapsedTimer elapsed;
     elapsed.start();
-    Send({Mouse::WM_LBUTTONDOWN});
+    send({Mouse::WM_LBUTTONDOWN});
     QTest::qWait(longer / 2);
-    Send({Mouse::WM_LBUTTONDOWN});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return clicks_ > 0; }, 2000));
+    send({Mouse::WM_LBUTTONDOWN});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return clicks > 0; }, 2000));
     EXPECT_LT(elapsed.elapsed(), longer / 2 + longer - 50); // a restart would have taken this long
-    EXPECT_EQ(clicks_, 1);
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(TrayClickTest, RightClickShowsThePopupMenuOnlyWithAutoPopupAndAMenu)
 {
-    tray_->SetAutoPopup(true);
-    Send({Mouse::WM_RBUTTONDOWN, Mouse::WM_RBUTTONUP});
-    WaitPastDoubleClickTime();
-    EXPECT_EQ(clicks_, 1); // no menu: an ordinary click
+    tray->setAutoPopup(true);
+    send({Mouse::WM_RBUTTONDOWN, Mouse::WM_RBUTTONUP});
+    waitPastDoubleClickTime();
+    EXPECT_EQ(clicks, 1); // no menu: an ordinary click
 
     QMenu menu;
     menu.addAction(QStringLiteral("E&xit"));
-    tray_->SetPopupMenu(&menu);
-    tray_->SetAutoPopup(false);
-    Send({Mouse::WM_RBUTTONDOWN, Mouse::WM_RBUTTONUP});
-    WaitPastDoubleClickTime();
-    EXPECT_EQ(clicks_, 2);
+    tray->setPopupMenu(&menu);
+    tray->setAutoPopup(false);
+    send({Mouse::WM_RBUTTONDOWN, Mouse::WM_RBUTTONUP});
+    waitPastDoubleClickTime();
+    EXPECT_EQ(clicks, 2);
     EXPECT_FALSE(menu.isVisible());
 
-    tray_->SetAutoPopup(true);
-    Send({Mouse::WM_LBUTTONDOWN, Mouse::WM_RBUTTONDOWN}); // the last button counts
-    WaitPastDoubleClickTime();
-    EXPECT_EQ(clicks_, 2);
+    tray->setAutoPopup(true);
+    send({Mouse::WM_LBUTTONDOWN, Mouse::WM_RBUTTONDOWN}); // the last button counts
+    waitPastDoubleClickTime();
+    EXPECT_EQ(clicks, 2);
     EXPECT_TRUE(menu.isVisible());
     menu.close();
 
     // A menu that goes away is forgotten: the right click is an ordinary click again.
     auto gone = std::make_unique<QMenu>();
-    tray_->SetPopupMenu(gone.get());
+    tray->setPopupMenu(gone.get());
     gone.reset();
-    EXPECT_EQ(tray_->PopupMenu(), nullptr);
-    Send({Mouse::WM_RBUTTONDOWN});
-    WaitPastDoubleClickTime();
-    EXPECT_EQ(clicks_, 3);
+    EXPECT_EQ(tray->popupMenu(), nullptr);
+    send({Mouse::WM_RBUTTONDOWN});
+    waitPastDoubleClickTime();
+    EXPECT_EQ(clicks, 3);
 }
 
 TEST_F(TrayClickTest, MouseMoveIsReportedOnlyWhileNoClickIsPending)
 {
     int moves = 0;
     QPoint where;
-    tray_->SetOnMouseMove([&](TQXTrayIcon95&, Qt::KeyboardModifiers, Qt::MouseButtons, int x, int y) {
+    tray->setOnMouseMove([&](TQXTrayIcon95&, Qt::KeyboardModifiers, Qt::MouseButtons, int x, int y) {
         ++moves;
         where = QPoint(x, y);
     });
-    Send({Mouse::WM_MOUSEMOVE});
+    send({Mouse::WM_MOUSEMOVE});
     EXPECT_EQ(moves, 1);
     EXPECT_EQ(where, QCursor::pos());
 
-    Send({Mouse::WM_LBUTTONDOWN, Mouse::WM_MOUSEMOVE, Mouse::WM_MOUSEMOVE});
+    send({Mouse::WM_LBUTTONDOWN, Mouse::WM_MOUSEMOVE, Mouse::WM_MOUSEMOVE});
     EXPECT_EQ(moves, 1);
-    WaitPastDoubleClickTime();
-    Send({Mouse::WM_MOUSEMOVE});
+    waitPastDoubleClickTime();
+    send({Mouse::WM_MOUSEMOVE});
     EXPECT_EQ(moves, 2);
 }
 
@@ -154,68 +154,68 @@ TEST_F(TrayClickTest, MouseMoveIsReportedOnlyWhileNoClickIsPending)
 // window named in the record.
 class QtTrayShellTest : public TrayClickTest {
 protected:
-    QSystemTrayIcon* SystemIcon() { return qtShell_.findChild<QSystemTrayIcon*>(); }
+    QSystemTrayIcon* systemIcon() { return qtShell.findChild<QSystemTrayIcon*>(); }
 
-    void Notify(TrayShellMessage message, const QColor& colour, const QString& tip)
+    void notify(TrayShellMessage message, const QColor& colour, const QString& tip)
     {
-        TrayNotifyIconData data = calls_.back().data;
-        data.hIcon = SolidIcon(colour);
+        TrayNotifyIconData data = calls.back().data;
+        data.hIcon = solidIcon(colour);
         data.szTip = tip;
-        qtShell_.Shell_NotifyIcon(message, data);
+        qtShell.shellNotifyIcon(message, data);
     }
 
-    QtTrayShell qtShell_;
+    QtTrayShell qtShell;
 };
 
 TEST_F(QtTrayShellTest, AddModifyAndDeleteDriveTheSystemTrayIcon)
 {
     // Made by the first add: a start that never uses the tray does not ask the desktop for it.
-    Notify(TrayShellMessage::NIM_DELETE, Qt::red, QString());
-    EXPECT_EQ(SystemIcon(), nullptr);
-    Notify(TrayShellMessage::NIM_ADD, Qt::red, QStringLiteral("Klaxora!"));
-    QSystemTrayIcon* const systemIcon = SystemIcon();
-    ASSERT_NE(systemIcon, nullptr);
-    EXPECT_TRUE(systemIcon->isVisible());
-    EXPECT_EQ(systemIcon->toolTip(), QStringLiteral("Klaxora!"));
-    EXPECT_EQ(IconColour(systemIcon->icon()), QColor(Qt::red));
-    Notify(TrayShellMessage::NIM_MODIFY, Qt::blue, QString());
-    EXPECT_TRUE(systemIcon->isVisible());
-    EXPECT_EQ(IconColour(systemIcon->icon()), QColor(Qt::blue));
-    EXPECT_TRUE(systemIcon->toolTip().isEmpty());
-    Notify(TrayShellMessage::NIM_DELETE, Qt::blue, QString());
-    EXPECT_FALSE(systemIcon->isVisible());
+    notify(TrayShellMessage::NIM_DELETE, Qt::red, QString());
+    EXPECT_EQ(systemIcon(), nullptr);
+    notify(TrayShellMessage::NIM_ADD, Qt::red, QStringLiteral("Klaxora!"));
+    QSystemTrayIcon* const icon = systemIcon();
+    ASSERT_NE(icon, nullptr);
+    EXPECT_TRUE(icon->isVisible());
+    EXPECT_EQ(icon->toolTip(), QStringLiteral("Klaxora!"));
+    EXPECT_EQ(iconColour(icon->icon()), QColor(Qt::red));
+    notify(TrayShellMessage::NIM_MODIFY, Qt::blue, QString());
+    EXPECT_TRUE(icon->isVisible());
+    EXPECT_EQ(iconColour(icon->icon()), QColor(Qt::blue));
+    EXPECT_TRUE(icon->toolTip().isEmpty());
+    notify(TrayShellMessage::NIM_DELETE, Qt::blue, QString());
+    EXPECT_FALSE(icon->isVisible());
 }
 
 TEST_F(QtTrayShellTest, ActivationsBecomeClicksDoubleClicksAndTheMenu)
 {
-    Notify(TrayShellMessage::NIM_ADD, Qt::red, QString());
-    QSystemTrayIcon* const systemIcon = SystemIcon();
-    ASSERT_NE(systemIcon, nullptr);
-    emit systemIcon->activated(QSystemTrayIcon::Trigger);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return clicks_ > 0; }, 2000));
+    notify(TrayShellMessage::NIM_ADD, Qt::red, QString());
+    QSystemTrayIcon* const icon = systemIcon();
+    ASSERT_NE(icon, nullptr);
+    emit icon->activated(QSystemTrayIcon::Trigger);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return clicks > 0; }, 2000));
 
     // Qt reports a double click as Trigger, then DoubleClick.
-    emit systemIcon->activated(QSystemTrayIcon::Trigger);
-    emit systemIcon->activated(QSystemTrayIcon::DoubleClick);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return doubleClicks_ > 0; }, 2000));
+    emit icon->activated(QSystemTrayIcon::Trigger);
+    emit icon->activated(QSystemTrayIcon::DoubleClick);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return doubleClicks > 0; }, 2000));
 
     QMenu menu;
     menu.addAction(QStringLiteral("&Show Alarms"));
-    tray_->SetPopupMenu(&menu);
-    tray_->SetAutoPopup(true);
-    emit systemIcon->activated(QSystemTrayIcon::Context);
+    tray->setPopupMenu(&menu);
+    tray->setAutoPopup(true);
+    emit icon->activated(QSystemTrayIcon::Context);
     ASSERT_TRUE(QTest::qWaitFor([&menu] { return menu.isVisible(); }, 2000));
     menu.close();
-    emit systemIcon->activated(QSystemTrayIcon::MiddleClick);
-    WaitPastDoubleClickTime();
-    EXPECT_EQ(clicks_, 1);
-    EXPECT_EQ(doubleClicks_, 1);
+    emit icon->activated(QSystemTrayIcon::MiddleClick);
+    waitPastDoubleClickTime();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(doubleClicks, 1);
 }
 
 TEST(NotificationArea, IsMissingOnTheOffscreenPlatform)
 {
-    EXPECT_EQ(IsNotificationAreaAvailable(), QSystemTrayIcon::isSystemTrayAvailable());
-    EXPECT_FALSE(IsNotificationAreaAvailable());
+    EXPECT_EQ(isNotificationAreaAvailable(), QSystemTrayIcon::isSystemTrayAvailable());
+    EXPECT_FALSE(isNotificationAreaAvailable());
 }
 
 } // namespace

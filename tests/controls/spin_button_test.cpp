@@ -16,11 +16,11 @@ protected:
     {
         spin.resize(17, 24);
         spin.show();
-        QObject::connect(&spin, &TSpinButton::UpClick, [this] { upTimes.push_back(clock.elapsed()); });
+        QObject::connect(&spin, &TSpinButton::upClick, [this] { upTimes.push_back(clock.elapsed()); });
     }
 
-    QPoint Up() const { return spin.UpRect().center(); }
-    QPoint Down() const { return spin.DownRect().center(); }
+    QPoint up() const { return spin.upRect().center(); }
+    QPoint down() const { return spin.downRect().center(); }
 
     TSpinButton spin;
     QElapsedTimer clock;
@@ -30,7 +30,7 @@ protected:
 TEST_F(TSpinButtonTest, HeldHalfRepeatsFirstAfter400ThenEvery100Milliseconds)
 {
     clock.start();
-    QTest::mousePress(&spin, Qt::LeftButton, {}, Up());
+    QTest::mousePress(&spin, Qt::LeftButton, {}, up());
     EXPECT_EQ(upTimes.size(), 1U);
 
     QTest::qWait(300);
@@ -39,7 +39,7 @@ TEST_F(TSpinButtonTest, HeldHalfRepeatsFirstAfter400ThenEvery100Milliseconds)
     while (clock.elapsed() < 1000) {
         QTest::qWait(10);
     }
-    QTest::mouseRelease(&spin, Qt::LeftButton, {}, Up());
+    QTest::mouseRelease(&spin, Qt::LeftButton, {}, up());
     const std::size_t held = upTimes.size();
     ASSERT_GE(held, 4U);
     EXPECT_GE(upTimes[1] - upTimes[0], TSpinButton::InitRepeatPause);
@@ -58,13 +58,13 @@ TEST_F(TSpinButtonTest, HeldHalfRepeatsFirstAfter400ThenEvery100Milliseconds)
 
 TEST_F(TSpinButtonTest, EachHalfAndItsArrowKeySendItsOwnEvent)
 {
-    QSignalSpy downs(&spin, &TSpinButton::DownClick);
-    QTest::mouseClick(&spin, Qt::LeftButton, {}, Down());
-    QTest::mouseClick(&spin, Qt::LeftButton, {}, Down());
-    QTest::mouseClick(&spin, Qt::LeftButton, {}, Up());
+    QSignalSpy downs(&spin, &TSpinButton::downClick);
+    QTest::mouseClick(&spin, Qt::LeftButton, {}, down());
+    QTest::mouseClick(&spin, Qt::LeftButton, {}, down());
+    QTest::mouseClick(&spin, Qt::LeftButton, {}, up());
     EXPECT_EQ(downs.count(), 2);
     EXPECT_EQ(upTimes.size(), 1U);
-    QTest::mouseClick(&spin, Qt::RightButton, {}, Up());
+    QTest::mouseClick(&spin, Qt::RightButton, {}, up());
     EXPECT_EQ(upTimes.size(), 1U);
 
     // The arrow keys act as the halves when it has the focus; other keys do nothing.
@@ -80,14 +80,14 @@ TEST_F(TSpinButtonTest, EachHalfAndItsArrowKeySendItsOwnEvent)
 TEST_F(TSpinButtonTest, RepeatStopsWhileThePointerIsOffTheHeldHalf)
 {
     clock.start();
-    QTest::mousePress(&spin, Qt::LeftButton, {}, Up());
-    QTest::mouseMove(&spin, Down());
+    QTest::mousePress(&spin, Qt::LeftButton, {}, up());
+    QTest::mouseMove(&spin, down());
     QTest::qWait(650);
     EXPECT_EQ(upTimes.size(), 1U);
-    QTest::mouseMove(&spin, Up());
+    QTest::mouseMove(&spin, up());
     QTest::qWait(250);
     EXPECT_GE(upTimes.size(), 2U);
-    QTest::mouseRelease(&spin, Qt::LeftButton, {}, Up());
+    QTest::mouseRelease(&spin, Qt::LeftButton, {}, up());
 }
 
 TEST_F(TSpinButtonTest, RepeatStopsWhenTheReleaseWentElsewhere)
@@ -97,7 +97,7 @@ TEST_F(TSpinButtonTest, RepeatStopsWhenTheReleaseWentElsewhere)
     box.resize(50, 50);
     box.show();
     clock.start();
-    QTest::mousePress(&spin, Qt::LeftButton, {}, Up());
+    QTest::mousePress(&spin, Qt::LeftButton, {}, up());
     QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::qWait(650);
     EXPECT_EQ(upTimes.size(), 1U);
@@ -107,29 +107,29 @@ TEST_F(TSpinButtonTest, RepeatStopsWhenAHandlerOpensAModalBox)
 {
     QWidget box;
     box.setWindowModality(Qt::ApplicationModal);
-    QObject::connect(&spin, &TSpinButton::UpClick, &box, [&box] { box.show(); });
-    QTest::mousePress(&spin, Qt::LeftButton, {}, Up());
+    QObject::connect(&spin, &TSpinButton::upClick, &box, [&box] { box.show(); });
+    QTest::mousePress(&spin, Qt::LeftButton, {}, up());
     QTest::qWait(650);
     EXPECT_EQ(upTimes.size(), 1U);
     box.hide();
-    QTest::mouseRelease(&spin, Qt::LeftButton, {}, Up());
+    QTest::mouseRelease(&spin, Qt::LeftButton, {}, up());
 }
 
 TEST_F(TSpinButtonTest, RepeatStopsWhenDisabledOrHidden)
 {
-    QTest::mousePress(&spin, Qt::LeftButton, {}, Up());
+    QTest::mousePress(&spin, Qt::LeftButton, {}, up());
     spin.setEnabled(false);
     QTest::qWait(500);
     EXPECT_EQ(upTimes.size(), 1U);
     spin.setEnabled(true);
-    QTest::mouseRelease(&spin, Qt::LeftButton, {}, Up());
+    QTest::mouseRelease(&spin, Qt::LeftButton, {}, up());
 
-    QTest::mousePress(&spin, Qt::LeftButton, {}, Up());
+    QTest::mousePress(&spin, Qt::LeftButton, {}, up());
     spin.hide();
     QTest::qWait(500);
     EXPECT_EQ(upTimes.size(), 2U);
     spin.show();
-    QTest::mouseRelease(&spin, Qt::LeftButton, {}, Up());
+    QTest::mouseRelease(&spin, Qt::LeftButton, {}, up());
 }
 
 } // namespace

@@ -40,18 +40,18 @@ struct Template {
     std::vector<QPoint> rest;
 };
 
-bool Near(QRgb a, QRgb b, int tolerance)
+bool near(QRgb a, QRgb b, int tolerance)
 {
     return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
            std::abs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
-int Difference(QRgb a, QRgb b)
+int difference(QRgb a, QRgb b)
 {
     return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
 }
 
-Template Render(const QString& text, const QFont& font, QRgb foreground, QRgb background)
+Template render(const QString& text, const QFont& font, QRgb foreground, QRgb background)
 {
     const QFontMetrics metrics(font);
     const QSize size(metrics.horizontalAdvance(text) + 2 * Margin, metrics.height() + 2 * Margin);
@@ -67,7 +67,7 @@ Template Render(const QString& text, const QFont& font, QRgb foreground, QRgb ba
     std::vector<std::pair<int, QPoint>> inked;
     for (int y = 0; y < size.height(); ++y) {
         for (int x = 0; x < size.width(); ++x) {
-            const int strength = Difference(result.image.pixel(x, y), background);
+            const int strength = difference(result.image.pixel(x, y), background);
             if (strength > 0) {
                 inked.emplace_back(strength, QPoint(x, y));
             } else {
@@ -83,40 +83,40 @@ Template Render(const QString& text, const QFont& font, QRgb foreground, QRgb ba
     return result;
 }
 
-QRgb AutoForeground(QRgb background)
+QRgb autoForeground(QRgb background)
 {
     // Dark backgrounds (a selected row) carry light text.
     return qGray(background) < 150 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
 }
 
 // The text's box at `at` has a plain background: its four corners have the colour of the first.
-bool PlainCorners(const QImage& shot, const QPoint& at, const QSize& size)
+bool plainCorners(const QImage& shot, const QPoint& at, const QSize& size)
 {
     const QRgb first = shot.pixel(at);
     const QPoint last(at.x() + size.width() - 1, at.y() + size.height() - 1);
-    return Near(shot.pixel(last.x(), at.y()), first, BackgroundTolerance) &&
-           Near(shot.pixel(at.x(), last.y()), first, BackgroundTolerance) &&
-           Near(shot.pixel(last), first, BackgroundTolerance);
+    return near(shot.pixel(last.x(), at.y()), first, BackgroundTolerance) &&
+           near(shot.pixel(at.x(), last.y()), first, BackgroundTolerance) &&
+           near(shot.pixel(last), first, BackgroundTolerance);
 }
 
-bool MatchesAt(const QImage& shot, const Template& probe, const QPoint& at)
+bool matchesAt(const QImage& shot, const Template& probe, const QPoint& at)
 {
     const auto allowed = static_cast<std::size_t>(OutlierShare * double(probe.ink.size()));
     std::size_t misses = 0;
     for (const QPoint& p : probe.ink) {
-        if (!Near(shot.pixel(at + p), probe.image.pixel(p), InkTolerance) && ++misses > allowed) {
+        if (!near(shot.pixel(at + p), probe.image.pixel(p), InkTolerance) && ++misses > allowed) {
             return false;
         }
     }
     for (const QPoint& p : probe.rest) {
-        if (!Near(shot.pixel(at + p), probe.image.pixel(p), BackgroundTolerance) && ++misses > allowed) {
+        if (!near(shot.pixel(at + p), probe.image.pixel(p), BackgroundTolerance) && ++misses > allowed) {
             return false;
         }
     }
     return true;
 }
 
-std::optional<QRect> ParseRegion(const QString& text)
+std::optional<QRect> parseRegion(const QString& text)
 {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 4) {
@@ -160,7 +160,7 @@ int main(int argc, char** argv)
     }
     QRect region = shot.rect();
     if (parser.isSet(regionOption)) {
-        const auto parsed = ParseRegion(parser.value(regionOption));
+        const auto parsed = parseRegion(parser.value(regionOption));
         if (!parsed) {
             std::fprintf(stderr, "klaxora_e2e_find_text: --region wants x,y,w,h\n");
             return 2;
@@ -176,24 +176,24 @@ int main(int argc, char** argv)
         font.setPixelSize(pixels);
     }
     font.setBold(parser.isSet(boldOption));
-    const bool autoForeground = parser.value(fgOption) == QLatin1String("auto");
-    const QRgb fixedForeground = autoForeground ? 0 : QColor(parser.value(fgOption)).rgb();
+    const bool automaticForeground = parser.value(fgOption) == QLatin1String("auto");
+    const QRgb fixedForeground = automaticForeground ? 0 : QColor(parser.value(fgOption)).rgb();
 
     // One picture of the text per background met; the margin pixel at a place gives its background.
     QHash<QRgb, Template> probes;
-    const QSize probeSize = Render(text, font, 0, 0).image.size();
+    const QSize probeSize = render(text, font, 0, 0).image.size();
     for (int y = region.top(); y + probeSize.height() <= region.bottom() + 1; ++y) {
         for (int x = region.left(); x + probeSize.width() <= region.right() + 1; ++x) {
-            if (!PlainCorners(shot, QPoint(x, y), probeSize)) {
+            if (!plainCorners(shot, QPoint(x, y), probeSize)) {
                 continue;
             }
             const QRgb background = shot.pixel(x, y) | 0xFF000000u;
             auto found = probes.find(background);
             if (found == probes.end()) {
-                const QRgb foreground = autoForeground ? AutoForeground(background) : fixedForeground;
-                found = probes.insert(background, Render(text, font, foreground, background));
+                const QRgb foreground = automaticForeground ? autoForeground(background) : fixedForeground;
+                found = probes.insert(background, render(text, font, foreground, background));
             }
-            if (MatchesAt(shot, *found, QPoint(x, y))) {
+            if (matchesAt(shot, *found, QPoint(x, y))) {
                 std::printf("found %d %d\n", x + Margin, y + Margin);
                 return 0;
             }

@@ -19,7 +19,7 @@ namespace {
 
 class AlarmEngineTest : public ::testing::Test, protected test::EngineSurroundings {
 protected:
-    bool Played() const
+    bool played() const
     {
         return std::any_of(sound->log.begin(), sound->log.end(),
                            [](const std::string& entry) { return entry.rfind("play ", 0) == 0; });
@@ -30,65 +30,65 @@ protected:
 
 TEST_F(AlarmEngineTest, TimerOneTicksEverySecondOnceSwitchedOn)
 {
-    EXPECT_EQ(engine.alarmTimer().Timer().interval(), 1000);
-    EXPECT_FALSE(engine.alarmTimer().IsActive());
-    engine.alarmTimer().SwitchOn();
-    EXPECT_TRUE(engine.alarmTimer().IsActive());
+    EXPECT_EQ(engine.alarmTimer().timer().interval(), 1000);
+    EXPECT_FALSE(engine.alarmTimer().isActive());
+    engine.alarmTimer().switchOn();
+    EXPECT_TRUE(engine.alarmTimer().isActive());
     EXPECT_TRUE(QTest::qWaitFor([this] { return !window.clockText.isEmpty(); }, 2500));
     EXPECT_EQ(window.clockText, "12:00:00pm");
-    EXPECT_TRUE(engine.alarmTimer().IsActive());
+    EXPECT_TRUE(engine.alarmTimer().isActive());
 }
 
 TEST_F(AlarmEngineTest, ADueAlarmIsAnnouncedInTheDialogWithTheTimerOffAndItsAnswerCarriedOut)
 {
-    engine.alarmTimer().SwitchOn();
-    store.AddAlarm("12:00pm", "06/10/2026", "Tea", "/nowhere/tea.wav", amMessageAndSound);
+    engine.alarmTimer().switchOn();
+    store.addAlarm("12:00pm", "06/10/2026", "Tea", "/nowhere/tea.wav", amMessageAndSound);
     bool timerOffWhileShown = false;
     QString shownMessage;
-    test::AnswerNextModal([&](QWidget* modal) {
-        EXPECT_EQ(modal, &engine.AlarmShow());
-        timerOffWhileShown = !engine.alarmTimer().IsActive();
-        shownMessage = testing::namedChild<QLabel>(engine.AlarmShow(), "message")->text();
-        QTest::mouseClick(testing::namedChild<QPushButton>(engine.AlarmShow(), "snooze5MinutesButton"),
+    test::answerNextModal([&](QWidget* modal) {
+        EXPECT_EQ(modal, &engine.alarmShow());
+        timerOffWhileShown = !engine.alarmTimer().isActive();
+        shownMessage = testing::namedChild<QLabel>(engine.alarmShow(), "message")->text();
+        QTest::mouseClick(testing::namedChild<QPushButton>(engine.alarmShow(), "snooze5MinutesButton"),
                           Qt::LeftButton);
     });
     engine.tick();
     EXPECT_TRUE(timerOffWhileShown);
     EXPECT_EQ(shownMessage, "Tea");
-    EXPECT_TRUE(Played());
-    ASSERT_EQ(store.TodayList().Count(), 1);
-    EXPECT_EQ(store.TodayList()[0].AlarmTime, EncodeTime(12, 5, 0, 0));
+    EXPECT_TRUE(played());
+    ASSERT_EQ(store.todayList().count(), 1);
+    EXPECT_EQ(store.todayList()[0].alarmTime, encodeTime(12, 5, 0, 0));
     EXPECT_EQ(window.clockText, "12:00:00pm");
     EXPECT_GE(window.repaints, 1);
-    EXPECT_TRUE(engine.alarmTimer().IsActive());
+    EXPECT_TRUE(engine.alarmTimer().isActive());
 }
 
 TEST_F(AlarmEngineTest, NoAlarmSoundSilencesAlarmsButNotTheDialog)
 {
-    preferences.NoAlarmSound = true;
-    store.AddAlarm("12:00pm", "06/10/2026", "Quiet tea", "", amMessageAndSound);
-    store.AddAlarm("12:00pm", "06/10/2026", "Quiet bell", "", amSoundOnly);
+    preferences.noAlarmSound = true;
+    store.addAlarm("12:00pm", "06/10/2026", "Quiet tea", "", amMessageAndSound);
+    store.addAlarm("12:00pm", "06/10/2026", "Quiet bell", "", amSoundOnly);
     bool shown = false;
-    test::AnswerNextModal([&](QWidget*) {
+    test::answerNextModal([&](QWidget*) {
         shown = true;
-        QTest::mouseClick(testing::namedChild<QPushButton>(engine.AlarmShow(), "deleteButton"),
+        QTest::mouseClick(testing::namedChild<QPushButton>(engine.alarmShow(), "deleteButton"),
                           Qt::LeftButton);
     });
     engine.tick();
     engine.tick();
     EXPECT_TRUE(shown);
-    EXPECT_FALSE(Played());
-    EXPECT_EQ(store.BaseAlarmList().Count(), 0);
+    EXPECT_FALSE(played());
+    EXPECT_EQ(store.baseAlarmList().count(), 0);
 }
 
 TEST_F(AlarmEngineTest, AFailureInATickReachesTheErrorBox)
 {
-    store.AddAlarm("12:00pm", "06/10/2026", "Bell", "", amSoundOnly);
+    store.addAlarm("12:00pm", "06/10/2026", "Bell", "", amSoundOnly);
     files.failWrites = true;
     engine.tick();
     ASSERT_EQ(window.errors.size(), 1U);
     EXPECT_FALSE(window.errors[0].isEmpty());
-    EXPECT_TRUE(engine.alarmTimer().IsActive());
+    EXPECT_TRUE(engine.alarmTimer().isActive());
 }
 
 } // namespace

@@ -47,10 +47,10 @@ const ChoiceSpec kChoices[] = {
 };
 
 // Runs the dialog modally with `message`, lets `answer` act on it once it is up, returns the result.
-int AnnounceAndAnswer(TAlarmShow& dialog, const QString& message, std::function<void(TAlarmShow&)> answer)
+int announceAndAnswer(TAlarmShow& dialog, const QString& message, std::function<void(TAlarmShow&)> answer)
 {
-    test::AnswerNextModal([&dialog, answer](QWidget*) { answer(dialog); });
-    return dialog.Announce(message);
+    test::answerNextModal([&dialog, answer](QWidget*) { answer(dialog); });
+    return dialog.announce(message);
 }
 
 TEST(AlarmShowTest, WindowIsAStayOnTopDialogWithoutSystemMenuOrCaptionButtons)
@@ -110,7 +110,7 @@ TEST(AlarmShowTest, EveryButtonClosesWithItsModalResult)
 {
     TAlarmShow dialog;
     for (const ChoiceSpec& choice : kChoices) {
-        const int result = AnnounceAndAnswer(dialog, "Tea", [&choice](TAlarmShow& shown) {
+        const int result = announceAndAnswer(dialog, "Tea", [&choice](TAlarmShow& shown) {
             QTest::mouseClick(testing::namedChild<QPushButton>(shown, choice.name), Qt::LeftButton);
         });
         EXPECT_EQ(result, choice.modalResult) << choice.caption;
@@ -124,7 +124,7 @@ TEST(AlarmShowTest, ShowsTheMessageCentredOnTheScreenWithTheFocusOnDelete)
     QString shownText;
     QWidget* focused = nullptr;
     QPoint centre;
-    AnnounceAndAnswer(dialog, "Call the garage", [&](TAlarmShow& shown) {
+    announceAndAnswer(dialog, "Call the garage", [&](TAlarmShow& shown) {
         shownText = testing::namedChild<QLabel>(shown, "message")->text();
         focused = shown.focusWidget();
         centre = shown.frameGeometry().center();
@@ -137,7 +137,7 @@ TEST(AlarmShowTest, ShowsTheMessageCentredOnTheScreenWithTheFocusOnDelete)
     const QPoint screenCentre = QGuiApplication::primaryScreen()->geometry().center();
     EXPECT_LE((centre - screenCentre).manhattanLength(), 2);
 
-    AnnounceAndAnswer(dialog, "Again", [&](TAlarmShow& shown) {
+    announceAndAnswer(dialog, "Again", [&](TAlarmShow& shown) {
         focused = shown.focusWidget();
         QTest::mouseClick(testing::namedChild<QPushButton>(shown, "deleteButton"), Qt::LeftButton);
     });
@@ -148,12 +148,12 @@ TEST(AlarmShowTest, EnterAtOnceDeletesAndEscapeDoesNotEndTheDialog)
 {
     TAlarmShow dialog;
     EXPECT_EQ(
-        AnnounceAndAnswer(dialog, "Tea",
+        announceAndAnswer(dialog, "Tea",
                           [](TAlarmShow& shown) { QTest::keyClick(shown.focusWidget(), Qt::Key_Return); }),
         TAlarmShow::DeleteResult);
 
     bool visibleAfterEscape = false;
-    const int result = AnnounceAndAnswer(dialog, "Tea", [&](TAlarmShow& shown) {
+    const int result = announceAndAnswer(dialog, "Tea", [&](TAlarmShow& shown) {
         QTest::keyClick(shown.focusWidget(), Qt::Key_Escape);
         QTest::keyClick(&shown, Qt::Key_Escape);
         QApplication::processEvents();
@@ -167,9 +167,9 @@ TEST(AlarmShowTest, EnterAtOnceDeletesAndEscapeDoesNotEndTheDialog)
 TEST(AlarmShowTest, CloseByTheWindowSystemGivesTwoAndTheDialogCanBeShownAgain)
 {
     TAlarmShow dialog;
-    EXPECT_EQ(AnnounceAndAnswer(dialog, "Tea", [](TAlarmShow& shown) { shown.close(); }),
+    EXPECT_EQ(announceAndAnswer(dialog, "Tea", [](TAlarmShow& shown) { shown.close(); }),
               TAlarmShow::SystemCloseResult);
-    EXPECT_EQ(AnnounceAndAnswer(dialog, "Tea",
+    EXPECT_EQ(announceAndAnswer(dialog, "Tea",
                                 [](TAlarmShow& shown) {
                                     QTest::mouseClick(
                                         testing::namedChild<QPushButton>(shown, "snooze1HourButton"),
@@ -179,7 +179,7 @@ TEST(AlarmShowTest, CloseByTheWindowSystemGivesTwoAndTheDialogCanBeShownAgain)
 }
 
 // Rows of the image that hold dark (text) pixels.
-std::vector<bool> InkedRows(const QImage& image)
+std::vector<bool> inkedRows(const QImage& image)
 {
     std::vector<bool> inked(static_cast<std::size_t>(image.height()), false);
     for (int y = 0; y < image.height(); ++y) {
@@ -212,7 +212,7 @@ TEST(AlarmShowTest, AHundredCharacterMessageWrapsInsideTheLabelAndTheRestIsCut)
 
     // Drawn, it fills line after line from the top down to the label's bottom edge.
     const std::vector<bool> inked =
-        InkedRows(testing::namedChild<QLabel>(dialog, "message")->grab().toImage());
+        inkedRows(testing::namedChild<QLabel>(dialog, "message")->grab().toImage());
     int bands = 0;
     for (std::size_t y = 0; y < inked.size(); ++y) {
         if (inked[y] && (y == 0 || !inked[y - 1])) {

@@ -11,41 +11,41 @@
 namespace klaxora {
 namespace {
 
-using test::At;
+using test::at;
 
 // Wednesday 10 June 2026, noon.
 class TickTest : public ::testing::Test {
 protected:
-    AlarmId Add(const char* time, const char* date, const char* message, TAlarmMode mode = amMessageAndSound)
+    AlarmId add(const char* time, const char* date, const char* message, TAlarmMode mode = amMessageAndSound)
     {
-        return rig.store.AddAlarm(time, date, message, std::string(message) + ".wav", mode);
+        return rig.store.addAlarm(time, date, message, std::string(message) + ".wav", mode);
     }
-    void SetClock(TDateTime now) { rig.clock.Set(now); }
-    void Tick() { rig.tick.run(); }
-    bool Pending(AlarmId id) const { return rig.store.FindAlarmForId(id) >= 0; }
-    bool Stored(AlarmId id) const { return rig.store.FindBaseAlarmForId(id) >= 0; }
-    bool Listed(AlarmId id) const
+    void setClock(TDateTime now) { rig.clock.set(now); }
+    void tick() { rig.tick.run(); }
+    bool pending(AlarmId id) const { return rig.store.findAlarmForId(id) >= 0; }
+    bool stored(AlarmId id) const { return rig.store.findBaseAlarmForId(id) >= 0; }
+    bool listed(AlarmId id) const
     {
-        for (int i = 0; i < rig.store.Rows().Count(); ++i) {
-            if (rig.store.Rows()[i].Object.Id == id) {
+        for (int i = 0; i < rig.store.rows().count(); ++i) {
+            if (rig.store.rows()[i].object.id == id) {
                 return true;
             }
         }
         return false;
     }
 
-    test::TickRig rig{At(2026, 6, 10, 12, 0)};
+    test::TickRig rig{at(2026, 6, 10, 12, 0)};
 };
 
 TEST_F(TickTest, NothingDueOnlyRefreshesTheClockWithTheTimerOffMeanwhile)
 {
-    const AlarmId tea = Add("12:05pm", "06/10/2026", "Tea");
+    const AlarmId tea = add("12:05pm", "06/10/2026", "Tea");
     const int writes = rig.files.completedWrites;
-    SetClock(At(2026, 6, 10, 12, 4, 59));
-    Tick();
+    setClock(at(2026, 6, 10, 12, 4, 59));
+    tick();
     EXPECT_TRUE(rig.host.messages.empty());
     EXPECT_TRUE(rig.host.sounds.empty());
-    EXPECT_TRUE(Pending(tea));
+    EXPECT_TRUE(pending(tea));
     EXPECT_EQ(rig.files.completedWrites, writes);
     EXPECT_EQ(rig.host.clockText, "12:04:59pm");
     EXPECT_EQ(rig.timer.switches, (std::vector<bool>{false, true}));
@@ -55,27 +55,27 @@ TEST_F(TickTest, AnAlarmAlreadyDueWhenAddedFiresAtTheFirstTick)
 {
     // 20 seconds late is within the grace that still makes it pending.
     const AlarmId late =
-        rig.store.AddAlarm("11:59:40am", "06/10/2026", "Late", "late.wav", amMessageAndSound);
-    ASSERT_TRUE(Pending(late));
-    Tick();
+        rig.store.addAlarm("11:59:40am", "06/10/2026", "Late", "late.wav", amMessageAndSound);
+    ASSERT_TRUE(pending(late));
+    tick();
     EXPECT_EQ(rig.host.messages, std::vector<std::string>{"Late"});
     EXPECT_EQ(rig.host.sounds, std::vector<std::string>{"late.wav"});
-    EXPECT_FALSE(Stored(late));
+    EXPECT_FALSE(stored(late));
 }
 
 TEST_F(TickTest, SoundOnlyPlaysWithoutDialogAndIsDeletedInTheSameTickAndMessageOnlyIsSilent)
 {
-    const AlarmId bell = Add("12:00pm", "06/10/2026", "Bell", amSoundOnly);
-    Tick();
+    const AlarmId bell = add("12:00pm", "06/10/2026", "Bell", amSoundOnly);
+    tick();
     EXPECT_TRUE(rig.host.messages.empty());
     EXPECT_EQ(rig.host.sounds, std::vector<std::string>{"Bell.wav"});
-    EXPECT_FALSE(Pending(bell));
-    EXPECT_FALSE(Stored(bell));
-    EXPECT_FALSE(Listed(bell));
-    EXPECT_EQ(rig.AlarmFile(), "");
+    EXPECT_FALSE(pending(bell));
+    EXPECT_FALSE(stored(bell));
+    EXPECT_FALSE(listed(bell));
+    EXPECT_EQ(rig.alarmFile(), "");
 
-    Add("12:00pm", "06/10/2026", "Quiet", amMessageOnly);
-    Tick();
+    add("12:00pm", "06/10/2026", "Quiet", amMessageOnly);
+    tick();
     EXPECT_EQ(rig.host.messages, std::vector<std::string>{"Quiet"});
     EXPECT_EQ(rig.host.sounds.size(), 1U);
 }
@@ -84,217 +84,217 @@ TEST_F(TickTest, DeleteAndAWindowSystemCloseBothFinishTheAlarm)
 {
     for (const int answer : {1, 2}) {
         SCOPED_TRACE(answer);
-        const AlarmId done = Add("12:00pm", "06/10/2026", "Done");
-        const AlarmId later = Add("05:00pm", "06/10/2026", "Later");
+        const AlarmId done = add("12:00pm", "06/10/2026", "Done");
+        const AlarmId later = add("05:00pm", "06/10/2026", "Later");
         rig.host.answer = [answer](const std::string&) { return answer; };
         const int writes = rig.files.completedWrites;
-        Tick();
-        EXPECT_FALSE(Pending(done));
-        EXPECT_FALSE(Stored(done));
-        EXPECT_FALSE(Listed(done));
+        tick();
+        EXPECT_FALSE(pending(done));
+        EXPECT_FALSE(stored(done));
+        EXPECT_FALSE(listed(done));
         EXPECT_EQ(rig.files.completedWrites, writes + 1);
-        EXPECT_EQ(rig.AlarmFile(), "05:00pm^Later^^3^06/10/2026^Later.wav^0\r\n");
+        EXPECT_EQ(rig.alarmFile(), "05:00pm^Later^^3^06/10/2026^Later.wav^0\r\n");
         // The first remaining row is selected when none was.
         EXPECT_EQ(rig.window.selected, 0);
         // Cleared for the next answer.
-        rig.store.DeleteAlarm(0);
-        ASSERT_FALSE(Listed(later));
+        rig.store.deleteAlarm(0);
+        ASSERT_FALSE(listed(later));
     }
 }
 
 TEST_F(TickTest, SnoozeOverMidnightLandsTomorrowListedButNotPendingUntilTheReload)
 {
-    SetClock(At(2026, 6, 10, 23, 50, 0));
-    const AlarmId night = Add("11:50pm", "06/10/2026", "Night");
+    setClock(at(2026, 6, 10, 23, 50, 0));
+    const AlarmId night = add("11:50pm", "06/10/2026", "Night");
     rig.host.answer = [](const std::string&) { return -30; };
     const int writes = rig.files.completedWrites;
-    Tick();
+    tick();
 
     // Once after the new alarm was added, once after the announced one was deleted.
     EXPECT_EQ(rig.files.completedWrites, writes + 2);
-    EXPECT_FALSE(Stored(night));
-    ASSERT_EQ(rig.store.BaseAlarmList().Count(), 1);
-    const TBaseAlarm& snoozed = rig.store.BaseAlarmList()[0];
-    EXPECT_EQ(snoozed.AlarmDate, EncodeDate(2026, 6, 11));
-    EXPECT_EQ(snoozed.AlarmTime, EncodeTime(0, 20, 0, 0));
-    EXPECT_EQ(snoozed.Message, "Night");
-    EXPECT_EQ(snoozed.WaveFile, "Night.wav");
-    EXPECT_TRUE(Listed(snoozed.Id));
-    EXPECT_TRUE(rig.store.Rows()[0].Object.FutureDate);
-    EXPECT_FALSE(Pending(snoozed.Id));
-    EXPECT_EQ(rig.AlarmFile(), "12:20am^Night^^3^06/11/2026^Night.wav^0\r\n");
+    EXPECT_FALSE(stored(night));
+    ASSERT_EQ(rig.store.baseAlarmList().count(), 1);
+    const TBaseAlarm& snoozed = rig.store.baseAlarmList()[0];
+    EXPECT_EQ(snoozed.alarmDate, encodeDate(2026, 6, 11));
+    EXPECT_EQ(snoozed.alarmTime, encodeTime(0, 20, 0, 0));
+    EXPECT_EQ(snoozed.message, "Night");
+    EXPECT_EQ(snoozed.waveFile, "Night.wav");
+    EXPECT_TRUE(listed(snoozed.id));
+    EXPECT_TRUE(rig.store.rows()[0].object.futureDate);
+    EXPECT_FALSE(pending(snoozed.id));
+    EXPECT_EQ(rig.alarmFile(), "12:20am^Night^^3^06/11/2026^Night.wav^0\r\n");
 
-    SetClock(At(2026, 6, 11, 0, 0, 1));
-    Tick();
-    EXPECT_EQ(rig.store.LoadedDate(), EncodeDate(2026, 6, 11));
-    ASSERT_EQ(rig.store.TodayList().Count(), 1);
-    EXPECT_EQ(rig.store.TodayList()[0].Message, "Night");
+    setClock(at(2026, 6, 11, 0, 0, 1));
+    tick();
+    EXPECT_EQ(rig.store.loadedDate(), encodeDate(2026, 6, 11));
+    ASSERT_EQ(rig.store.todayList().count(), 1);
+    EXPECT_EQ(rig.store.todayList()[0].message, "Night");
     EXPECT_EQ(rig.host.messages.size(), 1U);
 
-    SetClock(At(2026, 6, 11, 0, 20, 0));
+    setClock(at(2026, 6, 11, 0, 20, 0));
     rig.host.answer = [](const std::string&) { return 1; };
-    Tick();
+    tick();
     EXPECT_EQ(rig.host.messages, (std::vector<std::string>{"Night", "Night"}));
 }
 
 TEST_F(TickTest, SnoozeCountsFromTheAnswerNotFromTheAlarmTime)
 {
-    Add("12:00pm", "06/10/2026", "Tea");
+    add("12:00pm", "06/10/2026", "Tea");
     rig.host.answer = [this](const std::string&) {
-        rig.clock.AdvanceSeconds(95); // the user takes a while to answer
+        rig.clock.advanceSeconds(95); // the user takes a while to answer
         return -10;
     };
-    Tick();
-    ASSERT_EQ(rig.store.TodayList().Count(), 1);
-    EXPECT_EQ(rig.store.TodayList()[0].AlarmTime, EncodeTime(12, 11, 35, 0));
+    tick();
+    ASSERT_EQ(rig.store.todayList().count(), 1);
+    EXPECT_EQ(rig.store.todayList()[0].alarmTime, encodeTime(12, 11, 35, 0));
 }
 
 TEST_F(TickTest, TheFirstTickOfANewDateReloadsTheFile)
 {
-    SetClock(At(2026, 6, 10, 23, 59, 59));
-    Tick();
+    setClock(at(2026, 6, 10, 23, 59, 59));
+    tick();
     // Written by someone else meanwhile; only a reload can bring it in.
-    rig.files.SetContents(rig.store.AlarmFilePath(), "08:00am^Breakfast^^3^06/11/2026^^1\r\n");
-    SetClock(At(2026, 6, 11, 0, 0, 0));
-    Tick();
-    EXPECT_EQ(rig.store.LoadedDate(), EncodeDate(2026, 6, 11));
-    ASSERT_EQ(rig.store.TodayList().Count(), 1);
-    EXPECT_EQ(rig.store.TodayList()[0].Message, "Breakfast");
+    rig.files.setContents(rig.store.alarmFilePath(), "08:00am^Breakfast^^3^06/11/2026^^1\r\n");
+    setClock(at(2026, 6, 11, 0, 0, 0));
+    tick();
+    EXPECT_EQ(rig.store.loadedDate(), encodeDate(2026, 6, 11));
+    ASSERT_EQ(rig.store.todayList().count(), 1);
+    EXPECT_EQ(rig.store.todayList()[0].message, "Breakfast");
 }
 
 TEST_F(TickTest, AClockSetBackNeitherReloadsNorFiresTomorrowsTimesEarly)
 {
-    const AlarmId tea = Add("12:05pm", "06/10/2026", "Tea");
-    rig.files.SetContents(rig.store.AlarmFilePath(), "");
-    SetClock(At(2026, 6, 9, 12, 10, 0));
-    Tick();
-    EXPECT_EQ(rig.store.LoadedDate(), EncodeDate(2026, 6, 10));
-    EXPECT_TRUE(Stored(tea));
+    const AlarmId tea = add("12:05pm", "06/10/2026", "Tea");
+    rig.files.setContents(rig.store.alarmFilePath(), "");
+    setClock(at(2026, 6, 9, 12, 10, 0));
+    tick();
+    EXPECT_EQ(rig.store.loadedDate(), encodeDate(2026, 6, 10));
+    EXPECT_TRUE(stored(tea));
     // Its time of day has passed, but on the 9th it is not due yet.
     EXPECT_TRUE(rig.host.messages.empty());
-    SetClock(At(2026, 6, 10, 12, 5, 0));
-    Tick();
+    setClock(at(2026, 6, 10, 12, 5, 0));
+    tick();
     EXPECT_EQ(rig.host.messages, std::vector<std::string>{"Tea"});
 }
 
 TEST_F(TickTest, SeveralDueAtOnceFireOnePerTickInTheOrderTheyWereAdded)
 {
-    const AlarmId third = Add("12:03pm", "06/10/2026", "Third");
-    const AlarmId first = Add("12:01pm", "06/10/2026", "First");
-    const AlarmId notYet = Add("12:30pm", "06/10/2026", "Not yet");
-    const AlarmId second = Add("12:02pm", "06/10/2026", "Second");
-    SetClock(At(2026, 6, 10, 12, 10, 0));
-    for (int tick = 1; tick <= 4; ++tick) {
-        Tick();
-        rig.clock.AdvanceSeconds(1);
-        EXPECT_EQ(rig.host.messages.size(), static_cast<std::size_t>(std::min(tick, 3)));
+    const AlarmId third = add("12:03pm", "06/10/2026", "Third");
+    const AlarmId first = add("12:01pm", "06/10/2026", "First");
+    const AlarmId notYet = add("12:30pm", "06/10/2026", "Not yet");
+    const AlarmId second = add("12:02pm", "06/10/2026", "Second");
+    setClock(at(2026, 6, 10, 12, 10, 0));
+    for (int round = 1; round <= 4; ++round) {
+        tick();
+        rig.clock.advanceSeconds(1);
+        EXPECT_EQ(rig.host.messages.size(), static_cast<std::size_t>(std::min(round, 3)));
     }
     EXPECT_EQ(rig.host.messages, (std::vector<std::string>{"Third", "First", "Second"}));
     for (const AlarmId gone : {first, second, third}) {
-        EXPECT_FALSE(Stored(gone));
-        EXPECT_FALSE(Listed(gone));
+        EXPECT_FALSE(stored(gone));
+        EXPECT_FALSE(listed(gone));
     }
-    EXPECT_TRUE(Pending(notYet));
-    EXPECT_EQ(rig.AlarmFile(), "12:30pm^Not yet^^3^06/10/2026^Not yet.wav^0\r\n");
+    EXPECT_TRUE(pending(notYet));
+    EXPECT_EQ(rig.alarmFile(), "12:30pm^Not yet^^3^06/10/2026^Not yet.wav^0\r\n");
 }
 
 TEST_F(TickTest, AFailedWriteIsShownTheTimerComesOnAndTheNextWriteCatchesUp)
 {
-    const AlarmId tea = Add("12:00pm", "06/10/2026", "Tea");
-    const AlarmId cake = Add("12:00pm", "06/10/2026", "Cake");
-    rig.store.WriteToDisk();
+    const AlarmId tea = add("12:00pm", "06/10/2026", "Tea");
+    const AlarmId cake = add("12:00pm", "06/10/2026", "Cake");
+    rig.store.writeToDisk();
     rig.host.answer = [](const std::string&) { return -5; };
     rig.files.failWrites = true;
-    Tick();
+    tick();
     ASSERT_EQ(rig.host.errors.size(), 1U);
     EXPECT_FALSE(rig.host.errors[0].empty());
     EXPECT_TRUE(rig.timer.enabled);
     // Finished once and snoozed once, in memory at least.
-    EXPECT_FALSE(Stored(tea));
-    EXPECT_EQ(rig.store.TodayList().Count(), 2);
+    EXPECT_FALSE(stored(tea));
+    EXPECT_EQ(rig.store.todayList().count(), 2);
 
     // Still failing: the other alarm fires all the same, and the failure is not shown every second.
     rig.host.answer = [](const std::string&) { return 1; };
-    rig.clock.AdvanceSeconds(1);
-    Tick();
+    rig.clock.advanceSeconds(1);
+    tick();
     EXPECT_EQ(rig.host.messages, (std::vector<std::string>{"Tea", "Cake"}));
-    EXPECT_FALSE(Stored(cake));
-    rig.clock.AdvanceSeconds(1);
-    Tick();
+    EXPECT_FALSE(stored(cake));
+    rig.clock.advanceSeconds(1);
+    tick();
     EXPECT_EQ(rig.host.errors.size(), 2U);
-    EXPECT_EQ(rig.AlarmFile(),
+    EXPECT_EQ(rig.alarmFile(),
               "12:00pm^Tea^^3^06/10/2026^Tea.wav^0\r\n12:00pm^Cake^^3^06/10/2026^Cake.wav^0\r\n");
 
     rig.files.failWrites = false;
-    rig.clock.AdvanceSeconds(1);
-    Tick();
-    EXPECT_EQ(rig.AlarmFile(), "12:05pm^Tea^^3^06/10/2026^Tea.wav^0\r\n");
+    rig.clock.advanceSeconds(1);
+    tick();
+    EXPECT_EQ(rig.alarmFile(), "12:05pm^Tea^^3^06/10/2026^Tea.wav^0\r\n");
     EXPECT_EQ(rig.host.errors.size(), 2U);
 }
 
 TEST_F(TickTest, WhileSavesFailTheNewDaysAlarmsComeFromMemoryAndTheFailureIsToldAgain)
 {
-    SetClock(At(2026, 6, 10, 23, 30, 0));
-    Add("11:30pm", "06/10/2026", "Night");
-    rig.store.WriteToDisk();
+    setClock(at(2026, 6, 10, 23, 30, 0));
+    add("11:30pm", "06/10/2026", "Night");
+    rig.store.writeToDisk();
     rig.host.answer = [](const std::string&) { return -30; };
     rig.files.failWrites = true;
-    Tick();
+    tick();
     ASSERT_EQ(rig.host.errors.size(), 1U);
     // The disk stays full; an alarm for the morning is set all the same (its command says the save
     // failed), and neither it nor the snooze is in the file.
-    Add("08:00am", "06/11/2026", "Wake up");
-    EXPECT_THROW(rig.store.WriteToDisk(), InOutError);
+    add("08:00am", "06/11/2026", "Wake up");
+    EXPECT_THROW(rig.store.writeToDisk(), InOutError);
     rig.host.answer = [](const std::string&) { return 1; };
-    SetClock(At(2026, 6, 10, 23, 59, 59));
-    Tick();
+    setClock(at(2026, 6, 10, 23, 59, 59));
+    tick();
     EXPECT_EQ(rig.host.errors.size(), 1U) << "not told every second";
 
     // The box waits for the user all night; the alarms must ring meanwhile.
     bool timerOnWhileTold = false;
     rig.host.onShowError = [&] { timerOnWhileTold = rig.timer.enabled; };
-    SetClock(At(2026, 6, 11, 0, 0, 1));
-    Tick();
-    EXPECT_EQ(rig.store.LoadedDate(), EncodeDate(2026, 6, 11));
+    setClock(at(2026, 6, 11, 0, 0, 1));
+    tick();
+    EXPECT_EQ(rig.store.loadedDate(), encodeDate(2026, 6, 11));
     EXPECT_EQ(rig.host.errors.size(), 2U) << "told again when the day changes";
     EXPECT_TRUE(timerOnWhileTold);
-    SetClock(At(2026, 6, 11, 0, 0, 2));
-    Tick();
+    setClock(at(2026, 6, 11, 0, 0, 2));
+    tick();
     EXPECT_EQ(rig.host.messages, (std::vector<std::string>{"Night", "Night"}));
-    SetClock(At(2026, 6, 11, 8, 0, 0));
-    Tick();
+    setClock(at(2026, 6, 11, 8, 0, 0));
+    tick();
     EXPECT_EQ(rig.host.messages, (std::vector<std::string>{"Night", "Night", "Wake up"}));
 
     rig.files.failWrites = false;
-    Add("09:00am", "06/11/2026", "Tea");
-    rig.clock.AdvanceSeconds(1);
-    Tick();
-    EXPECT_EQ(rig.AlarmFile(), "09:00am^Tea^^3^06/11/2026^Tea.wav^0\r\n");
+    add("09:00am", "06/11/2026", "Tea");
+    rig.clock.advanceSeconds(1);
+    tick();
+    EXPECT_EQ(rig.alarmFile(), "09:00am^Tea^^3^06/11/2026^Tea.wav^0\r\n");
 }
 
 TEST_F(TickTest, AfterAJumpOverMidnightYesterdaysAndTodaysMissedAlarmsStillRing)
 {
-    Add("11:30pm", "06/10/2026", "Evening");
-    Add("11:45pm", "06/10/2026", "Late evening");
-    Add("12:15am", "06/11/2026", "After midnight");
-    Add("07:00am", "06/11/2026", "Morning");
-    SetClock(At(2026, 6, 10, 23, 0, 0));
-    Tick();
+    add("11:30pm", "06/10/2026", "Evening");
+    add("11:45pm", "06/10/2026", "Late evening");
+    add("12:15am", "06/11/2026", "After midnight");
+    add("07:00am", "06/11/2026", "Morning");
+    setClock(at(2026, 6, 10, 23, 0, 0));
+    tick();
     // The machine slept from 23:00 to 01:00.
-    SetClock(At(2026, 6, 11, 1, 0, 0));
+    setClock(at(2026, 6, 11, 1, 0, 0));
     for (int i = 0; i < 5; ++i) {
-        Tick();
-        rig.clock.AdvanceSeconds(1);
+        tick();
+        rig.clock.advanceSeconds(1);
     }
     EXPECT_EQ(rig.host.messages, (std::vector<std::string>{"Evening", "Late evening", "After midnight"}));
-    EXPECT_EQ(rig.store.LoadedDate(), EncodeDate(2026, 6, 11));
-    ASSERT_EQ(rig.store.TodayList().Count(), 1);
-    EXPECT_EQ(rig.store.TodayList()[0].Message, "Morning");
+    EXPECT_EQ(rig.store.loadedDate(), encodeDate(2026, 6, 11));
+    ASSERT_EQ(rig.store.todayList().count(), 1);
+    EXPECT_EQ(rig.store.todayList()[0].message, "Morning");
 }
 
 TEST_F(TickTest, ACommandRunFromTheTicksEventProcessingDoesNotRestartTheTimerEarly)
 {
-    Add("12:00pm", "06/10/2026", "Tea");
+    add("12:00pm", "06/10/2026", "Tea");
     std::vector<bool> seenDuringTick;
     rig.host.onProcessEvents = [this, &seenDuringTick] {
         {
@@ -302,7 +302,7 @@ TEST_F(TickTest, ACommandRunFromTheTicksEventProcessingDoesNotRestartTheTimerEar
         }
         seenDuringTick.push_back(rig.timer.enabled);
     };
-    Tick();
+    tick();
     ASSERT_FALSE(seenDuringTick.empty());
     for (const bool enabled : seenDuringTick) {
         EXPECT_FALSE(enabled);
@@ -312,9 +312,9 @@ TEST_F(TickTest, ACommandRunFromTheTicksEventProcessingDoesNotRestartTheTimerEar
 
 TEST_F(TickTest, TheTimerComesOnAgainWhenTheWindowSideThrows)
 {
-    Add("12:00pm", "06/10/2026", "Tea");
+    add("12:00pm", "06/10/2026", "Tea");
     rig.host.answer = [](const std::string&) -> int { throw std::runtime_error("window gone"); };
-    EXPECT_THROW(Tick(), std::runtime_error);
+    EXPECT_THROW(tick(), std::runtime_error);
     EXPECT_TRUE(rig.timer.enabled);
 }
 

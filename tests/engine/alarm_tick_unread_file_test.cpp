@@ -10,52 +10,52 @@
 namespace klaxora {
 namespace {
 
-using test::At;
+using test::at;
 
 TEST(TickUnreadFileTest, AFailedReloadNeitherLosesTheFileNorStopsBeingRetried)
 {
     const std::string morning = "08:00am^Morning^^3^06/11/2026^^0\r\n";
-    FakeClock clock(At(2026, 6, 10, 23, 59, 58));
+    FakeClock clock(at(2026, 6, 10, 23, 59, 58));
     test::MemoryFileSystem files;
-    files.SetContents("/alarms/Alarms.dat", morning);
+    files.setContents("/alarms/Alarms.dat", morning);
     test::ReadWatchingFileSystem disk(files);
-    DateTimeFormats formats(test::UsUserSettings());
+    DateTimeFormats formats(test::usUserSettings());
     AlarmStore store(clock, formats, "/alarms", disk);
     test::ListWindow window;
-    store.SetHost(&window);
-    store.LoadFromDisk();
+    store.setHost(&window);
+    store.loadFromDisk();
     test::FakeTimer timer;
     test::FakeTickHost host;
     AlarmTick tick(store, clock, timer, host);
 
     // The disk fails just as the date changes: the reload reads nothing.
     disk.failReads = true;
-    clock.Set(At(2026, 6, 11, 0, 0, 5));
+    clock.set(at(2026, 6, 11, 0, 0, 5));
     tick.run();
     ASSERT_EQ(host.errors.size(), 1U);
-    EXPECT_EQ(store.BaseAlarmList().Count(), 0);
+    EXPECT_EQ(store.baseAlarmList().count(), 0);
 
     // Alarms set meanwhile cannot be saved over the unread file; they ring, and are not dropped by the
     // reads that keep failing.
-    store.AddAlarm("12:00am", "06/11/2026", "Meanwhile", "", amMessageOnly);
-    store.AddAlarm("08:30am", "06/11/2026", "Later", "", amMessageOnly);
-    EXPECT_THROW(store.WriteToDisk(), UnreadAlarmFileError);
-    clock.AdvanceSeconds(1);
+    store.addAlarm("12:00am", "06/11/2026", "Meanwhile", "", amMessageOnly);
+    store.addAlarm("08:30am", "06/11/2026", "Later", "", amMessageOnly);
+    EXPECT_THROW(store.writeToDisk(), UnreadAlarmFileError);
+    clock.advanceSeconds(1);
     tick.run();
-    clock.AdvanceSeconds(1);
+    clock.advanceSeconds(1);
     tick.run();
     EXPECT_EQ(host.messages, std::vector<std::string>{"Meanwhile"});
-    EXPECT_EQ(files.Contents(store.AlarmFilePath()), morning);
+    EXPECT_EQ(files.contents(store.alarmFilePath()), morning);
     EXPECT_TRUE(timer.enabled);
 
     // Once the disk reads again, the next tick brings the file's alarms back, with the one still to come.
     disk.failReads = false;
-    clock.AdvanceSeconds(1);
+    clock.advanceSeconds(1);
     tick.run();
-    ASSERT_EQ(store.TodayList().Count(), 2);
-    EXPECT_EQ(store.TodayList()[0].Message, "Morning");
-    EXPECT_EQ(files.Contents(store.AlarmFilePath()), morning + "08:30am^Later^^3^06/11/2026^^1\r\n");
-    clock.Set(At(2026, 6, 11, 8, 30, 0));
+    ASSERT_EQ(store.todayList().count(), 2);
+    EXPECT_EQ(store.todayList()[0].message, "Morning");
+    EXPECT_EQ(files.contents(store.alarmFilePath()), morning + "08:30am^Later^^3^06/11/2026^^1\r\n");
+    clock.set(at(2026, 6, 11, 8, 30, 0));
     tick.run();
     tick.run();
     EXPECT_EQ(host.messages, (std::vector<std::string>{"Meanwhile", "Morning", "Later"}));
@@ -63,28 +63,28 @@ TEST(TickUnreadFileTest, AFailedReloadNeitherLosesTheFileNorStopsBeingRetried)
 
 TEST(TickUnreadFileTest, AStartWithAnUnreadableFileRingsItsAlarmsOnceItReads)
 {
-    FakeClock clock(At(2026, 6, 10, 7, 0, 0));
+    FakeClock clock(at(2026, 6, 10, 7, 0, 0));
     test::MemoryFileSystem files;
-    files.SetContents("/alarms/Alarms.dat", "08:00am^Morning^^3^06/10/2026^^1\r\n");
+    files.setContents("/alarms/Alarms.dat", "08:00am^Morning^^3^06/10/2026^^1\r\n");
     test::ReadWatchingFileSystem disk(files);
-    DateTimeFormats formats(test::UsUserSettings());
+    DateTimeFormats formats(test::usUserSettings());
     AlarmStore store(clock, formats, "/alarms", disk);
     disk.failReads = true;
-    EXPECT_THROW(store.LoadFromDisk(), InOutError);
+    EXPECT_THROW(store.loadFromDisk(), InOutError);
     test::FakeTimer timer;
     test::FakeTickHost host;
     AlarmTick tick(store, clock, timer, host);
 
-    clock.AdvanceSeconds(1);
+    clock.advanceSeconds(1);
     tick.run();
-    EXPECT_TRUE(store.AlarmFileUnread());
+    EXPECT_TRUE(store.alarmFileUnread());
     EXPECT_TRUE(host.errors.empty()) << "the start has told it already";
 
     // Readable again (a home folder mounted late) a minute after the alarm's time.
     disk.failReads = false;
-    clock.Set(At(2026, 6, 10, 8, 1, 0));
+    clock.set(at(2026, 6, 10, 8, 1, 0));
     tick.run();
-    EXPECT_FALSE(store.AlarmFileUnread());
+    EXPECT_FALSE(store.alarmFileUnread());
     tick.run();
     EXPECT_EQ(host.messages, std::vector<std::string>{"Morning"});
 }

@@ -16,30 +16,30 @@
 namespace klaxora {
 namespace {
 
-using test::At;
+using test::at;
 
 constexpr double MsPerDay = 86400000.0;
 
-long long Ms(TDateTime value)
+long long ms(TDateTime value)
 {
     return std::llround(value * MsPerDay);
 }
 
 // What the writer must have put into the file for what memory holds.
-std::string FileFor(const AlarmStore& store)
+std::string fileFor(const AlarmStore& store)
 {
-    const FormatSettings& storage = store.Formats().Storage();
+    const FormatSettings& storage = store.formats().storage();
     std::string text;
-    for (int i = 0; i < store.BaseAlarmList().Count(); ++i) {
-        const TBaseAlarm& alarm = store.BaseAlarmList()[i];
-        text += FormatDateTime("hh:mmam/pm", alarm.AlarmTime, storage) + "^" + alarm.Message + "^^3^" +
-                FormatDateTime("mm/dd/yyyy", alarm.AlarmDate, storage) + "^" + alarm.WaveFile + "^" +
-                std::to_string(alarm.AlarmMode) + "\r\n";
+    for (int i = 0; i < store.baseAlarmList().count(); ++i) {
+        const TBaseAlarm& alarm = store.baseAlarmList()[i];
+        text += formatDateTime("hh:mmam/pm", alarm.alarmTime, storage) + "^" + alarm.message + "^^3^" +
+                formatDateTime("mm/dd/yyyy", alarm.alarmDate, storage) + "^" + alarm.waveFile + "^" +
+                std::to_string(alarm.alarmMode) + "\r\n";
     }
     return text;
 }
 
-int AlarmNumber(const std::string& message)
+int alarmNumber(const std::string& message)
 {
     return std::stoi(message.substr(message.find(' ') + 1));
 }
@@ -48,35 +48,35 @@ class WeekSimulation {
 public:
     explicit WeekSimulation(unsigned seed) : random_(seed) {}
 
-    void Run()
+    void run()
     {
-        CreateAlarms();
-        rig_.host.answer = [this](const std::string& message) { return Answer(message); };
+        createAlarms();
+        rig_.host.answer = [this](const std::string& message) { return answer(message); };
         const TDateTime end = start_ + 7;
-        while (rig_.clock.Now() < end && !::testing::Test::HasFatalFailure()) {
-            TickAndCheck();
-            rig_.clock.Set(NextTime(rig_.clock.Now()));
+        while (rig_.clock.now() < end && !::testing::Test::HasFatalFailure()) {
+            tickAndCheck();
+            rig_.clock.set(nextTime(rig_.clock.now()));
         }
         // Whatever fell due in the last steps is announced by the ticks that follow.
-        for (int i = 0; i < 2000 && OverdueCount() > 0 && !::testing::Test::HasFatalFailure(); ++i) {
-            TickAndCheck();
-            rig_.clock.AdvanceSeconds(1);
+        for (int i = 0; i < 2000 && overdueCount() > 0 && !::testing::Test::HasFatalFailure(); ++i) {
+            tickAndCheck();
+            rig_.clock.advanceSeconds(1);
         }
-        EXPECT_EQ(OverdueCount(), 0) << "alarms that fell due but were never announced";
+        EXPECT_EQ(overdueCount(), 0) << "alarms that fell due but were never announced";
         EXPECT_GT(announced_, 300);
         EXPECT_GT(snoozed_, 100);
         EXPECT_TRUE(jumped_);
     }
 
 private:
-    void CreateAlarms()
+    void createAlarms()
     {
-        const FormatSettings& storage = rig_.store.Formats().Storage();
+        const FormatSettings& storage = rig_.store.formats().storage();
         std::string file;
         auto add = [&](int n, TDateTime due) {
             const int mode = static_cast<int>(random_() % 3);
-            file += FormatDateTime("hh:mmam/pm", due, storage) + "^Alarm " + std::to_string(n) + "^^3^" +
-                    FormatDateTime("mm/dd/yyyy", due, storage) + "^alarm-" + std::to_string(n) + ".wav^" +
+            file += formatDateTime("hh:mmam/pm", due, storage) + "^Alarm " + std::to_string(n) + "^^3^" +
+                    formatDateTime("mm/dd/yyyy", due, storage) + "^alarm-" + std::to_string(n) + ".wav^" +
                     std::to_string(mode) + "\r\n";
             due_[n] = std::floor(due * 1440 + 1e-7) / 1440; // the file keeps whole minutes
         };
@@ -88,13 +88,13 @@ private:
         for (int n = 301; n <= 310; ++n) {
             add(n, jumpNight_ + (n - 306) * 10.0 / 1440);
         }
-        rig_.files.SetContents(rig_.store.AlarmFilePath(), file);
-        rig_.store.LoadFromDisk();
+        rig_.files.setContents(rig_.store.alarmFilePath(), file);
+        rig_.store.loadFromDisk();
     }
 
     // Mostly about a second, now and then minutes or hours; midnight is crossed in small steps except
     // for the one jump.
-    TDateTime NextTime(TDateTime now)
+    TDateTime nextTime(TDateTime now)
     {
         if (!jumped_ && now >= jumpNight_ - 1.0 / 24) {
             jumped_ = true;
@@ -122,21 +122,21 @@ private:
         return next;
     }
 
-    int Answer(const std::string& message)
+    int answer(const std::string& message)
     {
         static const int answers[] = {1, 2, -1, -5, -10, -30, -60, -120, -240, -1440, -10080};
         const int answer = answers[random_() % std::size(answers)];
-        answeredAt_ = rig_.clock.Now() + std::uniform_real_distribution<double>(0, 90)(random_) / 86400;
-        rig_.clock.Set(answeredAt_);
-        answered_ = AlarmNumber(message);
+        answeredAt_ = rig_.clock.now() + std::uniform_real_distribution<double>(0, 90)(random_) / 86400;
+        rig_.clock.set(answeredAt_);
+        answered_ = alarmNumber(message);
         answer_ = answer;
         return answer;
     }
 
-    void TickAndCheck()
+    void tickAndCheck()
     {
-        const TDateTime tickAt = rig_.clock.Now();
-        const TDateTime loadedDate = rig_.store.LoadedDate();
+        const TDateTime tickAt = rig_.clock.now();
+        const TDateTime loadedDate = rig_.store.loadedDate();
         const std::size_t messages = rig_.host.messages.size();
         const std::size_t sounds = rig_.host.sounds.size();
         const int writes = rig_.files.completedWrites;
@@ -149,14 +149,14 @@ private:
         ASSERT_LE(rig_.host.sounds.size() - sounds, 1U);
         int n = 0;
         if (rig_.host.messages.size() > messages) {
-            n = AlarmNumber(rig_.host.messages.back());
+            n = alarmNumber(rig_.host.messages.back());
         } else if (rig_.host.sounds.size() > sounds) {
             const std::string& sound = rig_.host.sounds.back();
             n = std::stoi(sound.substr(6, sound.size() - 10)); // alarm-<n>.wav
         }
-        const bool reloaded = rig_.store.LoadedDate() != loadedDate;
+        const bool reloaded = rig_.store.loadedDate() != loadedDate;
         if (n != 0) {
-            CheckAnnouncement(n, tickAt, reloaded);
+            checkAnnouncement(n, tickAt, reloaded);
         }
         if (reloaded) {
             // The reload reads whole minutes back from the file.
@@ -165,15 +165,15 @@ private:
             }
         }
         if (n != 0 || rig_.files.completedWrites != writes || reloaded) {
-            ASSERT_EQ(rig_.AlarmFile(), FileFor(rig_.store)) << "after the tick at " << tickAt;
+            ASSERT_EQ(rig_.alarmFile(), fileFor(rig_.store)) << "after the tick at " << tickAt;
         }
     }
 
-    void CheckAnnouncement(int n, TDateTime tickAt, bool reloaded)
+    void checkAnnouncement(int n, TDateTime tickAt, bool reloaded)
     {
         const auto outstanding = due_.find(n);
         ASSERT_NE(outstanding, due_.end()) << "alarm " << n << " announced again at " << tickAt;
-        ASSERT_LE(Ms(outstanding->second), Ms(tickAt)) << "alarm " << n << " announced early";
+        ASSERT_LE(ms(outstanding->second), ms(tickAt)) << "alarm " << n << " announced early";
         due_.erase(outstanding);
         ++announced_;
         if (answered_ != n || answer_ >= 0) {
@@ -181,16 +181,16 @@ private:
         }
         // A snooze is a new alarm with the same message, m minutes of 0.000694445 day after the answer,
         // in whole seconds; whole minutes if the tick's reload has read it back from the file already.
-        long long expected = Ms(answeredAt_ + -answer_ * 0.000694445);
+        long long expected = ms(answeredAt_ + -answer_ * 0.000694445);
         expected -= expected % (reloaded ? 60000 : 1000);
         bool found = false;
-        for (int i = 0; i < rig_.store.BaseAlarmList().Count(); ++i) {
-            const TBaseAlarm& alarm = rig_.store.BaseAlarmList()[i];
-            const TDateTime back = alarm.AlarmDate + alarm.AlarmTime;
+        for (int i = 0; i < rig_.store.baseAlarmList().count(); ++i) {
+            const TBaseAlarm& alarm = rig_.store.baseAlarmList()[i];
+            const TDateTime back = alarm.alarmDate + alarm.alarmTime;
             // An alarm missed across midnight stays stored, already past, until the next day's reload.
-            if (alarm.Message == "Alarm " + std::to_string(n) && back > tickAt) {
+            if (alarm.message == "Alarm " + std::to_string(n) && back > tickAt) {
                 ASSERT_FALSE(found) << "alarm " << n << " snoozed twice";
-                ASSERT_NEAR(static_cast<double>(Ms(back)), static_cast<double>(expected), 1.0)
+                ASSERT_NEAR(static_cast<double>(ms(back)), static_cast<double>(expected), 1.0)
                     << "alarm " << n;
                 due_[n] = back;
                 found = true;
@@ -200,18 +200,18 @@ private:
         ASSERT_TRUE(found) << "snooze of alarm " << n << " lost";
     }
 
-    int OverdueCount() const
+    int overdueCount() const
     {
         int overdue = 0;
         for (const auto& [number, due] : due_) {
-            overdue += Ms(due) <= Ms(rig_.clock.Now()) ? 1 : 0;
+            overdue += ms(due) <= ms(rig_.clock.now()) ? 1 : 0;
         }
         return overdue;
     }
 
     std::mt19937 random_;
-    const TDateTime start_ = At(2026, 6, 8, 6, 0);
-    const TDateTime jumpNight_ = EncodeDate(2026, 6, 11);
+    const TDateTime start_ = at(2026, 6, 8, 6, 0);
+    const TDateTime jumpNight_ = encodeDate(2026, 6, 11);
     test::TickRig rig_{start_};
     std::map<int, TDateTime> due_; // alarm number -> when it is due
     int answered_ = 0;
@@ -226,7 +226,7 @@ class AlarmWeekSimulationTest : public ::testing::TestWithParam<unsigned> {};
 
 TEST_P(AlarmWeekSimulationTest, EveryAlarmIsAnnouncedOncePerDueTimeAndNeverEarly)
 {
-    WeekSimulation(GetParam()).Run();
+    WeekSimulation(GetParam()).run();
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, AlarmWeekSimulationTest, ::testing::Values(1U, 2U, 3U));

@@ -15,7 +15,7 @@
 namespace klaxora {
 namespace {
 
-void PrintFigures(const year::YearFigures& figures)
+void printFigures(const year::YearFigures& figures)
 {
     std::printf("simulated days %d, ticks %lld, announcements checked %d (%d after a snooze, %d missed over "
                 "midnight, %d more than 2 s late, latest %.1f min)\n",
@@ -51,40 +51,40 @@ void PrintFigures(const year::YearFigures& figures)
 // of the date already loaded, and a snooze that lands on that date, must ring once the clock gets there.
 TEST(AlarmYearSimulationTest, AlarmsSetForTheLoadedDateWhileTheClockStandsBeforeItRing)
 {
-    test::TickRig rig(test::At(2026, 8, 20, 0, 20));
-    rig.clock.Set(test::At(2026, 8, 19, 23, 20));
+    test::TickRig rig(test::at(2026, 8, 20, 0, 20));
+    rig.clock.set(test::at(2026, 8, 19, 23, 20));
     rig.tick.run();
-    rig.store.AddAlarm("11:40pm", "08/19/2026", "Snoozed", "", amMessageOnly);
-    rig.store.AddAlarm("12:10am", "08/20/2026", "Ten past", "", amMessageOnly);
-    rig.clock.Set(test::At(2026, 8, 19, 23, 40));
+    rig.store.addAlarm("11:40pm", "08/19/2026", "Snoozed", "", amMessageOnly);
+    rig.store.addAlarm("12:10am", "08/20/2026", "Ten past", "", amMessageOnly);
+    rig.clock.set(test::at(2026, 8, 19, 23, 40));
     rig.host.answer = [](const std::string&) { return -30; };
     rig.tick.run();
     rig.host.answer = [](const std::string&) { return 1; };
     for (int second = 0; second < 45 * 60; ++second) {
-        rig.clock.AdvanceSeconds(1);
+        rig.clock.advanceSeconds(1);
         rig.tick.run();
     }
     EXPECT_EQ(rig.host.messages, (std::vector<std::string>{"Snoozed", "Ten past", "Snoozed"}));
-    EXPECT_EQ(rig.store.BaseAlarmList().Count(), 0);
+    EXPECT_EQ(rig.store.baseAlarmList().count(), 0);
 }
 
 TEST(AlarmYearSimulationTest, AYearInBerlinRingsEveryAlarmOnceNeverEarlyWithFileAndMemoryInStep)
 {
     test::ScopedTimeZone berlin("Europe/Berlin");
     // Without the zone's rules the year would pass without a daylight-saving change.
-    ASSERT_EQ(test::UtcOffsetSeconds(year::UtcOfLocal(2026, 1, 15, 12, 0, 0)), 3600);
-    ASSERT_EQ(test::UtcOffsetSeconds(year::UtcOfLocal(2026, 7, 15, 12, 0, 0)), 7200);
+    ASSERT_EQ(test::utcOffsetSeconds(year::utcOfLocal(2026, 1, 15, 12, 0, 0)), 3600);
+    ASSERT_EQ(test::utcOffsetSeconds(year::utcOfLocal(2026, 7, 15, 12, 0, 0)), 7200);
 
     year::YearSimulation simulation(20260101);
-    const year::YearPlan& plan = simulation.Plan();
-    ASSERT_EQ(test::UtcOffsetSeconds(plan.springChangeUtc - 1), 3600);
-    ASSERT_EQ(test::UtcOffsetSeconds(plan.springChangeUtc), 7200);
-    ASSERT_EQ(test::UtcOffsetSeconds(plan.autumnChangeUtc - 1), 7200);
-    ASSERT_EQ(test::UtcOffsetSeconds(plan.autumnChangeUtc), 3600);
+    const year::YearPlan& plan = simulation.plan();
+    ASSERT_EQ(test::utcOffsetSeconds(plan.springChangeUtc - 1), 3600);
+    ASSERT_EQ(test::utcOffsetSeconds(plan.springChangeUtc), 7200);
+    ASSERT_EQ(test::utcOffsetSeconds(plan.autumnChangeUtc - 1), 7200);
+    ASSERT_EQ(test::utcOffsetSeconds(plan.autumnChangeUtc), 3600);
 
-    const std::string failure = simulation.Run();
-    const year::YearFigures& figures = simulation.Figures();
-    PrintFigures(figures);
+    const std::string failure = simulation.run();
+    const year::YearFigures& figures = simulation.figures();
+    printFigures(figures);
     ASSERT_EQ(failure, "");
 
     EXPECT_GE(figures.simulatedDays, 365);

@@ -24,42 +24,42 @@ protected:
 
     void SetUp() override
     {
-        if (!bus->IsRunning()) {
+        if (!bus->isRunning()) {
             GTEST_SKIP() << "no dbus-daemon to run a private session bus (package dbus-daemon)";
         }
     }
 
-    void StartService(QStringList capabilities = {"body", "actions"})
+    void startService(QStringList capabilities = {"body", "actions"})
     {
         service.emplace(*bus, std::move(capabilities));
     }
 
     // The engine the way the program builds it, but on the private bus; counts how often the notifier
     // asks for the bus.
-    AlarmEngine& Engine()
+    AlarmEngine& engine()
     {
-        if (!engine) {
+        if (!engine_) {
             auto notifier = std::make_unique<FreedesktopNotifier>([this] {
                 ++busRequests;
-                return bus->Connect(QStringLiteral("klaxora-under-test"));
+                return bus->connect(QStringLiteral("klaxora-under-test"));
             });
-            engine = std::make_unique<AlarmEngine>(store, clock, preferences, window,
-                                                   std::make_unique<test::FakeSoundBackend>(sound),
-                                                   std::move(notifier));
+            engine_ = std::make_unique<AlarmEngine>(store, clock, preferences, window,
+                                                    std::make_unique<test::FakeSoundBackend>(sound),
+                                                    std::move(notifier));
         }
-        return *engine;
+        return *engine_;
     }
 
-    bool NoticeShown() const { return service && !service->notifies.empty(); }
-    bool NoticeClosed() const { return service && !service->closes.empty(); }
+    bool noticeShown() const { return service && !service->notifies.empty(); }
+    bool noticeClosed() const { return service && !service->closes.empty(); }
 
     // Runs one tick with an alarm due now; `whileShown` gets the dialog up and must answer it.
-    void FireAlarm(const char* message, TAlarmMode mode, const std::function<void(TAlarmShow&)>& whileShown)
+    void fireAlarm(const char* message, TAlarmMode mode, const std::function<void(TAlarmShow&)>& whileShown)
     {
-        store.AddAlarm("12:00pm", "06/10/2026", message, "/nowhere/bell.wav", mode);
-        AlarmEngine& alarmEngine = Engine();
+        store.addAlarm("12:00pm", "06/10/2026", message, "/nowhere/bell.wav", mode);
+        AlarmEngine& alarmEngine = engine();
         if (whileShown) {
-            test::AnswerNextModal([&](QWidget*) { whileShown(alarmEngine.AlarmShow()); });
+            test::answerNextModal([&](QWidget*) { whileShown(alarmEngine.alarmShow()); });
         }
         alarmEngine.tick();
     }
@@ -67,22 +67,22 @@ protected:
     static inline std::unique_ptr<test::PrivateSessionBus> bus;
     std::optional<test::FakeNotificationService> service;
     int busRequests = 0;
-    std::unique_ptr<AlarmEngine> engine;
+    std::unique_ptr<AlarmEngine> engine_;
 };
 
 TEST_F(DesktopNoticeTest, ADueAlarmPutsUpOneCriticalNoticeWithItsMessageAndAnsweringTakesItDown)
 {
-    StartService();
-    Engine().tick();
+    startService();
+    engine().tick();
     // Nothing due yet: the bus is left alone.
     EXPECT_EQ(busRequests, 0);
 
-    FireAlarm("Take the cake out", amMessageAndSound, [&](TAlarmShow& dialog) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return NoticeShown(); }, 5000));
-        EXPECT_FALSE(NoticeClosed());
+    fireAlarm("Take the cake out", amMessageAndSound, [&](TAlarmShow& dialog) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return noticeShown(); }, 5000));
+        EXPECT_FALSE(noticeClosed());
         QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "snooze10MinutesButton"), Qt::LeftButton);
     });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return NoticeClosed(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return noticeClosed(); }, 5000));
     EXPECT_EQ(busRequests, 1);
     ASSERT_EQ(service->notifies.size(), 1U);
     const test::NotifyCall& notice = service->notifies[0];
@@ -98,19 +98,19 @@ TEST_F(DesktopNoticeTest, ADueAlarmPutsUpOneCriticalNoticeWithItsMessageAndAnswe
     EXPECT_EQ(notice.actions[0], "default");
     EXPECT_EQ(service->closes, std::vector<uint>{notice.id});
     // The snooze itself went through.
-    EXPECT_EQ(store.TodayList().Count(), 1);
+    EXPECT_EQ(store.todayList().count(), 1);
     EXPECT_TRUE(window.errors.empty());
 }
 
 TEST_F(DesktopNoticeTest, PickingTheNoticeBringsTheNotificationWindowToTheFront)
 {
-    StartService();
+    startService();
     QWidget otherApplication;
     otherApplication.setWindowTitle("Another application");
     bool broughtToFront = false;
     bool otherActionIgnored = false;
-    FireAlarm("Call back", amMessageOnly, [&](TAlarmShow& dialog) {
-        if (!QTest::qWaitFor([&] { return NoticeShown(); }, 5000)) {
+    fireAlarm("Call back", amMessageOnly, [&](TAlarmShow& dialog) {
+        if (!QTest::qWaitFor([&] { return noticeShown(); }, 5000)) {
             QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
             return;
         }
@@ -119,25 +119,25 @@ TEST_F(DesktopNoticeTest, PickingTheNoticeBringsTheNotificationWindowToTheFront)
         EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &otherApplication; }, 5000));
         const uint id = service->notifies[0].id;
         // A key the notice does not offer, and the default action of a notice of someone else.
-        service->EmitActionInvoked(id, "snooze");
-        service->EmitActionInvoked(id + 7, "default");
+        service->emitActionInvoked(id, "snooze");
+        service->emitActionInvoked(id + 7, "default");
         QTest::qWait(300);
         otherActionIgnored = QApplication::activeWindow() == &otherApplication;
-        service->EmitActionInvoked(id, "default");
+        service->emitActionInvoked(id, "default");
         broughtToFront = QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }, 5000);
         QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
     });
     EXPECT_TRUE(otherActionIgnored);
     EXPECT_TRUE(broughtToFront);
-    EXPECT_EQ(store.BaseAlarmList().Count(), 0);
+    EXPECT_EQ(store.baseAlarmList().count(), 0);
 }
 
 TEST_F(DesktopNoticeTest, SoundOnlyAlarmsPutUpNoNotice)
 {
-    StartService();
-    FireAlarm("Only a bell", amSoundOnly, nullptr);
+    startService();
+    fireAlarm("Only a bell", amSoundOnly, nullptr);
     QTest::qWait(300);
-    EXPECT_EQ(store.BaseAlarmList().Count(), 0);
+    EXPECT_EQ(store.baseAlarmList().count(), 0);
     EXPECT_EQ(service->calls, 0);
     EXPECT_EQ(busRequests, 0);
 }
@@ -145,22 +145,22 @@ TEST_F(DesktopNoticeTest, SoundOnlyAlarmsPutUpNoNotice)
 TEST_F(DesktopNoticeTest, WithoutANotificationServiceTheAlarmIsAnsweredAsAlwaysAndNoErrorShows)
 {
     bool shown = false;
-    FireAlarm("Nobody listens", amMessageAndSound, [&](TAlarmShow& dialog) {
+    fireAlarm("Nobody listens", amMessageAndSound, [&](TAlarmShow& dialog) {
         shown = true;
         QTest::qWait(200);
         QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
     });
     EXPECT_TRUE(shown);
-    EXPECT_EQ(store.BaseAlarmList().Count(), 0);
+    EXPECT_EQ(store.baseAlarmList().count(), 0);
     EXPECT_TRUE(window.errors.empty());
 
     // A service started later is found by the next alarm.
-    StartService();
-    FireAlarm("Now someone does", amMessageOnly, [&](TAlarmShow& dialog) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return NoticeShown(); }, 5000));
+    startService();
+    fireAlarm("Now someone does", amMessageOnly, [&](TAlarmShow& dialog) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return noticeShown(); }, 5000));
         QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
     });
-    EXPECT_TRUE(NoticeShown());
+    EXPECT_TRUE(noticeShown());
 }
 
 // A service that reads the body as markup must get the message's own markup characters escaped, or "<"
@@ -173,10 +173,10 @@ TEST_F(DesktopNoticeTest, TheMessageReachesTheServiceAsTextWhetherOrNotItReadsMa
     };
     for (const Row& row : {Row{{"body", "actions"}, "Tom & Jerry <3"},
                            Row{{"body", "body-markup", "actions"}, "Tom &amp; Jerry &lt;3"}}) {
-        engine.reset();
-        StartService(row.capabilities);
-        FireAlarm("Tom & Jerry <3", amMessageOnly, [&](TAlarmShow& dialog) {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return NoticeShown(); }, 5000));
+        engine_.reset();
+        startService(row.capabilities);
+        fireAlarm("Tom & Jerry <3", amMessageOnly, [&](TAlarmShow& dialog) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return noticeShown(); }, 5000));
             QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
         });
         ASSERT_EQ(service->notifies.size(), 1U) << row.capabilities.join(',').toStdString();

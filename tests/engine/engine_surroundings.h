@@ -15,9 +15,9 @@ namespace klaxora::test {
 
 class RecordingEngineWindow final : public AlarmEngineWindow {
 public:
-    void ShowClockText(const QString& text) override { clockText = text; }
-    void RepaintAlarmList() override { ++repaints; }
-    void ShowError(const QString& text) override { errors.push_back(text); }
+    void showClockText(const QString& text) override { clockText = text; }
+    void repaintAlarmList() override { ++repaints; }
+    void showError(const QString& text) override { errors.push_back(text); }
 
     QString clockText;
     int repaints = 0;
@@ -27,13 +27,13 @@ public:
 struct EngineSurroundings {
     EngineSurroundings()
     {
-        store.SetHost(&listWindow);
-        store.LoadFromDisk();
+        store.setHost(&listWindow);
+        store.loadFromDisk();
     }
 
-    FakeClock clock{At(2026, 6, 10, 12, 0)};
+    FakeClock clock{at(2026, 6, 10, 12, 0)};
     MemoryFileSystem files;
-    DateTimeFormats formats{UsUserSettings()};
+    DateTimeFormats formats{usUserSettings()};
     AlarmStore store{clock, formats, "/alarms", files};
     ListWindow listWindow;
     Preferences preferences;

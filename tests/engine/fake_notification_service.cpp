@@ -37,14 +37,14 @@ PrivateSessionBus::~PrivateSessionBus()
     }
 }
 
-QDBusConnection PrivateSessionBus::Connect(const QString& name) const
+QDBusConnection PrivateSessionBus::connect(const QString& name) const
 {
     QDBusConnection::disconnectFromBus(name);
     return QDBusConnection::connectToBus(address_, name);
 }
 
 FakeNotificationService::FakeNotificationService(const PrivateSessionBus& bus, QStringList capabilities)
-    : connection_(bus.Connect(QStringLiteral("fake-notification-service"))),
+    : connection_(bus.connect(QStringLiteral("fake-notification-service"))),
       capabilities_(std::move(capabilities))
 {
     connection_.registerObject(Path, this, QDBusConnection::ExportAllSlots);
@@ -58,7 +58,7 @@ FakeNotificationService::~FakeNotificationService()
     QDBusConnection::disconnectFromBus(connection_.name());
 }
 
-void FakeNotificationService::EmitActionInvoked(uint id, const QString& actionKey)
+void FakeNotificationService::emitActionInvoked(uint id, const QString& actionKey)
 {
     QDBusMessage signal = QDBusMessage::createSignal(Path, Name, QStringLiteral("ActionInvoked"));
     signal << id << actionKey;

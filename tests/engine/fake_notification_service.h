@@ -26,14 +26,14 @@ struct NotifyCall {
     uint id = 0; // the id the service answered with
 };
 
-// A dbus-daemon of its own; IsRunning() is false where none can be started.
+// A dbus-daemon of its own; isRunning() is false where none can be started.
 class PrivateSessionBus {
 public:
     PrivateSessionBus();
     ~PrivateSessionBus();
-    bool IsRunning() const { return !address_.isEmpty(); }
+    bool isRunning() const { return !address_.isEmpty(); }
     // A new connection of the given name to the bus.
-    QDBusConnection Connect(const QString& name) const;
+    QDBusConnection connect(const QString& name) const;
 
 private:
     QTemporaryDir folder_;
@@ -50,13 +50,13 @@ public:
     FakeNotificationService(const PrivateSessionBus& bus, QStringList capabilities = {"body", "actions"});
     ~FakeNotificationService() override;
 
-    void EmitActionInvoked(uint id, const QString& actionKey);
+    void emitActionInvoked(uint id, const QString& actionKey);
 
     std::vector<NotifyCall> notifies;
     std::vector<uint> closes;
     int calls = 0; // every method call, of whatever name
 
-public slots:
+public slots: // named as the bus methods they answer
     QStringList GetCapabilities();
     uint Notify(const QString& appName, uint replacesId, const QString& appIcon, const QString& summary,
                 const QString& body, const QStringList& actions, const QVariantMap& hints, int expireTimeout);

@@ -30,10 +30,10 @@ public:
 
     explicit FakeSoundBackend(std::shared_ptr<Shared> shared) : shared_(std::move(shared)) {}
 
-    bool HasOutput() const override { return shared_->hasOutput; }
-    void Play(const QUrl& source) override
+    bool hasOutput() const override { return shared_->hasOutput; }
+    void play(const QUrl& source) override
     {
-        Stop();
+        stop();
         shared_->log.push_back("play " + source.toString().toStdString());
         const auto chosen = shared_->outcome.find(source.toString());
         const std::optional<Status> status =
@@ -42,28 +42,28 @@ public:
             const int generation = ++generation_;
             QTimer::singleShot(0, [this, generation, status, alive = std::weak_ptr<int>(alive_)] {
                 if (!alive.expired() && generation == generation_) {
-                    ReportStatus(*status);
+                    reportStatus(*status);
                 }
             });
         }
     }
-    QString ConvertedWave(const QString& path) override
+    QString convertedWave(const QString& path) override
     {
         shared_->log.push_back("convert " + path.toStdString());
         const auto found = shared_->conversions.find(path);
         return found == shared_->conversions.end() ? QString() : found->second;
     }
-    void Stop() override
+    void stop() override
     {
         ++generation_; // a source that is stopped reports nothing more
         shared_->log.push_back("stop");
     }
-    void Abandon() override
+    void abandon() override
     {
         ++generation_;
         shared_->log.push_back("abandon");
     }
-    void Beep() override { shared_->log.push_back("beep"); }
+    void beep() override { shared_->log.push_back("beep"); }
 
 private:
     std::shared_ptr<Shared> shared_;

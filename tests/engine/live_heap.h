@@ -12,7 +12,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 
 namespace klaxora::test {
 
-inline long long LiveHeapBytes()
+inline long long liveHeapBytes()
 {
 #if defined(__SANITIZE_ADDRESS__)
     return static_cast<long long>(__sanitizer_get_current_allocated_bytes());

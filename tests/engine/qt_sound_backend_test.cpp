@@ -18,12 +18,12 @@ TEST(QtSoundBackendTest, TheBackendReportsHowLoadingWent)
     QTemporaryDir folder;
     QtSoundBackend backend;
     std::optional<SoundBackend::Status> reported;
-    backend.SetStatusHandler([&reported](SoundBackend::Status status) { reported = status; });
+    backend.setStatusHandler([&reported](SoundBackend::Status status) { reported = status; });
 
-    backend.Play(QUrl::fromLocalFile(folder.filePath(QStringLiteral("missing.wav"))));
+    backend.play(QUrl::fromLocalFile(folder.filePath(QStringLiteral("missing.wav"))));
     EXPECT_FALSE(reported.has_value()) << "never from inside Play";
     EXPECT_TRUE(QTest::qWaitFor([&reported] { return reported == SoundBackend::Status::Error; }, 5000));
-    backend.Stop();
+    backend.stop();
 }
 
 } // namespace

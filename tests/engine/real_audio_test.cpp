@@ -62,13 +62,13 @@ public:
             {QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
              QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
              QStringLiteral("--log-target=file:") + scratch_.filePath(QStringLiteral("pulse.log"))});
-        if (!daemon_.waitForStarted(3000) || !WaitForServer()) {
+        if (!daemon_.waitForStarted(3000) || !waitForServer()) {
             failure_ = "the PulseAudio daemon did not come up (see its log for why)";
             return;
         }
-        if (!Pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+        if (!pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
                     QStringLiteral("sink_name=cap")}) ||
-            !Pactl({QStringLiteral("set-default-sink"), QStringLiteral("cap")})) {
+            !pactl({QStringLiteral("set-default-sink"), QStringLiteral("cap")})) {
             failure_ = "no null sink could be set up";
             return;
         }
@@ -84,7 +84,7 @@ public:
                          QStringLiteral("--channels=1")});
         QObject::connect(&recorder_, &QProcess::readyReadStandardOutput,
                          [this] { recording_.append(recorder_.readAllStandardOutput()); });
-        if (!QTest::qWaitFor([this] { return Position() > Rate / 10; }, 5000)) {
+        if (!QTest::qWaitFor([this] { return position() > Rate / 10; }, 5000)) {
             failure_ = "the recorder on the null sink's monitor delivered nothing";
         }
     }
@@ -100,17 +100,17 @@ public:
     }
 
     // Empty when the server runs and records.
-    const std::string& Failure() const { return failure_; }
-    const QTemporaryDir& Scratch() const { return scratch_; }
+    const std::string& failure() const { return failure_; }
+    const QTemporaryDir& scratch() const { return scratch_; }
 
     // Samples recorded so far: the recording's clock.
-    qint64 Position() const { return recording_.size() / 2; }
-    static qint64 Samples(double seconds) { return static_cast<qint64>(seconds * Rate); }
+    qint64 position() const { return recording_.size() / 2; }
+    static qint64 samples(double seconds) { return static_cast<qint64>(seconds * Rate); }
 
     // RMS (full scale 1) of the recording between two positions, once it has got that far.
-    double Rms(qint64 from, qint64 to)
+    double rms(qint64 from, qint64 to)
     {
-        EXPECT_TRUE(QTest::qWaitFor([this, to] { return Position() >= to; }, 10000));
+        EXPECT_TRUE(QTest::qWaitFor([this, to] { return position() >= to; }, 10000));
         double sum = 0;
         for (qint64 i = from; i < to; ++i) {
             const double sample = qFromLittleEndian<qint16>(recording_.constData() + 2 * i) / 32768.0;
@@ -120,22 +120,22 @@ public:
     }
 
     // Seconds in which the sound was heard between two positions, counted in windows of 10 ms.
-    double HeardSeconds(qint64 from, qint64 to)
+    double heardSeconds(qint64 from, qint64 to)
     {
-        const qint64 window = Samples(0.01);
+        const qint64 window = samples(0.01);
         int heard = 0;
         for (qint64 at = from; at + window <= to; at += window) {
-            heard += Rms(at, at + window) > Heard ? 1 : 0;
+            heard += rms(at, at + window) > Heard ? 1 : 0;
         }
         return heard * 0.01;
     }
 
     // The first position from `from` on at which a sound is heard, or -1.
-    qint64 FirstHeard(qint64 from, qint64 to)
+    qint64 firstHeard(qint64 from, qint64 to)
     {
-        const qint64 window = Samples(0.01);
+        const qint64 window = samples(0.01);
         for (qint64 at = from; at + window <= to; at += window) {
-            if (Rms(at, at + window) > Heard) {
+            if (rms(at, at + window) > Heard) {
                 return at;
             }
         }
@@ -143,18 +143,18 @@ public:
     }
 
     // The frequency of a tone between two positions, from its rising zero crossings.
-    double Frequency(qint64 from, qint64 to)
+    double frequency(qint64 from, qint64 to)
     {
-        EXPECT_TRUE(QTest::qWaitFor([this, to] { return Position() >= to; }, 10000));
+        EXPECT_TRUE(QTest::qWaitFor([this, to] { return position() >= to; }, 10000));
         int rising = 0;
         for (qint64 i = from + 1; i < to; ++i) {
-            rising += Sample(i - 1) < 0 && Sample(i) >= 0 ? 1 : 0;
+            rising += sample(i - 1) < 0 && sample(i) >= 0 ? 1 : 0;
         }
         return rising / (static_cast<double>(to - from) / Rate);
     }
 
     // Whether the process `pid` is connected to the server as a client.
-    bool Connected(qint64 pid)
+    bool connected(qint64 pid)
     {
         QProcess pactl;
         pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("clients")});
@@ -164,18 +164,18 @@ public:
     }
 
 private:
-    qint16 Sample(qint64 at) const { return qFromLittleEndian<qint16>(recording_.constData() + 2 * at); }
-    bool Pactl(const QStringList& arguments)
+    qint16 sample(qint64 at) const { return qFromLittleEndian<qint16>(recording_.constData() + 2 * at); }
+    bool pactl(const QStringList& arguments)
     {
         QProcess pactl;
         pactl.start(QStringLiteral("pactl"), arguments);
         return pactl.waitForFinished(5000) && pactl.exitStatus() == QProcess::NormalExit &&
                pactl.exitCode() == 0;
     }
-    bool WaitForServer()
+    bool waitForServer()
     {
         for (int attempt = 0; attempt < 50; ++attempt) {
-            if (Pactl({QStringLiteral("info")})) {
+            if (pactl({QStringLiteral("info")})) {
                 return true;
             }
             QTest::qWait(100);
@@ -195,78 +195,78 @@ private:
 TEST(RealAudioTest, TheSoundServerIsReachedWithTheFirstSoundOnly)
 {
     AudioServer server;
-    if (!server.Failure().empty()) {
-        GTEST_SKIP() << "No audio server for this test: " << server.Failure();
+    if (!server.failure().empty()) {
+        GTEST_SKIP() << "No audio server for this test: " << server.failure();
     }
     const qint64 self = QCoreApplication::applicationPid();
-    ASSERT_FALSE(server.Connected(self)) << "run this test in a process of its own";
+    ASSERT_FALSE(server.connected(self)) << "run this test in a process of its own";
     QtSoundBackend backend;
     // What the program does before any alarm rings: stop sounds when the window goes.
-    backend.Stop();
-    backend.Abandon();
-    EXPECT_FALSE(server.Connected(self));
+    backend.stop();
+    backend.abandon();
+    EXPECT_FALSE(server.connected(self));
 
     // The player's first question before a sound.
-    EXPECT_TRUE(backend.HasOutput());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return server.Connected(self); }, 5000));
+    EXPECT_TRUE(backend.hasOutput());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.connected(self); }, 5000));
 }
 
 TEST(RealAudioTest, SoundsAreHeardWhilePlayingAndSilencedByAStopOrAReplacement)
 {
     AudioServer server;
-    if (!server.Failure().empty()) {
-        GTEST_SKIP() << "No audio server for this test: " << server.Failure();
+    if (!server.failure().empty()) {
+        GTEST_SKIP() << "No audio server for this test: " << server.failure();
     }
     const auto file = [&server](const char* name, const std::string& bytes) {
-        const QString path = server.Scratch().filePath(QString::fromLatin1(name));
-        test::WriteBytes(path.toStdString(), bytes);
+        const QString path = server.scratch().filePath(QString::fromLatin1(name));
+        test::writeBytes(path.toStdString(), bytes);
         return path.toStdString();
     };
-    const std::string longTone = file("long.wav", test::Tone(440, 4.0, 0.5));
-    const std::string shortTone = file("short.wav", test::Tone(880, 0.3, 0.5));
-    const std::string cutOff = file("cut-off.wav", test::Tone(440, 1.0, 0.5).substr(0, 1000));
+    const std::string longTone = file("long.wav", test::tone(440, 4.0, 0.5));
+    const std::string shortTone = file("short.wav", test::tone(880, 0.3, 0.5));
+    const std::string cutOff = file("cut-off.wav", test::tone(440, 1.0, 0.5).substr(0, 1000));
     const std::string text = file("text.wav", "hello\n");
 
     auto backend = std::make_unique<QtSoundBackend>();
-    ASSERT_TRUE(backend->HasOutput()) << "Qt Multimedia does not see the test's sound server";
+    ASSERT_TRUE(backend->hasOutput()) << "Qt Multimedia does not see the test's sound server";
     SoundPlayer player(std::move(backend));
 
-    qint64 at = server.Position();
-    EXPECT_LT(server.Rms(at, at + server.Samples(0.3)), Silent) << "silence before anything plays";
+    qint64 at = server.position();
+    EXPECT_LT(server.rms(at, at + server.samples(0.3)), Silent) << "silence before anything plays";
 
-    at = server.Position();
-    player.Play(longTone);
-    EXPECT_GT(server.Rms(at + server.Samples(0.4), at + server.Samples(0.9)), Heard) << "a playing sound";
+    at = server.position();
+    player.play(longTone);
+    EXPECT_GT(server.rms(at + server.samples(0.4), at + server.samples(0.9)), Heard) << "a playing sound";
 
-    at = server.Position();
-    player.Stop();
-    EXPECT_LT(server.Rms(at + server.Samples(0.4), at + server.Samples(0.8)), Silent) << "after a stop";
+    at = server.position();
+    player.stop();
+    EXPECT_LT(server.rms(at + server.samples(0.4), at + server.samples(0.8)), Silent) << "after a stop";
 
-    player.Play(longTone);
+    player.play(longTone);
     QTest::qWait(500);
-    at = server.Position();
-    player.Play(shortTone);
+    at = server.position();
+    player.play(shortTone);
     // The long tone had three seconds to go; mixed rather than replaced, it would still be heard.
-    EXPECT_LT(server.Rms(at + server.Samples(0.8), at + server.Samples(1.2)), Silent)
+    EXPECT_LT(server.rms(at + server.samples(0.8), at + server.samples(1.2)), Silent)
         << "after a replacement";
 
-    at = server.Position();
-    player.Play("");
-    EXPECT_GT(server.Rms(at + server.Samples(0.2), at + server.Samples(0.6)), Heard) << "the default sound";
-    player.Stop();
+    at = server.position();
+    player.play("");
+    EXPECT_GT(server.rms(at + server.samples(0.2), at + server.samples(0.6)), Heard) << "the default sound";
+    player.stop();
 
     // Files that the backend would hang loading: the default sound at once.
     for (const std::string& unplayable : {cutOff, text}) {
         QTest::qWait(300);
-        at = server.Position();
-        player.Play(unplayable);
-        EXPECT_GT(server.Rms(at + server.Samples(0.3), at + server.Samples(0.7)), Heard) << unplayable;
-        player.Stop();
+        at = server.position();
+        player.play(unplayable);
+        EXPECT_GT(server.rms(at + server.samples(0.3), at + server.samples(0.7)), Heard) << unplayable;
+        player.stop();
     }
     // Still in good order: a sound plays and stops, and the player can go without waiting on anything.
-    at = server.Position();
-    player.Play(shortTone);
-    EXPECT_GT(server.Rms(at + server.Samples(0.1), at + server.Samples(0.3)), Heard) << "the last sound";
+    at = server.position();
+    player.play(shortTone);
+    EXPECT_GT(server.rms(at + server.samples(0.1), at + server.samples(0.3)), Heard) << "the last sound";
 }
 
 // WAV files as Windows programs write them, in formats QSoundEffect cannot play, are heard as the user's
@@ -274,8 +274,8 @@ TEST(RealAudioTest, SoundsAreHeardWhilePlayingAndSilencedByAStopOrAReplacement)
 TEST(RealAudioTest, TwentyFourBitFloatAndExtensibleWavesAreHeardAsThemselves)
 {
     AudioServer server;
-    if (!server.Failure().empty()) {
-        GTEST_SKIP() << "No audio server for this test: " << server.Failure();
+    if (!server.failure().empty()) {
+        GTEST_SKIP() << "No audio server for this test: " << server.failure();
     }
     const struct {
         const char* name;
@@ -289,26 +289,26 @@ TEST(RealAudioTest, TwentyFourBitFloatAndExtensibleWavesAreHeardAsThemselves)
     };
     // A folder of the test's own for the converted copies: another program's leftovers are not this
     // test's business.
-    const QString converted = server.Scratch().filePath(QStringLiteral("converted"));
+    const QString converted = server.scratch().filePath(QStringLiteral("converted"));
     auto player = std::make_unique<SoundPlayer>(std::make_unique<QtSoundBackend>(converted));
     for (const auto& wave : files) {
         SCOPED_TRACE(wave.name);
-        const std::string samples = test::ToneSamples(wave.format, 660, 0.8, 0.5);
-        const QString path = server.Scratch().filePath(QString::fromLatin1(wave.name));
-        test::WriteBytes(path.toStdString(), wave.extensible ? test::ExtensibleWave(wave.format, samples)
-                                                             : test::Wave(wave.format, samples));
+        const std::string samples = test::toneSamples(wave.format, 660, 0.8, 0.5);
+        const QString path = server.scratch().filePath(QString::fromLatin1(wave.name));
+        test::writeBytes(path.toStdString(), wave.extensible ? test::extensibleWave(wave.format, samples)
+                                                             : test::wave(wave.format, samples));
         QTest::qWait(300);
-        const qint64 at = server.Position();
-        player->Play(path.toStdString());
-        const qint64 start = server.FirstHeard(at, at + server.Samples(1.5));
+        const qint64 at = server.position();
+        player->play(path.toStdString());
+        const qint64 start = server.firstHeard(at, at + server.samples(1.5));
         ASSERT_GE(start, 0) << "nothing was heard";
         // Wide enough for a recording that drops a little under load; the default sound is 1.3 seconds
         // of about 1350 Hz.
-        EXPECT_NEAR(server.HeardSeconds(start, start + server.Samples(2.5)), 0.8, 0.2);
-        EXPECT_NEAR(server.Frequency(start + server.Samples(0.1), start + server.Samples(0.6)), 660, 60);
+        EXPECT_NEAR(server.heardSeconds(start, start + server.samples(2.5)), 0.8, 0.2);
+        EXPECT_NEAR(server.frequency(start + server.samples(0.1), start + server.samples(0.6)), 660, 60);
     }
     // Once the sound is stopped, none of the converted copies is left behind.
-    player->Stop();
+    player->stop();
     EXPECT_TRUE(QDir(converted).entryList({QStringLiteral("klaxora-*.wav")}).isEmpty());
 }
 
@@ -316,17 +316,17 @@ TEST(RealAudioTest, TwentyFourBitFloatAndExtensibleWavesAreHeardAsThemselves)
 TEST(RealAudioTest, ALongWaveIsHeardAsItselfLongAfterTheLoadTimeout)
 {
     AudioServer server;
-    if (!server.Failure().empty()) {
-        GTEST_SKIP() << "No audio server for this test: " << server.Failure();
+    if (!server.failure().empty()) {
+        GTEST_SKIP() << "No audio server for this test: " << server.failure();
     }
     const test::WaveFormat format{1, 2, 44100, 16}; // 60 seconds, 10.6 MB
-    const QString path = server.Scratch().filePath(QStringLiteral("long.wav"));
-    test::WriteBytes(path.toStdString(), test::Wave(format, test::ToneSamples(format, 550, 60, 0.5)));
+    const QString path = server.scratch().filePath(QStringLiteral("long.wav"));
+    test::writeBytes(path.toStdString(), test::wave(format, test::toneSamples(format, 550, 60, 0.5)));
     SoundPlayer player(std::make_unique<QtSoundBackend>());
-    const qint64 at = server.Position();
-    player.Play(path.toStdString());
-    EXPECT_NEAR(server.Frequency(at + server.Samples(3.0), at + server.Samples(3.5)), 550, 50);
-    player.Stop();
+    const qint64 at = server.position();
+    player.play(path.toStdString());
+    EXPECT_NEAR(server.frequency(at + server.samples(3.0), at + server.samples(3.5)), 550, 50);
+    player.stop();
 }
 
 } // namespace

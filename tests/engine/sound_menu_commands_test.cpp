@@ -25,17 +25,17 @@ class SoundMenuCommandsTest : public ::testing::Test {
 protected:
     SoundMenuCommandsTest()
     {
-        preferences.NoAlarmSound = true;
-        preferences.DefaultWaveFile = "/old/ring.wav";
+        preferences.noAlarmSound = true;
+        preferences.defaultWaveFile = "/old/ring.wav";
     }
 
     // Offers `typed` as the user's choice (nothing for a cancel) and notes what the dialog was given.
-    void UserChooses(std::optional<std::string> typed) { choice = std::move(typed); }
-    void SaveFails() { saveFails = true; }
+    void userChooses(std::optional<std::string> typed) { choice = std::move(typed); }
+    void makeSavesFail() { savesFail = true; }
 
     Preferences preferences;
     std::vector<Preferences> saved;
-    bool saveFails = false;
+    bool savesFail = false;
     std::optional<std::string> choice;
     std::string askedFolder, askedFilter;
     bool timerOnWhileChoosing = true;
@@ -45,7 +45,7 @@ protected:
     SoundPlayer player{std::make_unique<test::FakeSoundBackend>(sound), 60ms};
     SoundMenuCommands commands{preferences,
                                [this](const Preferences& written) {
-                                   if (saveFails) {
+                                   if (savesFail) {
                                        throw std::runtime_error("Unable to write to /opt/klaxora/ALARM.INI");
                                    }
                                    saved.push_back(written);
@@ -64,33 +64,33 @@ protected:
 TEST_F(SoundMenuCommandsTest, NoAlarmSoundTurnsOverAndSavesOrReportsTheFailedSave)
 {
     commands.toggleNoAlarmSound();
-    EXPECT_FALSE(preferences.NoAlarmSound);
+    EXPECT_FALSE(preferences.noAlarmSound);
     ASSERT_EQ(saved.size(), 1U);
-    EXPECT_FALSE(saved[0].NoAlarmSound);
+    EXPECT_FALSE(saved[0].noAlarmSound);
     commands.toggleNoAlarmSound();
-    EXPECT_TRUE(preferences.NoAlarmSound);
+    EXPECT_TRUE(preferences.noAlarmSound);
 
     // A failed save is reported, and the switch keeps its new state.
-    SaveFails();
+    makeSavesFail();
     EXPECT_THROW(commands.toggleNoAlarmSound(), std::runtime_error);
-    EXPECT_FALSE(preferences.NoAlarmSound);
+    EXPECT_FALSE(preferences.noAlarmSound);
 }
 
 TEST_F(SoundMenuCommandsTest, AChosenWaveFileSwitchesSoundsOnIsPreviewedAndSaved)
 {
-    UserChooses("/home/me/sounds/Bell.wav");
+    userChooses("/home/me/sounds/Bell.wav");
     commands.selectSoundFile();
     EXPECT_EQ(askedFolder, "/opt/klaxora/");
     EXPECT_EQ(askedFilter, "WAVE files (*.wav)");
     EXPECT_FALSE(timerOnWhileChoosing);
     EXPECT_TRUE(timer.enabled);
-    EXPECT_FALSE(preferences.NoAlarmSound);
-    EXPECT_EQ(preferences.DefaultWaveFile, "/home/me/sounds/Bell.wav");
+    EXPECT_FALSE(preferences.noAlarmSound);
+    EXPECT_EQ(preferences.defaultWaveFile, "/home/me/sounds/Bell.wav");
     ASSERT_EQ(saved.size(), 1U);
-    EXPECT_EQ(saved[0].DefaultWaveFile, "/home/me/sounds/Bell.wav");
+    EXPECT_EQ(saved[0].defaultWaveFile, "/home/me/sounds/Bell.wav");
     // A typed name need not exist; what cannot be played is previewed with the default sound.
     ASSERT_FALSE(sound->log.empty());
-    EXPECT_EQ(sound->log.back(), "play " + SoundPlayer::DefaultSoundUrl().toString().toStdString());
+    EXPECT_EQ(sound->log.back(), "play " + SoundPlayer::defaultSoundUrl().toString().toStdString());
 }
 
 TEST_F(SoundMenuCommandsTest, ANameWithoutDotWavInAnyCaseOrACancelChangesNothing)
@@ -98,28 +98,28 @@ TEST_F(SoundMenuCommandsTest, ANameWithoutDotWavInAnyCaseOrACancelChangesNothing
     for (const std::optional<std::string>& name :
          {std::optional<std::string>("/s/bell.mp3"), std::optional<std::string>("/s/wav"),
           std::optional<std::string>()}) {
-        UserChooses(name);
+        userChooses(name);
         commands.selectSoundFile();
-        EXPECT_TRUE(preferences.NoAlarmSound);
-        EXPECT_EQ(preferences.DefaultWaveFile, "/old/ring.wav");
+        EXPECT_TRUE(preferences.noAlarmSound);
+        EXPECT_EQ(preferences.defaultWaveFile, "/old/ring.wav");
         EXPECT_TRUE(saved.empty());
         EXPECT_TRUE(sound->log.empty());
         EXPECT_TRUE(timer.enabled);
     }
     for (const char* name : {"/s/BELL.WAV.BAK", "/s/x.Wav"}) {
-        UserChooses(name);
+        userChooses(name);
         commands.selectSoundFile();
-        EXPECT_EQ(preferences.DefaultWaveFile, name);
+        EXPECT_EQ(preferences.defaultWaveFile, name);
     }
 }
 
 TEST_F(SoundMenuCommandsTest, AFailedSaveOfTheChoiceIsDropped)
 {
-    SaveFails();
-    UserChooses("/s/bell.wav");
+    makeSavesFail();
+    userChooses("/s/bell.wav");
     EXPECT_NO_THROW(commands.selectSoundFile());
-    EXPECT_EQ(preferences.DefaultWaveFile, "/s/bell.wav");
-    EXPECT_FALSE(preferences.NoAlarmSound);
+    EXPECT_EQ(preferences.defaultWaveFile, "/s/bell.wav");
+    EXPECT_FALSE(preferences.noAlarmSound);
     EXPECT_TRUE(timer.enabled);
 }
 
@@ -128,7 +128,7 @@ TEST(SoundFileDialogTest, OffersWaveFilesFromTheProgramFolderAndTakesATypedNameT
     QTemporaryDir folder;
     QStringList filters;
     QString shownFolder;
-    test::AnswerNextModal([&](QWidget* modal) {
+    test::answerNextModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         filters = dialog->nameFilters();
@@ -136,16 +136,16 @@ TEST(SoundFileDialogTest, OffersWaveFilesFromTheProgramFolderAndTakesATypedNameT
         dialog->selectFile(QStringLiteral("new-bell.wav"));
         static_cast<QDialog*>(dialog)->accept(); // the file dialog's own accept, as the Open button
     });
-    const std::optional<std::string> chosen = SoundMenuCommands::OpenDialogChooser(nullptr)(
+    const std::optional<std::string> chosen = SoundMenuCommands::openDialogChooser(nullptr)(
         folder.path().toStdString() + "/", SoundMenuCommands::WaveFilter);
     EXPECT_EQ(filters, QStringList{QStringLiteral("WAVE files (*.wav)")});
     EXPECT_EQ(shownFolder, folder.path());
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(*chosen, folder.filePath(QStringLiteral("new-bell.wav")).toStdString());
 
-    test::AnswerNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    test::answerNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
     EXPECT_FALSE(
-        SoundMenuCommands::OpenDialogChooser(nullptr)(folder.path().toStdString(), "WAVE files (*.wav)"));
+        SoundMenuCommands::openDialogChooser(nullptr)(folder.path().toStdString(), "WAVE files (*.wav)"));
 }
 
 } // namespace

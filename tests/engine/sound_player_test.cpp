@@ -25,24 +25,24 @@ using namespace std::chrono_literals;
 
 class SoundPlayerTest : public ::testing::Test {
 protected:
-    SoundPlayerTest() { CreateFile(bell); }
+    SoundPlayerTest() { createFile(bell); }
 
-    static void CreateFile(const QString& path)
+    static void createFile(const QString& path)
     {
         QDir().mkpath(QFileInfo(path).absolutePath());
-        test::WriteBytes(path.toStdString(), test::Tone(440, 0.1, 0.5));
+        test::writeBytes(path.toStdString(), test::tone(440, 0.1, 0.5));
     }
-    static std::string Played(const QString& path)
+    static std::string played(const QString& path)
     {
         return "play " + QUrl::fromLocalFile(path).toString().toStdString();
     }
-    static std::string PlayedDefault()
+    static std::string playedDefault()
     {
-        return "play " + SoundPlayer::DefaultSoundUrl().toString().toStdString();
+        return "play " + SoundPlayer::defaultSoundUrl().toString().toStdString();
     }
     // Lets queued status reports and the load timeout run.
-    static void Wait(std::chrono::milliseconds time) { QTest::qWait(static_cast<int>(time.count())); }
-    const std::vector<std::string>& Log() const { return shared->log; }
+    static void wait(std::chrono::milliseconds time) { QTest::qWait(static_cast<int>(time.count())); }
+    const std::vector<std::string>& log() const { return shared->log; }
 
     QTemporaryDir folder;
     const QString bell = folder.filePath("bell.wav");
@@ -53,21 +53,21 @@ protected:
 
 TEST_F(SoundPlayerTest, APlayableFilePlaysOnceAndIsNotCutOffByTheLoadTimeout)
 {
-    player.Play(bell.toStdString());
-    Wait(150ms);
-    EXPECT_EQ(Log(), (std::vector<std::string>{"stop", "stop", Played(bell)}));
+    player.play(bell.toStdString());
+    wait(150ms);
+    EXPECT_EQ(log(), (std::vector<std::string>{"stop", "stop", played(bell)}));
 }
 
 TEST_F(SoundPlayerTest, EmptyMissingOrUnplayableNamesPlayTheDefaultSoundAtOnce)
 {
     const QString cutOff = folder.filePath("cut-off.wav");
-    test::WriteBytes(cutOff.toStdString(), test::Tone(440, 0.1, 0.5).substr(0, 100));
+    test::writeBytes(cutOff.toStdString(), test::tone(440, 0.1, 0.5).substr(0, 100));
     for (const std::string& name : {std::string(), folder.filePath("gone.wav").toStdString(),
                                     folder.path().toStdString(), cutOff.toStdString()}) {
         SCOPED_TRACE(name);
         shared->log.clear();
-        player.Play(name);
-        EXPECT_EQ(Log().back(), PlayedDefault());
+        player.play(name);
+        EXPECT_EQ(log().back(), playedDefault());
     }
 }
 
@@ -76,22 +76,22 @@ TEST_F(SoundPlayerTest, AWholeWaveTheBackendCannotPlayPlaysAsItsConvertedCopy)
     const QString deep = folder.filePath("24-bit.wav");
     const QString unreadable = folder.filePath("odd.wav");
     for (const QString& path : {deep, unreadable}) {
-        test::WriteBytes(path.toStdString(),
-                         test::Wave(test::WaveFormat{1, 1, 44100, 24}, std::string(300, 'x')));
+        test::writeBytes(path.toStdString(),
+                         test::wave(test::WaveFormat{1, 1, 44100, 24}, std::string(300, 'x')));
     }
     const QString copy = folder.filePath("copy.wav");
     shared->conversions[deep] = copy;
-    player.Play(deep.toStdString());
-    EXPECT_EQ(Log().back(), Played(copy));
-    EXPECT_EQ(std::count(Log().begin(), Log().end(), "convert " + deep.toStdString()), 1);
+    player.play(deep.toStdString());
+    EXPECT_EQ(log().back(), played(copy));
+    EXPECT_EQ(std::count(log().begin(), log().end(), "convert " + deep.toStdString()), 1);
     // Cannot be read as audio after all: the default sound.
-    player.Play(unreadable.toStdString());
-    EXPECT_EQ(Log().back(), PlayedDefault());
+    player.play(unreadable.toStdString());
+    EXPECT_EQ(log().back(), playedDefault());
     // A file the backend plays as it is is not converted.
     shared->log.clear();
-    player.Play(bell.toStdString());
-    EXPECT_EQ(Log().back(), Played(bell));
-    EXPECT_EQ(std::count_if(Log().begin(), Log().end(),
+    player.play(bell.toStdString());
+    EXPECT_EQ(log().back(), played(bell));
+    EXPECT_EQ(std::count_if(log().begin(), log().end(),
                             [](const std::string& entry) { return entry.starts_with("convert"); }),
               0);
 }
@@ -99,23 +99,23 @@ TEST_F(SoundPlayerTest, AWholeWaveTheBackendCannotPlayPlaysAsItsConvertedCopy)
 TEST_F(SoundPlayerTest, AFileThatFailsToLoadFallsBackToTheDefaultSound)
 {
     shared->outcome[QUrl::fromLocalFile(bell).toString()] = Status::Error;
-    player.Play(bell.toStdString());
-    EXPECT_EQ(Log().back(), Played(bell));
-    Wait(10ms);
-    EXPECT_EQ(Log().back(), PlayedDefault());
+    player.play(bell.toStdString());
+    EXPECT_EQ(log().back(), played(bell));
+    wait(10ms);
+    EXPECT_EQ(log().back(), playedDefault());
 }
 
 TEST_F(SoundPlayerTest, AFileThatKeepsLoadingIsAbandonedForTheDefaultSoundAfterTheTimeout)
 {
     shared->outcome[QUrl::fromLocalFile(bell).toString()] = std::nullopt;
-    player.Play(bell.toStdString());
-    Wait(20ms);
-    EXPECT_EQ(Log().back(), Played(bell));
-    Wait(100ms);
-    const auto abandoned = std::find(Log().begin(), Log().end(), "abandon");
-    ASSERT_NE(abandoned, Log().end());
-    EXPECT_EQ(*(abandoned - 1), Played(bell));
-    EXPECT_EQ(Log().back(), PlayedDefault());
+    player.play(bell.toStdString());
+    wait(20ms);
+    EXPECT_EQ(log().back(), played(bell));
+    wait(100ms);
+    const auto abandoned = std::find(log().begin(), log().end(), "abandon");
+    ASSERT_NE(abandoned, log().end());
+    EXPECT_EQ(*(abandoned - 1), played(bell));
+    EXPECT_EQ(log().back(), playedDefault());
 }
 
 TEST_F(SoundPlayerTest, WhenEvenTheDefaultSoundCannotPlayOrThereIsNoOutputTheSystemBeeps)
@@ -123,33 +123,33 @@ TEST_F(SoundPlayerTest, WhenEvenTheDefaultSoundCannotPlayOrThereIsNoOutputTheSys
     for (const std::optional<Status> defaultOutcome :
          {std::optional<Status>(Status::Error), std::optional<Status>()}) {
         shared->log.clear();
-        shared->outcome[SoundPlayer::DefaultSoundUrl().toString()] = defaultOutcome;
-        player.Play("");
-        Wait(150ms);
-        ASSERT_FALSE(Log().empty());
-        EXPECT_EQ(Log().back(), "beep");
-        EXPECT_EQ(std::count(Log().begin(), Log().end(), "beep"), 1);
+        shared->outcome[SoundPlayer::defaultSoundUrl().toString()] = defaultOutcome;
+        player.play("");
+        wait(150ms);
+        ASSERT_FALSE(log().empty());
+        EXPECT_EQ(log().back(), "beep");
+        EXPECT_EQ(std::count(log().begin(), log().end(), "beep"), 1);
     }
 
     shared->log.clear();
     shared->hasOutput = false; // no audio output at all
-    player.Play(bell.toStdString());
-    EXPECT_EQ(Log(), (std::vector<std::string>{"stop", "beep"}));
+    player.play(bell.toStdString());
+    EXPECT_EQ(log(), (std::vector<std::string>{"stop", "beep"}));
 }
 
 TEST_F(SoundPlayerTest, ANewSoundStopsTheOneStillPlaying)
 {
     const QString horn = folder.filePath("horn.wav");
-    CreateFile(horn);
+    createFile(horn);
     shared->outcome[QUrl::fromLocalFile(bell).toString()] = std::nullopt;
-    player.Play(bell.toStdString());
+    player.play(bell.toStdString());
     shared->log.clear();
-    player.Play(horn.toStdString());
+    player.play(horn.toStdString());
     // The first never finished loading, yet its timeout must not replace the second by the default.
-    Wait(150ms);
-    EXPECT_EQ(Log().front(), "stop");
-    EXPECT_EQ(Log().back(), Played(horn));
-    EXPECT_EQ(std::count(Log().begin(), Log().end(), PlayedDefault()), 0);
+    wait(150ms);
+    EXPECT_EQ(log().front(), "stop");
+    EXPECT_EQ(log().back(), played(horn));
+    EXPECT_EQ(std::count(log().begin(), log().end(), playedDefault()), 0);
 }
 
 TEST_F(SoundPlayerTest, ANameLongerThanTwoHundredCharactersIsPlayedInFull)
@@ -159,15 +159,15 @@ TEST_F(SoundPlayerTest, ANameLongerThanTwoHundredCharactersIsPlayedInFull)
         path += QStringLiteral("/a-rather-long-folder-name");
     }
     path += QStringLiteral("/bell.wav");
-    CreateFile(path);
-    player.Play(path.toStdString());
-    EXPECT_EQ(Log().back(), Played(path));
+    createFile(path);
+    player.play(path.toStdString());
+    EXPECT_EQ(log().back(), played(path));
 }
 
 // What QSoundEffect plays reliably: 16-bit PCM, in a RIFF WAVE file; one to two seconds long.
 TEST(DefaultAlarmSoundTest, IsShippedInsideTheProgramAsAShortSixteenBitPcmWave)
 {
-    QFile sound(QStringLiteral(":") + SoundPlayer::DefaultSoundUrl().path());
+    QFile sound(QStringLiteral(":") + SoundPlayer::defaultSoundUrl().path());
     ASSERT_TRUE(sound.open(QIODevice::ReadOnly)) << sound.fileName().toStdString();
     const QByteArray wave = sound.readAll();
     ASSERT_GE(wave.size(), 44);
@@ -188,10 +188,10 @@ TEST(DefaultAlarmSoundTest, IsShippedInsideTheProgramAsAShortSixteenBitPcmWave)
 TEST_F(SoundPlayerTest, ASoundStillPlayingStopsWithItsOwner)
 {
     auto owned = std::make_unique<SoundPlayer>(std::make_unique<test::FakeSoundBackend>(shared), 60ms);
-    owned->Play(bell.toStdString());
+    owned->play(bell.toStdString());
     shared->log.clear();
     owned.reset();
-    EXPECT_EQ(Log(), std::vector<std::string>{"stop"});
+    EXPECT_EQ(log(), std::vector<std::string>{"stop"});
 }
 
 } // namespace

@@ -22,7 +22,7 @@
 
 namespace klaxora::test {
 
-using klaxora::testing::At;
+using klaxora::testing::at;
 
 // Files live in a map; fsync costs nothing, so a simulated week can write thousands of times.
 class MemoryFileSystem final : public FileSystem {
@@ -31,14 +31,14 @@ public:
     bool failWrites = false;
     int completedWrites = 0; // files replaced
 
-    std::string Contents(const std::string& path) const
+    std::string contents(const std::string& path) const
     {
         const auto found = files_.find(path);
         return found == files_.end() ? std::string() : found->second;
     }
-    void SetContents(const std::string& path, const std::string& contents) { files_[path] = contents; }
+    void setContents(const std::string& path, const std::string& contents) { files_[path] = contents; }
 
-    int ReadWholeFile(const std::string& path, std::string& contents) override
+    int readWholeFile(const std::string& path, std::string& contents) override
     {
         const auto found = files_.find(path);
         if (found == files_.end()) {
@@ -47,7 +47,7 @@ public:
         contents = found->second;
         return 0;
     }
-    int OpenTemporary(const std::string& targetPath, FileHandle& handle, std::string& temporaryPath) override
+    int openTemporary(const std::string& targetPath, FileHandle& handle, std::string& temporaryPath) override
     {
         if (failWrites) {
             return ENOSPC;
@@ -59,29 +59,29 @@ public:
         open_[handle] = std::move(open);
         return 0;
     }
-    int Write(FileHandle handle, std::string_view data) override
+    int write(FileHandle handle, std::string_view data) override
     {
         open_.at(handle)->data.append(data);
         return 0;
     }
-    int Flush(FileHandle) override { return 0; }
-    int Sync(FileHandle) override { return 0; }
-    int Close(FileHandle handle) override
+    int flush(FileHandle) override { return 0; }
+    int sync(FileHandle) override { return 0; }
+    int close(FileHandle handle) override
     {
         const auto found = open_.find(handle);
         files_[found->second->path] = found->second->data;
         open_.erase(found);
         return 0;
     }
-    int Rename(const std::string& from, const std::string& to) override
+    int rename(const std::string& from, const std::string& to) override
     {
         files_[to] = files_.at(from);
         files_.erase(from);
         ++completedWrites;
         return 0;
     }
-    int SyncFolder(const std::string&) override { return 0; }
-    int Remove(const std::string& path) override
+    int syncFolder(const std::string&) override { return 0; }
+    int remove(const std::string& path) override
     {
         files_.erase(path);
         return 0;
@@ -105,22 +105,22 @@ public:
     int reads = 0;
     bool failReads = false;
 
-    int ReadWholeFile(const std::string& path, std::string& contents) override
+    int readWholeFile(const std::string& path, std::string& contents) override
     {
         ++reads;
-        return failReads ? EIO : files_.ReadWholeFile(path, contents);
+        return failReads ? EIO : files_.readWholeFile(path, contents);
     }
-    int OpenTemporary(const std::string& targetPath, FileHandle& handle, std::string& temporaryPath) override
+    int openTemporary(const std::string& targetPath, FileHandle& handle, std::string& temporaryPath) override
     {
-        return files_.OpenTemporary(targetPath, handle, temporaryPath);
+        return files_.openTemporary(targetPath, handle, temporaryPath);
     }
-    int Write(FileHandle handle, std::string_view data) override { return files_.Write(handle, data); }
-    int Flush(FileHandle handle) override { return files_.Flush(handle); }
-    int Sync(FileHandle handle) override { return files_.Sync(handle); }
-    int Close(FileHandle handle) override { return files_.Close(handle); }
-    int Rename(const std::string& from, const std::string& to) override { return files_.Rename(from, to); }
-    int SyncFolder(const std::string& folder) override { return files_.SyncFolder(folder); }
-    int Remove(const std::string& path) override { return files_.Remove(path); }
+    int write(FileHandle handle, std::string_view data) override { return files_.write(handle, data); }
+    int flush(FileHandle handle) override { return files_.flush(handle); }
+    int sync(FileHandle handle) override { return files_.sync(handle); }
+    int close(FileHandle handle) override { return files_.close(handle); }
+    int rename(const std::string& from, const std::string& to) override { return files_.rename(from, to); }
+    int syncFolder(const std::string& folder) override { return files_.syncFolder(folder); }
+    int remove(const std::string& path) override { return files_.remove(path); }
 
 private:
     FileSystem& files_;
@@ -132,16 +132,16 @@ public:
     std::function<void()> onProcessEvents;
     int selected = -1;
 
-    void ProcessPendingEvents() override
+    void processPendingEvents() override
     {
         if (onProcessEvents) {
             onProcessEvents();
         }
     }
-    int SelectedRow() const override { return selected; }
-    void SelectRow(int index) override { selected = index; }
-    void FocusListIfVisible() override {}
-    void Setbuttons() override {}
+    int selectedRow() const override { return selected; }
+    void selectRow(int index) override { selected = index; }
+    void focusListIfVisible() override {}
+    void updateButtons() override {}
 };
 
 class FakeTimer final : public AlarmTimer {
@@ -150,7 +150,7 @@ public:
     std::vector<bool> switches;
 
 protected:
-    void SetEnabled(bool on) override
+    void setEnabled(bool on) override
     {
         enabled = on;
         switches.push_back(on);
@@ -170,22 +170,22 @@ public:
     int repaints = 0;
     int processedEvents = 0;
 
-    int ShowAlarmMessage(const std::string& message) override
+    int showAlarmMessage(const std::string& message) override
     {
         messages.push_back(message);
         return answer(message);
     }
-    void PlaySoundNow(const std::string& waveFile) override { sounds.push_back(waveFile); }
-    void ProcessPendingEvents() override
+    void playSoundNow(const std::string& waveFile) override { sounds.push_back(waveFile); }
+    void processPendingEvents() override
     {
         ++processedEvents;
         if (onProcessEvents) {
             onProcessEvents();
         }
     }
-    void ShowClockText(const std::string& text) override { clockText = text; }
-    void RepaintAlarmList() override { ++repaints; }
-    void ShowError(const std::string& text) override
+    void showClockText(const std::string& text) override { clockText = text; }
+    void repaintAlarmList() override { ++repaints; }
+    void showError(const std::string& text) override
     {
         errors.push_back(text);
         if (onShowError) {
@@ -195,21 +195,21 @@ public:
 };
 
 // The user's settings of an en_US desktop.
-inline FormatSettings UsUserSettings()
+inline FormatSettings usUserSettings()
 {
-    return klaxora::testing::UsUser();
+    return klaxora::testing::usUser();
 }
 
 // A store in memory, its file loaded once as at start-up, and a tick driving it.
 struct TickRig {
     explicit TickRig(TDateTime now)
-        : clock(now), formats(UsUserSettings()), store(clock, formats, "/alarms", files)
+        : clock(now), formats(usUserSettings()), store(clock, formats, "/alarms", files)
     {
-        store.SetHost(&window);
-        store.LoadFromDisk();
+        store.setHost(&window);
+        store.loadFromDisk();
     }
 
-    std::string AlarmFile() const { return files.Contents(store.AlarmFilePath()); }
+    std::string alarmFile() const { return files.contents(store.alarmFilePath()); }
 
     FakeClock clock;
     MemoryFileSystem files;

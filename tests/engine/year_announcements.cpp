@@ -15,36 +15,36 @@ constexpr long long Minute = 60 * Second;
 
 } // namespace
 
-void YearSimulation::CheckAnnouncement(const Heard& heard, long long loadedBefore)
+void YearSimulation::checkAnnouncement(const Heard& heard, long long loadedBefore)
 {
     const int number = heard.messages > 0 ? heard.messageNumber : heard.soundNumber;
     if (heard.messages > 0 && heard.sounds > 0 && heard.messageNumber != heard.soundNumber)
-        return Fail("the sound and the message of one announcement belong to different alarms");
-    const std::vector<const ExpectedAlarm*> candidates = model_.Ringable(number, heard.wallAt);
+        return fail("the sound and the message of one announcement belong to different alarms");
+    const std::vector<const ExpectedAlarm*> candidates = model_.ringable(number, heard.wallAt);
     if (candidates.empty())
-        return Fail(AlarmMessage(number) + " was announced early, twice, or without being set");
+        return fail(alarmMessage(number) + " was announced early, twice, or without being set");
     // Clones and snoozes share their message; the one that left the lists is the one that rang. When the
     // tick also reloaded the lists, they are compared as the reload leaves them: whole minutes, and no
     // alarms of past dates.
     const bool reloaded = loadedBefore >= 0;
     if (reloaded) {
-        const long long today = DayOf(Wall());
+        const long long today = dayOf(wall());
         std::erase_if(storedBefore_, [&](Held& held) {
-            held.due = FloorToMinute(held.due);
-            return DayOf(held.due) < today;
+            held.due = floorToMinute(held.due);
+            return dayOf(held.due) < today;
         });
         std::sort(storedBefore_.begin(), storedBefore_.end());
     }
-    const std::vector<long long> gone = DueTimesGone(number, storedBefore_, storedNow_);
+    const std::vector<long long> gone = dueTimesGone(number, storedBefore_, storedNow_);
     const ExpectedAlarm* rung = nullptr;
     const ExpectedAlarm* ofOldDate = nullptr;
     for (const ExpectedAlarm* candidate : candidates) {
-        const long long due = reloaded ? FloorToMinute(candidate->due) : candidate->due;
+        const long long due = reloaded ? floorToMinute(candidate->due) : candidate->due;
         const bool left = std::find(gone.begin(), gone.end(), due) != gone.end();
-        if (reloaded && DayOf(candidate->due) <= loadedBefore) {
+        if (reloaded && dayOf(candidate->due) <= loadedBefore) {
             // Gone with the reload in any case; no other of the old date may still have been due.
             if (ofOldDate != nullptr)
-                return Fail("the alarms were reloaded while another " + AlarmMessage(number) + " was due");
+                return fail("the alarms were reloaded while another " + alarmMessage(number) + " was due");
             ofOldDate = candidate;
         } else if (rung == nullptr && (left ? !candidate->missed : candidate->missed)) {
             rung = candidate;
@@ -55,17 +55,17 @@ void YearSimulation::CheckAnnouncement(const Heard& heard, long long loadedBefor
     if (rung == nullptr) {
         std::string dues;
         for (const ExpectedAlarm* candidate : candidates)
-            dues += " " + WallText(candidate->due) + (candidate->missed ? " (missed)" : "");
-        return Fail(AlarmMessage(number) + " rang at " + WallText(heard.wallAt) +
+            dues += " " + wallText(candidate->due) + (candidate->missed ? " (missed)" : "");
+        return fail(alarmMessage(number) + " rang at " + wallText(heard.wallAt) +
                     ", but no alarm of that number due then was taken out as expected; due were" + dues);
     }
     const bool sound = rung->mode != amMessageOnly;
     const bool dialog = rung->mode != amSoundOnly;
     if ((heard.sounds > 0) != sound || (heard.messages > 0) != dialog)
-        return Fail(AlarmMessage(number) + " was announced against its mode " + std::to_string(rung->mode));
+        return fail(alarmMessage(number) + " was announced against its mode " + std::to_string(rung->mode));
 
     const ExpectedAlarm alarm = *rung;
-    model_.Rang(alarm.number, alarm.due);
+    model_.rang(alarm.number, alarm.due);
     ++figures_.announcements;
     ++figures_.answers[heard.answer];
     const long long late = heard.wallAt - alarm.due;
@@ -94,21 +94,21 @@ void YearSimulation::CheckAnnouncement(const Heard& heard, long long loadedBefor
     const auto watched = watched_.find(number);
     if (watched != watched_.end() && (alarm.snoozedAtUtc < 0 || snoozeOverChange)) {
         char offset[32];
-        std::snprintf(offset, sizeof offset, " (UTC%+lld)", test::UtcOffsetSeconds(heard.utcAt) / 3600);
-        Note(watched->second + ": rang at " + WallText(heard.wallAt) + offset + snoozeNote + ", answer " +
+        std::snprintf(offset, sizeof offset, " (UTC%+lld)", test::utcOffsetSeconds(heard.utcAt) / 3600);
+        note(watched->second + ": rang at " + wallText(heard.wallAt) + offset + snoozeNote + ", answer " +
              std::to_string(heard.answer));
     } else if (snoozeOverChange) {
-        Note(AlarmMessage(number) + " rang at " + WallText(heard.wallAt) + snoozeNote);
+        note(alarmMessage(number) + " rang at " + wallText(heard.wallAt) + snoozeNote);
     }
     if (heard.messages > 0 && heard.answer < 0) {
         const int minutes = -heard.answer;
         ExpectedAlarm snooze{
-            .number = number, .due = ShiftedWallMs(heard.answerWall, minutes), .mode = alarm.mode};
+            .number = number, .due = shiftedWallMs(heard.answerWall, minutes), .mode = alarm.mode};
         snooze.snoozedAtUtc = heard.answerUtc;
         snooze.snoozeMinutes = minutes;
         snooze.requestedWall = heard.answerWall + std::llround(minutes * 60000.048);
         snooze.clockSetBacks = clockSetBacks_;
-        model_.Add(snooze);
+        model_.add(snooze);
     }
 }
 

@@ -13,9 +13,9 @@
 namespace klaxora::year {
 
 // "Alarm <n>" gives n; any other text -1.
-int AlarmNumber(std::string_view message);
-std::string AlarmMessage(int number);
-std::string AlarmSound(int number);
+int alarmNumber(std::string_view message);
+std::string alarmMessage(int number);
+std::string alarmSound(int number);
 
 struct FileLine {
     long long due = 0; // whole minutes
@@ -26,14 +26,14 @@ struct FileLine {
 
 // Reads the file as the writer must have written it: "hh:mmam/pm^message^^3^mm/dd/yyyy^sound^mode" and
 // CR LF after every line. Returns what is wrong with it, or nothing.
-std::string ReadAlarmFile(std::string_view text, std::vector<FileLine>& lines);
+std::string readAlarmFile(std::string_view text, std::vector<FileLine>& lines);
 
 // The file holds BaseAlarmList line by line, its times cut to whole minutes.
-std::string CompareFileWithMemory(const std::vector<FileLine>& lines, const AlarmStore& store);
+std::string compareFileWithMemory(const std::vector<FileLine>& lines, const AlarmStore& store);
 
 // Every pending entry and every row belongs to a stored alarm; ids are unique; rows stand in date and
 // time order.
-std::string CheckListShape(const AlarmStore& store);
+std::string checkListShape(const AlarmStore& store);
 
 struct Held {
     int number;
@@ -42,15 +42,15 @@ struct Held {
     friend auto operator<=>(const Held&, const Held&) = default;
 };
 // BaseAlarmList as sorted values.
-void CollectStored(const AlarmStore& store, std::vector<Held>& out);
+void collectStored(const AlarmStore& store, std::vector<Held>& out);
 // The model's alarms as sorted values.
-void CollectExpected(const AlarmYearModel& model, std::vector<Held>& out);
+void collectExpected(const AlarmYearModel& model, std::vector<Held>& out);
 
 // The due times of `number` that are in `before` but no longer in `after` (both sorted).
-std::vector<long long> DueTimesGone(int number, const std::vector<Held>& before,
+std::vector<long long> dueTimesGone(int number, const std::vector<Held>& before,
                                     const std::vector<Held>& after);
 
 // "2026-03-29 02:30:00.000" for messages.
-std::string WallText(long long wallMs);
+std::string wallText(long long wallMs);
 
 } // namespace klaxora::year

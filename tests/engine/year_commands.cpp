@@ -17,57 +17,57 @@ constexpr long long Minute = 60 * Second;
 constexpr long long Hour = 60 * Minute;
 constexpr int ShiftMinutes[] = {1, 5, 20, 60, 1440, 10080, -1, -5, -20, -60, -1440, -10080};
 
-long long Between(std::mt19937& random, long long low, long long high)
+long long between(std::mt19937& random, long long low, long long high)
 {
     return std::uniform_int_distribution<long long>(low, high)(random);
 }
 
-long long WallMsOf(TDateTime value)
+long long wallMsOf(TDateTime value)
 {
     return std::llround(value * static_cast<double>(MsPerDay));
 }
 
 } // namespace
 
-void YearSimulation::RunCommand()
+void YearSimulation::runCommand()
 {
     AlarmStore& store = program_->store;
     TimerOffBracket timerOff(program_->timer);
-    const int ringable = model_.RingableCount();
+    const int ringable = model_.ringableCount();
     const int pick = static_cast<int>(random_() % 100);
-    if (store.Rows().Empty() || ringable < 15 || (ringable <= 60 && pick < 30)) {
-        AddNew();
+    if (store.rows().empty() || ringable < 15 || (ringable <= 60 && pick < 30)) {
+        addNew();
     } else if (ringable <= 60 && pick < 34) {
-        AddForThisMinute();
+        addForThisMinute();
     } else {
-        const int row = static_cast<int>(random_() % static_cast<unsigned>(store.Rows().Count()));
-        const AlarmId id = store.Rows()[row].Object.Id;
-        const int index = store.FindBaseAlarmForId(id);
+        const int row = static_cast<int>(random_() % static_cast<unsigned>(store.rows().count()));
+        const AlarmId id = store.rows()[row].object.id;
+        const int index = store.findBaseAlarmForId(id);
         if (index < 0)
-            return Fail("a row without its stored alarm");
-        const TBaseAlarm& stored = store.BaseAlarmList()[index];
+            return fail("a row without its stored alarm");
+        const TBaseAlarm& stored = store.baseAlarmList()[index];
         const ExpectedAlarm* alarm =
-            model_.Find(AlarmNumber(stored.Message), WallMsOf(stored.AlarmDate + stored.AlarmTime));
+            model_.find(alarmNumber(stored.message), wallMsOf(stored.alarmDate + stored.alarmTime));
         if (alarm == nullptr || !alarm->mayRing)
-            return Fail("a row for " + stored.Message + ", which the model does not expect to ring");
+            return fail("a row for " + stored.message + ", which the model does not expect to ring");
         const ExpectedAlarm chosen = *alarm;
         if (watched_.contains(chosen.number)) {
             // The alarms kept for the notes are left as they were set.
-            AddNew();
+            addNew();
         } else if (ringable > 60 || pick < 44)
-            DeleteAlarm(chosen, id);
+            deleteAlarm(chosen, id);
         else if (pick < 60)
-            EditAlarm(chosen, id);
+            editAlarm(chosen, id);
         else
-            ShiftAlarm(chosen, id, pick >= 82);
+            shiftAlarm(chosen, id, pick >= 82);
     }
-    CheckHolds("a command");
+    checkHolds("a command");
 }
 
-void YearSimulation::AddAlarm(int number, long long due, int mode, bool withSeconds)
+void YearSimulation::addAlarm(int number, long long due, int mode, bool withSeconds)
 {
-    const Civil date = CivilOfDay(DayOf(due));
-    const long long ms = due - DayOf(due) * MsPerDay;
+    const Civil date = civilOfDay(dayOf(due));
+    const long long ms = due - dayOf(due) * MsPerDay;
     const long long hour12 = (ms / Hour + 11) % 12 + 1;
     char timeText[32];
     // The editor's time text has hours and minutes; an adjusted or cloned time is the long time text.
@@ -79,80 +79,80 @@ void YearSimulation::AddAlarm(int number, long long due, int mode, bool withSeco
                       ms / Hour < 12 ? "am" : "pm");
     char dateText[16];
     std::snprintf(dateText, sizeof dateText, "%02d/%02d/%04d", date.month, date.day, date.year);
-    program_->store.AddAlarm(timeText, dateText, AlarmMessage(number), AlarmSound(number),
+    program_->store.addAlarm(timeText, dateText, alarmMessage(number), alarmSound(number),
                              static_cast<TAlarmMode>(mode));
-    model_.Add(ExpectedAlarm{.number = number, .due = due, .mode = mode});
+    model_.add(ExpectedAlarm{.number = number, .due = due, .mode = mode});
 }
 
-long long YearSimulation::RandomFutureDue()
+long long YearSimulation::randomFutureDue()
 {
     const int pick = static_cast<int>(random_() % 20);
-    const long long ahead = pick < 11   ? Between(random_, 2 * Minute, 12 * Hour)
-                            : pick < 18 ? Between(random_, 12 * Hour, 4 * 24 * Hour)
-                                        : Between(random_, 4 * 24 * Hour, 30 * 24 * Hour);
-    return FloorToMinute(Wall() + ahead) + Minute;
+    const long long ahead = pick < 11   ? between(random_, 2 * Minute, 12 * Hour)
+                            : pick < 18 ? between(random_, 12 * Hour, 4 * 24 * Hour)
+                                        : between(random_, 4 * 24 * Hour, 30 * 24 * Hour);
+    return floorToMinute(wall() + ahead) + Minute;
 }
 
-void YearSimulation::AddNew()
+void YearSimulation::addNew()
 {
-    AddAlarm(nextNumber_++, RandomFutureDue(), static_cast<int>(random_() % 3), false);
-    program_->store.WriteToDisk();
+    addAlarm(nextNumber_++, randomFutureDue(), static_cast<int>(random_() % 3), false);
+    program_->store.writeToDisk();
     ++figures_.commands["add"];
 }
 
-void YearSimulation::AddForThisMinute()
+void YearSimulation::addForThisMinute()
 {
     // Up to 30 seconds into a minute, an alarm for that minute is still taken and rings at once.
-    const long long now = Wall();
-    if (now - FloorToMinute(now) > GraceMs)
-        return AddNew();
-    AddAlarm(nextNumber_++, FloorToMinute(now), static_cast<int>(random_() % 3), false);
-    program_->store.WriteToDisk();
+    const long long now = wall();
+    if (now - floorToMinute(now) > GraceMs)
+        return addNew();
+    addAlarm(nextNumber_++, floorToMinute(now), static_cast<int>(random_() % 3), false);
+    program_->store.writeToDisk();
     ++figures_.commands["add for this minute"];
 }
 
-void YearSimulation::EditAlarm(const ExpectedAlarm& alarm, AlarmId id)
+void YearSimulation::editAlarm(const ExpectedAlarm& alarm, AlarmId id)
 {
     // The editor shows hours and minutes only.
-    long long due = FloorToMinute(alarm.due);
-    if (random_() % 2 == 0 || Passed(due))
-        due = RandomFutureDue();
+    long long due = floorToMinute(alarm.due);
+    if (random_() % 2 == 0 || passed(due))
+        due = randomFutureDue();
     const int number = random_() % 2 == 0 ? nextNumber_++ : alarm.number;
     const int mode = random_() % 2 == 0 ? alarm.mode : static_cast<int>(random_() % 3);
-    AddAlarm(number, due, mode, false);
-    program_->store.DeleteAlarm(FirstRowWithId(id));
-    model_.Remove(alarm.number, alarm.due);
-    program_->store.WriteToDisk();
+    addAlarm(number, due, mode, false);
+    program_->store.deleteAlarm(firstRowWithId(id));
+    model_.remove(alarm.number, alarm.due);
+    program_->store.writeToDisk();
     ++figures_.commands["edit"];
 }
 
-void YearSimulation::DeleteAlarm(const ExpectedAlarm& alarm, AlarmId id)
+void YearSimulation::deleteAlarm(const ExpectedAlarm& alarm, AlarmId id)
 {
-    program_->store.DeleteAlarm(FirstRowWithId(id));
-    model_.Remove(alarm.number, alarm.due);
-    program_->store.WriteToDisk();
+    program_->store.deleteAlarm(firstRowWithId(id));
+    model_.remove(alarm.number, alarm.due);
+    program_->store.writeToDisk();
     ++figures_.commands["delete"];
 }
 
-void YearSimulation::ShiftAlarm(const ExpectedAlarm& alarm, AlarmId id, bool keepOld)
+void YearSimulation::shiftAlarm(const ExpectedAlarm& alarm, AlarmId id, bool keepOld)
 {
     const int minutes = ShiftMinutes[random_() % std::size(ShiftMinutes)];
-    const long long due = ShiftedWallMs(alarm.due, minutes);
-    if (Passed(due)) {
+    const long long due = shiftedWallMs(alarm.due, minutes);
+    if (passed(due)) {
         // The command beeps and changes nothing.
         ++figures_.refusedShifts;
         return;
     }
-    AddAlarm(alarm.number, due, alarm.mode, true);
+    addAlarm(alarm.number, due, alarm.mode, true);
     if (!keepOld) {
-        program_->store.DeleteAlarm(FirstRowWithId(id));
-        model_.Remove(alarm.number, alarm.due);
+        program_->store.deleteAlarm(firstRowWithId(id));
+        model_.remove(alarm.number, alarm.due);
     }
-    program_->store.WriteToDisk();
+    program_->store.writeToDisk();
     ++figures_.commands[keepOld ? "clone" : "adjust"];
 }
 
-void YearSimulation::AddNightAlarms(const char* night,
+void YearSimulation::addNightAlarms(const char* night,
                                     const std::vector<std::pair<int, int>>& minutesAndAnswers, long long day)
 {
     TimerOffBracket timerOff(program_->timer);
@@ -163,17 +163,17 @@ void YearSimulation::AddNightAlarms(const char* night,
                       minuteOfDay % 60);
         watched_[number] = name;
         fixedAnswers_[number] = answer;
-        AddAlarm(number, day * MsPerDay + minuteOfDay * Minute, amMessageOnly, false);
+        addAlarm(number, day * MsPerDay + minuteOfDay * Minute, amMessageOnly, false);
     }
-    program_->store.WriteToDisk();
-    CheckHolds("the night alarms");
+    program_->store.writeToDisk();
+    checkHolds("the night alarms");
 }
 
-int YearSimulation::FirstRowWithId(AlarmId id) const
+int YearSimulation::firstRowWithId(AlarmId id) const
 {
-    const auto& rows = program_->store.Rows();
-    for (int i = 0; i < rows.Count(); ++i) {
-        if (rows[i].Object.Id == id)
+    const auto& rows = program_->store.rows();
+    for (int i = 0; i < rows.count(); ++i) {
+        if (rows[i].object.id == id)
             return i;
     }
     return -1;

@@ -11,13 +11,13 @@ namespace {
 // Day 0 of the program is 30 December 1899, 25569 days before 1 January 1970.
 constexpr long long UnixDay = 25569;
 
-long long FloorDiv(long long value, long long divisor)
+long long floorDiv(long long value, long long divisor)
 {
     const long long quotient = value / divisor;
     return quotient * divisor > value ? quotient - 1 : quotient;
 }
 
-std::tm UtcFieldsOfDay(long long day)
+std::tm utcFieldsOfDay(long long day)
 {
     const auto seconds = static_cast<std::time_t>((day - UnixDay) * 86400);
     std::tm fields{};
@@ -27,23 +27,23 @@ std::tm UtcFieldsOfDay(long long day)
 
 } // namespace
 
-long long DayOf(long long wallMs)
+long long dayOf(long long wallMs)
 {
-    return FloorDiv(wallMs, MsPerDay);
+    return floorDiv(wallMs, MsPerDay);
 }
 
-long long FloorToMinute(long long wallMs)
+long long floorToMinute(long long wallMs)
 {
-    return FloorDiv(wallMs, MsPerMinute) * MsPerMinute;
+    return floorDiv(wallMs, MsPerMinute) * MsPerMinute;
 }
 
-Civil CivilOfDay(long long day)
+Civil civilOfDay(long long day)
 {
-    const std::tm fields = UtcFieldsOfDay(day);
+    const std::tm fields = utcFieldsOfDay(day);
     return Civil{fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday};
 }
 
-long long DayOfCivil(int year, int month, int day)
+long long dayOfCivil(int year, int month, int day)
 {
     std::tm fields{};
     fields.tm_year = year - 1900;
@@ -52,20 +52,20 @@ long long DayOfCivil(int year, int month, int day)
     return static_cast<long long>(timegm(&fields)) / 86400 + UnixDay;
 }
 
-int WeekdayDigit(long long day)
+int weekdayDigit(long long day)
 {
-    return UtcFieldsOfDay(day).tm_wday + 1;
+    return utcFieldsOfDay(day).tm_wday + 1;
 }
 
-long long ShiftedWallMs(long long wallMs, int minutes)
+long long shiftedWallMs(long long wallMs, int minutes)
 {
     // 0.000694445 day is 60000.048 ms; the sum is rounded to the millisecond, then the fraction of a
     // second is dropped.
     const long long rounded = wallMs + std::llround(minutes * 60000.048);
-    return FloorDiv(rounded, 1000) * 1000;
+    return floorDiv(rounded, 1000) * 1000;
 }
 
-bool AlarmYearModel::Remove(int number, long long due)
+bool AlarmYearModel::remove(int number, long long due)
 {
     const auto found = std::find_if(alarms_.begin(), alarms_.end(), [&](const ExpectedAlarm& alarm) {
         return alarm.number == number && alarm.due == due;
@@ -76,7 +76,7 @@ bool AlarmYearModel::Remove(int number, long long due)
     return true;
 }
 
-const ExpectedAlarm* AlarmYearModel::Find(int number, long long due) const
+const ExpectedAlarm* AlarmYearModel::find(int number, long long due) const
 {
     for (const ExpectedAlarm& alarm : alarms_) {
         if (alarm.number == number && alarm.due == due)
@@ -85,7 +85,7 @@ const ExpectedAlarm* AlarmYearModel::Find(int number, long long due) const
     return nullptr;
 }
 
-std::vector<const ExpectedAlarm*> AlarmYearModel::Ringable(int number, long long now) const
+std::vector<const ExpectedAlarm*> AlarmYearModel::ringable(int number, long long now) const
 {
     std::vector<const ExpectedAlarm*> found;
     for (const ExpectedAlarm& alarm : alarms_) {
@@ -95,7 +95,7 @@ std::vector<const ExpectedAlarm*> AlarmYearModel::Ringable(int number, long long
     return found;
 }
 
-void AlarmYearModel::Rang(int number, long long due)
+void AlarmYearModel::rang(int number, long long due)
 {
     for (auto alarm = alarms_.begin(); alarm != alarms_.end(); ++alarm) {
         if (alarm->number != number || alarm->due != due || !alarm->mayRing)
@@ -110,18 +110,18 @@ void AlarmYearModel::Rang(int number, long long due)
     }
 }
 
-LoadOutcome AlarmYearModel::StartUpLoad(long long now)
+LoadOutcome AlarmYearModel::startUpLoad(long long now)
 {
     LoadOutcome outcome;
-    const long long today = DayOf(now);
+    const long long today = dayOf(now);
     std::erase_if(alarms_, [&](ExpectedAlarm& alarm) {
-        alarm.due = FloorToMinute(alarm.due);
+        alarm.due = floorToMinute(alarm.due);
         alarm.missed = false;
-        if (DayOf(alarm.due) < today) {
+        if (dayOf(alarm.due) < today) {
             ++outcome.dropped;
             return true;
         }
-        if (DayOf(alarm.due) == today && now - alarm.due > GraceMs) {
+        if (dayOf(alarm.due) == today && now - alarm.due > GraceMs) {
             outcome.tooLate += alarm.mayRing ? 1 : 0;
             alarm.mayRing = false;
         } else if (!alarm.rang) {
@@ -133,30 +133,30 @@ LoadOutcome AlarmYearModel::StartUpLoad(long long now)
     return outcome;
 }
 
-LoadOutcome AlarmYearModel::DateChangeReload(long long now)
+LoadOutcome AlarmYearModel::dateChangeReload(long long now)
 {
     LoadOutcome outcome;
-    const long long today = DayOf(now);
+    const long long today = dayOf(now);
     std::erase_if(alarms_, [&](ExpectedAlarm& alarm) {
-        alarm.due = FloorToMinute(alarm.due);
-        if (DayOf(alarm.due) < today) {
+        alarm.due = floorToMinute(alarm.due);
+        if (dayOf(alarm.due) < today) {
             ++(alarm.mayRing ? outcome.lostDue : outcome.dropped);
             return true;
         }
-        if (alarm.mayRing && DayOf(alarm.due) == today && now - alarm.due > GraceMs)
+        if (alarm.mayRing && dayOf(alarm.due) == today && now - alarm.due > GraceMs)
             alarm.missed = true;
         return false;
     });
     return outcome;
 }
 
-bool AlarmYearModel::AnyDue(long long now) const
+bool AlarmYearModel::anyDue(long long now) const
 {
     return std::any_of(alarms_.begin(), alarms_.end(),
                        [&](const ExpectedAlarm& alarm) { return alarm.mayRing && alarm.due <= now; });
 }
 
-long long AlarmYearModel::NextDueAfter(long long now) const
+long long AlarmYearModel::nextDueAfter(long long now) const
 {
     long long next = -1;
     for (const ExpectedAlarm& alarm : alarms_) {
@@ -166,7 +166,7 @@ long long AlarmYearModel::NextDueAfter(long long now) const
     return next;
 }
 
-int AlarmYearModel::RingableCount() const
+int AlarmYearModel::ringableCount() const
 {
     return static_cast<int>(std::count_if(alarms_.begin(), alarms_.end(),
                                           [](const ExpectedAlarm& alarm) { return alarm.mayRing; }));

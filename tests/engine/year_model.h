@@ -13,21 +13,21 @@ constexpr long long MsPerDay = 86400000;
 // An alarm is still taken in when it is loaded or added at most this much after its time.
 constexpr long long GraceMs = 30000;
 
-long long DayOf(long long wallMs);
-long long FloorToMinute(long long wallMs);
+long long dayOf(long long wallMs);
+long long floorToMinute(long long wallMs);
 struct Civil {
     int year;
     int month;
     int day;
 };
-Civil CivilOfDay(long long day);
-long long DayOfCivil(int year, int month, int day);
+Civil civilOfDay(long long day);
+long long dayOfCivil(int year, int month, int day);
 // 1 Sunday ... 7 Saturday.
-int WeekdayDigit(long long day);
+int weekdayDigit(long long day);
 
 // A shift or snooze by `minutes` of 0.000694445 day (60.000048 s), rounded to the millisecond and then cut
 // to whole seconds, as the time text of a shifted alarm holds them.
-long long ShiftedWallMs(long long wallMs, int minutes);
+long long shiftedWallMs(long long wallMs, int minutes);
 
 struct ExpectedAlarm {
     int number = 0;    // the alarm's message is "Alarm <number>"; clones and snoozes keep it
@@ -53,28 +53,28 @@ struct LoadOutcome {
 
 class AlarmYearModel {
 public:
-    void Add(const ExpectedAlarm& alarm) { alarms_.push_back(alarm); }
+    void add(const ExpectedAlarm& alarm) { alarms_.push_back(alarm); }
     // False when no such alarm exists.
-    bool Remove(int number, long long due);
-    const ExpectedAlarm* Find(int number, long long due) const;
+    bool remove(int number, long long due);
+    const ExpectedAlarm* find(int number, long long due) const;
 
     // The alarms with that number that may ring at `now`: due by then, and not rung yet.
-    std::vector<const ExpectedAlarm*> Ringable(int number, long long now) const;
+    std::vector<const ExpectedAlarm*> ringable(int number, long long now) const;
     // The alarm rang and was answered: it goes, or, if it was missed, stays stored and silent.
-    void Rang(int number, long long due);
+    void rang(int number, long long due);
 
     // The program starts and reads the file: whole minutes only, alarms of past days go, today's alarms more
     // than 30 seconds past stay silent, and nothing that rang before may ring again.
-    LoadOutcome StartUpLoad(long long now);
+    LoadOutcome startUpLoad(long long now);
     // The running program reads the file again on a new date: everything still to ring stays so, even
     // what fell due while the machine slept; only silent alarms of past days go.
-    LoadOutcome DateChangeReload(long long now);
+    LoadOutcome dateChangeReload(long long now);
 
-    bool AnyDue(long long now) const;
+    bool anyDue(long long now) const;
     // The earliest due time after `now` of an alarm still to ring, or -1.
-    long long NextDueAfter(long long now) const;
-    int RingableCount() const;
-    const std::vector<ExpectedAlarm>& Alarms() const { return alarms_; }
+    long long nextDueAfter(long long now) const;
+    int ringableCount() const;
+    const std::vector<ExpectedAlarm>& alarms() const { return alarms_; }
 
 private:
     std::vector<ExpectedAlarm> alarms_;

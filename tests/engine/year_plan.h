@@ -33,9 +33,9 @@ struct YearPlan {
 };
 
 // A local wall time of the zone in force as UTC milliseconds (not for times the zone skips or repeats).
-long long UtcOfLocal(int year, int month, int day, int hour, int minute, int second);
+long long utcOfLocal(int year, int month, int day, int hour, int minute, int second);
 
 // The year 2026 from 1 January, 08:00:20 local time, to the next New Year's midnight.
-YearPlan PlanYear(std::mt19937& random);
+YearPlan planYear(std::mt19937& random);
 
 } // namespace klaxora::year

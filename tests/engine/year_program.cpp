@@ -7,18 +7,18 @@ namespace klaxora::year {
 namespace {
 
 // "sounds/alarm-<n>.wav" gives n.
-int NumberOfSound(const std::string& path)
+int numberOfSound(const std::string& path)
 {
     const std::size_t dash = path.rfind('-');
     const std::size_t dot = path.rfind('.');
     if (dash == std::string::npos || dot == std::string::npos || dot <= dash)
         return -1;
-    return AlarmNumber("Alarm " + path.substr(dash + 1, dot - dash - 1));
+    return alarmNumber("Alarm " + path.substr(dash + 1, dot - dash - 1));
 }
 
 } // namespace
 
-void Heard::Reset()
+void Heard::reset()
 {
     messages = sounds = 0;
     messageNumber = soundNumber = -1;
@@ -28,29 +28,29 @@ void Heard::Reset()
     error.clear();
 }
 
-int AnsweringHost::ShowAlarmMessage(const std::string& message)
+int AnsweringHost::showAlarmMessage(const std::string& message)
 {
-    Mark();
+    mark();
     ++heard.messages;
-    heard.messageNumber = AlarmNumber(message);
+    heard.messageNumber = alarmNumber(message);
     heard.answer = answer_(message);
-    heard.answerUtc = clock_.UtcMs();
-    heard.answerWall = test::LocalWallMs(heard.answerUtc);
+    heard.answerUtc = clock_.utcMs();
+    heard.answerWall = test::localWallMs(heard.answerUtc);
     return heard.answer;
 }
 
-void AnsweringHost::PlaySoundNow(const std::string& waveFile)
+void AnsweringHost::playSoundNow(const std::string& waveFile)
 {
-    Mark();
+    mark();
     ++heard.sounds;
-    heard.soundNumber = NumberOfSound(waveFile);
+    heard.soundNumber = numberOfSound(waveFile);
 }
 
-void AnsweringHost::Mark()
+void AnsweringHost::mark()
 {
     if (heard.wallAt < 0) {
-        heard.utcAt = clock_.UtcMs();
-        heard.wallAt = test::LocalWallMs(heard.utcAt);
+        heard.utcAt = clock_.utcMs();
+        heard.wallAt = test::localWallMs(heard.utcAt);
     }
 }
 

@@ -29,7 +29,7 @@ struct Heard {
     std::string clockText;
     std::string error;
 
-    void Reset();
+    void reset();
 };
 
 class AnsweringHost final : public AlarmTickHost {
@@ -42,15 +42,15 @@ public:
 
     Heard heard;
 
-    int ShowAlarmMessage(const std::string& message) override;
-    void PlaySoundNow(const std::string& waveFile) override;
-    void ProcessPendingEvents() override {}
-    void ShowClockText(const std::string& text) override { heard.clockText = text; }
-    void RepaintAlarmList() override {}
-    void ShowError(const std::string& text) override { heard.error = text; }
+    int showAlarmMessage(const std::string& message) override;
+    void playSoundNow(const std::string& waveFile) override;
+    void processPendingEvents() override {}
+    void showClockText(const std::string& text) override { heard.clockText = text; }
+    void repaintAlarmList() override {}
+    void showError(const std::string& text) override { heard.error = text; }
 
 private:
-    void Mark();
+    void mark();
 
     const test::ZoneClock& clock_;
     std::function<int(const std::string&)> answer_;
@@ -61,7 +61,7 @@ public:
     bool on = false;
 
 protected:
-    void SetEnabled(bool enabled) override { on = enabled; }
+    void setEnabled(bool enabled) override { on = enabled; }
 };
 
 struct SimulatedProgram {
@@ -70,10 +70,10 @@ struct SimulatedProgram {
         : files(fileSystem), store(clock, formats, folder, files), host(clock, std::move(answer)),
           tick(store, clock, timer, host)
     {
-        store.SetHost(&window);
+        store.setHost(&window);
     }
 
-    DateTimeFormats formats{test::UsUserSettings()};
+    DateTimeFormats formats{test::usUserSettings()};
     test::ReadWatchingFileSystem files; // the file system the store sees, counting its loads
     AlarmStore store;
     test::ListWindow window;

@@ -54,48 +54,48 @@ public:
     YearSimulation& operator=(const YearSimulation&) = delete;
 
     // Runs the year and then lets the ticks catch up with what is due; returns the first fault, or nothing.
-    std::string Run();
-    const YearFigures& Figures() const { return figures_; }
-    const YearPlan& Plan() const { return plan_; }
+    std::string run();
+    const YearFigures& figures() const { return figures_; }
+    const YearPlan& plan() const { return plan_; }
 
 private:
     // The program's life.
-    void StartProgram();
-    void Tick();
+    void startProgram();
+    void tick();
     // `loadedBefore`: the date the lists were loaded for, when the same tick reloaded them; otherwise -1.
-    void CheckAnnouncement(const Heard& heard, long long loadedBefore);
+    void checkAnnouncement(const Heard& heard, long long loadedBefore);
     // Memory against the model, the file against memory, and the shape of the lists. `collected`: the
     // stored alarms are in storedNow_ already.
-    void CheckHolds(const char* after, bool collected = false);
-    int Answer(const std::string& message);
+    void checkHolds(const char* after, bool collected = false);
+    int answer(const std::string& message);
 
     // The user's commands, through the store as the main window's commands use it.
-    void RunCommand();
-    void AddAlarm(int number, long long due, int mode, bool withSeconds);
-    void AddNew();
-    void AddForThisMinute();
-    void EditAlarm(const ExpectedAlarm& alarm, AlarmId id);
-    void DeleteAlarm(const ExpectedAlarm& alarm, AlarmId id);
-    void ShiftAlarm(const ExpectedAlarm& alarm, AlarmId id, bool keepOld);
+    void runCommand();
+    void addAlarm(int number, long long due, int mode, bool withSeconds);
+    void addNew();
+    void addForThisMinute();
+    void editAlarm(const ExpectedAlarm& alarm, AlarmId id);
+    void deleteAlarm(const ExpectedAlarm& alarm, AlarmId id);
+    void shiftAlarm(const ExpectedAlarm& alarm, AlarmId id, bool keepOld);
     // Alarms of one daylight-saving night, message only, each with the answer its first announcement gets.
-    void AddNightAlarms(const char* night, const std::vector<std::pair<int, int>>& minutesAndAnswers,
+    void addNightAlarms(const char* night, const std::vector<std::pair<int, int>>& minutesAndAnswers,
                         long long day);
-    long long RandomFutureDue();
-    int FirstRowWithId(AlarmId id) const;
+    long long randomFutureDue();
+    int firstRowWithId(AlarmId id) const;
 
     // Time.
-    void RunPlannedEvents();
+    void runPlannedEvents();
     // Planned events that fell while the machine slept or was off do not happen.
-    void SkipEventsUntilNow();
-    void Restart();
-    long long NextStepMs();
-    long long Wall() const;
-    bool Passed(long long due) const;
+    void skipEventsUntilNow();
+    void restart();
+    long long nextStepMs();
+    long long wall() const;
+    bool passed(long long due) const;
     // Within three hours of a daylight-saving change the user answers at once and the ticks come on time,
     // so that the night alarms show what the program itself makes of the change.
-    bool NearClockChange() const;
-    void Note(const std::string& text);
-    void Fail(const std::string& text);
+    bool nearClockChange() const;
+    void note(const std::string& text);
+    void fail(const std::string& text);
 
     std::mt19937 random_;
     YearPlan plan_;

@@ -38,7 +38,7 @@ private:
 };
 
 // Splits UTC milliseconds into whole seconds (rounded down, also before 1970) and the rest.
-inline std::tm LocalFields(long long utcMs, int& millisecond)
+inline std::tm localFields(long long utcMs, int& millisecond)
 {
     long long seconds = utcMs / 1000;
     long long rest = utcMs % 1000;
@@ -54,34 +54,34 @@ inline std::tm LocalFields(long long utcMs, int& millisecond)
 }
 
 // Seconds east of UTC in force at that instant.
-inline long long UtcOffsetSeconds(long long utcMs)
+inline long long utcOffsetSeconds(long long utcMs)
 {
     int millisecond = 0;
-    return LocalFields(utcMs, millisecond).tm_gmtoff;
+    return localFields(utcMs, millisecond).tm_gmtoff;
 }
 
 // The local wall time of that instant as milliseconds from the program's day 0 (30 December 1899, 25569
 // days before 1970), worked out from the zone's offset rather than from calendar fields.
-inline long long LocalWallMs(long long utcMs)
+inline long long localWallMs(long long utcMs)
 {
-    return utcMs + UtcOffsetSeconds(utcMs) * 1000 + 25569LL * 86400000;
+    return utcMs + utcOffsetSeconds(utcMs) * 1000 + 25569LL * 86400000;
 }
 
 class ZoneClock final : public Clock {
 public:
     explicit ZoneClock(long long utcMs) : utcMs_(utcMs) {}
 
-    TDateTime Now() const override
+    TDateTime now() const override
     {
         int millisecond = 0;
-        const std::tm local = LocalFields(utcMs_, millisecond);
-        return EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
-               EncodeTime(local.tm_hour, local.tm_min, local.tm_sec, millisecond);
+        const std::tm local = localFields(utcMs_, millisecond);
+        return encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
+               encodeTime(local.tm_hour, local.tm_min, local.tm_sec, millisecond);
     }
 
-    long long UtcMs() const { return utcMs_; }
-    void SetUtcMs(long long utcMs) { utcMs_ = utcMs; }
-    void AdvanceMs(long long ms) { utcMs_ += ms; }
+    long long utcMs() const { return utcMs_; }
+    void setUtcMs(long long utcMs) { utcMs_ = utcMs; }
+    void advanceMs(long long ms) { utcMs_ += ms; }
 
 private:
     long long utcMs_;

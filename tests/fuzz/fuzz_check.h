@@ -7,7 +7,7 @@
 
 namespace klaxora::fuzz {
 
-inline void Require(bool condition, const std::string& what)
+inline void require(bool condition, const std::string& what)
 {
     if (condition)
         return;

@@ -1,4 +1,4 @@
-// ExtractField against the plainest reading of its rule: split the text at every separator (a final
+// extractField against the plainest reading of its rule: split the text at every separator (a final
 // separator ends in an empty field) and take field Index, counted from 1; any other index is empty.
 // The alarm file reader's own split of a line into its seven fields must agree with it.
 // Input: the index as decimal text, a line feed, the separator byte, then the text.
@@ -16,7 +16,7 @@
 
 namespace {
 
-std::string Reference(std::string_view text, char separator, long long index)
+std::string reference(std::string_view text, char separator, long long index)
 {
     std::vector<std::string_view> fields;
     for (std::size_t start = 0;;) {
@@ -47,16 +47,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char separator = input[lineEnd + 1];
     const std::string_view text = input.substr(lineEnd + 2);
 
-    klaxora::fuzz::Require(klaxora::ExtractField(text, separator, index) == Reference(text, separator, index),
-                           "ExtractField(\"" + std::string(text) + "\", '" + separator + "', " +
+    klaxora::fuzz::require(klaxora::extractField(text, separator, index) == reference(text, separator, index),
+                           "extractField(\"" + std::string(text) + "\", '" + separator + "', " +
                                std::to_string(index) + ")");
     for (int i = 0; i <= 9; ++i)
-        klaxora::fuzz::Require(klaxora::ExtractField(text, separator, i) == Reference(text, separator, i),
-                               "ExtractField of field " + std::to_string(i));
-    const std::array<std::string_view, 7> fields = klaxora::SplitAlarmFields(text);
+        klaxora::fuzz::require(klaxora::extractField(text, separator, i) == reference(text, separator, i),
+                               "extractField of field " + std::to_string(i));
+    const std::array<std::string_view, 7> fields = klaxora::splitAlarmFields(text);
     for (int i = 0; i < 7; ++i)
-        klaxora::fuzz::Require(fields[static_cast<std::size_t>(i)] == klaxora::ExtractField(text, '^', i + 1),
+        klaxora::fuzz::require(fields[static_cast<std::size_t>(i)] == klaxora::extractField(text, '^', i + 1),
                                "SplitAlarmFields gives field " + std::to_string(i + 1) +
-                                   " as ExtractField does");
+                                   " as extractField does");
     return 0;
 }

@@ -19,7 +19,7 @@ namespace {
 const std::string kFolder = "/klaxora";
 const std::string kPath = kFolder + "/ALARM.INI";
 
-std::string_view Trim(std::string_view text)
+std::string_view trim(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
@@ -28,7 +28,7 @@ std::string_view Trim(std::string_view text)
     return text;
 }
 
-bool SameNoCase(std::string_view a, std::string_view b)
+bool sameNoCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
@@ -40,13 +40,13 @@ bool SameNoCase(std::string_view a, std::string_view b)
 }
 
 // The key of a line "key=value" that is not a comment, or nothing.
-std::optional<std::string_view> KeyOf(std::string_view line)
+std::optional<std::string_view> keyOf(std::string_view line)
 {
-    const std::string_view trimmed = Trim(line);
+    const std::string_view trimmed = trim(line);
     const std::size_t equals = trimmed.find('=');
     if (trimmed.empty() || trimmed.front() == ';' || equals == std::string_view::npos)
         return std::nullopt;
-    return Trim(trimmed.substr(0, equals));
+    return trim(trimmed.substr(0, equals));
 }
 
 struct Written {
@@ -56,25 +56,25 @@ struct Written {
 
 // A line a save writes: "[Sounds]" or "[Tray]" for a new section, or one of the keys, spelled in any
 // case, "=" and its new value.
-const Written* WrittenLine(std::string_view line, const std::vector<Written>& written)
+const Written* writtenLine(std::string_view line, const std::vector<Written>& written)
 {
     static const Written kSection{};
     if (line == "[Sounds]" || line == "[Tray]")
         return &kSection;
     for (const Written& w : written) {
         const std::size_t equals = w.key.size();
-        if (line.size() > equals && line[equals] == '=' && SameNoCase(line.substr(0, equals), w.key) &&
+        if (line.size() > equals && line[equals] == '=' && sameNoCase(line.substr(0, equals), w.key) &&
             line.substr(equals + 1) == w.value)
             return &w;
     }
     return nullptr;
 }
 
-void RequireOtherLinesKept(std::string_view before, std::string_view after,
+void requireOtherLinesKept(std::string_view before, std::string_view after,
                            const std::vector<Written>& written)
 {
-    const std::vector<std::string> old = DecodeLines(before);
-    const std::vector<std::string> now = DecodeLines(after);
+    const std::vector<std::string> old = decodeLines(before);
+    const std::vector<std::string> now = decodeLines(after);
     std::size_t i = 0;
     int changes = 0;
     for (const std::string& line : now) {
@@ -82,21 +82,21 @@ void RequireOtherLinesKept(std::string_view before, std::string_view after,
             ++i;
             continue;
         }
-        const Written* ours = WrittenLine(line, written);
-        Require(ours != nullptr, "a line that the save did not write and the file did not hold: " + line);
-        const auto oldKey = i < old.size() ? KeyOf(old[i]) : std::nullopt;
-        if (!ours->key.empty() && oldKey && SameNoCase(*oldKey, ours->key))
+        const Written* ours = writtenLine(line, written);
+        require(ours != nullptr, "a line that the save did not write and the file did not hold: " + line);
+        const auto oldKey = i < old.size() ? keyOf(old[i]) : std::nullopt;
+        if (!ours->key.empty() && oldKey && sameNoCase(*oldKey, ours->key))
             ++i; // the key's line, changed in place
         ++changes;
     }
-    Require(i == old.size(), "every other line of the file is kept, in its order");
-    Require(changes <= 5, "three keys and at most two new sections");
+    require(i == old.size(), "every other line of the file is kept, in its order");
+    require(changes <= 5, "three keys and at most two new sections");
 }
 
 // A sound file path that reads back exactly as written.
-bool ReadsBackAsWritten(const std::string& value)
+bool readsBackAsWritten(const std::string& value)
 {
-    return IsValidUtf8(value) && CharacterCount(value) <= ProfileValueCapacity && Trim(value) == value &&
+    return isValidUtf8(value) && characterCount(value) <= ProfileValueCapacity && trim(value) == value &&
            !(value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
              value.back() == value.front());
 }
@@ -118,36 +118,36 @@ const std::string kPaths[] = {"",
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace klaxora;
-    using fuzz::Require;
+    using fuzz::require;
     const std::string contents(reinterpret_cast<const char*>(data), size);
     fuzz::MemoryFileSystem files;
     files.files[fuzz::kPath] = contents;
 
-    (void)LoadPreferences(files, fuzz::kFolder);
+    (void)loadPreferences(files, fuzz::kFolder);
     const Preferences wanted{fuzz::kPaths[size % std::size(fuzz::kPaths)], size % 3 == 1, size % 5 < 2};
     try {
-        SavePreferences(files, fuzz::kFolder, wanted);
+        savePreferences(files, fuzz::kFolder, wanted);
     } catch (const PreferencesError& error) {
-        Require(wanted.DefaultWaveFile.find_first_of("\r\n") != std::string::npos,
+        require(wanted.defaultWaveFile.find_first_of("\r\n") != std::string::npos,
                 std::string("a save failed: ") + error.what());
-        Require(files.files.size() == 1 && files.files.at(fuzz::kPath) == contents,
+        require(files.files.size() == 1 && files.files.at(fuzz::kPath) == contents,
                 "a refused save leaves the file as it was");
         return 0;
     }
-    Require(files.files.size() == 1, "no temporary file is left");
+    require(files.files.size() == 1, "no temporary file is left");
     const std::string saved = files.files.at(fuzz::kPath);
-    fuzz::RequireOtherLinesKept(contents, saved,
-                                {{"WaveFile", wanted.DefaultWaveFile},
-                                 {"Silent", wanted.NoAlarmSound ? "1" : "0"},
-                                 {"Use", wanted.UseTray ? "1" : "0"}});
+    fuzz::requireOtherLinesKept(contents, saved,
+                                {{"WaveFile", wanted.defaultWaveFile},
+                                 {"Silent", wanted.noAlarmSound ? "1" : "0"},
+                                 {"Use", wanted.useTray ? "1" : "0"}});
 
-    const Preferences loaded = LoadPreferences(files, fuzz::kFolder);
-    Require(loaded.NoAlarmSound == wanted.NoAlarmSound && loaded.UseTray == wanted.UseTray,
+    const Preferences loaded = loadPreferences(files, fuzz::kFolder);
+    require(loaded.noAlarmSound == wanted.noAlarmSound && loaded.useTray == wanted.useTray,
             "the switches load back as saved");
-    if (fuzz::ReadsBackAsWritten(wanted.DefaultWaveFile))
-        Require(loaded.DefaultWaveFile == wanted.DefaultWaveFile, "the sound file loads back as saved");
+    if (fuzz::readsBackAsWritten(wanted.defaultWaveFile))
+        require(loaded.defaultWaveFile == wanted.defaultWaveFile, "the sound file loads back as saved");
 
-    SavePreferences(files, fuzz::kFolder, wanted);
-    Require(files.files.at(fuzz::kPath) == saved, "saving the same preferences again changes nothing");
+    savePreferences(files, fuzz::kFolder, wanted);
+    require(files.files.at(fuzz::kPath) == saved, "saving the same preferences again changes nothing");
     return 0;
 }

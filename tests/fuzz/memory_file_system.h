@@ -18,10 +18,10 @@ public:
     ~MemoryFileSystem() override
     {
         for (auto& [handle, open] : open_)
-            (void)Close(handle);
+            (void)close(handle);
     }
 
-    int ReadWholeFile(const std::string& path, std::string& contents) override
+    int readWholeFile(const std::string& path, std::string& contents) override
     {
         const auto file = files.find(path);
         if (file == files.end())
@@ -29,7 +29,7 @@ public:
         contents = file->second;
         return 0;
     }
-    int OpenTemporary(const std::string& targetPath, FileHandle& handle, std::string& temporaryPath) override
+    int openTemporary(const std::string& targetPath, FileHandle& handle, std::string& temporaryPath) override
     {
         temporaryPath = targetPath + "." + std::to_string(++counter_) + ".tmp";
         auto open = std::make_unique<OpenFile>();
@@ -41,13 +41,13 @@ public:
         open_[handle] = std::move(open);
         return 0;
     }
-    int Write(FileHandle handle, std::string_view data) override
+    int write(FileHandle handle, std::string_view data) override
     {
         return std::fwrite(data.data(), 1, data.size(), handle) == data.size() ? 0 : EIO;
     }
-    int Flush(FileHandle handle) override { return std::fflush(handle) == 0 ? 0 : EIO; }
-    int Sync(FileHandle) override { return 0; }
-    int Close(FileHandle handle) override
+    int flush(FileHandle handle) override { return std::fflush(handle) == 0 ? 0 : EIO; }
+    int sync(FileHandle) override { return 0; }
+    int close(FileHandle handle) override
     {
         const auto open = open_.find(handle);
         const int error = std::fclose(handle) == 0 ? 0 : EIO;
@@ -56,7 +56,7 @@ public:
         open_.erase(open);
         return error;
     }
-    int Rename(const std::string& from, const std::string& to) override
+    int rename(const std::string& from, const std::string& to) override
     {
         const auto file = files.find(from);
         if (file == files.end())
@@ -65,8 +65,8 @@ public:
         files.erase(from);
         return 0;
     }
-    int SyncFolder(const std::string&) override { return 0; }
-    int Remove(const std::string& path) override { return files.erase(path) == 1 ? 0 : ENOENT; }
+    int syncFolder(const std::string&) override { return 0; }
+    int remove(const std::string& path) override { return files.erase(path) == 1 ? 0 : ENOENT; }
 
     std::map<std::string, std::string> files;
 

@@ -31,16 +31,16 @@ const char kStartFile[] = "9:05 AM^Tea^^3^6/15/26^^1\r\n"
 
 // One store on a scratch folder holding kStartFile, at noon on Wednesday 10 June 2026.
 struct AlarmWorld {
-    AlarmWorld() : formats(UsUser()), store(clock, formats, folder.Path(), fs)
+    AlarmWorld() : formats(usUser()), store(clock, formats, folder.path(), fs)
     {
-        store.SetHost(&host);
-        WriteFile(Path(), kStartFile);
+        store.setHost(&host);
+        writeFile(path(), kStartFile);
     }
-    std::string Path() const { return folder.File("Alarms.dat"); }
+    std::string path() const { return folder.file("Alarms.dat"); }
 
     TempFolder folder;
     ScriptedFileSystem fs;
-    FakeClock clock{At(2026, 6, 10, 12, 0)};
+    FakeClock clock{at(2026, 6, 10, 12, 0)};
     DateTimeFormats formats;
     AlarmStore store;
     FakeHost host;
@@ -56,31 +56,31 @@ struct SweepCount {
     int steps = 0;
 };
 
-SweepCount Sweep(const Scenario& scenario, bool cleanUpFailsToo = false)
+SweepCount sweep(const Scenario& scenario, bool cleanUpFailsToo = false)
 {
     AlarmWorld healthy;
     scenario.prepare(healthy.store);
     std::vector<std::string> fileBeforeCall;
-    healthy.fs.ClearTrace();
-    healthy.fs.SetBeforeCall([&] { fileBeforeCall.push_back(ReadFile(healthy.Path())); });
+    healthy.fs.clearTrace();
+    healthy.fs.setBeforeCall([&] { fileBeforeCall.push_back(readFile(healthy.path())); });
     scenario.act(healthy.store);
-    const std::vector<FsCall> trace = healthy.fs.Trace();
-    const std::string finalFile = ReadFile(healthy.Path());
-    const std::vector<std::string> finalLists = Describe(healthy.store);
+    const std::vector<FsCall> trace = healthy.fs.trace();
+    const std::string finalFile = readFile(healthy.path());
+    const std::vector<std::string> finalLists = describe(healthy.store);
     EXPECT_FALSE(trace.empty());
 
     SweepCount count;
     for (std::size_t call = 0; call < trace.size(); ++call) {
         ++count.steps;
-        for (const ErrorCase& error : ErrorsAt(trace[call])) {
-            SCOPED_TRACE(std::string(FsCallName(trace[call])) + " (call " + std::to_string(call) +
+        for (const ErrorCase& error : errorsAt(trace[call])) {
+            SCOPED_TRACE(std::string(fsCallName(trace[call])) + " (call " + std::to_string(call) +
                          ") fails with errno " + std::to_string(error.code));
             AlarmWorld world;
             scenario.prepare(world.store);
-            world.fs.ClearTrace();
-            world.fs.FailCall(call, error.code);
+            world.fs.clearTrace();
+            world.fs.failCall(call, error.code);
             if (cleanUpFailsToo)
-                world.fs.FailEveryRemove(EIO);
+                world.fs.failEveryRemove(EIO);
             try {
                 scenario.act(world.store);
                 ADD_FAILURE() << "a failed step was taken as success";
@@ -88,71 +88,71 @@ SweepCount Sweep(const Scenario& scenario, bool cleanUpFailsToo = false)
                 EXPECT_EQ(failure.what(), error.text);
             }
             // A failed folder sync comes after the rename: the file is the new one, yet the save failed.
-            EXPECT_EQ(ReadFile(world.Path()), fileBeforeCall[call])
+            EXPECT_EQ(readFile(world.path()), fileBeforeCall[call])
                 << "the file stays as it was before the failing step, byte for byte";
             if (!cleanUpFailsToo) {
-                EXPECT_THAT(world.folder.Names(), ElementsAre("Alarms.dat")) << "no temporary file is left";
+                EXPECT_THAT(world.folder.names(), ElementsAre("Alarms.dat")) << "no temporary file is left";
             }
 
-            world.fs.Heal();
+            world.fs.heal();
             if (trace[call] == FsCall::Read) {
-                EXPECT_THAT(Describe(world.store), IsEmpty()) << "a load starts from empty lists";
-                world.store.LoadFromDisk();
+                EXPECT_THAT(describe(world.store), IsEmpty()) << "a load starts from empty lists";
+                world.store.loadFromDisk();
             } else {
-                EXPECT_EQ(Describe(world.store), finalLists) << "the failed write changed no list";
-                world.store.WriteToDisk();
+                EXPECT_EQ(describe(world.store), finalLists) << "the failed write changed no list";
+                world.store.writeToDisk();
             }
-            EXPECT_EQ(ReadFile(world.Path()), finalFile) << "the next write brings the file up to date";
-            EXPECT_EQ(Describe(world.store), finalLists);
+            EXPECT_EQ(readFile(world.path()), finalFile) << "the next write brings the file up to date";
+            EXPECT_EQ(describe(world.store), finalLists);
             ++count.points;
         }
     }
     return count;
 }
 
-void Report(const char* what, const SweepCount& count)
+void report(const char* what, const SweepCount& count)
 {
     ::testing::Test::RecordProperty("fault_points", count.points);
     std::cout << "[ fault points ] " << what << ": " << count.points << " faults at " << count.steps
               << " steps\n";
 }
 
-void LoadOnly(AlarmStore&) {}
-void Load(AlarmStore& store)
+void loadOnly(AlarmStore&) {}
+void load(AlarmStore& store)
 {
-    store.LoadFromDisk();
+    store.loadFromDisk();
 }
 
 TEST(AlarmFileFaultSweep, LoadingReadsAndRewritesOrFailsWithoutHarm)
 {
-    const SweepCount count = Sweep({LoadOnly, Load});
+    const SweepCount count = sweep({loadOnly, load});
     EXPECT_EQ(count.steps, 8) << "read, open, write, flush, sync, close, rename, folder sync";
-    Report("LoadFromDisk", count);
+    report("LoadFromDisk", count);
 }
 
 TEST(AlarmFileFaultSweep, WritingAfterAddingAlarms)
 {
-    const SweepCount count = Sweep({[](AlarmStore& store) {
-                                        store.LoadFromDisk();
-                                        store.AddAlarm("10:15pm", "06/10/2026", "Late call", "", 0);
-                                        store.AddAlarm("06:00am", "01/02/2027", "Early", "/snd/a.wav", 2);
+    const SweepCount count = sweep({[](AlarmStore& store) {
+                                        store.loadFromDisk();
+                                        store.addAlarm("10:15pm", "06/10/2026", "Late call", "", 0);
+                                        store.addAlarm("06:00am", "01/02/2027", "Early", "/snd/a.wav", 2);
                                     },
-                                    [](AlarmStore& store) { store.WriteToDisk(); }});
+                                    [](AlarmStore& store) { store.writeToDisk(); }});
     EXPECT_EQ(count.steps, 7);
-    Report("WriteToDisk after AddAlarm", count);
+    report("WriteToDisk after AddAlarm", count);
 }
 
 TEST(AlarmFileFaultSweep, DeletingAFinishedAlarm)
 {
-    const SweepCount count = Sweep({Load, [](AlarmStore& store) { store.DeleteAlarmJustDone(0); }});
+    const SweepCount count = sweep({load, [](AlarmStore& store) { store.deleteAlarmJustDone(0); }});
     EXPECT_EQ(count.steps, 7);
-    Report("DeleteAlarmJustDone", count);
+    report("DeleteAlarmJustDone", count);
 }
 
 TEST(AlarmFileFaultSweep, AFailureWhoseCleanUpFailsTooStillKeepsTheFileAndTheFirstError)
 {
-    const SweepCount count = Sweep({LoadOnly, Load}, true);
-    Report("LoadFromDisk with failing clean-up", count);
+    const SweepCount count = sweep({loadOnly, load}, true);
+    report("LoadFromDisk with failing clean-up", count);
 }
 
 } // namespace

@@ -20,39 +20,39 @@ struct StoreLoad {
     std::vector<std::string> alarms; // one text per stored alarm: time, date, message, sound file, mode
 };
 
-std::string ReadWhole(const std::string& path)
+std::string readWhole(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-StoreLoad LoadWithStore(const std::string& scratch, const std::string& contents, Day day)
+StoreLoad loadWithStore(const std::string& scratch, const std::string& contents, Day day)
 {
     const std::string path = scratch + "/Alarms.dat";
     std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
     const std::chrono::year_month_day date(day);
-    const FakeClock clock(EncodeDate(static_cast<int>(date.year()),
+    const FakeClock clock(encodeDate(static_cast<int>(date.year()),
                                      static_cast<int>(static_cast<unsigned>(date.month())),
                                      static_cast<int>(static_cast<unsigned>(date.day()))) +
                           0.5);
     const DateTimeFormats formats{FormatSettings{}};
     PosixFileSystem fileSystem;
     AlarmStore store(clock, formats, scratch, fileSystem);
-    store.LoadFromDisk();
+    store.loadFromDisk();
     StoreLoad load;
-    load.rewritten = ReadWhole(path);
-    for (int i = 0; i < store.BaseAlarmList().Count(); ++i) {
-        const TBaseAlarm& alarm = store.BaseAlarmList()[i];
+    load.rewritten = readWhole(path);
+    for (int i = 0; i < store.baseAlarmList().count(); ++i) {
+        const TBaseAlarm& alarm = store.baseAlarmList()[i];
         std::ostringstream text;
         text.precision(17);
-        text << alarm.AlarmTime << '|' << alarm.AlarmDate << '|' << alarm.Message << '|' << alarm.WaveFile
-             << '|' << int{alarm.AlarmMode};
+        text << alarm.alarmTime << '|' << alarm.alarmDate << '|' << alarm.message << '|' << alarm.waveFile
+             << '|' << int{alarm.alarmMode};
         load.alarms.push_back(text.str());
     }
     return load;
 }
 
-std::vector<std::string> WrittenLines(const std::string& contents)
+std::vector<std::string> writtenLines(const std::string& contents)
 {
     std::vector<std::string> lines;
     for (std::size_t start = 0; start < contents.size();) {
@@ -63,7 +63,7 @@ std::vector<std::string> WrittenLines(const std::string& contents)
     return lines;
 }
 
-bool Digits(std::string_view text, std::size_t from, std::size_t count, int& value)
+bool digits(std::string_view text, std::size_t from, std::size_t count, int& value)
 {
     value = 0;
     for (std::size_t i = from; i < from + count; ++i) {
@@ -75,16 +75,16 @@ bool Digits(std::string_view text, std::size_t from, std::size_t count, int& val
 }
 
 // The writer's form: "hh:mmam^message^^3^mm/dd/yyyy^sound file^mode", every field in its place.
-std::string WriterFormProblem(const std::string& line)
+std::string writerFormProblem(const std::string& line)
 {
-    const std::vector<std::string_view> split = Fields(line);
+    const std::vector<std::string_view> split = fields(line);
     std::vector<std::string> fields(split.begin(), split.end());
     if (fields.size() != 7)
         return "not seven fields";
     const std::string& time = fields[0];
     int hour = 0;
     int minute = 0;
-    if (time.size() != 7 || !Digits(time, 0, 2, hour) || time[2] != ':' || !Digits(time, 3, 2, minute) ||
+    if (time.size() != 7 || !digits(time, 0, 2, hour) || time[2] != ':' || !digits(time, 3, 2, minute) ||
         hour < 1 || hour > 12 || minute > 59 || (time.substr(5) != "am" && time.substr(5) != "pm"))
         return "time not hh:mmam/pm";
     if (!fields[2].empty() || fields[3] != "3")
@@ -93,26 +93,26 @@ std::string WriterFormProblem(const std::string& line)
     int month = 0;
     int day = 0;
     int year = 0;
-    if (date.size() != 10 || !Digits(date, 0, 2, month) || date[2] != '/' || !Digits(date, 3, 2, day) ||
-        date[5] != '/' || !Digits(date, 6, 4, year) || !IsValidDate(year, month, day))
+    if (date.size() != 10 || !digits(date, 0, 2, month) || date[2] != '/' || !digits(date, 3, 2, day) ||
+        date[5] != '/' || !digits(date, 6, 4, year) || !isValidDate(year, month, day))
         return "date not mm/dd/yyyy";
     if (fields[6] != "0" && fields[6] != "1" && fields[6] != "2")
         return "mode not 0, 1 or 2";
-    if (FirstCharacters(fields[1], 100) != fields[1] || FirstCharacters(fields[5], 255) != fields[5])
+    if (firstCharacters(fields[1], 100) != fields[1] || firstCharacters(fields[5], 255) != fields[5])
         return "message or sound file over its capacity";
     return {};
 }
 
-void CheckWriterForm(const std::string& rewritten, const std::vector<std::string>& lines, RewriteCheck& check)
+void checkWriterForm(const std::string& rewritten, const std::vector<std::string>& lines, RewriteCheck& check)
 {
-    if (!IsStrictUtf8(rewritten))
+    if (!isStrictUtf8(rewritten))
         check.problems.push_back("the rewritten file is not UTF-8");
     if (!rewritten.empty() && rewritten.substr(rewritten.size() - 2) != "\r\n")
         check.problems.push_back("the rewritten file does not end with CR LF");
     for (const std::string& line : lines) {
         const std::string problem = line.find_first_of("\r\n\x1A") != std::string::npos
                                         ? "a lone CR, LF or Ctrl-Z"
-                                        : WriterFormProblem(line);
+                                        : writerFormProblem(line);
         if (!problem.empty()) {
             check.problems.push_back("rewritten line not in the writer's form (" + problem +
                                      "): " + line.substr(0, 200));
@@ -121,12 +121,12 @@ void CheckWriterForm(const std::string& rewritten, const std::vector<std::string
     }
 }
 
-void CheckKnownLines(const std::string& input, const std::vector<std::string>& lines, const KnownLines& known,
+void checkKnownLines(const std::string& input, const std::vector<std::string>& lines, const KnownLines& known,
                      Day day, RewriteCheck& check)
 {
-    const Expectation expected = ExpectRewrite(input, known, day);
+    const Expectation expected = expectRewrite(input, known, day);
     check.complete = expected.complete;
-    if (expected.complete ? lines != expected.lines : !IsSubsequence(expected.lines, lines)) {
+    if (expected.complete ? lines != expected.lines : !isSubsequence(expected.lines, lines)) {
         // The first expected line that is not where it should be, or nowhere.
         std::size_t at = 0;
         std::size_t found = 0;
@@ -160,19 +160,19 @@ void CheckKnownLines(const std::string& input, const std::vector<std::string>& l
 
 } // namespace
 
-RewriteCheck CheckRewrite(const std::string& input, const std::string& rewritten, const KnownLines& known,
+RewriteCheck checkRewrite(const std::string& input, const std::string& rewritten, const KnownLines& known,
                           const std::vector<Day>& days, const std::string& scratch)
 {
     RewriteCheck check;
-    const std::vector<std::string> lines = WrittenLines(rewritten);
+    const std::vector<std::string> lines = writtenLines(rewritten);
     check.rewrittenLines = static_cast<int>(lines.size());
-    CheckWriterForm(rewritten, lines, check);
+    checkWriterForm(rewritten, lines, check);
     try {
         // The day of the load decides which alarms have passed and where weekday lines fall.
         Day day = days.front();
         StoreLoad fromInput;
         for (const Day candidate : days) {
-            fromInput = LoadWithStore(scratch, input, candidate);
+            fromInput = loadWithStore(scratch, input, candidate);
             day = candidate;
             if (fromInput.rewritten == rewritten)
                 break;
@@ -180,10 +180,10 @@ RewriteCheck CheckRewrite(const std::string& input, const std::string& rewritten
         if (fromInput.rewritten != rewritten)
             check.problems.push_back("the program's rewrite differs from the store's load of the same file, "
                                      "which rewrites " +
-                                     std::to_string(WrittenLines(fromInput.rewritten).size()) + " lines");
-        CheckKnownLines(input, lines, known, day, check);
+                                     std::to_string(writtenLines(fromInput.rewritten).size()) + " lines");
+        checkKnownLines(input, lines, known, day, check);
 
-        const StoreLoad again = LoadWithStore(scratch, rewritten, day);
+        const StoreLoad again = loadWithStore(scratch, rewritten, day);
         if (again.rewritten != rewritten)
             check.problems.push_back("the rewritten file does not rewrite to itself");
         if (again.alarms != fromInput.alarms)

@@ -20,7 +20,7 @@ struct RewriteCheck {
 
 // `input` is the file the program was started with and `rewritten` what it left; the load happened on
 // one of `days` (two when the run crossed midnight). `scratch` is an empty folder for the store's loads.
-RewriteCheck CheckRewrite(const std::string& input, const std::string& rewritten, const KnownLines& known,
+RewriteCheck checkRewrite(const std::string& input, const std::string& rewritten, const KnownLines& known,
                           const std::vector<Day>& days, const std::string& scratch);
 
 } // namespace klaxora::badinput

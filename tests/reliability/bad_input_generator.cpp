@@ -10,37 +10,37 @@ namespace {
 using Line = std::pair<std::string, LineMeaning>;
 
 // "am" or "pm" in any mix of case.
-std::string Designator(Random& random, int hour)
+std::string designator(Random& random, int hour)
 {
     std::string text = hour < 12 ? "am" : "pm";
     for (char& c : text)
-        c = Chance(random, 0.5) ? static_cast<char>(c - 'a' + 'A') : c;
+        c = chance(random, 0.5) ? static_cast<char>(c - 'a' + 'A') : c;
     return text;
 }
 
 // A valid time of day in one of the spellings the reader takes; sets `minute` to what the text holds.
-std::string SpellTime(Random& random, int hour, int& minute)
+std::string spellTime(Random& random, int hour, int& minute)
 {
     const int hour12 = hour % 12 == 0 ? 12 : hour % 12;
-    switch (Uniform(random, 0, 7)) {
+    switch (uniform(random, 0, 7)) {
     case 0:
-        return Printf("%02d:%02d", hour12, minute) + Designator(random, hour);
+        return formatted("%02d:%02d", hour12, minute) + designator(random, hour);
     case 1:
-        return Printf("%d:%02d ", hour12, minute) + Designator(random, hour);
+        return formatted("%d:%02d ", hour12, minute) + designator(random, hour);
     case 2:
-        return Printf("%02d:%02d", hour, minute);
+        return formatted("%02d:%02d", hour, minute);
     case 3:
-        return Printf("%d:%02d", hour, minute);
+        return formatted("%d:%02d", hour, minute);
     case 4:
-        return Printf("%d:%02d:%02d", hour12, minute, Uniform(random, 0, 59)) + Designator(random, hour);
+        return formatted("%d:%02d:%02d", hour12, minute, uniform(random, 0, 59)) + designator(random, hour);
     case 5:
-        return Printf("  %d : %02d  ", hour12, minute) + Designator(random, hour) + "  ";
+        return formatted("  %d : %02d  ", hour12, minute) + designator(random, hour) + "  ";
     case 6:
         minute = 0;
-        return Printf("%d", hour12) + Designator(random, hour);
+        return formatted("%d", hour12) + designator(random, hour);
     default:
         minute = 0;
-        return Printf("%d", hour);
+        return formatted("%d", hour);
     }
 }
 
@@ -53,7 +53,7 @@ struct DateChoice {
     std::string text;
 };
 
-std::string SpellDate(Random& random, Day day, Day today)
+std::string spellDate(Random& random, Day day, Day today)
 {
     const std::chrono::year_month_day date(day);
     const int year = static_cast<int>(date.year());
@@ -63,49 +63,49 @@ std::string SpellDate(Random& random, Day day, Day today)
     const int thisYear = static_cast<int>(now.year());
     // Short forms take the year from the date of the load; on the last day of a year that could differ.
     const bool shortFormsSafe = !(now.month() == std::chrono::December && now.day() == std::chrono::day(31));
-    switch (Uniform(random, 0, 5)) {
+    switch (uniform(random, 0, 5)) {
     case 0:
-        return Printf("%u/%u/%d", month, dayOfMonth, year);
+        return formatted("%u/%u/%d", month, dayOfMonth, year);
     case 1:
-        return Printf(" %u / %u / %d ", month, dayOfMonth, year);
+        return formatted(" %u / %u / %d ", month, dayOfMonth, year);
     case 2:
-        return Printf("%02u/%02u/%04d/", month, dayOfMonth, year);
+        return formatted("%02u/%02u/%04d/", month, dayOfMonth, year);
     case 3:
         if (shortFormsSafe && year / 100 == thisYear / 100)
-            return Printf("%u/%u/%02d", month, dayOfMonth, year % 100);
+            return formatted("%u/%u/%02d", month, dayOfMonth, year % 100);
         break;
     case 4:
         if (shortFormsSafe && year == thisYear)
-            return Printf("%u/%u", month, dayOfMonth);
+            return formatted("%u/%u", month, dayOfMonth);
         break;
     default:
         break;
     }
-    return Printf("%02u/%02u/%04d", month, dayOfMonth, year);
+    return formatted("%02u/%02u/%04d", month, dayOfMonth, year);
 }
 
 constexpr auto kBadDates = std::to_array<const char*>(
     {"", "02/30/2031", "13/01/2030", "0/10/2030", "12/32/2030", "2/29/2100", "tomorrow", "1.2.2030", "6/15/",
      "6/", "/6/15", "6-15-2030", "12/31/10000", "6/15/2030x", "00/00/0000"});
 
-DateChoice ChooseDate(Random& random, Day today)
+DateChoice chooseDate(Random& random, Day today)
 {
-    const int pick = Uniform(random, 0, 99);
+    const int roll = uniform(random, 0, 99);
     Day day = today;
-    if (pick < 10) {
-        return {std::nullopt, Pick(random, kBadDates)};
-    } else if (pick < 25) {
-        day = today - std::chrono::days(Uniform(random, 1, 3000));
-    } else if (pick < 35) {
+    if (roll < 10) {
+        return {std::nullopt, pick(random, kBadDates)};
+    } else if (roll < 25) {
+        day = today - std::chrono::days(uniform(random, 1, 3000));
+    } else if (roll < 35) {
         day = today;
-    } else if (pick < 40) {
-        day = Pick(random, std::to_array<Day>({Day(std::chrono::year(9999) / 12 / 31),
+    } else if (roll < 40) {
+        day = pick(random, std::to_array<Day>({Day(std::chrono::year(9999) / 12 / 31),
                                                Day(std::chrono::year(2400) / 2 / 29),
                                                Day(std::chrono::year(5000) / 1 / 1)}));
     } else {
-        day = today + std::chrono::days(Uniform(random, 1, 800));
+        day = today + std::chrono::days(uniform(random, 1, 800));
     }
-    return {day, SpellDate(random, day, today)};
+    return {day, spellDate(random, day, today)};
 }
 
 struct KindChoice {
@@ -113,7 +113,7 @@ struct KindChoice {
     std::string text;
 };
 
-KindChoice ChooseKind(Random& random)
+KindChoice chooseKind(Random& random)
 {
     static constexpr auto valid =
         std::to_array<std::pair<int, const char*>>({{3, "3"},
@@ -134,14 +134,14 @@ KindChoice ChooseKind(Random& random)
     static constexpr auto invalid =
         std::to_array<const char*>({"", "x", "3x", "3 ", "2147483648", "$", "-", "$G", "0x3", "3.0", "--3",
                                     "+-3", "$-3", "-2147483649"});
-    if (Chance(random, 0.9)) {
-        const auto& [value, text] = Pick(random, valid);
+    if (chance(random, 0.9)) {
+        const auto& [value, text] = pick(random, valid);
         return {value, text};
     }
-    return {std::nullopt, Pick(random, invalid)};
+    return {std::nullopt, pick(random, invalid)};
 }
 
-std::pair<int, std::string> ChooseMode(Random& random)
+std::pair<int, std::string> chooseMode(Random& random)
 {
     static constexpr auto modes = std::to_array<std::pair<int, const char*>>({{0, "0"},
                                                                               {1, "1"},
@@ -156,96 +156,96 @@ std::pair<int, std::string> ChooseMode(Random& random)
                                                                               {0, " 1"},
                                                                               {0, "3"},
                                                                               {0, "\xE9"}});
-    const auto& [value, text] = Pick(random, modes);
+    const auto& [value, text] = pick(random, modes);
     return {value, text};
 }
 
-std::string ChooseWeekdays(Random& random)
+std::string chooseWeekdays(Random& random)
 {
-    if (Chance(random, 0.75))
+    if (chance(random, 0.75))
         return {};
     static constexpr auto odd =
         std::to_array<const char*>({"0", "89", "xyz", "xxxxxxx1", "1 7", "7777777777", "1234567",
                                     "\xE9"
                                     "1"});
-    if (Chance(random, 0.3))
-        return Pick(random, odd);
+    if (chance(random, 0.3))
+        return pick(random, odd);
     std::string days;
-    for (int n = Uniform(random, 1, 7); n > 0; --n)
-        days += static_cast<char>('1' + Uniform(random, 0, 6));
+    for (int n = uniform(random, 1, 7); n > 0; --n)
+        days += static_cast<char>('1' + uniform(random, 0, 6));
     return days;
 }
 
 // How many characters a message or path gets: mostly short, sometimes past the capacity, now and then
 // huge.
-std::size_t TextLength(Random& random, std::size_t usual)
+std::size_t textLength(Random& random, std::size_t usual)
 {
-    const int pick = Uniform(random, 0, 99);
-    if (pick < 85)
-        return static_cast<std::size_t>(Uniform(random, 0, static_cast<int>(usual)));
-    if (pick < 95)
-        return static_cast<std::size_t>(Uniform(random, 100, 400));
-    if (pick < 99)
-        return static_cast<std::size_t>(Uniform(random, 1000, 20000));
-    return static_cast<std::size_t>(Uniform(random, 100000, 400000));
+    const int roll = uniform(random, 0, 99);
+    if (roll < 85)
+        return static_cast<std::size_t>(uniform(random, 0, static_cast<int>(usual)));
+    if (roll < 95)
+        return static_cast<std::size_t>(uniform(random, 100, 400));
+    if (roll < 99)
+        return static_cast<std::size_t>(uniform(random, 1000, 20000));
+    return static_cast<std::size_t>(uniform(random, 100000, 400000));
 }
 
-std::string ChooseWaveFile(Random& random, bool windows1252)
+std::string chooseWaveFile(Random& random, bool windows1252)
 {
     static constexpr auto paths =
         std::to_array<const char*>({"/usr/share/sounds/alsa/Front_Center.wav",
                                     "C:\\WINDOWS\\MEDIA\\chimes.wav", "ding.wav", "/home/user/My Sounds/"});
-    if (Chance(random, 0.5))
+    if (chance(random, 0.5))
         return {};
-    std::string path = Pick(random, paths);
+    std::string path = pick(random, paths);
     if (path.back() == '/')
-        path += FieldText(random, windows1252, TextLength(random, 40)) + ".wav";
+        path += fieldText(random, windows1252, textLength(random, 40)) + ".wav";
     return path;
 }
 
-Line UsableLine(Random& random, Day today)
+Line usableLine(Random& random, Day today)
 {
     LineMeaning meaning;
     meaning.usable = true;
-    meaning.hour = Uniform(random, 0, 23);
-    meaning.minute = Uniform(random, 0, 59);
-    const bool windows1252 = Chance(random, 0.3);
-    std::string line = SpellTime(random, meaning.hour, meaning.minute);
-    line += '^' + FieldText(random, windows1252, TextLength(random, 120));
-    line += '^' + ChooseWeekdays(random);
-    KindChoice kind = ChooseKind(random);
+    meaning.hour = uniform(random, 0, 23);
+    meaning.minute = uniform(random, 0, 59);
+    const bool windows1252 = chance(random, 0.3);
+    std::string line = spellTime(random, meaning.hour, meaning.minute);
+    line += '^' + fieldText(random, windows1252, textLength(random, 120));
+    line += '^' + chooseWeekdays(random);
+    KindChoice kind = chooseKind(random);
     while (!kind.value)
-        kind = ChooseKind(random);
+        kind = chooseKind(random);
     meaning.kind = *kind.value;
     line += '^' + kind.text;
-    if (Chance(random, 0.05))
+    if (chance(random, 0.05))
         return {line, meaning}; // the date, sound file and mode fields are missing
-    const DateChoice date = ChooseDate(random, today);
+    const DateChoice date = chooseDate(random, today);
     meaning.date = date.day;
-    line += '^' + date.text + '^' + ChooseWaveFile(random, windows1252);
-    const auto [mode, modeText] = ChooseMode(random);
+    line += '^' + date.text + '^' + chooseWaveFile(random, windows1252);
+    const auto [mode, modeText] = chooseMode(random);
     meaning.mode = mode;
     line += '^' + modeText;
-    if (Chance(random, 0.1))
-        line += '^' + FieldText(random, windows1252, 20) + (Chance(random, 0.5) ? "^more^" : "");
+    if (chance(random, 0.1))
+        line += '^' + fieldText(random, windows1252, 20) + (chance(random, 0.5) ? "^more^" : "");
     return {line, meaning};
 }
 
 // A line that must leave nothing: blank, prose, binary, or an alarm whose time or kind does not convert.
-Line DroppedLine(Random& random, Day today)
+Line droppedLine(Random& random, Day today)
 {
-    switch (Uniform(random, 0, 5)) {
+    switch (uniform(random, 0, 5)) {
     case 0:
-        return {Pick(random, std::to_array<const char*>({"", "   ", "\t", " \x0B"})), {}};
+        return {pick(random, std::to_array<const char*>({"", "   ", "\t", " \x0B"})), {}};
     case 1:
-        return {Pick(random, std::to_array<const char*>(
+        return {pick(random, std::to_array<const char*>(
                                  {"not an alarm", "[Sounds]", "Silent=1", "# comment", "^^^^^^^"})),
                 {}};
     case 2: {
         // The time field must begin with a digit or a space; this one begins with neither.
-        std::string junk(1, static_cast<char>(Uniform(random, 'A', 'Z')));
-        for (int n = Uniform(random, 0, 200); n > 0; --n) {
-            const char c = static_cast<char>(Uniform(random, 0, 255));
+        std::string junk(1, static_cast<char>(uniform(random, 'A', 'Z')));
+        for (int n = uniform(random, 0, 200); n > 0; --n) {
+            const char c = static_cast<char>(uniform(random, 0, 255));
             if (c != '\r' && c != '\n' && c != '\x1A')
                 junk += c;
         }
@@ -253,45 +253,45 @@ Line DroppedLine(Random& random, Day today)
     }
     case 3:
     case 4: {
-        Line line = UsableLine(random, today);
+        Line line = usableLine(random, today);
         const std::size_t firstSeparator = line.first.find('^');
-        line.first.replace(0, firstSeparator, Pick(random, kBadTimes));
+        line.first.replace(0, firstSeparator, pick(random, kBadTimes));
         return {line.first, {}};
     }
     default: {
-        KindChoice kind = ChooseKind(random);
+        KindChoice kind = chooseKind(random);
         while (kind.value)
-            kind = ChooseKind(random);
-        int minute = Uniform(random, 0, 59);
-        return {SpellTime(random, Uniform(random, 0, 23), minute) + "^Tea^^" + kind.text + "^01/01/2099^^1",
+            kind = chooseKind(random);
+        int minute = uniform(random, 0, 59);
+        return {spellTime(random, uniform(random, 0, 23), minute) + "^Tea^^" + kind.text + "^01/01/2099^^1",
                 {}};
     }
     }
 }
 
-std::string LineEnd(Random& random, int style)
+std::string lineEnd(Random& random, int style)
 {
     static constexpr auto ends = std::to_array<const char*>({"\r\n", "\n", "\r"});
-    return ends[static_cast<std::size_t>(style < 3 ? style : Uniform(random, 0, 2))];
+    return ends[static_cast<std::size_t>(style < 3 ? style : uniform(random, 0, 2))];
 }
 
 } // namespace
 
-ComposedFile ComposeAlarmFile(Random& random, Day today)
+ComposedFile composeAlarmFile(Random& random, Day today)
 {
     ComposedFile file;
-    const int pick = Uniform(random, 0, 99);
-    const int lineCount = pick < 2 ? 0 : pick < 5 ? Uniform(random, 300, 1500) : Uniform(random, 1, 40);
-    const int endStyle = Uniform(random, 0, 4); // CR LF, LF, CR, or mixed line by line
-    const int endOfFileAt = Chance(random, 0.08) ? Uniform(random, 0, lineCount) : -1;
+    const int roll = uniform(random, 0, 99);
+    const int lineCount = roll < 2 ? 0 : roll < 5 ? uniform(random, 300, 1500) : uniform(random, 1, 40);
+    const int endStyle = uniform(random, 0, 4); // CR LF, LF, CR, or mixed line by line
+    const int endOfFileAt = chance(random, 0.08) ? uniform(random, 0, lineCount) : -1;
     for (int i = 0; i < lineCount; ++i) {
         if (i == endOfFileAt)
             file.bytes += '\x1A';
-        auto [bytes, meaning] = Chance(random, 0.7) ? UsableLine(random, today) : DroppedLine(random, today);
+        auto [bytes, meaning] = chance(random, 0.7) ? usableLine(random, today) : droppedLine(random, today);
         file.bytes += bytes;
         file.known.emplace(std::move(bytes), meaning);
-        if (i + 1 < lineCount || Chance(random, 0.8))
-            file.bytes += LineEnd(random, endStyle);
+        if (i + 1 < lineCount || chance(random, 0.8))
+            file.bytes += lineEnd(random, endStyle);
     }
     return file;
 }

@@ -16,6 +16,6 @@ struct ComposedFile {
 };
 
 // Dates are chosen around `today`: passed, today, coming, and far ahead.
-ComposedFile ComposeAlarmFile(Random& random, Day today);
+ComposedFile composeAlarmFile(Random& random, Day today);
 
 } // namespace klaxora::badinput

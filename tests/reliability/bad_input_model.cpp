@@ -13,7 +13,7 @@ constexpr std::size_t kMessageCapacity = 100;
 constexpr std::size_t kWaveFileCapacity = 255;
 constexpr std::size_t kWeekdaysCapacity = 7;
 
-void AppendUtf8(std::string& out, char32_t c)
+void appendUtf8(std::string& out, char32_t c)
 {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -34,7 +34,7 @@ constexpr auto kHighControls = std::to_array<char32_t>(
      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178});
 static_assert(kHighControls.size() == 32);
 
-std::string FormatLine(int hour, int minute, std::string_view message, Day date, std::string_view waveFile,
+std::string formatLine(int hour, int minute, std::string_view message, Day date, std::string_view waveFile,
                        int mode)
 {
     const std::chrono::year_month_day ymd(date);
@@ -50,7 +50,7 @@ std::string FormatLine(int hour, int minute, std::string_view message, Day date,
 
 } // namespace
 
-std::vector<std::string_view> Fields(std::string_view line)
+std::vector<std::string_view> fields(std::string_view line)
 {
     std::vector<std::string_view> fields;
     std::size_t start = 0;
@@ -63,7 +63,7 @@ std::vector<std::string_view> Fields(std::string_view line)
     }
 }
 
-Day LocalToday()
+Day localToday()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -71,7 +71,7 @@ Day LocalToday()
     return Day(std::chrono::year(local.tm_year + 1900) / (local.tm_mon + 1) / local.tm_mday);
 }
 
-bool IsStrictUtf8(std::string_view bytes)
+bool isStrictUtf8(std::string_view bytes)
 {
     std::size_t i = 0;
     while (i < bytes.size()) {
@@ -106,17 +106,17 @@ bool IsStrictUtf8(std::string_view bytes)
     return true;
 }
 
-std::string Windows1252AsUtf8(std::string_view bytes)
+std::string windows1252AsUtf8(std::string_view bytes)
 {
     std::string out;
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char32_t{byte});
+        appendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char32_t{byte});
     }
     return out;
 }
 
-std::string FirstCharacters(std::string_view utf8, std::size_t count)
+std::string firstCharacters(std::string_view utf8, std::size_t count)
 {
     std::size_t end = 0;
     for (std::size_t characters = 0; end < utf8.size(); ++end) {
@@ -126,7 +126,7 @@ std::string FirstCharacters(std::string_view utf8, std::size_t count)
     return std::string(utf8.substr(0, end));
 }
 
-std::vector<std::string> FileLines(std::string_view contents)
+std::vector<std::string> fileLines(std::string_view contents)
 {
     contents = contents.substr(0, contents.find('\x1A'));
     std::vector<std::string> lines;
@@ -145,7 +145,7 @@ std::vector<std::string> FileLines(std::string_view contents)
     return lines;
 }
 
-std::vector<std::string> ExpectedAlarmLines(std::string_view lineBytes, const LineMeaning& meaning, Day today)
+std::vector<std::string> expectedAlarmLines(std::string_view lineBytes, const LineMeaning& meaning, Day today)
 {
     if (!meaning.usable)
         return {};
@@ -153,14 +153,14 @@ std::vector<std::string> ExpectedAlarmLines(std::string_view lineBytes, const Li
     if (meaning.kind == 3 && date < today)
         return {};
     // The whole line is read as Windows-1252 when it is not UTF-8; "^" is the same byte in both.
-    const std::string text = IsStrictUtf8(lineBytes) ? std::string(lineBytes) : Windows1252AsUtf8(lineBytes);
-    std::vector<std::string_view> fields = Fields(text);
-    fields.resize(7);
-    const std::string message = FirstCharacters(fields[1], kMessageCapacity);
-    const std::string weekdays = FirstCharacters(fields[2], kWeekdaysCapacity);
-    const std::string waveFile = FirstCharacters(fields[5], kWaveFileCapacity);
+    const std::string text = isStrictUtf8(lineBytes) ? std::string(lineBytes) : windows1252AsUtf8(lineBytes);
+    std::vector<std::string_view> parts = fields(text);
+    parts.resize(7);
+    const std::string message = firstCharacters(parts[1], kMessageCapacity);
+    const std::string weekdays = firstCharacters(parts[2], kWeekdaysCapacity);
+    const std::string waveFile = firstCharacters(parts[5], kWaveFileCapacity);
     const auto line = [&](Day day) {
-        return FormatLine(meaning.hour, meaning.minute, message, day, waveFile, meaning.mode);
+        return formatLine(meaning.hour, meaning.minute, message, day, waveFile, meaning.mode);
     };
     if (weekdays.empty())
         return date < today ? std::vector<std::string>{} : std::vector<std::string>{line(date)};
@@ -174,24 +174,24 @@ std::vector<std::string> ExpectedAlarmLines(std::string_view lineBytes, const Li
     return lines;
 }
 
-Expectation ExpectRewrite(std::string_view contents, const KnownLines& known, Day today)
+Expectation expectRewrite(std::string_view contents, const KnownLines& known, Day today)
 {
     Expectation expectation;
     expectation.complete = true;
-    for (const std::string& line : FileLines(contents)) {
+    for (const std::string& line : fileLines(contents)) {
         const auto found = known.find(line);
         if (found == known.end()) {
             expectation.complete = false;
             continue;
         }
-        std::vector<std::string> lines = ExpectedAlarmLines(line, found->second, today);
+        std::vector<std::string> lines = expectedAlarmLines(line, found->second, today);
         ++(lines.empty() ? expectation.droppedLines : expectation.keptLines);
         expectation.lines.insert(expectation.lines.end(), lines.begin(), lines.end());
     }
     return expectation;
 }
 
-bool IsSubsequence(const std::vector<std::string>& expected, const std::vector<std::string>& actual)
+bool isSubsequence(const std::vector<std::string>& expected, const std::vector<std::string>& actual)
 {
     std::size_t next = 0;
     for (const std::string& line : actual) {

@@ -16,7 +16,7 @@ namespace klaxora::badinput {
 using Day = std::chrono::sys_days;
 
 // The local date now.
-Day LocalToday();
+Day localToday();
 
 // The meaning of one line as it was composed. The texts (message, weekdays, sound file) are taken from
 // the line's own fields, decoded as the whole line is decoded and cut to their capacities.
@@ -34,19 +34,19 @@ struct LineMeaning {
 using KnownLines = std::unordered_map<std::string, LineMeaning>;
 
 // The fields of an alarm line, split at every "^".
-std::vector<std::string_view> Fields(std::string_view line);
+std::vector<std::string_view> fields(std::string_view line);
 
 // Strict UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF), and the Windows-1252 reading.
-bool IsStrictUtf8(std::string_view bytes);
-std::string Windows1252AsUtf8(std::string_view bytes);
+bool isStrictUtf8(std::string_view bytes);
+std::string windows1252AsUtf8(std::string_view bytes);
 // The first `count` characters of UTF-8 text.
-std::string FirstCharacters(std::string_view utf8, std::size_t count);
+std::string firstCharacters(std::string_view utf8, std::size_t count);
 
 // The lines of a file as the reader sees them: up to the first Ctrl-Z, ended by CR LF, CR or LF.
-std::vector<std::string> FileLines(std::string_view contents);
+std::vector<std::string> fileLines(std::string_view contents);
 
 // The writer's lines (without line end) that a load on `today` makes of one line.
-std::vector<std::string> ExpectedAlarmLines(std::string_view lineBytes, const LineMeaning& meaning,
+std::vector<std::string> expectedAlarmLines(std::string_view lineBytes, const LineMeaning& meaning,
                                             Day today);
 
 // What the test can tell about a rewrite of `contents` from the lines it knows.
@@ -56,9 +56,9 @@ struct Expectation {
     int keptLines = 0;              // known lines that must leave at least one line
     int droppedLines = 0;           // known lines that must leave nothing
 };
-Expectation ExpectRewrite(std::string_view contents, const KnownLines& known, Day today);
+Expectation expectRewrite(std::string_view contents, const KnownLines& known, Day today);
 
 // True when `expected` occurs in `actual` in order, other lines allowed between.
-bool IsSubsequence(const std::vector<std::string>& expected, const std::vector<std::string>& actual);
+bool isSubsequence(const std::vector<std::string>& expected, const std::vector<std::string>& actual);
 
 } // namespace klaxora::badinput

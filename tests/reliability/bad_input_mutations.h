@@ -10,10 +10,10 @@
 namespace klaxora::badinput {
 
 // Applies one to `most` damages to `bytes`; returns their names, for the report of a failure.
-std::string Damage(Random& random, std::string& bytes, int most);
+std::string damage(Random& random, std::string& bytes, int most);
 
 // Replaces `bytes`, a valid file, by something that is hardly an alarm file at all: random bytes, the
 // file with a byte-order mark or in UTF-16, a single huge line, separators only.
-std::string ReplaceByJunk(Random& random, std::string& bytes);
+std::string replaceByJunk(Random& random, std::string& bytes);
 
 } // namespace klaxora::badinput

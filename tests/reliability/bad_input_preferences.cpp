@@ -13,10 +13,10 @@ constexpr auto kLineEnds = std::to_array<const char*>({"\r\n", "\n", "\r", "\n\r
 
 } // namespace
 
-PreferencesInput ComposePreferences(Random& random)
+PreferencesInput composePreferences(Random& random)
 {
     PreferencesInput input;
-    const int form = Uniform(random, 0, 99);
+    const int form = uniform(random, 0, 99);
     if (form < 8) {
         input.form = PreferencesInput::Form::Missing;
         input.description = "no ALARM.INI";
@@ -37,56 +37,56 @@ PreferencesInput ComposePreferences(Random& random)
         std::to_array<const char*>({"[Sounds]", "[sounds]", " [Sounds] ", "[Tray]", "[TRAY]", "[Tray]x"});
     std::vector<std::string> lines;
     const auto maybeExtra = [&] {
-        if (Chance(random, 0.3))
-            lines.emplace_back(Pick(random, extras));
+        if (chance(random, 0.3))
+            lines.emplace_back(pick(random, extras));
     };
     const auto waveValue = [&]() -> std::string {
-        switch (Uniform(random, 0, 5)) {
+        switch (uniform(random, 0, 5)) {
         case 0:
             return "";
         case 1:
             return "\"/usr/share/sounds/alsa/Front_Left.wav\"";
         case 2:
-            return FieldText(random, Chance(random, 0.5),
-                             static_cast<std::size_t>(Uniform(random, 1000, 100000)));
+            return fieldText(random, chance(random, 0.5),
+                             static_cast<std::size_t>(uniform(random, 1000, 100000)));
         case 3:
-            return FieldText(random, Chance(random, 0.5), 40);
+            return fieldText(random, chance(random, 0.5), 40);
         default:
             return "/usr/share/sounds/alsa/Front_Center.wav";
         }
     };
-    for (int block = Uniform(random, 0, 3); block >= 0; --block) {
+    for (int block = uniform(random, 0, 3); block >= 0; --block) {
         maybeExtra();
-        if (Chance(random, 0.85))
-            lines.emplace_back(Pick(random, sections));
-        for (int key = Uniform(random, 0, 4); key > 0; --key) {
+        if (chance(random, 0.85))
+            lines.emplace_back(pick(random, sections));
+        for (int key = uniform(random, 0, 4); key > 0; --key) {
             maybeExtra();
-            switch (Uniform(random, 0, 3)) {
+            switch (uniform(random, 0, 3)) {
             case 0:
-                lines.push_back((Chance(random, 0.8) ? "WaveFile=" : " wavefile = ") + waveValue());
+                lines.push_back((chance(random, 0.8) ? "WaveFile=" : " wavefile = ") + waveValue());
                 break;
             case 1:
-                lines.push_back(std::string(Chance(random, 0.8) ? "Silent=" : "SILENT = ") +
-                                Pick(random, flags));
+                lines.push_back(std::string(chance(random, 0.8) ? "Silent=" : "SILENT = ") +
+                                pick(random, flags));
                 break;
             case 2:
-                lines.push_back(std::string(Chance(random, 0.8) ? "Use=" : "use =") + Pick(random, flags));
+                lines.push_back(std::string(chance(random, 0.8) ? "Use=" : "use =") + pick(random, flags));
                 break;
             default:
-                lines.emplace_back(Chance(random, 0.5) ? "Silent" : "Use");
+                lines.emplace_back(chance(random, 0.5) ? "Silent" : "Use");
                 break;
             }
         }
     }
-    const int endStyle = Uniform(random, 0, 3);
+    const int endStyle = uniform(random, 0, 3);
     for (const std::string& line : lines) {
         input.bytes += line;
         input.bytes +=
-            endStyle == 3 ? Pick(random, kLineEnds) : kLineEnds[static_cast<std::size_t>(endStyle)];
+            endStyle == 3 ? pick(random, kLineEnds) : kLineEnds[static_cast<std::size_t>(endStyle)];
     }
     input.description = "composed ALARM.INI";
-    if (Chance(random, 0.35))
-        input.description += " damaged by " + Damage(random, input.bytes, 3);
+    if (chance(random, 0.35))
+        input.description += " damaged by " + damage(random, input.bytes, 3);
     return input;
 }
 

@@ -16,6 +16,6 @@ struct PreferencesInput {
     std::string description;
 };
 
-PreferencesInput ComposePreferences(Random& random);
+PreferencesInput composePreferences(Random& random);
 
 } // namespace klaxora::badinput

@@ -26,19 +26,19 @@ namespace {
 namespace fs = std::filesystem;
 using Outcome = HeadlessProgram::Outcome;
 
-long long EnvironmentNumber(const char* name, long long fallback)
+long long environmentNumber(const char* name, long long fallback)
 {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0' ? std::strtoll(value, nullptr, 10) : fallback;
 }
 
 struct Settings {
-    int files = static_cast<int>(EnvironmentNumber("KLAXORA_BAD_INPUT_FILES", 300));
-    std::uint64_t seed = static_cast<std::uint64_t>(EnvironmentNumber("KLAXORA_BAD_INPUT_SEED", 20260610));
-    int jobs = static_cast<int>(EnvironmentNumber("KLAXORA_BAD_INPUT_JOBS", 2));
+    int files = static_cast<int>(environmentNumber("KLAXORA_BAD_INPUT_FILES", 300));
+    std::uint64_t seed = static_cast<std::uint64_t>(environmentNumber("KLAXORA_BAD_INPUT_SEED", 20260610));
+    int jobs = static_cast<int>(environmentNumber("KLAXORA_BAD_INPUT_JOBS", 2));
     HeadlessProgram::Timeouts timeouts{
-        std::chrono::seconds(EnvironmentNumber("KLAXORA_BAD_INPUT_START_SECONDS", 60)),
-        std::chrono::seconds(EnvironmentNumber("KLAXORA_BAD_INPUT_END_SECONDS", 30))};
+        std::chrono::seconds(environmentNumber("KLAXORA_BAD_INPUT_START_SECONDS", 60)),
+        std::chrono::seconds(environmentNumber("KLAXORA_BAD_INPUT_END_SECONDS", 30))};
     // Failing inputs are copied here, one folder per seed.
     std::string keep = std::getenv("KLAXORA_BAD_INPUT_KEEP") != nullptr
                            ? std::getenv("KLAXORA_BAD_INPUT_KEEP")
@@ -54,57 +54,57 @@ struct BadInputCase {
     std::string description;
 };
 
-BadInputCase MakeCase(std::uint64_t seed, Day today)
+BadInputCase makeCase(std::uint64_t seed, Day today)
 {
     Random random(seed);
     BadInputCase made;
     made.seed = seed;
-    ComposedFile composed = ComposeAlarmFile(random, today);
+    ComposedFile composed = composeAlarmFile(random, today);
     made.alarms = std::move(composed.bytes);
     made.known = std::move(composed.known);
-    const int pick = Uniform(random, 0, 99);
-    if (pick < 35)
+    const int roll = uniform(random, 0, 99);
+    if (roll < 35)
         made.description = "composed alarm file";
-    else if (pick < 90)
-        made.description = "composed alarm file damaged by " + Damage(random, made.alarms, 6);
+    else if (roll < 90)
+        made.description = "composed alarm file damaged by " + damage(random, made.alarms, 6);
     else
-        made.description = "alarm file replaced by " + ReplaceByJunk(random, made.alarms);
-    made.preferences = ComposePreferences(random);
-    made.locale = Pick(random, std::to_array<const char*>({"C", "en_US.UTF-8", "en_GB.UTF-8", "de_DE.UTF-8",
+        made.description = "alarm file replaced by " + replaceByJunk(random, made.alarms);
+    made.preferences = composePreferences(random);
+    made.locale = pick(random, std::to_array<const char*>({"C", "en_US.UTF-8", "en_GB.UTF-8", "de_DE.UTF-8",
                                                            "fr_FR.UTF-8", "ja_JP.UTF-8"}));
     made.description += "; " + made.preferences.description + "; locale " + made.locale;
     return made;
 }
 
-std::string ReadWhole(const std::string& path)
+std::string readWhole(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void WriteWhole(const std::string& path, const std::string& contents)
+void writeWhole(const std::string& path, const std::string& contents)
 {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
 }
 
 // Everything but the program, its runtime folder and its output goes before each start.
-void PlaceInputs(const HeadlessProgram& program, const BadInputCase& input)
+void placeInputs(const HeadlessProgram& program, const BadInputCase& input)
 {
-    for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(program.PathOf("")))) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(program.pathOf("")))) {
         const std::string name = entry.path().filename().string();
         if (name != "klaxora" && name != "runtime" && name != "output.log")
             fs::remove_all(entry.path());
     }
-    WriteWhole(program.PathOf("Alarms.dat"), input.alarms);
+    writeWhole(program.pathOf("Alarms.dat"), input.alarms);
     if (input.preferences.form == PreferencesInput::Form::File)
-        WriteWhole(program.PathOf("ALARM.INI"), input.preferences.bytes);
+        writeWhole(program.pathOf("ALARM.INI"), input.preferences.bytes);
     else if (input.preferences.form == PreferencesInput::Form::Folder)
-        fs::create_directory(program.PathOf("ALARM.INI"));
+        fs::create_directory(program.pathOf("ALARM.INI"));
 }
 
-std::string PreferencesProblem(const HeadlessProgram& program, const PreferencesInput& before)
+std::string preferencesProblem(const HeadlessProgram& program, const PreferencesInput& before)
 {
-    const std::string path = program.PathOf("ALARM.INI");
+    const std::string path = program.pathOf("ALARM.INI");
     switch (before.form) {
     case PreferencesInput::Form::Missing:
         return fs::exists(path) ? "ALARM.INI was created at start" : "";
@@ -113,10 +113,10 @@ std::string PreferencesProblem(const HeadlessProgram& program, const Preferences
     case PreferencesInput::Form::File:
         break;
     }
-    return ReadWhole(path) == before.bytes ? "" : "ALARM.INI was changed at start";
+    return readWhole(path) == before.bytes ? "" : "ALARM.INI was changed at start";
 }
 
-std::string OutcomeProblem(const HeadlessProgram::Result& result)
+std::string outcomeProblem(const HeadlessProgram::Result& result)
 {
     for (const char* report : {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:"}) {
         if (result.output.find(report) != std::string::npos)
@@ -155,11 +155,11 @@ class Campaign {
 public:
     explicit Campaign(const Settings& settings) : settings_(settings) {}
 
-    void Run()
+    void run()
     {
         std::vector<std::unique_ptr<Slot>> slots;
         for (int i = 0; i < std::max(1, settings_.jobs); ++i)
-            slots.push_back(std::make_unique<Slot>(folders_.Path() + "/" + std::to_string(i), settings_));
+            slots.push_back(std::make_unique<Slot>(folders_.path() + "/" + std::to_string(i), settings_));
         int next = 0;
         int finished = 0;
         while (finished < settings_.files) {
@@ -167,25 +167,25 @@ public:
             // check: a check can take a while, and a program left running would meet its first tick.
             std::vector<Slot*> over;
             for (const std::unique_ptr<Slot>& slot : slots) {
-                if (slot->busy && slot->program.Poll())
+                if (slot->busy && slot->program.poll())
                     over.push_back(slot.get());
             }
             for (Slot* slot : over) {
                 slot->busy = false;
-                Check(*slot);
+                check(*slot);
                 if (++finished % 500 == 0 && finished < settings_.files)
                     std::cout << "bad input: " << finished << " of " << settings_.files << " files, "
                               << tally_.failed << " failed" << std::endl;
             }
             for (const std::unique_ptr<Slot>& slot : slots) {
                 if (!slot->busy && next < settings_.files)
-                    StartNext(*slot, settings_.seed + static_cast<std::uint64_t>(next++));
+                    startNext(*slot, settings_.seed + static_cast<std::uint64_t>(next++));
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
     }
 
-    const Tally& Figures() const { return tally_; }
+    const Tally& figures() const { return tally_; }
 
 private:
     struct Slot {
@@ -201,38 +201,38 @@ private:
         Day dayBefore;
     };
 
-    void StartNext(Slot& slot, std::uint64_t seed)
+    void startNext(Slot& slot, std::uint64_t seed)
     {
-        slot.dayBefore = LocalToday();
-        slot.input = MakeCase(seed, slot.dayBefore);
-        PlaceInputs(slot.program, slot.input);
-        slot.program.Start(slot.input.locale);
+        slot.dayBefore = localToday();
+        slot.input = makeCase(seed, slot.dayBefore);
+        placeInputs(slot.program, slot.input);
+        slot.program.start(slot.input.locale);
         slot.busy = true;
         ++tally_.started;
         tally_.inputBytes += static_cast<long long>(slot.input.alarms.size());
     }
 
-    void Check(Slot& slot)
+    void check(Slot& slot)
     {
-        const HeadlessProgram::Result result = slot.program.Take();
+        const HeadlessProgram::Result result = slot.program.take();
         tally_.slowestStart = std::max(tally_.slowestStart, result.startTime.count());
         std::vector<std::string> problems;
-        if (const std::string problem = OutcomeProblem(result); !problem.empty()) {
+        if (const std::string problem = outcomeProblem(result); !problem.empty()) {
             problems.push_back(problem);
             tally_.crashed += result.outcome == Outcome::Crashed || problem.find("sanitizer") == 0 ? 1 : 0;
             tally_.hung +=
                 result.outcome == Outcome::HungAtStart || result.outcome == Outcome::HungAtEnd ? 1 : 0;
         }
-        const std::string rewritten = ReadWhole(slot.program.PathOf("Alarms.dat"));
+        const std::string rewritten = readWhole(slot.program.pathOf("Alarms.dat"));
         if (result.outcome == Outcome::Ended) {
-            if (const std::string problem = PreferencesProblem(slot.program, slot.input.preferences);
+            if (const std::string problem = preferencesProblem(slot.program, slot.input.preferences);
                 !problem.empty())
                 problems.push_back(problem);
             std::vector<Day> days{slot.dayBefore};
-            if (LocalToday() != slot.dayBefore)
-                days.push_back(LocalToday());
+            if (localToday() != slot.dayBefore)
+                days.push_back(localToday());
             const RewriteCheck check =
-                CheckRewrite(slot.input.alarms, rewritten, slot.input.known, days, slot.scratch);
+                checkRewrite(slot.input.alarms, rewritten, slot.input.known, days, slot.scratch);
             problems.insert(problems.end(), check.problems.begin(), check.problems.end());
             tally_.completeFiles += check.complete ? 1 : 0;
             tally_.keptLines += check.keptLines;
@@ -240,24 +240,24 @@ private:
             tally_.rewrittenLines += check.rewrittenLines;
         }
         if (!problems.empty())
-            Report(slot, result, rewritten, problems);
+            report(slot, result, rewritten, problems);
     }
 
-    void Report(const Slot& slot, const HeadlessProgram::Result& result, const std::string& rewritten,
+    void report(const Slot& slot, const HeadlessProgram::Result& result, const std::string& rewritten,
                 const std::vector<std::string>& problems)
     {
         ++tally_.failed;
         const std::string folder = settings_.keep + "/seed-" + std::to_string(slot.input.seed);
         fs::create_directories(folder);
-        WriteWhole(folder + "/Alarms.dat", slot.input.alarms);
+        writeWhole(folder + "/Alarms.dat", slot.input.alarms);
         if (slot.input.preferences.form == PreferencesInput::Form::File)
-            WriteWhole(folder + "/ALARM.INI", slot.input.preferences.bytes);
-        WriteWhole(folder + "/rewritten.dat", rewritten);
-        WriteWhole(folder + "/output.log", result.output);
+            writeWhole(folder + "/ALARM.INI", slot.input.preferences.bytes);
+        writeWhole(folder + "/rewritten.dat", rewritten);
+        writeWhole(folder + "/output.log", result.output);
         std::string text;
         for (const std::string& problem : problems)
             text += "\n  " + problem;
-        WriteWhole(folder + "/problems.txt", slot.input.description + text + "\n");
+        writeWhole(folder + "/problems.txt", slot.input.description + text + "\n");
         if (tally_.failed <= 10) {
             ADD_FAILURE() << "file " << slot.input.seed << " (" << slot.input.description << "):" << text
                           << "\n  inputs kept in " << folder
@@ -276,8 +276,8 @@ TEST(BadInputTest, ProgramSurvivesRandomAndDamagedFilesAndKeepsEveryValidLine)
 {
     const Settings settings;
     Campaign campaign(settings);
-    campaign.Run();
-    const Tally& figures = campaign.Figures();
+    campaign.run();
+    const Tally& figures = campaign.figures();
     std::cout << "bad input: seed " << settings.seed << ", " << figures.started << " files started, "
               << figures.failed << " failed (" << figures.crashed << " crashes, " << figures.hung
               << " hangs); " << figures.completeFiles

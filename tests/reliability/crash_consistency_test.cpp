@@ -29,10 +29,10 @@ namespace {
 using namespace klaxora::testing;
 
 struct Saver {
-    explicit Saver(const std::string& folder) : formats(UsUser()), store(clock, formats, folder, fileSystem)
+    explicit Saver(const std::string& folder) : formats(usUser()), store(clock, formats, folder, fileSystem)
     {
     }
-    FakeClock clock{At(2026, 6, 10, 12, 0)};
+    FakeClock clock{at(2026, 6, 10, 12, 0)};
     DateTimeFormats formats;
     PosixFileSystem fileSystem;
     AlarmStore store;
@@ -40,22 +40,22 @@ struct Saver {
 
 // The child: starts as the program does (a load, which rewrites the file), then saves generation after
 // generation and tells the parent each one it finished. Never returns.
-[[noreturn]] void SaveForever(const std::string& folder, std::int64_t generation, int reportFd)
+[[noreturn]] void saveForever(const std::string& folder, std::int64_t generation, int reportFd)
 {
     try {
         Saver saver(folder);
-        saver.store.LoadFromDisk();
+        saver.store.loadFromDisk();
         for (;;) {
             ++generation;
-            while (saver.store.Rows().Count() > 0)
-                saver.store.DeleteAlarm(saver.store.Rows().Count() - 1);
-            for (int k = 0; k < LineCount(generation); ++k) {
-                const AlarmTexts a = AlarmOf(generation, k);
-                saver.store.AddAlarm(a.time, a.date, a.message, a.wave,
+            while (saver.store.rows().count() > 0)
+                saver.store.deleteAlarm(saver.store.rows().count() - 1);
+            for (int k = 0; k < lineCount(generation); ++k) {
+                const AlarmTexts a = alarmOf(generation, k);
+                saver.store.addAlarm(a.time, a.date, a.message, a.wave,
                                      static_cast<TAlarmMode>(a.mode[0] - '0'));
             }
-            saver.store.WriteToDisk();
-            SavePreferences(saver.fileSystem, folder, PreferencesOf(generation));
+            saver.store.writeToDisk();
+            savePreferences(saver.fileSystem, folder, preferencesOf(generation));
             if (write(reportFd, &generation, sizeof generation) != sizeof generation)
                 _exit(4);
         }
@@ -79,7 +79,7 @@ struct RunningSaver {
     int reports; // read end of the pipe on which the saver reports each finished generation
 };
 
-std::optional<RunningSaver> StartSaver(const std::string& folder, std::int64_t generation)
+std::optional<RunningSaver> startSaver(const std::string& folder, std::int64_t generation)
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -87,7 +87,7 @@ std::optional<RunningSaver> StartSaver(const std::string& folder, std::int64_t g
     const pid_t child = fork();
     if (child == 0) {
         close(fds[0]);
-        SaveForever(folder, generation, fds[1]);
+        saveForever(folder, generation, fds[1]);
     }
     close(fds[1]);
     if (child < 0) {
@@ -98,7 +98,7 @@ std::optional<RunningSaver> StartSaver(const std::string& folder, std::int64_t g
 }
 
 // Kills the saver and returns the last generation it reported, or `generation` when it reported none.
-std::int64_t KillSaver(const RunningSaver& saver, std::int64_t generation)
+std::int64_t killSaver(const RunningSaver& saver, std::int64_t generation)
 {
     kill(saver.pid, SIGKILL);
     int status = 0;
@@ -110,24 +110,24 @@ std::int64_t KillSaver(const RunningSaver& saver, std::int64_t generation)
     return generation;
 }
 
-void PutGeneration(const std::string& folder, std::int64_t generation)
+void putGeneration(const std::string& folder, std::int64_t generation)
 {
-    WriteFile(folder + "/Alarms.dat", AlarmFileOf(generation));
-    WriteFile(folder + "/ALARM.INI", IniFileOf(IniValuesOf(generation)));
+    writeFile(folder + "/Alarms.dat", alarmFileOf(generation));
+    writeFile(folder + "/ALARM.INI", iniFileOf(iniValuesOf(generation)));
 }
 
 // Twice the time from a saver's start to its third finished generation (the shortest of three tries,
 // measured in a folder of its own): the kills are spread over that span, so that they fall into the start and
 // into every phase of a save however fast this build and this folder are.
-std::chrono::microseconds KillSpan(const std::string& folder)
+std::chrono::microseconds killSpan(const std::string& folder)
 {
     const std::string calibration = folder + "/calibration";
     std::filesystem::create_directory(calibration);
     auto shortest = std::chrono::microseconds::max();
     for (int attempt = 0; attempt < 3; ++attempt) {
-        PutGeneration(calibration, 0);
+        putGeneration(calibration, 0);
         const auto start = std::chrono::steady_clock::now();
-        const std::optional<RunningSaver> saver = StartSaver(calibration, 0);
+        const std::optional<RunningSaver> saver = startSaver(calibration, 0);
         if (!saver)
             break;
         std::int64_t reported = 0;
@@ -135,7 +135,7 @@ std::chrono::microseconds KillSpan(const std::string& folder)
         }
         shortest = std::min(shortest, std::chrono::duration_cast<std::chrono::microseconds>(
                                           std::chrono::steady_clock::now() - start));
-        KillSaver(*saver, 0);
+        killSaver(*saver, 0);
     }
     std::filesystem::remove_all(calibration);
     return shortest == std::chrono::microseconds::max() ? std::chrono::milliseconds(10) : 2 * shortest;
@@ -147,14 +147,14 @@ struct RunLimits {
     std::chrono::seconds budget; // more than the minimum only while the budget lasts
 };
 
-CrashStats KillSaversAtRandom(const std::string& folder, RunLimits limits, unsigned seed)
+CrashStats killSaversAtRandom(const std::string& folder, RunLimits limits, unsigned seed)
 {
     const std::string alarmPath = folder + "/Alarms.dat";
     const std::string iniPath = folder + "/ALARM.INI";
-    const std::chrono::microseconds span = KillSpan(folder);
+    const std::chrono::microseconds span = killSpan(folder);
     std::int64_t generation = 0;
-    IniValues ini = IniValuesOf(0);
-    PutGeneration(folder, 0);
+    IniValues ini = iniValuesOf(0);
+    putGeneration(folder, 0);
 
     std::mt19937 random(seed);
     CrashStats stats;
@@ -162,30 +162,30 @@ CrashStats KillSaversAtRandom(const std::string& folder, RunLimits limits, unsig
     for (int run = 0; run < limits.maximum &&
                       (run < limits.minimum || std::chrono::steady_clock::now() - start < limits.budget);
          ++run) {
-        const std::optional<RunningSaver> saver = StartSaver(folder, generation);
+        const std::optional<RunningSaver> saver = startSaver(folder, generation);
         if (!saver) {
             ADD_FAILURE() << "the saver could not be started";
             break;
         }
         std::this_thread::sleep_for(std::chrono::microseconds(random() % (span.count() + 1)));
-        const std::int64_t reported = KillSaver(*saver, generation);
+        const std::int64_t reported = killSaver(*saver, generation);
         stats.killedBeforeFirstSave += reported == generation ? 1 : 0;
         // Generation reported+1 may have been renamed into place before it could be reported.
-        const std::string alarms = ReadFile(alarmPath);
-        const bool advanced = alarms == AlarmFileOf(reported + 1);
-        const IniValues before = reported == generation ? ini : IniValuesOf(reported);
+        const std::string alarms = readFile(alarmPath);
+        const bool advanced = alarms == alarmFileOf(reported + 1);
+        const IniValues before = reported == generation ? ini : iniValuesOf(reported);
         IniValues next = before;
         std::vector<IniValues> allowed{before};
         if (advanced) {
             for (std::size_t key = 0; key < 3; ++key) {
-                next[key] = IniValuesOf(reported + 1)[key];
+                next[key] = iniValuesOf(reported + 1)[key];
                 allowed.push_back(next);
             }
         }
-        const std::string iniText = ReadFile(iniPath);
+        const std::string iniText = readFile(iniPath);
         const auto match = std::find_if(allowed.begin(), allowed.end(),
-                                        [&](const IniValues& v) { return IniFileOf(v) == iniText; });
-        if ((!advanced && alarms != AlarmFileOf(reported)) || match == allowed.end()) {
+                                        [&](const IniValues& v) { return iniFileOf(v) == iniText; });
+        if ((!advanced && alarms != alarmFileOf(reported)) || match == allowed.end()) {
             ++stats.corruptFiles;
             ADD_FAILURE() << "run " << run << " (seed " << seed << "): after generation " << reported
                           << " the files are\n"
@@ -194,15 +194,15 @@ CrashStats KillSaversAtRandom(const std::string& folder, RunLimits limits, unsig
             break;
         }
         stats.killedAfterRenameBeforeReport += advanced ? 1 : 0;
-        stats.halfSavedPreferences += (*match != IniValuesOf(reported + (advanced ? 1 : 0))) ? 1 : 0;
+        stats.halfSavedPreferences += (*match != iniValuesOf(reported + (advanced ? 1 : 0))) ? 1 : 0;
         generation = reported + (advanced ? 1 : 0);
         ini = *match;
 
         // The next start loads what is there.
         Saver reader(folder);
-        reader.store.LoadFromDisk();
-        EXPECT_EQ(reader.store.BaseAlarmList().Count(), LineCount(generation));
-        EXPECT_EQ(LoadPreferences(reader.fileSystem, folder).DefaultWaveFile, ini[0]);
+        reader.store.loadFromDisk();
+        EXPECT_EQ(reader.store.baseAlarmList().count(), lineCount(generation));
+        EXPECT_EQ(loadPreferences(reader.fileSystem, folder).defaultWaveFile, ini[0]);
         ++stats.runs;
     }
     stats.generations = generation;
@@ -211,7 +211,7 @@ CrashStats KillSaversAtRandom(const std::string& folder, RunLimits limits, unsig
     return stats;
 }
 
-void Report(const char* where, const CrashStats& stats)
+void report(const char* where, const CrashStats& stats)
 {
     ::testing::Test::RecordProperty("sigkill_runs", stats.runs);
     ::testing::Test::RecordProperty("corrupt_files", stats.corruptFiles);
@@ -226,7 +226,7 @@ void Report(const char* where, const CrashStats& stats)
 
 // A folder in memory when there is one: writes take microseconds instead of a disk's milliseconds, so the
 // kills fall into every phase of a save. What SIGKILL leaves behind does not depend on the kind of folder.
-std::string MemoryBackedBase()
+std::string memoryBackedBase()
 {
     std::error_code error;
     if (std::filesystem::is_directory("/dev/shm", error) && access("/dev/shm", W_OK) == 0)
@@ -248,7 +248,7 @@ public:
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::string& Path() const { return path_; }
+    const std::string& path() const { return path_; }
 
 private:
     std::string path_;
@@ -256,11 +256,11 @@ private:
 
 TEST(CrashConsistency, SavesKilledAtRandomMomentsLeaveTheOldOrTheNewFiles)
 {
-    const ScratchFolder folder(MemoryBackedBase());
-    ASSERT_FALSE(folder.Path().empty());
+    const ScratchFolder folder(memoryBackedBase());
+    ASSERT_FALSE(folder.path().empty());
     const unsigned seed = std::random_device{}();
-    const CrashStats stats = KillSaversAtRandom(folder.Path(), {300, 600, std::chrono::seconds(10)}, seed);
-    Report("memory folder", stats);
+    const CrashStats stats = killSaversAtRandom(folder.path(), {300, 600, std::chrono::seconds(10)}, seed);
+    report("memory folder", stats);
     EXPECT_GE(stats.runs, 300);
     EXPECT_EQ(stats.corruptFiles, 0);
     EXPECT_LT(stats.killedBeforeFirstSave, stats.runs * 3 / 4) << "most kills should fall after a save";
@@ -270,8 +270,8 @@ TEST(CrashConsistency, SavesOnADiskFolderKilledWhileTheyWait)
 {
     TempFolder folder;
     const unsigned seed = std::random_device{}();
-    const CrashStats stats = KillSaversAtRandom(folder.Path(), {40, 40, std::chrono::seconds(0)}, seed);
-    Report("disk folder", stats);
+    const CrashStats stats = killSaversAtRandom(folder.path(), {40, 40, std::chrono::seconds(0)}, seed);
+    report("disk folder", stats);
     EXPECT_EQ(stats.runs, 40);
     EXPECT_EQ(stats.corruptFiles, 0);
 }

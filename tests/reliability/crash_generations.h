@@ -12,7 +12,7 @@
 namespace klaxora::testing {
 
 // What generation g of the saver holds: alarm k of LineCount(g), all in 2027 and so kept by every load.
-inline int LineCount(std::int64_t g)
+inline int lineCount(std::int64_t g)
 {
     return 1 + static_cast<int>(g * 37 % 150);
 }
@@ -21,7 +21,7 @@ struct AlarmTexts {
     std::string time, message, date, wave, mode;
 };
 
-inline AlarmTexts AlarmOf(std::int64_t g, int k)
+inline AlarmTexts alarmOf(std::int64_t g, int k)
 {
     char time[16];
     char date[16];
@@ -35,17 +35,17 @@ inline AlarmTexts AlarmOf(std::int64_t g, int k)
 }
 
 // The file as the writer gives it for generation g.
-inline std::string AlarmFileOf(std::int64_t g)
+inline std::string alarmFileOf(std::int64_t g)
 {
     std::string file;
-    for (int k = 0; k < LineCount(g); ++k) {
-        const AlarmTexts a = AlarmOf(g, k);
+    for (int k = 0; k < lineCount(g); ++k) {
+        const AlarmTexts a = alarmOf(g, k);
         file += a.time + "^" + a.message + "^^3^" + a.date + "^" + a.wave + "^" + a.mode + "\r\n";
     }
     return file;
 }
 
-inline Preferences PreferencesOf(std::int64_t g)
+inline Preferences preferencesOf(std::int64_t g)
 {
     return {"/sounds/generation-" + std::to_string(g) + ".wav", g % 2 == 1, g % 3 == 0};
 }
@@ -53,13 +53,13 @@ inline Preferences PreferencesOf(std::int64_t g)
 // The three values as written ("WaveFile", "Silent", "Use"); a save replaces them one after another.
 using IniValues = std::array<std::string, 3>;
 
-inline IniValues IniValuesOf(std::int64_t g)
+inline IniValues iniValuesOf(std::int64_t g)
 {
-    const Preferences p = PreferencesOf(g);
-    return {p.DefaultWaveFile, p.NoAlarmSound ? "1" : "0", p.UseTray ? "1" : "0"};
+    const Preferences p = preferencesOf(g);
+    return {p.defaultWaveFile, p.noAlarmSound ? "1" : "0", p.useTray ? "1" : "0"};
 }
 
-inline std::string IniFileOf(const IniValues& v)
+inline std::string iniFileOf(const IniValues& v)
 {
     return "; kept by every save\r\n[Sounds]\r\nWaveFile=" + v[0] + "\r\nSilent=" + v[1] +
            "\r\n[Tray]\r\nUse=" + v[2] + "\r\n";

@@ -14,7 +14,7 @@ struct ErrorCase {
     std::string text;
 };
 
-inline std::vector<ErrorCase> ErrorsAt(FsCall call)
+inline std::vector<ErrorCase> errorsAt(FsCall call)
 {
     const auto io = [](int code) { return ErrorCase{code, "I/O error " + std::to_string(code)}; };
     const ErrorCase diskFull{ENOSPC, "Disk full"};

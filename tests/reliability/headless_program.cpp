@@ -22,13 +22,13 @@ namespace {
 constexpr std::string_view kWindowShown = "This plugin does not support raise()";
 constexpr const char* kOutputName = "output.log";
 
-std::string ReadWhole(const std::string& path)
+std::string readWhole(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-ino_t InodeOf(const std::string& path)
+ino_t inodeOf(const std::string& path)
 {
     struct stat status {};
     return ::stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
@@ -36,7 +36,7 @@ ino_t InodeOf(const std::string& path)
 
 // The test's own environment with a headless platform, the given locale, and a runtime folder of the
 // program's own, so that its single-instance lock meets no other copy.
-std::vector<std::string> ProgramEnvironment(const std::string& runtimeFolder, const std::string& locale)
+std::vector<std::string> programEnvironment(const std::string& runtimeFolder, const std::string& locale)
 {
     std::vector<std::string> variables;
     for (char** entry = environ; *entry != nullptr; ++entry) {
@@ -56,12 +56,12 @@ std::vector<std::string> ProgramEnvironment(const std::string& runtimeFolder, co
 } // namespace
 
 HeadlessProgram::HeadlessProgram(const std::string& program, std::string folder, Timeouts timeouts)
-    : folder_(std::move(folder)), program_(PathOf("klaxora")), timeouts_(timeouts)
+    : folder_(std::move(folder)), program_(pathOf("klaxora")), timeouts_(timeouts)
 {
     std::filesystem::create_directories(folder_);
     std::filesystem::copy_file(program, program_, std::filesystem::copy_options::overwrite_existing);
-    std::filesystem::create_directory(PathOf("runtime"));
-    std::filesystem::permissions(PathOf("runtime"), std::filesystem::perms::owner_all);
+    std::filesystem::create_directory(pathOf("runtime"));
+    std::filesystem::permissions(pathOf("runtime"), std::filesystem::perms::owner_all);
 }
 
 HeadlessProgram::~HeadlessProgram()
@@ -72,19 +72,19 @@ HeadlessProgram::~HeadlessProgram()
     }
 }
 
-void HeadlessProgram::Start(const std::string& locale)
+void HeadlessProgram::start(const std::string& locale)
 {
-    alarmFileBefore_ = InodeOf(PathOf("Alarms.dat"));
+    alarmFileBefore_ = inodeOf(pathOf("Alarms.dat"));
     result_ = Result{};
     phase_ = Phase::Starting;
 
-    const std::vector<std::string> variables = ProgramEnvironment(PathOf("runtime"), locale);
+    const std::vector<std::string> variables = programEnvironment(pathOf("runtime"), locale);
     std::vector<char*> environment;
     for (const std::string& variable : variables)
         environment.push_back(const_cast<char*>(variable.c_str()));
     environment.push_back(nullptr);
     char* arguments[] = {const_cast<char*>(program_.c_str()), nullptr};
-    const std::string output = PathOf(kOutputName);
+    const std::string output = pathOf(kOutputName);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -103,17 +103,17 @@ void HeadlessProgram::Start(const std::string& locale)
     phaseStarted_ = started_;
 }
 
-bool HeadlessProgram::Poll()
+bool HeadlessProgram::poll()
 {
     if (pid_ <= 0)
         return true;
     const auto now = std::chrono::steady_clock::now();
     if (phase_ == Phase::Starting) {
-        if (Reaped()) {
-            return WIFSIGNALED(exitStatus_) ? Finished(Outcome::Crashed, WTERMSIG(exitStatus_))
-                                            : Finished(Outcome::EndedEarly, WEXITSTATUS(exitStatus_));
+        if (reaped()) {
+            return WIFSIGNALED(exitStatus_) ? finished(Outcome::Crashed, WTERMSIG(exitStatus_))
+                                            : finished(Outcome::EndedEarly, WEXITSTATUS(exitStatus_));
         }
-        if (AlarmFileRewritten() && ReadWhole(PathOf(kOutputName)).find(kWindowShown) != std::string::npos) {
+        if (alarmFileRewritten() && readWhole(pathOf(kOutputName)).find(kWindowShown) != std::string::npos) {
             result_.startTime = now - started_;
             ::kill(pid_, SIGTERM);
             phase_ = Phase::Ending;
@@ -122,24 +122,24 @@ bool HeadlessProgram::Poll()
             ::kill(pid_, SIGKILL);
             ::waitpid(pid_, nullptr, 0);
             pid_ = -1;
-            return Finished(Outcome::HungAtStart, 0);
+            return finished(Outcome::HungAtStart, 0);
         }
         return false;
     }
-    if (Reaped()) {
-        return WIFSIGNALED(exitStatus_) ? Finished(Outcome::Crashed, WTERMSIG(exitStatus_))
-                                        : Finished(Outcome::Ended, WEXITSTATUS(exitStatus_));
+    if (reaped()) {
+        return WIFSIGNALED(exitStatus_) ? finished(Outcome::Crashed, WTERMSIG(exitStatus_))
+                                        : finished(Outcome::Ended, WEXITSTATUS(exitStatus_));
     }
     if (now - phaseStarted_ > timeouts_.end) {
         ::kill(pid_, SIGKILL);
         ::waitpid(pid_, nullptr, 0);
         pid_ = -1;
-        return Finished(Outcome::HungAtEnd, 0);
+        return finished(Outcome::HungAtEnd, 0);
     }
     return false;
 }
 
-bool HeadlessProgram::Reaped()
+bool HeadlessProgram::reaped()
 {
     if (::waitpid(pid_, &exitStatus_, WNOHANG) != pid_)
         return false;
@@ -147,17 +147,17 @@ bool HeadlessProgram::Reaped()
     return true;
 }
 
-bool HeadlessProgram::Finished(Outcome outcome, int status)
+bool HeadlessProgram::finished(Outcome outcome, int status)
 {
     result_.outcome = outcome;
     result_.status = status;
-    result_.output = ReadWhole(PathOf(kOutputName));
+    result_.output = readWhole(pathOf(kOutputName));
     return true;
 }
 
-bool HeadlessProgram::AlarmFileRewritten() const
+bool HeadlessProgram::alarmFileRewritten() const
 {
-    const ino_t now = InodeOf(PathOf("Alarms.dat"));
+    const ino_t now = inodeOf(pathOf("Alarms.dat"));
     return now != 0 && now != alarmFileBefore_;
 }
 

@@ -39,22 +39,22 @@ public:
     HeadlessProgram(const HeadlessProgram&) = delete;
     HeadlessProgram& operator=(const HeadlessProgram&) = delete;
 
-    std::string PathOf(std::string_view name) const { return folder_ + "/" + std::string(name); }
+    std::string pathOf(std::string_view name) const { return folder_ + "/" + std::string(name); }
 
     // The files the program is to find must already be in the folder. `locale` (LC_ALL) gives the user's
     // date and time formats, which must not reach the alarm file.
-    void Start(const std::string& locale);
-    bool Running() const { return pid_ > 0; }
+    void start(const std::string& locale);
+    bool running() const { return pid_ > 0; }
     // Moves the run on without waiting; true once it is over and Take() has its result.
-    bool Poll();
-    Result Take() const { return result_; }
+    bool poll();
+    Result take() const { return result_; }
 
 private:
     enum class Phase { Starting, Ending };
 
-    bool Finished(Outcome outcome, int status);
-    bool Reaped();
-    bool AlarmFileRewritten() const;
+    bool finished(Outcome outcome, int status);
+    bool reaped();
+    bool alarmFileRewritten() const;
 
     std::string folder_;
     std::string program_;

@@ -36,60 +36,60 @@ const char kHandWritten[] = "; Klaxora! settings, edited by hand\r\n"
 const Preferences kNew{"/new/ring.wav", false, true};
 
 struct IniWorld {
-    std::string Path() const { return folder.File("ALARM.INI"); }
+    std::string path() const { return folder.file("ALARM.INI"); }
     // The file's bytes, or nothing when there is no file.
-    std::optional<std::string> State() const
+    std::optional<std::string> state() const
     {
-        if (!std::filesystem::exists(Path()))
+        if (!std::filesystem::exists(path()))
             return std::nullopt;
-        return ReadFile(Path());
+        return readFile(path());
     }
-    void Start(const std::optional<std::string>& contents) const
+    void start(const std::optional<std::string>& contents) const
     {
         if (contents)
-            WriteFile(Path(), *contents);
+            writeFile(path(), *contents);
     }
 
     TempFolder folder;
     ScriptedFileSystem fs;
 };
 
-int SweepSave(const std::optional<std::string>& start)
+int sweepSave(const std::optional<std::string>& start)
 {
     IniWorld healthy;
-    healthy.Start(start);
+    healthy.start(start);
     std::vector<std::optional<std::string>> stateBeforeCall;
-    healthy.fs.SetBeforeCall([&] { stateBeforeCall.push_back(healthy.State()); });
-    SavePreferences(healthy.fs, healthy.folder.Path(), kNew);
-    const std::vector<FsCall> trace = healthy.fs.Trace();
-    const std::optional<std::string> finalState = healthy.State();
+    healthy.fs.setBeforeCall([&] { stateBeforeCall.push_back(healthy.state()); });
+    savePreferences(healthy.fs, healthy.folder.path(), kNew);
+    const std::vector<FsCall> trace = healthy.fs.trace();
+    const std::optional<std::string> finalState = healthy.state();
     EXPECT_EQ(trace.size(), 24u) << "three keys, each read, opened, written, flushed, synced, closed, "
                                     "renamed, its folder synced";
 
     int points = 0;
     for (std::size_t call = 0; call < trace.size(); ++call) {
-        for (const ErrorCase& error : ErrorsAt(trace[call])) {
-            SCOPED_TRACE(std::string(FsCallName(trace[call])) + " (call " + std::to_string(call) +
+        for (const ErrorCase& error : errorsAt(trace[call])) {
+            SCOPED_TRACE(std::string(fsCallName(trace[call])) + " (call " + std::to_string(call) +
                          ") fails with errno " + std::to_string(error.code));
             IniWorld world;
-            world.Start(start);
-            world.fs.FailCall(call, error.code);
+            world.start(start);
+            world.fs.failCall(call, error.code);
             try {
-                SavePreferences(world.fs, world.folder.Path(), kNew);
+                savePreferences(world.fs, world.folder.path(), kNew);
                 ADD_FAILURE() << "a failed step was taken as success";
             } catch (const PreferencesError& failure) {
-                EXPECT_EQ(failure.what(), "Unable to write to " + world.Path());
+                EXPECT_EQ(failure.what(), "Unable to write to " + world.path());
             }
-            EXPECT_EQ(world.State(), stateBeforeCall[call]) << "the previous file stays byte for byte";
+            EXPECT_EQ(world.state(), stateBeforeCall[call]) << "the previous file stays byte for byte";
             if (stateBeforeCall[call]) {
-                EXPECT_THAT(world.folder.Names(), ElementsAre("ALARM.INI")) << "no temporary file is left";
+                EXPECT_THAT(world.folder.names(), ElementsAre("ALARM.INI")) << "no temporary file is left";
             } else {
-                EXPECT_THAT(world.folder.Names(), IsEmpty());
+                EXPECT_THAT(world.folder.names(), IsEmpty());
             }
 
-            world.fs.Heal();
-            SavePreferences(world.fs, world.folder.Path(), kNew);
-            EXPECT_EQ(world.State(), finalState) << "the next save brings the file up to date";
+            world.fs.heal();
+            savePreferences(world.fs, world.folder.path(), kNew);
+            EXPECT_EQ(world.state(), finalState) << "the next save brings the file up to date";
             ++points;
         }
     }
@@ -98,14 +98,14 @@ int SweepSave(const std::optional<std::string>& start)
 
 TEST(PreferencesFaultSweep, SavingOverAHandWrittenFile)
 {
-    const int points = SweepSave(std::string(kHandWritten));
+    const int points = sweepSave(std::string(kHandWritten));
     ::testing::Test::RecordProperty("fault_points", points);
     std::cout << "[ fault points ] SavePreferences over a file: " << points << " faults at 24 steps\n";
 }
 
 TEST(PreferencesFaultSweep, SavingWhenThereIsNoFileYet)
 {
-    const int points = SweepSave(std::nullopt);
+    const int points = sweepSave(std::nullopt);
     ::testing::Test::RecordProperty("fault_points", points);
     std::cout << "[ fault points ] SavePreferences creating the file: " << points << " faults at 24 steps\n";
 }
@@ -114,18 +114,18 @@ TEST(PreferencesFaultSweep, AKeyThatCannotBeReadTakesItsDefault)
 {
     int points = 0;
     for (std::size_t call = 0; call < 3; ++call) {
-        for (const ErrorCase& error : ErrorsAt(FsCall::Read)) {
+        for (const ErrorCase& error : errorsAt(FsCall::Read)) {
             SCOPED_TRACE("read " + std::to_string(call) + " fails with errno " + std::to_string(error.code));
             IniWorld world;
-            world.Start(std::string(kHandWritten));
-            world.fs.FailCall(call, error.code);
-            const Preferences loaded = LoadPreferences(world.fs, world.folder.Path());
+            world.start(std::string(kHandWritten));
+            world.fs.failCall(call, error.code);
+            const Preferences loaded = loadPreferences(world.fs, world.folder.path());
             // Read in this order: the sound file, "Silent", then "Use".
-            EXPECT_EQ(loaded.DefaultWaveFile, call == 0 ? "" : "/old.wav");
-            EXPECT_EQ(loaded.NoAlarmSound, call != 1);
-            EXPECT_EQ(loaded.UseTray, call != 2);
-            EXPECT_THAT(world.fs.Trace(), ElementsAre(FsCall::Read, FsCall::Read, FsCall::Read));
-            EXPECT_EQ(world.State(), kHandWritten);
+            EXPECT_EQ(loaded.defaultWaveFile, call == 0 ? "" : "/old.wav");
+            EXPECT_EQ(loaded.noAlarmSound, call != 1);
+            EXPECT_EQ(loaded.useTray, call != 2);
+            EXPECT_THAT(world.fs.trace(), ElementsAre(FsCall::Read, FsCall::Read, FsCall::Read));
+            EXPECT_EQ(world.state(), kHandWritten);
             ++points;
         }
     }

@@ -16,7 +16,7 @@ namespace klaxora::testing {
 
 enum class FsCall { Read, Open, Write, Flush, Sync, Close, Rename, SyncFolder, Remove };
 
-inline const char* FsCallName(FsCall call)
+inline const char* fsCallName(FsCall call)
 {
     static const char* const names[] = {"Read",  "Open",   "Write",      "Flush", "Sync",
                                         "Close", "Rename", "SyncFolder", "Remove"};
@@ -26,68 +26,68 @@ inline const char* FsCallName(FsCall call)
 class ScriptedFileSystem final : public FileSystem {
 public:
     // Call number `index` (counted from 0 since the last ClearTrace) fails with `error`.
-    void FailCall(std::size_t index, int error) { fault_ = Fault{index, error}; }
+    void failCall(std::size_t index, int error) { fault_ = Fault{index, error}; }
     // Every clean-up of a temporary file fails as well.
-    void FailEveryRemove(int error) { removeError_ = error; }
-    void Heal()
+    void failEveryRemove(int error) { removeError_ = error; }
+    void heal()
     {
         fault_.reset();
         removeError_ = 0;
     }
-    void ClearTrace() { trace_.clear(); }
+    void clearTrace() { trace_.clear(); }
     // Runs before every call is carried out (to look at the files as they stand then).
-    void SetBeforeCall(std::function<void()> beforeCall) { beforeCall_ = std::move(beforeCall); }
-    const std::vector<FsCall>& Trace() const { return trace_; }
+    void setBeforeCall(std::function<void()> beforeCall) { beforeCall_ = std::move(beforeCall); }
+    const std::vector<FsCall>& trace() const { return trace_; }
 
-    int ReadWholeFile(const std::string& path, std::string& contents) override
+    int readWholeFile(const std::string& path, std::string& contents) override
     {
-        const int real = real_.ReadWholeFile(path, contents);
-        if (const int error = Injected(FsCall::Read)) {
+        const int real = real_.readWholeFile(path, contents);
+        if (const int error = injected(FsCall::Read)) {
             contents.resize(contents.size() / 2);
             return error;
         }
         return real;
     }
-    int OpenTemporary(const std::string& targetPath, FileHandle& handle, std::string& temporaryPath) override
+    int openTemporary(const std::string& targetPath, FileHandle& handle, std::string& temporaryPath) override
     {
-        if (const int error = Injected(FsCall::Open))
+        if (const int error = injected(FsCall::Open))
             return error;
-        return real_.OpenTemporary(targetPath, handle, temporaryPath);
+        return real_.openTemporary(targetPath, handle, temporaryPath);
     }
-    int Write(FileHandle handle, std::string_view data) override
+    int write(FileHandle handle, std::string_view data) override
     {
-        if (const int error = Injected(FsCall::Write)) {
-            (void)real_.Write(handle, data.substr(0, data.size() / 2));
+        if (const int error = injected(FsCall::Write)) {
+            (void)real_.write(handle, data.substr(0, data.size() / 2));
             return error;
         }
-        return real_.Write(handle, data);
+        return real_.write(handle, data);
     }
-    int Flush(FileHandle handle) override
+    int flush(FileHandle handle) override
     {
-        const int error = Injected(FsCall::Flush);
-        return error != 0 ? error : real_.Flush(handle);
+        const int error = injected(FsCall::Flush);
+        return error != 0 ? error : real_.flush(handle);
     }
     // The flushed data are with the kernel already; forcing them onto the disk would prove nothing here
     // and cost milliseconds for each of hundreds of writes.
-    int Sync(FileHandle) override { return Injected(FsCall::Sync); }
-    int Close(FileHandle handle) override
+    int sync(FileHandle) override { return injected(FsCall::Sync); }
+    int close(FileHandle handle) override
     {
-        const int error = Injected(FsCall::Close);
-        const int real = real_.Close(handle);
+        const int error = injected(FsCall::Close);
+        const int real = real_.close(handle);
         return error != 0 ? error : real;
     }
-    int Rename(const std::string& from, const std::string& to) override
+    int rename(const std::string& from, const std::string& to) override
     {
-        const int error = Injected(FsCall::Rename);
-        return error != 0 ? error : real_.Rename(from, to);
+        const int error = injected(FsCall::Rename);
+        return error != 0 ? error : real_.rename(from, to);
     }
-    int SyncFolder(const std::string&) override { return Injected(FsCall::SyncFolder); }
-    int Remove(const std::string& path) override
+    int syncFolder(const std::string&) override { return injected(FsCall::SyncFolder); }
+    int remove(const std::string& path) override
     {
-        const int error = Injected(FsCall::Remove);
+        const int error = injected(FsCall::Remove);
         if (error != 0)
             return error;
-        return removeError_ != 0 ? removeError_ : real_.Remove(path);
+        return removeError_ != 0 ? removeError_ : real_.remove(path);
     }
 
 private:
@@ -96,7 +96,7 @@ private:
         int error;
     };
 
-    int Injected(FsCall call)
+    int injected(FsCall call)
     {
         if (beforeCall_)
             beforeCall_();

@@ -26,56 +26,56 @@ class AlarmFileFaultTest : public StoreTest {
 protected:
     void SetUp() override
     {
-        WriteFile(AlarmFile(), kOldFile);
-        store.LoadFromDisk();
-        store.AddAlarm("09:00am", "06/12/2026", "new", "", 0);
+        writeFile(alarmFile(), kOldFile);
+        store.loadFromDisk();
+        store.addAlarm("09:00am", "06/12/2026", "new", "", 0);
     }
 };
 
 TEST_F(AlarmFileFaultTest, AWriteThatFailsPartWayLeavesTheOldFileAndIsCaughtUpByTheNext)
 {
-    fs.FailAt(FileStep::Write, ENOSPC);
+    fs.failAt(FileStep::Write, ENOSPC);
     try {
-        store.WriteToDisk();
+        store.writeToDisk();
         ADD_FAILURE() << "a failed write was taken as success";
     } catch (const InOutError& failure) {
         EXPECT_STREQ(failure.what(), "Disk full");
     }
-    EXPECT_EQ(ReadFile(AlarmFile()), kOldFile);
-    EXPECT_THAT(folder.Names(), ElementsAre("Alarms.dat")) << "no temporary file is left behind";
-    EXPECT_THAT(RowIds(), ElementsAre(1, 2));
+    EXPECT_EQ(readFile(alarmFile()), kOldFile);
+    EXPECT_THAT(folder.names(), ElementsAre("Alarms.dat")) << "no temporary file is left behind";
+    EXPECT_THAT(rowIds(), ElementsAre(1, 2));
 
-    fs.Heal();
-    store.WriteToDisk();
-    EXPECT_EQ(ReadFile(AlarmFile()), std::string(kOldFile) + "09:00am^new^^3^06/12/2026^^0\r\n");
+    fs.heal();
+    store.writeToDisk();
+    EXPECT_EQ(readFile(alarmFile()), std::string(kOldFile) + "09:00am^new^^3^06/12/2026^^0\r\n");
 }
 
 TEST_F(AlarmFileFaultTest, AFailedReadStillFinishesTheStartedReset)
 {
-    observer.Clear();
-    fs.FailAt(FileStep::Read, EIO);
-    EXPECT_THROW(store.LoadFromDisk(), InOutError);
-    EXPECT_EQ(store.BaseAlarmList().Count(), 0);
-    EXPECT_EQ(observer.Events(), "reset;end reset;") << "a list view would be left half reset";
+    observer.clear();
+    fs.failAt(FileStep::Read, EIO);
+    EXPECT_THROW(store.loadFromDisk(), InOutError);
+    EXPECT_EQ(store.baseAlarmList().count(), 0);
+    EXPECT_EQ(observer.events(), "reset;end reset;") << "a list view would be left half reset";
 }
 
 TEST_F(AlarmFileFaultTest, AnAlarmAddedWhileTheFileIsUnreadIsKeptAndSavedWithItOnceItReads)
 {
-    fs.FailAt(FileStep::Read, EIO);
-    EXPECT_THROW(store.LoadFromDisk(), InOutError);
+    fs.failAt(FileStep::Read, EIO);
+    EXPECT_THROW(store.loadFromDisk(), InOutError);
     // An alarm added meanwhile must not replace the alarms that could not be read,
-    store.AddAlarm("10:00am", "06/12/2026", "meanwhile", "", 0);
-    EXPECT_THROW(store.WriteToDisk(), UnreadAlarmFileError);
-    EXPECT_EQ(ReadFile(AlarmFile()), kOldFile);
+    store.addAlarm("10:00am", "06/12/2026", "meanwhile", "", 0);
+    EXPECT_THROW(store.writeToDisk(), UnreadAlarmFileError);
+    EXPECT_EQ(readFile(alarmFile()), kOldFile);
     // nor be dropped by a read that fails again,
-    EXPECT_THROW(store.LoadFromDisk(), InOutError);
-    EXPECT_EQ(store.BaseAlarmList().Count(), 1);
+    EXPECT_THROW(store.loadFromDisk(), InOutError);
+    EXPECT_EQ(store.baseAlarmList().count(), 1);
 
     // and joins the file's alarms once it reads.
-    fs.Heal();
-    store.LoadFromDisk();
-    EXPECT_EQ(ReadFile(AlarmFile()), std::string(kOldFile) + "10:00am^meanwhile^^3^06/12/2026^^0\r\n");
-    EXPECT_THAT(RowIds(), ElementsAre(1, 2));
+    fs.heal();
+    store.loadFromDisk();
+    EXPECT_EQ(readFile(alarmFile()), std::string(kOldFile) + "10:00am^meanwhile^^3^06/12/2026^^0\r\n");
+    EXPECT_THAT(rowIds(), ElementsAre(1, 2));
 }
 
 TEST_F(AlarmFileFaultTest, ALoadRemovesTemporariesOfSavesKilledHalfWay)
@@ -90,38 +90,38 @@ TEST_F(AlarmFileFaultTest, ALoadRemovesTemporariesOfSavesKilledHalfWay)
     for (const std::string& name :
          {dead, own, std::string("Alarms.dat.1-0.tmp"), std::string("Alarms.dat.notes.tmp"),
           std::string("ALARM.INI." + std::to_string(ended) + "-2.tmp")})
-        WriteFile(folder.File(name), "half a save");
+        writeFile(folder.file(name), "half a save");
 
-    store.LoadFromDisk();
-    EXPECT_THAT(folder.Names(),
+    store.loadFromDisk();
+    EXPECT_THAT(folder.names(),
                 UnorderedElementsAre("Alarms.dat", own, "Alarms.dat.1-0.tmp", "Alarms.dat.notes.tmp",
                                      "ALARM.INI." + std::to_string(ended) + "-2.tmp"));
-    EXPECT_EQ(LoadPreferences(fs, folder.Path()).UseTray, false);
-    EXPECT_EQ(folder.Names().size(), 4U) << "the preferences' leftover goes when they are read";
+    EXPECT_EQ(loadPreferences(fs, folder.path()).useTray, false);
+    EXPECT_EQ(folder.names().size(), 4U) << "the preferences' leftover goes when they are read";
 }
 
 TEST_F(AlarmFileFaultTest, AWriteIntoAReadOnlyFolderIsDenied)
 {
-    chmod(folder.Path().c_str(), 0555);
-    WriteFile(folder.File("probe"), "x");
-    if (std::filesystem::exists(folder.File("probe")))
+    chmod(folder.path().c_str(), 0555);
+    writeFile(folder.file("probe"), "x");
+    if (std::filesystem::exists(folder.file("probe")))
         GTEST_SKIP() << "permission bits do not stop this user (root); the reliability sweep covers EACCES "
                         "through the file system seam";
     try {
-        store.WriteToDisk();
+        store.writeToDisk();
         ADD_FAILURE();
     } catch (const InOutError& failure) {
         EXPECT_STREQ(failure.what(), "File access denied");
     }
-    EXPECT_EQ(ReadFile(AlarmFile()), kOldFile);
+    EXPECT_EQ(readFile(alarmFile()), kOldFile);
 }
 
 TEST_F(AlarmFileFaultTest, TheReplacedFileKeepsItsPermissions)
 {
-    chmod(AlarmFile().c_str(), 0640);
-    store.WriteToDisk();
+    chmod(alarmFile().c_str(), 0640);
+    store.writeToDisk();
     struct stat info {};
-    ASSERT_EQ(stat(AlarmFile().c_str(), &info), 0);
+    ASSERT_EQ(stat(alarmFile().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 

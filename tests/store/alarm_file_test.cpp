@@ -17,88 +17,88 @@ using namespace klaxora::testing;
 class AlarmFileTest : public StoreTest {
 protected:
     // Loads the given file text and returns the file as the load rewrote it.
-    std::string Load(const std::string& contents)
+    std::string load(const std::string& contents)
     {
-        WriteFile(AlarmFile(), contents);
-        store.LoadFromDisk();
-        return ReadFile(AlarmFile());
+        writeFile(alarmFile(), contents);
+        store.loadFromDisk();
+        return readFile(alarmFile());
     }
 };
 
 TEST_F(AlarmFileTest, ALooseLineIsReadAndWrittenBackInTheWritersForm)
 {
-    EXPECT_EQ(Load("9:05 AM^Tea^^3^6/15/26^^1"), "09:05am^Tea^^3^06/15/2026^^1\r\n");
-    ASSERT_EQ(store.BaseAlarmList().Count(), 1);
-    const TBaseAlarm& alarm = store.BaseAlarmList()[0];
-    EXPECT_DOUBLE_EQ(alarm.AlarmTime, EncodeTime(9, 5, 0, 0));
-    EXPECT_DOUBLE_EQ(alarm.AlarmDate, EncodeDate(2026, 6, 15));
-    EXPECT_EQ(alarm.AlarmMode, amMessageOnly);
-    EXPECT_EQ(alarm.WaveFile, "");
-    EXPECT_EQ(alarm.Message, "Tea");
+    EXPECT_EQ(load("9:05 AM^Tea^^3^6/15/26^^1"), "09:05am^Tea^^3^06/15/2026^^1\r\n");
+    ASSERT_EQ(store.baseAlarmList().count(), 1);
+    const TBaseAlarm& alarm = store.baseAlarmList()[0];
+    EXPECT_DOUBLE_EQ(alarm.alarmTime, encodeTime(9, 5, 0, 0));
+    EXPECT_DOUBLE_EQ(alarm.alarmDate, encodeDate(2026, 6, 15));
+    EXPECT_EQ(alarm.alarmMode, amMessageOnly);
+    EXPECT_EQ(alarm.waveFile, "");
+    EXPECT_EQ(alarm.message, "Tea");
 }
 
 TEST_F(AlarmFileTest, AByteOrderMarkDoesNotCostTheFirstAlarm)
 {
-    EXPECT_EQ(Load("\xEF\xBB\xBF"
+    EXPECT_EQ(load("\xEF\xBB\xBF"
                    "9:05 AM^Tea^^3^6/15/26^^1\r\n10:00am^Cake^^3^06/15/2026^^0"),
               "09:05am^Tea^^3^06/15/2026^^1\r\n10:00am^Cake^^3^06/15/2026^^0\r\n");
 }
 
 TEST_F(AlarmFileTest, TheWriterGivesTwelveHourTimesAndFullDates)
 {
-    store.AddAlarm("00:00", "06/10/2027", "Midnight", "/s/a.wav", 0);
-    store.AddAlarm("12:00", "12/31/2026", "Noon", "", 2);
-    store.AddAlarm("19:05:59", "01/02/2027", "", "C:\\SOUNDS\\RING.WAV", 1);
-    store.WriteToDisk();
-    EXPECT_EQ(ReadFile(AlarmFile()), "12:00am^Midnight^^3^06/10/2027^/s/a.wav^0\r\n"
+    store.addAlarm("00:00", "06/10/2027", "Midnight", "/s/a.wav", 0);
+    store.addAlarm("12:00", "12/31/2026", "Noon", "", 2);
+    store.addAlarm("19:05:59", "01/02/2027", "", "C:\\SOUNDS\\RING.WAV", 1);
+    store.writeToDisk();
+    EXPECT_EQ(readFile(alarmFile()), "12:00am^Midnight^^3^06/10/2027^/s/a.wav^0\r\n"
                                      "12:00pm^Noon^^3^12/31/2026^^2\r\n"
                                      "07:05pm^^^3^01/02/2027^C:\\SOUNDS\\RING.WAV^1\r\n");
 }
 
 TEST_F(AlarmFileTest, ALoadNumbersTheAcceptedAlarmsInFileOrder)
 {
-    clock.Set(At(2026, 6, 10, 8, 0));
-    Load("10:00am^c^^3^06/12/2026^^0\r\n"
+    clock.set(at(2026, 6, 10, 8, 0));
+    load("10:00am^c^^3^06/12/2026^^0\r\n"
          "10:00am^gone^^3^06/09/2026^^0\r\n"
          "09:00am^a^^3^06/10/2026^^0\r\n"
          "10:00am^b^^3^06/12/2026^^0\r\n");
-    EXPECT_THAT(BaseIds(), ElementsAre(1, 2, 3));
-    EXPECT_THAT(TodayIds(), ElementsAre(2));
-    EXPECT_THAT(RowIds(), ElementsAre(2, 3, 1)) << "equal date and time: the later line first";
-    EXPECT_EQ(observer.Events(), "reset;end reset;");
+    EXPECT_THAT(baseIds(), ElementsAre(1, 2, 3));
+    EXPECT_THAT(todayIds(), ElementsAre(2));
+    EXPECT_THAT(rowIds(), ElementsAre(2, 3, 1)) << "equal date and time: the later line first";
+    EXPECT_EQ(observer.events(), "reset;end reset;");
     EXPECT_EQ(host.selected, 0);
     EXPECT_EQ(host.focusRequests, 1);
-    EXPECT_DOUBLE_EQ(store.LoadedDate(), EncodeDate(2026, 6, 10));
+    EXPECT_DOUBLE_EQ(store.loadedDate(), encodeDate(2026, 6, 10));
 }
 
 TEST_F(AlarmFileTest, ALoadReplacesWhatWasInMemoryAndAMissingFileLeavesTheStoreEmpty)
 {
-    store.AddAlarm("01:00pm", "06/11/2026", "old", "", 0);
-    clock.Set(At(2026, 6, 11, 9, 0));
-    store.LoadFromDisk();
-    EXPECT_THAT(BaseIds(), IsEmpty());
-    EXPECT_EQ(store.Rows().Count(), 0);
-    EXPECT_THAT(folder.Names(), IsEmpty()) << "no file is created";
+    store.addAlarm("01:00pm", "06/11/2026", "old", "", 0);
+    clock.set(at(2026, 6, 11, 9, 0));
+    store.loadFromDisk();
+    EXPECT_THAT(baseIds(), IsEmpty());
+    EXPECT_EQ(store.rows().count(), 0);
+    EXPECT_THAT(folder.names(), IsEmpty()) << "no file is created";
     EXPECT_EQ(host.focusRequests, 0);
 
-    store.AddAlarm("01:00pm", "06/11/2026", "old", "", 0);
-    clock.Set(At(2026, 6, 12, 9, 0));
-    Load("10:00am^new^^3^06/12/2026^^0\r\n");
-    EXPECT_THAT(BaseIds(), ElementsAre(1));
-    EXPECT_EQ(store.BaseAlarmList()[0].Message, "new");
-    EXPECT_THAT(RowIds(), ElementsAre(1));
-    EXPECT_DOUBLE_EQ(store.LoadedDate(), EncodeDate(2026, 6, 12));
+    store.addAlarm("01:00pm", "06/11/2026", "old", "", 0);
+    clock.set(at(2026, 6, 12, 9, 0));
+    load("10:00am^new^^3^06/12/2026^^0\r\n");
+    EXPECT_THAT(baseIds(), ElementsAre(1));
+    EXPECT_EQ(store.baseAlarmList()[0].message, "new");
+    EXPECT_THAT(rowIds(), ElementsAre(1));
+    EXPECT_DOUBLE_EQ(store.loadedDate(), encodeDate(2026, 6, 12));
 }
 
 TEST_F(AlarmFileTest, ADateThatDoesNotConvertMeansToday)
 {
-    EXPECT_EQ(Load("10:00pm^a^^3^^^0\r\n10:00pm^b^^3^tomorrow^^0\r\n10:00pm^c^^3^2/30/2026^^0\r\n"),
+    EXPECT_EQ(load("10:00pm^a^^3^^^0\r\n10:00pm^b^^3^tomorrow^^0\r\n10:00pm^c^^3^2/30/2026^^0\r\n"),
               "10:00pm^a^^3^06/10/2026^^0\r\n10:00pm^b^^3^06/10/2026^^0\r\n10:00pm^c^^3^06/10/2026^^0\r\n");
 }
 
 TEST_F(AlarmFileTest, PastDatesAreDroppedUnlessAWeekdayRepeatsThem)
 {
-    EXPECT_EQ(Load("10:00pm^kind3^^3^06/09/2026^^0\r\n"
+    EXPECT_EQ(load("10:00pm^kind3^^3^06/09/2026^^0\r\n"
                    "10:00pm^kind0^^0^06/09/2026^^0\r\n"
                    "10:00pm^weekly^4^0^06/09/2026^^0\r\n"
                    "08:00am^cut to seven^xxxxxxx1^3^06/11/2026^^0\r\n"),
@@ -107,30 +107,30 @@ TEST_F(AlarmFileTest, PastDatesAreDroppedUnlessAWeekdayRepeatsThem)
 
 TEST_F(AlarmFileTest, WeekdaysSundayAndSaturdayOnAWednesday)
 {
-    EXPECT_EQ(Load("08:00am^Gym^17^0^01/01/2000^/g.wav^2\r\n"),
+    EXPECT_EQ(load("08:00am^Gym^17^0^01/01/2000^/g.wav^2\r\n"),
               "08:00am^Gym^^3^06/13/2026^/g.wav^2\r\n08:00am^Gym^^3^06/14/2026^/g.wav^2\r\n");
-    EXPECT_THAT(BaseIds(), ElementsAre(1, 2));
-    EXPECT_THAT(TodayIds(), IsEmpty());
+    EXPECT_THAT(baseIds(), ElementsAre(1, 2));
+    EXPECT_THAT(todayIds(), IsEmpty());
 }
 
 TEST_F(AlarmFileTest, WeekdaysSundayAndSaturdayOnASunday)
 {
-    clock.Set(At(2026, 6, 14, 8, 0, 20));
-    EXPECT_EQ(Load("08:00am^Gym^17^3^^^0\r\n"),
+    clock.set(at(2026, 6, 14, 8, 0, 20));
+    EXPECT_EQ(load("08:00am^Gym^17^3^^^0\r\n"),
               "08:00am^Gym^^3^06/14/2026^^0\r\n08:00am^Gym^^3^06/20/2026^^0\r\n");
-    EXPECT_THAT(TodayIds(), ElementsAre(1)) << "20 seconds late is still pending";
-    EXPECT_THAT(RowIds(), ElementsAre(1, 2));
+    EXPECT_THAT(todayIds(), ElementsAre(1)) << "20 seconds late is still pending";
+    EXPECT_THAT(rowIds(), ElementsAre(1, 2));
 
-    clock.Set(At(2026, 6, 14, 8, 0, 31));
-    Load("08:00am^Gym^17^3^^^0\r\n");
-    EXPECT_THAT(BaseIds(), ElementsAre(1, 2));
-    EXPECT_THAT(TodayIds(), IsEmpty());
-    EXPECT_THAT(RowIds(), ElementsAre(2));
+    clock.set(at(2026, 6, 14, 8, 0, 31));
+    load("08:00am^Gym^17^3^^^0\r\n");
+    EXPECT_THAT(baseIds(), ElementsAre(1, 2));
+    EXPECT_THAT(todayIds(), IsEmpty());
+    EXPECT_THAT(rowIds(), ElementsAre(2));
 }
 
 TEST_F(AlarmFileTest, TheModeIsTakenFromTheFirstCharacter)
 {
-    EXPECT_EQ(Load("10:00pm^a^^3^^^9\r\n10:00pm^b^^3^^^x\r\n10:00pm^c^^3^^^\r\n10:00pm^d^^3^^^10\r\n"
+    EXPECT_EQ(load("10:00pm^a^^3^^^9\r\n10:00pm^b^^3^^^x\r\n10:00pm^c^^3^^^\r\n10:00pm^d^^3^^^10\r\n"
                    "10:00pm^e^^3^^^2"),
               "10:00pm^a^^3^06/10/2026^^0\r\n10:00pm^b^^3^06/10/2026^^0\r\n10:00pm^c^^3^06/10/2026^^0\r\n"
               "10:00pm^d^^3^06/10/2026^^1\r\n10:00pm^e^^3^06/10/2026^^2\r\n");
@@ -138,7 +138,7 @@ TEST_F(AlarmFileTest, TheModeIsTakenFromTheFirstCharacter)
 
 TEST_F(AlarmFileTest, UnusableLinesAreDroppedSilently)
 {
-    EXPECT_EQ(Load("\r\n"
+    EXPECT_EQ(load("\r\n"
                    "      \r\n"
                    "25:00^bad time^^3^06/11/2026^^0\r\n"
                    "10:00pm^bad kind^^three^06/11/2026^^0\r\n"
@@ -148,12 +148,12 @@ TEST_F(AlarmFileTest, UnusableLinesAreDroppedSilently)
               "10:00pm^hex kind^^3^06/11/2026^^0\r\n"
               "10:00pm^eighth^^3^06/11/2026^/w.wav^1\r\n"
               "07:30pm^seconds dropped^^3^06/11/2026^^0\r\n");
-    EXPECT_DOUBLE_EQ(store.BaseAlarmList()[2].AlarmTime, EncodeTime(19, 30, 0, 0));
+    EXPECT_DOUBLE_EQ(store.baseAlarmList()[2].alarmTime, encodeTime(19, 30, 0, 0));
 }
 
 TEST_F(AlarmFileTest, EveryKindOfLineEndEndsALineAndCtrlZEndsTheFile)
 {
-    EXPECT_EQ(Load("10:00pm^crlf^^3^^^0\r\n"
+    EXPECT_EQ(load("10:00pm^crlf^^3^^^0\r\n"
                    "10:00pm^cr^^3^^^0\r"
                    "10:00pm^lf^^3^^^0\n"
                    "10:00pm^crlflf^^3^^^0\r\n\n"
@@ -169,13 +169,13 @@ TEST_F(AlarmFileTest, MessagesAreCutToAHundredCharactersOnReading)
     std::string message;
     for (int i = 0; i < 105; ++i)
         message += "☕";
-    Load("10:00pm^" + message + "^^3^^^0\r\n");
-    EXPECT_EQ(store.BaseAlarmList()[0].Message, message.substr(0, 300));
+    load("10:00pm^" + message + "^^3^^^0\r\n");
+    EXPECT_EQ(store.baseAlarmList()[0].message, message.substr(0, 300));
 }
 
 TEST_F(AlarmFileTest, AWindows1252LineIsConvertedToUtf8)
 {
-    EXPECT_EQ(Load("10:00pm^Caf\xE9 \x80 5^^3^^C:\\Sons\\d\xE9j\xE0.wav^0\r\n"
+    EXPECT_EQ(load("10:00pm^Caf\xE9 \x80 5^^3^^C:\\Sons\\d\xE9j\xE0.wav^0\r\n"
                    "10:00pm^Grüße ☕^^3^^^0\r\n"),
               "10:00pm^Café € 5^^3^06/10/2026^C:\\Sons\\déjà.wav^0\r\n"
               "10:00pm^Grüße ☕^^3^06/10/2026^^0\r\n");
@@ -183,19 +183,19 @@ TEST_F(AlarmFileTest, AWindows1252LineIsConvertedToUtf8)
 
 TEST(AlarmFileLines, TimesAndDatesAreWrittenAsTheStoragePatternsWriteThem)
 {
-    const FormatSettings storage = StorageFormatSettings(UsUser());
+    const FormatSettings storage = storageFormatSettings(usUser());
     const auto expectSame = [&](TDateTime time, TDateTime date) {
-        const std::string line = FormatAlarmFileLine(TBaseAlarm(time, date, "m", "w", 1, 2));
-        EXPECT_EQ(line, FormatDateTime("hh:mmam/pm", time, storage) + "^m^^3^" +
-                            FormatDateTime("mm/dd/yyyy", date, storage) + "^w^2");
+        const std::string line = formatAlarmFileLine(TBaseAlarm(time, date, "m", "w", 1, 2));
+        EXPECT_EQ(line, formatDateTime("hh:mmam/pm", time, storage) + "^m^^3^" +
+                            formatDateTime("mm/dd/yyyy", date, storage) + "^w^2");
     };
     for (int minute = 0; minute < 24 * 60; ++minute) {
-        expectSame(EncodeTime(minute / 60, minute % 60, 0, 0), EncodeDate(2026, 6, 10));
-        expectSame(EncodeTime(minute / 60, minute % 60, 59, 999), EncodeDate(2026, 6, 10));
+        expectSame(encodeTime(minute / 60, minute % 60, 0, 0), encodeDate(2026, 6, 10));
+        expectSame(encodeTime(minute / 60, minute % 60, 59, 999), encodeDate(2026, 6, 10));
     }
-    for (TDateTime date = EncodeDate(1900, 1, 1); date < EncodeDate(9999, 12, 31); date += 997)
-        expectSame(EncodeTime(7, 5, 0, 0), date);
-    expectSame(EncodeTime(23, 59, 59, 999) + 0.0004 / 86400.0, EncodeDate(9999, 12, 31));
+    for (TDateTime date = encodeDate(1900, 1, 1); date < encodeDate(9999, 12, 31); date += 997)
+        expectSame(encodeTime(7, 5, 0, 0), date);
+    expectSame(encodeTime(23, 59, 59, 999) + 0.0004 / 86400.0, encodeDate(9999, 12, 31));
 }
 
 } // namespace

@@ -19,7 +19,7 @@ const std::vector<std::string> kCharacters = {" ", "a",  "Z",        "0",  "~", 
 
 class RoundTripTest : public StoreTest {
 protected:
-    std::string RandomText(std::mt19937& random, int maxCharacters)
+    std::string randomText(std::mt19937& random, int maxCharacters)
     {
         std::string text;
         const int length = static_cast<int>(random() % static_cast<unsigned>(maxCharacters + 1));
@@ -28,17 +28,17 @@ protected:
         return text;
     }
 
-    void AddRandomAlarms(std::mt19937& random, int count)
+    void addRandomAlarms(std::mt19937& random, int count)
     {
-        const FormatSettings& storage = formats.Storage();
+        const FormatSettings& storage = formats.storage();
         for (int i = 0; i < count; ++i) {
             const TDateTime date =
-                EncodeDate(2026, 6, 10) + static_cast<int>(random() % 3 == 0 ? 0 : random() % 800);
+                encodeDate(2026, 6, 10) + static_cast<int>(random() % 3 == 0 ? 0 : random() % 800);
             const TDateTime time =
-                EncodeTime(static_cast<int>(random() % 24), static_cast<int>(random() % 60), 0, 0);
-            store.AddAlarm(FormatDateTime("hh:mmam/pm", time, storage),
-                           FormatDateTime("mm/dd/yyyy", date, storage), RandomText(random, 100),
-                           "/" + RandomText(random, 254), static_cast<TAlarmMode>(random() % 3));
+                encodeTime(static_cast<int>(random() % 24), static_cast<int>(random() % 60), 0, 0);
+            store.addAlarm(formatDateTime("hh:mmam/pm", time, storage),
+                           formatDateTime("mm/dd/yyyy", date, storage), randomText(random, 100),
+                           "/" + randomText(random, 254), static_cast<TAlarmMode>(random() % 3));
         }
     }
 };
@@ -47,18 +47,18 @@ TEST_F(RoundTripTest, RandomAlarmsReadBackAsTheyWereWritten)
 {
     for (const unsigned seed : {1u, 2u, 3u, 4u}) {
         std::mt19937 random(seed);
-        store.SetShowOnlyToday(seed % 2 == 0);
-        store.LoadFromDisk();
-        AddRandomAlarms(random, 300);
-        store.WriteToDisk();
-        const std::string written = ReadFile(AlarmFile());
+        store.setShowOnlyToday(seed % 2 == 0);
+        store.loadFromDisk();
+        addRandomAlarms(random, 300);
+        store.writeToDisk();
+        const std::string written = readFile(alarmFile());
 
-        AlarmStore reloaded(clock, formats, folder.Path(), fs);
-        reloaded.SetShowOnlyToday(store.ShowOnlyToday());
-        reloaded.LoadFromDisk();
-        EXPECT_EQ(Describe(reloaded), Describe(store)) << "seed " << seed;
-        EXPECT_EQ(ReadFile(AlarmFile()), written) << "the rewrite after the load changes nothing";
-        WriteFile(AlarmFile(), "");
+        AlarmStore reloaded(clock, formats, folder.path(), fs);
+        reloaded.setShowOnlyToday(store.showOnlyToday());
+        reloaded.loadFromDisk();
+        EXPECT_EQ(describe(reloaded), describe(store)) << "seed " << seed;
+        EXPECT_EQ(readFile(alarmFile()), written) << "the rewrite after the load changes nothing";
+        writeFile(alarmFile(), "");
     }
 }
 

@@ -17,68 +17,68 @@ using namespace klaxora::testing;
 
 class AlarmStoreTest : public StoreTest {
 protected:
-    AlarmId Add(const std::string& time, const std::string& date, const std::string& message = "Tea",
+    AlarmId add(const std::string& time, const std::string& date, const std::string& message = "Tea",
                 const std::string& wave = "", TAlarmMode mode = amMessageAndSound)
     {
-        return store.AddAlarm(time, date, message, wave, mode);
+        return store.addAlarm(time, date, message, wave, mode);
     }
 };
 
 TEST_F(AlarmStoreTest, IdsCountUpFromOneAndFollowTheLargestStoredId)
 {
-    EXPECT_EQ(Add("01:00pm", "06/10/2026"), 1);
-    EXPECT_EQ(Add("02:00pm", "06/11/2026"), 2);
-    EXPECT_EQ(Add("03:00pm", "06/12/2026"), 3);
+    EXPECT_EQ(add("01:00pm", "06/10/2026"), 1);
+    EXPECT_EQ(add("02:00pm", "06/11/2026"), 2);
+    EXPECT_EQ(add("03:00pm", "06/12/2026"), 3);
     // Deleting the alarm with the largest id frees that id again; a gap in the middle is not refilled.
-    store.DeleteAlarm(2);
-    EXPECT_EQ(Add("04:00pm", "06/12/2026"), 3);
-    store.DeleteAlarm(0);
-    EXPECT_EQ(Add("05:00pm", "06/12/2026"), 4);
-    EXPECT_THAT(BaseIds(), ElementsAre(2, 3, 4));
+    store.deleteAlarm(2);
+    EXPECT_EQ(add("04:00pm", "06/12/2026"), 3);
+    store.deleteAlarm(0);
+    EXPECT_EQ(add("05:00pm", "06/12/2026"), 4);
+    EXPECT_THAT(baseIds(), ElementsAre(2, 3, 4));
     // An alarm for yesterday adds nothing but still answers with the next id.
-    EXPECT_EQ(Add("01:00pm", "06/09/2026"), 5);
-    EXPECT_THAT(BaseIds(), ElementsAre(2, 3, 4));
-    EXPECT_EQ(store.Rows().Count(), 3);
+    EXPECT_EQ(add("01:00pm", "06/09/2026"), 5);
+    EXPECT_THAT(baseIds(), ElementsAre(2, 3, 4));
+    EXPECT_EQ(store.rows().count(), 3);
 }
 
 TEST_F(AlarmStoreTest, TodaysAlarmIsPendingUpToThirtySecondsLate)
 {
-    clock.Set(At(2026, 6, 10, 12, 0, 0, 0));
-    const AlarmId twentyLate = Add("11:59:40am", "06/10/2026");
-    const AlarmId exactlyThirty = Add("11:59:30am", "06/10/2026");
-    const AlarmId thirtyOneLate = Add("11:59:29am", "06/10/2026");
-    EXPECT_THAT(BaseIds(), ElementsAre(twentyLate, exactlyThirty, thirtyOneLate));
-    EXPECT_THAT(TodayIds(), ElementsAre(twentyLate, exactlyThirty));
-    EXPECT_THAT(RowIds(), ElementsAre(exactlyThirty, twentyLate));
+    clock.set(at(2026, 6, 10, 12, 0, 0, 0));
+    const AlarmId twentyLate = add("11:59:40am", "06/10/2026");
+    const AlarmId exactlyThirty = add("11:59:30am", "06/10/2026");
+    const AlarmId thirtyOneLate = add("11:59:29am", "06/10/2026");
+    EXPECT_THAT(baseIds(), ElementsAre(twentyLate, exactlyThirty, thirtyOneLate));
+    EXPECT_THAT(todayIds(), ElementsAre(twentyLate, exactlyThirty));
+    EXPECT_THAT(rowIds(), ElementsAre(exactlyThirty, twentyLate));
 
-    clock.Set(At(2026, 6, 10, 12, 0, 0, 1));
-    const AlarmId justOver = Add("11:59:30am", "06/10/2026");
-    EXPECT_EQ(store.FindBaseAlarmForId(justOver), 3);
-    EXPECT_EQ(store.FindAlarmForId(justOver), -1);
-    EXPECT_EQ(store.Rows().Count(), 2);
+    clock.set(at(2026, 6, 10, 12, 0, 0, 1));
+    const AlarmId justOver = add("11:59:30am", "06/10/2026");
+    EXPECT_EQ(store.findBaseAlarmForId(justOver), 3);
+    EXPECT_EQ(store.findAlarmForId(justOver), -1);
+    EXPECT_EQ(store.rows().count(), 2);
 }
 
 TEST_F(AlarmStoreTest, ShowTodayOnlyKeepsFutureAlarmsStoredButWithoutRow)
 {
-    store.SetShowOnlyToday(true);
-    const AlarmId tomorrow = Add("09:00am", "06/11/2026");
-    const AlarmId today = Add("01:00pm", "06/10/2026");
-    EXPECT_THAT(BaseIds(), ElementsAre(tomorrow, today));
-    EXPECT_THAT(TodayIds(), ElementsAre(today));
-    EXPECT_THAT(RowIds(), ElementsAre(today));
-    store.DeleteAlarm(0);
-    EXPECT_THAT(BaseIds(), ElementsAre(tomorrow));
-    EXPECT_THAT(TodayIds(), IsEmpty());
+    store.setShowOnlyToday(true);
+    const AlarmId tomorrow = add("09:00am", "06/11/2026");
+    const AlarmId today = add("01:00pm", "06/10/2026");
+    EXPECT_THAT(baseIds(), ElementsAre(tomorrow, today));
+    EXPECT_THAT(todayIds(), ElementsAre(today));
+    EXPECT_THAT(rowIds(), ElementsAre(today));
+    store.deleteAlarm(0);
+    EXPECT_THAT(baseIds(), ElementsAre(tomorrow));
+    EXPECT_THAT(todayIds(), IsEmpty());
 }
 
 TEST_F(AlarmStoreTest, RowsStandInDateThenTimeOrderAndTheNewestFirstAmongEquals)
 {
-    const AlarmId first = Add("03:00pm", "06/10/2026");
-    const AlarmId tomorrowEarly = Add("06:00am", "06/11/2026");
-    const AlarmId todayLate = Add("11:00pm", "06/10/2026");
-    const AlarmId sameAsFirst = Add("03:00pm", "06/10/2026");
-    EXPECT_THAT(RowIds(), ElementsAre(sameAsFirst, first, todayLate, tomorrowEarly));
-    EXPECT_EQ(observer.Events(), "insert 0;end insert;insert 1;end insert;insert 1;end insert;"
+    const AlarmId first = add("03:00pm", "06/10/2026");
+    const AlarmId tomorrowEarly = add("06:00am", "06/11/2026");
+    const AlarmId todayLate = add("11:00pm", "06/10/2026");
+    const AlarmId sameAsFirst = add("03:00pm", "06/10/2026");
+    EXPECT_THAT(rowIds(), ElementsAre(sameAsFirst, first, todayLate, tomorrowEarly));
+    EXPECT_EQ(observer.events(), "insert 0;end insert;insert 1;end insert;insert 1;end insert;"
                                  "insert 0;end insert;");
 }
 
@@ -92,11 +92,11 @@ TEST_F(AlarmStoreTest, RowOrderMatchesTheWalkFromTheFirstRowForRandomAlarms)
     };
     std::vector<Key> expected;
     for (int i = 0; i < 400; ++i) {
-        const TDateTime date = EncodeDate(2026, 6, 10) + static_cast<int>(random() % 4);
+        const TDateTime date = encodeDate(2026, 6, 10) + static_cast<int>(random() % 4);
         const TDateTime time =
-            EncodeTime(13 + static_cast<int>(random() % 3), static_cast<int>(random() % 3) * 20, 0, 0);
-        const AlarmId id = store.AddAlarm(FormatDateTime("hh:mmam/pm", time, formats.Storage()),
-                                          FormatDateTime("mm/dd/yyyy", date, formats.Storage()), "x", "", 0);
+            encodeTime(13 + static_cast<int>(random() % 3), static_cast<int>(random() % 3) * 20, 0, 0);
+        const AlarmId id = store.addAlarm(formatDateTime("hh:mmam/pm", time, formats.storage()),
+                                          formatDateTime("mm/dd/yyyy", date, formats.storage()), "x", "", 0);
         std::size_t at = 0;
         while (at < expected.size() &&
                !(expected[at].date > date || (expected[at].date == date && expected[at].time >= time)))
@@ -104,29 +104,29 @@ TEST_F(AlarmStoreTest, RowOrderMatchesTheWalkFromTheFirstRowForRandomAlarms)
         expected.insert(expected.begin() + static_cast<std::ptrdiff_t>(at), Key{date, time, id});
         if (i % 5 == 4) {
             const int victim = static_cast<int>(random() % expected.size());
-            store.DeleteAlarm(victim);
+            store.deleteAlarm(victim);
             expected.erase(expected.begin() + victim);
         }
     }
     std::vector<AlarmId> expectedIds;
     for (const Key& key : expected)
         expectedIds.push_back(key.id);
-    EXPECT_EQ(RowIds(), expectedIds);
-    for (int i = 0; i < store.BaseAlarmList().Count(); ++i) {
-        const AlarmId id = store.BaseAlarmList()[i].Id;
-        EXPECT_EQ(store.FindBaseAlarmForId(id), i);
+    EXPECT_EQ(rowIds(), expectedIds);
+    for (int i = 0; i < store.baseAlarmList().count(); ++i) {
+        const AlarmId id = store.baseAlarmList()[i].id;
+        EXPECT_EQ(store.findBaseAlarmForId(id), i);
     }
 }
 
 TEST_F(AlarmStoreTest, RowTextIsTheTrimmedMessageWithTimeAndDateInTheUsersFormat)
 {
-    Add("9:05 AM", "6/15/26", "  Tea  ");
-    Add("12:00am", "06/16/2026", "   ");
-    Add("12:30pm", "06/17/2026", "Lunch");
-    EXPECT_THAT(RowTexts(), ElementsAre("Tea...(09:05am   6/15/26)", "...(12:00am   6/16/26)",
+    add("9:05 AM", "6/15/26", "  Tea  ");
+    add("12:00am", "06/16/2026", "   ");
+    add("12:30pm", "06/17/2026", "Lunch");
+    EXPECT_THAT(rowTexts(), ElementsAre("Tea...(09:05am   6/15/26)", "...(12:00am   6/16/26)",
                                         "Lunch...(12:30pm   6/17/26)"));
-    EXPECT_EQ(store.BaseAlarmList()[0].Message, "  Tea  ") << "the record keeps the blanks";
-    EXPECT_TRUE(store.Rows()[0].Object.FutureDate);
+    EXPECT_EQ(store.baseAlarmList()[0].message, "  Tea  ") << "the record keeps the blanks";
+    EXPECT_TRUE(store.rows()[0].object.futureDate);
 }
 
 TEST_F(AlarmStoreTest, RecordsHoldAHundredCharactersOfUtf8WhileTheRowShowsAll)
@@ -135,61 +135,61 @@ TEST_F(AlarmStoreTest, RecordsHoldAHundredCharactersOfUtf8WhileTheRowShowsAll)
     for (int i = 0; i < 120; ++i)
         message += "é";
     const std::string path = "/sounds/" + std::string(300, 'w') + ".wav";
-    Add("01:00pm", "06/10/2026", message, path);
-    const TBaseAlarm& base = store.BaseAlarmList()[0];
-    EXPECT_EQ(base.Message.size(), 200u) << "100 two-byte characters";
-    EXPECT_EQ(base.WaveFile, path.substr(0, 255));
-    EXPECT_EQ(store.TodayList()[0].Message, base.Message);
-    EXPECT_EQ(store.Rows()[0].Text, message + "...(01:00pm   6/10/26)");
+    add("01:00pm", "06/10/2026", message, path);
+    const TBaseAlarm& base = store.baseAlarmList()[0];
+    EXPECT_EQ(base.message.size(), 200u) << "100 two-byte characters";
+    EXPECT_EQ(base.waveFile, path.substr(0, 255));
+    EXPECT_EQ(store.todayList()[0].message, base.message);
+    EXPECT_EQ(store.rows()[0].text, message + "...(01:00pm   6/10/26)");
 
     // Text that is not UTF-8 is taken as Windows-1252.
-    Add("01:00pm", "06/10/2026", "Caf\xE9 \x80", "/sons/d\xE9j\xE0.wav");
-    EXPECT_EQ(store.BaseAlarmList()[1].Message, "Café €");
-    EXPECT_EQ(store.BaseAlarmList()[1].WaveFile, "/sons/déjà.wav");
+    add("01:00pm", "06/10/2026", "Caf\xE9 \x80", "/sons/d\xE9j\xE0.wav");
+    EXPECT_EQ(store.baseAlarmList()[1].message, "Café €");
+    EXPECT_EQ(store.baseAlarmList()[1].waveFile, "/sons/déjà.wav");
 }
 
 TEST_F(AlarmStoreTest, DeletingAFutureRowRemovesItsStoredAlarmAndNothingElse)
 {
-    const AlarmId today = Add("01:00pm", "06/10/2026");
-    Add("01:00pm", "06/11/2026");
-    observer.Clear();
-    store.DeleteAlarm(1);
-    EXPECT_THAT(BaseIds(), ElementsAre(today));
-    EXPECT_THAT(TodayIds(), ElementsAre(today));
-    EXPECT_THAT(RowIds(), ElementsAre(today));
-    EXPECT_EQ(observer.Events(), "remove 1;end remove;");
-    EXPECT_EQ(host.setbuttonsCalls, 1);
-    EXPECT_FALSE(std::filesystem::exists(AlarmFile())) << "DeleteAlarm leaves the writing to its callers";
-    EXPECT_THROW(store.DeleteAlarm(1), std::out_of_range);
-    EXPECT_THROW(store.DeleteAlarm(-1), std::out_of_range);
+    const AlarmId today = add("01:00pm", "06/10/2026");
+    add("01:00pm", "06/11/2026");
+    observer.clear();
+    store.deleteAlarm(1);
+    EXPECT_THAT(baseIds(), ElementsAre(today));
+    EXPECT_THAT(todayIds(), ElementsAre(today));
+    EXPECT_THAT(rowIds(), ElementsAre(today));
+    EXPECT_EQ(observer.events(), "remove 1;end remove;");
+    EXPECT_EQ(host.buttonUpdates, 1);
+    EXPECT_FALSE(std::filesystem::exists(alarmFile())) << "DeleteAlarm leaves the writing to its callers";
+    EXPECT_THROW(store.deleteAlarm(1), std::out_of_range);
+    EXPECT_THROW(store.deleteAlarm(-1), std::out_of_range);
 }
 
 TEST_F(AlarmStoreTest, DeleteAlarmJustDoneSelectsTheFirstRowAndWritesTheFile)
 {
-    Add("01:00pm", "06/10/2026", "one");
-    Add("02:00pm", "06/10/2026", "two");
-    store.DeleteAlarmJustDone(0);
+    add("01:00pm", "06/10/2026", "one");
+    add("02:00pm", "06/10/2026", "two");
+    store.deleteAlarmJustDone(0);
     EXPECT_EQ(host.selected, 0);
     EXPECT_EQ(host.processedEvents, 2);
-    EXPECT_EQ(ReadFile(AlarmFile()), "02:00pm^two^^3^06/10/2026^^0\r\n");
+    EXPECT_EQ(readFile(alarmFile()), "02:00pm^two^^3^06/10/2026^^0\r\n");
 
     host.selected = -1;
-    store.DeleteAlarmJustDone(0);
+    store.deleteAlarmJustDone(0);
     EXPECT_EQ(host.selected, -1) << "no row left to select";
-    EXPECT_EQ(ReadFile(AlarmFile()), "");
+    EXPECT_EQ(readFile(alarmFile()), "");
 }
 
 TEST_F(AlarmStoreTest, SearchesByIdFindOnlyPresentIds)
 {
     for (const char* time : {"01:00pm", "02:00pm", "03:00pm"})
-        Add(time, "06/10/2026");
-    store.RemoveTodayEntry(1);
-    EXPECT_EQ(store.FindAlarmForId(2), -1) << "fired and swept";
-    EXPECT_EQ(store.FindBaseAlarmForId(2), 1);
-    EXPECT_EQ(store.FindAlarmForId(3), 1);
-    EXPECT_EQ(store.FindAlarmForId(0), -1);
-    EXPECT_EQ(store.FindBaseAlarmForId(4), -1);
-    EXPECT_THROW(store.RemoveTodayEntry(2), std::out_of_range);
+        add(time, "06/10/2026");
+    store.removeTodayEntry(1);
+    EXPECT_EQ(store.findAlarmForId(2), -1) << "fired and swept";
+    EXPECT_EQ(store.findBaseAlarmForId(2), 1);
+    EXPECT_EQ(store.findAlarmForId(3), 1);
+    EXPECT_EQ(store.findAlarmForId(0), -1);
+    EXPECT_EQ(store.findBaseAlarmForId(4), -1);
+    EXPECT_THROW(store.removeTodayEntry(2), std::out_of_range);
 }
 
 TEST_F(AlarmStoreTest, TextsThatWouldNotReadBackOrConvertAreRefusedBeforeAnythingChanges)
@@ -197,7 +197,7 @@ TEST_F(AlarmStoreTest, TextsThatWouldNotReadBackOrConvertAreRefusedBeforeAnythin
     const auto errorOf = [this](const std::string& time, const std::string& date, const std::string& message,
                                 const std::string& wave) -> std::string {
         try {
-            Add(time, date, message, wave);
+            add(time, date, message, wave);
         } catch (const std::exception& error) {
             return error.what();
         }
@@ -213,34 +213,34 @@ TEST_F(AlarmStoreTest, TextsThatWouldNotReadBackOrConvertAreRefusedBeforeAnythin
               "The sound file path cannot contain a line feed (character 10).");
     EXPECT_EQ(errorOf("7.30pm", "06/10/2026", "Tea", ""), "'7.30pm' is not a valid time");
     EXPECT_EQ(errorOf("07:30pm", "02/30/2026", "Tea", ""), "'02/30/2026' is not a valid date");
-    EXPECT_THROW(Add("01:00pm", "06/10/2026", "Tea", "", 3), AlarmInputError);
-    EXPECT_THAT(BaseIds(), IsEmpty());
-    EXPECT_EQ(observer.Events(), "");
+    EXPECT_THROW(add("01:00pm", "06/10/2026", "Tea", "", 3), AlarmInputError);
+    EXPECT_THAT(baseIds(), IsEmpty());
+    EXPECT_EQ(observer.events(), "");
 }
 
 class DayMonthYearUserTest : public StoreTest {
 protected:
-    static FormatSettings Finnish()
+    static FormatSettings finnish()
     {
         FormatSettings user;
-        user.ShortDatePattern = "d/m/yyyy";
-        user.DateSeparator = ".";
-        user.TimeSeparator = ".";
+        user.shortDatePattern = "d/m/yyyy";
+        user.dateSeparator = ".";
+        user.timeSeparator = ".";
         return user;
     }
-    DayMonthYearUserTest() : StoreTest(Finnish()) {}
+    DayMonthYearUserTest() : StoreTest(finnish()) {}
 };
 
 TEST_F(DayMonthYearUserTest, RowsUseTheUsersSeparatorsWhileTheFileKeepsTheStorageFormat)
 {
-    store.AddAlarm("09:05am", "06/15/2026", "Tea", "", 1);
-    EXPECT_EQ(store.Rows()[0].Text, "Tea...(09.05am   15.6.2026)");
-    store.WriteToDisk();
-    EXPECT_EQ(ReadFile(AlarmFile()), "09:05am^Tea^^3^06/15/2026^^1\r\n");
-    store.LoadFromDisk();
-    ASSERT_EQ(store.BaseAlarmList().Count(), 1);
-    EXPECT_DOUBLE_EQ(store.BaseAlarmList()[0].AlarmDate, EncodeDate(2026, 6, 15));
-    EXPECT_EQ(ReadFile(AlarmFile()), "09:05am^Tea^^3^06/15/2026^^1\r\n");
+    store.addAlarm("09:05am", "06/15/2026", "Tea", "", 1);
+    EXPECT_EQ(store.rows()[0].text, "Tea...(09.05am   15.6.2026)");
+    store.writeToDisk();
+    EXPECT_EQ(readFile(alarmFile()), "09:05am^Tea^^3^06/15/2026^^1\r\n");
+    store.loadFromDisk();
+    ASSERT_EQ(store.baseAlarmList().count(), 1);
+    EXPECT_DOUBLE_EQ(store.baseAlarmList()[0].alarmDate, encodeDate(2026, 6, 15));
+    EXPECT_EQ(readFile(alarmFile()), "09:05am^Tea^^3^06/15/2026^^1\r\n");
 }
 
 } // namespace

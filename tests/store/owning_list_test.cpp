@@ -17,10 +17,10 @@ struct Tracked {
     int& liveCount;
 };
 
-void ExpectSame(const OwningList<Tracked>& list, const std::vector<int>& model)
+void expectSame(const OwningList<Tracked>& list, const std::vector<int>& model)
 {
-    ASSERT_EQ(list.Count(), static_cast<int>(model.size()));
-    for (int i = 0; i < list.Count(); ++i)
+    ASSERT_EQ(list.count(), static_cast<int>(model.size()));
+    for (int i = 0; i < list.count(); ++i)
         ASSERT_EQ(list[i].value, model[static_cast<std::size_t>(i)]) << "at " << i;
 }
 
@@ -37,24 +37,24 @@ TEST(OwningList, BehavesLikeAVectorUnderRandomInsertsAndRemovals)
             if (grow) {
                 const int at = random() % 3 == 0 ? static_cast<int>(model.size())
                                                  : static_cast<int>(random() % (model.size() + 1));
-                list.Insert(at, std::make_unique<Tracked>(step, live));
+                list.insert(at, std::make_unique<Tracked>(step, live));
                 model.insert(model.begin() + at, step);
             } else {
                 const int at = static_cast<int>(random() % model.size());
-                list.RemoveAt(at);
+                list.removeAt(at);
                 model.erase(model.begin() + at);
             }
             if (step % 997 == 0)
-                ExpectSame(list, model);
+                expectSame(list, model);
             ASSERT_EQ(live, static_cast<int>(model.size()));
         }
-        ExpectSame(list, model);
-        EXPECT_EQ(list.Last().value, model.back());
-        while (!list.Empty())
-            list.RemoveAt(0);
+        expectSame(list, model);
+        EXPECT_EQ(list.last().value, model.back());
+        while (!list.empty())
+            list.removeAt(0);
         EXPECT_EQ(live, 0);
         for (int i = 0; i < 2000; ++i)
-            list.Append(std::make_unique<Tracked>(i, live));
+            list.append(std::make_unique<Tracked>(i, live));
         EXPECT_EQ(list[1999].value, 1999);
     }
     EXPECT_EQ(live, 0) << "the list frees its records";
@@ -64,21 +64,21 @@ TEST(OwningList, AssignFromTakesOverRecordsInOrder)
 {
     int live = 0;
     OwningList<Tracked> list;
-    list.Append(std::make_unique<Tracked>(-1, live));
+    list.append(std::make_unique<Tracked>(-1, live));
     std::vector<std::unique_ptr<Tracked>> items;
     for (int i = 0; i < 1500; ++i)
         items.push_back(std::make_unique<Tracked>(i, live));
-    list.AssignFrom(items);
+    list.assignFrom(items);
     EXPECT_TRUE(items.empty());
     EXPECT_EQ(live, 1500);
     std::vector<int> model(1500);
     for (int i = 0; i < 1500; ++i)
         model[static_cast<std::size_t>(i)] = i;
-    ExpectSame(list, model);
-    list.Insert(700, std::make_unique<Tracked>(9999, live));
+    expectSame(list, model);
+    list.insert(700, std::make_unique<Tracked>(9999, live));
     model.insert(model.begin() + 700, 9999);
-    ExpectSame(list, model);
-    list.Clear();
+    expectSame(list, model);
+    list.clear();
     EXPECT_EQ(live, 0);
 }
 

@@ -13,11 +13,11 @@ using namespace klaxora::testing;
 
 class PreferencesFileTest : public ::testing::Test {
 protected:
-    std::string IniPath() const { return folder.File("ALARM.INI"); }
-    Preferences LoadFrom(const std::string& contents)
+    std::string iniPath() const { return folder.file("ALARM.INI"); }
+    Preferences loadFrom(const std::string& contents)
     {
-        WriteFile(IniPath(), contents);
-        return LoadPreferences(fs, folder.Path());
+        writeFile(iniPath(), contents);
+        return loadPreferences(fs, folder.path());
     }
 
     TempFolder folder;
@@ -26,18 +26,18 @@ protected:
 
 TEST_F(PreferencesFileTest, AMissingFileGivesTheDefaultsAndTheFirstSaveCreatesIt)
 {
-    const Preferences loaded = LoadPreferences(fs, folder.Path());
-    EXPECT_EQ(loaded.DefaultWaveFile, "");
-    EXPECT_FALSE(loaded.NoAlarmSound);
-    EXPECT_FALSE(loaded.UseTray);
-    EXPECT_THAT(folder.Names(), ElementsAre());
+    const Preferences loaded = loadPreferences(fs, folder.path());
+    EXPECT_EQ(loaded.defaultWaveFile, "");
+    EXPECT_FALSE(loaded.noAlarmSound);
+    EXPECT_FALSE(loaded.useTray);
+    EXPECT_THAT(folder.names(), ElementsAre());
 
-    SavePreferences(fs, folder.Path(), Preferences{"/snd/ring.wav", true, false});
-    EXPECT_EQ(ReadFile(IniPath()), "[Sounds]\r\nWaveFile=/snd/ring.wav\r\nSilent=1\r\n[Tray]\r\nUse=0\r\n");
-    const Preferences again = LoadPreferences(fs, folder.Path());
-    EXPECT_EQ(again.DefaultWaveFile, "/snd/ring.wav");
-    EXPECT_TRUE(again.NoAlarmSound);
-    EXPECT_FALSE(again.UseTray);
+    savePreferences(fs, folder.path(), Preferences{"/snd/ring.wav", true, false});
+    EXPECT_EQ(readFile(iniPath()), "[Sounds]\r\nWaveFile=/snd/ring.wav\r\nSilent=1\r\n[Tray]\r\nUse=0\r\n");
+    const Preferences again = loadPreferences(fs, folder.path());
+    EXPECT_EQ(again.defaultWaveFile, "/snd/ring.wav");
+    EXPECT_TRUE(again.noAlarmSound);
+    EXPECT_FALSE(again.useTray);
 }
 
 TEST_F(PreferencesFileTest, BooleansAreWholeNumbersAndAnythingElseIsFalse)
@@ -48,26 +48,26 @@ TEST_F(PreferencesFileTest, BooleansAreWholeNumbersAndAnythingElseIsFalse)
     } cases[] = {{"0", false},  {"-1", true},   {"0X1f", true}, {"0x0", false}, {"0x", false},
                  {"$10", true}, {"yes", false}, {"", false},    {"1a", false},  {"99999999999", false}};
     for (const auto& c : cases)
-        EXPECT_EQ(ProfileBoolean(c.value, false), c.expected) << c.value;
-    EXPECT_TRUE(LoadFrom("[Sounds]\nSilent=0x1\n[Tray]\nUse=2\n").UseTray);
-    EXPECT_FALSE(LoadFrom("[Sounds]\nSilent=yes\n").NoAlarmSound);
+        EXPECT_EQ(profileBoolean(c.value, false), c.expected) << c.value;
+    EXPECT_TRUE(loadFrom("[Sounds]\nSilent=0x1\n[Tray]\nUse=2\n").useTray);
+    EXPECT_FALSE(loadFrom("[Sounds]\nSilent=yes\n").noAlarmSound);
 }
 
 TEST_F(PreferencesFileTest, SectionsAndKeysMatchWithoutCaseAndValuesAreTrimmed)
 {
     const Preferences loaded =
-        LoadFrom("  [ sounds ]\r\n  wavefile =  \"/a b.wav\"  \r\nSILENT\t=\t1\r\n[TRAY]\r\nuse=1");
-    EXPECT_EQ(loaded.DefaultWaveFile, "/a b.wav");
-    EXPECT_TRUE(loaded.NoAlarmSound);
-    EXPECT_TRUE(loaded.UseTray);
+        loadFrom("  [ sounds ]\r\n  wavefile =  \"/a b.wav\"  \r\nSILENT\t=\t1\r\n[TRAY]\r\nuse=1");
+    EXPECT_EQ(loaded.defaultWaveFile, "/a b.wav");
+    EXPECT_TRUE(loaded.noAlarmSound);
+    EXPECT_TRUE(loaded.useTray);
 
     // A byte-order mark before the first section, as some Windows editors write it.
-    EXPECT_TRUE(LoadFrom("\xEF\xBB\xBF[Sounds]\r\nSilent=1\r\n").NoAlarmSound);
+    EXPECT_TRUE(loadFrom("\xEF\xBB\xBF[Sounds]\r\nSilent=1\r\n").noAlarmSound);
 }
 
 TEST_F(PreferencesFileTest, ASaveKeepsEveryOtherLineAndChangesKeysInPlace)
 {
-    WriteFile(IniPath(), "; written by hand\n"
+    writeFile(iniPath(), "; written by hand\n"
                          "[Other]\n"
                          "WaveFile=not this one\n"
                          "\n"
@@ -78,8 +78,8 @@ TEST_F(PreferencesFileTest, ASaveKeepsEveryOtherLineAndChangesKeysInPlace)
                          "\n"
                          "[Last]\n"
                          "x=y\n");
-    SavePreferences(fs, folder.Path(), Preferences{"/new.wav", false, true});
-    EXPECT_EQ(ReadFile(IniPath()), "; written by hand\r\n"
+    savePreferences(fs, folder.path(), Preferences{"/new.wav", false, true});
+    EXPECT_EQ(readFile(iniPath()), "; written by hand\r\n"
                                    "[Other]\r\n"
                                    "WaveFile=not this one\r\n"
                                    "\r\n"
@@ -100,17 +100,17 @@ TEST_F(PreferencesFileTest, TextIsReadUpTo1023CharactersAndWindows1252LinesAreCo
     std::string longPath = "/";
     for (int i = 0; i < 1100; ++i)
         longPath += "é";
-    EXPECT_EQ(LoadFrom("[Sounds]\nWaveFile=" + longPath + "\n").DefaultWaveFile,
+    EXPECT_EQ(loadFrom("[Sounds]\nWaveFile=" + longPath + "\n").defaultWaveFile,
               longPath.substr(0, 1 + 2 * 1022));
-    EXPECT_EQ(LoadFrom("[Sounds]\nWaveFile=C:\\Sons\\d\xE9j\xE0.wav\n").DefaultWaveFile,
+    EXPECT_EQ(loadFrom("[Sounds]\nWaveFile=C:\\Sons\\d\xE9j\xE0.wav\n").defaultWaveFile,
               "C:\\Sons\\déjà.wav");
 }
 
 TEST_F(PreferencesFileTest, APathWithALineBreakIsNotWritten)
 {
-    EXPECT_THROW(SavePreferences(fs, folder.Path(), Preferences{"/a\n[Tray]\nUse=1", false, false}),
+    EXPECT_THROW(savePreferences(fs, folder.path(), Preferences{"/a\n[Tray]\nUse=1", false, false}),
                  PreferencesError);
-    EXPECT_THAT(folder.Names(), ElementsAre());
+    EXPECT_THAT(folder.names(), ElementsAre());
 }
 
 } // namespace

@@ -16,16 +16,16 @@ namespace {
 
 TEST(ProgramDirectory, FolderPartKeepsOneTrailingSeparator)
 {
-    EXPECT_EQ(DirectoryOfPath("C:\\PROGRAMS\\KLAXORA\\KLAXORA.EXE", '\\'), "C:\\PROGRAMS\\KLAXORA\\");
-    EXPECT_EQ(DirectoryOfPath("C:\\KLAXORA.EXE", '\\'), "C:\\") << "a drive's root gets no second backslash";
-    EXPECT_EQ(DirectoryOfPath("/opt/klaxora/bin/klaxora", '/'), "/opt/klaxora/bin/");
-    EXPECT_EQ(DirectoryOfPath("/klaxora", '/'), "/");
-    EXPECT_EQ(DirectoryOfPath("/home/jörg/Wecker ⏰/klaxora", '/'), "/home/jörg/Wecker ⏰/");
+    EXPECT_EQ(directoryOfPath("C:\\PROGRAMS\\KLAXORA\\KLAXORA.EXE", '\\'), "C:\\PROGRAMS\\KLAXORA\\");
+    EXPECT_EQ(directoryOfPath("C:\\KLAXORA.EXE", '\\'), "C:\\") << "a drive's root gets no second backslash";
+    EXPECT_EQ(directoryOfPath("/opt/klaxora/bin/klaxora", '/'), "/opt/klaxora/bin/");
+    EXPECT_EQ(directoryOfPath("/klaxora", '/'), "/");
+    EXPECT_EQ(directoryOfPath("/home/jörg/Wecker ⏰/klaxora", '/'), "/home/jörg/Wecker ⏰/");
 }
 
 TEST(ProgramDirectory, IsTheFolderOfThisTestProgram)
 {
-    const std::string folder = ProgramDirectory();
+    const std::string folder = programDirectory();
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.front(), '/');
     EXPECT_EQ(folder.back(), '/');
@@ -90,33 +90,33 @@ TEST(FilesFolder, PortableCopiesKeepTheirFilesAndInstalledOnesMoveToTheUsersFold
     for (const FolderCase& test : cases) {
         SCOPED_TRACE(test.what);
         TempFolder scratch;
-        const std::string program = scratch.Path() + "/opt/";
-        const std::string user = scratch.Path() + "/home/.local/share/klaxora/";
+        const std::string program = scratch.path() + "/opt/";
+        const std::string user = scratch.path() + "/home/.local/share/klaxora/";
         std::filesystem::create_directories(program);
         for (const auto& [name, contents] : test.besideProgram)
-            WriteFile(program + name, contents);
+            writeFile(program + name, contents);
         if (!test.inUserFolder.empty())
             std::filesystem::create_directories(user);
         for (const auto& [name, contents] : test.inUserFolder)
-            WriteFile(user + name, contents);
+            writeFile(user + name, contents);
         FaultyFileSystem fs;
         if (test.programFolderReadOnly)
-            fs.FailAt(FileStep::Open, EROFS, program);
+            fs.failAt(FileStep::Open, EROFS, program);
         if (test.userFolderCannotBeMade)
-            fs.FailAt(FileStep::MakeFolder, EACCES, scratch.Path() + "/home");
+            fs.failAt(FileStep::MakeFolder, EACCES, scratch.path() + "/home");
 
-        const std::string chosen = ChooseFilesFolder(fs, program, user);
+        const std::string chosen = chooseFilesFolder(fs, program, user);
 
         EXPECT_EQ(chosen, test.keptInUserFolder ? user : program);
         std::vector<std::pair<std::string, std::string>> held;
         for (const auto& entry : std::filesystem::directory_iterator(chosen))
-            held.emplace_back(entry.path().filename().string(), ReadFile(entry.path().string()));
+            held.emplace_back(entry.path().filename().string(), readFile(entry.path().string()));
         std::sort(held.begin(), held.end());
         auto expected = test.expected;
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(held, expected);
         for (const auto& [name, contents] : test.besideProgram)
-            EXPECT_EQ(ReadFile(program + name), contents) << "the files beside the program stay as they were";
+            EXPECT_EQ(readFile(program + name), contents) << "the files beside the program stay as they were";
         if (test.keptInUserFolder && test.inUserFolder.empty()) {
             const auto mode = std::filesystem::status(user).permissions();
             EXPECT_EQ(mode & std::filesystem::perms::all, std::filesystem::perms::owner_all)

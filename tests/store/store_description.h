@@ -10,7 +10,7 @@
 
 namespace klaxora::testing {
 
-inline std::vector<std::string> Describe(const AlarmStore& store)
+inline std::vector<std::string> describe(const AlarmStore& store)
 {
     std::vector<std::string> records;
     const auto add = [&records](const auto&... parts) {
@@ -19,17 +19,17 @@ inline std::vector<std::string> Describe(const AlarmStore& store)
         ((text << parts << '|'), ...);
         records.push_back(text.str());
     };
-    for (int i = 0; i < store.BaseAlarmList().Count(); ++i) {
-        const TBaseAlarm& a = store.BaseAlarmList()[i];
-        add("base", a.Id, a.AlarmTime, a.AlarmDate, a.Message, a.WaveFile, int{a.AlarmMode});
+    for (int i = 0; i < store.baseAlarmList().count(); ++i) {
+        const TBaseAlarm& a = store.baseAlarmList()[i];
+        add("base", a.id, a.alarmTime, a.alarmDate, a.message, a.waveFile, int{a.alarmMode});
     }
-    for (int i = 0; i < store.TodayList().Count(); ++i) {
-        const TAlarm& a = store.TodayList()[i];
-        add("today", a.Id, a.AlarmTime, a.Message, a.WaveFile, int{a.AlarmMode});
+    for (int i = 0; i < store.todayList().count(); ++i) {
+        const TAlarm& a = store.todayList()[i];
+        add("today", a.id, a.alarmTime, a.message, a.waveFile, int{a.alarmMode});
     }
-    for (int i = 0; i < store.Rows().Count(); ++i) {
-        const AlarmRow& r = store.Rows()[i];
-        add("row", r.Text, r.Object.Id, r.Object.AlarmTime, r.Object.AlarmDate, r.Object.FutureDate);
+    for (int i = 0; i < store.rows().count(); ++i) {
+        const AlarmRow& r = store.rows()[i];
+        add("row", r.text, r.object.id, r.object.alarmTime, r.object.alarmDate, r.object.futureDate);
     }
     return records;
 }

@@ -25,31 +25,31 @@
 namespace klaxora::testing {
 
 // 10 June 2026 is a Wednesday, 14 June 2026 a Sunday.
-inline TDateTime At(int year, int month, int day, int hour = 12, int minute = 0, int second = 0, int ms = 0)
+inline TDateTime at(int year, int month, int day, int hour = 12, int minute = 0, int second = 0, int ms = 0)
 {
-    return EncodeDate(year, month, day) + EncodeTime(hour, minute, second, ms);
+    return encodeDate(year, month, day) + encodeTime(hour, minute, second, ms);
 }
 
 // An en_US-like user: "m/d/yy", 12-hour clock.
-inline FormatSettings UsUser()
+inline FormatSettings usUser()
 {
     FormatSettings user;
-    user.ShortDatePattern = "m/d/yy";
-    user.ShortTimePattern = "h:mm AMPM";
-    user.LongTimePattern = "h:mm:ss AMPM";
+    user.shortDatePattern = "m/d/yy";
+    user.shortTimePattern = "h:mm AMPM";
+    user.longTimePattern = "h:mm:ss AMPM";
     return user;
 }
 
 // A German-like user: "dd.mm.yyyy", 24-hour clock, no day-half designators.
-inline FormatSettings GermanUser()
+inline FormatSettings germanUser()
 {
     FormatSettings user;
-    user.ShortDatePattern = "dd.mm.yyyy";
-    user.DateSeparator = ".";
-    user.ShortTimePattern = "hh:mm";
-    user.LongTimePattern = "hh:mm:ss";
-    user.TimeAMString.clear();
-    user.TimePMString.clear();
+    user.shortDatePattern = "dd.mm.yyyy";
+    user.dateSeparator = ".";
+    user.shortTimePattern = "hh:mm";
+    user.longTimePattern = "hh:mm:ss";
+    user.timeAmString.clear();
+    user.timePmString.clear();
     return user;
 }
 
@@ -70,9 +70,9 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-    std::vector<std::string> Names() const
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    std::vector<std::string> names() const
     {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(path_))
@@ -84,13 +84,13 @@ private:
     std::string path_;
 };
 
-inline std::string ReadFile(const std::string& path)
+inline std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline void WriteFile(const std::string& path, const std::string& contents)
+inline void writeFile(const std::string& path, const std::string& contents)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << contents;
@@ -102,55 +102,55 @@ enum class FileStep { Read, Open, Write, Flush, Sync, Close, Rename, MakeFolder 
 // only for paths below one folder. A failing write writes half of its data first, as a full disk would.
 class FaultyFileSystem final : public FileSystem {
 public:
-    void FailAt(FileStep step, int error, std::string onlyBelow = {})
+    void failAt(FileStep step, int error, std::string onlyBelow = {})
     {
         fault_ = Fault{step, error};
         onlyBelow_ = std::move(onlyBelow);
     }
-    void Heal() { fault_.reset(); }
+    void heal() { fault_.reset(); }
 
-    int ReadWholeFile(const std::string& path, std::string& contents) override
+    int readWholeFile(const std::string& path, std::string& contents) override
     {
-        return Fails(FileStep::Read, path) ? fault_->error : real_.ReadWholeFile(path, contents);
+        return fails(FileStep::Read, path) ? fault_->error : real_.readWholeFile(path, contents);
     }
-    int OpenTemporary(const std::string& targetPath, FileHandle& handle, std::string& temporaryPath) override
+    int openTemporary(const std::string& targetPath, FileHandle& handle, std::string& temporaryPath) override
     {
-        return Fails(FileStep::Open, targetPath) ? fault_->error
-                                                 : real_.OpenTemporary(targetPath, handle, temporaryPath);
+        return fails(FileStep::Open, targetPath) ? fault_->error
+                                                 : real_.openTemporary(targetPath, handle, temporaryPath);
     }
-    int Write(FileHandle handle, std::string_view data) override
+    int write(FileHandle handle, std::string_view data) override
     {
-        if (!Fails(FileStep::Write))
-            return real_.Write(handle, data);
-        (void)real_.Write(handle, data.substr(0, data.size() / 2));
+        if (!fails(FileStep::Write))
+            return real_.write(handle, data);
+        (void)real_.write(handle, data.substr(0, data.size() / 2));
         return fault_->error;
     }
-    int Flush(FileHandle handle) override
+    int flush(FileHandle handle) override
     {
-        return Fails(FileStep::Flush) ? fault_->error : real_.Flush(handle);
+        return fails(FileStep::Flush) ? fault_->error : real_.flush(handle);
     }
-    int Sync(FileHandle handle) override
+    int sync(FileHandle handle) override
     {
-        return Fails(FileStep::Sync) ? fault_->error : real_.Sync(handle);
+        return fails(FileStep::Sync) ? fault_->error : real_.sync(handle);
     }
-    int Close(FileHandle handle) override
+    int close(FileHandle handle) override
     {
-        const int error = real_.Close(handle);
-        return Fails(FileStep::Close) ? fault_->error : error;
+        const int error = real_.close(handle);
+        return fails(FileStep::Close) ? fault_->error : error;
     }
-    int Rename(const std::string& from, const std::string& to) override
+    int rename(const std::string& from, const std::string& to) override
     {
-        return Fails(FileStep::Rename, to) ? fault_->error : real_.Rename(from, to);
+        return fails(FileStep::Rename, to) ? fault_->error : real_.rename(from, to);
     }
-    int SyncFolder(const std::string& folder) override { return real_.SyncFolder(folder); }
-    int Remove(const std::string& path) override { return real_.Remove(path); }
-    void RemoveLeftoverTemporaries(const std::string& targetPath) override
+    int syncFolder(const std::string& folder) override { return real_.syncFolder(folder); }
+    int remove(const std::string& path) override { return real_.remove(path); }
+    void removeLeftoverTemporaries(const std::string& targetPath) override
     {
-        real_.RemoveLeftoverTemporaries(targetPath);
+        real_.removeLeftoverTemporaries(targetPath);
     }
-    int MakeFolder(const std::string& path) override
+    int makeFolder(const std::string& path) override
     {
-        return Fails(FileStep::MakeFolder, path) ? fault_->error : real_.MakeFolder(path);
+        return fails(FileStep::MakeFolder, path) ? fault_->error : real_.makeFolder(path);
     }
 
 private:
@@ -158,7 +158,7 @@ private:
         FileStep step;
         int error;
     };
-    bool Fails(FileStep step, const std::string& path = {}) const
+    bool fails(FileStep step, const std::string& path = {}) const
     {
         return fault_ && fault_->step == step && path.compare(0, onlyBelow_.size(), onlyBelow_) == 0;
     }
@@ -171,79 +171,79 @@ private:
 // Writes down every notice about the rows, in order.
 class RecordingObserver final : public AlarmRowsObserver {
 public:
-    void BeginInsertRow(int index) override { Log("insert " + std::to_string(index)); }
-    void EndInsertRow() override { Log("end insert"); }
-    void BeginRemoveRow(int index) override { Log("remove " + std::to_string(index)); }
-    void EndRemoveRow() override { Log("end remove"); }
-    void BeginResetRows() override { Log("reset"); }
-    void EndResetRows() override { Log("end reset"); }
+    void beginInsertRow(int index) override { log("insert " + std::to_string(index)); }
+    void endInsertRow() override { log("end insert"); }
+    void beginRemoveRow(int index) override { log("remove " + std::to_string(index)); }
+    void endRemoveRow() override { log("end remove"); }
+    void beginResetRows() override { log("reset"); }
+    void endResetRows() override { log("end reset"); }
 
-    std::string Events() const { return events_.str(); }
-    void Clear() { events_.str(""); }
+    std::string events() const { return events_.str(); }
+    void clear() { events_.str(""); }
 
 private:
-    void Log(const std::string& event) { events_ << event << ';'; }
+    void log(const std::string& event) { events_ << event << ';'; }
     std::ostringstream events_;
 };
 
 // The window side: a selection, a visible flag and counters.
 class FakeHost final : public AlarmStoreHost {
 public:
-    void ProcessPendingEvents() override { ++processedEvents; }
-    int SelectedRow() const override { return selected; }
-    void SelectRow(int index) override { selected = index; }
-    void FocusListIfVisible() override { focusRequests += visible ? 1 : 0; }
-    void Setbuttons() override { ++setbuttonsCalls; }
+    void processPendingEvents() override { ++processedEvents; }
+    int selectedRow() const override { return selected; }
+    void selectRow(int index) override { selected = index; }
+    void focusListIfVisible() override { focusRequests += visible ? 1 : 0; }
+    void updateButtons() override { ++buttonUpdates; }
 
     int selected = -1;
     bool visible = true;
     int processedEvents = 0;
     int focusRequests = 0;
-    int setbuttonsCalls = 0;
+    int buttonUpdates = 0;
 };
 
 // A store on a scratch folder, wired to a recording host and observer, with the clock at noon of
 // Wednesday 10 June 2026.
 class StoreTest : public ::testing::Test {
 protected:
-    explicit StoreTest(const FormatSettings& user = UsUser())
-        : formats(user), store(clock, formats, folder.Path(), fs)
+    explicit StoreTest(const FormatSettings& user = usUser())
+        : formats(user), store(clock, formats, folder.path(), fs)
     {
-        store.SetHost(&host);
-        store.SetRowsObserver(&observer);
+        store.setHost(&host);
+        store.setRowsObserver(&observer);
     }
 
-    std::string AlarmFile() const { return folder.File("Alarms.dat"); }
+    std::string alarmFile() const { return folder.file("Alarms.dat"); }
 
     // One value of every entry of a list, in list order.
     template <typename Item, typename Get>
-    static auto Collect(const OwningList<Item>& list, Get get)
+    static auto collect(const OwningList<Item>& list, Get get)
     {
         std::vector<std::decay_t<decltype(get(std::declval<const Item&>()))>> values;
-        for (int i = 0; i < list.Count(); ++i)
+        for (int i = 0; i < list.count(); ++i)
             values.push_back(get(list[i]));
         return values;
     }
-    std::vector<AlarmId> BaseIds() const
+    std::vector<AlarmId> baseIds() const
     {
-        return Collect(store.BaseAlarmList(), [](const auto& a) { return a.Id; });
+        return collect(store.baseAlarmList(), [](const auto& a) { return a.id; });
     }
-    std::vector<AlarmId> TodayIds() const
+    std::vector<AlarmId> todayIds() const
     {
-        return Collect(store.TodayList(), [](const auto& a) { return a.Id; });
+        return collect(store.todayList(), [](const auto& a) { return a.id; });
     }
-    std::vector<AlarmId> RowIds() const
+    std::vector<AlarmId> rowIds() const
     {
-        return Collect(store.Rows(), [](const auto& r) { return r.Object.Id; });
+        return collect(store.rows(), [](const auto& r) { return r.object.id; });
     }
-    std::vector<std::string> RowTexts() const
+    std::vector<std::string> rowTexts() const
     {
-        return Collect(store.Rows(), [](const auto& r) { return r.Text; });
+        return collect(store.rows(), [](const auto& r) { return r.text; });
     }
 
     TempFolder folder;
     FaultyFileSystem fs;
-    FakeClock clock{At(2026, 6, 10, 12, 0, 0)};
+    FakeClock clock{at(2026, 6, 10, 12, 0, 0)};
     DateTimeFormats formats;
     AlarmStore store;
     FakeHost host;

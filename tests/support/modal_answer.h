@@ -11,7 +11,7 @@
 namespace klaxora::test {
 
 // Polls until a modal window is up, then hands it to `answer`, which must close it.
-inline void AnswerNextModal(std::function<void(QWidget*)> answer, int pollMs = 5)
+inline void answerNextModal(std::function<void(QWidget*)> answer, int pollMs = 5)
 {
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [answer = std::move(answer), poll, pollMs]() {

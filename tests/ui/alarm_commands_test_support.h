@@ -22,7 +22,7 @@ public:
     int switchedOff = 0;
 
 protected:
-    void SetEnabled(bool value) override
+    void setEnabled(bool value) override
     {
         enabled = value;
         switchedOff += value ? 0 : 1;
@@ -45,13 +45,13 @@ class CommandsTest;
 class ScriptedEditor final : public AlarmEditor {
 public:
     explicit ScriptedEditor(CommandsTest& test) : test_(test) {}
-    void SetMessageText(const std::string& message) override { fill.message = message; }
-    void SetTimeText(const std::string& timeText) override { fill.timeText = timeText; }
-    void SetCalendarDate(TDateTime date) override { fill.date = date; }
-    void SetWaveFile(const std::string& waveFile) override { fill.waveFile = waveFile; }
-    void SetAlarmMode(TAlarmMode mode) override { fill.mode = mode; }
-    void CenterOver(const QWidget* /*mainWindow*/) override { fill.centred = true; }
-    int ShowModal() override;
+    void setMessageText(const std::string& message) override { fill.message = message; }
+    void setTimeText(const std::string& timeText) override { fill.timeText = timeText; }
+    void setCalendarDate(TDateTime date) override { fill.date = date; }
+    void setWaveFile(const std::string& waveFile) override { fill.waveFile = waveFile; }
+    void setAlarmMode(TAlarmMode mode) override { fill.mode = mode; }
+    void centerOver(const QWidget* /*mainWindow*/) override { fill.centred = true; }
+    int showModal() override;
 
     EditorFill fill;
 
@@ -66,22 +66,22 @@ class CommandsTest : public ::testing::Test,
 protected:
     CommandsTest()
     {
-        disk.store.SetHost(this);
-        disk.store.SetRowsObserver(this);
+        disk.store.setHost(this);
+        disk.store.setRowsObserver(this);
     }
 
     // AlarmCommandsHost
-    AlarmStore& Store() override { return disk.store; }
-    const Clock& WallClock() const override { return disk.clock; }
+    AlarmStore& store() override { return disk.store; }
+    const Clock& wallClock() const override { return disk.clock; }
     AlarmTimer& alarmTimer() override { return timer; }
-    int SelectedRow() const override { return selected; }
-    void SelectRow(int index) override { selected = index; }
-    void FocusAlarmList() override { ++listFocused; }
-    void Setbuttons() override { ++setbuttons; }
-    std::string DefaultWaveFile() const override { return defaultWaveFile; }
-    bool NoAlarmSound() const override { return noAlarmSound; }
-    std::unique_ptr<AlarmEditor> CreateEditor() override { return std::make_unique<ScriptedEditor>(*this); }
-    bool ConfirmBox(const QString& text) override
+    int selectedRow() const override { return selected; }
+    void selectRow(int index) override { selected = index; }
+    void focusAlarmList() override { ++listFocused; }
+    void updateButtons() override { ++buttonUpdates; }
+    std::string defaultWaveFile() const override { return defaultWave; }
+    bool noAlarmSound() const override { return soundsOff; }
+    std::unique_ptr<AlarmEditor> createEditor() override { return std::make_unique<ScriptedEditor>(*this); }
+    bool confirmBox(const QString& text) override
     {
         questions.push_back(text);
         EXPECT_FALSE(timer.enabled);
@@ -89,72 +89,72 @@ protected:
             whileAsking();
         return confirmAnswer;
     }
-    void Beep() override { ++beeps; }
-    QWidget* MainWindow() override { return &mainWindow; }
+    void beep() override { ++beeps; }
+    QWidget* mainWindow() override { return &parentWindow; }
 
     // AlarmStoreHost
-    void ProcessPendingEvents() override {}
-    void FocusListIfVisible() override {}
+    void processPendingEvents() override {}
+    void focusListIfVisible() override {}
 
     // AlarmRowsObserver: the selection follows its row, as the list view's does.
-    void BeginInsertRow(int index) override
+    void beginInsertRow(int index) override
     {
         if (selected >= index)
             ++selected;
     }
-    void EndInsertRow() override {}
-    void BeginRemoveRow(int index) override
+    void endInsertRow() override {}
+    void beginRemoveRow(int index) override
     {
         if (selected == index)
             selected = -1;
         else if (selected > index)
             --selected;
     }
-    void EndRemoveRow() override {}
-    void BeginResetRows() override { selected = -1; }
-    void EndResetRows() override {}
+    void endRemoveRow() override {}
+    void beginResetRows() override { selected = -1; }
+    void endResetRows() override {}
 
-    AlarmId Add(TDateTime when, const std::string& message)
+    AlarmId add(TDateTime when, const std::string& message)
     {
-        const FormatSettings& storage = disk.formats.Storage();
-        return disk.store.AddAlarm(TimeToStr(when, storage), FormatDateTime("mm/dd/yyyy", when, storage),
+        const FormatSettings& storage = disk.formats.storage();
+        return disk.store.addAlarm(timeToStr(when, storage), formatDateTime("mm/dd/yyyy", when, storage),
                                    message, "", amMessageAndSound);
     }
-    const TBaseAlarm& Stored(AlarmId id) const
+    const TBaseAlarm& stored(AlarmId id) const
     {
-        return disk.store.BaseAlarmList()[disk.store.FindBaseAlarmForId(id)];
+        return disk.store.baseAlarmList()[disk.store.findBaseAlarmForId(id)];
     }
-    std::string RowText(int row) const { return disk.store.Rows()[row].Text; }
-    int RowOf(AlarmId id) const
+    std::string rowText(int row) const { return disk.store.rows()[row].text; }
+    int rowOf(AlarmId id) const
     {
-        for (int i = 0; i < disk.store.Rows().Count(); ++i) {
-            if (disk.store.Rows()[i].Object.Id == id)
+        for (int i = 0; i < disk.store.rows().count(); ++i) {
+            if (disk.store.rows()[i].object.id == id)
                 return i;
         }
         return -1;
     }
-    ClockTime TimeOfStored(int index) const
+    ClockTime timeOfStored(int index) const
     {
-        return DecodeTime(disk.store.BaseAlarmList()[index].AlarmTime);
+        return decodeTime(disk.store.baseAlarmList()[index].alarmTime);
     }
-    CivilDate DateOfStored(int index) const
+    CivilDate dateOfStored(int index) const
     {
-        return DecodeDate(disk.store.BaseAlarmList()[index].AlarmDate);
+        return decodeDate(disk.store.baseAlarmList()[index].alarmDate);
     }
 
     test::StoreOnDisk disk;
     RecordingTimer timer;
-    QWidget mainWindow;
+    QWidget parentWindow;
     int selected = -1;
     int listFocused = 0;
-    int setbuttons = 0;
+    int buttonUpdates = 0;
     int beeps = 0;
     std::vector<QString> questions;
     bool confirmAnswer = true;
     // Runs while the question is open, as other events may.
     std::function<void()> whileAsking;
-    std::string defaultWaveFile;
-    bool noAlarmSound = false;
+    std::string defaultWave;
+    bool soundsOff = false;
     // Runs in place of the modal editor; Cancel unless a test stores something.
     std::function<int(ScriptedEditor&)> editorScript = [](ScriptedEditor&) { return ModalResult::Cancel; };
     std::vector<EditorFill> editorsShown;
@@ -163,7 +163,7 @@ protected:
     friend class ScriptedEditor;
 };
 
-inline int ScriptedEditor::ShowModal()
+inline int ScriptedEditor::showModal()
 {
     fill.timerWasOff = !test_.timer.enabled;
     test_.editorsShown.push_back(fill);

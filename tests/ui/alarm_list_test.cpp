@@ -18,17 +18,17 @@
 namespace klaxora {
 namespace {
 
-using klaxora::testing::At;
+using klaxora::testing::at;
 
 constexpr int RowHeight = 19;
 
-bool IsDark(QRgb pixel)
+bool isDark(QRgb pixel)
 {
     return qGray(pixel) < 100;
 }
 
 // The first pixel of `picture` that is not silver and differs from `other`, if any.
-std::optional<QPoint> DistinctDrawnPixel(const QImage& picture, const QImage& other)
+std::optional<QPoint> distinctDrawnPixel(const QImage& picture, const QImage& other)
 {
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
@@ -42,12 +42,12 @@ std::optional<QPoint> DistinctDrawnPixel(const QImage& picture, const QImage& ot
 }
 
 // The bounding box of the dark pixels inside `area`.
-QRect DarkPixels(const QImage& image, const QRect& area)
+QRect darkPixels(const QImage& image, const QRect& area)
 {
     QRect box;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            if (IsDark(image.pixel(x, y))) {
+            if (isDark(image.pixel(x, y))) {
                 box |= QRect(x, y, 1, 1);
             }
         }
@@ -55,7 +55,7 @@ QRect DarkPixels(const QImage& image, const QRect& area)
     return box;
 }
 
-int CountPixels(const QImage& image, const QRect& area, QRgb colour)
+int countPixels(const QImage& image, const QRect& area, QRgb colour)
 {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -69,9 +69,9 @@ int CountPixels(const QImage& image, const QRect& area, QRgb colour)
 class AlarmListTest : public ::testing::Test {
 protected:
     AlarmListTest()
-        : formats(FormatSettings{}), store(clock, formats, folder.Path(), fileSystem), model(store)
+        : formats(FormatSettings{}), store(clock, formats, folder.path(), fileSystem), model(store)
     {
-        store.SetRowsObserver(&model);
+        store.setRowsObserver(&model);
         view.setModel(&model);
         view.setItemDelegate(new AlarmListDelegate(todayAlarmPicture(), futureAlarmPicture(), &view));
         QFont arial(QStringLiteral("Arial"));
@@ -83,21 +83,21 @@ protected:
         view.resize(320, 100);
     }
 
-    AlarmId Add(const char* time, const char* date, const char* message)
+    AlarmId add(const char* time, const char* date, const char* message)
     {
-        return store.AddAlarm(time, date, message, "", amMessageAndSound);
+        return store.addAlarm(time, date, message, "", amMessageAndSound);
     }
 
-    QImage Render()
+    QImage render()
     {
         view.show();
         QApplication::processEvents();
         return view.viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     }
 
-    QColor Highlight() const { return view.palette().color(QPalette::Active, QPalette::Highlight); }
+    QColor highlight() const { return view.palette().color(QPalette::Active, QPalette::Highlight); }
 
-    FakeClock clock{At(2026, 6, 10, 9, 0)};
+    FakeClock clock{at(2026, 6, 10, 9, 0)};
     DateTimeFormats formats;
     klaxora::testing::TempFolder folder;
     PosixFileSystem fileSystem;
@@ -108,9 +108,9 @@ protected:
 
 TEST(AlarmListMeasure, RowsAreTwoPixelsHigherThanTheIconOrKeepTheOfferedHeight)
 {
-    EXPECT_EQ(AlarmListDelegate::MeasureItem(17, 14), 19);
-    EXPECT_EQ(AlarmListDelegate::MeasureItem(14, 14), 16);
-    EXPECT_EQ(AlarmListDelegate::MeasureItem(13, 14), 14);
+    EXPECT_EQ(AlarmListDelegate::measureItem(17, 14), 19);
+    EXPECT_EQ(AlarmListDelegate::measureItem(14, 14), 16);
+    EXPECT_EQ(AlarmListDelegate::measureItem(13, 14), 14);
 
     const QImage small(12, 12, QImage::Format_ARGB32);
     const AlarmListDelegate smallIcons(small, small);
@@ -119,21 +119,21 @@ TEST(AlarmListMeasure, RowsAreTwoPixelsHigherThanTheIconOrKeepTheOfferedHeight)
 
 TEST_F(AlarmListTest, IconFollowsTheDateAndItsSilverTakesTheRowBackground)
 {
-    Add("10:00am", "06/10/2026", "Tea");
-    Add("10:00am", "06/12/2026", "Dentist");
-    view.SelectRow(0);
-    const QImage image = Render();
+    add("10:00am", "06/10/2026", "Tea");
+    add("10:00am", "06/12/2026", "Dentist");
+    view.selectRow(0);
+    const QImage image = render();
     EXPECT_EQ(view.visualRect(model.index(0)).height(), RowHeight);
     EXPECT_EQ(view.visualRect(model.index(1)).top(), RowHeight);
 
     // The icons' top-left pixel is silver: highlight on the selected row, white on the other.
-    EXPECT_EQ(QColor(image.pixel(0, 0)), Highlight());
+    EXPECT_EQ(QColor(image.pixel(0, 0)), highlight());
     EXPECT_EQ(QColor(image.pixel(0, RowHeight)), QColor(Qt::white));
 
     const QImage today = todayAlarmPicture();
     const QImage future = futureAlarmPicture();
-    const std::optional<QPoint> todayOnly = DistinctDrawnPixel(today, future);
-    const std::optional<QPoint> futureOnly = DistinctDrawnPixel(future, today);
+    const std::optional<QPoint> todayOnly = distinctDrawnPixel(today, future);
+    const std::optional<QPoint> futureOnly = distinctDrawnPixel(future, today);
     ASSERT_TRUE(todayOnly && futureOnly);
     EXPECT_EQ(image.pixel(*todayOnly), today.pixel(*todayOnly));
     EXPECT_EQ(image.pixel(futureOnly->x(), RowHeight + futureOnly->y()), future.pixel(*futureOnly));
@@ -141,13 +141,13 @@ TEST_F(AlarmListTest, IconFollowsTheDateAndItsSilverTakesTheRowBackground)
 
 TEST_F(AlarmListTest, TextStartsFourPixelsRightOfTheIconAndTwoBelowTheRowTop)
 {
-    Add("10:00am", "06/10/2026", "Tea");
-    Add("10:00am", "06/12/2026", "Dentist");
-    view.SelectRow(0);
-    const QImage image = Render();
+    add("10:00am", "06/10/2026", "Tea");
+    add("10:00am", "06/12/2026", "Dentist");
+    view.selectRow(0);
+    const QImage image = render();
 
     const QRect rowOne(ListIconSize, RowHeight, view.viewport()->width() - ListIconSize, RowHeight);
-    const QRect text = DarkPixels(image, rowOne);
+    const QRect text = darkPixels(image, rowOne);
     ASSERT_FALSE(text.isNull());
     const QFontMetrics metrics(view.font());
     const int x = ListIconSize + 4;
@@ -159,107 +159,107 @@ TEST_F(AlarmListTest, TextStartsFourPixelsRightOfTheIconAndTwoBelowTheRowTop)
 
     // Glyph stems are drawn in full colour: highlight text on the selected row, black on the other.
     const QRgb highlightText = view.palette().color(QPalette::Active, QPalette::HighlightedText).rgb();
-    EXPECT_GT(CountPixels(image, QRect(x, 0, 60, RowHeight), highlightText), 0);
-    EXPECT_GT(CountPixels(image, QRect(x, RowHeight, 60, RowHeight), qRgb(0, 0, 0)), 0);
+    EXPECT_GT(countPixels(image, QRect(x, 0, 60, RowHeight), highlightText), 0);
+    EXPECT_GT(countPixels(image, QRect(x, RowHeight, 60, RowHeight), qRgb(0, 0, 0)), 0);
 }
 
 TEST_F(AlarmListTest, LongMessageRunsToTheRightEdgeOnOneLine)
 {
-    Add("10:00am", "06/12/2026", "Remember to water the plants and then call the garden centre about bulbs");
+    add("10:00am", "06/12/2026", "Remember to water the plants and then call the garden centre about bulbs");
     view.resize(220, 100);
-    const QImage image = Render();
+    const QImage image = render();
     const int width = view.viewport()->width();
 
-    const QRect text = DarkPixels(image, QRect(ListIconSize, 0, width - ListIconSize, RowHeight));
+    const QRect text = darkPixels(image, QRect(ListIconSize, 0, width - ListIconSize, RowHeight));
     EXPECT_GE(text.right(), width - 8) << "the text is cut at the edge, not shortened";
     // Nothing below the one row: no second line.
-    EXPECT_TRUE(DarkPixels(image, QRect(0, RowHeight, width, image.height() - RowHeight)).isNull());
+    EXPECT_TRUE(darkPixels(image, QRect(0, RowHeight, width, image.height() - RowHeight)).isNull());
     EXPECT_EQ(view.visualRect(model.index(0)).width(), width);
 }
 
 TEST_F(AlarmListTest, FocusRectangleSurroundsTheCurrentRowOnlyWhileTheListHasFocus)
 {
-    Add("10:00am", "06/12/2026", "Dentist");
-    view.SelectRow(0);
+    add("10:00am", "06/12/2026", "Dentist");
+    view.selectRow(0);
     view.show();
     QApplication::setActiveWindow(&view);
     view.setFocus();
     QApplication::processEvents();
     ASSERT_TRUE(view.hasFocus());
-    QImage image = Render();
+    QImage image = render();
     const int right = view.viewport()->width() - 1;
     // A dotted line: alternating pixels along the bottom edge of the highlighted row differ.
     EXPECT_NE(image.pixel(right - 40, RowHeight - 1), image.pixel(right - 41, RowHeight - 1));
 
     view.clearFocus();
     QApplication::processEvents();
-    image = Render();
+    image = render();
     EXPECT_EQ(image.pixel(right - 40, RowHeight - 1), image.pixel(right - 41, RowHeight - 1));
 }
 
 TEST_F(AlarmListTest, SelectionFollowsInsertedRowsAndIsEmptyAfterTheSelectedRowGoes)
 {
-    Add("10:00am", "06/12/2026", "Dentist");
-    const AlarmId later = Add("11:00am", "06/13/2026", "Market");
-    view.SelectRow(1);
+    add("10:00am", "06/12/2026", "Dentist");
+    const AlarmId later = add("11:00am", "06/13/2026", "Market");
+    view.selectRow(1);
 
-    Add("09:30am", "06/10/2026", "Tea"); // today: inserted above
-    ASSERT_EQ(view.SelectedRow(), 2);
-    EXPECT_EQ(store.Rows()[view.SelectedRow()].Object.Id, later);
+    add("09:30am", "06/10/2026", "Tea"); // today: inserted above
+    ASSERT_EQ(view.selectedRow(), 2);
+    EXPECT_EQ(store.rows()[view.selectedRow()].object.id, later);
 
-    store.DeleteAlarm(0);
-    EXPECT_EQ(view.SelectedRow(), 1);
-    store.DeleteAlarm(1);
-    EXPECT_EQ(view.SelectedRow(), -1) << "the view must not pick a neighbour";
+    store.deleteAlarm(0);
+    EXPECT_EQ(view.selectedRow(), 1);
+    store.deleteAlarm(1);
+    EXPECT_EQ(view.selectedRow(), -1) << "the view must not pick a neighbour";
     EXPECT_EQ(model.rowCount(), 1);
 }
 
 TEST_F(AlarmListTest, ReloadEmptiesSelectionAndBringsBackEveryRow)
 {
-    Add("10:00am", "06/12/2026", "Dentist");
-    Add("11:00am", "06/13/2026", "Market");
-    store.WriteToDisk();
-    view.SelectRow(0);
-    store.LoadFromDisk();
+    add("10:00am", "06/12/2026", "Dentist");
+    add("11:00am", "06/13/2026", "Market");
+    store.writeToDisk();
+    view.selectRow(0);
+    store.loadFromDisk();
     EXPECT_EQ(model.rowCount(), 2);
-    EXPECT_EQ(view.SelectedRow(), -1);
-    EXPECT_EQ(model.data(model.index(1), Qt::DisplayRole).toString().toStdString(), store.Rows()[1].Text);
+    EXPECT_EQ(view.selectedRow(), -1);
+    EXPECT_EQ(model.data(model.index(1), Qt::DisplayRole).toString().toStdString(), store.rows()[1].text);
     EXPECT_TRUE(model.data(model.index(1), AlarmListModel::FutureDateRole).toBool());
 }
 
 TEST_F(AlarmListTest, RightClickOpensThePopupMenuWithoutMovingTheSelectionAndNoClickClearsIt)
 {
-    Add("10:00am", "06/12/2026", "Dentist");
-    Add("11:00am", "06/13/2026", "Market");
+    add("10:00am", "06/12/2026", "Dentist");
+    add("11:00am", "06/13/2026", "Market");
     QMenu menu;
     menu.addAction(QStringLiteral("&Edit"));
-    view.SetPopupMenu(&menu);
-    view.SelectRow(0);
-    Render();
+    view.setPopupMenu(&menu);
+    view.selectRow(0);
+    render();
 
     const QPoint onRowOne = view.visualRect(model.index(1)).center();
     QTest::mousePress(view.viewport(), Qt::RightButton, Qt::NoModifier, onRowOne);
     QContextMenuEvent context(QContextMenuEvent::Mouse, onRowOne, view.viewport()->mapToGlobal(onRowOne));
     QApplication::sendEvent(view.viewport(), &context);
     QTest::mouseRelease(view.viewport(), Qt::RightButton, Qt::NoModifier, onRowOne);
-    EXPECT_EQ(view.SelectedRow(), 0);
+    EXPECT_EQ(view.selectedRow(), 0);
     EXPECT_TRUE(menu.isVisible());
     menu.close();
 
     QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, onRowOne);
-    EXPECT_EQ(view.SelectedRow(), 1);
+    EXPECT_EQ(view.selectedRow(), 1);
     QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ControlModifier, onRowOne);
-    EXPECT_EQ(view.SelectedRow(), 1) << "Ctrl+click on the selected row keeps it selected";
+    EXPECT_EQ(view.selectedRow(), 1) << "Ctrl+click on the selected row keeps it selected";
 }
 
 TEST_F(AlarmListTest, DoubleClickEnterAndDeleteAreReported)
 {
-    Add("10:00am", "06/12/2026", "Dentist");
-    view.SelectRow(0);
-    Render();
-    QSignalSpy doubleClicks(&view, &AlarmListView::DoubleClicked);
-    QSignalSpy enters(&view, &AlarmListView::EnterPressed);
-    QSignalSpy deletes(&view, &AlarmListView::DeleteKeyPressed);
+    add("10:00am", "06/12/2026", "Dentist");
+    view.selectRow(0);
+    render();
+    QSignalSpy doubleClicks(&view, &AlarmListView::leftDoubleClicked);
+    QSignalSpy enters(&view, &AlarmListView::enterPressed);
+    QSignalSpy deletes(&view, &AlarmListView::deleteKeyPressed);
 
     // Below the last row counts too: the command then acts on the selected row.
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 80));
@@ -268,7 +268,7 @@ TEST_F(AlarmListTest, DoubleClickEnterAndDeleteAreReported)
     QTest::keyClick(&view, Qt::Key_Enter);
     QTest::keyClick(&view, Qt::Key_Delete);
     EXPECT_EQ(doubleClicks.count(), 1);
-    EXPECT_EQ(view.SelectedRow(), 0);
+    EXPECT_EQ(view.selectedRow(), 0);
     EXPECT_EQ(enters.count(), 2);
     EXPECT_EQ(deletes.count(), 1);
 }

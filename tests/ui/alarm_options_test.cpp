@@ -33,24 +33,24 @@ class OptionsTest : public ::testing::Test {
 protected:
     OptionsTest()
     {
-        services.PlayWaveFile = [this](const std::string& file) { played.push_back(file); };
-        services.ChooseFile = [this](QWidget*, const std::string& folder, const std::string& fileName,
+        services.playWaveFile = [this](const std::string& file) { played.push_back(file); };
+        services.chooseFile = [this](QWidget*, const std::string& folder, const std::string& fileName,
                                      const std::string& filter) -> std::optional<std::string> {
             choices.push_back({folder, fileName, filter});
             if (chooserFails)
                 throw std::runtime_error("no file dialog");
             return chosen;
         };
-        services.ProgramDirectory = "/opt/klaxora/";
+        services.programDirectory = "/opt/klaxora/";
         options = std::make_unique<TAlarmOptions>(services);
     }
 
-    void Show()
+    void show()
     {
         options->show();
         QApplication::processEvents();
     }
-    QString Edit() const { return testing::namedChild<QLineEdit>(*options, "waveFileEdit")->text(); }
+    QString edit() const { return testing::namedChild<QLineEdit>(*options, "waveFileEdit")->text(); }
 
     test::StoreOnDisk disk; // a scratch folder for sound files
     AlarmOptionsServices services;
@@ -63,8 +63,8 @@ protected:
 
 TEST_F(OptionsTest, MessageOnlyDisablesTheFileControlsAndTakesTheFocusAway)
 {
-    options->TickAlarmMode(amMessageOnly);
-    Show();
+    options->tickAlarmMode(amMessageOnly);
+    show();
     EXPECT_EQ(options->size(), QSize(440, 273));
     EXPECT_FALSE(testing::namedChild<QLineEdit>(*options, "waveFileEdit")->isEnabled());
     EXPECT_FALSE(testing::namedChild<QPushButton>(*options, "chooseWaveButton")->isEnabled());
@@ -75,11 +75,11 @@ TEST_F(OptionsTest, MessageOnlyDisablesTheFileControlsAndTakesTheFocusAway)
                       QPoint(8, 10));
     EXPECT_TRUE(testing::namedChild<QLineEdit>(*options, "waveFileEdit")->isEnabled());
     EXPECT_TRUE(testing::namedChild<QPushButton>(*options, "chooseWaveButton")->isEnabled());
-    EXPECT_EQ(options->TickedAlarmMode(), amSoundOnly);
-    options->TickAlarmMode(amMessageAndSound);
-    EXPECT_EQ(options->TickedAlarmMode(), amMessageAndSound);
-    options->TickAlarmMode(7); // ticks nothing
-    EXPECT_EQ(options->TickedAlarmMode(), amMessageAndSound);
+    EXPECT_EQ(options->tickedAlarmMode(), amSoundOnly);
+    options->tickAlarmMode(amMessageAndSound);
+    EXPECT_EQ(options->tickedAlarmMode(), amMessageAndSound);
+    options->tickAlarmMode(7); // ticks nothing
+    EXPECT_EQ(options->tickedAlarmMode(), amMessageAndSound);
 
     auto other = std::make_unique<TAlarmOptions>(services);
     other->show();
@@ -88,48 +88,48 @@ TEST_F(OptionsTest, MessageOnlyDisablesTheFileControlsAndTakesTheFocusAway)
 
 TEST_F(OptionsTest, PlayNowPlaysTheConfirmedFileNotTheTypedText)
 {
-    const std::string previous = disk.MakeFile("previous.wav");
-    const std::string typed = disk.MakeFile("typed.wav");
-    options->SetWaveFile(previous);
-    Show();
-    EXPECT_EQ(Edit(), QString::fromStdString(previous));
+    const std::string previous = disk.makeFile("previous.wav");
+    const std::string typed = disk.makeFile("typed.wav");
+    options->setWaveFile(previous);
+    show();
+    EXPECT_EQ(edit(), QString::fromStdString(previous));
     testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText(QString::fromStdString(typed));
     QTest::mouseClick(testing::namedChild<QPushButton>(*options, "playNowButton"), Qt::LeftButton);
     EXPECT_EQ(played, std::vector<std::string>{previous});
 
-    options->SetWaveFile(disk.folder.filePath("missing.wav").toStdString());
+    options->setWaveFile(disk.folder.filePath("missing.wav").toStdString());
     options->playNowClick();
-    options->SetWaveFile("");
+    options->setWaveFile("");
     options->playNowClick();
     EXPECT_EQ(played.size(), 1u);
 }
 
 TEST_F(OptionsTest, OkTakesTheTypedTextAndCancelKeepsWaveFile)
 {
-    options->SetWaveFile("/sounds/old.wav");
-    test::AnswerNextModal([](QWidget* modal) {
+    options->setWaveFile("/sounds/old.wav");
+    test::answerNextModal([](QWidget* modal) {
         auto* dialog = static_cast<TAlarmOptions*>(modal);
         testing::namedChild<QLineEdit>(*dialog, "waveFileEdit")->clear();
         dialog->okButtonClick();
     });
-    EXPECT_EQ(options->ShowModal(), ModalResult::Ok);
-    EXPECT_EQ(options->WaveFile(), "");
+    EXPECT_EQ(options->showModal(), ModalResult::Ok);
+    EXPECT_EQ(options->waveFile(), "");
 
-    options->SetWaveFile("/sounds/old.wav");
-    test::AnswerNextModal([](QWidget* modal) {
+    options->setWaveFile("/sounds/old.wav");
+    test::answerNextModal([](QWidget* modal) {
         auto* dialog = static_cast<TAlarmOptions*>(modal);
         testing::namedChild<QLineEdit>(*dialog, "waveFileEdit")->setText("/sounds/new.wav");
         dialog->close(); // closing the window counts as Cancel
     });
-    EXPECT_EQ(options->ShowModal(), ModalResult::Cancel);
-    EXPECT_EQ(options->WaveFile(), "/sounds/old.wav");
+    EXPECT_EQ(options->showModal(), ModalResult::Cancel);
+    EXPECT_EQ(options->waveFile(), "/sounds/old.wav");
 }
 
 TEST_F(OptionsTest, EnterAndEscapeExceptThatEnterPressesAFocusedPushButton)
 {
-    const std::string bell = disk.MakeFile("bell.wav");
-    options->SetWaveFile(bell);
-    Show();
+    const std::string bell = disk.makeFile("bell.wav");
+    options->setWaveFile(bell);
+    show();
     testing::namedChild<QPushButton>(*options, "chooseWaveButton")->setFocus();
     QTest::keyClick(testing::namedChild<QPushButton>(*options, "chooseWaveButton"), Qt::Key_Return);
     EXPECT_EQ(choices.size(), 1u);
@@ -143,99 +143,99 @@ TEST_F(OptionsTest, EnterAndEscapeExceptThatEnterPressesAFocusedPushButton)
     EXPECT_FALSE(options->isVisible());
     EXPECT_EQ(options->result(), ModalResult::Cancel);
 
-    Show();
+    show();
     testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText("/sounds/typed.wav");
     QTest::keyClick(testing::namedChild<QLineEdit>(*options, "waveFileEdit"), Qt::Key_Return);
     EXPECT_FALSE(options->isVisible());
     EXPECT_EQ(options->result(), ModalResult::Ok);
-    EXPECT_EQ(options->WaveFile(), "/sounds/typed.wav");
+    EXPECT_EQ(options->waveFile(), "/sounds/typed.wav");
     EXPECT_EQ(choices.size(), 1u);
 }
 
 TEST_F(OptionsTest, ChooseStartsInTheProgramFolderAndTakesOnlyWavNames)
 {
-    const std::string existing = disk.MakeFile("bell.wav");
-    options->SetWaveFile(existing);
-    Show();
+    const std::string existing = disk.makeFile("bell.wav");
+    options->setWaveFile(existing);
+    show();
     chosen = disk.folder.filePath("Chime.Wav").toStdString();
     options->chooseWaveButtonClick();
     ASSERT_EQ(choices.size(), 1u);
     EXPECT_EQ(choices[0].initialFolder, "/opt/klaxora/");
     EXPECT_EQ(choices[0].fileName, existing);
     EXPECT_EQ(choices[0].filter, "WAVE files (*.wav)");
-    EXPECT_EQ(options->WaveFile(), *chosen);
-    EXPECT_EQ(Edit(), QString::fromStdString(*chosen));
+    EXPECT_EQ(options->waveFile(), *chosen);
+    EXPECT_EQ(edit(), QString::fromStdString(*chosen));
 
     // The name chosen last does not exist: no preset. A file that is not a WAV is ignored.
     chosen = "/tmp/notes.txt";
     options->chooseWaveButtonClick();
     EXPECT_EQ(choices[1].fileName, "");
-    EXPECT_EQ(options->WaveFile(), disk.folder.filePath("Chime.Wav").toStdString());
+    EXPECT_EQ(options->waveFile(), disk.folder.filePath("Chime.Wav").toStdString());
 
     chosen = "/tmp/old.wav.d/notes.txt";
     options->chooseWaveButtonClick();
-    EXPECT_EQ(options->WaveFile(), *chosen);
+    EXPECT_EQ(options->waveFile(), *chosen);
 
-    const std::string before = options->WaveFile();
+    const std::string before = options->waveFile();
     chosen = std::nullopt;
     options->chooseWaveButtonClick();
     chooserFails = true;
     options->chooseWaveButtonClick();
-    EXPECT_EQ(options->WaveFile(), before);
+    EXPECT_EQ(options->waveFile(), before);
 }
 
 // Mended: a sound path the alarm file cannot hold is refused where it is entered.
 TEST_F(OptionsTest, SoundPathRefusesWhatTheFileCannotHold)
 {
-    Show();
+    show();
     QTest::keyClicks(testing::namedChild<QLineEdit>(*options, "waveFileEdit"), "/a^b.wav");
-    EXPECT_EQ(Edit(), "/ab.wav");
+    EXPECT_EQ(edit(), "/ab.wav");
     testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText(QString(255, QLatin1Char('x')));
     QTest::keyClicks(testing::namedChild<QLineEdit>(*options, "waveFileEdit"), "y");
-    EXPECT_EQ(Edit(), QString(255, QLatin1Char('x')));
+    EXPECT_EQ(edit(), QString(255, QLatin1Char('x')));
     // A paste past the capacity keeps the characters that fit.
     testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText(QString(250, QLatin1Char('x')));
     QApplication::clipboard()->setText(QStringLiteral("/sounds/ring.wav"));
     testing::namedChild<QLineEdit>(*options, "waveFileEdit")->paste();
-    EXPECT_EQ(Edit(), QString(250, QLatin1Char('x')) + QStringLiteral("/soun"));
+    EXPECT_EQ(edit(), QString(250, QLatin1Char('x')) + QStringLiteral("/soun"));
 
-    options->SetWaveFile("/sounds/old.wav");
+    options->setWaveFile("/sounds/old.wav");
     chosen = "/sounds/odd^name.wav";
-    const auto box = test::AnswerNextMessageBox();
+    const auto box = test::answerNextMessageBox();
     options->chooseWaveButtonClick();
     EXPECT_TRUE(box->text.startsWith("The alarm file cannot hold this file name:"));
-    EXPECT_EQ(options->WaveFile(), "/sounds/old.wav");
+    EXPECT_EQ(options->waveFile(), "/sounds/old.wav");
 }
 
 TEST_F(OptionsTest, HelpOpensTheOptionsTopic)
 {
-    Show();
+    show();
     QTest::mouseClick(testing::namedChild<TFlatButton>(*options, "helpButton"), Qt::LeftButton, {},
                       QPoint(10, 10));
     auto* help = options->findChild<HelpWindow*>();
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->Browser()->source(), HelpTopicUrl(QStringLiteral("KLAXORA.HLP"), 2004));
+    EXPECT_EQ(help->browser()->source(), helpTopicUrl(QStringLiteral("KLAXORA.HLP"), 2004));
 }
 
 TEST_F(OptionsTest, TypedTextSurvivesAnotherWindowAndACancelledChooserAndIsRefilledOnlyWhenShown)
 {
-    options->SetWaveFile("/sounds/kept.wav");
-    Show();
+    options->setWaveFile("/sounds/kept.wav");
+    show();
     testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText("/sounds/typed.wav");
     // Another window comes in front and goes again.
     QEvent deactivate(QEvent::WindowDeactivate);
     QApplication::sendEvent(options.get(), &deactivate);
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(options.get(), &activate);
-    EXPECT_EQ(Edit(), "/sounds/typed.wav");
+    EXPECT_EQ(edit(), "/sounds/typed.wav");
     QTest::mouseClick(testing::namedChild<QPushButton>(*options, "chooseWaveButton"), Qt::LeftButton);
     QApplication::sendEvent(options.get(), &activate);
     ASSERT_EQ(choices.size(), 1U);
-    EXPECT_EQ(Edit(), "/sounds/typed.wav") << "the chooser was cancelled";
+    EXPECT_EQ(edit(), "/sounds/typed.wav") << "the chooser was cancelled";
 
     options->hide();
-    Show();
-    EXPECT_EQ(Edit(), "/sounds/kept.wav");
+    show();
+    EXPECT_EQ(edit(), "/sounds/kept.wav");
 }
 
 } // namespace

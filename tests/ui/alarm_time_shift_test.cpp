@@ -28,23 +28,23 @@ TEST_F(CommandsTest, AdjustShiftsByTheLongMinuteAndCutsToWholeSeconds)
     };
     for (const AdjustCase& c : cases) {
         SCOPED_TRACE(c.minutes);
-        while (!disk.store.Rows().Empty())
-            disk.store.DeleteAlarm(0);
-        Add(At(2026, 3, 20, 10, 0), "Tea");
+        while (!disk.store.rows().empty())
+            disk.store.deleteAlarm(0);
+        add(at(2026, 3, 20, 10, 0), "Tea");
         selected = 0;
-        commands.AdjustDateTime(c.minutes);
-        ASSERT_EQ(disk.store.BaseAlarmList().Count(), 1);
-        EXPECT_EQ(DateOfStored(0), c.date);
-        EXPECT_EQ(TimeOfStored(0), c.time);
-        ASSERT_EQ(disk.store.Rows().Count(), 1);
+        commands.adjustDateTime(c.minutes);
+        ASSERT_EQ(disk.store.baseAlarmList().count(), 1);
+        EXPECT_EQ(dateOfStored(0), c.date);
+        EXPECT_EQ(timeOfStored(0), c.time);
+        ASSERT_EQ(disk.store.rows().count(), 1);
         const std::string dateText =
-            FormatDateTime("m/d/yy", disk.store.BaseAlarmList()[0].AlarmDate, disk.formats.User());
-        EXPECT_EQ(RowText(0), "Tea...(" + std::string(c.rowTime) + "   " + dateText + ")");
+            formatDateTime("m/d/yy", disk.store.baseAlarmList()[0].alarmDate, disk.formats.user());
+        EXPECT_EQ(rowText(0), "Tea...(" + std::string(c.rowTime) + "   " + dateText + ")");
         // The file keeps hours and minutes only.
-        EXPECT_EQ(disk.FileContents(),
+        EXPECT_EQ(disk.fileContents(),
                   std::string(c.rowTime) + "^Tea^^3^" +
-                      FormatDateTime("mm/dd/yyyy", disk.store.BaseAlarmList()[0].AlarmDate,
-                                     disk.formats.Storage()) +
+                      formatDateTime("mm/dd/yyyy", disk.store.baseAlarmList()[0].alarmDate,
+                                     disk.formats.storage()) +
                       "^^0\r\n");
         EXPECT_EQ(selected, 0);
         EXPECT_TRUE(timer.enabled);
@@ -53,41 +53,41 @@ TEST_F(CommandsTest, AdjustShiftsByTheLongMinuteAndCutsToWholeSeconds)
 
 TEST_F(CommandsTest, AdjustAcrossMidnightMovesTheDate)
 {
-    Add(At(2026, 3, 6, 23, 50), "Late");
+    add(at(2026, 3, 6, 23, 50), "Late");
     selected = 0;
-    commands.AdjustDateTime(20);
-    EXPECT_EQ(DateOfStored(0), (CivilDate{2026, 3, 7}));
-    EXPECT_EQ(TimeOfStored(0), (ClockTime{0, 10, 0}));
-    EXPECT_EQ(RowText(0), "Late...(12:10am   3/7/26)");
+    commands.adjustDateTime(20);
+    EXPECT_EQ(dateOfStored(0), (CivilDate{2026, 3, 7}));
+    EXPECT_EQ(timeOfStored(0), (ClockTime{0, 10, 0}));
+    EXPECT_EQ(rowText(0), "Late...(12:10am   3/7/26)");
 
-    disk.store.DeleteAlarm(0);
-    Add(At(2026, 3, 7, 0, 0), "Midnight");
+    disk.store.deleteAlarm(0);
+    add(at(2026, 3, 7, 0, 0), "Midnight");
     selected = 0;
-    commands.AdjustDateTime(-1);
-    EXPECT_EQ(DateOfStored(0), (CivilDate{2026, 3, 6}));
-    EXPECT_EQ(TimeOfStored(0), (ClockTime{23, 59, 0}));
-    EXPECT_EQ(RowText(0), "Midnight...(11:59pm   3/6/26)");
+    commands.adjustDateTime(-1);
+    EXPECT_EQ(dateOfStored(0), (CivilDate{2026, 3, 6}));
+    EXPECT_EQ(timeOfStored(0), (ClockTime{23, 59, 0}));
+    EXPECT_EQ(rowText(0), "Midnight...(11:59pm   3/6/26)");
 }
 
 TEST_F(CommandsTest, AdjustSelectsTheMovedRowAndCloneKeepsTheSelection)
 {
-    Add(At(2026, 3, 7, 8, 0), "Early");
-    const AlarmId middle = Add(At(2026, 3, 7, 12, 0), "Noon");
-    Add(At(2026, 3, 7, 18, 0), "Evening");
-    selected = RowOf(middle);
+    add(at(2026, 3, 7, 8, 0), "Early");
+    const AlarmId middle = add(at(2026, 3, 7, 12, 0), "Noon");
+    add(at(2026, 3, 7, 18, 0), "Evening");
+    selected = rowOf(middle);
 
-    commands.AdjustDateTime(-1440); // now the first row
-    ASSERT_EQ(disk.store.Rows().Count(), 3);
+    commands.adjustDateTime(-1440); // now the first row
+    ASSERT_EQ(disk.store.rows().count(), 3);
     EXPECT_EQ(selected, 0);
-    EXPECT_EQ(RowText(0), "Noon...(11:59am   3/6/26)");
+    EXPECT_EQ(rowText(0), "Noon...(11:59am   3/6/26)");
 
     // The copy goes in above the cloned row; the selection stays on the cloned row.
     selected = 2;
-    commands.CloneAlarm(-1);
-    ASSERT_EQ(disk.store.Rows().Count(), 4);
+    commands.cloneAlarm(-1);
+    ASSERT_EQ(disk.store.rows().count(), 4);
     EXPECT_EQ(selected, 3);
-    EXPECT_EQ(RowText(2), "Evening...(05:59pm   3/7/26)");
-    EXPECT_EQ(RowText(3), "Evening...(06:00pm   3/7/26)");
+    EXPECT_EQ(rowText(2), "Evening...(05:59pm   3/7/26)");
+    EXPECT_EQ(rowText(3), "Evening...(06:00pm   3/7/26)");
     EXPECT_GE(listFocused, 2);
     EXPECT_EQ(timer.switchedOff, 2);
     EXPECT_TRUE(timer.enabled);
@@ -95,65 +95,65 @@ TEST_F(CommandsTest, AdjustSelectsTheMovedRowAndCloneKeepsTheSelection)
 
 TEST_F(CommandsTest, CloneAddsACopyWithTheSameMessageSoundAndMode)
 {
-    const std::string wave = disk.MakeFile("ring.wav");
-    disk.store.AddAlarm("10:00am", "03/10/2026", "Call", wave, amSoundOnly);
+    const std::string wave = disk.makeFile("ring.wav");
+    disk.store.addAlarm("10:00am", "03/10/2026", "Call", wave, amSoundOnly);
     selected = 0;
-    commands.CloneAlarm(1440);
-    ASSERT_EQ(disk.store.BaseAlarmList().Count(), 2);
-    EXPECT_EQ(DateOfStored(0), (CivilDate{2026, 3, 10}));
-    EXPECT_EQ(DateOfStored(1), (CivilDate{2026, 3, 11}));
-    EXPECT_EQ(TimeOfStored(1), (ClockTime{10, 0, 0}));
-    const TBaseAlarm& copy = disk.store.BaseAlarmList()[1];
-    EXPECT_EQ(copy.Message, "Call");
-    EXPECT_EQ(copy.WaveFile, wave);
-    EXPECT_EQ(copy.AlarmMode, amSoundOnly);
+    commands.cloneAlarm(1440);
+    ASSERT_EQ(disk.store.baseAlarmList().count(), 2);
+    EXPECT_EQ(dateOfStored(0), (CivilDate{2026, 3, 10}));
+    EXPECT_EQ(dateOfStored(1), (CivilDate{2026, 3, 11}));
+    EXPECT_EQ(timeOfStored(1), (ClockTime{10, 0, 0}));
+    const TBaseAlarm& copy = disk.store.baseAlarmList()[1];
+    EXPECT_EQ(copy.message, "Call");
+    EXPECT_EQ(copy.waveFile, wave);
+    EXPECT_EQ(copy.alarmMode, amSoundOnly);
     EXPECT_EQ(selected, 0);
 }
 
 TEST_F(CommandsTest, AdjustAndCloneWithoutASelectedRowOnlyBeep)
 {
     for (const TimeShiftEntry& entry : TimeShiftEntries) {
-        commands.CloneAlarm(entry.Minutes);
-        commands.AdjustDateTime(entry.Minutes);
+        commands.cloneAlarm(entry.minutes);
+        commands.adjustDateTime(entry.minutes);
     }
     EXPECT_EQ(beeps, 24);
     EXPECT_EQ(timer.switchedOff, 0);
-    EXPECT_FALSE(disk.FileExists());
+    EXPECT_FALSE(disk.fileExists());
 }
 
 // Mended: a result in the past used to delete the alarm (adjust) or store one that never shows or fires.
 TEST_F(CommandsTest, AdjustOrCloneIntoThePastBeepsAndChangesNothing)
 {
-    disk.clock.Set(At(2026, 3, 6, 10, 30));
-    Add(At(2026, 3, 6, 11, 0), "Meeting");
+    disk.clock.set(at(2026, 3, 6, 10, 30));
+    add(at(2026, 3, 6, 11, 0), "Meeting");
     selected = 0;
-    disk.RemoveFile();
+    disk.removeFile();
 
-    commands.AdjustDateTime(-60);   // 9:59:59 AM today, half an hour ago
-    commands.AdjustDateTime(-1440); // yesterday
-    commands.CloneAlarm(-60);
-    commands.CloneAlarm(-10080);
+    commands.adjustDateTime(-60);   // 9:59:59 AM today, half an hour ago
+    commands.adjustDateTime(-1440); // yesterday
+    commands.cloneAlarm(-60);
+    commands.cloneAlarm(-10080);
     EXPECT_EQ(beeps, 4);
-    ASSERT_EQ(disk.store.BaseAlarmList().Count(), 1);
-    EXPECT_EQ(TimeOfStored(0), (ClockTime{11, 0, 0}));
-    EXPECT_EQ(RowText(0), "Meeting...(11:00am   3/6/26)");
+    ASSERT_EQ(disk.store.baseAlarmList().count(), 1);
+    EXPECT_EQ(timeOfStored(0), (ClockTime{11, 0, 0}));
+    EXPECT_EQ(rowText(0), "Meeting...(11:00am   3/6/26)");
     EXPECT_EQ(selected, 0);
-    EXPECT_FALSE(disk.FileExists());
+    EXPECT_FALSE(disk.fileExists());
     EXPECT_TRUE(timer.enabled);
 
     // Within the 30 seconds of grace the result is still taken: it fires at the next tick.
-    disk.clock.Set(At(2026, 3, 6, 10, 59, 20));
-    commands.AdjustDateTime(-1);
+    disk.clock.set(at(2026, 3, 6, 10, 59, 20));
+    commands.adjustDateTime(-1);
     EXPECT_EQ(beeps, 4);
-    EXPECT_EQ(TimeOfStored(0), (ClockTime{10, 59, 0}));
-    EXPECT_EQ(disk.store.TodayList().Count(), 1);
+    EXPECT_EQ(timeOfStored(0), (ClockTime{10, 59, 0}));
+    EXPECT_EQ(disk.store.todayList().count(), 1);
 }
 
 TEST_F(CommandsTest, MenuTableGivesBothMenusTheTwelveEntries)
 {
     QMenu menu;
     std::vector<std::int32_t> chosen;
-    FillTimeShiftMenu(menu, [&chosen](std::int32_t minutes) { chosen.push_back(minutes); });
+    fillTimeShiftMenu(menu, [&chosen](std::int32_t minutes) { chosen.push_back(minutes); });
     const QList<QAction*> actions = menu.actions();
     ASSERT_EQ(actions.size(), 13);
     EXPECT_TRUE(actions[6]->isSeparator());

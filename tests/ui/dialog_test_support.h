@@ -19,32 +19,32 @@
 
 namespace klaxora::test {
 
-using klaxora::testing::At;
-using klaxora::testing::UsUser;
+using klaxora::testing::at;
+using klaxora::testing::usUser;
 
 // An alarm store whose file lies in a scratch folder; the clock starts on Friday 6 March 2026, 9:00 AM.
 struct StoreOnDisk {
-    FakeClock clock{At(2026, 3, 6, 9, 0)};
-    DateTimeFormats formats{UsUser()};
+    FakeClock clock{at(2026, 3, 6, 9, 0)};
+    DateTimeFormats formats{usUser()};
     QTemporaryDir folder;
     PosixFileSystem fileSystem;
     AlarmStore store{clock, formats, folder.path().toStdString(), fileSystem};
 
-    QString FilePath() const
+    QString filePath() const
     {
         return folder.filePath(QString::fromUtf8(AlarmFileName.data(), AlarmFileName.size()));
     }
-    bool FileExists() const { return QFile::exists(FilePath()); }
-    void RemoveFile() const { QFile::remove(FilePath()); }
-    std::string FileContents() const
+    bool fileExists() const { return QFile::exists(filePath()); }
+    void removeFile() const { QFile::remove(filePath()); }
+    std::string fileContents() const
     {
-        QFile file(FilePath());
+        QFile file(filePath());
         if (!file.open(QIODevice::ReadOnly))
             return "<no file>";
         return file.readAll().toStdString();
     }
     // An existing file, as a sound file to choose.
-    std::string MakeFile(const QString& name) const
+    std::string makeFile(const QString& name) const
     {
         const QString path = folder.filePath(name);
         QFile file(path);

@@ -29,29 +29,29 @@
 namespace klaxora {
 namespace {
 
-using test::At;
+using test::at;
 
 class EditorTest : public ::testing::Test {
 protected:
     EditorTest()
     {
-        services.PlayWaveFile = [this](const std::string& file) { played.push_back(file); };
-        services.ChooseFile = [](QWidget*, const std::string&, const std::string&,
+        services.playWaveFile = [this](const std::string& file) { played.push_back(file); };
+        services.chooseFile = [](QWidget*, const std::string&, const std::string&,
                                  const std::string&) -> std::optional<std::string> { return std::nullopt; };
         editor = std::make_unique<TEditAlarmExact>(disk.store, disk.clock, services, &mainWindow);
     }
 
-    void Show()
+    void show()
     {
         editor->show();
         QApplication::processEvents();
     }
-    CivilDate CalendarDate() const
+    CivilDate calendarDate() const
     {
-        return DecodeDate(testing::namedChild<TCalendar>(*editor, "calendar")->CalendarDate());
+        return decodeDate(testing::namedChild<TCalendar>(*editor, "calendar")->calendarDate());
     }
-    QString Time() const { return testing::namedChild<QLineEdit>(*editor, "timeEdit")->text(); }
-    void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
+    QString time() const { return testing::namedChild<QLineEdit>(*editor, "timeEdit")->text(); }
+    void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
 
     test::StoreOnDisk disk;
     AlarmOptionsServices services;
@@ -62,9 +62,9 @@ protected:
 
 TEST_F(EditorTest, OpensWithThePlaceholderSelectedAndTodaysDate)
 {
-    disk.clock.Set(At(2026, 3, 6, 9, 41, 30));
+    disk.clock.set(at(2026, 3, 6, 9, 41, 30));
     editor = std::make_unique<TEditAlarmExact>(disk.store, disk.clock, services, &mainWindow);
-    Show();
+    show();
     EXPECT_EQ(editor->size(), QSize(449, 352));
     EXPECT_EQ(editor->windowTitle(), "Alarm Description");
     EXPECT_EQ(editor->focusWidget(), testing::namedChild<QLineEdit>(*editor, "messageEdit"));
@@ -72,7 +72,7 @@ TEST_F(EditorTest, OpensWithThePlaceholderSelectedAndTodaysDate)
               "[Type alarm message here]");
     EXPECT_EQ(testing::namedChild<QLabel>(*editor, "timeInstruction")->text(), "Use format like:9:41 AM");
     EXPECT_EQ(testing::namedChild<QLabel>(*editor, "dateLabel")->text(), "Friday, March 6, 2026");
-    EXPECT_EQ(CalendarDate(), (CivilDate{2026, 3, 6}));
+    EXPECT_EQ(calendarDate(), (CivilDate{2026, 3, 6}));
     // Tab runs through the message panel only, in its own order.
     std::vector<QWidget*> chain;
     for (QWidget* w = testing::namedChild<QLineEdit>(*editor, "messageEdit")->nextInFocusChain();
@@ -88,7 +88,7 @@ TEST_F(EditorTest, OpensWithThePlaceholderSelectedAndTodaysDate)
 // The message panel and the calendar's button strip show no hints; the calendar and the bottom buttons do.
 TEST_F(EditorTest, HintsShowOnlyOutsideTheMessagePanelAndTheButtonStrip)
 {
-    Show();
+    show();
     const auto hintShown = [](QWidget* widget) {
         QToolTip::hideText();
         QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
@@ -115,142 +115,142 @@ TEST_F(EditorTest, SpinnersStepTheTimeAndWrapWithoutTouchingTheDate)
         const char* to;
     };
     const std::vector<Step> steps{
-        {"10:00 AM", &TEditAlarmExact::HoursSpinnerUpClick, "11:00 AM"},
-        {"10:00 AM", &TEditAlarmExact::HoursSpinnerDownClick, "9:00 AM"},
-        {"10:00 AM", &TEditAlarmExact::MinutesSpinnerDownClick, "9:59 AM"},
-        {"10:00 AM", &TEditAlarmExact::MinutesSpinnerUpClick, "10:01 AM"},
-        {"11:30 PM", &TEditAlarmExact::HoursSpinnerUpClick, "12:30 AM"},
-        {"12:15 AM", &TEditAlarmExact::HoursSpinnerDownClick, "11:15 PM"},
-        {"11:59 PM", &TEditAlarmExact::MinutesSpinnerUpClick, "12:00 AM"},
+        {"10:00 AM", &TEditAlarmExact::hoursSpinnerUpClick, "11:00 AM"},
+        {"10:00 AM", &TEditAlarmExact::hoursSpinnerDownClick, "9:00 AM"},
+        {"10:00 AM", &TEditAlarmExact::minutesSpinnerDownClick, "9:59 AM"},
+        {"10:00 AM", &TEditAlarmExact::minutesSpinnerUpClick, "10:01 AM"},
+        {"11:30 PM", &TEditAlarmExact::hoursSpinnerUpClick, "12:30 AM"},
+        {"12:15 AM", &TEditAlarmExact::hoursSpinnerDownClick, "11:15 PM"},
+        {"11:59 PM", &TEditAlarmExact::minutesSpinnerUpClick, "12:00 AM"},
     };
-    editor->SetCalendarDate(EncodeDate(2026, 3, 20));
+    editor->setCalendarDate(encodeDate(2026, 3, 20));
     for (const Step& step : steps) {
-        editor->SetTimeText(step.from);
+        editor->setTimeText(step.from);
         ((*editor).*step.handler)();
-        EXPECT_EQ(Time(), step.to) << step.from;
+        EXPECT_EQ(time(), step.to) << step.from;
     }
-    EXPECT_EQ(CalendarDate(), (CivilDate{2026, 3, 20}));
+    EXPECT_EQ(calendarDate(), (CivilDate{2026, 3, 20}));
 
     // Wired to the spin buttons' halves, the arrow keys included.
-    editor->SetTimeText("10:00 AM");
-    emit testing::namedChild<TSpinButton>(*editor, "hoursSpinner")->UpClick();
+    editor->setTimeText("10:00 AM");
+    emit testing::namedChild<TSpinButton>(*editor, "hoursSpinner")->upClick();
     QTest::keyClick(testing::namedChild<TSpinButton>(*editor, "minutesSpinner"), Qt::Key_Down);
-    EXPECT_EQ(Time(), "10:59 AM");
+    EXPECT_EQ(time(), "10:59 AM");
 }
 
 TEST_F(EditorTest, TimeBoxTakesTheUsersTimesAndRefusesOthers)
 {
-    editor->SetTimeText("9:30 pm");
-    EXPECT_TRUE(editor->CheckValidTime());
-    EXPECT_EQ(Time(), "9:30 PM");
-    editor->SetTimeText(" 9");
-    EXPECT_TRUE(editor->CheckValidTime());
-    EXPECT_EQ(Time(), "9:00 AM");
-    editor->SetTimeText("21:05:40");
-    EXPECT_TRUE(editor->CheckValidTime());
-    EXPECT_EQ(Time(), "9:05 PM");
+    editor->setTimeText("9:30 pm");
+    EXPECT_TRUE(editor->checkValidTime());
+    EXPECT_EQ(time(), "9:30 PM");
+    editor->setTimeText(" 9");
+    EXPECT_TRUE(editor->checkValidTime());
+    EXPECT_EQ(time(), "9:00 AM");
+    editor->setTimeText("21:05:40");
+    EXPECT_TRUE(editor->checkValidTime());
+    EXPECT_EQ(time(), "9:05 PM");
 
     for (const char* refused : {"13:00 PM", "0:30 AM", "9.30", ""}) {
-        editor->SetTimeText(refused);
-        const auto box = test::AnswerNextMessageBox();
-        EXPECT_FALSE(editor->CheckValidTime()) << refused;
+        editor->setTimeText(refused);
+        const auto box = test::answerNextMessageBox();
+        EXPECT_FALSE(editor->checkValidTime()) << refused;
         EXPECT_EQ(box->text, "Invalid time. Please use your Windows Time format\n   Example: 9:00 AM");
-        EXPECT_EQ(Time(), refused); // left as it was
+        EXPECT_EQ(time(), refused); // left as it was
     }
 }
 
 TEST_F(EditorTest, LettersInTheTimeBoxKeepTheDialogOpenWithTheCurrentTime)
 {
-    Show();
-    editor->SetTimeText("teatime");
-    const auto box = test::AnswerNextMessageBox();
-    editor->SetAlarmButtonClick();
+    show();
+    editor->setTimeText("teatime");
+    const auto box = test::answerNextMessageBox();
+    editor->setAlarmButtonClick();
     EXPECT_TRUE(box->text.startsWith("Invalid time."));
-    EXPECT_EQ(Time(), "9:00 AM");
+    EXPECT_EQ(time(), "9:00 AM");
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_TRUE(disk.store.BaseAlarmList().Empty());
+    EXPECT_TRUE(disk.store.baseAlarmList().empty());
 
     // A spinner resets an unreadable time to now, then steps it.
-    editor->SetTimeText("x");
-    test::AnswerNextMessageBox();
-    editor->MinutesSpinnerUpClick();
-    EXPECT_EQ(Time(), "9:01 AM");
+    editor->setTimeText("x");
+    test::answerNextMessageBox();
+    editor->minutesSpinnerUpClick();
+    EXPECT_EQ(time(), "9:01 AM");
 }
 
 TEST_F(EditorTest, SetAlarmStoresTheAlarmClosesWithOkAndDropsASoundFileThatIsGone)
 {
-    const std::string wave = disk.MakeFile("ring.wav");
-    Show();
-    editor->SetMessageText("Take the cake out");
-    editor->SetTimeText("9:30 pm");
-    editor->SetCalendarDate(EncodeDate(2026, 3, 20));
-    editor->SetWaveFile(wave);
-    editor->SetAlarmMode(amSoundOnly);
-    Click(testing::namedChild<TFlatButton>(*editor, "setAlarmButton"));
+    const std::string wave = disk.makeFile("ring.wav");
+    show();
+    editor->setMessageText("Take the cake out");
+    editor->setTimeText("9:30 pm");
+    editor->setCalendarDate(encodeDate(2026, 3, 20));
+    editor->setWaveFile(wave);
+    editor->setAlarmMode(amSoundOnly);
+    click(testing::namedChild<TFlatButton>(*editor, "setAlarmButton"));
     EXPECT_EQ(editor->result(), ModalResult::Ok);
     EXPECT_FALSE(editor->isVisible());
-    ASSERT_EQ(disk.store.BaseAlarmList().Count(), 1);
-    disk.store.WriteToDisk();
-    EXPECT_EQ(disk.FileContents(), "09:30pm^Take the cake out^^3^03/20/2026^" + wave + "^2\r\n");
+    ASSERT_EQ(disk.store.baseAlarmList().count(), 1);
+    disk.store.writeToDisk();
+    EXPECT_EQ(disk.fileContents(), "09:30pm^Take the cake out^^3^03/20/2026^" + wave + "^2\r\n");
 
     // A sound file that is gone is dropped.
-    editor->SetTimeText("10:00 AM");
-    editor->SetWaveFile(disk.folder.filePath("gone.wav").toStdString());
-    editor->SetAlarmButtonClick();
-    ASSERT_EQ(disk.store.BaseAlarmList().Count(), 2);
-    EXPECT_EQ(disk.store.BaseAlarmList()[1].WaveFile, "");
-    EXPECT_EQ(editor->WaveFile, "");
+    editor->setTimeText("10:00 AM");
+    editor->setWaveFile(disk.folder.filePath("gone.wav").toStdString());
+    editor->setAlarmButtonClick();
+    ASSERT_EQ(disk.store.baseAlarmList().count(), 2);
+    EXPECT_EQ(disk.store.baseAlarmList()[1].waveFile, "");
+    EXPECT_EQ(editor->waveFile, "");
 }
 
 // Mended: a passed date or time used to close the dialog with OK while nothing was stored (or the alarm
 // stayed invisible), and an edit then deleted the original.
 TEST_F(EditorTest, SetAlarmInThePastExplainsAndKeepsTheInput)
 {
-    disk.clock.Set(At(2026, 3, 6, 10, 30));
-    Show();
-    editor->SetMessageText("Dentist");
-    editor->SetTimeText("10:29 AM");
-    auto box = test::AnswerNextMessageBox();
-    editor->SetAlarmButtonClick();
+    disk.clock.set(at(2026, 3, 6, 10, 30));
+    show();
+    editor->setMessageText("Dentist");
+    editor->setTimeText("10:29 AM");
+    auto box = test::answerNextMessageBox();
+    editor->setAlarmButtonClick();
     EXPECT_EQ(box->text, "The alarm date and time have already passed.\n"
                          "Please set a later time, or pick a later date on the calendar.");
     EXPECT_TRUE(editor->isVisible());
     EXPECT_EQ(testing::namedChild<QLineEdit>(*editor, "messageEdit")->text(), "Dentist");
-    EXPECT_EQ(Time(), "10:29 AM");
-    EXPECT_TRUE(disk.store.BaseAlarmList().Empty());
+    EXPECT_EQ(time(), "10:29 AM");
+    EXPECT_TRUE(disk.store.baseAlarmList().empty());
 
-    editor->SetTimeText("11:00 AM");
-    editor->SetCalendarDate(EncodeDate(2026, 3, 5));
-    box = test::AnswerNextMessageBox();
-    editor->SetAlarmButtonClick();
+    editor->setTimeText("11:00 AM");
+    editor->setCalendarDate(encodeDate(2026, 3, 5));
+    box = test::answerNextMessageBox();
+    editor->setAlarmButtonClick();
     EXPECT_TRUE(box->text.startsWith("The alarm date and time have already passed."));
-    EXPECT_TRUE(disk.store.BaseAlarmList().Empty());
+    EXPECT_TRUE(disk.store.baseAlarmList().empty());
 
     // Within the 30 seconds of grace it is still set, and fires at once.
-    disk.clock.Set(At(2026, 3, 6, 11, 0, 30));
-    editor->SetCalendarDate(EncodeDate(2026, 3, 6));
-    editor->SetAlarmButtonClick();
+    disk.clock.set(at(2026, 3, 6, 11, 0, 30));
+    editor->setCalendarDate(encodeDate(2026, 3, 6));
+    editor->setAlarmButtonClick();
     EXPECT_EQ(editor->result(), ModalResult::Ok);
-    EXPECT_EQ(disk.store.TodayList().Count(), 1);
+    EXPECT_EQ(disk.store.todayList().count(), 1);
 }
 
 TEST_F(EditorTest, CalendarButtonsStepTheDateAndTheLabelFollows)
 {
-    Show();
-    editor->SetCalendarDate(EncodeDate(2027, 1, 31));
-    Click(testing::namedChild<TFlatButton>(*editor, "nextMonthButton"));
-    EXPECT_EQ(CalendarDate(), (CivilDate{2027, 2, 28}));
+    show();
+    editor->setCalendarDate(encodeDate(2027, 1, 31));
+    click(testing::namedChild<TFlatButton>(*editor, "nextMonthButton"));
+    EXPECT_EQ(calendarDate(), (CivilDate{2027, 2, 28}));
     EXPECT_EQ(testing::namedChild<QLabel>(*editor, "dateLabel")->text(), "Sunday, February 28, 2027");
 
-    editor->SetCalendarDate(EncodeDate(2028, 1, 31));
-    Click(testing::namedChild<TFlatButton>(*editor, "nextMonthButton"));
+    editor->setCalendarDate(encodeDate(2028, 1, 31));
+    click(testing::namedChild<TFlatButton>(*editor, "nextMonthButton"));
     EXPECT_EQ(testing::namedChild<QLabel>(*editor, "dateLabel")->text(), "Tuesday, February 29, 2028");
-    Click(testing::namedChild<TFlatButton>(*editor, "nextYearButton"));
+    click(testing::namedChild<TFlatButton>(*editor, "nextYearButton"));
     EXPECT_EQ(testing::namedChild<QLabel>(*editor, "dateLabel")->text(), "Wednesday, February 28, 2029");
-    Click(testing::namedChild<TFlatButton>(*editor, "prevYearButton"));
-    Click(testing::namedChild<TFlatButton>(*editor, "prevMonthButton"));
-    EXPECT_EQ(CalendarDate(), (CivilDate{2028, 1, 28}));
-    Click(testing::namedChild<TFlatButton>(*editor, "todayButton"));
+    click(testing::namedChild<TFlatButton>(*editor, "prevYearButton"));
+    click(testing::namedChild<TFlatButton>(*editor, "prevMonthButton"));
+    EXPECT_EQ(calendarDate(), (CivilDate{2028, 1, 28}));
+    click(testing::namedChild<TFlatButton>(*editor, "todayButton"));
     EXPECT_EQ(testing::namedChild<QLabel>(*editor, "dateLabel")->text(), "Friday, March 6, 2026");
 }
 
@@ -267,34 +267,34 @@ TEST_F(EditorTest, EnterSetsAndEscapeCancelsOnceWithOrWithoutShiftOrCtrl)
                   return testing::namedChild<TSpinButton>(e, "hoursSpinner");
               }}) {
             SCOPED_TRACE(static_cast<int>(modifiers));
-            const int before = disk.store.BaseAlarmList().Count();
+            const int before = disk.store.baseAlarmList().count();
             editor = std::make_unique<TEditAlarmExact>(disk.store, disk.clock, services, &mainWindow);
-            editor->SetTimeText("10:00 PM");
-            Show();
+            editor->setTimeText("10:00 PM");
+            show();
             QTest::keyClick(focus(*editor), Qt::Key_Return, modifiers);
             EXPECT_EQ(editor->result(), ModalResult::Ok);
-            EXPECT_EQ(disk.store.BaseAlarmList().Count(), before + 1);
+            EXPECT_EQ(disk.store.baseAlarmList().count(), before + 1);
 
             editor = std::make_unique<TEditAlarmExact>(disk.store, disk.clock, services, &mainWindow);
-            editor->SetTimeText("10:00 PM");
-            Show();
+            editor->setTimeText("10:00 PM");
+            show();
             QTest::keyClick(focus(*editor), Qt::Key_Escape, modifiers);
             EXPECT_EQ(editor->result(), ModalResult::Cancel);
             EXPECT_FALSE(editor->isVisible());
-            EXPECT_EQ(disk.store.BaseAlarmList().Count(), before + 1);
+            EXPECT_EQ(disk.store.baseAlarmList().count(), before + 1);
         }
     }
 }
 
 TEST_F(EditorTest, HelpOpensTheEditorsTopicInTheMainWindowsHelpWindow)
 {
-    Show();
+    show();
     QTest::mouseClick(testing::namedChild<TFlatButton>(*editor, "helpButton"), Qt::LeftButton, {},
                       QPoint(10, 10));
     // The main window's one help window: it stays when the editor goes.
     QPointer<HelpWindow> help = mainWindow.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->Browser()->source(), HelpTopicUrl(QStringLiteral("KLAXORA.HLP"), 1004));
+    EXPECT_EQ(help->browser()->source(), helpTopicUrl(QStringLiteral("KLAXORA.HLP"), 1004));
     editor.reset();
     ASSERT_FALSE(help.isNull());
     EXPECT_TRUE(help->isVisible());
@@ -302,11 +302,11 @@ TEST_F(EditorTest, HelpOpensTheEditorsTopicInTheMainWindowsHelpWindow)
 
 TEST_F(EditorTest, OptionsEditSoundAndModeOnlyWhenConfirmed)
 {
-    const std::string wave = disk.MakeFile("ring.wav");
-    editor->SetWaveFile(wave);
-    editor->SetAlarmMode(amMessageOnly);
+    const std::string wave = disk.makeFile("ring.wav");
+    editor->setWaveFile(wave);
+    editor->setAlarmMode(amMessageOnly);
     bool sawMessageOnly = false;
-    test::AnswerNextModal([&](QWidget* modal) {
+    test::answerNextModal([&](QWidget* modal) {
         auto* options = qobject_cast<TAlarmOptions*>(modal);
         ASSERT_NE(options, nullptr);
         sawMessageOnly =
@@ -319,25 +319,25 @@ TEST_F(EditorTest, OptionsEditSoundAndModeOnlyWhenConfirmed)
     });
     editor->optionsButtonClick();
     EXPECT_TRUE(sawMessageOnly);
-    EXPECT_EQ(editor->AlarmMode, amSoundOnly);
-    EXPECT_EQ(editor->WaveFile, "");
+    EXPECT_EQ(editor->alarmMode, amSoundOnly);
+    EXPECT_EQ(editor->waveFile, "");
 
-    test::AnswerNextModal([](QWidget* modal) {
+    test::answerNextModal([](QWidget* modal) {
         auto* options = qobject_cast<TAlarmOptions*>(modal);
         ASSERT_NE(options, nullptr);
         testing::namedChild<QRadioButton>(*options, "messageAndSoundButton")->setChecked(true);
         testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText("other.wav");
-        options->CancelButtonClick();
+        options->cancelButtonClick();
     });
     editor->optionsButtonClick();
-    EXPECT_EQ(editor->AlarmMode, amSoundOnly);
-    EXPECT_EQ(editor->WaveFile, "");
+    EXPECT_EQ(editor->alarmMode, amSoundOnly);
+    EXPECT_EQ(editor->waveFile, "");
 }
 
 // Mended: characters the alarm file cannot hold are refused as they are typed or pasted.
 TEST_F(EditorTest, MessageFieldRefusesWhatTheFileCannotHold)
 {
-    Show();
+    show();
     QLineEdit* field = testing::namedChild<QLineEdit>(*editor, "messageEdit");
     field->clear();
     QTest::keyClicks(field, "Tea^time");

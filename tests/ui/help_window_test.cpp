@@ -46,11 +46,11 @@ TEST(HelpWindowTest, OpensKlaxoraHelpAtEachContextTopic)
     };
     QWidget owner;
     for (const TopicCase& topic : topics) {
-        HelpWindow* help = ShowHelpContext(&owner, QStringLiteral("KLAXORA.HLP"), topic.topic);
+        HelpWindow* help = showHelpContext(&owner, QStringLiteral("KLAXORA.HLP"), topic.topic);
         ASSERT_NE(help, nullptr);
         EXPECT_TRUE(help->isVisible());
-        EXPECT_EQ(help->Browser()->source(), QUrl(QString::fromLatin1(topic.page)));
-        EXPECT_EQ(help->Browser()->documentTitle(), QString::fromLatin1(topic.title));
+        EXPECT_EQ(help->browser()->source(), QUrl(QString::fromLatin1(topic.page)));
+        EXPECT_EQ(help->browser()->documentTitle(), QString::fromLatin1(topic.title));
         EXPECT_TRUE(help->windowTitle().endsWith(QString::fromLatin1(topic.title)));
     }
 }
@@ -60,40 +60,40 @@ TEST(HelpWindowTest, OpensZuvSoftHelpAtItsContentsFromAFullPath)
     QWidget owner;
     for (const QString& path :
          {QStringLiteral("/opt/klaxora/ZUVSOFT.HLP"), QStringLiteral("C:\\Klaxora\\zuvsoft.hlp")}) {
-        HelpWindow* help = ShowHelpContents(&owner, path);
-        EXPECT_EQ(help->Browser()->source(), QUrl(QStringLiteral("qrc:/help/zuvsoft/index.html")));
-        EXPECT_EQ(help->Browser()->documentTitle(), QStringLiteral("ZUV Software Products"));
-        EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Klaxora!")));
+        HelpWindow* help = showHelpContents(&owner, path);
+        EXPECT_EQ(help->browser()->source(), QUrl(QStringLiteral("qrc:/help/zuvsoft/index.html")));
+        EXPECT_EQ(help->browser()->documentTitle(), QStringLiteral("ZUV Software Products"));
+        EXPECT_TRUE(help->browser()->toPlainText().contains(QStringLiteral("Klaxora!")));
     }
 }
 
 TEST(HelpWindowTest, UnknownTopicOrFileShowsWhatIsMissing)
 {
     QWidget owner;
-    HelpWindow* help = ShowHelpContext(&owner, QStringLiteral("KLAXORA.HLP"), 1234);
-    EXPECT_EQ(help->Browser()->documentTitle(), QStringLiteral("Topic not found"));
-    EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("1234")));
+    HelpWindow* help = showHelpContext(&owner, QStringLiteral("KLAXORA.HLP"), 1234);
+    EXPECT_EQ(help->browser()->documentTitle(), QStringLiteral("Topic not found"));
+    EXPECT_TRUE(help->browser()->toPlainText().contains(QStringLiteral("1234")));
     EXPECT_TRUE(help->windowTitle().endsWith(QStringLiteral("Topic not found")));
 
-    ShowHelpContext(&owner, QStringLiteral("OTHER.HLP"), 1009);
-    EXPECT_EQ(help->Browser()->documentTitle(), QStringLiteral("Help file not found"));
-    ShowHelpContents(&owner, QStringLiteral("OTHER.HLP"));
-    EXPECT_EQ(help->Browser()->documentTitle(), QStringLiteral("Help file not found"));
+    showHelpContext(&owner, QStringLiteral("OTHER.HLP"), 1009);
+    EXPECT_EQ(help->browser()->documentTitle(), QStringLiteral("Help file not found"));
+    showHelpContents(&owner, QStringLiteral("OTHER.HLP"));
+    EXPECT_EQ(help->browser()->documentTitle(), QStringLiteral("Help file not found"));
 
     // Names that would reach outside the help folders are no help files.
-    EXPECT_TRUE(HelpFolder(QStringLiteral("..HLP")).isEmpty());
-    EXPECT_TRUE(HelpFolder(QStringLiteral(".HLP")).isEmpty());
-    EXPECT_TRUE(HelpFolder(QStringLiteral("KLAXORA.TXT")).isEmpty());
-    EXPECT_TRUE(HelpTopicUrl(QStringLiteral("KLAXORA.HLP"), -1009).isEmpty());
+    EXPECT_TRUE(helpFolder(QStringLiteral("..HLP")).isEmpty());
+    EXPECT_TRUE(helpFolder(QStringLiteral(".HLP")).isEmpty());
+    EXPECT_TRUE(helpFolder(QStringLiteral("KLAXORA.TXT")).isEmpty());
+    EXPECT_TRUE(helpTopicUrl(QStringLiteral("KLAXORA.HLP"), -1009).isEmpty());
 }
 
 TEST(HelpWindowTest, OwnerKeepsOneHelpWindowThatGoesWithIt)
 {
     auto owner = std::make_unique<QWidget>();
-    QPointer<HelpWindow> first = ShowHelpContext(owner.get(), QStringLiteral("KLAXORA.HLP"), 1009);
-    HelpWindow* second = ShowHelpContents(owner.get(), QStringLiteral("KLAXORA.HLP"));
+    QPointer<HelpWindow> first = showHelpContext(owner.get(), QStringLiteral("KLAXORA.HLP"), 1009);
+    HelpWindow* second = showHelpContents(owner.get(), QStringLiteral("KLAXORA.HLP"));
     EXPECT_EQ(first.data(), second);
-    EXPECT_EQ(second->Browser()->source(), QUrl(QStringLiteral("qrc:/help/klaxora/index.html")));
+    EXPECT_EQ(second->browser()->source(), QUrl(QStringLiteral("qrc:/help/klaxora/index.html")));
     EXPECT_TRUE(second->isWindow());
 
     // Asked for by a modal dialog: the same window, usable beside the dialog, and it outlives the dialog.
@@ -103,12 +103,12 @@ TEST(HelpWindowTest, OwnerKeepsOneHelpWindowThatGoesWithIt)
     BlockWatch watch(second, blocked);
     dialog->show();
     EXPECT_TRUE(blocked);
-    EXPECT_EQ(ShowHelpContext(dialog, QStringLiteral("KLAXORA.HLP"), 1004), second);
+    EXPECT_EQ(showHelpContext(dialog, QStringLiteral("KLAXORA.HLP"), 1004), second);
     EXPECT_FALSE(blocked);
     delete dialog;
     EXPECT_FALSE(first.isNull());
     EXPECT_TRUE(second->isVisible());
-    EXPECT_EQ(ShowHelpContext(owner.get(), QStringLiteral("KLAXORA.HLP"), 1009), second);
+    EXPECT_EQ(showHelpContext(owner.get(), QStringLiteral("KLAXORA.HLP"), 1009), second);
     owner.reset();
     EXPECT_TRUE(first.isNull());
 }
@@ -117,7 +117,7 @@ TEST(HelpWindowTest, OwnerKeepsOneHelpWindowThatGoesWithIt)
 TEST(HelpWindowTest, PagesHaveNoBrokenLinksOrPictures)
 {
     HelpWindow help;
-    HelpFolder(QStringLiteral("KLAXORA.HLP")); // registers the pages
+    helpFolder(QStringLiteral("KLAXORA.HLP")); // registers the pages
     const QRegularExpression link(QStringLiteral(R"re((href|src)="([^"]+)")re"));
     int pages = 0;
     QDirIterator files(QStringLiteral(":/help"), {QStringLiteral("*.html")}, QDir::Files,
@@ -136,7 +136,7 @@ TEST(HelpWindowTest, PagesHaveNoBrokenLinksOrPictures)
             const QUrl target = page.resolved(QUrl(match.captured(2)));
             if (target.scheme() == QStringLiteral("picture")) {
                 const QImage picture =
-                    help.Browser()->loadResource(QTextDocument::ImageResource, target).value<QImage>();
+                    help.browser()->loadResource(QTextDocument::ImageResource, target).value<QImage>();
                 EXPECT_FALSE(picture.isNull())
                     << path.toStdString() << ": " << target.toString().toStdString();
             } else {

@@ -35,7 +35,7 @@ public:
         }
     }
     // The widgets painted since the last call, with the number of paints.
-    std::map<const QObject*, int> Take() { return std::exchange(painted_, {}); }
+    std::map<const QObject*, int> take() { return std::exchange(painted_, {}); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -51,7 +51,7 @@ private:
 };
 
 // The identity of the file's contents as the rewrite leaves them: a new file each time.
-std::pair<ino_t, off_t> FileIdentity(const std::string& path)
+std::pair<ino_t, off_t> fileIdentity(const std::string& path)
 {
     struct stat status {};
     EXPECT_EQ(stat(path.c_str(), &status), 0) << path;
@@ -60,47 +60,47 @@ std::pair<ino_t, off_t> FileIdentity(const std::string& path)
 
 TEST_F(MainScreenTest, AnIdleTickRepaintsOnlyTheClockAndTouchesNoFile)
 {
-    Prepare(TwoFutureAlarms);
-    TMainScreen& screen = Create();
+    prepare(TwoFutureAlarms);
+    TMainScreen& screen = create();
     // The first tick after the load repaints the list once, with the rows the load put in.
-    screen.Engine().tick();
+    screen.engine().tick();
     QApplication::processEvents();
     PaintCounter paints(screen);
-    const auto file = FileIdentity(AlarmFile());
+    const auto file = fileIdentity(alarmFile());
 
     for (int second = 0; second < 3; ++second) {
-        clock.AdvanceSeconds(1);
-        screen.Engine().tick();
+        clock.advanceSeconds(1);
+        screen.engine().tick();
         QApplication::processEvents();
-        const auto painted = paints.Take();
+        const auto painted = paints.take();
         EXPECT_EQ(painted.size(), 1u) << "tick " << second;
         EXPECT_EQ(painted.count(find<BevelPanel>("clockPanel")), 1u) << "tick " << second;
     }
-    EXPECT_EQ(FileIdentity(AlarmFile()), file);
+    EXPECT_EQ(fileIdentity(alarmFile()), file);
 
     // Once the rows change, the list shows it.
-    screen.Store().AddAlarm("11:30am", "06/14/2026", "Plants", "", 0);
-    screen.Engine().tick();
+    screen.store().addAlarm("11:30am", "06/14/2026", "Plants", "", 0);
+    screen.engine().tick();
     QApplication::processEvents();
-    EXPECT_EQ(paints.Take().count(alarmList()->viewport()), 1u);
+    EXPECT_EQ(paints.take().count(alarmList()->viewport()), 1u);
 }
 
 TEST_F(MainScreenTest, LeftUnsaidTheNotificationAreaIsAskedOfTheDesktopAfterTheWindowShows)
 {
     Preferences useTray;
-    useTray.UseTray = true;
-    Prepare(TwoFutureAlarms, useTray);
+    useTray.useTray = true;
+    prepare(TwoFutureAlarms, useTray);
     MainScreenSetup setup;
-    setup.Folder = folder.Path();
-    setup.UserFormats = klaxora::testing::UsUser();
-    setup.Tray = std::make_unique<FakeTrayShell>(trayCalls);
-    setup.Sound = std::make_unique<FakeSoundBackend>(sound);
+    setup.folder = folder.path();
+    setup.userFormats = klaxora::testing::usUser();
+    setup.tray = std::make_unique<FakeTrayShell>(trayCalls);
+    setup.sound = std::make_unique<FakeSoundBackend>(sound);
     window = std::make_unique<TMainScreen>(clock, fileSystem, std::move(setup));
     QApplication::processEvents();
     QApplication::processEvents();
 
     // The offscreen desktop has none, so "&Minimize" goes to the task bar despite the tray setting.
-    ASSERT_FALSE(IsNotificationAreaAvailable());
+    ASSERT_FALSE(isNotificationAreaAvailable());
     emit button("minimizeButton")->clicked();
     EXPECT_TRUE(window->windowState().testFlag(Qt::WindowMinimized));
     EXPECT_TRUE(trayCalls.empty());
@@ -108,21 +108,21 @@ TEST_F(MainScreenTest, LeftUnsaidTheNotificationAreaIsAskedOfTheDesktopAfterTheW
 
 TEST_F(MainScreenTest, TheWindowAndTheTrayGetTheProgramIconOnceTheWindowIsShown)
 {
-    Prepare(TwoFutureAlarms);
-    TMainScreen& screen = Create();
+    prepare(TwoFutureAlarms);
+    TMainScreen& screen = create();
     const QList<QSize> sizes = screen.windowIcon().availableSizes();
     for (const int size : ProgramIconSizes) {
         EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
     }
-    EXPECT_EQ(find<TQXTrayIcon95>("trayIcon")->Icon().cacheKey(), screen.windowIcon().cacheKey())
+    EXPECT_EQ(find<TQXTrayIcon95>("trayIcon")->icon().cacheKey(), screen.windowIcon().cacheKey())
         << "one drawing for both";
 
     // A start straight into the notification area has the icon there from the first moment.
     window.reset();
     Preferences useTray;
-    useTray.UseTray = true;
-    Prepare(TwoFutureAlarms, useTray);
-    Create(true, true);
+    useTray.useTray = true;
+    prepare(TwoFutureAlarms, useTray);
+    create(true, true);
     ASSERT_FALSE(trayCalls.empty());
     EXPECT_EQ(trayCalls.front().message, TrayShellMessage::NIM_ADD);
     EXPECT_FALSE(trayCalls.front().data.hIcon.isNull());
@@ -131,18 +131,18 @@ TEST_F(MainScreenTest, TheWindowAndTheTrayGetTheProgramIconOnceTheWindowIsShown)
 TEST_F(MainScreenTest, FilesReadBeforeTheWindowExistedAreShownAsIfItHadReadThem)
 {
     Preferences silent;
-    silent.NoAlarmSound = true;
-    Prepare(TwoFutureAlarms, silent);
-    filesReadBefore = LoadProgramFiles(clock, fileSystem, folder.Path(), DateTimeFormats(testing::UsUser()));
+    silent.noAlarmSound = true;
+    prepare(TwoFutureAlarms, silent);
+    filesReadBefore = loadProgramFiles(clock, fileSystem, folder.path(), DateTimeFormats(testing::usUser()));
     // The window must not read or rewrite the files again.
-    fileSystem.FailAt(testing::FileStep::Read, EACCES);
-    Create();
+    fileSystem.failAt(testing::FileStep::Read, EACCES);
+    create();
 
     ASSERT_EQ(alarmList()->model()->rowCount(), 2);
-    EXPECT_EQ(alarmList()->SelectedRow(), 0) << "the first row is selected, as after a load";
+    EXPECT_EQ(alarmList()->selectedRow(), 0) << "the first row is selected, as after a load";
     EXPECT_TRUE(action("noAlarmSoundAction")->isChecked());
     EXPECT_TRUE(button("editAlarmButton")->isEnabled());
-    EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
+    EXPECT_EQ(alarmFileText(), TwoFutureAlarms);
 }
 
 } // namespace

@@ -17,38 +17,38 @@ namespace {
 
 TEST_F(MainScreenTest, FailedSaveInAHandlerShowsTheErrorBoxAndTheProgramGoesOn)
 {
-    Prepare(TwoFutureAlarms);
-    TMainScreen& screen = Create();
-    fileSystem.FailAt(klaxora::testing::FileStep::Rename, EACCES);
+    prepare(TwoFutureAlarms);
+    TMainScreen& screen = create();
+    fileSystem.failAt(klaxora::testing::FileStep::Rename, EACCES);
 
-    const auto seen = AnswerNextMessageBox();
+    const auto seen = answerNextMessageBox();
     QTest::mouseClick(find<QCheckBox>("showTodayOnlyBox"), Qt::LeftButton);
     EXPECT_EQ(seen->caption, "Klaxora!");
     EXPECT_EQ(seen->text, "File access denied.");
     EXPECT_EQ(seen->icon, QMessageBox::Critical);
     EXPECT_EQ(seen->buttons, 1);
-    EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
-    EXPECT_EQ(screen.Store().Rows().Count(), 2) << "the failed save ended the handler before the reload";
+    EXPECT_EQ(alarmFileText(), TwoFutureAlarms);
+    EXPECT_EQ(screen.store().rows().count(), 2) << "the failed save ended the handler before the reload";
 
     // The program goes on: the next click works.
-    fileSystem.Heal();
+    fileSystem.heal();
     QTest::mouseClick(find<QCheckBox>("showTodayOnlyBox"), Qt::LeftButton);
-    EXPECT_EQ(screen.Store().Rows().Count(), 2);
+    EXPECT_EQ(screen.store().rows().count(), 2);
     EXPECT_FALSE(find<QCheckBox>("showTodayOnlyBox")->isChecked());
 }
 
 TEST_F(MainScreenTest, TraySettingThatCannotBeSavedKeepsItsCheckAndSaysWhy)
 {
-    Prepare(TwoFutureAlarms);
-    TMainScreen& screen = Create();
-    fileSystem.FailAt(klaxora::testing::FileStep::Open, EACCES);
+    prepare(TwoFutureAlarms);
+    TMainScreen& screen = create();
+    fileSystem.failAt(klaxora::testing::FileStep::Open, EACCES);
 
-    const auto seen = AnswerNextMessageBox();
+    const auto seen = answerNextMessageBox();
     action("useTrayAction")->trigger();
     EXPECT_TRUE(seen->text.startsWith("Unable to write to ")) << seen->text.toStdString();
     EXPECT_TRUE(seen->text.endsWith("ALARM.INI.")) << seen->text.toStdString();
     EXPECT_TRUE(action("useTrayAction")->isChecked());
-    EXPECT_TRUE(screen.CurrentPreferences().UseTray);
+    EXPECT_TRUE(screen.currentPreferences().useTray);
 }
 
 } // namespace

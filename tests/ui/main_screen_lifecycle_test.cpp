@@ -14,106 +14,106 @@
 namespace klaxora::test {
 namespace {
 
-Preferences WithTray(bool useTray)
+Preferences withTray(bool useTray)
 {
     Preferences preferences;
-    preferences.UseTray = useTray;
+    preferences.useTray = useTray;
     return preferences;
 }
 
-bool IsMinimized(const QWidget& window)
+bool isMinimized(const QWidget& window)
 {
     return window.windowState().testFlag(Qt::WindowMinimized);
 }
 
 TEST_F(MainScreenTest, NormalStartShowsTheWindowAndSwitchesTheTimerOnOnce)
 {
-    Prepare(TwoFutureAlarms, WithTray(true));
-    TMainScreen& screen = Create(false, true);
-    EXPECT_FALSE(screen.FirstActivatePending());
+    prepare(TwoFutureAlarms, withTray(true));
+    TMainScreen& screen = create(false, true);
+    EXPECT_FALSE(screen.firstActivatePending());
     EXPECT_TRUE(screen.isVisible());
-    EXPECT_FALSE(IsMinimized(screen));
-    EXPECT_FALSE(TrayIconShown());
-    EXPECT_TRUE(screen.Engine().alarmTimer().IsActive());
-    EXPECT_TRUE(button("editAlarmButton")->isEnabled()) << "Setbuttons ran";
+    EXPECT_FALSE(isMinimized(screen));
+    EXPECT_FALSE(trayIconShown());
+    EXPECT_TRUE(screen.engine().alarmTimer().isActive());
+    EXPECT_TRUE(button("editAlarmButton")->isEnabled()) << "the buttons were updated";
     EXPECT_EQ(screen.focusWidget(), alarmList());
-    EXPECT_EQ(alarmList()->SelectedRow(), 0);
+    EXPECT_EQ(alarmList()->selectedRow(), 0);
 
     screen.hide();
-    screen.FormActivate();
+    screen.formActivate();
     QApplication::processEvents();
     EXPECT_FALSE(screen.isVisible()) << "the first activation runs once: a later one decides nothing";
 }
 
 TEST_F(MainScreenTest, MinimisedStartWithTrayGoesIntoTheNotificationArea)
 {
-    Prepare(TwoFutureAlarms, WithTray(true));
-    TMainScreen& screen = Create(true, true);
+    prepare(TwoFutureAlarms, withTray(true));
+    TMainScreen& screen = create(true, true);
     EXPECT_FALSE(screen.isVisible()) << "hidden: no task-bar button";
-    EXPECT_TRUE(TrayIconShown());
-    EXPECT_TRUE(screen.Engine().alarmTimer().IsActive());
+    EXPECT_TRUE(trayIconShown());
+    EXPECT_TRUE(screen.engine().alarmTimer().isActive());
 
     // A click on the icon (or "&Show Alarms") brings the window back and removes the icon.
     action("trayShowAlarmsAction")->trigger();
     EXPECT_TRUE(screen.isVisible());
-    EXPECT_FALSE(IsMinimized(screen));
-    EXPECT_FALSE(TrayIconShown());
-    EXPECT_TRUE(screen.Engine().alarmTimer().IsActive());
+    EXPECT_FALSE(isMinimized(screen));
+    EXPECT_FALSE(trayIconShown());
+    EXPECT_TRUE(screen.engine().alarmTimer().isActive());
 }
 
 TEST_F(MainScreenTest, MinimisedStartWithoutNotificationAreaOrTraySettingGoesToTheTaskBar)
 {
-    Prepare(TwoFutureAlarms, WithTray(true));
-    TMainScreen& screen = Create(true, false);
-    EXPECT_TRUE(IsMinimized(screen));
+    prepare(TwoFutureAlarms, withTray(true));
+    TMainScreen& screen = create(true, false);
+    EXPECT_TRUE(isMinimized(screen));
     EXPECT_TRUE(trayCalls.empty());
-    EXPECT_TRUE(screen.Engine().alarmTimer().IsActive());
+    EXPECT_TRUE(screen.engine().alarmTimer().isActive());
 
     // "&Minimize" goes to the task bar there too.
     screen.showNormal();
     emit button("minimizeButton")->clicked();
-    EXPECT_TRUE(IsMinimized(screen));
+    EXPECT_TRUE(isMinimized(screen));
     EXPECT_TRUE(trayCalls.empty());
 
     // So does a minimised start with the tray setting off, where there is a notification area.
     window.reset();
-    Prepare(TwoFutureAlarms, WithTray(false));
-    TMainScreen& untrayed = Create(true, true);
-    EXPECT_TRUE(IsMinimized(untrayed));
-    EXPECT_FALSE(TrayIconShown());
-    EXPECT_TRUE(untrayed.Engine().alarmTimer().IsActive());
+    prepare(TwoFutureAlarms, withTray(false));
+    TMainScreen& untrayed = create(true, true);
+    EXPECT_TRUE(isMinimized(untrayed));
+    EXPECT_FALSE(trayIconShown());
+    EXPECT_TRUE(untrayed.engine().alarmTimer().isActive());
 }
 
 TEST_F(MainScreenTest, MinimizeButtonFollowsTheTraySettingOfTheMoment)
 {
-    Prepare(TwoFutureAlarms, WithTray(false));
-    TMainScreen& screen = Create(false, true);
+    prepare(TwoFutureAlarms, withTray(false));
+    TMainScreen& screen = create(false, true);
 
     // Turning the setting on moves nothing but is saved at once.
     action("useTrayAction")->trigger();
     EXPECT_TRUE(action("useTrayAction")->isChecked());
     EXPECT_TRUE(screen.isVisible());
-    EXPECT_FALSE(IsMinimized(screen));
-    EXPECT_TRUE(LoadPreferences(fileSystem, folder.Path()).UseTray);
+    EXPECT_FALSE(isMinimized(screen));
+    EXPECT_TRUE(loadPreferences(fileSystem, folder.path()).useTray);
 
     button("minimizeButton")->clicked();
     EXPECT_FALSE(screen.isVisible());
-    EXPECT_TRUE(TrayIconShown());
+    EXPECT_TRUE(trayIconShown());
     action("trayShowAlarmsAction")->trigger();
     EXPECT_TRUE(screen.isVisible());
-    EXPECT_FALSE(TrayIconShown());
+    EXPECT_FALSE(trayIconShown());
 
     action("useTrayAction")->trigger();
-    EXPECT_FALSE(LoadPreferences(fileSystem, folder.Path()).UseTray);
+    EXPECT_FALSE(loadPreferences(fileSystem, folder.path()).useTray);
     emit button("minimizeButton")->clicked();
-    EXPECT_TRUE(IsMinimized(screen));
-    EXPECT_FALSE(TrayIconShown());
+    EXPECT_TRUE(isMinimized(screen));
+    EXPECT_FALSE(trayIconShown());
 }
 
 TEST_F(MainScreenTest, HideToTrayMessageHidesTheWindow)
 {
-    Prepare(TwoFutureAlarms);
-    TMainScreen& screen = Create();
+    prepare(TwoFutureAlarms);
+    TMainScreen& screen = create();
     QApplication::postEvent(&screen, new QEvent(TMainScreen::WM_HIDETOTRAY));
     EXPECT_TRUE(screen.isVisible()) << "posted: it waits in the queue";
     QApplication::processEvents();
@@ -122,23 +122,23 @@ TEST_F(MainScreenTest, HideToTrayMessageHidesTheWindow)
 
 TEST_F(MainScreenTest, CloseAsksAndNoKeepsEverything)
 {
-    Prepare(TwoFutureAlarms);
-    TMainScreen& screen = Create();
-    const std::string fileBefore = AlarmFileText();
-    QSignalSpy closed(&screen, &TMainScreen::Closed);
+    prepare(TwoFutureAlarms);
+    TMainScreen& screen = create();
+    const std::string fileBefore = alarmFileText();
+    QSignalSpy closed(&screen, &TMainScreen::closed);
 
-    const auto seen = AnswerNextMessageBox(QMessageBox::No);
+    const auto seen = answerNextMessageBox(QMessageBox::No);
     button("exitButton")->clicked();
     EXPECT_EQ(seen->caption, "Confirm");
     EXPECT_EQ(seen->text, "Exit program (alarms will no longer be active)?");
     EXPECT_EQ(seen->icon, QMessageBox::Question);
     EXPECT_TRUE(screen.isVisible());
     EXPECT_EQ(closed.count(), 0);
-    EXPECT_EQ(screen.Store().Rows().Count(), 2);
-    EXPECT_EQ(AlarmFileText(), fileBefore);
-    EXPECT_TRUE(screen.Engine().alarmTimer().IsActive());
+    EXPECT_EQ(screen.store().rows().count(), 2);
+    EXPECT_EQ(alarmFileText(), fileBefore);
+    EXPECT_TRUE(screen.engine().alarmTimer().isActive());
 
-    AnswerNextMessageBox(QMessageBox::Yes);
+    answerNextMessageBox(QMessageBox::Yes);
     action("exitAction")->trigger();
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(screen.isVisible());
@@ -146,37 +146,37 @@ TEST_F(MainScreenTest, CloseAsksAndNoKeepsEverything)
 
 TEST_F(MainScreenTest, ExitFromTheTrayMenuAsksAndNoLeavesItInTheTray)
 {
-    Prepare(TwoFutureAlarms, WithTray(true));
-    TMainScreen& screen = Create(true, true);
-    ASSERT_TRUE(TrayIconShown());
-    QSignalSpy closed(&screen, &TMainScreen::Closed);
+    prepare(TwoFutureAlarms, withTray(true));
+    TMainScreen& screen = create(true, true);
+    ASSERT_TRUE(trayIconShown());
+    QSignalSpy closed(&screen, &TMainScreen::closed);
 
-    const auto seen = AnswerNextMessageBox(QMessageBox::No);
+    const auto seen = answerNextMessageBox(QMessageBox::No);
     action("trayExitAction")->trigger();
     EXPECT_EQ(seen->text, "Exit program (alarms will no longer be active)?");
     EXPECT_EQ(closed.count(), 0);
     EXPECT_FALSE(screen.isVisible());
-    EXPECT_TRUE(TrayIconShown());
+    EXPECT_TRUE(trayIconShown());
 }
 
 TEST_F(MainScreenTest, AnUnreadableAlarmFileIsToldAndTheWindowRunsOnUntilTheTickReadsIt)
 {
-    Prepare(TwoFutureAlarms);
-    fileSystem.FailAt(klaxora::testing::FileStep::Read, EACCES);
-    const auto seen = AnswerNextMessageBox();
-    TMainScreen& screen = Create();
+    prepare(TwoFutureAlarms);
+    fileSystem.failAt(klaxora::testing::FileStep::Read, EACCES);
+    const auto seen = answerNextMessageBox();
+    TMainScreen& screen = create();
     EXPECT_EQ(seen->text, "File access denied.");
     EXPECT_EQ(screen.windowTitle(), "Klaxora! - the alarm file could not be read");
     EXPECT_EQ(alarmList()->model()->rowCount(), 0);
-    EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
+    EXPECT_EQ(alarmFileText(), TwoFutureAlarms);
 
-    fileSystem.Heal();
-    screen.Engine().tick();
+    fileSystem.heal();
+    screen.engine().tick();
     EXPECT_EQ(alarmList()->model()->rowCount(), 2);
     // The caption follows at the next tick.
-    screen.Engine().tick();
+    screen.engine().tick();
     EXPECT_EQ(screen.windowTitle(), "Klaxora!");
-    EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
+    EXPECT_EQ(alarmFileText(), TwoFutureAlarms);
 }
 
 } // namespace

@@ -29,24 +29,24 @@ inline const char* const TwoFutureAlarms = "10:00am^Dentist^^3^06/12/2026^^0\r\n
 class MainScreenTest : public ::testing::Test {
 protected:
     // Writes the alarm file and the preferences before the window reads them.
-    void Prepare(const std::string& alarmLines, const Preferences& preferences = {})
+    void prepare(const std::string& alarmLines, const Preferences& preferences = {})
     {
-        klaxora::testing::WriteFile(AlarmFile(), alarmLines);
-        SavePreferences(fileSystem, folder.Path(), preferences);
+        klaxora::testing::writeFile(alarmFile(), alarmLines);
+        savePreferences(fileSystem, folder.path(), preferences);
     }
 
     // Creates the window and lets the event loop start, which runs the first activation.
-    TMainScreen& Create(bool minimizedStart = false, bool notificationArea = false)
+    TMainScreen& create(bool minimizedStart = false, bool notificationArea = false)
     {
         MainScreenSetup setup;
-        setup.Folder = folder.Path();
-        setup.UserFormats = klaxora::testing::UsUser();
-        setup.MinimizedStart = minimizedStart;
-        setup.NotificationAreaAvailable = notificationArea;
-        setup.Tray = std::make_unique<FakeTrayShell>(trayCalls);
+        setup.folder = folder.path();
+        setup.userFormats = klaxora::testing::usUser();
+        setup.minimizedStart = minimizedStart;
+        setup.notificationAreaAvailable = notificationArea;
+        setup.tray = std::make_unique<FakeTrayShell>(trayCalls);
         sound->hasOutput = false; // the player only beeps, and the beep is written down
-        setup.Sound = std::make_unique<FakeSoundBackend>(sound);
-        setup.Files = std::move(filesReadBefore);
+        setup.sound = std::make_unique<FakeSoundBackend>(sound);
+        setup.files = std::move(filesReadBefore);
         window = std::make_unique<TMainScreen>(clock, fileSystem, std::move(setup));
         QApplication::processEvents();
         QApplication::processEvents();
@@ -64,15 +64,15 @@ protected:
     QMenu* menu(const char* name) const { return find<QMenu>(name); }
     AlarmListView* alarmList() const { return find<AlarmListView>("alarmList"); }
 
-    std::string AlarmFile() const { return folder.File("Alarms.dat"); }
-    std::string AlarmFileText() const { return klaxora::testing::ReadFile(AlarmFile()); }
-    bool TrayIconShown() const
+    std::string alarmFile() const { return folder.file("Alarms.dat"); }
+    std::string alarmFileText() const { return klaxora::testing::readFile(alarmFile()); }
+    bool trayIconShown() const
     {
         return !trayCalls.empty() && trayCalls.back().message != TrayShellMessage::NIM_DELETE;
     }
 
     // Wednesday 10 June 2026, 9 in the morning.
-    FakeClock clock{klaxora::testing::At(2026, 6, 10, 9, 0)};
+    FakeClock clock{klaxora::testing::at(2026, 6, 10, 9, 0)};
     klaxora::testing::TempFolder folder;
     klaxora::testing::FaultyFileSystem fileSystem;
     std::vector<RecordedTrayCall> trayCalls;

@@ -1,5 +1,5 @@
 // What the main window shows and its own commands: layout, menus and hints, the clock, Show Today Only,
-// Setbuttons, help, About, and keeping a maximised window on the screen.
+// updateButtons, help, About, and keeping a maximised window on the screen.
 #include "controls/accelerator_text.h"
 #include "controls/bevel_panel.h"
 #include "controls/flat_button.h"
@@ -29,7 +29,7 @@
 namespace klaxora::test {
 namespace {
 
-QStringList Captions(const QMenu* menu)
+QStringList captions(const QMenu* menu)
 {
     QStringList captions;
     for (const QAction* action : menu->actions()) {
@@ -41,8 +41,8 @@ QStringList Captions(const QMenu* menu)
 // The texts themselves are the program's own and checked by eye; these are what wiring can get wrong.
 TEST_F(MainScreenTest, LayoutAndMenusAreWiredToTheirCommands)
 {
-    Prepare(TwoFutureAlarms);
-    TMainScreen& screen = Create();
+    prepare(TwoFutureAlarms);
+    TMainScreen& screen = create();
     EXPECT_EQ(screen.windowTitle(), "Klaxora!");
     EXPECT_FALSE(screen.windowIcon().isNull());
     EXPECT_EQ(screen.size(), QSize(571 - 8, 384 - 27));
@@ -57,15 +57,15 @@ TEST_F(MainScreenTest, LayoutAndMenusAreWiredToTheirCommands)
     }
     EXPECT_EQ(button("cloneButton")->dropDownMenu(), menu("cloneMenu"));
     EXPECT_EQ(button("adjustTimeButton")->dropDownMenu(), menu("adjustTimeMenu"));
-    EXPECT_EQ(Captions(menu("cloneMenu")), Captions(menu("adjustTimeMenu")));
-    EXPECT_EQ(alarmList()->PopupMenu(), menu("alarmPopupMenu"));
-    EXPECT_EQ(Captions(menu("alarmPopupMenu")), QStringList({"&Edit", "&Delete"}));
-    EXPECT_EQ(Captions(menu("trayMenu")), QStringList({"&Show Alarms", "E&xit"}));
+    EXPECT_EQ(captions(menu("cloneMenu")), captions(menu("adjustTimeMenu")));
+    EXPECT_EQ(alarmList()->popupMenu(), menu("alarmPopupMenu"));
+    EXPECT_EQ(captions(menu("alarmPopupMenu")), QStringList({"&Edit", "&Delete"}));
+    EXPECT_EQ(captions(menu("trayMenu")), QStringList({"&Show Alarms", "E&xit"}));
     const QList<QAction*> top = screen.menuBar()->actions();
     ASSERT_EQ(top.size(), 2);
-    EXPECT_EQ(Captions(top[0]->menu()), QStringList({"Select Default Sound File (*.wav)", "No Alarm Sound",
+    EXPECT_EQ(captions(top[0]->menu()), QStringList({"Select Default Sound File (*.wav)", "No Alarm Sound",
                                                      "Minimize to System Tray", "-", "Exit"}));
-    EXPECT_EQ(Captions(top[1]->menu()),
+    EXPECT_EQ(captions(top[1]->menu()),
               QStringList({"Contents", "-", "About", "-", "ZUV Software Products"}));
 
     // The two large buttons stand at the bottom corners.
@@ -75,19 +75,19 @@ TEST_F(MainScreenTest, LayoutAndMenusAreWiredToTheirCommands)
 
 TEST_F(MainScreenTest, ClockShowsTheTimeAndTheTickRefreshesIt)
 {
-    Prepare(TwoFutureAlarms);
-    TMainScreen& screen = Create();
-    EXPECT_EQ(find<BevelPanel>("clockPanel")->Caption(), "09:00:00am");
-    clock.Set(klaxora::testing::At(2026, 6, 10, 14, 5, 9));
-    screen.Engine().tick();
-    EXPECT_EQ(find<BevelPanel>("clockPanel")->Caption(), "02:05:09pm");
+    prepare(TwoFutureAlarms);
+    TMainScreen& screen = create();
+    EXPECT_EQ(find<BevelPanel>("clockPanel")->caption(), "09:00:00am");
+    clock.set(klaxora::testing::at(2026, 6, 10, 14, 5, 9));
+    screen.engine().tick();
+    EXPECT_EQ(find<BevelPanel>("clockPanel")->caption(), "02:05:09pm");
 }
 
 // The program paints these itself; assistive technology learns what they are from their interfaces.
 TEST_F(MainScreenTest, ScreenReadersReadTheButtonsTheClockAndTheRows)
 {
-    Prepare("10:00am^Dentist^^3^06/10/2026^^0\r\n11:00am^Market^^3^06/13/2026^^0\r\n");
-    Create();
+    prepare("10:00am^Dentist^^3^06/10/2026^^0\r\n11:00am^Market^^3^06/13/2026^^0\r\n");
+    create();
     const std::pair<TFlatButton*, const char*> buttons[] = {
         {button("addAlarmButton"), "Add Alarm"},
         {button("editAlarmButton"), "Edit Alarm"},
@@ -130,77 +130,77 @@ TEST_F(MainScreenTest, ScreenReadersReadTheButtonsTheClockAndTheRows)
 
 TEST_F(MainScreenTest, ShowTodayOnlyFiltersRowsButTheFileKeepsEveryAlarmAndIsNotRemembered)
 {
-    Prepare(TwoFutureAlarms);
-    TMainScreen& screen = Create();
-    ASSERT_EQ(screen.Store().Rows().Count(), 2);
+    prepare(TwoFutureAlarms);
+    TMainScreen& screen = create();
+    ASSERT_EQ(screen.store().rows().count(), 2);
     EXPECT_FALSE(find<QCheckBox>("showTodayOnlyBox")->isChecked());
 
     QTest::mouseClick(find<QCheckBox>("showTodayOnlyBox"), Qt::LeftButton);
     ASSERT_TRUE(find<QCheckBox>("showTodayOnlyBox")->isChecked());
     EXPECT_EQ(alarmList()->model()->rowCount(), 0);
-    EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
-    EXPECT_EQ(screen.Store().BaseAlarmList().Count(), 2);
+    EXPECT_EQ(alarmFileText(), TwoFutureAlarms);
+    EXPECT_EQ(screen.store().baseAlarmList().count(), 2);
 
     QTest::mouseClick(find<QCheckBox>("showTodayOnlyBox"), Qt::LeftButton);
     EXPECT_EQ(alarmList()->model()->rowCount(), 2);
-    EXPECT_EQ(alarmList()->SelectedRow(), 0);
+    EXPECT_EQ(alarmList()->selectedRow(), 0);
     EXPECT_TRUE(alarmList()->hasFocus() || !screen.isActiveWindow());
-    EXPECT_EQ(AlarmFileText(), TwoFutureAlarms);
+    EXPECT_EQ(alarmFileText(), TwoFutureAlarms);
 
     // Not remembered between runs.
     QTest::mouseClick(find<QCheckBox>("showTodayOnlyBox"), Qt::LeftButton);
     window.reset();
-    TMainScreen& again = Create();
+    TMainScreen& again = create();
     EXPECT_FALSE(find<QCheckBox>("showTodayOnlyBox")->isChecked());
-    EXPECT_EQ(again.Store().Rows().Count(), 2);
+    EXPECT_EQ(again.store().rows().count(), 2);
 }
 
-TEST_F(MainScreenTest, SetbuttonsAfterTheLastRowGoesLeavesCloneEnabled)
+TEST_F(MainScreenTest, UpdateButtonsAfterTheLastRowGoesLeavesCloneEnabled)
 {
-    Prepare("10:00am^Dentist^^3^06/12/2026^^0\r\n");
-    TMainScreen& screen = Create();
-    ASSERT_EQ(alarmList()->SelectedRow(), 0);
+    prepare("10:00am^Dentist^^3^06/12/2026^^0\r\n");
+    TMainScreen& screen = create();
+    ASSERT_EQ(alarmList()->selectedRow(), 0);
     EXPECT_TRUE(button("deleteAlarmButton")->isEnabled());
 
     action("popupDeleteAction")->trigger(); // the pop-up menu's "&Delete": no question
-    EXPECT_EQ(screen.Store().Rows().Count(), 0);
+    EXPECT_EQ(screen.store().rows().count(), 0);
     EXPECT_FALSE(button("editAlarmButton")->isEnabled());
     EXPECT_FALSE(button("deleteAlarmButton")->isEnabled());
     EXPECT_FALSE(button("adjustTimeButton")->isEnabled());
     EXPECT_TRUE(button("cloneButton")->isEnabled());
     EXPECT_TRUE(button("addAlarmButton")->isEnabled());
-    EXPECT_EQ(AlarmFileText(), "");
+    EXPECT_EQ(alarmFileText(), "");
 }
 
 TEST_F(MainScreenTest, HelpOpensTheMainTopicAndTheProductPage)
 {
-    Prepare(TwoFutureAlarms);
-    TMainScreen& screen = Create();
-    EXPECT_EQ(screen.HelpFile(), "KLAXORA.HLP");
+    prepare(TwoFutureAlarms);
+    TMainScreen& screen = create();
+    EXPECT_EQ(screen.helpFile(), "KLAXORA.HLP");
 
     action("helpContentsAction")->trigger();
     auto* help = screen.findChild<HelpWindow*>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
-    EXPECT_EQ(help->Browser()->source(), HelpTopicUrl(QStringLiteral("KLAXORA.HLP"), 1009));
+    EXPECT_EQ(help->browser()->source(), helpTopicUrl(QStringLiteral("KLAXORA.HLP"), 1009));
 
     action("productPageAction")->trigger();
-    EXPECT_EQ(help->Browser()->source(), HelpContentsUrl(QStringLiteral("ZUVSOFT.HLP")));
-    EXPECT_EQ(screen.HelpFile(), "KLAXORA.HLP") << "the application help file is kept";
+    EXPECT_EQ(help->browser()->source(), helpContentsUrl(QStringLiteral("ZUVSOFT.HLP")));
+    EXPECT_EQ(screen.helpFile(), "KLAXORA.HLP") << "the application help file is kept";
 }
 
 TEST_F(MainScreenTest, AboutShowsOkCentredOnTopWithTheTimerOff)
 {
-    Prepare(TwoFutureAlarms);
-    TMainScreen& screen = Create();
+    prepare(TwoFutureAlarms);
+    TMainScreen& screen = create();
     bool okVisible = false;
     bool timerRan = true;
     QPoint offCentre;
-    AnswerNextModal([&](QWidget* modal) {
+    answerNextModal([&](QWidget* modal) {
         auto* about = qobject_cast<TSplashform*>(modal);
         ASSERT_NE(about, nullptr);
         okVisible = testing::namedChild<TFlatButton>(*about, "okButton")->isVisible();
-        timerRan = screen.Engine().alarmTimer().IsActive();
+        timerRan = screen.engine().alarmTimer().isActive();
         offCentre = about->geometry().center() - about->screen()->geometry().center();
         QTest::keyClick(about, Qt::Key_Return);
     });
@@ -208,32 +208,32 @@ TEST_F(MainScreenTest, AboutShowsOkCentredOnTopWithTheTimerOff)
     EXPECT_TRUE(okVisible);
     EXPECT_FALSE(timerRan);
     EXPECT_LE(offCentre.manhattanLength(), 2);
-    EXPECT_TRUE(screen.Engine().alarmTimer().IsActive());
+    EXPECT_TRUE(screen.engine().alarmTimer().isActive());
     EXPECT_EQ(screen.findChild<TSplashform*>(), nullptr) << "freed after use";
 }
 
 TEST_F(MainScreenTest, CommandsAreReachedFromButtonsMenusListAndKeys)
 {
-    Prepare(TwoFutureAlarms);
-    TMainScreen& screen = Create();
-    ASSERT_EQ(alarmList()->SelectedRow(), 0);
+    prepare(TwoFutureAlarms);
+    TMainScreen& screen = create();
+    ASSERT_EQ(alarmList()->selectedRow(), 0);
 
-    const auto question = AnswerNextMessageBox(QMessageBox::No);
+    const auto question = answerNextMessageBox(QMessageBox::No);
     QTest::keyClick(alarmList(), Qt::Key_Delete);
     EXPECT_EQ(question->text, "Delete currently highlighted Alarm?");
-    EXPECT_EQ(screen.Store().Rows().Count(), 2);
+    EXPECT_EQ(screen.store().rows().count(), 2);
 
     const QList<QAction*> cloneEntries = menu("cloneMenu")->actions();
     ASSERT_EQ(cloneEntries.size(), 13);
     cloneEntries[4]->trigger(); // "+1 Day"
-    EXPECT_EQ(screen.Store().Rows().Count(), 3);
+    EXPECT_EQ(screen.store().rows().count(), 3);
     menu("adjustTimeMenu")->actions()[0]->trigger(); // "+1 Minute"
-    EXPECT_EQ(screen.Store().Rows().Count(), 3);
+    EXPECT_EQ(screen.store().rows().count(), 3);
 
     // The editor comes up from the button, Enter and a double click; each time it is cancelled here.
     int editors = 0;
     const auto cancelEditor = [&editors] {
-        AnswerNextModal([&editors](QWidget* modal) {
+        answerNextModal([&editors](QWidget* modal) {
             editors += qobject_cast<TEditAlarmExact*>(modal) != nullptr ? 1 : 0;
             qobject_cast<QDialog*>(modal)->done(QDialog::Rejected);
         });
@@ -245,15 +245,15 @@ TEST_F(MainScreenTest, CommandsAreReachedFromButtonsMenusListAndKeys)
     cancelEditor();
     QTest::mouseDClick(alarmList()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 5));
     EXPECT_EQ(editors, 3);
-    EXPECT_EQ(screen.Store().Rows().Count(), 3);
+    EXPECT_EQ(screen.store().rows().count(), 3);
 }
 
 TEST(FitMaximizedToScreen, CutsHeightFirstThenWidthAtMostOnce)
 {
     const QRect available(0, 30, 800, 570);
-    EXPECT_EQ(FittedMaximizedFrame(QRect(-4, -4, 1000, 700), available), QRect(-4, 30, 1000, 570));
-    EXPECT_EQ(FittedMaximizedFrame(QRect(-4, 40, 900, 500), available), QRect(0, 40, 800, 500));
-    EXPECT_EQ(FittedMaximizedFrame(QRect(0, 30, 800, 570), available), std::nullopt);
+    EXPECT_EQ(fittedMaximizedFrame(QRect(-4, -4, 1000, 700), available), QRect(-4, 30, 1000, 570));
+    EXPECT_EQ(fittedMaximizedFrame(QRect(-4, 40, 900, 500), available), QRect(0, 40, 800, 500));
+    EXPECT_EQ(fittedMaximizedFrame(QRect(0, 30, 800, 570), available), std::nullopt);
 }
 
 } // namespace

@@ -19,10 +19,10 @@ struct SeenMessageBox {
 
 // The message box that opens next is answered with `press`; what it showed is filled in once it was seen.
 inline std::shared_ptr<SeenMessageBox>
-AnswerNextMessageBox(QMessageBox::StandardButton press = QMessageBox::Ok)
+answerNextMessageBox(QMessageBox::StandardButton press = QMessageBox::Ok)
 {
     auto seen = std::make_shared<SeenMessageBox>();
-    AnswerNextModal([seen, press](QWidget* modal) {
+    answerNextModal([seen, press](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (box == nullptr) {
             seen->text = QStringLiteral("<not a message box: %1>").arg(modal->metaObject()->className());

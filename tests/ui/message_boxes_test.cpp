@@ -9,8 +9,8 @@ namespace {
 
 TEST(MessageBoxes, ErrorBoxShowsTextWithFullStopUnderProgramCaption)
 {
-    const auto seen = test::AnswerNextMessageBox();
-    ShowErrorBox(QStringLiteral("Disk full"));
+    const auto seen = test::answerNextMessageBox();
+    showErrorBox(QStringLiteral("Disk full"));
     EXPECT_EQ(seen->caption, "Klaxora!");
     EXPECT_EQ(seen->text, "Disk full.");
     EXPECT_EQ(seen->icon, QMessageBox::Critical);
@@ -19,20 +19,20 @@ TEST(MessageBoxes, ErrorBoxShowsTextWithFullStopUnderProgramCaption)
 
 TEST(MessageBoxes, ConfirmBoxIsTrueOnlyForYes)
 {
-    const auto seen = test::AnswerNextMessageBox(QMessageBox::Yes);
-    EXPECT_TRUE(ConfirmBox(QStringLiteral("Delete currently highlighted Alarm?")));
+    const auto seen = test::answerNextMessageBox(QMessageBox::Yes);
+    EXPECT_TRUE(confirmBox(QStringLiteral("Delete currently highlighted Alarm?")));
     EXPECT_EQ(seen->caption, "Confirm");
     EXPECT_EQ(seen->icon, QMessageBox::Question);
     EXPECT_EQ(seen->buttons, 2);
 
-    test::AnswerNextMessageBox(QMessageBox::No);
-    EXPECT_FALSE(ConfirmBox(QStringLiteral("Delete currently highlighted Alarm?")));
+    test::answerNextMessageBox(QMessageBox::No);
+    EXPECT_FALSE(confirmBox(QStringLiteral("Delete currently highlighted Alarm?")));
 }
 
 TEST(MessageBoxes, InformationBoxAndLongTextsAreCut)
 {
-    const auto seen = test::AnswerNextMessageBox();
-    InformationBox(QString(300, QLatin1Char('x')));
+    const auto seen = test::answerNextMessageBox();
+    informationBox(QString(300, QLatin1Char('x')));
     EXPECT_EQ(seen->caption, "Information");
     EXPECT_EQ(seen->icon, QMessageBox::Information);
     EXPECT_EQ(seen->text.size(), 255);
@@ -44,7 +44,7 @@ TEST(MessageBoxes, CenterOverMainScreenHalvesTowardZero)
     mainWindow.setGeometry(100, 50, 571, 384);
     QWidget dialog;
     dialog.resize(200, 101);
-    CenterOverMainScreen(&dialog, &mainWindow);
+    centerOverMainScreen(&dialog, &mainWindow);
     const QRect main = mainWindow.frameGeometry();
     EXPECT_EQ(dialog.frameGeometry().left(),
               main.left() + (main.width() - dialog.frameGeometry().width()) / 2);
@@ -53,7 +53,7 @@ TEST(MessageBoxes, CenterOverMainScreenHalvesTowardZero)
 
     // A dialog larger than the main window reaches out on both sides.
     dialog.resize(800, 500);
-    CenterOverMainScreen(&dialog, &mainWindow);
+    centerOverMainScreen(&dialog, &mainWindow);
     EXPECT_LT(dialog.frameGeometry().left(), main.left());
     EXPECT_GT(dialog.frameGeometry().right(), main.right());
 }

@@ -21,25 +21,25 @@ struct NamedPicture {
     int size;
 };
 
-const std::vector<NamedPicture>& ButtonPictures()
+const std::vector<NamedPicture>& buttonPictures()
 {
     static const std::vector<NamedPicture> pictures{
-        {"Add", AddAlarmPicture, 16},        {"Edit", EditAlarmPicture, 16},
-        {"Delete", DeleteAlarmPicture, 16},  {"Clone", CloneAlarmPicture, 16},
-        {"Adjust", AdjustTimePicture, 16},   {"Minimize", MinimizePicture, 24},
-        {"Exit", ExitPicture, 24},           {"PrevMonth", PrevMonthPicture, 16},
-        {"NextMonth", NextMonthPicture, 16}, {"PrevYear", PrevYearPicture, 16},
-        {"NextYear", NextYearPicture, 16},   {"Choose", ChooseFilePicture, 16},
-        {"PlayNow", PlayNowPicture, 16},     {"Ok", OkPicture, 16},
-        {"Cancel", CancelPicture, 16},       {"Help", HelpPicture, 16},
-        {"Options", OptionsPicture, 16},
+        {"Add", addAlarmPicture, 16},        {"Edit", editAlarmPicture, 16},
+        {"Delete", deleteAlarmPicture, 16},  {"Clone", cloneAlarmPicture, 16},
+        {"Adjust", adjustTimePicture, 16},   {"Minimize", minimizePicture, 24},
+        {"Exit", exitPicture, 24},           {"PrevMonth", prevMonthPicture, 16},
+        {"NextMonth", nextMonthPicture, 16}, {"PrevYear", prevYearPicture, 16},
+        {"NextYear", nextYearPicture, 16},   {"Choose", chooseFilePicture, 16},
+        {"PlayNow", playNowPicture, 16},     {"Ok", okPicture, 16},
+        {"Cancel", cancelPicture, 16},       {"Help", helpPicture, 16},
+        {"Options", optionsPicture, 16},
     };
     return pictures;
 }
 
 // Pixels of the key colour that cannot be reached from the edge through key-coloured pixels: these would
 // turn transparent inside the drawing.
-int EnclosedKeyPixels(const QImage& picture, QRgb key)
+int enclosedKeyPixels(const QImage& picture, QRgb key)
 {
     const int width = picture.width();
     const int height = picture.height();
@@ -80,7 +80,7 @@ int EnclosedKeyPixels(const QImage& picture, QRgb key)
     return enclosed;
 }
 
-int DrawnPixels(const QImage& picture, QRgb key)
+int drawnPixels(const QImage& picture, QRgb key)
 {
     int drawn = 0;
     for (int y = 0; y < picture.height(); ++y) {
@@ -91,27 +91,27 @@ int DrawnPixels(const QImage& picture, QRgb key)
     return drawn;
 }
 
-void ExpectKeyedPicture(const QImage& picture, const char* name, int size, QRgb key)
+void expectKeyedPicture(const QImage& picture, const char* name, int size, QRgb key)
 {
     SCOPED_TRACE(name);
     EXPECT_EQ(picture.size(), QSize(size, size));
     EXPECT_EQ(picture.pixel(0, 0), key);
-    EXPECT_EQ(EnclosedKeyPixels(picture, key), 0);
-    EXPECT_GT(DrawnPixels(picture, key), size * size / 5);
+    EXPECT_EQ(enclosedKeyPixels(picture, key), 0);
+    EXPECT_GT(drawnPixels(picture, key), size * size / 5);
 }
 
 TEST(PicturesTest, ListIconsAre17PixelsOnSilverOnlyAroundTheDrawing)
 {
-    ExpectKeyedPicture(todayAlarmPicture(), "todayAlarmPicture", 17, 0xFFC0C0C0);
-    ExpectKeyedPicture(futureAlarmPicture(), "futureAlarmPicture", 17, 0xFFC0C0C0);
+    expectKeyedPicture(todayAlarmPicture(), "todayAlarmPicture", 17, 0xFFC0C0C0);
+    expectKeyedPicture(futureAlarmPicture(), "futureAlarmPicture", 17, 0xFFC0C0C0);
     EXPECT_NE(todayAlarmPicture(), futureAlarmPicture());
 }
 
 TEST(PicturesTest, ButtonPicturesHaveTheirTopLeftColourOnlyAroundTheDrawing)
 {
-    for (const NamedPicture& picture : ButtonPictures()) {
+    for (const NamedPicture& picture : buttonPictures()) {
         const QImage image = picture.draw();
-        ExpectKeyedPicture(image, picture.name, picture.size, image.pixel(0, 0));
+        expectKeyedPicture(image, picture.name, picture.size, image.pixel(0, 0));
     }
 }
 
@@ -122,7 +122,7 @@ TEST(PicturesTest, DisabledButtonsShowTheEmbossedShapeOfTheirPicture)
     palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     palette.setColor(QPalette::Light, QColor(0xF0, 0xF0, 0xF0));
     palette.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
-    for (const NamedPicture& picture : ButtonPictures()) {
+    for (const NamedPicture& picture : buttonPictures()) {
         SCOPED_TRACE(picture.name);
         TFlatButton button;
         button.setPalette(palette);
@@ -147,7 +147,7 @@ TEST(PicturesTest, DisabledButtonsShowTheEmbossedShapeOfTheirPicture)
 
 TEST(PicturesTest, KeyColourNeverSurvivesInsideADrawing)
 {
-    const QImage picture = RenderOnKeyColour(QSize(8, 8), SilverKey, [](QPainter& painter) {
+    const QImage picture = renderOnKeyColour(QSize(8, 8), SilverKey, [](QPainter& painter) {
         painter.fillRect(QRect(2, 2, 4, 4), QColor(0xC0, 0xC0, 0xC0));
         painter.fillRect(QRect(6, 2, 1, 4), QColor(0, 0, 0, 60)); // faint edge
     });
@@ -155,7 +155,7 @@ TEST(PicturesTest, KeyColourNeverSurvivesInsideADrawing)
     EXPECT_EQ(picture.pixel(6, 3), SilverKey);
     EXPECT_EQ(picture.pixel(0, 0), SilverKey);
 
-    const QPixmap glyph = TransparentByTopLeft(picture);
+    const QPixmap glyph = transparentByTopLeft(picture);
     const QImage transparent = glyph.toImage().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(qAlpha(transparent.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(transparent.pixel(3, 3)), 255);
@@ -163,12 +163,12 @@ TEST(PicturesTest, KeyColourNeverSurvivesInsideADrawing)
 
 TEST(PicturesTest, ProgramIconHasEveryThemeSizeOnTransparency)
 {
-    const QIcon icon = ProgramIcon();
+    const QIcon icon = programIcon();
     const QList<QSize> sizes = icon.availableSizes();
     for (const int size : ProgramIconSizes) {
         SCOPED_TRACE(size);
         EXPECT_TRUE(sizes.contains(QSize(size, size)));
-        const QImage image = ProgramIconImage(size);
+        const QImage image = programIconImage(size);
         EXPECT_EQ(image.size(), QSize(size, size));
         EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
         EXPECT_EQ(qAlpha(image.pixel(size / 2, size / 2 + 1)), 255);

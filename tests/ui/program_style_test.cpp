@@ -10,13 +10,13 @@
 namespace klaxora {
 namespace {
 
-QImage Picture(const QIcon& icon)
+QImage picture(const QIcon& icon)
 {
     return icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
 // Where the ink of one row lies on average, from the left edge.
-double InkCentre(const QImage& picture, int y)
+double inkCentre(const QImage& picture, int y)
 {
     double ink = 0;
     double moment = 0;
@@ -32,17 +32,17 @@ TEST(ProgramStyle, TheMenuBarsOverflowButtonShowsAChevronTowardsTheHiddenMenus)
     ProgramStyle style(QStringLiteral("Fusion"));
     QMenuBar bar;
     const QImage rightwards =
-        Picture(style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, &bar));
+        picture(style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, &bar));
     ASSERT_FALSE(rightwards.isNull());
     // The tips, in the middle row, lie further along than the ends of the arms.
-    ASSERT_GE(InkCentre(rightwards, 5), 0);
-    EXPECT_GT(InkCentre(rightwards, 8), InkCentre(rightwards, 5) + 1);
+    ASSERT_GE(inkCentre(rightwards, 5), 0);
+    EXPECT_GT(inkCentre(rightwards, 8), inkCentre(rightwards, 5) + 1);
 
     bar.setLayoutDirection(Qt::RightToLeft);
     const QImage leftwards =
-        Picture(style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, &bar));
-    ASSERT_GE(InkCentre(leftwards, 5), 0);
-    EXPECT_LT(InkCentre(leftwards, 8), InkCentre(leftwards, 5) - 1);
+        picture(style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, &bar));
+    ASSERT_GE(inkCentre(leftwards, 5), 0);
+    EXPECT_LT(inkCentre(leftwards, 8), inkCentre(leftwards, 5) - 1);
 }
 
 TEST(ProgramStyle, OtherStandardPicturesAreTheBaseStylesOwn)

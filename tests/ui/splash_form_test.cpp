@@ -43,11 +43,11 @@ TEST(SplashForm, NameIsRaisedBlackOnGreyAndVersionIsFlat)
     // Shadow colour before the scheme, font colour after both: the grey shadow and black text stay.
     for (const TEffectLabel* raised : {testing::namedChild<TEffectLabel>(about, "nameLabel"),
                                        testing::namedChild<TEffectLabel>(about, "platformLabel")}) {
-        EXPECT_EQ(raised->ColourScheme(), TColourScheme::csText);
-        EXPECT_EQ(raised->ColourShadow(), QColor(0x80, 0x80, 0x80));
-        EXPECT_EQ(raised->FontColour(), QColor(Qt::black));
+        EXPECT_EQ(raised->colourScheme(), TColourScheme::csText);
+        EXPECT_EQ(raised->colourShadow(), QColor(0x80, 0x80, 0x80));
+        EXPECT_EQ(raised->fontColour(), QColor(Qt::black));
     }
-    EXPECT_EQ(testing::namedChild<TEffectLabel>(about, "versionLabel")->DepthShadow(), 0);
+    EXPECT_EQ(testing::namedChild<TEffectLabel>(about, "versionLabel")->depthShadow(), 0);
 
     // Drawn: the name has white up-left and grey down-right of its black lettering.
     about.show();
@@ -96,7 +96,7 @@ TEST(SplashForm, OkOrEnterClosesButEscapeDoesNot)
     {
         TSplashform about;
         about.showOkButton();
-        test::AnswerNextModal([](QWidget* modal) {
+        test::answerNextModal([](QWidget* modal) {
             auto* window = qobject_cast<TSplashform*>(modal);
             ASSERT_NE(window, nullptr);
             QTest::mouseClick(testing::namedChild<TFlatButton>(*window, "okButton"), Qt::LeftButton);
@@ -107,7 +107,7 @@ TEST(SplashForm, OkOrEnterClosesButEscapeDoesNot)
         TSplashform about;
         about.showOkButton();
         bool stillOpenAfterEscape = false;
-        test::AnswerNextModal([&stillOpenAfterEscape](QWidget* modal) {
+        test::answerNextModal([&stillOpenAfterEscape](QWidget* modal) {
             QTest::keyClick(modal, Qt::Key_Escape);
             stillOpenAfterEscape = modal->isVisible();
             QTest::keyClick(modal, Qt::Key_Return);
