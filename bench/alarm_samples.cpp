@@ -25,7 +25,7 @@ std::string timeText(std::mt19937& random)
     return text;
 }
 
-std::string dateText(TDateTime date)
+std::string dateText(DateTime date)
 {
     const CivilDate civil = decodeDate(date);
     char text[16];
@@ -48,7 +48,7 @@ std::string message(std::mt19937& random)
 
 } // namespace
 
-TDateTime benchmarkNow()
+DateTime benchmarkNow()
 {
     return encodeDate(2026, 6, 10) + encodeTime(12, 0, 0, 0);
 }
@@ -56,13 +56,13 @@ TDateTime benchmarkNow()
 std::string realisticAlarmFile(int lines, unsigned seed)
 {
     std::mt19937 random(seed);
-    const TDateTime today = dateOf(benchmarkNow());
+    const DateTime today = dateOf(benchmarkNow());
     std::string file;
     file.reserve(static_cast<std::size_t>(lines) * 110);
     for (int i = 0; i < lines; ++i) {
         const int kind = pick(random, 100);
         std::string weekdays;
-        TDateTime date = today + 1 + pick(random, 1000); // future: 75 %
+        DateTime date = today + 1 + pick(random, 1000); // future: 75 %
         if (kind < 15)
             date = today; // today: 15 %
         else if (kind < 20)

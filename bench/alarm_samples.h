@@ -10,7 +10,7 @@
 namespace klaxora::bench {
 
 // Wednesday 10 June 2026, noon: the clock of every benchmark.
-TDateTime benchmarkNow();
+DateTime benchmarkNow();
 
 // The text of an alarm file of `lines` lines as a user's file looks after a while: mostly future alarms,
 // some for today (passed and still to come), a few weekday lines and a few whose date has passed,

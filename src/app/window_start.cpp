@@ -140,9 +140,9 @@ int runWindow(int argc, char** argv)
     // notification area or a dialog closes while it sits there.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    std::unique_ptr<TMainScreen> mainScreen;
+    std::unique_ptr<MainScreen> mainScreen;
     try {
-        mainScreen = std::make_unique<TMainScreen>(clock, fileSystem, std::move(setup));
+        mainScreen = std::make_unique<MainScreen>(clock, fileSystem, std::move(setup));
     } catch (const std::exception& error) {
         // The preferences could not be read. (An unreadable alarm file is shown by the window, which
         // runs on without overwriting it.)
@@ -150,8 +150,8 @@ int runWindow(int argc, char** argv)
         return 1;
     }
     // The options dialog kept for the program's life (the editor opens one of its own each time).
-    const TAlarmOptions alarmOptions(mainScreen->optionsServices());
-    QObject::connect(mainScreen.get(), &TMainScreen::closed, &app, &QCoreApplication::quit);
+    const AlarmOptionsDialog alarmOptions(mainScreen->optionsServices());
+    QObject::connect(mainScreen.get(), &MainScreen::closed, &app, &QCoreApplication::quit);
     // Commands from the command line, once the alarms are loaded.
     CommandServer commands(
         [&mainScreen](const CommandRequest& request) { return mainScreen->carryOut(request); });

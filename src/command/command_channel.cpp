@@ -52,7 +52,7 @@ bool readRequest(QDataStream& in, CommandRequest& request)
         return false;
     request.kind = CommandKind(kind);
     request.message = text(message);
-    request.date = hasDate ? std::optional<TDateTime>(date) : std::nullopt;
+    request.date = hasDate ? std::optional<DateTime>(date) : std::nullopt;
     request.sound = SoundChoice(sound);
     request.soundFile = text(soundFile);
     request.mode = mode;

@@ -17,7 +17,7 @@ namespace {
 
 constexpr std::array<std::string_view, 3> ModeNames{"both", "message", "sound"};
 
-std::string isoDate(TDateTime date)
+std::string isoDate(DateTime date)
 {
     const CivilDate civil = decodeDate(date);
     char text[16];
@@ -25,7 +25,7 @@ std::string isoDate(TDateTime date)
     return text;
 }
 
-std::string isoMinute(TDateTime time)
+std::string isoMinute(DateTime time)
 {
     const ClockTime clock = decodeTime(time);
     char text[8];
@@ -33,7 +33,7 @@ std::string isoMinute(TDateTime time)
     return text;
 }
 
-void appendAlarmLine(std::string& text, TDateTime date, TDateTime time, TAlarmMode mode,
+void appendAlarmLine(std::string& text, DateTime date, DateTime time, AlarmMode mode,
                      std::string_view message)
 {
     text += isoDate(date);
@@ -58,17 +58,17 @@ std::string newAlarmWaveFile(const Preferences& preferences)
     return std::filesystem::is_regular_file(path, error) ? preferences.defaultWaveFile : std::string();
 }
 
-std::string_view modeName(TAlarmMode mode)
+std::string_view modeName(AlarmMode mode)
 {
     return mode < ModeNames.size() ? ModeNames[mode] : ModeNames[amMessageAndSound];
 }
 
-bool modeFromName(std::string_view name, TAlarmMode& mode)
+bool modeFromName(std::string_view name, AlarmMode& mode)
 {
     const auto found = std::find(ModeNames.begin(), ModeNames.end(), name);
     if (found == ModeNames.end())
         return false;
-    mode = static_cast<TAlarmMode>(found - ModeNames.begin());
+    mode = static_cast<AlarmMode>(found - ModeNames.begin());
     return true;
 }
 
@@ -76,8 +76,8 @@ CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const
                          const std::string& newAlarmWaveFile, const std::function<void()>& save)
 {
     CommandReply reply;
-    const TDateTime today = clock.today();
-    TDateTime date = today;
+    const DateTime today = clock.today();
+    DateTime date = today;
     if (request.date) {
         date = *request.date;
     } else if (alarmTimeHasPassed(today, request.time, clock)) {
@@ -114,32 +114,32 @@ CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const
         return failedReply(std::string("the alarm file could not be written: ") + error.what());
     }
     // As the store keeps it.
-    const TBaseAlarm& added = store.baseAlarmList()[store.findBaseAlarmForId(id)];
+    const StoredAlarm& added = store.baseAlarmList()[store.findBaseAlarmForId(id)];
     appendAlarmLine(reply.output, added.alarmDate, added.alarmTime, added.alarmMode, added.message);
     return reply;
 }
 
 std::string alarmListText(const AlarmStore& store, const Clock& clock, bool todayOnly)
 {
-    const TDateTime today = clock.today();
+    const DateTime today = clock.today();
     const auto& stored = store.baseAlarmList();
-    std::vector<const TBaseAlarm*> listed;
+    std::vector<const StoredAlarm*> listed;
     listed.reserve(static_cast<std::size_t>(stored.count()));
     // From the last added: among alarms of the same date and time the later one stands first.
     for (int i = stored.count() - 1; i >= 0; --i) {
-        const TBaseAlarm& alarm = stored[i];
+        const StoredAlarm& alarm = stored[i];
         const bool shown = alarm.alarmDate > today
                                ? !todayOnly
                                : alarm.alarmDate == today && store.findAlarmForId(alarm.id) >= 0;
         if (shown)
             listed.push_back(&alarm);
     }
-    std::stable_sort(listed.begin(), listed.end(), [](const TBaseAlarm* a, const TBaseAlarm* b) {
+    std::stable_sort(listed.begin(), listed.end(), [](const StoredAlarm* a, const StoredAlarm* b) {
         return a->alarmDate != b->alarmDate ? a->alarmDate < b->alarmDate : a->alarmTime < b->alarmTime;
     });
     std::string text;
     text.reserve(listed.size() * 48);
-    for (const TBaseAlarm* alarm : listed)
+    for (const StoredAlarm* alarm : listed)
         appendAlarmLine(text, alarm->alarmDate, alarm->alarmTime, alarm->alarmMode, alarm->message);
     return text;
 }

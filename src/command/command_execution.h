@@ -18,8 +18,8 @@ namespace klaxora {
 std::string newAlarmWaveFile(const Preferences& preferences);
 
 // "both", "message", "sound" for the three modes, and back; false for any other name.
-std::string_view modeName(TAlarmMode mode);
-bool modeFromName(std::string_view name, TAlarmMode& mode);
+std::string_view modeName(AlarmMode mode);
+bool modeFromName(std::string_view name, AlarmMode& mode);
 
 // Adds the alarm of an --add request as the editor's Set Alarm does, then calls `save` (which writes
 // the alarm file). Without a date the alarm is for today, or tomorrow once the time has passed today;

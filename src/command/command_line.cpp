@@ -127,14 +127,14 @@ std::optional<std::string> alarmTextProblem(const QString& text, std::size_t cap
     return std::nullopt;
 }
 
-bool readTime(const QString& text, const DateTimeFormats& formats, TDateTime& time)
+bool readTime(const QString& text, const DateTimeFormats& formats, DateTime& time)
 {
     // The editor reads the time box in upper case.
     const std::string upper = text.toUpper().toStdString();
     return tryStrToTime(upper, formats.user(), time) || tryStrToTime(upper, formats.storage(), time);
 }
 
-bool readDate(const QString& text, const DateTimeFormats& formats, int currentYear, TDateTime& date)
+bool readDate(const QString& text, const DateTimeFormats& formats, int currentYear, DateTime& date)
 {
     if (tryStrToDate(text.toStdString(), formats.user(), currentYear, date))
         return true;
@@ -183,7 +183,7 @@ CommandLine readAdd(const QCommandLineParser& parser, const Options& o, const Da
                            formatDateTime(user.shortTimePattern, clock.timeNow(), user) +
                            " or as 24-hour HH:MM");
     if (parser.isSet(o.on)) {
-        TDateTime date = 0;
+        DateTime date = 0;
         if (!readDate(parser.value(o.on), formats, decodeDate(clock.today()).year, date))
             return refused(QStringLiteral("--on"), quoted(parser.value(o.on)) +
                                                        " is not a date; write it like " +

@@ -28,11 +28,11 @@ struct CommandRequest {
 
     // --add: already checked against the rules of the editor.
     std::string message;
-    TDateTime time = 0;            // time of day in whole seconds
-    std::optional<TDateTime> date; // --on; left out, today or tomorrow
+    DateTime time = 0;            // time of day in whole seconds
+    std::optional<DateTime> date; // --on; left out, today or tomorrow
     SoundChoice sound = SoundChoice::Default;
     std::string soundFile; // absolute, for SoundChoice::File
-    TAlarmMode mode = amMessageAndSound;
+    AlarmMode mode = amMessageAndSound;
 
     // --list --today
     bool todayOnly = false;

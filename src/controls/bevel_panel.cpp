@@ -40,10 +40,10 @@ const QColor BevelHighlight(0xFF, 0xFF, 0xFF);
 const QColor BevelShadow(0x80, 0x80, 0x80);
 
 // One pixel wide, light on the top and left edges for a raised bevel, on the other two for a lowered one.
-void drawBevel(QPainter& painter, const QRect& rect, TPanelBevel bevel)
+void drawBevel(QPainter& painter, const QRect& rect, PanelBevel bevel)
 {
-    const QColor topLeft = bevel == TPanelBevel::bvRaised ? BevelHighlight : BevelShadow;
-    const QColor bottomRight = bevel == TPanelBevel::bvRaised ? BevelShadow : BevelHighlight;
+    const QColor topLeft = bevel == PanelBevel::bvRaised ? BevelHighlight : BevelShadow;
+    const QColor bottomRight = bevel == PanelBevel::bvRaised ? BevelShadow : BevelHighlight;
     painter.setPen(topLeft);
     painter.drawLine(rect.topLeft(), rect.topRight());
     painter.drawLine(rect.topLeft(), rect.bottomLeft());
@@ -52,9 +52,9 @@ void drawBevel(QPainter& painter, const QRect& rect, TPanelBevel bevel)
     painter.drawLine(rect.topRight(), rect.bottomRight());
 }
 
-int bevelWidth(TPanelBevel bevel)
+int bevelWidth(PanelBevel bevel)
 {
-    return bevel == TPanelBevel::bvNone ? 0 : 1;
+    return bevel == PanelBevel::bvNone ? 0 : 1;
 }
 
 } // namespace
@@ -68,13 +68,13 @@ BevelPanel::BevelPanel(QWidget* parent) : QWidget(parent)
     frameChanged();
 }
 
-void BevelPanel::setBevelOuter(TPanelBevel bevel)
+void BevelPanel::setBevelOuter(PanelBevel bevel)
 {
     bevelOuter_ = bevel;
     frameChanged();
 }
 
-void BevelPanel::setBevelInner(TPanelBevel bevel)
+void BevelPanel::setBevelInner(PanelBevel bevel)
 {
     bevelInner_ = bevel;
     frameChanged();
@@ -133,12 +133,12 @@ void BevelPanel::paintEvent(QPaintEvent*)
         painter.drawRect(edge.adjusted(0, 0, -1, -1));
         edge.adjust(1, 1, -1, -1);
     }
-    if (bevelOuter_ != TPanelBevel::bvNone) {
+    if (bevelOuter_ != PanelBevel::bvNone) {
         drawBevel(painter, edge, bevelOuter_);
         edge.adjust(1, 1, -1, -1);
     }
     edge.adjust(borderWidth_, borderWidth_, -borderWidth_, -borderWidth_);
-    if (bevelInner_ != TPanelBevel::bvNone) {
+    if (bevelInner_ != PanelBevel::bvNone) {
         drawBevel(painter, edge, bevelInner_);
         edge.adjust(1, 1, -1, -1);
     }

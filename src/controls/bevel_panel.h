@@ -7,7 +7,7 @@
 
 namespace klaxora {
 
-enum class TPanelBevel { bvNone, bvLowered, bvRaised };
+enum class PanelBevel { bvNone, bvLowered, bvRaised };
 
 class BevelPanel : public QWidget {
     Q_OBJECT
@@ -15,10 +15,10 @@ class BevelPanel : public QWidget {
 public:
     explicit BevelPanel(QWidget* parent = nullptr);
 
-    TPanelBevel bevelOuter() const { return bevelOuter_; }
-    void setBevelOuter(TPanelBevel bevel);
-    TPanelBevel bevelInner() const { return bevelInner_; }
-    void setBevelInner(TPanelBevel bevel);
+    PanelBevel bevelOuter() const { return bevelOuter_; }
+    void setBevelOuter(PanelBevel bevel);
+    PanelBevel bevelInner() const { return bevelInner_; }
+    void setBevelInner(PanelBevel bevel);
     int borderWidth() const { return borderWidth_; }
     void setBorderWidth(int width);
     // A single dark frame line around everything else.
@@ -39,8 +39,8 @@ protected:
 private:
     void frameChanged();
 
-    TPanelBevel bevelOuter_ = TPanelBevel::bvRaised;
-    TPanelBevel bevelInner_ = TPanelBevel::bvNone;
+    PanelBevel bevelOuter_ = PanelBevel::bvRaised;
+    PanelBevel bevelInner_ = PanelBevel::bvNone;
     int borderWidth_ = 0;
     bool singleBorder_ = false;
     QColor color_ = QColor(0xC0, 0xC0, 0xC0);

@@ -68,7 +68,7 @@ void drawLine(QPainter& painter, const QString& text, const QList<int>& underlin
     layout.draw(&painter, topLeft);
 }
 
-int alignedLeft(const QRect& rect, int lineWidth, flatbtn::TAlignment alignment)
+int alignedLeft(const QRect& rect, int lineWidth, flatbtn::TextAlignment alignment)
 {
     switch (alignment) {
     case flatbtn::taLeftJustify:
@@ -108,7 +108,7 @@ QSize measureCaption(const QFont& font, const QString& buffer, int maxWidth, boo
 }
 
 void drawCaption(QPainter& painter, const QRect& rect, const QString& buffer, const QFont& font,
-                 flatbtn::TAlignment alignment, bool wordWrap)
+                 flatbtn::TextAlignment alignment, bool wordWrap)
 {
     const AcceleratorText text = displayText(buffer);
     const QFontMetrics metrics(font);

@@ -23,6 +23,6 @@ QSize measureCaption(const QFont& font, const QString& buffer, int maxWidth, boo
 
 // Draws in the painter's pen colour, clipped to `rect`, each line from the top of `rect`.
 void drawCaption(QPainter& painter, const QRect& rect, const QString& buffer, const QFont& font,
-                 flatbtn::TAlignment alignment, bool wordWrap);
+                 flatbtn::TextAlignment alignment, bool wordWrap);
 
 } // namespace klaxora

@@ -14,32 +14,32 @@ constexpr double DegreesToRadians = 0.017453292519943295;
 
 } // namespace
 
-QPoint directionStep(TEffectDirection direction)
+QPoint directionStep(EffectDirection direction)
 {
     switch (direction) {
-    case TEffectDirection::edNone:
+    case EffectDirection::edNone:
         return {0, 0};
-    case TEffectDirection::edUp:
+    case EffectDirection::edUp:
         return {0, -1};
-    case TEffectDirection::edUpRight:
+    case EffectDirection::edUpRight:
         return {1, -1};
-    case TEffectDirection::edRight:
+    case EffectDirection::edRight:
         return {1, 0};
-    case TEffectDirection::edDownRight:
+    case EffectDirection::edDownRight:
         return {1, 1};
-    case TEffectDirection::edDown:
+    case EffectDirection::edDown:
         return {0, 1};
-    case TEffectDirection::edDownLeft:
+    case EffectDirection::edDownLeft:
         return {-1, 1};
-    case TEffectDirection::edLeft:
+    case EffectDirection::edLeft:
         return {-1, 0};
-    case TEffectDirection::edUpLeft:
+    case EffectDirection::edUpLeft:
         return {-1, -1};
     }
     return {0, 0};
 }
 
-TEffectLabel::TEffectLabel(QWidget* parent) : QLabel(parent), schemes_(initialSchemes())
+EffectLabel::EffectLabel(QWidget* parent) : QLabel(parent), schemes_(initialSchemes())
 {
     resize(142, 33);
     setTextFormat(Qt::PlainText); // the caption is painted as plain text, so measure it as such
@@ -51,50 +51,50 @@ TEffectLabel::TEffectLabel(QWidget* parent) : QLabel(parent), schemes_(initialSc
 }
 
 template <typename T>
-void TEffectLabel::setLayer(T& setting, T value)
+void EffectLabel::setLayer(T& setting, T value)
 {
     if (value == setting) {
         return;
     }
     setting = value;
     if (!styleGuard_) {
-        setEffectStyle(TEffectStyle::esCustom);
+        setEffectStyle(EffectStyle::esCustom);
     }
     update();
 }
 
-void TEffectLabel::setDepthHighlight(TEffectDepth depth)
+void EffectLabel::setDepthHighlight(EffectDepth depth)
 {
     setLayer(depthHighlight_, std::min(depth, MaxDepth));
 }
 
-void TEffectLabel::setDepthShadow(TEffectDepth depth)
+void EffectLabel::setDepthShadow(EffectDepth depth)
 {
     setLayer(depthShadow_, std::min(depth, MaxDepth));
 }
 
-void TEffectLabel::setDirectionHighlight(TEffectDirection direction)
+void EffectLabel::setDirectionHighlight(EffectDirection direction)
 {
     setLayer(directionHighlight_, direction);
 }
 
-void TEffectLabel::setDirectionShadow(TEffectDirection direction)
+void EffectLabel::setDirectionShadow(EffectDirection direction)
 {
     setLayer(directionShadow_, direction);
 }
 
-void TEffectLabel::setAsButton(bool asButton)
+void EffectLabel::setAsButton(bool asButton)
 {
     if (asButton == asButton_) {
         return;
     }
     asButton_ = asButton;
     if (asButton) {
-        setEffectStyle(TEffectStyle::esRaised);
+        setEffectStyle(EffectStyle::esRaised);
     }
 }
 
-void TEffectLabel::setAngle(TAngleRange angle)
+void EffectLabel::setAngle(AngleRange angle)
 {
     angle = std::min(angle, MaxAngle);
     if (angle == angle_) {
@@ -109,19 +109,19 @@ void TEffectLabel::setAngle(TAngleRange angle)
     update();
 }
 
-QColor TEffectLabel::fontColour() const
+QColor EffectLabel::fontColour() const
 {
     return palette().color(QPalette::WindowText);
 }
 
-void TEffectLabel::setFontColour(const QColor& colour)
+void EffectLabel::setFontColour(const QColor& colour)
 {
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, colour);
     setPalette(colours);
 }
 
-void TEffectLabel::setTransparent(bool transparent)
+void EffectLabel::setTransparent(bool transparent)
 {
     if (transparent == transparent_) {
         return;
@@ -130,19 +130,19 @@ void TEffectLabel::setTransparent(bool transparent)
     update();
 }
 
-QColor TEffectLabel::color() const
+QColor EffectLabel::color() const
 {
     return palette().color(QPalette::Window);
 }
 
-void TEffectLabel::setColor(const QColor& colour)
+void EffectLabel::setColor(const QColor& colour)
 {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colour);
     setPalette(colours);
 }
 
-void TEffectLabel::setShowAccelChar(bool show)
+void EffectLabel::setShowAccelChar(bool show)
 {
     if (show == showAccelChar_) {
         return;
@@ -151,23 +151,23 @@ void TEffectLabel::setShowAccelChar(bool show)
     update();
 }
 
-bool TEffectLabel::insideClientArea(QPoint point) const
+bool EffectLabel::insideClientArea(QPoint point) const
 {
     return point.x() >= 0 && point.x() <= width() && point.y() >= 0 && point.y() <= height();
 }
 
-void TEffectLabel::mousePressEvent(QMouseEvent* event)
+void EffectLabel::mousePressEvent(QMouseEvent* event)
 {
     if (!asButton_) {
         QLabel::mousePressEvent(event);
         return;
     }
-    if (event->button() == Qt::LeftButton && isEnabled() && effectStyle_ != TEffectStyle::esSunken) {
-        setEffectStyle(TEffectStyle::esSunken);
+    if (event->button() == Qt::LeftButton && isEnabled() && effectStyle_ != EffectStyle::esSunken) {
+        setEffectStyle(EffectStyle::esSunken);
     }
 }
 
-void TEffectLabel::mouseMoveEvent(QMouseEvent* event)
+void EffectLabel::mouseMoveEvent(QMouseEvent* event)
 {
     if (!asButton_) {
         QLabel::mouseMoveEvent(event);
@@ -175,19 +175,19 @@ void TEffectLabel::mouseMoveEvent(QMouseEvent* event)
     }
     // The lettering follows the pointer in and out while the button is held, like a push button.
     if (event->buttons() == Qt::LeftButton) {
-        setEffectStyle(insideClientArea(event->position().toPoint()) ? TEffectStyle::esSunken
-                                                                     : TEffectStyle::esRaised);
+        setEffectStyle(insideClientArea(event->position().toPoint()) ? EffectStyle::esSunken
+                                                                     : EffectStyle::esRaised);
     }
 }
 
-void TEffectLabel::mouseReleaseEvent(QMouseEvent* event)
+void EffectLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!asButton_) {
         QLabel::mouseReleaseEvent(event);
         return;
     }
     if (insideClientArea(event->position().toPoint())) {
-        setEffectStyle(TEffectStyle::esRaised);
+        setEffectStyle(EffectStyle::esRaised);
     }
 }
 

@@ -1,4 +1,4 @@
-// TEffectLabel: a label that paints its caption three times (shadow, highlight, text), each layer moved
+// EffectLabel: a label that paints its caption three times (shadow, highlight, text), each layer moved
 // by its own direction and depth, so that the lettering looks raised, sunken, shadowed or floating. It
 // can turn the text counter-clockwise and can act like a button whose lettering sinks while pressed.
 //
@@ -6,7 +6,7 @@
 // replaced by the scheme's, and a font colour set after the scheme wins over the scheme's text colour.
 // Raised lettering in black with a grey shadow therefore reads:
 //     label.SetColourShadow(QColor(128, 128, 128));
-//     label.SetColourScheme(TColourScheme::csText);
+//     label.SetColourScheme(ColourScheme::csText);
 //     label.SetFontColour(Qt::black);
 #pragma once
 
@@ -19,10 +19,10 @@
 
 namespace klaxora {
 
-using TEffectDepth = std::uint8_t; // 0 to 10
-using TAngleRange = std::uint16_t; // 0 to 360 degrees
+using EffectDepth = std::uint8_t; // 0 to 10
+using AngleRange = std::uint16_t; // 0 to 360 degrees
 
-enum class TEffectDirection {
+enum class EffectDirection {
     edNone,
     edUp,
     edUpRight,
@@ -33,43 +33,43 @@ enum class TEffectDirection {
     edLeft,
     edUpLeft
 };
-enum class TEffectStyle { esNone, esCustom, esRaised, esSunken, esShadow, esFlying };
-enum class TColourScheme { csCustom, csText, csWindows, csEmbossed, csGold, csSteel };
+enum class EffectStyle { esNone, esCustom, esRaised, esSunken, esShadow, esFlying };
+enum class ColourScheme { csCustom, csText, csWindows, csEmbossed, csGold, csSteel };
 
 // One pixel step in screen coordinates (x to the right, y downwards).
-QPoint directionStep(TEffectDirection direction);
+QPoint directionStep(EffectDirection direction);
 
-class TEffectLabel : public QLabel {
+class EffectLabel : public QLabel {
     Q_OBJECT
 
 public:
-    static constexpr TEffectDepth MaxDepth = 10;
-    static constexpr TAngleRange MaxAngle = 360;
+    static constexpr EffectDepth MaxDepth = 10;
+    static constexpr AngleRange MaxAngle = 360;
     static constexpr int CaptionCapacity = 255; // characters drawn of the caption
 
-    explicit TEffectLabel(QWidget* parent = nullptr);
+    explicit EffectLabel(QWidget* parent = nullptr);
 
-    TEffectDepth depthHighlight() const { return depthHighlight_; }
-    void setDepthHighlight(TEffectDepth depth);
-    TEffectDepth depthShadow() const { return depthShadow_; }
-    void setDepthShadow(TEffectDepth depth);
-    TEffectDirection directionHighlight() const { return directionHighlight_; }
-    void setDirectionHighlight(TEffectDirection direction);
-    TEffectDirection directionShadow() const { return directionShadow_; }
-    void setDirectionShadow(TEffectDirection direction);
+    EffectDepth depthHighlight() const { return depthHighlight_; }
+    void setDepthHighlight(EffectDepth depth);
+    EffectDepth depthShadow() const { return depthShadow_; }
+    void setDepthShadow(EffectDepth depth);
+    EffectDirection directionHighlight() const { return directionHighlight_; }
+    void setDirectionHighlight(EffectDirection direction);
+    EffectDirection directionShadow() const { return directionShadow_; }
+    void setDirectionShadow(EffectDirection direction);
     QColor colourHighlight() const { return colourHighlight_; }
     void setColourHighlight(const QColor& colour);
     QColor colourShadow() const { return colourShadow_; }
     void setColourShadow(const QColor& colour);
-    TEffectStyle effectStyle() const { return effectStyle_; }
-    void setEffectStyle(TEffectStyle style);
-    TColourScheme colourScheme() const { return colourScheme_; }
-    void setColourScheme(TColourScheme scheme);
+    EffectStyle effectStyle() const { return effectStyle_; }
+    void setEffectStyle(EffectStyle style);
+    ColourScheme colourScheme() const { return colourScheme_; }
+    void setColourScheme(ColourScheme scheme);
     bool asButton() const { return asButton_; }
     void setAsButton(bool asButton);
-    TAngleRange angle() const { return angle_; }
+    AngleRange angle() const { return angle_; }
     // Any angle but 0 also makes the text left-justified.
-    void setAngle(TAngleRange angle);
+    void setAngle(AngleRange angle);
 
     // The text colour (the font colour of the label).
     QColor fontColour() const;
@@ -97,7 +97,7 @@ private:
     };
 
     static std::array<SchemeColours, 6> initialSchemes();
-    SchemeColours& coloursOf(TColourScheme scheme);
+    SchemeColours& coloursOf(ColourScheme scheme);
     // Stores a changed layer setting; the style becomes esCustom unless a preset is being applied.
     template <typename T>
     void setLayer(T& setting, T value);
@@ -108,16 +108,16 @@ private:
     void paintPlainLayer(QPainter& painter, QPoint offset, const QColor& colour, const QString& caption);
 
     std::array<SchemeColours, 6> schemes_;
-    TEffectDepth depthHighlight_ = 1;
-    TEffectDepth depthShadow_ = 1;
-    TEffectDirection directionHighlight_ = TEffectDirection::edUpLeft;
-    TEffectDirection directionShadow_ = TEffectDirection::edDownRight;
+    EffectDepth depthHighlight_ = 1;
+    EffectDepth depthShadow_ = 1;
+    EffectDirection directionHighlight_ = EffectDirection::edUpLeft;
+    EffectDirection directionShadow_ = EffectDirection::edDownRight;
     QColor colourHighlight_ = Qt::white;
     QColor colourShadow_ = Qt::black;
-    TEffectStyle effectStyle_ = TEffectStyle::esRaised;
-    TColourScheme colourScheme_ = TColourScheme::csWindows;
+    EffectStyle effectStyle_ = EffectStyle::esRaised;
+    ColourScheme colourScheme_ = ColourScheme::csWindows;
     bool asButton_ = false;
-    TAngleRange angle_ = 0;
+    AngleRange angle_ = 0;
     double angleCos_ = 1.0;
     double angleSin_ = 0.0;
     bool transparent_ = true;

@@ -27,7 +27,7 @@ QPoint turnedCorner(int q, double width, double height, double cos, double sin, 
 
 } // namespace
 
-void TEffectLabel::paintEvent(QPaintEvent* /*event*/)
+void EffectLabel::paintEvent(QPaintEvent* /*event*/)
 {
     const QPoint highlight = directionStep(directionHighlight_) * depthHighlight_;
     const QPoint shadow = directionStep(directionShadow_) * depthShadow_;
@@ -81,8 +81,8 @@ void TEffectLabel::paintEvent(QPaintEvent* /*event*/)
     paintTurnedLayer(keepInside, fontColour());
 }
 
-void TEffectLabel::paintPlainLayer(QPainter& painter, QPoint offset, const QColor& colour,
-                                   const QString& caption)
+void EffectLabel::paintPlainLayer(QPainter& painter, QPoint offset, const QColor& colour,
+                                  const QString& caption)
 {
     int flags = static_cast<int>(alignment());
     if (wordWrap()) {

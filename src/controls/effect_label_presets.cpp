@@ -19,7 +19,7 @@ private:
 
 } // namespace
 
-std::array<TEffectLabel::SchemeColours, 6> TEffectLabel::initialSchemes()
+std::array<EffectLabel::SchemeColours, 6> EffectLabel::initialSchemes()
 {
     // The colours of the class library that the schemes use.
     const QColor clWhite(255, 255, 255);
@@ -40,35 +40,35 @@ std::array<TEffectLabel::SchemeColours, 6> TEffectLabel::initialSchemes()
              {clAqua, clNavy, clTeal}}};
 }
 
-TEffectLabel::SchemeColours& TEffectLabel::coloursOf(TColourScheme scheme)
+EffectLabel::SchemeColours& EffectLabel::coloursOf(ColourScheme scheme)
 {
     return schemes_[static_cast<std::size_t>(scheme)];
 }
 
-void TEffectLabel::setLayerColour(QColor& layer, QColor SchemeColours::*customColour, const QColor& colour)
+void EffectLabel::setLayerColour(QColor& layer, QColor SchemeColours::*customColour, const QColor& colour)
 {
     if (colour == layer) {
         return;
     }
     layer = colour;
-    coloursOf(TColourScheme::csCustom).*customColour = colour;
+    coloursOf(ColourScheme::csCustom).*customColour = colour;
     if (!schemeGuard_) {
-        setColourScheme(TColourScheme::csCustom);
+        setColourScheme(ColourScheme::csCustom);
     }
     update();
 }
 
-void TEffectLabel::setColourHighlight(const QColor& colour)
+void EffectLabel::setColourHighlight(const QColor& colour)
 {
     setLayerColour(colourHighlight_, &SchemeColours::highlight, colour);
 }
 
-void TEffectLabel::setColourShadow(const QColor& colour)
+void EffectLabel::setColourShadow(const QColor& colour)
 {
     setLayerColour(colourShadow_, &SchemeColours::shadow, colour);
 }
 
-void TEffectLabel::setColourScheme(TColourScheme scheme)
+void EffectLabel::setColourScheme(ColourScheme scheme)
 {
     if (scheme == colourScheme_) {
         return;
@@ -80,12 +80,12 @@ void TEffectLabel::setColourScheme(TColourScheme scheme)
     setFontColour(colours.text);
     setColourShadow(colours.shadow);
     // Switching to csCustom later keeps the look the label has now.
-    if (scheme != TColourScheme::csCustom) {
-        coloursOf(TColourScheme::csCustom) = colours;
+    if (scheme != ColourScheme::csCustom) {
+        coloursOf(ColourScheme::csCustom) = colours;
     }
 }
 
-void TEffectLabel::setEffectStyle(TEffectStyle style)
+void EffectLabel::setEffectStyle(EffectStyle style)
 {
     if (style == effectStyle_) {
         return;
@@ -96,39 +96,39 @@ void TEffectLabel::setEffectStyle(TEffectStyle style)
     const SchemeColours colours = coloursOf(colourScheme_);
     setColourHighlight(colours.highlight);
     switch (style) {
-    case TEffectStyle::esNone:
-        setDirectionHighlight(TEffectDirection::edNone);
+    case EffectStyle::esNone:
+        setDirectionHighlight(EffectDirection::edNone);
         setDepthHighlight(0);
-        setDirectionShadow(TEffectDirection::edNone);
+        setDirectionShadow(EffectDirection::edNone);
         setDepthShadow(0);
         setAsButton(false);
         break;
-    case TEffectStyle::esCustom:
+    case EffectStyle::esCustom:
         setAsButton(false);
         break;
-    case TEffectStyle::esRaised:
-        setDirectionHighlight(TEffectDirection::edUpLeft);
+    case EffectStyle::esRaised:
+        setDirectionHighlight(EffectDirection::edUpLeft);
         setDepthHighlight(1);
-        setDirectionShadow(TEffectDirection::edDownRight);
+        setDirectionShadow(EffectDirection::edDownRight);
         setDepthShadow(1);
         break;
-    case TEffectStyle::esSunken:
-        setDirectionHighlight(TEffectDirection::edDownRight);
+    case EffectStyle::esSunken:
+        setDirectionHighlight(EffectDirection::edDownRight);
         setDepthHighlight(1);
-        setDirectionShadow(TEffectDirection::edUpLeft);
+        setDirectionShadow(EffectDirection::edUpLeft);
         setDepthShadow(1);
         break;
-    case TEffectStyle::esShadow:
-        setDirectionHighlight(TEffectDirection::edNone);
+    case EffectStyle::esShadow:
+        setDirectionHighlight(EffectDirection::edNone);
         setDepthHighlight(0);
-        setDirectionShadow(TEffectDirection::edDownRight);
+        setDirectionShadow(EffectDirection::edDownRight);
         setDepthShadow(2);
         setAsButton(false);
         break;
-    case TEffectStyle::esFlying:
-        setDirectionHighlight(TEffectDirection::edDownRight);
+    case EffectStyle::esFlying:
+        setDirectionHighlight(EffectDirection::edDownRight);
         setDepthHighlight(1);
-        setDirectionShadow(TEffectDirection::edDownRight);
+        setDirectionShadow(EffectDirection::edDownRight);
         setDepthShadow(5);
         setColourHighlight(colours.shadow);
         setAsButton(false);

@@ -29,71 +29,71 @@ bool assign(T& property, const T& value)
 
 } // namespace
 
-TFlatButton::TFlatButton(QWidget* parent) : QWidget(parent)
+FlatButton::FlatButton(QWidget* parent) : QWidget(parent)
 {
     installFlatButtonAccessibility();
     setFocusPolicy(Qt::NoFocus);
     resize(50, 40);
 }
 
-TFlatButton::~TFlatButton() = default;
+FlatButton::~FlatButton() = default;
 
-void TFlatButton::setAlignment(TAlignment value)
+void FlatButton::setAlignment(TextAlignment value)
 {
     alignment_ = value;
     repaint();
 }
 
-void TFlatButton::setAllowAllUp(bool value)
+void FlatButton::setAllowAllUp(bool value)
 {
     allowAllUp_ = value;
     if (groupIndex_ != 0) {
-        for (TFlatButton* mate : groupMates())
+        for (FlatButton* mate : groupMates())
             mate->allowAllUp_ = value;
     }
 }
 
-void TFlatButton::setBevelStyle(TBevelStyle value)
+void FlatButton::setBevelStyle(BevelStyle value)
 {
     bevelStyle_ = value;
     repaint();
 }
 
-void TFlatButton::setBitmap(const QImage& picture)
+void FlatButton::setBitmap(const QImage& picture)
 {
     bitmap_ = picture.convertToFormat(QImage::Format_ARGB32);
     picturesChanged();
 }
 
-void TFlatButton::setBitmap(const QPixmap& picture)
+void FlatButton::setBitmap(const QPixmap& picture)
 {
     setBitmap(picture.toImage());
 }
 
-void TFlatButton::setNoFocusBitmap(const QImage& picture)
+void FlatButton::setNoFocusBitmap(const QImage& picture)
 {
     noFocusBitmap_ = picture.convertToFormat(QImage::Format_ARGB32);
     picturesChanged();
 }
 
-void TFlatButton::setNoFocusBitmap(const QPixmap& picture)
+void FlatButton::setNoFocusBitmap(const QPixmap& picture)
 {
     setNoFocusBitmap(picture.toImage());
 }
 
-void TFlatButton::setDisabledBitmap(const QImage& picture)
+void FlatButton::setDisabledBitmap(const QImage& picture)
 {
     disabledBitmap_ = picture.convertToFormat(QImage::Format_ARGB32);
     if (!isEnabled())
         repaint();
 }
 
-void TFlatButton::setDisabledBitmap(const QPixmap& picture)
+void FlatButton::setDisabledBitmap(const QPixmap& picture)
 {
     setDisabledBitmap(picture.toImage());
 }
 
-void TFlatButton::setCaption(const QString& value)
+void FlatButton::setCaption(const QString& value)
 {
     caption_ = value;
     grabAccelerator();
@@ -103,7 +103,7 @@ void TFlatButton::setCaption(const QString& value)
         repaint();
 }
 
-void TFlatButton::setGroupIndex(int value)
+void FlatButton::setGroupIndex(int value)
 {
     if (!assign(groupIndex_, value))
         return;
@@ -113,7 +113,7 @@ void TFlatButton::setGroupIndex(int value)
     }
 }
 
-void TFlatButton::setDown(bool value)
+void FlatButton::setDown(bool value)
 {
     // A button outside a group is never down.
     if (value == down_ || groupIndex_ == 0)
@@ -122,7 +122,7 @@ void TFlatButton::setDown(bool value)
     repaint();
     if (!value)
         return;
-    for (TFlatButton* mate : groupMates()) {
+    for (FlatButton* mate : groupMates()) {
         if (mate->down_) {
             mate->down_ = false;
             mate->repaint();
@@ -130,20 +130,20 @@ void TFlatButton::setDown(bool value)
     }
 }
 
-void TFlatButton::setDropDownMenu(QMenu* menu)
+void FlatButton::setDropDownMenu(QMenu* menu)
 {
     dropDownMenu_ = menu;
     if (options_ & boPopupMark)
         repaint();
 }
 
-void TFlatButton::setButtonLayout(TFlatButtonLayout value)
+void FlatButton::setButtonLayout(FlatButtonLayout value)
 {
     if (assign(layout_, value))
         repaint();
 }
 
-void TFlatButton::setOptions(TFlatButtonOptions value)
+void FlatButton::setOptions(FlatButtonOptions value)
 {
     options_ = value;
     const QString plain = withoutAcceleratorPrefixes(caption_);
@@ -157,7 +157,7 @@ void TFlatButton::setOptions(TFlatButtonOptions value)
     repaint();
 }
 
-void TFlatButton::setShadingType(TFlatButtonShadingType value)
+void FlatButton::setShadingType(FlatButtonShading value)
 {
     if (assign(shadingType_, value) && needsGreyCopy()) {
         rebuildGreyCopy();
@@ -165,36 +165,36 @@ void TFlatButton::setShadingType(TFlatButtonShadingType value)
     }
 }
 
-void TFlatButton::setShowDownPattern(bool value)
+void FlatButton::setShowDownPattern(bool value)
 {
     if (assign(showDownPattern_, value))
         repaint();
 }
 
-QColor TFlatButton::unselectedFontColor() const
+QColor FlatButton::unselectedFontColor() const
 {
     return unselectedFontColor_.isValid() ? unselectedFontColor_
                                           : palette().color(QPalette::Active, QPalette::WindowText);
 }
 
-void TFlatButton::setUnselectedFontColor(const QColor& value)
+void FlatButton::setUnselectedFontColor(const QColor& value)
 {
     if (assign(unselectedFontColor_, value))
         repaint();
 }
 
-void TFlatButton::setWordWrap(bool value)
+void FlatButton::setWordWrap(bool value)
 {
     if (assign(wordWrap_, value))
         repaint();
 }
 
-bool TFlatButton::needsGreyCopy() const
+bool FlatButton::needsGreyCopy() const
 {
     return !bitmap_.isNull() && noFocusBitmap_.isNull();
 }
 
-void TFlatButton::rebuildGreyCopy()
+void FlatButton::rebuildGreyCopy()
 {
     const QPalette& pal = palette();
     greyCopy_ = makeGreyCopy(bitmap_, shadingType_, pal.color(QPalette::Active, QPalette::Light),
@@ -202,7 +202,7 @@ void TFlatButton::rebuildGreyCopy()
 }
 
 // Change notice of Bitmap and NoFocusBitmap.
-void TFlatButton::picturesChanged()
+void FlatButton::picturesChanged()
 {
     if (needsGreyCopy())
         rebuildGreyCopy();
@@ -211,30 +211,30 @@ void TFlatButton::picturesChanged()
     repaint();
 }
 
-QList<TFlatButton*> TFlatButton::groupMates() const
+QList<FlatButton*> FlatButton::groupMates() const
 {
-    QList<TFlatButton*> mates;
+    QList<FlatButton*> mates;
     if (parentWidget() == nullptr)
         return mates;
     for (QObject* child : parentWidget()->children()) {
-        auto* button = qobject_cast<TFlatButton*>(child);
+        auto* button = qobject_cast<FlatButton*>(child);
         if (button != nullptr && button != this && button->groupIndex_ == groupIndex_)
             mates.append(button);
     }
     return mates;
 }
 
-bool TFlatButton::captionShown() const
+bool FlatButton::captionShown() const
 {
     return !(options_ & boIconOnly) && !caption_.isEmpty();
 }
 
-bool TFlatButton::arrowShown() const
+bool FlatButton::arrowShown() const
 {
     return (options_ & boPopupMark) && dropDownMenu_;
 }
 
-FlatButtonGeometry TFlatButton::paintGeometry() const
+FlatButtonGeometry FlatButton::paintGeometry() const
 {
     FlatButtonLayoutInput in;
     in.width = width();
@@ -254,7 +254,7 @@ FlatButtonGeometry TFlatButton::paintGeometry() const
     return computeFlatButtonGeometry(in);
 }
 
-void TFlatButton::paintEvent(QPaintEvent*)
+void FlatButton::paintEvent(QPaintEvent*)
 {
     const QPalette& pal = palette();
     FlatButtonLook look;
@@ -286,7 +286,7 @@ void TFlatButton::paintEvent(QPaintEvent*)
     paintFlatButton(painter, look, paintGeometry());
 }
 
-void TFlatButton::changeEvent(QEvent* e)
+void FlatButton::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::EnabledChange) {
         if (groupIndex_ == 0)
@@ -301,7 +301,7 @@ void TFlatButton::changeEvent(QEvent* e)
     QWidget::changeEvent(e);
 }
 
-void TFlatButton::showEvent(QShowEvent* e)
+void FlatButton::showEvent(QShowEvent* e)
 {
     FlatButtonKeys::install(window());
     QWidget::showEvent(e);

@@ -1,4 +1,4 @@
-// TFlatButton: a flat push button painted on its parent, with a bitmap, a caption, an optional
+// FlatButton: a flat push button painted on its parent, with a bitmap, a caption, an optional
 // drop-down menu and group behaviour. It draws a one-pixel raised border only while the mouse is over it.
 //
 // Published properties and their C++ names (defaults of a new button in brackets):
@@ -54,24 +54,24 @@ class QPixmap;
 
 namespace klaxora {
 
-class TFlatButton : public QWidget {
+class FlatButton : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TFlatButton(QWidget* parent = nullptr);
-    ~TFlatButton() override;
+    explicit FlatButton(QWidget* parent = nullptr);
+    ~FlatButton() override;
 
     bool cancel() const { return cancel_; }
     void setCancel(bool value) { cancel_ = value; }
     bool isDefault() const { return default_; }
     void setDefault(bool value) { default_ = value; }
 
-    flatbtn::TAlignment alignment() const { return alignment_; }
-    void setAlignment(flatbtn::TAlignment value);
+    flatbtn::TextAlignment alignment() const { return alignment_; }
+    void setAlignment(flatbtn::TextAlignment value);
     bool allowAllUp() const { return allowAllUp_; }
     void setAllowAllUp(bool value);
-    flatbtn::TBevelStyle bevelStyle() const { return bevelStyle_; }
-    void setBevelStyle(flatbtn::TBevelStyle value);
+    flatbtn::BevelStyle bevelStyle() const { return bevelStyle_; }
+    void setBevelStyle(flatbtn::BevelStyle value);
 
     // The button keeps its own copy of every picture.
     const QImage& bitmap() const { return bitmap_; }
@@ -99,12 +99,12 @@ public:
     QMenu* popupMenu() const { return popupMenu_; }
     void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
 
-    flatbtn::TFlatButtonLayout buttonLayout() const { return layout_; }
-    void setButtonLayout(flatbtn::TFlatButtonLayout value);
-    flatbtn::TFlatButtonOptions options() const { return options_; }
-    void setOptions(flatbtn::TFlatButtonOptions value);
-    flatbtn::TFlatButtonShadingType shadingType() const { return shadingType_; }
-    void setShadingType(flatbtn::TFlatButtonShadingType value);
+    flatbtn::FlatButtonLayout buttonLayout() const { return layout_; }
+    void setButtonLayout(flatbtn::FlatButtonLayout value);
+    flatbtn::FlatButtonOptions options() const { return options_; }
+    void setOptions(flatbtn::FlatButtonOptions value);
+    flatbtn::FlatButtonShading shadingType() const { return shadingType_; }
+    void setShadingType(flatbtn::FlatButtonShading value);
     bool showDownPattern() const { return showDownPattern_; }
     void setShowDownPattern(bool value);
     // An invalid colour stands for the palette's window text colour.
@@ -149,7 +149,7 @@ private:
     bool captionShown() const;
     bool arrowShown() const;
     bool cursorOverButton() const;
-    QList<TFlatButton*> groupMates() const;
+    QList<FlatButton*> groupMates() const;
 
     void mouseEntered();
     void mouseLeft();
@@ -165,9 +165,9 @@ private:
 
     bool cancel_ = false;
     bool default_ = false;
-    flatbtn::TAlignment alignment_ = flatbtn::taCenter;
+    flatbtn::TextAlignment alignment_ = flatbtn::taCenter;
     bool allowAllUp_ = false;
-    flatbtn::TBevelStyle bevelStyle_ = flatbtn::bsRaised;
+    flatbtn::BevelStyle bevelStyle_ = flatbtn::bsRaised;
     QImage bitmap_;
     QImage noFocusBitmap_;
     QImage disabledBitmap_;
@@ -177,9 +177,9 @@ private:
     bool down_ = false;
     QPointer<QMenu> dropDownMenu_;
     QPointer<QMenu> popupMenu_;
-    flatbtn::TFlatButtonLayout layout_ = flatbtn::blBitmapTop;
-    flatbtn::TFlatButtonOptions options_ = flatbtn::boMonoDisplay | flatbtn::boPopupMark;
-    flatbtn::TFlatButtonShadingType shadingType_ = flatbtn::stMedium;
+    flatbtn::FlatButtonLayout layout_ = flatbtn::blBitmapTop;
+    flatbtn::FlatButtonOptions options_ = flatbtn::boMonoDisplay | flatbtn::boPopupMark;
+    flatbtn::FlatButtonShading shadingType_ = flatbtn::stMedium;
     bool showDownPattern_ = true;
     QColor unselectedFontColor_;
     bool wordWrap_ = false;

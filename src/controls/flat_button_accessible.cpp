@@ -11,7 +11,7 @@ namespace {
 
 class AccessibleFlatButton final : public QAccessibleWidget {
 public:
-    explicit AccessibleFlatButton(TFlatButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+    explicit AccessibleFlatButton(FlatButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -33,12 +33,12 @@ public:
     }
 
 private:
-    TFlatButton* button() const { return static_cast<TFlatButton*>(widget()); }
+    FlatButton* button() const { return static_cast<FlatButton*>(widget()); }
 };
 
 QAccessibleInterface* flatButtonFactory(const QString& /*className*/, QObject* object)
 {
-    if (auto* button = qobject_cast<TFlatButton*>(object))
+    if (auto* button = qobject_cast<FlatButton*>(object))
         return new AccessibleFlatButton(button);
     return nullptr;
 }

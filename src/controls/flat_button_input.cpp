@@ -1,4 +1,4 @@
-// Mouse and keyboard handling of TFlatButton.
+// Mouse and keyboard handling of FlatButton.
 #include "controls/flat_button.h"
 
 #include "controls/accelerator_text.h"
@@ -14,18 +14,18 @@ namespace klaxora {
 
 using namespace flatbtn;
 
-bool TFlatButton::reacts() const
+bool FlatButton::reacts() const
 {
     return isEnabled() && isVisibleTo(window());
 }
 
-bool TFlatButton::cursorOverButton() const
+bool FlatButton::cursorOverButton() const
 {
     const QPoint p = mapFromGlobal(QCursor::pos());
     return p.x() > 0 && p.x() < width() && p.y() > 0 && p.y() < height();
 }
 
-void TFlatButton::mouseEntered()
+void FlatButton::mouseEntered()
 {
     if (hovered_)
         return;
@@ -34,7 +34,7 @@ void TFlatButton::mouseEntered()
         repaint();
 }
 
-void TFlatButton::mouseLeft()
+void FlatButton::mouseLeft()
 {
     if (!hovered_)
         return;
@@ -43,13 +43,13 @@ void TFlatButton::mouseLeft()
         repaint();
 }
 
-void TFlatButton::enterEvent(QEnterEvent* e)
+void FlatButton::enterEvent(QEnterEvent* e)
 {
     mouseEntered();
     QWidget::enterEvent(e);
 }
 
-void TFlatButton::leaveEvent(QEvent* e)
+void FlatButton::leaveEvent(QEvent* e)
 {
     mouseLeft();
     QWidget::leaveEvent(e);
@@ -57,7 +57,7 @@ void TFlatButton::leaveEvent(QEvent* e)
 
 // Qt sends no enter or leave events to the widget that holds the implicit mouse grab of a press,
 // so while pressed the button follows the pointer itself.
-void TFlatButton::trackPointer(const QPoint& pos)
+void FlatButton::trackPointer(const QPoint& pos)
 {
     if (rect().contains(pos))
         mouseEntered();
@@ -65,7 +65,7 @@ void TFlatButton::trackPointer(const QPoint& pos)
         mouseLeft();
 }
 
-void TFlatButton::mousePressEvent(QMouseEvent* e)
+void FlatButton::mousePressEvent(QMouseEvent* e)
 {
     if (e->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(e);
@@ -74,14 +74,14 @@ void TFlatButton::mousePressEvent(QMouseEvent* e)
     leftButtonDown();
 }
 
-void TFlatButton::mouseMoveEvent(QMouseEvent* e)
+void FlatButton::mouseMoveEvent(QMouseEvent* e)
 {
     if (pressed_)
         trackPointer(e->position().toPoint());
     QWidget::mouseMoveEvent(e);
 }
 
-void TFlatButton::mouseReleaseEvent(QMouseEvent* e)
+void FlatButton::mouseReleaseEvent(QMouseEvent* e)
 {
     if (e->button() != Qt::LeftButton) {
         QWidget::mouseReleaseEvent(e);
@@ -92,7 +92,7 @@ void TFlatButton::mouseReleaseEvent(QMouseEvent* e)
     leftButtonUp();
 }
 
-void TFlatButton::leftButtonDown()
+void FlatButton::leftButtonDown()
 {
     QWidget* form = window();
     if (!form->isActiveWindow()) {
@@ -105,14 +105,14 @@ void TFlatButton::leftButtonDown()
     hovered_ = true;
     repaint();
     if (dropDownMenu_) {
-        const QPointer<TFlatButton> self(this);
+        const QPointer<FlatButton> self(this);
         dropDownMenu_->exec(mapToGlobal(QPoint(0, height())));
         if (self)
             afterMenu();
     }
 }
 
-void TFlatButton::leftButtonUp()
+void FlatButton::leftButtonUp()
 {
     if (!reacts() || !pressed_)
         return;
@@ -122,7 +122,7 @@ void TFlatButton::leftButtonUp()
             if (allowAllUp_)
                 setDown(false);
         } else {
-            for (TFlatButton* mate : groupMates()) {
+            for (FlatButton* mate : groupMates()) {
                 if (mate->down_)
                     mate->setDown(false);
             }
@@ -140,7 +140,7 @@ void TFlatButton::leftButtonUp()
 
 // After a menu: mouse events that came in while it was open (such as the press Qt replays after
 // a click outside the menu) are dropped, so they neither click nor reopen the menu.
-void TFlatButton::afterMenu()
+void FlatButton::afterMenu()
 {
     if (QWindow* handle = window()->windowHandle()) {
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
@@ -153,20 +153,20 @@ void TFlatButton::afterMenu()
     repaint();
 }
 
-void TFlatButton::contextMenuEvent(QContextMenuEvent* e)
+void FlatButton::contextMenuEvent(QContextMenuEvent* e)
 {
     // Without a menu of its own the button leaves the event to its parents.
     if (!popupMenu_) {
         e->ignore();
         return;
     }
-    const QPointer<TFlatButton> self(this);
+    const QPointer<FlatButton> self(this);
     popupMenu_->exec(e->globalPos());
     if (self)
         afterMenu();
 }
 
-bool TFlatButton::dialogKey(int key)
+bool FlatButton::dialogKey(int key)
 {
     if (!reacts())
         return false;
@@ -177,12 +177,12 @@ bool TFlatButton::dialogKey(int key)
     return true;
 }
 
-bool TFlatButton::dialogChar(QChar typed)
+bool FlatButton::dialogChar(QChar typed)
 {
     if (!reacts() || !isAccelerator(typed, caption_))
         return false;
     // A visible press, then the menu or the click, each step letting the screen catch up.
-    const QPointer<TFlatButton> self(this);
+    const QPointer<FlatButton> self(this);
     hovered_ = true;
     pressed_ = false;
     repaint();
@@ -207,7 +207,7 @@ bool TFlatButton::dialogChar(QChar typed)
 }
 
 // Alt with the accelerator reaches the button wherever the focus is in its window.
-void TFlatButton::grabAccelerator()
+void FlatButton::grabAccelerator()
 {
     if (acceleratorShortcut_ != 0)
         releaseShortcut(acceleratorShortcut_);
@@ -218,7 +218,7 @@ void TFlatButton::grabAccelerator()
             grabShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key->toUpper().unicode()))));
 }
 
-bool TFlatButton::event(QEvent* e)
+bool FlatButton::event(QEvent* e)
 {
     switch (e->type()) {
     case QEvent::Shortcut:

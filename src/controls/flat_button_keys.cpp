@@ -32,15 +32,15 @@ bool FlatButtonKeys::route(const QKeyEvent& key)
         return false;
 
     // Buttons of dialogs owned by this window belong to those dialogs.
-    QList<TFlatButton*> buttons;
-    for (TFlatButton* button : form_->findChildren<TFlatButton*>()) {
+    QList<FlatButton*> buttons;
+    for (FlatButton* button : form_->findChildren<FlatButton*>()) {
         if (button->window() == form_)
             buttons.append(button);
     }
 
     const int code = key.key();
     if (code == Qt::Key_Return || code == Qt::Key_Enter || code == Qt::Key_Escape) {
-        for (TFlatButton* button : buttons) {
+        for (FlatButton* button : buttons) {
             if (button->dialogKey(code))
                 return true;
         }
@@ -50,7 +50,7 @@ bool FlatButtonKeys::route(const QKeyEvent& key)
     const QString text = key.text();
     if (text.isEmpty() || !text.at(0).isPrint())
         return false;
-    for (TFlatButton* button : buttons) {
+    for (FlatButton* button : buttons) {
         if (button->dialogChar(text.at(0)))
             return true;
     }

@@ -11,7 +11,7 @@ namespace klaxora {
 // Watches the keys that reach a window after its focused widget has passed them on: Enter goes
 // to a Default button, Escape to a Cancel button, and a typed character to the button whose
 // caption has it as accelerator (Alt with the accelerator is taken by the button's own shortcut).
-// The router lives as a child of the window. TFlatButton installs it when shown.
+// The router lives as a child of the window. FlatButton installs it when shown.
 class FlatButtonKeys : public QObject {
     Q_OBJECT
 

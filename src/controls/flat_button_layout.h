@@ -17,8 +17,8 @@ struct FlatButtonLayoutInput {
     int bitmapWidth = 0; // 0 x 0 for an empty bitmap
     int bitmapHeight = 0;
     bool arrowShown = false;
-    flatbtn::TFlatButtonLayout layout = flatbtn::blBitmapTop;
-    flatbtn::TAlignment alignment = flatbtn::taCenter;
+    flatbtn::FlatButtonLayout layout = flatbtn::blBitmapTop;
+    flatbtn::TextAlignment alignment = flatbtn::taCenter;
     bool wordWrap = false;
 };
 

@@ -24,8 +24,8 @@ struct FlatButtonLook {
     bool showDownPattern = true;
     bool captionShown = false;
     bool arrowShown = false;
-    flatbtn::TBevelStyle bevelStyle = flatbtn::bsRaised;
-    flatbtn::TAlignment alignment = flatbtn::taCenter;
+    flatbtn::BevelStyle bevelStyle = flatbtn::bsRaised;
+    flatbtn::TextAlignment alignment = flatbtn::taCenter;
     bool wordWrap = false;
     QString captionBuffer;
     QFont font;

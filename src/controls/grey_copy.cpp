@@ -10,7 +10,7 @@ struct Thresholds {
     int shadow;
 };
 
-Thresholds thresholdsOf(flatbtn::TFlatButtonShadingType shading)
+Thresholds thresholdsOf(flatbtn::FlatButtonShading shading)
 {
     switch (shading) {
     case flatbtn::stLight:
@@ -25,8 +25,7 @@ Thresholds thresholdsOf(flatbtn::TFlatButtonShadingType shading)
 
 } // namespace
 
-QImage makeGreyCopy(const QImage& bitmap, flatbtn::TFlatButtonShadingType shading, QColor highlight,
-                    QColor shadow)
+QImage makeGreyCopy(const QImage& bitmap, flatbtn::FlatButtonShading shading, QColor highlight, QColor shadow)
 {
     QImage grey = bitmap.convertToFormat(QImage::Format_ARGB32);
     if (grey.isNull())

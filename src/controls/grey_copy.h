@@ -12,7 +12,7 @@ namespace klaxora {
 // by the sum of its red, green and blue against the thresholds of `shading`; pixels of the
 // top-left colour stay as they are, so the copy keeps the picture's transparent colour.
 // The alpha of each pixel is kept. Returns an ARGB32 image.
-QImage makeGreyCopy(const QImage& bitmap, flatbtn::TFlatButtonShadingType shading, QColor highlight,
+QImage makeGreyCopy(const QImage& bitmap, flatbtn::FlatButtonShading shading, QColor highlight,
                     QColor shadow);
 
 } // namespace klaxora

@@ -16,7 +16,7 @@ constexpr int LastYear = 9999;
 
 } // namespace
 
-TCalendar::TCalendar(TDateTime date, QWidget* parent) : QWidget(parent)
+MonthCalendar::MonthCalendar(DateTime date, QWidget* parent) : QWidget(parent)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
@@ -30,38 +30,38 @@ TCalendar::TCalendar(TDateTime date, QWidget* parent) : QWidget(parent)
     layOut();
 }
 
-TDateTime TCalendar::calendarDate() const
+DateTime MonthCalendar::calendarDate() const
 {
     return encodeDate(year_, month_, day_);
 }
 
-void TCalendar::setCalendarDate(TDateTime date)
+void MonthCalendar::setCalendarDate(DateTime date)
 {
     const CivilDate civil = decodeDate(date);
     showDate(civil.year, civil.month, civil.day);
 }
 
-void TCalendar::prevMonth()
+void MonthCalendar::prevMonth()
 {
     stepMonths(-1);
 }
 
-void TCalendar::nextMonth()
+void MonthCalendar::nextMonth()
 {
     stepMonths(1);
 }
 
-void TCalendar::prevYear()
+void MonthCalendar::prevYear()
 {
     stepYears(-1);
 }
 
-void TCalendar::nextYear()
+void MonthCalendar::nextYear()
 {
     stepYears(1);
 }
 
-void TCalendar::stepMonths(int months)
+void MonthCalendar::stepMonths(int months)
 {
     const int index = year_ * 12 + (month_ - 1) + months;
     const int year = index / 12;
@@ -72,7 +72,7 @@ void TCalendar::stepMonths(int months)
     showDate(year, month, std::min(day_, daysInMonth(year, month)));
 }
 
-void TCalendar::stepYears(int years)
+void MonthCalendar::stepYears(int years)
 {
     const int year = year_ + years;
     if (year < FirstYear || year > LastYear) {
@@ -82,7 +82,7 @@ void TCalendar::stepYears(int years)
     showDate(year, month_, day);
 }
 
-void TCalendar::showDate(int year, int month, int day)
+void MonthCalendar::showDate(int year, int month, int day)
 {
     if (year == year_ && month == month_ && day == day_) {
         return;
@@ -98,19 +98,19 @@ void TCalendar::showDate(int year, int month, int day)
     emit change();
 }
 
-void TCalendar::layOut()
+void MonthCalendar::layOut()
 {
     const int firstWeekday = dayOfWeek(encodeDate(year_, month_, 1));
     grid_ = layOutMonth(size(), firstWeekday, daysInMonth(year_, month_));
 }
 
-QString TCalendar::dayName(int column) const
+QString MonthCalendar::dayName(int column) const
 {
     // QLocale counts Monday as 1 and Sunday as 7.
     return locale().dayName(column == 0 ? 7 : column, QLocale::ShortFormat);
 }
 
-QSize TCalendar::sizeHint() const
+QSize MonthCalendar::sizeHint() const
 {
     const QFontMetrics metrics(font());
     const int cellWidth = metrics.horizontalAdvance(QStringLiteral("Wed")) + 16;
@@ -118,20 +118,20 @@ QSize TCalendar::sizeHint() const
     return QSize(cellWidth * CalendarGrid::Columns, cellHeight * CalendarGrid::Rows);
 }
 
-QSize TCalendar::minimumSizeHint() const
+QSize MonthCalendar::minimumSizeHint() const
 {
     const QFontMetrics metrics(font());
     const int cellWidth = metrics.horizontalAdvance(QStringLiteral("30")) + 4;
     return QSize(cellWidth * CalendarGrid::Columns, metrics.height() * CalendarGrid::Rows);
 }
 
-void TCalendar::resizeEvent(QResizeEvent* event)
+void MonthCalendar::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     layOut();
 }
 
-void TCalendar::mousePressEvent(QMouseEvent* event)
+void MonthCalendar::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
@@ -143,7 +143,7 @@ void TCalendar::mousePressEvent(QMouseEvent* event)
     }
 }
 
-void TCalendar::paintEvent(QPaintEvent* /*event*/)
+void MonthCalendar::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     const QPalette& colours = palette();

@@ -1,4 +1,4 @@
-// TCalendar: one month as a grid of days, weeks starting on Sunday, on which a click picks the date.
+// MonthCalendar: one month as a grid of days, weeks starting on Sunday, on which a click picks the date.
 #pragma once
 
 #include "controls/calendar_grid.h"
@@ -9,17 +9,17 @@
 
 namespace klaxora {
 
-class TCalendar : public QWidget {
+class MonthCalendar : public QWidget {
     Q_OBJECT
 
 public:
     // The calendar needs a date from the start; callers pass today from their clock.
-    explicit TCalendar(TDateTime date, QWidget* parent = nullptr);
+    explicit MonthCalendar(DateTime date, QWidget* parent = nullptr);
 
     // The date shown and picked, as a whole day count.
-    TDateTime calendarDate() const;
+    DateTime calendarDate() const;
     // Takes the date part only; Change follows when the date differs from the one shown.
-    void setCalendarDate(TDateTime date);
+    void setCalendarDate(DateTime date);
 
     int year() const { return year_; }
     int month() const { return month_; }

@@ -26,7 +26,7 @@ private:
     // Made when the icon is first added: making it asks the session bus for the desktop's notification
     // area, which a start that never uses the tray need not wait for. A child of this object.
     QSystemTrayIcon* trayIcon_ = nullptr;
-    TQXTrayIconMsgWindow* window_ = nullptr;
+    TrayIconMessageWindow* window_ = nullptr;
     unsigned callbackMessage_ = TrayCallbackMessage;
 };
 

@@ -4,7 +4,7 @@
 
 namespace klaxora {
 
-bool TQXTrayIcon95::stateChanging = false;
+bool TrayIcon::stateChanging = false;
 
 namespace {
 
@@ -24,19 +24,19 @@ private:
 
 } // namespace
 
-TQXTrayIcon95::TQXTrayIcon95(QWidget* owner, std::unique_ptr<TrayShell> shell)
+TrayIcon::TrayIcon(QWidget* owner, std::unique_ptr<TrayShell> shell)
     : QObject(owner), owner_(owner), shell_(shell ? std::move(shell) : std::make_unique<QtTrayShell>()),
       msgWindow_(*this), animation_(*this)
 {
     data_.hWnd = &msgWindow_;
 }
 
-TQXTrayIcon95::~TQXTrayIcon95()
+TrayIcon::~TrayIcon()
 {
     deactivate();
 }
 
-void TQXTrayIcon95::loaded()
+void TrayIcon::loaded()
 {
     loading_ = false;
     if (active_) {
@@ -47,7 +47,7 @@ void TQXTrayIcon95::loaded()
     }
 }
 
-void TQXTrayIcon95::activate()
+void TrayIcon::activate()
 {
     if (active_) {
         return;
@@ -57,24 +57,24 @@ void TQXTrayIcon95::activate()
     active_ = true;
     data_.uFlags = AllNotifyFlags;
     sendTrayMessage(TrayShellMessage::NIM_ADD);
-    if (state_ == TQXTrayIconState::tsAnimated) {
+    if (state_ == TrayIconState::tsAnimated) {
         animation_.start();
     }
 }
 
-void TQXTrayIcon95::deactivate()
+void TrayIcon::deactivate()
 {
     if (!active_) {
         return;
     }
     active_ = false;
-    if (state_ == TQXTrayIconState::tsAnimated) {
+    if (state_ == TrayIconState::tsAnimated) {
         animation_.stop();
     }
     sendTrayMessage(TrayShellMessage::NIM_DELETE);
 }
 
-void TQXTrayIcon95::showApplication()
+void TrayIcon::showApplication()
 {
     if (owner_ != nullptr && owner_->isWindow()) {
         // Only the minimised state goes: a maximised window comes back maximised.
@@ -85,26 +85,26 @@ void TQXTrayIcon95::showApplication()
     }
 }
 
-void TQXTrayIcon95::hideApplication()
+void TrayIcon::hideApplication()
 {
     if (owner_ != nullptr && owner_->isWindow()) {
         owner_->hide();
     }
 }
 
-void TQXTrayIcon95::setIcon(const QIcon& icon)
+void TrayIcon::setIcon(const QIcon& icon)
 {
     icon_ = icon;
     updateIcon();
 }
 
-void TQXTrayIcon95::setDisabledIcon(const QIcon& icon)
+void TrayIcon::setDisabledIcon(const QIcon& icon)
 {
     disabledIcon_ = icon;
     updateIcon();
 }
 
-void TQXTrayIcon95::setActive(bool active)
+void TrayIcon::setActive(bool active)
 {
     if (active) {
         activate();
@@ -113,7 +113,7 @@ void TQXTrayIcon95::setActive(bool active)
     }
 }
 
-void TQXTrayIcon95::setHint(const QString& hint)
+void TrayIcon::setHint(const QString& hint)
 {
     if (hint == hint_) {
         return;
@@ -124,7 +124,7 @@ void TQXTrayIcon95::setHint(const QString& hint)
     }
 }
 
-void TQXTrayIcon95::setShowHint(bool showHint)
+void TrayIcon::setShowHint(bool showHint)
 {
     showHint_ = showHint;
     data_.szTip = showHint ? leadingCharacters(hint_, TrayTipCapacity) : QString();
@@ -133,12 +133,12 @@ void TQXTrayIcon95::setShowHint(bool showHint)
     }
 }
 
-void TQXTrayIcon95::setState(TQXTrayIconState state)
+void TrayIcon::setState(TrayIconState state)
 {
     // The guard stays set until the running handler returns, so a caught error cannot be followed by a
     // nested change after all.
     if (stateChanging) {
-        throw EInvalidOperation("You cannot modify the state property in the OnStateChanging event !!!");
+        throw InvalidOperationError("You cannot modify the state property in the OnStateChanging event !!!");
     }
     if (!active_ || loading_) {
         state_ = state; // Activate shows the right picture later
@@ -154,17 +154,17 @@ void TQXTrayIcon95::setState(TQXTrayIconState state)
     if (state == state_) {
         return;
     }
-    if (state_ == TQXTrayIconState::tsAnimated) {
+    if (state_ == TrayIconState::tsAnimated) {
         animation_.stop();
     }
     state_ = state;
     updateIcon();
-    if (state_ == TQXTrayIconState::tsAnimated) {
+    if (state_ == TrayIconState::tsAnimated) {
         animation_.start();
     }
 }
 
-void TQXTrayIcon95::updateIcon()
+void TrayIcon::updateIcon()
 {
     refreshCurrentIcon();
     if (active_) {
@@ -172,22 +172,22 @@ void TQXTrayIcon95::updateIcon()
     }
 }
 
-void TQXTrayIcon95::refreshCurrentIcon()
+void TrayIcon::refreshCurrentIcon()
 {
     switch (state_) {
-    case TQXTrayIconState::tsEnabled:
+    case TrayIconState::tsEnabled:
         currentIcon_ = icon_;
         break;
-    case TQXTrayIconState::tsDisabled:
+    case TrayIconState::tsDisabled:
         currentIcon_ = disabledIcon_;
         break;
-    case TQXTrayIconState::tsAnimated:
+    case TrayIconState::tsAnimated:
         animation_.loadCurrentFrame(currentIcon_);
         break;
     }
 }
 
-void TQXTrayIcon95::sendTrayMessage(TrayShellMessage message)
+void TrayIcon::sendTrayMessage(TrayShellMessage message)
 {
     if (loading_) {
         return;
@@ -199,28 +199,28 @@ void TQXTrayIcon95::sendTrayMessage(TrayShellMessage message)
     shell_->shellNotifyIcon(message, data_);
 }
 
-void TQXTrayIcon95::click()
+void TrayIcon::click()
 {
     if (onClick_) {
         onClick_(*this);
     }
 }
 
-void TQXTrayIcon95::dblClick()
+void TrayIcon::dblClick()
 {
     if (onDblClick_) {
         onDblClick_(*this);
     }
 }
 
-void TQXTrayIcon95::mouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, QPoint cursor)
+void TrayIcon::mouseMove(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, QPoint cursor)
 {
     if (onMouseMove_) {
         onMouseMove_(*this, modifiers, buttons, cursor.x(), cursor.y());
     }
 }
 
-void TQXTrayIcon95::animated()
+void TrayIcon::animated()
 {
     if (onAnimation_) {
         onAnimation_(*this);

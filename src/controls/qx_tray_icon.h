@@ -1,4 +1,4 @@
-// TQXTrayIcon95: one icon in the notification area of the desktop, with its picture and tip kept up to
+// TrayIcon: one icon in the notification area of the desktop, with its picture and tip kept up to
 // date, an optional animation, and the icon's clicks turned into events and a pop-up menu.
 //
 // The component starts in its loading phase, like a component read from a stored form: properties are
@@ -23,28 +23,27 @@
 
 namespace klaxora {
 
-enum class TQXTrayIconState { tsEnabled, tsDisabled, tsAnimated };
+enum class TrayIconState { tsEnabled, tsDisabled, tsAnimated };
 
 // Raised for an operation that is not allowed at this moment.
-class EInvalidOperation : public std::runtime_error {
+class InvalidOperationError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-class TQXTrayIcon95 : public QObject {
+class TrayIcon : public QObject {
 public:
-    using TNotifyEvent = std::function<void(TQXTrayIcon95& sender)>;
+    using NotifyHandler = std::function<void(TrayIcon& sender)>;
     // Screen position of the cursor, keys and mouse buttons held at the time.
-    using TMouseMoveEvent = std::function<void(TQXTrayIcon95& sender, Qt::KeyboardModifiers modifiers,
-                                               Qt::MouseButtons buttons, int x, int y)>;
+    using MouseMoveHandler = std::function<void(TrayIcon& sender, Qt::KeyboardModifiers modifiers,
+                                                Qt::MouseButtons buttons, int x, int y)>;
     // The handler may change NewState; setting it back to the current state cancels the change.
-    using TQXTrayIconStateChangingEvent =
-        std::function<void(TQXTrayIcon95& sender, TQXTrayIconState& newState)>;
+    using TrayIconStateChangingHandler = std::function<void(TrayIcon& sender, TrayIconState& newState)>;
 
     // Owner is the window that ShowApplication and HideApplication operate on; it also owns the
     // component. Without a shell the desktop's notification area is used.
-    explicit TQXTrayIcon95(QWidget* owner, std::unique_ptr<TrayShell> shell = nullptr);
-    ~TQXTrayIcon95() override;
+    explicit TrayIcon(QWidget* owner, std::unique_ptr<TrayShell> shell = nullptr);
+    ~TrayIcon() override;
 
     // Ends the loading phase; an Active component is then added to the notification area properly.
     void loaded();
@@ -58,7 +57,7 @@ public:
     void setIcon(const QIcon& icon);
     const QIcon& disabledIcon() const { return disabledIcon_; }
     void setDisabledIcon(const QIcon& icon);
-    TQXTrayIconAnimation& animation() { return animation_; }
+    TrayIconAnimation& animation() { return animation_; }
     bool active() const { return active_; }
     void setActive(bool active);
     bool autoPopup() const { return autoPopup_; }
@@ -70,15 +69,15 @@ public:
     // A plain reference; it clears itself when the menu is destroyed.
     QMenu* popupMenu() const { return popupMenu_; }
     void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
-    TQXTrayIconState state() const { return state_; }
-    // Raises EInvalidOperation when called from inside any tray icon's OnStateChanging.
-    void setState(TQXTrayIconState state);
+    TrayIconState state() const { return state_; }
+    // Raises InvalidOperationError when called from inside any tray icon's OnStateChanging.
+    void setState(TrayIconState state);
 
-    void setOnAnimation(TNotifyEvent handler) { onAnimation_ = std::move(handler); }
-    void setOnClick(TNotifyEvent handler) { onClick_ = std::move(handler); }
-    void setOnDblClick(TNotifyEvent handler) { onDblClick_ = std::move(handler); }
-    void setOnMouseMove(TMouseMoveEvent handler) { onMouseMove_ = std::move(handler); }
-    void setOnStateChanging(TQXTrayIconStateChangingEvent handler) { onStateChanging_ = std::move(handler); }
+    void setOnAnimation(NotifyHandler handler) { onAnimation_ = std::move(handler); }
+    void setOnClick(NotifyHandler handler) { onClick_ = std::move(handler); }
+    void setOnDblClick(NotifyHandler handler) { onDblClick_ = std::move(handler); }
+    void setOnMouseMove(MouseMoveHandler handler) { onMouseMove_ = std::move(handler); }
+    void setOnStateChanging(TrayIconStateChangingHandler handler) { onStateChanging_ = std::move(handler); }
 
     // The picture handed to the shell: a copy of Icon, of DisabledIcon, or the current frame.
     const QIcon& currentIcon() const { return currentIcon_; }
@@ -86,8 +85,8 @@ public:
     void updateIcon();
 
 private:
-    friend class TQXTrayIconMsgWindow;
-    friend class TQXTrayIconAnimation;
+    friend class TrayIconMessageWindow;
+    friend class TrayIconAnimation;
 
     void refreshCurrentIcon();
     void sendTrayMessage(TrayShellMessage message);
@@ -103,22 +102,22 @@ private:
     std::unique_ptr<TrayShell> shell_;
     QIcon currentIcon_;
     TrayNotifyIconData data_;
-    TQXTrayIconMsgWindow msgWindow_;
+    TrayIconMessageWindow msgWindow_;
     QIcon icon_;
     QIcon disabledIcon_;
-    TQXTrayIconAnimation animation_;
+    TrayIconAnimation animation_;
     bool loading_ = true;
     bool active_ = false;
     bool autoPopup_ = false;
     QString hint_;
     bool showHint_ = true;
     QPointer<QMenu> popupMenu_;
-    TQXTrayIconState state_ = TQXTrayIconState::tsEnabled;
-    TNotifyEvent onAnimation_;
-    TNotifyEvent onClick_;
-    TNotifyEvent onDblClick_;
-    TMouseMoveEvent onMouseMove_;
-    TQXTrayIconStateChangingEvent onStateChanging_;
+    TrayIconState state_ = TrayIconState::tsEnabled;
+    NotifyHandler onAnimation_;
+    NotifyHandler onClick_;
+    NotifyHandler onDblClick_;
+    MouseMoveHandler onMouseMove_;
+    TrayIconStateChangingHandler onStateChanging_;
 };
 
 } // namespace klaxora

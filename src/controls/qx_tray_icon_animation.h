@@ -7,23 +7,23 @@
 
 namespace klaxora {
 
-class TQXTrayIcon95;
+class TrayIcon;
 
 // Where the frame names point: the program's own resources (":/icons/<name>") or files.
-enum class TQXTrayIconAnimationOptions { aoIconsInExe, aoIconsAreFiles };
+enum class TrayIconAnimationOptions { aoIconsInExe, aoIconsAreFiles };
 
-class TQXTrayIconAnimation {
+class TrayIconAnimation {
 public:
-    explicit TQXTrayIconAnimation(TQXTrayIcon95& owner);
-    TQXTrayIconAnimation(const TQXTrayIconAnimation&) = delete;
-    TQXTrayIconAnimation& operator=(const TQXTrayIconAnimation&) = delete;
+    explicit TrayIconAnimation(TrayIcon& owner);
+    TrayIconAnimation(const TrayIconAnimation&) = delete;
+    TrayIconAnimation& operator=(const TrayIconAnimation&) = delete;
 
     int interval() const { return interval_; }
     void setInterval(int milliseconds);
     const QStringList& icons() const { return icons_; }
     void setIcons(const QStringList& icons);
-    TQXTrayIconAnimationOptions options() const { return options_; }
-    void setOptions(TQXTrayIconAnimationOptions options) { options_ = options; }
+    TrayIconAnimationOptions options() const { return options_; }
+    void setOptions(TrayIconAnimationOptions options) { options_ = options; }
 
     // Shows frame 0 at once, then one frame per Interval while the owner's state is animated.
     void start();
@@ -40,10 +40,10 @@ public:
 private:
     static QString resourcePath(const QString& name);
 
-    TQXTrayIcon95& owner_;
+    TrayIcon& owner_;
     int interval_ = 1000;
     QStringList icons_;
-    TQXTrayIconAnimationOptions options_ = TQXTrayIconAnimationOptions::aoIconsAreFiles;
+    TrayIconAnimationOptions options_ = TrayIconAnimationOptions::aoIconsAreFiles;
     QTimer frameTimer_;
     int frameIndex_ = 0;
 };

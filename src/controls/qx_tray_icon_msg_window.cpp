@@ -8,13 +8,13 @@
 
 namespace klaxora {
 
-TQXTrayIconMsgWindow::TQXTrayIconMsgWindow(TQXTrayIcon95& owner) : owner_(owner)
+TrayIconMessageWindow::TrayIconMessageWindow(TrayIcon& owner) : owner_(owner)
 {
     clickTimer_.setSingleShot(true);
     connect(&clickTimer_, &QTimer::timeout, this, [this] { clickTimerTimer(); });
 }
 
-void TQXTrayIconMsgWindow::trayCallback(unsigned message, TrayMouseMessage mouseMessage)
+void TrayIconMessageWindow::trayCallback(unsigned message, TrayMouseMessage mouseMessage)
 {
     if (message != TrayCallbackMessage) {
         return;
@@ -43,7 +43,7 @@ void TQXTrayIconMsgWindow::trayCallback(unsigned message, TrayMouseMessage mouse
     }
 }
 
-void TQXTrayIconMsgWindow::startClickTimer(Button button)
+void TrayIconMessageWindow::startClickTimer(Button button)
 {
     lastButton_ = button;
     doubleClickSeen_ = false;
@@ -53,7 +53,7 @@ void TQXTrayIconMsgWindow::startClickTimer(Button button)
     }
 }
 
-void TQXTrayIconMsgWindow::clickTimerTimer()
+void TrayIconMessageWindow::clickTimerTimer()
 {
     if (doubleClickSeen_) {
         owner_.dblClick();

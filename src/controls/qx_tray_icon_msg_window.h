@@ -9,11 +9,11 @@
 
 namespace klaxora {
 
-class TQXTrayIcon95;
+class TrayIcon;
 
-class TQXTrayIconMsgWindow : public QObject {
+class TrayIconMessageWindow : public QObject {
 public:
-    explicit TQXTrayIconMsgWindow(TQXTrayIcon95& owner);
+    explicit TrayIconMessageWindow(TrayIcon& owner);
 
     // Entry point of the shell: Message is the callback number of the record, MouseMessage what happened.
     void trayCallback(unsigned message, TrayMouseMessage mouseMessage);
@@ -24,7 +24,7 @@ private:
     void startClickTimer(Button button);
     void clickTimerTimer();
 
-    TQXTrayIcon95& owner_;
+    TrayIcon& owner_;
     Button lastButton_ = Button::Left;
     bool doubleClickSeen_ = false;
     QTimer clickTimer_;

@@ -12,35 +12,35 @@
 
 namespace klaxora {
 
-TSpinButton::TSpinButton(QWidget* parent) : QWidget(parent)
+SpinButton::SpinButton(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     // A coarse timer may fire up to 5 % early; the first repeat must never come before its pause.
     repeat_.setTimerType(Qt::PreciseTimer);
-    connect(&repeat_, &QTimer::timeout, this, &TSpinButton::repeatHeldHalf);
+    connect(&repeat_, &QTimer::timeout, this, &SpinButton::repeatHeldHalf);
 }
 
-QRect TSpinButton::upRect() const
+QRect SpinButton::upRect() const
 {
     return QRect(0, 0, width(), height() / 2);
 }
 
-QRect TSpinButton::downRect() const
+QRect SpinButton::downRect() const
 {
     return QRect(0, height() / 2, width(), height() - height() / 2);
 }
 
-QSize TSpinButton::sizeHint() const
+QSize SpinButton::sizeHint() const
 {
     return QSize(17, 24);
 }
 
-QSize TSpinButton::minimumSizeHint() const
+QSize SpinButton::minimumSizeHint() const
 {
     return QSize(11, 14);
 }
 
-TSpinButton::Half TSpinButton::halfAt(QPoint point) const
+SpinButton::Half SpinButton::halfAt(QPoint point) const
 {
     if (upRect().contains(point)) {
         return Half::Up;
@@ -51,7 +51,7 @@ TSpinButton::Half TSpinButton::halfAt(QPoint point) const
     return Half::None;
 }
 
-void TSpinButton::fire(Half half)
+void SpinButton::fire(Half half)
 {
     if (half == Half::Up) {
         emit upClick();
@@ -60,7 +60,7 @@ void TSpinButton::fire(Half half)
     }
 }
 
-void TSpinButton::mousePressEvent(QMouseEvent* event)
+void SpinButton::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
@@ -77,7 +77,7 @@ void TSpinButton::mousePressEvent(QMouseEvent* event)
     fire(half);
 }
 
-void TSpinButton::mouseMoveEvent(QMouseEvent* event)
+void SpinButton::mouseMoveEvent(QMouseEvent* event)
 {
     if (held_ == Half::None) {
         return;
@@ -89,14 +89,14 @@ void TSpinButton::mouseMoveEvent(QMouseEvent* event)
     }
 }
 
-void TSpinButton::mouseReleaseEvent(QMouseEvent* event)
+void SpinButton::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         stopRepeat();
     }
 }
 
-void TSpinButton::repeatHeldHalf()
+void SpinButton::repeatHeldHalf()
 {
     // A handler may have opened a modal box: no more steps while it is up, and the release may go to it.
     const QWidget* modal = QApplication::activeModalWidget();
@@ -111,7 +111,7 @@ void TSpinButton::repeatHeldHalf()
     }
 }
 
-void TSpinButton::stopRepeat()
+void SpinButton::stopRepeat()
 {
     repeat_.stop();
     if (held_ != Half::None) {
@@ -121,7 +121,7 @@ void TSpinButton::stopRepeat()
     }
 }
 
-void TSpinButton::keyPressEvent(QKeyEvent* event)
+void SpinButton::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Up) {
         fire(Half::Up);
@@ -132,7 +132,7 @@ void TSpinButton::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void TSpinButton::changeEvent(QEvent* event)
+void SpinButton::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange && !isEnabled()) {
         stopRepeat();
@@ -140,32 +140,32 @@ void TSpinButton::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void TSpinButton::hideEvent(QHideEvent* event)
+void SpinButton::hideEvent(QHideEvent* event)
 {
     stopRepeat();
     QWidget::hideEvent(event);
 }
 
-void TSpinButton::focusInEvent(QFocusEvent* event)
+void SpinButton::focusInEvent(QFocusEvent* event)
 {
     update();
     QWidget::focusInEvent(event);
 }
 
-void TSpinButton::focusOutEvent(QFocusEvent* event)
+void SpinButton::focusOutEvent(QFocusEvent* event)
 {
     update();
     QWidget::focusOutEvent(event);
 }
 
-void TSpinButton::paintEvent(QPaintEvent* /*event*/)
+void SpinButton::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     paintHalf(painter, Half::Up, upRect());
     paintHalf(painter, Half::Down, downRect());
 }
 
-void TSpinButton::paintHalf(QPainter& painter, Half half, const QRect& area) const
+void SpinButton::paintHalf(QPainter& painter, Half half, const QRect& area) const
 {
     const bool sunken = held_ == half && overHeld_;
     const QBrush face = palette().brush(QPalette::Button);

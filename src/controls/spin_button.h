@@ -1,4 +1,4 @@
-// TSpinButton: a small pair of up and down buttons; holding a half repeats it, the arrow keys act as halves.
+// SpinButton: a small pair of up and down buttons; holding a half repeats it, the arrow keys act as halves.
 #pragma once
 
 #include <QTimer>
@@ -6,7 +6,7 @@
 
 namespace klaxora {
 
-class TSpinButton : public QWidget {
+class SpinButton : public QWidget {
     Q_OBJECT
 
 public:
@@ -14,7 +14,7 @@ public:
     static constexpr int InitRepeatPause = 400;
     static constexpr int RepeatPause = 100;
 
-    explicit TSpinButton(QWidget* parent = nullptr);
+    explicit SpinButton(QWidget* parent = nullptr);
 
     QRect upRect() const;
     QRect downRect() const;

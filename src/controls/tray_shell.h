@@ -8,7 +8,7 @@
 
 namespace klaxora {
 
-class TQXTrayIconMsgWindow;
+class TrayIconMessageWindow;
 
 enum class TrayShellMessage { NIM_ADD = 0, NIM_MODIFY = 1, NIM_DELETE = 2 };
 
@@ -31,7 +31,7 @@ constexpr unsigned TrayCallbackMessage = 1124; // WM_USER + 100
 constexpr qsizetype TrayTipCapacity = 63;      // characters
 
 struct TrayNotifyIconData {
-    TQXTrayIconMsgWindow* hWnd = nullptr; // receives the mouse messages of the icon
+    TrayIconMessageWindow* hWnd = nullptr; // receives the mouse messages of the icon
     unsigned uID = TrayIconId;
     unsigned uFlags = 0;
     unsigned uCallbackMessage = TrayCallbackMessage;

@@ -7,7 +7,7 @@ namespace klaxora {
 AlarmEngine::AlarmEngine(AlarmStore& store, const Clock& clock, const Preferences& preferences,
                          AlarmEngineWindow& window, std::unique_ptr<SoundBackend> soundBackend,
                          std::unique_ptr<DesktopNotifier> notifier)
-    : preferences_(preferences), window_(window), alarmShow_(std::make_unique<TAlarmShow>()),
+    : preferences_(preferences), window_(window), alarmShow_(std::make_unique<NotificationDialog>()),
       notifier_(std::move(notifier)), player_(std::move(soundBackend)),
       tick_(store, clock, alarmTimer_, *this)
 {

@@ -48,7 +48,7 @@ public:
 
     // For the bracket of every modal command (TimerOffBracket) and the first activation (SwitchOn).
     QtAlarmTimer& alarmTimer() { return alarmTimer_; }
-    TAlarmShow& alarmShow() { return *alarmShow_; }
+    NotificationDialog& alarmShow() { return *alarmShow_; }
     SoundPlayer& sound() { return player_; }
 
     // Plays an alarm's sound file, unless "No Alarm Sound" is checked.
@@ -65,7 +65,7 @@ private:
     const Preferences& preferences_;
     AlarmEngineWindow& window_;
     QtAlarmTimer alarmTimer_;
-    std::unique_ptr<TAlarmShow> alarmShow_;
+    std::unique_ptr<NotificationDialog> alarmShow_;
     std::unique_ptr<DesktopNotifier> notifier_;
     SoundPlayer player_;
     AlarmTick tick_;

@@ -27,7 +27,7 @@ QFont arialPixels(int pixels, bool bold)
 
 } // namespace
 
-TAlarmShow::TAlarmShow()
+NotificationDialog::NotificationDialog()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Alarm Notification"));
@@ -93,8 +93,8 @@ TAlarmShow::TAlarmShow()
     }
 }
 
-QPushButton* TAlarmShow::addChoice(const char* name, const char* caption, const char* hint, int modalResult,
-                                   int left, int top, int width, int height)
+QPushButton* NotificationDialog::addChoice(const char* name, const char* caption, const char* hint,
+                                           int modalResult, int left, int top, int width, int height)
 {
     auto* button = new QPushButton(QString::fromUtf8(caption), snoozePanel_);
     button->setObjectName(QString::fromLatin1(name));
@@ -104,15 +104,15 @@ QPushButton* TAlarmShow::addChoice(const char* name, const char* caption, const 
     return button;
 }
 
-int TAlarmShow::announce(const QString& message)
+int NotificationDialog::announce(const QString& message)
 {
     message_->setText(message);
     return exec();
 }
 
-void TAlarmShow::reject() {}
+void NotificationDialog::reject() {}
 
-void TAlarmShow::showEvent(QShowEvent* event)
+void NotificationDialog::showEvent(QShowEvent* event)
 {
     centerOnScreen();
     // Enter or the space bar at once deletes, unless the user moves the focus.
@@ -126,7 +126,7 @@ void TAlarmShow::showEvent(QShowEvent* event)
     });
 }
 
-void TAlarmShow::bringToFront()
+void NotificationDialog::bringToFront()
 {
     if (isVisible()) {
         raise();
@@ -134,7 +134,7 @@ void TAlarmShow::bringToFront()
     }
 }
 
-void TAlarmShow::closeEvent(QCloseEvent* event)
+void NotificationDialog::closeEvent(QCloseEvent* event)
 {
     if (isVisible()) {
         done(SystemCloseResult);
@@ -142,7 +142,7 @@ void TAlarmShow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void TAlarmShow::centerOnScreen()
+void NotificationDialog::centerOnScreen()
 {
     const QScreen* target = screen();
     if (target == nullptr) {

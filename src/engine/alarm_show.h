@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace klaxora {
 
-class TAlarmShow : public QDialog {
+class NotificationDialog : public QDialog {
     Q_OBJECT
 
 public:
@@ -21,7 +21,7 @@ public:
 
     // Always a top-level window of its own (no parent), so that it shows while the main window is
     // minimised or hidden in the notification area, and leaves that window's state alone.
-    TAlarmShow();
+    NotificationDialog();
 
     // Puts the message into its label and runs the dialog modally; returns the modal result.
     int announce(const QString& message);

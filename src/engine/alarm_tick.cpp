@@ -15,7 +15,7 @@ AlarmTick::AlarmTick(AlarmStore& store, const Clock& clock, AlarmTimer& timer, A
 {
 }
 
-std::string AlarmTick::clockText(TDateTime now, const FormatSettings& settings)
+std::string AlarmTick::clockText(DateTime now, const FormatSettings& settings)
 {
     return formatDateTime("hh:mm:ssam/pm", now, settings);
 }
@@ -37,13 +37,13 @@ void AlarmTick::runSteps()
 
     saveBehindFile();
     if (!missedAcrossMidnight_.empty()) {
-        const TAlarm missed = missedAcrossMidnight_.front();
+        const PendingAlarm missed = missedAcrossMidnight_.front();
         missedAcrossMidnight_.erase(missedAcrossMidnight_.begin());
         // It never had a pending entry or a row, so there is nothing to sweep.
         announce(missed);
     } else if (const int index = firstDueEntry(clock_.now()); index >= 0) {
         // A copy: the lists may change while the dialog's event loop runs.
-        const TAlarm due = store_.todayList()[index];
+        const PendingAlarm due = store_.todayList()[index];
         if (announce(due)) {
             sweep(due.id);
         }
@@ -54,7 +54,7 @@ void AlarmTick::runSteps()
     host_.processPendingEvents();
 }
 
-bool AlarmTick::announce(const TAlarm& alarm)
+bool AlarmTick::announce(const PendingAlarm& alarm)
 {
     if (alarm.alarmMode == amMessageAndSound || alarm.alarmMode == amSoundOnly) {
         host_.playSoundNow(alarm.waveFile);
@@ -74,11 +74,11 @@ bool AlarmTick::announce(const TAlarm& alarm)
     return true;
 }
 
-void AlarmTick::snooze(const TAlarm& alarm, int minutes)
+void AlarmTick::snooze(const PendingAlarm& alarm, int minutes)
 {
     // Counted from the moment of the answer, not from the alarm's time. Time and date come from the one
     // value, so that a snooze ending at midnight cannot get the new time with the old date.
-    const TDateTime comesBack = clock_.now() + minutesToDays(minutes);
+    const DateTime comesBack = clock_.now() + minutesToDays(minutes);
     const FormatSettings& storage = store_.formats().storage();
     const std::string timeText = timeToStr(comesBack, storage);
     const std::string dateText = formatDateTime("mm/dd/yyyy", comesBack, storage);
@@ -102,8 +102,8 @@ void AlarmTick::sweep(AlarmId firedId)
 
 void AlarmTick::reloadOnNewDate()
 {
-    const TDateTime now = clock_.now();
-    const TDateTime today = dateOf(now);
+    const DateTime now = clock_.now();
+    const DateTime today = dateOf(now);
     // The file could not be read (at a reload, or when the program started): it is read again every
     // tick until it can be.
     const bool unread = store_.alarmFileUnread();
@@ -140,20 +140,20 @@ void AlarmTick::reloadOnNewDate()
     }
 }
 
-void AlarmTick::takeNewLists(TDateTime now)
+void AlarmTick::takeNewLists(DateTime now)
 {
     clockBeforeLoadedDate_ = false;
     queueAlarmsMissedAcrossMidnight(lastSeenOnLoadedDate_, now);
     lastSeenOnLoadedDate_ = now;
 }
 
-void AlarmTick::queueAlarmsMissedAcrossMidnight(TDateTime since, TDateTime now)
+void AlarmTick::queueAlarmsMissedAcrossMidnight(DateTime since, DateTime now)
 {
-    const TDateTime today = dateOf(now);
+    const DateTime today = dateOf(now);
     const auto& stored = store_.baseAlarmList();
     for (int i = 0; i < stored.count(); ++i) {
-        const TBaseAlarm& alarm = stored[i];
-        const TDateTime due = alarm.alarmDate + alarm.alarmTime;
+        const StoredAlarm& alarm = stored[i];
+        const DateTime due = alarm.alarmDate + alarm.alarmTime;
         if (alarm.alarmDate == today && due > since && due <= now && store_.findAlarmForId(alarm.id) < 0) {
             missedAcrossMidnight_.emplace_back(alarm.alarmTime, alarm.message, alarm.waveFile, alarm.id,
                                                alarm.alarmMode);
@@ -169,7 +169,7 @@ void AlarmTick::saveBehindFile()
     }
 }
 
-int AlarmTick::firstDueEntry(TDateTime now)
+int AlarmTick::firstDueEntry(DateTime now)
 {
     // Called every second; while nothing changed and nothing is due this is one comparison.
     if (dueScanChangeCount_ != store_.changeCount() || earliestDue_ == 0) {
@@ -188,12 +188,12 @@ int AlarmTick::firstDueEntry(TDateTime now)
     return -1;
 }
 
-bool AlarmTick::isDue(const TAlarm& entry, TDateTime now) const
+bool AlarmTick::isDue(const PendingAlarm& entry, DateTime now) const
 {
     return dueMoment(entry, now) <= now;
 }
 
-TDateTime AlarmTick::dueMoment(const TAlarm& entry, TDateTime now) const
+DateTime AlarmTick::dueMoment(const PendingAlarm& entry, DateTime now) const
 {
     // The entry's date is that of its stored definition: today as a rule, but yesterday until the
     // reload after midnight, and a day still to come after the clock was set back.
@@ -204,12 +204,12 @@ TDateTime AlarmTick::dueMoment(const TAlarm& entry, TDateTime now) const
     return store_.baseAlarmList()[stored].alarmDate + entry.alarmTime;
 }
 
-TDateTime AlarmTick::earliestDue(TDateTime now) const
+DateTime AlarmTick::earliestDue(DateTime now) const
 {
     const auto& pending = store_.todayList();
     // With no stored definition the due moment moves with the date: such an entry is looked at
     // every tick (0 is never later than the clock).
-    TDateTime earliest = std::numeric_limits<TDateTime>::max();
+    DateTime earliest = std::numeric_limits<DateTime>::max();
     for (int i = 0; i < pending.count(); ++i) {
         if (store_.findBaseAlarmForId(pending[i].id) < 0) {
             return 0;

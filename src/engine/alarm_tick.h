@@ -43,7 +43,7 @@ public:
     void run();
 
     // "hh:mm:ssam/pm": 02:05:09pm at 14:05:09.
-    static std::string clockText(TDateTime now, const FormatSettings& settings);
+    static std::string clockText(DateTime now, const FormatSettings& settings);
 
 private:
     static constexpr AlarmId NoAlarm = -1;
@@ -51,18 +51,18 @@ private:
     // The tick's steps, with the timer off.
     void runSteps();
     // False when the dialog was ended without an answer; the alarm is then left alone.
-    bool announce(const TAlarm& alarm);
-    void snooze(const TAlarm& alarm, int minutes);
+    bool announce(const PendingAlarm& alarm);
+    void snooze(const PendingAlarm& alarm, int minutes);
     void sweep(AlarmId firedId);
     void reloadOnNewDate();
     // After the lists were rebuilt for today.
-    void takeNewLists(TDateTime now);
-    void queueAlarmsMissedAcrossMidnight(TDateTime since, TDateTime now);
+    void takeNewLists(DateTime now);
+    void queueAlarmsMissedAcrossMidnight(DateTime since, DateTime now);
     void saveBehindFile();
-    int firstDueEntry(TDateTime now);
-    TDateTime earliestDue(TDateTime now) const;
-    bool isDue(const TAlarm& entry, TDateTime now) const;
-    TDateTime dueMoment(const TAlarm& entry, TDateTime now) const;
+    int firstDueEntry(DateTime now);
+    DateTime earliestDue(DateTime now) const;
+    bool isDue(const PendingAlarm& entry, DateTime now) const;
+    DateTime dueMoment(const PendingAlarm& entry, DateTime now) const;
     int rowForId(AlarmId id) const;
     // Runs one step; an error is kept to be shown at the end of the tick, unless the step is a retry of
     // one whose error has been shown already. Returns whether the step succeeded.
@@ -75,16 +75,16 @@ private:
 
     // Alarms of the new day that fell due while the clock jumped over midnight (a suspended machine):
     // the reload leaves them out of TodayList as too late, yet they must still ring, one per tick.
-    std::vector<TAlarm> missedAcrossMidnight_;
+    std::vector<PendingAlarm> missedAcrossMidnight_;
     // The last time a tick saw the clock on (or, set back, before) the date TodayList was built for.
-    TDateTime lastSeenOnLoadedDate_;
+    DateTime lastSeenOnLoadedDate_;
     // The clock has stood before that date since the last load.
     bool clockBeforeLoadedDate_ = false;
     std::optional<std::string> tickError_;
     // The earliest moment an entry of TodayList falls due, as of the store's change count: an idle
     // tick compares the clock with it instead of walking the list.
     std::uint64_t dueScanChangeCount_ = 0;
-    TDateTime earliestDue_ = 0;
+    DateTime earliestDue_ = 0;
 };
 
 } // namespace klaxora

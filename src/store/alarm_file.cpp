@@ -11,10 +11,10 @@ constexpr char kSeparator = '^';
 constexpr char kEndOfFile = 26; // Ctrl-Z
 constexpr std::size_t kWeekdaysCapacity = 7;
 
-TAlarmMode modeFromField(std::string_view field)
+AlarmMode modeFromField(std::string_view field)
 {
     if (!field.empty() && field[0] >= '0' && field[0] <= '2')
-        return static_cast<TAlarmMode>(field[0] - '0');
+        return static_cast<AlarmMode>(field[0] - '0');
     return amMessageAndSound;
 }
 
@@ -52,7 +52,7 @@ std::array<std::string_view, 7> splitAlarmFields(std::string_view line)
     return fields;
 }
 
-AlarmFileLine parseAlarmFileLine(std::string_view line, const FormatSettings& storage, TDateTime today)
+AlarmFileLine parseAlarmFileLine(std::string_view line, const FormatSettings& storage, DateTime today)
 {
     const std::array<std::string_view, 7> fields = splitAlarmFields(line);
     AlarmFileLine parsed{};
@@ -68,7 +68,7 @@ AlarmFileLine parseAlarmFileLine(std::string_view line, const FormatSettings& st
     return parsed;
 }
 
-std::string formatAlarmFileLine(const TBaseAlarm& alarm)
+std::string formatAlarmFileLine(const StoredAlarm& alarm)
 {
     // "hh:mmam/pm" and "mm/dd/yyyy" with the storage separators, written directly because the writer
     // runs for every stored alarm after every change.

@@ -28,19 +28,19 @@ std::array<std::string_view, 7> splitAlarmFields(std::string_view line);
 
 // One line after the reading rules of its fields; its texts view the line that was parsed.
 struct AlarmFileLine {
-    TDateTime time;            // hours and minutes only
+    DateTime time;             // hours and minutes only
     std::string_view message;  // at most MessageCapacity characters
     std::string_view weekdays; // at most 7 characters: digits 1 (Sunday) to 7 (Saturday)
     int kind;
-    TDateTime date; // today when the date field does not convert
+    DateTime date; // today when the date field does not convert
     std::string_view waveFile;
-    TAlarmMode mode; // "0", "1", "2" by the first character; anything else 0
+    AlarmMode mode; // "0", "1", "2" by the first character; anything else 0
 };
 
 // `line` is UTF-8. Throws ConversionError when the time or the kind does not convert.
-AlarmFileLine parseAlarmFileLine(std::string_view line, const FormatSettings& storage, TDateTime today);
+AlarmFileLine parseAlarmFileLine(std::string_view line, const FormatSettings& storage, DateTime today);
 
 // The line for one alarm, without its line end; times and dates as the storage settings write them.
-std::string formatAlarmFileLine(const TBaseAlarm& alarm);
+std::string formatAlarmFileLine(const StoredAlarm& alarm);
 
 } // namespace klaxora

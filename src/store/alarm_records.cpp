@@ -4,14 +4,15 @@
 
 namespace klaxora {
 
-TBaseAlarm::TBaseAlarm(TDateTime time, TDateTime date, std::string_view text, std::string_view wave,
-                       AlarmId alarmId, TAlarmMode mode)
+StoredAlarm::StoredAlarm(DateTime time, DateTime date, std::string_view text, std::string_view wave,
+                         AlarmId alarmId, AlarmMode mode)
     : alarmTime(time), alarmDate(date), message(cutToCharacters(text, MessageCapacity)),
       waveFile(cutToCharacters(wave, WaveFileCapacity)), id(alarmId), alarmMode(mode)
 {
 }
 
-TAlarm::TAlarm(TDateTime time, std::string_view text, std::string_view wave, AlarmId alarmId, TAlarmMode mode)
+PendingAlarm::PendingAlarm(DateTime time, std::string_view text, std::string_view wave, AlarmId alarmId,
+                           AlarmMode mode)
     : alarmTime(time), message(cutToCharacters(text, MessageCapacity)),
       waveFile(cutToCharacters(wave, WaveFileCapacity)), id(alarmId), alarmMode(mode)
 {

@@ -14,44 +14,44 @@ namespace klaxora {
 using AlarmId = std::int32_t;
 
 // What firing does.
-using TAlarmMode = std::uint8_t;
-constexpr TAlarmMode amMessageAndSound = 0;
-constexpr TAlarmMode amMessageOnly = 1;
-constexpr TAlarmMode amSoundOnly = 2;
+using AlarmMode = std::uint8_t;
+constexpr AlarmMode amMessageAndSound = 0;
+constexpr AlarmMode amMessageOnly = 1;
+constexpr AlarmMode amSoundOnly = 2;
 
 // Capacities in characters (code points); longer text is cut to its first characters.
 constexpr std::size_t MessageCapacity = 100;
 constexpr std::size_t WaveFileCapacity = 255;
 
 // One stored alarm definition.
-struct TBaseAlarm {
-    TBaseAlarm(TDateTime alarmTime, TDateTime alarmDate, std::string_view message, std::string_view waveFile,
-               AlarmId id, TAlarmMode alarmMode);
+struct StoredAlarm {
+    StoredAlarm(DateTime alarmTime, DateTime alarmDate, std::string_view message, std::string_view waveFile,
+                AlarmId id, AlarmMode alarmMode);
 
-    TDateTime alarmTime; // time of day, whole part 0
-    TDateTime alarmDate; // date, fraction 0
+    DateTime alarmTime; // time of day, whole part 0
+    DateTime alarmDate; // date, fraction 0
     std::string message;
     std::string waveFile;
     AlarmId id;
-    TAlarmMode alarmMode;
+    AlarmMode alarmMode;
 };
 
 // One occurrence still to fire today; it has no date because it only exists for today.
-struct TAlarm {
-    TAlarm(TDateTime alarmTime, std::string_view message, std::string_view waveFile, AlarmId id,
-           TAlarmMode alarmMode);
+struct PendingAlarm {
+    PendingAlarm(DateTime alarmTime, std::string_view message, std::string_view waveFile, AlarmId id,
+                 AlarmMode alarmMode);
 
-    TDateTime alarmTime;
+    DateTime alarmTime;
     std::string message;
     std::string waveFile;
     AlarmId id;
-    TAlarmMode alarmMode;
+    AlarmMode alarmMode;
 };
 
 // The object attached to one list row.
-struct TListBoxObject {
-    TDateTime alarmTime;
-    TDateTime alarmDate;
+struct ListedAlarm {
+    DateTime alarmTime;
+    DateTime alarmDate;
     AlarmId id;
     bool futureDate; // the date was after today when the row was made; picks the row's icon
 };
@@ -59,7 +59,7 @@ struct TListBoxObject {
 // One list row: its text and its object.
 struct AlarmRow {
     std::string text;
-    TListBoxObject object;
+    ListedAlarm object;
 };
 
 } // namespace klaxora

@@ -14,7 +14,7 @@ namespace {
 
 constexpr double kMillisecondsPerDay = 86400000.0;
 
-long long toMilliseconds(TDateTime timeOfDay)
+long long toMilliseconds(DateTime timeOfDay)
 {
     return std::llround(timeOfDay * kMillisecondsPerDay);
 }
@@ -84,11 +84,11 @@ AlarmStore::AlarmStore(const Clock& clock, const DateTimeFormats& formats, std::
 AlarmStore::~AlarmStore() = default;
 
 AlarmId AlarmStore::addAlarm(std::string_view timeText, std::string_view dateText, std::string_view message,
-                             std::string_view waveFile, TAlarmMode mode)
+                             std::string_view waveFile, AlarmMode mode)
 {
     const FormatSettings& storage = formats_.storage();
-    const TDateTime date = strToDate(dateText, storage, decodeDate(clock_.today()).year);
-    const TDateTime time = strToTime(timeText, storage);
+    const DateTime date = strToDate(dateText, storage, decodeDate(clock_.today()).year);
+    const DateTime time = strToTime(timeText, storage);
     const std::string checkedMessage = checkedFileText(message, "alarm message");
     const std::string checkedWaveFile = checkedFileText(waveFile, "sound file path");
     if (mode > amSoundOnly)
@@ -96,23 +96,23 @@ AlarmId AlarmStore::addAlarm(std::string_view timeText, std::string_view dateTex
     return addConvertedAlarm(time, date, checkedMessage, checkedWaveFile, mode);
 }
 
-AlarmId AlarmStore::addConvertedAlarm(TDateTime time, TDateTime date, std::string_view message,
-                                      std::string_view waveFile, TAlarmMode mode)
+AlarmId AlarmStore::addConvertedAlarm(DateTime time, DateTime date, std::string_view message,
+                                      std::string_view waveFile, AlarmMode mode)
 {
     const AlarmId id = baseAlarms_.empty() ? 1 : baseAlarms_.last().id + 1;
-    const TDateTime today = clock_.today();
+    const DateTime today = clock_.today();
     if (date < today)
         return id;
     const bool futureDate = date > today;
 
     ++changeCount_;
-    baseAlarms_.append(std::make_unique<TBaseAlarm>(time, date, message, waveFile, id, mode));
+    baseAlarms_.append(std::make_unique<StoredAlarm>(time, date, message, waveFile, id, mode));
 
     if (!futureDate) {
         // Up to 30 seconds late is still pending; compared in whole milliseconds, the clock's resolution.
         if (toMilliseconds(clock_.timeNow()) > toMilliseconds(time + PendingGrace))
             return id;
-        todayAlarms_.append(std::make_unique<TAlarm>(time, message, waveFile, id, mode));
+        todayAlarms_.append(std::make_unique<PendingAlarm>(time, message, waveFile, id, mode));
     } else if (showOnlyToday_) {
         return id;
     }
@@ -121,7 +121,7 @@ AlarmId AlarmStore::addConvertedAlarm(TDateTime time, TDateTime date, std::strin
     auto row = std::make_unique<AlarmRow>();
     row->text = trimSpaces(message) + "...(" + formatDateTime("hh:nnam/pm", time, user) + "   " +
                 dateToStr(date, user) + ")";
-    row->object = TListBoxObject{time, date, id, futureDate};
+    row->object = ListedAlarm{time, date, id, futureDate};
     insertRow(std::move(row));
     return id;
 }
@@ -133,12 +133,12 @@ void AlarmStore::insertRow(std::unique_ptr<AlarmRow> row)
         return;
     }
     // Before the first row with a later date, or the same date and the same or later time.
-    const TListBoxObject& added = row->object;
+    const ListedAlarm& added = row->object;
     int low = 0;
     int high = rows_.count();
     while (low < high) {
         const int middle = low + (high - low) / 2;
-        const TListBoxObject& other = rows_[middle].object;
+        const ListedAlarm& other = rows_[middle].object;
         if (other.alarmDate < added.alarmDate ||
             (other.alarmDate == added.alarmDate && other.alarmTime < added.alarmTime))
             low = middle + 1;

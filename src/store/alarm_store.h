@@ -53,7 +53,7 @@ public:
     // that does not convert and AlarmInputError for a message or sound path that the alarm file
     // cannot hold (or a mode other than 0, 1 and 2), before anything changes.
     AlarmId addAlarm(std::string_view timeText, std::string_view dateText, std::string_view message,
-                     std::string_view waveFile, TAlarmMode mode);
+                     std::string_view waveFile, AlarmMode mode);
     // Removes the alarm of an existing row from all lists, then the row; calls updateButtons.
     // Does not write the file. Throws std::out_of_range for an index that is not a row.
     void deleteAlarm(int rowIndex);
@@ -88,7 +88,7 @@ public:
     bool showOnlyToday() const { return showOnlyToday_; }
     void setShowOnlyToday(bool value) { showOnlyToday_ = value; }
     // The date of the last load.
-    TDateTime loadedDate() const { return loadedDate_; }
+    DateTime loadedDate() const { return loadedDate_; }
     // Goes up with every change of BaseAlarmList or TodayList, so that readers can keep what they
     // worked out from the lists until the next change.
     std::uint64_t changeCount() const { return changeCount_; }
@@ -99,15 +99,15 @@ public:
     // the lists hold only the alarms added since.
     bool alarmFileUnread() const { return fileUnread_; }
 
-    const OwningList<TBaseAlarm>& baseAlarmList() const { return baseAlarms_; }
-    const OwningList<TAlarm>& todayList() const { return todayAlarms_; }
+    const OwningList<StoredAlarm>& baseAlarmList() const { return baseAlarms_; }
+    const OwningList<PendingAlarm>& todayList() const { return todayAlarms_; }
     const OwningList<AlarmRow>& rows() const { return rows_; }
     const DateTimeFormats& formats() const { return formats_; }
     const std::string& alarmFilePath() const { return alarmFilePath_; }
 
 private:
-    AlarmId addConvertedAlarm(TDateTime time, TDateTime date, std::string_view message,
-                              std::string_view waveFile, TAlarmMode mode);
+    AlarmId addConvertedAlarm(DateTime time, DateTime date, std::string_view message,
+                              std::string_view waveFile, AlarmMode mode);
     void insertRow(std::unique_ptr<AlarmRow> row);
     void loadLines(std::string_view contents);
     // Empties the lists and loads the lines of the file, then those of alarms kept from memory.
@@ -124,11 +124,11 @@ private:
     AlarmStoreHost* host_ = nullptr;
     AlarmRowsObserver* observer_ = nullptr;
 
-    OwningList<TBaseAlarm> baseAlarms_;
-    OwningList<TAlarm> todayAlarms_;
+    OwningList<StoredAlarm> baseAlarms_;
+    OwningList<PendingAlarm> todayAlarms_;
     OwningList<AlarmRow> rows_;
     bool showOnlyToday_ = false;
-    TDateTime loadedDate_ = 0;
+    DateTime loadedDate_ = 0;
     std::uint64_t changeCount_ = 0;
     bool fileUnread_ = false;
     bool fileBehind_ = false;

@@ -89,7 +89,7 @@ void AlarmStore::showLoadToHost()
 void AlarmStore::loadLines(std::string_view contents)
 {
     const FormatSettings& storage = formats_.storage();
-    const TDateTime today = clock_.today();
+    const DateTime today = clock_.today();
     std::string decoded;
     for (const std::string_view line : splitAlarmFileLines(skipByteOrderMark(contents))) {
         try {
@@ -102,7 +102,7 @@ void AlarmStore::loadLines(std::string_view contents)
             }
             // A weekday line becomes dated alarms for the coming seven days, today included.
             for (int k = 0; k < 7; ++k) {
-                const TDateTime day = today + k;
+                const DateTime day = today + k;
                 if (alarm.weekdays.find(static_cast<char>('0' + dayOfWeek(day))) != std::string_view::npos)
                     addConvertedAlarm(alarm.time, day, alarm.message, alarm.waveFile, alarm.mode);
             }
@@ -117,8 +117,8 @@ void AlarmStore::installCollectedRows()
     // Row by row, a new row goes before the rows with the same date and time: so among equal keys the
     // row added last stands first. The keys are sorted apart from the rows to keep the sort in cache.
     struct Key {
-        TDateTime date;
-        TDateTime time;
+        DateTime date;
+        DateTime time;
         std::size_t added;
     };
     std::vector<Key> keys;

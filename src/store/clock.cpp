@@ -5,7 +5,7 @@
 
 namespace klaxora {
 
-TDateTime SystemClock::now() const
+DateTime SystemClock::now() const
 {
     using namespace std::chrono;
     const auto sinceEpoch = floor<milliseconds>(system_clock::now().time_since_epoch()).count();

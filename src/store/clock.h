@@ -9,28 +9,28 @@ class Clock {
 public:
     virtual ~Clock() = default;
     // Current local date and time to the millisecond.
-    virtual TDateTime now() const = 0;
+    virtual DateTime now() const = 0;
 
-    TDateTime today() const { return dateOf(now()); }
-    TDateTime timeNow() const { return timeOf(now()); }
+    DateTime today() const { return dateOf(now()); }
+    DateTime timeNow() const { return timeOf(now()); }
 };
 
 // The system's local time (time zone and daylight saving applied).
 class SystemClock final : public Clock {
 public:
-    TDateTime now() const override;
+    DateTime now() const override;
 };
 
 // A clock that stands still until it is set or advanced.
 class FakeClock final : public Clock {
 public:
-    explicit FakeClock(TDateTime now = 0) : now_(now) {}
-    TDateTime now() const override { return now_; }
-    void set(TDateTime now) { now_ = now; }
+    explicit FakeClock(DateTime now = 0) : now_(now) {}
+    DateTime now() const override { return now_; }
+    void set(DateTime now) { now_ = now; }
     void advanceSeconds(double seconds) { now_ += seconds / 86400.0; }
 
 private:
-    TDateTime now_;
+    DateTime now_;
 };
 
 } // namespace klaxora

@@ -44,7 +44,7 @@ struct Split {
     std::int64_t msOfDay;
 };
 
-Split splitValue(TDateTime value)
+Split splitValue(DateTime value)
 {
     const auto ms = static_cast<std::int64_t>(std::llround(value * static_cast<double>(MSecsPerDay)));
     const std::int64_t day = ms / MSecsPerDay;
@@ -73,23 +73,23 @@ bool isValidDate(int year, int month, int day)
            day <= daysInMonth(year, month);
 }
 
-TDateTime encodeDate(int year, int month, int day)
+DateTime encodeDate(int year, int month, int day)
 {
-    return static_cast<TDateTime>(daysFromCivil(year, month, day) + UnixEpochOffset);
+    return static_cast<DateTime>(daysFromCivil(year, month, day) + UnixEpochOffset);
 }
 
-TDateTime encodeTime(int hour, int minute, int second, int millisecond)
+DateTime encodeTime(int hour, int minute, int second, int millisecond)
 {
     const std::int64_t ms = ((hour * 60LL + minute) * 60 + second) * 1000 + millisecond;
     return static_cast<double>(ms) / static_cast<double>(MSecsPerDay);
 }
 
-CivilDate decodeDate(TDateTime value)
+CivilDate decodeDate(DateTime value)
 {
     return civilFromDays(splitValue(value).day - UnixEpochOffset);
 }
 
-ClockTime decodeTime(TDateTime value)
+ClockTime decodeTime(DateTime value)
 {
     const std::int64_t ms = splitValue(value).msOfDay;
     return ClockTime{static_cast<int>(ms / 3600000), static_cast<int>(ms / 60000 % 60),
@@ -98,17 +98,17 @@ ClockTime decodeTime(TDateTime value)
 
 // Both work at millisecond precision like the decoders, so a clock advanced in steps of seconds never
 // shows 23:59:59.99999 of the previous day.
-TDateTime dateOf(TDateTime value)
+DateTime dateOf(DateTime value)
 {
-    return static_cast<TDateTime>(splitValue(value).day);
+    return static_cast<DateTime>(splitValue(value).day);
 }
 
-TDateTime timeOf(TDateTime value)
+DateTime timeOf(DateTime value)
 {
     return static_cast<double>(splitValue(value).msOfDay) / static_cast<double>(MSecsPerDay);
 }
 
-int dayOfWeek(TDateTime value)
+int dayOfWeek(DateTime value)
 {
     // Day 0 was a Saturday.
     const std::int64_t day = splitValue(value).day;

@@ -3,7 +3,7 @@
 
 namespace klaxora {
 
-using TDateTime = double;
+using DateTime = double;
 
 // Every shift by minutes uses this slightly long minute; stored alarm times depend on it.
 constexpr double OneMinute = 0.000694445;
@@ -30,16 +30,16 @@ int daysInMonth(int year, int month);
 bool isValidDate(int year, int month, int day);
 
 // The date must be valid (IsValidDate); the result has fraction 0.
-TDateTime encodeDate(int year, int month, int day);
-TDateTime encodeTime(int hour, int minute, int second, int millisecond);
+DateTime encodeDate(int year, int month, int day);
+DateTime encodeTime(int hour, int minute, int second, int millisecond);
 
 // Both round the whole value to the nearest millisecond first, so 23:59:59.9996 is the next day's midnight.
-CivilDate decodeDate(TDateTime value);
-ClockTime decodeTime(TDateTime value);
+CivilDate decodeDate(DateTime value);
+ClockTime decodeTime(DateTime value);
 
-TDateTime dateOf(TDateTime value);
-TDateTime timeOf(TDateTime value);
+DateTime dateOf(DateTime value);
+DateTime timeOf(DateTime value);
 // 1 = Sunday ... 7 = Saturday.
-int dayOfWeek(TDateTime value);
+int dayOfWeek(DateTime value);
 
 } // namespace klaxora

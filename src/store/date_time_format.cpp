@@ -17,7 +17,7 @@ constexpr int MaxNesting = 2;
 
 class PatternWriter {
 public:
-    PatternWriter(TDateTime value, const FormatSettings& settings, std::string& out)
+    PatternWriter(DateTime value, const FormatSettings& settings, std::string& out)
         : settings_(settings), date_(decodeDate(value)), time_(decodeTime(value)),
           dayOfWeek_(dayOfWeek(value)), out_(out)
     {
@@ -204,7 +204,7 @@ private:
 
 } // namespace
 
-std::string formatDateTime(std::string_view pattern, TDateTime value, const FormatSettings& settings)
+std::string formatDateTime(std::string_view pattern, DateTime value, const FormatSettings& settings)
 {
     std::string out;
     out.reserve(pattern.size() + 16);
@@ -212,12 +212,12 @@ std::string formatDateTime(std::string_view pattern, TDateTime value, const Form
     return out;
 }
 
-std::string timeToStr(TDateTime value, const FormatSettings& settings)
+std::string timeToStr(DateTime value, const FormatSettings& settings)
 {
     return formatDateTime(settings.longTimePattern, value, settings);
 }
 
-std::string dateToStr(TDateTime value, const FormatSettings& settings)
+std::string dateToStr(DateTime value, const FormatSettings& settings)
 {
     return formatDateTime(settings.shortDatePattern, value, settings);
 }

@@ -92,7 +92,7 @@ DateOrder dateOrderOf(std::string_view shortDatePattern)
 
 } // namespace
 
-bool tryStrToTime(std::string_view text, const FormatSettings& settings, TDateTime& result)
+bool tryStrToTime(std::string_view text, const FormatSettings& settings, DateTime& result)
 {
     TextScanner scan(text);
     int hour = 0;
@@ -129,15 +129,15 @@ bool tryStrToTime(std::string_view text, const FormatSettings& settings, TDateTi
     return true;
 }
 
-TDateTime strToTime(std::string_view text, const FormatSettings& settings)
+DateTime strToTime(std::string_view text, const FormatSettings& settings)
 {
-    TDateTime result = 0;
+    DateTime result = 0;
     if (!tryStrToTime(text, settings, result))
         throwConversionError(text, "time");
     return result;
 }
 
-bool tryStrToDate(std::string_view text, const FormatSettings& settings, int currentYear, TDateTime& result)
+bool tryStrToDate(std::string_view text, const FormatSettings& settings, int currentYear, DateTime& result)
 {
     TextScanner scan(text);
     int first = 0;
@@ -190,9 +190,9 @@ bool tryStrToDate(std::string_view text, const FormatSettings& settings, int cur
     return true;
 }
 
-TDateTime strToDate(std::string_view text, const FormatSettings& settings, int currentYear)
+DateTime strToDate(std::string_view text, const FormatSettings& settings, int currentYear)
 {
-    TDateTime result = 0;
+    DateTime result = 0;
     if (!tryStrToDate(text, settings, currentYear, result))
         throwConversionError(text, "date");
     return result;

@@ -10,13 +10,13 @@
 
 namespace klaxora {
 
-inline bool alarmTimeHasPassed(TDateTime date, TDateTime timeOfDay, const Clock& clock)
+inline bool alarmTimeHasPassed(DateTime date, DateTime timeOfDay, const Clock& clock)
 {
-    const TDateTime today = clock.today();
+    const DateTime today = clock.today();
     if (date != today)
         return date < today;
     // Compared in whole milliseconds, as the store does.
-    const auto milliseconds = [](TDateTime value) { return std::llround(value * 86400000.0); };
+    const auto milliseconds = [](DateTime value) { return std::llround(value * 86400000.0); };
     return milliseconds(clock.timeNow()) > milliseconds(timeOfDay + PendingGrace);
 }
 

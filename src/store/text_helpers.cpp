@@ -61,26 +61,26 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix)
 
 bool isValidTimeText(std::string_view text, const FormatSettings& settings)
 {
-    TDateTime ignored = 0;
+    DateTime ignored = 0;
     return tryStrToTime(text, settings, ignored);
 }
 
 bool isValidDateText(std::string_view text, const FormatSettings& settings, int currentYear)
 {
-    TDateTime ignored = 0;
+    DateTime ignored = 0;
     return tryStrToDate(text, settings, currentYear, ignored);
 }
 
-TDateTime addMinutes(std::int32_t minutes, TDateTime value)
+DateTime addMinutes(std::int32_t minutes, DateTime value)
 {
-    const TDateTime sum = value + minutesToDays(minutes);
+    const DateTime sum = value + minutesToDays(minutes);
     return std::isfinite(sum) && sum > 0 ? sum : 0;
 }
 
-TDateTime addMinutesToTimeOfDay(std::int32_t minutes, TDateTime timeOfDay, TDateTime today,
-                                const FormatSettings& settings)
+DateTime addMinutesToTimeOfDay(std::int32_t minutes, DateTime timeOfDay, DateTime today,
+                               const FormatSettings& settings)
 {
-    TDateTime sum = today + timeOfDay + minutesToDays(minutes);
+    DateTime sum = today + timeOfDay + minutesToDays(minutes);
     // Below day 0 the fraction would count forward again; step whole days so the clock time stays.
     if (sum < 0)
         sum -= std::floor(sum);

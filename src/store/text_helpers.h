@@ -27,11 +27,11 @@ bool isValidTimeText(std::string_view text, const FormatSettings& settings);
 bool isValidDateText(std::string_view text, const FormatSettings& settings, int currentYear);
 
 // Value + Minutes x OneMinute, never below 0.
-TDateTime addMinutes(std::int32_t minutes, TDateTime value);
+DateTime addMinutes(std::int32_t minutes, DateTime value);
 // Clock time of today + TimeOfDay + Minutes x OneMinute in whole seconds (wraps past midnight both ways),
 // through the long time pattern of the given settings.
-TDateTime addMinutesToTimeOfDay(std::int32_t minutes, TDateTime timeOfDay, TDateTime today,
-                                const FormatSettings& settings);
+DateTime addMinutesToTimeOfDay(std::int32_t minutes, DateTime timeOfDay, DateTime today,
+                               const FormatSettings& settings);
 double minutesToDays(std::int32_t minutes);
 
 } // namespace klaxora

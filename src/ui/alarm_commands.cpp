@@ -64,10 +64,10 @@ void AlarmCommands::editAlarmButtonClick()
         return;
     AlarmStore& store = host_.store();
     TimerOffBracket timerOff(host_.alarmTimer());
-    const TBaseAlarm* stored = selectedStoredAlarm();
+    const StoredAlarm* stored = selectedStoredAlarm();
     if (stored == nullptr)
         return;
-    const TBaseAlarm alarm = *stored;
+    const StoredAlarm alarm = *stored;
 
     int result = ModalResult::Cancel;
     {
@@ -81,7 +81,7 @@ void AlarmCommands::editAlarmButtonClick()
         const FormatSettings& storage = store.formats().storage();
         const FormatSettings& user = store.formats().user();
         const std::string storedText = formatDateTime("hh:nnam/pm", alarm.alarmTime, storage);
-        TDateTime shown = 0;
+        DateTime shown = 0;
         if (!tryStrToTime(storedText, storage, shown))
             shown = host_.wallClock().timeNow();
         editor->setTimeText(formatDateTime(user.shortTimePattern, shown, user));
@@ -147,7 +147,7 @@ void AlarmCommands::adjustDateTime(std::int32_t minutes)
         return;
     }
     TimerOffBracket timerOff(host_.alarmTimer());
-    const TBaseAlarm* stored = selectedStoredAlarm();
+    const StoredAlarm* stored = selectedStoredAlarm();
     if (stored == nullptr)
         return;
     const AlarmId oldId = stored->id;
@@ -170,24 +170,24 @@ void AlarmCommands::cloneAlarm(std::int32_t minutes)
         return;
     }
     TimerOffBracket timerOff(host_.alarmTimer());
-    const TBaseAlarm* stored = selectedStoredAlarm();
+    const StoredAlarm* stored = selectedStoredAlarm();
     if (stored == nullptr || !addShiftedCopy(*stored, minutes))
         return;
     tidyList();
     host_.store().writeToDisk();
 }
 
-std::optional<AlarmId> AlarmCommands::addShiftedCopy(const TBaseAlarm& alarm, std::int32_t minutes)
+std::optional<AlarmId> AlarmCommands::addShiftedCopy(const StoredAlarm& alarm, std::int32_t minutes)
 {
     AlarmStore& store = host_.store();
     const FormatSettings& storage = store.formats().storage();
-    const TDateTime shifted = addMinutes(minutes, alarm.alarmDate + alarm.alarmTime);
+    const DateTime shifted = addMinutes(minutes, alarm.alarmDate + alarm.alarmTime);
     const std::string timeText = timeToStr(shifted, storage);
     const std::string dateText = formatDateTime("mm/dd/yyyy", shifted, storage);
     // The store would drop a copy dated before today, and keep one of today long past out of the list and
     // the timer: the alarm would vanish (or, for an adjust, be deleted) without a word.
     const Clock& clock = host_.wallClock();
-    const TDateTime date = strToDate(dateText, storage, decodeDate(clock.today()).year);
+    const DateTime date = strToDate(dateText, storage, decodeDate(clock.today()).year);
     if (alarmTimeHasPassed(date, strToTime(timeText, storage), clock)) {
         host_.beep();
         return std::nullopt;
@@ -202,7 +202,7 @@ void AlarmCommands::tidyList()
         host_.selectRow(0);
 }
 
-const TBaseAlarm* AlarmCommands::selectedStoredAlarm() const
+const StoredAlarm* AlarmCommands::selectedStoredAlarm() const
 {
     AlarmStore& store = host_.store();
     const int row = host_.selectedRow();

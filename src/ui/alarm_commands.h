@@ -45,7 +45,7 @@ public:
     virtual std::string defaultWaveFile() const = 0;
     virtual bool noAlarmSound() const = 0;
 
-    // A new editor dialog (TEditAlarmExact) storing into Store(), freed by the command after use.
+    // A new editor dialog (AlarmEditorDialog) storing into Store(), freed by the command after use.
     virtual std::unique_ptr<AlarmEditor> createEditor() = 0;
     // The "Confirm" box; true on Yes.
     virtual bool confirmBox(const QString& text) = 0;
@@ -114,11 +114,11 @@ private:
     // Deletes the row's alarm and writes the file; the caller has switched the timer off.
     void deleteRowAndSave(int row);
     // The stored alarm of the selected row, or null.
-    const TBaseAlarm* selectedStoredAlarm() const;
+    const StoredAlarm* selectedStoredAlarm() const;
     int firstRowWithId(AlarmId id) const;
     // Adds a copy of the alarm shifted by `minutes` and returns its id; nothing (after a beep) when the
     // copy would lie in the past.
-    std::optional<AlarmId> addShiftedCopy(const TBaseAlarm& alarm, std::int32_t minutes);
+    std::optional<AlarmId> addShiftedCopy(const StoredAlarm& alarm, std::int32_t minutes);
 
     AlarmCommandsHost& host_;
 };

@@ -1,5 +1,5 @@
 // The alarm editor as the alarm commands use it: filled, shown modally, then only its result is looked
-// at, because on Set Alarm the editor stores the alarm itself. TEditAlarmExact implements it; tests put
+// at, because on Set Alarm the editor stores the alarm itself. AlarmEditorDialog implements it; tests put
 // a fake in its place.
 #pragma once
 
@@ -20,9 +20,9 @@ public:
     // All texts are UTF-8. The time text is in the user's short time format.
     virtual void setMessageText(const std::string& message) = 0;
     virtual void setTimeText(const std::string& timeText) = 0;
-    virtual void setCalendarDate(TDateTime date) = 0;
+    virtual void setCalendarDate(DateTime date) = 0;
     virtual void setWaveFile(const std::string& waveFile) = 0;
-    virtual void setAlarmMode(TAlarmMode mode) = 0;
+    virtual void setAlarmMode(AlarmMode mode) = 0;
 
     virtual void centerOver(const QWidget* mainWindow) = 0;
     // ModalResult::Ok after Set Alarm has stored the alarm, ModalResult::Cancel otherwise.

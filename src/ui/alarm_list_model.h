@@ -14,7 +14,7 @@ class AlarmListModel : public QAbstractListModel, public AlarmRowsObserver {
     Q_OBJECT
 
 public:
-    // The row's TListBoxObject fields besides the text (Qt::DisplayRole).
+    // The row's ListedAlarm fields besides the text (Qt::DisplayRole).
     enum Role { FutureDateRole = Qt::UserRole + 1, AlarmIdRole };
 
     // The store must outlive the model; the caller makes the model the store's rows observer.

@@ -33,10 +33,10 @@ bool fileExists(const std::string& path)
     return !path.empty() && QFileInfo(fromUtf8(path)).isFile();
 }
 
-TFlatButton* makeBottomButton(QWidget* parent, const QString& caption, const QString& hint,
-                              const QImage& picture, const QRect& geometry)
+FlatButton* makeBottomButton(QWidget* parent, const QString& caption, const QString& hint,
+                             const QImage& picture, const QRect& geometry)
 {
-    auto* button = new TFlatButton(parent);
+    auto* button = new FlatButton(parent);
     button->setCaption(caption);
     button->setHint(hint);
     button->setBitmap(picture);
@@ -51,7 +51,7 @@ QPushButton* makeGlyphButton(QWidget* parent, const QString& caption, const QStr
     auto* button = new QPushButton(transparentByTopLeft(glyph), caption, parent);
     button->setToolTip(hint);
     // Not a default button, or the dialog would mark one as taking Enter while the edit box has the focus;
-    // TAlarmOptions::eventFilter lets Enter press the button that has the focus.
+    // AlarmOptionsDialog::eventFilter lets Enter press the button that has the focus.
     button->setAutoDefault(false);
     button->setGeometry(geometry);
     return button;
@@ -82,7 +82,7 @@ AlarmOptionsServices::FileChooser openFileDialogChooser()
     };
 }
 
-TAlarmOptions::TAlarmOptions(AlarmOptionsServices services, QWidget* parent)
+AlarmOptionsDialog::AlarmOptionsDialog(AlarmOptionsServices services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       services_(std::move(services))
 {
@@ -94,7 +94,7 @@ TAlarmOptions::TAlarmOptions(AlarmOptionsServices services, QWidget* parent)
     createControls();
 }
 
-void TAlarmOptions::createControls()
+void AlarmOptionsDialog::createControls()
 {
     modeCaption_ = new QLabel(QStringLiteral("When this alarm is triggered, Klaxora! should:"), this);
     modeCaption_->setObjectName(QStringLiteral("modeCaption"));
@@ -145,8 +145,8 @@ void TAlarmOptions::createControls()
     playNowButton_->setObjectName(QStringLiteral("playNowButton"));
     chooseWaveButton_->installEventFilter(this);
     playNowButton_->installEventFilter(this);
-    connect(chooseWaveButton_, &QPushButton::clicked, this, &TAlarmOptions::chooseWaveButtonClick);
-    connect(playNowButton_, &QPushButton::clicked, this, &TAlarmOptions::playNowClick);
+    connect(chooseWaveButton_, &QPushButton::clicked, this, &AlarmOptionsDialog::chooseWaveButtonClick);
+    connect(playNowButton_, &QPushButton::clicked, this, &AlarmOptionsDialog::playNowClick);
 
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -165,9 +165,9 @@ void TAlarmOptions::createControls()
     helpButton_->setObjectName(QStringLiteral("helpButton"));
     okButton_->setDefault(true);
     cancelButton_->setCancel(true);
-    connect(okButton_, &TFlatButton::clicked, this, &TAlarmOptions::okButtonClick);
-    connect(cancelButton_, &TFlatButton::clicked, this, &TAlarmOptions::cancelButtonClick);
-    connect(helpButton_, &TFlatButton::clicked, this, &TAlarmOptions::helpButtonClick);
+    connect(okButton_, &FlatButton::clicked, this, &AlarmOptionsDialog::okButtonClick);
+    connect(cancelButton_, &FlatButton::clicked, this, &AlarmOptionsDialog::cancelButtonClick);
+    connect(helpButton_, &FlatButton::clicked, this, &AlarmOptionsDialog::helpButtonClick);
 
     // The edit box first; the mode buttons before Choose, so that with the edit box disabled the ticked
     // mode button is the first control that can take the focus.
@@ -178,12 +178,12 @@ void TAlarmOptions::createControls()
     setTabOrder(chooseWaveButton_, playNowButton_);
 }
 
-void TAlarmOptions::setWaveFile(const std::string& waveFile)
+void AlarmOptionsDialog::setWaveFile(const std::string& waveFile)
 {
     waveFile_ = waveFile;
 }
 
-void TAlarmOptions::tickAlarmMode(TAlarmMode mode)
+void AlarmOptionsDialog::tickAlarmMode(AlarmMode mode)
 {
     switch (mode) {
     case amMessageAndSound:
@@ -200,7 +200,7 @@ void TAlarmOptions::tickAlarmMode(TAlarmMode mode)
     }
 }
 
-TAlarmMode TAlarmOptions::tickedAlarmMode() const
+AlarmMode AlarmOptionsDialog::tickedAlarmMode() const
 {
     if (messageAndSoundButton_->isChecked())
         return amMessageAndSound;
@@ -209,24 +209,24 @@ TAlarmMode TAlarmOptions::tickedAlarmMode() const
     return amMessageOnly;
 }
 
-int TAlarmOptions::showModal()
+int AlarmOptionsDialog::showModal()
 {
     return exec() == ModalResult::Ok ? ModalResult::Ok : ModalResult::Cancel;
 }
 
-void TAlarmOptions::formActivate()
+void AlarmOptionsDialog::formActivate()
 {
     waveFileEdit_->setText(fromUtf8(waveFile_));
 }
 
-void TAlarmOptions::modeButtonClick()
+void AlarmOptionsDialog::modeButtonClick()
 {
     const bool withSound = messageAndSoundButton_->isChecked() || soundOnlyButton_->isChecked();
     waveFileEdit_->setEnabled(withSound);
     chooseWaveButton_->setEnabled(withSound);
 }
 
-void TAlarmOptions::chooseWaveButtonClick()
+void AlarmOptionsDialog::chooseWaveButtonClick()
 {
     const std::string preset = fileExists(waveFile_) ? waveFile_ : std::string();
     try {
@@ -239,7 +239,7 @@ void TAlarmOptions::chooseWaveButtonClick()
     }
 }
 
-void TAlarmOptions::takeChosenFile(const std::string& chosen)
+void AlarmOptionsDialog::takeChosenFile(const std::string& chosen)
 {
     const QString path = fromUtf8(chosen);
     if (!path.toUpper().contains(QStringLiteral(".WAV")))
@@ -256,34 +256,34 @@ void TAlarmOptions::takeChosenFile(const std::string& chosen)
     waveFileEdit_->setText(path);
 }
 
-void TAlarmOptions::playNowClick()
+void AlarmOptionsDialog::playNowClick()
 {
     if (fileExists(waveFile_))
         services_.playWaveFile(waveFile_);
 }
 
-void TAlarmOptions::okButtonClick()
+void AlarmOptionsDialog::okButtonClick()
 {
     waveFile_ = waveFileEdit_->text().toStdString();
     done(ModalResult::Ok);
 }
 
-void TAlarmOptions::cancelButtonClick()
+void AlarmOptionsDialog::cancelButtonClick()
 {
     done(ModalResult::Cancel);
 }
 
-void TAlarmOptions::reject()
+void AlarmOptionsDialog::reject()
 {
     cancelButtonClick();
 }
 
-void TAlarmOptions::helpButtonClick()
+void AlarmOptionsDialog::helpButtonClick()
 {
     showHelpContext(this, QStringLiteral("KLAXORA.HLP"), 2004);
 }
 
-bool TAlarmOptions::eventFilter(QObject* watched, QEvent* e)
+bool AlarmOptionsDialog::eventFilter(QObject* watched, QEvent* e)
 {
     if (e->type() == QEvent::KeyPress && (watched == chooseWaveButton_ || watched == playNowButton_)) {
         const int key = static_cast<QKeyEvent*>(e)->key();
@@ -295,7 +295,7 @@ bool TAlarmOptions::eventFilter(QObject* watched, QEvent* e)
     return QDialog::eventFilter(watched, e);
 }
 
-void TAlarmOptions::showEvent(QShowEvent* e)
+void AlarmOptionsDialog::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
     // Only as it is shown: refilled at every activation, the box lost what the user had typed when

@@ -1,5 +1,5 @@
-// TAlarmOptions, "Alarm Options": what an alarm does when it fires (its mode) and which WAV file it plays.
-// The dialog edits two values that its caller sets before showing it and reads back after OK: WaveFile
+// AlarmOptionsDialog, "Alarm Options": what an alarm does when it fires (its mode) and which WAV file it
+// plays. The dialog edits two values that its caller sets before showing it and reads back after OK: WaveFile
 // and the ticked mode button.
 #pragma once
 
@@ -38,22 +38,22 @@ struct AlarmOptionsServices {
 // The platform's file-open dialog.
 AlarmOptionsServices::FileChooser openFileDialogChooser();
 
-class TAlarmOptions : public QDialog {
+class AlarmOptionsDialog : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr const char* WaveFilter = "WAVE files (*.wav)";
 
-    explicit TAlarmOptions(AlarmOptionsServices services, QWidget* parent = nullptr);
+    explicit AlarmOptionsDialog(AlarmOptionsServices services, QWidget* parent = nullptr);
 
     // The WAV file path (UTF-8); the edit box shows it and gives its text back only on Ok.
     const std::string& waveFile() const { return waveFile_; }
     void setWaveFile(const std::string& waveFile);
 
     // Ticks the button of an alarm mode, running the enable rule; another value ticks nothing.
-    void tickAlarmMode(TAlarmMode mode);
+    void tickAlarmMode(AlarmMode mode);
     // The mode of the ticked button.
-    TAlarmMode tickedAlarmMode() const;
+    AlarmMode tickedAlarmMode() const;
 
     // Modal run: 1 (OK) or 2 (Cancel); any other close counts as Cancel.
     int showModal();
@@ -89,9 +89,9 @@ private:
     QLineEdit* waveFileEdit_;
     QPushButton* chooseWaveButton_;
     QPushButton* playNowButton_;
-    TFlatButton* okButton_;
-    TFlatButton* cancelButton_;
-    TFlatButton* helpButton_;
+    FlatButton* okButton_;
+    FlatButton* cancelButton_;
+    FlatButton* helpButton_;
 };
 
 } // namespace klaxora

@@ -29,7 +29,7 @@ bool isEnterKey(int qtKey)
 
 } // namespace
 
-void TEditAlarmExact::formCreate()
+void AlarmEditorDialog::formCreate()
 {
     hiddenOkButton_->move(0, height() + 10);
     hiddenCancelButton_->move(hiddenOkButton_->width(), height() + 10);
@@ -37,42 +37,42 @@ void TEditAlarmExact::formCreate()
     calendarChange();
 }
 
-void TEditAlarmExact::setMessageText(const std::string& message)
+void AlarmEditorDialog::setMessageText(const std::string& message)
 {
     messageEdit_->setText(fromUtf8(message));
 }
 
-void TEditAlarmExact::setTimeText(const std::string& timeText)
+void AlarmEditorDialog::setTimeText(const std::string& timeText)
 {
     timeEdit_->setText(fromUtf8(timeText));
 }
 
-void TEditAlarmExact::setCalendarDate(TDateTime date)
+void AlarmEditorDialog::setCalendarDate(DateTime date)
 {
     calendar_->setCalendarDate(date);
 }
 
-void TEditAlarmExact::centerOver(const QWidget* mainWindow)
+void AlarmEditorDialog::centerOver(const QWidget* mainWindow)
 {
     centerOverMainScreen(this, mainWindow);
 }
 
-int TEditAlarmExact::showModal()
+int AlarmEditorDialog::showModal()
 {
     return exec() == ModalResult::Ok ? ModalResult::Ok : ModalResult::Cancel;
 }
 
-std::string TEditAlarmExact::shortTimeText(TDateTime time) const
+std::string AlarmEditorDialog::shortTimeText(DateTime time) const
 {
     const FormatSettings& user = store_.formats().user();
     return formatDateTime(user.shortTimePattern, time, user);
 }
 
-bool TEditAlarmExact::checkValidTime()
+bool AlarmEditorDialog::checkValidTime()
 {
     const FormatSettings& user = store_.formats().user();
     const std::string text = timeEdit_->text().toUpper().toStdString();
-    TDateTime time = 0;
+    DateTime time = 0;
     if (tryStrToTime(text, user, time)) {
         timeEdit_->setText(fromUtf8(shortTimeText(time)));
         return true;
@@ -82,7 +82,7 @@ bool TEditAlarmExact::checkValidTime()
     return false;
 }
 
-void TEditAlarmExact::setAlarmButtonClick()
+void AlarmEditorDialog::setAlarmButtonClick()
 {
     if (!waveFile.empty() && !QFileInfo(fromUtf8(waveFile)).isFile())
         waveFile.clear();
@@ -91,8 +91,8 @@ void TEditAlarmExact::setAlarmButtonClick()
         return;
     }
     const FormatSettings& storage = store_.formats().storage();
-    const TDateTime date = calendar_->calendarDate();
-    const TDateTime time = strToTime(timeEdit_->text().toStdString(), store_.formats().user());
+    const DateTime date = calendar_->calendarDate();
+    const DateTime time = strToTime(timeEdit_->text().toStdString(), store_.formats().user());
     // The store would keep such an alarm out of sight (or drop it, before today) while the dialog said OK.
     if (alarmTimeHasPassed(date, time, clock_)) {
         informationBox(QStringLiteral("The alarm date and time have already passed.\n"
@@ -104,59 +104,59 @@ void TEditAlarmExact::setAlarmButtonClick()
     done(ModalResult::Ok);
 }
 
-void TEditAlarmExact::cancelButtonClick()
+void AlarmEditorDialog::cancelButtonClick()
 {
     done(ModalResult::Cancel);
 }
 
-void TEditAlarmExact::reject()
+void AlarmEditorDialog::reject()
 {
     cancelButtonClick();
 }
 
-void TEditAlarmExact::stepTime(int minutes)
+void AlarmEditorDialog::stepTime(int minutes)
 {
     if (!checkValidTime())
         timeEdit_->setText(fromUtf8(shortTimeText(clock_.timeNow())));
     const FormatSettings& user = store_.formats().user();
-    const TDateTime time = strToTime(timeEdit_->text().toStdString(), user);
+    const DateTime time = strToTime(timeEdit_->text().toStdString(), user);
     timeEdit_->setText(fromUtf8(shortTimeText(addMinutesToTimeOfDay(minutes, time, clock_.today(), user))));
 }
 
-void TEditAlarmExact::prevYearClick()
+void AlarmEditorDialog::prevYearClick()
 {
     calendar_->prevYear();
 }
 
-void TEditAlarmExact::prevMonthClick()
+void AlarmEditorDialog::prevMonthClick()
 {
     calendar_->prevMonth();
 }
 
-void TEditAlarmExact::nextMonthClick()
+void AlarmEditorDialog::nextMonthClick()
 {
     calendar_->nextMonth();
 }
 
-void TEditAlarmExact::nextYearClick()
+void AlarmEditorDialog::nextYearClick()
 {
     calendar_->nextYear();
 }
 
-void TEditAlarmExact::todayButtonClick()
+void AlarmEditorDialog::todayButtonClick()
 {
     calendar_->setCalendarDate(clock_.today());
 }
 
-void TEditAlarmExact::calendarChange()
+void AlarmEditorDialog::calendarChange()
 {
     const FormatSettings& user = store_.formats().user();
     dateLabel_->setText(fromUtf8(formatDateTime(user.longDatePattern, calendar_->calendarDate(), user)));
 }
 
-void TEditAlarmExact::optionsButtonClick()
+void AlarmEditorDialog::optionsButtonClick()
 {
-    TAlarmOptions options(optionsServices_, this);
+    AlarmOptionsDialog options(optionsServices_, this);
     options.tickAlarmMode(alarmMode);
     options.setWaveFile(waveFile);
     centerOverMainScreen(&options, mainWindow_);
@@ -166,12 +166,12 @@ void TEditAlarmExact::optionsButtonClick()
     }
 }
 
-void TEditAlarmExact::helpButtonClick()
+void AlarmEditorDialog::helpButtonClick()
 {
     showHelpContext(this, QStringLiteral("KLAXORA.HLP"), 1004);
 }
 
-bool TEditAlarmExact::formKeyDown(int qtKey, Qt::KeyboardModifiers modifiers)
+bool AlarmEditorDialog::formKeyDown(int qtKey, Qt::KeyboardModifiers modifiers)
 {
     modifiers &= ~Qt::KeypadModifier;
     // Plain Enter and Escape belong to the hidden Ok button and to the dialog's Escape handling; acting here
@@ -189,7 +189,7 @@ bool TEditAlarmExact::formKeyDown(int qtKey, Qt::KeyboardModifiers modifiers)
     return false;
 }
 
-void TEditAlarmExact::keyPressEvent(QKeyEvent* e)
+void AlarmEditorDialog::keyPressEvent(QKeyEvent* e)
 {
     if (formKeyDown(e->key(), e->modifiers())) {
         e->accept();
@@ -198,7 +198,7 @@ void TEditAlarmExact::keyPressEvent(QKeyEvent* e)
     QDialog::keyPressEvent(e);
 }
 
-void TEditAlarmExact::showEvent(QShowEvent* e)
+void AlarmEditorDialog::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
     messageEdit_->setFocus(Qt::TabFocusReason);

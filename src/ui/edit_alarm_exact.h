@@ -1,4 +1,4 @@
-// TEditAlarmExact, "Alarm Description": the dialog in which the user writes a new alarm or changes one: its
+// AlarmEditorDialog, "Alarm Description": the dialog in which the user writes a new alarm or changes one: its
 // message, its time of day, its date on a month calendar, and through Options its sound and mode. On Set
 // Alarm the dialog adds the alarm to the store itself and closes with OK.
 #pragma once
@@ -20,30 +20,30 @@ class QPushButton;
 
 namespace klaxora {
 
-class TCalendar;
-class TSpinButton;
+class MonthCalendar;
+class SpinButton;
 
-class TEditAlarmExact : public QDialog, public AlarmEditor {
+class AlarmEditorDialog : public QDialog, public AlarmEditor {
     Q_OBJECT
 
 public:
     // The store receives the alarm on Set Alarm; the options dialog is centred over `mainWindow`, which
     // is also the editor's parent. Store and clock must outlive the dialog.
-    TEditAlarmExact(AlarmStore& store, const Clock& clock, AlarmOptionsServices optionsServices,
-                    QWidget* mainWindow);
+    AlarmEditorDialog(AlarmStore& store, const Clock& clock, AlarmOptionsServices optionsServices,
+                      QWidget* mainWindow);
 
     // AlarmEditor
     void setMessageText(const std::string& message) override;
     void setTimeText(const std::string& timeText) override;
-    void setCalendarDate(TDateTime date) override;
+    void setCalendarDate(DateTime date) override;
     void setWaveFile(const std::string& file) override { waveFile = file; }
-    void setAlarmMode(TAlarmMode mode) override { alarmMode = mode; }
+    void setAlarmMode(AlarmMode mode) override { alarmMode = mode; }
     void centerOver(const QWidget* mainWindow) override;
     int showModal() override;
 
     // Set by the caller before the dialog is shown; Options changes them.
     std::string waveFile;
-    TAlarmMode alarmMode = amMessageAndSound;
+    AlarmMode alarmMode = amMessageAndSound;
 
     // Handlers.
     void formCreate();
@@ -78,7 +78,7 @@ private:
     void orderTabs();
     // The time steps of the spinners: n minutes, wrapping around midnight.
     void stepTime(int minutes);
-    std::string shortTimeText(TDateTime time) const;
+    std::string shortTimeText(DateTime time) const;
 
     AlarmStore& store_;
     const Clock& clock_;
@@ -90,24 +90,24 @@ private:
     QLabel* messageCaption_;
     QLineEdit* messageEdit_;
     QLabel* timeCaption_;
-    TSpinButton* hoursSpinner_;
+    SpinButton* hoursSpinner_;
     QLineEdit* timeEdit_;
-    TSpinButton* minutesSpinner_;
+    SpinButton* minutesSpinner_;
     QLabel* timeInstruction_;
     QFrame* calendarPanel_;
     QFrame* monthStepBar_;
-    TFlatButton* prevYearButton_;
-    TFlatButton* prevMonthButton_;
-    TFlatButton* todayButton_;
-    TFlatButton* nextMonthButton_;
-    TFlatButton* nextYearButton_;
+    FlatButton* prevYearButton_;
+    FlatButton* prevMonthButton_;
+    FlatButton* todayButton_;
+    FlatButton* nextMonthButton_;
+    FlatButton* nextYearButton_;
     QLabel* dateLabel_;
-    TCalendar* calendar_;
+    MonthCalendar* calendar_;
     QFrame* buttonPanel_;
-    TFlatButton* setAlarmButton_;
-    TFlatButton* cancelButton_;
-    TFlatButton* optionsButton_;
-    TFlatButton* helpButton_;
+    FlatButton* setAlarmButton_;
+    FlatButton* cancelButton_;
+    FlatButton* optionsButton_;
+    FlatButton* helpButton_;
     QPushButton* hiddenOkButton_;
     QPushButton* hiddenCancelButton_;
 };

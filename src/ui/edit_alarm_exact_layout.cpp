@@ -54,10 +54,10 @@ QFrame* makePanel(QWidget* parent, const QRect& geometry, int borderWidth)
     return panel;
 }
 
-TFlatButton* makeFlatButton(QWidget* parent, const QString& caption, const QString& hint,
-                            const QImage& picture, flatbtn::TFlatButtonLayout layout, const QRect& geometry)
+FlatButton* makeFlatButton(QWidget* parent, const QString& caption, const QString& hint,
+                           const QImage& picture, flatbtn::FlatButtonLayout layout, const QRect& geometry)
 {
-    auto* button = new TFlatButton(parent);
+    auto* button = new FlatButton(parent);
     button->setCaption(caption);
     button->setHint(hint);
     if (!picture.isNull())
@@ -86,8 +86,8 @@ QPushButton* makeHiddenButton(QWidget* parent, const QString& caption)
 
 } // namespace
 
-TEditAlarmExact::TEditAlarmExact(AlarmStore& store, const Clock& clock, AlarmOptionsServices optionsServices,
-                                 QWidget* mainWindow)
+AlarmEditorDialog::AlarmEditorDialog(AlarmStore& store, const Clock& clock,
+                                     AlarmOptionsServices optionsServices, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), store_(store),
       clock_(clock), optionsServices_(std::move(optionsServices)), mainWindow_(mainWindow)
 {
@@ -102,7 +102,7 @@ TEditAlarmExact::TEditAlarmExact(AlarmStore& store, const Clock& clock, AlarmOpt
     formCreate();
 }
 
-void TEditAlarmExact::createButtonPanel()
+void AlarmEditorDialog::createButtonPanel()
 {
     buttonPanel_ = makePanel(this, QRect(0, 352 - 46, 449, 46), 1);
     buttonPanel_->setObjectName(QStringLiteral("buttonPanel"));
@@ -122,10 +122,10 @@ void TEditAlarmExact::createButtonPanel()
         makeFlatButton(buttonPanel_, QStringLiteral("&Help"), QStringLiteral("Get Windows help for Klaxora!"),
                        helpPicture(), flatbtn::blBitmapLeft, QRect(346, 6, 90, 34));
     helpButton_->setObjectName(QStringLiteral("helpButton"));
-    connect(setAlarmButton_, &TFlatButton::clicked, this, &TEditAlarmExact::setAlarmButtonClick);
-    connect(cancelButton_, &TFlatButton::clicked, this, &TEditAlarmExact::cancelButtonClick);
-    connect(optionsButton_, &TFlatButton::clicked, this, &TEditAlarmExact::optionsButtonClick);
-    connect(helpButton_, &TFlatButton::clicked, this, &TEditAlarmExact::helpButtonClick);
+    connect(setAlarmButton_, &FlatButton::clicked, this, &AlarmEditorDialog::setAlarmButtonClick);
+    connect(cancelButton_, &FlatButton::clicked, this, &AlarmEditorDialog::cancelButtonClick);
+    connect(optionsButton_, &FlatButton::clicked, this, &AlarmEditorDialog::optionsButtonClick);
+    connect(helpButton_, &FlatButton::clicked, this, &AlarmEditorDialog::helpButtonClick);
 
     // A plain Enter goes to the default push button and a plain Escape rejects the dialog; both stay
     // out of sight (FormCreate moves them below the form).
@@ -134,11 +134,11 @@ void TEditAlarmExact::createButtonPanel()
     hiddenOkButton_->setDefault(true);
     hiddenCancelButton_ = makeHiddenButton(this, QStringLiteral("fakecancel"));
     hiddenCancelButton_->setObjectName(QStringLiteral("hiddenCancelButton"));
-    connect(hiddenOkButton_, &QPushButton::clicked, this, &TEditAlarmExact::setAlarmButtonClick);
-    connect(hiddenCancelButton_, &QPushButton::clicked, this, &TEditAlarmExact::cancelButtonClick);
+    connect(hiddenOkButton_, &QPushButton::clicked, this, &AlarmEditorDialog::setAlarmButtonClick);
+    connect(hiddenCancelButton_, &QPushButton::clicked, this, &AlarmEditorDialog::cancelButtonClick);
 }
 
-void TEditAlarmExact::createCalendarPanel()
+void AlarmEditorDialog::createCalendarPanel()
 {
     calendarPanel_ = makePanel(this, QRect(21, 102, 407, 195), 3);
     calendarPanel_->setObjectName(QStringLiteral("calendarPanel"));
@@ -163,11 +163,11 @@ void TEditAlarmExact::createCalendarPanel()
         makeFlatButton(monthStepBar_, QStringLiteral("Year+"), QStringLiteral("Show the next year"),
                        nextYearPicture(), flatbtn::blBitmapRight, QRect(335, 2, 64, 26));
     nextYearButton_->setObjectName(QStringLiteral("nextYearButton"));
-    connect(prevYearButton_, &TFlatButton::clicked, this, &TEditAlarmExact::prevYearClick);
-    connect(prevMonthButton_, &TFlatButton::clicked, this, &TEditAlarmExact::prevMonthClick);
-    connect(todayButton_, &TFlatButton::clicked, this, &TEditAlarmExact::todayButtonClick);
-    connect(nextMonthButton_, &TFlatButton::clicked, this, &TEditAlarmExact::nextMonthClick);
-    connect(nextYearButton_, &TFlatButton::clicked, this, &TEditAlarmExact::nextYearClick);
+    connect(prevYearButton_, &FlatButton::clicked, this, &AlarmEditorDialog::prevYearClick);
+    connect(prevMonthButton_, &FlatButton::clicked, this, &AlarmEditorDialog::prevMonthClick);
+    connect(todayButton_, &FlatButton::clicked, this, &AlarmEditorDialog::todayButtonClick);
+    connect(nextMonthButton_, &FlatButton::clicked, this, &AlarmEditorDialog::nextMonthClick);
+    connect(nextYearButton_, &FlatButton::clicked, this, &AlarmEditorDialog::nextYearClick);
     HintsOff::switchOff(monthStepBar_);
 
     dateLabel_ = new QLabel(calendarPanel_);
@@ -178,14 +178,14 @@ void TEditAlarmExact::createCalendarPanel()
     dateLabel_->setFont(italic);
     dateLabel_->setGeometry(3, 34, 401, 17);
 
-    calendar_ = new TCalendar(clock_.today(), calendarPanel_);
+    calendar_ = new MonthCalendar(clock_.today(), calendarPanel_);
     calendar_->setObjectName(QStringLiteral("calendar"));
     calendar_->setToolTip(QStringLiteral("Click on the alarm date"));
     calendar_->setGeometry(3, 52, 401, 140);
-    connect(calendar_, &TCalendar::change, this, &TEditAlarmExact::calendarChange);
+    connect(calendar_, &MonthCalendar::change, this, &AlarmEditorDialog::calendarChange);
 }
 
-void TEditAlarmExact::createMessagePanel()
+void AlarmEditorDialog::createMessagePanel()
 {
     messagePanel_ = makePanel(this, QRect(0, 0, 449, 94), 1);
     messagePanel_->setObjectName(QStringLiteral("messagePanel"));
@@ -204,20 +204,20 @@ void TEditAlarmExact::createMessagePanel()
     timeCaption_->setObjectName(QStringLiteral("timeCaption"));
     timeCaption_->setTextFormat(Qt::RichText);
     timeCaption_->setGeometry(18, 60, 36, 15);
-    hoursSpinner_ = new TSpinButton(messagePanel_);
+    hoursSpinner_ = new SpinButton(messagePanel_);
     hoursSpinner_->setObjectName(QStringLiteral("hoursSpinner"));
     hoursSpinner_->setToolTip(QStringLiteral("Increase or decrease alarm time hours"));
     hoursSpinner_->setGeometry(58, 56, 17, 24);
     timeEdit_ = makeEdit(messagePanel_, QStringLiteral("Enter the alarm time here"), QRect(77, 57, 79, 22));
     timeEdit_->setObjectName(QStringLiteral("timeEdit"));
-    minutesSpinner_ = new TSpinButton(messagePanel_);
+    minutesSpinner_ = new SpinButton(messagePanel_);
     minutesSpinner_->setObjectName(QStringLiteral("minutesSpinner"));
     minutesSpinner_->setToolTip(QStringLiteral("Increase or decrease alarm time minutes"));
     minutesSpinner_->setGeometry(158, 56, 17, 24);
-    connect(hoursSpinner_, &TSpinButton::upClick, this, &TEditAlarmExact::hoursSpinnerUpClick);
-    connect(hoursSpinner_, &TSpinButton::downClick, this, &TEditAlarmExact::hoursSpinnerDownClick);
-    connect(minutesSpinner_, &TSpinButton::upClick, this, &TEditAlarmExact::minutesSpinnerUpClick);
-    connect(minutesSpinner_, &TSpinButton::downClick, this, &TEditAlarmExact::minutesSpinnerDownClick);
+    connect(hoursSpinner_, &SpinButton::upClick, this, &AlarmEditorDialog::hoursSpinnerUpClick);
+    connect(hoursSpinner_, &SpinButton::downClick, this, &AlarmEditorDialog::hoursSpinnerDownClick);
+    connect(minutesSpinner_, &SpinButton::upClick, this, &AlarmEditorDialog::minutesSpinnerUpClick);
+    connect(minutesSpinner_, &SpinButton::downClick, this, &AlarmEditorDialog::minutesSpinnerDownClick);
 
     timeInstruction_ = new QLabel(messagePanel_);
     timeInstruction_->setObjectName(QStringLiteral("timeInstruction"));
@@ -226,7 +226,7 @@ void TEditAlarmExact::createMessagePanel()
     HintsOff::switchOff(messagePanel_);
 }
 
-void TEditAlarmExact::orderTabs()
+void AlarmEditorDialog::orderTabs()
 {
     setTabOrder(messageEdit_, minutesSpinner_);
     setTabOrder(minutesSpinner_, timeEdit_);

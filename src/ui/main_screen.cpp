@@ -20,7 +20,7 @@
 
 namespace klaxora {
 
-TMainScreen::TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent)
+MainScreen::MainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent)
     : QMainWindow(parent), clock_(clock), fileSystem_(fileSystem), folder_(std::move(setup.folder)),
       programFolder_(setup.programFolder.empty() ? folder_ : std::move(setup.programFolder)),
       userFormats_(std::move(setup.userFormats)), minimizedStart_(setup.minimizedStart),
@@ -44,15 +44,15 @@ TMainScreen::TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenS
 
     // The first activation must happen in every start, also when the window starts minimised or hidden
     // or no window manager ever activates it: it is what switches the alarm timer on.
-    QMetaObject::invokeMethod(this, &TMainScreen::formActivate, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &MainScreen::formActivate, Qt::QueuedConnection);
 }
 
-TMainScreen::~TMainScreen()
+MainScreen::~MainScreen()
 {
     formDestroy();
 }
 
-void TMainScreen::formCreate(ProgramFiles files)
+void MainScreen::formCreate(ProgramFiles files)
 {
     const DateTimeFormats formats(userFormats_);
     firstActivate_ = true;
@@ -84,7 +84,7 @@ void TMainScreen::formCreate(ProgramFiles files)
     helpFile_ = QStringLiteral("KLAXORA.HLP");
 }
 
-void TMainScreen::formDestroy()
+void MainScreen::formDestroy()
 {
     if (engine_) {
         engine_->sound().stop();
@@ -99,7 +99,7 @@ void TMainScreen::formDestroy()
     model_ = nullptr;
 }
 
-void TMainScreen::formActivate()
+void MainScreen::formActivate()
 {
     if (!firstActivate_) {
         return;
@@ -142,7 +142,7 @@ void TMainScreen::formActivate()
         Qt::QueuedConnection);
 }
 
-bool TMainScreen::event(QEvent* event)
+bool MainScreen::event(QEvent* event)
 {
     if (event->type() == WM_HIDETOTRAY) {
         wmHideToTray();
@@ -151,7 +151,7 @@ bool TMainScreen::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-void TMainScreen::changeEvent(QEvent* event)
+void MainScreen::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
@@ -159,18 +159,18 @@ void TMainScreen::changeEvent(QEvent* event)
     }
 }
 
-void TMainScreen::resizeEvent(QResizeEvent* event)
+void MainScreen::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     formResize();
 }
 
-void TMainScreen::formResize()
+void MainScreen::formResize()
 {
     fitMaximizedToScreen(this);
 }
 
-void TMainScreen::closeEvent(QCloseEvent* event)
+void MainScreen::closeEvent(QCloseEvent* event)
 {
     if (klaxora::confirmBox(QStringLiteral("Exit program (alarms will no longer be active)?"))) {
         event->accept();
@@ -180,7 +180,7 @@ void TMainScreen::closeEvent(QCloseEvent* event)
     }
 }
 
-void TMainScreen::applyProgramIcon()
+void MainScreen::applyProgramIcon()
 {
     if (programIcon_.isNull()) {
         programIcon_ = programIcon();
@@ -189,7 +189,7 @@ void TMainScreen::applyProgramIcon()
     }
 }
 
-bool TMainScreen::notificationAreaAvailable()
+bool MainScreen::notificationAreaAvailable()
 {
     if (!notificationAreaAvailable_) {
         notificationAreaAvailable_ = isNotificationAreaAvailable();
@@ -197,12 +197,12 @@ bool TMainScreen::notificationAreaAvailable()
     return *notificationAreaAvailable_;
 }
 
-void TMainScreen::wmHideToTray()
+void MainScreen::wmHideToTray()
 {
     trayIcon_->hideApplication();
 }
 
-void TMainScreen::minimizeButtonClick()
+void MainScreen::minimizeButtonClick()
 {
     if (notificationAreaAvailable() && preferences_.useTray) {
         trayIcon_->hideApplication();
@@ -213,18 +213,18 @@ void TMainScreen::minimizeButtonClick()
     }
 }
 
-void TMainScreen::trayIconClick()
+void MainScreen::trayIconClick()
 {
     trayIcon_->showApplication();
     trayIcon_->deactivate();
 }
 
-void TMainScreen::exitButtonClick()
+void MainScreen::exitButtonClick()
 {
     close();
 }
 
-void TMainScreen::showTodayOnlyClick()
+void MainScreen::showTodayOnlyClick()
 {
     // The filter only decides which alarms get a row; every alarm stays stored and is saved first.
     store_->writeToDisk();
@@ -232,7 +232,7 @@ void TMainScreen::showTodayOnlyClick()
     store_->loadFromDisk();
 }
 
-void TMainScreen::updateButtons()
+void MainScreen::updateButtons()
 {
     // Clone Alarm is left alone: with no row its entries only beep.
     const bool anyRow = !store_->rows().empty();
@@ -241,39 +241,39 @@ void TMainScreen::updateButtons()
     adjustTimeButton_->setEnabled(anyRow);
 }
 
-void TMainScreen::processPendingEvents()
+void MainScreen::processPendingEvents()
 {
     QCoreApplication::processEvents();
 }
 
-int TMainScreen::selectedRow() const
+int MainScreen::selectedRow() const
 {
     return alarmList_->selectedRow();
 }
 
-void TMainScreen::selectRow(int index)
+void MainScreen::selectRow(int index)
 {
     alarmList_->selectRow(index);
 }
 
-void TMainScreen::focusListIfVisible()
+void MainScreen::focusListIfVisible()
 {
     if (isVisible()) {
         alarmList_->setFocus();
     }
 }
 
-void TMainScreen::focusAlarmList()
+void MainScreen::focusAlarmList()
 {
     alarmList_->setFocus();
 }
 
-void TMainScreen::showClockText(const QString& text)
+void MainScreen::showClockText(const QString& text)
 {
     clockPanel_->setCaption(text);
 }
 
-void TMainScreen::repaintAlarmList()
+void MainScreen::repaintAlarmList()
 {
     // Every tick asks for this, but the list only looks different once its rows have changed, and the
     // list view has then asked for its own repaint already, which this one joins. Repainting the
@@ -285,7 +285,7 @@ void TMainScreen::repaintAlarmList()
     showAlarmFileState();
 }
 
-void TMainScreen::showAlarmFileState()
+void MainScreen::showAlarmFileState()
 {
     // While the alarm file cannot be read the list holds only what was set since; the caption says why.
     const QString caption = store_->alarmFileUnread()
@@ -296,12 +296,12 @@ void TMainScreen::showAlarmFileState()
     }
 }
 
-void TMainScreen::showError(const QString& text)
+void MainScreen::showError(const QString& text)
 {
     showErrorBox(text);
 }
 
-AlarmTimer& TMainScreen::alarmTimer()
+AlarmTimer& MainScreen::alarmTimer()
 {
     return engine_->alarmTimer();
 }

@@ -1,4 +1,4 @@
-// TMainScreen: the main window. It owns the alarm store with its lists, the list view, the alarm engine
+// MainScreen: the main window. It owns the alarm store with its lists, the list view, the alarm engine
 // (the alarm timer, the notification dialog and the sound player), the tray icon and the preferences, and
 // runs the window's life: creation with the loading of preferences and alarms, the first activation that
 // decides how the window first shows and switches the alarm timer on, minimising to the task bar or into the
@@ -36,8 +36,8 @@ namespace klaxora {
 class AlarmListModel;
 class AlarmListView;
 class BevelPanel;
-class TFlatButton;
-class TQXTrayIcon95;
+class FlatButton;
+class TrayIcon;
 class TrayShell;
 
 // What the creator of the main window decides for it.
@@ -62,10 +62,10 @@ struct MainScreenSetup {
     std::unique_ptr<SoundBackend> sound;
 };
 
-class TMainScreen : public QMainWindow,
-                    private AlarmStoreHost,
-                    private AlarmEngineWindow,
-                    private AlarmCommandsHost {
+class MainScreen : public QMainWindow,
+                   private AlarmStoreHost,
+                   private AlarmEngineWindow,
+                   private AlarmCommandsHost {
     Q_OBJECT
 
 public:
@@ -78,8 +78,8 @@ public:
     // the alarm file is shown once the event loop runs, and the caption tells it until the file reads.
     // A failure to read the preferences throws. The clock and the file system must outlive the window.
     // The first activation runs from the event loop.
-    TMainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent = nullptr);
-    ~TMainScreen() override;
+    MainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent = nullptr);
+    ~MainScreen() override;
 
     AlarmStore& store() override { return *store_; }
     AlarmEngine& engine() { return *engine_; }
@@ -183,13 +183,13 @@ private:
     AlarmListView* alarmList_ = nullptr;
     QCheckBox* showTodayOnlyBox_ = nullptr;
     BevelPanel* clockPanel_ = nullptr;
-    TFlatButton* addAlarmButton_ = nullptr;
-    TFlatButton* editAlarmButton_ = nullptr;
-    TFlatButton* deleteAlarmButton_ = nullptr;
-    TFlatButton* cloneButton_ = nullptr;
-    TFlatButton* adjustTimeButton_ = nullptr;
-    TFlatButton* minimizeButton_ = nullptr;
-    TFlatButton* exitButton_ = nullptr;
+    FlatButton* addAlarmButton_ = nullptr;
+    FlatButton* editAlarmButton_ = nullptr;
+    FlatButton* deleteAlarmButton_ = nullptr;
+    FlatButton* cloneButton_ = nullptr;
+    FlatButton* adjustTimeButton_ = nullptr;
+    FlatButton* minimizeButton_ = nullptr;
+    FlatButton* exitButton_ = nullptr;
     QAction* selectSoundFileAction_ = nullptr;
     QAction* noAlarmSoundAction_ = nullptr;
     QAction* useTrayAction_ = nullptr;
@@ -205,7 +205,7 @@ private:
     QAction* popupDeleteAction_ = nullptr;
     QMenu* cloneMenu_ = nullptr;
     QMenu* adjustTimeMenu_ = nullptr;
-    TQXTrayIcon95* trayIcon_ = nullptr;
+    TrayIcon* trayIcon_ = nullptr;
 };
 
 } // namespace klaxora

@@ -18,11 +18,11 @@
 
 namespace klaxora {
 
-void TMainScreen::wireCommands()
+void MainScreen::wireCommands()
 {
     AlarmCommands& commands = *commands_;
-    const auto onClick = [this](TFlatButton* button, auto handler) {
-        connect(button, &TFlatButton::clicked, this, guarded(std::move(handler)));
+    const auto onClick = [this](FlatButton* button, auto handler) {
+        connect(button, &FlatButton::clicked, this, guarded(std::move(handler)));
     };
     onClick(addAlarmButton_, [&commands] { commands.addAlarmButtonClick(); });
     onClick(editAlarmButton_, [&commands] { commands.editAlarmButtonClick(); });
@@ -49,7 +49,7 @@ void TMainScreen::wireCommands()
     onClick(exitButton_, [this] { exitButtonClick(); });
 }
 
-AlarmOptionsServices TMainScreen::optionsServices()
+AlarmOptionsServices MainScreen::optionsServices()
 {
     AlarmOptionsServices services;
     // Play Now is heard even with alarm sounds switched off.
@@ -59,12 +59,12 @@ AlarmOptionsServices TMainScreen::optionsServices()
     return services;
 }
 
-std::unique_ptr<AlarmEditor> TMainScreen::createEditor()
+std::unique_ptr<AlarmEditor> MainScreen::createEditor()
 {
-    return std::make_unique<TEditAlarmExact>(*store_, clock_, optionsServices(), this);
+    return std::make_unique<AlarmEditorDialog>(*store_, clock_, optionsServices(), this);
 }
 
-CommandReply TMainScreen::carryOut(const CommandRequest& request)
+CommandReply MainScreen::carryOut(const CommandRequest& request)
 {
     switch (request.kind) {
     case CommandKind::Add:
@@ -85,12 +85,12 @@ CommandReply TMainScreen::carryOut(const CommandRequest& request)
     return {};
 }
 
-bool TMainScreen::confirmBox(const QString& text)
+bool MainScreen::confirmBox(const QString& text)
 {
     return klaxora::confirmBox(text);
 }
 
-void TMainScreen::beep()
+void MainScreen::beep()
 {
     QApplication::beep();
 }

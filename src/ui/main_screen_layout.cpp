@@ -52,10 +52,10 @@ QLabel* textLabel(const QString& text, int left, int top, QWidget* parent)
     return label;
 }
 
-TFlatButton* commandButton(const QString& caption, const QString& hint, const QImage& picture, int left,
-                           int width, QWidget* parent)
+FlatButton* commandButton(const QString& caption, const QString& hint, const QImage& picture, int left,
+                          int width, QWidget* parent)
 {
-    auto* button = new TFlatButton(parent);
+    auto* button = new FlatButton(parent);
     button->setGeometry(left, 2, width, CommandBarHeight - 4);
     button->setCaption(caption);
     button->setHint(hint);
@@ -64,10 +64,10 @@ TFlatButton* commandButton(const QString& caption, const QString& hint, const QI
     return button;
 }
 
-TFlatButton* largeButton(const QString& caption, const QString& hint, const QImage& picture, int width,
-                         flatbtn::TFlatButtonLayout layout, flatbtn::TAlignment alignment, QWidget* parent)
+FlatButton* largeButton(const QString& caption, const QString& hint, const QImage& picture, int width,
+                        flatbtn::FlatButtonLayout layout, flatbtn::TextAlignment alignment, QWidget* parent)
 {
-    auto* button = new TFlatButton(parent);
+    auto* button = new FlatButton(parent);
     button->setFixedSize(width, 40);
     button->setCaption(caption);
     button->setHint(hint);
@@ -82,7 +82,7 @@ TFlatButton* largeButton(const QString& caption, const QString& hint, const QIma
 
 } // namespace
 
-void TMainScreen::buildLayout()
+void MainScreen::buildLayout()
 {
     setWindowTitle(QStringLiteral("Klaxora!"));
     setFont(arialPixels(11));
@@ -95,7 +95,7 @@ void TMainScreen::buildLayout()
     setCentralWidget(client);
 
     auto* mainPanel = new BevelPanel(client);
-    mainPanel->setBevelInner(TPanelBevel::bvLowered);
+    mainPanel->setBevelInner(PanelBevel::bvLowered);
     mainPanel->setBorderWidth(2);
     // The panels keep their frames clear through their own margins; the layouts add none.
     auto* mainLayout = new QVBoxLayout(mainPanel);
@@ -105,7 +105,7 @@ void TMainScreen::buildLayout()
 
     // Legend strip: the two row icons with their meaning, the filter and the clock.
     auto* legendStrip = new BevelPanel(mainPanel);
-    legendStrip->setBevelOuter(TPanelBevel::bvNone);
+    legendStrip->setBevelOuter(PanelBevel::bvNone);
     legendStrip->setFixedHeight(LegendHeight);
     auto* todayIcon = pictureLabel(todayAlarmPicture(), 8, 7, legendStrip);
     todayIcon->setObjectName(QStringLiteral("todayIcon"));
@@ -122,7 +122,7 @@ void TMainScreen::buildLayout()
     showTodayOnlyBox_->adjustSize();
     clockPanel_ = new BevelPanel(legendStrip);
     clockPanel_->setObjectName(QStringLiteral("clockPanel"));
-    clockPanel_->setBevelOuter(TPanelBevel::bvLowered);
+    clockPanel_->setBevelOuter(PanelBevel::bvLowered);
     clockPanel_->setGeometry(422, 3, 118, 25);
     clockPanel_->setToolTip(QStringLiteral("Current time"));
     clockPanel_->setFont(arialPixels(13, true));
@@ -130,7 +130,7 @@ void TMainScreen::buildLayout()
 
     // The list fills the rest, inside a 5-pixel border.
     auto* listPanel = new BevelPanel(mainPanel);
-    listPanel->setBevelOuter(TPanelBevel::bvNone);
+    listPanel->setBevelOuter(PanelBevel::bvNone);
     listPanel->setBorderWidth(5);
     auto* listLayout = new QVBoxLayout(listPanel);
     listLayout->setContentsMargins(0, 0, 0, 0);
@@ -148,7 +148,7 @@ void TMainScreen::buildLayout()
 
     // Command bar: the five commands on alarms, in their order. A hint breaks its line at "\n".
     auto* commandBar = new BevelPanel(mainPanel);
-    commandBar->setBevelOuter(TPanelBevel::bvNone);
+    commandBar->setBevelOuter(PanelBevel::bvNone);
     commandBar->setFixedHeight(CommandBarHeight);
     addAlarmButton_ = commandButton(QStringLiteral("&Add Alarm"), QStringLiteral("Add a new alarm"),
                                     addAlarmPicture(), 4, 92, commandBar);

@@ -33,7 +33,7 @@ QAction* menuItem(QMenu* menu, const QString& caption, const QString& hint)
 
 } // namespace
 
-void TMainScreen::buildMenus()
+void MainScreen::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setToolTipsVisible(true);
@@ -99,30 +99,30 @@ void TMainScreen::buildMenus()
     adjustTimeButton_->setDropDownMenu(adjustTimeMenu_);
 }
 
-void TMainScreen::buildTrayIcon(std::unique_ptr<TrayShell> shell)
+void MainScreen::buildTrayIcon(std::unique_ptr<TrayShell> shell)
 {
     // Shown only while the program sits in the notification area, so it starts inactive.
-    trayIcon_ = new TQXTrayIcon95(this, std::move(shell));
+    trayIcon_ = new TrayIcon(this, std::move(shell));
     trayIcon_->setObjectName(QStringLiteral("trayIcon"));
     trayIcon_->setAutoPopup(true);
     trayIcon_->setPopupMenu(trayMenu_);
-    trayIcon_->setOnClick([this](TQXTrayIcon95&) { guarded([this] { trayIconClick(); })(); });
-    trayIcon_->animation().setOptions(TQXTrayIconAnimationOptions::aoIconsInExe);
+    trayIcon_->setOnClick([this](TrayIcon&) { guarded([this] { trayIconClick(); })(); });
+    trayIcon_->animation().setOptions(TrayIconAnimationOptions::aoIconsInExe);
     trayIcon_->loaded();
 }
 
-void TMainScreen::syncMenuChecks()
+void MainScreen::syncMenuChecks()
 {
     noAlarmSoundAction_->setChecked(preferences_.noAlarmSound);
     useTrayAction_->setChecked(preferences_.useTray);
 }
 
-void TMainScreen::saveCurrentPreferences()
+void MainScreen::saveCurrentPreferences()
 {
     savePreferences(fileSystem_, folder_, preferences_);
 }
 
-void TMainScreen::toggleUseTray()
+void MainScreen::toggleUseTray()
 {
     // Nothing moves now; the next minimise follows the new setting. The check keeps its new state even
     // when the preferences cannot be written.
@@ -131,33 +131,33 @@ void TMainScreen::toggleUseTray()
     saveCurrentPreferences();
 }
 
-void TMainScreen::toggleNoAlarmSound()
+void MainScreen::toggleNoAlarmSound()
 {
     const auto showState = qScopeGuard([this] { syncMenuChecks(); });
     soundCommands_->toggleNoAlarmSound();
 }
 
-void TMainScreen::selectSoundFile()
+void MainScreen::selectSoundFile()
 {
     const auto showState = qScopeGuard([this] { syncMenuChecks(); });
     soundCommands_->selectSoundFile();
 }
 
-void TMainScreen::showHelpContents()
+void MainScreen::showHelpContents()
 {
     showHelpContext(this, helpFile_, MainHelpTopic);
 }
 
-void TMainScreen::showProductPage()
+void MainScreen::showProductPage()
 {
     // The product page is a help file of its own beside the program; the application help file stays.
     klaxora::showHelpContents(this, QString::fromStdString(joinPath(programFolder_, "ZUVSOFT.HLP")));
 }
 
-void TMainScreen::showAbout()
+void MainScreen::showAbout()
 {
     const TimerOffBracket timerOff(engine_->alarmTimer());
-    TSplashform about(this);
+    AboutWindow about(this);
     about.showOkButton();
     about.exec();
 }

@@ -24,17 +24,17 @@ QFont pixelFont(const QString& family, int pixels, bool bold, bool italic)
 
 // The lettering of the two smaller labels and of the name: black on a grey shadow, in the order a
 // stored form gives it (shadow colour, then the scheme, then the font colour).
-void setRaisedLettering(TEffectLabel* label)
+void setRaisedLettering(EffectLabel* label)
 {
     label->setColourShadow(QColor(0x80, 0x80, 0x80));
-    label->setColourScheme(TColourScheme::csText);
+    label->setColourScheme(ColourScheme::csText);
     label->setFontColour(Qt::black);
     label->setTransparent(true);
 }
 
 } // namespace
 
-TSplashform::TSplashform(QWidget* parent) : QDialog(parent)
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setFixedSize(385, 242);
@@ -44,11 +44,11 @@ TSplashform::TSplashform(QWidget* parent) : QDialog(parent)
     framePanel_->setObjectName(QStringLiteral("framePanel"));
     framePanel_->setGeometry(rect());
     framePanel_->setSingleBorder(true);
-    framePanel_->setBevelInner(TPanelBevel::bvLowered);
+    framePanel_->setBevelInner(PanelBevel::bvLowered);
     framePanel_->setBorderWidth(5);
     const int inside = framePanel_->frameWidth();
 
-    nameLabel_ = new TEffectLabel(framePanel_);
+    nameLabel_ = new EffectLabel(framePanel_);
     nameLabel_->setObjectName(QStringLiteral("nameLabel"));
     nameLabel_->setGeometry(inside, inside, width() - 2 * inside, 69);
     nameLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -56,7 +56,7 @@ TSplashform::TSplashform(QWidget* parent) : QDialog(parent)
     nameLabel_->setFont(pixelFont(QStringLiteral("Times New Roman"), 64, true, true));
     setRaisedLettering(nameLabel_);
 
-    platformLabel_ = new TEffectLabel(framePanel_);
+    platformLabel_ = new EffectLabel(framePanel_);
     platformLabel_->setObjectName(QStringLiteral("platformLabel"));
     platformLabel_->setGeometry(221, 84, 95, 25);
     platformLabel_->setText(QStringLiteral("for Windows"));
@@ -64,17 +64,17 @@ TSplashform::TSplashform(QWidget* parent) : QDialog(parent)
     setRaisedLettering(platformLabel_);
 
     // Flat lettering: no depth and no highlight direction, so the three layers fall on one another.
-    versionLabel_ = new TEffectLabel(framePanel_);
+    versionLabel_ = new EffectLabel(framePanel_);
     versionLabel_->setObjectName(QStringLiteral("versionLabel"));
     versionLabel_->setGeometry(135, 120, 112, 22);
     versionLabel_->setText(QStringLiteral("Version 1.9a"));
     versionLabel_->setFont(pixelFont(QStringLiteral("Times New Roman"), 16, true, true));
     versionLabel_->setDepthHighlight(0);
     versionLabel_->setDepthShadow(0);
-    versionLabel_->setDirectionHighlight(TEffectDirection::edNone);
+    versionLabel_->setDirectionHighlight(EffectDirection::edNone);
     versionLabel_->setColourShadow(QColor(0x80, 0x80, 0x80));
-    versionLabel_->setEffectStyle(TEffectStyle::esCustom);
-    versionLabel_->setColourScheme(TColourScheme::csText);
+    versionLabel_->setEffectStyle(EffectStyle::esCustom);
+    versionLabel_->setColourScheme(ColourScheme::csText);
     versionLabel_->setFontColour(Qt::black);
     versionLabel_->setTransparent(true);
 
@@ -87,7 +87,7 @@ TSplashform::TSplashform(QWidget* parent) : QDialog(parent)
     editionLabel_->setPalette(red);
     editionLabel_->hide();
 
-    okButton_ = new TFlatButton(framePanel_);
+    okButton_ = new FlatButton(framePanel_);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setGeometry(283, 193, 81, 33);
     okButton_->setCaption(QStringLiteral("Ok"));
@@ -95,33 +95,33 @@ TSplashform::TSplashform(QWidget* parent) : QDialog(parent)
     okButton_->setButtonLayout(flatbtn::blBitmapLeft);
     okButton_->setDefault(true);
     okButton_->hide();
-    connect(okButton_, &TFlatButton::clicked, this, &TSplashform::okButtonClick);
+    connect(okButton_, &FlatButton::clicked, this, &AboutWindow::okButtonClick);
 
     formCreate();
 }
 
-void TSplashform::formCreate()
+void AboutWindow::formCreate()
 {
     editionLabel_->show();
 }
 
-void TSplashform::showOkButton()
+void AboutWindow::showOkButton()
 {
     okButton_->setVisible(true);
 }
 
-void TSplashform::okButtonClick()
+void AboutWindow::okButtonClick()
 {
     accept();
 }
 
-void TSplashform::showEvent(QShowEvent* event)
+void AboutWindow::showEvent(QShowEvent* event)
 {
     centerOnScreen();
     QDialog::showEvent(event);
 }
 
-void TSplashform::keyPressEvent(QKeyEvent* event)
+void AboutWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
@@ -130,7 +130,7 @@ void TSplashform::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void TSplashform::centerOnScreen()
+void AboutWindow::centerOnScreen()
 {
     const QScreen* screen = this->screen();
     if (screen == nullptr) {

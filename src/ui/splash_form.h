@@ -9,14 +9,14 @@ class QLabel;
 namespace klaxora {
 
 class BevelPanel;
-class TEffectLabel;
-class TFlatButton;
+class EffectLabel;
+class FlatButton;
 
-class TSplashform : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TSplashform(QWidget* parent = nullptr);
+    explicit AboutWindow(QWidget* parent = nullptr);
 
     // Ok is hidden until the caller shows it: without it the window cannot be closed by mouse.
     void showOkButton();
@@ -33,11 +33,11 @@ private:
 
     // The window's parts; each has an objectName of its own member name without the underscore.
     BevelPanel* framePanel_;
-    TEffectLabel* nameLabel_;
-    TEffectLabel* platformLabel_;
-    TEffectLabel* versionLabel_;
+    EffectLabel* nameLabel_;
+    EffectLabel* platformLabel_;
+    EffectLabel* versionLabel_;
     QLabel* editionLabel_;
-    TFlatButton* okButton_;
+    FlatButton* okButton_;
 };
 
 } // namespace klaxora

@@ -24,12 +24,12 @@ TEST_P(UserLocale, DatesWrittenLikeQtAndReadBack)
     const QLocale locale(QString::fromLatin1(GetParam()));
     for (const QDate date :
          {QDate(2026, 6, 15), QDate(2024, 2, 29), QDate(2026, 12, 31), QDate(2027, 1, 5)}) {
-        const TDateTime value = encodeDate(date.year(), date.month(), date.day());
+        const DateTime value = encodeDate(date.year(), date.month(), date.day());
         const std::string shortText = dateToStr(value, user);
         EXPECT_EQ(shortText, locale.toString(date, QLocale::ShortFormat).toStdString());
         EXPECT_EQ(formatDateTime(user.longDatePattern, value, user),
                   locale.toString(date, QLocale::LongFormat).toStdString());
-        TDateTime back = 0;
+        DateTime back = 0;
         EXPECT_TRUE(tryStrToDate(shortText, user, 2026, back)) << shortText;
         EXPECT_EQ(back, value) << shortText;
     }
@@ -40,7 +40,7 @@ TEST_P(UserLocale, TimesWrittenInTheUsersPatternsReadBack)
     const QLocale locale(QString::fromLatin1(GetParam()));
     for (const QTime time : {QTime(0, 0, 0), QTime(0, 5, 9), QTime(11, 59, 59), QTime(12, 0, 0),
                              QTime(12, 30, 1), QTime(19, 5, 9), QTime(23, 59, 59)}) {
-        const TDateTime value =
+        const DateTime value =
             encodeDate(2026, 6, 15) + encodeTime(time.hour(), time.minute(), time.second(), 0);
         const std::string shortText = formatDateTime(user.shortTimePattern, value, user);
         EXPECT_EQ(shortText, locale.toString(time, QLocale::ShortFormat).toStdString());
@@ -102,7 +102,7 @@ TEST(UserLocaleOthers, LongDatesWithQuotedTextMatchQt)
         const QLocale locale{QString::fromLatin1(name)};
         const FormatSettings user = userFormatSettings(locale);
         const QDate date(2026, 6, 15);
-        const TDateTime value = encodeDate(2026, 6, 15);
+        const DateTime value = encodeDate(2026, 6, 15);
         EXPECT_EQ(formatDateTime(user.longDatePattern, value, user),
                   locale.toString(date, QLocale::LongFormat).toStdString())
             << name << " " << user.longDatePattern;

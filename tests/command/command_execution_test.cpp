@@ -16,7 +16,7 @@ class CommandExecutionTest : public StoreTest {
 protected:
     CommandExecutionTest() { clock.set(at(2026, 12, 8, 9, 0)); }
 
-    CommandReply addAt(int hour, int minute, std::optional<TDateTime> date = std::nullopt,
+    CommandReply addAt(int hour, int minute, std::optional<DateTime> date = std::nullopt,
                        SoundChoice sound = SoundChoice::Default)
     {
         CommandRequest request;

@@ -21,7 +21,7 @@ struct Row {
     CommandLineAction action;
     // For CarryOut with --add: the time of day and the date read (date 0 for none).
     const char* time = nullptr;
-    TDateTime date = 0;
+    DateTime date = 0;
     // For Refuse: the start of the message, naming the argument.
     const char* refusal = nullptr;
     bool german = false;
@@ -68,7 +68,7 @@ QStringList add(std::initializer_list<const char*> more)
     return arguments;
 }
 
-const TDateTime Dec9 = encodeDate(2026, 12, 9);
+const DateTime Dec9 = encodeDate(2026, 12, 9);
 
 QStringList words(std::initializer_list<const char*> words)
 {

@@ -21,7 +21,7 @@ const QColor green(0, 255, 0);
 const QColor blue(0, 0, 255);
 const QColor yellow(255, 255, 0);
 
-void useTestFont(TEffectLabel& label, const QString& caption, QSize size)
+void useTestFont(EffectLabel& label, const QString& caption, QSize size)
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(40);
@@ -32,7 +32,7 @@ void useTestFont(TEffectLabel& label, const QString& caption, QSize size)
     label.resize(size);
 }
 
-QImage render(TEffectLabel& label)
+QImage render(EffectLabel& label)
 {
     QImage image(label.size(), QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -56,7 +56,7 @@ QRect pixelsOf(const QImage& image, const QColor& colour = QColor())
 }
 
 // The pixels of one layer alone.
-QRect layerBox(TEffectLabel& label, Layer layer)
+QRect layerBox(EffectLabel& label, Layer layer)
 {
     const QColor highlight = label.colourHighlight();
     const QColor shadow = label.colourShadow();
@@ -76,13 +76,13 @@ protected:
     EffectLabelPaintingTest()
     {
         useTestFont(label, QStringLiteral("I"), QSize(80, 60));
-        TEffectLabel flat;
+        EffectLabel flat;
         useTestFont(flat, QStringLiteral("I"), QSize(80, 60));
-        flat.setEffectStyle(TEffectStyle::esNone);
+        flat.setEffectStyle(EffectStyle::esNone);
         plain = layerBox(flat, Layer::Text);
     }
 
-    TEffectLabel label;
+    EffectLabel label;
     QRect plain; // the caption drawn without any offset
 };
 
@@ -109,7 +109,7 @@ TEST_F(EffectLabelPaintingTest, LayersArePaintedShadowFirstTextLast)
 
 TEST_F(EffectLabelPaintingTest, FlyingDrawsBothLayersDownRightInTheShadowColour)
 {
-    label.setEffectStyle(TEffectStyle::esFlying);
+    label.setEffectStyle(EffectStyle::esFlying);
     EXPECT_EQ(layerBox(label, Layer::Text), plain);
     EXPECT_EQ(layerBox(label, Layer::Highlight), plain.translated(1, 1));
     EXPECT_EQ(layerBox(label, Layer::Shadow), plain.translated(5, 5));
@@ -120,7 +120,7 @@ TEST_F(EffectLabelPaintingTest, FlyingDrawsBothLayersDownRightInTheShadowColour)
 
 TEST_F(EffectLabelPaintingTest, NoneShowsOnlyTheTextColour)
 {
-    label.setEffectStyle(TEffectStyle::esNone);
+    label.setEffectStyle(EffectStyle::esNone);
     const QImage image = render(label);
     EXPECT_EQ(pixelsOf(image), plain);
     EXPECT_EQ(pixelsOf(image, label.fontColour()), plain);
@@ -128,7 +128,7 @@ TEST_F(EffectLabelPaintingTest, NoneShowsOnlyTheTextColour)
 
 TEST_F(EffectLabelPaintingTest, UpLeftLayersMoveEverythingBackInside)
 {
-    label.setDirectionShadow(TEffectDirection::edUpLeft);
+    label.setDirectionShadow(EffectDirection::edUpLeft);
     label.setDepthShadow(3); // m = -3
     EXPECT_EQ(layerBox(label, Layer::Shadow), plain);
     EXPECT_EQ(layerBox(label, Layer::Highlight), plain.translated(2, 2));
@@ -148,7 +148,7 @@ protected:
     }
 
     const QString caption = QStringLiteral("HHH");
-    TEffectLabel label;
+    EffectLabel label;
     int q = 0;
     int w = 0;
     int h = 0;
@@ -156,7 +156,7 @@ protected:
 
 TEST_F(TurnedTextTest, NinetyDegreesDrawsUpwardsFromTheOrigin)
 {
-    label.setEffectStyle(TEffectStyle::esNone);
+    label.setEffectStyle(EffectStyle::esNone);
     label.setAngle(90);
     EXPECT_EQ(label.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
     const int x0 = q - h / 2;
@@ -181,7 +181,7 @@ TEST_F(TurnedTextTest, TurnedLayersKeepTheirScreenOffsets)
 
 TEST_F(TurnedTextTest, OpaqueTurnedLabelFillsOnlyTheTurnedBox)
 {
-    label.setEffectStyle(TEffectStyle::esNone);
+    label.setEffectStyle(EffectStyle::esNone);
     label.setTransparent(false);
     label.setColor(yellow);
     label.setAngle(90);

@@ -20,7 +20,7 @@ const QColor clNavy(0, 0, 128);
 const QColor clTeal(0, 128, 128);
 const QColor red(255, 0, 0);
 
-void expectColours(const TEffectLabel& label, const QColor& highlight, const QColor& shadow,
+void expectColours(const EffectLabel& label, const QColor& highlight, const QColor& shadow,
                    const QColor& text)
 {
     EXPECT_EQ(label.colourHighlight(), highlight);
@@ -28,8 +28,8 @@ void expectColours(const TEffectLabel& label, const QColor& highlight, const QCo
     EXPECT_EQ(label.fontColour(), text);
 }
 
-void expectLayers(const TEffectLabel& label, TEffectDirection highlight, int highlightDepth,
-                  TEffectDirection shadow, int shadowDepth)
+void expectLayers(const EffectLabel& label, EffectDirection highlight, int highlightDepth,
+                  EffectDirection shadow, int shadowDepth)
 {
     EXPECT_EQ(label.directionHighlight(), highlight);
     EXPECT_EQ(label.depthHighlight(), highlightDepth);
@@ -40,7 +40,7 @@ void expectLayers(const TEffectLabel& label, TEffectDirection highlight, int hig
 // The layers' defaults and each preset's offsets are checked by rendering in effect_label_painting_test.
 TEST(EffectLabel, NewLabelHasTheDefaults)
 {
-    TEffectLabel label;
+    EffectLabel label;
     EXPECT_EQ(label.size(), QSize(142, 33));
     EXPECT_TRUE(label.transparent());
     const QFontInfo font(label.font());
@@ -53,88 +53,88 @@ TEST(EffectLabel, NewLabelHasTheDefaults)
 
 TEST(EffectLabel, DirectColoursMakeTheSchemeCustomAndCustomKeepsTheLastLook)
 {
-    TEffectLabel label;
-    label.setColourScheme(TColourScheme::csText);
+    EffectLabel label;
+    label.setColourScheme(ColourScheme::csText);
     label.setColourShadow(red);
-    EXPECT_EQ(label.colourScheme(), TColourScheme::csCustom);
+    EXPECT_EQ(label.colourScheme(), ColourScheme::csCustom);
     expectColours(label, clWhite, red, clBlack);
 
-    label.setColourScheme(TColourScheme::csGold);
-    label.setColourScheme(TColourScheme::csCustom);
+    label.setColourScheme(ColourScheme::csGold);
+    label.setColourScheme(ColourScheme::csCustom);
     expectColours(label, clYellow, clBlack, clOlive);
 
     label.setColourHighlight(clTeal);
-    label.setColourScheme(TColourScheme::csSteel);
-    label.setColourScheme(TColourScheme::csCustom);
+    label.setColourScheme(ColourScheme::csSteel);
+    label.setColourScheme(ColourScheme::csCustom);
     expectColours(label, clAqua, clNavy, clTeal);
 }
 
 TEST(EffectLabel, StoredOrderShadowThenSchemeThenFontColourGivesTheSchemeWithTheFontColour)
 {
-    TEffectLabel label;
+    EffectLabel label;
     label.setColourShadow(clGray);
-    label.setColourScheme(TColourScheme::csText);
+    label.setColourScheme(ColourScheme::csText);
     label.setFontColour(clBlack);
-    EXPECT_EQ(label.colourScheme(), TColourScheme::csText);
+    EXPECT_EQ(label.colourScheme(), ColourScheme::csText);
     expectColours(label, clWhite, clGray, clBlack);
 
-    TEffectLabel reversed;
+    EffectLabel reversed;
     reversed.setFontColour(red);
-    reversed.setColourScheme(TColourScheme::csText);
+    reversed.setColourScheme(ColourScheme::csText);
     reversed.setColourShadow(red);
-    EXPECT_EQ(reversed.colourScheme(), TColourScheme::csCustom);
+    EXPECT_EQ(reversed.colourScheme(), ColourScheme::csCustom);
     expectColours(reversed, clWhite, red, clBlack);
 }
 
 TEST(EffectLabel, LayerSettingsMakeTheStyleCustomWithTheSchemesHighlightAndNoButton)
 {
-    TEffectLabel label;
+    EffectLabel label;
     label.setAsButton(true);
-    label.setDirectionShadow(TEffectDirection::edDown);
-    EXPECT_EQ(label.effectStyle(), TEffectStyle::esCustom);
+    label.setDirectionShadow(EffectDirection::edDown);
+    EXPECT_EQ(label.effectStyle(), EffectStyle::esCustom);
     EXPECT_FALSE(label.asButton());
-    expectLayers(label, TEffectDirection::edUpLeft, 1, TEffectDirection::edDown, 1);
+    expectLayers(label, EffectDirection::edUpLeft, 1, EffectDirection::edDown, 1);
 
-    TEffectLabel flying;
-    flying.setEffectStyle(TEffectStyle::esFlying);
+    EffectLabel flying;
+    flying.setEffectStyle(EffectStyle::esFlying);
     EXPECT_EQ(flying.colourHighlight(), clBlack);
     flying.setDepthHighlight(3);
-    EXPECT_EQ(flying.effectStyle(), TEffectStyle::esCustom);
+    EXPECT_EQ(flying.effectStyle(), EffectStyle::esCustom);
     EXPECT_EQ(flying.colourHighlight(), clWhite);
-    EXPECT_EQ(flying.colourScheme(), TColourScheme::csWindows);
+    EXPECT_EQ(flying.colourScheme(), ColourScheme::csWindows);
 }
 
 TEST(EffectLabel, OnlyRaisedAndSunkenKeepTheButtonAndCustomMovesNothing)
 {
-    for (const TEffectStyle style : {TEffectStyle::esSunken, TEffectStyle::esRaised, TEffectStyle::esShadow,
-                                     TEffectStyle::esFlying, TEffectStyle::esNone}) {
-        TEffectLabel label;
-        label.setEffectStyle(TEffectStyle::esShadow);
+    for (const EffectStyle style : {EffectStyle::esSunken, EffectStyle::esRaised, EffectStyle::esShadow,
+                                    EffectStyle::esFlying, EffectStyle::esNone}) {
+        EffectLabel label;
+        label.setEffectStyle(EffectStyle::esShadow);
         label.setAsButton(true); // raised
         label.setEffectStyle(style);
         EXPECT_EQ(label.effectStyle(), style);
-        EXPECT_EQ(label.asButton(), style == TEffectStyle::esSunken || style == TEffectStyle::esRaised)
+        EXPECT_EQ(label.asButton(), style == EffectStyle::esSunken || style == EffectStyle::esRaised)
             << int(style);
     }
 
-    TEffectLabel custom;
-    custom.setDirectionHighlight(TEffectDirection::edLeft);
-    custom.setEffectStyle(TEffectStyle::esCustom); // already custom: nothing moves
-    expectLayers(custom, TEffectDirection::edLeft, 1, TEffectDirection::edDownRight, 1);
+    EffectLabel custom;
+    custom.setDirectionHighlight(EffectDirection::edLeft);
+    custom.setEffectStyle(EffectStyle::esCustom); // already custom: nothing moves
+    expectLayers(custom, EffectDirection::edLeft, 1, EffectDirection::edDownRight, 1);
 
     // Flying draws its highlight layer in the scheme's shadow colour, and gives it back afterwards.
-    TEffectLabel steel;
-    steel.setColourScheme(TColourScheme::csSteel);
-    steel.setEffectStyle(TEffectStyle::esFlying);
+    EffectLabel steel;
+    steel.setColourScheme(ColourScheme::csSteel);
+    steel.setEffectStyle(EffectStyle::esFlying);
     expectColours(steel, clNavy, clNavy, clTeal);
-    EXPECT_EQ(steel.colourScheme(), TColourScheme::csSteel);
-    steel.setEffectStyle(TEffectStyle::esRaised);
+    EXPECT_EQ(steel.colourScheme(), ColourScheme::csSteel);
+    steel.setEffectStyle(EffectStyle::esRaised);
     EXPECT_EQ(steel.colourHighlight(), clAqua);
 }
 
 TEST(EffectLabel, TurningTheTextLeftJustifiesItAndAngleZeroKeepsTheAlignment)
 {
-    TEffectLabel label;
+    EffectLabel label;
     label.setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     label.setAngle(0);
     EXPECT_EQ(label.alignment(), Qt::AlignHCenter | Qt::AlignBottom);
@@ -146,7 +146,7 @@ TEST(EffectLabel, TurningTheTextLeftJustifiesItAndAngleZeroKeepsTheAlignment)
 }
 
 // Mouse events with an explicit button state, as the window system delivers them.
-void sendMouse(TEffectLabel& label, QEvent::Type type, QPoint at, Qt::MouseButton button,
+void sendMouse(EffectLabel& label, QEvent::Type type, QPoint at, Qt::MouseButton button,
                Qt::MouseButtons held)
 {
     QMouseEvent event(type, QPointF(at), label.mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
@@ -155,34 +155,34 @@ void sendMouse(TEffectLabel& label, QEvent::Type type, QPoint at, Qt::MouseButto
 
 TEST(EffectLabel, ButtonLetteringSinksWhilePressedInsideAndRisesOutside)
 {
-    TEffectLabel label;
+    EffectLabel label;
     label.setAsButton(true);
     const QPoint inside(10, 10);
     const QPoint outside(label.width() + 1, 10);
 
     sendMouse(label, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(label.effectStyle(), TEffectStyle::esSunken);
+    EXPECT_EQ(label.effectStyle(), EffectStyle::esSunken);
     sendMouse(label, QEvent::MouseMove, outside, Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(label.effectStyle(), TEffectStyle::esRaised);
+    EXPECT_EQ(label.effectStyle(), EffectStyle::esRaised);
     sendMouse(label, QEvent::MouseMove, QPoint(label.width(), label.height()), Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(label.effectStyle(), TEffectStyle::esSunken); // the edge counts as inside
+    EXPECT_EQ(label.effectStyle(), EffectStyle::esSunken); // the edge counts as inside
     sendMouse(label, QEvent::MouseMove, outside, Qt::NoButton, Qt::LeftButton | Qt::RightButton);
-    EXPECT_EQ(label.effectStyle(), TEffectStyle::esSunken); // not the left button alone
+    EXPECT_EQ(label.effectStyle(), EffectStyle::esSunken); // not the left button alone
     sendMouse(label, QEvent::MouseButtonRelease, inside, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(label.effectStyle(), TEffectStyle::esRaised);
+    EXPECT_EQ(label.effectStyle(), EffectStyle::esRaised);
 
     sendMouse(label, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
     sendMouse(label, QEvent::MouseButtonRelease, QPoint(-1, 5), Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(label.effectStyle(), TEffectStyle::esSunken); // released outside: stays down
+    EXPECT_EQ(label.effectStyle(), EffectStyle::esSunken); // released outside: stays down
     EXPECT_TRUE(label.asButton());
 
     sendMouse(label, QEvent::MouseButtonRelease, inside, Qt::LeftButton, Qt::NoButton);
     sendMouse(label, QEvent::MouseButtonPress, inside, Qt::RightButton, Qt::RightButton);
-    EXPECT_EQ(label.effectStyle(), TEffectStyle::esRaised);
+    EXPECT_EQ(label.effectStyle(), EffectStyle::esRaised);
 
     label.setAsButton(false); // a plain label ignores the mouse
     sendMouse(label, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(label.effectStyle(), TEffectStyle::esRaised);
+    EXPECT_EQ(label.effectStyle(), EffectStyle::esRaised);
 }
 
 } // namespace

@@ -45,8 +45,8 @@ protected:
     }
 
     std::unique_ptr<QWidget> form = makeForm();
-    TFlatButton* button = new TFlatButton(form.get());
-    QSignalSpy clicks{button, &TFlatButton::clicked};
+    FlatButton* button = new FlatButton(form.get());
+    QSignalSpy clicks{button, &FlatButton::clicked};
 };
 
 TEST_F(FlatButtonBehaviour, ClickFiresOnceOnReleaseOverTheButton)
@@ -168,9 +168,9 @@ TEST_F(FlatButtonBehaviour, AcceleratorAndDialogKeys)
 
     // A button in a dialog owned by the form does not answer the form's keys.
     QWidget dialog(form.get(), Qt::Dialog);
-    auto* other = new TFlatButton(&dialog);
+    auto* other = new FlatButton(&dialog);
     other->setDefault(true);
-    QSignalSpy otherClicks(other, &TFlatButton::clicked);
+    QSignalSpy otherClicks(other, &FlatButton::clicked);
     dialog.show();
     QTest::keyClick(form.get(), Qt::Key_Return);
     EXPECT_EQ(otherClicks.count(), 0);
@@ -209,7 +209,7 @@ protected:
     void SetUp() override
     {
         for (int i = 0; i < 3; ++i) {
-            buttons[i] = new TFlatButton(form.get());
+            buttons[i] = new FlatButton(form.get());
             buttons[i]->setGroupIndex(1);
         }
     }
@@ -219,12 +219,12 @@ protected:
         return int(buttons[0]->isDown()) + int(buttons[1]->isDown()) + int(buttons[2]->isDown());
     }
     std::unique_ptr<QWidget> form = makeForm();
-    TFlatButton* buttons[3] = {};
+    FlatButton* buttons[3] = {};
 };
 
 TEST_F(FlatButtonGroup, AtMostOneButtonIsDown)
 {
-    QSignalSpy clicks(buttons[0], &TFlatButton::clicked);
+    QSignalSpy clicks(buttons[0], &FlatButton::clicked);
     click(0);
     EXPECT_TRUE(buttons[0]->isDown());
     click(0);
@@ -254,7 +254,7 @@ TEST_F(FlatButtonGroup, AtMostOneButtonIsDown)
     EXPECT_EQ(downCount(), 0);
 
     // Another group on the same parent is left alone.
-    auto* stranger = new TFlatButton(form.get());
+    auto* stranger = new FlatButton(form.get());
     stranger->setGroupIndex(2);
     stranger->setDown(true);
     click(1);
@@ -264,7 +264,7 @@ TEST_F(FlatButtonGroup, AtMostOneButtonIsDown)
 
 TEST_F(FlatButtonGroup, OutsideAGroupNoButtonIsDown)
 {
-    TFlatButton loner(form.get());
+    FlatButton loner(form.get());
     loner.setDown(true);
     EXPECT_FALSE(loner.isDown());
 
@@ -275,7 +275,7 @@ TEST_F(FlatButtonGroup, OutsideAGroupNoButtonIsDown)
 
 TEST(FlatButtonHint, IconOnlyTurnsTheCaptionIntoTheHint)
 {
-    TFlatButton button;
+    FlatButton button;
     EXPECT_EQ(button.options(), boMonoDisplay | boPopupMark);
     button.setOptions(boIconOnly);
     button.setCaption(QStringLiteral("&Delete"));

@@ -9,7 +9,7 @@ namespace {
 using namespace flatbtn;
 
 // A 100 x 60 button, a 40 x 16 caption and a 20 x 10 bitmap unless a test says otherwise.
-FlatButtonLayoutInput input(TFlatButtonLayout layout, TAlignment alignment, bool arrow = false)
+FlatButtonLayoutInput input(FlatButtonLayout layout, TextAlignment alignment, bool arrow = false)
 {
     FlatButtonLayoutInput in;
     in.width = 100;
@@ -26,8 +26,8 @@ FlatButtonLayoutInput input(TFlatButtonLayout layout, TAlignment alignment, bool
 }
 
 struct Expected {
-    TFlatButtonLayout layout;
-    TAlignment alignment;
+    FlatButtonLayout layout;
+    TextAlignment alignment;
     bool arrow;
     int bx, by, tl, tt;
 };
@@ -88,7 +88,7 @@ TEST(FlatButtonLayout, CaptionAloneWithAndWithoutArrow)
     in.bitmapWidth = in.bitmapHeight = 0;
     const int left[] = {3, 57, 30};
     const int leftWithArrow[] = {3, 47, 25};
-    for (TAlignment a : {taLeftJustify, taRightJustify, taCenter}) {
+    for (TextAlignment a : {taLeftJustify, taRightJustify, taCenter}) {
         in.alignment = a;
         in.arrowShown = false;
         FlatButtonGeometry g = computeFlatButtonGeometry(in);

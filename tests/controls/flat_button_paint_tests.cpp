@@ -42,7 +42,7 @@ int frameMismatches(const QImage& image, const QColor& first, const QColor& seco
 class FlatButtonLook : public testing::Test {
 protected:
     std::unique_ptr<QWidget> form = makeForm();
-    TFlatButton* button = new TFlatButton(form.get());
+    FlatButton* button = new FlatButton(form.get());
 };
 
 TEST_F(FlatButtonLook, BorderOfEachState)

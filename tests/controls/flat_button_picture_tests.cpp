@@ -43,7 +43,7 @@ TEST(FlatButtonGreyCopy, MediumShadingExamplesAndTheTransparentColour)
 TEST(FlatButtonGreyCopy, EachThresholdOfEachShadingIsExclusive)
 {
     struct Limits {
-        TFlatButtonShadingType type;
+        FlatButtonShading type;
         int white, highlight, shadow;
     };
     const QColor white(255, 255, 255);
@@ -79,12 +79,12 @@ class FlatButtonPictures : public testing::Test {
 protected:
     void SetUp() override
     {
-        button = new TFlatButton(form.get());
+        button = new FlatButton(form.get());
         button->setBitmap(picture());
         // A 50 x 40 button centres the 4 x 4 bitmap at (23, 18).
     }
     std::unique_ptr<QWidget> form = makeForm();
-    TFlatButton* button = nullptr;
+    FlatButton* button = nullptr;
     const QPoint b{23, 18};
 };
 
@@ -163,7 +163,7 @@ TEST_F(FlatButtonPictures, DisabledBitmapIsEmbossedFromItsBlackPixels)
 TEST(FlatButtonDownPattern, DownButtonIsFilledWithACheckerboard)
 {
     auto form = makeForm();
-    TFlatButton button(form.get());
+    FlatButton button(form.get());
     button.setGroupIndex(1);
     button.setDown(true);
     QImage image = render(button);

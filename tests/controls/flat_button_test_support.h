@@ -41,7 +41,7 @@ inline std::unique_ptr<QWidget> makeForm()
     return form;
 }
 
-inline QImage render(TFlatButton& button)
+inline QImage render(FlatButton& button)
 {
     QImage image(button.size(), QImage::Format_RGB32);
     image.fill(Canvas);
@@ -49,13 +49,13 @@ inline QImage render(TFlatButton& button)
     return image;
 }
 
-inline void sendEnter(TFlatButton& button)
+inline void sendEnter(FlatButton& button)
 {
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), button.mapToGlobal(QPointF(5, 5)));
     QApplication::sendEvent(&button, &enter);
 }
 
-inline void sendLeave(TFlatButton& button)
+inline void sendLeave(FlatButton& button)
 {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&button, &leave);

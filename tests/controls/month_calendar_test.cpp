@@ -7,7 +7,7 @@
 namespace klaxora {
 namespace {
 
-CivilDate shown(const TCalendar& calendar)
+CivilDate shown(const MonthCalendar& calendar)
 {
     return decodeDate(calendar.calendarDate());
 }
@@ -15,7 +15,7 @@ CivilDate shown(const TCalendar& calendar)
 // The editor's tests step from 31 January and 29 February 2028 through its buttons; these are the rest.
 TEST(TCalendarTest, StepsCutTheDayToTheNewMonthAndStopAtTheEndsOfTheCalendar)
 {
-    TCalendar calendar(encodeDate(2026, 3, 31));
+    MonthCalendar calendar(encodeDate(2026, 3, 31));
     calendar.prevMonth();
     EXPECT_EQ(shown(calendar), (CivilDate{2026, 2, 28}));
 
@@ -33,7 +33,7 @@ TEST(TCalendarTest, StepsCutTheDayToTheNewMonthAndStopAtTheEndsOfTheCalendar)
     EXPECT_EQ(shown(calendar), (CivilDate{2028, 2, 28})) << "the 28th stays the 28th";
 
     calendar.setCalendarDate(encodeDate(9999, 12, 31));
-    QSignalSpy changes(&calendar, &TCalendar::change);
+    QSignalSpy changes(&calendar, &MonthCalendar::change);
     calendar.nextMonth();
     calendar.nextYear();
     EXPECT_EQ(shown(calendar), (CivilDate{9999, 12, 31}));
@@ -42,8 +42,8 @@ TEST(TCalendarTest, StepsCutTheDayToTheNewMonthAndStopAtTheEndsOfTheCalendar)
 
 TEST(TCalendarTest, ChangeIsNotifiedForEveryNewDateAlsoWhenSetByCode)
 {
-    TCalendar calendar(encodeDate(2026, 6, 10));
-    QSignalSpy changes(&calendar, &TCalendar::change);
+    MonthCalendar calendar(encodeDate(2026, 6, 10));
+    QSignalSpy changes(&calendar, &MonthCalendar::change);
 
     calendar.setCalendarDate(encodeDate(2026, 6, 11));
     EXPECT_EQ(changes.count(), 1);
@@ -59,7 +59,7 @@ TEST(TCalendarTest, ChangeIsNotifiedForEveryNewDateAlsoWhenSetByCode)
 
 TEST(TCalendarTest, WeeksStartOnSunday)
 {
-    TCalendar calendar(encodeDate(2026, 2, 10)); // 1 February 2026 is a Sunday
+    MonthCalendar calendar(encodeDate(2026, 2, 10)); // 1 February 2026 is a Sunday
     calendar.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     calendar.resize(350, 140);
     const CalendarGrid& february = calendar.grid();
@@ -79,11 +79,11 @@ TEST(TCalendarTest, WeeksStartOnSunday)
 
 TEST(TCalendarTest, ClickOnADayPicksItButTheCalendarIsNoTabStop)
 {
-    TCalendar calendar(encodeDate(2026, 6, 10));
+    MonthCalendar calendar(encodeDate(2026, 6, 10));
     EXPECT_EQ(calendar.focusPolicy(), Qt::NoFocus);
     calendar.resize(350, 140);
     calendar.show();
-    QSignalSpy changes(&calendar, &TCalendar::change);
+    QSignalSpy changes(&calendar, &MonthCalendar::change);
 
     QTest::mouseClick(&calendar, Qt::LeftButton, {}, calendar.grid().dayCells[16].center());
     EXPECT_EQ(shown(calendar), (CivilDate{2026, 6, 17}));
@@ -99,7 +99,7 @@ TEST(TCalendarTest, ClickOnADayPicksItButTheCalendarIsNoTabStop)
 
 TEST(TCalendarTest, PaintsThePickedDayInItsCell)
 {
-    TCalendar calendar(encodeDate(2026, 6, 10));
+    MonthCalendar calendar(encodeDate(2026, 6, 10));
     calendar.resize(350, 140);
     const QImage picture = calendar.grab().toImage();
     const QColor highlight = calendar.palette().color(QPalette::Highlight);

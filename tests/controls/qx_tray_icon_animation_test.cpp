@@ -22,10 +22,10 @@ class TrayAnimationTest : public ::testing::Test {
 protected:
     TrayAnimationTest()
     {
-        tray = new TQXTrayIcon95(&owner, std::make_unique<FakeTrayShell>(calls));
+        tray = new TrayIcon(&owner, std::make_unique<FakeTrayShell>(calls));
         tray->setIcon(solidIcon(Qt::white));
         tray->animation().setInterval(Interval);
-        tray->setOnAnimation([this](TQXTrayIcon95& sender) {
+        tray->setOnAnimation([this](TrayIcon& sender) {
             EXPECT_EQ(&sender, tray);
             ++steps;
         });
@@ -43,7 +43,7 @@ protected:
     // The state is set first, so that the add is followed only by the animation's own steps.
     void startAnimated()
     {
-        tray->setState(TQXTrayIconState::tsAnimated);
+        tray->setState(TrayIconState::tsAnimated);
         tray->activate();
     }
     // Colours of the pictures sent with modifies, in order; the first Count of them when given.
@@ -65,7 +65,7 @@ protected:
     QTemporaryDir frames;
     std::vector<RecordedTrayCall> calls;
     QWidget owner;
-    TQXTrayIcon95* tray;
+    TrayIcon* tray;
     int steps = 0;
     const QColor red{Qt::red};
     const QColor green{Qt::green};
@@ -142,7 +142,7 @@ TEST_F(TrayAnimationTest, UnreadableFrameFilesKeepThePreviousPicture)
 
 TEST_F(TrayAnimationTest, FramesFromTheProgramsResourcesAndAMissingOneGivesAnEmptyPicture)
 {
-    tray->animation().setOptions(TQXTrayIconAnimationOptions::aoIconsInExe);
+    tray->animation().setOptions(TrayIconAnimationOptions::aoIconsInExe);
     tray->animation().setIcons(
         {QStringLiteral("FRAME_RED"), QStringLiteral("NO_SUCH_ICON"), QStringLiteral("FRAME_BLUE")});
     startAnimated();
@@ -154,11 +154,11 @@ TEST_F(TrayAnimationTest, LeavingTheAnimatedStateOrTheTrayStopsTheFrames)
 {
     tray->animation().setIcons({frame("a", red), frame("b", green)});
     startAnimated();
-    tray->setState(TQXTrayIconState::tsEnabled);
+    tray->setState(TrayIconState::tsEnabled);
     EXPECT_EQ(shown().back(), white);
     EXPECT_FALSE(tray->animation().running());
 
-    tray->setState(TQXTrayIconState::tsAnimated);
+    tray->setState(TrayIconState::tsAnimated);
     EXPECT_TRUE(tray->animation().running());
     tray->deactivate();
     EXPECT_FALSE(tray->animation().running());
@@ -172,9 +172,9 @@ TEST(TrayAnimationLoading, AnActiveAnimatedIconStartsWhenLoaded)
 {
     std::vector<RecordedTrayCall> calls;
     QWidget owner;
-    auto* tray = new TQXTrayIcon95(&owner, std::make_unique<FakeTrayShell>(calls));
+    auto* tray = new TrayIcon(&owner, std::make_unique<FakeTrayShell>(calls));
     tray->setActive(true);
-    tray->setState(TQXTrayIconState::tsAnimated);
+    tray->setState(TrayIconState::tsAnimated);
     EXPECT_TRUE(calls.empty());
     tray->loaded();
     ASSERT_EQ(calls.size(), 2u);

@@ -27,14 +27,14 @@ protected:
         QApplication::setDoubleClickInterval(DoubleClickTime);
         auto fakeShell = std::make_unique<FakeTrayShell>(calls);
         shell = fakeShell.get();
-        tray = new TQXTrayIcon95(&owner, std::move(fakeShell));
+        tray = new TrayIcon(&owner, std::move(fakeShell));
         tray->loaded();
         tray->activate();
-        tray->setOnClick([this](TQXTrayIcon95& sender) {
+        tray->setOnClick([this](TrayIcon& sender) {
             EXPECT_EQ(&sender, tray);
             ++clicks;
         });
-        tray->setOnDblClick([this](TQXTrayIcon95& sender) {
+        tray->setOnDblClick([this](TrayIcon& sender) {
             EXPECT_EQ(&sender, tray);
             ++doubleClicks;
         });
@@ -52,7 +52,7 @@ protected:
     std::vector<RecordedTrayCall> calls;
     QWidget owner;
     FakeTrayShell* shell;
-    TQXTrayIcon95* tray;
+    TrayIcon* tray;
     int clicks = 0;
     int doubleClicks = 0;
 };
@@ -135,7 +135,7 @@ TEST_F(TrayClickTest, MouseMoveIsReportedOnlyWhileNoClickIsPending)
 {
     int moves = 0;
     QPoint where;
-    tray->setOnMouseMove([&](TQXTrayIcon95&, Qt::KeyboardModifiers, Qt::MouseButtons, int x, int y) {
+    tray->setOnMouseMove([&](TrayIcon&, Qt::KeyboardModifiers, Qt::MouseButtons, int x, int y) {
         ++moves;
         where = QPoint(x, y);
     });

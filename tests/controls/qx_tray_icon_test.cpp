@@ -16,7 +16,7 @@ class TrayIconTest : public ::testing::Test {
 protected:
     TrayIconTest()
     {
-        tray = new TQXTrayIcon95(&owner, std::make_unique<FakeTrayShell>(calls)); // owned by the window
+        tray = new TrayIcon(&owner, std::make_unique<FakeTrayShell>(calls)); // owned by the window
     }
 
     std::vector<Msg> messages() const
@@ -31,7 +31,7 @@ protected:
 
     std::vector<RecordedTrayCall> calls; // outlives the component
     QWidget owner;
-    TQXTrayIcon95* tray;
+    TrayIcon* tray;
 };
 
 TEST_F(TrayIconTest, NothingReachesTheShellWhileLoadingAndLoadedAddsAnActiveIconOnce)
@@ -39,8 +39,8 @@ TEST_F(TrayIconTest, NothingReachesTheShellWhileLoadingAndLoadedAddsAnActiveIcon
     tray->setIcon(solidIcon(Qt::red));
     tray->setActive(true);
     tray->setHint(QStringLiteral("Alarms"));
-    tray->setState(TQXTrayIconState::tsDisabled);
-    tray->setState(TQXTrayIconState::tsEnabled);
+    tray->setState(TrayIconState::tsDisabled);
+    tray->setState(TrayIconState::tsEnabled);
     EXPECT_TRUE(calls.empty());
 
     tray->loaded();
@@ -88,7 +88,7 @@ TEST_F(TrayIconTest, PictureChangesAreSentOnlyWhileActive)
     EXPECT_EQ(iconColour(last().hIcon), QColor(Qt::blue));
     EXPECT_EQ(last().uFlags, 7u);
 
-    tray->setState(TQXTrayIconState::tsDisabled);
+    tray->setState(TrayIconState::tsDisabled);
     EXPECT_EQ(iconColour(last().hIcon), QColor(Qt::gray));
     tray->setDisabledIcon(solidIcon(Qt::black));
     EXPECT_EQ(iconColour(last().hIcon), QColor(Qt::black));
@@ -136,11 +136,11 @@ TEST_F(TrayIconTest, StateSetWhileInactiveFiresNothingAndShowsAtActivate)
     tray->setDisabledIcon(solidIcon(Qt::gray));
     tray->loaded();
     int asked = 0;
-    tray->setOnStateChanging([&](TQXTrayIcon95&, TQXTrayIconState&) { ++asked; });
-    tray->setState(TQXTrayIconState::tsDisabled);
+    tray->setOnStateChanging([&](TrayIcon&, TrayIconState&) { ++asked; });
+    tray->setState(TrayIconState::tsDisabled);
     EXPECT_EQ(asked, 0);
     EXPECT_TRUE(calls.empty());
-    EXPECT_EQ(tray->state(), TQXTrayIconState::tsDisabled);
+    EXPECT_EQ(tray->state(), TrayIconState::tsDisabled);
 
     tray->activate();
     ASSERT_EQ(messages(), std::vector<Msg>{Msg::NIM_ADD});
@@ -153,21 +153,21 @@ TEST_F(TrayIconTest, StateChangingHandlerCanRedirectOrCancelTheChange)
     tray->setDisabledIcon(solidIcon(Qt::gray));
     tray->loaded();
     tray->activate();
-    TQXTrayIconState answer = TQXTrayIconState::tsEnabled; // back to the current state: cancel
-    TQXTrayIconState asked = TQXTrayIconState::tsAnimated;
-    tray->setOnStateChanging([&](TQXTrayIcon95& sender, TQXTrayIconState& newState) {
+    TrayIconState answer = TrayIconState::tsEnabled; // back to the current state: cancel
+    TrayIconState asked = TrayIconState::tsAnimated;
+    tray->setOnStateChanging([&](TrayIcon& sender, TrayIconState& newState) {
         EXPECT_EQ(&sender, tray);
         asked = newState;
         newState = answer;
     });
-    tray->setState(TQXTrayIconState::tsDisabled);
-    EXPECT_EQ(asked, TQXTrayIconState::tsDisabled);
-    EXPECT_EQ(tray->state(), TQXTrayIconState::tsEnabled);
+    tray->setState(TrayIconState::tsDisabled);
+    EXPECT_EQ(asked, TrayIconState::tsDisabled);
+    EXPECT_EQ(tray->state(), TrayIconState::tsEnabled);
     EXPECT_EQ(calls.size(), 1u);
 
-    answer = TQXTrayIconState::tsDisabled;
-    tray->setState(TQXTrayIconState::tsAnimated);
-    EXPECT_EQ(tray->state(), TQXTrayIconState::tsDisabled);
+    answer = TrayIconState::tsDisabled;
+    tray->setState(TrayIconState::tsAnimated);
+    EXPECT_EQ(tray->state(), TrayIconState::tsDisabled);
     EXPECT_EQ(iconColour(last().hIcon), QColor(Qt::gray));
     EXPECT_FALSE(tray->animation().running());
 }
@@ -177,36 +177,36 @@ TEST_F(TrayIconTest, ChangingAnyTrayStateInsideTheHandlerRaisesAndChangesNothing
     tray->loaded();
     tray->activate();
     std::vector<RecordedTrayCall> otherCalls;
-    TQXTrayIcon95 other(nullptr, std::make_unique<FakeTrayShell>(otherCalls));
+    TrayIcon other(nullptr, std::make_unique<FakeTrayShell>(otherCalls));
     other.loaded();
     std::string ownError;
     std::string otherError;
-    tray->setOnStateChanging([&](TQXTrayIcon95& sender, TQXTrayIconState&) {
+    tray->setOnStateChanging([&](TrayIcon& sender, TrayIconState&) {
         try {
-            other.setState(TQXTrayIconState::tsDisabled);
-        } catch (const EInvalidOperation& error) {
+            other.setState(TrayIconState::tsDisabled);
+        } catch (const InvalidOperationError& error) {
             otherError = error.what();
         }
         try {
-            sender.setState(TQXTrayIconState::tsDisabled); // a second try is refused as well
-        } catch (const EInvalidOperation& error) {
+            sender.setState(TrayIconState::tsDisabled); // a second try is refused as well
+        } catch (const InvalidOperationError& error) {
             ownError = error.what();
         }
-        sender.setState(TQXTrayIconState::tsAnimated); // not caught: ends the outer change
+        sender.setState(TrayIconState::tsAnimated); // not caught: ends the outer change
     });
-    EXPECT_THROW(tray->setState(TQXTrayIconState::tsDisabled), EInvalidOperation);
+    EXPECT_THROW(tray->setState(TrayIconState::tsDisabled), InvalidOperationError);
     EXPECT_EQ(ownError, "You cannot modify the state property in the OnStateChanging event !!!");
     EXPECT_EQ(otherError, ownError);
-    EXPECT_EQ(tray->state(), TQXTrayIconState::tsEnabled);
-    EXPECT_EQ(other.state(), TQXTrayIconState::tsEnabled);
+    EXPECT_EQ(tray->state(), TrayIconState::tsEnabled);
+    EXPECT_EQ(other.state(), TrayIconState::tsEnabled);
     EXPECT_EQ(calls.size(), 1u);
 
     // The guard is down again once the handler has left.
     tray->setOnStateChanging(nullptr);
-    tray->setState(TQXTrayIconState::tsDisabled);
-    other.setState(TQXTrayIconState::tsDisabled);
-    EXPECT_EQ(tray->state(), TQXTrayIconState::tsDisabled);
-    EXPECT_EQ(other.state(), TQXTrayIconState::tsDisabled);
+    tray->setState(TrayIconState::tsDisabled);
+    other.setState(TrayIconState::tsDisabled);
+    EXPECT_EQ(tray->state(), TrayIconState::tsDisabled);
+    EXPECT_EQ(other.state(), TrayIconState::tsDisabled);
 }
 
 TEST_F(TrayIconTest, ShowAndHideApplicationOperateOnTheOwnerWindow)

@@ -10,24 +10,24 @@
 namespace klaxora {
 namespace {
 
-class TSpinButtonTest : public ::testing::Test {
+class SpinButtonTest : public ::testing::Test {
 protected:
-    TSpinButtonTest()
+    SpinButtonTest()
     {
         spin.resize(17, 24);
         spin.show();
-        QObject::connect(&spin, &TSpinButton::upClick, [this] { upTimes.push_back(clock.elapsed()); });
+        QObject::connect(&spin, &SpinButton::upClick, [this] { upTimes.push_back(clock.elapsed()); });
     }
 
     QPoint up() const { return spin.upRect().center(); }
     QPoint down() const { return spin.downRect().center(); }
 
-    TSpinButton spin;
+    SpinButton spin;
     QElapsedTimer clock;
     std::vector<qint64> upTimes;
 };
 
-TEST_F(TSpinButtonTest, HeldHalfRepeatsFirstAfter400ThenEvery100Milliseconds)
+TEST_F(SpinButtonTest, HeldHalfRepeatsFirstAfter400ThenEvery100Milliseconds)
 {
     clock.start();
     QTest::mousePress(&spin, Qt::LeftButton, {}, up());
@@ -42,23 +42,23 @@ TEST_F(TSpinButtonTest, HeldHalfRepeatsFirstAfter400ThenEvery100Milliseconds)
     QTest::mouseRelease(&spin, Qt::LeftButton, {}, up());
     const std::size_t held = upTimes.size();
     ASSERT_GE(held, 4U);
-    EXPECT_GE(upTimes[1] - upTimes[0], TSpinButton::InitRepeatPause);
+    EXPECT_GE(upTimes[1] - upTimes[0], SpinButton::InitRepeatPause);
     qint64 shortest = upTimes[2] - upTimes[1];
     for (std::size_t i = 2; i < held; ++i) {
         shortest = std::min(shortest, upTimes[i] - upTimes[i - 1]);
     }
-    EXPECT_GE(shortest, TSpinButton::RepeatPause - 2);
+    EXPECT_GE(shortest, SpinButton::RepeatPause - 2);
     // Ten more steps would fit into the 600 ms; allow for a slow machine but not for a missing repeat.
     const double average = double(upTimes[held - 1] - upTimes[1]) / double(held - 2);
-    EXPECT_LT(average, 2.0 * TSpinButton::RepeatPause);
+    EXPECT_LT(average, 2.0 * SpinButton::RepeatPause);
 
     QTest::qWait(250);
     EXPECT_EQ(upTimes.size(), held);
 }
 
-TEST_F(TSpinButtonTest, EachHalfAndItsArrowKeySendItsOwnEvent)
+TEST_F(SpinButtonTest, EachHalfAndItsArrowKeySendItsOwnEvent)
 {
-    QSignalSpy downs(&spin, &TSpinButton::downClick);
+    QSignalSpy downs(&spin, &SpinButton::downClick);
     QTest::mouseClick(&spin, Qt::LeftButton, {}, down());
     QTest::mouseClick(&spin, Qt::LeftButton, {}, down());
     QTest::mouseClick(&spin, Qt::LeftButton, {}, up());
@@ -77,7 +77,7 @@ TEST_F(TSpinButtonTest, EachHalfAndItsArrowKeySendItsOwnEvent)
     EXPECT_EQ(downs.count(), 3);
 }
 
-TEST_F(TSpinButtonTest, RepeatStopsWhileThePointerIsOffTheHeldHalf)
+TEST_F(SpinButtonTest, RepeatStopsWhileThePointerIsOffTheHeldHalf)
 {
     clock.start();
     QTest::mousePress(&spin, Qt::LeftButton, {}, up());
@@ -90,7 +90,7 @@ TEST_F(TSpinButtonTest, RepeatStopsWhileThePointerIsOffTheHeldHalf)
     QTest::mouseRelease(&spin, Qt::LeftButton, {}, up());
 }
 
-TEST_F(TSpinButtonTest, RepeatStopsWhenTheReleaseWentElsewhere)
+TEST_F(SpinButtonTest, RepeatStopsWhenTheReleaseWentElsewhere)
 {
     // A handler that opens a message box lets the box receive the release.
     QWidget box;
@@ -103,11 +103,11 @@ TEST_F(TSpinButtonTest, RepeatStopsWhenTheReleaseWentElsewhere)
     EXPECT_EQ(upTimes.size(), 1U);
 }
 
-TEST_F(TSpinButtonTest, RepeatStopsWhenAHandlerOpensAModalBox)
+TEST_F(SpinButtonTest, RepeatStopsWhenAHandlerOpensAModalBox)
 {
     QWidget box;
     box.setWindowModality(Qt::ApplicationModal);
-    QObject::connect(&spin, &TSpinButton::upClick, &box, [&box] { box.show(); });
+    QObject::connect(&spin, &SpinButton::upClick, &box, [&box] { box.show(); });
     QTest::mousePress(&spin, Qt::LeftButton, {}, up());
     QTest::qWait(650);
     EXPECT_EQ(upTimes.size(), 1U);
@@ -115,7 +115,7 @@ TEST_F(TSpinButtonTest, RepeatStopsWhenAHandlerOpensAModalBox)
     QTest::mouseRelease(&spin, Qt::LeftButton, {}, up());
 }
 
-TEST_F(TSpinButtonTest, RepeatStopsWhenDisabledOrHidden)
+TEST_F(SpinButtonTest, RepeatStopsWhenDisabledOrHidden)
 {
     QTest::mousePress(&spin, Qt::LeftButton, {}, up());
     spin.setEnabled(false);

@@ -47,7 +47,8 @@ const ChoiceSpec kChoices[] = {
 };
 
 // Runs the dialog modally with `message`, lets `answer` act on it once it is up, returns the result.
-int announceAndAnswer(TAlarmShow& dialog, const QString& message, std::function<void(TAlarmShow&)> answer)
+int announceAndAnswer(NotificationDialog& dialog, const QString& message,
+                      std::function<void(NotificationDialog&)> answer)
 {
     test::answerNextModal([&dialog, answer](QWidget*) { answer(dialog); });
     return dialog.announce(message);
@@ -55,7 +56,7 @@ int announceAndAnswer(TAlarmShow& dialog, const QString& message, std::function<
 
 TEST(AlarmShowTest, WindowIsAStayOnTopDialogWithoutSystemMenuOrCaptionButtons)
 {
-    TAlarmShow dialog;
+    NotificationDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), "Alarm Notification");
     EXPECT_EQ(dialog.parentWidget(), nullptr);
     EXPECT_EQ(dialog.size(), QSize(384, 239));
@@ -67,7 +68,7 @@ TEST(AlarmShowTest, WindowIsAStayOnTopDialogWithoutSystemMenuOrCaptionButtons)
 
 TEST(AlarmShowTest, ControlsStandWhereTheLayoutPutsThemInTabOrder)
 {
-    TAlarmShow dialog;
+    NotificationDialog dialog;
     EXPECT_EQ(testing::namedChild<QLabel>(dialog, "message")->geometry(), QRect(13, 9, 368, 44));
     EXPECT_EQ(testing::namedChild<QFrame>(dialog, "snoozePanel")->geometry(), QRect(10, 59, 361, 143));
     EXPECT_EQ(testing::namedChild<QLabel>(dialog, "snoozeCaption")->parentWidget(),
@@ -91,7 +92,7 @@ TEST(AlarmShowTest, ControlsStandWhereTheLayoutPutsThemInTabOrder)
 
 TEST(AlarmShowTest, FontsAreArialAtTheirPixelSizesAndDeleteIsBoldRedAndDefault)
 {
-    TAlarmShow dialog;
+    NotificationDialog dialog;
     // fontconfig stands in a metric-compatible face for Arial, so that the captions fit as laid out.
     const QFontInfo small(testing::namedChild<QPushButton>(dialog, "snooze1MinuteButton")->font());
     EXPECT_EQ(small.pixelSize(), 11);
@@ -108,9 +109,9 @@ TEST(AlarmShowTest, FontsAreArialAtTheirPixelSizesAndDeleteIsBoldRedAndDefault)
 
 TEST(AlarmShowTest, EveryButtonClosesWithItsModalResult)
 {
-    TAlarmShow dialog;
+    NotificationDialog dialog;
     for (const ChoiceSpec& choice : kChoices) {
-        const int result = announceAndAnswer(dialog, "Tea", [&choice](TAlarmShow& shown) {
+        const int result = announceAndAnswer(dialog, "Tea", [&choice](NotificationDialog& shown) {
             QTest::mouseClick(testing::namedChild<QPushButton>(shown, choice.name), Qt::LeftButton);
         });
         EXPECT_EQ(result, choice.modalResult) << choice.caption;
@@ -120,11 +121,11 @@ TEST(AlarmShowTest, EveryButtonClosesWithItsModalResult)
 
 TEST(AlarmShowTest, ShowsTheMessageCentredOnTheScreenWithTheFocusOnDelete)
 {
-    TAlarmShow dialog;
+    NotificationDialog dialog;
     QString shownText;
     QWidget* focused = nullptr;
     QPoint centre;
-    announceAndAnswer(dialog, "Call the garage", [&](TAlarmShow& shown) {
+    announceAndAnswer(dialog, "Call the garage", [&](NotificationDialog& shown) {
         shownText = testing::namedChild<QLabel>(shown, "message")->text();
         focused = shown.focusWidget();
         centre = shown.frameGeometry().center();
@@ -137,7 +138,7 @@ TEST(AlarmShowTest, ShowsTheMessageCentredOnTheScreenWithTheFocusOnDelete)
     const QPoint screenCentre = QGuiApplication::primaryScreen()->geometry().center();
     EXPECT_LE((centre - screenCentre).manhattanLength(), 2);
 
-    announceAndAnswer(dialog, "Again", [&](TAlarmShow& shown) {
+    announceAndAnswer(dialog, "Again", [&](NotificationDialog& shown) {
         focused = shown.focusWidget();
         QTest::mouseClick(testing::namedChild<QPushButton>(shown, "deleteButton"), Qt::LeftButton);
     });
@@ -146,14 +147,14 @@ TEST(AlarmShowTest, ShowsTheMessageCentredOnTheScreenWithTheFocusOnDelete)
 
 TEST(AlarmShowTest, EnterAtOnceDeletesAndEscapeDoesNotEndTheDialog)
 {
-    TAlarmShow dialog;
-    EXPECT_EQ(
-        announceAndAnswer(dialog, "Tea",
-                          [](TAlarmShow& shown) { QTest::keyClick(shown.focusWidget(), Qt::Key_Return); }),
-        TAlarmShow::DeleteResult);
+    NotificationDialog dialog;
+    EXPECT_EQ(announceAndAnswer(
+                  dialog, "Tea",
+                  [](NotificationDialog& shown) { QTest::keyClick(shown.focusWidget(), Qt::Key_Return); }),
+              NotificationDialog::DeleteResult);
 
     bool visibleAfterEscape = false;
-    const int result = announceAndAnswer(dialog, "Tea", [&](TAlarmShow& shown) {
+    const int result = announceAndAnswer(dialog, "Tea", [&](NotificationDialog& shown) {
         QTest::keyClick(shown.focusWidget(), Qt::Key_Escape);
         QTest::keyClick(&shown, Qt::Key_Escape);
         QApplication::processEvents();
@@ -166,11 +167,11 @@ TEST(AlarmShowTest, EnterAtOnceDeletesAndEscapeDoesNotEndTheDialog)
 
 TEST(AlarmShowTest, CloseByTheWindowSystemGivesTwoAndTheDialogCanBeShownAgain)
 {
-    TAlarmShow dialog;
-    EXPECT_EQ(announceAndAnswer(dialog, "Tea", [](TAlarmShow& shown) { shown.close(); }),
-              TAlarmShow::SystemCloseResult);
+    NotificationDialog dialog;
+    EXPECT_EQ(announceAndAnswer(dialog, "Tea", [](NotificationDialog& shown) { shown.close(); }),
+              NotificationDialog::SystemCloseResult);
     EXPECT_EQ(announceAndAnswer(dialog, "Tea",
-                                [](TAlarmShow& shown) {
+                                [](NotificationDialog& shown) {
                                     QTest::mouseClick(
                                         testing::namedChild<QPushButton>(shown, "snooze1HourButton"),
                                         Qt::LeftButton);
@@ -195,7 +196,7 @@ std::vector<bool> inkedRows(const QImage& image)
 
 TEST(AlarmShowTest, AHundredCharacterMessageWrapsInsideTheLabelAndTheRestIsCut)
 {
-    TAlarmShow dialog;
+    NotificationDialog dialog;
     QString message;
     while (message.size() < 100) {
         message += QStringLiteral("Wake up WWW ");

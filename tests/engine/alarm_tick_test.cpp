@@ -16,11 +16,11 @@ using test::at;
 // Wednesday 10 June 2026, noon.
 class TickTest : public ::testing::Test {
 protected:
-    AlarmId add(const char* time, const char* date, const char* message, TAlarmMode mode = amMessageAndSound)
+    AlarmId add(const char* time, const char* date, const char* message, AlarmMode mode = amMessageAndSound)
     {
         return rig.store.addAlarm(time, date, message, std::string(message) + ".wav", mode);
     }
-    void setClock(TDateTime now) { rig.clock.set(now); }
+    void setClock(DateTime now) { rig.clock.set(now); }
     void tick() { rig.tick.run(); }
     bool pending(AlarmId id) const { return rig.store.findAlarmForId(id) >= 0; }
     bool stored(AlarmId id) const { return rig.store.findBaseAlarmForId(id) >= 0; }
@@ -114,7 +114,7 @@ TEST_F(TickTest, SnoozeOverMidnightLandsTomorrowListedButNotPendingUntilTheReloa
     EXPECT_EQ(rig.files.completedWrites, writes + 2);
     EXPECT_FALSE(stored(night));
     ASSERT_EQ(rig.store.baseAlarmList().count(), 1);
-    const TBaseAlarm& snoozed = rig.store.baseAlarmList()[0];
+    const StoredAlarm& snoozed = rig.store.baseAlarmList()[0];
     EXPECT_EQ(snoozed.alarmDate, encodeDate(2026, 6, 11));
     EXPECT_EQ(snoozed.alarmTime, encodeTime(0, 20, 0, 0));
     EXPECT_EQ(snoozed.message, "Night");

@@ -20,7 +20,7 @@ using test::at;
 
 constexpr double MsPerDay = 86400000.0;
 
-long long ms(TDateTime value)
+long long ms(DateTime value)
 {
     return std::llround(value * MsPerDay);
 }
@@ -31,7 +31,7 @@ std::string fileFor(const AlarmStore& store)
     const FormatSettings& storage = store.formats().storage();
     std::string text;
     for (int i = 0; i < store.baseAlarmList().count(); ++i) {
-        const TBaseAlarm& alarm = store.baseAlarmList()[i];
+        const StoredAlarm& alarm = store.baseAlarmList()[i];
         text += formatDateTime("hh:mmam/pm", alarm.alarmTime, storage) + "^" + alarm.message + "^^3^" +
                 formatDateTime("mm/dd/yyyy", alarm.alarmDate, storage) + "^" + alarm.waveFile + "^" +
                 std::to_string(alarm.alarmMode) + "\r\n";
@@ -52,7 +52,7 @@ public:
     {
         createAlarms();
         rig_.host.answer = [this](const std::string& message) { return answer(message); };
-        const TDateTime end = start_ + 7;
+        const DateTime end = start_ + 7;
         while (rig_.clock.now() < end && !::testing::Test::HasFatalFailure()) {
             tickAndCheck();
             rig_.clock.set(nextTime(rig_.clock.now()));
@@ -73,7 +73,7 @@ private:
     {
         const FormatSettings& storage = rig_.store.formats().storage();
         std::string file;
-        auto add = [&](int n, TDateTime due) {
+        auto add = [&](int n, DateTime due) {
             const int mode = static_cast<int>(random_() % 3);
             file += formatDateTime("hh:mmam/pm", due, storage) + "^Alarm " + std::to_string(n) + "^^3^" +
                     formatDateTime("mm/dd/yyyy", due, storage) + "^alarm-" + std::to_string(n) + ".wav^" +
@@ -94,7 +94,7 @@ private:
 
     // Mostly about a second, now and then minutes or hours; midnight is crossed in small steps except
     // for the one jump.
-    TDateTime nextTime(TDateTime now)
+    DateTime nextTime(DateTime now)
     {
         if (!jumped_ && now >= jumpNight_ - 1.0 / 24) {
             jumped_ = true;
@@ -110,8 +110,8 @@ private:
         } else if (pick > 0.70) {
             seconds = 2 + 298 * unit(random_);
         }
-        TDateTime next = now + seconds / 86400;
-        const TDateTime midnight = std::floor(now) + 1;
+        DateTime next = now + seconds / 86400;
+        const DateTime midnight = std::floor(now) + 1;
         if (next >= midnight && std::floor(now) + 1 != jumpNight_) {
             next = std::min(next, midnight + 1.5 / 86400);
             next = std::max(next, now + 0.4 / 86400);
@@ -135,8 +135,8 @@ private:
 
     void tickAndCheck()
     {
-        const TDateTime tickAt = rig_.clock.now();
-        const TDateTime loadedDate = rig_.store.loadedDate();
+        const DateTime tickAt = rig_.clock.now();
+        const DateTime loadedDate = rig_.store.loadedDate();
         const std::size_t messages = rig_.host.messages.size();
         const std::size_t sounds = rig_.host.sounds.size();
         const int writes = rig_.files.completedWrites;
@@ -169,7 +169,7 @@ private:
         }
     }
 
-    void checkAnnouncement(int n, TDateTime tickAt, bool reloaded)
+    void checkAnnouncement(int n, DateTime tickAt, bool reloaded)
     {
         const auto outstanding = due_.find(n);
         ASSERT_NE(outstanding, due_.end()) << "alarm " << n << " announced again at " << tickAt;
@@ -185,8 +185,8 @@ private:
         expected -= expected % (reloaded ? 60000 : 1000);
         bool found = false;
         for (int i = 0; i < rig_.store.baseAlarmList().count(); ++i) {
-            const TBaseAlarm& alarm = rig_.store.baseAlarmList()[i];
-            const TDateTime back = alarm.alarmDate + alarm.alarmTime;
+            const StoredAlarm& alarm = rig_.store.baseAlarmList()[i];
+            const DateTime back = alarm.alarmDate + alarm.alarmTime;
             // An alarm missed across midnight stays stored, already past, until the next day's reload.
             if (alarm.message == "Alarm " + std::to_string(n) && back > tickAt) {
                 ASSERT_FALSE(found) << "alarm " << n << " snoozed twice";
@@ -210,13 +210,13 @@ private:
     }
 
     std::mt19937 random_;
-    const TDateTime start_ = at(2026, 6, 8, 6, 0);
-    const TDateTime jumpNight_ = encodeDate(2026, 6, 11);
+    const DateTime start_ = at(2026, 6, 8, 6, 0);
+    const DateTime jumpNight_ = encodeDate(2026, 6, 11);
     test::TickRig rig_{start_};
-    std::map<int, TDateTime> due_; // alarm number -> when it is due
+    std::map<int, DateTime> due_; // alarm number -> when it is due
     int answered_ = 0;
     int answer_ = 0;
-    TDateTime answeredAt_ = 0;
+    DateTime answeredAt_ = 0;
     int announced_ = 0;
     int snoozed_ = 0;
     bool jumped_ = false;

@@ -54,7 +54,8 @@ protected:
     bool noticeClosed() const { return service && !service->closes.empty(); }
 
     // Runs one tick with an alarm due now; `whileShown` gets the dialog up and must answer it.
-    void fireAlarm(const char* message, TAlarmMode mode, const std::function<void(TAlarmShow&)>& whileShown)
+    void fireAlarm(const char* message, AlarmMode mode,
+                   const std::function<void(NotificationDialog&)>& whileShown)
     {
         store.addAlarm("12:00pm", "06/10/2026", message, "/nowhere/bell.wav", mode);
         AlarmEngine& alarmEngine = engine();
@@ -77,7 +78,7 @@ TEST_F(DesktopNoticeTest, ADueAlarmPutsUpOneCriticalNoticeWithItsMessageAndAnswe
     // Nothing due yet: the bus is left alone.
     EXPECT_EQ(busRequests, 0);
 
-    fireAlarm("Take the cake out", amMessageAndSound, [&](TAlarmShow& dialog) {
+    fireAlarm("Take the cake out", amMessageAndSound, [&](NotificationDialog& dialog) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return noticeShown(); }, 5000));
         EXPECT_FALSE(noticeClosed());
         QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "snooze10MinutesButton"), Qt::LeftButton);
@@ -109,7 +110,7 @@ TEST_F(DesktopNoticeTest, PickingTheNoticeBringsTheNotificationWindowToTheFront)
     otherApplication.setWindowTitle("Another application");
     bool broughtToFront = false;
     bool otherActionIgnored = false;
-    fireAlarm("Call back", amMessageOnly, [&](TAlarmShow& dialog) {
+    fireAlarm("Call back", amMessageOnly, [&](NotificationDialog& dialog) {
         if (!QTest::qWaitFor([&] { return noticeShown(); }, 5000)) {
             QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
             return;
@@ -145,7 +146,7 @@ TEST_F(DesktopNoticeTest, SoundOnlyAlarmsPutUpNoNotice)
 TEST_F(DesktopNoticeTest, WithoutANotificationServiceTheAlarmIsAnsweredAsAlwaysAndNoErrorShows)
 {
     bool shown = false;
-    fireAlarm("Nobody listens", amMessageAndSound, [&](TAlarmShow& dialog) {
+    fireAlarm("Nobody listens", amMessageAndSound, [&](NotificationDialog& dialog) {
         shown = true;
         QTest::qWait(200);
         QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
@@ -156,7 +157,7 @@ TEST_F(DesktopNoticeTest, WithoutANotificationServiceTheAlarmIsAnsweredAsAlwaysA
 
     // A service started later is found by the next alarm.
     startService();
-    fireAlarm("Now someone does", amMessageOnly, [&](TAlarmShow& dialog) {
+    fireAlarm("Now someone does", amMessageOnly, [&](NotificationDialog& dialog) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return noticeShown(); }, 5000));
         QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
     });
@@ -175,7 +176,7 @@ TEST_F(DesktopNoticeTest, TheMessageReachesTheServiceAsTextWhetherOrNotItReadsMa
                            Row{{"body", "body-markup", "actions"}, "Tom &amp; Jerry &lt;3"}}) {
         engine_.reset();
         startService(row.capabilities);
-        fireAlarm("Tom & Jerry <3", amMessageOnly, [&](TAlarmShow& dialog) {
+        fireAlarm("Tom & Jerry <3", amMessageOnly, [&](NotificationDialog& dialog) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return noticeShown(); }, 5000));
             QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
         });

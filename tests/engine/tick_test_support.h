@@ -202,7 +202,7 @@ inline FormatSettings usUserSettings()
 
 // A store in memory, its file loaded once as at start-up, and a tick driving it.
 struct TickRig {
-    explicit TickRig(TDateTime now)
+    explicit TickRig(DateTime now)
         : clock(now), formats(usUserSettings()), store(clock, formats, "/alarms", files)
     {
         store.setHost(&window);

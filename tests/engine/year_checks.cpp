@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::string_view MessagePrefix = "Alarm ";
 
-long long wallMsOf(TDateTime value)
+long long wallMsOf(DateTime value)
 {
     return std::llround(value * static_cast<double>(MsPerDay));
 }
@@ -120,7 +120,7 @@ std::string compareFileWithMemory(const std::vector<FileLine>& lines, const Alar
         return "the file has " + std::to_string(lines.size()) + " lines, memory " +
                std::to_string(stored.count()) + " alarms";
     for (int i = 0; i < stored.count(); ++i) {
-        const TBaseAlarm& alarm = stored[i];
+        const StoredAlarm& alarm = stored[i];
         const FileLine& line = lines[static_cast<std::size_t>(i)];
         if (line.due != floorToMinute(wallMsOf(alarm.alarmDate + alarm.alarmTime)) ||
             line.message != alarm.message || line.sound != alarm.waveFile || line.mode != alarm.alarmMode)
@@ -149,9 +149,10 @@ std::string checkListShape(const AlarmStore& store)
         return std::includes(whole.begin(), whole.end(), part.begin(), part.end());
     };
     const std::vector<AlarmId> stored =
-        sortedIds(store.baseAlarmList(), [](const TBaseAlarm& a) { return a.id; });
+        sortedIds(store.baseAlarmList(), [](const StoredAlarm& a) { return a.id; });
     const std::vector<AlarmId> rows = sortedIds(store.rows(), [](const AlarmRow& r) { return r.object.id; });
-    const std::vector<AlarmId> pending = sortedIds(store.todayList(), [](const TAlarm& a) { return a.id; });
+    const std::vector<AlarmId> pending =
+        sortedIds(store.todayList(), [](const PendingAlarm& a) { return a.id; });
     if (!unique(stored) || !unique(rows) || !unique(pending))
         return "an id twice in one list";
     if (!within(rows, stored))
@@ -159,8 +160,8 @@ std::string checkListShape(const AlarmStore& store)
     if (!within(pending, stored) || !within(pending, rows))
         return "a pending entry without its stored alarm or row";
     for (int i = 1; i < store.rows().count(); ++i) {
-        const TListBoxObject& above = store.rows()[i - 1].object;
-        const TListBoxObject& row = store.rows()[i].object;
+        const ListedAlarm& above = store.rows()[i - 1].object;
+        const ListedAlarm& row = store.rows()[i].object;
         if (above.alarmDate > row.alarmDate ||
             (above.alarmDate == row.alarmDate && above.alarmTime > row.alarmTime))
             return "rows out of date and time order at row " + std::to_string(i);
@@ -172,7 +173,7 @@ void collectStored(const AlarmStore& store, std::vector<Held>& out)
 {
     out.clear();
     for (int i = 0; i < store.baseAlarmList().count(); ++i) {
-        const TBaseAlarm& alarm = store.baseAlarmList()[i];
+        const StoredAlarm& alarm = store.baseAlarmList()[i];
         out.push_back(
             Held{alarmNumber(alarm.message), wallMsOf(alarm.alarmDate + alarm.alarmTime), alarm.alarmMode});
     }

@@ -22,7 +22,7 @@ long long between(std::mt19937& random, long long low, long long high)
     return std::uniform_int_distribution<long long>(low, high)(random);
 }
 
-long long wallMsOf(TDateTime value)
+long long wallMsOf(DateTime value)
 {
     return std::llround(value * static_cast<double>(MsPerDay));
 }
@@ -45,7 +45,7 @@ void YearSimulation::runCommand()
         const int index = store.findBaseAlarmForId(id);
         if (index < 0)
             return fail("a row without its stored alarm");
-        const TBaseAlarm& stored = store.baseAlarmList()[index];
+        const StoredAlarm& stored = store.baseAlarmList()[index];
         const ExpectedAlarm* alarm =
             model_.find(alarmNumber(stored.message), wallMsOf(stored.alarmDate + stored.alarmTime));
         if (alarm == nullptr || !alarm->mayRing)
@@ -80,7 +80,7 @@ void YearSimulation::addAlarm(int number, long long due, int mode, bool withSeco
     char dateText[16];
     std::snprintf(dateText, sizeof dateText, "%02d/%02d/%04d", date.month, date.day, date.year);
     program_->store.addAlarm(timeText, dateText, alarmMessage(number), alarmSound(number),
-                             static_cast<TAlarmMode>(mode));
+                             static_cast<AlarmMode>(mode));
     model_.add(ExpectedAlarm{.number = number, .due = due, .mode = mode});
 }
 

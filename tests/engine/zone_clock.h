@@ -71,7 +71,7 @@ class ZoneClock final : public Clock {
 public:
     explicit ZoneClock(long long utcMs) : utcMs_(utcMs) {}
 
-    TDateTime now() const override
+    DateTime now() const override
     {
         int millisecond = 0;
         const std::tm local = localFields(utcMs_, millisecond);

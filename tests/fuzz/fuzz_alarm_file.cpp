@@ -17,11 +17,11 @@ const std::string kPath = kFolder + "/Alarms.dat";
 
 using klaxora::testing::describe;
 
-void requireSoundLists(const AlarmStore& store, TDateTime today)
+void requireSoundLists(const AlarmStore& store, DateTime today)
 {
-    const OwningList<TBaseAlarm>& base = store.baseAlarmList();
+    const OwningList<StoredAlarm>& base = store.baseAlarmList();
     for (int i = 0; i < base.count(); ++i) {
-        const TBaseAlarm& a = base[i];
+        const StoredAlarm& a = base[i];
         require(a.id == i + 1, "a load numbers the alarms 1, 2, 3 in file order");
         require(a.alarmDate >= today && a.alarmDate == dateOf(a.alarmDate), "whole dates, none passed");
         require(a.alarmTime >= 0 && a.alarmTime < 1, "a time of day");
@@ -34,8 +34,8 @@ void requireSoundLists(const AlarmStore& store, TDateTime today)
     }
     const OwningList<AlarmRow>& rows = store.rows();
     for (int i = 1; i < rows.count(); ++i) {
-        const TListBoxObject& a = rows[i - 1].object;
-        const TListBoxObject& b = rows[i].object;
+        const ListedAlarm& a = rows[i - 1].object;
+        const ListedAlarm& b = rows[i].object;
         require(a.alarmDate < b.alarmDate || (a.alarmDate == b.alarmDate && a.alarmTime <= b.alarmTime),
                 "rows in date and time order");
     }
@@ -45,7 +45,7 @@ void requireSoundLists(const AlarmStore& store, TDateTime today)
         require(store.findBaseAlarmForId(store.todayList()[i].id) >= 0, "every pending alarm is stored");
 }
 
-void loadTwice(std::string_view contents, TDateTime now)
+void loadTwice(std::string_view contents, DateTime now)
 {
     FormatSettings user;
     user.shortDatePattern = "m/d/yy";

@@ -28,7 +28,7 @@ std::vector<std::string_view> splitInput(std::string_view input, std::size_t cou
 }
 
 // A value from day -693593 (1 January of year 1) to day 2958465 (31 December 9999), to the millisecond.
-TDateTime valueFrom(std::string_view bytes)
+DateTime valueFrom(std::string_view bytes)
 {
     std::uint64_t n = 0;
     for (const char c : bytes.substr(0, 8))
@@ -48,11 +48,11 @@ void requireErrorText(const ConversionError& error, std::string_view text, const
 
 void checkStorageRoundTrips(std::string_view text, const FormatSettings& storage)
 {
-    TDateTime time = 0;
+    DateTime time = 0;
     if (tryStrToTime(text, storage, time)) {
         require(time >= 0 && time < 1, "a time of day");
         require(decodeTime(time).millisecond == 0, "whole seconds");
-        const TDateTime again = strToTime(formatDateTime("hh:nn:ssam/pm", time, storage), storage);
+        const DateTime again = strToTime(formatDateTime("hh:nn:ssam/pm", time, storage), storage);
         require(again == time, "a time written as hh:nn:ssam/pm reads back the same");
         require(strToTime(formatDateTime("hh:mmam/pm", time, storage), storage) ==
                     encodeTime(decodeTime(time).hour, decodeTime(time).minute, 0, 0),
@@ -60,7 +60,7 @@ void checkStorageRoundTrips(std::string_view text, const FormatSettings& storage
     }
     require(isValidTimeText(text, storage) == tryStrToTime(text, storage, time), "isValidTimeText");
 
-    TDateTime date = 0;
+    DateTime date = 0;
     if (tryStrToDate(text, storage, 2026, date)) {
         const CivilDate civil = decodeDate(date);
         require(isValidDate(civil.year, civil.month, civil.day) && date == dateOf(date),
@@ -114,14 +114,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::requireErrorText(error, text, "date");
     }
 
-    const TDateTime value = fuzz::valueFrom(part(parts.size() - 1));
+    const DateTime value = fuzz::valueFrom(part(parts.size() - 1));
     (void)formatDateTime(pattern, value, settings);
     (void)formatDateTime(pattern, dateOf(value), settings);
     (void)timeToStr(value, settings);
     (void)dateToStr(value, settings);
     try {
-        const TDateTime time = addMinutesToTimeOfDay(static_cast<std::int32_t>(size * 7919 % 200000) - 100000,
-                                                     timeOf(value), dateOf(value), settings);
+        const DateTime time = addMinutesToTimeOfDay(static_cast<std::int32_t>(size * 7919 % 200000) - 100000,
+                                                    timeOf(value), dateOf(value), settings);
         require(time >= 0 && time < 1, "AddMinutesToTimeOfDay gives a time of day");
     } catch (const ConversionError&) {
         // A long time pattern that does not read back as a time: only a made-up one does that.

@@ -42,7 +42,7 @@ StoreLoad loadWithStore(const std::string& scratch, const std::string& contents,
     StoreLoad load;
     load.rewritten = readWhole(path);
     for (int i = 0; i < store.baseAlarmList().count(); ++i) {
-        const TBaseAlarm& alarm = store.baseAlarmList()[i];
+        const StoredAlarm& alarm = store.baseAlarmList()[i];
         std::ostringstream text;
         text.precision(17);
         text << alarm.alarmTime << '|' << alarm.alarmDate << '|' << alarm.message << '|' << alarm.waveFile

@@ -52,7 +52,7 @@ struct Saver {
             for (int k = 0; k < lineCount(generation); ++k) {
                 const AlarmTexts a = alarmOf(generation, k);
                 saver.store.addAlarm(a.time, a.date, a.message, a.wave,
-                                     static_cast<TAlarmMode>(a.mode[0] - '0'));
+                                     static_cast<AlarmMode>(a.mode[0] - '0'));
             }
             saver.store.writeToDisk();
             savePreferences(saver.fileSystem, folder, preferencesOf(generation));

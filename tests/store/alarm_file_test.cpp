@@ -29,7 +29,7 @@ TEST_F(AlarmFileTest, ALooseLineIsReadAndWrittenBackInTheWritersForm)
 {
     EXPECT_EQ(load("9:05 AM^Tea^^3^6/15/26^^1"), "09:05am^Tea^^3^06/15/2026^^1\r\n");
     ASSERT_EQ(store.baseAlarmList().count(), 1);
-    const TBaseAlarm& alarm = store.baseAlarmList()[0];
+    const StoredAlarm& alarm = store.baseAlarmList()[0];
     EXPECT_DOUBLE_EQ(alarm.alarmTime, encodeTime(9, 5, 0, 0));
     EXPECT_DOUBLE_EQ(alarm.alarmDate, encodeDate(2026, 6, 15));
     EXPECT_EQ(alarm.alarmMode, amMessageOnly);
@@ -184,8 +184,8 @@ TEST_F(AlarmFileTest, AWindows1252LineIsConvertedToUtf8)
 TEST(AlarmFileLines, TimesAndDatesAreWrittenAsTheStoragePatternsWriteThem)
 {
     const FormatSettings storage = storageFormatSettings(usUser());
-    const auto expectSame = [&](TDateTime time, TDateTime date) {
-        const std::string line = formatAlarmFileLine(TBaseAlarm(time, date, "m", "w", 1, 2));
+    const auto expectSame = [&](DateTime time, DateTime date) {
+        const std::string line = formatAlarmFileLine(StoredAlarm(time, date, "m", "w", 1, 2));
         EXPECT_EQ(line, formatDateTime("hh:mmam/pm", time, storage) + "^m^^3^" +
                             formatDateTime("mm/dd/yyyy", date, storage) + "^w^2");
     };
@@ -193,7 +193,7 @@ TEST(AlarmFileLines, TimesAndDatesAreWrittenAsTheStoragePatternsWriteThem)
         expectSame(encodeTime(minute / 60, minute % 60, 0, 0), encodeDate(2026, 6, 10));
         expectSame(encodeTime(minute / 60, minute % 60, 59, 999), encodeDate(2026, 6, 10));
     }
-    for (TDateTime date = encodeDate(1900, 1, 1); date < encodeDate(9999, 12, 31); date += 997)
+    for (DateTime date = encodeDate(1900, 1, 1); date < encodeDate(9999, 12, 31); date += 997)
         expectSame(encodeTime(7, 5, 0, 0), date);
     expectSame(encodeTime(23, 59, 59, 999) + 0.0004 / 86400.0, encodeDate(9999, 12, 31));
 }

@@ -32,13 +32,13 @@ protected:
     {
         const FormatSettings& storage = formats.storage();
         for (int i = 0; i < count; ++i) {
-            const TDateTime date =
+            const DateTime date =
                 encodeDate(2026, 6, 10) + static_cast<int>(random() % 3 == 0 ? 0 : random() % 800);
-            const TDateTime time =
+            const DateTime time =
                 encodeTime(static_cast<int>(random() % 24), static_cast<int>(random() % 60), 0, 0);
             store.addAlarm(formatDateTime("hh:mmam/pm", time, storage),
                            formatDateTime("mm/dd/yyyy", date, storage), randomText(random, 100),
-                           "/" + randomText(random, 254), static_cast<TAlarmMode>(random() % 3));
+                           "/" + randomText(random, 254), static_cast<AlarmMode>(random() % 3));
         }
     }
 };

@@ -18,7 +18,7 @@ using namespace klaxora::testing;
 class AlarmStoreTest : public StoreTest {
 protected:
     AlarmId add(const std::string& time, const std::string& date, const std::string& message = "Tea",
-                const std::string& wave = "", TAlarmMode mode = amMessageAndSound)
+                const std::string& wave = "", AlarmMode mode = amMessageAndSound)
     {
         return store.addAlarm(time, date, message, wave, mode);
     }
@@ -87,13 +87,13 @@ TEST_F(AlarmStoreTest, RowOrderMatchesTheWalkFromTheFirstRowForRandomAlarms)
 {
     std::mt19937 random(7);
     struct Key {
-        TDateTime date, time;
+        DateTime date, time;
         AlarmId id;
     };
     std::vector<Key> expected;
     for (int i = 0; i < 400; ++i) {
-        const TDateTime date = encodeDate(2026, 6, 10) + static_cast<int>(random() % 4);
-        const TDateTime time =
+        const DateTime date = encodeDate(2026, 6, 10) + static_cast<int>(random() % 4);
+        const DateTime time =
             encodeTime(13 + static_cast<int>(random() % 3), static_cast<int>(random() % 3) * 20, 0, 0);
         const AlarmId id = store.addAlarm(formatDateTime("hh:mmam/pm", time, formats.storage()),
                                           formatDateTime("mm/dd/yyyy", date, formats.storage()), "x", "", 0);
@@ -136,7 +136,7 @@ TEST_F(AlarmStoreTest, RecordsHoldAHundredCharactersOfUtf8WhileTheRowShowsAll)
         message += "é";
     const std::string path = "/sounds/" + std::string(300, 'w') + ".wav";
     add("01:00pm", "06/10/2026", message, path);
-    const TBaseAlarm& base = store.baseAlarmList()[0];
+    const StoredAlarm& base = store.baseAlarmList()[0];
     EXPECT_EQ(base.message.size(), 200u) << "100 two-byte characters";
     EXPECT_EQ(base.waveFile, path.substr(0, 255));
     EXPECT_EQ(store.todayList()[0].message, base.message);

@@ -7,7 +7,7 @@ namespace {
 
 const FormatSettings Storage{};
 
-TDateTime at(int y, int mo, int d, int h, int mi, int s = 0, int ms = 0)
+DateTime at(int y, int mo, int d, int h, int mi, int s = 0, int ms = 0)
 {
     return encodeDate(y, mo, d) + encodeTime(h, mi, s, ms);
 }
@@ -72,7 +72,7 @@ TEST(FormatDateTime, LongPatternsUseNamesAndTheSettingsDesignators)
 
 TEST(FormatDateTime, MinutesOnlyDirectlyAfterAnHour)
 {
-    const TDateTime value = at(2026, 6, 15, 19, 5, 9);
+    const DateTime value = at(2026, 6, 15, 19, 5, 9);
     EXPECT_EQ(formatDateTime("hh mm", value, Storage), "19 05");
     EXPECT_EQ(formatDateTime("mm hh", value, Storage), "06 19");
     EXPECT_EQ(formatDateTime("d mm", value, Storage), "15 06");
@@ -82,7 +82,7 @@ TEST(FormatDateTime, MinutesOnlyDirectlyAfterAnHour)
 
 TEST(FormatDateTime, TwelveHourClockOnlyWithAMarkerBeforeTheNextHour)
 {
-    const TDateTime value = at(2026, 6, 15, 19, 5);
+    const DateTime value = at(2026, 6, 15, 19, 5);
     EXPECT_EQ(formatDateTime("hh \"am/pm\"", value, Storage), "19 am/pm") << "quoted marker is text";
     EXPECT_EQ(formatDateTime("hh hh am/pm", value, Storage), "19 07 pm");
     EXPECT_EQ(formatDateTime("am/pm hh", value, Storage), "pm 07");
@@ -92,7 +92,7 @@ TEST(FormatDateTime, TwelveHourClockOnlyWithAMarkerBeforeTheNextHour)
 
 TEST(FormatDateTime, LiteralsSeparatorsAndNesting)
 {
-    const TDateTime value = at(2026, 6, 15, 9, 5, 7, 45);
+    const DateTime value = at(2026, 6, 15, 9, 5, 7, 45);
     EXPECT_EQ(formatDateTime("'at' h 'o''clock'", value, Storage), "at 9 oclock");
     EXPECT_EQ(formatDateTime("'unclosed", value, Storage), "unclosed");
     EXPECT_EQ(formatDateTime("ddddd t", value, Storage), "06/15/2026 9:05 AM");
@@ -108,7 +108,7 @@ TEST(FormatDateTime, LiteralsSeparatorsAndNesting)
 
 TEST(FormatDateTime, RoundsToTheMillisecondThenCutsSeconds)
 {
-    const TDateTime day = encodeDate(2026, 6, 15);
+    const DateTime day = encodeDate(2026, 6, 15);
     EXPECT_EQ(formatDateTime("mm/dd/yyyy hh:mm:ss", day + 86399.9996 / 86400, Storage),
               "06/16/2026 00:00:00");
     EXPECT_EQ(formatDateTime("hh:mm:ss", day + 86399.9994 / 86400, Storage), "23:59:59");

@@ -31,7 +31,7 @@ TEST(DateTimeCalendar, EncodeAndDecodeRoundTripOverFourCenturies)
     for (int year : {1, 1600, 1899, 1900, 2000, 2024, 2026, 2100, 9999}) {
         for (int month = 1; month <= 12; ++month) {
             for (int day = 1; day <= daysInMonth(year, month); ++day) {
-                const TDateTime value = encodeDate(year, month, day);
+                const DateTime value = encodeDate(year, month, day);
                 ASSERT_EQ(decodeDate(value), (CivilDate{year, month, day}))
                     << year << "-" << month << "-" << day;
                 if (value >= 0) { // before day 0 the fraction counts towards day 0
@@ -58,15 +58,15 @@ TEST(DateTimeCalendar, DayOfWeekCountsFromSunday)
 
 TEST(DateTimeClock, DecodingRoundsToTheNearestMillisecond)
 {
-    const TDateTime day = encodeDate(2026, 6, 15);
-    const TDateTime almostMidnight = day + (86399.9996 / 86400.0);
+    const DateTime day = encodeDate(2026, 6, 15);
+    const DateTime almostMidnight = day + (86399.9996 / 86400.0);
     EXPECT_EQ(decodeTime(almostMidnight), (ClockTime{0, 0, 0, 0}));
     EXPECT_EQ(decodeDate(almostMidnight), (CivilDate{2026, 6, 16}));
     EXPECT_EQ(dateOf(almostMidnight), day + 1);
     EXPECT_EQ(timeOf(almostMidnight), 0.0);
     EXPECT_EQ(dayOfWeek(almostMidnight), dayOfWeek(day + 1));
 
-    const TDateTime justBefore = day + (86399.9994 / 86400.0);
+    const DateTime justBefore = day + (86399.9994 / 86400.0);
     EXPECT_EQ(decodeTime(justBefore), (ClockTime{23, 59, 59, 999}));
     EXPECT_EQ(decodeDate(justBefore), (CivilDate{2026, 6, 15}));
 
@@ -82,7 +82,7 @@ TEST(DateTimeClock, SystemClockGivesLocalTimeWithTheZoneApplied)
     const std::string savedZone = saved ? saved : "";
     ::setenv("TZ", "XST-5:30", 1);
     ::tzset();
-    const TDateTime now = SystemClock().now();
+    const DateTime now = SystemClock().now();
     const auto utcSeconds = static_cast<double>(std::time(nullptr));
     if (saved)
         ::setenv("TZ", savedZone.c_str(), 1);
@@ -90,7 +90,7 @@ TEST(DateTimeClock, SystemClockGivesLocalTimeWithTheZoneApplied)
         ::unsetenv("TZ");
     ::tzset();
 
-    const TDateTime expected = encodeDate(1970, 1, 1) + (utcSeconds + 5.5 * 3600) / 86400;
+    const DateTime expected = encodeDate(1970, 1, 1) + (utcSeconds + 5.5 * 3600) / 86400;
     EXPECT_NEAR(now, expected, 2.0 / 86400);
 }
 

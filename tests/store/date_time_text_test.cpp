@@ -8,7 +8,7 @@ namespace {
 
 const FormatSettings Storage{};
 
-TDateTime hms(int h, int m, int s)
+DateTime hms(int h, int m, int s)
 {
     return encodeTime(h, m, s, 0);
 }
@@ -53,7 +53,7 @@ TEST(StrToTime, RefusesMalformedAndOutOfRangeTimes)
          {"",           "   ",      "7.30pm", "13:00pm", "7:30pm!", "0:30 AM", "0 pm",      "24:00",
           "23:60",      "23:59:60", "7:",     "7::30",   "7:30:",   ":30",     "pm",        "7 30",
           "7:30 pm pm", "7:30 p",   "-7:30",  "+7:30",   "10000",   "7:30 \t", "7:30 noon", "1000:00"}) {
-        TDateTime result = -1;
+        DateTime result = -1;
         EXPECT_FALSE(tryStrToTime(text, Storage, result)) << '"' << text << '"';
         EXPECT_EQ(result, -1) << "a failed conversion leaves the result alone";
     }
@@ -124,7 +124,7 @@ TEST(StrToDate, RefusesMalformedAndImpossibleDates)
          {"", "6", "6/", "6/15/" /* a third part is then required */, "/15/2026", "6/15/2026/1",
           "6/15/2026//", "6-15-2026", "2/29/2026", "2/30/2024", "4/31/2026", "13/1/2026", "0/1/2026",
           "1/0/2026", "6/15/10000", "6/15/2026 x", "6/15/20260", "6/15/2026 7:30"}) {
-        TDateTime result = -1;
+        DateTime result = -1;
         EXPECT_FALSE(tryStrToDate(text, Storage, 2026, result)) << '"' << text << '"';
         EXPECT_EQ(result, -1);
     }

@@ -20,11 +20,11 @@ inline std::vector<std::string> describe(const AlarmStore& store)
         records.push_back(text.str());
     };
     for (int i = 0; i < store.baseAlarmList().count(); ++i) {
-        const TBaseAlarm& a = store.baseAlarmList()[i];
+        const StoredAlarm& a = store.baseAlarmList()[i];
         add("base", a.id, a.alarmTime, a.alarmDate, a.message, a.waveFile, int{a.alarmMode});
     }
     for (int i = 0; i < store.todayList().count(); ++i) {
-        const TAlarm& a = store.todayList()[i];
+        const PendingAlarm& a = store.todayList()[i];
         add("today", a.id, a.alarmTime, a.message, a.waveFile, int{a.alarmMode});
     }
     for (int i = 0; i < store.rows().count(); ++i) {

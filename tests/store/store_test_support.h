@@ -25,7 +25,7 @@
 namespace klaxora::testing {
 
 // 10 June 2026 is a Wednesday, 14 June 2026 a Sunday.
-inline TDateTime at(int year, int month, int day, int hour = 12, int minute = 0, int second = 0, int ms = 0)
+inline DateTime at(int year, int month, int day, int hour = 12, int minute = 0, int second = 0, int ms = 0)
 {
     return encodeDate(year, month, day) + encodeTime(hour, minute, second, ms);
 }

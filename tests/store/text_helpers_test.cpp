@@ -48,12 +48,12 @@ TEST(TrimSpaces, RemovesOnlySpaceCharacters)
 
 class MinuteArithmetic : public ::testing::Test {
 protected:
-    const TDateTime day = encodeDate(2026, 6, 15);
-    const TDateTime tenOClock = day + encodeTime(10, 0, 0, 0);
+    const DateTime day = encodeDate(2026, 6, 15);
+    const DateTime tenOClock = day + encodeTime(10, 0, 0, 0);
     FormatSettings settings; // the long time pattern "h:mm:ss AMPM"
 
-    ClockTime clock(TDateTime value) { return decodeTime(value); }
-    TDateTime step(int minutes, int h, int m)
+    ClockTime clock(DateTime value) { return decodeTime(value); }
+    DateTime step(int minutes, int h, int m)
     {
         return addMinutesToTimeOfDay(minutes, encodeTime(h, m, 0, 0), day, settings);
     }

@@ -33,7 +33,7 @@ protected:
 struct EditorFill {
     std::string message = "[Type alarm message here]";
     std::string timeText;
-    TDateTime date = -1;
+    DateTime date = -1;
     std::string waveFile = "<unset>";
     int mode = -1;
     bool centred = false;
@@ -47,9 +47,9 @@ public:
     explicit ScriptedEditor(CommandsTest& test) : test_(test) {}
     void setMessageText(const std::string& message) override { fill.message = message; }
     void setTimeText(const std::string& timeText) override { fill.timeText = timeText; }
-    void setCalendarDate(TDateTime date) override { fill.date = date; }
+    void setCalendarDate(DateTime date) override { fill.date = date; }
     void setWaveFile(const std::string& waveFile) override { fill.waveFile = waveFile; }
-    void setAlarmMode(TAlarmMode mode) override { fill.mode = mode; }
+    void setAlarmMode(AlarmMode mode) override { fill.mode = mode; }
     void centerOver(const QWidget* /*mainWindow*/) override { fill.centred = true; }
     int showModal() override;
 
@@ -114,13 +114,13 @@ protected:
     void beginResetRows() override { selected = -1; }
     void endResetRows() override {}
 
-    AlarmId add(TDateTime when, const std::string& message)
+    AlarmId add(DateTime when, const std::string& message)
     {
         const FormatSettings& storage = disk.formats.storage();
         return disk.store.addAlarm(timeToStr(when, storage), formatDateTime("mm/dd/yyyy", when, storage),
                                    message, "", amMessageAndSound);
     }
-    const TBaseAlarm& stored(AlarmId id) const
+    const StoredAlarm& stored(AlarmId id) const
     {
         return disk.store.baseAlarmList()[disk.store.findBaseAlarmForId(id)];
     }

@@ -42,7 +42,7 @@ protected:
             return chosen;
         };
         services.programDirectory = "/opt/klaxora/";
-        options = std::make_unique<TAlarmOptions>(services);
+        options = std::make_unique<AlarmOptionsDialog>(services);
     }
 
     void show()
@@ -58,7 +58,7 @@ protected:
     std::vector<Choice> choices;
     std::optional<std::string> chosen;
     bool chooserFails = false;
-    std::unique_ptr<TAlarmOptions> options;
+    std::unique_ptr<AlarmOptionsDialog> options;
 };
 
 TEST_F(OptionsTest, MessageOnlyDisablesTheFileControlsAndTakesTheFocusAway)
@@ -81,7 +81,7 @@ TEST_F(OptionsTest, MessageOnlyDisablesTheFileControlsAndTakesTheFocusAway)
     options->tickAlarmMode(7); // ticks nothing
     EXPECT_EQ(options->tickedAlarmMode(), amMessageAndSound);
 
-    auto other = std::make_unique<TAlarmOptions>(services);
+    auto other = std::make_unique<AlarmOptionsDialog>(services);
     other->show();
     EXPECT_EQ(other->focusWidget(), testing::namedChild<QLineEdit>(*other, "waveFileEdit"));
 }
@@ -108,7 +108,7 @@ TEST_F(OptionsTest, OkTakesTheTypedTextAndCancelKeepsWaveFile)
 {
     options->setWaveFile("/sounds/old.wav");
     test::answerNextModal([](QWidget* modal) {
-        auto* dialog = static_cast<TAlarmOptions*>(modal);
+        auto* dialog = static_cast<AlarmOptionsDialog*>(modal);
         testing::namedChild<QLineEdit>(*dialog, "waveFileEdit")->clear();
         dialog->okButtonClick();
     });
@@ -117,7 +117,7 @@ TEST_F(OptionsTest, OkTakesTheTypedTextAndCancelKeepsWaveFile)
 
     options->setWaveFile("/sounds/old.wav");
     test::answerNextModal([](QWidget* modal) {
-        auto* dialog = static_cast<TAlarmOptions*>(modal);
+        auto* dialog = static_cast<AlarmOptionsDialog*>(modal);
         testing::namedChild<QLineEdit>(*dialog, "waveFileEdit")->setText("/sounds/new.wav");
         dialog->close(); // closing the window counts as Cancel
     });
@@ -210,7 +210,7 @@ TEST_F(OptionsTest, SoundPathRefusesWhatTheFileCannotHold)
 TEST_F(OptionsTest, HelpOpensTheOptionsTopic)
 {
     show();
-    QTest::mouseClick(testing::namedChild<TFlatButton>(*options, "helpButton"), Qt::LeftButton, {},
+    QTest::mouseClick(testing::namedChild<FlatButton>(*options, "helpButton"), Qt::LeftButton, {},
                       QPoint(10, 10));
     auto* help = options->findChild<HelpWindow*>();
     ASSERT_NE(help, nullptr);

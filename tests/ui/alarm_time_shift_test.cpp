@@ -103,7 +103,7 @@ TEST_F(CommandsTest, CloneAddsACopyWithTheSameMessageSoundAndMode)
     EXPECT_EQ(dateOfStored(0), (CivilDate{2026, 3, 10}));
     EXPECT_EQ(dateOfStored(1), (CivilDate{2026, 3, 11}));
     EXPECT_EQ(timeOfStored(1), (ClockTime{10, 0, 0}));
-    const TBaseAlarm& copy = disk.store.baseAlarmList()[1];
+    const StoredAlarm& copy = disk.store.baseAlarmList()[1];
     EXPECT_EQ(copy.message, "Call");
     EXPECT_EQ(copy.waveFile, wave);
     EXPECT_EQ(copy.alarmMode, amSoundOnly);

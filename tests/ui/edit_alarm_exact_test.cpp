@@ -38,7 +38,7 @@ protected:
         services.playWaveFile = [this](const std::string& file) { played.push_back(file); };
         services.chooseFile = [](QWidget*, const std::string&, const std::string&,
                                  const std::string&) -> std::optional<std::string> { return std::nullopt; };
-        editor = std::make_unique<TEditAlarmExact>(disk.store, disk.clock, services, &mainWindow);
+        editor = std::make_unique<AlarmEditorDialog>(disk.store, disk.clock, services, &mainWindow);
     }
 
     void show()
@@ -48,7 +48,7 @@ protected:
     }
     CivilDate calendarDate() const
     {
-        return decodeDate(testing::namedChild<TCalendar>(*editor, "calendar")->calendarDate());
+        return decodeDate(testing::namedChild<MonthCalendar>(*editor, "calendar")->calendarDate());
     }
     QString time() const { return testing::namedChild<QLineEdit>(*editor, "timeEdit")->text(); }
     void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
@@ -57,13 +57,13 @@ protected:
     AlarmOptionsServices services;
     std::vector<std::string> played;
     QWidget mainWindow;
-    std::unique_ptr<TEditAlarmExact> editor;
+    std::unique_ptr<AlarmEditorDialog> editor;
 };
 
 TEST_F(EditorTest, OpensWithThePlaceholderSelectedAndTodaysDate)
 {
     disk.clock.set(at(2026, 3, 6, 9, 41, 30));
-    editor = std::make_unique<TEditAlarmExact>(disk.store, disk.clock, services, &mainWindow);
+    editor = std::make_unique<AlarmEditorDialog>(disk.store, disk.clock, services, &mainWindow);
     show();
     EXPECT_EQ(editor->size(), QSize(449, 352));
     EXPECT_EQ(editor->windowTitle(), "Alarm Description");
@@ -80,9 +80,9 @@ TEST_F(EditorTest, OpensWithThePlaceholderSelectedAndTodaysDate)
         if (w->focusPolicy() & Qt::TabFocus)
             chain.push_back(w);
     }
-    EXPECT_EQ(chain, (std::vector<QWidget*>{testing::namedChild<TSpinButton>(*editor, "minutesSpinner"),
+    EXPECT_EQ(chain, (std::vector<QWidget*>{testing::namedChild<SpinButton>(*editor, "minutesSpinner"),
                                             testing::namedChild<QLineEdit>(*editor, "timeEdit"),
-                                            testing::namedChild<TSpinButton>(*editor, "hoursSpinner")}));
+                                            testing::namedChild<SpinButton>(*editor, "hoursSpinner")}));
 }
 
 // The message panel and the calendar's button strip show no hints; the calendar and the bottom buttons do.
@@ -98,12 +98,12 @@ TEST_F(EditorTest, HintsShowOnlyOutsideTheMessagePanelAndTheButtonStrip)
     for (QWidget* silent :
          std::initializer_list<QWidget*>{testing::namedChild<QLineEdit>(*editor, "messageEdit"),
                                          testing::namedChild<QLineEdit>(*editor, "timeEdit"),
-                                         testing::namedChild<TSpinButton>(*editor, "hoursSpinner"),
-                                         testing::namedChild<TSpinButton>(*editor, "minutesSpinner"),
-                                         testing::namedChild<TFlatButton>(*editor, "nextMonthButton")})
+                                         testing::namedChild<SpinButton>(*editor, "hoursSpinner"),
+                                         testing::namedChild<SpinButton>(*editor, "minutesSpinner"),
+                                         testing::namedChild<FlatButton>(*editor, "nextMonthButton")})
         EXPECT_FALSE(hintShown(silent)) << silent->toolTip().toStdString();
-    EXPECT_TRUE(hintShown(testing::namedChild<TCalendar>(*editor, "calendar")));
-    EXPECT_TRUE(hintShown(testing::namedChild<TFlatButton>(*editor, "setAlarmButton")));
+    EXPECT_TRUE(hintShown(testing::namedChild<MonthCalendar>(*editor, "calendar")));
+    EXPECT_TRUE(hintShown(testing::namedChild<FlatButton>(*editor, "setAlarmButton")));
     QToolTip::hideText();
 }
 
@@ -111,17 +111,17 @@ TEST_F(EditorTest, SpinnersStepTheTimeAndWrapWithoutTouchingTheDate)
 {
     struct Step {
         const char* from;
-        void (TEditAlarmExact::*handler)();
+        void (AlarmEditorDialog::*handler)();
         const char* to;
     };
     const std::vector<Step> steps{
-        {"10:00 AM", &TEditAlarmExact::hoursSpinnerUpClick, "11:00 AM"},
-        {"10:00 AM", &TEditAlarmExact::hoursSpinnerDownClick, "9:00 AM"},
-        {"10:00 AM", &TEditAlarmExact::minutesSpinnerDownClick, "9:59 AM"},
-        {"10:00 AM", &TEditAlarmExact::minutesSpinnerUpClick, "10:01 AM"},
-        {"11:30 PM", &TEditAlarmExact::hoursSpinnerUpClick, "12:30 AM"},
-        {"12:15 AM", &TEditAlarmExact::hoursSpinnerDownClick, "11:15 PM"},
-        {"11:59 PM", &TEditAlarmExact::minutesSpinnerUpClick, "12:00 AM"},
+        {"10:00 AM", &AlarmEditorDialog::hoursSpinnerUpClick, "11:00 AM"},
+        {"10:00 AM", &AlarmEditorDialog::hoursSpinnerDownClick, "9:00 AM"},
+        {"10:00 AM", &AlarmEditorDialog::minutesSpinnerDownClick, "9:59 AM"},
+        {"10:00 AM", &AlarmEditorDialog::minutesSpinnerUpClick, "10:01 AM"},
+        {"11:30 PM", &AlarmEditorDialog::hoursSpinnerUpClick, "12:30 AM"},
+        {"12:15 AM", &AlarmEditorDialog::hoursSpinnerDownClick, "11:15 PM"},
+        {"11:59 PM", &AlarmEditorDialog::minutesSpinnerUpClick, "12:00 AM"},
     };
     editor->setCalendarDate(encodeDate(2026, 3, 20));
     for (const Step& step : steps) {
@@ -133,8 +133,8 @@ TEST_F(EditorTest, SpinnersStepTheTimeAndWrapWithoutTouchingTheDate)
 
     // Wired to the spin buttons' halves, the arrow keys included.
     editor->setTimeText("10:00 AM");
-    emit testing::namedChild<TSpinButton>(*editor, "hoursSpinner")->upClick();
-    QTest::keyClick(testing::namedChild<TSpinButton>(*editor, "minutesSpinner"), Qt::Key_Down);
+    emit testing::namedChild<SpinButton>(*editor, "hoursSpinner")->upClick();
+    QTest::keyClick(testing::namedChild<SpinButton>(*editor, "minutesSpinner"), Qt::Key_Down);
     EXPECT_EQ(time(), "10:59 AM");
 }
 
@@ -186,7 +186,7 @@ TEST_F(EditorTest, SetAlarmStoresTheAlarmClosesWithOkAndDropsASoundFileThatIsGon
     editor->setCalendarDate(encodeDate(2026, 3, 20));
     editor->setWaveFile(wave);
     editor->setAlarmMode(amSoundOnly);
-    click(testing::namedChild<TFlatButton>(*editor, "setAlarmButton"));
+    click(testing::namedChild<FlatButton>(*editor, "setAlarmButton"));
     EXPECT_EQ(editor->result(), ModalResult::Ok);
     EXPECT_FALSE(editor->isVisible());
     ASSERT_EQ(disk.store.baseAlarmList().count(), 1);
@@ -238,19 +238,19 @@ TEST_F(EditorTest, CalendarButtonsStepTheDateAndTheLabelFollows)
 {
     show();
     editor->setCalendarDate(encodeDate(2027, 1, 31));
-    click(testing::namedChild<TFlatButton>(*editor, "nextMonthButton"));
+    click(testing::namedChild<FlatButton>(*editor, "nextMonthButton"));
     EXPECT_EQ(calendarDate(), (CivilDate{2027, 2, 28}));
     EXPECT_EQ(testing::namedChild<QLabel>(*editor, "dateLabel")->text(), "Sunday, February 28, 2027");
 
     editor->setCalendarDate(encodeDate(2028, 1, 31));
-    click(testing::namedChild<TFlatButton>(*editor, "nextMonthButton"));
+    click(testing::namedChild<FlatButton>(*editor, "nextMonthButton"));
     EXPECT_EQ(testing::namedChild<QLabel>(*editor, "dateLabel")->text(), "Tuesday, February 29, 2028");
-    click(testing::namedChild<TFlatButton>(*editor, "nextYearButton"));
+    click(testing::namedChild<FlatButton>(*editor, "nextYearButton"));
     EXPECT_EQ(testing::namedChild<QLabel>(*editor, "dateLabel")->text(), "Wednesday, February 28, 2029");
-    click(testing::namedChild<TFlatButton>(*editor, "prevYearButton"));
-    click(testing::namedChild<TFlatButton>(*editor, "prevMonthButton"));
+    click(testing::namedChild<FlatButton>(*editor, "prevYearButton"));
+    click(testing::namedChild<FlatButton>(*editor, "prevMonthButton"));
     EXPECT_EQ(calendarDate(), (CivilDate{2028, 1, 28}));
-    click(testing::namedChild<TFlatButton>(*editor, "todayButton"));
+    click(testing::namedChild<FlatButton>(*editor, "todayButton"));
     EXPECT_EQ(testing::namedChild<QLabel>(*editor, "dateLabel")->text(), "Friday, March 6, 2026");
 }
 
@@ -259,23 +259,23 @@ TEST_F(EditorTest, EnterSetsAndEscapeCancelsOnceWithOrWithoutShiftOrCtrl)
     for (const Qt::KeyboardModifiers modifiers :
          {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier),
           Qt::KeyboardModifiers(Qt::ControlModifier)}) {
-        for (QWidget* (*focus)(TEditAlarmExact&) :
-             {+[](TEditAlarmExact& e) -> QWidget* {
+        for (QWidget* (*focus)(AlarmEditorDialog&) :
+             {+[](AlarmEditorDialog& e) -> QWidget* {
                   return testing::namedChild<QLineEdit>(e, "messageEdit");
               },
-              +[](TEditAlarmExact& e) -> QWidget* {
-                  return testing::namedChild<TSpinButton>(e, "hoursSpinner");
+              +[](AlarmEditorDialog& e) -> QWidget* {
+                  return testing::namedChild<SpinButton>(e, "hoursSpinner");
               }}) {
             SCOPED_TRACE(static_cast<int>(modifiers));
             const int before = disk.store.baseAlarmList().count();
-            editor = std::make_unique<TEditAlarmExact>(disk.store, disk.clock, services, &mainWindow);
+            editor = std::make_unique<AlarmEditorDialog>(disk.store, disk.clock, services, &mainWindow);
             editor->setTimeText("10:00 PM");
             show();
             QTest::keyClick(focus(*editor), Qt::Key_Return, modifiers);
             EXPECT_EQ(editor->result(), ModalResult::Ok);
             EXPECT_EQ(disk.store.baseAlarmList().count(), before + 1);
 
-            editor = std::make_unique<TEditAlarmExact>(disk.store, disk.clock, services, &mainWindow);
+            editor = std::make_unique<AlarmEditorDialog>(disk.store, disk.clock, services, &mainWindow);
             editor->setTimeText("10:00 PM");
             show();
             QTest::keyClick(focus(*editor), Qt::Key_Escape, modifiers);
@@ -289,7 +289,7 @@ TEST_F(EditorTest, EnterSetsAndEscapeCancelsOnceWithOrWithoutShiftOrCtrl)
 TEST_F(EditorTest, HelpOpensTheEditorsTopicInTheMainWindowsHelpWindow)
 {
     show();
-    QTest::mouseClick(testing::namedChild<TFlatButton>(*editor, "helpButton"), Qt::LeftButton, {},
+    QTest::mouseClick(testing::namedChild<FlatButton>(*editor, "helpButton"), Qt::LeftButton, {},
                       QPoint(10, 10));
     // The main window's one help window: it stays when the editor goes.
     QPointer<HelpWindow> help = mainWindow.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
@@ -307,7 +307,7 @@ TEST_F(EditorTest, OptionsEditSoundAndModeOnlyWhenConfirmed)
     editor->setAlarmMode(amMessageOnly);
     bool sawMessageOnly = false;
     test::answerNextModal([&](QWidget* modal) {
-        auto* options = qobject_cast<TAlarmOptions*>(modal);
+        auto* options = qobject_cast<AlarmOptionsDialog*>(modal);
         ASSERT_NE(options, nullptr);
         sawMessageOnly =
             testing::namedChild<QRadioButton>(*options, "messageOnlyButton")->isChecked() &&
@@ -323,7 +323,7 @@ TEST_F(EditorTest, OptionsEditSoundAndModeOnlyWhenConfirmed)
     EXPECT_EQ(editor->waveFile, "");
 
     test::answerNextModal([](QWidget* modal) {
-        auto* options = qobject_cast<TAlarmOptions*>(modal);
+        auto* options = qobject_cast<AlarmOptionsDialog*>(modal);
         ASSERT_NE(options, nullptr);
         testing::namedChild<QRadioButton>(*options, "messageAndSoundButton")->setChecked(true);
         testing::namedChild<QLineEdit>(*options, "waveFileEdit")->setText("other.wav");

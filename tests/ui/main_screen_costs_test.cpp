@@ -61,7 +61,7 @@ std::pair<ino_t, off_t> fileIdentity(const std::string& path)
 TEST_F(MainScreenTest, AnIdleTickRepaintsOnlyTheClockAndTouchesNoFile)
 {
     prepare(TwoFutureAlarms);
-    TMainScreen& screen = create();
+    MainScreen& screen = create();
     // The first tick after the load repaints the list once, with the rows the load put in.
     screen.engine().tick();
     QApplication::processEvents();
@@ -95,7 +95,7 @@ TEST_F(MainScreenTest, LeftUnsaidTheNotificationAreaIsAskedOfTheDesktopAfterTheW
     setup.userFormats = klaxora::testing::usUser();
     setup.tray = std::make_unique<FakeTrayShell>(trayCalls);
     setup.sound = std::make_unique<FakeSoundBackend>(sound);
-    window = std::make_unique<TMainScreen>(clock, fileSystem, std::move(setup));
+    window = std::make_unique<MainScreen>(clock, fileSystem, std::move(setup));
     QApplication::processEvents();
     QApplication::processEvents();
 
@@ -109,12 +109,12 @@ TEST_F(MainScreenTest, LeftUnsaidTheNotificationAreaIsAskedOfTheDesktopAfterTheW
 TEST_F(MainScreenTest, TheWindowAndTheTrayGetTheProgramIconOnceTheWindowIsShown)
 {
     prepare(TwoFutureAlarms);
-    TMainScreen& screen = create();
+    MainScreen& screen = create();
     const QList<QSize> sizes = screen.windowIcon().availableSizes();
     for (const int size : ProgramIconSizes) {
         EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
     }
-    EXPECT_EQ(find<TQXTrayIcon95>("trayIcon")->icon().cacheKey(), screen.windowIcon().cacheKey())
+    EXPECT_EQ(find<TrayIcon>("trayIcon")->icon().cacheKey(), screen.windowIcon().cacheKey())
         << "one drawing for both";
 
     // A start straight into the notification area has the icon there from the first moment.

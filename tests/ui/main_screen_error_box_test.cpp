@@ -18,7 +18,7 @@ namespace {
 TEST_F(MainScreenTest, FailedSaveInAHandlerShowsTheErrorBoxAndTheProgramGoesOn)
 {
     prepare(TwoFutureAlarms);
-    TMainScreen& screen = create();
+    MainScreen& screen = create();
     fileSystem.failAt(klaxora::testing::FileStep::Rename, EACCES);
 
     const auto seen = answerNextMessageBox();
@@ -40,7 +40,7 @@ TEST_F(MainScreenTest, FailedSaveInAHandlerShowsTheErrorBoxAndTheProgramGoesOn)
 TEST_F(MainScreenTest, TraySettingThatCannotBeSavedKeepsItsCheckAndSaysWhy)
 {
     prepare(TwoFutureAlarms);
-    TMainScreen& screen = create();
+    MainScreen& screen = create();
     fileSystem.failAt(klaxora::testing::FileStep::Open, EACCES);
 
     const auto seen = answerNextMessageBox();

@@ -29,7 +29,7 @@ bool isMinimized(const QWidget& window)
 TEST_F(MainScreenTest, NormalStartShowsTheWindowAndSwitchesTheTimerOnOnce)
 {
     prepare(TwoFutureAlarms, withTray(true));
-    TMainScreen& screen = create(false, true);
+    MainScreen& screen = create(false, true);
     EXPECT_FALSE(screen.firstActivatePending());
     EXPECT_TRUE(screen.isVisible());
     EXPECT_FALSE(isMinimized(screen));
@@ -48,7 +48,7 @@ TEST_F(MainScreenTest, NormalStartShowsTheWindowAndSwitchesTheTimerOnOnce)
 TEST_F(MainScreenTest, MinimisedStartWithTrayGoesIntoTheNotificationArea)
 {
     prepare(TwoFutureAlarms, withTray(true));
-    TMainScreen& screen = create(true, true);
+    MainScreen& screen = create(true, true);
     EXPECT_FALSE(screen.isVisible()) << "hidden: no task-bar button";
     EXPECT_TRUE(trayIconShown());
     EXPECT_TRUE(screen.engine().alarmTimer().isActive());
@@ -64,7 +64,7 @@ TEST_F(MainScreenTest, MinimisedStartWithTrayGoesIntoTheNotificationArea)
 TEST_F(MainScreenTest, MinimisedStartWithoutNotificationAreaOrTraySettingGoesToTheTaskBar)
 {
     prepare(TwoFutureAlarms, withTray(true));
-    TMainScreen& screen = create(true, false);
+    MainScreen& screen = create(true, false);
     EXPECT_TRUE(isMinimized(screen));
     EXPECT_TRUE(trayCalls.empty());
     EXPECT_TRUE(screen.engine().alarmTimer().isActive());
@@ -78,7 +78,7 @@ TEST_F(MainScreenTest, MinimisedStartWithoutNotificationAreaOrTraySettingGoesToT
     // So does a minimised start with the tray setting off, where there is a notification area.
     window.reset();
     prepare(TwoFutureAlarms, withTray(false));
-    TMainScreen& untrayed = create(true, true);
+    MainScreen& untrayed = create(true, true);
     EXPECT_TRUE(isMinimized(untrayed));
     EXPECT_FALSE(trayIconShown());
     EXPECT_TRUE(untrayed.engine().alarmTimer().isActive());
@@ -87,7 +87,7 @@ TEST_F(MainScreenTest, MinimisedStartWithoutNotificationAreaOrTraySettingGoesToT
 TEST_F(MainScreenTest, MinimizeButtonFollowsTheTraySettingOfTheMoment)
 {
     prepare(TwoFutureAlarms, withTray(false));
-    TMainScreen& screen = create(false, true);
+    MainScreen& screen = create(false, true);
 
     // Turning the setting on moves nothing but is saved at once.
     action("useTrayAction")->trigger();
@@ -113,8 +113,8 @@ TEST_F(MainScreenTest, MinimizeButtonFollowsTheTraySettingOfTheMoment)
 TEST_F(MainScreenTest, HideToTrayMessageHidesTheWindow)
 {
     prepare(TwoFutureAlarms);
-    TMainScreen& screen = create();
-    QApplication::postEvent(&screen, new QEvent(TMainScreen::WM_HIDETOTRAY));
+    MainScreen& screen = create();
+    QApplication::postEvent(&screen, new QEvent(MainScreen::WM_HIDETOTRAY));
     EXPECT_TRUE(screen.isVisible()) << "posted: it waits in the queue";
     QApplication::processEvents();
     EXPECT_FALSE(screen.isVisible());
@@ -123,9 +123,9 @@ TEST_F(MainScreenTest, HideToTrayMessageHidesTheWindow)
 TEST_F(MainScreenTest, CloseAsksAndNoKeepsEverything)
 {
     prepare(TwoFutureAlarms);
-    TMainScreen& screen = create();
+    MainScreen& screen = create();
     const std::string fileBefore = alarmFileText();
-    QSignalSpy closed(&screen, &TMainScreen::closed);
+    QSignalSpy closed(&screen, &MainScreen::closed);
 
     const auto seen = answerNextMessageBox(QMessageBox::No);
     button("exitButton")->clicked();
@@ -147,9 +147,9 @@ TEST_F(MainScreenTest, CloseAsksAndNoKeepsEverything)
 TEST_F(MainScreenTest, ExitFromTheTrayMenuAsksAndNoLeavesItInTheTray)
 {
     prepare(TwoFutureAlarms, withTray(true));
-    TMainScreen& screen = create(true, true);
+    MainScreen& screen = create(true, true);
     ASSERT_TRUE(trayIconShown());
-    QSignalSpy closed(&screen, &TMainScreen::closed);
+    QSignalSpy closed(&screen, &MainScreen::closed);
 
     const auto seen = answerNextMessageBox(QMessageBox::No);
     action("trayExitAction")->trigger();
@@ -164,7 +164,7 @@ TEST_F(MainScreenTest, AnUnreadableAlarmFileIsToldAndTheWindowRunsOnUntilTheTick
     prepare(TwoFutureAlarms);
     fileSystem.failAt(klaxora::testing::FileStep::Read, EACCES);
     const auto seen = answerNextMessageBox();
-    TMainScreen& screen = create();
+    MainScreen& screen = create();
     EXPECT_EQ(seen->text, "File access denied.");
     EXPECT_EQ(screen.windowTitle(), "Klaxora! - the alarm file could not be read");
     EXPECT_EQ(alarmList()->model()->rowCount(), 0);

@@ -36,7 +36,7 @@ protected:
     }
 
     // Creates the window and lets the event loop start, which runs the first activation.
-    TMainScreen& create(bool minimizedStart = false, bool notificationArea = false)
+    MainScreen& create(bool minimizedStart = false, bool notificationArea = false)
     {
         MainScreenSetup setup;
         setup.folder = folder.path();
@@ -47,7 +47,7 @@ protected:
         sound->hasOutput = false; // the player only beeps, and the beep is written down
         setup.sound = std::make_unique<FakeSoundBackend>(sound);
         setup.files = std::move(filesReadBefore);
-        window = std::make_unique<TMainScreen>(clock, fileSystem, std::move(setup));
+        window = std::make_unique<MainScreen>(clock, fileSystem, std::move(setup));
         QApplication::processEvents();
         QApplication::processEvents();
         return *window;
@@ -59,7 +59,7 @@ protected:
     {
         return klaxora::testing::namedChild<Part>(*window, name);
     }
-    TFlatButton* button(const char* name) const { return find<TFlatButton>(name); }
+    FlatButton* button(const char* name) const { return find<FlatButton>(name); }
     QAction* action(const char* name) const { return find<QAction>(name); }
     QMenu* menu(const char* name) const { return find<QMenu>(name); }
     AlarmListView* alarmList() const { return find<AlarmListView>("alarmList"); }
@@ -79,7 +79,7 @@ protected:
     std::shared_ptr<FakeSoundBackend::Shared> sound = std::make_shared<FakeSoundBackend::Shared>();
     // What the program reads before the window exists; empty, the window reads the files itself.
     ProgramFiles filesReadBefore;
-    std::unique_ptr<TMainScreen> window;
+    std::unique_ptr<MainScreen> window;
 };
 
 } // namespace klaxora::test

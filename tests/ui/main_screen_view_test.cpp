@@ -42,16 +42,16 @@ QStringList captions(const QMenu* menu)
 TEST_F(MainScreenTest, LayoutAndMenusAreWiredToTheirCommands)
 {
     prepare(TwoFutureAlarms);
-    TMainScreen& screen = create();
+    MainScreen& screen = create();
     EXPECT_EQ(screen.windowTitle(), "Klaxora!");
     EXPECT_FALSE(screen.windowIcon().isNull());
     EXPECT_EQ(screen.size(), QSize(571 - 8, 384 - 27));
 
-    const TFlatButton* const commands[] = {button("addAlarmButton"), button("editAlarmButton"),
-                                           button("deleteAlarmButton"), button("cloneButton"),
-                                           button("adjustTimeButton")};
+    const FlatButton* const commands[] = {button("addAlarmButton"), button("editAlarmButton"),
+                                          button("deleteAlarmButton"), button("cloneButton"),
+                                          button("adjustTimeButton")};
     int left = -1;
-    for (const TFlatButton* button : commands) {
+    for (const FlatButton* button : commands) {
         EXPECT_GT(button->x(), left) << "in the order of the command bar";
         left = button->x();
     }
@@ -76,7 +76,7 @@ TEST_F(MainScreenTest, LayoutAndMenusAreWiredToTheirCommands)
 TEST_F(MainScreenTest, ClockShowsTheTimeAndTheTickRefreshesIt)
 {
     prepare(TwoFutureAlarms);
-    TMainScreen& screen = create();
+    MainScreen& screen = create();
     EXPECT_EQ(find<BevelPanel>("clockPanel")->caption(), "09:00:00am");
     clock.set(klaxora::testing::at(2026, 6, 10, 14, 5, 9));
     screen.engine().tick();
@@ -88,7 +88,7 @@ TEST_F(MainScreenTest, ScreenReadersReadTheButtonsTheClockAndTheRows)
 {
     prepare("10:00am^Dentist^^3^06/10/2026^^0\r\n11:00am^Market^^3^06/13/2026^^0\r\n");
     create();
-    const std::pair<TFlatButton*, const char*> buttons[] = {
+    const std::pair<FlatButton*, const char*> buttons[] = {
         {button("addAlarmButton"), "Add Alarm"},
         {button("editAlarmButton"), "Edit Alarm"},
         {button("deleteAlarmButton"), "Delete Alarm"},
@@ -131,7 +131,7 @@ TEST_F(MainScreenTest, ScreenReadersReadTheButtonsTheClockAndTheRows)
 TEST_F(MainScreenTest, ShowTodayOnlyFiltersRowsButTheFileKeepsEveryAlarmAndIsNotRemembered)
 {
     prepare(TwoFutureAlarms);
-    TMainScreen& screen = create();
+    MainScreen& screen = create();
     ASSERT_EQ(screen.store().rows().count(), 2);
     EXPECT_FALSE(find<QCheckBox>("showTodayOnlyBox")->isChecked());
 
@@ -150,7 +150,7 @@ TEST_F(MainScreenTest, ShowTodayOnlyFiltersRowsButTheFileKeepsEveryAlarmAndIsNot
     // Not remembered between runs.
     QTest::mouseClick(find<QCheckBox>("showTodayOnlyBox"), Qt::LeftButton);
     window.reset();
-    TMainScreen& again = create();
+    MainScreen& again = create();
     EXPECT_FALSE(find<QCheckBox>("showTodayOnlyBox")->isChecked());
     EXPECT_EQ(again.store().rows().count(), 2);
 }
@@ -158,7 +158,7 @@ TEST_F(MainScreenTest, ShowTodayOnlyFiltersRowsButTheFileKeepsEveryAlarmAndIsNot
 TEST_F(MainScreenTest, UpdateButtonsAfterTheLastRowGoesLeavesCloneEnabled)
 {
     prepare("10:00am^Dentist^^3^06/12/2026^^0\r\n");
-    TMainScreen& screen = create();
+    MainScreen& screen = create();
     ASSERT_EQ(alarmList()->selectedRow(), 0);
     EXPECT_TRUE(button("deleteAlarmButton")->isEnabled());
 
@@ -175,7 +175,7 @@ TEST_F(MainScreenTest, UpdateButtonsAfterTheLastRowGoesLeavesCloneEnabled)
 TEST_F(MainScreenTest, HelpOpensTheMainTopicAndTheProductPage)
 {
     prepare(TwoFutureAlarms);
-    TMainScreen& screen = create();
+    MainScreen& screen = create();
     EXPECT_EQ(screen.helpFile(), "KLAXORA.HLP");
 
     action("helpContentsAction")->trigger();
@@ -192,14 +192,14 @@ TEST_F(MainScreenTest, HelpOpensTheMainTopicAndTheProductPage)
 TEST_F(MainScreenTest, AboutShowsOkCentredOnTopWithTheTimerOff)
 {
     prepare(TwoFutureAlarms);
-    TMainScreen& screen = create();
+    MainScreen& screen = create();
     bool okVisible = false;
     bool timerRan = true;
     QPoint offCentre;
     answerNextModal([&](QWidget* modal) {
-        auto* about = qobject_cast<TSplashform*>(modal);
+        auto* about = qobject_cast<AboutWindow*>(modal);
         ASSERT_NE(about, nullptr);
-        okVisible = testing::namedChild<TFlatButton>(*about, "okButton")->isVisible();
+        okVisible = testing::namedChild<FlatButton>(*about, "okButton")->isVisible();
         timerRan = screen.engine().alarmTimer().isActive();
         offCentre = about->geometry().center() - about->screen()->geometry().center();
         QTest::keyClick(about, Qt::Key_Return);
@@ -209,13 +209,13 @@ TEST_F(MainScreenTest, AboutShowsOkCentredOnTopWithTheTimerOff)
     EXPECT_FALSE(timerRan);
     EXPECT_LE(offCentre.manhattanLength(), 2);
     EXPECT_TRUE(screen.engine().alarmTimer().isActive());
-    EXPECT_EQ(screen.findChild<TSplashform*>(), nullptr) << "freed after use";
+    EXPECT_EQ(screen.findChild<AboutWindow*>(), nullptr) << "freed after use";
 }
 
 TEST_F(MainScreenTest, CommandsAreReachedFromButtonsMenusListAndKeys)
 {
     prepare(TwoFutureAlarms);
-    TMainScreen& screen = create();
+    MainScreen& screen = create();
     ASSERT_EQ(alarmList()->selectedRow(), 0);
 
     const auto question = answerNextMessageBox(QMessageBox::No);
@@ -234,7 +234,7 @@ TEST_F(MainScreenTest, CommandsAreReachedFromButtonsMenusListAndKeys)
     int editors = 0;
     const auto cancelEditor = [&editors] {
         answerNextModal([&editors](QWidget* modal) {
-            editors += qobject_cast<TEditAlarmExact*>(modal) != nullptr ? 1 : 0;
+            editors += qobject_cast<AlarmEditorDialog*>(modal) != nullptr ? 1 : 0;
             qobject_cast<QDialog*>(modal)->done(QDialog::Rejected);
         });
     };

@@ -124,7 +124,7 @@ TEST(PicturesTest, DisabledButtonsShowTheEmbossedShapeOfTheirPicture)
     palette.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
     for (const NamedPicture& picture : buttonPictures()) {
         SCOPED_TRACE(picture.name);
-        TFlatButton button;
+        FlatButton button;
         button.setPalette(palette);
         button.setBitmap(picture.draw());
         button.setEnabled(false);

@@ -18,7 +18,7 @@ namespace {
 
 TEST(SplashForm, LayoutAsStored)
 {
-    TSplashform about;
+    AboutWindow about;
     EXPECT_EQ(about.size(), QSize(385, 242));
     EXPECT_TRUE(about.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -26,32 +26,32 @@ TEST(SplashForm, LayoutAsStored)
 
     // The panel's single line, outer bevel, 5-pixel border and inner bevel leave 369 pixels for the name.
     EXPECT_EQ(testing::namedChild<BevelPanel>(about, "framePanel")->geometry(), about.rect());
-    EXPECT_EQ(testing::namedChild<TEffectLabel>(about, "nameLabel")->geometry(), QRect(8, 8, 369, 69));
-    EXPECT_EQ(testing::namedChild<TEffectLabel>(about, "platformLabel")->geometry(), QRect(221, 84, 95, 25));
-    EXPECT_EQ(testing::namedChild<TEffectLabel>(about, "versionLabel")->geometry(), QRect(135, 120, 112, 22));
+    EXPECT_EQ(testing::namedChild<EffectLabel>(about, "nameLabel")->geometry(), QRect(8, 8, 369, 69));
+    EXPECT_EQ(testing::namedChild<EffectLabel>(about, "platformLabel")->geometry(), QRect(221, 84, 95, 25));
+    EXPECT_EQ(testing::namedChild<EffectLabel>(about, "versionLabel")->geometry(), QRect(135, 120, 112, 22));
     EXPECT_EQ(testing::namedChild<QLabel>(about, "editionLabel")->geometry(), QRect(106, 141, 163, 14));
-    EXPECT_EQ(testing::namedChild<TFlatButton>(about, "okButton")->geometry(), QRect(283, 193, 81, 33));
+    EXPECT_EQ(testing::namedChild<FlatButton>(about, "okButton")->geometry(), QRect(283, 193, 81, 33));
 
-    EXPECT_EQ(testing::namedChild<TEffectLabel>(about, "nameLabel")->font().pixelSize(), 64);
-    EXPECT_TRUE(testing::namedChild<TEffectLabel>(about, "nameLabel")->font().bold() &&
-                testing::namedChild<TEffectLabel>(about, "nameLabel")->font().italic());
+    EXPECT_EQ(testing::namedChild<EffectLabel>(about, "nameLabel")->font().pixelSize(), 64);
+    EXPECT_TRUE(testing::namedChild<EffectLabel>(about, "nameLabel")->font().bold() &&
+                testing::namedChild<EffectLabel>(about, "nameLabel")->font().italic());
 }
 
 TEST(SplashForm, NameIsRaisedBlackOnGreyAndVersionIsFlat)
 {
-    TSplashform about;
+    AboutWindow about;
     // Shadow colour before the scheme, font colour after both: the grey shadow and black text stay.
-    for (const TEffectLabel* raised : {testing::namedChild<TEffectLabel>(about, "nameLabel"),
-                                       testing::namedChild<TEffectLabel>(about, "platformLabel")}) {
-        EXPECT_EQ(raised->colourScheme(), TColourScheme::csText);
+    for (const EffectLabel* raised : {testing::namedChild<EffectLabel>(about, "nameLabel"),
+                                      testing::namedChild<EffectLabel>(about, "platformLabel")}) {
+        EXPECT_EQ(raised->colourScheme(), ColourScheme::csText);
         EXPECT_EQ(raised->colourShadow(), QColor(0x80, 0x80, 0x80));
         EXPECT_EQ(raised->fontColour(), QColor(Qt::black));
     }
-    EXPECT_EQ(testing::namedChild<TEffectLabel>(about, "versionLabel")->depthShadow(), 0);
+    EXPECT_EQ(testing::namedChild<EffectLabel>(about, "versionLabel")->depthShadow(), 0);
 
     // Drawn: the name has white up-left and grey down-right of its black lettering.
     about.show();
-    const QImage name = testing::namedChild<TEffectLabel>(about, "nameLabel")->grab().toImage();
+    const QImage name = testing::namedChild<EffectLabel>(about, "nameLabel")->grab().toImage();
     bool white = false;
     bool grey = false;
     bool black = false;
@@ -68,10 +68,10 @@ TEST(SplashForm, NameIsRaisedBlackOnGreyAndVersionIsFlat)
 
 TEST(SplashForm, ScreenReadersReadTheLetteringAndTheVersion)
 {
-    TSplashform about;
+    AboutWindow about;
     const std::pair<QWidget*, const char*> lettering[] = {
-        {testing::namedChild<TEffectLabel>(about, "nameLabel"), "Klaxora!"},
-        {testing::namedChild<TEffectLabel>(about, "versionLabel"), "Version 1.9a"}};
+        {testing::namedChild<EffectLabel>(about, "nameLabel"), "Klaxora!"},
+        {testing::namedChild<EffectLabel>(about, "versionLabel"), "Version 1.9a"}};
     for (const auto& [label, text] : lettering) {
         QAccessibleInterface* read = QAccessible::queryAccessibleInterface(label);
         ASSERT_NE(read, nullptr);
@@ -82,10 +82,10 @@ TEST(SplashForm, ScreenReadersReadTheLetteringAndTheVersion)
 
 TEST(SplashForm, ShowsCentredWithOkHiddenUntilTheCallerShowsIt)
 {
-    TSplashform about;
+    AboutWindow about;
     about.show();
     EXPECT_TRUE(testing::namedChild<QLabel>(about, "editionLabel")->isVisible());
-    EXPECT_FALSE(testing::namedChild<TFlatButton>(about, "okButton")->isVisible());
+    EXPECT_FALSE(testing::namedChild<FlatButton>(about, "okButton")->isVisible());
     const QRect screen = about.screen()->geometry();
     EXPECT_NEAR(about.x(), (screen.width() - 385) / 2, 1);
     EXPECT_NEAR(about.y(), (screen.height() - 242) / 2, 1);
@@ -94,17 +94,17 @@ TEST(SplashForm, ShowsCentredWithOkHiddenUntilTheCallerShowsIt)
 TEST(SplashForm, OkOrEnterClosesButEscapeDoesNot)
 {
     {
-        TSplashform about;
+        AboutWindow about;
         about.showOkButton();
         test::answerNextModal([](QWidget* modal) {
-            auto* window = qobject_cast<TSplashform*>(modal);
+            auto* window = qobject_cast<AboutWindow*>(modal);
             ASSERT_NE(window, nullptr);
-            QTest::mouseClick(testing::namedChild<TFlatButton>(*window, "okButton"), Qt::LeftButton);
+            QTest::mouseClick(testing::namedChild<FlatButton>(*window, "okButton"), Qt::LeftButton);
         });
         EXPECT_EQ(about.exec(), QDialog::Accepted);
     }
     {
-        TSplashform about;
+        AboutWindow about;
         about.showOkButton();
         bool stillOpenAfterEscape = false;
         test::answerNextModal([&stillOpenAfterEscape](QWidget* modal) {
