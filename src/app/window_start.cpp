@@ -21,7 +21,7 @@
 #include "store/file_system.h"
 #include "store/program_directory.h"
 #include "store/program_files.h"
-#include "ui/alarm_options.h"
+#include "ui/alarm_options_dialog.h"
 #include "ui/main_screen.h"
 #include "ui/message_boxes.h"
 #include "ui/program_style.h"

@@ -3,10 +3,10 @@
 // side of the tick.
 #pragma once
 
-#include "engine/alarm_show.h"
 #include "engine/alarm_tick.h"
 #include "engine/desktop_notifier.h"
 #include "engine/freedesktop_notifier.h"
+#include "engine/notification_dialog.h"
 #include "engine/qt_alarm_timer.h"
 #include "engine/qt_sound_backend.h"
 #include "engine/sound_backend.h"

@@ -3,7 +3,7 @@
 #include "controls/bevel_panel.h"
 #include "controls/flat_button.h"
 #include "controls/qt_tray_shell.h"
-#include "controls/qx_tray_icon.h"
+#include "controls/tray_icon.h"
 #include "engine/alarm_tick.h"
 #include "engine/qt_sound_backend.h"
 #include "ui/alarm_list_model.h"

@@ -17,7 +17,7 @@
 #include "store/preferences_file.h"
 #include "store/program_files.h"
 #include "ui/alarm_commands.h"
-#include "ui/alarm_options.h"
+#include "ui/alarm_options_dialog.h"
 
 #include <QEvent>
 #include <QIcon>

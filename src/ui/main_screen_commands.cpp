@@ -5,9 +5,9 @@
 
 #include "command/command_execution.h"
 #include "controls/flat_button.h"
-#include "controls/qx_tray_icon.h"
+#include "controls/tray_icon.h"
+#include "ui/alarm_editor_dialog.h"
 #include "ui/alarm_list_view.h"
-#include "ui/edit_alarm_exact.h"
 #include "ui/guarded_handler.h"
 #include "ui/message_boxes.h"
 

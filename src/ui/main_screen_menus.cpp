@@ -4,13 +4,13 @@
 #include "ui/main_screen.h"
 
 #include "controls/flat_button.h"
-#include "controls/qx_tray_icon.h"
+#include "controls/tray_icon.h"
 #include "engine/alarm_timer.h"
 #include "store/file_system.h"
+#include "ui/about_window.h"
 #include "ui/alarm_list_view.h"
 #include "ui/guarded_handler.h"
 #include "ui/help_window.h"
-#include "ui/splash_form.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,7 +1,7 @@
 // A notification area that records every call, and can click the icon the way the shell does.
 #pragma once
 
-#include "controls/qx_tray_icon_msg_window.h"
+#include "controls/tray_icon_message_window.h"
 #include "controls/tray_shell.h"
 
 #include <QColor>

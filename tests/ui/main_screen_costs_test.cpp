@@ -4,7 +4,7 @@
 // toolkit started.
 #include "controls/bevel_panel.h"
 #include "controls/qt_tray_shell.h"
-#include "controls/qx_tray_icon.h"
+#include "controls/tray_icon.h"
 #include "store/program_files.h"
 #include "ui/alarm_list_view.h"
 #include "ui/main_screen_test_support.h"

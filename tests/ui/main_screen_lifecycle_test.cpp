@@ -1,6 +1,6 @@
 // The main window's life: the first activation for each kind of start, minimising to the task bar or
 // into the notification area and back, the tray setting, and closing after the question.
-#include "controls/qx_tray_icon.h"
+#include "controls/tray_icon.h"
 #include "message_box_answer.h"
 #include "ui/alarm_list_view.h"
 #include "ui/main_screen_test_support.h"

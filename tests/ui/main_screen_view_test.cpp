@@ -4,12 +4,12 @@
 #include "controls/bevel_panel.h"
 #include "controls/flat_button.h"
 #include "message_box_answer.h"
+#include "ui/about_window.h"
+#include "ui/alarm_editor_dialog.h"
 #include "ui/alarm_list_view.h"
-#include "ui/edit_alarm_exact.h"
 #include "ui/help_files.h"
 #include "ui/help_window.h"
 #include "ui/main_screen_test_support.h"
-#include "ui/splash_form.h"
 #include "ui/window_placement.h"
 
 #include <QAccessible>

@@ -1,5 +1,5 @@
 // The controls of the alarm editor, where they stand, and how they are wired.
-#include "ui/edit_alarm_exact.h"
+#include "ui/alarm_editor_dialog.h"
 
 #include "controls/month_calendar.h"
 #include "controls/spin_button.h"

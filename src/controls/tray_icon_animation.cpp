@@ -1,6 +1,6 @@
-#include "controls/qx_tray_icon_animation.h"
+#include "controls/tray_icon_animation.h"
 
-#include "controls/qx_tray_icon.h"
+#include "controls/tray_icon.h"
 
 #include <QImageReader>
 

@@ -1,4 +1,4 @@
-#include "ui/alarm_options.h"
+#include "ui/alarm_options_dialog.h"
 
 #include "controls/picture_canvas.h"
 #include "ui/alarm_text_validator.h"

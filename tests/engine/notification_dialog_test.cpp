@@ -1,6 +1,6 @@
 // The notification dialog: layout, texts, fonts, the answers of every button, and the keys and closes
 // that must or must not end it.
-#include "engine/alarm_show.h"
+#include "engine/notification_dialog.h"
 #include "support/modal_answer.h"
 #include "support/named_child.h"
 

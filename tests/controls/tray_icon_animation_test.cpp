@@ -1,7 +1,7 @@
 // The animated tray icon: frames in turn from files or the program's resources, the interval, restarts
 // at frame 0, and frames that cannot be read.
 #include "controls/fake_tray_shell.h"
-#include "controls/qx_tray_icon.h"
+#include "controls/tray_icon.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The tray icon's conversation with the shell: adds, modifies and deletes, tips, pictures and states.
 #include "controls/fake_tray_shell.h"
-#include "controls/qx_tray_icon.h"
+#include "controls/tray_icon.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "ui/edit_alarm_exact.h"
+#include "ui/alarm_editor_dialog.h"
 
 #include "controls/month_calendar.h"
 #include "store/date_time_text.h"

@@ -4,9 +4,9 @@
 #include "dialog_test_support.h"
 #include "store/date_time_text.h"
 #include "support/named_child.h"
-#include "ui/alarm_options.h"
+#include "ui/alarm_editor_dialog.h"
+#include "ui/alarm_options_dialog.h"
 #include "ui/alarm_text_validator.h"
-#include "ui/edit_alarm_exact.h"
 #include "ui/help_files.h"
 #include "ui/help_window.h"
 

@@ -1,4 +1,4 @@
-#include "ui/splash_form.h"
+#include "ui/about_window.h"
 
 #include "controls/bevel_panel.h"
 #include "controls/effect_label.h"

@@ -7,8 +7,8 @@
 #pragma once
 
 #include "controls/qt_tray_shell.h"
-#include "controls/qx_tray_icon_animation.h"
-#include "controls/qx_tray_icon_msg_window.h"
+#include "controls/tray_icon_animation.h"
+#include "controls/tray_icon_message_window.h"
 #include "controls/tray_shell.h"
 
 #include <QIcon>

@@ -1,4 +1,4 @@
-#include "engine/alarm_show.h"
+#include "engine/notification_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
-#include "controls/qx_tray_icon_msg_window.h"
+#include "controls/tray_icon_message_window.h"
 
-#include "controls/qx_tray_icon.h"
+#include "controls/tray_icon.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -2,7 +2,7 @@
 // menu, mouse moves, and the route from QSystemTrayIcon's activations.
 #include "controls/fake_tray_shell.h"
 #include "controls/qt_tray_shell.h"
-#include "controls/qx_tray_icon.h"
+#include "controls/tray_icon.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // The alarm options dialog: the enable rule, Choose, Play Now, Ok and Cancel, and its keys.
 #include "dialog_test_support.h"
 #include "support/named_child.h"
-#include "ui/alarm_options.h"
+#include "ui/alarm_options_dialog.h"
 #include "ui/help_files.h"
 #include "ui/help_window.h"
 

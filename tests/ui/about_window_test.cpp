@@ -4,7 +4,7 @@
 #include "controls/flat_button.h"
 #include "support/modal_answer.h"
 #include "support/named_child.h"
-#include "ui/splash_form.h"
+#include "ui/about_window.h"
 
 #include <QAccessible>
 #include <QLabel>

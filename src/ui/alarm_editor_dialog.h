@@ -7,7 +7,7 @@
 #include "store/alarm_store.h"
 #include "store/clock.h"
 #include "ui/alarm_editor.h"
-#include "ui/alarm_options.h"
+#include "ui/alarm_options_dialog.h"
 
 #include <QDialog>
 

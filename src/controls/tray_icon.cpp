@@ -1,4 +1,4 @@
-#include "controls/qx_tray_icon.h"
+#include "controls/tray_icon.h"
 
 #include "controls/leading_characters.h"
 
