@@ -6,10 +6,10 @@ namespace klaxora::bench {
 
 namespace {
 
-constexpr const char* kWords[] = {"Call",   "the",    "garage", "dentist", "Mum",   "meeting",
-                                  "with",   "Café",   "Müller", "pick",    "up",    "children",
-                                  "school", "pay",    "rent",   "€",       "renew", "passport",
-                                  "water",  "plants", "train",  "to",      "Köln",  "at"};
+constexpr const char* Words[] = {"Call",   "the",    "garage", "dentist", "Mum",   "meeting",
+                                 "with",   "Café",   "Müller", "pick",    "up",    "children",
+                                 "school", "pay",    "rent",   "€",       "renew", "passport",
+                                 "water",  "plants", "train",  "to",      "Köln",  "at"};
 
 int pick(std::mt19937& random, int count)
 {
@@ -41,7 +41,7 @@ std::string message(std::mt19937& random)
     while (message.size() < wanted) {
         if (!message.empty())
             message += ' ';
-        message += kWords[pick(random, static_cast<int>(std::size(kWords)))];
+        message += Words[pick(random, static_cast<int>(std::size(Words)))];
     }
     return message;
 }

@@ -13,7 +13,7 @@ namespace klaxora {
 
 namespace {
 
-constexpr std::array<int, 3> kHandledSignals{SIGTERM, SIGINT, SIGHUP};
+constexpr std::array<int, 3> HandledSignals{SIGTERM, SIGINT, SIGHUP};
 
 // The handler can reach nothing but a plain variable; this is the write end of the one object's pipe.
 volatile sig_atomic_t gWriteEnd = -1;
@@ -33,7 +33,7 @@ void setAction(void (*handler)(int))
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signalNumber : kHandledSignals)
+    for (const int signalNumber : HandledSignals)
         ::sigaction(signalNumber, &action, nullptr);
 }
 

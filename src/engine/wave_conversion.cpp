@@ -57,11 +57,11 @@ bool convertWaveToPcm16(const std::string& from, int descriptor)
     }
     // Floating-point sources may go past full scale; libsndfile clips them instead of wrapping round.
     sf_command(target.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
-    constexpr sf_count_t kFrames = 4096;
-    std::vector<float> frames(static_cast<std::size_t>(kFrames * in.channels));
-    std::vector<float> mixed(static_cast<std::size_t>(kFrames * out.channels));
+    constexpr sf_count_t Frames = 4096;
+    std::vector<float> frames(static_cast<std::size_t>(Frames * in.channels));
+    std::vector<float> mixed(static_cast<std::size_t>(Frames * out.channels));
     sf_count_t total = 0;
-    for (sf_count_t got = 0; (got = sf_readf_float(source.get(), frames.data(), kFrames)) > 0;) {
+    for (sf_count_t got = 0; (got = sf_readf_float(source.get(), frames.data(), Frames)) > 0;) {
         for (sf_count_t i = 0; i < got; ++i) {
             mixDown(&frames[static_cast<std::size_t>(i * in.channels)], in.channels,
                     &mixed[static_cast<std::size_t>(i * out.channels)]);

@@ -7,9 +7,9 @@ namespace klaxora {
 
 namespace {
 
-constexpr char kSeparator = '^';
-constexpr char kEndOfFile = 26; // Ctrl-Z
-constexpr std::size_t kWeekdaysCapacity = 7;
+constexpr char FieldSeparator = '^';
+constexpr char EndOfFile = 26; // Ctrl-Z
+constexpr std::size_t WeekdaysCapacity = 7;
 
 AlarmMode modeFromField(std::string_view field)
 {
@@ -31,7 +31,7 @@ void appendDigits(std::string& out, int value, int minDigits)
 
 std::vector<std::string_view> splitAlarmFileLines(std::string_view contents)
 {
-    if (const auto end = contents.find(kEndOfFile); end != std::string_view::npos)
+    if (const auto end = contents.find(EndOfFile); end != std::string_view::npos)
         contents = contents.substr(0, end);
     return splitLines(contents);
 }
@@ -41,7 +41,7 @@ std::array<std::string_view, 7> splitAlarmFields(std::string_view line)
     std::array<std::string_view, 7> fields{};
     std::size_t start = 0;
     for (std::string_view& field : fields) {
-        const std::size_t end = line.find(kSeparator, start);
+        const std::size_t end = line.find(FieldSeparator, start);
         if (end == std::string_view::npos) {
             field = line.substr(start);
             break;
@@ -59,7 +59,7 @@ AlarmFileLine parseAlarmFileLine(std::string_view line, const FormatSettings& st
     const ClockTime clock = decodeTime(strToTime(fields[0], storage));
     parsed.time = encodeTime(clock.hour, clock.minute, 0, 0);
     parsed.message = cutToCharacters(fields[1], MessageCapacity);
-    parsed.weekdays = cutToCharacters(fields[2], kWeekdaysCapacity);
+    parsed.weekdays = cutToCharacters(fields[2], WeekdaysCapacity);
     parsed.kind = strToInt(fields[3]);
     if (!tryStrToDate(fields[4], storage, decodeDate(today).year, parsed.date))
         parsed.date = today;
@@ -81,20 +81,20 @@ std::string formatAlarmFileLine(const StoredAlarm& alarm)
     line += ':';
     appendDigits(line, time.minute, 2);
     line += time.hour < 12 ? "am" : "pm";
-    line += kSeparator;
+    line += FieldSeparator;
     line += alarm.message;
-    line += kSeparator;
-    line += kSeparator;
+    line += FieldSeparator;
+    line += FieldSeparator;
     appendDigits(line, DatedAlarmKind, 1);
-    line += kSeparator;
+    line += FieldSeparator;
     appendDigits(line, date.month, 2);
     line += '/';
     appendDigits(line, date.day, 2);
     line += '/';
     appendDigits(line, date.year, 4);
-    line += kSeparator;
+    line += FieldSeparator;
     line += alarm.waveFile;
-    line += kSeparator;
+    line += FieldSeparator;
     appendDigits(line, alarm.alarmMode, 1);
     return line;
 }

@@ -12,11 +12,11 @@ namespace klaxora {
 
 namespace {
 
-constexpr double kMillisecondsPerDay = 86400000.0;
+constexpr double MillisecondsPerDay = 86400000.0;
 
 long long toMilliseconds(DateTime timeOfDay)
 {
-    return std::llround(timeOfDay * kMillisecondsPerDay);
+    return std::llround(timeOfDay * MillisecondsPerDay);
 }
 
 // Ids grow along both lists (a new id is always the largest and always appended), so a binary search

@@ -22,13 +22,13 @@ namespace klaxora {
 namespace {
 
 #ifdef _WIN32
-constexpr int kCreateFlags = _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY;
+constexpr int CreateFlags = _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY;
 int currentProcessId()
 {
     return _getpid();
 }
 #else
-constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
+constexpr int CreateFlags = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
 int currentProcessId()
 {
     return static_cast<int>(getpid());
@@ -134,7 +134,7 @@ int PosixFileSystem::openTemporary(const std::string& targetPath, FileHandle& ha
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporaryPath =
             targetPath + "." + std::to_string(currentProcessId()) + "-" + std::to_string(counter++) + ".tmp";
-        const int descriptor = ::open(temporaryPath.c_str(), kCreateFlags, 0666);
+        const int descriptor = ::open(temporaryPath.c_str(), CreateFlags, 0666);
         if (descriptor < 0) {
             if (errno == EEXIST)
                 continue;

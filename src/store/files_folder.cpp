@@ -11,14 +11,14 @@ namespace klaxora {
 
 namespace {
 
-constexpr std::array<std::string_view, 2> kUserFiles = {"Alarms.dat", "ALARM.INI"};
+constexpr std::array<std::string_view, 2> UserFiles = {"Alarms.dat", "ALARM.INI"};
 
 // Asks the folder itself: permission bits, read-only media and access lists all have their say.
 bool canWriteIn(FileSystem& fileSystem, const std::string& folder)
 {
     FileHandle handle = nullptr;
     std::string probe;
-    if (fileSystem.openTemporary(joinPath(folder, kUserFiles[0]), handle, probe) != 0)
+    if (fileSystem.openTemporary(joinPath(folder, UserFiles[0]), handle, probe) != 0)
         return false;
     fileSystem.close(handle);
     fileSystem.remove(probe);
@@ -54,7 +54,7 @@ std::string chooseFilesFolder(FileSystem& fileSystem, const std::string& program
 {
     if (canWriteIn(fileSystem, programFolder) || fileSystem.makeFolder(userFolder) != 0)
         return programFolder;
-    for (const std::string_view name : kUserFiles) {
+    for (const std::string_view name : UserFiles) {
         if (!bringAlong(fileSystem, joinPath(programFolder, name), joinPath(userFolder, name)))
             return programFolder;
     }

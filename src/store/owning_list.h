@@ -33,7 +33,7 @@ public:
     void insert(int index, std::unique_ptr<T> item)
     {
         const auto at = static_cast<std::size_t>(index);
-        if (blocks_.empty() || (at == count_ && blocks_.back().size() >= kBlockSize)) {
+        if (blocks_.empty() || (at == count_ && blocks_.back().size() >= BlockSize)) {
             blocks_.emplace_back();
             starts_.push_back(count_);
         }
@@ -43,7 +43,7 @@ public:
         item.release();
         ++count_;
         shiftStartsAfter(block, 1);
-        if (items.size() >= 2 * kBlockSize)
+        if (items.size() >= 2 * BlockSize)
             split(block);
     }
 
@@ -58,9 +58,9 @@ public:
         --count_;
         shiftStartsAfter(block, -1);
         // Small neighbours are joined, so that deletions never leave many tiny blocks.
-        if (block > 0 && blocks_[block - 1].size() + items.size() <= kBlockSize)
+        if (block > 0 && blocks_[block - 1].size() + items.size() <= BlockSize)
             joinWithNext(block - 1);
-        else if (block + 1 < blocks_.size() && items.size() + blocks_[block + 1].size() <= kBlockSize)
+        else if (block + 1 < blocks_.size() && items.size() + blocks_[block + 1].size() <= BlockSize)
             joinWithNext(block);
         else if (items.empty())
             removeBlock(block);
@@ -88,8 +88,8 @@ public:
     void assignFrom(std::vector<std::unique_ptr<T>>& items)
     {
         clear();
-        for (std::size_t first = 0; first < items.size(); first += kBlockSize) {
-            const std::size_t last = std::min(items.size(), first + kBlockSize);
+        for (std::size_t first = 0; first < items.size(); first += BlockSize) {
+            const std::size_t last = std::min(items.size(), first + BlockSize);
             blocks_.emplace_back();
             starts_.push_back(first);
             blocks_.back().reserve(last - first);
@@ -101,7 +101,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kBlockSize = 512;
+    static constexpr std::size_t BlockSize = 512;
 
     std::size_t blockOf(std::size_t index) const
     {
@@ -119,10 +119,10 @@ private:
     void split(std::size_t block)
     {
         std::vector<T*>& items = blocks_[block];
-        std::vector<T*> upper(items.begin() + static_cast<std::ptrdiff_t>(kBlockSize), items.end());
-        items.resize(kBlockSize);
+        std::vector<T*> upper(items.begin() + static_cast<std::ptrdiff_t>(BlockSize), items.end());
+        items.resize(BlockSize);
         blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block) + 1, std::move(upper));
-        starts_.insert(starts_.begin() + static_cast<std::ptrdiff_t>(block) + 1, starts_[block] + kBlockSize);
+        starts_.insert(starts_.begin() + static_cast<std::ptrdiff_t>(block) + 1, starts_[block] + BlockSize);
     }
 
     void joinWithNext(std::size_t block)

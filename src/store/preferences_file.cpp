@@ -7,8 +7,8 @@ namespace klaxora {
 
 namespace {
 
-constexpr std::string_view kSounds = "Sounds";
-constexpr std::string_view kTray = "Tray";
+constexpr std::string_view SoundsSection = "Sounds";
+constexpr std::string_view TraySection = "Tray";
 
 bool readBoolean(FileSystem& fileSystem, const std::string& path, std::string_view section,
                  std::string_view key)
@@ -42,18 +42,18 @@ Preferences loadPreferences(FileSystem& fileSystem, const std::string& folder)
     const std::string path = joinPath(folder, PreferencesFileName);
     fileSystem.removeLeftoverTemporaries(path);
     Preferences preferences;
-    preferences.defaultWaveFile = readProfileString(fileSystem, path, kSounds, "WaveFile", "");
-    preferences.noAlarmSound = readBoolean(fileSystem, path, kSounds, "Silent");
-    preferences.useTray = readBoolean(fileSystem, path, kTray, "Use");
+    preferences.defaultWaveFile = readProfileString(fileSystem, path, SoundsSection, "WaveFile", "");
+    preferences.noAlarmSound = readBoolean(fileSystem, path, SoundsSection, "Silent");
+    preferences.useTray = readBoolean(fileSystem, path, TraySection, "Use");
     return preferences;
 }
 
 void savePreferences(FileSystem& fileSystem, const std::string& folder, const Preferences& preferences)
 {
     const std::string path = joinPath(folder, PreferencesFileName);
-    writeOrThrow(fileSystem, path, kSounds, "WaveFile", preferences.defaultWaveFile);
-    writeOrThrow(fileSystem, path, kSounds, "Silent", preferences.noAlarmSound ? "1" : "0");
-    writeOrThrow(fileSystem, path, kTray, "Use", preferences.useTray ? "1" : "0");
+    writeOrThrow(fileSystem, path, SoundsSection, "WaveFile", preferences.defaultWaveFile);
+    writeOrThrow(fileSystem, path, SoundsSection, "Silent", preferences.noAlarmSound ? "1" : "0");
+    writeOrThrow(fileSystem, path, TraySection, "Use", preferences.useTray ? "1" : "0");
 }
 
 } // namespace klaxora

@@ -114,7 +114,7 @@ void MainScreen::formActivate()
         showMinimized();
         if (notificationAreaAvailable() && preferences_.useTray) {
             // Hidden only once the minimising has been processed.
-            QCoreApplication::postEvent(this, new QEvent(WM_HIDETOTRAY));
+            QCoreApplication::postEvent(this, new QEvent(HideToTrayEvent));
             applyProgramIcon();
             trayIcon_->activate();
         }
@@ -144,7 +144,7 @@ void MainScreen::formActivate()
 
 bool MainScreen::event(QEvent* event)
 {
-    if (event->type() == WM_HIDETOTRAY) {
+    if (event->type() == HideToTrayEvent) {
         wmHideToTray();
         return true;
     }

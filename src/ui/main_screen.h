@@ -71,7 +71,7 @@ class MainScreen : public QMainWindow,
 public:
     // The private message that hides the window into the notification area once a minimising has been
     // processed.
-    static constexpr QEvent::Type WM_HIDETOTRAY = static_cast<QEvent::Type>(QEvent::User + 43);
+    static constexpr QEvent::Type HideToTrayEvent = static_cast<QEvent::Type>(QEvent::User + 43);
     static constexpr int MainHelpTopic = 1009;
 
     // Takes the preferences and the alarms from the setup, or reads them (FormCreate). A failure to read

@@ -29,7 +29,7 @@ struct ChoiceSpec {
 };
 
 // In tab order.
-const ChoiceSpec kChoices[] = {
+const ChoiceSpec Choices[] = {
     {"snooze1MinuteButton", "1 minute", "Add 1 minute to alarm time", {10, 29, 83, 23}, -1},
     {"snooze5MinutesButton", "5 minutes", "Add 5 minutes to alarm time", {96, 29, 83, 23}, -5},
     {"snooze10MinutesButton", "10 minutes", "Add 10 minutes to alarm time", {182, 29, 83, 23}, -10},
@@ -75,7 +75,7 @@ TEST(AlarmShowTest, ControlsStandWhereTheLayoutPutsThemInTabOrder)
               testing::namedChild<QFrame>(dialog, "snoozePanel"));
     EXPECT_EQ(testing::namedChild<QLabel>(dialog, "snoozeCaption")->pos(), QPoint(10, 9));
     EXPECT_EQ(testing::namedChild<QLabel>(dialog, "snoozeCaption")->text(), "Remind me again in:");
-    for (const ChoiceSpec& choice : kChoices) {
+    for (const ChoiceSpec& choice : Choices) {
         const QPushButton* button = testing::namedChild<QPushButton>(dialog, choice.name);
         SCOPED_TRACE(choice.caption);
         EXPECT_EQ(button->parentWidget(), testing::namedChild<QFrame>(dialog, "snoozePanel"));
@@ -83,10 +83,10 @@ TEST(AlarmShowTest, ControlsStandWhereTheLayoutPutsThemInTabOrder)
         EXPECT_EQ(button->toolTip(), choice.hint);
         EXPECT_EQ(button->geometry(), choice.geometry);
     }
-    for (std::size_t i = 0; i + 1 < std::size(kChoices); ++i) {
-        EXPECT_EQ(testing::namedChild<QPushButton>(dialog, kChoices[i].name)->nextInFocusChain(),
-                  testing::namedChild<QPushButton>(dialog, kChoices[i + 1].name))
-            << "tab order after " << kChoices[i].caption;
+    for (std::size_t i = 0; i + 1 < std::size(Choices); ++i) {
+        EXPECT_EQ(testing::namedChild<QPushButton>(dialog, Choices[i].name)->nextInFocusChain(),
+                  testing::namedChild<QPushButton>(dialog, Choices[i + 1].name))
+            << "tab order after " << Choices[i].caption;
     }
 }
 
@@ -110,7 +110,7 @@ TEST(AlarmShowTest, FontsAreArialAtTheirPixelSizesAndDeleteIsBoldRedAndDefault)
 TEST(AlarmShowTest, EveryButtonClosesWithItsModalResult)
 {
     NotificationDialog dialog;
-    for (const ChoiceSpec& choice : kChoices) {
+    for (const ChoiceSpec& choice : Choices) {
         const int result = announceAndAnswer(dialog, "Tea", [&choice](NotificationDialog& shown) {
             QTest::mouseClick(testing::namedChild<QPushButton>(shown, choice.name), Qt::LeftButton);
         });

@@ -12,8 +12,8 @@
 namespace klaxora::fuzz {
 namespace {
 
-const std::string kFolder = "/klaxora";
-const std::string kPath = kFolder + "/Alarms.dat";
+const std::string FuzzFolder = "/klaxora";
+const std::string FuzzAlarmFile = FuzzFolder + "/Alarms.dat";
 
 using klaxora::testing::describe;
 
@@ -52,17 +52,17 @@ void loadTwice(std::string_view contents, DateTime now)
     const DateTimeFormats formats(user);
     FakeClock clock(now);
     MemoryFileSystem files;
-    files.files[kPath] = std::string(contents);
+    files.files[FuzzAlarmFile] = std::string(contents);
 
-    AlarmStore first(clock, formats, kFolder, files);
+    AlarmStore first(clock, formats, FuzzFolder, files);
     first.loadFromDisk();
     requireSoundLists(first, clock.today());
-    const std::string rewritten = files.files.at(kPath);
+    const std::string rewritten = files.files.at(FuzzAlarmFile);
 
-    AlarmStore second(clock, formats, kFolder, files);
+    AlarmStore second(clock, formats, FuzzFolder, files);
     second.loadFromDisk();
     require(describe(second) == describe(first), "the rewritten file loads to the same records");
-    require(files.files.at(kPath) == rewritten, "the second rewrite gives the same bytes");
+    require(files.files.at(FuzzAlarmFile) == rewritten, "the second rewrite gives the same bytes");
     require(files.files.size() == 1, "no temporary file is left");
 }
 

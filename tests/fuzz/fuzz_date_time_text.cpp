@@ -33,9 +33,9 @@ DateTime valueFrom(std::string_view bytes)
     std::uint64_t n = 0;
     for (const char c : bytes.substr(0, 8))
         n = n << 8 | static_cast<unsigned char>(c);
-    constexpr std::int64_t kFirst = -693593LL * 86400000;
-    constexpr std::int64_t kSpan = (2958466LL + 693593) * 86400000;
-    return static_cast<double>(kFirst + static_cast<std::int64_t>(n % kSpan)) / 86400000.0;
+    constexpr std::int64_t FirstRepresentableMs = -693593LL * 86400000;
+    constexpr std::int64_t Span = (2958466LL + 693593) * 86400000;
+    return static_cast<double>(FirstRepresentableMs + static_cast<std::int64_t>(n % Span)) / 86400000.0;
 }
 
 // what() ends at the first NUL character, so the texts are compared up to there.

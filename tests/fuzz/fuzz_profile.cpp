@@ -16,8 +16,8 @@
 namespace klaxora::fuzz {
 namespace {
 
-const std::string kFolder = "/klaxora";
-const std::string kPath = kFolder + "/ALARM.INI";
+const std::string FuzzFolder = "/klaxora";
+const std::string FuzzAlarmFile = FuzzFolder + "/ALARM.INI";
 
 std::string_view trim(std::string_view text)
 {
@@ -58,9 +58,9 @@ struct Written {
 // case, "=" and its new value.
 const Written* writtenLine(std::string_view line, const std::vector<Written>& written)
 {
-    static const Written kSection{};
+    static const Written Section{};
     if (line == "[Sounds]" || line == "[Tray]")
-        return &kSection;
+        return &Section;
     for (const Written& w : written) {
         const std::size_t equals = w.key.size();
         if (line.size() > equals && line[equals] == '=' && sameNoCase(line.substr(0, equals), w.key) &&
@@ -101,16 +101,16 @@ bool readsBackAsWritten(const std::string& value)
              value.back() == value.front());
 }
 
-const std::string kPaths[] = {"",
-                              "/home/user/Sounds/ring.wav",
-                              "C:\\SOUNDS\\RING.WAV",
-                              "/é/☕ 𝄞.wav",
-                              " spaced ",
-                              "\"quoted\"",
-                              "a=b;c",
-                              "[Tray]",
-                              "x\r\ny",
-                              std::string(1100, 'a')};
+const std::string Paths[] = {"",
+                             "/home/user/Sounds/ring.wav",
+                             "C:\\SOUNDS\\RING.WAV",
+                             "/é/☕ 𝄞.wav",
+                             " spaced ",
+                             "\"quoted\"",
+                             "a=b;c",
+                             "[Tray]",
+                             "x\r\ny",
+                             std::string(1100, 'a')};
 
 } // namespace
 } // namespace klaxora::fuzz
@@ -121,33 +121,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using fuzz::require;
     const std::string contents(reinterpret_cast<const char*>(data), size);
     fuzz::MemoryFileSystem files;
-    files.files[fuzz::kPath] = contents;
+    files.files[fuzz::FuzzAlarmFile] = contents;
 
-    (void)loadPreferences(files, fuzz::kFolder);
-    const Preferences wanted{fuzz::kPaths[size % std::size(fuzz::kPaths)], size % 3 == 1, size % 5 < 2};
+    (void)loadPreferences(files, fuzz::FuzzFolder);
+    const Preferences wanted{fuzz::Paths[size % std::size(fuzz::Paths)], size % 3 == 1, size % 5 < 2};
     try {
-        savePreferences(files, fuzz::kFolder, wanted);
+        savePreferences(files, fuzz::FuzzFolder, wanted);
     } catch (const PreferencesError& error) {
         require(wanted.defaultWaveFile.find_first_of("\r\n") != std::string::npos,
                 std::string("a save failed: ") + error.what());
-        require(files.files.size() == 1 && files.files.at(fuzz::kPath) == contents,
+        require(files.files.size() == 1 && files.files.at(fuzz::FuzzAlarmFile) == contents,
                 "a refused save leaves the file as it was");
         return 0;
     }
     require(files.files.size() == 1, "no temporary file is left");
-    const std::string saved = files.files.at(fuzz::kPath);
+    const std::string saved = files.files.at(fuzz::FuzzAlarmFile);
     fuzz::requireOtherLinesKept(contents, saved,
                                 {{"WaveFile", wanted.defaultWaveFile},
                                  {"Silent", wanted.noAlarmSound ? "1" : "0"},
                                  {"Use", wanted.useTray ? "1" : "0"}});
 
-    const Preferences loaded = loadPreferences(files, fuzz::kFolder);
+    const Preferences loaded = loadPreferences(files, fuzz::FuzzFolder);
     require(loaded.noAlarmSound == wanted.noAlarmSound && loaded.useTray == wanted.useTray,
             "the switches load back as saved");
     if (fuzz::readsBackAsWritten(wanted.defaultWaveFile))
         require(loaded.defaultWaveFile == wanted.defaultWaveFile, "the sound file loads back as saved");
 
-    savePreferences(files, fuzz::kFolder, wanted);
-    require(files.files.at(fuzz::kPath) == saved, "saving the same preferences again changes nothing");
+    savePreferences(files, fuzz::FuzzFolder, wanted);
+    require(files.files.at(fuzz::FuzzAlarmFile) == saved,
+            "saving the same preferences again changes nothing");
     return 0;
 }

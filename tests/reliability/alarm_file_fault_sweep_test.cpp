@@ -22,19 +22,19 @@ using ::testing::IsEmpty;
 using namespace klaxora::testing;
 
 // As a user's file looks: loose times and dates, a weekday line, a passed alarm, a line that is no alarm.
-const char kStartFile[] = "9:05 AM^Tea^^3^6/15/26^^1\r\n"
-                          "07:30pm^Call the garage^^3^06/10/2026^/snd/ring.wav^0\r\n"
-                          "11:00am^Every Saturday^7^0^01/01/2020^^2\r\n"
-                          "08:00am^passed^^3^06/09/2026^^0\r\n"
-                          "not an alarm\r\n"
-                          "06:00pm^Café Müller^^3^12/24/2026^^0";
+const char StartFile[] = "9:05 AM^Tea^^3^6/15/26^^1\r\n"
+                         "07:30pm^Call the garage^^3^06/10/2026^/snd/ring.wav^0\r\n"
+                         "11:00am^Every Saturday^7^0^01/01/2020^^2\r\n"
+                         "08:00am^passed^^3^06/09/2026^^0\r\n"
+                         "not an alarm\r\n"
+                         "06:00pm^Café Müller^^3^12/24/2026^^0";
 
-// One store on a scratch folder holding kStartFile, at noon on Wednesday 10 June 2026.
+// One store on a scratch folder holding StartFile, at noon on Wednesday 10 June 2026.
 struct AlarmWorld {
     AlarmWorld() : formats(usUser()), store(clock, formats, folder.path(), fs)
     {
         store.setHost(&host);
-        writeFile(path(), kStartFile);
+        writeFile(path(), StartFile);
     }
     std::string path() const { return folder.file("Alarms.dat"); }
 

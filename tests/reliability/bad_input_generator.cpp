@@ -44,7 +44,7 @@ std::string spellTime(Random& random, int hour, int& minute)
     }
 }
 
-constexpr auto kBadTimes = std::to_array<const char*>(
+constexpr auto BadTimes = std::to_array<const char*>(
     {"", "25:00", "13:00pm", "7.30pm", "7:30pm!", "12:60", "0:00am", "pm", "x7:30", "7:30 p.m.", "\t7:30pm",
      "24:00", "7:", ":30", "07:30:60", "99999999:00", "1:2:3:4", "7:30 am pm"});
 
@@ -84,7 +84,7 @@ std::string spellDate(Random& random, Day day, Day today)
     return formatted("%02u/%02u/%04d", month, dayOfMonth, year);
 }
 
-constexpr auto kBadDates = std::to_array<const char*>(
+constexpr auto BadDates = std::to_array<const char*>(
     {"", "02/30/2031", "13/01/2030", "0/10/2030", "12/32/2030", "2/29/2100", "tomorrow", "1.2.2030", "6/15/",
      "6/", "/6/15", "6-15-2030", "12/31/10000", "6/15/2030x", "00/00/0000"});
 
@@ -93,7 +93,7 @@ DateChoice chooseDate(Random& random, Day today)
     const int roll = uniform(random, 0, 99);
     Day day = today;
     if (roll < 10) {
-        return {std::nullopt, pick(random, kBadDates)};
+        return {std::nullopt, pick(random, BadDates)};
     } else if (roll < 25) {
         day = today - std::chrono::days(uniform(random, 1, 3000));
     } else if (roll < 35) {
@@ -255,7 +255,7 @@ Line droppedLine(Random& random, Day today)
     case 4: {
         Line line = usableLine(random, today);
         const std::size_t firstSeparator = line.first.find('^');
-        line.first.replace(0, firstSeparator, pick(random, kBadTimes));
+        line.first.replace(0, firstSeparator, pick(random, BadTimes));
         return {line.first, {}};
     }
     default: {

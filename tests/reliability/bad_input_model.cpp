@@ -9,9 +9,9 @@ namespace klaxora::badinput {
 
 namespace {
 
-constexpr std::size_t kMessageCapacity = 100;
-constexpr std::size_t kWaveFileCapacity = 255;
-constexpr std::size_t kWeekdaysCapacity = 7;
+constexpr std::size_t ModelMessageCapacity = 100;
+constexpr std::size_t ModelWaveFileCapacity = 255;
+constexpr std::size_t WeekdaysCapacity = 7;
 
 void appendUtf8(std::string& out, char32_t c)
 {
@@ -28,11 +28,11 @@ void appendUtf8(std::string& out, char32_t c)
 }
 
 // 0x80 to 0x9F of Windows-1252; the five undefined bytes stay the control characters of their number.
-constexpr auto kHighControls = std::to_array<char32_t>(
+constexpr auto HighControls = std::to_array<char32_t>(
     {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
      0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178});
-static_assert(kHighControls.size() == 32);
+static_assert(HighControls.size() == 32);
 
 std::string formatLine(int hour, int minute, std::string_view message, Day date, std::string_view waveFile,
                        int mode)
@@ -111,7 +111,7 @@ std::string windows1252AsUtf8(std::string_view bytes)
     std::string out;
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        appendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char32_t{byte});
+        appendUtf8(out, byte >= 0x80 && byte < 0xA0 ? HighControls[byte - 0x80] : char32_t{byte});
     }
     return out;
 }
@@ -156,9 +156,9 @@ std::vector<std::string> expectedAlarmLines(std::string_view lineBytes, const Li
     const std::string text = isStrictUtf8(lineBytes) ? std::string(lineBytes) : windows1252AsUtf8(lineBytes);
     std::vector<std::string_view> parts = fields(text);
     parts.resize(7);
-    const std::string message = firstCharacters(parts[1], kMessageCapacity);
-    const std::string weekdays = firstCharacters(parts[2], kWeekdaysCapacity);
-    const std::string waveFile = firstCharacters(parts[5], kWaveFileCapacity);
+    const std::string message = firstCharacters(parts[1], ModelMessageCapacity);
+    const std::string weekdays = firstCharacters(parts[2], WeekdaysCapacity);
+    const std::string waveFile = firstCharacters(parts[5], ModelWaveFileCapacity);
     const auto line = [&](Day day) {
         return formatLine(meaning.hour, meaning.minute, message, day, waveFile, meaning.mode);
     };

@@ -70,10 +70,10 @@ void replaceField(Random& random, std::string& bytes, std::size_t index, const s
     bytes = join(pieces);
 }
 
-constexpr auto kBrokenUtf8 =
+constexpr auto BrokenUtf8 =
     std::to_array<const char*>({"\xC3", "\xFF", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82",
                                 "\x80", "\xF8\x88\x80\x80\x80", "\xEF\xBB\xBF"});
-constexpr auto kLineEnds = std::to_array<const char*>({"\r", "\n", "\r\n", "\n\r", "\r\r", "\n\n"});
+constexpr auto LineEnds = std::to_array<const char*>({"\r", "\n", "\r\n", "\n\r", "\r\r", "\n\n"});
 
 void replaceLineEnds(std::string& bytes, const char* end)
 {
@@ -99,7 +99,7 @@ std::string damageOnce(Random& random, std::string& bytes)
             bytes.insert(position(random, bytes), 1, '^');
         return "stray ^";
     case 3:
-        bytes.insert(position(random, bytes), pick(random, kLineEnds));
+        bytes.insert(position(random, bytes), pick(random, LineEnds));
         return "line end inserted";
     case 4: {
         static constexpr auto ends = std::to_array<const char*>({"\n", "\r", "\r\n"});
@@ -111,7 +111,7 @@ std::string damageOnce(Random& random, std::string& bytes)
         bytes.insert(position(random, bytes), 1, '\x1A');
         return "Ctrl-Z";
     case 6:
-        bytes.insert(position(random, bytes), pick(random, kBrokenUtf8));
+        bytes.insert(position(random, bytes), pick(random, BrokenUtf8));
         return "invalid UTF-8";
     case 7:
         for (int n = uniform(random, 1, 5); n > 0; --n)

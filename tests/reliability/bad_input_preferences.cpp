@@ -9,7 +9,7 @@ namespace klaxora::badinput {
 namespace {
 
 // The first three are used alone; a mixed file also gets the odd pairs.
-constexpr auto kLineEnds = std::to_array<const char*>({"\r\n", "\n", "\r", "\n\r", "\r\r", "\n\n"});
+constexpr auto LineEnds = std::to_array<const char*>({"\r\n", "\n", "\r", "\n\r", "\r\r", "\n\n"});
 
 } // namespace
 
@@ -81,8 +81,7 @@ PreferencesInput composePreferences(Random& random)
     const int endStyle = uniform(random, 0, 3);
     for (const std::string& line : lines) {
         input.bytes += line;
-        input.bytes +=
-            endStyle == 3 ? pick(random, kLineEnds) : kLineEnds[static_cast<std::size_t>(endStyle)];
+        input.bytes += endStyle == 3 ? pick(random, LineEnds) : LineEnds[static_cast<std::size_t>(endStyle)];
     }
     input.description = "composed ALARM.INI";
     if (chance(random, 0.35))

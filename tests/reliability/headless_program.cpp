@@ -19,8 +19,8 @@ namespace {
 
 // The offscreen platform says this when the main window is raised at its first activation: the start
 // is over and the event loop runs.
-constexpr std::string_view kWindowShown = "This plugin does not support raise()";
-constexpr const char* kOutputName = "output.log";
+constexpr std::string_view WindowShownLine = "This plugin does not support raise()";
+constexpr const char* OutputName = "output.log";
 
 std::string readWhole(const std::string& path)
 {
@@ -84,7 +84,7 @@ void HeadlessProgram::start(const std::string& locale)
         environment.push_back(const_cast<char*>(variable.c_str()));
     environment.push_back(nullptr);
     char* arguments[] = {const_cast<char*>(program_.c_str()), nullptr};
-    const std::string output = pathOf(kOutputName);
+    const std::string output = pathOf(OutputName);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -113,7 +113,8 @@ bool HeadlessProgram::poll()
             return WIFSIGNALED(exitStatus_) ? finished(Outcome::Crashed, WTERMSIG(exitStatus_))
                                             : finished(Outcome::EndedEarly, WEXITSTATUS(exitStatus_));
         }
-        if (alarmFileRewritten() && readWhole(pathOf(kOutputName)).find(kWindowShown) != std::string::npos) {
+        if (alarmFileRewritten() &&
+            readWhole(pathOf(OutputName)).find(WindowShownLine) != std::string::npos) {
             result_.startTime = now - started_;
             ::kill(pid_, SIGTERM);
             phase_ = Phase::Ending;
@@ -151,7 +152,7 @@ bool HeadlessProgram::finished(Outcome outcome, int status)
 {
     result_.outcome = outcome;
     result_.status = status;
-    result_.output = readWhole(pathOf(kOutputName));
+    result_.output = readWhole(pathOf(OutputName));
     return true;
 }
 

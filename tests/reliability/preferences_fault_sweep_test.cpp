@@ -21,19 +21,19 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using namespace klaxora::testing;
 
-const char kHandWritten[] = "; Klaxora! settings, edited by hand\r\n"
-                            "[Other]\r\n"
-                            "WaveFile=not ours\r\n"
-                            "\r\n"
-                            "[sounds]\r\n"
-                            "wavefile = /old.wav\r\n"
-                            "Volume=7\r\n"
-                            "silent=1\r\n"
-                            "\r\n"
-                            "[Tray]\n"
-                            "Use=1\n";
+const char HandWritten[] = "; Klaxora! settings, edited by hand\r\n"
+                           "[Other]\r\n"
+                           "WaveFile=not ours\r\n"
+                           "\r\n"
+                           "[sounds]\r\n"
+                           "wavefile = /old.wav\r\n"
+                           "Volume=7\r\n"
+                           "silent=1\r\n"
+                           "\r\n"
+                           "[Tray]\n"
+                           "Use=1\n";
 
-const Preferences kNew{"/new/ring.wav", false, true};
+const Preferences NewPreferences{"/new/ring.wav", false, true};
 
 struct IniWorld {
     std::string path() const { return folder.file("ALARM.INI"); }
@@ -60,7 +60,7 @@ int sweepSave(const std::optional<std::string>& start)
     healthy.start(start);
     std::vector<std::optional<std::string>> stateBeforeCall;
     healthy.fs.setBeforeCall([&] { stateBeforeCall.push_back(healthy.state()); });
-    savePreferences(healthy.fs, healthy.folder.path(), kNew);
+    savePreferences(healthy.fs, healthy.folder.path(), NewPreferences);
     const std::vector<FsCall> trace = healthy.fs.trace();
     const std::optional<std::string> finalState = healthy.state();
     EXPECT_EQ(trace.size(), 24u) << "three keys, each read, opened, written, flushed, synced, closed, "
@@ -75,7 +75,7 @@ int sweepSave(const std::optional<std::string>& start)
             world.start(start);
             world.fs.failCall(call, error.code);
             try {
-                savePreferences(world.fs, world.folder.path(), kNew);
+                savePreferences(world.fs, world.folder.path(), NewPreferences);
                 ADD_FAILURE() << "a failed step was taken as success";
             } catch (const PreferencesError& failure) {
                 EXPECT_EQ(failure.what(), "Unable to write to " + world.path());
@@ -88,7 +88,7 @@ int sweepSave(const std::optional<std::string>& start)
             }
 
             world.fs.heal();
-            savePreferences(world.fs, world.folder.path(), kNew);
+            savePreferences(world.fs, world.folder.path(), NewPreferences);
             EXPECT_EQ(world.state(), finalState) << "the next save brings the file up to date";
             ++points;
         }
@@ -98,7 +98,7 @@ int sweepSave(const std::optional<std::string>& start)
 
 TEST(PreferencesFaultSweep, SavingOverAHandWrittenFile)
 {
-    const int points = sweepSave(std::string(kHandWritten));
+    const int points = sweepSave(std::string(HandWritten));
     ::testing::Test::RecordProperty("fault_points", points);
     std::cout << "[ fault points ] SavePreferences over a file: " << points << " faults at 24 steps\n";
 }
@@ -117,7 +117,7 @@ TEST(PreferencesFaultSweep, AKeyThatCannotBeReadTakesItsDefault)
         for (const ErrorCase& error : errorsAt(FsCall::Read)) {
             SCOPED_TRACE("read " + std::to_string(call) + " fails with errno " + std::to_string(error.code));
             IniWorld world;
-            world.start(std::string(kHandWritten));
+            world.start(std::string(HandWritten));
             world.fs.failCall(call, error.code);
             const Preferences loaded = loadPreferences(world.fs, world.folder.path());
             // Read in this order: the sound file, "Silent", then "Use".
@@ -125,7 +125,7 @@ TEST(PreferencesFaultSweep, AKeyThatCannotBeReadTakesItsDefault)
             EXPECT_EQ(loaded.noAlarmSound, call != 1);
             EXPECT_EQ(loaded.useTray, call != 2);
             EXPECT_THAT(world.fs.trace(), ElementsAre(FsCall::Read, FsCall::Read, FsCall::Read));
-            EXPECT_EQ(world.state(), kHandWritten);
+            EXPECT_EQ(world.state(), HandWritten);
             ++points;
         }
     }

@@ -13,9 +13,9 @@ namespace {
 using namespace klaxora::testing;
 
 // Characters from one to four bytes long, blanks included; none that the file cannot hold.
-const std::vector<std::string> kCharacters = {" ", "a",  "Z",        "0",  "~", "\\", "/", ".",
-                                              ":", "\t", "é",        "ß",  "€", "Ω",  "☕", "中",
-                                              "𝄞", "😀",  "\xC2\xA0", "\"", "'", "$",  "%"};
+const std::vector<std::string> FieldCharacters = {" ", "a",  "Z",        "0",  "~", "\\", "/", ".",
+                                                  ":", "\t", "é",        "ß",  "€", "Ω",  "☕", "中",
+                                                  "𝄞", "😀",  "\xC2\xA0", "\"", "'", "$",  "%"};
 
 class RoundTripTest : public StoreTest {
 protected:
@@ -24,7 +24,7 @@ protected:
         std::string text;
         const int length = static_cast<int>(random() % static_cast<unsigned>(maxCharacters + 1));
         for (int i = 0; i < length; ++i)
-            text += kCharacters[random() % kCharacters.size()];
+            text += FieldCharacters[random() % FieldCharacters.size()];
         return text;
     }
 

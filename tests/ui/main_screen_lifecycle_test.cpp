@@ -114,7 +114,7 @@ TEST_F(MainScreenTest, HideToTrayMessageHidesTheWindow)
 {
     prepare(TwoFutureAlarms);
     MainScreen& screen = create();
-    QApplication::postEvent(&screen, new QEvent(MainScreen::WM_HIDETOTRAY));
+    QApplication::postEvent(&screen, new QEvent(MainScreen::HideToTrayEvent));
     EXPECT_TRUE(screen.isVisible()) << "posted: it waits in the queue";
     QApplication::processEvents();
     EXPECT_FALSE(screen.isVisible());
