@@ -34,7 +34,7 @@ std::string isoMinute(DateTime time)
 }
 
 void appendAlarmLine(std::string& text, DateTime date, DateTime time, AlarmMode mode,
-                     std::string_view message)
+                     std::string_view message, bool missed = false)
 {
     text += isoDate(date);
     text += '\t';
@@ -43,6 +43,9 @@ void appendAlarmLine(std::string& text, DateTime date, DateTime time, AlarmMode 
     text += modeName(mode);
     text += '\t';
     text += message;
+    // A last column, so that scripts cutting the first four keep working.
+    if (missed)
+        text += "\tmissed";
     text += '\n';
 }
 
@@ -128,9 +131,8 @@ std::string alarmListText(const AlarmStore& store, const Clock& clock, bool toda
     // From the last added: among alarms of the same date and time the later one stands first.
     for (int i = stored.count() - 1; i >= 0; --i) {
         const StoredAlarm& alarm = stored[i];
-        const bool shown = alarm.alarmDate > today
-                               ? !todayOnly
-                               : alarm.alarmDate == today && store.findAlarmForId(alarm.id) >= 0;
+        // Missed alarms (passed, never answered) are listed whatever the day.
+        const bool shown = alarm.alarmDate > today ? !todayOnly : true;
         if (shown)
             listed.push_back(&alarm);
     }
@@ -139,8 +141,10 @@ std::string alarmListText(const AlarmStore& store, const Clock& clock, bool toda
     });
     std::string text;
     text.reserve(listed.size() * 48);
-    for (const StoredAlarm* alarm : listed)
-        appendAlarmLine(text, alarm->alarmDate, alarm->alarmTime, alarm->alarmMode, alarm->message);
+    for (const StoredAlarm* alarm : listed) {
+        const bool missed = alarm->alarmDate <= today && store.findAlarmForId(alarm->id) < 0;
+        appendAlarmLine(text, alarm->alarmDate, alarm->alarmTime, alarm->alarmMode, alarm->message, missed);
+    }
     return text;
 }
 

@@ -11,8 +11,14 @@
 namespace klaxora {
 
 AlarmTick::AlarmTick(AlarmStore& store, const Clock& clock, AlarmTimer& timer, AlarmTickHost& host)
-    : store_(store), clock_(clock), timer_(timer), host_(host), lastSeenOnLoadedDate_(clock.now())
+    : store_(store), clock_(clock), timer_(timer), host_(host)
 {
+}
+
+std::string AlarmTick::missedLine(DateTime due, const FormatSettings& user)
+{
+    return "Missed: due at " + formatDateTime("t", due, user) + " on " + formatDateTime("dddd", due, user) +
+           " " + dateToStr(due, user);
 }
 
 std::string AlarmTick::clockText(DateTime now, const FormatSettings& settings)
@@ -36,15 +42,24 @@ void AlarmTick::runSteps()
     tickError_.reset();
 
     saveBehindFile();
-    if (!missedAcrossMidnight_.empty()) {
-        const PendingAlarm missed = missedAcrossMidnight_.front();
-        missedAcrossMidnight_.erase(missedAcrossMidnight_.begin());
-        // It never had a pending entry or a row, so there is nothing to sweep.
-        announce(missed);
+    if (missedToQueue_) {
+        queueMissedAlarms(clock_.now());
+    }
+    if (!missedQueue_.empty()) {
+        const AlarmId id = missedQueue_.front();
+        missedQueue_.erase(missedQueue_.begin());
+        // Gone meanwhile (deleted or edited in the window): nothing to tell.
+        if (const int stored = store_.findBaseAlarmForId(id); stored >= 0) {
+            const StoredAlarm& alarm = store_.baseAlarmList()[stored];
+            const PendingAlarm missed(alarm.alarmTime, alarm.message, alarm.waveFile, id, alarm.alarmMode);
+            if (announce(missed, alarm.alarmDate + alarm.alarmTime)) {
+                sweep(id);
+            }
+        }
     } else if (const int index = firstDueEntry(clock_.now()); index >= 0) {
         // A copy: the lists may change while the dialog's event loop runs.
         const PendingAlarm due = store_.todayList()[index];
-        if (announce(due)) {
+        if (announce(due, dueMoment(due, clock_.now()))) {
             sweep(due.id);
         }
     }
@@ -54,14 +69,18 @@ void AlarmTick::runSteps()
     host_.processPendingEvents();
 }
 
-bool AlarmTick::announce(const PendingAlarm& alarm)
+bool AlarmTick::announce(const PendingAlarm& alarm, DateTime due)
 {
-    if (alarm.alarmMode == amMessageAndSound || alarm.alarmMode == amSoundOnly) {
+    // Long past (the computer was off or asleep), it is told as missed and without its sound; a "sound
+    // only" alarm then gets the window, or it would be lost a second time. Less late, it rings as due.
+    const bool quiet = clock_.now() - due > MissedQuietAfter;
+    if (alarm.alarmMode != amMessageOnly && !quiet) {
         host_.playSoundNow(alarm.waveFile);
     }
     int result = 0;
-    if (alarm.alarmMode == amMessageAndSound || alarm.alarmMode == amMessageOnly) {
-        result = host_.showAlarmMessage(alarm.message);
+    if (alarm.alarmMode != amSoundOnly || quiet) {
+        result = host_.showAlarmMessage(
+            quiet ? missedLine(due, store_.formats().user()) + "\n" + alarm.message : alarm.message);
         // No button gives 0: the dialog was ended without an answer (the program is being ended, at a
         // log-out say). The alarm stays as it is rather than being taken for done.
         if (result == 0) {
@@ -112,16 +131,13 @@ void AlarmTick::reloadOnNewDate()
         // still to come), so the lists are read again once the clock is back on that date.
         clockBeforeLoadedDate_ = true;
     }
-    if (today <= store_.loadedDate() && !unread) {
-        lastSeenOnLoadedDate_ = now;
-    }
     // A clock set back does not reload; coming back to the loaded date does.
     const bool backOnLoadedDate = today == store_.loadedDate() && clockBeforeLoadedDate_;
     if (today <= store_.loadedDate() && !backOnLoadedDate && !unread) {
         return;
     }
-    // What fell due before midnight is announced first, one per tick; the reload would drop it.
-    if (!missedAcrossMidnight_.empty() || firstDueEntry(now) >= 0) {
+    // What fell due before midnight is announced first, one per tick; the reload renumbers the alarms.
+    if (!missedQueue_.empty() || firstDueEntry(now) >= 0) {
         return;
     }
     if (store_.fileBehind() && !unread) {
@@ -129,35 +145,42 @@ void AlarmTick::reloadOnNewDate()
         // tried again, and its failure told again, once a day; meanwhile the day's alarms come from memory.
         if (!guarded([this] { store_.writeToDisk(); })) {
             store_.reloadFromMemory();
-            takeNewLists(now);
+            takeNewLists();
             return;
         }
     }
     // A load whose rewrite failed has read the file all the same.
     guarded([this] { store_.loadFromDisk(); }, !unread);
     if (!store_.alarmFileUnread()) {
-        takeNewLists(now);
+        takeNewLists();
     }
 }
 
-void AlarmTick::takeNewLists(DateTime now)
+void AlarmTick::takeNewLists()
 {
     clockBeforeLoadedDate_ = false;
-    queueAlarmsMissedAcrossMidnight(lastSeenOnLoadedDate_, now);
-    lastSeenOnLoadedDate_ = now;
+    // The load numbered the alarms anew.
+    missedQueue_.clear();
+    missedToQueue_ = true;
 }
 
-void AlarmTick::queueAlarmsMissedAcrossMidnight(DateTime since, DateTime now)
+void AlarmTick::queueMissedAlarms(DateTime now)
 {
-    const DateTime today = dateOf(now);
+    missedToQueue_ = false;
+    // Passed without a pending entry: the program was not running at their time, or the clock jumped
+    // over it. Oldest first.
+    std::vector<std::pair<DateTime, AlarmId>> missed;
     const auto& stored = store_.baseAlarmList();
     for (int i = 0; i < stored.count(); ++i) {
         const StoredAlarm& alarm = stored[i];
         const DateTime due = alarm.alarmDate + alarm.alarmTime;
-        if (alarm.alarmDate == today && due > since && due <= now && store_.findAlarmForId(alarm.id) < 0) {
-            missedAcrossMidnight_.emplace_back(alarm.alarmTime, alarm.message, alarm.waveFile, alarm.id,
-                                               alarm.alarmMode);
+        if (due <= now && store_.findAlarmForId(alarm.id) < 0) {
+            missed.emplace_back(due, alarm.id);
         }
+    }
+    std::sort(missed.begin(), missed.end());
+    for (const auto& [due, id] : missed) {
+        missedQueue_.push_back(id);
     }
 }
 

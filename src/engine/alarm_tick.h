@@ -44,6 +44,11 @@ public:
 
     // "hh:mm:ssam/pm": 02:05:09pm at 14:05:09.
     static std::string clockText(DateTime now, const FormatSettings& settings);
+    // The line above the message of an alarm told late: "Missed: due at 11:59 PM on Wednesday 6/10/2026".
+    static std::string missedLine(DateTime due, const FormatSettings& user);
+
+    // An alarm told later than this after its time is told as missed, without its sound.
+    static constexpr DateTime MissedQuietAfter = 10.0 / 1440.0;
 
 private:
     static constexpr AlarmId NoAlarm = -1;
@@ -51,13 +56,13 @@ private:
     // The tick's steps, with the timer off.
     void runSteps();
     // False when the dialog was ended without an answer; the alarm is then left alone.
-    bool announce(const PendingAlarm& alarm);
+    bool announce(const PendingAlarm& alarm, DateTime due);
     void snooze(const PendingAlarm& alarm, int minutes);
     void sweep(AlarmId firedId);
     void reloadOnNewDate();
     // After the lists were rebuilt for today.
-    void takeNewLists(DateTime now);
-    void queueAlarmsMissedAcrossMidnight(DateTime since, DateTime now);
+    void takeNewLists();
+    void queueMissedAlarms(DateTime now);
     void saveBehindFile();
     int firstDueEntry(DateTime now);
     DateTime earliestDue(DateTime now) const;
@@ -73,11 +78,10 @@ private:
     AlarmTimer& timer_;
     AlarmTickHost& host_;
 
-    // Alarms of the new day that fell due while the clock jumped over midnight (a suspended machine):
-    // the reload leaves them out of TodayList as too late, yet they must still ring, one per tick.
-    std::vector<PendingAlarm> missedAcrossMidnight_;
-    // The last time a tick saw the clock on (or, set back, before) the date TodayList was built for.
-    DateTime lastSeenOnLoadedDate_;
+    // Stored alarms whose time passed without a pending entry (the program was not running, or the clock
+    // jumped over midnight), oldest first, told one per tick; gathered at the first tick and after a load.
+    std::vector<AlarmId> missedQueue_;
+    bool missedToQueue_ = true;
     // The clock has stood before that date since the last load.
     bool clockBeforeLoadedDate_ = false;
     std::optional<std::string> tickError_;

@@ -14,7 +14,7 @@
 namespace klaxora {
 
 constexpr std::string_view AlarmFileName = "Alarms.dat";
-// The kind the writer gives every line; lines of this kind are dropped once their date has passed.
+// The kind the writer gives every line.
 constexpr int DatedAlarmKind = 3;
 
 // The lines of the file as they stand. CR ends a line and skips one LF after it; a lone LF ends a line

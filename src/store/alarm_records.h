@@ -54,6 +54,9 @@ struct ListedAlarm {
     DateTime alarmDate;
     AlarmId id;
     bool futureDate; // the date was after today when the row was made; picks the row's icon
+    // Its time had passed when the row was made and it was never answered (the program was not running
+    // then): it waits in the list and the file to be told late.
+    bool missed = false;
 };
 
 // One list row: its text and its object.

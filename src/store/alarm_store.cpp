@@ -101,27 +101,25 @@ AlarmId AlarmStore::addConvertedAlarm(DateTime time, DateTime date, std::string_
 {
     const AlarmId id = baseAlarms_.empty() ? 1 : baseAlarms_.last().id + 1;
     const DateTime today = clock_.today();
-    if (date < today)
-        return id;
     const bool futureDate = date > today;
+    // Up to 30 seconds late is still pending; compared in whole milliseconds, the clock's resolution.
+    // Later than that it was missed, and it stays (with a row, whatever the list shows) until answered.
+    const bool missed = date < today || (date == today && toMilliseconds(clock_.timeNow()) >
+                                                              toMilliseconds(time + PendingGrace));
 
     ++changeCount_;
     baseAlarms_.append(std::make_unique<StoredAlarm>(time, date, message, waveFile, id, mode));
 
-    if (!futureDate) {
-        // Up to 30 seconds late is still pending; compared in whole milliseconds, the clock's resolution.
-        if (toMilliseconds(clock_.timeNow()) > toMilliseconds(time + PendingGrace))
-            return id;
+    if (!futureDate && !missed)
         todayAlarms_.append(std::make_unique<PendingAlarm>(time, message, waveFile, id, mode));
-    } else if (showOnlyToday_) {
+    else if (futureDate && showOnlyToday_)
         return id;
-    }
 
     const FormatSettings& user = formats_.user();
     auto row = std::make_unique<AlarmRow>();
     row->text = trimSpaces(message) + "...(" + formatDateTime("hh:nnam/pm", time, user) + "   " +
                 dateToStr(date, user) + ")";
-    row->object = ListedAlarm{time, date, id, futureDate};
+    row->object = ListedAlarm{time, date, id, futureDate, missed};
     insertRow(std::move(row));
     return id;
 }

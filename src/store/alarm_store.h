@@ -48,10 +48,10 @@ public:
     void setHost(AlarmStoreHost* host) { host_ = host; }
     void setRowsObserver(AlarmRowsObserver* observer) { observer_ = observer; }
 
-    // Adds one alarm from text in the storage format ("07:30pm", "06/15/2026") and returns its new id,
-    // also when it was not accepted because its date has passed. Throws ConversionError for a text
-    // that does not convert and AlarmInputError for a message or sound path that the alarm file
-    // cannot hold (or a mode other than 0, 1 and 2), before anything changes.
+    // Adds one alarm from text in the storage format ("07:30pm", "06/15/2026") and returns its new id.
+    // One whose time has passed is kept as missed (a row, no pending entry). Throws ConversionError for a
+    // text that does not convert and AlarmInputError for a message or sound path that the alarm file cannot
+    // hold (or a mode other than 0, 1 and 2), before anything changes.
     AlarmId addAlarm(std::string_view timeText, std::string_view dateText, std::string_view message,
                      std::string_view waveFile, AlarmMode mode);
     // Removes the alarm of an existing row from all lists, then the row; calls updateButtons.
@@ -76,8 +76,8 @@ public:
     // again they join its alarms and are written with them.
     void loadFromDisk();
     // Rebuilds the lists for today from the alarms in memory, as a load of a file holding them would
-    // (passed alarms go, today's become pending), without reading or writing the file: for a new date
-    // while the file lacks changes that only memory holds.
+    // (passed alarms stay as missed, today's become pending), without reading or writing the file: for a new
+    // date while the file lacks changes that only memory holds.
     void reloadFromMemory();
     // What a load that found the file does for the host at its end: the list gets the focus when it is
     // visible, and the first row is selected when none is. For a host that takes over a store loaded

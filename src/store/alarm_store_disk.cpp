@@ -94,8 +94,6 @@ void AlarmStore::loadLines(std::string_view contents)
     for (const std::string_view line : splitAlarmFileLines(skipByteOrderMark(contents))) {
         try {
             const AlarmFileLine alarm = parseAlarmFileLine(decodeFileText(line, decoded), storage, today);
-            if (alarm.kind == DatedAlarmKind && alarm.date < today)
-                continue;
             if (alarm.weekdays.empty()) {
                 addConvertedAlarm(alarm.time, alarm.date, alarm.message, alarm.waveFile, alarm.mode);
                 continue;

@@ -1,6 +1,5 @@
-// Whether an alarm at a date and time has passed for good: the store keeps such an alarm out of the list
-// and the timer (a date before today, or today more than the 30 seconds of grace ago), so storing it would
-// lose it without a word.
+// Whether an alarm at a date and time has passed for good (a date before today, or today more than the 30
+// seconds of grace ago): the store would keep it as missed, so a new alarm there is refused instead.
 #pragma once
 
 #include "store/clock.h"

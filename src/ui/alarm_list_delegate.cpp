@@ -27,8 +27,9 @@ void drawFocusRect(QPainter& painter, const QRect& row, const QColor& colour)
 
 } // namespace
 
-AlarmListDelegate::AlarmListDelegate(QImage alarmImage, QImage doneImage, QObject* parent)
-    : QAbstractItemDelegate(parent), alarmImage_(std::move(alarmImage)), doneImage_(std::move(doneImage))
+AlarmListDelegate::AlarmListDelegate(QImage alarmImage, QImage doneImage, QImage missedImage, QObject* parent)
+    : QAbstractItemDelegate(parent), alarmImage_(std::move(alarmImage)), doneImage_(std::move(doneImage)),
+      missedImage_(std::move(missedImage))
 {
 }
 
@@ -74,7 +75,8 @@ void AlarmListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->fillRect(row, background);
 
     const bool future = index.data(AlarmListModel::FutureDateRole).toBool();
-    const QImage& picture = future ? doneImage_ : alarmImage_;
+    const bool missed = index.data(AlarmListModel::MissedRole).toBool();
+    const QImage& picture = missed ? missedImage_ : future ? doneImage_ : alarmImage_;
     const QRect iconArea(row.topLeft(), alarmImage_.size());
     painter->drawImage(iconArea.topLeft(), withSilverReplaced(picture, background),
                        QRect(QPoint(0, 0), iconArea.size()));

@@ -17,7 +17,7 @@ public:
 
     // alarmImage marks today's alarms, doneImage later ones; alarmImage's size is the icon area of every
     // row.
-    AlarmListDelegate(QImage alarmImage, QImage doneImage, QObject* parent = nullptr);
+    AlarmListDelegate(QImage alarmImage, QImage doneImage, QImage missedImage, QObject* parent = nullptr);
 
     // A picture at least as high as the offered height makes the row two pixels higher than the picture;
     // otherwise the row keeps the offered height.
@@ -32,6 +32,7 @@ public:
 private:
     QImage alarmImage_;
     QImage doneImage_;
+    QImage missedImage_;
 };
 
 } // namespace klaxora

@@ -23,10 +23,13 @@ QVariant AlarmListModel::data(const QModelIndex& index, int role) const
         return QString::fromStdString(row.text);
     case Qt::AccessibleTextRole:
         // The icon tells the eye whether the alarm is for today; a screen reader says it.
-        return QString::fromStdString(row.text) +
-               (row.object.futureDate ? QStringLiteral(", future date") : QStringLiteral(", today"));
+        return QString::fromStdString(row.text) + (row.object.missed       ? QStringLiteral(", missed")
+                                                   : row.object.futureDate ? QStringLiteral(", future date")
+                                                                           : QStringLiteral(", today"));
     case FutureDateRole:
         return row.object.futureDate;
+    case MissedRole:
+        return row.object.missed;
     case AlarmIdRole:
         return row.object.id;
     default:

@@ -67,6 +67,18 @@ void drawCalendarPage(QPainter& painter)
     painter.fillRect(QRect(8, 9, 4, 3), QColor(0x2A, 0x62, 0xC9));
 }
 
+// The bell, with a red disc and a white exclamation mark over its lower right.
+void drawMissedBell(QPainter& painter)
+{
+    drawBell(painter);
+    painter.setPen(QPen(QColor(0x80, 0x10, 0x10), 1.0));
+    painter.setBrush(QColor(0xD2, 0x2B, 0x2B));
+    painter.drawEllipse(QPointF(12.0, 12.0), 4.3, 4.3);
+    painter.setPen(Qt::NoPen);
+    painter.fillRect(QRect(11, 9, 2, 4), Qt::white);
+    painter.fillRect(QRect(11, 14, 2, 1), Qt::white);
+}
+
 } // namespace
 
 QImage todayAlarmPicture()
@@ -77,6 +89,11 @@ QImage todayAlarmPicture()
 QImage futureAlarmPicture()
 {
     return renderOnKeyColour(QSize(ListIconSize, ListIconSize), SilverKey, drawCalendarPage);
+}
+
+QImage missedAlarmPicture()
+{
+    return renderOnKeyColour(QSize(ListIconSize, ListIconSize), SilverKey, drawMissedBell);
 }
 
 } // namespace klaxora

@@ -11,5 +11,7 @@ inline constexpr int ListIconSize = 17;
 QImage todayAlarmPicture();
 // The icon of rows of alarms for a later date (a calendar page).
 QImage futureAlarmPicture();
+// The icon of rows of missed alarms (the bell with a red mark).
+QImage missedAlarmPicture();
 
 } // namespace klaxora

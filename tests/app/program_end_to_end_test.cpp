@@ -22,10 +22,9 @@
 namespace {
 
 const char* const PreparedAlarms = "07:30pm^Water the plants^^3^06/15/2099^^0\r\n"
-                                   "08:00am^Long gone^^3^01/01/2000^^0\r\n"
                                    "not an alarm at all\r\n"
                                    "9:05 PM^Call home^^3^12/24/2099^^1\r\n";
-// Passed and unreadable lines are dropped, the rest written back in the program's own form.
+// Unreadable lines are dropped, the rest written back in the program's own form.
 const char* const RewrittenAlarms = "07:30pm^Water the plants^^3^06/15/2099^^0\r\n"
                                     "09:05pm^Call home^^3^12/24/2099^^1\r\n";
 const char* const PreparedPreferences = "[Sounds]\r\nWaveFile=\r\nSilent=1\r\n[Tray]\r\nUse=0\r\n";

@@ -100,22 +100,24 @@ TEST_F(CommandExecutionTest, ListInTheListsOrderWithTodayAlone)
     };
     add("08:00am", "12/09/2026", "Tomorrow first");
     add("10:00am", "12/08/2026", "Today");
-    add("08:30am", "12/08/2026", "Passed today"); // stored but never rings: not in the list
+    add("08:30am", "12/08/2026", "Passed today"); // missed: listed, marked in a last column
     add("08:00am", "12/09/2026", "Tomorrow added later");
     add("07:00pm", "12/15/2026", "Next week");
     store.addAlarm("06:00am", "12/10/2026", "Sound only", "", amSoundOnly);
-    EXPECT_EQ(alarmListText(store, clock, false), "2026-12-08\t10:00\tboth\tToday\n"
+    EXPECT_EQ(alarmListText(store, clock, false), "2026-12-08\t08:30\tboth\tPassed today\tmissed\n"
+                                                  "2026-12-08\t10:00\tboth\tToday\n"
                                                   "2026-12-09\t08:00\tboth\tTomorrow added later\n"
                                                   "2026-12-09\t08:00\tboth\tTomorrow first\n"
                                                   "2026-12-10\t06:00\tsound\tSound only\n"
                                                   "2026-12-15\t19:00\tboth\tNext week\n");
-    EXPECT_EQ(alarmListText(store, clock, true), "2026-12-08\t10:00\tboth\tToday\n");
+    EXPECT_EQ(alarmListText(store, clock, true),
+              "2026-12-08\t08:30\tboth\tPassed today\tmissed\n2026-12-08\t10:00\tboth\tToday\n");
     // With "Show Today Only" the window has rows for today alone; the list still names every alarm.
     const std::string all = alarmListText(store, clock, false);
     store.writeToDisk();
     store.setShowOnlyToday(true);
     store.loadFromDisk();
-    EXPECT_EQ(store.rows().count(), 1);
+    EXPECT_EQ(store.rows().count(), 2);
     EXPECT_EQ(alarmListText(store, clock, false), all);
 }
 

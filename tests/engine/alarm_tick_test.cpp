@@ -272,6 +272,31 @@ TEST_F(TickTest, WhileSavesFailTheNewDaysAlarmsComeFromMemoryAndTheFailureIsTold
     EXPECT_EQ(rig.alarmFile(), "09:00am^Tea^^3^06/11/2026^Tea.wav^0\r\n");
 }
 
+TEST_F(TickTest, AlarmsPassedBeforeTheStartAreToldOldestFirstQuietlyWhenLongPastAndOnlyOnce)
+{
+    const AlarmId justLate = add("11:55am", "06/10/2026", "Just late");
+    const AlarmId morning = add("08:00am", "06/10/2026", "Morning", amSoundOnly);
+    const AlarmId saturday = add("09:00pm", "06/06/2026", "Saturday");
+    ASSERT_TRUE(listed(saturday) && listed(morning) && listed(justLate));
+    EXPECT_FALSE(pending(justLate)) << "past the 30 seconds of grace";
+    std::vector<int> answers{1, -5, 1};
+    rig.host.answer = [&](const std::string&) {
+        const int answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    };
+    for (int i = 0; i < 4; ++i) {
+        tick();
+    }
+    // The "sound only" alarm told quietly gets the window; five minutes late still rings as due.
+    EXPECT_EQ(rig.host.messages, (std::vector<std::string>{
+                                     "Missed: due at 9:00 PM on Saturday 6/6/26\nSaturday",
+                                     "Missed: due at 8:00 AM on Wednesday 6/10/26\nMorning", "Just late"}));
+    EXPECT_EQ(rig.host.sounds, std::vector<std::string>{"Just late.wav"});
+    EXPECT_EQ(rig.store.rows().count(), 1);
+    EXPECT_EQ(rig.alarmFile(), "12:05pm^Morning^^3^06/10/2026^Morning.wav^2\r\n") << "the snooze alone";
+}
+
 TEST_F(TickTest, AfterAJumpOverMidnightYesterdaysAndTodaysMissedAlarmsStillRing)
 {
     add("11:30pm", "06/10/2026", "Evening");
@@ -286,7 +311,12 @@ TEST_F(TickTest, AfterAJumpOverMidnightYesterdaysAndTodaysMissedAlarmsStillRing)
         tick();
         rig.clock.advanceSeconds(1);
     }
-    EXPECT_EQ(rig.host.messages, (std::vector<std::string>{"Evening", "Late evening", "After midnight"}));
+    // Long past, they are told as missed and quietly.
+    EXPECT_EQ(rig.host.messages,
+              (std::vector<std::string>{"Missed: due at 11:30 PM on Wednesday 6/10/26\nEvening",
+                                        "Missed: due at 11:45 PM on Wednesday 6/10/26\nLate evening",
+                                        "Missed: due at 12:15 AM on Thursday 6/11/26\nAfter midnight"}));
+    EXPECT_TRUE(rig.host.sounds.empty());
     EXPECT_EQ(rig.store.loadedDate(), encodeDate(2026, 6, 11));
     ASSERT_EQ(rig.store.todayList().count(), 1);
     EXPECT_EQ(rig.store.todayList()[0].message, "Morning");

@@ -58,7 +58,9 @@ TEST(TickUnreadFileTest, AFailedReloadNeitherLosesTheFileNorStopsBeingRetried)
     clock.set(at(2026, 6, 11, 8, 30, 0));
     tick.run();
     tick.run();
-    EXPECT_EQ(host.messages, (std::vector<std::string>{"Meanwhile", "Morning", "Later"}));
+    EXPECT_EQ(host.messages,
+              (std::vector<std::string>{"Meanwhile", "Missed: due at 8:00 AM on Thursday 6/11/26\nMorning",
+                                        "Later"}));
 }
 
 TEST(TickUnreadFileTest, AStartWithAnUnreadableFileRingsItsAlarmsOnceItReads)

@@ -24,54 +24,45 @@ void YearSimulation::checkAnnouncement(const Heard& heard, long long loadedBefor
     if (candidates.empty())
         return fail(alarmMessage(number) + " was announced early, twice, or without being set");
     // Clones and snoozes share their message; the one that left the lists is the one that rang. When the
-    // tick also reloaded the lists, they are compared as the reload leaves them: whole minutes, and no
-    // alarms of past dates.
+    // tick also reloaded the lists, they are compared as the reload leaves them: whole minutes.
     const bool reloaded = loadedBefore >= 0;
     if (reloaded) {
-        const long long today = dayOf(wall());
-        std::erase_if(storedBefore_, [&](Held& held) {
+        for (Held& held : storedBefore_)
             held.due = floorToMinute(held.due);
-            return dayOf(held.due) < today;
-        });
         std::sort(storedBefore_.begin(), storedBefore_.end());
     }
     const std::vector<long long> gone = dueTimesGone(number, storedBefore_, storedNow_);
     const ExpectedAlarm* rung = nullptr;
-    const ExpectedAlarm* ofOldDate = nullptr;
     for (const ExpectedAlarm* candidate : candidates) {
         const long long due = reloaded ? floorToMinute(candidate->due) : candidate->due;
-        const bool left = std::find(gone.begin(), gone.end(), due) != gone.end();
-        if (reloaded && dayOf(candidate->due) <= loadedBefore) {
-            // Gone with the reload in any case; no other of the old date may still have been due.
-            if (ofOldDate != nullptr)
-                return fail("the alarms were reloaded while another " + alarmMessage(number) + " was due");
-            ofOldDate = candidate;
-        } else if (rung == nullptr && (left ? !candidate->missed : candidate->missed)) {
+        if (rung == nullptr && std::find(gone.begin(), gone.end(), due) != gone.end())
             rung = candidate;
-        }
     }
-    if (rung == nullptr)
-        rung = ofOldDate;
     if (rung == nullptr) {
         std::string dues;
         for (const ExpectedAlarm* candidate : candidates)
-            dues += " " + wallText(candidate->due) + (candidate->missed ? " (missed)" : "");
+            dues += " " + wallText(candidate->due);
         return fail(alarmMessage(number) + " rang at " + wallText(heard.wallAt) +
                     ", but no alarm of that number due then was taken out as expected; due were" + dues);
     }
-    const bool sound = rung->mode != amMessageOnly;
-    const bool dialog = rung->mode != amSoundOnly;
+    // Long past, it is told as missed: without its sound, and always with the window.
+    const bool missed = heard.wallAt - rung->due > 10 * Minute;
+    const bool sound = rung->mode != amMessageOnly && !missed;
+    const bool dialog = rung->mode != amSoundOnly || missed;
     if ((heard.sounds > 0) != sound || (heard.messages > 0) != dialog)
         return fail(alarmMessage(number) + " was announced against its mode " + std::to_string(rung->mode));
+    if (heard.messages > 0 && heard.toldAsMissed != missed)
+        return fail(alarmMessage(number) + (missed ? " was told without" : " was told with") +
+                    " the missed line");
 
     const ExpectedAlarm alarm = *rung;
-    model_.rang(alarm.number, alarm.due);
+    model_.rang(alarm.number, alarm.due, alarm.mode);
     ++figures_.announcements;
     ++figures_.answers[heard.answer];
     const long long late = heard.wallAt - alarm.due;
     figures_.maxLateMs = std::max(figures_.maxLateMs, late);
     figures_.lateRings += late > 2 * Second ? 1 : 0;
-    figures_.missedRings += alarm.missed ? 1 : 0;
+    figures_.missedRings += missed ? 1 : 0;
     std::string snoozeNote;
     bool snoozeOverChange = false;
     if (alarm.snoozedAtUtc >= 0) {

@@ -46,9 +46,9 @@ void YearSimulation::runCommand()
         if (index < 0)
             return fail("a row without its stored alarm");
         const StoredAlarm& stored = store.baseAlarmList()[index];
-        const ExpectedAlarm* alarm =
-            model_.find(alarmNumber(stored.message), wallMsOf(stored.alarmDate + stored.alarmTime));
-        if (alarm == nullptr || !alarm->mayRing)
+        const ExpectedAlarm* alarm = model_.find(
+            alarmNumber(stored.message), wallMsOf(stored.alarmDate + stored.alarmTime), stored.alarmMode);
+        if (alarm == nullptr)
             return fail("a row for " + stored.message + ", which the model does not expect to ring");
         const ExpectedAlarm chosen = *alarm;
         if (watched_.contains(chosen.number)) {
@@ -121,7 +121,7 @@ void YearSimulation::editAlarm(const ExpectedAlarm& alarm, AlarmId id)
     const int mode = random_() % 2 == 0 ? alarm.mode : static_cast<int>(random_() % 3);
     addAlarm(number, due, mode, false);
     program_->store.deleteAlarm(firstRowWithId(id));
-    model_.remove(alarm.number, alarm.due);
+    model_.remove(alarm.number, alarm.due, alarm.mode);
     program_->store.writeToDisk();
     ++figures_.commands["edit"];
 }
@@ -129,7 +129,7 @@ void YearSimulation::editAlarm(const ExpectedAlarm& alarm, AlarmId id)
 void YearSimulation::deleteAlarm(const ExpectedAlarm& alarm, AlarmId id)
 {
     program_->store.deleteAlarm(firstRowWithId(id));
-    model_.remove(alarm.number, alarm.due);
+    model_.remove(alarm.number, alarm.due, alarm.mode);
     program_->store.writeToDisk();
     ++figures_.commands["delete"];
 }
@@ -146,7 +146,7 @@ void YearSimulation::shiftAlarm(const ExpectedAlarm& alarm, AlarmId id, bool kee
     addAlarm(alarm.number, due, alarm.mode, true);
     if (!keepOld) {
         program_->store.deleteAlarm(firstRowWithId(id));
-        model_.remove(alarm.number, alarm.due);
+        model_.remove(alarm.number, alarm.due, alarm.mode);
     }
     program_->store.writeToDisk();
     ++figures_.commands[keepOld ? "clone" : "adjust"];

@@ -65,10 +65,10 @@ long long shiftedWallMs(long long wallMs, int minutes)
     return floorDiv(rounded, 1000) * 1000;
 }
 
-bool AlarmYearModel::remove(int number, long long due)
+bool AlarmYearModel::remove(int number, long long due, int mode)
 {
     const auto found = std::find_if(alarms_.begin(), alarms_.end(), [&](const ExpectedAlarm& alarm) {
-        return alarm.number == number && alarm.due == due;
+        return alarm.number == number && alarm.due == due && alarm.mode == mode;
     });
     if (found == alarms_.end())
         return false;
@@ -76,10 +76,10 @@ bool AlarmYearModel::remove(int number, long long due)
     return true;
 }
 
-const ExpectedAlarm* AlarmYearModel::find(int number, long long due) const
+const ExpectedAlarm* AlarmYearModel::find(int number, long long due, int mode) const
 {
     for (const ExpectedAlarm& alarm : alarms_) {
-        if (alarm.number == number && alarm.due == due)
+        if (alarm.number == number && alarm.due == due && alarm.mode == mode)
             return &alarm;
     }
     return nullptr;
@@ -89,78 +89,50 @@ std::vector<const ExpectedAlarm*> AlarmYearModel::ringable(int number, long long
 {
     std::vector<const ExpectedAlarm*> found;
     for (const ExpectedAlarm& alarm : alarms_) {
-        if (alarm.number == number && alarm.mayRing && alarm.due <= now)
+        if (alarm.number == number && alarm.due <= now)
             found.push_back(&alarm);
     }
     return found;
 }
 
-void AlarmYearModel::rang(int number, long long due)
+void AlarmYearModel::rang(int number, long long due, int mode)
 {
-    for (auto alarm = alarms_.begin(); alarm != alarms_.end(); ++alarm) {
-        if (alarm->number != number || alarm->due != due || !alarm->mayRing)
-            continue;
-        if (alarm->missed) {
-            alarm->mayRing = false;
-            alarm->rang = true;
-        } else {
-            alarms_.erase(alarm);
-        }
-        return;
-    }
+    remove(number, due, mode);
 }
 
 LoadOutcome AlarmYearModel::startUpLoad(long long now)
 {
     LoadOutcome outcome;
     const long long today = dayOf(now);
-    std::erase_if(alarms_, [&](ExpectedAlarm& alarm) {
+    for (ExpectedAlarm& alarm : alarms_) {
         alarm.due = floorToMinute(alarm.due);
-        alarm.missed = false;
-        if (dayOf(alarm.due) < today) {
-            ++outcome.dropped;
-            return true;
-        }
-        if (dayOf(alarm.due) == today && now - alarm.due > GraceMs) {
-            outcome.tooLate += alarm.mayRing ? 1 : 0;
-            alarm.mayRing = false;
-        } else if (!alarm.rang) {
-            outcome.inGrace += alarm.due <= now ? 1 : 0;
-            alarm.mayRing = true;
-        }
-        return false;
-    });
+        if (dayOf(alarm.due) < today)
+            ++outcome.pastDays;
+        else if (now - alarm.due > GraceMs)
+            ++outcome.tooLate;
+        else if (alarm.due <= now)
+            ++outcome.inGrace;
+    }
     return outcome;
 }
 
-LoadOutcome AlarmYearModel::dateChangeReload(long long now)
+void AlarmYearModel::dateChangeReload()
 {
-    LoadOutcome outcome;
-    const long long today = dayOf(now);
-    std::erase_if(alarms_, [&](ExpectedAlarm& alarm) {
+    for (ExpectedAlarm& alarm : alarms_)
         alarm.due = floorToMinute(alarm.due);
-        if (dayOf(alarm.due) < today) {
-            ++(alarm.mayRing ? outcome.lostDue : outcome.dropped);
-            return true;
-        }
-        if (alarm.mayRing && dayOf(alarm.due) == today && now - alarm.due > GraceMs)
-            alarm.missed = true;
-        return false;
-    });
-    return outcome;
 }
 
 bool AlarmYearModel::anyDue(long long now) const
 {
     return std::any_of(alarms_.begin(), alarms_.end(),
-                       [&](const ExpectedAlarm& alarm) { return alarm.mayRing && alarm.due <= now; });
+                       [&](const ExpectedAlarm& alarm) { return alarm.due <= now; });
 }
 
 long long AlarmYearModel::nextDueAfter(long long now) const
 {
     long long next = -1;
     for (const ExpectedAlarm& alarm : alarms_) {
-        if (alarm.mayRing && alarm.due > now && (next < 0 || alarm.due < next))
+        if (alarm.due > now && (next < 0 || alarm.due < next))
             next = alarm.due;
     }
     return next;
@@ -168,8 +140,7 @@ long long AlarmYearModel::nextDueAfter(long long now) const
 
 int AlarmYearModel::ringableCount() const
 {
-    return static_cast<int>(std::count_if(alarms_.begin(), alarms_.end(),
-                                          [](const ExpectedAlarm& alarm) { return alarm.mayRing; }));
+    return static_cast<int>(alarms_.size());
 }
 
 } // namespace klaxora::year

@@ -33,9 +33,6 @@ struct ExpectedAlarm {
     int number = 0;    // the alarm's message is "Alarm <number>"; clones and snoozes keep it
     long long due = 0; // wall time
     int mode = 0;
-    bool mayRing = true; // false: it stays in the file, but it has passed for good and never rings
-    bool missed = false; // fell due before the reload of its date; it rings, then stays stored that day
-    bool rang = false;   // rang already; it must never ring again
     // A snooze: when it was asked for (real time), for how many minutes, the wall time asked for before any
     // cutting, and how often the clock had been set back by then.
     long long snoozedAtUtc = -1;
@@ -45,30 +42,29 @@ struct ExpectedAlarm {
 };
 
 struct LoadOutcome {
-    int dropped = 0; // dated before the day of the load
-    int tooLate = 0; // of the day of the load, but more than 30 seconds past: will never ring
-    int inGrace = 0; // past, but within the 30 seconds: rings at once
-    int lostDue = 0; // still to ring, yet dropped (only a fault could cause it)
+    int pastDays = 0; // dated before the day of the load: kept, told as missed
+    int tooLate = 0;  // of the day of the load, more than 30 seconds past: kept, told as missed
+    int inGrace = 0;  // past, but within the 30 seconds: rings at once
 };
 
 class AlarmYearModel {
 public:
     void add(const ExpectedAlarm& alarm) { alarms_.push_back(alarm); }
     // False when no such alarm exists.
-    bool remove(int number, long long due);
-    const ExpectedAlarm* find(int number, long long due) const;
+    // Twins of one number and time may differ in their mode (an edit).
+    bool remove(int number, long long due, int mode);
+    const ExpectedAlarm* find(int number, long long due, int mode) const;
 
     // The alarms with that number that may ring at `now`: due by then, and not rung yet.
     std::vector<const ExpectedAlarm*> ringable(int number, long long now) const;
-    // The alarm rang and was answered: it goes, or, if it was missed, stays stored and silent.
-    void rang(int number, long long due);
+    // The alarm rang and was answered: it goes.
+    void rang(int number, long long due, int mode);
 
-    // The program starts and reads the file: whole minutes only, alarms of past days go, today's alarms more
-    // than 30 seconds past stay silent, and nothing that rang before may ring again.
+    // The program starts and reads the file: whole minutes only; every alarm stays, what passed meanwhile
+    // is told late.
     LoadOutcome startUpLoad(long long now);
-    // The running program reads the file again on a new date: everything still to ring stays so, even
-    // what fell due while the machine slept; only silent alarms of past days go.
-    LoadOutcome dateChangeReload(long long now);
+    // The running program reads the file again on a new date: whole minutes only, nothing goes.
+    void dateChangeReload();
 
     bool anyDue(long long now) const;
     // The earliest due time after `now` of an alarm still to ring, or -1.

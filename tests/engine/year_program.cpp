@@ -22,6 +22,7 @@ void Heard::reset()
 {
     messages = sounds = 0;
     messageNumber = soundNumber = -1;
+    toldAsMissed = false;
     wallAt = utcAt = -1;
     answer = 0;
     clockText.clear();
@@ -32,7 +33,8 @@ int AnsweringHost::showAlarmMessage(const std::string& message)
 {
     mark();
     ++heard.messages;
-    heard.messageNumber = alarmNumber(message);
+    heard.toldAsMissed = message.starts_with("Missed: due at ");
+    heard.messageNumber = alarmNumber(heard.toldAsMissed ? message.substr(message.find('\n') + 1) : message);
     heard.answer = answer_(message);
     heard.answerUtc = clock_.utcMs();
     heard.answerWall = test::localWallMs(heard.answerUtc);

@@ -20,6 +20,7 @@ struct Heard {
     int messages = 0;
     int sounds = 0;
     int messageNumber = -1;
+    bool toldAsMissed = false; // the message came under a "Missed: due at ..." line
     int soundNumber = -1;
     long long wallAt = -1; // when the first of sound and dialog came
     long long utcAt = -1;

@@ -108,7 +108,7 @@ void YearSimulation::startProgram()
     const long long now = wall();
     program_->store.loadFromDisk();
     const LoadOutcome outcome = model_.startUpLoad(now);
-    figures_.loads.dropped += outcome.dropped;
+    figures_.loads.pastDays += outcome.pastDays;
     figures_.loads.tooLate += outcome.tooLate;
     figures_.loads.inGrace += outcome.inGrace;
     program_->timer.switchOn();
@@ -163,11 +163,7 @@ void YearSimulation::tick()
             return fail("reloaded for the date " + wallText(loadedAfter * MsPerDay));
         clockBeforeLoadedDate_ = false;
         ++figures_.dateChangeReloads;
-        const LoadOutcome outcome = model_.dateChangeReload(wallAfter);
-        figures_.loads.dropped += outcome.dropped;
-        if (outcome.lostDue > 0)
-            return fail("the reload after midnight dropped " + std::to_string(outcome.lostDue) +
-                        " alarm(s) that never rang");
+        model_.dateChangeReload();
     }
     if (dueBefore && !announced && !reloaded)
         return fail("a tick announced nothing though an alarm was due (the first due was set for " +

@@ -24,7 +24,7 @@ struct YearFigures {
     long long ticks = 0;
     int announcements = 0;
     int snoozedRings = 0; // announcements of alarms that came back from a snooze
-    int missedRings = 0;  // of alarms that fell due while the machine slept over midnight
+    int missedRings = 0;  // told as missed: more than ten minutes late (asleep, or closed)
     int lateRings = 0;    // more than two seconds after their time
     long long maxLateMs = 0;
     long long maxSnoozeEarlyMs = 0; // how much earlier than asked (on the wall clock) a snooze rang

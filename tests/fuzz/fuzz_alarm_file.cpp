@@ -23,7 +23,7 @@ void requireSoundLists(const AlarmStore& store, DateTime today)
     for (int i = 0; i < base.count(); ++i) {
         const StoredAlarm& a = base[i];
         require(a.id == i + 1, "a load numbers the alarms 1, 2, 3 in file order");
-        require(a.alarmDate >= today && a.alarmDate == dateOf(a.alarmDate), "whole dates, none passed");
+        require(a.alarmDate == dateOf(a.alarmDate), "whole dates");
         require(a.alarmTime >= 0 && a.alarmTime < 1, "a time of day");
         require(a.alarmMode <= amSoundOnly, "mode 0, 1 or 2");
         require(isValidUtf8(a.message) && isValidUtf8(a.waveFile), "texts are UTF-8");
@@ -41,8 +41,11 @@ void requireSoundLists(const AlarmStore& store, DateTime today)
     }
     for (int i = 0; i < rows.count(); ++i)
         require(store.findBaseAlarmForId(rows[i].object.id) >= 0, "every row has its stored alarm");
-    for (int i = 0; i < store.todayList().count(); ++i)
-        require(store.findBaseAlarmForId(store.todayList()[i].id) >= 0, "every pending alarm is stored");
+    for (int i = 0; i < store.todayList().count(); ++i) {
+        const int stored = store.findBaseAlarmForId(store.todayList()[i].id);
+        require(stored >= 0, "every pending alarm is stored");
+        require(base[stored].alarmDate == today, "only today's alarms are pending; passed days are missed");
+    }
 }
 
 void loadTwice(std::string_view contents, DateTime now)

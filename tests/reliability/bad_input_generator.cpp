@@ -216,7 +216,6 @@ Line usableLine(Random& random, Day today)
     KindChoice kind = chooseKind(random);
     while (!kind.value)
         kind = chooseKind(random);
-    meaning.kind = *kind.value;
     line += '^' + kind.text;
     if (chance(random, 0.05))
         return {line, meaning}; // the date, sound file and mode fields are missing

@@ -150,8 +150,6 @@ std::vector<std::string> expectedAlarmLines(std::string_view lineBytes, const Li
     if (!meaning.usable)
         return {};
     const Day date = meaning.date.value_or(today);
-    if (meaning.kind == 3 && date < today)
-        return {};
     // The whole line is read as Windows-1252 when it is not UTF-8; "^" is the same byte in both.
     const std::string text = isStrictUtf8(lineBytes) ? std::string(lineBytes) : windows1252AsUtf8(lineBytes);
     std::vector<std::string_view> parts = fields(text);
@@ -162,8 +160,9 @@ std::vector<std::string> expectedAlarmLines(std::string_view lineBytes, const Li
     const auto line = [&](Day day) {
         return formatLine(meaning.hour, meaning.minute, message, day, waveFile, meaning.mode);
     };
+    // A passed date is kept: the alarm was missed and waits to be told.
     if (weekdays.empty())
-        return date < today ? std::vector<std::string>{} : std::vector<std::string>{line(date)};
+        return {line(date)};
     std::vector<std::string> lines;
     for (int k = 0; k < 7; ++k) {
         const Day day = today + std::chrono::days(k);

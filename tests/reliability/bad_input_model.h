@@ -24,7 +24,6 @@ struct LineMeaning {
     bool usable = false; // the time and the kind convert
     int hour = 0;
     int minute = 0;
-    int kind = 3;
     std::optional<Day> date; // none: the date field is not a date, so the alarm is for today
     int mode = 0;
 };

@@ -59,12 +59,12 @@ TEST_F(AlarmFileTest, ALoadNumbersTheAcceptedAlarmsInFileOrder)
 {
     clock.set(at(2026, 6, 10, 8, 0));
     load("10:00am^c^^3^06/12/2026^^0\r\n"
-         "10:00am^gone^^3^06/09/2026^^0\r\n"
+         "10:00am^missed^^3^06/09/2026^^0\r\n"
          "09:00am^a^^3^06/10/2026^^0\r\n"
          "10:00am^b^^3^06/12/2026^^0\r\n");
-    EXPECT_THAT(baseIds(), ElementsAre(1, 2, 3));
-    EXPECT_THAT(todayIds(), ElementsAre(2));
-    EXPECT_THAT(rowIds(), ElementsAre(2, 3, 1)) << "equal date and time: the later line first";
+    EXPECT_THAT(baseIds(), ElementsAre(1, 2, 3, 4));
+    EXPECT_THAT(todayIds(), ElementsAre(3));
+    EXPECT_THAT(rowIds(), ElementsAre(2, 3, 4, 1)) << "equal date and time: the later line first";
     EXPECT_EQ(observer.events(), "reset;end reset;");
     EXPECT_EQ(host.selected, 0);
     EXPECT_EQ(host.focusRequests, 1);
@@ -96,12 +96,13 @@ TEST_F(AlarmFileTest, ADateThatDoesNotConvertMeansToday)
               "10:00pm^a^^3^06/10/2026^^0\r\n10:00pm^b^^3^06/10/2026^^0\r\n10:00pm^c^^3^06/10/2026^^0\r\n");
 }
 
-TEST_F(AlarmFileTest, PastDatesAreDroppedUnlessAWeekdayRepeatsThem)
+TEST_F(AlarmFileTest, PastDatesAreKeptAsMissedAndAWeekdayRepeatsFromToday)
 {
     EXPECT_EQ(load("10:00pm^kind3^^3^06/09/2026^^0\r\n"
                    "10:00pm^kind0^^0^06/09/2026^^0\r\n"
                    "10:00pm^weekly^4^0^06/09/2026^^0\r\n"
                    "08:00am^cut to seven^xxxxxxx1^3^06/11/2026^^0\r\n"),
+              "10:00pm^kind3^^3^06/09/2026^^0\r\n10:00pm^kind0^^3^06/09/2026^^0\r\n"
               "10:00pm^weekly^^3^06/10/2026^^0\r\n");
 }
 
@@ -125,7 +126,8 @@ TEST_F(AlarmFileTest, WeekdaysSundayAndSaturdayOnASunday)
     load("08:00am^Gym^17^3^^^0\r\n");
     EXPECT_THAT(baseIds(), ElementsAre(1, 2));
     EXPECT_THAT(todayIds(), IsEmpty());
-    EXPECT_THAT(rowIds(), ElementsAre(2));
+    EXPECT_THAT(rowIds(), ElementsAre(1, 2));
+    EXPECT_TRUE(store.rows()[0].object.missed) << "31 seconds late: missed";
 }
 
 TEST_F(AlarmFileTest, TheModeIsTakenFromTheFirstCharacter)

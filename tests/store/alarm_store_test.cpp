@@ -35,10 +35,12 @@ TEST_F(AlarmStoreTest, IdsCountUpFromOneAndFollowTheLargestStoredId)
     store.deleteAlarm(0);
     EXPECT_EQ(add("05:00pm", "06/12/2026"), 4);
     EXPECT_THAT(baseIds(), ElementsAre(2, 3, 4));
-    // An alarm for yesterday adds nothing but still answers with the next id.
+    // An alarm of yesterday is kept as missed: stored and listed (first), never pending.
     EXPECT_EQ(add("01:00pm", "06/09/2026"), 5);
-    EXPECT_THAT(baseIds(), ElementsAre(2, 3, 4));
-    EXPECT_EQ(store.rows().count(), 3);
+    EXPECT_THAT(baseIds(), ElementsAre(2, 3, 4, 5));
+    EXPECT_THAT(rowIds(), ElementsAre(5, 2, 3, 4));
+    EXPECT_TRUE(store.rows()[0].object.missed);
+    EXPECT_FALSE(store.rows()[1].object.missed);
 }
 
 TEST_F(AlarmStoreTest, TodaysAlarmIsPendingUpToThirtySecondsLate)
@@ -49,13 +51,14 @@ TEST_F(AlarmStoreTest, TodaysAlarmIsPendingUpToThirtySecondsLate)
     const AlarmId thirtyOneLate = add("11:59:29am", "06/10/2026");
     EXPECT_THAT(baseIds(), ElementsAre(twentyLate, exactlyThirty, thirtyOneLate));
     EXPECT_THAT(todayIds(), ElementsAre(twentyLate, exactlyThirty));
-    EXPECT_THAT(rowIds(), ElementsAre(exactlyThirty, twentyLate));
+    // Later than that it is missed: listed, not pending.
+    EXPECT_THAT(rowIds(), ElementsAre(thirtyOneLate, exactlyThirty, twentyLate));
 
     clock.set(at(2026, 6, 10, 12, 0, 0, 1));
     const AlarmId justOver = add("11:59:30am", "06/10/2026");
     EXPECT_EQ(store.findBaseAlarmForId(justOver), 3);
     EXPECT_EQ(store.findAlarmForId(justOver), -1);
-    EXPECT_EQ(store.rows().count(), 2);
+    EXPECT_EQ(store.rows().count(), 4);
 }
 
 TEST_F(AlarmStoreTest, ShowTodayOnlyKeepsFutureAlarmsStoredButWithoutRow)

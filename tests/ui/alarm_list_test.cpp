@@ -73,7 +73,8 @@ protected:
     {
         store.setRowsObserver(&model);
         view.setModel(&model);
-        view.setItemDelegate(new AlarmListDelegate(todayAlarmPicture(), futureAlarmPicture(), &view));
+        view.setItemDelegate(
+            new AlarmListDelegate(todayAlarmPicture(), futureAlarmPicture(), missedAlarmPicture(), &view));
         QFont arial(QStringLiteral("Arial"));
         arial.setPixelSize(12);
         view.setFont(arial);
@@ -113,7 +114,7 @@ TEST(AlarmListMeasure, RowsAreTwoPixelsHigherThanTheIconOrKeepTheOfferedHeight)
     EXPECT_EQ(AlarmListDelegate::measureItem(13, 14), 14);
 
     const QImage small(12, 12, QImage::Format_ARGB32);
-    const AlarmListDelegate smallIcons(small, small);
+    const AlarmListDelegate smallIcons(small, small, small);
     EXPECT_EQ(smallIcons.sizeHint(QStyleOptionViewItem(), QModelIndex()).height(), 14);
 }
 
