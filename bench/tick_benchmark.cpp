@@ -20,6 +20,10 @@ protected:
 class IdleHost final : public AlarmTickHost {
 public:
     int showAlarmMessage(const std::string&) override { throw std::logic_error("nothing is due"); }
+    bool showMissedAlarms(const std::vector<std::string>&) override
+    {
+        throw std::logic_error("nothing passed");
+    }
     void playSoundNow(const std::string&) override { throw std::logic_error("nothing is due"); }
     void processPendingEvents() override {}
     void showClockText(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }

@@ -1,5 +1,7 @@
 #include "engine/alarm_engine.h"
 
+#include "engine/missed_alarms_dialog.h"
+
 #include <QCoreApplication>
 
 namespace klaxora {
@@ -29,6 +31,19 @@ int AlarmEngine::showAlarmMessage(const std::string& message)
     const int result = alarmShow_->announce(text);
     notifier_->withdraw();
     return result;
+}
+
+bool AlarmEngine::showMissedAlarms(const std::vector<std::string>& lines)
+{
+    QStringList texts;
+    for (const std::string& line : lines) {
+        texts.push_back(QString::fromStdString(line));
+    }
+    notifier_->show(QStringLiteral("%1 alarms were missed").arg(texts.size()));
+    MissedAlarmsDialog dialog;
+    const bool deleteAll = dialog.ask(texts);
+    notifier_->withdraw();
+    return deleteAll;
 }
 
 void AlarmEngine::processPendingEvents()

@@ -57,6 +57,7 @@ public:
 
 private:
     int showAlarmMessage(const std::string& message) override;
+    bool showMissedAlarms(const std::vector<std::string>& lines) override;
     void processPendingEvents() override;
     void showClockText(const std::string& text) override;
     void repaintAlarmList() override;

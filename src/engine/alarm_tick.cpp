@@ -42,10 +42,9 @@ void AlarmTick::runSteps()
     tickError_.reset();
 
     saveBehindFile();
-    if (missedToQueue_) {
-        queueMissedAlarms(clock_.now());
-    }
-    if (!missedQueue_.empty()) {
+    if (missedToQueue_ && queueMissedAlarms(clock_.now())) {
+        // Told together: that was this tick's window.
+    } else if (!missedQueue_.empty()) {
         const AlarmId id = missedQueue_.front();
         missedQueue_.erase(missedQueue_.begin());
         // Gone meanwhile (deleted or edited in the window): nothing to tell.
@@ -164,7 +163,7 @@ void AlarmTick::takeNewLists()
     missedToQueue_ = true;
 }
 
-void AlarmTick::queueMissedAlarms(DateTime now)
+bool AlarmTick::queueMissedAlarms(DateTime now)
 {
     missedToQueue_ = false;
     // Passed without a pending entry: the program was not running at their time, or the clock jumped
@@ -182,6 +181,33 @@ void AlarmTick::queueMissedAlarms(DateTime now)
     for (const auto& [due, id] : missed) {
         missedQueue_.push_back(id);
     }
+    if (missedQueue_.size() <= MissedToldOneByOne) {
+        return false;
+    }
+    tellMissedTogether(std::exchange(missedQueue_, {}));
+    return true;
+}
+
+void AlarmTick::tellMissedTogether(const std::vector<AlarmId>& missed)
+{
+    const FormatSettings& user = store_.formats().user();
+    std::vector<std::string> lines;
+    for (const AlarmId id : missed) {
+        const StoredAlarm& alarm = store_.baseAlarmList()[store_.findBaseAlarmForId(id)];
+        const DateTime due = alarm.alarmDate + alarm.alarmTime;
+        lines.push_back(formatDateTime("t", due, user) + "  " + formatDateTime("dddd", due, user) + " " +
+                        dateToStr(due, user) + "  " + alarm.message);
+    }
+    // Kept, they stay in the list, marked missed, and are told again at the next start.
+    if (!host_.showMissedAlarms(lines)) {
+        return;
+    }
+    for (const AlarmId id : missed) {
+        if (const int row = rowForId(id); row >= 0) {
+            guarded([this, row] { store_.deleteAlarm(row); });
+        }
+    }
+    guarded([this] { store_.writeToDisk(); });
 }
 
 void AlarmTick::saveBehindFile()

@@ -23,6 +23,8 @@ public:
     // Shows the notification dialog modally with the message; returns its modal result (1 delete,
     // 2 closed by the window system, -m back in m minutes, 0 when its loop was ended without an answer).
     virtual int showAlarmMessage(const std::string& message) = 0;
+    // Shows many missed alarms in one window, a line each; true when the user chose to delete them all.
+    virtual bool showMissedAlarms(const std::vector<std::string>& lines) = 0;
     // Plays the sound file asynchronously (nothing when alarm sounds are switched off).
     virtual void playSoundNow(const std::string& waveFile) = 0;
     virtual void processPendingEvents() = 0;
@@ -49,6 +51,8 @@ public:
 
     // An alarm told later than this after its time is told as missed, without its sound.
     static constexpr DateTime MissedQuietAfter = 10.0 / 1440.0;
+    // More missed alarms than this at one start or load are told together in one window.
+    static constexpr std::size_t MissedToldOneByOne = 3;
 
 private:
     static constexpr AlarmId NoAlarm = -1;
@@ -62,7 +66,9 @@ private:
     void reloadOnNewDate();
     // After the lists were rebuilt for today.
     void takeNewLists();
-    void queueMissedAlarms(DateTime now);
+    // Gathers the missed alarms; returns true when there were so many that they were told together.
+    bool queueMissedAlarms(DateTime now);
+    void tellMissedTogether(const std::vector<AlarmId>& missed);
     void saveBehindFile();
     int firstDueEntry(DateTime now);
     DateTime earliestDue(DateTime now) const;

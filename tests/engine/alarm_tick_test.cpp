@@ -297,6 +297,29 @@ TEST_F(TickTest, AlarmsPassedBeforeTheStartAreToldOldestFirstQuietlyWhenLongPast
     EXPECT_EQ(rig.alarmFile(), "12:05pm^Morning^^3^06/10/2026^Morning.wav^2\r\n") << "the snooze alone";
 }
 
+TEST_F(TickTest, MoreThanThreeMissedAreToldTogetherAndKeptOrDeletedAsAWhole)
+{
+    for (const char* day : {"06/01/2026", "06/02/2026", "06/03/2026", "06/04/2026"}) {
+        add("07:00am", day, "Holiday");
+    }
+    rig.store.writeToDisk();
+    tick();
+    ASSERT_EQ(rig.host.missedTogether.size(), 1U);
+    EXPECT_EQ(rig.host.missedTogether[0][0], "7:00 AM  Monday 6/1/26  Holiday");
+    EXPECT_TRUE(rig.host.messages.empty() && rig.host.sounds.empty());
+    EXPECT_EQ(rig.store.rows().count(), 4) << "kept";
+    tick();
+    EXPECT_EQ(rig.host.missedTogether.size(), 1U) << "told once";
+
+    rig.host.deleteAllMissed = true;
+    setClock(at(2026, 6, 11, 0, 0, 1));
+    tick();
+    tick();
+    EXPECT_EQ(rig.host.missedTogether.size(), 2U) << "told again after the reload of a new day";
+    EXPECT_EQ(rig.store.rows().count(), 0);
+    EXPECT_EQ(rig.alarmFile(), "");
+}
+
 TEST_F(TickTest, AfterAJumpOverMidnightYesterdaysAndTodaysMissedAlarmsStillRing)
 {
     add("11:30pm", "06/10/2026", "Evening");

@@ -17,10 +17,11 @@ namespace {
 
 void printFigures(const year::YearFigures& figures)
 {
-    std::printf("simulated days %d, ticks %lld, announcements checked %d (%d after a snooze, %d missed over "
-                "midnight, %d more than 2 s late, latest %.1f min)\n",
+    std::printf("simulated days %d, ticks %lld, announcements checked %d (%d after a snooze, %d told as "
+                "missed, %d more than 2 s late, latest %.1f min), %d missed deleted together\n",
                 figures.simulatedDays, figures.ticks, figures.announcements, figures.snoozedRings,
-                figures.missedRings, figures.lateRings, static_cast<double>(figures.maxLateMs) / 60000);
+                figures.missedRings, figures.lateRings, static_cast<double>(figures.maxLateMs) / 60000,
+                figures.missedTogether);
     std::printf("answers:");
     for (const auto& [answer, count] : figures.answers)
         std::printf(" %d:%d", answer, count);
@@ -95,6 +96,7 @@ TEST(AlarmYearSimulationTest, AYearInBerlinRingsEveryAlarmOnceNeverEarlyWithFile
     EXPECT_GT(figures.answers.count(0), 0U) << "no sound-only alarm";
     EXPECT_GT(figures.suspendsOverMidnight, 10);
     EXPECT_GT(figures.missedRings, 0);
+    EXPECT_GT(figures.missedTogether, 0);
     EXPECT_GT(figures.restarts, 5);
     EXPECT_GT(figures.loads.pastDays, 0);
     EXPECT_GT(figures.loads.tooLate, 0);

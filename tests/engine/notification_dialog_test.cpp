@@ -1,5 +1,6 @@
 // The notification dialog: layout, texts, fonts, the answers of every button, and the keys and closes
 // that must or must not end it.
+#include "engine/missed_alarms_dialog.h"
 #include "engine/notification_dialog.h"
 #include "support/modal_answer.h"
 #include "support/named_child.h"
@@ -10,6 +11,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -163,6 +165,22 @@ TEST(AlarmShowTest, EnterAtOnceDeletesAndEscapeDoesNotEndTheDialog)
     });
     EXPECT_TRUE(visibleAfterEscape);
     EXPECT_EQ(result, -10);
+}
+
+TEST(MissedAlarmsDialogTest, ListsEveryLineAndEnterKeepsWhileDeleteAllMustBeChosen)
+{
+    MissedAlarmsDialog dialog;
+    int listed = 0;
+    test::answerNextModal([&](QWidget*) {
+        listed = testing::namedChild<QListWidget>(dialog, "missedList")->count();
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_FALSE(dialog.ask({"7:00 AM  Monday 6/1/26  Holiday", "7:00 AM  Tuesday 6/2/26  Holiday"}));
+    EXPECT_EQ(listed, 2);
+    test::answerNextModal([&](QWidget*) {
+        QTest::mouseClick(testing::namedChild<QPushButton>(dialog, "deleteAllButton"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(dialog.ask({"7:00 AM  Monday 6/1/26  Holiday"}));
 }
 
 TEST(AlarmShowTest, CloseByTheWindowSystemGivesTwoAndTheDialogCanBeShownAgain)

@@ -165,6 +165,8 @@ public:
     std::function<void()> onShowError;
     std::vector<std::string> messages;
     std::vector<std::string> sounds;
+    std::vector<std::vector<std::string>> missedTogether;
+    bool deleteAllMissed = false;
     std::vector<std::string> errors;
     std::string clockText;
     int repaints = 0;
@@ -174,6 +176,11 @@ public:
     {
         messages.push_back(message);
         return answer(message);
+    }
+    bool showMissedAlarms(const std::vector<std::string>& lines) override
+    {
+        missedTogether.push_back(lines);
+        return deleteAllMissed;
     }
     void playSoundNow(const std::string& waveFile) override { sounds.push_back(waveFile); }
     void processPendingEvents() override

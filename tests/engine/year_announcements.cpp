@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 namespace klaxora::year {
 
@@ -14,6 +15,21 @@ constexpr long long Second = 1000;
 constexpr long long Minute = 60 * Second;
 
 } // namespace
+
+void YearSimulation::checkMissedTogether(const Heard& heard)
+{
+    std::vector<Held> gone;
+    std::set_difference(storedBefore_.begin(), storedBefore_.end(), storedNow_.begin(), storedNow_.end(),
+                        std::back_inserter(gone));
+    if (gone.size() != heard.missedTogether)
+        return fail("the window of missed alarms listed " + std::to_string(heard.missedTogether) +
+                    " and took out " + std::to_string(gone.size()));
+    for (const Held& held : gone) {
+        if (held.due > heard.wallAt || !model_.remove(held.number, held.due, held.mode))
+            return fail(alarmMessage(held.number) + " was taken out as missed at " + wallText(held.due));
+    }
+    figures_.missedTogether += static_cast<int>(gone.size());
+}
 
 void YearSimulation::checkAnnouncement(const Heard& heard, long long loadedBefore)
 {

@@ -23,6 +23,7 @@ void Heard::reset()
     messages = sounds = 0;
     messageNumber = soundNumber = -1;
     toldAsMissed = false;
+    missedTogether = 0;
     wallAt = utcAt = -1;
     answer = 0;
     clockText.clear();
@@ -39,6 +40,13 @@ int AnsweringHost::showAlarmMessage(const std::string& message)
     heard.answerUtc = clock_.utcMs();
     heard.answerWall = test::localWallMs(heard.answerUtc);
     return heard.answer;
+}
+
+bool AnsweringHost::showMissedAlarms(const std::vector<std::string>& lines)
+{
+    mark();
+    heard.missedTogether = lines.size();
+    return true;
 }
 
 void AnsweringHost::playSoundNow(const std::string& waveFile)

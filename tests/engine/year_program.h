@@ -20,7 +20,8 @@ struct Heard {
     int messages = 0;
     int sounds = 0;
     int messageNumber = -1;
-    bool toldAsMissed = false; // the message came under a "Missed: due at ..." line
+    bool toldAsMissed = false;      // the message came under a "Missed: due at ..." line
+    std::size_t missedTogether = 0; // lines of the window of many missed alarms, answered "Delete All"
     int soundNumber = -1;
     long long wallAt = -1; // when the first of sound and dialog came
     long long utcAt = -1;
@@ -44,6 +45,7 @@ public:
     Heard heard;
 
     int showAlarmMessage(const std::string& message) override;
+    bool showMissedAlarms(const std::vector<std::string>& lines) override;
     void playSoundNow(const std::string& waveFile) override;
     void processPendingEvents() override {}
     void showClockText(const std::string& text) override { heard.clockText = text; }

@@ -153,8 +153,10 @@ void YearSimulation::tick()
     if (heard.messages > 1 || heard.sounds > 1)
         return fail("more than one announcement in one tick");
     collectStored(program.store, storedNow_);
-    const bool announced = heard.messages + heard.sounds > 0;
-    if (announced)
+    const bool announced = heard.messages + heard.sounds + heard.missedTogether > 0;
+    if (heard.missedTogether > 0)
+        checkMissedTogether(heard);
+    else if (announced)
         checkAnnouncement(heard, reloaded ? loadedBefore : -1);
     if (!failure_.empty())
         return;

@@ -23,9 +23,10 @@ struct YearFigures {
     int simulatedDays = 0;
     long long ticks = 0;
     int announcements = 0;
-    int snoozedRings = 0; // announcements of alarms that came back from a snooze
-    int missedRings = 0;  // told as missed: more than ten minutes late (asleep, or closed)
-    int lateRings = 0;    // more than two seconds after their time
+    int snoozedRings = 0;   // announcements of alarms that came back from a snooze
+    int missedTogether = 0; // deleted from the window of many missed alarms
+    int missedRings = 0;    // told as missed: more than ten minutes late (asleep, or closed)
+    int lateRings = 0;      // more than two seconds after their time
     long long maxLateMs = 0;
     long long maxSnoozeEarlyMs = 0; // how much earlier than asked (on the wall clock) a snooze rang
     std::map<int, int> answers;     // modal result -> how often
@@ -62,6 +63,8 @@ private:
     // The program's life.
     void startProgram();
     void tick();
+    // "Delete All" in the window of many missed alarms took out exactly the listed ones, all due.
+    void checkMissedTogether(const Heard& heard);
     // `loadedBefore`: the date the lists were loaded for, when the same tick reloaded them; otherwise -1.
     void checkAnnouncement(const Heard& heard, long long loadedBefore);
     // Memory against the model, the file against memory, and the shape of the lists. `collected`: the
