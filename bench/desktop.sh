@@ -5,7 +5,8 @@
 # start, and CPU time and wake-ups (voluntary context switches of all threads) over a minute of idling
 # from then on. Prints medians with their ranges, one line per program, and the ratios.
 #
-#   bench/desktop.sh [--quick] [--runs N] [--idle SECONDS] [--no-peer] [--program [NAME=]FILE]... [--keep]
+#   bench/desktop.sh [--quick] [--runs N] [--idle SECONDS] [--no-peer] [--program [NAME=]FILE]...
+#                    [--missed NAME]... [--keep]
 #
 #   --quick    3 rounds, 2 starts a round and 20 s of idling, for trying it out (default: 5 rounds,
 #              4 starts a round and 60 s; about 10 minutes in all for one build of klaxora)
@@ -14,6 +15,9 @@
 #   --program [NAME=]FILE  measure this build of klaxora instead of building one (e.g. an older one);
 #              given more than once, each build is a program of its own, measured in turn with the
 #              others in the same run and shown under its NAME (default: klaxora)
+#   --missed NAME  the build NAME gets an Alarms.dat that also holds alarms of past days and of earlier
+#              today (over a hundred), which its start tells as missed in one window; the others' alarms
+#              are all still to come. Give one FILE under two names to see what the missed alarms cost
 #   --keep     keep the folder with each run's logs and results
 #
 # Every run has a display of its own (Xvfb, no window manager: a window is mapped as soon as the
@@ -41,6 +45,7 @@ keep=0
 # The builds of klaxora to measure, by name, in the order given.
 klaxora_builds=()
 declare -A program_file
+declare -A with_missed
 while [ $# -gt 0 ]; do
     case "$1" in
     --quick) runs=3 idle=20 extra_starts=1 ;;
@@ -59,6 +64,7 @@ while [ $# -gt 0 ]; do
         program_file[$name]="$(realpath "$file")"
         shift
         ;;
+    --missed) with_missed[$2]=1; shift ;;
     --keep) keep=1 ;;
     -h | --help) usage; exit 0 ;;
     *) usage >&2; exit 2 ;;
@@ -118,7 +124,7 @@ programs=("${klaxora_builds[@]}" floor)
 # so none rings during the measurement.
 write_alarms()
 {
-    awk -v count="$2" -v seed="$3" -v ymd="$(date +'%Y %m %d')" -v now="$(date +'%H %M')" '
+    awk -v count="$2" -v seed="$3" -v missed="${4:-0}" -v ymd="$(date +'%Y %m %d')" -v now="$(date +'%H %M')" '
     function days(y, m, d,   era, yoe, doy) {
         y -= (m <= 2); era = int(y / 400); yoe = y - era * 400
         doy = int((153 * (m > 2 ? m - 3 : m + 9) + 2) / 5) + d - 1
@@ -132,6 +138,10 @@ write_alarms()
         return sprintf("%02d/%02d/%04d", m, d, yoe + era * 400 + (m <= 2))
     }
     function pick(n) { return int(rand() * n) }
+    function minute_of(text,   h) {
+        h = substr(text, 1, 2) % 12 + (substr(text, 6, 2) == "pm" ? 12 : 0)
+        return h * 60 + substr(text, 4, 2)
+    }
     function time_text(   minute, gap, h) {
         do {
             minute = pick(1440); gap = minute - nowmin; if (gap < 0) gap = -gap
@@ -159,7 +169,13 @@ write_alarms()
             else if (kind < 20) weekdays = (1 + pick(7)) (pick(2) ? "6" : "")
             else if (kind < 25) date = today - 1 - pick(30)
             wave = pick(4) == 0 ? "" : "/home/user/Sounds/ring" pick(9) ".wav"
-            printf "%s^%s^%s^3^%s^%s^%d\r\n", time_text(), message(), weekdays, date_text(date), wave, pick(3)
+            time = time_text()
+            # Still to come: a passed date, a time of today already past, and a weekday line (which also
+            # names today) become alarms of tomorrow.
+            if (!missed && (weekdays != "" || date < today || (date == today && minute_of(time) < nowmin))) {
+                weekdays = ""; date = today + 1
+            }
+            printf "%s^%s^%s^3^%s^%s^%d\r\n", time, message(), weekdays, date_text(date), wave, pick(3)
         }
     }' >"$1"
 }
@@ -225,7 +241,7 @@ measure()
     *)
         mkdir -p "$dir/app"
         cp "${program_file[$program]}" "$dir/app/klaxora"
-        write_alarms "$dir/app/Alarms.dat" 1000 1
+        write_alarms "$dir/app/Alarms.dat" 1000 1 "${with_missed[$program]:-0}"
         command="$dir/app/klaxora"
         ;;
     esac
