@@ -17,8 +17,7 @@ AlarmTick::AlarmTick(AlarmStore& store, const Clock& clock, AlarmTimer& timer, A
 
 std::string AlarmTick::missedLine(DateTime due, const FormatSettings& user)
 {
-    return "Missed: due at " + formatDateTime("t", due, user) + " on " + formatDateTime("dddd", due, user) +
-           " " + dateToStr(due, user);
+    return "Missed: due at " + formatDateTime("t' on 'dddd ddddd", due, user);
 }
 
 std::string AlarmTick::clockText(DateTime now, const FormatSettings& settings)
@@ -195,8 +194,7 @@ void AlarmTick::tellMissedTogether(const std::vector<AlarmId>& missed)
     for (const AlarmId id : missed) {
         const StoredAlarm& alarm = store_.baseAlarmList()[store_.findBaseAlarmForId(id)];
         const DateTime due = alarm.alarmDate + alarm.alarmTime;
-        lines.push_back(formatDateTime("t", due, user) + "  " + formatDateTime("dddd", due, user) + " " +
-                        dateToStr(due, user) + "  " + alarm.message);
+        lines.push_back(formatDateTime("t'  'dddd ddddd'  '", due, user) + alarm.message);
     }
     // Kept, they stay in the list, marked missed, and are told again at the next start.
     if (!host_.showMissedAlarms(lines)) {
