@@ -46,8 +46,10 @@ void AlarmTick::runSteps()
     } else if (!missedQueue_.empty()) {
         const AlarmId id = missedQueue_.front();
         missedQueue_.erase(missedQueue_.begin());
-        // Gone meanwhile (deleted or edited in the window): nothing to tell.
-        if (const int stored = store_.findBaseAlarmForId(id); stored >= 0) {
+        // Gone meanwhile (deleted or edited in the window), or its id taken since by an alarm still to
+        // come: nothing to tell.
+        const int stored = store_.findBaseAlarmForId(id);
+        if (stored >= 0 && isMissed(store_.baseAlarmList()[stored], clock_.now())) {
             const StoredAlarm& alarm = store_.baseAlarmList()[stored];
             const PendingAlarm missed(alarm.alarmTime, alarm.message, alarm.waveFile, id, alarm.alarmMode);
             if (announce(missed, alarm.alarmDate + alarm.alarmTime)) {
@@ -162,18 +164,21 @@ void AlarmTick::takeNewLists()
     missedToQueue_ = true;
 }
 
+bool AlarmTick::isMissed(const StoredAlarm& alarm, DateTime now) const
+{
+    return alarm.alarmDate + alarm.alarmTime <= now && store_.findAlarmForId(alarm.id) < 0;
+}
+
 bool AlarmTick::queueMissedAlarms(DateTime now)
 {
     missedToQueue_ = false;
-    // Passed without a pending entry: the program was not running at their time, or the clock jumped
-    // over it. Oldest first.
+    // Oldest first.
     std::vector<std::pair<DateTime, AlarmId>> missed;
     const auto& stored = store_.baseAlarmList();
     for (int i = 0; i < stored.count(); ++i) {
         const StoredAlarm& alarm = stored[i];
-        const DateTime due = alarm.alarmDate + alarm.alarmTime;
-        if (due <= now && store_.findAlarmForId(alarm.id) < 0) {
-            missed.emplace_back(due, alarm.id);
+        if (isMissed(alarm, now)) {
+            missed.emplace_back(alarm.alarmDate + alarm.alarmTime, alarm.id);
         }
     }
     std::sort(missed.begin(), missed.end());

@@ -66,6 +66,8 @@ private:
     void reloadOnNewDate();
     // After the lists were rebuilt for today.
     void takeNewLists();
+    // Passed without a pending entry: the program was not running at its time, or the clock jumped it.
+    bool isMissed(const StoredAlarm& alarm, DateTime now) const;
     // Gathers the missed alarms; returns true when there were so many that they were told together.
     bool queueMissedAlarms(DateTime now);
     void tellMissedTogether(const std::vector<AlarmId>& missed);
