@@ -236,6 +236,11 @@ e2e_end()
     if ((status != 0 && status != E2E_SKIP)); then
         e2e_screenshot "failure"
         [ -n "${E2E_APP:-}" ] && cp -f "$E2E_APP"/Alarms.dat "$E2E_APP"/ALARM.INI "$E2E_OUT/" 2>/dev/null
+        # CI keeps only the test's own output: the end of the program's log goes there.
+        if [ -s "$E2E_OUT/klaxora.log" ]; then
+            e2e_log "the end of the program's log:"
+            tail -n 40 "$E2E_OUT/klaxora.log" >&2
+        fi
     fi
     local i pid
     for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
