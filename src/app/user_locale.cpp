@@ -172,6 +172,8 @@ FormatSettings userFormatSettings(const QLocale& locale)
     fillNames(settings.longMonthNames, &QLocale::monthName, locale, QLocale::LongFormat, 1);
     fillNames(settings.shortDayNames, &QLocale::dayName, locale, QLocale::ShortFormat, 7);
     fillNames(settings.longDayNames, &QLocale::dayName, locale, QLocale::LongFormat, 7);
+    // Qt counts Monday 1 to Sunday 7; the program Sunday 1 to Saturday 7.
+    settings.firstDayOfWeek = static_cast<int>(locale.firstDayOfWeek()) % 7 + 1;
     return settings;
 }
 

@@ -59,7 +59,7 @@ AlarmFileLine parseAlarmFileLine(std::string_view line, const FormatSettings& st
     const ClockTime clock = decodeTime(strToTime(fields[0], storage));
     parsed.time = encodeTime(clock.hour, clock.minute, 0, 0);
     parsed.message = cutToCharacters(fields[1], MessageCapacity);
-    parsed.weekdays = cutToCharacters(fields[2], WeekdaysCapacity);
+    parsed.repeatDays = RepeatDays::fromField(cutToCharacters(fields[2], WeekdaysCapacity));
     parsed.kind = strToInt(fields[3]);
     if (!tryStrToDate(fields[4], storage, decodeDate(today).year, parsed.date))
         parsed.date = today;
@@ -84,8 +84,9 @@ std::string formatAlarmFileLine(const StoredAlarm& alarm)
     line += FieldSeparator;
     line += alarm.message;
     line += FieldSeparator;
+    line += alarm.repeatDays.field();
     line += FieldSeparator;
-    appendDigits(line, DatedAlarmKind, 1);
+    appendDigits(line, alarm.repeatDays.empty() ? DatedAlarmKind : RepeatingAlarmKind, 1);
     line += FieldSeparator;
     appendDigits(line, date.month, 2);
     line += '/';

@@ -14,8 +14,13 @@
 namespace klaxora {
 
 constexpr std::string_view AlarmFileName = "Alarms.dat";
-// The kind the writer gives every line.
+// The kind the writer gives a line that rings once. An older reader drops such a line once its date has
+// passed.
 constexpr int DatedAlarmKind = 3;
+// The kind of a repeating alarm's line. An older reader does not look at the date of a line of another kind
+// than 3 and sets its weekdays for the coming week, so it still rings them. A weekday line of any other
+// kind comes from an older file, whose reader never used its date.
+constexpr int RepeatingAlarmKind = 1;
 
 // The lines of the file as they stand. CR ends a line and skips one LF after it; a lone LF ends a line
 // as well (editors on Linux write LF); Ctrl-Z ends the file. Each line is to be decoded with
@@ -30,7 +35,7 @@ std::array<std::string_view, 7> splitAlarmFields(std::string_view line);
 struct AlarmFileLine {
     DateTime time;             // hours and minutes only
     std::string_view message;  // at most MessageCapacity characters
-    std::string_view weekdays; // at most 7 characters: digits 1 (Sunday) to 7 (Saturday)
+    RepeatDays repeatDays; // the digits 1 (Sunday) to 7 (Saturday) among the field's first 7 characters
     int kind;
     DateTime date; // today when the date field does not convert
     std::string_view waveFile;

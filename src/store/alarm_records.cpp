@@ -5,9 +5,9 @@
 namespace klaxora {
 
 StoredAlarm::StoredAlarm(DateTime time, DateTime date, std::string_view text, std::string_view wave,
-                         AlarmId alarmId, AlarmMode mode)
+                         AlarmId alarmId, AlarmMode mode, RepeatDays days)
     : alarmTime(time), alarmDate(date), message(cutToCharacters(text, MessageCapacity)),
-      waveFile(cutToCharacters(wave, WaveFileCapacity)), id(alarmId), alarmMode(mode)
+      waveFile(cutToCharacters(wave, WaveFileCapacity)), id(alarmId), alarmMode(mode), repeatDays(days)
 {
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "store/date_time.h"
+#include "store/repeat_days.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,14 +27,15 @@ constexpr std::size_t WaveFileCapacity = 255;
 // One stored alarm definition.
 struct StoredAlarm {
     StoredAlarm(DateTime alarmTime, DateTime alarmDate, std::string_view message, std::string_view waveFile,
-                AlarmId id, AlarmMode alarmMode);
+                AlarmId id, AlarmMode alarmMode, RepeatDays repeatDays = {});
 
     DateTime alarmTime; // time of day, whole part 0
-    DateTime alarmDate; // date, fraction 0
+    DateTime alarmDate; // date, fraction 0; of a repeating alarm, its next occurrence not yet answered
     std::string message;
     std::string waveFile;
     AlarmId id;
     AlarmMode alarmMode;
+    RepeatDays repeatDays; // none: it rings once
 };
 
 // One occurrence still to fire today; it has no date because it only exists for today.
@@ -57,6 +59,7 @@ struct ListedAlarm {
     // Its time had passed when the row was made and it was never answered (the program was not running
     // then): it waits in the list and the file to be told late.
     bool missed = false;
+    RepeatDays repeatDays;
 };
 
 // One list row: its text and its object.

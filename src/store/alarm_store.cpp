@@ -2,9 +2,11 @@
 
 #include "store/alarm_file.h"
 #include "store/date_time_text.h"
+#include "store/passed_alarm_time.h"
 #include "store/text_encoding.h"
 #include "store/text_helpers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -84,7 +86,7 @@ AlarmStore::AlarmStore(const Clock& clock, const DateTimeFormats& formats, std::
 AlarmStore::~AlarmStore() = default;
 
 AlarmId AlarmStore::addAlarm(std::string_view timeText, std::string_view dateText, std::string_view message,
-                             std::string_view waveFile, AlarmMode mode)
+                             std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays)
 {
     const FormatSettings& storage = formats_.storage();
     const DateTime date = strToDate(dateText, storage, decodeDate(clock_.today()).year);
@@ -93,11 +95,20 @@ AlarmId AlarmStore::addAlarm(std::string_view timeText, std::string_view dateTex
     const std::string checkedWaveFile = checkedFileText(waveFile, "sound file path");
     if (mode > amSoundOnly)
         throw AlarmInputError("The alarm mode must be 0, 1 or 2.");
-    return addConvertedAlarm(time, date, checkedMessage, checkedWaveFile, mode);
+    const DateTime first = repeatDays.empty() ? date : firstOccurrenceToCome(repeatDays, date, time);
+    return addConvertedAlarm(time, first, checkedMessage, checkedWaveFile, mode, repeatDays);
+}
+
+DateTime AlarmStore::firstOccurrenceToCome(RepeatDays days, DateTime from, DateTime time) const
+{
+    DateTime day = days.firstOnOrAfter(std::max(from, clock_.today()));
+    if (alarmTimeHasPassed(day, time, clock_))
+        day = days.firstOnOrAfter(day + 1);
+    return day;
 }
 
 AlarmId AlarmStore::addConvertedAlarm(DateTime time, DateTime date, std::string_view message,
-                                      std::string_view waveFile, AlarmMode mode)
+                                      std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays)
 {
     const AlarmId id = baseAlarms_.empty() ? 1 : baseAlarms_.last().id + 1;
     const DateTime today = clock_.today();
@@ -108,7 +119,7 @@ AlarmId AlarmStore::addConvertedAlarm(DateTime time, DateTime date, std::string_
                                                               toMilliseconds(time + PendingGrace));
 
     ++changeCount_;
-    baseAlarms_.append(std::make_unique<StoredAlarm>(time, date, message, waveFile, id, mode));
+    baseAlarms_.append(std::make_unique<StoredAlarm>(time, date, message, waveFile, id, mode, repeatDays));
 
     if (!futureDate && !missed)
         todayAlarms_.append(std::make_unique<PendingAlarm>(time, message, waveFile, id, mode));
@@ -118,8 +129,11 @@ AlarmId AlarmStore::addConvertedAlarm(DateTime time, DateTime date, std::string_
     const FormatSettings& user = formats_.user();
     auto row = std::make_unique<AlarmRow>();
     row->text = trimSpaces(message) + "...(" + formatDateTime("hh:nnam/pm", time, user) + "   " +
-                dateToStr(date, user) + ")";
-    row->object = ListedAlarm{time, date, id, futureDate, missed};
+                dateToStr(date, user);
+    if (!repeatDays.empty())
+        row->text += "   " + repeatDaysText(repeatDays, user.shortDayNames, user.firstDayOfWeek, "\u2013", ", ");
+    row->text += ")";
+    row->object = ListedAlarm{time, date, id, futureDate, missed, repeatDays};
     insertRow(std::move(row));
     return id;
 }
@@ -170,6 +184,16 @@ void AlarmStore::deleteAlarm(int rowIndex)
 
 void AlarmStore::deleteAlarmJustDone(int rowIndex)
 {
+    checkRowIndex(rowIndex, rows_.count());
+    const AlarmId id = rows_[rowIndex].object.id;
+    if (const int stored = findBaseAlarmForId(id); stored >= 0 && !baseAlarms_[stored].repeatDays.empty()) {
+        // Copied: the addition may move the list's entries.
+        const StoredAlarm alarm = baseAlarms_[stored];
+        addConvertedAlarm(alarm.alarmTime,
+                          firstOccurrenceToCome(alarm.repeatDays, alarm.alarmDate + 1, alarm.alarmTime),
+                          alarm.message, alarm.waveFile, alarm.alarmMode, alarm.repeatDays);
+        rowIndex = rowForId(id);
+    }
     deleteAlarm(rowIndex);
     if (host_ != nullptr) {
         host_->processPendingEvents();
@@ -189,6 +213,15 @@ int AlarmStore::findAlarmForId(AlarmId id) const
 int AlarmStore::findBaseAlarmForId(AlarmId id) const
 {
     return findById(baseAlarms_, id);
+}
+
+int AlarmStore::rowForId(AlarmId id) const
+{
+    for (int i = 0; i < rows_.count(); ++i) {
+        if (rows_[i].object.id == id)
+            return i;
+    }
+    return -1;
 }
 
 void AlarmStore::removeTodayEntry(int index)

@@ -20,6 +20,8 @@
 
 namespace klaxora {
 
+struct AlarmFileLine;
+
 // An alarm that could not be saved so that it reads back the same, e.g.
 // The alarm message cannot contain the character "^".
 class AlarmInputError : public std::runtime_error {
@@ -49,16 +51,18 @@ public:
     void setRowsObserver(AlarmRowsObserver* observer) { observer_ = observer; }
 
     // Adds one alarm from text in the storage format ("07:30pm", "06/15/2026") and returns its new id.
-    // One whose time has passed is kept as missed (a row, no pending entry). Throws ConversionError for a
-    // text that does not convert and AlarmInputError for a message or sound path that the alarm file cannot
-    // hold (or a mode other than 0, 1 and 2), before anything changes.
+    // One whose time has passed is kept as missed (a row, no pending entry). With repeat days the date
+    // means "starting on": the alarm is dated its first occurrence from then on that has not passed.
+    // Throws ConversionError for a text that does not convert and AlarmInputError for a message or sound
+    // path that the alarm file cannot hold (or a mode other than 0, 1 and 2), before anything changes.
     AlarmId addAlarm(std::string_view timeText, std::string_view dateText, std::string_view message,
-                     std::string_view waveFile, AlarmMode mode);
+                     std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays = {});
     // Removes the alarm of an existing row from all lists, then the row; calls updateButtons.
     // Does not write the file. Throws std::out_of_range for an index that is not a row.
     void deleteAlarm(int rowIndex);
     // DeleteAlarm, then lets events run, selects the first row when none is selected, writes the file
-    // and lets events run again. For an alarm that has fired and is finished.
+    // and lets events run again. For an alarm that has fired and is finished; a repeating alarm has only
+    // finished this occurrence, and comes back at its next one that has not passed.
     void deleteAlarmJustDone(int rowIndex);
     // Index of the entry with that id, or -1.
     int findAlarmForId(AlarmId id) const;
@@ -107,7 +111,13 @@ public:
 
 private:
     AlarmId addConvertedAlarm(DateTime time, DateTime date, std::string_view message,
-                              std::string_view waveFile, AlarmMode mode);
+                              std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays = {});
+    // The first occurrence on or after `from` that has not passed.
+    DateTime firstOccurrenceToCome(RepeatDays days, DateTime from, DateTime time) const;
+    // A repeating alarm's line: occurrences that passed unanswered leave the latest of them behind as a
+    // missed alarm that rings once, and the alarm moves on.
+    void loadRepeatingLine(const AlarmFileLine& line);
+    int rowForId(AlarmId id) const;
     void insertRow(std::unique_ptr<AlarmRow> row);
     void loadLines(std::string_view contents);
     // Empties the lists and loads the lines of the file, then those of alarms kept from memory.

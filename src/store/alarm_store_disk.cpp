@@ -3,6 +3,7 @@
 #include "store/alarm_store.h"
 #include "store/atomic_file.h"
 #include "store/io_error.h"
+#include "store/passed_alarm_time.h"
 #include "store/text_encoding.h"
 
 #include <algorithm>
@@ -94,20 +95,33 @@ void AlarmStore::loadLines(std::string_view contents)
     for (const std::string_view line : splitAlarmFileLines(skipByteOrderMark(contents))) {
         try {
             const AlarmFileLine alarm = parseAlarmFileLine(decodeFileText(line, decoded), storage, today);
-            if (alarm.weekdays.empty()) {
+            if (alarm.repeatDays.empty())
                 addConvertedAlarm(alarm.time, alarm.date, alarm.message, alarm.waveFile, alarm.mode);
-                continue;
-            }
-            // A weekday line becomes dated alarms for the coming seven days, today included.
-            for (int k = 0; k < 7; ++k) {
-                const DateTime day = today + k;
-                if (alarm.weekdays.find(static_cast<char>('0' + dayOfWeek(day))) != std::string_view::npos)
-                    addConvertedAlarm(alarm.time, day, alarm.message, alarm.waveFile, alarm.mode);
-            }
+            else if (alarm.kind == RepeatingAlarmKind)
+                loadRepeatingLine(alarm);
+            else
+                // An older file's weekday line: its reader took the days from today on.
+                addConvertedAlarm(alarm.time, firstOccurrenceToCome(alarm.repeatDays, today, alarm.time),
+                                  alarm.message, alarm.waveFile, alarm.mode, alarm.repeatDays);
         } catch (const std::exception&) {
             // A line that cannot be used is dropped silently; the rewrite removes it from the file.
         }
     }
+}
+
+void AlarmStore::loadRepeatingLine(const AlarmFileLine& line)
+{
+    const RepeatDays days = line.repeatDays;
+    const DateTime next = days.firstOnOrAfter(line.date);
+    if (alarmTimeHasPassed(next, line.time, clock_)) {
+        // A week away gives one missed alarm, not seven.
+        DateTime latest = days.lastOnOrBefore(clock_.today());
+        if (!alarmTimeHasPassed(latest, line.time, clock_))
+            latest = days.lastOnOrBefore(latest - 1);
+        addConvertedAlarm(line.time, latest, line.message, line.waveFile, line.mode);
+    }
+    addConvertedAlarm(line.time, firstOccurrenceToCome(days, next, line.time), line.message, line.waveFile,
+                      line.mode, days);
 }
 
 void AlarmStore::installCollectedRows()

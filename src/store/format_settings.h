@@ -28,6 +28,7 @@ struct FormatSettings {
     std::array<std::string, 7> shortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     std::array<std::string, 7> longDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                             "Thursday", "Friday", "Saturday"};
+    int firstDayOfWeek = 1; // 1 Sunday ... 7 Saturday
 
     friend bool operator==(const FormatSettings&, const FormatSettings&) = default;
 };

@@ -96,38 +96,48 @@ TEST_F(AlarmFileTest, ADateThatDoesNotConvertMeansToday)
               "10:00pm^a^^3^06/10/2026^^0\r\n10:00pm^b^^3^06/10/2026^^0\r\n10:00pm^c^^3^06/10/2026^^0\r\n");
 }
 
-TEST_F(AlarmFileTest, PastDatesAreKeptAsMissedAndAWeekdayRepeatsFromToday)
+TEST_F(AlarmFileTest, PastDatesAreKeptAsMissedAndAWeekdayLineStaysOneRepeatingLine)
 {
     EXPECT_EQ(load("10:00pm^kind3^^3^06/09/2026^^0\r\n"
                    "10:00pm^kind0^^0^06/09/2026^^0\r\n"
                    "10:00pm^weekly^4^0^06/09/2026^^0\r\n"
-                   "08:00am^cut to seven^xxxxxxx1^3^06/11/2026^^0\r\n"),
+                   "08:00am^no day among the first seven^xxxxxxx1^3^06/11/2026^^0\r\n"
+                   "08:00am^digits repeated, others ignored^7x77a1^3^06/11/2026^^0\r\n"),
               "10:00pm^kind3^^3^06/09/2026^^0\r\n10:00pm^kind0^^3^06/09/2026^^0\r\n"
-              "10:00pm^weekly^^3^06/10/2026^^0\r\n");
+              "10:00pm^weekly^4^1^06/10/2026^^0\r\n"
+              "08:00am^no day among the first seven^^3^06/11/2026^^0\r\n"
+              "08:00am^digits repeated, others ignored^17^1^06/13/2026^^0\r\n");
 }
 
-TEST_F(AlarmFileTest, WeekdaysSundayAndSaturdayOnAWednesday)
+TEST_F(AlarmFileTest, AnOlderFilesWeekdayLineRepeatsFromTodayWhateverItsDate)
 {
-    EXPECT_EQ(load("08:00am^Gym^17^0^01/01/2000^/g.wav^2\r\n"),
-              "08:00am^Gym^^3^06/13/2026^/g.wav^2\r\n08:00am^Gym^^3^06/14/2026^/g.wav^2\r\n");
-    EXPECT_THAT(baseIds(), ElementsAre(1, 2));
+    // The older reader never used the date of a weekday line: nothing is missed.
+    EXPECT_EQ(load("08:00am^Gym^17^0^01/01/2000^/g.wav^2\r\n"), "08:00am^Gym^17^1^06/13/2026^/g.wav^2\r\n");
+    EXPECT_THAT(baseIds(), ElementsAre(1));
     EXPECT_THAT(todayIds(), IsEmpty());
+    EXPECT_EQ(load(readFile(alarmFile())), "08:00am^Gym^17^1^06/13/2026^/g.wav^2\r\n") << "stays as it is";
 }
 
-TEST_F(AlarmFileTest, WeekdaysSundayAndSaturdayOnASunday)
+TEST_F(AlarmFileTest, AnOlderWeekdayLineOnItsDayIsPendingWithinTheGraceAndOtherwiseMovesOn)
 {
     clock.set(at(2026, 6, 14, 8, 0, 20));
-    EXPECT_EQ(load("08:00am^Gym^17^3^^^0\r\n"),
-              "08:00am^Gym^^3^06/14/2026^^0\r\n08:00am^Gym^^3^06/20/2026^^0\r\n");
+    EXPECT_EQ(load("08:00am^Gym^17^3^^^0\r\n"), "08:00am^Gym^17^1^06/14/2026^^0\r\n");
     EXPECT_THAT(todayIds(), ElementsAre(1)) << "20 seconds late is still pending";
-    EXPECT_THAT(rowIds(), ElementsAre(1, 2));
 
     clock.set(at(2026, 6, 14, 8, 0, 31));
-    load("08:00am^Gym^17^3^^^0\r\n");
-    EXPECT_THAT(baseIds(), ElementsAre(1, 2));
+    EXPECT_EQ(load("08:00am^Gym^17^3^^^0\r\n"), "08:00am^Gym^17^1^06/20/2026^^0\r\n");
     EXPECT_THAT(todayIds(), IsEmpty());
-    EXPECT_THAT(rowIds(), ElementsAre(1, 2));
-    EXPECT_TRUE(store.rows()[0].object.missed) << "31 seconds late: missed";
+    EXPECT_FALSE(store.rows()[0].object.missed);
+}
+
+TEST_F(AlarmFileTest, ARepeatingLineWhoseOccurrencesPassedLeavesOnlyTheLatestAsMissed)
+{
+    // A week away, from Wednesday 3 June: the occurrences up to Tuesday's passed, Wednesday's is to come.
+    clock.set(at(2026, 6, 10, 6, 0));
+    EXPECT_EQ(load("07:00am^Work^23456^1^06/03/2026^^0\r\n"),
+              "07:00am^Work^^3^06/09/2026^^0\r\n07:00am^Work^23456^1^06/10/2026^^0\r\n");
+    EXPECT_TRUE(store.rows()[0].object.missed);
+    EXPECT_THAT(todayIds(), ElementsAre(2));
 }
 
 TEST_F(AlarmFileTest, TheModeIsTakenFromTheFirstCharacter)

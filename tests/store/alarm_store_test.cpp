@@ -132,6 +132,23 @@ TEST_F(AlarmStoreTest, RowTextIsTheTrimmedMessageWithTimeAndDateInTheUsersFormat
     EXPECT_TRUE(store.rows()[0].object.futureDate);
 }
 
+TEST_F(AlarmStoreTest, ARepeatingAlarmIsDatedItsFirstOccurrenceToComeAndItsRowShowsTheDays)
+{
+    // Wednesday 10 June, noon. Starting on a passed Monday, the 11 o'clock of Monday to Friday comes
+    // first on Thursday.
+    store.addAlarm("11:00am", "06/08/2026", "Work", "", 0, RepeatDays::fromField("23456"));
+    store.addAlarm("01:00pm", "06/10/2026", "Gym", "", 0, RepeatDays::fromField("4"));
+    store.addAlarm("01:00pm", "06/20/2026", "Rest", "", 0, RepeatDays::fromField("712"));
+    EXPECT_THAT(rowTexts(), ElementsAre("Gym...(01:00pm   6/10/26   Wed)", "Work...(11:00am   6/11/26   Mon\u2013Fri)",
+                                        "Rest...(01:00pm   6/20/26   Sun, Mon, Sat)"));
+    EXPECT_THAT(todayIds(), ElementsAre(2));
+    const auto days = [](int firstDay) {
+        return repeatDaysText(RepeatDays::fromField("712"), FormatSettings().shortDayNames, firstDay, "-", ",");
+    };
+    EXPECT_EQ(days(2), "Mon,Sat,Sun");
+    EXPECT_EQ(days(7), "Sat-Mon") << "a run may go over the end of the week";
+}
+
 TEST_F(AlarmStoreTest, RecordsHoldAHundredCharactersOfUtf8WhileTheRowShowsAll)
 {
     std::string message;
@@ -180,6 +197,15 @@ TEST_F(AlarmStoreTest, DeleteAlarmJustDoneSelectsTheFirstRowAndWritesTheFile)
     store.deleteAlarmJustDone(0);
     EXPECT_EQ(host.selected, -1) << "no row left to select";
     EXPECT_EQ(readFile(alarmFile()), "");
+}
+
+TEST_F(AlarmStoreTest, DeleteAlarmJustDoneMovesARepeatingAlarmOnToItsNextDay)
+{
+    clock.set(at(2026, 6, 12, 7, 0, 10)); // a Friday
+    store.addAlarm("07:00am", "06/12/2026", "Work", "", 0, RepeatDays::fromField("23456"));
+    store.deleteAlarmJustDone(0);
+    EXPECT_EQ(readFile(alarmFile()), "07:00am^Work^23456^1^06/15/2026^^0\r\n") << "Monday";
+    EXPECT_THAT(todayIds(), IsEmpty());
 }
 
 TEST_F(AlarmStoreTest, SearchesByIdFindOnlyPresentIds)
