@@ -62,17 +62,21 @@ std::string realisticAlarmFile(int lines, unsigned seed)
     for (int i = 0; i < lines; ++i) {
         const int kind = pick(random, 100);
         std::string weekdays;
-        DateTime date = today + 1 + pick(random, 1000); // future: 75 %
-        if (kind < 15)
+        DateTime date = today + 1 + pick(random, 1000); // future: 70 %
+        if (kind < 15) {
             date = today; // today: 15 %
-        else if (kind < 20)
-            weekdays = std::to_string(1 + pick(random, 7)) + (pick(random, 2) ? "6" : ""); // weekdays: 5 %
-        else if (kind < 25)
-            date = today - 1 - pick(random, 30); // passed, dropped by the load: 5 %
+        } else if (kind < 25) {
+            // Repeating, dated within the coming week (the load moves each to one of its days): 10 %
+            weekdays = std::to_string(1 + pick(random, 7)) + (pick(random, 2) ? "6" : "");
+            date = today + pick(random, 7);
+        } else if (kind < 30) {
+            date = today - 1 - pick(random, 30); // passed, kept as missed: 5 %
+        }
         const std::string wave =
             pick(random, 4) == 0 ? "" : "/home/user/Sounds/ring" + std::to_string(pick(random, 9)) + ".wav";
-        file += timeText(random) + "^" + message(random) + "^" + weekdays + "^3^" + dateText(date) + "^" +
-                wave + "^" + std::to_string(pick(random, 3)) + "\r\n";
+        file += timeText(random) + "^" + message(random) + "^" + weekdays +
+                (weekdays.empty() ? "^3^" : "^1^") + dateText(date) + "^" + wave + "^" +
+                std::to_string(pick(random, 3)) + "\r\n";
     }
     return file;
 }

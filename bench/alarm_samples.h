@@ -13,7 +13,7 @@ namespace klaxora::bench {
 DateTime benchmarkNow();
 
 // The text of an alarm file of `lines` lines as a user's file looks after a while: mostly future alarms,
-// some for today (passed and still to come), a few weekday lines and a few whose date has passed,
+// some for today (passed and still to come), a tenth repeating and a few whose date has passed,
 // messages from a word to the full 100 characters with some accented letters, most with a sound file.
 std::string realisticAlarmFile(int lines, unsigned seed = 1);
 

@@ -33,9 +33,9 @@ std::array<std::string_view, 7> splitAlarmFields(std::string_view line);
 
 // One line after the reading rules of its fields; its texts view the line that was parsed.
 struct AlarmFileLine {
-    DateTime time;             // hours and minutes only
-    std::string_view message;  // at most MessageCapacity characters
-    RepeatDays repeatDays; // the digits 1 (Sunday) to 7 (Saturday) among the field's first 7 characters
+    DateTime time;            // hours and minutes only
+    std::string_view message; // at most MessageCapacity characters
+    RepeatDays repeatDays;    // the digits 1 (Sunday) to 7 (Saturday) among the field's first 7 characters
     int kind;
     DateTime date; // today when the date field does not convert
     std::string_view waveFile;

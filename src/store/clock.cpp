@@ -5,22 +5,37 @@
 
 namespace klaxora {
 
-DateTime SystemClock::now() const
+namespace {
+
+// The system time broken down in the local zone, or in universal time.
+DateTime systemTime(bool local)
 {
     using namespace std::chrono;
     const auto sinceEpoch = floor<milliseconds>(system_clock::now().time_since_epoch()).count();
     const auto wholeSeconds = sinceEpoch / 1000 - (sinceEpoch % 1000 < 0 ? 1 : 0);
     const auto millisecond = static_cast<int>(sinceEpoch - wholeSeconds * 1000);
     const auto seconds = static_cast<std::time_t>(wholeSeconds);
-    std::tm local{};
+    std::tm fields{};
 #ifdef _WIN32
-    localtime_s(&local, &seconds);
+    local ? localtime_s(&fields, &seconds) : gmtime_s(&fields, &seconds);
 #else
-    localtime_r(&seconds, &local);
+    local ? localtime_r(&seconds, &fields) : gmtime_r(&seconds, &fields);
 #endif
-    return encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
-           encodeTime(local.tm_hour, local.tm_min, local.tm_sec < 60 ? local.tm_sec : 59 /* leap second */,
-                      millisecond);
+    return encodeDate(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday) +
+           encodeTime(fields.tm_hour, fields.tm_min,
+                      fields.tm_sec < 60 ? fields.tm_sec : 59 /* leap second */, millisecond);
+}
+
+} // namespace
+
+DateTime SystemClock::now() const
+{
+    return systemTime(true);
+}
+
+DateTime SystemClock::universalNow() const
+{
+    return systemTime(false);
 }
 
 } // namespace klaxora

@@ -10,6 +10,9 @@ public:
     virtual ~Clock() = default;
     // Current local date and time to the millisecond.
     virtual DateTime now() const = 0;
+    // The same moment in universal time, which no daylight-saving change moves. A clock without a time
+    // zone has local time only.
+    virtual DateTime universalNow() const { return now(); }
 
     DateTime today() const { return dateOf(now()); }
     DateTime timeNow() const { return timeOf(now()); }
@@ -19,6 +22,7 @@ public:
 class SystemClock final : public Clock {
 public:
     DateTime now() const override;
+    DateTime universalNow() const override;
 };
 
 // A clock that stands still until it is set or advanced.

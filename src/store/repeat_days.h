@@ -25,7 +25,10 @@ public:
     bool contains(int day) const { return day >= 1 && day <= 7 && (bits_ >> (day - 1) & 1) != 0; }
     void add(int day);
     std::uint8_t bits() const { return bits_; }
-    static RepeatDays fromBits(std::uint8_t bits) { return RepeatDays(static_cast<std::uint8_t>(bits & 0x7F)); }
+    static RepeatDays fromBits(std::uint8_t bits)
+    {
+        return RepeatDays(static_cast<std::uint8_t>(bits & 0x7F));
+    }
     // The file's weekday field: the digits in ascending order, "23456" for Monday to Friday.
     std::string field() const;
 

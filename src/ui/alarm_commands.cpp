@@ -108,7 +108,7 @@ void AlarmCommands::deleteAlarmButtonClick()
     if (host_.selectedRow() < 0)
         return;
     TimerOffBracket timerOff(host_.alarmTimer());
-    if (!host_.confirmBox(QStringLiteral("Delete currently highlighted Alarm?")))
+    if (!host_.confirmBox(deleteQuestion()))
         return;
     // Taken after the question: an alarm added from the command line meanwhile moves the rows, and the
     // selection moves with its row.
@@ -122,6 +122,20 @@ bool AlarmCommands::alarmListKeyDown(int qtKey)
         return false;
     deleteAlarmButtonClick();
     return true;
+}
+
+QString AlarmCommands::deleteQuestion() const
+{
+    const StoredAlarm* alarm = selectedStoredAlarm();
+    if (alarm == nullptr || alarm->repeatDays.empty())
+        return QStringLiteral("Delete currently highlighted Alarm?");
+    // The whole alarm goes, not only its next occurrence: the question says so.
+    if (alarm->repeatDays == RepeatDays::everyDay())
+        return QStringLiteral("Delete the alarm that repeats every day?");
+    const FormatSettings& user = host_.store().formats().user();
+    return QStringLiteral("Delete the alarm that repeats every %1?")
+        .arg(QString::fromStdString(
+            repeatDaysText(alarm->repeatDays, user.shortDayNames, user.firstDayOfWeek, "\u2013", ", ")));
 }
 
 void AlarmCommands::popupDeleteClick()
@@ -183,7 +197,12 @@ std::optional<AlarmId> AlarmCommands::addShiftedCopy(const StoredAlarm& alarm, s
     const FormatSettings& storage = store.formats().storage();
     const DateTime shifted = addMinutes(minutes, alarm.alarmDate + alarm.alarmTime);
     const std::string timeText = timeToStr(shifted, storage);
-    const std::string dateText = formatDateTime("mm/dd/yyyy", shifted, storage);
+    // A repeating alarm's next occurrence lands on the nearest of its days in the direction of the shift:
+    // a day on from the Friday of a Monday-to-Friday alarm is the Monday.
+    DateTime day = dateOf(shifted);
+    if (!alarm.repeatDays.empty())
+        day = minutes > 0 ? alarm.repeatDays.firstOnOrAfter(day) : alarm.repeatDays.lastOnOrBefore(day);
+    const std::string dateText = formatDateTime("mm/dd/yyyy", day, storage);
     // The store would drop a copy dated before today, and keep one of today long past out of the list and
     // the timer: the alarm would vanish (or, for an adjust, be deleted) without a word.
     const Clock& clock = host_.wallClock();
@@ -192,7 +211,8 @@ std::optional<AlarmId> AlarmCommands::addShiftedCopy(const StoredAlarm& alarm, s
         host_.beep();
         return std::nullopt;
     }
-    return store.addAlarm(timeText, dateText, alarm.message, alarm.waveFile, alarm.alarmMode);
+    return store.addAlarm(timeText, dateText, alarm.message, alarm.waveFile, alarm.alarmMode,
+                          alarm.repeatDays);
 }
 
 void AlarmCommands::tidyList()

@@ -109,6 +109,8 @@ public:
 
 private:
     void tidyList();
+    // The question before Delete Alarm; for a repeating alarm it names the days.
+    QString deleteQuestion() const;
     // The sound the editor starts with for a new alarm.
     std::string newAlarmWaveFile() const;
     // Deletes the row's alarm and writes the file; the caller has switched the timer off.

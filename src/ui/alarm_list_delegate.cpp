@@ -27,9 +27,8 @@ void drawFocusRect(QPainter& painter, const QRect& row, const QColor& colour)
 
 } // namespace
 
-AlarmListDelegate::AlarmListDelegate(QImage alarmImage, QImage doneImage, QImage missedImage, QObject* parent)
-    : QAbstractItemDelegate(parent), alarmImage_(std::move(alarmImage)), doneImage_(std::move(doneImage)),
-      missedImage_(std::move(missedImage))
+AlarmListDelegate::AlarmListDelegate(Pictures pictures, QObject* parent)
+    : QAbstractItemDelegate(parent), pictures_(std::move(pictures))
 {
 }
 
@@ -56,7 +55,7 @@ QImage AlarmListDelegate::withSilverReplaced(const QImage& picture, const QColor
 QSize AlarmListDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const
 {
     // Width 0: the rows span the list and their text is cut at its right edge; there is no side scrolling.
-    return {0, measureItem(alarmImage_.height(), StartingRowHeight)};
+    return {0, measureItem(pictures_.today.height(), StartingRowHeight)};
 }
 
 void AlarmListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -76,14 +75,18 @@ void AlarmListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 
     const bool future = index.data(AlarmListModel::FutureDateRole).toBool();
     const bool missed = index.data(AlarmListModel::MissedRole).toBool();
-    const QImage& picture = missed ? missedImage_ : future ? doneImage_ : alarmImage_;
-    const QRect iconArea(row.topLeft(), alarmImage_.size());
+    const bool repeating = index.data(AlarmListModel::RepeatingRole).toBool();
+    const QImage& picture = missed      ? pictures_.missed
+                            : repeating ? pictures_.repeating
+                            : future    ? pictures_.future
+                                        : pictures_.today;
+    const QRect iconArea(row.topLeft(), pictures_.today.size());
     painter->drawImage(iconArea.topLeft(), withSilverReplaced(picture, background),
                        QRect(QPoint(0, 0), iconArea.size()));
 
     painter->setFont(option.font);
     painter->setPen(textColour);
-    const int x = row.left() + alarmImage_.width() + 4;
+    const int x = row.left() + pictures_.today.width() + 4;
     const int y = row.top() + 2;
     // Drawn at a point: one line, never wrapped or shortened.
     painter->drawText(QPoint(x, y + QFontMetrics(option.font).ascent()),

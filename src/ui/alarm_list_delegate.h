@@ -15,9 +15,14 @@ public:
     // The height every row is offered before it is measured.
     static constexpr int StartingRowHeight = 14;
 
-    // alarmImage marks today's alarms, doneImage later ones; alarmImage's size is the icon area of every
-    // row.
-    AlarmListDelegate(QImage alarmImage, QImage doneImage, QImage missedImage, QObject* parent = nullptr);
+    // The row pictures; today's size is the icon area of every row.
+    struct Pictures {
+        QImage today;     // alarms for today
+        QImage future;    // alarms for a later date
+        QImage missed;    // passed, never answered
+        QImage repeating; // alarms that repeat, whatever their next date
+    };
+    explicit AlarmListDelegate(Pictures pictures, QObject* parent = nullptr);
 
     // A picture at least as high as the offered height makes the row two pixels higher than the picture;
     // otherwise the row keeps the offered height.
@@ -30,9 +35,7 @@ public:
                const QModelIndex& index) const override;
 
 private:
-    QImage alarmImage_;
-    QImage doneImage_;
-    QImage missedImage_;
+    Pictures pictures_;
 };
 
 } // namespace klaxora

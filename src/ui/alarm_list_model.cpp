@@ -22,14 +22,18 @@ QVariant AlarmListModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return QString::fromStdString(row.text);
     case Qt::AccessibleTextRole:
-        // The icon tells the eye whether the alarm is for today; a screen reader says it.
-        return QString::fromStdString(row.text) + (row.object.missed       ? QStringLiteral(", missed")
+        // The icon tells the eye whether the alarm is for today, or repeats; a screen reader says it.
+        return QString::fromStdString(row.text) + (row.object.missed ? QStringLiteral(", missed")
+                                                   : !row.object.repeatDays.empty()
+                                                       ? QStringLiteral(", repeating")
                                                    : row.object.futureDate ? QStringLiteral(", future date")
                                                                            : QStringLiteral(", today"));
     case FutureDateRole:
         return row.object.futureDate;
     case MissedRole:
         return row.object.missed;
+    case RepeatingRole:
+        return !row.object.repeatDays.empty();
     case AlarmIdRole:
         return row.object.id;
     default:

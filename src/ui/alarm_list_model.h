@@ -15,7 +15,7 @@ class AlarmListModel : public QAbstractListModel, public AlarmRowsObserver {
 
 public:
     // The row's ListedAlarm fields besides the text (Qt::DisplayRole).
-    enum Role { FutureDateRole = Qt::UserRole + 1, AlarmIdRole, MissedRole };
+    enum Role { FutureDateRole = Qt::UserRole + 1, AlarmIdRole, MissedRole, RepeatingRole };
 
     // The store must outlive the model; the caller makes the model the store's rows observer.
     explicit AlarmListModel(const AlarmStore& store, QObject* parent = nullptr);

@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 
 namespace klaxora {
 
@@ -79,6 +80,21 @@ void drawMissedBell(QPainter& painter)
     painter.fillRect(QRect(11, 14, 2, 1), Qt::white);
 }
 
+// The bell, with a blue disc and a white arrow going round in it over its lower right.
+void drawRepeatingBell(QPainter& painter)
+{
+    drawBell(painter);
+    painter.setPen(QPen(QColor(0x14, 0x3C, 0x8C), 1.0));
+    painter.setBrush(QColor(0x2A, 0x62, 0xC9));
+    painter.drawEllipse(QPointF(12.0, 12.0), 4.3, 4.3);
+    painter.setPen(QPen(Qt::white, 1.2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(9.6, 9.6, 4.8, 4.8), 90 * 16, 270 * 16);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawPolygon(QPolygonF({QPointF(12.0, 8.4), QPointF(14.2, 9.6), QPointF(12.0, 10.9)}));
+}
+
 } // namespace
 
 QImage todayAlarmPicture()
@@ -94,6 +110,11 @@ QImage futureAlarmPicture()
 QImage missedAlarmPicture()
 {
     return renderOnKeyColour(QSize(ListIconSize, ListIconSize), SilverKey, drawMissedBell);
+}
+
+QImage repeatingAlarmPicture()
+{
+    return renderOnKeyColour(QSize(ListIconSize, ListIconSize), SilverKey, drawRepeatingBell);
 }
 
 } // namespace klaxora

@@ -13,5 +13,7 @@ QImage todayAlarmPicture();
 QImage futureAlarmPicture();
 // The icon of rows of missed alarms (the bell with a red mark).
 QImage missedAlarmPicture();
+// The icon of rows of repeating alarms (the bell with a blue circling arrow).
+QImage repeatingAlarmPicture();
 
 } // namespace klaxora

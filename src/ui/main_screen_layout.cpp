@@ -142,8 +142,9 @@ void MainScreen::buildLayout()
     blackOnWhite.setColor(QPalette::Base, Qt::white);
     blackOnWhite.setColor(QPalette::Text, Qt::black);
     alarmList_->setPalette(blackOnWhite);
-    alarmList_->setItemDelegate(
-        new AlarmListDelegate(todayAlarmPicture(), futureAlarmPicture(), missedAlarmPicture(), alarmList_));
+    alarmList_->setItemDelegate(new AlarmListDelegate(
+        {todayAlarmPicture(), futureAlarmPicture(), missedAlarmPicture(), repeatingAlarmPicture()},
+        alarmList_));
     listLayout->addWidget(alarmList_);
     mainLayout->addWidget(listPanel, 1);
 

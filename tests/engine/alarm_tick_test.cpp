@@ -102,6 +102,28 @@ TEST_F(TickTest, DeleteAndAWindowSystemCloseBothFinishTheAlarm)
     }
 }
 
+TEST_F(TickTest, ARepeatingLineRingsOnceADayWithTheClockRunningAnHourATickAndStaysInTheFile)
+{
+    rig.files.setContents(rig.store.alarmFilePath(), "07:00am^Stretch^1234567^1^06/10/2026^^1\r\n");
+    setClock(at(2026, 6, 10, 0, 30));
+    rig.store.loadFromDisk();
+    for (int hour = 0; hour < 9 * 24; ++hour) {
+        tick();
+        rig.clock.advanceSeconds(3600);
+    }
+    EXPECT_EQ(rig.host.messages.size(), 9U) << "Wednesday 10 to Thursday 18 June";
+    EXPECT_EQ(rig.alarmFile(), "07:00am^Stretch^1234567^1^06/19/2026^^1\r\n");
+}
+
+TEST_F(TickTest, ASnoozedOccurrenceComesBackOnceWhileTheRepeatingAlarmMovesOn)
+{
+    setClock(at(2026, 6, 12, 7, 0)); // a Friday
+    rig.store.addAlarm("07:00am", "06/12/2026", "Work", "", amMessageOnly, RepeatDays::fromField("23456"));
+    rig.host.answer = [](const std::string&) { return -10; };
+    tick();
+    EXPECT_EQ(rig.alarmFile(), "07:10am^Work^^3^06/12/2026^^1\r\n07:00am^Work^23456^1^06/15/2026^^1\r\n");
+}
+
 TEST_F(TickTest, SnoozeOverMidnightLandsTomorrowListedButNotPendingUntilTheReload)
 {
     setClock(at(2026, 6, 10, 23, 50, 0));

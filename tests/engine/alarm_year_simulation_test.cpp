@@ -6,11 +6,15 @@
 #include "engine/tick_test_support.h"
 #include "engine/year_simulation.h"
 #include "engine/zone_clock.h"
+#include "store/alarm_file.h"
+#include "store/file_system.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <memory>
 
 namespace klaxora {
 namespace {
@@ -113,6 +117,74 @@ TEST(AlarmYearSimulationTest, AYearInBerlinRingsEveryAlarmOnceNeverEarlyWithFile
     const long long firstHalf = *std::max_element(figures.heapAtMonthStart.begin(), half);
     const long long secondHalf = *std::max_element(half, figures.heapAtMonthStart.end());
     EXPECT_LT(secondHalf - firstHalf, 64 * 1024);
+}
+
+// Two repeating alarms through a year in Berlin: every day at 02:30, which the spring change skips and the
+// autumn change repeats, and Monday to Friday at 07:00. The user answers at once, now and then with a
+// snooze, and restarts the program every fortnight. Every occurrence rings exactly once, at its local time
+// (the skipped one at 03:00, the first moment after it, with its sound), and the file keeps the two lines.
+TEST(AlarmYearSimulationTest, RepeatingAlarmsRingEveryOccurrenceOnceThroughBothClockChanges)
+{
+    using namespace year;
+    test::ScopedTimeZone berlin("Europe/Berlin");
+    test::ZoneClock clock(utcOfLocal(2026, 1, 1, 0, 0, 0));
+    test::MemoryFileSystem files;
+    const std::string folder = "/home/user/klaxora";
+    files.setContents(joinPath(folder, AlarmFileName), "02:30am^Alarm 1^1234567^1^01/01/2026^^1\r\n"
+                                                       "07:00am^Alarm 2^23456^1^01/01/2026^^1\r\n");
+    std::map<std::pair<int, long long>, std::vector<long long>> rings; // (alarm, day) -> wall times
+    int snoozes = 0;
+    const auto answer = [&](const std::string& message) {
+        const long long wall = test::localWallMs(clock.utcMs());
+        // A message told as missed has no number of its own and fails the count.
+        const int number = alarmNumber(message);
+        rings[{number, dayOf(wall)}].push_back(wall);
+        // A snooze on every tenth day of the daily alarm, answered at its first announcement.
+        if (number == 1 && dayOf(wall) % 10 == 0 && rings[{number, dayOf(wall)}].size() == 1) {
+            ++snoozes;
+            return -5;
+        }
+        return 1;
+    };
+    std::unique_ptr<SimulatedProgram> program;
+    const long long end = utcOfLocal(2027, 1, 1, 0, 0, 0);
+    long long lastRestartDay = -1;
+    while (clock.utcMs() < end) {
+        const long long wall = test::localWallMs(clock.utcMs());
+        const long long minuteOfDay = (wall - dayOf(wall) * MsPerDay) / MsPerMinute;
+        if (!program || (dayOf(wall) % 14 == 0 && dayOf(wall) != lastRestartDay && minuteOfDay == 12 * 60)) {
+            program.reset();
+            program = std::make_unique<SimulatedProgram>(clock, files, folder, answer);
+            program->store.loadFromDisk();
+            program->timer.switchOn();
+            lastRestartDay = dayOf(wall);
+        }
+        program->tick.run();
+        ASSERT_EQ(program->host.heard.error, "");
+        // Seconds around the alarms and the snoozes after them, minutes otherwise.
+        const bool near = (minuteOfDay >= 2 * 60 + 25 && minuteOfDay < 3 * 60 + 10) ||
+                          (minuteOfDay >= 6 * 60 + 55 && minuteOfDay < 7 * 60 + 10);
+        clock.advanceMs(near ? 5000 : MsPerMinute);
+    }
+
+    const auto expect = [&](int number, long long day, long long dueMinute, std::size_t count) {
+        const auto found = rings.find({number, day});
+        const std::size_t heard = found == rings.end() ? 0 : found->second.size();
+        EXPECT_EQ(heard, count) << "Alarm " << number << " on day " << day;
+        if (heard > 0) {
+            const long long late = found->second.front() - (day * MsPerDay + dueMinute * MsPerMinute);
+            EXPECT_TRUE(late >= 0 && late < 10000) << "Alarm " << number << " on day " << day << ": " << late;
+        }
+    };
+    const long long springDay = dayOfCivil(2026, 3, 29);
+    for (long long day = dayOfCivil(2026, 1, 1); day < dayOfCivil(2027, 1, 1); ++day) {
+        expect(1, day, day == springDay ? 3 * 60 : 2 * 60 + 30, day % 10 == 0 ? 2 : 1);
+        const int weekday = weekdayDigit(day);
+        expect(2, day, 7 * 60, weekday >= 2 && weekday <= 6 ? 1 : 0);
+    }
+    EXPECT_GT(snoozes, 30);
+    EXPECT_EQ(files.contents(joinPath(folder, AlarmFileName)), "02:30am^Alarm 1^1234567^1^01/01/2027^^1\r\n"
+                                                               "07:00am^Alarm 2^23456^1^01/01/2027^^1\r\n");
 }
 
 } // namespace

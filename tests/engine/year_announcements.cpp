@@ -61,8 +61,12 @@ void YearSimulation::checkAnnouncement(const Heard& heard, long long loadedBefor
         return fail(alarmMessage(number) + " rang at " + wallText(heard.wallAt) +
                     ", but no alarm of that number due then was taken out as expected; due were" + dues);
     }
-    // Long past, it is told as missed: without its sound, and always with the window.
-    const bool missed = heard.wallAt - rung->due > 10 * Minute;
+    // Long past, it is told as missed: without its sound, and always with the window. Due only since the
+    // previous tick, it is no later than the real time since then (the wall clock jumped over it).
+    long long lateForMissed = heard.wallAt - rung->due;
+    if (previousTickWall_ >= 0 && rung->due > previousTickWall_)
+        lateForMissed = std::min(lateForMissed, heard.utcAt - previousTickUtc_);
+    const bool missed = lateForMissed > 10 * Minute;
     const bool sound = rung->mode != amMessageOnly && !missed;
     const bool dialog = rung->mode != amSoundOnly || missed;
     if ((heard.sounds > 0) != sound || (heard.messages > 0) != dialog)

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace klaxora::year {
 
@@ -38,23 +39,23 @@ YearSimulation::YearSimulation(unsigned seed)
     : random_(seed), plan_(planYear(random_)), clock_(plan_.startUtc)
 {
     // The file the year starts with: alarms of the coming two weeks, one of a day already past, two of
-    // this morning (one a minute and twenty seconds late, one twenty seconds), a weekday line and a line
-    // that is no alarm at all.
+    // this morning (one a minute and twenty seconds late, one twenty seconds) and a line that is no alarm
+    // at all. (Repeating alarms have a year of their own.)
     const long long now = wall();
     const long long today = dayOf(now);
     std::string text;
-    const auto line = [&](int number, long long due, int mode, const char* weekdays, const char* kind) {
+    const auto line = [&](int number, long long due, int mode) {
         const Civil date = civilOfDay(dayOf(due));
         const long long ms = due - dayOf(due) * MsPerDay;
         char fields[64];
         std::snprintf(fields, sizeof fields, "%02lld:%02lld%s^", (ms / Hour + 11) % 12 + 1, ms / Minute % 60,
                       ms / Hour < 12 ? "am" : "pm");
-        text += fields + alarmMessage(number) + "^" + weekdays + "^" + kind + "^";
+        text += fields + alarmMessage(number) + "^^3^";
         std::snprintf(fields, sizeof fields, "%02d/%02d/%04d^", date.month, date.day, date.year);
         text += fields + alarmSound(number) + "^" + std::to_string(mode) + "\r\n";
     };
     const auto expect = [&](int number, long long due, int mode) {
-        line(number, due, mode, "", "3");
+        line(number, due, mode);
         model_.add(ExpectedAlarm{.number = number, .due = due, .mode = mode});
     };
     for (int i = 0; i < 30; ++i)
@@ -63,13 +64,6 @@ YearSimulation::YearSimulation(unsigned seed)
     expect(nextNumber_++, (today - 2) * MsPerDay + 9 * Hour, 0);
     expect(nextNumber_++, today * MsPerDay + 7 * Hour + 59 * Minute, 0);
     expect(nextNumber_++, today * MsPerDay + 8 * Hour, 0);
-    const int weekly = nextNumber_++;
-    line(weekly, today * MsPerDay + 7 * Hour + 15 * Minute, 1, "1357", "0");
-    for (long long day = today; day < today + 7; ++day) {
-        if (std::string("1357").find(static_cast<char>('0' + weekdayDigit(day))) != std::string::npos)
-            model_.add(
-                ExpectedAlarm{.number = weekly, .due = day * MsPerDay + 7 * Hour + 15 * Minute, .mode = 1});
-    }
     text += "not an alarm^^^3^\r\n";
     files_.setContents(joinPath(Folder, AlarmFileName), text);
 }
@@ -103,6 +97,7 @@ std::string YearSimulation::run()
 void YearSimulation::startProgram()
 {
     clockBeforeLoadedDate_ = false;
+    tickWall_ = tickUtc_ = -1;
     program_ = std::make_unique<SimulatedProgram>(
         clock_, files_, Folder, [this](const std::string& message) { return answer(message); });
     const long long now = wall();
@@ -134,6 +129,8 @@ void YearSimulation::tick()
     // Every change the simulation makes is checked at once, so the last check left the lists as they are.
     storedBefore_.swap(storedNow_);
 
+    previousTickWall_ = std::exchange(tickWall_, wallBefore);
+    previousTickUtc_ = std::exchange(tickUtc_, clock_.utcMs());
     program.host.heard.reset();
     program.tick.run();
     ++figures_.ticks;

@@ -79,6 +79,8 @@ public:
                encodeTime(local.tm_hour, local.tm_min, local.tm_sec, millisecond);
     }
 
+    DateTime universalNow() const override { return 25569.0 + static_cast<double>(utcMs_) / 86400000.0; }
+
     long long utcMs() const { return utcMs_; }
     void setUtcMs(long long utcMs) { utcMs_ = utcMs; }
     void advanceMs(long long ms) { utcMs_ += ms; }

@@ -31,6 +31,9 @@ void requireSoundLists(const AlarmStore& store, DateTime today)
         require(a.message.find_first_of("^\r\n\x1A") == std::string::npos &&
                     a.waveFile.find_first_of("^\r\n\x1A") == std::string::npos,
                 "no character that breaks a line of the file");
+        require(a.repeatDays.empty() ||
+                    (a.repeatDays.contains(dayOfWeek(a.alarmDate)) && a.alarmDate >= today),
+                "a repeating alarm is dated one of its days, not before today");
     }
     const OwningList<AlarmRow>& rows = store.rows();
     for (int i = 1; i < rows.count(); ++i) {

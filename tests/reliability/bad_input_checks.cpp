@@ -26,15 +26,16 @@ std::string readWhole(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-StoreLoad loadWithStore(const std::string& scratch, const std::string& contents, Day day)
+StoreLoad loadWithStore(const std::string& scratch, const std::string& contents, Moment moment)
 {
     const std::string path = scratch + "/Alarms.dat";
     std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
+    const Day day = std::chrono::floor<std::chrono::days>(moment);
     const std::chrono::year_month_day date(day);
     const FakeClock clock(encodeDate(static_cast<int>(date.year()),
                                      static_cast<int>(static_cast<unsigned>(date.month())),
                                      static_cast<int>(static_cast<unsigned>(date.day()))) +
-                          0.5);
+                          static_cast<double>((moment - Moment(day)).count()) / 86400.0);
     const DateTimeFormats formats{FormatSettings{}};
     PosixFileSystem fileSystem;
     AlarmStore store(clock, formats, scratch, fileSystem);
@@ -46,7 +47,7 @@ StoreLoad loadWithStore(const std::string& scratch, const std::string& contents,
         std::ostringstream text;
         text.precision(17);
         text << alarm.alarmTime << '|' << alarm.alarmDate << '|' << alarm.message << '|' << alarm.waveFile
-             << '|' << int{alarm.alarmMode};
+             << '|' << int{alarm.alarmMode} << '|' << alarm.repeatDays.field();
         load.alarms.push_back(text.str());
     }
     return load;
@@ -87,8 +88,10 @@ std::string writerFormProblem(const std::string& line)
     if (time.size() != 7 || !digits(time, 0, 2, hour) || time[2] != ':' || !digits(time, 3, 2, minute) ||
         hour < 1 || hour > 12 || minute > 59 || (time.substr(5) != "am" && time.substr(5) != "pm"))
         return "time not hh:mmam/pm";
-    if (!fields[2].empty() || fields[3] != "3")
-        return "weekdays not empty or kind not 3";
+    const bool repeating = !fields[2].empty();
+    if (repeating ? fields[3] != "1" || RepeatDays::fromField(fields[2]).field() != fields[2]
+                  : fields[3] != "3")
+        return "weekdays not in ascending digits with kind 1, nor empty with kind 3";
     const std::string& date = fields[4];
     int month = 0;
     int day = 0;
@@ -122,9 +125,9 @@ void checkWriterForm(const std::string& rewritten, const std::vector<std::string
 }
 
 void checkKnownLines(const std::string& input, const std::vector<std::string>& lines, const KnownLines& known,
-                     Day day, RewriteCheck& check)
+                     Moment moment, RewriteCheck& check)
 {
-    const Expectation expected = expectRewrite(input, known, day);
+    const Expectation expected = expectRewrite(input, known, moment);
     check.complete = expected.complete;
     if (expected.complete ? lines != expected.lines : !isSubsequence(expected.lines, lines)) {
         // The first expected line that is not where it should be, or nowhere.
@@ -161,19 +164,19 @@ void checkKnownLines(const std::string& input, const std::vector<std::string>& l
 } // namespace
 
 RewriteCheck checkRewrite(const std::string& input, const std::string& rewritten, const KnownLines& known,
-                          const std::vector<Day>& days, const std::string& scratch)
+                          const std::vector<Moment>& moments, const std::string& scratch)
 {
     RewriteCheck check;
     const std::vector<std::string> lines = writtenLines(rewritten);
     check.rewrittenLines = static_cast<int>(lines.size());
     checkWriterForm(rewritten, lines, check);
     try {
-        // The day of the load decides which alarms have passed and where weekday lines fall.
-        Day day = days.front();
+        // The moment of the load decides which alarms have passed and where repeating alarms fall.
+        Moment moment = moments.front();
         StoreLoad fromInput;
-        for (const Day candidate : days) {
+        for (const Moment candidate : moments) {
             fromInput = loadWithStore(scratch, input, candidate);
-            day = candidate;
+            moment = candidate;
             if (fromInput.rewritten == rewritten)
                 break;
         }
@@ -181,9 +184,9 @@ RewriteCheck checkRewrite(const std::string& input, const std::string& rewritten
             check.problems.push_back("the program's rewrite differs from the store's load of the same file, "
                                      "which rewrites " +
                                      std::to_string(writtenLines(fromInput.rewritten).size()) + " lines");
-        checkKnownLines(input, lines, known, day, check);
+        checkKnownLines(input, lines, known, moment, check);
 
-        const StoreLoad again = loadWithStore(scratch, rewritten, day);
+        const StoreLoad again = loadWithStore(scratch, rewritten, moment);
         if (again.rewritten != rewritten)
             check.problems.push_back("the rewritten file does not rewrite to itself");
         if (again.alarms != fromInput.alarms)

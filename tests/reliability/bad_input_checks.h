@@ -18,9 +18,10 @@ struct RewriteCheck {
     int rewrittenLines = 0;
 };
 
-// `input` is the file the program was started with and `rewritten` what it left; the load happened on
-// one of `days` (two when the run crossed midnight). `scratch` is an empty folder for the store's loads.
+// `input` is the file the program was started with and `rewritten` what it left; the load happened at
+// a moment between the two of `moments` (the start and the end of the run), so that what had passed
+// then is as at one of them. `scratch` is an empty folder for the store's loads.
 RewriteCheck checkRewrite(const std::string& input, const std::string& rewritten, const KnownLines& known,
-                          const std::vector<Day>& days, const std::string& scratch);
+                          const std::vector<Moment>& moments, const std::string& scratch);
 
 } // namespace klaxora::badinput

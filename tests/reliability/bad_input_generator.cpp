@@ -217,6 +217,7 @@ Line usableLine(Random& random, Day today)
     while (!kind.value)
         kind = chooseKind(random);
     line += '^' + kind.text;
+    meaning.kind = *kind.value;
     if (chance(random, 0.05))
         return {line, meaning}; // the date, sound file and mode fields are missing
     const DateChoice date = chooseDate(random, today);

@@ -35,7 +35,7 @@ constexpr auto HighControls = std::to_array<char32_t>(
 static_assert(HighControls.size() == 32);
 
 std::string formatLine(int hour, int minute, std::string_view message, Day date, std::string_view waveFile,
-                       int mode)
+                       int mode, std::string_view weekdays = {})
 {
     const std::chrono::year_month_day ymd(date);
     char time[16];
@@ -44,8 +44,25 @@ std::string formatLine(int hour, int minute, std::string_view message, Day date,
     char dateText[16];
     std::snprintf(dateText, sizeof dateText, "%02u/%02u/%04d", static_cast<unsigned>(ymd.month()),
                   static_cast<unsigned>(ymd.day()), static_cast<int>(ymd.year()));
-    return std::string(time) + '^' + std::string(message) + "^^3^" + dateText + '^' + std::string(waveFile) +
-           '^' + std::to_string(mode);
+    return std::string(time) + '^' + std::string(message) + '^' + std::string(weekdays) +
+           (weekdays.empty() ? "^3^" : "^1^") + dateText + '^' + std::string(waveFile) + '^' +
+           std::to_string(mode);
+}
+
+// The digits 1 (Sunday) to 7 (Saturday) that occur, in order.
+std::string repeatDigits(std::string_view field)
+{
+    std::string digits;
+    for (char digit = '1'; digit <= '7'; ++digit) {
+        if (field.find(digit) != std::string_view::npos)
+            digits += digit;
+    }
+    return digits;
+}
+
+bool repeatsOn(const std::string& digits, Day day)
+{
+    return digits.find(static_cast<char>('1' + std::chrono::weekday(day).c_encoding())) != std::string::npos;
 }
 
 } // namespace
@@ -61,6 +78,16 @@ std::vector<std::string_view> fields(std::string_view line)
             return fields;
         start = end + 1;
     }
+}
+
+Moment localNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return Moment(std::chrono::sys_days(std::chrono::year(local.tm_year + 1900) / (local.tm_mon + 1) /
+                                        local.tm_mday)) +
+           std::chrono::seconds(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
 }
 
 Day localToday()
@@ -145,17 +172,19 @@ std::vector<std::string> fileLines(std::string_view contents)
     return lines;
 }
 
-std::vector<std::string> expectedAlarmLines(std::string_view lineBytes, const LineMeaning& meaning, Day today)
+std::vector<std::string> expectedAlarmLines(std::string_view lineBytes, const LineMeaning& meaning,
+                                            Moment now)
 {
     if (!meaning.usable)
         return {};
+    const Day today = std::chrono::floor<std::chrono::days>(now);
     const Day date = meaning.date.value_or(today);
     // The whole line is read as Windows-1252 when it is not UTF-8; "^" is the same byte in both.
     const std::string text = isStrictUtf8(lineBytes) ? std::string(lineBytes) : windows1252AsUtf8(lineBytes);
     std::vector<std::string_view> parts = fields(text);
     parts.resize(7);
     const std::string message = firstCharacters(parts[1], ModelMessageCapacity);
-    const std::string weekdays = firstCharacters(parts[2], WeekdaysCapacity);
+    const std::string weekdays = repeatDigits(firstCharacters(parts[2], WeekdaysCapacity));
     const std::string waveFile = firstCharacters(parts[5], ModelWaveFileCapacity);
     const auto line = [&](Day day) {
         return formatLine(meaning.hour, meaning.minute, message, day, waveFile, meaning.mode);
@@ -163,17 +192,34 @@ std::vector<std::string> expectedAlarmLines(std::string_view lineBytes, const Li
     // A passed date is kept: the alarm was missed and waits to be told.
     if (weekdays.empty())
         return {line(date)};
-    std::vector<std::string> lines;
-    for (int k = 0; k < 7; ++k) {
-        const Day day = today + std::chrono::days(k);
-        const char digit = static_cast<char>('1' + std::chrono::weekday(day).c_encoding());
-        if (weekdays.find(digit) != std::string::npos)
-            lines.push_back(line(day));
-    }
-    return lines;
+    // A repeating alarm: one line, dated its next occurrence that has not passed (30 seconds of grace).
+    const auto passed = [&](Day day) {
+        return day < today ||
+               (day == today &&
+                now - Moment(today) > std::chrono::seconds(meaning.hour * 3600 + meaning.minute * 60 + 30));
+    };
+    const auto repeatLine = [&](Day from) {
+        Day day = std::max(from, today);
+        while (!repeatsOn(weekdays, day) || passed(day))
+            day += std::chrono::days(1);
+        return formatLine(meaning.hour, meaning.minute, message, day, waveFile, meaning.mode, weekdays);
+    };
+    // A line of another kind than a repeating one comes from an older file, whose reader ignored its date.
+    if (meaning.kind != 1)
+        return {repeatLine(today)};
+    Day next = date;
+    while (!repeatsOn(weekdays, next))
+        next += std::chrono::days(1);
+    if (!passed(next))
+        return {repeatLine(next)};
+    // Occurrences passed unanswered: the latest of them stays behind as a missed alarm.
+    Day latest = today;
+    while (!repeatsOn(weekdays, latest) || !passed(latest))
+        latest -= std::chrono::days(1);
+    return {line(latest), repeatLine(next)};
 }
 
-Expectation expectRewrite(std::string_view contents, const KnownLines& known, Day today)
+Expectation expectRewrite(std::string_view contents, const KnownLines& known, Moment now)
 {
     Expectation expectation;
     expectation.complete = true;
@@ -183,7 +229,7 @@ Expectation expectRewrite(std::string_view contents, const KnownLines& known, Da
             expectation.complete = false;
             continue;
         }
-        std::vector<std::string> lines = expectedAlarmLines(line, found->second, today);
+        std::vector<std::string> lines = expectedAlarmLines(line, found->second, now);
         ++(lines.empty() ? expectation.droppedLines : expectation.keptLines);
         expectation.lines.insert(expectation.lines.end(), lines.begin(), lines.end());
     }

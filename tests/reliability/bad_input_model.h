@@ -1,7 +1,7 @@
 // What loading "Alarms.dat" must make of lines whose meaning the test knows because it wrote them: kept
-// in the writer's own form, turned into weekday occurrences, or dropped. Written apart from the store's
-// reader, with the calendar of the standard library, so that the program is checked against its rules
-// and not against its own code.
+// in the writer's own form, as repeating alarms (and the missed occurrence one leaves), or dropped. Written
+// apart from the store's reader, with the calendar of the standard library, so that the program is checked
+// against its rules and not against its own code.
 #pragma once
 
 #include <chrono>
@@ -15,8 +15,10 @@ namespace klaxora::badinput {
 
 using Day = std::chrono::sys_days;
 
-// The local date now.
+// The local date now, and the local wall time now in seconds (a date and time as if it were UTC).
 Day localToday();
+using Moment = std::chrono::sys_seconds;
+Moment localNow();
 
 // The meaning of one line as it was composed. The texts (message, weekdays, sound file) are taken from
 // the line's own fields, decoded as the whole line is decoded and cut to their capacities.
@@ -26,6 +28,7 @@ struct LineMeaning {
     int minute = 0;
     std::optional<Day> date; // none: the date field is not a date, so the alarm is for today
     int mode = 0;
+    int kind = 3;
 };
 
 // Lines the test composed, by their bytes (without line end). A line not found here has a meaning the
@@ -44,9 +47,9 @@ std::string firstCharacters(std::string_view utf8, std::size_t count);
 // The lines of a file as the reader sees them: up to the first Ctrl-Z, ended by CR LF, CR or LF.
 std::vector<std::string> fileLines(std::string_view contents);
 
-// The writer's lines (without line end) that a load on `today` makes of one line.
+// The writer's lines (without line end) that a load at `now` makes of one line.
 std::vector<std::string> expectedAlarmLines(std::string_view lineBytes, const LineMeaning& meaning,
-                                            Day today);
+                                            Moment now);
 
 // What the test can tell about a rewrite of `contents` from the lines it knows.
 struct Expectation {
@@ -55,7 +58,7 @@ struct Expectation {
     int keptLines = 0;              // known lines that must leave at least one line
     int droppedLines = 0;           // known lines that must leave nothing
 };
-Expectation expectRewrite(std::string_view contents, const KnownLines& known, Day today);
+Expectation expectRewrite(std::string_view contents, const KnownLines& known, Moment now);
 
 // True when `expected` occurs in `actual` in order, other lines allowed between.
 bool isSubsequence(const std::vector<std::string>& expected, const std::vector<std::string>& actual);

@@ -139,11 +139,13 @@ TEST_F(AlarmStoreTest, ARepeatingAlarmIsDatedItsFirstOccurrenceToComeAndItsRowSh
     store.addAlarm("11:00am", "06/08/2026", "Work", "", 0, RepeatDays::fromField("23456"));
     store.addAlarm("01:00pm", "06/10/2026", "Gym", "", 0, RepeatDays::fromField("4"));
     store.addAlarm("01:00pm", "06/20/2026", "Rest", "", 0, RepeatDays::fromField("712"));
-    EXPECT_THAT(rowTexts(), ElementsAre("Gym...(01:00pm   6/10/26   Wed)", "Work...(11:00am   6/11/26   Mon\u2013Fri)",
-                                        "Rest...(01:00pm   6/20/26   Sun, Mon, Sat)"));
+    EXPECT_THAT(rowTexts(),
+                ElementsAre("Gym...(01:00pm   6/10/26   Wed)", "Work...(11:00am   6/11/26   Mon\u2013Fri)",
+                            "Rest...(01:00pm   6/20/26   Sun, Mon, Sat)"));
     EXPECT_THAT(todayIds(), ElementsAre(2));
     const auto days = [](int firstDay) {
-        return repeatDaysText(RepeatDays::fromField("712"), FormatSettings().shortDayNames, firstDay, "-", ",");
+        return repeatDaysText(RepeatDays::fromField("712"), FormatSettings().shortDayNames, firstDay, "-",
+                              ",");
     };
     EXPECT_EQ(days(2), "Mon,Sat,Sun");
     EXPECT_EQ(days(7), "Sat-Mon") << "a run may go over the end of the week";

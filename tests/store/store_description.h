@@ -21,7 +21,8 @@ inline std::vector<std::string> describe(const AlarmStore& store)
     };
     for (int i = 0; i < store.baseAlarmList().count(); ++i) {
         const StoredAlarm& a = store.baseAlarmList()[i];
-        add("base", a.id, a.alarmTime, a.alarmDate, a.message, a.waveFile, int{a.alarmMode});
+        add("base", a.id, a.alarmTime, a.alarmDate, a.message, a.waveFile, int{a.alarmMode},
+            a.repeatDays.field());
     }
     for (int i = 0; i < store.todayList().count(); ++i) {
         const PendingAlarm& a = store.todayList()[i];

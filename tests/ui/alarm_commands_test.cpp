@@ -58,6 +58,20 @@ TEST_F(CommandsTest, DeleteKeyAndButtonAskFirst)
     EXPECT_EQ(timer.switchedOff, 2);
 }
 
+TEST_F(CommandsTest, DeletingARepeatingAlarmAsksAboutTheWholeAlarmAndItsDays)
+{
+    disk.store.addAlarm("08:00am", "03/09/2026", "Work", "", amMessageAndSound,
+                        RepeatDays::fromField("23456"));
+    disk.store.addAlarm("09:00am", "03/09/2026", "Walk", "", amMessageAndSound, RepeatDays::everyDay());
+    selected = 0;
+    commands.deleteAlarmButtonClick();
+    selected = 0;
+    commands.deleteAlarmButtonClick();
+    EXPECT_EQ(questions, (std::vector<QString>{"Delete the alarm that repeats every Mon\u2013Fri?",
+                                               "Delete the alarm that repeats every day?"}));
+    EXPECT_TRUE(disk.store.baseAlarmList().empty());
+}
+
 TEST_F(CommandsTest, DeleteAfterTheQuestionTakesTheRowSelectedThen)
 {
     add(at(2026, 3, 7, 8, 0), "One");

@@ -73,8 +73,9 @@ protected:
     {
         store.setRowsObserver(&model);
         view.setModel(&model);
-        view.setItemDelegate(
-            new AlarmListDelegate(todayAlarmPicture(), futureAlarmPicture(), missedAlarmPicture(), &view));
+        view.setItemDelegate(new AlarmListDelegate(
+            {todayAlarmPicture(), futureAlarmPicture(), missedAlarmPicture(), repeatingAlarmPicture()},
+            &view));
         QFont arial(QStringLiteral("Arial"));
         arial.setPixelSize(12);
         view.setFont(arial);
@@ -114,7 +115,7 @@ TEST(AlarmListMeasure, RowsAreTwoPixelsHigherThanTheIconOrKeepTheOfferedHeight)
     EXPECT_EQ(AlarmListDelegate::measureItem(13, 14), 14);
 
     const QImage small(12, 12, QImage::Format_ARGB32);
-    const AlarmListDelegate smallIcons(small, small, small);
+    const AlarmListDelegate smallIcons({small, small, small, small});
     EXPECT_EQ(smallIcons.sizeHint(QStyleOptionViewItem(), QModelIndex()).height(), 14);
 }
 
@@ -122,6 +123,7 @@ TEST_F(AlarmListTest, IconFollowsTheDateAndItsSilverTakesTheRowBackground)
 {
     add("10:00am", "06/10/2026", "Tea");
     add("10:00am", "06/12/2026", "Dentist");
+    store.addAlarm("10:00am", "06/13/2026", "Gym", "", amMessageAndSound, RepeatDays::everyDay());
     view.selectRow(0);
     const QImage image = render();
     EXPECT_EQ(view.visualRect(model.index(0)).height(), RowHeight);
@@ -138,6 +140,12 @@ TEST_F(AlarmListTest, IconFollowsTheDateAndItsSilverTakesTheRowBackground)
     ASSERT_TRUE(todayOnly && futureOnly);
     EXPECT_EQ(image.pixel(*todayOnly), today.pixel(*todayOnly));
     EXPECT_EQ(image.pixel(futureOnly->x(), RowHeight + futureOnly->y()), future.pixel(*futureOnly));
+    const QImage repeating = repeatingAlarmPicture();
+    const std::optional<QPoint> repeatingOnly = distinctDrawnPixel(repeating, today);
+    ASSERT_TRUE(repeatingOnly);
+    EXPECT_EQ(image.pixel(repeatingOnly->x(), 2 * RowHeight + repeatingOnly->y()),
+              repeating.pixel(*repeatingOnly))
+        << "a repeating alarm, whatever its date";
 }
 
 TEST_F(AlarmListTest, TextStartsFourPixelsRightOfTheIconAndTwoBelowTheRowTop)

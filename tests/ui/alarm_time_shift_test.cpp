@@ -51,6 +51,35 @@ TEST_F(CommandsTest, AdjustShiftsByTheLongMinuteAndCutsToWholeSeconds)
     }
 }
 
+TEST_F(CommandsTest, AdjustMovesARepeatingAlarmsNextOccurrenceToOneOfItsDays)
+{
+    // Monday to Friday at 10:00, next on Friday 20 March; the clock stands on Friday 6 March.
+    const std::vector<AdjustCase> cases{
+        {60, {2026, 3, 20}, {11, 0, 0}, "11:00am"},      {1440, {2026, 3, 23}, {10, 0, 0}, "10:00am"},
+        {-1440, {2026, 3, 19}, {9, 59, 59}, "09:59am"},  {10080, {2026, 3, 27}, {10, 0, 0}, "10:00am"},
+        {-10080, {2026, 3, 13}, {9, 59, 59}, "09:59am"},
+    };
+    for (const AdjustCase& c : cases) {
+        SCOPED_TRACE(c.minutes);
+        while (!disk.store.rows().empty())
+            disk.store.deleteAlarm(0);
+        disk.store.addAlarm("10:00am", "03/20/2026", "Work", "", amMessageAndSound,
+                            RepeatDays::fromField("23456"));
+        selected = 0;
+        commands.adjustDateTime(c.minutes);
+        ASSERT_EQ(disk.store.baseAlarmList().count(), 1);
+        EXPECT_EQ(dateOfStored(0), c.date);
+        EXPECT_EQ(timeOfStored(0), c.time);
+        EXPECT_EQ(disk.store.baseAlarmList()[0].repeatDays, RepeatDays::fromField("23456"));
+    }
+    // A day back from Monday is the Friday before.
+    disk.store.deleteAlarm(0);
+    disk.store.addAlarm("10:00am", "03/23/2026", "Work", "", amMessageAndSound,
+                        RepeatDays::fromField("23456"));
+    commands.adjustDateTime(-1440);
+    EXPECT_EQ(dateOfStored(0), (CivilDate{2026, 3, 20}));
+}
+
 TEST_F(CommandsTest, AdjustAcrossMidnightMovesTheDate)
 {
     add(at(2026, 3, 6, 23, 50), "Late");
