@@ -76,6 +76,7 @@ void AlarmCommands::editAlarmButtonClick()
         editor->setMessageText(alarm.message);
         editor->setWaveFile(alarm.waveFile);
         editor->setAlarmMode(alarm.alarmMode);
+        editor->setRepeatDays(alarm.repeatDays);
         editor->setCalendarDate(alarm.alarmDate);
         // Through the file's own time text, so that the seconds are dropped.
         const FormatSettings& storage = store.formats().storage();

@@ -5,6 +5,7 @@
 
 #include "store/alarm_records.h"
 #include "store/date_time.h"
+#include "store/repeat_days.h"
 #include "ui/modal_result.h"
 
 #include <string>
@@ -23,6 +24,8 @@ public:
     virtual void setCalendarDate(DateTime date) = 0;
     virtual void setWaveFile(const std::string& waveFile) = 0;
     virtual void setAlarmMode(AlarmMode mode) = 0;
+    // The days the alarm repeats on; none (the default) is an alarm that rings once.
+    virtual void setRepeatDays(RepeatDays days) = 0;
 
     virtual void centerOver(const QWidget* mainWindow) = 0;
     // ModalResult::Ok after Set Alarm has stored the alarm, ModalResult::Cancel otherwise.

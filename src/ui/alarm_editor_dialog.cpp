@@ -7,6 +7,7 @@
 #include "ui/help_window.h"
 #include "ui/message_boxes.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -52,6 +53,22 @@ void AlarmEditorDialog::setCalendarDate(DateTime date)
     calendar_->setCalendarDate(date);
 }
 
+void AlarmEditorDialog::setRepeatDays(RepeatDays days)
+{
+    for (int day = 1; day <= 7; ++day)
+        repeatToggles_[day - 1]->setChecked(days.contains(day));
+}
+
+RepeatDays AlarmEditorDialog::repeatDays() const
+{
+    RepeatDays days;
+    for (int day = 1; day <= 7; ++day) {
+        if (repeatToggles_[day - 1]->isChecked())
+            days.add(day);
+    }
+    return days;
+}
+
 void AlarmEditorDialog::centerOver(const QWidget* mainWindow)
 {
     centerOverMainScreen(this, mainWindow);
@@ -93,14 +110,16 @@ void AlarmEditorDialog::setAlarmButtonClick()
     const FormatSettings& storage = store_.formats().storage();
     const DateTime date = calendar_->calendarDate();
     const DateTime time = strToTime(timeEdit_->text().toStdString(), store_.formats().user());
+    const RepeatDays days = repeatDays();
     // The store would keep such an alarm out of sight (or drop it, before today) while the dialog said OK.
-    if (alarmTimeHasPassed(date, time, clock_)) {
+    // A repeating alarm's date is only where it starts: the store dates it its first occurrence to come.
+    if (days.empty() && alarmTimeHasPassed(date, time, clock_)) {
         informationBox(QStringLiteral("The alarm date and time have already passed.\n"
                                       "Please set a later time, or pick a later date on the calendar."));
         return;
     }
     store_.addAlarm(timeToStr(time, storage), formatDateTime("mm/dd/yyyy", date, storage),
-                    messageEdit_->text().toStdString(), waveFile, alarmMode);
+                    messageEdit_->text().toStdString(), waveFile, alarmMode, days);
     done(ModalResult::Ok);
 }
 

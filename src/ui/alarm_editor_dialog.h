@@ -1,6 +1,6 @@
 // AlarmEditorDialog, "Alarm Description": the dialog in which the user writes a new alarm or changes one: its
-// message, its time of day, its date on a month calendar, and through Options its sound and mode. On Set
-// Alarm the dialog adds the alarm to the store itself and closes with OK.
+// message, its time of day, its date on a month calendar, the days it repeats on, and through Options its
+// sound and mode. On Set Alarm the dialog adds the alarm to the store itself and closes with OK.
 #pragma once
 
 #include "controls/flat_button.h"
@@ -11,8 +11,10 @@
 
 #include <QDialog>
 
+#include <array>
 #include <string>
 
+class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -38,6 +40,7 @@ public:
     void setCalendarDate(DateTime date) override;
     void setWaveFile(const std::string& file) override { waveFile = file; }
     void setAlarmMode(AlarmMode mode) override { alarmMode = mode; }
+    void setRepeatDays(RepeatDays days) override;
     void centerOver(const QWidget* mainWindow) override;
     int showModal() override;
 
@@ -75,7 +78,10 @@ private:
     void createMessagePanel();
     void createCalendarPanel();
     void createButtonPanel();
+    void createRepeatRow();
     void orderTabs();
+    // The days ticked in the repeat row.
+    RepeatDays repeatDays() const;
     // The time steps of the spinners: n minutes, wrapping around midnight.
     void stepTime(int minutes);
     std::string shortTimeText(DateTime time) const;
@@ -103,6 +109,9 @@ private:
     FlatButton* nextYearButton_;
     QLabel* dateLabel_;
     MonthCalendar* calendar_;
+    QLabel* repeatCaption_;
+    // Indexed by day - 1 (Sunday first); each is named "repeatToggle" and its day's digit.
+    std::array<QCheckBox*, 7> repeatToggles_;
     QFrame* buttonPanel_;
     FlatButton* setAlarmButton_;
     FlatButton* cancelButton_;

@@ -6,6 +6,7 @@
 #include "ui/alarm_text_validator.h"
 #include "ui/button_pictures.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -37,6 +38,9 @@ protected:
         return event->type() == QEvent::ToolTip;
     }
 };
+
+// The repeat row stands between the calendar panel and the bottom panel, which it pushes down.
+constexpr int RepeatRowHeight = 26;
 
 QFont arialFont(int pixels)
 {
@@ -92,19 +96,21 @@ AlarmEditorDialog::AlarmEditorDialog(AlarmStore& store, const Clock& clock,
       clock_(clock), optionsServices_(std::move(optionsServices)), mainWindow_(mainWindow)
 {
     setWindowTitle(QStringLiteral("Alarm Description"));
-    setFixedSize(449, 352);
+    setFixedSize(449, 352 + RepeatRowHeight);
     setFont(arialFont(11));
-    // Created bottom panel first, then the calendar panel, then the message panel: the tab order.
+    // Created bottom panel first, then the calendar panel, then the message panel: the tab order. The
+    // repeat row comes after the message panel's controls.
     createButtonPanel();
     createCalendarPanel();
     createMessagePanel();
+    createRepeatRow();
     orderTabs();
     formCreate();
 }
 
 void AlarmEditorDialog::createButtonPanel()
 {
-    buttonPanel_ = makePanel(this, QRect(0, 352 - 46, 449, 46), 1);
+    buttonPanel_ = makePanel(this, QRect(0, 352 - 46 + RepeatRowHeight, 449, 46), 1);
     buttonPanel_->setObjectName(QStringLiteral("buttonPanel"));
     setAlarmButton_ = makeFlatButton(buttonPanel_, QStringLiteral("&Set Alarm"),
                                      QStringLiteral("Save and Set the alarm as specified"), okPicture(),
@@ -224,6 +230,26 @@ void AlarmEditorDialog::createMessagePanel()
     timeInstruction_->setWordWrap(true);
     timeInstruction_->setGeometry(186, 60, 171, 17);
     HintsOff::switchOff(messagePanel_);
+}
+
+void AlarmEditorDialog::createRepeatRow()
+{
+    const FormatSettings& user = store_.formats().user();
+    // Created in the order they stand, which is also their tab order.
+    for (int place = 0; place < 7; ++place) {
+        const int day = (user.firstDayOfWeek - 1 + place) % 7 + 1;
+        QString name = QString::fromStdString(user.shortDayNames[day - 1]);
+        auto* toggle = new QCheckBox(name.replace(QLatin1Char('&'), QStringLiteral("&&")), this);
+        toggle->setObjectName(QStringLiteral("repeatToggle%1").arg(day));
+        toggle->setAccessibleName(QStringLiteral("Repeat on ") +
+                                  QString::fromStdString(user.longDayNames[day - 1]));
+        toggle->setGeometry(70 + place * 51, 302, 51, 20);
+        repeatToggles_[day - 1] = toggle;
+    }
+    repeatCaption_ = new QLabel(QStringLiteral("&Repeat"), this);
+    repeatCaption_->setObjectName(QStringLiteral("repeatCaption"));
+    repeatCaption_->setBuddy(repeatToggles_[user.firstDayOfWeek - 1]);
+    repeatCaption_->setGeometry(21, 304, 46, 15);
 }
 
 void AlarmEditorDialog::orderTabs()

@@ -185,7 +185,8 @@ TEST_F(CommandsTest, EditFillsTheEditorAndReplacesTheAlarmOnOk)
 {
     const std::string wave = disk.makeFile("ring.wav");
     disk.store.addAlarm("8:00:00 AM", "03/07/2026", "First", "", amMessageAndSound);
-    disk.store.addAlarm("9:39:59 PM", "03/09/2026", "Walk the dog", wave, amMessageOnly);
+    disk.store.addAlarm("9:39:59 PM", "03/09/2026", "Walk the dog", wave, amMessageOnly,
+                        RepeatDays::fromField("24"));
     selected = 1;
     editorScript = [this](ScriptedEditor&) {
         disk.store.addAlarm("10:00pm", "03/09/2026", "Walk the cat", "", amMessageOnly);
@@ -199,6 +200,7 @@ TEST_F(CommandsTest, EditFillsTheEditorAndReplacesTheAlarmOnOk)
     EXPECT_EQ(fill.date, encodeDate(2026, 3, 9));
     EXPECT_EQ(fill.waveFile, wave);
     EXPECT_EQ(fill.mode, 1);
+    EXPECT_EQ(fill.repeatDays, RepeatDays::fromField("24"));
     EXPECT_TRUE(fill.timerWasOff);
 
     ASSERT_EQ(disk.store.rows().count(), 2);

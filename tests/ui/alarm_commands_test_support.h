@@ -36,6 +36,7 @@ struct EditorFill {
     DateTime date = -1;
     std::string waveFile = "<unset>";
     int mode = -1;
+    RepeatDays repeatDays;
     bool centred = false;
     bool timerWasOff = false;
 };
@@ -50,6 +51,7 @@ public:
     void setCalendarDate(DateTime date) override { fill.date = date; }
     void setWaveFile(const std::string& waveFile) override { fill.waveFile = waveFile; }
     void setAlarmMode(AlarmMode mode) override { fill.mode = mode; }
+    void setRepeatDays(RepeatDays days) override { fill.repeatDays = days; }
     void centerOver(const QWidget* /*mainWindow*/) override { fill.centred = true; }
     int showModal() override;
 

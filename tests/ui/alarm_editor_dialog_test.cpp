@@ -1,4 +1,4 @@
-// The alarm editor: time box rules, spinners, calendar buttons, keys, Set Alarm and Options.
+// The alarm editor: time box rules, spinners, calendar buttons, repeat days, keys, Set Alarm and Options.
 #include "controls/month_calendar.h"
 #include "controls/spin_button.h"
 #include "dialog_test_support.h"
@@ -10,7 +10,9 @@
 #include "ui/help_files.h"
 #include "ui/help_window.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +21,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolTip>
 #include <gtest/gtest.h>
 
@@ -51,6 +54,21 @@ protected:
         return decodeDate(testing::namedChild<MonthCalendar>(*editor, "calendar")->calendarDate());
     }
     QString time() const { return testing::namedChild<QLineEdit>(*editor, "timeEdit")->text(); }
+    QCheckBox* repeatToggle(int day) const
+    {
+        return testing::namedChild<QCheckBox>(*editor, ("repeatToggle" + std::to_string(day)).c_str());
+    }
+    // The controls that Tab reaches after the message field, in their order.
+    std::vector<QWidget*> tabChain() const
+    {
+        QWidget* message = testing::namedChild<QLineEdit>(*editor, "messageEdit");
+        std::vector<QWidget*> chain;
+        for (QWidget* w = message->nextInFocusChain(); w != message; w = w->nextInFocusChain()) {
+            if (w->focusPolicy() & Qt::TabFocus)
+                chain.push_back(w);
+        }
+        return chain;
+    }
     void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
 
     test::StoreOnDisk disk;
@@ -65,7 +83,7 @@ TEST_F(EditorTest, OpensWithThePlaceholderSelectedAndTodaysDate)
     disk.clock.set(at(2026, 3, 6, 9, 41, 30));
     editor = std::make_unique<AlarmEditorDialog>(disk.store, disk.clock, services, &mainWindow);
     show();
-    EXPECT_EQ(editor->size(), QSize(449, 352));
+    EXPECT_EQ(editor->size(), QSize(449, 378));
     EXPECT_EQ(editor->windowTitle(), "Alarm Description");
     EXPECT_EQ(editor->focusWidget(), testing::namedChild<QLineEdit>(*editor, "messageEdit"));
     EXPECT_EQ(testing::namedChild<QLineEdit>(*editor, "messageEdit")->selectedText(),
@@ -73,16 +91,40 @@ TEST_F(EditorTest, OpensWithThePlaceholderSelectedAndTodaysDate)
     EXPECT_EQ(testing::namedChild<QLabel>(*editor, "timeInstruction")->text(), "Use format like:9:41 AM");
     EXPECT_EQ(testing::namedChild<QLabel>(*editor, "dateLabel")->text(), "Friday, March 6, 2026");
     EXPECT_EQ(calendarDate(), (CivilDate{2026, 3, 6}));
-    // Tab runs through the message panel only, in its own order.
-    std::vector<QWidget*> chain;
-    for (QWidget* w = testing::namedChild<QLineEdit>(*editor, "messageEdit")->nextInFocusChain();
-         w != testing::namedChild<QLineEdit>(*editor, "messageEdit"); w = w->nextInFocusChain()) {
-        if (w->focusPolicy() & Qt::TabFocus)
-            chain.push_back(w);
+    // Tab runs through the message panel in its own order, then the repeat days from Sunday on.
+    std::vector<QWidget*> expected{testing::namedChild<SpinButton>(*editor, "minutesSpinner"),
+                                   testing::namedChild<QLineEdit>(*editor, "timeEdit"),
+                                   testing::namedChild<SpinButton>(*editor, "hoursSpinner")};
+    for (int day = 1; day <= 7; ++day)
+        expected.push_back(repeatToggle(day));
+    EXPECT_EQ(tabChain(), expected);
+}
+
+TEST_F(EditorTest, RepeatDaysFollowTheUsersWeekAndNamesAndTakeTheKeyboard)
+{
+    FormatSettings user = testing::usUser();
+    user.firstDayOfWeek = 2;
+    user.shortDayNames = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
+    user.longDayNames = {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
+    AlarmStore store(disk.clock, DateTimeFormats(user), disk.folder.path().toStdString(), disk.fileSystem);
+    editor = std::make_unique<AlarmEditorDialog>(store, disk.clock, services, &mainWindow);
+    show();
+    QStringList shown; // in the order Tab reaches them
+    for (QWidget* w : tabChain()) {
+        if (auto* toggle = qobject_cast<QCheckBox*>(w))
+            shown << toggle->text() + "/" +
+                         QAccessible::queryAccessibleInterface(toggle)->text(QAccessible::Name);
     }
-    EXPECT_EQ(chain, (std::vector<QWidget*>{testing::namedChild<SpinButton>(*editor, "minutesSpinner"),
-                                            testing::namedChild<QLineEdit>(*editor, "timeEdit"),
-                                            testing::namedChild<SpinButton>(*editor, "hoursSpinner")}));
+    EXPECT_EQ(shown.join(", ").toStdString(),
+              "Mo/Repeat on Montag, Di/Repeat on Dienstag, Mi/Repeat on Mittwoch, "
+              "Do/Repeat on Donnerstag, Fr/Repeat on Freitag, Sa/Repeat on Samstag, "
+              "So/Repeat on Sonntag");
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    QTest::keyClick(editor.get(), Qt::Key_R, Qt::AltModifier);
+    QTest::keyClick(editor->focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(repeatToggle(2)->isChecked());
+    editor.reset(); // before its store
 }
 
 // The message panel and the calendar's button strip show no hints; the calendar and the bottom buttons do.
@@ -232,6 +274,25 @@ TEST_F(EditorTest, SetAlarmInThePastExplainsAndKeepsTheInput)
     editor->setAlarmButtonClick();
     EXPECT_EQ(editor->result(), ModalResult::Ok);
     EXPECT_EQ(disk.store.todayList().count(), 1);
+}
+
+// With days ticked the date is where the alarm starts, even a passed one; the store dates it its first
+// occurrence to come. The clock stands at Friday 6 March 2026, 9:00 AM.
+TEST_F(EditorTest, SetAlarmWithRepeatDaysTakesAPassedStartAndStoresTheDays)
+{
+    editor->setTimeText("8:00 AM");
+    editor->setCalendarDate(encodeDate(2026, 3, 2));    // a passed Monday
+    editor->setRepeatDays(RepeatDays::fromField("24")); // Monday and Wednesday, as Edit shows them
+    // A refusal's box is closed at once, so that the test fails rather than waits.
+    QTimer::singleShot(0, editor.get(), [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    editor->setAlarmButtonClick();
+    ASSERT_EQ(editor->result(), ModalResult::Ok);
+    ASSERT_EQ(disk.store.baseAlarmList().count(), 1);
+    EXPECT_EQ(disk.store.baseAlarmList()[0].repeatDays.field(), "24");
+    EXPECT_EQ(decodeDate(disk.store.baseAlarmList()[0].alarmDate), (CivilDate{2026, 3, 9}));
 }
 
 TEST_F(EditorTest, CalendarButtonsStepTheDateAndTheLabelFollows)
