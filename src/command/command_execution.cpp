@@ -1,5 +1,6 @@
 #include "command/command_execution.h"
 
+#include "command/repeat_days_words.h"
 #include "store/date_time_text.h"
 #include "store/passed_alarm_time.h"
 
@@ -33,19 +34,20 @@ std::string isoMinute(DateTime time)
     return text;
 }
 
-void appendAlarmLine(std::string& text, DateTime date, DateTime time, AlarmMode mode,
-                     std::string_view message, bool missed = false)
+// Every line has all six columns, empty ones too, so that a script can cut any of them.
+void appendAlarmLine(std::string& text, const AlarmStore& store, const StoredAlarm& alarm, DateTime today)
 {
-    text += isoDate(date);
+    // Passed and never answered: it has no pending entry.
+    const bool missed = alarm.alarmDate <= today && store.findAlarmForId(alarm.id) < 0;
+    text += isoDate(alarm.alarmDate);
     text += '\t';
-    text += isoMinute(time);
+    text += isoMinute(alarm.alarmTime);
     text += '\t';
-    text += modeName(mode);
+    text += modeName(alarm.alarmMode);
     text += '\t';
-    text += message;
-    // A last column, so that scripts cutting the first four keep working.
-    if (missed)
-        text += "\tmissed";
+    text += alarm.message;
+    text += missed ? "\tmissed\t" : "\t\t";
+    text += repeatDaysWords(alarm.repeatDays);
     text += '\n';
 }
 
@@ -118,7 +120,7 @@ CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const
     }
     // As the store keeps it.
     const StoredAlarm& added = store.baseAlarmList()[store.findBaseAlarmForId(id)];
-    appendAlarmLine(reply.output, added.alarmDate, added.alarmTime, added.alarmMode, added.message);
+    appendAlarmLine(reply.output, store, added, today);
     return reply;
 }
 
@@ -141,10 +143,8 @@ std::string alarmListText(const AlarmStore& store, const Clock& clock, bool toda
     });
     std::string text;
     text.reserve(listed.size() * 48);
-    for (const StoredAlarm* alarm : listed) {
-        const bool missed = alarm->alarmDate <= today && store.findAlarmForId(alarm->id) < 0;
-        appendAlarmLine(text, alarm->alarmDate, alarm->alarmTime, alarm->alarmMode, alarm->message, missed);
-    }
+    for (const StoredAlarm* alarm : listed)
+        appendAlarmLine(text, store, *alarm, today);
     return text;
 }
 

@@ -28,8 +28,9 @@ bool modeFromName(std::string_view name, AlarmMode& mode);
 CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const Clock& clock,
                          const std::string& newAlarmWaveFile, const std::function<void()>& save);
 
-// One line an alarm, in the list's order (date, then time, the later added first): ISO date, time,
-// mode and message, separated by tabs. The alarms the list shows with "Show Today Only" off: those of
+// One line an alarm, in the list's order (date, then time, the later added first), six columns
+// separated by tabs: ISO date, time, mode, message, "missed" or empty, and a repeating alarm's days as
+// --repeat takes them or empty. The alarms the list shows with "Show Today Only" off: those of
 // a later date and today's that are still pending; `todayOnly` keeps today's.
 std::string alarmListText(const AlarmStore& store, const Clock& clock, bool todayOnly);
 

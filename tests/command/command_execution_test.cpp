@@ -40,16 +40,16 @@ TEST_F(CommandExecutionTest, WithoutADateTodayOrTomorrowOnceTheTimeHasPassed)
 {
     EXPECT_EQ(addAt(10, 0), (CommandReply{ExitDone,
                                           "No date given: today, 2026-12-08.\n"
-                                          "2026-12-08\t10:00\tmessage\tTea\n",
+                                          "2026-12-08\t10:00\tmessage\tTea\t\t\n",
                                           {}}));
     EXPECT_EQ(addAt(8, 0),
               (CommandReply{ExitDone,
                             "No date given: tomorrow, 2026-12-09, since 08:00 has passed today.\n"
-                            "2026-12-09\t08:00\tmessage\tTea\n",
+                            "2026-12-09\t08:00\tmessage\tTea\t\t\n",
                             {}}));
     // Up to 30 seconds late an alarm still rings, as one set in the editor does.
     clock.set(at(2026, 12, 8, 9, 0, 30));
-    EXPECT_EQ(addAt(9, 0).output, "No date given: today, 2026-12-08.\n2026-12-08\t09:00\tmessage\tTea\n");
+    EXPECT_EQ(addAt(9, 0).output, "No date given: today, 2026-12-08.\n2026-12-08\t09:00\tmessage\tTea\t\t\n");
     EXPECT_EQ(saves, 3);
     EXPECT_EQ(readFile(alarmFile()), "10:00am^Tea^^3^12/08/2026^/sounds/default.wav^1\r\n"
                                      "08:00am^Tea^^3^12/09/2026^/sounds/default.wav^1\r\n"
@@ -104,14 +104,20 @@ TEST_F(CommandExecutionTest, ListInTheListsOrderWithTodayAlone)
     add("08:00am", "12/09/2026", "Tomorrow added later");
     add("07:00pm", "12/15/2026", "Next week");
     store.addAlarm("06:00am", "12/10/2026", "Sound only", "", amSoundOnly);
-    EXPECT_EQ(alarmListText(store, clock, false), "2026-12-08\t08:30\tboth\tPassed today\tmissed\n"
-                                                  "2026-12-08\t10:00\tboth\tToday\n"
-                                                  "2026-12-09\t08:00\tboth\tTomorrow added later\n"
-                                                  "2026-12-09\t08:00\tboth\tTomorrow first\n"
-                                                  "2026-12-10\t06:00\tsound\tSound only\n"
-                                                  "2026-12-15\t19:00\tboth\tNext week\n");
+    store.addAlarm("07:00am", "12/08/2026", "Weekdays", "", amMessageAndSound,
+                   RepeatDays::fromField("23456"));
+    store.addAlarm("07:00am", "12/08/2026", "Some days", "", amMessageAndSound,
+                   RepeatDays::fromField("12367"));
+    EXPECT_EQ(alarmListText(store, clock, false), "2026-12-08\t08:30\tboth\tPassed today\tmissed\t\n"
+                                                  "2026-12-08\t10:00\tboth\tToday\t\t\n"
+                                                  "2026-12-09\t07:00\tboth\tWeekdays\t\tweekdays\n"
+                                                  "2026-12-09\t08:00\tboth\tTomorrow added later\t\t\n"
+                                                  "2026-12-09\t08:00\tboth\tTomorrow first\t\t\n"
+                                                  "2026-12-10\t06:00\tsound\tSound only\t\t\n"
+                                                  "2026-12-11\t07:00\tboth\tSome days\t\tmon,tue,fri-sun\n"
+                                                  "2026-12-15\t19:00\tboth\tNext week\t\t\n");
     EXPECT_EQ(alarmListText(store, clock, true),
-              "2026-12-08\t08:30\tboth\tPassed today\tmissed\n2026-12-08\t10:00\tboth\tToday\n");
+              "2026-12-08\t08:30\tboth\tPassed today\tmissed\t\n2026-12-08\t10:00\tboth\tToday\t\t\n");
     // With "Show Today Only" the window has rows for today alone; the list still names every alarm.
     const std::string all = alarmListText(store, clock, false);
     store.writeToDisk();
