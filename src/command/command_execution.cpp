@@ -82,17 +82,20 @@ CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const
 {
     CommandReply reply;
     const DateTime today = clock.today();
-    DateTime date = today;
-    if (request.date) {
-        date = *request.date;
-    } else if (alarmTimeHasPassed(today, request.time, clock)) {
-        date = today + 1;
-        reply.output = "No date given: tomorrow, " + isoDate(date) + ", since " + isoMinute(request.time) +
-                       " has passed today.\n";
-    } else {
-        reply.output = "No date given: today, " + isoDate(date) + ".\n";
+    // A repeating alarm starts on the first of its days still to come from its date on (the store finds
+    // it), so neither "tomorrow" nor the refusal of a passed time applies to it.
+    const bool repeats = !request.repeatDays.empty();
+    DateTime date = request.date.value_or(today);
+    if (!request.date && !repeats) {
+        if (alarmTimeHasPassed(today, request.time, clock)) {
+            date = today + 1;
+            reply.output = "No date given: tomorrow, " + isoDate(date) + ", since " +
+                           isoMinute(request.time) + " has passed today.\n";
+        } else {
+            reply.output = "No date given: today, " + isoDate(date) + ".\n";
+        }
     }
-    if (alarmTimeHasPassed(date, request.time, clock)) {
+    if (!repeats && alarmTimeHasPassed(date, request.time, clock)) {
         return {ExitTimePassed,
                 {},
                 "klaxora: " + isoDate(date) + " " + isoMinute(request.time) +
@@ -108,7 +111,7 @@ CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const
     AlarmId id = 0;
     try {
         id = store.addAlarm(timeToStr(request.time, storage), formatDateTime("mm/dd/yyyy", date, storage),
-                            request.message, waveFile, request.mode);
+                            request.message, waveFile, request.mode, request.repeatDays);
     } catch (const std::exception& error) {
         // The arguments were checked before; what is left is the store refusing text it cannot keep.
         return {ExitBadInput, {}, std::string("klaxora: ") + error.what() + "\n"};
@@ -120,6 +123,12 @@ CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const
     }
     // As the store keeps it.
     const StoredAlarm& added = store.baseAlarmList()[store.findBaseAlarmForId(id)];
+    if (repeats) {
+        const std::string& day =
+            storage.longDayNames[static_cast<std::size_t>(dayOfWeek(added.alarmDate) - 1)];
+        reply.output = "Repeats " + repeatDaysWords(added.repeatDays) + ": first on " + day + " " +
+                       isoDate(added.alarmDate) + ".\n";
+    }
     appendAlarmLine(reply.output, store, added, today);
     return reply;
 }

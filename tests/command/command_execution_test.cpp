@@ -17,7 +17,7 @@ protected:
     CommandExecutionTest() { clock.set(at(2026, 12, 8, 9, 0)); }
 
     CommandReply addAt(int hour, int minute, std::optional<DateTime> date = std::nullopt,
-                       SoundChoice sound = SoundChoice::Default)
+                       SoundChoice sound = SoundChoice::Default, RepeatDays repeatDays = {})
     {
         CommandRequest request;
         request.kind = CommandKind::Add;
@@ -27,6 +27,7 @@ protected:
         request.sound = sound;
         request.soundFile = "/sounds/chosen.wav";
         request.mode = amMessageOnly;
+        request.repeatDays = repeatDays;
         return carryOutAdd(request, store, clock, "/sounds/default.wav", [this] {
             ++saves;
             store.writeToDisk();
@@ -65,6 +66,19 @@ TEST_F(CommandExecutionTest, APassedDateAndTimeIsRefusedWithNothingChanged)
     EXPECT_EQ(addAt(23, 0, encodeDate(2026, 12, 7)).exitCode, ExitTimePassed);
     EXPECT_EQ(store.baseAlarmList().count(), 0);
     EXPECT_EQ(saves, 0);
+}
+
+TEST_F(CommandExecutionTest, ARepeatingAlarmStartsOnItsFirstDayToComeAndIsNeverRefused)
+{
+    // Tuesday 9:00: 8:00 has passed today, so Thursday; a passed date is no refusal, a later one the start.
+    EXPECT_EQ(addAt(8, 0, encodeDate(2026, 12, 1), SoundChoice::Default, RepeatDays::fromField("35")),
+              (CommandReply{ExitDone,
+                            "Repeats tue,thu: first on Thursday 2026-12-10.\n"
+                            "2026-12-10\t08:00\tmessage\tTea\t\ttue,thu\n",
+                            {}}));
+    EXPECT_EQ(addAt(10, 0, encodeDate(2026, 12, 9), SoundChoice::Default, RepeatDays::everyDay()).output,
+              "Repeats daily: first on Wednesday 2026-12-09.\n2026-12-09\t10:00\tmessage\tTea\t\tdaily\n");
+    EXPECT_EQ(saves, 2);
 }
 
 TEST_F(CommandExecutionTest, TheSoundChosen)
