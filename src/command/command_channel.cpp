@@ -32,7 +32,7 @@ void writeRequest(QDataStream& out, const CommandRequest& request)
 {
     out << RequestTag << quint8(request.kind) << bytes(request.message) << request.time << bool(request.date)
         << request.date.value_or(0) << quint8(request.sound) << bytes(request.soundFile)
-        << quint8(request.mode) << request.todayOnly;
+        << quint8(request.mode) << request.todayOnly << quint8(request.repeatDays.bits());
 }
 
 bool readRequest(QDataStream& in, CommandRequest& request)
@@ -45,10 +45,11 @@ bool readRequest(QDataStream& in, CommandRequest& request)
     quint8 sound = 0;
     QByteArray soundFile;
     quint8 mode = 0;
+    quint8 repeatDays = 0;
     in >> tag >> kind >> message >> request.time >> hasDate >> date >> sound >> soundFile >> mode >>
-        request.todayOnly;
+        request.todayOnly >> repeatDays;
     if (in.status() != QDataStream::Ok || tag != RequestTag || kind > quint8(CommandKind::Show) ||
-        sound > quint8(SoundChoice::File) || mode > amSoundOnly)
+        sound > quint8(SoundChoice::File) || mode > amSoundOnly || repeatDays > RepeatDays::everyDay().bits())
         return false;
     request.kind = CommandKind(kind);
     request.message = text(message);
@@ -56,6 +57,7 @@ bool readRequest(QDataStream& in, CommandRequest& request)
     request.sound = SoundChoice(sound);
     request.soundFile = text(soundFile);
     request.mode = mode;
+    request.repeatDays = RepeatDays::fromBits(repeatDays);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "command/command_execution.h"
 
+#include "command/repeat_days_words.h"
 #include "store/date_time_text.h"
 #include "store/passed_alarm_time.h"
 
@@ -33,19 +34,20 @@ std::string isoMinute(DateTime time)
     return text;
 }
 
-void appendAlarmLine(std::string& text, DateTime date, DateTime time, AlarmMode mode,
-                     std::string_view message, bool missed = false)
+// Every line has all six columns, empty ones too, so that a script can cut any of them.
+void appendAlarmLine(std::string& text, const AlarmStore& store, const StoredAlarm& alarm, DateTime today)
 {
-    text += isoDate(date);
+    // Passed and never answered: it has no pending entry.
+    const bool missed = alarm.alarmDate <= today && store.findAlarmForId(alarm.id) < 0;
+    text += isoDate(alarm.alarmDate);
     text += '\t';
-    text += isoMinute(time);
+    text += isoMinute(alarm.alarmTime);
     text += '\t';
-    text += modeName(mode);
+    text += modeName(alarm.alarmMode);
     text += '\t';
-    text += message;
-    // A last column, so that scripts cutting the first four keep working.
-    if (missed)
-        text += "\tmissed";
+    text += alarm.message;
+    text += missed ? "\tmissed\t" : "\t\t";
+    text += repeatDaysWords(alarm.repeatDays);
     text += '\n';
 }
 
@@ -80,17 +82,20 @@ CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const
 {
     CommandReply reply;
     const DateTime today = clock.today();
-    DateTime date = today;
-    if (request.date) {
-        date = *request.date;
-    } else if (alarmTimeHasPassed(today, request.time, clock)) {
-        date = today + 1;
-        reply.output = "No date given: tomorrow, " + isoDate(date) + ", since " + isoMinute(request.time) +
-                       " has passed today.\n";
-    } else {
-        reply.output = "No date given: today, " + isoDate(date) + ".\n";
+    // A repeating alarm starts on the first of its days still to come from its date on (the store finds
+    // it), so neither "tomorrow" nor the refusal of a passed time applies to it.
+    const bool repeats = !request.repeatDays.empty();
+    DateTime date = request.date.value_or(today);
+    if (!request.date && !repeats) {
+        if (alarmTimeHasPassed(today, request.time, clock)) {
+            date = today + 1;
+            reply.output = "No date given: tomorrow, " + isoDate(date) + ", since " +
+                           isoMinute(request.time) + " has passed today.\n";
+        } else {
+            reply.output = "No date given: today, " + isoDate(date) + ".\n";
+        }
     }
-    if (alarmTimeHasPassed(date, request.time, clock)) {
+    if (!repeats && alarmTimeHasPassed(date, request.time, clock)) {
         return {ExitTimePassed,
                 {},
                 "klaxora: " + isoDate(date) + " " + isoMinute(request.time) +
@@ -106,7 +111,7 @@ CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const
     AlarmId id = 0;
     try {
         id = store.addAlarm(timeToStr(request.time, storage), formatDateTime("mm/dd/yyyy", date, storage),
-                            request.message, waveFile, request.mode);
+                            request.message, waveFile, request.mode, request.repeatDays);
     } catch (const std::exception& error) {
         // The arguments were checked before; what is left is the store refusing text it cannot keep.
         return {ExitBadInput, {}, std::string("klaxora: ") + error.what() + "\n"};
@@ -118,7 +123,13 @@ CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const
     }
     // As the store keeps it.
     const StoredAlarm& added = store.baseAlarmList()[store.findBaseAlarmForId(id)];
-    appendAlarmLine(reply.output, added.alarmDate, added.alarmTime, added.alarmMode, added.message);
+    if (repeats) {
+        const std::string& day =
+            storage.longDayNames[static_cast<std::size_t>(dayOfWeek(added.alarmDate) - 1)];
+        reply.output = "Repeats " + repeatDaysWords(added.repeatDays) + ": first on " + day + " " +
+                       isoDate(added.alarmDate) + ".\n";
+    }
+    appendAlarmLine(reply.output, store, added, today);
     return reply;
 }
 
@@ -141,10 +152,8 @@ std::string alarmListText(const AlarmStore& store, const Clock& clock, bool toda
     });
     std::string text;
     text.reserve(listed.size() * 48);
-    for (const StoredAlarm* alarm : listed) {
-        const bool missed = alarm->alarmDate <= today && store.findAlarmForId(alarm->id) < 0;
-        appendAlarmLine(text, alarm->alarmDate, alarm->alarmTime, alarm->alarmMode, alarm->message, missed);
-    }
+    for (const StoredAlarm* alarm : listed)
+        appendAlarmLine(text, store, *alarm, today);
     return text;
 }
 

@@ -23,13 +23,15 @@ bool modeFromName(std::string_view name, AlarmMode& mode);
 
 // Adds the alarm of an --add request as the editor's Set Alarm does, then calls `save` (which writes
 // the alarm file). Without a date the alarm is for today, or tomorrow once the time has passed today;
-// a date and time that have passed are refused (ExitTimePassed) with nothing changed. A failure of
-// `save` gives ExitFailed with its reason.
+// a date and time that have passed are refused (ExitTimePassed) with nothing changed. A repeating alarm
+// starts on the first of its days still to come from its date (or today) on, and the reply names that
+// day. A failure of `save` gives ExitFailed with its reason.
 CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const Clock& clock,
                          const std::string& newAlarmWaveFile, const std::function<void()>& save);
 
-// One line an alarm, in the list's order (date, then time, the later added first): ISO date, time,
-// mode and message, separated by tabs. The alarms the list shows with "Show Today Only" off: those of
+// One line an alarm, in the list's order (date, then time, the later added first), six columns
+// separated by tabs: ISO date, time, mode, message, "missed" or empty, and a repeating alarm's days as
+// --repeat takes them or empty. The alarms the list shows with "Show Today Only" off: those of
 // a later date and today's that are still pending; `todayOnly` keeps today's.
 std::string alarmListText(const AlarmStore& store, const Clock& clock, bool todayOnly);
 

@@ -1,6 +1,7 @@
 #include "command/command_line.h"
 
 #include "command/command_execution.h"
+#include "command/repeat_days_words.h"
 #include "command/toolkit_options.h"
 #include "store/date_time_text.h"
 #include "store/text_helpers.h"
@@ -30,8 +31,15 @@ struct Options {
                           QStringLiteral("TIME")};
     QCommandLineOption on{QStringLiteral("on"),
                           QStringLiteral("The alarm's date, in your own date format or as YYYY-MM-DD; "
-                                         "left out, today, or tomorrow once TIME has passed today."),
+                                         "left out, today, or tomorrow once TIME has passed today. With "
+                                         "--repeat: the first day it may ring."),
                           QStringLiteral("DATE")};
+    QCommandLineOption repeat{QStringLiteral("repeat"),
+                              QStringLiteral("Ring at TIME on these days every week, from the first of them "
+                                             "still to come: daily, weekdays (mon-fri), weekends, or days "
+                                             "(mon tue wed thu fri sat sun) and ranges in a comma list, "
+                                             "like mon-fri, mon,wed,fri or fri-mon."),
+                              QStringLiteral("DAYS")};
     QCommandLineOption sound{QStringLiteral("sound"),
                              QStringLiteral("The WAV file the alarm plays; left out, the default sound."),
                              QStringLiteral("FILE")};
@@ -42,7 +50,9 @@ struct Options {
                             QStringLiteral("both|message|sound")};
     QCommandLineOption list{QStringLiteral("list"),
                             QStringLiteral("Print the alarms in the list's order, one a line: date, time, "
-                                           "mode and message, separated by tabs.")};
+                                           "mode, message, \"missed\" or nothing, and the days a "
+                                           "repeating alarm rings (as --repeat takes them) or nothing, "
+                                           "separated by tabs.")};
     QCommandLineOption today{QStringLiteral("today"), QStringLiteral("With --list: only today's alarms.")};
     QCommandLineOption show{
         QStringLiteral("show"),
@@ -62,8 +72,8 @@ void define(QCommandLineParser& parser, const Options& options, bool helpListsTo
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({options.add, options.at, options.on, options.sound, options.noSound, options.mode,
-                       options.list, options.today, options.show, options.iconic});
+    parser.addOptions({options.add, options.at, options.on, options.repeat, options.sound, options.noSound,
+                       options.mode, options.list, options.today, options.show, options.iconic});
     for (QCommandLineOption option : toolkitOptions()) {
         if (!helpListsToolkitOptions)
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -75,7 +85,7 @@ QStringList commandOptionNames(const Options& o)
 {
     QStringList names;
     for (const QCommandLineOption* option :
-         {&o.add, &o.at, &o.on, &o.sound, &o.noSound, &o.mode, &o.list, &o.today, &o.show})
+         {&o.add, &o.at, &o.on, &o.repeat, &o.sound, &o.noSound, &o.mode, &o.list, &o.today, &o.show})
         names += option->names();
     // -h and -v are other names of the same two options.
     return names + QStringList{QStringLiteral("help"), QStringLiteral("help-all"), QStringLiteral("version")};
@@ -190,6 +200,15 @@ CommandLine readAdd(const QCommandLineParser& parser, const Options& o, const Da
                                                        dateToStr(clock.today(), user) + " or as YYYY-MM-DD");
         request.date = date;
     }
+    if (parser.isSet(o.repeat)) {
+        const auto days = readRepeatDays(parser.value(o.repeat).toStdString());
+        if (!days)
+            return refused(QStringLiteral("--repeat"),
+                           quoted(parser.value(o.repeat)) +
+                               " is not a list of days; write daily, weekdays, weekends or days like "
+                               "mon-fri or mon,wed,fri");
+        request.repeatDays = *days;
+    }
 
     if (parser.isSet(o.sound) && parser.isSet(o.noSound))
         return refused(QStringLiteral("--sound"), "--sound and --no-sound exclude each other");
@@ -251,7 +270,7 @@ CommandLine readCommandLine(const QStringList& arguments, const DateTimeFormats&
     if (commands != 1)
         return {CommandLineAction::Refuse, {}, "give one of --add, --list and --show"};
     if (!parser.isSet(o.add)) {
-        for (const QCommandLineOption* addOnly : {&o.at, &o.on, &o.sound, &o.noSound, &o.mode}) {
+        for (const QCommandLineOption* addOnly : {&o.at, &o.on, &o.repeat, &o.sound, &o.noSound, &o.mode}) {
             if (parser.isSet(*addOnly))
                 return refused(QStringLiteral("--") + addOnly->names().constFirst(), "belongs to --add");
         }

@@ -4,6 +4,7 @@
 
 #include "store/alarm_records.h"
 #include "store/date_time.h"
+#include "store/repeat_days.h"
 
 #include <optional>
 #include <string>
@@ -29,10 +30,11 @@ struct CommandRequest {
     // --add: already checked against the rules of the editor.
     std::string message;
     DateTime time = 0;            // time of day in whole seconds
-    std::optional<DateTime> date; // --on; left out, today or tomorrow
+    std::optional<DateTime> date; // --on; left out, today or tomorrow (a repeating alarm: today)
     SoundChoice sound = SoundChoice::Default;
     std::string soundFile; // absolute, for SoundChoice::File
     AlarmMode mode = amMessageAndSound;
+    RepeatDays repeatDays; // --repeat; none, it rings once
 
     // --list --today
     bool todayOnly = false;

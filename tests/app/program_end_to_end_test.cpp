@@ -128,7 +128,7 @@ protected:
             ASSERT_TRUE(adds[i]->waitForFinished(30000));
             EXPECT_EQ(adds[i]->exitCode(), 0) << adds[i]->readAllStandardError().data();
             EXPECT_EQ(adds[i]->readAllStandardOutput(),
-                      QStringLiteral("2099-01-01\t06:00\tboth\tAlarm %1\n").arg(i));
+                      QStringLiteral("2099-01-01\t06:00\tboth\tAlarm %1\t\t\n").arg(i));
         }
         const QByteArray file = readFile(QStringLiteral("Alarms.dat"));
         EXPECT_EQ(file.count("\r\n"), 22) << file.data();
@@ -212,7 +212,7 @@ TEST_F(ProgramTest, CommandsLoadNeitherTheWidgetsNorTheSound)
     const Outcome listed = Run({QStringLiteral("--list")}, traced);
     EXPECT_EQ(listed.exitCode, 0);
     EXPECT_EQ(listed.output,
-              "2099-06-15\t19:30\tboth\tWater the plants\n2099-12-24\t21:05\tmessage\tCall home\n");
+              "2099-06-15\t19:30\tboth\tWater the plants\t\t\n2099-12-24\t21:05\tmessage\tCall home\t\t\n");
     EXPECT_TRUE(listed.errors.contains("libQt6Core")) << "the loader reports what it maps";
     EXPECT_FALSE(listed.errors.contains("libQt6Widgets"));
     EXPECT_FALSE(listed.errors.contains("libQt6Gui"));

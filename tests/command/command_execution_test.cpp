@@ -17,7 +17,7 @@ protected:
     CommandExecutionTest() { clock.set(at(2026, 12, 8, 9, 0)); }
 
     CommandReply addAt(int hour, int minute, std::optional<DateTime> date = std::nullopt,
-                       SoundChoice sound = SoundChoice::Default)
+                       SoundChoice sound = SoundChoice::Default, RepeatDays repeatDays = {})
     {
         CommandRequest request;
         request.kind = CommandKind::Add;
@@ -27,6 +27,7 @@ protected:
         request.sound = sound;
         request.soundFile = "/sounds/chosen.wav";
         request.mode = amMessageOnly;
+        request.repeatDays = repeatDays;
         return carryOutAdd(request, store, clock, "/sounds/default.wav", [this] {
             ++saves;
             store.writeToDisk();
@@ -40,16 +41,16 @@ TEST_F(CommandExecutionTest, WithoutADateTodayOrTomorrowOnceTheTimeHasPassed)
 {
     EXPECT_EQ(addAt(10, 0), (CommandReply{ExitDone,
                                           "No date given: today, 2026-12-08.\n"
-                                          "2026-12-08\t10:00\tmessage\tTea\n",
+                                          "2026-12-08\t10:00\tmessage\tTea\t\t\n",
                                           {}}));
     EXPECT_EQ(addAt(8, 0),
               (CommandReply{ExitDone,
                             "No date given: tomorrow, 2026-12-09, since 08:00 has passed today.\n"
-                            "2026-12-09\t08:00\tmessage\tTea\n",
+                            "2026-12-09\t08:00\tmessage\tTea\t\t\n",
                             {}}));
     // Up to 30 seconds late an alarm still rings, as one set in the editor does.
     clock.set(at(2026, 12, 8, 9, 0, 30));
-    EXPECT_EQ(addAt(9, 0).output, "No date given: today, 2026-12-08.\n2026-12-08\t09:00\tmessage\tTea\n");
+    EXPECT_EQ(addAt(9, 0).output, "No date given: today, 2026-12-08.\n2026-12-08\t09:00\tmessage\tTea\t\t\n");
     EXPECT_EQ(saves, 3);
     EXPECT_EQ(readFile(alarmFile()), "10:00am^Tea^^3^12/08/2026^/sounds/default.wav^1\r\n"
                                      "08:00am^Tea^^3^12/09/2026^/sounds/default.wav^1\r\n"
@@ -65,6 +66,19 @@ TEST_F(CommandExecutionTest, APassedDateAndTimeIsRefusedWithNothingChanged)
     EXPECT_EQ(addAt(23, 0, encodeDate(2026, 12, 7)).exitCode, ExitTimePassed);
     EXPECT_EQ(store.baseAlarmList().count(), 0);
     EXPECT_EQ(saves, 0);
+}
+
+TEST_F(CommandExecutionTest, ARepeatingAlarmStartsOnItsFirstDayToComeAndIsNeverRefused)
+{
+    // Tuesday 9:00: 8:00 has passed today, so Thursday; a passed date is no refusal, a later one the start.
+    EXPECT_EQ(addAt(8, 0, encodeDate(2026, 12, 1), SoundChoice::Default, RepeatDays::fromField("35")),
+              (CommandReply{ExitDone,
+                            "Repeats tue,thu: first on Thursday 2026-12-10.\n"
+                            "2026-12-10\t08:00\tmessage\tTea\t\ttue,thu\n",
+                            {}}));
+    EXPECT_EQ(addAt(10, 0, encodeDate(2026, 12, 9), SoundChoice::Default, RepeatDays::everyDay()).output,
+              "Repeats daily: first on Wednesday 2026-12-09.\n2026-12-09\t10:00\tmessage\tTea\t\tdaily\n");
+    EXPECT_EQ(saves, 2);
 }
 
 TEST_F(CommandExecutionTest, TheSoundChosen)
@@ -104,14 +118,20 @@ TEST_F(CommandExecutionTest, ListInTheListsOrderWithTodayAlone)
     add("08:00am", "12/09/2026", "Tomorrow added later");
     add("07:00pm", "12/15/2026", "Next week");
     store.addAlarm("06:00am", "12/10/2026", "Sound only", "", amSoundOnly);
-    EXPECT_EQ(alarmListText(store, clock, false), "2026-12-08\t08:30\tboth\tPassed today\tmissed\n"
-                                                  "2026-12-08\t10:00\tboth\tToday\n"
-                                                  "2026-12-09\t08:00\tboth\tTomorrow added later\n"
-                                                  "2026-12-09\t08:00\tboth\tTomorrow first\n"
-                                                  "2026-12-10\t06:00\tsound\tSound only\n"
-                                                  "2026-12-15\t19:00\tboth\tNext week\n");
+    store.addAlarm("07:00am", "12/08/2026", "Weekdays", "", amMessageAndSound,
+                   RepeatDays::fromField("23456"));
+    store.addAlarm("07:00am", "12/08/2026", "Some days", "", amMessageAndSound,
+                   RepeatDays::fromField("12367"));
+    EXPECT_EQ(alarmListText(store, clock, false), "2026-12-08\t08:30\tboth\tPassed today\tmissed\t\n"
+                                                  "2026-12-08\t10:00\tboth\tToday\t\t\n"
+                                                  "2026-12-09\t07:00\tboth\tWeekdays\t\tweekdays\n"
+                                                  "2026-12-09\t08:00\tboth\tTomorrow added later\t\t\n"
+                                                  "2026-12-09\t08:00\tboth\tTomorrow first\t\t\n"
+                                                  "2026-12-10\t06:00\tsound\tSound only\t\t\n"
+                                                  "2026-12-11\t07:00\tboth\tSome days\t\tmon,tue,fri-sun\n"
+                                                  "2026-12-15\t19:00\tboth\tNext week\t\t\n");
     EXPECT_EQ(alarmListText(store, clock, true),
-              "2026-12-08\t08:30\tboth\tPassed today\tmissed\n2026-12-08\t10:00\tboth\tToday\n");
+              "2026-12-08\t08:30\tboth\tPassed today\tmissed\t\n2026-12-08\t10:00\tboth\tToday\t\t\n");
     // With "Show Today Only" the window has rows for today alone; the list still names every alarm.
     const std::string all = alarmListText(store, clock, false);
     store.writeToDisk();

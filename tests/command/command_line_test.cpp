@@ -25,6 +25,8 @@ struct Row {
     // For Refuse: the start of the message, naming the argument.
     const char* refusal = nullptr;
     bool german = false;
+    // For CarryOut with --add: the days read, as the alarm file's digits (1 Sunday ... 7 Saturday).
+    const char* days = "";
 };
 
 // The row's name stands for it in the test's name and in failure messages.
@@ -57,6 +59,7 @@ TEST_P(CommandLineTable, Reads)
     if (row.time != nullptr) {
         EXPECT_EQ(formatDateTime("hh:nn:ss", line.request.time, formats.storage()), row.time);
         EXPECT_EQ(line.request.date.value_or(0), row.date);
+        EXPECT_EQ(line.request.repeatDays.field(), row.days);
     }
 }
 
@@ -76,6 +79,16 @@ QStringList words(std::initializer_list<const char*> words)
     for (const char* word : words)
         arguments += QString::fromUtf8(word);
     return arguments;
+}
+
+// --add Tea --at 7:00 --repeat DAYS, read as the days of `field`.
+Row repeating(const char* name, const char* days, const char* field)
+{
+    return {.name = name,
+            .arguments = add({"--at", "7:00", "--repeat", days}),
+            .action = A::CarryOut,
+            .time = "07:00:00",
+            .days = field};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -109,6 +122,23 @@ INSTANTIATE_TEST_SUITE_P(
             nullptr, true},
         Row{"GermanIsoDate", add({"--at", "20:15", "--on", "2026-12-09"}), A::CarryOut, "20:15:00", Dec9,
             nullptr, true},
+        repeating("RepeatDaily", "daily", "1234567"), repeating("RepeatWeekends", "WEEKENDS", "17"),
+        repeating("RepeatRangeAcrossTheWeeksEnd", "fri-Mon", "1267"),
+        repeating("RepeatListAndRange", "mon,wed-thu, sat", "2457"),
+        Row{.name = "RepeatFromADate",
+            .arguments = add({"--at", "7:00", "--repeat", "weekdays", "--on", "12/9"}),
+            .action = A::CarryOut,
+            .time = "07:00:00",
+            .date = Dec9,
+            .days = "23456"},
+        Row{"RepeatUnknownDay", add({"--at", "7:00", "--repeat", "funday"}), A::Refuse, nullptr, 0,
+            "--repeat: 'funday' is not a list of days; write daily"},
+        Row{"RepeatEmptyItem", add({"--at", "7:00", "--repeat", "mon,,fri"}), A::Refuse, nullptr, 0,
+            "--repeat: 'mon,,fri'"},
+        Row{"RepeatRangeOfThree", add({"--at", "7:00", "--repeat", "mon-wed-fri"}), A::Refuse, nullptr, 0,
+            "--repeat: 'mon-wed-fri'"},
+        Row{"RepeatWithoutAdd", words({"--list", "--repeat", "daily"}), A::Refuse, nullptr, 0,
+            "--repeat: belongs to --add"},
         Row{"AtIsRequired", add({}), A::Refuse, nullptr, 0, "--add: --at TIME is required"},
         Row{"NotATime", add({"--at", "7.30pm"}), A::Refuse, nullptr, 0, "--at: '7.30pm' is not a time"},
         Row{"HourPastTwelveWithPm", add({"--at", "13:00 PM"}), A::Refuse, nullptr, 0, "--at:"},
@@ -183,8 +213,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CommandLineHelp, ListsEveryOptionAndTheIconicStart)
 {
     const QString help = commandLineHelp();
-    for (const char* option : {"--add", "--at", "--on", "--sound", "--no-sound", "--mode", "--list",
-                               "--today", "--show", "--help", "--version", "iconic"})
+    for (const char* option : {"--add", "--at", "--on", "--repeat", "--sound", "--no-sound", "--mode",
+                               "--list", "--today", "--show", "--help", "--version", "iconic"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
 }
 

@@ -15,7 +15,7 @@ main=$E2E_WINDOW
 # The command runs on the real clock; the program decides the date on its own.
 klaxora_command() { ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$E2E_APP/klaxora" "$@"; }
 said=$(klaxora_command --add "Call the garage" --at 9:30 --no-sound) || e2e_fail "--add ended with status $?"
-expected=$'No date given: today, 2027-03-15.\n2027-03-15\t09:30\tboth\tCall the garage'
+expected=$'No date given: today, 2027-03-15.\n2027-03-15\t09:30\tboth\tCall the garage\t\t'
 [ "$said" = "$expected" ] || e2e_fail "--add said: $said"
 e2e_alarm_file_has "09:30am\^Call the garage\^\^3\^03/15/2027\^\^0" || e2e_fail "no line in Alarms.dat"
 e2e_region_of "$main"
@@ -24,7 +24,7 @@ e2e_screenshot added-by-command
 [ "$(e2e_windows_named "$E2E_PROGRAM_PID" "Alarm Description")" = "" ] || e2e_fail "--add opened the editor"
 
 listed=$(klaxora_command --list) || e2e_fail "--list ended with status $?"
-[ "$listed" = $'2027-03-15\t09:30\tboth\tCall the garage\n2027-03-16\t10:00\tboth\tDentist' ] ||
+[ "$listed" = $'2027-03-15\t09:30\tboth\tCall the garage\t\t\n2027-03-16\t10:00\tboth\tDentist\t\t' ] ||
     e2e_fail "--list said: $listed"
 
 xdotool windowminimize --sync "$main"

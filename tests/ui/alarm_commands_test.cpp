@@ -137,7 +137,7 @@ TEST_F(CommandsTest, AddFromTheCommandLineStoresAsAddAlarmDoesWithoutAnEditor)
     request.time = encodeTime(7, 30, 0, 0);
     request.date = encodeDate(2026, 3, 7);
     const CommandReply reply = commands.addFromCommand(request);
-    EXPECT_EQ(reply, (CommandReply{ExitDone, "2026-03-07\t07:30\tboth\tCall the garage\n", {}}));
+    EXPECT_EQ(reply, (CommandReply{ExitDone, "2026-03-07\t07:30\tboth\tCall the garage\t\t\n", {}}));
     EXPECT_TRUE(editorsShown.empty());
     EXPECT_EQ(rowText(0), "Call the garage...(07:30am   3/7/26)");
     EXPECT_EQ(selected, 1) << "the selection stays on its row";
