@@ -76,6 +76,7 @@ TEST_F(CommandsTest, AdjustMovesARepeatingAlarmsNextOccurrenceToOneOfItsDays)
     disk.store.deleteAlarm(0);
     disk.store.addAlarm("10:00am", "03/23/2026", "Work", "", amMessageAndSound,
                         RepeatDays::fromField("23456"));
+    selected = 0;
     commands.adjustDateTime(-1440);
     EXPECT_EQ(dateOfStored(0), (CivilDate{2026, 3, 20}));
 }
