@@ -201,15 +201,6 @@ TEST_F(AlarmStoreTest, DeleteAlarmJustDoneSelectsTheFirstRowAndWritesTheFile)
     EXPECT_EQ(readFile(alarmFile()), "");
 }
 
-TEST_F(AlarmStoreTest, DeleteAlarmJustDoneMovesARepeatingAlarmOnToItsNextDay)
-{
-    clock.set(at(2026, 6, 12, 7, 0, 10)); // a Friday
-    store.addAlarm("07:00am", "06/12/2026", "Work", "", 0, RepeatDays::fromField("23456"));
-    store.deleteAlarmJustDone(0);
-    EXPECT_EQ(readFile(alarmFile()), "07:00am^Work^23456^1^06/15/2026^^0\r\n") << "Monday";
-    EXPECT_THAT(todayIds(), IsEmpty());
-}
-
 TEST_F(AlarmStoreTest, SearchesByIdFindOnlyPresentIds)
 {
     for (const char* time : {"01:00pm", "02:00pm", "03:00pm"})
