@@ -131,8 +131,7 @@ AlarmId AlarmStore::addConvertedAlarm(DateTime time, DateTime date, std::string_
     row->text = trimSpaces(message) + "...(" + formatDateTime("hh:nnam/pm", time, user) + "   " +
                 dateToStr(date, user);
     if (!repeatDays.empty())
-        row->text +=
-            "   " + repeatDaysText(repeatDays, user.shortDayNames, user.firstDayOfWeek, "\u2013", ", ");
+        row->text += "   " + userRepeatDaysText(repeatDays, user);
     row->text += ")";
     row->object = ListedAlarm{time, date, id, futureDate, missed, repeatDays};
     insertRow(std::move(row));

@@ -88,4 +88,9 @@ std::string repeatDaysText(RepeatDays days, const std::array<std::string, 7>& na
     return text;
 }
 
+std::string userRepeatDaysText(RepeatDays days, const FormatSettings& user)
+{
+    return repeatDaysText(days, user.shortDayNames, user.firstDayOfWeek, "\u2013", ", ");
+}
+
 } // namespace klaxora

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "store/date_time.h"
+#include "store/format_settings.h"
 
 #include <array>
 #include <cstdint>
@@ -52,5 +53,9 @@ std::vector<std::pair<int, int>> repeatDayRuns(RepeatDays days, int firstDay);
 // `names` holds the seven day names from Sunday on.
 std::string repeatDaysText(RepeatDays days, const std::array<std::string, 7>& names, int firstDay,
                            std::string_view rangeMark, std::string_view separator);
+
+// The days as the user reads them in the list and in questions: the user's short day names in the user's
+// week, "Mon–Fri".
+std::string userRepeatDaysText(RepeatDays days, const FormatSettings& user);
 
 } // namespace klaxora

@@ -135,8 +135,7 @@ QString AlarmCommands::deleteQuestion() const
         return QStringLiteral("Delete the alarm that repeats every day?");
     const FormatSettings& user = host_.store().formats().user();
     return QStringLiteral("Delete the alarm that repeats every %1?")
-        .arg(QString::fromStdString(
-            repeatDaysText(alarm->repeatDays, user.shortDayNames, user.firstDayOfWeek, "\u2013", ", ")));
+        .arg(QString::fromStdString(userRepeatDaysText(alarm->repeatDays, user)));
 }
 
 void AlarmCommands::popupDeleteClick()
