@@ -27,26 +27,17 @@ TEST(RepeatingAlarmWeek, AddedOnFridayMorningRingsOnWorkingDaysOnly)
               ExitDone);
 
     // Every ring is answered with Delete, which ends that day's occurrence only.
-    std::vector<DateTime> rang;
-    rig.host.answer = [&](const std::string& message) {
-        EXPECT_EQ(message, "Stand-up");
-        rang.push_back(rig.clock.now());
+    std::vector<DateTime> ringDays;
+    rig.host.answer = [&](const std::string&) {
+        ringDays.push_back(rig.clock.today());
         return 1;
     };
-    while (rig.clock.now() < friday + 5 && !::testing::Test::HasFailure()) {
+    while (rig.clock.now() < friday + 5) {
         rig.tick.run();
         rig.clock.advanceSeconds(20);
     }
-    ASSERT_TRUE(rig.host.errors.empty());
-    const std::vector<DateTime> workingDays{friday, friday + 3, friday + 4}; // Friday, Monday, Tuesday
-    ASSERT_EQ(rang.size(), workingDays.size());
-    for (std::size_t i = 0; i < rang.size(); ++i) {
-        EXPECT_GE(rang[i], workingDays[i] + request.time);
-        EXPECT_LT(rang[i], workingDays[i] + request.time + 1.0 / 1440);
-    }
-    // Still one alarm, for Wednesday.
-    ASSERT_EQ(rig.store.baseAlarmList().count(), 1);
-    EXPECT_EQ(rig.store.baseAlarmList()[0].alarmDate, friday + 5);
+    EXPECT_EQ(ringDays, (std::vector<DateTime>{friday, friday + 3, friday + 4})) << "Friday, Monday, Tuesday";
+    EXPECT_EQ(rig.alarmFile(), "07:00am^Stand-up^23456^1^06/17/2026^^0\r\n") << "one line, for Wednesday";
 }
 
 } // namespace
