@@ -1,5 +1,7 @@
 #include "command/repeat_days_words.h"
 
+#include "store/text_helpers.h"
+
 #include <array>
 
 namespace klaxora {
@@ -10,21 +12,8 @@ namespace {
 const std::array<std::string, 7> DayWords{"sun", "mon", "tue", "wed", "thu", "fri", "sat"};
 constexpr int Monday = 2;
 
-RepeatDays weekdays()
-{
-    RepeatDays days;
-    for (int day = 2; day <= 6; ++day)
-        days.add(day);
-    return days;
-}
-
-RepeatDays weekends()
-{
-    RepeatDays days;
-    days.add(7);
-    days.add(1);
-    return days;
-}
+const RepeatDays Weekdays = RepeatDays::fromField("23456");
+const RepeatDays Weekends = RepeatDays::fromField("17");
 
 // 1 Sunday ... 7 Saturday, or 0.
 int dayNumber(std::string_view word)
@@ -36,26 +25,18 @@ int dayNumber(std::string_view word)
     return 0;
 }
 
-std::string_view trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // One item of the comma list: a keyword, a day, or a range of days.
 std::optional<RepeatDays> readItem(std::string_view item)
 {
     if (item == "daily")
         return RepeatDays::everyDay();
     if (item == "weekdays")
-        return weekdays();
+        return Weekdays;
     if (item == "weekends")
-        return weekends();
+        return Weekends;
     const auto dash = item.find('-');
-    const int first = dayNumber(trimmed(item.substr(0, dash)));
-    const int last = dash == std::string_view::npos ? first : dayNumber(trimmed(item.substr(dash + 1)));
+    const int first = dayNumber(trimSpaces(item.substr(0, dash)));
+    const int last = dash == std::string_view::npos ? first : dayNumber(trimSpaces(item.substr(dash + 1)));
     if (first == 0 || last == 0)
         return std::nullopt;
     RepeatDays days;
@@ -79,7 +60,7 @@ std::optional<RepeatDays> readRepeatDays(std::string_view text)
     std::string_view rest = lower;
     while (true) {
         const auto comma = rest.find(',');
-        const auto item = readItem(trimmed(rest.substr(0, comma)));
+        const auto item = readItem(trimSpaces(rest.substr(0, comma)));
         if (!item)
             return std::nullopt;
         days = RepeatDays::fromBits(static_cast<std::uint8_t>(days.bits() | item->bits()));
@@ -93,9 +74,9 @@ std::string repeatDaysWords(RepeatDays days)
 {
     if (days == RepeatDays::everyDay())
         return "daily";
-    if (days == weekdays())
+    if (days == Weekdays)
         return "weekdays";
-    if (days == weekends())
+    if (days == Weekends)
         return "weekends";
     return repeatDaysText(days, DayWords, Monday, "-", ",");
 }

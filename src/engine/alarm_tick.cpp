@@ -39,9 +39,6 @@ void AlarmTick::runSteps()
     // No further tick may start while this one waits in the dialog or lets events through.
     TimerOffBracket timerOff(timer_);
     tickError_.reset();
-    const DateTime universal = clock_.universalNow();
-    sincePreviousTick_ = universal - std::exchange(tickUniversal_, universal);
-    previousTickWall_ = std::exchange(tickWall_, clock_.now());
 
     saveBehindFile();
     if (missedToQueue_ && queueMissedAlarms(clock_.now())) {
@@ -70,17 +67,19 @@ void AlarmTick::runSteps()
     host_.showClockText(clockText(clock_.now(), store_.formats().storage()));
     reloadOnNewDate();
     host_.processPendingEvents();
+    lastTickWall_ = clock_.now();
+    lastTickUniversal_ = clock_.universalNow();
 }
 
 bool AlarmTick::announce(const PendingAlarm& alarm, DateTime due)
 {
     // Long past (the computer was off or asleep), it is told as missed and without its sound; a "sound
     // only" alarm then gets the window, or it would be lost a second time. Less late, it rings as due.
-    // Due since the previous tick, it is no later than the time since then: the wall clock may have jumped
+    // Due since the last tick, it is no later than the time since then: the wall clock may have jumped
     // over it, as over the hour skipped in spring.
     DateTime late = clock_.now() - due;
-    if (previousTickWall_ && due > *previousTickWall_)
-        late = std::min(late, sincePreviousTick_);
+    if (lastTickWall_ && due > *lastTickWall_)
+        late = std::min(late, clock_.universalNow() - lastTickUniversal_);
     const bool quiet = late > MissedQuietAfter;
     if (alarm.alarmMode != amMessageOnly && !quiet) {
         host_.playSoundNow(alarm.waveFile);

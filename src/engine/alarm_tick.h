@@ -86,12 +86,10 @@ private:
     AlarmTimer& timer_;
     AlarmTickHost& host_;
 
-    // The previous tick's wall clock and universal time, to tell a wall clock that jumped over a due
-    // moment (the hour skipped in spring) from a computer that was away.
-    std::optional<DateTime> previousTickWall_;
-    std::optional<DateTime> tickWall_;
-    DateTime tickUniversal_ = 0;
-    DateTime sincePreviousTick_ = 0;
+    // When the last tick ended, on the wall clock and in universal time: to tell a wall clock that jumped
+    // over a due moment (the hour skipped in spring) from a computer that was away.
+    std::optional<DateTime> lastTickWall_;
+    DateTime lastTickUniversal_ = 0;
     // Stored alarms whose time passed without a pending entry (the program was not running, or the clock
     // jumped over midnight), oldest first, told one per tick; gathered at the first tick and after a load.
     std::vector<AlarmId> missedQueue_;

@@ -62,10 +62,10 @@ void YearSimulation::checkAnnouncement(const Heard& heard, long long loadedBefor
                     ", but no alarm of that number due then was taken out as expected; due were" + dues);
     }
     // Long past, it is told as missed: without its sound, and always with the window. Due only since the
-    // previous tick, it is no later than the real time since then (the wall clock jumped over it).
+    // last tick ended, it is no later than the real time since then (the wall clock jumped over it).
     long long lateForMissed = heard.wallAt - rung->due;
-    if (previousTickWall_ >= 0 && rung->due > previousTickWall_)
-        lateForMissed = std::min(lateForMissed, heard.utcAt - previousTickUtc_);
+    if (lastTickWall_ >= 0 && rung->due > lastTickWall_)
+        lateForMissed = std::min(lateForMissed, heard.utcAt - lastTickUtc_);
     const bool missed = lateForMissed > 10 * Minute;
     const bool sound = rung->mode != amMessageOnly && !missed;
     const bool dialog = rung->mode != amSoundOnly || missed;

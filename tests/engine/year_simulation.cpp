@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <utility>
 
 namespace klaxora::year {
 
@@ -97,7 +96,7 @@ std::string YearSimulation::run()
 void YearSimulation::startProgram()
 {
     clockBeforeLoadedDate_ = false;
-    tickWall_ = tickUtc_ = -1;
+    lastTickWall_ = lastTickUtc_ = -1;
     program_ = std::make_unique<SimulatedProgram>(
         clock_, files_, Folder, [this](const std::string& message) { return answer(message); });
     const long long now = wall();
@@ -129,8 +128,6 @@ void YearSimulation::tick()
     // Every change the simulation makes is checked at once, so the last check left the lists as they are.
     storedBefore_.swap(storedNow_);
 
-    previousTickWall_ = std::exchange(tickWall_, wallBefore);
-    previousTickUtc_ = std::exchange(tickUtc_, clock_.utcMs());
     program.host.heard.reset();
     program.tick.run();
     ++figures_.ticks;
@@ -157,6 +154,8 @@ void YearSimulation::tick()
         checkAnnouncement(heard, reloaded ? loadedBefore : -1);
     if (!failure_.empty())
         return;
+    lastTickWall_ = wallAfter;
+    lastTickUtc_ = clock_.utcMs();
     if (reloaded) {
         if (!reloadDue || loadedAfter != dayOf(wallAfter))
             return fail("reloaded for the date " + wallText(loadedAfter * MsPerDay));

@@ -123,11 +123,9 @@ private:
     std::vector<Held> expected_;
     std::vector<FileLine> fileLines_;
     int fileWritesSeen_ = -1;
-    // When the running program's previous tick began; -1 before its first.
-    long long previousTickWall_ = -1;
-    long long previousTickUtc_ = -1;
-    long long tickWall_ = -1;
-    long long tickUtc_ = -1;
+    // When the running program's last tick ended; -1 before its first.
+    long long lastTickWall_ = -1;
+    long long lastTickUtc_ = -1;
     int lastMonth_ = 0;
 };
 
