@@ -12,6 +12,8 @@ RUN_PACKAGES=(
   cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsndfile1-dev
   # Qt's X11 and Wayland platforms (the first comes with qt6-base-dev, the second is a plug-in apart)
   qt6-qpa-plugins qt6-wayland
+  # the translations: lupdate and lrelease with their CMake functions, and Qt's own translated texts
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # the program asks for Arial; Liberation Sans has its metrics, so windows are laid out as designed
   fonts-liberation2
   # the Debian package: CPack's dependencies are worked out by dpkg-shlibdeps

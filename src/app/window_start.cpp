@@ -7,6 +7,7 @@
 #include "app/display_platform.h"
 #include "app/klaxora_application.h"
 #include "app/no_display_exit.h"
+#include "app/program_translations.h"
 #include "app/start_show_command.h"
 #include "app/termination_signals.h"
 #include "app/user_data_folder.h"
@@ -123,6 +124,7 @@ int runWindow(int argc, char** argv)
     const std::unique_ptr<KlaxoraApplication> application = connectToDisplay(argc, argv);
     KlaxoraApplication& app = *application;
     QApplication::setStyle(new ProgramStyle(QApplication::style()->name()));
+    installProgramTranslations(app, QLocale::system());
     // Log-out (SIGTERM), Ctrl-C and a closed terminal end the program as Exit does, without the question;
     // every running event loop ends, also that of a dialog on screen.
     const TerminationSignals termination;

@@ -13,8 +13,7 @@ MissedAlarmsDialog::MissedAlarmsDialog() : QDialog(nullptr, Qt::Dialog | Qt::Win
     setObjectName(QStringLiteral("missedAlarmsDialog"));
     setWindowTitle(QStringLiteral("Klaxora!"));
     auto* layout = new QVBoxLayout(this);
-    auto* caption =
-        new QLabel(QStringLiteral("These alarms were missed while Klaxora! was not running:"), this);
+    auto* caption = new QLabel(tr("These alarms were missed while Klaxora! was not running:"), this);
     caption->setObjectName(QStringLiteral("missedCaption"));
     layout->addWidget(caption);
     list_ = new QListWidget(this);
@@ -22,10 +21,9 @@ MissedAlarmsDialog::MissedAlarmsDialog() : QDialog(nullptr, Qt::Dialog | Qt::Win
     list_->setAccessibleName(caption->text());
     layout->addWidget(list_);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* deleteAll =
-        buttons->addButton(QStringLiteral("Delete All"), QDialogButtonBox::DestructiveRole);
+    QPushButton* deleteAll = buttons->addButton(tr("Delete All"), QDialogButtonBox::DestructiveRole);
     deleteAll->setObjectName(QStringLiteral("deleteAllButton"));
-    keepButton_ = buttons->addButton(QStringLiteral("Keep"), QDialogButtonBox::RejectRole);
+    keepButton_ = buttons->addButton(tr("Keep"), QDialogButtonBox::RejectRole);
     keepButton_->setObjectName(QStringLiteral("keepButton"));
     keepButton_->setDefault(true);
     connect(deleteAll, &QPushButton::clicked, this, &QDialog::accept);

@@ -30,7 +30,7 @@ QFont arialPixels(int pixels, bool bold)
 NotificationDialog::NotificationDialog()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
 {
-    setWindowTitle(QStringLiteral("Alarm Notification"));
+    setWindowTitle(tr("Alarm Notification"));
     setFont(arialPixels(SmallFontPixels, false));
     setFixedSize(384, 239);
 
@@ -51,32 +51,33 @@ NotificationDialog::NotificationDialog()
     snoozePanel_->setGeometry(10, 59, 361, 143);
     snoozePanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    snoozeCaption_ = new QLabel(QStringLiteral("Remind me again in:"), snoozePanel_);
+    snoozeCaption_ = new QLabel(tr("Remind me again in:"), snoozePanel_);
     snoozeCaption_->setObjectName(QStringLiteral("snoozeCaption"));
     snoozeCaption_->move(10, 9);
     snoozeCaption_->adjustSize();
 
     // Created in tab order; the geometry places them in their rows and columns.
-    snooze1MinuteButton_ =
-        addChoice("snooze1MinuteButton", "1 minute", "Add 1 minute to alarm time", -1, 10, 29, 83, 23);
-    snooze5MinutesButton_ =
-        addChoice("snooze5MinutesButton", "5 minutes", "Add 5 minutes to alarm time", -5, 96, 29, 83, 23);
-    snooze10MinutesButton_ = addChoice("snooze10MinutesButton", "10 minutes", "Add 10 minutes to alarm time",
-                                       -10, 182, 29, 83, 23);
-    snooze30MinutesButton_ = addChoice("snooze30MinutesButton", "30 minutes", "Add 30 minutes to alarm time",
-                                       -30, 269, 29, 83, 23);
-    snooze1HourButton_ =
-        addChoice("snooze1HourButton", "1 hour", "Add 60 minutes to alarm time", -60, 10, 62, 83, 23);
-    snooze2HoursButton_ =
-        addChoice("snooze2HoursButton", "2 hours", "Add 2 hours to alarm time", -120, 96, 62, 83, 23);
-    snooze4HoursButton_ =
-        addChoice("snooze4HoursButton", "4 hours", "Add 4 hours to alarm time", -240, 182, 62, 82, 23);
-    snooze24HoursButton_ = addChoice("snooze24HoursButton", "24 hours",
-                                     "Add 24 hours (one full day) to alarm time", -1440, 269, 62, 83, 23);
-    deleteButton_ =
-        addChoice("deleteButton", "Delete", "Terminate this alarm", DeleteResult, 269, 95, 83, 35);
-    snooze1WeekButton_ =
-        addChoice("snooze1WeekButton", "1 week", "Add one full week  to alarm time", -10080, 10, 95, 83, 23);
+    snooze1MinuteButton_ = addChoice("snooze1MinuteButton", QT_TR_NOOP("1 minute"),
+                                     QT_TR_NOOP("Add 1 minute to alarm time"), -1, 10, 29, 83, 23);
+    snooze5MinutesButton_ = addChoice("snooze5MinutesButton", QT_TR_NOOP("5 minutes"),
+                                      QT_TR_NOOP("Add 5 minutes to alarm time"), -5, 96, 29, 83, 23);
+    snooze10MinutesButton_ = addChoice("snooze10MinutesButton", QT_TR_NOOP("10 minutes"),
+                                       QT_TR_NOOP("Add 10 minutes to alarm time"), -10, 182, 29, 83, 23);
+    snooze30MinutesButton_ = addChoice("snooze30MinutesButton", QT_TR_NOOP("30 minutes"),
+                                       QT_TR_NOOP("Add 30 minutes to alarm time"), -30, 269, 29, 83, 23);
+    snooze1HourButton_ = addChoice("snooze1HourButton", QT_TR_NOOP("1 hour"),
+                                   QT_TR_NOOP("Add 60 minutes to alarm time"), -60, 10, 62, 83, 23);
+    snooze2HoursButton_ = addChoice("snooze2HoursButton", QT_TR_NOOP("2 hours"),
+                                    QT_TR_NOOP("Add 2 hours to alarm time"), -120, 96, 62, 83, 23);
+    snooze4HoursButton_ = addChoice("snooze4HoursButton", QT_TR_NOOP("4 hours"),
+                                    QT_TR_NOOP("Add 4 hours to alarm time"), -240, 182, 62, 82, 23);
+    snooze24HoursButton_ =
+        addChoice("snooze24HoursButton", QT_TR_NOOP("24 hours"),
+                  QT_TR_NOOP("Add 24 hours (one full day) to alarm time"), -1440, 269, 62, 83, 23);
+    deleteButton_ = addChoice("deleteButton", QT_TR_NOOP("Delete"), QT_TR_NOOP("Terminate this alarm"),
+                              DeleteResult, 269, 95, 83, 35);
+    snooze1WeekButton_ = addChoice("snooze1WeekButton", QT_TR_NOOP("1 week"),
+                                   QT_TR_NOOP("Add one full week  to alarm time"), -10080, 10, 95, 83, 23);
 
     deleteButton_->setFont(arialPixels(SmallFontPixels, true));
     QPalette deletePalette = deleteButton_->palette();
@@ -96,10 +97,10 @@ NotificationDialog::NotificationDialog()
 QPushButton* NotificationDialog::addChoice(const char* name, const char* caption, const char* hint,
                                            int modalResult, int left, int top, int width, int height)
 {
-    auto* button = new QPushButton(QString::fromUtf8(caption), snoozePanel_);
+    auto* button = new QPushButton(tr(caption), snoozePanel_);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(left, top, width, height);
-    button->setToolTip(QString::fromUtf8(hint));
+    button->setToolTip(tr(hint));
     connect(button, &QPushButton::clicked, this, [this, modalResult] { done(modalResult); });
     return button;
 }

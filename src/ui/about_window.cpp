@@ -59,7 +59,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
     platformLabel_ = new EffectLabel(framePanel_);
     platformLabel_->setObjectName(QStringLiteral("platformLabel"));
     platformLabel_->setGeometry(221, 84, 95, 25);
-    platformLabel_->setText(QStringLiteral("for Windows"));
+    platformLabel_->setText(tr("for Windows"));
     platformLabel_->setFont(pixelFont(QStringLiteral("Times New Roman"), 16, true, true));
     setRaisedLettering(platformLabel_);
 
@@ -67,7 +67,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
     versionLabel_ = new EffectLabel(framePanel_);
     versionLabel_->setObjectName(QStringLiteral("versionLabel"));
     versionLabel_->setGeometry(135, 120, 112, 22);
-    versionLabel_->setText(QStringLiteral("Version 1.9a"));
+    versionLabel_->setText(tr("Version 1.9a"));
     versionLabel_->setFont(pixelFont(QStringLiteral("Times New Roman"), 16, true, true));
     versionLabel_->setDepthHighlight(0);
     versionLabel_->setDepthShadow(0);
@@ -78,7 +78,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
     versionLabel_->setFontColour(Qt::black);
     versionLabel_->setTransparent(true);
 
-    editionLabel_ = new QLabel(QStringLiteral("32-bit version for Windows 95"), framePanel_);
+    editionLabel_ = new QLabel(tr("32-bit version for Windows 95"), framePanel_);
     editionLabel_->setObjectName(QStringLiteral("editionLabel"));
     editionLabel_->setGeometry(106, 141, 163, 14);
     editionLabel_->setFont(pixelFont(QStringLiteral("Arial"), 11, true, false));
@@ -90,7 +90,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
     okButton_ = new FlatButton(framePanel_);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setGeometry(283, 193, 81, 33);
-    okButton_->setCaption(QStringLiteral("Ok"));
+    okButton_->setCaption(tr("Ok"));
     okButton_->setBitmap(okPicture());
     okButton_->setButtonLayout(flatbtn::blBitmapLeft);
     okButton_->setDefault(true);

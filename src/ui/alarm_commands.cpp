@@ -6,6 +6,7 @@
 #include "store/text_helpers.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace klaxora {
@@ -16,7 +17,7 @@ void fillTimeShiftMenu(QMenu& menu, const std::function<void(std::int32_t minute
         if (static_cast<int>(i) == TimeShiftSeparatorBefore)
             menu.addSeparator();
         const TimeShiftEntry entry = TimeShiftEntries[i];
-        QAction* action = menu.addAction(QString::fromUtf8(entry.caption));
+        QAction* action = menu.addAction(QCoreApplication::translate("AlarmCommands", entry.caption));
         QObject::connect(action, &QAction::triggered, &menu, [chosen, entry]() { chosen(entry.minutes); });
     }
 }
@@ -129,12 +130,12 @@ QString AlarmCommands::deleteQuestion() const
 {
     const StoredAlarm* alarm = selectedStoredAlarm();
     if (alarm == nullptr || alarm->repeatDays.empty())
-        return QStringLiteral("Delete currently highlighted Alarm?");
+        return QCoreApplication::translate("AlarmCommands", "Delete currently highlighted Alarm?");
     // The whole alarm goes, not only its next occurrence: the question says so.
     if (alarm->repeatDays == RepeatDays::everyDay())
-        return QStringLiteral("Delete the alarm that repeats every day?");
+        return QCoreApplication::translate("AlarmCommands", "Delete the alarm that repeats every day?");
     const FormatSettings& user = host_.store().formats().user();
-    return QStringLiteral("Delete the alarm that repeats every %1?")
+    return QCoreApplication::translate("AlarmCommands", "Delete the alarm that repeats every %1?")
         .arg(QString::fromStdString(userRepeatDaysText(alarm->repeatDays, user)));
 }
 

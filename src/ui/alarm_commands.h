@@ -63,18 +63,18 @@ struct TimeShiftEntry {
 
 // Both menus list these entries; a separator stands before entry TimeShiftSeparatorBefore.
 inline constexpr std::array<TimeShiftEntry, 12> TimeShiftEntries{{
-    {"+1 Minute", 1},
-    {"+5 Minutes", 5},
-    {"+20 Minutes", 20},
-    {"+1 Hour", 60},
-    {"+1 Day", 1440},
-    {"+1 Week", 10080},
-    {"-1 Minute", -1},
-    {"-5 Minutes", -5},
-    {"-20 Minutes", -20},
-    {"-1 Hour", -60},
-    {"-1 Day", -1440},
-    {"-1 Week", -10080},
+    {QT_TRANSLATE_NOOP("AlarmCommands", "+1 Minute"), 1},
+    {QT_TRANSLATE_NOOP("AlarmCommands", "+5 Minutes"), 5},
+    {QT_TRANSLATE_NOOP("AlarmCommands", "+20 Minutes"), 20},
+    {QT_TRANSLATE_NOOP("AlarmCommands", "+1 Hour"), 60},
+    {QT_TRANSLATE_NOOP("AlarmCommands", "+1 Day"), 1440},
+    {QT_TRANSLATE_NOOP("AlarmCommands", "+1 Week"), 10080},
+    {QT_TRANSLATE_NOOP("AlarmCommands", "-1 Minute"), -1},
+    {QT_TRANSLATE_NOOP("AlarmCommands", "-5 Minutes"), -5},
+    {QT_TRANSLATE_NOOP("AlarmCommands", "-20 Minutes"), -20},
+    {QT_TRANSLATE_NOOP("AlarmCommands", "-1 Hour"), -60},
+    {QT_TRANSLATE_NOOP("AlarmCommands", "-1 Day"), -1440},
+    {QT_TRANSLATE_NOOP("AlarmCommands", "-1 Week"), -10080},
 }};
 inline constexpr int TimeShiftSeparatorBefore = 6;
 

@@ -34,7 +34,7 @@ void AlarmEditorDialog::formCreate()
 {
     hiddenOkButton_->move(0, height() + 10);
     hiddenCancelButton_->move(hiddenOkButton_->width(), height() + 10);
-    timeInstruction_->setText(QStringLiteral("Use format like:") + fromUtf8(shortTimeText(clock_.timeNow())));
+    timeInstruction_->setText(tr("Use format like:") + fromUtf8(shortTimeText(clock_.timeNow())));
     calendarChange();
 }
 
@@ -94,7 +94,7 @@ bool AlarmEditorDialog::checkValidTime()
         timeEdit_->setText(fromUtf8(shortTimeText(time)));
         return true;
     }
-    informationBox(QStringLiteral("Invalid time. Please use your Windows Time format\n   Example: ") +
+    informationBox(tr("Invalid time. Please use your Windows Time format\n   Example: ") +
                    fromUtf8(shortTimeText(clock_.timeNow())));
     return false;
 }

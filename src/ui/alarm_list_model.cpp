@@ -23,11 +23,10 @@ QVariant AlarmListModel::data(const QModelIndex& index, int role) const
         return QString::fromStdString(row.text);
     case Qt::AccessibleTextRole:
         // The icon tells the eye whether the alarm is for today, or repeats; a screen reader says it.
-        return QString::fromStdString(row.text) + (row.object.missed ? QStringLiteral(", missed")
-                                                   : !row.object.repeatDays.empty()
-                                                       ? QStringLiteral(", repeating")
-                                                   : row.object.futureDate ? QStringLiteral(", future date")
-                                                                           : QStringLiteral(", today"));
+        return QString::fromStdString(row.text) + (row.object.missed                ? tr(", missed")
+                                                   : !row.object.repeatDays.empty() ? tr(", repeating")
+                                                   : row.object.futureDate          ? tr(", future date")
+                                                                                    : tr(", today"));
     case FutureDateRole:
         return row.object.futureDate;
     case MissedRole:

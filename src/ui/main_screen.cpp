@@ -172,7 +172,7 @@ void MainScreen::formResize()
 
 void MainScreen::closeEvent(QCloseEvent* event)
 {
-    if (klaxora::confirmBox(QStringLiteral("Exit program (alarms will no longer be active)?"))) {
+    if (klaxora::confirmBox(tr("Exit program (alarms will no longer be active)?"))) {
         event->accept();
         emit closed();
     } else {
@@ -288,9 +288,8 @@ void MainScreen::repaintAlarmList()
 void MainScreen::showAlarmFileState()
 {
     // While the alarm file cannot be read the list holds only what was set since; the caption says why.
-    const QString caption = store_->alarmFileUnread()
-                                ? QStringLiteral("Klaxora! - the alarm file could not be read")
-                                : QStringLiteral("Klaxora!");
+    const QString caption = store_->alarmFileUnread() ? tr("Klaxora! - the alarm file could not be read")
+                                                      : QStringLiteral("Klaxora!");
     if (windowTitle() != caption) {
         setWindowTitle(caption);
     }

@@ -109,22 +109,22 @@ void MainScreen::buildLayout()
     legendStrip->setFixedHeight(LegendHeight);
     auto* todayIcon = pictureLabel(todayAlarmPicture(), 8, 7, legendStrip);
     todayIcon->setObjectName(QStringLiteral("todayIcon"));
-    auto* todayLegend = textLabel(QStringLiteral("- Alarm is for today"), 29, 9, legendStrip);
+    auto* todayLegend = textLabel(tr("- Alarm is for today"), 29, 9, legendStrip);
     todayLegend->setObjectName(QStringLiteral("todayLegend"));
     auto* futureIcon = pictureLabel(futureAlarmPicture(), 128, 7, legendStrip);
     futureIcon->setObjectName(QStringLiteral("futureIcon"));
-    auto* futureLegend = textLabel(QStringLiteral("- Alarm is for a future date"), 148, 9, legendStrip);
+    auto* futureLegend = textLabel(tr("- Alarm is for a future date"), 148, 9, legendStrip);
     futureLegend->setObjectName(QStringLiteral("futureLegend"));
-    showTodayOnlyBox_ = new QCheckBox(QStringLiteral("Show Today Only"), legendStrip);
+    showTodayOnlyBox_ = new QCheckBox(tr("Show Today Only"), legendStrip);
     showTodayOnlyBox_->setObjectName(QStringLiteral("showTodayOnlyBox"));
-    showTodayOnlyBox_->setToolTip(QStringLiteral("Only show today's alarms"));
+    showTodayOnlyBox_->setToolTip(tr("Only show today's alarms"));
     showTodayOnlyBox_->move(291, 7);
     showTodayOnlyBox_->adjustSize();
     clockPanel_ = new BevelPanel(legendStrip);
     clockPanel_->setObjectName(QStringLiteral("clockPanel"));
     clockPanel_->setBevelOuter(PanelBevel::bvLowered);
     clockPanel_->setGeometry(422, 3, 118, 25);
-    clockPanel_->setToolTip(QStringLiteral("Current time"));
+    clockPanel_->setToolTip(tr("Current time"));
     clockPanel_->setFont(arialPixels(13, true));
     mainLayout->addWidget(legendStrip);
 
@@ -137,7 +137,7 @@ void MainScreen::buildLayout()
     alarmList_ = new AlarmListView(listPanel);
     alarmList_->setObjectName(QStringLiteral("alarmList"));
     alarmList_->setFont(arialPixels(12));
-    alarmList_->setAccessibleName(QStringLiteral("Alarms"));
+    alarmList_->setAccessibleName(tr("Alarms"));
     QPalette blackOnWhite = alarmList_->palette();
     blackOnWhite.setColor(QPalette::Base, Qt::white);
     blackOnWhite.setColor(QPalette::Text, Qt::black);
@@ -152,23 +152,21 @@ void MainScreen::buildLayout()
     auto* commandBar = new BevelPanel(mainPanel);
     commandBar->setBevelOuter(PanelBevel::bvNone);
     commandBar->setFixedHeight(CommandBarHeight);
-    addAlarmButton_ = commandButton(QStringLiteral("&Add Alarm"), QStringLiteral("Add a new alarm"),
-                                    addAlarmPicture(), 4, 92, commandBar);
+    addAlarmButton_ =
+        commandButton(tr("&Add Alarm"), tr("Add a new alarm"), addAlarmPicture(), 4, 92, commandBar);
     addAlarmButton_->setObjectName(QStringLiteral("addAlarmButton"));
-    editAlarmButton_ = commandButton(QStringLiteral("&Edit Alarm"), QStringLiteral("Edit current alarm"),
-                                     editAlarmPicture(), 100, 92, commandBar);
+    editAlarmButton_ =
+        commandButton(tr("&Edit Alarm"), tr("Edit current alarm"), editAlarmPicture(), 100, 92, commandBar);
     editAlarmButton_->setObjectName(QStringLiteral("editAlarmButton"));
-    deleteAlarmButton_ =
-        commandButton(QStringLiteral("&Delete Alarm"), QStringLiteral("Delete current alarm"),
-                      deleteAlarmPicture(), 196, 104, commandBar);
+    deleteAlarmButton_ = commandButton(tr("&Delete Alarm"), tr("Delete current alarm"), deleteAlarmPicture(),
+                                       196, 104, commandBar);
     deleteAlarmButton_->setObjectName(QStringLiteral("deleteAlarmButton"));
-    cloneButton_ =
-        commandButton(QStringLiteral("&Clone Alarm"), QStringLiteral("Make a copy of \ncurrent alarm"),
-                      cloneAlarmPicture(), 304, 108, commandBar);
+    cloneButton_ = commandButton(tr("&Clone Alarm"), tr("Make a copy of \ncurrent alarm"),
+                                 cloneAlarmPicture(), 304, 108, commandBar);
     cloneButton_->setObjectName(QStringLiteral("cloneButton"));
-    adjustTimeButton_ = commandButton(QStringLiteral("Adjust &Time +/-"),
-                                      QStringLiteral("Adjust the current alarm time \nplus or minus "),
-                                      adjustTimePicture(), 416, 130, commandBar);
+    adjustTimeButton_ =
+        commandButton(tr("Adjust &Time +/-"), tr("Adjust the current alarm time \nplus or minus "),
+                      adjustTimePicture(), 416, 130, commandBar);
     adjustTimeButton_->setObjectName(QStringLiteral("adjustTimeButton"));
     mainLayout->addWidget(commandBar);
 
@@ -178,12 +176,11 @@ void MainScreen::buildLayout()
     auto* bottomLayout = new QHBoxLayout(bottomBar);
     bottomLayout->setContentsMargins(1, 1, 1, 1);
     bottomLayout->setSpacing(0);
-    minimizeButton_ =
-        largeButton(QStringLiteral("&Minimize"), QStringLiteral("Minimize Klaxora!"), minimizePicture(), 136,
-                    flatbtn::blBitmapLeft, flatbtn::taLeftJustify, bottomBar);
+    minimizeButton_ = largeButton(tr("&Minimize"), tr("Minimize Klaxora!"), minimizePicture(), 136,
+                                  flatbtn::blBitmapLeft, flatbtn::taLeftJustify, bottomBar);
     minimizeButton_->setObjectName(QStringLiteral("minimizeButton"));
-    exitButton_ = largeButton(QStringLiteral("E&xit"), QStringLiteral("Exit Klaxora!"), exitPicture(), 86,
-                              flatbtn::blBitmapRight, flatbtn::taRightJustify, bottomBar);
+    exitButton_ = largeButton(tr("E&xit"), tr("Exit Klaxora!"), exitPicture(), 86, flatbtn::blBitmapRight,
+                              flatbtn::taRightJustify, bottomBar);
     exitButton_->setObjectName(QStringLiteral("exitButton"));
     bottomLayout->addWidget(minimizeButton_);
     bottomLayout->addStretch(1);

@@ -35,32 +35,29 @@ QAction* menuItem(QMenu* menu, const QString& caption, const QString& hint)
 
 void MainScreen::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setToolTipsVisible(true);
-    selectSoundFileAction_ = menuItem(file, QStringLiteral("Select Default Sound File (*.wav)"),
-                                      QStringLiteral("Select the default .wav file to use with alarms"));
+    selectSoundFileAction_ = menuItem(file, tr("Select Default Sound File (*.wav)"),
+                                      tr("Select the default .wav file to use with alarms"));
     selectSoundFileAction_->setObjectName(QStringLiteral("selectSoundFileAction"));
-    noAlarmSoundAction_ =
-        menuItem(file, QStringLiteral("No Alarm Sound"), QStringLiteral("Toggle all alarm sounds on/off"));
+    noAlarmSoundAction_ = menuItem(file, tr("No Alarm Sound"), tr("Toggle all alarm sounds on/off"));
     noAlarmSoundAction_->setObjectName(QStringLiteral("noAlarmSoundAction"));
     noAlarmSoundAction_->setCheckable(true);
-    useTrayAction_ =
-        menuItem(file, QStringLiteral("Minimize to System Tray"),
-                 QStringLiteral("The system tray is the small panel in the lower right hand corner of  "
-                                "your Windows desktop where the time is displayed (Windows 95 only)"));
+    useTrayAction_ = menuItem(file, tr("Minimize to System Tray"),
+                              tr("The system tray is the small panel in the lower right hand corner of  "
+                                 "your Windows desktop where the time is displayed (Windows 95 only)"));
     useTrayAction_->setObjectName(QStringLiteral("useTrayAction"));
     useTrayAction_->setCheckable(true);
     file->addSeparator();
-    exitAction_ = menuItem(file, QStringLiteral("Exit"), QStringLiteral("Exit the program"));
+    exitAction_ = menuItem(file, tr("Exit"), tr("Exit the program"));
     exitAction_->setObjectName(QStringLiteral("exitAction"));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setToolTipsVisible(true);
-    helpContentsAction_ =
-        menuItem(help, QStringLiteral("Contents"), QStringLiteral("Show Windows Help for Klaxora!"));
+    helpContentsAction_ = menuItem(help, tr("Contents"), tr("Show Windows Help for Klaxora!"));
     helpContentsAction_->setObjectName(QStringLiteral("helpContentsAction"));
     help->addSeparator();
-    aboutAction_ = menuItem(help, QStringLiteral("About"), QStringLiteral("About Klaxora!"));
+    aboutAction_ = menuItem(help, tr("About"), tr("About Klaxora!"));
     aboutAction_->setObjectName(QStringLiteral("aboutAction"));
     help->addSeparator();
     productPageAction_ = menuItem(help, QStringLiteral("ZUV Software Products"), QString());
@@ -76,18 +73,18 @@ void MainScreen::buildMenus()
 
     trayMenu_ = new QMenu(this);
     trayMenu_->setObjectName(QStringLiteral("trayMenu"));
-    trayShowAlarmsAction_ = trayMenu_->addAction(QStringLiteral("&Show Alarms"));
+    trayShowAlarmsAction_ = trayMenu_->addAction(tr("&Show Alarms"));
     trayShowAlarmsAction_->setObjectName(QStringLiteral("trayShowAlarmsAction"));
-    trayExitAction_ = trayMenu_->addAction(QStringLiteral("E&xit"));
+    trayExitAction_ = trayMenu_->addAction(tr("E&xit"));
     trayExitAction_->setObjectName(QStringLiteral("trayExitAction"));
     connect(trayShowAlarmsAction_, &QAction::triggered, this, guarded([this] { trayIconClick(); }));
     connect(trayExitAction_, &QAction::triggered, this, guarded([this] { exitButtonClick(); }));
 
     alarmPopupMenu_ = new QMenu(this);
     alarmPopupMenu_->setObjectName(QStringLiteral("alarmPopupMenu"));
-    popupEditAction_ = alarmPopupMenu_->addAction(QStringLiteral("&Edit"));
+    popupEditAction_ = alarmPopupMenu_->addAction(tr("&Edit"));
     popupEditAction_->setObjectName(QStringLiteral("popupEditAction"));
-    popupDeleteAction_ = alarmPopupMenu_->addAction(QStringLiteral("&Delete"));
+    popupDeleteAction_ = alarmPopupMenu_->addAction(tr("&Delete"));
     popupDeleteAction_->setObjectName(QStringLiteral("popupDeleteAction"));
     alarmList_->setPopupMenu(alarmPopupMenu_);
 

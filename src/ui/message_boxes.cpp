@@ -1,6 +1,7 @@
 #include "ui/message_boxes.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
@@ -77,13 +78,13 @@ int showMessageBox(const QString& text, const QString& caption, unsigned flags)
 
 bool confirmBox(const QString& text)
 {
-    return showMessageBox(text, QStringLiteral("Confirm"),
+    return showMessageBox(text, QCoreApplication::translate("MessageBoxes", "Confirm"),
                           MessageBoxStyle::YesNo | MessageBoxStyle::IconQuestion) == MessageBoxAnswer::Yes;
 }
 
 void informationBox(const QString& text)
 {
-    showMessageBox(text, QStringLiteral("Information"),
+    showMessageBox(text, QCoreApplication::translate("MessageBoxes", "Information"),
                    MessageBoxStyle::Ok | MessageBoxStyle::IconInformation);
 }
 

@@ -1,0 +1,436 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AlarmCommands</name>
+    <message>
+        <source>Delete currently highlighted Alarm?</source>
+        <translation>Markierten Alarm löschen?</translation>
+    </message>
+    <message>
+        <source>Delete the alarm that repeats every day?</source>
+        <translation>Den täglich wiederholten Alarm löschen?</translation>
+    </message>
+    <message>
+        <source>Delete the alarm that repeats every %1?</source>
+        <translation>Den Alarm löschen, der sich jeden %1 wiederholt?</translation>
+    </message>
+    <message>
+        <source>+1 Minute</source>
+        <translation>+1 Minute</translation>
+    </message>
+    <message>
+        <source>+5 Minutes</source>
+        <translation>+5 Minuten</translation>
+    </message>
+    <message>
+        <source>+20 Minutes</source>
+        <translation>+20 Minuten</translation>
+    </message>
+    <message>
+        <source>+1 Hour</source>
+        <translation>+1 Stunde</translation>
+    </message>
+    <message>
+        <source>+1 Day</source>
+        <translation>+1 Tag</translation>
+    </message>
+    <message>
+        <source>+1 Week</source>
+        <translation>+1 Woche</translation>
+    </message>
+    <message>
+        <source>-1 Minute</source>
+        <translation>-1 Minute</translation>
+    </message>
+    <message>
+        <source>-5 Minutes</source>
+        <translation>-5 Minuten</translation>
+    </message>
+    <message>
+        <source>-20 Minutes</source>
+        <translation>-20 Minuten</translation>
+    </message>
+    <message>
+        <source>-1 Hour</source>
+        <translation>-1 Stunde</translation>
+    </message>
+    <message>
+        <source>-1 Day</source>
+        <translation>-1 Tag</translation>
+    </message>
+    <message>
+        <source>-1 Week</source>
+        <translation>-1 Woche</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AboutWindow</name>
+    <message>
+        <source>for Windows</source>
+        <translation>für Windows</translation>
+    </message>
+    <message>
+        <source>Version 1.9a</source>
+        <translation>Version 1.9a</translation>
+    </message>
+    <message>
+        <source>32-bit version for Windows 95</source>
+        <translation>32-Bit-Version für Windows 95</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmEditorDialog</name>
+    <message>
+        <source>Use format like:</source>
+        <translation>Format wie:</translation>
+    </message>
+    <message>
+        <source>Invalid time. Please use your Windows Time format
+   Example: </source>
+        <translation>Ungültige Uhrzeit. Bitte das Zeitformat Ihres Systems verwenden
+   Beispiel: </translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmListModel</name>
+    <message>
+        <source>, missed</source>
+        <translation>, verpasst</translation>
+    </message>
+    <message>
+        <source>, repeating</source>
+        <translation>, wiederholt</translation>
+    </message>
+    <message>
+        <source>, future date</source>
+        <translation>, späteres Datum</translation>
+    </message>
+    <message>
+        <source>, today</source>
+        <translation>, heute</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::HelpViewer</name>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vor</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::HelpWindow</name>
+    <message>
+        <source>Klaxora! Help</source>
+        <translation>Klaxora!-Hilfe</translation>
+    </message>
+    <message>
+        <source>Help file not found</source>
+        <translation>Hilfedatei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not part of this program.</source>
+        <translation>Die Hilfedatei %1 gehört nicht zu diesem Programm.</translation>
+    </message>
+    <message>
+        <source>Topic not found</source>
+        <translation>Thema nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The help file %1 has no topic number %2.</source>
+        <translation>Die Hilfedatei %1 hat kein Thema mit der Nummer %2.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::MainScreen</name>
+    <message>
+        <source>Exit program (alarms will no longer be active)?</source>
+        <translation>Programm beenden (Alarme sind dann nicht mehr aktiv)?</translation>
+    </message>
+    <message>
+        <source>Klaxora! - the alarm file could not be read</source>
+        <translation>Klaxora! - die Alarmdatei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>- Alarm is for today</source>
+        <translation>- Alarm für heute</translation>
+    </message>
+    <message>
+        <source>- Alarm is for a future date</source>
+        <translation>- Alarm für später</translation>
+    </message>
+    <message>
+        <source>Show Today Only</source>
+        <translation>Nur heute zeigen</translation>
+    </message>
+    <message>
+        <source>Only show today's alarms</source>
+        <translation>Nur die heutigen Alarme zeigen</translation>
+    </message>
+    <message>
+        <source>Current time</source>
+        <translation>Aktuelle Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>&amp;Add Alarm</source>
+        <translation>&amp;Neuer Alarm</translation>
+    </message>
+    <message>
+        <source>Add a new alarm</source>
+        <translation>Einen neuen Alarm anlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Alarm</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit current alarm</source>
+        <translation>Den gewählten Alarm bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Alarm</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete current alarm</source>
+        <translation>Den gewählten Alarm löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Clone Alarm</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Make a copy of 
+current alarm</source>
+        <translation>Eine Kopie des 
+gewählten Alarms anlegen</translation>
+    </message>
+    <message>
+        <source>Adjust &amp;Time +/-</source>
+        <translation>&amp;Zeit +/-</translation>
+    </message>
+    <message>
+        <source>Adjust the current alarm time 
+plus or minus </source>
+        <translation>Die Zeit des gewählten Alarms 
+vor- oder zurückstellen </translation>
+    </message>
+    <message>
+        <source>&amp;Minimize</source>
+        <translation>&amp;Ablegen</translation>
+    </message>
+    <message>
+        <source>Minimize Klaxora!</source>
+        <translation>Klaxora! minimieren</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Ende</translation>
+    </message>
+    <message>
+        <source>Exit Klaxora!</source>
+        <translation>Klaxora! beenden</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Select Default Sound File (*.wav)</source>
+        <translation>Standard-Klangdatei wählen (*.wav)</translation>
+    </message>
+    <message>
+        <source>Select the default .wav file to use with alarms</source>
+        <translation>Die .wav-Datei wählen, die Alarme standardmäßig spielen</translation>
+    </message>
+    <message>
+        <source>No Alarm Sound</source>
+        <translation>Kein Alarmton</translation>
+    </message>
+    <message>
+        <source>Toggle all alarm sounds on/off</source>
+        <translation>Alle Alarmtöne ein- oder ausschalten</translation>
+    </message>
+    <message>
+        <source>Minimize to System Tray</source>
+        <translation>In den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>The system tray is the small panel in the lower right hand corner of  your Windows desktop where the time is displayed (Windows 95 only)</source>
+        <translation>Der Infobereich ist die kleine Leiste unten rechts auf dem Desktop, in der die Uhrzeit steht</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Exit the program</source>
+        <translation>Das Programm beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Show Windows Help for Klaxora!</source>
+        <translation>Die Hilfe zu Klaxora! zeigen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>About Klaxora!</source>
+        <translation>Über Klaxora!</translation>
+    </message>
+    <message>
+        <source>&amp;Show Alarms</source>
+        <translation>Alarme &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::MissedAlarmsDialog</name>
+    <message>
+        <source>These alarms were missed while Klaxora! was not running:</source>
+        <translation>Diese Alarme wurden verpasst, während Klaxora! nicht lief:</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::NotificationDialog</name>
+    <message>
+        <source>Alarm Notification</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Remind me again in:</source>
+        <translation>Erneut erinnern in:</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>Add 1 minute to alarm time</source>
+        <translation>1 Minute zur Alarmzeit hinzufügen</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 Minuten</translation>
+    </message>
+    <message>
+        <source>Add 5 minutes to alarm time</source>
+        <translation>5 Minuten zur Alarmzeit hinzufügen</translation>
+    </message>
+    <message>
+        <source>10 minutes</source>
+        <translation>10 Minuten</translation>
+    </message>
+    <message>
+        <source>Add 10 minutes to alarm time</source>
+        <translation>10 Minuten zur Alarmzeit hinzufügen</translation>
+    </message>
+    <message>
+        <source>30 minutes</source>
+        <translation>30 Minuten</translation>
+    </message>
+    <message>
+        <source>Add 30 minutes to alarm time</source>
+        <translation>30 Minuten zur Alarmzeit hinzufügen</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 Stunde</translation>
+    </message>
+    <message>
+        <source>Add 60 minutes to alarm time</source>
+        <translation>60 Minuten zur Alarmzeit hinzufügen</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <translation>2 Stunden</translation>
+    </message>
+    <message>
+        <source>Add 2 hours to alarm time</source>
+        <translation>2 Stunden zur Alarmzeit hinzufügen</translation>
+    </message>
+    <message>
+        <source>4 hours</source>
+        <translation>4 Stunden</translation>
+    </message>
+    <message>
+        <source>Add 4 hours to alarm time</source>
+        <translation>4 Stunden zur Alarmzeit hinzufügen</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 Stunden</translation>
+    </message>
+    <message>
+        <source>Add 24 hours (one full day) to alarm time</source>
+        <translation>24 Stunden (einen ganzen Tag) zur Alarmzeit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Terminate this alarm</source>
+        <translation>Diesen Alarm beenden</translation>
+    </message>
+    <message>
+        <source>1 week</source>
+        <translation>1 Woche</translation>
+    </message>
+    <message>
+        <source>Add one full week  to alarm time</source>
+        <translation>Eine ganze Woche zur Alarmzeit hinzufügen</translation>
+    </message>
+</context>
+</TS>
