@@ -252,7 +252,7 @@ vor- oder zurückstellen </translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Ende</translation>
+        <translation>A&amp;us</translation>
     </message>
     <message>
         <source>Exit Klaxora!</source>
