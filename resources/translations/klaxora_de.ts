@@ -65,6 +65,13 @@
     </message>
 </context>
 <context>
+    <name>KlaxoraApplication</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
     <name>MessageBoxes</name>
     <message>
         <source>Confirm</source>
@@ -73,6 +80,20 @@
     <message>
         <source>Information</source>
         <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>SoundMenuCommands</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>WindowStart</name>
+    <message>
+        <source>Klaxora! is already running</source>
+        <translation>Klaxora! läuft bereits</translation>
     </message>
 </context>
 <context>
@@ -108,6 +129,16 @@
     </message>
 </context>
 <context>
+    <name>klaxora::AlarmEngine</name>
+    <message numerus="yes">
+        <source>%n alarms were missed</source>
+        <translation>
+            <numerusform>%n Alarm wurde verpasst</numerusform>
+            <numerusform>%n Alarme wurden verpasst</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>klaxora::AlarmListModel</name>
     <message>
         <source>, missed</source>
@@ -124,6 +155,13 @@
     <message>
         <source>, today</source>
         <translation>, heute</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::FreedesktopNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>Zeigen</translation>
     </message>
 </context>
 <context>
@@ -187,7 +225,7 @@
         <translation>Nur heute zeigen</translation>
     </message>
     <message>
-        <source>Only show today's alarms</source>
+        <source>Only show today&apos;s alarms</source>
         <translation>Nur die heutigen Alarme zeigen</translation>
     </message>
     <message>

@@ -20,7 +20,7 @@ bool KlaxoraApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& error) {
         presenter_(QString::fromUtf8(error.what()));
     } catch (...) {
-        presenter_(QStringLiteral("Unknown error"));
+        presenter_(QCoreApplication::translate("KlaxoraApplication", "Unknown error"));
     }
     return false;
 }

@@ -133,8 +133,8 @@ int runWindow(int argc, char** argv)
     if (instance->alreadyRunning()) {
         // Also on the error stream, for a start without a desktop to see the box.
         std::fputs("Klaxora! is already running\n", stderr);
-        showMessageBox(QStringLiteral("Klaxora! is already running"), QStringLiteral("Klaxora!"),
-                       MessageBoxStyle::Ok);
+        showMessageBox(QCoreApplication::translate("WindowStart", "Klaxora! is already running"),
+                       QStringLiteral("Klaxora!"), MessageBoxStyle::Ok);
         return 0;
     }
     QCoreApplication::processEvents();

@@ -39,7 +39,7 @@ bool AlarmEngine::showMissedAlarms(const std::vector<std::string>& lines)
     for (const std::string& line : lines) {
         texts.push_back(QString::fromStdString(line));
     }
-    notifier_->show(QStringLiteral("%1 alarms were missed").arg(texts.size()));
+    notifier_->show(tr("%n alarms were missed", nullptr, static_cast<int>(texts.size())));
     MissedAlarmsDialog dialog;
     const bool deleteAll = dialog.ask(texts);
     notifier_->withdraw();

@@ -100,7 +100,7 @@ void FreedesktopNotifier::sendNotify()
                             {QStringLiteral("desktop-entry"), QStringLiteral("klaxora")}};
     // The default action alone: the notice has no buttons of its own, the window stays the one place
     // where an alarm is answered.
-    const QStringList actions{DefaultAction, QStringLiteral("Show")};
+    const QStringList actions{DefaultAction, tr("Show")};
     // Never expires: it goes when the alarm is answered.
     notify << title << uint{0} << QStringLiteral("klaxora") << title
            << (bodyMarkup_ ? message_.toHtmlEscaped() : message_) << actions << hints << int{0};

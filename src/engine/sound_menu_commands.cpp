@@ -1,5 +1,6 @@
 #include "engine/sound_menu_commands.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QString>
 
@@ -42,8 +43,8 @@ SoundMenuCommands::FileChooser SoundMenuCommands::openDialogChooser(QWidget* par
 {
     return
         [parent](const std::string& initialFolder, const std::string& filter) -> std::optional<std::string> {
-            QFileDialog dialog(parent, QStringLiteral("Open"), QString::fromStdString(initialFolder),
-                               QString::fromStdString(filter));
+            QFileDialog dialog(parent, QCoreApplication::translate("SoundMenuCommands", "Open"),
+                               QString::fromStdString(initialFolder), QString::fromStdString(filter));
             dialog.setAcceptMode(QFileDialog::AcceptOpen);
             dialog.setFileMode(QFileDialog::AnyFile);
             if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

@@ -21,9 +21,12 @@ with tempfile.TemporaryDirectory() as scratch:
                 source = message.findtext('source')
                 translation = message.find('translation')
                 where = f'{Path(ts).name}: {context.findtext("name")}: "{source}"'
-                if translation is None or translation.get('type') == 'unfinished' or not translation.text:
+                # A text with a count (%n) has a translation for each plural form of the language.
+                forms = [f.text for f in translation.iter('numerusform')] if translation is not None else []
+                texts = forms if message.get('numerus') == 'yes' else [getattr(translation, 'text', None)]
+                if translation is None or translation.get('type') == 'unfinished' or not all(texts):
                     problems.append(where + ' has no translation')
-                elif placeholders(translation.text) != placeholders(source):
+                elif any(placeholders(text) != placeholders(source) for text in texts):
                     problems.append(where + ' and its translation differ in their placeholders')
 print('\n'.join(problems) if problems else f'{len(shipped)} translations complete')
 sys.exit(1 if problems else 0)
