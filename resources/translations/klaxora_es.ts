@@ -1,0 +1,474 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AlarmCommands</name>
+    <message>
+        <source>Delete currently highlighted Alarm?</source>
+        <translation>¿Borrar la alarma seleccionada?</translation>
+    </message>
+    <message>
+        <source>Delete the alarm that repeats every day?</source>
+        <translation>¿Borrar la alarma que se repite cada día?</translation>
+    </message>
+    <message>
+        <source>Delete the alarm that repeats every %1?</source>
+        <translation>¿Borrar la alarma que se repite cada %1?</translation>
+    </message>
+    <message>
+        <source>+1 Minute</source>
+        <translation>+1 minuto</translation>
+    </message>
+    <message>
+        <source>+5 Minutes</source>
+        <translation>+5 minutos</translation>
+    </message>
+    <message>
+        <source>+20 Minutes</source>
+        <translation>+20 minutos</translation>
+    </message>
+    <message>
+        <source>+1 Hour</source>
+        <translation>+1 hora</translation>
+    </message>
+    <message>
+        <source>+1 Day</source>
+        <translation>+1 día</translation>
+    </message>
+    <message>
+        <source>+1 Week</source>
+        <translation>+1 semana</translation>
+    </message>
+    <message>
+        <source>-1 Minute</source>
+        <translation>-1 minuto</translation>
+    </message>
+    <message>
+        <source>-5 Minutes</source>
+        <translation>-5 minutos</translation>
+    </message>
+    <message>
+        <source>-20 Minutes</source>
+        <translation>-20 minutos</translation>
+    </message>
+    <message>
+        <source>-1 Hour</source>
+        <translation>-1 hora</translation>
+    </message>
+    <message>
+        <source>-1 Day</source>
+        <translation>-1 día</translation>
+    </message>
+    <message>
+        <source>-1 Week</source>
+        <translation>-1 semana</translation>
+    </message>
+</context>
+<context>
+    <name>KlaxoraApplication</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+</context>
+<context>
+    <name>SoundMenuCommands</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>WindowStart</name>
+    <message>
+        <source>Klaxora! is already running</source>
+        <translation>Klaxora! ya está en marcha</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AboutWindow</name>
+    <message>
+        <source>for Windows</source>
+        <translation>para Windows</translation>
+    </message>
+    <message>
+        <source>Version 1.9a</source>
+        <translation>Versión 1.9a</translation>
+    </message>
+    <message>
+        <source>32-bit version for Windows 95</source>
+        <translation>32 bits, Windows 95</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmEditorDialog</name>
+    <message>
+        <source>Use format like:</source>
+        <translation>Formato, p. ej.:</translation>
+    </message>
+    <message>
+        <source>Invalid time. Please use your Windows Time format
+   Example: </source>
+        <translation>Hora no válida. Use el formato de hora de su sistema
+   Ejemplo: </translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmEngine</name>
+    <message numerus="yes">
+        <source>%n alarms were missed</source>
+        <translation>
+            <numerusform>Se perdió %n alarma</numerusform>
+            <numerusform>Se perdieron %n alarmas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmListModel</name>
+    <message>
+        <source>, missed</source>
+        <translation>, perdida</translation>
+    </message>
+    <message>
+        <source>, repeating</source>
+        <translation>, repetida</translation>
+    </message>
+    <message>
+        <source>, future date</source>
+        <translation>, fecha futura</translation>
+    </message>
+    <message>
+        <source>, today</source>
+        <translation>, hoy</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::FreedesktopNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::HelpViewer</name>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Índice</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::HelpWindow</name>
+    <message>
+        <source>Klaxora! Help</source>
+        <translation>Ayuda de Klaxora!</translation>
+    </message>
+    <message>
+        <source>Help file not found</source>
+        <translation>No se encontró el archivo de ayuda</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not part of this program.</source>
+        <translation>El archivo de ayuda %1 no forma parte de este programa.</translation>
+    </message>
+    <message>
+        <source>Topic not found</source>
+        <translation>No se encontró el tema</translation>
+    </message>
+    <message>
+        <source>The help file %1 has no topic number %2.</source>
+        <translation>El archivo de ayuda %1 no tiene el tema número %2.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::MainScreen</name>
+    <message>
+        <source>Exit program (alarms will no longer be active)?</source>
+        <translation>¿Salir del programa (las alarmas dejarán de estar activas)?</translation>
+    </message>
+    <message>
+        <source>Klaxora! - the alarm file could not be read</source>
+        <translation>Klaxora! - no se pudo leer el archivo de alarmas</translation>
+    </message>
+    <message>
+        <source>- Alarm is for today</source>
+        <translation>- Alarma para hoy</translation>
+    </message>
+    <message>
+        <source>- Alarm is for a future date</source>
+        <translation>- Alarma para otro día</translation>
+    </message>
+    <message>
+        <source>Show Today Only</source>
+        <translation>Solo hoy</translation>
+    </message>
+    <message>
+        <source>Only show today&apos;s alarms</source>
+        <translation>Mostrar solo las alarmas de hoy</translation>
+    </message>
+    <message>
+        <source>Current time</source>
+        <translation>Hora actual</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarmas</translation>
+    </message>
+    <message>
+        <source>&amp;Add Alarm</source>
+        <translation>&amp;Nueva</translation>
+    </message>
+    <message>
+        <source>Add a new alarm</source>
+        <translation>Añadir una alarma nueva</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Alarm</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Edit current alarm</source>
+        <translation>Editar la alarma seleccionada</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Alarm</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Delete current alarm</source>
+        <translation>Borrar la alarma seleccionada</translation>
+    </message>
+    <message>
+        <source>&amp;Clone Alarm</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Make a copy of 
+current alarm</source>
+        <translation>Hacer una copia de 
+la alarma seleccionada</translation>
+    </message>
+    <message>
+        <source>Adjust &amp;Time +/-</source>
+        <translation>&amp;Hora +/-</translation>
+    </message>
+    <message>
+        <source>Adjust the current alarm time 
+plus or minus </source>
+        <translation>Adelantar o atrasar la hora 
+de la alarma seleccionada </translation>
+    </message>
+    <message>
+        <source>&amp;Minimize</source>
+        <translation>&amp;Ocultar</translation>
+    </message>
+    <message>
+        <source>Minimize Klaxora!</source>
+        <translation>Minimizar Klaxora!</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Exit Klaxora!</source>
+        <translation>Salir de Klaxora!</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Select Default Sound File (*.wav)</source>
+        <translation>Elegir el sonido predeterminado (*.wav)</translation>
+    </message>
+    <message>
+        <source>Select the default .wav file to use with alarms</source>
+        <translation>Elegir el archivo .wav que suena por defecto en las alarmas</translation>
+    </message>
+    <message>
+        <source>No Alarm Sound</source>
+        <translation>Sin sonido de alarma</translation>
+    </message>
+    <message>
+        <source>Toggle all alarm sounds on/off</source>
+        <translation>Activar o silenciar todos los sonidos de alarma</translation>
+    </message>
+    <message>
+        <source>Minimize to System Tray</source>
+        <translation>Minimizar al área de notificación</translation>
+    </message>
+    <message>
+        <source>The system tray is the small panel in the lower right hand corner of  your Windows desktop where the time is displayed (Windows 95 only)</source>
+        <translation>El área de notificación es el pequeño panel del escritorio donde se muestra la hora</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Exit the program</source>
+        <translation>Salir del programa</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Show Windows Help for Klaxora!</source>
+        <translation>Mostrar la ayuda de Klaxora!</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>About Klaxora!</source>
+        <translation>Acerca de Klaxora!</translation>
+    </message>
+    <message>
+        <source>&amp;Show Alarms</source>
+        <translation>&amp;Mostrar alarmas</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::MissedAlarmsDialog</name>
+    <message>
+        <source>These alarms were missed while Klaxora! was not running:</source>
+        <translation>Estas alarmas se perdieron mientras Klaxora! no estaba en marcha:</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Borrar todas</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::NotificationDialog</name>
+    <message>
+        <source>Alarm Notification</source>
+        <translation>Alarma</translation>
+    </message>
+    <message>
+        <source>Remind me again in:</source>
+        <translation>Recordar de nuevo en:</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>Add 1 minute to alarm time</source>
+        <translation>Añadir 1 minuto a la hora de la alarma</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 minutos</translation>
+    </message>
+    <message>
+        <source>Add 5 minutes to alarm time</source>
+        <translation>Añadir 5 minutos a la hora de la alarma</translation>
+    </message>
+    <message>
+        <source>10 minutes</source>
+        <translation>10 minutos</translation>
+    </message>
+    <message>
+        <source>Add 10 minutes to alarm time</source>
+        <translation>Añadir 10 minutos a la hora de la alarma</translation>
+    </message>
+    <message>
+        <source>30 minutes</source>
+        <translation>30 minutos</translation>
+    </message>
+    <message>
+        <source>Add 30 minutes to alarm time</source>
+        <translation>Añadir 30 minutos a la hora de la alarma</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 hora</translation>
+    </message>
+    <message>
+        <source>Add 60 minutes to alarm time</source>
+        <translation>Añadir 60 minutos a la hora de la alarma</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <translation>2 horas</translation>
+    </message>
+    <message>
+        <source>Add 2 hours to alarm time</source>
+        <translation>Añadir 2 horas a la hora de la alarma</translation>
+    </message>
+    <message>
+        <source>4 hours</source>
+        <translation>4 horas</translation>
+    </message>
+    <message>
+        <source>Add 4 hours to alarm time</source>
+        <translation>Añadir 4 horas a la hora de la alarma</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 horas</translation>
+    </message>
+    <message>
+        <source>Add 24 hours (one full day) to alarm time</source>
+        <translation>Añadir 24 horas (un día entero) a la hora de la alarma</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Terminate this alarm</source>
+        <translation>Terminar esta alarma</translation>
+    </message>
+    <message>
+        <source>1 week</source>
+        <translation>1 semana</translation>
+    </message>
+    <message>
+        <source>Add one full week  to alarm time</source>
+        <translation>Añadir una semana entera a la hora de la alarma</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,475 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>AlarmCommands</name>
+    <message>
+        <source>Delete currently highlighted Alarm?</source>
+        <translation>Usunąć zaznaczony alarm?</translation>
+    </message>
+    <message>
+        <source>Delete the alarm that repeats every day?</source>
+        <translation>Usunąć alarm powtarzany codziennie?</translation>
+    </message>
+    <message>
+        <source>Delete the alarm that repeats every %1?</source>
+        <translation>Usunąć alarm powtarzany w dni: %1?</translation>
+    </message>
+    <message>
+        <source>+1 Minute</source>
+        <translation>+1 minuta</translation>
+    </message>
+    <message>
+        <source>+5 Minutes</source>
+        <translation>+5 minut</translation>
+    </message>
+    <message>
+        <source>+20 Minutes</source>
+        <translation>+20 minut</translation>
+    </message>
+    <message>
+        <source>+1 Hour</source>
+        <translation>+1 godzina</translation>
+    </message>
+    <message>
+        <source>+1 Day</source>
+        <translation>+1 dzień</translation>
+    </message>
+    <message>
+        <source>+1 Week</source>
+        <translation>+1 tydzień</translation>
+    </message>
+    <message>
+        <source>-1 Minute</source>
+        <translation>-1 minuta</translation>
+    </message>
+    <message>
+        <source>-5 Minutes</source>
+        <translation>-5 minut</translation>
+    </message>
+    <message>
+        <source>-20 Minutes</source>
+        <translation>-20 minut</translation>
+    </message>
+    <message>
+        <source>-1 Hour</source>
+        <translation>-1 godzina</translation>
+    </message>
+    <message>
+        <source>-1 Day</source>
+        <translation>-1 dzień</translation>
+    </message>
+    <message>
+        <source>-1 Week</source>
+        <translation>-1 tydzień</translation>
+    </message>
+</context>
+<context>
+    <name>KlaxoraApplication</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Nieznany błąd</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Potwierdź</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informacja</translation>
+    </message>
+</context>
+<context>
+    <name>SoundMenuCommands</name>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+</context>
+<context>
+    <name>WindowStart</name>
+    <message>
+        <source>Klaxora! is already running</source>
+        <translation>Klaxora! jest już uruchomiona</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AboutWindow</name>
+    <message>
+        <source>for Windows</source>
+        <translation>dla Windows</translation>
+    </message>
+    <message>
+        <source>Version 1.9a</source>
+        <translation>Wersja 1.9a</translation>
+    </message>
+    <message>
+        <source>32-bit version for Windows 95</source>
+        <translation>32 bity, Windows 95</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmEditorDialog</name>
+    <message>
+        <source>Use format like:</source>
+        <translation>Format, np.:</translation>
+    </message>
+    <message>
+        <source>Invalid time. Please use your Windows Time format
+   Example: </source>
+        <translation>Nieprawidłowa godzina. Użyj formatu czasu swojego systemu
+   Przykład: </translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmEngine</name>
+    <message numerus="yes">
+        <source>%n alarms were missed</source>
+        <translation>
+            <numerusform>Pominięto %n alarm</numerusform>
+            <numerusform>Pominięto %n alarmy</numerusform>
+            <numerusform>Pominięto %n alarmów</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmListModel</name>
+    <message>
+        <source>, missed</source>
+        <translation>, pominięty</translation>
+    </message>
+    <message>
+        <source>, repeating</source>
+        <translation>, powtarzany</translation>
+    </message>
+    <message>
+        <source>, future date</source>
+        <translation>, późniejsza data</translation>
+    </message>
+    <message>
+        <source>, today</source>
+        <translation>, dzisiaj</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::FreedesktopNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>Pokaż</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::HelpViewer</name>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Spis treści</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Wstecz</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Dalej</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::HelpWindow</name>
+    <message>
+        <source>Klaxora! Help</source>
+        <translation>Pomoc Klaxora!</translation>
+    </message>
+    <message>
+        <source>Help file not found</source>
+        <translation>Nie znaleziono pliku pomocy</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not part of this program.</source>
+        <translation>Plik pomocy %1 nie należy do tego programu.</translation>
+    </message>
+    <message>
+        <source>Topic not found</source>
+        <translation>Nie znaleziono tematu</translation>
+    </message>
+    <message>
+        <source>The help file %1 has no topic number %2.</source>
+        <translation>Plik pomocy %1 nie ma tematu numer %2.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::MainScreen</name>
+    <message>
+        <source>Exit program (alarms will no longer be active)?</source>
+        <translation>Zakończyć program (alarmy przestaną działać)?</translation>
+    </message>
+    <message>
+        <source>Klaxora! - the alarm file could not be read</source>
+        <translation>Klaxora! - nie można odczytać pliku alarmów</translation>
+    </message>
+    <message>
+        <source>- Alarm is for today</source>
+        <translation>- Alarm na dzisiaj</translation>
+    </message>
+    <message>
+        <source>- Alarm is for a future date</source>
+        <translation>- Alarm na później</translation>
+    </message>
+    <message>
+        <source>Show Today Only</source>
+        <translation>Tylko dzisiaj</translation>
+    </message>
+    <message>
+        <source>Only show today&apos;s alarms</source>
+        <translation>Pokaż tylko dzisiejsze alarmy</translation>
+    </message>
+    <message>
+        <source>Current time</source>
+        <translation>Bieżąca godzina</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarmy</translation>
+    </message>
+    <message>
+        <source>&amp;Add Alarm</source>
+        <translation>&amp;Dodaj alarm</translation>
+    </message>
+    <message>
+        <source>Add a new alarm</source>
+        <translation>Dodaj nowy alarm</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Alarm</source>
+        <translation>&amp;Edytuj</translation>
+    </message>
+    <message>
+        <source>Edit current alarm</source>
+        <translation>Edytuj zaznaczony alarm</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Alarm</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>Delete current alarm</source>
+        <translation>Usuń zaznaczony alarm</translation>
+    </message>
+    <message>
+        <source>&amp;Clone Alarm</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>Make a copy of 
+current alarm</source>
+        <translation>Utwórz kopię 
+zaznaczonego alarmu</translation>
+    </message>
+    <message>
+        <source>Adjust &amp;Time +/-</source>
+        <translation>&amp;Czas +/-</translation>
+    </message>
+    <message>
+        <source>Adjust the current alarm time 
+plus or minus </source>
+        <translation>Przesuń godzinę zaznaczonego 
+alarmu do przodu lub do tyłu </translation>
+    </message>
+    <message>
+        <source>&amp;Minimize</source>
+        <translation>&amp;Zwiń</translation>
+    </message>
+    <message>
+        <source>Minimize Klaxora!</source>
+        <translation>Zminimalizuj Klaxora!</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>Exit Klaxora!</source>
+        <translation>Zakończ Klaxora!</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>Select Default Sound File (*.wav)</source>
+        <translation>Wybierz domyślny dźwięk (*.wav)</translation>
+    </message>
+    <message>
+        <source>Select the default .wav file to use with alarms</source>
+        <translation>Wybierz plik .wav odtwarzany domyślnie przez alarmy</translation>
+    </message>
+    <message>
+        <source>No Alarm Sound</source>
+        <translation>Bez dźwięku alarmu</translation>
+    </message>
+    <message>
+        <source>Toggle all alarm sounds on/off</source>
+        <translation>Włącz lub wyłącz wszystkie dźwięki alarmów</translation>
+    </message>
+    <message>
+        <source>Minimize to System Tray</source>
+        <translation>Minimalizuj do zasobnika systemowego</translation>
+    </message>
+    <message>
+        <source>The system tray is the small panel in the lower right hand corner of  your Windows desktop where the time is displayed (Windows 95 only)</source>
+        <translation>Zasobnik systemowy to mały panel pulpitu, na którym widać godzinę</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Exit the program</source>
+        <translation>Zakończ program</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Po&amp;moc</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Spis treści</translation>
+    </message>
+    <message>
+        <source>Show Windows Help for Klaxora!</source>
+        <translation>Pokaż pomoc Klaxora!</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>About Klaxora!</source>
+        <translation>O programie Klaxora!</translation>
+    </message>
+    <message>
+        <source>&amp;Show Alarms</source>
+        <translation>&amp;Pokaż alarmy</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edytuj</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::MissedAlarmsDialog</name>
+    <message>
+        <source>These alarms were missed while Klaxora! was not running:</source>
+        <translation>Te alarmy zostały pominięte, gdy Klaxora! nie działała:</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Usuń wszystkie</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Zachowaj</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::NotificationDialog</name>
+    <message>
+        <source>Alarm Notification</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Remind me again in:</source>
+        <translation>Przypomnij ponownie za:</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuta</translation>
+    </message>
+    <message>
+        <source>Add 1 minute to alarm time</source>
+        <translation>Dodaj 1 minutę do godziny alarmu</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 minut</translation>
+    </message>
+    <message>
+        <source>Add 5 minutes to alarm time</source>
+        <translation>Dodaj 5 minut do godziny alarmu</translation>
+    </message>
+    <message>
+        <source>10 minutes</source>
+        <translation>10 minut</translation>
+    </message>
+    <message>
+        <source>Add 10 minutes to alarm time</source>
+        <translation>Dodaj 10 minut do godziny alarmu</translation>
+    </message>
+    <message>
+        <source>30 minutes</source>
+        <translation>30 minut</translation>
+    </message>
+    <message>
+        <source>Add 30 minutes to alarm time</source>
+        <translation>Dodaj 30 minut do godziny alarmu</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 godzina</translation>
+    </message>
+    <message>
+        <source>Add 60 minutes to alarm time</source>
+        <translation>Dodaj 60 minut do godziny alarmu</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <translation>2 godziny</translation>
+    </message>
+    <message>
+        <source>Add 2 hours to alarm time</source>
+        <translation>Dodaj 2 godziny do godziny alarmu</translation>
+    </message>
+    <message>
+        <source>4 hours</source>
+        <translation>4 godziny</translation>
+    </message>
+    <message>
+        <source>Add 4 hours to alarm time</source>
+        <translation>Dodaj 4 godziny do godziny alarmu</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 godziny</translation>
+    </message>
+    <message>
+        <source>Add 24 hours (one full day) to alarm time</source>
+        <translation>Dodaj 24 godziny (cały dzień) do godziny alarmu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Terminate this alarm</source>
+        <translation>Zakończ ten alarm</translation>
+    </message>
+    <message>
+        <source>1 week</source>
+        <translation>1 tydzień</translation>
+    </message>
+    <message>
+        <source>Add one full week  to alarm time</source>
+        <translation>Dodaj cały tydzień do godziny alarmu</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,474 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>AlarmCommands</name>
+    <message>
+        <source>Delete currently highlighted Alarm?</source>
+        <translation>Excluir o alarme selecionado?</translation>
+    </message>
+    <message>
+        <source>Delete the alarm that repeats every day?</source>
+        <translation>Excluir o alarme que se repete todo dia?</translation>
+    </message>
+    <message>
+        <source>Delete the alarm that repeats every %1?</source>
+        <translation>Excluir o alarme que se repete em %1?</translation>
+    </message>
+    <message>
+        <source>+1 Minute</source>
+        <translation>+1 minuto</translation>
+    </message>
+    <message>
+        <source>+5 Minutes</source>
+        <translation>+5 minutos</translation>
+    </message>
+    <message>
+        <source>+20 Minutes</source>
+        <translation>+20 minutos</translation>
+    </message>
+    <message>
+        <source>+1 Hour</source>
+        <translation>+1 hora</translation>
+    </message>
+    <message>
+        <source>+1 Day</source>
+        <translation>+1 dia</translation>
+    </message>
+    <message>
+        <source>+1 Week</source>
+        <translation>+1 semana</translation>
+    </message>
+    <message>
+        <source>-1 Minute</source>
+        <translation>-1 minuto</translation>
+    </message>
+    <message>
+        <source>-5 Minutes</source>
+        <translation>-5 minutos</translation>
+    </message>
+    <message>
+        <source>-20 Minutes</source>
+        <translation>-20 minutos</translation>
+    </message>
+    <message>
+        <source>-1 Hour</source>
+        <translation>-1 hora</translation>
+    </message>
+    <message>
+        <source>-1 Day</source>
+        <translation>-1 dia</translation>
+    </message>
+    <message>
+        <source>-1 Week</source>
+        <translation>-1 semana</translation>
+    </message>
+</context>
+<context>
+    <name>KlaxoraApplication</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erro desconhecido</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+</context>
+<context>
+    <name>SoundMenuCommands</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>WindowStart</name>
+    <message>
+        <source>Klaxora! is already running</source>
+        <translation>O Klaxora! já está em execução</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AboutWindow</name>
+    <message>
+        <source>for Windows</source>
+        <translation>para Windows</translation>
+    </message>
+    <message>
+        <source>Version 1.9a</source>
+        <translation>Versão 1.9a</translation>
+    </message>
+    <message>
+        <source>32-bit version for Windows 95</source>
+        <translation>32 bits, Windows 95</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmEditorDialog</name>
+    <message>
+        <source>Use format like:</source>
+        <translation>Formato, p. ex.:</translation>
+    </message>
+    <message>
+        <source>Invalid time. Please use your Windows Time format
+   Example: </source>
+        <translation>Hora inválida. Use o formato de hora do seu sistema
+   Exemplo: </translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmEngine</name>
+    <message numerus="yes">
+        <source>%n alarms were missed</source>
+        <translation>
+            <numerusform>%n alarme perdido</numerusform>
+            <numerusform>%n alarmes perdidos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmListModel</name>
+    <message>
+        <source>, missed</source>
+        <translation>, perdido</translation>
+    </message>
+    <message>
+        <source>, repeating</source>
+        <translation>, repetido</translation>
+    </message>
+    <message>
+        <source>, future date</source>
+        <translation>, data futura</translation>
+    </message>
+    <message>
+        <source>, today</source>
+        <translation>, hoje</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::FreedesktopNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::HelpViewer</name>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sumário</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Avançar</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::HelpWindow</name>
+    <message>
+        <source>Klaxora! Help</source>
+        <translation>Ajuda do Klaxora!</translation>
+    </message>
+    <message>
+        <source>Help file not found</source>
+        <translation>Arquivo de ajuda não encontrado</translation>
+    </message>
+    <message>
+        <source>The help file %1 is not part of this program.</source>
+        <translation>O arquivo de ajuda %1 não faz parte deste programa.</translation>
+    </message>
+    <message>
+        <source>Topic not found</source>
+        <translation>Tópico não encontrado</translation>
+    </message>
+    <message>
+        <source>The help file %1 has no topic number %2.</source>
+        <translation>O arquivo de ajuda %1 não tem o tópico número %2.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::MainScreen</name>
+    <message>
+        <source>Exit program (alarms will no longer be active)?</source>
+        <translation>Sair do programa (os alarmes deixarão de funcionar)?</translation>
+    </message>
+    <message>
+        <source>Klaxora! - the alarm file could not be read</source>
+        <translation>Klaxora! - não foi possível ler o arquivo de alarmes</translation>
+    </message>
+    <message>
+        <source>- Alarm is for today</source>
+        <translation>- Alarme para hoje</translation>
+    </message>
+    <message>
+        <source>- Alarm is for a future date</source>
+        <translation>- Alarme para depois</translation>
+    </message>
+    <message>
+        <source>Show Today Only</source>
+        <translation>Só hoje</translation>
+    </message>
+    <message>
+        <source>Only show today&apos;s alarms</source>
+        <translation>Mostrar só os alarmes de hoje</translation>
+    </message>
+    <message>
+        <source>Current time</source>
+        <translation>Hora atual</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarmes</translation>
+    </message>
+    <message>
+        <source>&amp;Add Alarm</source>
+        <translation>&amp;Novo alarme</translation>
+    </message>
+    <message>
+        <source>Add a new alarm</source>
+        <translation>Adicionar um novo alarme</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Alarm</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Edit current alarm</source>
+        <translation>Editar o alarme selecionado</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Alarm</source>
+        <translation>E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>Delete current alarm</source>
+        <translation>Excluir o alarme selecionado</translation>
+    </message>
+    <message>
+        <source>&amp;Clone Alarm</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Make a copy of 
+current alarm</source>
+        <translation>Fazer uma cópia do 
+alarme selecionado</translation>
+    </message>
+    <message>
+        <source>Adjust &amp;Time +/-</source>
+        <translation>&amp;Hora +/-</translation>
+    </message>
+    <message>
+        <source>Adjust the current alarm time 
+plus or minus </source>
+        <translation>Adiantar ou atrasar a hora 
+do alarme selecionado </translation>
+    </message>
+    <message>
+        <source>&amp;Minimize</source>
+        <translation>&amp;Ocultar</translation>
+    </message>
+    <message>
+        <source>Minimize Klaxora!</source>
+        <translation>Minimizar o Klaxora!</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>Exit Klaxora!</source>
+        <translation>Sair do Klaxora!</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>Select Default Sound File (*.wav)</source>
+        <translation>Escolher o som padrão (*.wav)</translation>
+    </message>
+    <message>
+        <source>Select the default .wav file to use with alarms</source>
+        <translation>Escolher o arquivo .wav tocado por padrão pelos alarmes</translation>
+    </message>
+    <message>
+        <source>No Alarm Sound</source>
+        <translation>Sem som de alarme</translation>
+    </message>
+    <message>
+        <source>Toggle all alarm sounds on/off</source>
+        <translation>Ligar ou desligar todos os sons de alarme</translation>
+    </message>
+    <message>
+        <source>Minimize to System Tray</source>
+        <translation>Minimizar para a área de notificação</translation>
+    </message>
+    <message>
+        <source>The system tray is the small panel in the lower right hand corner of  your Windows desktop where the time is displayed (Windows 95 only)</source>
+        <translation>A área de notificação é o pequeno painel da área de trabalho onde a hora aparece</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Exit the program</source>
+        <translation>Sair do programa</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sumário</translation>
+    </message>
+    <message>
+        <source>Show Windows Help for Klaxora!</source>
+        <translation>Mostrar a ajuda do Klaxora!</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>About Klaxora!</source>
+        <translation>Sobre o Klaxora!</translation>
+    </message>
+    <message>
+        <source>&amp;Show Alarms</source>
+        <translation>&amp;Mostrar alarmes</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;xcluir</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::MissedAlarmsDialog</name>
+    <message>
+        <source>These alarms were missed while Klaxora! was not running:</source>
+        <translation>Estes alarmes foram perdidos enquanto o Klaxora! não estava em execução:</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Excluir todos</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Manter</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::NotificationDialog</name>
+    <message>
+        <source>Alarm Notification</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Remind me again in:</source>
+        <translation>Lembrar de novo em:</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>Add 1 minute to alarm time</source>
+        <translation>Adicionar 1 minuto à hora do alarme</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 minutos</translation>
+    </message>
+    <message>
+        <source>Add 5 minutes to alarm time</source>
+        <translation>Adicionar 5 minutos à hora do alarme</translation>
+    </message>
+    <message>
+        <source>10 minutes</source>
+        <translation>10 minutos</translation>
+    </message>
+    <message>
+        <source>Add 10 minutes to alarm time</source>
+        <translation>Adicionar 10 minutos à hora do alarme</translation>
+    </message>
+    <message>
+        <source>30 minutes</source>
+        <translation>30 minutos</translation>
+    </message>
+    <message>
+        <source>Add 30 minutes to alarm time</source>
+        <translation>Adicionar 30 minutos à hora do alarme</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 hora</translation>
+    </message>
+    <message>
+        <source>Add 60 minutes to alarm time</source>
+        <translation>Adicionar 60 minutos à hora do alarme</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <translation>2 horas</translation>
+    </message>
+    <message>
+        <source>Add 2 hours to alarm time</source>
+        <translation>Adicionar 2 horas à hora do alarme</translation>
+    </message>
+    <message>
+        <source>4 hours</source>
+        <translation>4 horas</translation>
+    </message>
+    <message>
+        <source>Add 4 hours to alarm time</source>
+        <translation>Adicionar 4 horas à hora do alarme</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 horas</translation>
+    </message>
+    <message>
+        <source>Add 24 hours (one full day) to alarm time</source>
+        <translation>Adicionar 24 horas (um dia inteiro) à hora do alarme</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Terminate this alarm</source>
+        <translation>Encerrar este alarme</translation>
+    </message>
+    <message>
+        <source>1 week</source>
+        <translation>1 semana</translation>
+    </message>
+    <message>
+        <source>Add one full week  to alarm time</source>
+        <translation>Adicionar uma semana inteira à hora do alarme</translation>
+    </message>
+</context>
+</TS>
