@@ -39,6 +39,12 @@ metainfo=("$tree"/usr/share/metainfo/*.metainfo.xml)
 [ -f "${metainfo[0]}" ] || fail "the package has no metainfo"
 appstreamcli validate --no-net "${metainfo[@]}" || fail "appstreamcli validate"
 grep -q '<binary>klaxora</binary>' "${metainfo[@]}" || fail "the metainfo does not name the program"
+# The menus and software centres of every shipped language show its words.
+for language in de es fr it nl pl pt_BR; do
+    grep -q "^GenericName\[$language\]=" "$tree/usr/share/applications/klaxora.desktop" ||
+        fail "the desktop entry has no generic name in $language"
+    grep -q "<summary xml:lang=\"$language\">" "${metainfo[@]}" || fail "the metainfo has no summary in $language"
+done
 
 lintian --fail-on error "$deb" | tee "$out/lintian.log"
 ((PIPESTATUS[0] == 0)) || fail "lintian reports errors"
