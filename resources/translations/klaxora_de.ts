@@ -137,6 +137,10 @@
             <numerusform>%n Alarme wurden verpasst</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Missed: due at %1 on %2</source>
+        <translation>Verpasst: fällig um %1 am %2</translation>
+    </message>
 </context>
 <context>
     <name>klaxora::AlarmListModel</name>

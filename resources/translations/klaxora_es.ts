@@ -137,6 +137,10 @@
             <numerusform>Se perdieron %n alarmas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Missed: due at %1 on %2</source>
+        <translation>Perdida: debía sonar a las %1 del %2</translation>
+    </message>
 </context>
 <context>
     <name>klaxora::AlarmListModel</name>

@@ -137,6 +137,10 @@
             <numerusform>%n alarmes manquées</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Missed: due at %1 on %2</source>
+        <translation>Manquée : prévue à %1 le %2</translation>
+    </message>
 </context>
 <context>
     <name>klaxora::AlarmListModel</name>

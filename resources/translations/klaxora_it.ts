@@ -137,6 +137,10 @@
             <numerusform>%n allarmi persi</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Missed: due at %1 on %2</source>
+        <translation>Perso: previsto alle %1 di %2</translation>
+    </message>
 </context>
 <context>
     <name>klaxora::AlarmListModel</name>

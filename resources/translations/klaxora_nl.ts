@@ -137,6 +137,10 @@
             <numerusform>%n alarmen gemist</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Missed: due at %1 on %2</source>
+        <translation>Gemist: gepland om %1 op %2</translation>
+    </message>
 </context>
 <context>
     <name>klaxora::AlarmListModel</name>

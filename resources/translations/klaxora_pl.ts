@@ -138,6 +138,10 @@
             <numerusform>Pominięto %n alarmów</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Missed: due at %1 on %2</source>
+        <translation>Pominięty: miał zadzwonić o %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>klaxora::AlarmListModel</name>

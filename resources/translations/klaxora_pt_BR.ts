@@ -137,6 +137,10 @@
             <numerusform>%n alarmes perdidos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Missed: due at %1 on %2</source>
+        <translation>Perdido: previsto para %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>klaxora::AlarmListModel</name>

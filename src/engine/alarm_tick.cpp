@@ -15,9 +15,15 @@ AlarmTick::AlarmTick(AlarmStore& store, const Clock& clock, AlarmTimer& timer, A
 {
 }
 
-std::string AlarmTick::missedLine(DateTime due, const FormatSettings& user)
+std::string AlarmTick::missedLine(DateTime due, const FormatSettings& user, std::string_view text)
 {
-    return "Missed: due at " + formatDateTime("t' on 'dddd ddddd", due, user);
+    std::string line(text);
+    for (const auto& [mark, value] : {std::pair{"%1", formatDateTime("t", due, user)},
+                                      std::pair{"%2", formatDateTime("dddd ddddd", due, user)}}) {
+        if (const std::size_t at = line.find(mark); at != std::string::npos)
+            line.replace(at, 2, value);
+    }
+    return line;
 }
 
 std::string AlarmTick::clockText(DateTime now, const FormatSettings& settings)
@@ -86,8 +92,9 @@ bool AlarmTick::announce(const PendingAlarm& alarm, DateTime due)
     }
     int result = 0;
     if (alarm.alarmMode != amSoundOnly || quiet) {
-        result = host_.showAlarmMessage(
-            quiet ? missedLine(due, store_.formats().user()) + "\n" + alarm.message : alarm.message);
+        result = host_.showAlarmMessage(quiet ? missedLine(due, store_.formats().user(), missedLineText_) +
+                                                    "\n" + alarm.message
+                                              : alarm.message);
         // No button gives 0: the dialog was ended without an answer (the program is being ended, at a
         // log-out say). The alarm stays as it is rather than being taken for done.
         if (result == 0) {

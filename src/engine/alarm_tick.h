@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace klaxora {
@@ -46,8 +47,11 @@ public:
 
     // "hh:mm:ssam/pm": 02:05:09pm at 14:05:09.
     static std::string clockText(DateTime now, const FormatSettings& settings);
-    // The line above the message of an alarm told late: "Missed: due at 11:59 PM on Wednesday 6/10/2026".
-    static std::string missedLine(DateTime due, const FormatSettings& user);
+    // The line above the message of an alarm told late: "Missed: due at 11:59 PM on Wednesday 6/10/2026",
+    // from `text` with the time for %1 and the date for %2.
+    static std::string missedLine(DateTime due, const FormatSettings& user, std::string_view text);
+    // The words of that line, in the user's language; English until set.
+    void setMissedLineText(std::string text) { missedLineText_ = std::move(text); }
 
     // An alarm told later than this after its time is told as missed, without its sound.
     static constexpr DateTime MissedQuietAfter = 10.0 / 1440.0;
@@ -97,6 +101,7 @@ private:
     // The clock has stood before that date since the last load.
     bool clockBeforeLoadedDate_ = false;
     std::optional<std::string> tickError_;
+    std::string missedLineText_ = "Missed: due at %1 on %2";
     // The earliest moment an entry of TodayList falls due, as of the store's change count: an idle
     // tick compares the clock with it instead of walking the list.
     std::uint64_t dueScanChangeCount_ = 0;
