@@ -65,6 +65,135 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>See klaxora --help.</source>
+        <translation>Siehe klaxora --help.</translation>
+    </message>
+    <message>
+        <source>Set an alarm with this message (at most 100 characters, no &quot;^&quot;).</source>
+        <translation>Einen Alarm mit dieser Meldung stellen (höchstens 100 Zeichen, kein &quot;^&quot;).</translation>
+    </message>
+    <message>
+        <source>The alarm&apos;s time, in your own time format or as 24-hour HH:MM.</source>
+        <translation>Die Uhrzeit des Alarms, im eigenen Zeitformat oder als 24-Stunden-HH:MM.</translation>
+    </message>
+    <message>
+        <source>The alarm&apos;s date, in your own date format or as YYYY-MM-DD; left out, today, or tomorrow once TIME has passed today. With --repeat: the first day it may ring.</source>
+        <translation>Das Datum des Alarms, im eigenen Datumsformat oder als JJJJ-MM-TT (YYYY-MM-DD); ohne: heute, oder morgen, wenn TIME heute vorbei ist. Mit --repeat: der erste Tag, an dem er klingeln darf.</translation>
+    </message>
+    <message>
+        <source>Ring at TIME on these days every week, from the first of them still to come: daily, weekdays (mon-fri), weekends, or days (mon tue wed thu fri sat sun) and ranges in a comma list, like mon-fri, mon,wed,fri or fri-mon.</source>
+        <translation>Jede Woche an diesen Tagen um TIME klingeln, ab dem ersten davon, der noch kommt: daily, weekdays (mon-fri), weekends, oder Tage (mon tue wed thu fri sat sun) und Bereiche in einer Liste mit Kommas, etwa mon-fri, mon,wed,fri oder fri-mon.</translation>
+    </message>
+    <message>
+        <source>The WAV file the alarm plays; left out, the default sound.</source>
+        <translation>Die WAV-Datei, die der Alarm spielt; ohne: der Standardklang.</translation>
+    </message>
+    <message>
+        <source>The alarm has no sound file.</source>
+        <translation>Der Alarm hat keine Klangdatei.</translation>
+    </message>
+    <message>
+        <source>What the alarm does: both (message and sound, the default), message or sound.</source>
+        <translation>Was der Alarm tut: both (Meldung und Klang, die Vorgabe), message oder sound.</translation>
+    </message>
+    <message>
+        <source>Print the alarms in the list&apos;s order, one a line: date, time, mode, message, &quot;missed&quot; or nothing, and the days a repeating alarm rings (as --repeat takes them) or nothing, separated by tabs.</source>
+        <translation>Die Alarme in der Reihenfolge der Liste ausgeben, einer je Zeile: Datum, Uhrzeit, Art, Meldung, &quot;missed&quot; oder nichts, und die Tage, an denen ein wiederholter Alarm klingelt (wie --repeat sie nimmt) oder nichts, durch Tabulatoren getrennt.</translation>
+    </message>
+    <message>
+        <source>With --list: only today&apos;s alarms.</source>
+        <translation>Mit --list: nur die heutigen Alarme.</translation>
+    </message>
+    <message>
+        <source>Bring the running program&apos;s window forward, or start the program.</source>
+        <translation>Das Fenster des laufenden Programms nach vorn holen oder das Programm starten.</translation>
+    </message>
+    <message>
+        <source>Start minimised (also written -iconic): into the notification area when &quot;Minimize to System Tray&quot; is ticked.</source>
+        <translation>Minimiert starten (auch -iconic geschrieben): in den Infobereich, wenn &quot;Minimize to System Tray&quot; angehakt ist.</translation>
+    </message>
+    <message>
+        <source>Klaxora! keeps a list of alarms and rings them. Without options it starts its window.
+Exit codes: 0 done, 1 failure, 2 bad input (nothing changed), 3 the time has passed.</source>
+        <translation>Klaxora! führt eine Liste von Alarmen und lässt sie klingeln. Ohne Optionen öffnet es sein Fenster.
+Rückgabewerte: 0 erledigt, 1 Fehler, 2 falsche Eingabe (nichts geändert), 3 die Zeit ist vorbei.</translation>
+    </message>
+    <message>
+        <source>it cannot contain &quot;^&quot;</source>
+        <translation>sie darf kein &quot;^&quot; enthalten</translation>
+    </message>
+    <message>
+        <source>it cannot contain control characters (tabs, line breaks)</source>
+        <translation>sie darf keine Steuerzeichen enthalten (Tabulatoren, Zeilenumbrüche)</translation>
+    </message>
+    <message>
+        <source>it has %1 characters, at most %2 are allowed</source>
+        <translation>sie hat %1 Zeichen, höchstens %2 sind erlaubt</translation>
+    </message>
+    <message>
+        <source>the message is refused: %1</source>
+        <translation>die Meldung wird abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>--at TIME is required</source>
+        <translation>--at TIME ist nötig</translation>
+    </message>
+    <message>
+        <source>%1 is not a time; write it like %2 or as 24-hour HH:MM</source>
+        <translation>%1 ist keine Uhrzeit; schreiben Sie sie wie %2 oder als 24-Stunden-HH:MM</translation>
+    </message>
+    <message>
+        <source>%1 is not a date; write it like %2 or as YYYY-MM-DD</source>
+        <translation>%1 ist kein Datum; schreiben Sie es wie %2 oder als YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of days; write daily, weekdays, weekends or days like mon-fri or mon,wed,fri</source>
+        <translation>%1 ist keine Liste von Tagen; schreiben Sie daily, weekdays, weekends oder Tage wie mon-fri oder mon,wed,fri</translation>
+    </message>
+    <message>
+        <source>--sound and --no-sound exclude each other</source>
+        <translation>--sound und --no-sound schließen einander aus</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 ist keine Datei</translation>
+    </message>
+    <message>
+        <source>the path is refused: %1</source>
+        <translation>der Pfad wird abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not one of both, message, sound</source>
+        <translation>%1 ist keins von both, message, sound</translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation>mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>unexpected argument (a message of several words needs quotes)</source>
+        <translation>unerwartetes Argument (eine Meldung aus mehreren Wörtern braucht Anführungszeichen)</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list and --show</source>
+        <translation>geben Sie eins von --add, --list und --show an</translation>
+    </message>
+    <message>
+        <source>belongs to --add</source>
+        <translation>gehört zu --add</translation>
+    </message>
+    <message>
+        <source>belongs to --list</source>
+        <translation>gehört zu --list</translation>
+    </message>
+    <message>
+        <source>is for the window; it does not go with a command</source>
+        <translation>ist für das Fenster; es passt nicht zu einem Befehl</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>

@@ -65,6 +65,135 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>See klaxora --help.</source>
+        <translation>Vea klaxora --help.</translation>
+    </message>
+    <message>
+        <source>Set an alarm with this message (at most 100 characters, no &quot;^&quot;).</source>
+        <translation>Poner una alarma con este mensaje (100 caracteres como máximo, sin &quot;^&quot;).</translation>
+    </message>
+    <message>
+        <source>The alarm&apos;s time, in your own time format or as 24-hour HH:MM.</source>
+        <translation>La hora de la alarma, en su formato de hora o como HH:MM de 24 horas.</translation>
+    </message>
+    <message>
+        <source>The alarm&apos;s date, in your own date format or as YYYY-MM-DD; left out, today, or tomorrow once TIME has passed today. With --repeat: the first day it may ring.</source>
+        <translation>La fecha de la alarma, en su formato de fecha o como YYYY-MM-DD; sin ella, hoy, o mañana si TIME ya pasó hoy. Con --repeat: el primer día en que puede sonar.</translation>
+    </message>
+    <message>
+        <source>Ring at TIME on these days every week, from the first of them still to come: daily, weekdays (mon-fri), weekends, or days (mon tue wed thu fri sat sun) and ranges in a comma list, like mon-fri, mon,wed,fri or fri-mon.</source>
+        <translation>Sonar a TIME esos días cada semana, desde el primero que aún está por llegar: daily, weekdays (mon-fri), weekends, o días (mon tue wed thu fri sat sun) e intervalos en una lista con comas, como mon-fri, mon,wed,fri o fri-mon.</translation>
+    </message>
+    <message>
+        <source>The WAV file the alarm plays; left out, the default sound.</source>
+        <translation>El archivo WAV que suena en la alarma; sin él, el sonido predeterminado.</translation>
+    </message>
+    <message>
+        <source>The alarm has no sound file.</source>
+        <translation>La alarma no tiene archivo de sonido.</translation>
+    </message>
+    <message>
+        <source>What the alarm does: both (message and sound, the default), message or sound.</source>
+        <translation>Lo que hace la alarma: both (mensaje y sonido, lo predeterminado), message o sound.</translation>
+    </message>
+    <message>
+        <source>Print the alarms in the list&apos;s order, one a line: date, time, mode, message, &quot;missed&quot; or nothing, and the days a repeating alarm rings (as --repeat takes them) or nothing, separated by tabs.</source>
+        <translation>Mostrar las alarmas en el orden de la lista, una por línea: fecha, hora, modo, mensaje, &quot;missed&quot; o nada, y los días en que suena una alarma repetida (como los toma --repeat) o nada, separados por tabuladores.</translation>
+    </message>
+    <message>
+        <source>With --list: only today&apos;s alarms.</source>
+        <translation>Con --list: solo las alarmas de hoy.</translation>
+    </message>
+    <message>
+        <source>Bring the running program&apos;s window forward, or start the program.</source>
+        <translation>Traer al frente la ventana del programa en marcha, o iniciar el programa.</translation>
+    </message>
+    <message>
+        <source>Start minimised (also written -iconic): into the notification area when &quot;Minimize to System Tray&quot; is ticked.</source>
+        <translation>Iniciar minimizado (también escrito -iconic): en el área de notificación si &quot;Minimize to System Tray&quot; está marcado.</translation>
+    </message>
+    <message>
+        <source>Klaxora! keeps a list of alarms and rings them. Without options it starts its window.
+Exit codes: 0 done, 1 failure, 2 bad input (nothing changed), 3 the time has passed.</source>
+        <translation>Klaxora! lleva una lista de alarmas y las hace sonar. Sin opciones abre su ventana.
+Códigos de salida: 0 hecho, 1 fallo, 2 entrada errónea (nada cambió), 3 la hora ya pasó.</translation>
+    </message>
+    <message>
+        <source>it cannot contain &quot;^&quot;</source>
+        <translation>no puede contener &quot;^&quot;</translation>
+    </message>
+    <message>
+        <source>it cannot contain control characters (tabs, line breaks)</source>
+        <translation>no puede contener caracteres de control (tabuladores, saltos de línea)</translation>
+    </message>
+    <message>
+        <source>it has %1 characters, at most %2 are allowed</source>
+        <translation>tiene %1 caracteres, se permiten %2 como máximo</translation>
+    </message>
+    <message>
+        <source>the message is refused: %1</source>
+        <translation>el mensaje se rechaza: %1</translation>
+    </message>
+    <message>
+        <source>--at TIME is required</source>
+        <translation>falta --at TIME</translation>
+    </message>
+    <message>
+        <source>%1 is not a time; write it like %2 or as 24-hour HH:MM</source>
+        <translation>%1 no es una hora; escríbala como %2 o como HH:MM de 24 horas</translation>
+    </message>
+    <message>
+        <source>%1 is not a date; write it like %2 or as YYYY-MM-DD</source>
+        <translation>%1 no es una fecha; escríbala como %2 o como YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of days; write daily, weekdays, weekends or days like mon-fri or mon,wed,fri</source>
+        <translation>%1 no es una lista de días; escriba daily, weekdays, weekends o días como mon-fri o mon,wed,fri</translation>
+    </message>
+    <message>
+        <source>--sound and --no-sound exclude each other</source>
+        <translation>--sound y --no-sound se excluyen</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 no es un archivo</translation>
+    </message>
+    <message>
+        <source>the path is refused: %1</source>
+        <translation>la ruta se rechaza: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not one of both, message, sound</source>
+        <translation>%1 no es ninguno de both, message, sound</translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation>dada más de una vez</translation>
+    </message>
+    <message>
+        <source>unexpected argument (a message of several words needs quotes)</source>
+        <translation>argumento inesperado (un mensaje de varias palabras necesita comillas)</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list and --show</source>
+        <translation>indique una de --add, --list y --show</translation>
+    </message>
+    <message>
+        <source>belongs to --add</source>
+        <translation>va con --add</translation>
+    </message>
+    <message>
+        <source>belongs to --list</source>
+        <translation>va con --list</translation>
+    </message>
+    <message>
+        <source>is for the window; it does not go with a command</source>
+        <translation>es para la ventana; no va con un comando</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>

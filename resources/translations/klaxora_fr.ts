@@ -65,6 +65,135 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>See klaxora --help.</source>
+        <translation>Voir klaxora --help.</translation>
+    </message>
+    <message>
+        <source>Set an alarm with this message (at most 100 characters, no &quot;^&quot;).</source>
+        <translation>Régler une alarme avec ce message (100 caractères au plus, sans &quot;^&quot;).</translation>
+    </message>
+    <message>
+        <source>The alarm&apos;s time, in your own time format or as 24-hour HH:MM.</source>
+        <translation>L&apos;heure de l&apos;alarme, dans votre format d&apos;heure ou en HH:MM sur 24 heures.</translation>
+    </message>
+    <message>
+        <source>The alarm&apos;s date, in your own date format or as YYYY-MM-DD; left out, today, or tomorrow once TIME has passed today. With --repeat: the first day it may ring.</source>
+        <translation>La date de l&apos;alarme, dans votre format de date ou en YYYY-MM-DD ; sans elle, aujourd&apos;hui, ou demain si TIME est passée aujourd&apos;hui. Avec --repeat : le premier jour où elle peut sonner.</translation>
+    </message>
+    <message>
+        <source>Ring at TIME on these days every week, from the first of them still to come: daily, weekdays (mon-fri), weekends, or days (mon tue wed thu fri sat sun) and ranges in a comma list, like mon-fri, mon,wed,fri or fri-mon.</source>
+        <translation>Sonner à TIME ces jours-là chaque semaine, à partir du premier encore à venir : daily, weekdays (mon-fri), weekends, ou des jours (mon tue wed thu fri sat sun) et des plages dans une liste à virgules, comme mon-fri, mon,wed,fri ou fri-mon.</translation>
+    </message>
+    <message>
+        <source>The WAV file the alarm plays; left out, the default sound.</source>
+        <translation>Le fichier WAV que joue l&apos;alarme ; sans lui, le son par défaut.</translation>
+    </message>
+    <message>
+        <source>The alarm has no sound file.</source>
+        <translation>L&apos;alarme n&apos;a pas de fichier son.</translation>
+    </message>
+    <message>
+        <source>What the alarm does: both (message and sound, the default), message or sound.</source>
+        <translation>Ce que fait l&apos;alarme : both (message et son, par défaut), message ou sound.</translation>
+    </message>
+    <message>
+        <source>Print the alarms in the list&apos;s order, one a line: date, time, mode, message, &quot;missed&quot; or nothing, and the days a repeating alarm rings (as --repeat takes them) or nothing, separated by tabs.</source>
+        <translation>Afficher les alarmes dans l&apos;ordre de la liste, une par ligne : date, heure, mode, message, &quot;missed&quot; ou rien, et les jours où sonne une alarme répétée (comme --repeat les prend) ou rien, séparés par des tabulations.</translation>
+    </message>
+    <message>
+        <source>With --list: only today&apos;s alarms.</source>
+        <translation>Avec --list : seulement les alarmes du jour.</translation>
+    </message>
+    <message>
+        <source>Bring the running program&apos;s window forward, or start the program.</source>
+        <translation>Mettre au premier plan la fenêtre du programme lancé, ou lancer le programme.</translation>
+    </message>
+    <message>
+        <source>Start minimised (also written -iconic): into the notification area when &quot;Minimize to System Tray&quot; is ticked.</source>
+        <translation>Démarrer réduit (aussi écrit -iconic) : dans la zone de notification si &quot;Minimize to System Tray&quot; est coché.</translation>
+    </message>
+    <message>
+        <source>Klaxora! keeps a list of alarms and rings them. Without options it starts its window.
+Exit codes: 0 done, 1 failure, 2 bad input (nothing changed), 3 the time has passed.</source>
+        <translation>Klaxora! tient une liste d&apos;alarmes et les fait sonner. Sans option il ouvre sa fenêtre.
+Codes de sortie : 0 fait, 1 échec, 2 saisie incorrecte (rien de changé), 3 l&apos;heure est passée.</translation>
+    </message>
+    <message>
+        <source>it cannot contain &quot;^&quot;</source>
+        <translation>il ne peut pas contenir &quot;^&quot;</translation>
+    </message>
+    <message>
+        <source>it cannot contain control characters (tabs, line breaks)</source>
+        <translation>il ne peut pas contenir de caractères de contrôle (tabulations, sauts de ligne)</translation>
+    </message>
+    <message>
+        <source>it has %1 characters, at most %2 are allowed</source>
+        <translation>il a %1 caractères, %2 au plus sont permis</translation>
+    </message>
+    <message>
+        <source>the message is refused: %1</source>
+        <translation>le message est refusé : %1</translation>
+    </message>
+    <message>
+        <source>--at TIME is required</source>
+        <translation>--at TIME est requis</translation>
+    </message>
+    <message>
+        <source>%1 is not a time; write it like %2 or as 24-hour HH:MM</source>
+        <translation>%1 n&apos;est pas une heure ; écrivez-la comme %2 ou en HH:MM sur 24 heures</translation>
+    </message>
+    <message>
+        <source>%1 is not a date; write it like %2 or as YYYY-MM-DD</source>
+        <translation>%1 n&apos;est pas une date ; écrivez-la comme %2 ou en YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of days; write daily, weekdays, weekends or days like mon-fri or mon,wed,fri</source>
+        <translation>%1 n&apos;est pas une liste de jours ; écrivez daily, weekdays, weekends ou des jours comme mon-fri ou mon,wed,fri</translation>
+    </message>
+    <message>
+        <source>--sound and --no-sound exclude each other</source>
+        <translation>--sound et --no-sound s&apos;excluent</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>the path is refused: %1</source>
+        <translation>le chemin est refusé : %1</translation>
+    </message>
+    <message>
+        <source>%1 is not one of both, message, sound</source>
+        <translation>%1 n&apos;est ni both, ni message, ni sound</translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation>donnée plus d&apos;une fois</translation>
+    </message>
+    <message>
+        <source>unexpected argument (a message of several words needs quotes)</source>
+        <translation>argument inattendu (un message de plusieurs mots demande des guillemets)</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list and --show</source>
+        <translation>donnez une des options --add, --list et --show</translation>
+    </message>
+    <message>
+        <source>belongs to --add</source>
+        <translation>va avec --add</translation>
+    </message>
+    <message>
+        <source>belongs to --list</source>
+        <translation>va avec --list</translation>
+    </message>
+    <message>
+        <source>is for the window; it does not go with a command</source>
+        <translation>est pour la fenêtre ; elle ne va pas avec une commande</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>

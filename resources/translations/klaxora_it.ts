@@ -65,6 +65,135 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>See klaxora --help.</source>
+        <translation>Vedi klaxora --help.</translation>
+    </message>
+    <message>
+        <source>Set an alarm with this message (at most 100 characters, no &quot;^&quot;).</source>
+        <translation>Imposta un allarme con questo messaggio (al massimo 100 caratteri, niente &quot;^&quot;).</translation>
+    </message>
+    <message>
+        <source>The alarm&apos;s time, in your own time format or as 24-hour HH:MM.</source>
+        <translation>L&apos;ora dell&apos;allarme, nel tuo formato dell&apos;ora o come HH:MM a 24 ore.</translation>
+    </message>
+    <message>
+        <source>The alarm&apos;s date, in your own date format or as YYYY-MM-DD; left out, today, or tomorrow once TIME has passed today. With --repeat: the first day it may ring.</source>
+        <translation>La data dell&apos;allarme, nel tuo formato di data o come YYYY-MM-DD; se manca, oggi, o domani se TIME è già passata oggi. Con --repeat: il primo giorno in cui può suonare.</translation>
+    </message>
+    <message>
+        <source>Ring at TIME on these days every week, from the first of them still to come: daily, weekdays (mon-fri), weekends, or days (mon tue wed thu fri sat sun) and ranges in a comma list, like mon-fri, mon,wed,fri or fri-mon.</source>
+        <translation>Suona alle TIME in questi giorni ogni settimana, dal primo ancora a venire: daily, weekdays (mon-fri), weekends, o giorni (mon tue wed thu fri sat sun) e intervalli in un elenco con virgole, come mon-fri, mon,wed,fri o fri-mon.</translation>
+    </message>
+    <message>
+        <source>The WAV file the alarm plays; left out, the default sound.</source>
+        <translation>Il file WAV suonato dall&apos;allarme; se manca, il suono predefinito.</translation>
+    </message>
+    <message>
+        <source>The alarm has no sound file.</source>
+        <translation>L&apos;allarme non ha file audio.</translation>
+    </message>
+    <message>
+        <source>What the alarm does: both (message and sound, the default), message or sound.</source>
+        <translation>Cosa fa l&apos;allarme: both (messaggio e suono, il predefinito), message o sound.</translation>
+    </message>
+    <message>
+        <source>Print the alarms in the list&apos;s order, one a line: date, time, mode, message, &quot;missed&quot; or nothing, and the days a repeating alarm rings (as --repeat takes them) or nothing, separated by tabs.</source>
+        <translation>Stampa gli allarmi nell&apos;ordine dell&apos;elenco, uno per riga: data, ora, modo, messaggio, &quot;missed&quot; o niente, e i giorni in cui suona un allarme ripetuto (come li prende --repeat) o niente, separati da tabulazioni.</translation>
+    </message>
+    <message>
+        <source>With --list: only today&apos;s alarms.</source>
+        <translation>Con --list: solo gli allarmi di oggi.</translation>
+    </message>
+    <message>
+        <source>Bring the running program&apos;s window forward, or start the program.</source>
+        <translation>Porta in primo piano la finestra del programma in esecuzione, o avvia il programma.</translation>
+    </message>
+    <message>
+        <source>Start minimised (also written -iconic): into the notification area when &quot;Minimize to System Tray&quot; is ticked.</source>
+        <translation>Avvia ridotto (scritto anche -iconic): nell&apos;area di notifica se &quot;Minimize to System Tray&quot; è spuntato.</translation>
+    </message>
+    <message>
+        <source>Klaxora! keeps a list of alarms and rings them. Without options it starts its window.
+Exit codes: 0 done, 1 failure, 2 bad input (nothing changed), 3 the time has passed.</source>
+        <translation>Klaxora! tiene un elenco di allarmi e li fa suonare. Senza opzioni apre la sua finestra.
+Codici di uscita: 0 fatto, 1 errore, 2 input errato (nulla cambiato), 3 l&apos;ora è passata.</translation>
+    </message>
+    <message>
+        <source>it cannot contain &quot;^&quot;</source>
+        <translation>non può contenere &quot;^&quot;</translation>
+    </message>
+    <message>
+        <source>it cannot contain control characters (tabs, line breaks)</source>
+        <translation>non può contenere caratteri di controllo (tabulazioni, a capo)</translation>
+    </message>
+    <message>
+        <source>it has %1 characters, at most %2 are allowed</source>
+        <translation>ha %1 caratteri, ne sono ammessi al massimo %2</translation>
+    </message>
+    <message>
+        <source>the message is refused: %1</source>
+        <translation>il messaggio è rifiutato: %1</translation>
+    </message>
+    <message>
+        <source>--at TIME is required</source>
+        <translation>serve --at TIME</translation>
+    </message>
+    <message>
+        <source>%1 is not a time; write it like %2 or as 24-hour HH:MM</source>
+        <translation>%1 non è un&apos;ora; scrivila come %2 o come HH:MM a 24 ore</translation>
+    </message>
+    <message>
+        <source>%1 is not a date; write it like %2 or as YYYY-MM-DD</source>
+        <translation>%1 non è una data; scrivila come %2 o come YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of days; write daily, weekdays, weekends or days like mon-fri or mon,wed,fri</source>
+        <translation>%1 non è un elenco di giorni; scrivi daily, weekdays, weekends o giorni come mon-fri o mon,wed,fri</translation>
+    </message>
+    <message>
+        <source>--sound and --no-sound exclude each other</source>
+        <translation>--sound e --no-sound si escludono</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 non è un file</translation>
+    </message>
+    <message>
+        <source>the path is refused: %1</source>
+        <translation>il percorso è rifiutato: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not one of both, message, sound</source>
+        <translation>%1 non è né both, né message, né sound</translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation>data più di una volta</translation>
+    </message>
+    <message>
+        <source>unexpected argument (a message of several words needs quotes)</source>
+        <translation>argomento inatteso (un messaggio di più parole vuole le virgolette)</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list and --show</source>
+        <translation>indica una tra --add, --list e --show</translation>
+    </message>
+    <message>
+        <source>belongs to --add</source>
+        <translation>va con --add</translation>
+    </message>
+    <message>
+        <source>belongs to --list</source>
+        <translation>va con --list</translation>
+    </message>
+    <message>
+        <source>is for the window; it does not go with a command</source>
+        <translation>è per la finestra; non va con un comando</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>

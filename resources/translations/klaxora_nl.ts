@@ -65,6 +65,135 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>See klaxora --help.</source>
+        <translation>Zie klaxora --help.</translation>
+    </message>
+    <message>
+        <source>Set an alarm with this message (at most 100 characters, no &quot;^&quot;).</source>
+        <translation>Een alarm zetten met deze melding (hoogstens 100 tekens, geen &quot;^&quot;).</translation>
+    </message>
+    <message>
+        <source>The alarm&apos;s time, in your own time format or as 24-hour HH:MM.</source>
+        <translation>De tijd van het alarm, in uw eigen tijdnotatie of als 24-uurs HH:MM.</translation>
+    </message>
+    <message>
+        <source>The alarm&apos;s date, in your own date format or as YYYY-MM-DD; left out, today, or tomorrow once TIME has passed today. With --repeat: the first day it may ring.</source>
+        <translation>De datum van het alarm, in uw eigen datumnotatie of als YYYY-MM-DD; zonder: vandaag, of morgen als TIME vandaag al voorbij is. Met --repeat: de eerste dag waarop het mag afgaan.</translation>
+    </message>
+    <message>
+        <source>Ring at TIME on these days every week, from the first of them still to come: daily, weekdays (mon-fri), weekends, or days (mon tue wed thu fri sat sun) and ranges in a comma list, like mon-fri, mon,wed,fri or fri-mon.</source>
+        <translation>Elke week op deze dagen om TIME afgaan, vanaf de eerste die nog komt: daily, weekdays (mon-fri), weekends, of dagen (mon tue wed thu fri sat sun) en reeksen in een lijst met komma&apos;s, zoals mon-fri, mon,wed,fri of fri-mon.</translation>
+    </message>
+    <message>
+        <source>The WAV file the alarm plays; left out, the default sound.</source>
+        <translation>Het WAV-bestand dat het alarm afspeelt; zonder: het standaardgeluid.</translation>
+    </message>
+    <message>
+        <source>The alarm has no sound file.</source>
+        <translation>Het alarm heeft geen geluidsbestand.</translation>
+    </message>
+    <message>
+        <source>What the alarm does: both (message and sound, the default), message or sound.</source>
+        <translation>Wat het alarm doet: both (melding en geluid, de standaard), message of sound.</translation>
+    </message>
+    <message>
+        <source>Print the alarms in the list&apos;s order, one a line: date, time, mode, message, &quot;missed&quot; or nothing, and the days a repeating alarm rings (as --repeat takes them) or nothing, separated by tabs.</source>
+        <translation>De alarmen in de volgorde van de lijst tonen, één per regel: datum, tijd, soort, melding, &quot;missed&quot; of niets, en de dagen waarop een herhaald alarm afgaat (zoals --repeat ze neemt) of niets, gescheiden door tabs.</translation>
+    </message>
+    <message>
+        <source>With --list: only today&apos;s alarms.</source>
+        <translation>Met --list: alleen de alarmen van vandaag.</translation>
+    </message>
+    <message>
+        <source>Bring the running program&apos;s window forward, or start the program.</source>
+        <translation>Het venster van het draaiende programma naar voren halen, of het programma starten.</translation>
+    </message>
+    <message>
+        <source>Start minimised (also written -iconic): into the notification area when &quot;Minimize to System Tray&quot; is ticked.</source>
+        <translation>Geminimaliseerd starten (ook -iconic geschreven): naar het systeemvak als &quot;Minimize to System Tray&quot; is aangevinkt.</translation>
+    </message>
+    <message>
+        <source>Klaxora! keeps a list of alarms and rings them. Without options it starts its window.
+Exit codes: 0 done, 1 failure, 2 bad input (nothing changed), 3 the time has passed.</source>
+        <translation>Klaxora! houdt een lijst van alarmen bij en laat ze afgaan. Zonder opties opent het zijn venster.
+Afsluitcodes: 0 klaar, 1 fout, 2 verkeerde invoer (niets veranderd), 3 de tijd is voorbij.</translation>
+    </message>
+    <message>
+        <source>it cannot contain &quot;^&quot;</source>
+        <translation>er mag geen &quot;^&quot; in staan</translation>
+    </message>
+    <message>
+        <source>it cannot contain control characters (tabs, line breaks)</source>
+        <translation>er mogen geen stuurtekens in staan (tabs, regeleinden)</translation>
+    </message>
+    <message>
+        <source>it has %1 characters, at most %2 are allowed</source>
+        <translation>het heeft %1 tekens, hoogstens %2 zijn toegestaan</translation>
+    </message>
+    <message>
+        <source>the message is refused: %1</source>
+        <translation>de melding wordt geweigerd: %1</translation>
+    </message>
+    <message>
+        <source>--at TIME is required</source>
+        <translation>--at TIME is nodig</translation>
+    </message>
+    <message>
+        <source>%1 is not a time; write it like %2 or as 24-hour HH:MM</source>
+        <translation>%1 is geen tijd; schrijf hem als %2 of als 24-uurs HH:MM</translation>
+    </message>
+    <message>
+        <source>%1 is not a date; write it like %2 or as YYYY-MM-DD</source>
+        <translation>%1 is geen datum; schrijf hem als %2 of als YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of days; write daily, weekdays, weekends or days like mon-fri or mon,wed,fri</source>
+        <translation>%1 is geen lijst van dagen; schrijf daily, weekdays, weekends of dagen zoals mon-fri of mon,wed,fri</translation>
+    </message>
+    <message>
+        <source>--sound and --no-sound exclude each other</source>
+        <translation>--sound en --no-sound sluiten elkaar uit</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 is geen bestand</translation>
+    </message>
+    <message>
+        <source>the path is refused: %1</source>
+        <translation>het pad wordt geweigerd: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not one of both, message, sound</source>
+        <translation>%1 is niet een van both, message, sound</translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation>meer dan eens gegeven</translation>
+    </message>
+    <message>
+        <source>unexpected argument (a message of several words needs quotes)</source>
+        <translation>onverwacht argument (een melding van meer woorden moet tussen aanhalingstekens)</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list and --show</source>
+        <translation>geef een van --add, --list en --show</translation>
+    </message>
+    <message>
+        <source>belongs to --add</source>
+        <translation>hoort bij --add</translation>
+    </message>
+    <message>
+        <source>belongs to --list</source>
+        <translation>hoort bij --list</translation>
+    </message>
+    <message>
+        <source>is for the window; it does not go with a command</source>
+        <translation>is voor het venster; het past niet bij een opdracht</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>

@@ -65,6 +65,135 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>See klaxora --help.</source>
+        <translation>Zobacz klaxora --help.</translation>
+    </message>
+    <message>
+        <source>Set an alarm with this message (at most 100 characters, no &quot;^&quot;).</source>
+        <translation>Ustaw alarm z tym komunikatem (najwyżej 100 znaków, bez &quot;^&quot;).</translation>
+    </message>
+    <message>
+        <source>The alarm&apos;s time, in your own time format or as 24-hour HH:MM.</source>
+        <translation>Godzina alarmu, we własnym formacie czasu lub jako 24-godzinne HH:MM.</translation>
+    </message>
+    <message>
+        <source>The alarm&apos;s date, in your own date format or as YYYY-MM-DD; left out, today, or tomorrow once TIME has passed today. With --repeat: the first day it may ring.</source>
+        <translation>Data alarmu, we własnym formacie daty lub jako YYYY-MM-DD; bez niej: dziś, albo jutro, gdy TIME dziś już minęła. Z --repeat: pierwszy dzień, w którym może zadzwonić.</translation>
+    </message>
+    <message>
+        <source>Ring at TIME on these days every week, from the first of them still to come: daily, weekdays (mon-fri), weekends, or days (mon tue wed thu fri sat sun) and ranges in a comma list, like mon-fri, mon,wed,fri or fri-mon.</source>
+        <translation>Dzwoń o TIME w te dni co tydzień, od pierwszego, który jeszcze nadejdzie: daily, weekdays (mon-fri), weekends, albo dni (mon tue wed thu fri sat sun) i zakresy na liście z przecinkami, np. mon-fri, mon,wed,fri lub fri-mon.</translation>
+    </message>
+    <message>
+        <source>The WAV file the alarm plays; left out, the default sound.</source>
+        <translation>Plik WAV odtwarzany przez alarm; bez niego dźwięk domyślny.</translation>
+    </message>
+    <message>
+        <source>The alarm has no sound file.</source>
+        <translation>Alarm nie ma pliku dźwiękowego.</translation>
+    </message>
+    <message>
+        <source>What the alarm does: both (message and sound, the default), message or sound.</source>
+        <translation>Co robi alarm: both (komunikat i dźwięk, domyślnie), message albo sound.</translation>
+    </message>
+    <message>
+        <source>Print the alarms in the list&apos;s order, one a line: date, time, mode, message, &quot;missed&quot; or nothing, and the days a repeating alarm rings (as --repeat takes them) or nothing, separated by tabs.</source>
+        <translation>Wypisz alarmy w kolejności listy, jeden w wierszu: data, godzina, tryb, komunikat, &quot;missed&quot; albo nic, oraz dni, w które dzwoni powtarzany alarm (tak, jak przyjmuje je --repeat) albo nic, rozdzielone tabulatorami.</translation>
+    </message>
+    <message>
+        <source>With --list: only today&apos;s alarms.</source>
+        <translation>Z --list: tylko dzisiejsze alarmy.</translation>
+    </message>
+    <message>
+        <source>Bring the running program&apos;s window forward, or start the program.</source>
+        <translation>Wysuń na wierzch okno działającego programu albo uruchom program.</translation>
+    </message>
+    <message>
+        <source>Start minimised (also written -iconic): into the notification area when &quot;Minimize to System Tray&quot; is ticked.</source>
+        <translation>Uruchom zminimalizowany (pisane też -iconic): do zasobnika systemowego, gdy zaznaczono &quot;Minimize to System Tray&quot;.</translation>
+    </message>
+    <message>
+        <source>Klaxora! keeps a list of alarms and rings them. Without options it starts its window.
+Exit codes: 0 done, 1 failure, 2 bad input (nothing changed), 3 the time has passed.</source>
+        <translation>Klaxora! prowadzi listę alarmów i je uruchamia. Bez opcji otwiera swoje okno.
+Kody wyjścia: 0 zrobione, 1 błąd, 2 złe dane (nic nie zmieniono), 3 czas minął.</translation>
+    </message>
+    <message>
+        <source>it cannot contain &quot;^&quot;</source>
+        <translation>nie może zawierać &quot;^&quot;</translation>
+    </message>
+    <message>
+        <source>it cannot contain control characters (tabs, line breaks)</source>
+        <translation>nie może zawierać znaków sterujących (tabulatorów, końców wiersza)</translation>
+    </message>
+    <message>
+        <source>it has %1 characters, at most %2 are allowed</source>
+        <translation>ma %1 znaków, dozwolone jest najwyżej %2</translation>
+    </message>
+    <message>
+        <source>the message is refused: %1</source>
+        <translation>komunikat odrzucono: %1</translation>
+    </message>
+    <message>
+        <source>--at TIME is required</source>
+        <translation>potrzebne jest --at TIME</translation>
+    </message>
+    <message>
+        <source>%1 is not a time; write it like %2 or as 24-hour HH:MM</source>
+        <translation>%1 to nie godzina; napisz ją jak %2 lub jako 24-godzinne HH:MM</translation>
+    </message>
+    <message>
+        <source>%1 is not a date; write it like %2 or as YYYY-MM-DD</source>
+        <translation>%1 to nie data; napisz ją jak %2 lub jako YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of days; write daily, weekdays, weekends or days like mon-fri or mon,wed,fri</source>
+        <translation>%1 to nie lista dni; napisz daily, weekdays, weekends albo dni jak mon-fri lub mon,wed,fri</translation>
+    </message>
+    <message>
+        <source>--sound and --no-sound exclude each other</source>
+        <translation>--sound i --no-sound wykluczają się</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 to nie plik</translation>
+    </message>
+    <message>
+        <source>the path is refused: %1</source>
+        <translation>ścieżkę odrzucono: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not one of both, message, sound</source>
+        <translation>%1 to nie both, message ani sound</translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation>podano więcej niż raz</translation>
+    </message>
+    <message>
+        <source>unexpected argument (a message of several words needs quotes)</source>
+        <translation>nieoczekiwany argument (komunikat z kilku słów wymaga cudzysłowu)</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list and --show</source>
+        <translation>podaj jedno z --add, --list i --show</translation>
+    </message>
+    <message>
+        <source>belongs to --add</source>
+        <translation>należy do --add</translation>
+    </message>
+    <message>
+        <source>belongs to --list</source>
+        <translation>należy do --list</translation>
+    </message>
+    <message>
+        <source>is for the window; it does not go with a command</source>
+        <translation>dotyczy okna; nie pasuje do polecenia</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>

@@ -65,6 +65,135 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>See klaxora --help.</source>
+        <translation>Veja klaxora --help.</translation>
+    </message>
+    <message>
+        <source>Set an alarm with this message (at most 100 characters, no &quot;^&quot;).</source>
+        <translation>Definir um alarme com esta mensagem (no máximo 100 caracteres, sem &quot;^&quot;).</translation>
+    </message>
+    <message>
+        <source>The alarm&apos;s time, in your own time format or as 24-hour HH:MM.</source>
+        <translation>A hora do alarme, no seu formato de hora ou como HH:MM de 24 horas.</translation>
+    </message>
+    <message>
+        <source>The alarm&apos;s date, in your own date format or as YYYY-MM-DD; left out, today, or tomorrow once TIME has passed today. With --repeat: the first day it may ring.</source>
+        <translation>A data do alarme, no seu formato de data ou como YYYY-MM-DD; sem ela, hoje, ou amanhã se TIME já passou hoje. Com --repeat: o primeiro dia em que pode tocar.</translation>
+    </message>
+    <message>
+        <source>Ring at TIME on these days every week, from the first of them still to come: daily, weekdays (mon-fri), weekends, or days (mon tue wed thu fri sat sun) and ranges in a comma list, like mon-fri, mon,wed,fri or fri-mon.</source>
+        <translation>Tocar às TIME nesses dias toda semana, a partir do primeiro que ainda vem: daily, weekdays (mon-fri), weekends, ou dias (mon tue wed thu fri sat sun) e intervalos numa lista com vírgulas, como mon-fri, mon,wed,fri ou fri-mon.</translation>
+    </message>
+    <message>
+        <source>The WAV file the alarm plays; left out, the default sound.</source>
+        <translation>O arquivo WAV que o alarme toca; sem ele, o som padrão.</translation>
+    </message>
+    <message>
+        <source>The alarm has no sound file.</source>
+        <translation>O alarme não tem arquivo de som.</translation>
+    </message>
+    <message>
+        <source>What the alarm does: both (message and sound, the default), message or sound.</source>
+        <translation>O que o alarme faz: both (mensagem e som, o padrão), message ou sound.</translation>
+    </message>
+    <message>
+        <source>Print the alarms in the list&apos;s order, one a line: date, time, mode, message, &quot;missed&quot; or nothing, and the days a repeating alarm rings (as --repeat takes them) or nothing, separated by tabs.</source>
+        <translation>Mostrar os alarmes na ordem da lista, um por linha: data, hora, modo, mensagem, &quot;missed&quot; ou nada, e os dias em que um alarme repetido toca (como --repeat os aceita) ou nada, separados por tabulações.</translation>
+    </message>
+    <message>
+        <source>With --list: only today&apos;s alarms.</source>
+        <translation>Com --list: só os alarmes de hoje.</translation>
+    </message>
+    <message>
+        <source>Bring the running program&apos;s window forward, or start the program.</source>
+        <translation>Trazer para a frente a janela do programa em execução, ou iniciar o programa.</translation>
+    </message>
+    <message>
+        <source>Start minimised (also written -iconic): into the notification area when &quot;Minimize to System Tray&quot; is ticked.</source>
+        <translation>Iniciar minimizado (também escrito -iconic): na área de notificação se &quot;Minimize to System Tray&quot; estiver marcado.</translation>
+    </message>
+    <message>
+        <source>Klaxora! keeps a list of alarms and rings them. Without options it starts its window.
+Exit codes: 0 done, 1 failure, 2 bad input (nothing changed), 3 the time has passed.</source>
+        <translation>O Klaxora! mantém uma lista de alarmes e os faz tocar. Sem opções, abre sua janela.
+Códigos de saída: 0 feito, 1 falha, 2 entrada inválida (nada mudou), 3 a hora já passou.</translation>
+    </message>
+    <message>
+        <source>it cannot contain &quot;^&quot;</source>
+        <translation>não pode conter &quot;^&quot;</translation>
+    </message>
+    <message>
+        <source>it cannot contain control characters (tabs, line breaks)</source>
+        <translation>não pode conter caracteres de controle (tabulações, quebras de linha)</translation>
+    </message>
+    <message>
+        <source>it has %1 characters, at most %2 are allowed</source>
+        <translation>tem %1 caracteres, no máximo %2 são permitidos</translation>
+    </message>
+    <message>
+        <source>the message is refused: %1</source>
+        <translation>a mensagem foi recusada: %1</translation>
+    </message>
+    <message>
+        <source>--at TIME is required</source>
+        <translation>falta --at TIME</translation>
+    </message>
+    <message>
+        <source>%1 is not a time; write it like %2 or as 24-hour HH:MM</source>
+        <translation>%1 não é uma hora; escreva como %2 ou como HH:MM de 24 horas</translation>
+    </message>
+    <message>
+        <source>%1 is not a date; write it like %2 or as YYYY-MM-DD</source>
+        <translation>%1 não é uma data; escreva como %2 ou como YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of days; write daily, weekdays, weekends or days like mon-fri or mon,wed,fri</source>
+        <translation>%1 não é uma lista de dias; escreva daily, weekdays, weekends ou dias como mon-fri ou mon,wed,fri</translation>
+    </message>
+    <message>
+        <source>--sound and --no-sound exclude each other</source>
+        <translation>--sound e --no-sound se excluem</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 não é um arquivo</translation>
+    </message>
+    <message>
+        <source>the path is refused: %1</source>
+        <translation>o caminho foi recusado: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not one of both, message, sound</source>
+        <translation>%1 não é both, message nem sound</translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation>dada mais de uma vez</translation>
+    </message>
+    <message>
+        <source>unexpected argument (a message of several words needs quotes)</source>
+        <translation>argumento inesperado (uma mensagem de várias palavras precisa de aspas)</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list and --show</source>
+        <translation>indique um de --add, --list e --show</translation>
+    </message>
+    <message>
+        <source>belongs to --add</source>
+        <translation>pertence a --add</translation>
+    </message>
+    <message>
+        <source>belongs to --list</source>
+        <translation>pertence a --list</translation>
+    </message>
+    <message>
+        <source>is for the window; it does not go with a command</source>
+        <translation>é para a janela; não combina com um comando</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>

@@ -1,5 +1,6 @@
 #include "app/command_line_run.h"
 
+#include "app/program_translations.h"
 #include "app/user_data_folder.h"
 #include "app/user_locale.h"
 #include "command/command_channel.h"
@@ -30,8 +31,9 @@ int print(const CommandReply& reply)
 
 int runCommandLine(int argc, char** argv)
 {
-    const QCoreApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("klaxora"));
+    installProgramTranslations(app, QLocale::system());
     const SystemClock clock;
     const DateTimeFormats formats(userFormatSettings(QLocale::system()));
     const CommandLine line =
@@ -44,7 +46,11 @@ int runCommandLine(int argc, char** argv)
     case CommandLineAction::PrintVersion:
         return print({ExitDone, "Klaxora! " KLAXORA_VERSION "\n", {}});
     case CommandLineAction::Refuse:
-        return print({ExitBadInput, {}, "klaxora: " + line.error + "\nSee klaxora --help.\n"});
+        return print({ExitBadInput,
+                      {},
+                      "klaxora: " + line.error + "\n" +
+                          QCoreApplication::translate("CommandLine", "See klaxora --help.").toStdString() +
+                          "\n"});
     case CommandLineAction::StartWindow:
     case CommandLineAction::CarryOut:
         break;

@@ -1,6 +1,6 @@
 // The program's texts, and Qt's own (the buttons of message boxes and file choosers), in the desktop's
 // language: the first of the user's languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) that the program
-// has. With none of them, English, the language the texts are written in.
+// has. With none of them, English, the language the texts are written in, Qt's texts included.
 #pragma once
 
 class QCoreApplication;

@@ -7,6 +7,7 @@
 #include "store/text_helpers.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -17,57 +18,66 @@ namespace klaxora {
 
 namespace {
 
+// The command line's human texts, in the user's language (the option names and the values stay English).
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+std::string words(const QString& text)
+{
+    return text.toStdString();
+}
+
 // Capacities of the alarm record, in characters.
 constexpr std::size_t MessageCapacity = 100;
 constexpr std::size_t SoundPathCapacity = 255;
 
 struct Options {
     QCommandLineOption add{QStringLiteral("add"),
-                           QStringLiteral("Set an alarm with this message (at most 100 "
-                                          "characters, no \"^\")."),
+                           Words::tr("Set an alarm with this message (at most 100 "
+                                     "characters, no \"^\")."),
                            QStringLiteral("MESSAGE")};
     QCommandLineOption at{QStringLiteral("at"),
-                          QStringLiteral("The alarm's time, in your own time format or as 24-hour HH:MM."),
+                          Words::tr("The alarm's time, in your own time format or as 24-hour HH:MM."),
                           QStringLiteral("TIME")};
     QCommandLineOption on{QStringLiteral("on"),
-                          QStringLiteral("The alarm's date, in your own date format or as YYYY-MM-DD; "
-                                         "left out, today, or tomorrow once TIME has passed today. With "
-                                         "--repeat: the first day it may ring."),
+                          Words::tr("The alarm's date, in your own date format or as YYYY-MM-DD; "
+                                    "left out, today, or tomorrow once TIME has passed today. With "
+                                    "--repeat: the first day it may ring."),
                           QStringLiteral("DATE")};
     QCommandLineOption repeat{QStringLiteral("repeat"),
-                              QStringLiteral("Ring at TIME on these days every week, from the first of them "
-                                             "still to come: daily, weekdays (mon-fri), weekends, or days "
-                                             "(mon tue wed thu fri sat sun) and ranges in a comma list, "
-                                             "like mon-fri, mon,wed,fri or fri-mon."),
+                              Words::tr("Ring at TIME on these days every week, from the first of them "
+                                        "still to come: daily, weekdays (mon-fri), weekends, or days "
+                                        "(mon tue wed thu fri sat sun) and ranges in a comma list, "
+                                        "like mon-fri, mon,wed,fri or fri-mon."),
                               QStringLiteral("DAYS")};
     QCommandLineOption sound{QStringLiteral("sound"),
-                             QStringLiteral("The WAV file the alarm plays; left out, the default sound."),
+                             Words::tr("The WAV file the alarm plays; left out, the default sound."),
                              QStringLiteral("FILE")};
-    QCommandLineOption noSound{QStringLiteral("no-sound"), QStringLiteral("The alarm has no sound file.")};
+    QCommandLineOption noSound{QStringLiteral("no-sound"), Words::tr("The alarm has no sound file.")};
     QCommandLineOption mode{QStringLiteral("mode"),
-                            QStringLiteral("What the alarm does: both (message and sound, the default), "
-                                           "message or sound."),
+                            Words::tr("What the alarm does: both (message and sound, the default), "
+                                      "message or sound."),
                             QStringLiteral("both|message|sound")};
     QCommandLineOption list{QStringLiteral("list"),
-                            QStringLiteral("Print the alarms in the list's order, one a line: date, time, "
-                                           "mode, message, \"missed\" or nothing, and the days a "
-                                           "repeating alarm rings (as --repeat takes them) or nothing, "
-                                           "separated by tabs.")};
-    QCommandLineOption today{QStringLiteral("today"), QStringLiteral("With --list: only today's alarms.")};
-    QCommandLineOption show{
-        QStringLiteral("show"),
-        QStringLiteral("Bring the running program's window forward, or start the program.")};
+                            Words::tr("Print the alarms in the list's order, one a line: date, time, "
+                                      "mode, message, \"missed\" or nothing, and the days a "
+                                      "repeating alarm rings (as --repeat takes them) or nothing, "
+                                      "separated by tabs.")};
+    QCommandLineOption today{QStringLiteral("today"), Words::tr("With --list: only today's alarms.")};
+    QCommandLineOption show{QStringLiteral("show"),
+                            Words::tr("Bring the running program's window forward, or start the program.")};
     QCommandLineOption iconic{QStringLiteral("iconic"),
-                              QStringLiteral("Start minimised (also written -iconic): into the notification "
-                                             "area when \"Minimize to System Tray\" is ticked.")};
+                              Words::tr("Start minimised (also written -iconic): into the notification "
+                                        "area when \"Minimize to System Tray\" is ticked.")};
 };
 
 // --help leaves Qt's own options to --help-all.
 void define(QCommandLineParser& parser, const Options& options, bool helpListsToolkitOptions = false)
 {
-    parser.setApplicationDescription(QStringLiteral(
-        "Klaxora! keeps a list of alarms and rings them. Without options it starts its window.\n"
-        "Exit codes: 0 done, 1 failure, 2 bad input (nothing changed), 3 the time has passed."));
+    parser.setApplicationDescription(
+        Words::tr("Klaxora! keeps a list of alarms and rings them. Without options it starts its window.\n"
+                  "Exit codes: 0 done, 1 failure, 2 bad input (nothing changed), 3 the time has passed."));
     // -iconic is one option, not six letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
@@ -127,13 +137,14 @@ std::optional<std::string> alarmTextProblem(const QString& text, std::size_t cap
     const QList<uint> characters = text.toUcs4();
     for (const uint c : characters) {
         if (c == U'^')
-            return "it cannot contain \"^\"";
+            return words(Words::tr("it cannot contain \"^\""));
         if (QChar::category(c) == QChar::Other_Control)
-            return "it cannot contain control characters (tabs, line breaks)";
+            return words(Words::tr("it cannot contain control characters (tabs, line breaks)"));
     }
     if (static_cast<std::size_t>(characters.size()) > capacity)
-        return "it has " + std::to_string(characters.size()) + " characters, at most " +
-               std::to_string(capacity) + " are allowed";
+        return words(Words::tr("it has %1 characters, at most %2 are allowed")
+                         .arg(characters.size())
+                         .arg(static_cast<qulonglong>(capacity)));
     return std::nullopt;
 }
 
@@ -181,52 +192,60 @@ CommandLine readAdd(const QCommandLineParser& parser, const Options& o, const Da
 
     const QString message = parser.value(o.add);
     if (const auto problem = alarmTextProblem(message, MessageCapacity))
-        return refused(QStringLiteral("--add"), "the message is refused: " + *problem);
+        return refused(QStringLiteral("--add"),
+                       words(Words::tr("the message is refused: %1").arg(QString::fromStdString(*problem))));
     request.message = message.toStdString();
 
     if (!parser.isSet(o.at))
-        return refused(QStringLiteral("--add"), "--at TIME is required");
+        return refused(QStringLiteral("--add"), words(Words::tr("--at TIME is required")));
     const FormatSettings& user = formats.user();
     if (!readTime(parser.value(o.at), formats, request.time))
         return refused(QStringLiteral("--at"),
-                       quoted(parser.value(o.at)) + " is not a time; write it like " +
-                           formatDateTime(user.shortTimePattern, clock.timeNow(), user) +
-                           " or as 24-hour HH:MM");
+                       words(Words::tr("%1 is not a time; write it like %2 or as 24-hour HH:MM")
+                                 .arg(QString::fromStdString(quoted(parser.value(o.at))),
+                                      QString::fromStdString(
+                                          formatDateTime(user.shortTimePattern, clock.timeNow(), user)))));
     if (parser.isSet(o.on)) {
         DateTime date = 0;
         if (!readDate(parser.value(o.on), formats, decodeDate(clock.today()).year, date))
-            return refused(QStringLiteral("--on"), quoted(parser.value(o.on)) +
-                                                       " is not a date; write it like " +
-                                                       dateToStr(clock.today(), user) + " or as YYYY-MM-DD");
+            return refused(QStringLiteral("--on"),
+                           words(Words::tr("%1 is not a date; write it like %2 or as YYYY-MM-DD")
+                                     .arg(QString::fromStdString(quoted(parser.value(o.on))),
+                                          QString::fromStdString(dateToStr(clock.today(), user)))));
         request.date = date;
     }
     if (parser.isSet(o.repeat)) {
         const auto days = readRepeatDays(parser.value(o.repeat).toStdString());
         if (!days)
             return refused(QStringLiteral("--repeat"),
-                           quoted(parser.value(o.repeat)) +
-                               " is not a list of days; write daily, weekdays, weekends or days like "
-                               "mon-fri or mon,wed,fri");
+                           words(Words::tr("%1 is not a list of days; write daily, weekdays, weekends or "
+                                           "days like mon-fri or mon,wed,fri")
+                                     .arg(QString::fromStdString(quoted(parser.value(o.repeat))))));
         request.repeatDays = *days;
     }
 
     if (parser.isSet(o.sound) && parser.isSet(o.noSound))
-        return refused(QStringLiteral("--sound"), "--sound and --no-sound exclude each other");
+        return refused(QStringLiteral("--sound"),
+                       words(Words::tr("--sound and --no-sound exclude each other")));
     if (parser.isSet(o.noSound))
         request.sound = SoundChoice::None;
     if (parser.isSet(o.sound)) {
         const QFileInfo file(QDir(workingFolder), parser.value(o.sound));
         if (!file.isFile())
-            return refused(QStringLiteral("--sound"), quoted(parser.value(o.sound)) + " is not a file");
+            return refused(QStringLiteral("--sound"),
+                           words(Words::tr("%1 is not a file")
+                                     .arg(QString::fromStdString(quoted(parser.value(o.sound))))));
         if (const auto problem = alarmTextProblem(file.absoluteFilePath(), SoundPathCapacity))
-            return refused(QStringLiteral("--sound"), "the path is refused: " + *problem);
+            return refused(QStringLiteral("--sound"),
+                           words(Words::tr("the path is refused: %1").arg(QString::fromStdString(*problem))));
         request.sound = SoundChoice::File;
         request.soundFile = file.absoluteFilePath().toStdString();
     }
 
     if (parser.isSet(o.mode) && !modeFromName(parser.value(o.mode).toStdString(), request.mode))
         return refused(QStringLiteral("--mode"),
-                       quoted(parser.value(o.mode)) + " is not one of both, message, sound");
+                       words(Words::tr("%1 is not one of both, message, sound")
+                                 .arg(QString::fromStdString(quoted(parser.value(o.mode))))));
     return line;
 }
 
@@ -254,11 +273,12 @@ CommandLine readCommandLine(const QStringList& arguments, const DateTimeFormats&
     }
     for (const QString& name : parser.optionNames()) {
         if (parser.optionNames().count(name) > 1)
-            return refused(QLatin1String(name.size() == 1 ? "-" : "--") + name, "given more than once");
+            return refused(QLatin1String(name.size() == 1 ? "-" : "--") + name,
+                           words(Words::tr("given more than once")));
     }
     if (!parser.positionalArguments().isEmpty())
         return refused(parser.positionalArguments().constFirst(),
-                       "unexpected argument (a message of several words needs quotes)");
+                       words(Words::tr("unexpected argument (a message of several words needs quotes)")));
     if (parser.isSet(QStringLiteral("help-all")))
         return {CommandLineAction::PrintHelpWithToolkitOptions, {}, {}};
     if (parser.isSet(QStringLiteral("help")))
@@ -268,18 +288,20 @@ CommandLine readCommandLine(const QStringList& arguments, const DateTimeFormats&
 
     const int commands = int(parser.isSet(o.add)) + int(parser.isSet(o.list)) + int(parser.isSet(o.show));
     if (commands != 1)
-        return {CommandLineAction::Refuse, {}, "give one of --add, --list and --show"};
+        return {CommandLineAction::Refuse, {}, words(Words::tr("give one of --add, --list and --show"))};
     if (!parser.isSet(o.add)) {
         for (const QCommandLineOption* addOnly : {&o.at, &o.on, &o.repeat, &o.sound, &o.noSound, &o.mode}) {
             if (parser.isSet(*addOnly))
-                return refused(QStringLiteral("--") + addOnly->names().constFirst(), "belongs to --add");
+                return refused(QStringLiteral("--") + addOnly->names().constFirst(),
+                               words(Words::tr("belongs to --add")));
         }
     }
     if (parser.isSet(o.today) && !parser.isSet(o.list))
-        return refused(QStringLiteral("--today"), "belongs to --list");
+        return refused(QStringLiteral("--today"), words(Words::tr("belongs to --list")));
     for (const QString& name : windowOptionNames(o)) {
         if (parser.isSet(name))
-            return refused(QStringLiteral("--") + name, "is for the window; it does not go with a command");
+            return refused(QStringLiteral("--") + name,
+                           words(Words::tr("is for the window; it does not go with a command")));
     }
 
     if (parser.isSet(o.add))

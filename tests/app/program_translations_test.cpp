@@ -1,4 +1,5 @@
-// The program's texts follow the user's first language that the program has, English otherwise.
+// The program's texts, and Qt's own, follow the user's first language that the program has; English
+// otherwise, Qt's texts included.
 #include "app/program_translations.h"
 
 #include <QCoreApplication>
@@ -9,22 +10,25 @@
 namespace klaxora {
 namespace {
 
-QString addAlarmCaption(const QLocale& locale)
+// The program's "&Add Alarm" and Qt's "Unknown option" under that locale.
+QString texts(const QLocale& locale)
 {
     installProgramTranslations(*QCoreApplication::instance(), locale);
-    const QString caption = QCoreApplication::translate("klaxora::MainScreen", "&Add Alarm");
+    const QString texts = QCoreApplication::translate("klaxora::MainScreen", "&Add Alarm") + " | " +
+                          QCoreApplication::translate("QCommandLineParser", "Unknown option '%1'.");
     // Taken out again, so that the next row starts from English.
     for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
         delete translator;
-    return caption;
+    return texts;
 }
 
 TEST(ProgramTranslations, TheFirstLanguageTheProgramHasOrEnglish)
 {
-    EXPECT_EQ(addAlarmCaption(QLocale(QLocale::German, QLocale::Germany)), "&Neuer Alarm");
-    EXPECT_EQ(addAlarmCaption(QLocale(QLocale::German, QLocale::Austria)), "&Neuer Alarm");
-    EXPECT_EQ(addAlarmCaption(QLocale(QLocale::Japanese, QLocale::Japan)), "&Add Alarm");
-    EXPECT_EQ(addAlarmCaption(QLocale(QLocale::English, QLocale::UnitedStates)), "&Add Alarm");
+    EXPECT_EQ(texts(QLocale(QLocale::German, QLocale::Germany)), "&Neuer Alarm | Unbekannte Option '%1'.");
+    EXPECT_EQ(texts(QLocale(QLocale::German, QLocale::Austria)), "&Neuer Alarm | Unbekannte Option '%1'.");
+    EXPECT_EQ(texts(QLocale(QLocale::Japanese, QLocale::Japan)), "&Add Alarm | Unknown option '%1'.")
+        << "Qt has Japanese, the program has not";
+    EXPECT_EQ(texts(QLocale(QLocale::English, QLocale::UnitedStates)), "&Add Alarm | Unknown option '%1'.");
 }
 
 } // namespace
