@@ -194,6 +194,53 @@ Rückgabewerte: 0 erledigt, 1 Fehler, 2 falsche Eingabe (nichts geändert), 3 di
     </message>
 </context>
 <context>
+    <name>CommandReply</name>
+    <message>
+        <source>Klaxora! could not be started from %1</source>
+        <translation>Klaxora! konnte nicht aus %1 gestartet werden</translation>
+    </message>
+    <message>
+        <source>Klaxora! was not running; it has been started.</source>
+        <translation>Klaxora! lief nicht; es wurde gestartet.</translation>
+    </message>
+    <message>
+        <source>the running Klaxora! sent an answer that is not understood</source>
+        <translation>das laufende Klaxora! schickte eine Antwort, die nicht verstanden wird</translation>
+    </message>
+    <message>
+        <source>Klaxora! is running but did not answer within %1 seconds; the command may or may not have been carried out</source>
+        <translation>Klaxora! läuft, antwortete aber nicht binnen %1 Sekunden; der Befehl wurde vielleicht ausgeführt, vielleicht nicht</translation>
+    </message>
+    <message>
+        <source>another Klaxora! holds the alarm files and did not answer within %1 seconds</source>
+        <translation>ein anderes Klaxora! hält die Alarmdateien und antwortete nicht binnen %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>No date given: tomorrow, %1, since %2 has passed today.</source>
+        <translation>Kein Datum angegeben: morgen, %1, da %2 heute vorbei ist.</translation>
+    </message>
+    <message>
+        <source>No date given: today, %1.</source>
+        <translation>Kein Datum angegeben: heute, %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 has already passed; no alarm was added.</source>
+        <translation>%1 %2 ist schon vorbei; kein Alarm wurde gestellt.</translation>
+    </message>
+    <message>
+        <source>the alarm file could not be written: %1</source>
+        <translation>die Alarmdatei konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Repeats %1: first on %2 %3.</source>
+        <translation>Wiederholt %1: zuerst am %2 %3.</translation>
+    </message>
+    <message>
+        <source>the alarm file could not be read: %1</source>
+        <translation>die Alarmdatei konnte nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>

@@ -194,6 +194,53 @@ Códigos de salida: 0 hecho, 1 fallo, 2 entrada errónea (nada cambió), 3 la ho
     </message>
 </context>
 <context>
+    <name>CommandReply</name>
+    <message>
+        <source>Klaxora! could not be started from %1</source>
+        <translation>No se pudo iniciar Klaxora! desde %1</translation>
+    </message>
+    <message>
+        <source>Klaxora! was not running; it has been started.</source>
+        <translation>Klaxora! no estaba en marcha; se ha iniciado.</translation>
+    </message>
+    <message>
+        <source>the running Klaxora! sent an answer that is not understood</source>
+        <translation>el Klaxora! en marcha envió una respuesta que no se entiende</translation>
+    </message>
+    <message>
+        <source>Klaxora! is running but did not answer within %1 seconds; the command may or may not have been carried out</source>
+        <translation>Klaxora! está en marcha pero no respondió en %1 segundos; puede que el comando se haya ejecutado o no</translation>
+    </message>
+    <message>
+        <source>another Klaxora! holds the alarm files and did not answer within %1 seconds</source>
+        <translation>otro Klaxora! tiene los archivos de alarmas y no respondió en %1 segundos</translation>
+    </message>
+    <message>
+        <source>No date given: tomorrow, %1, since %2 has passed today.</source>
+        <translation>Sin fecha: mañana, %1, porque %2 ya pasó hoy.</translation>
+    </message>
+    <message>
+        <source>No date given: today, %1.</source>
+        <translation>Sin fecha: hoy, %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 has already passed; no alarm was added.</source>
+        <translation>%1 %2 ya pasó; no se añadió ninguna alarma.</translation>
+    </message>
+    <message>
+        <source>the alarm file could not be written: %1</source>
+        <translation>no se pudo escribir el archivo de alarmas: %1</translation>
+    </message>
+    <message>
+        <source>Repeats %1: first on %2 %3.</source>
+        <translation>Se repite %1: primero el %2 %3.</translation>
+    </message>
+    <message>
+        <source>the alarm file could not be read: %1</source>
+        <translation>no se pudo leer el archivo de alarmas: %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>

@@ -194,6 +194,53 @@ Codes de sortie : 0 fait, 1 échec, 2 saisie incorrecte (rien de changé), 3 l&a
     </message>
 </context>
 <context>
+    <name>CommandReply</name>
+    <message>
+        <source>Klaxora! could not be started from %1</source>
+        <translation>Klaxora! n&apos;a pas pu être lancé depuis %1</translation>
+    </message>
+    <message>
+        <source>Klaxora! was not running; it has been started.</source>
+        <translation>Klaxora! n&apos;était pas lancé ; il vient de l&apos;être.</translation>
+    </message>
+    <message>
+        <source>the running Klaxora! sent an answer that is not understood</source>
+        <translation>le Klaxora! lancé a envoyé une réponse incompréhensible</translation>
+    </message>
+    <message>
+        <source>Klaxora! is running but did not answer within %1 seconds; the command may or may not have been carried out</source>
+        <translation>Klaxora! est lancé mais n&apos;a pas répondu en %1 secondes ; la commande a peut-être été exécutée, peut-être pas</translation>
+    </message>
+    <message>
+        <source>another Klaxora! holds the alarm files and did not answer within %1 seconds</source>
+        <translation>un autre Klaxora! tient les fichiers d&apos;alarmes et n&apos;a pas répondu en %1 secondes</translation>
+    </message>
+    <message>
+        <source>No date given: tomorrow, %1, since %2 has passed today.</source>
+        <translation>Pas de date : demain, %1, car %2 est passée aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>No date given: today, %1.</source>
+        <translation>Pas de date : aujourd&apos;hui, %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 has already passed; no alarm was added.</source>
+        <translation>%1 %2 est déjà passé ; aucune alarme n&apos;a été ajoutée.</translation>
+    </message>
+    <message>
+        <source>the alarm file could not be written: %1</source>
+        <translation>le fichier des alarmes n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>Repeats %1: first on %2 %3.</source>
+        <translation>Répétée %1 : d&apos;abord le %2 %3.</translation>
+    </message>
+    <message>
+        <source>the alarm file could not be read: %1</source>
+        <translation>le fichier des alarmes n&apos;a pas pu être lu : %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>

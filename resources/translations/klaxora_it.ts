@@ -194,6 +194,53 @@ Codici di uscita: 0 fatto, 1 errore, 2 input errato (nulla cambiato), 3 l&apos;o
     </message>
 </context>
 <context>
+    <name>CommandReply</name>
+    <message>
+        <source>Klaxora! could not be started from %1</source>
+        <translation>Impossibile avviare Klaxora! da %1</translation>
+    </message>
+    <message>
+        <source>Klaxora! was not running; it has been started.</source>
+        <translation>Klaxora! non era in esecuzione; è stato avviato.</translation>
+    </message>
+    <message>
+        <source>the running Klaxora! sent an answer that is not understood</source>
+        <translation>il Klaxora! in esecuzione ha mandato una risposta incomprensibile</translation>
+    </message>
+    <message>
+        <source>Klaxora! is running but did not answer within %1 seconds; the command may or may not have been carried out</source>
+        <translation>Klaxora! è in esecuzione ma non ha risposto entro %1 secondi; il comando forse è stato eseguito, forse no</translation>
+    </message>
+    <message>
+        <source>another Klaxora! holds the alarm files and did not answer within %1 seconds</source>
+        <translation>un altro Klaxora! tiene i file degli allarmi e non ha risposto entro %1 secondi</translation>
+    </message>
+    <message>
+        <source>No date given: tomorrow, %1, since %2 has passed today.</source>
+        <translation>Nessuna data: domani, %1, perché %2 è già passata oggi.</translation>
+    </message>
+    <message>
+        <source>No date given: today, %1.</source>
+        <translation>Nessuna data: oggi, %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 has already passed; no alarm was added.</source>
+        <translation>%1 %2 è già passato; nessun allarme aggiunto.</translation>
+    </message>
+    <message>
+        <source>the alarm file could not be written: %1</source>
+        <translation>impossibile scrivere il file degli allarmi: %1</translation>
+    </message>
+    <message>
+        <source>Repeats %1: first on %2 %3.</source>
+        <translation>Si ripete %1: la prima volta %2 %3.</translation>
+    </message>
+    <message>
+        <source>the alarm file could not be read: %1</source>
+        <translation>impossibile leggere il file degli allarmi: %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>

@@ -194,6 +194,53 @@ Afsluitcodes: 0 klaar, 1 fout, 2 verkeerde invoer (niets veranderd), 3 de tijd i
     </message>
 </context>
 <context>
+    <name>CommandReply</name>
+    <message>
+        <source>Klaxora! could not be started from %1</source>
+        <translation>Klaxora! kon niet worden gestart vanuit %1</translation>
+    </message>
+    <message>
+        <source>Klaxora! was not running; it has been started.</source>
+        <translation>Klaxora! draaide niet; het is gestart.</translation>
+    </message>
+    <message>
+        <source>the running Klaxora! sent an answer that is not understood</source>
+        <translation>de draaiende Klaxora! stuurde een antwoord dat niet begrepen wordt</translation>
+    </message>
+    <message>
+        <source>Klaxora! is running but did not answer within %1 seconds; the command may or may not have been carried out</source>
+        <translation>Klaxora! draait maar antwoordde niet binnen %1 seconden; de opdracht is misschien wel, misschien niet uitgevoerd</translation>
+    </message>
+    <message>
+        <source>another Klaxora! holds the alarm files and did not answer within %1 seconds</source>
+        <translation>een andere Klaxora! houdt de alarmbestanden vast en antwoordde niet binnen %1 seconden</translation>
+    </message>
+    <message>
+        <source>No date given: tomorrow, %1, since %2 has passed today.</source>
+        <translation>Geen datum gegeven: morgen, %1, omdat %2 vandaag voorbij is.</translation>
+    </message>
+    <message>
+        <source>No date given: today, %1.</source>
+        <translation>Geen datum gegeven: vandaag, %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 has already passed; no alarm was added.</source>
+        <translation>%1 %2 is al voorbij; er is geen alarm toegevoegd.</translation>
+    </message>
+    <message>
+        <source>the alarm file could not be written: %1</source>
+        <translation>het alarmbestand kon niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>Repeats %1: first on %2 %3.</source>
+        <translation>Herhaalt %1: eerst op %2 %3.</translation>
+    </message>
+    <message>
+        <source>the alarm file could not be read: %1</source>
+        <translation>het alarmbestand kon niet worden gelezen: %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>

@@ -194,6 +194,53 @@ Kody wyjścia: 0 zrobione, 1 błąd, 2 złe dane (nic nie zmieniono), 3 czas min
     </message>
 </context>
 <context>
+    <name>CommandReply</name>
+    <message>
+        <source>Klaxora! could not be started from %1</source>
+        <translation>Nie można uruchomić Klaxora! z %1</translation>
+    </message>
+    <message>
+        <source>Klaxora! was not running; it has been started.</source>
+        <translation>Klaxora! nie działała; została uruchomiona.</translation>
+    </message>
+    <message>
+        <source>the running Klaxora! sent an answer that is not understood</source>
+        <translation>działająca Klaxora! wysłała niezrozumiałą odpowiedź</translation>
+    </message>
+    <message>
+        <source>Klaxora! is running but did not answer within %1 seconds; the command may or may not have been carried out</source>
+        <translation>Klaxora! działa, ale nie odpowiedziała w ciągu %1 sekund; polecenie mogło zostać wykonane lub nie</translation>
+    </message>
+    <message>
+        <source>another Klaxora! holds the alarm files and did not answer within %1 seconds</source>
+        <translation>inna Klaxora! trzyma pliki alarmów i nie odpowiedziała w ciągu %1 sekund</translation>
+    </message>
+    <message>
+        <source>No date given: tomorrow, %1, since %2 has passed today.</source>
+        <translation>Nie podano daty: jutro, %1, bo %2 dziś już minęła.</translation>
+    </message>
+    <message>
+        <source>No date given: today, %1.</source>
+        <translation>Nie podano daty: dziś, %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 has already passed; no alarm was added.</source>
+        <translation>%1 %2 już minęło; nie dodano alarmu.</translation>
+    </message>
+    <message>
+        <source>the alarm file could not be written: %1</source>
+        <translation>nie można zapisać pliku alarmów: %1</translation>
+    </message>
+    <message>
+        <source>Repeats %1: first on %2 %3.</source>
+        <translation>Powtarza się %1: pierwszy raz %2 %3.</translation>
+    </message>
+    <message>
+        <source>the alarm file could not be read: %1</source>
+        <translation>nie można odczytać pliku alarmów: %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>

@@ -194,6 +194,53 @@ Códigos de saída: 0 feito, 1 falha, 2 entrada inválida (nada mudou), 3 a hora
     </message>
 </context>
 <context>
+    <name>CommandReply</name>
+    <message>
+        <source>Klaxora! could not be started from %1</source>
+        <translation>Não foi possível iniciar o Klaxora! a partir de %1</translation>
+    </message>
+    <message>
+        <source>Klaxora! was not running; it has been started.</source>
+        <translation>O Klaxora! não estava em execução; foi iniciado.</translation>
+    </message>
+    <message>
+        <source>the running Klaxora! sent an answer that is not understood</source>
+        <translation>o Klaxora! em execução enviou uma resposta que não se entende</translation>
+    </message>
+    <message>
+        <source>Klaxora! is running but did not answer within %1 seconds; the command may or may not have been carried out</source>
+        <translation>O Klaxora! está em execução mas não respondeu em %1 segundos; o comando talvez tenha sido executado, talvez não</translation>
+    </message>
+    <message>
+        <source>another Klaxora! holds the alarm files and did not answer within %1 seconds</source>
+        <translation>outro Klaxora! está com os arquivos de alarmes e não respondeu em %1 segundos</translation>
+    </message>
+    <message>
+        <source>No date given: tomorrow, %1, since %2 has passed today.</source>
+        <translation>Sem data: amanhã, %1, pois %2 já passou hoje.</translation>
+    </message>
+    <message>
+        <source>No date given: today, %1.</source>
+        <translation>Sem data: hoje, %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 has already passed; no alarm was added.</source>
+        <translation>%1 %2 já passou; nenhum alarme foi adicionado.</translation>
+    </message>
+    <message>
+        <source>the alarm file could not be written: %1</source>
+        <translation>não foi possível gravar o arquivo de alarmes: %1</translation>
+    </message>
+    <message>
+        <source>Repeats %1: first on %2 %3.</source>
+        <translation>Repete %1: primeiro em %2 %3.</translation>
+    </message>
+    <message>
+        <source>the alarm file could not be read: %1</source>
+        <translation>não foi possível ler o arquivo de alarmes: %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>

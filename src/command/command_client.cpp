@@ -4,6 +4,7 @@
 #include "command/direct_command.h"
 #include "command/single_instance.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLocalSocket>
 #include <QProcess>
@@ -22,8 +23,15 @@ constexpr int LockWaitMilliseconds = 10000;
 CommandReply startProgram(const QString& program)
 {
     if (!QProcess::startDetached(program, {}))
-        return failedReply("Klaxora! could not be started from " + program.toStdString());
-    return {ExitDone, "Klaxora! was not running; it has been started.\n", {}};
+        return failedReply(
+            QCoreApplication::translate("CommandReply", "Klaxora! could not be started from %1")
+                .arg(program)
+                .toStdString());
+    return {ExitDone,
+            QCoreApplication::translate("CommandReply", "Klaxora! was not running; it has been started.")
+                    .toStdString() +
+                "\n",
+            {}};
 }
 
 } // namespace
@@ -46,14 +54,19 @@ std::optional<CommandReply> askRunningProgram(const QString& socketPath, const C
         const bool understood = readReply(in, reply);
         if (in.commitTransaction())
             return understood ? reply
-                              : failedReply("the running Klaxora! sent an answer that is not understood");
+                              : failedReply(QCoreApplication::translate(
+                                                "CommandReply",
+                                                "the running Klaxora! sent an answer that is not understood")
+                                                .toStdString());
         if (socket.state() != QLocalSocket::ConnectedState && socket.bytesAvailable() == 0)
             break;
         socket.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
     }
-    return failedReply("Klaxora! is running but did not answer within " +
-                       std::to_string(CommandAnswerMilliseconds / 1000) +
-                       " seconds; the command may or may not have been carried out");
+    return failedReply(QCoreApplication::translate(
+                           "CommandReply", "Klaxora! is running but did not answer within %1 seconds; "
+                                           "the command may or may not have been carried out")
+                           .arg(CommandAnswerMilliseconds / 1000)
+                           .toStdString());
 }
 
 CommandReply handToProgramOrCarryOut(const CommandRequest& request, const CommandContext& context)
@@ -75,8 +88,12 @@ CommandReply handToProgramOrCarryOut(const CommandRequest& request, const Comman
             return startProgram(context.programPath);
         // A program that is starting, or another command at the files.
         if (deadline.hasExpired())
-            return failedReply("another Klaxora! holds the alarm files and did not answer within " +
-                               std::to_string(LockWaitMilliseconds / 1000) + " seconds");
+            return failedReply(
+                QCoreApplication::translate(
+                    "CommandReply",
+                    "another Klaxora! holds the alarm files and did not answer within %1 seconds")
+                    .arg(LockWaitMilliseconds / 1000)
+                    .toStdString());
         QThread::msleep(5);
     }
 }

@@ -3,6 +3,7 @@
 #include "command/repeat_days_words.h"
 #include "store/date_time_text.h"
 #include "store/passed_alarm_time.h"
+#include "store/translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -78,8 +79,12 @@ bool modeFromName(std::string_view name, AlarmMode& mode)
 }
 
 CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const Clock& clock,
-                         const std::string& newAlarmWaveFile, const std::function<void()>& save)
+                         const std::string& newAlarmWaveFile, const std::function<void()>& save,
+                         const Translate& translate)
 {
+    const auto words = [&translate](const char* text, std::initializer_list<std::string> values) {
+        return fillText(translate("CommandReply", text), values);
+    };
     CommandReply reply;
     const DateTime today = clock.today();
     // A repeating alarm starts on the first of its days still to come from its date on (the store finds
@@ -89,17 +94,22 @@ CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const
     if (!request.date && !repeats) {
         if (alarmTimeHasPassed(today, request.time, clock)) {
             date = today + 1;
-            reply.output = "No date given: tomorrow, " + isoDate(date) + ", since " +
-                           isoMinute(request.time) + " has passed today.\n";
+            reply.output = words(QT_TRANSLATE_NOOP("CommandReply",
+                                                   "No date given: tomorrow, %1, since %2 has passed today."),
+                                 {isoDate(date), isoMinute(request.time)}) +
+                           "\n";
         } else {
-            reply.output = "No date given: today, " + isoDate(date) + ".\n";
+            reply.output =
+                words(QT_TRANSLATE_NOOP("CommandReply", "No date given: today, %1."), {isoDate(date)}) + "\n";
         }
     }
     if (!repeats && alarmTimeHasPassed(date, request.time, clock)) {
         return {ExitTimePassed,
                 {},
-                "klaxora: " + isoDate(date) + " " + isoMinute(request.time) +
-                    " has already passed; no alarm was added.\n"};
+                "klaxora: " +
+                    words(QT_TRANSLATE_NOOP("CommandReply", "%1 %2 has already passed; no alarm was added."),
+                          {isoDate(date), isoMinute(request.time)}) +
+                    "\n"};
     }
 
     std::string waveFile;
@@ -119,15 +129,17 @@ CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const
     try {
         save();
     } catch (const std::exception& error) {
-        return failedReply(std::string("the alarm file could not be written: ") + error.what());
+        return failedReply(words(QT_TRANSLATE_NOOP("CommandReply", "the alarm file could not be written: %1"),
+                                 {error.what()}));
     }
     // As the store keeps it.
     const StoredAlarm& added = store.baseAlarmList()[store.findBaseAlarmForId(id)];
     if (repeats) {
         const std::string& day =
             storage.longDayNames[static_cast<std::size_t>(dayOfWeek(added.alarmDate) - 1)];
-        reply.output = "Repeats " + repeatDaysWords(added.repeatDays) + ": first on " + day + " " +
-                       isoDate(added.alarmDate) + ".\n";
+        reply.output = words(QT_TRANSLATE_NOOP("CommandReply", "Repeats %1: first on %2 %3."),
+                             {repeatDaysWords(added.repeatDays), day, isoDate(added.alarmDate)}) +
+                       "\n";
     }
     appendAlarmLine(reply.output, store, added, today);
     return reply;

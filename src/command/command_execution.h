@@ -6,6 +6,7 @@
 #include "store/alarm_store.h"
 #include "store/clock.h"
 #include "store/preferences_file.h"
+#include "store/translatable.h"
 
 #include <functional>
 #include <string>
@@ -27,7 +28,8 @@ bool modeFromName(std::string_view name, AlarmMode& mode);
 // starts on the first of its days still to come from its date (or today) on, and the reply names that
 // day. A failure of `save` gives ExitFailed with its reason.
 CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const Clock& clock,
-                         const std::string& newAlarmWaveFile, const std::function<void()>& save);
+                         const std::string& newAlarmWaveFile, const std::function<void()>& save,
+                         const Translate& translate = untranslated);
 
 // One line an alarm, in the list's order (date, then time, the later added first), six columns
 // separated by tabs: ISO date, time, mode, message, "missed" or empty, and a repeating alarm's days as

@@ -1,6 +1,7 @@
 #include "command/direct_command.h"
 
 #include "command/command_execution.h"
+#include "command/translated_text.h"
 #include "store/program_files.h"
 
 #include <exception>
@@ -13,16 +14,23 @@ CommandReply carryOutWithoutProgram(const CommandRequest& request, const Command
     try {
         files = loadProgramFiles(*context.wallClock, *context.files, context.filesFolder(), *context.formats);
     } catch (const std::exception& error) {
-        return failedReply("the alarm file could not be read: " + std::string(error.what()));
+        return failedReply(fillText(
+            translatedText("CommandReply",
+                           QT_TRANSLATE_NOOP("CommandReply", "the alarm file could not be read: %1")),
+            {error.what()}));
     }
     // Without the file's alarms a list would be wrong and an add could not be saved.
     if (!files.alarmFileError.empty())
-        return failedReply("the alarm file could not be read: " + files.alarmFileError);
+        return failedReply(fillText(
+            translatedText("CommandReply",
+                           QT_TRANSLATE_NOOP("CommandReply", "the alarm file could not be read: %1")),
+            {files.alarmFileError}));
     AlarmStore& store = *files.alarms;
     if (request.kind == CommandKind::List)
         return {ExitDone, alarmListText(store, *context.wallClock, request.todayOnly), {}};
-    return carryOutAdd(request, store, *context.wallClock, newAlarmWaveFile(files.options),
-                       [&store] { store.writeToDisk(); });
+    return carryOutAdd(
+        request, store, *context.wallClock, newAlarmWaveFile(files.options),
+        [&store] { store.writeToDisk(); }, translatedText);
 }
 
 } // namespace klaxora

@@ -1,6 +1,7 @@
 #include "ui/alarm_commands.h"
 
 #include "command/command_execution.h"
+#include "command/translated_text.h"
 #include "store/date_time_text.h"
 #include "store/passed_alarm_time.h"
 #include "store/text_helpers.h"
@@ -47,11 +48,14 @@ void AlarmCommands::addAlarmButtonClick()
 CommandReply AlarmCommands::addFromCommand(const CommandRequest& request)
 {
     TimerOffBracket timerOff(host_.alarmTimer());
-    return carryOutAdd(request, host_.store(), host_.wallClock(), newAlarmWaveFile(), [this] {
-        tidyList();
-        host_.store().writeToDisk();
-        host_.updateButtons();
-    });
+    return carryOutAdd(
+        request, host_.store(), host_.wallClock(), newAlarmWaveFile(),
+        [this] {
+            tidyList();
+            host_.store().writeToDisk();
+            host_.updateButtons();
+        },
+        translatedText);
 }
 
 std::string AlarmCommands::newAlarmWaveFile() const
