@@ -128,6 +128,9 @@ public:
     // Keys the window hands over; true when the button used the key.
     bool dialogKey(int key);
     bool dialogChar(QChar typed);
+    // The press of the accelerator, also done for assistive technology: a visible press, then the menu
+    // or the group update and the click. False when the button is disabled or hidden.
+    bool press();
 
 signals:
     void clicked(); // OnClick

@@ -32,6 +32,24 @@ public:
         return s;
     }
 
+    QStringList actionNames() const override
+    {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& name) override
+    {
+        if (name != pressAction()) {
+            QAccessibleWidget::doAction(name);
+            return;
+        }
+        // From the event loop, as a push button's animated click: a click may open a modal window, whose
+        // loop must not run inside the call that asked for the press.
+        FlatButton* target = button();
+        QMetaObject::invokeMethod(
+            target, [target] { target->press(); }, Qt::QueuedConnection);
+    }
+
 private:
     FlatButton* button() const { return static_cast<FlatButton*>(widget()); }
 };

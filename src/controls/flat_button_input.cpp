@@ -179,7 +179,12 @@ bool FlatButton::dialogKey(int key)
 
 bool FlatButton::dialogChar(QChar typed)
 {
-    if (!reacts() || !isAccelerator(typed, caption_))
+    return isAccelerator(typed, caption_) && press();
+}
+
+bool FlatButton::press()
+{
+    if (!reacts())
         return false;
     // A visible press, then the menu or the click, each step letting the screen catch up.
     const QPointer<FlatButton> self(this);

@@ -1,5 +1,9 @@
 #include "controls/month_calendar.h"
 
+#include "controls/month_calendar_accessible.h"
+
+#include <QAccessible>
+#include <QDate>
 #include <QFont>
 #include <QLocale>
 #include <QMouseEvent>
@@ -18,6 +22,7 @@ constexpr int LastYear = 9999;
 
 MonthCalendar::MonthCalendar(DateTime date, QWidget* parent) : QWidget(parent)
 {
+    installMonthCalendarAccessibility();
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     setFont(font);
@@ -95,7 +100,20 @@ void MonthCalendar::showDate(int year, int month, int day)
         layOut();
     }
     update();
+    if (QAccessible::isActive()) {
+        // The new day is the list's selection.
+        QAccessibleEvent selected(this, QAccessible::Selection);
+        selected.setChild(day_ - 1);
+        QAccessible::updateAccessibility(&selected);
+    }
     emit change();
+}
+
+QString MonthCalendar::dateText(int day) const
+{
+    if (dateFormatter_)
+        return dateFormatter_(encodeDate(year_, month_, day));
+    return locale().toString(QDate(year_, month_, day), QLocale::LongFormat);
 }
 
 void MonthCalendar::layOut()

@@ -7,6 +7,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <utility>
+
 namespace klaxora {
 
 class MonthCalendar : public QWidget {
@@ -31,6 +34,14 @@ public:
     // Year steps turn 29 February into 28 February first.
     void prevYear();
     void nextYear();
+
+    // How a day of the shown month reads to assistive technology: by default the locale's long date; the
+    // owner hands the program's own long date format.
+    void setDateFormatter(std::function<QString(DateTime)> formatter)
+    {
+        dateFormatter_ = std::move(formatter);
+    }
+    QString dateText(int day) const;
 
     const CalendarGrid& grid() const { return grid_; }
     // Short name of the weekday of a column, 0 = Sunday.
@@ -57,6 +68,7 @@ private:
     int month_ = 12;
     int day_ = 30;
     CalendarGrid grid_;
+    std::function<QString(DateTime)> dateFormatter_;
 };
 
 } // namespace klaxora

@@ -1,5 +1,7 @@
 #include "controls/spin_button.h"
 
+#include "controls/spin_button_accessible.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,6 +16,7 @@ namespace klaxora {
 
 SpinButton::SpinButton(QWidget* parent) : QWidget(parent)
 {
+    installSpinButtonAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     // A coarse timer may fire up to 5 % early; the first repeat must never come before its pause.
     repeat_.setTimerType(Qt::PreciseTimer);

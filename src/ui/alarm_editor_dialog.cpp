@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace klaxora {
 
@@ -32,8 +31,6 @@ bool isEnterKey(int qtKey)
 
 void AlarmEditorDialog::formCreate()
 {
-    hiddenOkButton_->move(0, height() + 10);
-    hiddenCancelButton_->move(hiddenOkButton_->width(), height() + 10);
     timeInstruction_->setText(tr("Use format like:") + fromUtf8(shortTimeText(clock_.timeNow())));
     calendarChange();
 }
@@ -167,10 +164,15 @@ void AlarmEditorDialog::todayButtonClick()
     calendar_->setCalendarDate(clock_.today());
 }
 
-void AlarmEditorDialog::calendarChange()
+QString AlarmEditorDialog::longDateText(DateTime date) const
 {
     const FormatSettings& user = store_.formats().user();
-    dateLabel_->setText(fromUtf8(formatDateTime(user.longDatePattern, calendar_->calendarDate(), user)));
+    return fromUtf8(formatDateTime(user.longDatePattern, date, user));
+}
+
+void AlarmEditorDialog::calendarChange()
+{
+    dateLabel_->setText(longDateText(calendar_->calendarDate()));
 }
 
 void AlarmEditorDialog::optionsButtonClick()
@@ -193,9 +195,7 @@ void AlarmEditorDialog::helpButtonClick()
 bool AlarmEditorDialog::formKeyDown(int qtKey, Qt::KeyboardModifiers modifiers)
 {
     modifiers &= ~Qt::KeypadModifier;
-    // Plain Enter and Escape belong to the hidden Ok button and to the dialog's Escape handling; acting here
-    // as well would run them twice.
-    if (modifiers == Qt::NoModifier || (modifiers & ~(Qt::ShiftModifier | Qt::ControlModifier)))
+    if (modifiers & ~(Qt::ShiftModifier | Qt::ControlModifier))
         return false;
     if (isEnterKey(qtKey)) {
         setAlarmButtonClick();

@@ -18,7 +18,6 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace klaxora {
 
@@ -65,7 +64,8 @@ public:
     void calendarChange();
     void optionsButtonClick();
     void helpButtonClick();
-    // Enter and Escape held with Shift or Ctrl; plain ones are taken by the hidden buttons.
+    // Enter runs Set Alarm and Escape Cancel, with or without Shift or Ctrl, wherever the focus is: no
+    // control of the dialog takes them.
     bool formKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
 
     void reject() override;
@@ -85,6 +85,7 @@ private:
     // The time steps of the spinners: n minutes, wrapping around midnight.
     void stepTime(int minutes);
     std::string shortTimeText(DateTime time) const;
+    QString longDateText(DateTime date) const;
 
     AlarmStore& store_;
     const Clock& clock_;
@@ -117,8 +118,6 @@ private:
     FlatButton* cancelButton_;
     FlatButton* optionsButton_;
     FlatButton* helpButton_;
-    QPushButton* hiddenOkButton_;
-    QPushButton* hiddenCancelButton_;
 };
 
 } // namespace klaxora

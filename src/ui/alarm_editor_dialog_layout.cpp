@@ -11,7 +11,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include <utility>
 
@@ -80,14 +79,6 @@ QLineEdit* makeEdit(QWidget* parent, const QString& hint, const QRect& geometry)
     return edit;
 }
 
-QPushButton* makeHiddenButton(QWidget* parent, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 AlarmEditorDialog::AlarmEditorDialog(AlarmStore& store, const Clock& clock,
@@ -132,16 +123,6 @@ void AlarmEditorDialog::createButtonPanel()
     connect(cancelButton_, &FlatButton::clicked, this, &AlarmEditorDialog::cancelButtonClick);
     connect(optionsButton_, &FlatButton::clicked, this, &AlarmEditorDialog::optionsButtonClick);
     connect(helpButton_, &FlatButton::clicked, this, &AlarmEditorDialog::helpButtonClick);
-
-    // A plain Enter goes to the default push button and a plain Escape rejects the dialog; both stay
-    // out of sight (FormCreate moves them below the form).
-    hiddenOkButton_ = makeHiddenButton(this, QStringLiteral("fakeok"));
-    hiddenOkButton_->setObjectName(QStringLiteral("hiddenOkButton"));
-    hiddenOkButton_->setDefault(true);
-    hiddenCancelButton_ = makeHiddenButton(this, QStringLiteral("fakecancel"));
-    hiddenCancelButton_->setObjectName(QStringLiteral("hiddenCancelButton"));
-    connect(hiddenOkButton_, &QPushButton::clicked, this, &AlarmEditorDialog::setAlarmButtonClick);
-    connect(hiddenCancelButton_, &QPushButton::clicked, this, &AlarmEditorDialog::cancelButtonClick);
 }
 
 void AlarmEditorDialog::createCalendarPanel()
@@ -187,6 +168,9 @@ void AlarmEditorDialog::createCalendarPanel()
     calendar_ = new MonthCalendar(clock_.today(), calendarPanel_);
     calendar_->setObjectName(QStringLiteral("calendar"));
     calendar_->setToolTip(QStringLiteral("Click on the alarm date"));
+    // Its days read as the label above it shows the date.
+    calendar_->setAccessibleName(QStringLiteral("Date"));
+    calendar_->setDateFormatter([this](DateTime date) { return longDateText(date); });
     calendar_->setGeometry(3, 52, 401, 140);
     connect(calendar_, &MonthCalendar::change, this, &AlarmEditorDialog::calendarChange);
 }
@@ -213,12 +197,16 @@ void AlarmEditorDialog::createMessagePanel()
     hoursSpinner_ = new SpinButton(messagePanel_);
     hoursSpinner_->setObjectName(QStringLiteral("hoursSpinner"));
     hoursSpinner_->setToolTip(QStringLiteral("Increase or decrease alarm time hours"));
+    hoursSpinner_->setAccessibleName(QStringLiteral("Hours"));
     hoursSpinner_->setGeometry(58, 56, 17, 24);
     timeEdit_ = makeEdit(messagePanel_, QStringLiteral("Enter the alarm time here"), QRect(77, 57, 79, 22));
     timeEdit_->setObjectName(QStringLiteral("timeEdit"));
+    // Its caption is no buddy (its underline is no accelerator), so the name is given here.
+    timeEdit_->setAccessibleName(QStringLiteral("Time"));
     minutesSpinner_ = new SpinButton(messagePanel_);
     minutesSpinner_->setObjectName(QStringLiteral("minutesSpinner"));
     minutesSpinner_->setToolTip(QStringLiteral("Increase or decrease alarm time minutes"));
+    minutesSpinner_->setAccessibleName(QStringLiteral("Minutes"));
     minutesSpinner_->setGeometry(158, 56, 17, 24);
     connect(hoursSpinner_, &SpinButton::upClick, this, &AlarmEditorDialog::hoursSpinnerUpClick);
     connect(hoursSpinner_, &SpinButton::downClick, this, &AlarmEditorDialog::hoursSpinnerDownClick);

@@ -176,6 +176,19 @@ TEST_F(FlatButtonBehaviour, AcceleratorAndDialogKeys)
     EXPECT_EQ(otherClicks.count(), 0);
 }
 
+// Switch access presses the button as its accelerator does, but only once the asking call has returned:
+// a click that opens a modal window must not run that window's loop inside the call.
+TEST_F(FlatButtonBehaviour, PressActionClicksFromTheEventLoop)
+{
+    showForm();
+    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(button)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return clicks.count() == 1; }));
+}
+
 TEST_F(FlatButtonBehaviour, DisabledOrHiddenButtonDoesNothing)
 {
     // Disabling a pressed button drops the press, so that the release clicks nothing.

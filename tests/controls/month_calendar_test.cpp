@@ -1,5 +1,6 @@
 #include "controls/month_calendar.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -95,6 +96,37 @@ TEST(TCalendarTest, ClickOnADayPicksItButTheCalendarIsNoTabStop)
     QTest::mouseClick(&calendar, Qt::RightButton, {}, calendar.grid().dayCells[2].center());
     EXPECT_EQ(shown(calendar), (CivilDate{2026, 6, 17}));
     EXPECT_EQ(changes.count(), 1);
+}
+
+// A screen reader reads the shown month's days by their dates and learns which one is picked.
+TEST(TCalendarTest, ReadsAsAListOfTheMonthsDaysByTheirDates)
+{
+    MonthCalendar calendar(encodeDate(2026, 6, 10));
+    calendar.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    calendar.resize(350, 140);
+    calendar.show();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&calendar);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    ASSERT_EQ(list->childCount(), 30);
+    QAccessibleInterface* tenth = list->child(9);
+    EXPECT_EQ(tenth->role(), QAccessible::ListItem);
+    EXPECT_EQ(tenth->text(QAccessible::Name), "Wednesday, June 10, 2026");
+    EXPECT_TRUE(tenth->state().selected);
+    EXPECT_FALSE(list->child(10)->state().selected);
+    const QPoint seventeenth = calendar.mapToGlobal(calendar.grid().dayCells[16].center());
+    EXPECT_EQ(list->childAt(seventeenth.x(), seventeenth.y()), list->child(16));
+
+    // The owner's format; a page of fewer days leaves the last ones out.
+    calendar.setDateFormatter([](DateTime date) {
+        const CivilDate civil = decodeDate(date);
+        return QStringLiteral("%1.%2.%3").arg(civil.day).arg(civil.month).arg(civil.year);
+    });
+    QAccessibleInterface* thirtieth = list->child(29);
+    calendar.setCalendarDate(encodeDate(2026, 2, 3));
+    ASSERT_EQ(list->childCount(), 28);
+    EXPECT_EQ(list->child(27)->text(QAccessible::Name), "28.2.2026");
+    EXPECT_TRUE(list->child(2)->state().selected);
+    EXPECT_FALSE(thirtieth->isValid());
 }
 
 TEST(TCalendarTest, PaintsThePickedDayInItsCell)

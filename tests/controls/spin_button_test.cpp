@@ -1,5 +1,6 @@
 #include "controls/spin_button.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
@@ -75,6 +76,22 @@ TEST_F(SpinButtonTest, EachHalfAndItsArrowKeySendItsOwnEvent)
     QTest::keyClick(&spin, Qt::Key_Space);
     EXPECT_EQ(upTimes.size(), 2U);
     EXPECT_EQ(downs.count(), 3);
+}
+
+// Switch access steps it through a spin box's actions, once the asking call has returned: a step may put
+// up a modal box.
+TEST_F(SpinButtonTest, IncreaseAndDecreaseActionsStepFromTheEventLoop)
+{
+    clock.start();
+    QSignalSpy downs(&spin, &SpinButton::downClick);
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&spin);
+    EXPECT_EQ(read->role(), QAccessible::SpinBox);
+    read->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+    read->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
+    read->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
+    EXPECT_TRUE(upTimes.empty());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return downs.count() == 2; }));
+    EXPECT_EQ(upTimes.size(), 1U);
 }
 
 TEST_F(SpinButtonTest, RepeatStopsWhileThePointerIsOffTheHeldHalf)

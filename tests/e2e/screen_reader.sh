@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # A screen reader's view: on a desktop with the accessibility bus, the main window's command buttons are
-# push buttons named by their captions, and with an empty list the commands on a row are disabled.
+# push buttons named by their captions, and with an empty list the commands on a row are disabled; the
+# press action of Add Alarm opens the editor, whose fields read as their captions and whose calendar's
+# days read as dates.
 source "$(dirname "$0")/lib.sh"
 e2e_setup screen_reader "$@"
 e2e_require_commands dbus-daemon
@@ -8,6 +10,8 @@ e2e_require_commands dbus-daemon
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || e2e_skip "pyatspi is not installed (package python3-pyatspi)"
 e2e_start_display
 e2e_start_window_manager
+e2e_use_fake_clock
+e2e_clock_set "2026-06-10 09:00:00"
 
 # A session bus of our own, and the accessibility bus announced on it.
 e2e_spawn dbus.log dbus-daemon --session --nofork --address="unix:path=$E2E_TMP/bus"
@@ -37,3 +41,23 @@ for name in "Edit Alarm" "Delete Alarm" "Adjust Time +/-"; do
     expect_button "$name" disabled
 done
 e2e_log "screen reader sees: $(cut -f1 "$list" | paste -sd, -)"
+
+# Switch access: the press action of Add Alarm opens the editor, as a click does.
+atspi() { /usr/bin/python3 "$E2E_LIB_DIR/accessible_buttons.py" "Klaxora!" "$@" 2>>"$E2E_OUT/atspi.log"; }
+atspi --press "Add Alarm" || e2e_fail "Add Alarm could not be pressed over the accessibility bus"
+e2e_wait_window "$E2E_PROGRAM_PID" "Alarm Description"
+
+# The editor's fields read as their captions, the calendar's days as dates, the shown day selected.
+fields="$E2E_OUT/editor.txt"
+has_calendar() { atspi --window "Alarm Description" >"$fields" && grep -q '	list item	selected$' "$fields"; }
+e2e_wait "$E2E_DESKTOP_WAIT" "the editor's fields on the accessibility bus" has_calendar
+e2e_screenshot editor
+for field in "Message	text" "Time	text" "Hours	spin button" "Minutes	spin button" "Date	list" \
+    "Repeat on Monday	check box	unchecked"; do
+    grep -q -x -F "$field" "$fields" || e2e_fail "the editor has no '${field//	/ }' (see editor.txt)"
+done
+[ "$(grep -c '	list item' "$fields")" = 30 ] || e2e_fail "the calendar does not read as June's 30 days"
+day=$(grep '	list item	selected$' "$fields" | cut -f1)
+[[ $day == *2026* ]] || e2e_fail "the selected day reads '$day', not as a date"
+grep -q -x -F "$day	label" "$fields" || e2e_fail "the selected day reads '$day', not as the editor shows the date"
+e2e_log "the calendar's selected day reads: $day"

@@ -127,6 +127,38 @@ TEST_F(EditorTest, RepeatDaysFollowTheUsersWeekAndNamesAndTakeTheKeyboard)
     editor.reset(); // before its store
 }
 
+// A screen reader reads each field by its caption, the calendar's days by their long dates, and finds
+// nothing that a sighted user does not see.
+TEST_F(EditorTest, FieldsReadByTheirCaptionsAndNothingLiesOutOfSight)
+{
+    disk.clock.set(at(2026, 6, 10, 9, 0, 0));
+    editor = std::make_unique<AlarmEditorDialog>(disk.store, disk.clock, services, &mainWindow);
+    show();
+    const auto read = [this](const char* name) {
+        return QAccessible::queryAccessibleInterface(testing::namedChild<QWidget>(*editor, name));
+    };
+    EXPECT_EQ(read("messageEdit")->text(QAccessible::Name), "Message");
+    EXPECT_EQ(read("timeEdit")->text(QAccessible::Name), "Time");
+    EXPECT_EQ(read("hoursSpinner")->text(QAccessible::Name), "Hours");
+    EXPECT_EQ(read("hoursSpinner")->text(QAccessible::Description), "Increase or decrease alarm time hours");
+    EXPECT_EQ(read("minutesSpinner")->text(QAccessible::Name), "Minutes");
+    QAccessibleInterface* calendar = read("calendar");
+    EXPECT_EQ(calendar->text(QAccessible::Name), "Date");
+    EXPECT_EQ(calendar->child(9)->text(QAccessible::Name), "Wednesday, June 10, 2026");
+
+    const QRect window = QAccessible::queryAccessibleInterface(editor.get())->rect();
+    std::vector<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(editor.get())};
+    while (!pending.empty()) {
+        QAccessibleInterface* node = pending.back();
+        pending.pop_back();
+        if (!node->state().invisible) {
+            EXPECT_TRUE(window.contains(node->rect())) << node->text(QAccessible::Name).toStdString();
+        }
+        for (int i = 0; i < node->childCount(); ++i)
+            pending.push_back(node->child(i));
+    }
+}
+
 // The message panel and the calendar's button strip show no hints; the calendar and the bottom buttons do.
 TEST_F(EditorTest, HintsShowOnlyOutsideTheMessagePanelAndTheButtonStrip)
 {

@@ -5,6 +5,7 @@
 #include "ui/help_files.h"
 #include "ui/help_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -84,6 +85,21 @@ TEST_F(OptionsTest, MessageOnlyDisablesTheFileControlsAndTakesTheFocusAway)
     auto other = std::make_unique<AlarmOptionsDialog>(services);
     other->show();
     EXPECT_EQ(other->focusWidget(), testing::namedChild<QLineEdit>(*other, "waveFileEdit"));
+}
+
+// A screen reader reads the sound file field by its caption and the mode buttons by theirs, all without
+// their accelerator marks.
+TEST_F(OptionsTest, FieldsReadByTheirCaptions)
+{
+    show();
+    QStringList names;
+    for (const char* name :
+         {"waveFileEdit", "messageAndSoundButton", "messageOnlyButton", "soundOnlyButton"}) {
+        names << QAccessible::queryAccessibleInterface(testing::namedChild<QWidget>(*options, name))
+                     ->text(QAccessible::Name);
+    }
+    EXPECT_EQ(names.join(" | "),
+              "WAV File to play: | Show Message and Play Sound | Only Show Message | Only Play Sound");
 }
 
 TEST_F(OptionsTest, PlayNowPlaysTheConfirmedFileNotTheTypedText)
