@@ -303,6 +303,144 @@ Rückgabewerte: 0 erledigt, 1 Fehler, 2 falsche Eingabe (nichts geändert), 3 di
         <translation>Ungültige Uhrzeit. Bitte das Zeitformat Ihres Systems verwenden
    Beispiel: </translation>
     </message>
+    <message>
+        <source>The alarm date and time have already passed.
+Please set a later time, or pick a later date on the calendar.</source>
+        <translation>Datum und Uhrzeit des Alarms sind schon vorbei.
+Bitte eine spätere Zeit stellen oder im Kalender ein späteres Datum wählen.</translation>
+    </message>
+    <message>
+        <source>Alarm Description</source>
+        <translation>Alarmbeschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;Set Alarm</source>
+        <translation>&amp;Stellen</translation>
+    </message>
+    <message>
+        <source>Save and Set the alarm as specified</source>
+        <translation>Den Alarm wie angegeben speichern und stellen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel all changes made</source>
+        <translation>Alle Änderungen verwerfen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Set advanced alarm options</source>
+        <translation>Weitere Alarmoptionen einstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Get Windows help for Klaxora!</source>
+        <translation>Die Hilfe zu Klaxora! zeigen</translation>
+    </message>
+    <message>
+        <source>Year-</source>
+        <translation>Jahr-</translation>
+    </message>
+    <message>
+        <source>Show the previous year</source>
+        <translation>Das vorige Jahr zeigen</translation>
+    </message>
+    <message>
+        <source>Month-</source>
+        <translation>Monat-</translation>
+    </message>
+    <message>
+        <source>Show the previous month</source>
+        <translation>Den vorigen Monat zeigen</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Show today&apos;s date</source>
+        <translation>Das heutige Datum zeigen</translation>
+    </message>
+    <message>
+        <source>Month +</source>
+        <translation>Monat +</translation>
+    </message>
+    <message>
+        <source>Show the next month</source>
+        <translation>Den nächsten Monat zeigen</translation>
+    </message>
+    <message>
+        <source>Year+</source>
+        <translation>Jahr+</translation>
+    </message>
+    <message>
+        <source>Show the next year</source>
+        <translation>Das nächste Jahr zeigen</translation>
+    </message>
+    <message>
+        <source>Click on the alarm date</source>
+        <translation>Auf das Datum des Alarms klicken</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Type your alarm message here</source>
+        <translation>Die Meldung des Alarms hier eingeben</translation>
+    </message>
+    <message>
+        <source>[Type alarm message here]</source>
+        <translation>[Alarmmeldung hier eingeben]</translation>
+    </message>
+    <message>
+        <source>&amp;Message</source>
+        <translation>&amp;Meldung</translation>
+    </message>
+    <message>
+        <source>&lt;u&gt;T&lt;/u&gt;ime</source>
+        <translation>&lt;u&gt;Z&lt;/u&gt;eit</translation>
+    </message>
+    <message>
+        <source>Increase or decrease alarm time hours</source>
+        <translation>Die Stunden der Alarmzeit erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Enter the alarm time here</source>
+        <translation>Die Alarmzeit hier eingeben</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Increase or decrease alarm time minutes</source>
+        <translation>Die Minuten der Alarmzeit erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Repeat on %1</source>
+        <translation>Wiederholen am %1</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat</source>
+        <translation>&amp;Tage</translation>
+    </message>
 </context>
 <context>
     <name>klaxora::AlarmEngine</name>
@@ -335,6 +473,105 @@ Rückgabewerte: 0 erledigt, 1 Fehler, 2 falsche Eingabe (nichts geändert), 3 di
     <message>
         <source>, today</source>
         <translation>, heute</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmOptionsDialog</name>
+    <message>
+        <source>Alarm Options</source>
+        <translation>Alarmoptionen</translation>
+    </message>
+    <message>
+        <source>When this alarm is triggered, Klaxora! should:</source>
+        <translation>Wenn dieser Alarm fällig wird, soll Klaxora!:</translation>
+    </message>
+    <message>
+        <source>&amp;Show Message and Play Sound</source>
+        <translation>Meldung zeigen und Klang &amp;spielen</translation>
+    </message>
+    <message>
+        <source>At alarm time, both show the 
+message  and play the sound</source>
+        <translation>Zur Alarmzeit die Meldung zeigen 
+und den Klang spielen</translation>
+    </message>
+    <message>
+        <source>Only Show &amp;Message</source>
+        <translation>Nur &amp;Meldung zeigen</translation>
+    </message>
+    <message>
+        <source>At alarm time, only show the message
+(no sound)</source>
+        <translation>Zur Alarmzeit nur die Meldung zeigen
+(kein Klang)</translation>
+    </message>
+    <message>
+        <source>Only &amp;Play Sound</source>
+        <translation>Nur Klang s&amp;pielen</translation>
+    </message>
+    <message>
+        <source>At alarm time, only play the 
+sound (no message)</source>
+        <translation>Zur Alarmzeit nur den Klang 
+spielen (keine Meldung)</translation>
+    </message>
+    <message>
+        <source>Type in the path and name of the .WAV file</source>
+        <translation>Pfad und Namen der .WAV-Datei eingeben</translation>
+    </message>
+    <message>
+        <source>&amp;WAV File to play:</source>
+        <translation>&amp;WAV-Datei zum Abspielen:</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>Wä&amp;hlen</translation>
+    </message>
+    <message>
+        <source>Select the .WAV file from a Windows
+File Open dialog</source>
+        <translation>Die .WAV-Datei in einem
+Datei-öffnen-Fenster wählen</translation>
+    </message>
+    <message>
+        <source>Play &amp;Now</source>
+        <translation>&amp;Anhören</translation>
+    </message>
+    <message>
+        <source>Play the .WAV file you have selected</source>
+        <translation>Die gewählte .WAV-Datei spielen</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save the alarm options</source>
+        <translation>Die Alarmoptionen speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel all changes made</source>
+        <translation>Alle Änderungen verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Get Windows help for Klaxora!</source>
+        <translation>Die Hilfe zu Klaxora! zeigen</translation>
+    </message>
+    <message>
+        <source>The alarm file cannot hold this file name:
+%1
+Please choose a file whose path has no &quot;^&quot; and at most %2 characters.</source>
+        <translation>Die Alarmdatei kann diesen Dateinamen nicht aufnehmen:
+%1
+Bitte eine Datei wählen, deren Pfad kein &quot;^&quot; und höchstens %2 Zeichen hat.</translation>
     </message>
 </context>
 <context>

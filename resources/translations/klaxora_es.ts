@@ -303,6 +303,144 @@ Códigos de salida: 0 hecho, 1 fallo, 2 entrada errónea (nada cambió), 3 la ho
         <translation>Hora no válida. Use el formato de hora de su sistema
    Ejemplo: </translation>
     </message>
+    <message>
+        <source>The alarm date and time have already passed.
+Please set a later time, or pick a later date on the calendar.</source>
+        <translation>La fecha y la hora de la alarma ya pasaron.
+Ponga una hora posterior o elija una fecha posterior en el calendario.</translation>
+    </message>
+    <message>
+        <source>Alarm Description</source>
+        <translation>Descripción de la alarma</translation>
+    </message>
+    <message>
+        <source>&amp;Set Alarm</source>
+        <translation>&amp;Poner</translation>
+    </message>
+    <message>
+        <source>Save and Set the alarm as specified</source>
+        <translation>Guardar y poner la alarma como se indica</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel all changes made</source>
+        <translation>Descartar todos los cambios</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Set advanced alarm options</source>
+        <translation>Ajustar opciones avanzadas de la alarma</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Get Windows help for Klaxora!</source>
+        <translation>Mostrar la ayuda de Klaxora!</translation>
+    </message>
+    <message>
+        <source>Year-</source>
+        <translation>Año-</translation>
+    </message>
+    <message>
+        <source>Show the previous year</source>
+        <translation>Mostrar el año anterior</translation>
+    </message>
+    <message>
+        <source>Month-</source>
+        <translation>Mes-</translation>
+    </message>
+    <message>
+        <source>Show the previous month</source>
+        <translation>Mostrar el mes anterior</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Show today&apos;s date</source>
+        <translation>Mostrar la fecha de hoy</translation>
+    </message>
+    <message>
+        <source>Month +</source>
+        <translation>Mes +</translation>
+    </message>
+    <message>
+        <source>Show the next month</source>
+        <translation>Mostrar el mes siguiente</translation>
+    </message>
+    <message>
+        <source>Year+</source>
+        <translation>Año+</translation>
+    </message>
+    <message>
+        <source>Show the next year</source>
+        <translation>Mostrar el año siguiente</translation>
+    </message>
+    <message>
+        <source>Click on the alarm date</source>
+        <translation>Haga clic en la fecha de la alarma</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Type your alarm message here</source>
+        <translation>Escriba aquí el mensaje de la alarma</translation>
+    </message>
+    <message>
+        <source>[Type alarm message here]</source>
+        <translation>[Escriba aquí el mensaje]</translation>
+    </message>
+    <message>
+        <source>&amp;Message</source>
+        <translation>&amp;Mensaje</translation>
+    </message>
+    <message>
+        <source>&lt;u&gt;T&lt;/u&gt;ime</source>
+        <translation>&lt;u&gt;H&lt;/u&gt;ora</translation>
+    </message>
+    <message>
+        <source>Increase or decrease alarm time hours</source>
+        <translation>Aumentar o reducir las horas de la alarma</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>Enter the alarm time here</source>
+        <translation>Escriba aquí la hora de la alarma</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Increase or decrease alarm time minutes</source>
+        <translation>Aumentar o reducir los minutos de la alarma</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Repeat on %1</source>
+        <translation>Repetir el %1</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat</source>
+        <translation>&amp;Repetir</translation>
+    </message>
 </context>
 <context>
     <name>klaxora::AlarmEngine</name>
@@ -335,6 +473,105 @@ Códigos de salida: 0 hecho, 1 fallo, 2 entrada errónea (nada cambió), 3 la ho
     <message>
         <source>, today</source>
         <translation>, hoy</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmOptionsDialog</name>
+    <message>
+        <source>Alarm Options</source>
+        <translation>Opciones de la alarma</translation>
+    </message>
+    <message>
+        <source>When this alarm is triggered, Klaxora! should:</source>
+        <translation>Cuando salte esta alarma, Klaxora! debe:</translation>
+    </message>
+    <message>
+        <source>&amp;Show Message and Play Sound</source>
+        <translation>Mostrar mensaje y &amp;tocar sonido</translation>
+    </message>
+    <message>
+        <source>At alarm time, both show the 
+message  and play the sound</source>
+        <translation>A la hora de la alarma, mostrar el 
+mensaje y tocar el sonido</translation>
+    </message>
+    <message>
+        <source>Only Show &amp;Message</source>
+        <translation>Solo mostrar &amp;mensaje</translation>
+    </message>
+    <message>
+        <source>At alarm time, only show the message
+(no sound)</source>
+        <translation>A la hora de la alarma, solo mostrar
+el mensaje (sin sonido)</translation>
+    </message>
+    <message>
+        <source>Only &amp;Play Sound</source>
+        <translation>Solo tocar &amp;sonido</translation>
+    </message>
+    <message>
+        <source>At alarm time, only play the 
+sound (no message)</source>
+        <translation>A la hora de la alarma, solo tocar 
+el sonido (sin mensaje)</translation>
+    </message>
+    <message>
+        <source>Type in the path and name of the .WAV file</source>
+        <translation>Escriba la ruta y el nombre del archivo .WAV</translation>
+    </message>
+    <message>
+        <source>&amp;WAV File to play:</source>
+        <translation>Archivo &amp;WAV que tocar:</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Elegir</translation>
+    </message>
+    <message>
+        <source>Select the .WAV file from a Windows
+File Open dialog</source>
+        <translation>Elegir el archivo .WAV en una
+ventana de abrir archivo</translation>
+    </message>
+    <message>
+        <source>Play &amp;Now</source>
+        <translation>&amp;Oír ya</translation>
+    </message>
+    <message>
+        <source>Play the .WAV file you have selected</source>
+        <translation>Tocar el archivo .WAV elegido</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Save the alarm options</source>
+        <translation>Guardar las opciones de la alarma</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel all changes made</source>
+        <translation>Descartar todos los cambios</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Get Windows help for Klaxora!</source>
+        <translation>Mostrar la ayuda de Klaxora!</translation>
+    </message>
+    <message>
+        <source>The alarm file cannot hold this file name:
+%1
+Please choose a file whose path has no &quot;^&quot; and at most %2 characters.</source>
+        <translation>El archivo de alarmas no puede guardar este nombre de archivo:
+%1
+Elija un archivo cuya ruta no tenga &quot;^&quot; y tenga como máximo %2 caracteres.</translation>
     </message>
 </context>
 <context>

@@ -303,6 +303,144 @@ Codes de sortie : 0 fait, 1 échec, 2 saisie incorrecte (rien de changé), 3 l&a
         <translation>Heure non valide. Utilisez le format d&apos;heure de votre système
    Exemple : </translation>
     </message>
+    <message>
+        <source>The alarm date and time have already passed.
+Please set a later time, or pick a later date on the calendar.</source>
+        <translation>La date et l&apos;heure de l&apos;alarme sont déjà passées.
+Réglez une heure plus tardive, ou choisissez une date plus tardive dans le calendrier.</translation>
+    </message>
+    <message>
+        <source>Alarm Description</source>
+        <translation>Description de l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>&amp;Set Alarm</source>
+        <translation>&amp;Régler</translation>
+    </message>
+    <message>
+        <source>Save and Set the alarm as specified</source>
+        <translation>Enregistrer et régler l&apos;alarme comme indiqué</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Cancel all changes made</source>
+        <translation>Annuler toutes les modifications</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Set advanced alarm options</source>
+        <translation>Régler les options avancées de l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Get Windows help for Klaxora!</source>
+        <translation>Afficher l&apos;aide de Klaxora!</translation>
+    </message>
+    <message>
+        <source>Year-</source>
+        <translation>Année-</translation>
+    </message>
+    <message>
+        <source>Show the previous year</source>
+        <translation>Afficher l&apos;année précédente</translation>
+    </message>
+    <message>
+        <source>Month-</source>
+        <translation>Mois-</translation>
+    </message>
+    <message>
+        <source>Show the previous month</source>
+        <translation>Afficher le mois précédent</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Show today&apos;s date</source>
+        <translation>Afficher la date d&apos;aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Month +</source>
+        <translation>Mois +</translation>
+    </message>
+    <message>
+        <source>Show the next month</source>
+        <translation>Afficher le mois suivant</translation>
+    </message>
+    <message>
+        <source>Year+</source>
+        <translation>Année+</translation>
+    </message>
+    <message>
+        <source>Show the next year</source>
+        <translation>Afficher l&apos;année suivante</translation>
+    </message>
+    <message>
+        <source>Click on the alarm date</source>
+        <translation>Cliquez sur la date de l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Type your alarm message here</source>
+        <translation>Tapez ici le message de l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>[Type alarm message here]</source>
+        <translation>[Tapez ici le message de l&apos;alarme]</translation>
+    </message>
+    <message>
+        <source>&amp;Message</source>
+        <translation>&amp;Message</translation>
+    </message>
+    <message>
+        <source>&lt;u&gt;T&lt;/u&gt;ime</source>
+        <translation>&lt;u&gt;H&lt;/u&gt;eure</translation>
+    </message>
+    <message>
+        <source>Increase or decrease alarm time hours</source>
+        <translation>Augmenter ou diminuer les heures de l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Enter the alarm time here</source>
+        <translation>Entrez ici l&apos;heure de l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Increase or decrease alarm time minutes</source>
+        <translation>Augmenter ou diminuer les minutes de l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Repeat on %1</source>
+        <translation>Répéter le %1</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat</source>
+        <translation>Ré&amp;péter</translation>
+    </message>
 </context>
 <context>
     <name>klaxora::AlarmEngine</name>
@@ -335,6 +473,105 @@ Codes de sortie : 0 fait, 1 échec, 2 saisie incorrecte (rien de changé), 3 l&a
     <message>
         <source>, today</source>
         <translation>, aujourd&apos;hui</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmOptionsDialog</name>
+    <message>
+        <source>Alarm Options</source>
+        <translation>Options de l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>When this alarm is triggered, Klaxora! should:</source>
+        <translation>Quand cette alarme se déclenche, Klaxora! doit :</translation>
+    </message>
+    <message>
+        <source>&amp;Show Message and Play Sound</source>
+        <translation>&amp;Afficher le message et jouer le son</translation>
+    </message>
+    <message>
+        <source>At alarm time, both show the 
+message  and play the sound</source>
+        <translation>À l&apos;heure de l&apos;alarme, afficher le 
+message et jouer le son</translation>
+    </message>
+    <message>
+        <source>Only Show &amp;Message</source>
+        <translation>Afficher le &amp;message seul</translation>
+    </message>
+    <message>
+        <source>At alarm time, only show the message
+(no sound)</source>
+        <translation>À l&apos;heure de l&apos;alarme, afficher seulement
+le message (sans son)</translation>
+    </message>
+    <message>
+        <source>Only &amp;Play Sound</source>
+        <translation>&amp;Jouer le son seul</translation>
+    </message>
+    <message>
+        <source>At alarm time, only play the 
+sound (no message)</source>
+        <translation>À l&apos;heure de l&apos;alarme, jouer seulement 
+le son (sans message)</translation>
+    </message>
+    <message>
+        <source>Type in the path and name of the .WAV file</source>
+        <translation>Tapez le chemin et le nom du fichier .WAV</translation>
+    </message>
+    <message>
+        <source>&amp;WAV File to play:</source>
+        <translation>&amp;Fichier WAV à jouer :</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Choisir</translation>
+    </message>
+    <message>
+        <source>Select the .WAV file from a Windows
+File Open dialog</source>
+        <translation>Choisir le fichier .WAV dans une
+fenêtre d&apos;ouverture de fichier</translation>
+    </message>
+    <message>
+        <source>Play &amp;Now</source>
+        <translation>&amp;Écouter</translation>
+    </message>
+    <message>
+        <source>Play the .WAV file you have selected</source>
+        <translation>Jouer le fichier .WAV choisi</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save the alarm options</source>
+        <translation>Enregistrer les options de l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Cancel all changes made</source>
+        <translation>Annuler toutes les modifications</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Get Windows help for Klaxora!</source>
+        <translation>Afficher l&apos;aide de Klaxora!</translation>
+    </message>
+    <message>
+        <source>The alarm file cannot hold this file name:
+%1
+Please choose a file whose path has no &quot;^&quot; and at most %2 characters.</source>
+        <translation>Le fichier des alarmes ne peut pas contenir ce nom de fichier :
+%1
+Choisissez un fichier dont le chemin n&apos;a pas de &quot;^&quot; et au plus %2 caractères.</translation>
     </message>
 </context>
 <context>

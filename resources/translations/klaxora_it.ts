@@ -303,6 +303,144 @@ Codici di uscita: 0 fatto, 1 errore, 2 input errato (nulla cambiato), 3 l&apos;o
         <translation>Ora non valida. Usare il formato dell&apos;ora del sistema
    Esempio: </translation>
     </message>
+    <message>
+        <source>The alarm date and time have already passed.
+Please set a later time, or pick a later date on the calendar.</source>
+        <translation>La data e l&apos;ora dell&apos;allarme sono già passate.
+Imposta un&apos;ora più tarda o scegli una data più tarda nel calendario.</translation>
+    </message>
+    <message>
+        <source>Alarm Description</source>
+        <translation>Descrizione dell&apos;allarme</translation>
+    </message>
+    <message>
+        <source>&amp;Set Alarm</source>
+        <translation>&amp;Imposta</translation>
+    </message>
+    <message>
+        <source>Save and Set the alarm as specified</source>
+        <translation>Salva e imposta l&apos;allarme come indicato</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Cancel all changes made</source>
+        <translation>Annulla tutte le modifiche</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Set advanced alarm options</source>
+        <translation>Imposta le opzioni avanzate dell&apos;allarme</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>Get Windows help for Klaxora!</source>
+        <translation>Mostra la guida di Klaxora!</translation>
+    </message>
+    <message>
+        <source>Year-</source>
+        <translation>Anno-</translation>
+    </message>
+    <message>
+        <source>Show the previous year</source>
+        <translation>Mostra l&apos;anno precedente</translation>
+    </message>
+    <message>
+        <source>Month-</source>
+        <translation>Mese-</translation>
+    </message>
+    <message>
+        <source>Show the previous month</source>
+        <translation>Mostra il mese precedente</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Oggi</translation>
+    </message>
+    <message>
+        <source>Show today&apos;s date</source>
+        <translation>Mostra la data di oggi</translation>
+    </message>
+    <message>
+        <source>Month +</source>
+        <translation>Mese +</translation>
+    </message>
+    <message>
+        <source>Show the next month</source>
+        <translation>Mostra il mese successivo</translation>
+    </message>
+    <message>
+        <source>Year+</source>
+        <translation>Anno+</translation>
+    </message>
+    <message>
+        <source>Show the next year</source>
+        <translation>Mostra l&apos;anno successivo</translation>
+    </message>
+    <message>
+        <source>Click on the alarm date</source>
+        <translation>Fai clic sulla data dell&apos;allarme</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Type your alarm message here</source>
+        <translation>Scrivi qui il messaggio dell&apos;allarme</translation>
+    </message>
+    <message>
+        <source>[Type alarm message here]</source>
+        <translation>[Scrivi qui il messaggio]</translation>
+    </message>
+    <message>
+        <source>&amp;Message</source>
+        <translation>&amp;Messaggio</translation>
+    </message>
+    <message>
+        <source>&lt;u&gt;T&lt;/u&gt;ime</source>
+        <translation>&lt;u&gt;O&lt;/u&gt;ra</translation>
+    </message>
+    <message>
+        <source>Increase or decrease alarm time hours</source>
+        <translation>Aumenta o diminuisci le ore dell&apos;allarme</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Ore</translation>
+    </message>
+    <message>
+        <source>Enter the alarm time here</source>
+        <translation>Inserisci qui l&apos;ora dell&apos;allarme</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Increase or decrease alarm time minutes</source>
+        <translation>Aumenta o diminuisci i minuti dell&apos;allarme</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuti</translation>
+    </message>
+    <message>
+        <source>Repeat on %1</source>
+        <translation>Ripeti di %1</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
 </context>
 <context>
     <name>klaxora::AlarmEngine</name>
@@ -335,6 +473,105 @@ Codici di uscita: 0 fatto, 1 errore, 2 input errato (nulla cambiato), 3 l&apos;o
     <message>
         <source>, today</source>
         <translation>, oggi</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmOptionsDialog</name>
+    <message>
+        <source>Alarm Options</source>
+        <translation>Opzioni dell&apos;allarme</translation>
+    </message>
+    <message>
+        <source>When this alarm is triggered, Klaxora! should:</source>
+        <translation>Quando scatta questo allarme, Klaxora! deve:</translation>
+    </message>
+    <message>
+        <source>&amp;Show Message and Play Sound</source>
+        <translation>Mostrare il messaggio e &amp;suonare</translation>
+    </message>
+    <message>
+        <source>At alarm time, both show the 
+message  and play the sound</source>
+        <translation>All&apos;ora dell&apos;allarme, mostrare il 
+messaggio e suonare il suono</translation>
+    </message>
+    <message>
+        <source>Only Show &amp;Message</source>
+        <translation>Solo mostrare il &amp;messaggio</translation>
+    </message>
+    <message>
+        <source>At alarm time, only show the message
+(no sound)</source>
+        <translation>All&apos;ora dell&apos;allarme, solo mostrare
+il messaggio (senza suono)</translation>
+    </message>
+    <message>
+        <source>Only &amp;Play Sound</source>
+        <translation>Solo &amp;suonare</translation>
+    </message>
+    <message>
+        <source>At alarm time, only play the 
+sound (no message)</source>
+        <translation>All&apos;ora dell&apos;allarme, solo suonare 
+il suono (senza messaggio)</translation>
+    </message>
+    <message>
+        <source>Type in the path and name of the .WAV file</source>
+        <translation>Scrivi percorso e nome del file .WAV</translation>
+    </message>
+    <message>
+        <source>&amp;WAV File to play:</source>
+        <translation>File &amp;WAV da suonare:</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Scegli</translation>
+    </message>
+    <message>
+        <source>Select the .WAV file from a Windows
+File Open dialog</source>
+        <translation>Scegli il file .WAV da una
+finestra di apertura file</translation>
+    </message>
+    <message>
+        <source>Play &amp;Now</source>
+        <translation>Ascolta ora</translation>
+    </message>
+    <message>
+        <source>Play the .WAV file you have selected</source>
+        <translation>Suona il file .WAV scelto</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save the alarm options</source>
+        <translation>Salva le opzioni dell&apos;allarme</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Cancel all changes made</source>
+        <translation>Annulla tutte le modifiche</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>Get Windows help for Klaxora!</source>
+        <translation>Mostra la guida di Klaxora!</translation>
+    </message>
+    <message>
+        <source>The alarm file cannot hold this file name:
+%1
+Please choose a file whose path has no &quot;^&quot; and at most %2 characters.</source>
+        <translation>Il file degli allarmi non può contenere questo nome di file:
+%1
+Scegli un file il cui percorso non abbia &quot;^&quot; e al massimo %2 caratteri.</translation>
     </message>
 </context>
 <context>

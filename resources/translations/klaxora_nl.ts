@@ -303,6 +303,144 @@ Afsluitcodes: 0 klaar, 1 fout, 2 verkeerde invoer (niets veranderd), 3 de tijd i
         <translation>Ongeldige tijd. Gebruik de tijdnotatie van uw systeem
    Voorbeeld: </translation>
     </message>
+    <message>
+        <source>The alarm date and time have already passed.
+Please set a later time, or pick a later date on the calendar.</source>
+        <translation>De datum en tijd van het alarm zijn al voorbij.
+Zet een latere tijd, of kies een latere datum in de kalender.</translation>
+    </message>
+    <message>
+        <source>Alarm Description</source>
+        <translation>Alarmbeschrijving</translation>
+    </message>
+    <message>
+        <source>&amp;Set Alarm</source>
+        <translation>&amp;Zetten</translation>
+    </message>
+    <message>
+        <source>Save and Set the alarm as specified</source>
+        <translation>Het alarm opslaan en zetten zoals aangegeven</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>Cancel all changes made</source>
+        <translation>Alle wijzigingen ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>Set advanced alarm options</source>
+        <translation>Geavanceerde alarmopties instellen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Get Windows help for Klaxora!</source>
+        <translation>De help van Klaxora! tonen</translation>
+    </message>
+    <message>
+        <source>Year-</source>
+        <translation>Jaar-</translation>
+    </message>
+    <message>
+        <source>Show the previous year</source>
+        <translation>Het vorige jaar tonen</translation>
+    </message>
+    <message>
+        <source>Month-</source>
+        <translation>Maand-</translation>
+    </message>
+    <message>
+        <source>Show the previous month</source>
+        <translation>De vorige maand tonen</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Vandaag</translation>
+    </message>
+    <message>
+        <source>Show today&apos;s date</source>
+        <translation>De datum van vandaag tonen</translation>
+    </message>
+    <message>
+        <source>Month +</source>
+        <translation>Maand +</translation>
+    </message>
+    <message>
+        <source>Show the next month</source>
+        <translation>De volgende maand tonen</translation>
+    </message>
+    <message>
+        <source>Year+</source>
+        <translation>Jaar+</translation>
+    </message>
+    <message>
+        <source>Show the next year</source>
+        <translation>Het volgende jaar tonen</translation>
+    </message>
+    <message>
+        <source>Click on the alarm date</source>
+        <translation>Klik op de datum van het alarm</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Type your alarm message here</source>
+        <translation>Typ hier de melding van het alarm</translation>
+    </message>
+    <message>
+        <source>[Type alarm message here]</source>
+        <translation>[Typ hier de alarmmelding]</translation>
+    </message>
+    <message>
+        <source>&amp;Message</source>
+        <translation>&amp;Melding</translation>
+    </message>
+    <message>
+        <source>&lt;u&gt;T&lt;/u&gt;ime</source>
+        <translation>&lt;u&gt;T&lt;/u&gt;ijd</translation>
+    </message>
+    <message>
+        <source>Increase or decrease alarm time hours</source>
+        <translation>De uren van de alarmtijd verhogen of verlagen</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Uren</translation>
+    </message>
+    <message>
+        <source>Enter the alarm time here</source>
+        <translation>Voer hier de alarmtijd in</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Increase or decrease alarm time minutes</source>
+        <translation>De minuten van de alarmtijd verhogen of verlagen</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Repeat on %1</source>
+        <translation>Herhalen op %1</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat</source>
+        <translation>&amp;Herhalen</translation>
+    </message>
 </context>
 <context>
     <name>klaxora::AlarmEngine</name>
@@ -335,6 +473,105 @@ Afsluitcodes: 0 klaar, 1 fout, 2 verkeerde invoer (niets veranderd), 3 de tijd i
     <message>
         <source>, today</source>
         <translation>, vandaag</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmOptionsDialog</name>
+    <message>
+        <source>Alarm Options</source>
+        <translation>Alarmopties</translation>
+    </message>
+    <message>
+        <source>When this alarm is triggered, Klaxora! should:</source>
+        <translation>Als dit alarm afgaat, moet Klaxora!:</translation>
+    </message>
+    <message>
+        <source>&amp;Show Message and Play Sound</source>
+        <translation>Melding tonen en geluid &amp;spelen</translation>
+    </message>
+    <message>
+        <source>At alarm time, both show the 
+message  and play the sound</source>
+        <translation>Op de alarmtijd de melding tonen 
+en het geluid spelen</translation>
+    </message>
+    <message>
+        <source>Only Show &amp;Message</source>
+        <translation>Alleen &amp;melding tonen</translation>
+    </message>
+    <message>
+        <source>At alarm time, only show the message
+(no sound)</source>
+        <translation>Op de alarmtijd alleen de melding
+tonen (geen geluid)</translation>
+    </message>
+    <message>
+        <source>Only &amp;Play Sound</source>
+        <translation>Alleen geluid s&amp;pelen</translation>
+    </message>
+    <message>
+        <source>At alarm time, only play the 
+sound (no message)</source>
+        <translation>Op de alarmtijd alleen het geluid 
+spelen (geen melding)</translation>
+    </message>
+    <message>
+        <source>Type in the path and name of the .WAV file</source>
+        <translation>Typ het pad en de naam van het .WAV-bestand</translation>
+    </message>
+    <message>
+        <source>&amp;WAV File to play:</source>
+        <translation>&amp;WAV-bestand om te spelen:</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Kiezen</translation>
+    </message>
+    <message>
+        <source>Select the .WAV file from a Windows
+File Open dialog</source>
+        <translation>Het .WAV-bestand kiezen in een
+venster om bestanden te openen</translation>
+    </message>
+    <message>
+        <source>Play &amp;Now</source>
+        <translation>&amp;Nu spelen</translation>
+    </message>
+    <message>
+        <source>Play the .WAV file you have selected</source>
+        <translation>Het gekozen .WAV-bestand spelen</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save the alarm options</source>
+        <translation>De alarmopties opslaan</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>Cancel all changes made</source>
+        <translation>Alle wijzigingen ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Get Windows help for Klaxora!</source>
+        <translation>De help van Klaxora! tonen</translation>
+    </message>
+    <message>
+        <source>The alarm file cannot hold this file name:
+%1
+Please choose a file whose path has no &quot;^&quot; and at most %2 characters.</source>
+        <translation>Het alarmbestand kan deze bestandsnaam niet bevatten:
+%1
+Kies een bestand waarvan het pad geen &quot;^&quot; en hoogstens %2 tekens heeft.</translation>
     </message>
 </context>
 <context>

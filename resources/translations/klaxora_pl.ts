@@ -303,6 +303,144 @@ Kody wyjścia: 0 zrobione, 1 błąd, 2 złe dane (nic nie zmieniono), 3 czas min
         <translation>Nieprawidłowa godzina. Użyj formatu czasu swojego systemu
    Przykład: </translation>
     </message>
+    <message>
+        <source>The alarm date and time have already passed.
+Please set a later time, or pick a later date on the calendar.</source>
+        <translation>Data i godzina alarmu już minęły.
+Ustaw późniejszą godzinę albo wybierz w kalendarzu późniejszą datę.</translation>
+    </message>
+    <message>
+        <source>Alarm Description</source>
+        <translation>Opis alarmu</translation>
+    </message>
+    <message>
+        <source>&amp;Set Alarm</source>
+        <translation>&amp;Ustaw</translation>
+    </message>
+    <message>
+        <source>Save and Set the alarm as specified</source>
+        <translation>Zapisz i ustaw alarm tak, jak podano</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>Cancel all changes made</source>
+        <translation>Porzuć wszystkie zmiany</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>Set advanced alarm options</source>
+        <translation>Ustaw zaawansowane opcje alarmu</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Po&amp;moc</translation>
+    </message>
+    <message>
+        <source>Get Windows help for Klaxora!</source>
+        <translation>Pokaż pomoc Klaxora!</translation>
+    </message>
+    <message>
+        <source>Year-</source>
+        <translation>Rok-</translation>
+    </message>
+    <message>
+        <source>Show the previous year</source>
+        <translation>Pokaż poprzedni rok</translation>
+    </message>
+    <message>
+        <source>Month-</source>
+        <translation>Mies.-</translation>
+    </message>
+    <message>
+        <source>Show the previous month</source>
+        <translation>Pokaż poprzedni miesiąc</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Dziś</translation>
+    </message>
+    <message>
+        <source>Show today&apos;s date</source>
+        <translation>Pokaż dzisiejszą datę</translation>
+    </message>
+    <message>
+        <source>Month +</source>
+        <translation>Mies. +</translation>
+    </message>
+    <message>
+        <source>Show the next month</source>
+        <translation>Pokaż następny miesiąc</translation>
+    </message>
+    <message>
+        <source>Year+</source>
+        <translation>Rok+</translation>
+    </message>
+    <message>
+        <source>Show the next year</source>
+        <translation>Pokaż następny rok</translation>
+    </message>
+    <message>
+        <source>Click on the alarm date</source>
+        <translation>Kliknij datę alarmu</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Type your alarm message here</source>
+        <translation>Wpisz tutaj komunikat alarmu</translation>
+    </message>
+    <message>
+        <source>[Type alarm message here]</source>
+        <translation>[Wpisz tutaj komunikat]</translation>
+    </message>
+    <message>
+        <source>&amp;Message</source>
+        <translation>&amp;Komunikat</translation>
+    </message>
+    <message>
+        <source>&lt;u&gt;T&lt;/u&gt;ime</source>
+        <translation>&lt;u&gt;G&lt;/u&gt;odzina</translation>
+    </message>
+    <message>
+        <source>Increase or decrease alarm time hours</source>
+        <translation>Zwiększ lub zmniejsz godziny alarmu</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Godziny</translation>
+    </message>
+    <message>
+        <source>Enter the alarm time here</source>
+        <translation>Wpisz tutaj godzinę alarmu</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>Increase or decrease alarm time minutes</source>
+        <translation>Zwiększ lub zmniejsz minuty alarmu</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuty</translation>
+    </message>
+    <message>
+        <source>Repeat on %1</source>
+        <translation>Powtarzaj w: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat</source>
+        <translation>&amp;Dni</translation>
+    </message>
 </context>
 <context>
     <name>klaxora::AlarmEngine</name>
@@ -336,6 +474,105 @@ Kody wyjścia: 0 zrobione, 1 błąd, 2 złe dane (nic nie zmieniono), 3 czas min
     <message>
         <source>, today</source>
         <translation>, dzisiaj</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmOptionsDialog</name>
+    <message>
+        <source>Alarm Options</source>
+        <translation>Opcje alarmu</translation>
+    </message>
+    <message>
+        <source>When this alarm is triggered, Klaxora! should:</source>
+        <translation>Gdy alarm nadejdzie, Klaxora! ma:</translation>
+    </message>
+    <message>
+        <source>&amp;Show Message and Play Sound</source>
+        <translation>Pokazać komunikat i &amp;grać dźwięk</translation>
+    </message>
+    <message>
+        <source>At alarm time, both show the 
+message  and play the sound</source>
+        <translation>O czasie alarmu pokazać 
+komunikat i zagrać dźwięk</translation>
+    </message>
+    <message>
+        <source>Only Show &amp;Message</source>
+        <translation>Tylko pokazać &amp;komunikat</translation>
+    </message>
+    <message>
+        <source>At alarm time, only show the message
+(no sound)</source>
+        <translation>O czasie alarmu tylko pokazać
+komunikat (bez dźwięku)</translation>
+    </message>
+    <message>
+        <source>Only &amp;Play Sound</source>
+        <translation>Tylko &amp;grać dźwięk</translation>
+    </message>
+    <message>
+        <source>At alarm time, only play the 
+sound (no message)</source>
+        <translation>O czasie alarmu tylko zagrać 
+dźwięk (bez komunikatu)</translation>
+    </message>
+    <message>
+        <source>Type in the path and name of the .WAV file</source>
+        <translation>Wpisz ścieżkę i nazwę pliku .WAV</translation>
+    </message>
+    <message>
+        <source>&amp;WAV File to play:</source>
+        <translation>Plik &amp;WAV do odtworzenia:</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Wybierz</translation>
+    </message>
+    <message>
+        <source>Select the .WAV file from a Windows
+File Open dialog</source>
+        <translation>Wybierz plik .WAV w oknie
+otwierania pliku</translation>
+    </message>
+    <message>
+        <source>Play &amp;Now</source>
+        <translation>&amp;Odtwórz</translation>
+    </message>
+    <message>
+        <source>Play the .WAV file you have selected</source>
+        <translation>Odtwórz wybrany plik .WAV</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save the alarm options</source>
+        <translation>Zapisz opcje alarmu</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>Cancel all changes made</source>
+        <translation>Porzuć wszystkie zmiany</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Po&amp;moc</translation>
+    </message>
+    <message>
+        <source>Get Windows help for Klaxora!</source>
+        <translation>Pokaż pomoc Klaxora!</translation>
+    </message>
+    <message>
+        <source>The alarm file cannot hold this file name:
+%1
+Please choose a file whose path has no &quot;^&quot; and at most %2 characters.</source>
+        <translation>Plik alarmów nie pomieści tej nazwy pliku:
+%1
+Wybierz plik, którego ścieżka nie ma &quot;^&quot; i ma najwyżej %2 znaków.</translation>
     </message>
 </context>
 <context>

@@ -303,6 +303,144 @@ Códigos de saída: 0 feito, 1 falha, 2 entrada inválida (nada mudou), 3 a hora
         <translation>Hora inválida. Use o formato de hora do seu sistema
    Exemplo: </translation>
     </message>
+    <message>
+        <source>The alarm date and time have already passed.
+Please set a later time, or pick a later date on the calendar.</source>
+        <translation>A data e a hora do alarme já passaram.
+Defina uma hora posterior ou escolha uma data posterior no calendário.</translation>
+    </message>
+    <message>
+        <source>Alarm Description</source>
+        <translation>Descrição do alarme</translation>
+    </message>
+    <message>
+        <source>&amp;Set Alarm</source>
+        <translation>&amp;Definir</translation>
+    </message>
+    <message>
+        <source>Save and Set the alarm as specified</source>
+        <translation>Salvar e definir o alarme como indicado</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel all changes made</source>
+        <translation>Descartar todas as alterações</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Set advanced alarm options</source>
+        <translation>Definir opções avançadas do alarme</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>Get Windows help for Klaxora!</source>
+        <translation>Mostrar a ajuda do Klaxora!</translation>
+    </message>
+    <message>
+        <source>Year-</source>
+        <translation>Ano-</translation>
+    </message>
+    <message>
+        <source>Show the previous year</source>
+        <translation>Mostrar o ano anterior</translation>
+    </message>
+    <message>
+        <source>Month-</source>
+        <translation>Mês-</translation>
+    </message>
+    <message>
+        <source>Show the previous month</source>
+        <translation>Mostrar o mês anterior</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoje</translation>
+    </message>
+    <message>
+        <source>Show today&apos;s date</source>
+        <translation>Mostrar a data de hoje</translation>
+    </message>
+    <message>
+        <source>Month +</source>
+        <translation>Mês +</translation>
+    </message>
+    <message>
+        <source>Show the next month</source>
+        <translation>Mostrar o mês seguinte</translation>
+    </message>
+    <message>
+        <source>Year+</source>
+        <translation>Ano+</translation>
+    </message>
+    <message>
+        <source>Show the next year</source>
+        <translation>Mostrar o ano seguinte</translation>
+    </message>
+    <message>
+        <source>Click on the alarm date</source>
+        <translation>Clique na data do alarme</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Type your alarm message here</source>
+        <translation>Digite aqui a mensagem do alarme</translation>
+    </message>
+    <message>
+        <source>[Type alarm message here]</source>
+        <translation>[Digite aqui a mensagem]</translation>
+    </message>
+    <message>
+        <source>&amp;Message</source>
+        <translation>&amp;Mensagem</translation>
+    </message>
+    <message>
+        <source>&lt;u&gt;T&lt;/u&gt;ime</source>
+        <translation>&lt;u&gt;H&lt;/u&gt;ora</translation>
+    </message>
+    <message>
+        <source>Increase or decrease alarm time hours</source>
+        <translation>Aumentar ou diminuir as horas do alarme</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>Enter the alarm time here</source>
+        <translation>Digite aqui a hora do alarme</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Increase or decrease alarm time minutes</source>
+        <translation>Aumentar ou diminuir os minutos do alarme</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Repeat on %1</source>
+        <translation>Repetir em %1</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat</source>
+        <translation>&amp;Repetir</translation>
+    </message>
 </context>
 <context>
     <name>klaxora::AlarmEngine</name>
@@ -335,6 +473,105 @@ Códigos de saída: 0 feito, 1 falha, 2 entrada inválida (nada mudou), 3 a hora
     <message>
         <source>, today</source>
         <translation>, hoje</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::AlarmOptionsDialog</name>
+    <message>
+        <source>Alarm Options</source>
+        <translation>Opções do alarme</translation>
+    </message>
+    <message>
+        <source>When this alarm is triggered, Klaxora! should:</source>
+        <translation>Quando este alarme disparar, o Klaxora! deve:</translation>
+    </message>
+    <message>
+        <source>&amp;Show Message and Play Sound</source>
+        <translation>Mostrar mensagem e &amp;tocar som</translation>
+    </message>
+    <message>
+        <source>At alarm time, both show the 
+message  and play the sound</source>
+        <translation>Na hora do alarme, mostrar a 
+mensagem e tocar o som</translation>
+    </message>
+    <message>
+        <source>Only Show &amp;Message</source>
+        <translation>Só mostrar &amp;mensagem</translation>
+    </message>
+    <message>
+        <source>At alarm time, only show the message
+(no sound)</source>
+        <translation>Na hora do alarme, só mostrar
+a mensagem (sem som)</translation>
+    </message>
+    <message>
+        <source>Only &amp;Play Sound</source>
+        <translation>Só tocar &amp;som</translation>
+    </message>
+    <message>
+        <source>At alarm time, only play the 
+sound (no message)</source>
+        <translation>Na hora do alarme, só tocar 
+o som (sem mensagem)</translation>
+    </message>
+    <message>
+        <source>Type in the path and name of the .WAV file</source>
+        <translation>Digite o caminho e o nome do arquivo .WAV</translation>
+    </message>
+    <message>
+        <source>&amp;WAV File to play:</source>
+        <translation>Arquivo &amp;WAV a tocar:</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Escolher</translation>
+    </message>
+    <message>
+        <source>Select the .WAV file from a Windows
+File Open dialog</source>
+        <translation>Escolher o arquivo .WAV numa
+janela de abrir arquivo</translation>
+    </message>
+    <message>
+        <source>Play &amp;Now</source>
+        <translation>&amp;Ouvir já</translation>
+    </message>
+    <message>
+        <source>Play the .WAV file you have selected</source>
+        <translation>Tocar o arquivo .WAV escolhido</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save the alarm options</source>
+        <translation>Salvar as opções do alarme</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel all changes made</source>
+        <translation>Descartar todas as alterações</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>Get Windows help for Klaxora!</source>
+        <translation>Mostrar a ajuda do Klaxora!</translation>
+    </message>
+    <message>
+        <source>The alarm file cannot hold this file name:
+%1
+Please choose a file whose path has no &quot;^&quot; and at most %2 characters.</source>
+        <translation>O arquivo de alarmes não pode guardar este nome de arquivo:
+%1
+Escolha um arquivo cujo caminho não tenha &quot;^&quot; e tenha no máximo %2 caracteres.</translation>
     </message>
 </context>
 <context>

@@ -111,8 +111,8 @@ void AlarmEditorDialog::setAlarmButtonClick()
     // The store would keep such an alarm out of sight (or drop it, before today) while the dialog said OK.
     // A repeating alarm's date is only where it starts: the store dates it its first occurrence to come.
     if (days.empty() && alarmTimeHasPassed(date, time, clock_)) {
-        informationBox(QStringLiteral("The alarm date and time have already passed.\n"
-                                      "Please set a later time, or pick a later date on the calendar."));
+        informationBox(tr("The alarm date and time have already passed.\n"
+                          "Please set a later time, or pick a later date on the calendar."));
         return;
     }
     store_.addAlarm(timeToStr(time, storage), formatDateTime("mm/dd/yyyy", date, storage),

@@ -86,7 +86,7 @@ AlarmEditorDialog::AlarmEditorDialog(AlarmStore& store, const Clock& clock,
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), store_(store),
       clock_(clock), optionsServices_(std::move(optionsServices)), mainWindow_(mainWindow)
 {
-    setWindowTitle(QStringLiteral("Alarm Description"));
+    setWindowTitle(tr("Alarm Description"));
     setFixedSize(449, 352 + RepeatRowHeight);
     setFont(arialFont(11));
     // Created bottom panel first, then the calendar panel, then the message panel: the tab order. The
@@ -103,21 +103,18 @@ void AlarmEditorDialog::createButtonPanel()
 {
     buttonPanel_ = makePanel(this, QRect(0, 352 - 46 + RepeatRowHeight, 449, 46), 1);
     buttonPanel_->setObjectName(QStringLiteral("buttonPanel"));
-    setAlarmButton_ = makeFlatButton(buttonPanel_, QStringLiteral("&Set Alarm"),
-                                     QStringLiteral("Save and Set the alarm as specified"), okPicture(),
-                                     flatbtn::blBitmapLeft, QRect(10, 6, 100, 34));
+    setAlarmButton_ =
+        makeFlatButton(buttonPanel_, tr("&Set Alarm"), tr("Save and Set the alarm as specified"), okPicture(),
+                       flatbtn::blBitmapLeft, QRect(10, 6, 100, 34));
     setAlarmButton_->setObjectName(QStringLiteral("setAlarmButton"));
-    cancelButton_ =
-        makeFlatButton(buttonPanel_, QStringLiteral("&Cancel"), QStringLiteral("Cancel all changes made"),
-                       cancelPicture(), flatbtn::blBitmapLeft, QRect(114, 6, 90, 34));
+    cancelButton_ = makeFlatButton(buttonPanel_, tr("&Cancel"), tr("Cancel all changes made"),
+                                   cancelPicture(), flatbtn::blBitmapLeft, QRect(114, 6, 90, 34));
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    optionsButton_ =
-        makeFlatButton(buttonPanel_, QStringLiteral("Options"), QStringLiteral("Set advanced alarm options"),
-                       optionsPicture(), flatbtn::blBitmapLeft, QRect(250, 6, 90, 34));
+    optionsButton_ = makeFlatButton(buttonPanel_, tr("Options"), tr("Set advanced alarm options"),
+                                    optionsPicture(), flatbtn::blBitmapLeft, QRect(250, 6, 90, 34));
     optionsButton_->setObjectName(QStringLiteral("optionsButton"));
-    helpButton_ =
-        makeFlatButton(buttonPanel_, QStringLiteral("&Help"), QStringLiteral("Get Windows help for Klaxora!"),
-                       helpPicture(), flatbtn::blBitmapLeft, QRect(346, 6, 90, 34));
+    helpButton_ = makeFlatButton(buttonPanel_, tr("&Help"), tr("Get Windows help for Klaxora!"),
+                                 helpPicture(), flatbtn::blBitmapLeft, QRect(346, 6, 90, 34));
     helpButton_->setObjectName(QStringLiteral("helpButton"));
     connect(setAlarmButton_, &FlatButton::clicked, this, &AlarmEditorDialog::setAlarmButtonClick);
     connect(cancelButton_, &FlatButton::clicked, this, &AlarmEditorDialog::cancelButtonClick);
@@ -131,24 +128,20 @@ void AlarmEditorDialog::createCalendarPanel()
     calendarPanel_->setObjectName(QStringLiteral("calendarPanel"));
     monthStepBar_ = makePanel(calendarPanel_, QRect(3, 3, 401, 30), 1);
     monthStepBar_->setObjectName(QStringLiteral("monthStepBar"));
-    prevYearButton_ =
-        makeFlatButton(monthStepBar_, QStringLiteral("Year-"), QStringLiteral("Show the previous year"),
-                       prevYearPicture(), flatbtn::blBitmapLeft, QRect(2, 2, 64, 26));
+    prevYearButton_ = makeFlatButton(monthStepBar_, tr("Year-"), tr("Show the previous year"),
+                                     prevYearPicture(), flatbtn::blBitmapLeft, QRect(2, 2, 64, 26));
     prevYearButton_->setObjectName(QStringLiteral("prevYearButton"));
-    prevMonthButton_ =
-        makeFlatButton(monthStepBar_, QStringLiteral("Month-"), QStringLiteral("Show the previous month"),
-                       prevMonthPicture(), flatbtn::blBitmapLeft, QRect(68, 2, 72, 26));
+    prevMonthButton_ = makeFlatButton(monthStepBar_, tr("Month-"), tr("Show the previous month"),
+                                      prevMonthPicture(), flatbtn::blBitmapLeft, QRect(68, 2, 72, 26));
     prevMonthButton_->setObjectName(QStringLiteral("prevMonthButton"));
-    todayButton_ = makeFlatButton(monthStepBar_, QStringLiteral("Today"), QStringLiteral("Show today's date"),
-                                  QImage(), flatbtn::blBitmapLeft, QRect(165, 2, 70, 26));
+    todayButton_ = makeFlatButton(monthStepBar_, tr("Today"), tr("Show today's date"), QImage(),
+                                  flatbtn::blBitmapLeft, QRect(165, 2, 70, 26));
     todayButton_->setObjectName(QStringLiteral("todayButton"));
-    nextMonthButton_ =
-        makeFlatButton(monthStepBar_, QStringLiteral("Month +"), QStringLiteral("Show the next month"),
-                       nextMonthPicture(), flatbtn::blBitmapRight, QRect(260, 2, 74, 26));
+    nextMonthButton_ = makeFlatButton(monthStepBar_, tr("Month +"), tr("Show the next month"),
+                                      nextMonthPicture(), flatbtn::blBitmapRight, QRect(260, 2, 74, 26));
     nextMonthButton_->setObjectName(QStringLiteral("nextMonthButton"));
-    nextYearButton_ =
-        makeFlatButton(monthStepBar_, QStringLiteral("Year+"), QStringLiteral("Show the next year"),
-                       nextYearPicture(), flatbtn::blBitmapRight, QRect(335, 2, 64, 26));
+    nextYearButton_ = makeFlatButton(monthStepBar_, tr("Year+"), tr("Show the next year"), nextYearPicture(),
+                                     flatbtn::blBitmapRight, QRect(335, 2, 64, 26));
     nextYearButton_->setObjectName(QStringLiteral("nextYearButton"));
     connect(prevYearButton_, &FlatButton::clicked, this, &AlarmEditorDialog::prevYearClick);
     connect(prevMonthButton_, &FlatButton::clicked, this, &AlarmEditorDialog::prevMonthClick);
@@ -167,9 +160,9 @@ void AlarmEditorDialog::createCalendarPanel()
 
     calendar_ = new MonthCalendar(clock_.today(), calendarPanel_);
     calendar_->setObjectName(QStringLiteral("calendar"));
-    calendar_->setToolTip(QStringLiteral("Click on the alarm date"));
+    calendar_->setToolTip(tr("Click on the alarm date"));
     // Its days read as the label above it shows the date.
-    calendar_->setAccessibleName(QStringLiteral("Date"));
+    calendar_->setAccessibleName(tr("Date"));
     calendar_->setDateFormatter([this](DateTime date) { return longDateText(date); });
     calendar_->setGeometry(3, 52, 401, 140);
     connect(calendar_, &MonthCalendar::change, this, &AlarmEditorDialog::calendarChange);
@@ -179,34 +172,33 @@ void AlarmEditorDialog::createMessagePanel()
 {
     messagePanel_ = makePanel(this, QRect(0, 0, 449, 94), 1);
     messagePanel_->setObjectName(QStringLiteral("messagePanel"));
-    messageEdit_ =
-        makeEdit(messagePanel_, QStringLiteral("Type your alarm message here"), QRect(18, 22, 413, 24));
+    messageEdit_ = makeEdit(messagePanel_, tr("Type your alarm message here"), QRect(18, 22, 413, 24));
     messageEdit_->setObjectName(QStringLiteral("messageEdit"));
     messageEdit_->setValidator(new AlarmTextValidator(MessageCapacity, messageEdit_));
-    messageEdit_->setText(QStringLiteral("[Type alarm message here]"));
-    messageCaption_ = new QLabel(QStringLiteral("&Message"), messagePanel_);
+    messageEdit_->setText(tr("[Type alarm message here]"));
+    messageCaption_ = new QLabel(tr("&Message"), messagePanel_);
     messageCaption_->setObjectName(QStringLiteral("messageCaption"));
     messageCaption_->setBuddy(messageEdit_);
     messageCaption_->setGeometry(18, 6, 120, 15);
 
     // Underlined like an accelerator, though no control is attached to it.
-    timeCaption_ = new QLabel(QStringLiteral("<u>T</u>ime"), messagePanel_);
+    timeCaption_ = new QLabel(tr("<u>T</u>ime"), messagePanel_);
     timeCaption_->setObjectName(QStringLiteral("timeCaption"));
     timeCaption_->setTextFormat(Qt::RichText);
     timeCaption_->setGeometry(18, 60, 36, 15);
     hoursSpinner_ = new SpinButton(messagePanel_);
     hoursSpinner_->setObjectName(QStringLiteral("hoursSpinner"));
-    hoursSpinner_->setToolTip(QStringLiteral("Increase or decrease alarm time hours"));
-    hoursSpinner_->setAccessibleName(QStringLiteral("Hours"));
+    hoursSpinner_->setToolTip(tr("Increase or decrease alarm time hours"));
+    hoursSpinner_->setAccessibleName(tr("Hours"));
     hoursSpinner_->setGeometry(58, 56, 17, 24);
-    timeEdit_ = makeEdit(messagePanel_, QStringLiteral("Enter the alarm time here"), QRect(77, 57, 79, 22));
+    timeEdit_ = makeEdit(messagePanel_, tr("Enter the alarm time here"), QRect(77, 57, 79, 22));
     timeEdit_->setObjectName(QStringLiteral("timeEdit"));
     // Its caption is no buddy (its underline is no accelerator), so the name is given here.
-    timeEdit_->setAccessibleName(QStringLiteral("Time"));
+    timeEdit_->setAccessibleName(tr("Time"));
     minutesSpinner_ = new SpinButton(messagePanel_);
     minutesSpinner_->setObjectName(QStringLiteral("minutesSpinner"));
-    minutesSpinner_->setToolTip(QStringLiteral("Increase or decrease alarm time minutes"));
-    minutesSpinner_->setAccessibleName(QStringLiteral("Minutes"));
+    minutesSpinner_->setToolTip(tr("Increase or decrease alarm time minutes"));
+    minutesSpinner_->setAccessibleName(tr("Minutes"));
     minutesSpinner_->setGeometry(158, 56, 17, 24);
     connect(hoursSpinner_, &SpinButton::upClick, this, &AlarmEditorDialog::hoursSpinnerUpClick);
     connect(hoursSpinner_, &SpinButton::downClick, this, &AlarmEditorDialog::hoursSpinnerDownClick);
@@ -229,12 +221,11 @@ void AlarmEditorDialog::createRepeatRow()
         QString name = QString::fromStdString(user.shortDayNames[day - 1]);
         auto* toggle = new QCheckBox(name.replace(QLatin1Char('&'), QStringLiteral("&&")), this);
         toggle->setObjectName(QStringLiteral("repeatToggle%1").arg(day));
-        toggle->setAccessibleName(QStringLiteral("Repeat on ") +
-                                  QString::fromStdString(user.longDayNames[day - 1]));
+        toggle->setAccessibleName(tr("Repeat on %1").arg(QString::fromStdString(user.longDayNames[day - 1])));
         toggle->setGeometry(70 + place * 51, 302, 51, 20);
         repeatToggles_[day - 1] = toggle;
     }
-    repeatCaption_ = new QLabel(QStringLiteral("&Repeat"), this);
+    repeatCaption_ = new QLabel(tr("&Repeat"), this);
     repeatCaption_->setObjectName(QStringLiteral("repeatCaption"));
     repeatCaption_->setBuddy(repeatToggles_[user.firstDayOfWeek - 1]);
     repeatCaption_->setGeometry(21, 304, 46, 15);

@@ -6,6 +6,7 @@
 #include "ui/help_window.h"
 #include "ui/message_boxes.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -71,7 +72,8 @@ AlarmOptionsServices::FileChooser openFileDialogChooser()
 {
     return [](QWidget* parent, const std::string& initialFolder, const std::string& fileName,
               const std::string& filter) -> std::optional<std::string> {
-        QFileDialog dialog(parent, QStringLiteral("Open"), fromUtf8(initialFolder), fromUtf8(filter));
+        QFileDialog dialog(parent, QCoreApplication::translate("SoundMenuCommands", "Open"),
+                           fromUtf8(initialFolder), fromUtf8(filter));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::AnyFile);
         if (!fileName.empty())
@@ -86,7 +88,7 @@ AlarmOptionsDialog::AlarmOptionsDialog(AlarmOptionsServices services, QWidget* p
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       services_(std::move(services))
 {
-    setWindowTitle(QStringLiteral("Alarm Options"));
+    setWindowTitle(tr("Alarm Options"));
     setFixedSize(440, 273);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
@@ -96,7 +98,7 @@ AlarmOptionsDialog::AlarmOptionsDialog(AlarmOptionsServices services, QWidget* p
 
 void AlarmOptionsDialog::createControls()
 {
-    modeCaption_ = new QLabel(QStringLiteral("When this alarm is triggered, Klaxora! should:"), this);
+    modeCaption_ = new QLabel(tr("When this alarm is triggered, Klaxora! should:"), this);
     modeCaption_->setObjectName(QStringLiteral("modeCaption"));
     QFont bold(QStringLiteral("Arial"));
     bold.setPixelSize(13);
@@ -105,16 +107,14 @@ void AlarmOptionsDialog::createControls()
     modeCaption_->setGeometry(16, 12, 408, 18);
 
     messageAndSoundButton_ =
-        makeModeButton(this, QStringLiteral("&Show Message and Play Sound"),
-                       QStringLiteral("At alarm time, both show the \nmessage  and play the sound"), 38);
+        makeModeButton(this, tr("&Show Message and Play Sound"),
+                       tr("At alarm time, both show the \nmessage  and play the sound"), 38);
     messageAndSoundButton_->setObjectName(QStringLiteral("messageAndSoundButton"));
-    messageOnlyButton_ =
-        makeModeButton(this, QStringLiteral("Only Show &Message"),
-                       QStringLiteral("At alarm time, only show the message\n(no sound)"), 60);
+    messageOnlyButton_ = makeModeButton(this, tr("Only Show &Message"),
+                                        tr("At alarm time, only show the message\n(no sound)"), 60);
     messageOnlyButton_->setObjectName(QStringLiteral("messageOnlyButton"));
-    soundOnlyButton_ =
-        makeModeButton(this, QStringLiteral("Only &Play Sound"),
-                       QStringLiteral("At alarm time, only play the \nsound (no message)"), 82);
+    soundOnlyButton_ = makeModeButton(this, tr("Only &Play Sound"),
+                                      tr("At alarm time, only play the \nsound (no message)"), 82);
     soundOnlyButton_->setObjectName(QStringLiteral("soundOnlyButton"));
     messageAndSoundButton_->setChecked(true);
     for (QRadioButton* button : {messageAndSoundButton_, messageOnlyButton_, soundOnlyButton_}) {
@@ -126,22 +126,20 @@ void AlarmOptionsDialog::createControls()
 
     waveFileEdit_ = new QLineEdit(this);
     waveFileEdit_->setObjectName(QStringLiteral("waveFileEdit"));
-    waveFileEdit_->setToolTip(QStringLiteral("Type in the path and name of the .WAV file"));
+    waveFileEdit_->setToolTip(tr("Type in the path and name of the .WAV file"));
     waveFileEdit_->setValidator(new AlarmTextValidator(WaveFileCapacity, waveFileEdit_));
     waveFileEdit_->setGeometry(16, 136, 234, 22);
-    waveFileCaption_ = new QLabel(QStringLiteral("&WAV File to play:"), this);
+    waveFileCaption_ = new QLabel(tr("&WAV File to play:"), this);
     waveFileCaption_->setObjectName(QStringLiteral("waveFileCaption"));
     waveFileCaption_->setBuddy(waveFileEdit_);
     waveFileCaption_->setGeometry(16, 118, 234, 16);
 
     chooseWaveButton_ =
-        makeGlyphButton(this, QStringLiteral("&Choose"),
-                        QStringLiteral("Select the .WAV file from a Windows\nFile Open dialog"),
+        makeGlyphButton(this, tr("&Choose"), tr("Select the .WAV file from a Windows\nFile Open dialog"),
                         chooseFilePicture(), QRect(258, 134, 80, 26));
     chooseWaveButton_->setObjectName(QStringLiteral("chooseWaveButton"));
-    playNowButton_ = makeGlyphButton(this, QStringLiteral("Play &Now"),
-                                     QStringLiteral("Play the .WAV file you have selected"), playNowPicture(),
-                                     QRect(344, 134, 84, 26));
+    playNowButton_ = makeGlyphButton(this, tr("Play &Now"), tr("Play the .WAV file you have selected"),
+                                     playNowPicture(), QRect(344, 134, 84, 26));
     playNowButton_->setObjectName(QStringLiteral("playNowButton"));
     chooseWaveButton_->installEventFilter(this);
     playNowButton_->installEventFilter(this);
@@ -152,16 +150,14 @@ void AlarmOptionsDialog::createControls()
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(0, 273 - 53, 440, 53);
     panel->setObjectName(QStringLiteral("buttonPanel"));
-    okButton_ = makeBottomButton(panel, QStringLiteral("Ok"), QStringLiteral("Save the alarm options"),
-                                 okPicture(), QRect(40, 9, 100, 34));
+    okButton_ =
+        makeBottomButton(panel, tr("Ok"), tr("Save the alarm options"), okPicture(), QRect(40, 9, 100, 34));
     okButton_->setObjectName(QStringLiteral("okButton"));
-    cancelButton_ =
-        makeBottomButton(panel, QStringLiteral("&Cancel"), QStringLiteral("Cancel all changes made"),
-                         cancelPicture(), QRect(170, 9, 100, 34));
+    cancelButton_ = makeBottomButton(panel, tr("&Cancel"), tr("Cancel all changes made"), cancelPicture(),
+                                     QRect(170, 9, 100, 34));
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    helpButton_ =
-        makeBottomButton(panel, QStringLiteral("&Help"), QStringLiteral("Get Windows help for Klaxora!"),
-                         helpPicture(), QRect(300, 9, 100, 34));
+    helpButton_ = makeBottomButton(panel, tr("&Help"), tr("Get Windows help for Klaxora!"), helpPicture(),
+                                   QRect(300, 9, 100, 34));
     helpButton_->setObjectName(QStringLiteral("helpButton"));
     okButton_->setDefault(true);
     cancelButton_->setCancel(true);
@@ -245,11 +241,10 @@ void AlarmOptionsDialog::takeChosenFile(const std::string& chosen)
     if (!path.toUpper().contains(QStringLiteral(".WAV")))
         return;
     if (!AlarmTextValidator::fits(path, WaveFileCapacity)) {
-        informationBox(
-            QStringLiteral("The alarm file cannot hold this file name:\n%1\nPlease choose a file whose "
-                           "path has no \"^\" and at most %2 characters.")
-                .arg(path)
-                .arg(WaveFileCapacity));
+        informationBox(tr("The alarm file cannot hold this file name:\n%1\nPlease choose a file whose "
+                          "path has no \"^\" and at most %2 characters.")
+                           .arg(path)
+                           .arg(WaveFileCapacity));
         return;
     }
     waveFile_ = chosen;

@@ -6,6 +6,8 @@
 #include "controls/flat_button.h"
 #include "engine/notification_dialog.h"
 #include "ui/about_window.h"
+#include "ui/alarm_editor_dialog.h"
+#include "ui/alarm_options_dialog.h"
 #include "ui/main_screen_test_support.h"
 
 #include <QAbstractButton>
@@ -83,7 +85,12 @@ protected:
 TEST_P(TranslationsFitTest, EveryCaptionFitsItsControl)
 {
     prepare(TwoFutureAlarms);
-    EXPECT_EQ(unfitCaptions(create()), "");
+    MainScreen& mainScreen = create();
+    EXPECT_EQ(unfitCaptions(mainScreen), "");
+    EXPECT_EQ(unfitCaptions(
+                  AlarmEditorDialog(mainScreen.store(), clock, mainScreen.optionsServices(), &mainScreen)),
+              "");
+    EXPECT_EQ(unfitCaptions(AlarmOptionsDialog(mainScreen.optionsServices())), "");
     EXPECT_EQ(unfitCaptions(AboutWindow()), "");
     EXPECT_EQ(unfitCaptions(NotificationDialog()), "");
 }
