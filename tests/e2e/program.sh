@@ -90,8 +90,9 @@ e2e_start_program()
         as=(setpriv --reuid="$E2E_RUN_AS" --regid="$E2E_RUN_AS" --clear-groups env HOME="$home" XDG_RUNTIME_DIR="$runtime")
     fi
     cd "$E2E_APP" || e2e_fail "no program folder"
-    # The user's locale decides how dates and times are shown and typed; no check depends on it.
-    "${as[@]}" env "${preload[@]}" ASAN_OPTIONS="$asan" QT_QPA_PLATFORM="${E2E_QT_PLATFORM:-xcb}" LC_ALL= LANG=en_US.UTF-8 ./klaxora "$@" >>"$E2E_OUT/klaxora.log" 2>&1 &
+    # The user's locale (E2E_LANG, en_US.UTF-8 by default) decides the language and how dates and times
+    # are shown and typed.
+    "${as[@]}" env "${preload[@]}" ASAN_OPTIONS="$asan" QT_QPA_PLATFORM="${E2E_QT_PLATFORM:-xcb}" LC_ALL= LANG="${E2E_LANG:-en_US.UTF-8}" ./klaxora "$@" >>"$E2E_OUT/klaxora.log" 2>&1 &
     E2E_PROGRAM_PID=$!
     E2E_PIDS+=("$E2E_PROGRAM_PID")
     [ -n "$E2E_FAKETIME_LIB" ] && E2E_FAKED_PIDS+=("$E2E_PROGRAM_PID")

@@ -61,3 +61,17 @@ day=$(grep '	list item	selected$' "$fields" | cut -f1)
 [[ $day == *2026* ]] || e2e_fail "the selected day reads '$day', not as a date"
 grep -q -x -F "$day	label" "$fields" || e2e_fail "the selected day reads '$day', not as the editor shows the date"
 e2e_log "the calendar's selected day reads: $day"
+
+# The buttons speak the desktop's language: German for a German desktop, English for a language the
+# program does not have.
+kill -TERM "$E2E_PROGRAM_PID"
+e2e_wait_program_end "$E2E_PROGRAM_PID"
+for case in "de_DE.UTF-8 Neuer Alarm" "ja_JP.UTF-8 Add Alarm"; do
+    E2E_LANG=${case%% *} e2e_start_program
+    e2e_wait_window "$E2E_PROGRAM_PID" "Klaxora!"
+    has_add() { read_buttons && grep -q "^${case#* }	" "$list"; }
+    e2e_wait "$E2E_DESKTOP_WAIT" "the button '${case#* }' under ${case%% *}" has_add
+    e2e_log "under ${case%% *} the screen reader sees: $(cut -f1 "$list" | paste -sd, -)"
+    kill -TERM "$E2E_PROGRAM_PID"
+    e2e_wait_program_end "$E2E_PROGRAM_PID"
+done
