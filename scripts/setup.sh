@@ -10,6 +10,8 @@ set -euo pipefail
 # Debian package.
 RUN_PACKAGES=(
   cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsndfile1-dev
+  # the alarms as iCalendar files
+  libical-dev
   # Qt's X11 and Wayland platforms (the first comes with qt6-base-dev, the second is a plug-in apart)
   qt6-qpa-plugins qt6-wayland
   # the translations: lupdate and lrelease with their CMake functions, and Qt's own translated texts

@@ -177,10 +177,6 @@ Rückgabewerte: 0 erledigt, 1 Fehler, 2 falsche Eingabe (nichts geändert), 3 di
         <translation>unerwartetes Argument (eine Meldung aus mehreren Wörtern braucht Anführungszeichen)</translation>
     </message>
     <message>
-        <source>give one of --add, --list and --show</source>
-        <translation>geben Sie eins von --add, --list und --show an</translation>
-    </message>
-    <message>
         <source>belongs to --add</source>
         <translation>gehört zu --add</translation>
     </message>
@@ -191,6 +187,26 @@ Rückgabewerte: 0 erledigt, 1 Fehler, 2 falsche Eingabe (nichts geändert), 3 di
     <message>
         <source>is for the window; it does not go with a command</source>
         <translation>ist für das Fenster; es passt nicht zu einem Befehl</translation>
+    </message>
+    <message>
+        <source>Add the alarms of an iCalendar (.ics) file: every event or to-do with a reminder still to come, or passed and not answered. One already in the list (the same UID) is skipped.</source>
+        <translation>Die Alarme einer iCalendar-Datei (.ics) hinzufügen: jeden Termin und jede Aufgabe mit einer Erinnerung, die noch bevorsteht oder vergangen und unbeantwortet ist. Einer, der schon in der Liste steht (dieselbe UID), wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>Write every alarm into an iCalendar (.ics) file, which --import reads back.</source>
+        <translation>Alle Alarme in eine iCalendar-Datei (.ics) schreiben, die --import wieder einliest.</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>der Dateiname ist leer</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list, --import, --export and --show</source>
+        <translation>geben Sie eine der Optionen --add, --list, --import, --export und --show an</translation>
     </message>
 </context>
 <context>
@@ -238,6 +254,62 @@ Rückgabewerte: 0 erledigt, 1 Fehler, 2 falsche Eingabe (nichts geändert), 3 di
     <message>
         <source>the alarm file could not be read: %1</source>
         <translation>die Alarmdatei konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>  without a reminder (VALARM): %1</source>
+        <translation>  ohne Erinnerung (VALARM): %1</translation>
+    </message>
+    <message>
+        <source>  already in the list (same UID): %1</source>
+        <translation>  schon in der Liste (dieselbe UID): %1</translation>
+    </message>
+    <message>
+        <source>  passed and answered, done or ended: %1</source>
+        <translation>  vergangen und beantwortet, erledigt oder beendet: %1</translation>
+    </message>
+    <message>
+        <source>  without a time to ring at: %1</source>
+        <translation>  ohne Zeit zum Klingeln: %1</translation>
+    </message>
+    <message>
+        <source>  refused by the alarm list: %1</source>
+        <translation>  von der Alarmliste abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>the calendar file could not be read: %1</source>
+        <translation>die Kalenderdatei konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the calendar file is refused: %1</source>
+        <translation>die Kalenderdatei wird abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Alarms added: %1. Events skipped: %2.</source>
+        <translation>Alarme hinzugefügt: %1. Termine übersprungen: %2.</translation>
+    </message>
+    <message>
+        <source>the calendar file could not be written: %1</source>
+        <translation>die Kalenderdatei konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Alarms exported: %1, to %2.</source>
+        <translation>Alarme exportiert: %1, nach %2.</translation>
+    </message>
+    <message>
+        <source>the file is larger than 50 MB</source>
+        <translation>die Datei ist größer als 50 MB</translation>
+    </message>
+    <message>
+        <source>the file holds a NUL character, which no iCalendar text has</source>
+        <translation>die Datei enthält ein NUL-Zeichen, das kein iCalendar-Text hat</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar text (no VCALENDAR)</source>
+        <translation>es ist kein iCalendar-Text (kein VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>it is not valid iCalendar: %1</source>
+        <translation>es ist kein gültiges iCalendar: %1</translation>
     </message>
 </context>
 <context>
@@ -780,6 +852,34 @@ vor- oder zurückstellen </translation>
     <message>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>iCalendar-Dateien (*.ics);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export Alarms</source>
+        <translation>Alarme exportieren</translation>
+    </message>
+    <message>
+        <source>Import Alarms</source>
+        <translation>Alarme importieren</translation>
+    </message>
+    <message>
+        <source>Import Alarms…</source>
+        <translation>Alarme importieren…</translation>
+    </message>
+    <message>
+        <source>Add the alarms of an iCalendar (.ics) file, as from a calendar program</source>
+        <translation>Die Alarme einer iCalendar-Datei (.ics) hinzufügen, etwa aus einem Kalenderprogramm</translation>
+    </message>
+    <message>
+        <source>Export Alarms…</source>
+        <translation>Alarme exportieren…</translation>
+    </message>
+    <message>
+        <source>Write all alarms into an iCalendar (.ics) file</source>
+        <translation>Alle Alarme in eine iCalendar-Datei (.ics) schreiben</translation>
     </message>
 </context>
 <context>

@@ -177,10 +177,6 @@ Códigos de salida: 0 hecho, 1 fallo, 2 entrada errónea (nada cambió), 3 la ho
         <translation>argumento inesperado (un mensaje de varias palabras necesita comillas)</translation>
     </message>
     <message>
-        <source>give one of --add, --list and --show</source>
-        <translation>indique una de --add, --list y --show</translation>
-    </message>
-    <message>
         <source>belongs to --add</source>
         <translation>va con --add</translation>
     </message>
@@ -191,6 +187,26 @@ Códigos de salida: 0 hecho, 1 fallo, 2 entrada errónea (nada cambió), 3 la ho
     <message>
         <source>is for the window; it does not go with a command</source>
         <translation>es para la ventana; no va con un comando</translation>
+    </message>
+    <message>
+        <source>Add the alarms of an iCalendar (.ics) file: every event or to-do with a reminder still to come, or passed and not answered. One already in the list (the same UID) is skipped.</source>
+        <translation>Añadir las alarmas de un archivo iCalendar (.ics): cada evento o tarea con un aviso aún por llegar, o pasado y sin responder. Se omite el que ya está en la lista (el mismo UID).</translation>
+    </message>
+    <message>
+        <source>Write every alarm into an iCalendar (.ics) file, which --import reads back.</source>
+        <translation>Escribir todas las alarmas en un archivo iCalendar (.ics), que --import vuelve a leer.</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>el nombre del archivo está vacío</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 es una carpeta</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list, --import, --export and --show</source>
+        <translation>indique una de --add, --list, --import, --export y --show</translation>
     </message>
 </context>
 <context>
@@ -238,6 +254,62 @@ Códigos de salida: 0 hecho, 1 fallo, 2 entrada errónea (nada cambió), 3 la ho
     <message>
         <source>the alarm file could not be read: %1</source>
         <translation>no se pudo leer el archivo de alarmas: %1</translation>
+    </message>
+    <message>
+        <source>  without a reminder (VALARM): %1</source>
+        <translation>  sin aviso (VALARM): %1</translation>
+    </message>
+    <message>
+        <source>  already in the list (same UID): %1</source>
+        <translation>  ya en la lista (mismo UID): %1</translation>
+    </message>
+    <message>
+        <source>  passed and answered, done or ended: %1</source>
+        <translation>  pasados y respondidos, hechos o terminados: %1</translation>
+    </message>
+    <message>
+        <source>  without a time to ring at: %1</source>
+        <translation>  sin hora a la que sonar: %1</translation>
+    </message>
+    <message>
+        <source>  refused by the alarm list: %1</source>
+        <translation>  rechazados por la lista de alarmas: %1</translation>
+    </message>
+    <message>
+        <source>the calendar file could not be read: %1</source>
+        <translation>no se pudo leer el archivo de calendario: %1</translation>
+    </message>
+    <message>
+        <source>the calendar file is refused: %1</source>
+        <translation>se rechaza el archivo de calendario: %1</translation>
+    </message>
+    <message>
+        <source>Alarms added: %1. Events skipped: %2.</source>
+        <translation>Alarmas añadidas: %1. Eventos omitidos: %2.</translation>
+    </message>
+    <message>
+        <source>the calendar file could not be written: %1</source>
+        <translation>no se pudo escribir el archivo de calendario: %1</translation>
+    </message>
+    <message>
+        <source>Alarms exported: %1, to %2.</source>
+        <translation>Alarmas exportadas: %1, a %2.</translation>
+    </message>
+    <message>
+        <source>the file is larger than 50 MB</source>
+        <translation>el archivo ocupa más de 50 MB</translation>
+    </message>
+    <message>
+        <source>the file holds a NUL character, which no iCalendar text has</source>
+        <translation>el archivo contiene un carácter NUL, que ningún texto iCalendar tiene</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar text (no VCALENDAR)</source>
+        <translation>no es un texto iCalendar (sin VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>it is not valid iCalendar: %1</source>
+        <translation>no es iCalendar válido: %1</translation>
     </message>
 </context>
 <context>
@@ -780,6 +852,34 @@ de la alarma seleccionada </translation>
     <message>
         <source>&amp;Delete</source>
         <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>Archivos iCalendar (*.ics);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Export Alarms</source>
+        <translation>Exportar alarmas</translation>
+    </message>
+    <message>
+        <source>Import Alarms</source>
+        <translation>Importar alarmas</translation>
+    </message>
+    <message>
+        <source>Import Alarms…</source>
+        <translation>Importar alarmas…</translation>
+    </message>
+    <message>
+        <source>Add the alarms of an iCalendar (.ics) file, as from a calendar program</source>
+        <translation>Añadir las alarmas de un archivo iCalendar (.ics), como las de un programa de calendario</translation>
+    </message>
+    <message>
+        <source>Export Alarms…</source>
+        <translation>Exportar alarmas…</translation>
+    </message>
+    <message>
+        <source>Write all alarms into an iCalendar (.ics) file</source>
+        <translation>Escribir todas las alarmas en un archivo iCalendar (.ics)</translation>
     </message>
 </context>
 <context>

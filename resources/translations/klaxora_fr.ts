@@ -177,10 +177,6 @@ Codes de sortie : 0 fait, 1 échec, 2 saisie incorrecte (rien de changé), 3 l&a
         <translation>argument inattendu (un message de plusieurs mots demande des guillemets)</translation>
     </message>
     <message>
-        <source>give one of --add, --list and --show</source>
-        <translation>donnez une des options --add, --list et --show</translation>
-    </message>
-    <message>
         <source>belongs to --add</source>
         <translation>va avec --add</translation>
     </message>
@@ -191,6 +187,26 @@ Codes de sortie : 0 fait, 1 échec, 2 saisie incorrecte (rien de changé), 3 l&a
     <message>
         <source>is for the window; it does not go with a command</source>
         <translation>est pour la fenêtre ; elle ne va pas avec une commande</translation>
+    </message>
+    <message>
+        <source>Add the alarms of an iCalendar (.ics) file: every event or to-do with a reminder still to come, or passed and not answered. One already in the list (the same UID) is skipped.</source>
+        <translation>Ajouter les alarmes d&apos;un fichier iCalendar (.ics) : chaque événement ou tâche avec un rappel encore à venir, ou passé sans réponse. Celui qui est déjà dans la liste (même UID) est ignoré.</translation>
+    </message>
+    <message>
+        <source>Write every alarm into an iCalendar (.ics) file, which --import reads back.</source>
+        <translation>Écrire toutes les alarmes dans un fichier iCalendar (.ics), que --import relit.</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>le nom de fichier est vide</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 est un dossier</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list, --import, --export and --show</source>
+        <translation>indiquez une des options --add, --list, --import, --export et --show</translation>
     </message>
 </context>
 <context>
@@ -238,6 +254,62 @@ Codes de sortie : 0 fait, 1 échec, 2 saisie incorrecte (rien de changé), 3 l&a
     <message>
         <source>the alarm file could not be read: %1</source>
         <translation>le fichier des alarmes n&apos;a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>  without a reminder (VALARM): %1</source>
+        <translation>  sans rappel (VALARM) : %1</translation>
+    </message>
+    <message>
+        <source>  already in the list (same UID): %1</source>
+        <translation>  déjà dans la liste (même UID) : %1</translation>
+    </message>
+    <message>
+        <source>  passed and answered, done or ended: %1</source>
+        <translation>  passés et répondus, faits ou terminés : %1</translation>
+    </message>
+    <message>
+        <source>  without a time to ring at: %1</source>
+        <translation>  sans heure où sonner : %1</translation>
+    </message>
+    <message>
+        <source>  refused by the alarm list: %1</source>
+        <translation>  refusés par la liste des alarmes : %1</translation>
+    </message>
+    <message>
+        <source>the calendar file could not be read: %1</source>
+        <translation>le fichier de calendrier n&apos;a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>the calendar file is refused: %1</source>
+        <translation>le fichier de calendrier est refusé : %1</translation>
+    </message>
+    <message>
+        <source>Alarms added: %1. Events skipped: %2.</source>
+        <translation>Alarmes ajoutées : %1. Événements ignorés : %2.</translation>
+    </message>
+    <message>
+        <source>the calendar file could not be written: %1</source>
+        <translation>le fichier de calendrier n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>Alarms exported: %1, to %2.</source>
+        <translation>Alarmes exportées : %1, vers %2.</translation>
+    </message>
+    <message>
+        <source>the file is larger than 50 MB</source>
+        <translation>le fichier dépasse 50 Mo</translation>
+    </message>
+    <message>
+        <source>the file holds a NUL character, which no iCalendar text has</source>
+        <translation>le fichier contient un caractère NUL, qu&apos;aucun texte iCalendar ne contient</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar text (no VCALENDAR)</source>
+        <translation>ce n&apos;est pas un texte iCalendar (pas de VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>it is not valid iCalendar: %1</source>
+        <translation>ce n&apos;est pas un iCalendar valide : %1</translation>
     </message>
 </context>
 <context>
@@ -780,6 +852,34 @@ de l&apos;alarme sélectionnée </translation>
     <message>
         <source>&amp;Delete</source>
         <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>Fichiers iCalendar (*.ics);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Export Alarms</source>
+        <translation>Exporter les alarmes</translation>
+    </message>
+    <message>
+        <source>Import Alarms</source>
+        <translation>Importer des alarmes</translation>
+    </message>
+    <message>
+        <source>Import Alarms…</source>
+        <translation>Importer des alarmes…</translation>
+    </message>
+    <message>
+        <source>Add the alarms of an iCalendar (.ics) file, as from a calendar program</source>
+        <translation>Ajouter les alarmes d&apos;un fichier iCalendar (.ics), venu par exemple d&apos;un agenda</translation>
+    </message>
+    <message>
+        <source>Export Alarms…</source>
+        <translation>Exporter les alarmes…</translation>
+    </message>
+    <message>
+        <source>Write all alarms into an iCalendar (.ics) file</source>
+        <translation>Écrire toutes les alarmes dans un fichier iCalendar (.ics)</translation>
     </message>
 </context>
 <context>

@@ -177,10 +177,6 @@ Codici di uscita: 0 fatto, 1 errore, 2 input errato (nulla cambiato), 3 l&apos;o
         <translation>argomento inatteso (un messaggio di più parole vuole le virgolette)</translation>
     </message>
     <message>
-        <source>give one of --add, --list and --show</source>
-        <translation>indica una tra --add, --list e --show</translation>
-    </message>
-    <message>
         <source>belongs to --add</source>
         <translation>va con --add</translation>
     </message>
@@ -191,6 +187,26 @@ Codici di uscita: 0 fatto, 1 errore, 2 input errato (nulla cambiato), 3 l&apos;o
     <message>
         <source>is for the window; it does not go with a command</source>
         <translation>è per la finestra; non va con un comando</translation>
+    </message>
+    <message>
+        <source>Add the alarms of an iCalendar (.ics) file: every event or to-do with a reminder still to come, or passed and not answered. One already in the list (the same UID) is skipped.</source>
+        <translation>Aggiungere gli allarmi di un file iCalendar (.ics): ogni evento o attività con un promemoria ancora da venire, o passato senza risposta. Quello già nell&apos;elenco (stesso UID) viene saltato.</translation>
+    </message>
+    <message>
+        <source>Write every alarm into an iCalendar (.ics) file, which --import reads back.</source>
+        <translation>Scrivere tutti gli allarmi in un file iCalendar (.ics), che --import rilegge.</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>il nome del file è vuoto</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 è una cartella</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list, --import, --export and --show</source>
+        <translation>indicare una tra --add, --list, --import, --export e --show</translation>
     </message>
 </context>
 <context>
@@ -238,6 +254,62 @@ Codici di uscita: 0 fatto, 1 errore, 2 input errato (nulla cambiato), 3 l&apos;o
     <message>
         <source>the alarm file could not be read: %1</source>
         <translation>impossibile leggere il file degli allarmi: %1</translation>
+    </message>
+    <message>
+        <source>  without a reminder (VALARM): %1</source>
+        <translation>  senza promemoria (VALARM): %1</translation>
+    </message>
+    <message>
+        <source>  already in the list (same UID): %1</source>
+        <translation>  già nell&apos;elenco (stesso UID): %1</translation>
+    </message>
+    <message>
+        <source>  passed and answered, done or ended: %1</source>
+        <translation>  passati e con risposta, completati o terminati: %1</translation>
+    </message>
+    <message>
+        <source>  without a time to ring at: %1</source>
+        <translation>  senza un&apos;ora in cui suonare: %1</translation>
+    </message>
+    <message>
+        <source>  refused by the alarm list: %1</source>
+        <translation>  rifiutati dall&apos;elenco degli allarmi: %1</translation>
+    </message>
+    <message>
+        <source>the calendar file could not be read: %1</source>
+        <translation>non è stato possibile leggere il file del calendario: %1</translation>
+    </message>
+    <message>
+        <source>the calendar file is refused: %1</source>
+        <translation>il file del calendario è rifiutato: %1</translation>
+    </message>
+    <message>
+        <source>Alarms added: %1. Events skipped: %2.</source>
+        <translation>Allarmi aggiunti: %1. Eventi saltati: %2.</translation>
+    </message>
+    <message>
+        <source>the calendar file could not be written: %1</source>
+        <translation>non è stato possibile scrivere il file del calendario: %1</translation>
+    </message>
+    <message>
+        <source>Alarms exported: %1, to %2.</source>
+        <translation>Allarmi esportati: %1, in %2.</translation>
+    </message>
+    <message>
+        <source>the file is larger than 50 MB</source>
+        <translation>il file è più grande di 50 MB</translation>
+    </message>
+    <message>
+        <source>the file holds a NUL character, which no iCalendar text has</source>
+        <translation>il file contiene un carattere NUL, che nessun testo iCalendar ha</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar text (no VCALENDAR)</source>
+        <translation>non è un testo iCalendar (nessun VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>it is not valid iCalendar: %1</source>
+        <translation>non è un iCalendar valido: %1</translation>
     </message>
 </context>
 <context>
@@ -780,6 +852,34 @@ dell&apos;allarme selezionato </translation>
     <message>
         <source>&amp;Delete</source>
         <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>File iCalendar (*.ics);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Export Alarms</source>
+        <translation>Esporta allarmi</translation>
+    </message>
+    <message>
+        <source>Import Alarms</source>
+        <translation>Importa allarmi</translation>
+    </message>
+    <message>
+        <source>Import Alarms…</source>
+        <translation>Importa allarmi…</translation>
+    </message>
+    <message>
+        <source>Add the alarms of an iCalendar (.ics) file, as from a calendar program</source>
+        <translation>Aggiungere gli allarmi di un file iCalendar (.ics), ad esempio da un programma di calendario</translation>
+    </message>
+    <message>
+        <source>Export Alarms…</source>
+        <translation>Esporta allarmi…</translation>
+    </message>
+    <message>
+        <source>Write all alarms into an iCalendar (.ics) file</source>
+        <translation>Scrivere tutti gli allarmi in un file iCalendar (.ics)</translation>
     </message>
 </context>
 <context>

@@ -177,10 +177,6 @@ Afsluitcodes: 0 klaar, 1 fout, 2 verkeerde invoer (niets veranderd), 3 de tijd i
         <translation>onverwacht argument (een melding van meer woorden moet tussen aanhalingstekens)</translation>
     </message>
     <message>
-        <source>give one of --add, --list and --show</source>
-        <translation>geef een van --add, --list en --show</translation>
-    </message>
-    <message>
         <source>belongs to --add</source>
         <translation>hoort bij --add</translation>
     </message>
@@ -191,6 +187,26 @@ Afsluitcodes: 0 klaar, 1 fout, 2 verkeerde invoer (niets veranderd), 3 de tijd i
     <message>
         <source>is for the window; it does not go with a command</source>
         <translation>is voor het venster; het past niet bij een opdracht</translation>
+    </message>
+    <message>
+        <source>Add the alarms of an iCalendar (.ics) file: every event or to-do with a reminder still to come, or passed and not answered. One already in the list (the same UID) is skipped.</source>
+        <translation>De alarmen van een iCalendar-bestand (.ics) toevoegen: elke afspraak of taak met een herinnering die nog komt, of voorbij is en niet beantwoord. Een die al in de lijst staat (dezelfde UID) wordt overgeslagen.</translation>
+    </message>
+    <message>
+        <source>Write every alarm into an iCalendar (.ics) file, which --import reads back.</source>
+        <translation>Alle alarmen naar een iCalendar-bestand (.ics) schrijven, dat --import weer inleest.</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>de bestandsnaam is leeg</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 is een map</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list, --import, --export and --show</source>
+        <translation>geef een van --add, --list, --import, --export en --show</translation>
     </message>
 </context>
 <context>
@@ -238,6 +254,62 @@ Afsluitcodes: 0 klaar, 1 fout, 2 verkeerde invoer (niets veranderd), 3 de tijd i
     <message>
         <source>the alarm file could not be read: %1</source>
         <translation>het alarmbestand kon niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>  without a reminder (VALARM): %1</source>
+        <translation>  zonder herinnering (VALARM): %1</translation>
+    </message>
+    <message>
+        <source>  already in the list (same UID): %1</source>
+        <translation>  al in de lijst (dezelfde UID): %1</translation>
+    </message>
+    <message>
+        <source>  passed and answered, done or ended: %1</source>
+        <translation>  voorbij en beantwoord, gedaan of beëindigd: %1</translation>
+    </message>
+    <message>
+        <source>  without a time to ring at: %1</source>
+        <translation>  zonder tijd om te gaan: %1</translation>
+    </message>
+    <message>
+        <source>  refused by the alarm list: %1</source>
+        <translation>  geweigerd door de alarmlijst: %1</translation>
+    </message>
+    <message>
+        <source>the calendar file could not be read: %1</source>
+        <translation>het agendabestand kon niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>the calendar file is refused: %1</source>
+        <translation>het agendabestand wordt geweigerd: %1</translation>
+    </message>
+    <message>
+        <source>Alarms added: %1. Events skipped: %2.</source>
+        <translation>Alarmen toegevoegd: %1. Afspraken overgeslagen: %2.</translation>
+    </message>
+    <message>
+        <source>the calendar file could not be written: %1</source>
+        <translation>het agendabestand kon niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>Alarms exported: %1, to %2.</source>
+        <translation>Alarmen geëxporteerd: %1, naar %2.</translation>
+    </message>
+    <message>
+        <source>the file is larger than 50 MB</source>
+        <translation>het bestand is groter dan 50 MB</translation>
+    </message>
+    <message>
+        <source>the file holds a NUL character, which no iCalendar text has</source>
+        <translation>het bestand bevat een NUL-teken, dat geen iCalendar-tekst heeft</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar text (no VCALENDAR)</source>
+        <translation>het is geen iCalendar-tekst (geen VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>it is not valid iCalendar: %1</source>
+        <translation>het is geen geldige iCalendar: %1</translation>
     </message>
 </context>
 <context>
@@ -780,6 +852,34 @@ vooruit of terug zetten </translation>
     <message>
         <source>&amp;Delete</source>
         <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>iCalendar-bestanden (*.ics);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Export Alarms</source>
+        <translation>Alarmen exporteren</translation>
+    </message>
+    <message>
+        <source>Import Alarms</source>
+        <translation>Alarmen importeren</translation>
+    </message>
+    <message>
+        <source>Import Alarms…</source>
+        <translation>Alarmen importeren…</translation>
+    </message>
+    <message>
+        <source>Add the alarms of an iCalendar (.ics) file, as from a calendar program</source>
+        <translation>De alarmen van een iCalendar-bestand (.ics) toevoegen, bijvoorbeeld uit een agendaprogramma</translation>
+    </message>
+    <message>
+        <source>Export Alarms…</source>
+        <translation>Alarmen exporteren…</translation>
+    </message>
+    <message>
+        <source>Write all alarms into an iCalendar (.ics) file</source>
+        <translation>Alle alarmen naar een iCalendar-bestand (.ics) schrijven</translation>
     </message>
 </context>
 <context>

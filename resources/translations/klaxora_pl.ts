@@ -177,10 +177,6 @@ Kody wyjścia: 0 zrobione, 1 błąd, 2 złe dane (nic nie zmieniono), 3 czas min
         <translation>nieoczekiwany argument (komunikat z kilku słów wymaga cudzysłowu)</translation>
     </message>
     <message>
-        <source>give one of --add, --list and --show</source>
-        <translation>podaj jedno z --add, --list i --show</translation>
-    </message>
-    <message>
         <source>belongs to --add</source>
         <translation>należy do --add</translation>
     </message>
@@ -191,6 +187,26 @@ Kody wyjścia: 0 zrobione, 1 błąd, 2 złe dane (nic nie zmieniono), 3 czas min
     <message>
         <source>is for the window; it does not go with a command</source>
         <translation>dotyczy okna; nie pasuje do polecenia</translation>
+    </message>
+    <message>
+        <source>Add the alarms of an iCalendar (.ics) file: every event or to-do with a reminder still to come, or passed and not answered. One already in the list (the same UID) is skipped.</source>
+        <translation>Dodaj alarmy z pliku iCalendar (.ics): każde wydarzenie lub zadanie z przypomnieniem, które dopiero nastąpi albo minęło bez odpowiedzi. Alarm, który już jest na liście (ten sam UID), zostaje pominięty.</translation>
+    </message>
+    <message>
+        <source>Write every alarm into an iCalendar (.ics) file, which --import reads back.</source>
+        <translation>Zapisz wszystkie alarmy w pliku iCalendar (.ics), który --import wczyta z powrotem.</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>nazwa pliku jest pusta</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 jest folderem</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list, --import, --export and --show</source>
+        <translation>podaj jedną z opcji --add, --list, --import, --export i --show</translation>
     </message>
 </context>
 <context>
@@ -238,6 +254,62 @@ Kody wyjścia: 0 zrobione, 1 błąd, 2 złe dane (nic nie zmieniono), 3 czas min
     <message>
         <source>the alarm file could not be read: %1</source>
         <translation>nie można odczytać pliku alarmów: %1</translation>
+    </message>
+    <message>
+        <source>  without a reminder (VALARM): %1</source>
+        <translation>  bez przypomnienia (VALARM): %1</translation>
+    </message>
+    <message>
+        <source>  already in the list (same UID): %1</source>
+        <translation>  już na liście (ten sam UID): %1</translation>
+    </message>
+    <message>
+        <source>  passed and answered, done or ended: %1</source>
+        <translation>  minione i z odpowiedzią, wykonane lub zakończone: %1</translation>
+    </message>
+    <message>
+        <source>  without a time to ring at: %1</source>
+        <translation>  bez czasu dzwonienia: %1</translation>
+    </message>
+    <message>
+        <source>  refused by the alarm list: %1</source>
+        <translation>  odrzucone przez listę alarmów: %1</translation>
+    </message>
+    <message>
+        <source>the calendar file could not be read: %1</source>
+        <translation>nie udało się odczytać pliku kalendarza: %1</translation>
+    </message>
+    <message>
+        <source>the calendar file is refused: %1</source>
+        <translation>plik kalendarza został odrzucony: %1</translation>
+    </message>
+    <message>
+        <source>Alarms added: %1. Events skipped: %2.</source>
+        <translation>Dodane alarmy: %1. Pominięte wydarzenia: %2.</translation>
+    </message>
+    <message>
+        <source>the calendar file could not be written: %1</source>
+        <translation>nie udało się zapisać pliku kalendarza: %1</translation>
+    </message>
+    <message>
+        <source>Alarms exported: %1, to %2.</source>
+        <translation>Wyeksportowane alarmy: %1, do %2.</translation>
+    </message>
+    <message>
+        <source>the file is larger than 50 MB</source>
+        <translation>plik jest większy niż 50 MB</translation>
+    </message>
+    <message>
+        <source>the file holds a NUL character, which no iCalendar text has</source>
+        <translation>plik zawiera znak NUL, którego nie ma żaden tekst iCalendar</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar text (no VCALENDAR)</source>
+        <translation>to nie jest tekst iCalendar (brak VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>it is not valid iCalendar: %1</source>
+        <translation>to nie jest poprawny iCalendar: %1</translation>
     </message>
 </context>
 <context>
@@ -781,6 +853,34 @@ alarmu do przodu lub do tyłu </translation>
     <message>
         <source>&amp;Delete</source>
         <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>Pliki iCalendar (*.ics);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Export Alarms</source>
+        <translation>Eksportuj alarmy</translation>
+    </message>
+    <message>
+        <source>Import Alarms</source>
+        <translation>Importuj alarmy</translation>
+    </message>
+    <message>
+        <source>Import Alarms…</source>
+        <translation>Importuj alarmy…</translation>
+    </message>
+    <message>
+        <source>Add the alarms of an iCalendar (.ics) file, as from a calendar program</source>
+        <translation>Dodaj alarmy z pliku iCalendar (.ics), np. z programu kalendarza</translation>
+    </message>
+    <message>
+        <source>Export Alarms…</source>
+        <translation>Eksportuj alarmy…</translation>
+    </message>
+    <message>
+        <source>Write all alarms into an iCalendar (.ics) file</source>
+        <translation>Zapisz wszystkie alarmy w pliku iCalendar (.ics)</translation>
     </message>
 </context>
 <context>

@@ -177,10 +177,6 @@ Códigos de saída: 0 feito, 1 falha, 2 entrada inválida (nada mudou), 3 a hora
         <translation>argumento inesperado (uma mensagem de várias palavras precisa de aspas)</translation>
     </message>
     <message>
-        <source>give one of --add, --list and --show</source>
-        <translation>indique um de --add, --list e --show</translation>
-    </message>
-    <message>
         <source>belongs to --add</source>
         <translation>pertence a --add</translation>
     </message>
@@ -191,6 +187,26 @@ Códigos de saída: 0 feito, 1 falha, 2 entrada inválida (nada mudou), 3 a hora
     <message>
         <source>is for the window; it does not go with a command</source>
         <translation>é para a janela; não combina com um comando</translation>
+    </message>
+    <message>
+        <source>Add the alarms of an iCalendar (.ics) file: every event or to-do with a reminder still to come, or passed and not answered. One already in the list (the same UID) is skipped.</source>
+        <translation>Adicionar os alarmes de um arquivo iCalendar (.ics): cada evento ou tarefa com um lembrete ainda por vir, ou que passou sem resposta. Um que já está na lista (o mesmo UID) é ignorado.</translation>
+    </message>
+    <message>
+        <source>Write every alarm into an iCalendar (.ics) file, which --import reads back.</source>
+        <translation>Gravar todos os alarmes em um arquivo iCalendar (.ics), que --import lê de volta.</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>o nome do arquivo está vazio</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 é uma pasta</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list, --import, --export and --show</source>
+        <translation>informe uma de --add, --list, --import, --export e --show</translation>
     </message>
 </context>
 <context>
@@ -238,6 +254,62 @@ Códigos de saída: 0 feito, 1 falha, 2 entrada inválida (nada mudou), 3 a hora
     <message>
         <source>the alarm file could not be read: %1</source>
         <translation>não foi possível ler o arquivo de alarmes: %1</translation>
+    </message>
+    <message>
+        <source>  without a reminder (VALARM): %1</source>
+        <translation>  sem lembrete (VALARM): %1</translation>
+    </message>
+    <message>
+        <source>  already in the list (same UID): %1</source>
+        <translation>  já na lista (mesmo UID): %1</translation>
+    </message>
+    <message>
+        <source>  passed and answered, done or ended: %1</source>
+        <translation>  passados e respondidos, concluídos ou encerrados: %1</translation>
+    </message>
+    <message>
+        <source>  without a time to ring at: %1</source>
+        <translation>  sem hora para tocar: %1</translation>
+    </message>
+    <message>
+        <source>  refused by the alarm list: %1</source>
+        <translation>  recusados pela lista de alarmes: %1</translation>
+    </message>
+    <message>
+        <source>the calendar file could not be read: %1</source>
+        <translation>não foi possível ler o arquivo de calendário: %1</translation>
+    </message>
+    <message>
+        <source>the calendar file is refused: %1</source>
+        <translation>o arquivo de calendário foi recusado: %1</translation>
+    </message>
+    <message>
+        <source>Alarms added: %1. Events skipped: %2.</source>
+        <translation>Alarmes adicionados: %1. Eventos ignorados: %2.</translation>
+    </message>
+    <message>
+        <source>the calendar file could not be written: %1</source>
+        <translation>não foi possível gravar o arquivo de calendário: %1</translation>
+    </message>
+    <message>
+        <source>Alarms exported: %1, to %2.</source>
+        <translation>Alarmes exportados: %1, para %2.</translation>
+    </message>
+    <message>
+        <source>the file is larger than 50 MB</source>
+        <translation>o arquivo é maior que 50 MB</translation>
+    </message>
+    <message>
+        <source>the file holds a NUL character, which no iCalendar text has</source>
+        <translation>o arquivo contém um caractere NUL, que nenhum texto iCalendar tem</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar text (no VCALENDAR)</source>
+        <translation>não é um texto iCalendar (sem VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>it is not valid iCalendar: %1</source>
+        <translation>não é um iCalendar válido: %1</translation>
     </message>
 </context>
 <context>
@@ -780,6 +852,34 @@ do alarme selecionado </translation>
     <message>
         <source>&amp;Delete</source>
         <translation>E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All files (*)</source>
+        <translation>Arquivos iCalendar (*.ics);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Export Alarms</source>
+        <translation>Exportar alarmes</translation>
+    </message>
+    <message>
+        <source>Import Alarms</source>
+        <translation>Importar alarmes</translation>
+    </message>
+    <message>
+        <source>Import Alarms…</source>
+        <translation>Importar alarmes…</translation>
+    </message>
+    <message>
+        <source>Add the alarms of an iCalendar (.ics) file, as from a calendar program</source>
+        <translation>Adicionar os alarmes de um arquivo iCalendar (.ics), como de um programa de calendário</translation>
+    </message>
+    <message>
+        <source>Export Alarms…</source>
+        <translation>Exportar alarmes…</translation>
+    </message>
+    <message>
+        <source>Write all alarms into an iCalendar (.ics) file</source>
+        <translation>Gravar todos os alarmes em um arquivo iCalendar (.ics)</translation>
     </message>
 </context>
 <context>

@@ -32,7 +32,8 @@ void writeRequest(QDataStream& out, const CommandRequest& request)
 {
     out << RequestTag << quint8(request.kind) << bytes(request.message) << request.time << bool(request.date)
         << request.date.value_or(0) << quint8(request.sound) << bytes(request.soundFile)
-        << quint8(request.mode) << request.todayOnly << quint8(request.repeatDays.bits());
+        << quint8(request.mode) << request.todayOnly << quint8(request.repeatDays.bits())
+        << bytes(request.calendarFile);
 }
 
 bool readRequest(QDataStream& in, CommandRequest& request)
@@ -46,9 +47,10 @@ bool readRequest(QDataStream& in, CommandRequest& request)
     QByteArray soundFile;
     quint8 mode = 0;
     quint8 repeatDays = 0;
+    QByteArray calendarFile;
     in >> tag >> kind >> message >> request.time >> hasDate >> date >> sound >> soundFile >> mode >>
-        request.todayOnly >> repeatDays;
-    if (in.status() != QDataStream::Ok || tag != RequestTag || kind > quint8(CommandKind::Show) ||
+        request.todayOnly >> repeatDays >> calendarFile;
+    if (in.status() != QDataStream::Ok || tag != RequestTag || kind > quint8(CommandKind::Export) ||
         sound > quint8(SoundChoice::File) || mode > amSoundOnly || repeatDays > RepeatDays::everyDay().bits())
         return false;
     request.kind = CommandKind(kind);
@@ -58,6 +60,7 @@ bool readRequest(QDataStream& in, CommandRequest& request)
     request.soundFile = text(soundFile);
     request.mode = mode;
     request.repeatDays = RepeatDays::fromBits(repeatDays);
+    request.calendarFile = text(calendarFile);
     return true;
 }
 

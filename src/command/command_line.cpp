@@ -65,6 +65,15 @@ struct Options {
                                       "repeating alarm rings (as --repeat takes them) or nothing, "
                                       "separated by tabs.")};
     QCommandLineOption today{QStringLiteral("today"), Words::tr("With --list: only today's alarms.")};
+    QCommandLineOption importFile{QStringLiteral("import"),
+                                  Words::tr("Add the alarms of an iCalendar (.ics) file: every event or "
+                                            "to-do with a reminder still to come, or passed and not "
+                                            "answered. One already in the list (the same UID) is skipped."),
+                                  QStringLiteral("FILE")};
+    QCommandLineOption exportFile{QStringLiteral("export"),
+                                  Words::tr("Write every alarm into an iCalendar (.ics) file, which "
+                                            "--import reads back."),
+                                  QStringLiteral("FILE")};
     QCommandLineOption show{QStringLiteral("show"),
                             Words::tr("Bring the running program's window forward, or start the program.")};
     QCommandLineOption iconic{QStringLiteral("iconic"),
@@ -83,7 +92,8 @@ void define(QCommandLineParser& parser, const Options& options, bool helpListsTo
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({options.add, options.at, options.on, options.repeat, options.sound, options.noSound,
-                       options.mode, options.list, options.today, options.show, options.iconic});
+                       options.mode, options.list, options.today, options.importFile, options.exportFile,
+                       options.show, options.iconic});
     for (QCommandLineOption option : toolkitOptions()) {
         if (!helpListsToolkitOptions)
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -94,8 +104,8 @@ void define(QCommandLineParser& parser, const Options& options, bool helpListsTo
 QStringList commandOptionNames(const Options& o)
 {
     QStringList names;
-    for (const QCommandLineOption* option :
-         {&o.add, &o.at, &o.on, &o.repeat, &o.sound, &o.noSound, &o.mode, &o.list, &o.today, &o.show})
+    for (const QCommandLineOption* option : {&o.add, &o.at, &o.on, &o.repeat, &o.sound, &o.noSound, &o.mode,
+                                             &o.list, &o.today, &o.importFile, &o.exportFile, &o.show})
         names += option->names();
     // -h and -v are other names of the same two options.
     return names + QStringList{QStringLiteral("help"), QStringLiteral("help-all"), QStringLiteral("version")};
@@ -249,6 +259,28 @@ CommandLine readAdd(const QCommandLineParser& parser, const Options& o, const Da
     return line;
 }
 
+CommandLine readCalendarFile(const QCommandLineParser& parser, const QCommandLineOption& option,
+                             const QString& workingFolder)
+{
+    const bool importing = option.names().constFirst() == QLatin1String("import");
+    const QFileInfo file(QDir(workingFolder), parser.value(option));
+    const QString name = QStringLiteral("--") + option.names().constFirst();
+    if (parser.value(option).isEmpty())
+        return refused(name, words(Words::tr("the file name is empty")));
+    if (importing && !file.isFile())
+        return refused(
+            name,
+            words(Words::tr("%1 is not a file").arg(QString::fromStdString(quoted(parser.value(option))))));
+    if (!importing && file.isDir())
+        return refused(
+            name,
+            words(Words::tr("%1 is a folder").arg(QString::fromStdString(quoted(parser.value(option))))));
+    CommandLine line{CommandLineAction::CarryOut, {}, {}};
+    line.request.kind = importing ? CommandKind::Import : CommandKind::Export;
+    line.request.calendarFile = file.absoluteFilePath().toStdString();
+    return line;
+}
+
 } // namespace
 
 bool startsTheWindow(const QStringList& arguments)
@@ -286,9 +318,12 @@ CommandLine readCommandLine(const QStringList& arguments, const DateTimeFormats&
     if (parser.isSet(QStringLiteral("version")))
         return {CommandLineAction::PrintVersion, {}, {}};
 
-    const int commands = int(parser.isSet(o.add)) + int(parser.isSet(o.list)) + int(parser.isSet(o.show));
+    const int commands = int(parser.isSet(o.add)) + int(parser.isSet(o.list)) + int(parser.isSet(o.show)) +
+                         int(parser.isSet(o.importFile)) + int(parser.isSet(o.exportFile));
     if (commands != 1)
-        return {CommandLineAction::Refuse, {}, words(Words::tr("give one of --add, --list and --show"))};
+        return {CommandLineAction::Refuse,
+                {},
+                words(Words::tr("give one of --add, --list, --import, --export and --show"))};
     if (!parser.isSet(o.add)) {
         for (const QCommandLineOption* addOnly : {&o.at, &o.on, &o.repeat, &o.sound, &o.noSound, &o.mode}) {
             if (parser.isSet(*addOnly))
@@ -306,6 +341,9 @@ CommandLine readCommandLine(const QStringList& arguments, const DateTimeFormats&
 
     if (parser.isSet(o.add))
         return readAdd(parser, o, formats, clock, workingFolder);
+    if (parser.isSet(o.importFile) || parser.isSet(o.exportFile))
+        return readCalendarFile(parser, parser.isSet(o.importFile) ? o.importFile : o.exportFile,
+                                workingFolder);
     CommandLine line{CommandLineAction::CarryOut, {}, {}};
     line.request.kind = parser.isSet(o.list) ? CommandKind::List : CommandKind::Show;
     line.request.todayOnly = parser.isSet(o.today);

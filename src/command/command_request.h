@@ -1,4 +1,5 @@
-// A command given on the command line (add an alarm, list the alarms, show the window) and the answer it
+// A command given on the command line (add an alarm, list the alarms, show the window, import or export
+// the alarms) and the answer it
 // gets, the same whether the running program carries it out or the command does so itself.
 #pragma once
 
@@ -19,7 +20,7 @@ enum CommandExitCode : int {
     ExitTimePassed = 3,
 };
 
-enum class CommandKind { Add, List, Show };
+enum class CommandKind { Add, List, Show, Import, Export };
 
 // --sound FILE, --no-sound, or neither: the default sound, as Add Alarm takes it.
 enum class SoundChoice { Default, None, File };
@@ -38,6 +39,9 @@ struct CommandRequest {
 
     // --list --today
     bool todayOnly = false;
+
+    // --import, --export: the iCalendar file, absolute.
+    std::string calendarFile;
 
     friend bool operator==(const CommandRequest&, const CommandRequest&) = default;
 };

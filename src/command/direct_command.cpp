@@ -1,8 +1,10 @@
 #include "command/direct_command.h"
 
+#include "command/calendar_commands.h"
 #include "command/command_execution.h"
 #include "command/translated_text.h"
 #include "store/program_files.h"
+#include "sync/icalendar_zone.h"
 
 #include <exception>
 
@@ -28,6 +30,13 @@ CommandReply carryOutWithoutProgram(const CommandRequest& request, const Command
     AlarmStore& store = *files.alarms;
     if (request.kind == CommandKind::List)
         return {ExitDone, alarmListText(store, *context.wallClock, request.todayOnly), {}};
+    const CalendarFiles calendarFiles{*context.files, *context.wallClock, systemZoneName(*context.files)};
+    if (request.kind == CommandKind::Export)
+        return carryOutExport(request, store, calendarFiles, translatedText);
+    if (request.kind == CommandKind::Import)
+        return carryOutImport(
+            request, store, calendarFiles, newAlarmWaveFile(files.options), [&store] { store.writeToDisk(); },
+            translatedText);
     return carryOutAdd(
         request, store, *context.wallClock, newAlarmWaveFile(files.options),
         [&store] { store.writeToDisk(); }, translatedText);

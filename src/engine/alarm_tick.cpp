@@ -115,8 +115,15 @@ void AlarmTick::snooze(const PendingAlarm& alarm, int minutes)
     const FormatSettings& storage = store_.formats().storage();
     const std::string timeText = timeToStr(comesBack, storage);
     const std::string dateText = formatDateTime("mm/dd/yyyy", comesBack, storage);
-    if (guarded(
-            [&] { store_.addAlarm(timeText, dateText, alarm.message, alarm.waveFile, alarm.alarmMode); })) {
+    // A snoozed alarm that rings once is the same alarm come back; a repeating alarm keeps its identity
+    // for its next occurrences, and the snoozed one is an alarm of its own.
+    std::string uid;
+    if (const int stored = store_.findBaseAlarmForId(alarm.id);
+        stored >= 0 && store_.baseAlarmList()[stored].repeatDays.empty())
+        uid = store_.baseAlarmList()[stored].uid;
+    if (guarded([&] {
+            store_.addAlarm(timeText, dateText, alarm.message, alarm.waveFile, alarm.alarmMode, {}, uid);
+        })) {
         guarded([this] { store_.writeToDisk(); });
     }
 }

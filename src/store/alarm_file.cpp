@@ -36,9 +36,12 @@ std::vector<std::string_view> splitAlarmFileLines(std::string_view contents)
     return splitLines(contents);
 }
 
-std::array<std::string_view, 7> splitAlarmFields(std::string_view line)
+namespace {
+
+template <std::size_t Count>
+std::array<std::string_view, Count> splitFields(std::string_view line)
 {
-    std::array<std::string_view, 7> fields{};
+    std::array<std::string_view, Count> fields{};
     std::size_t start = 0;
     for (std::string_view& field : fields) {
         const std::size_t end = line.find(FieldSeparator, start);
@@ -52,9 +55,16 @@ std::array<std::string_view, 7> splitAlarmFields(std::string_view line)
     return fields;
 }
 
+} // namespace
+
+std::array<std::string_view, 7> splitAlarmFields(std::string_view line)
+{
+    return splitFields<7>(line);
+}
+
 AlarmFileLine parseAlarmFileLine(std::string_view line, const FormatSettings& storage, DateTime today)
 {
-    const std::array<std::string_view, 7> fields = splitAlarmFields(line);
+    const std::array<std::string_view, 8> fields = splitFields<8>(line);
     AlarmFileLine parsed{};
     const ClockTime clock = decodeTime(strToTime(fields[0], storage));
     parsed.time = encodeTime(clock.hour, clock.minute, 0, 0);
@@ -65,6 +75,7 @@ AlarmFileLine parseAlarmFileLine(std::string_view line, const FormatSettings& st
         parsed.date = today;
     parsed.waveFile = fields[5];
     parsed.mode = modeFromField(fields[6]);
+    parsed.uid = fields[7];
     return parsed;
 }
 
@@ -76,7 +87,7 @@ std::string formatAlarmFileLine(const StoredAlarm& alarm)
     const CivilDate date = decodeDate(alarm.alarmDate);
     const int hour = time.hour % 12 == 0 ? 12 : time.hour % 12;
     std::string line;
-    line.reserve(32 + alarm.message.size() + alarm.waveFile.size());
+    line.reserve(32 + alarm.message.size() + alarm.waveFile.size() + alarm.uid.size());
     appendDigits(line, hour, 2);
     line += ':';
     appendDigits(line, time.minute, 2);
@@ -97,6 +108,10 @@ std::string formatAlarmFileLine(const StoredAlarm& alarm)
     line += alarm.waveFile;
     line += FieldSeparator;
     appendDigits(line, alarm.alarmMode, 1);
+    if (!alarm.uid.empty()) {
+        line += FieldSeparator;
+        line += alarm.uid;
+    }
     return line;
 }
 

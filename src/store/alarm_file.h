@@ -1,5 +1,6 @@
 // The text of the alarm file "Alarms.dat": one alarm per line, seven fields joined by "^":
-// time ("hh:mmam/pm"), message, weekdays, kind, date ("mm/dd/yyyy"), sound file, mode.
+// time ("hh:mmam/pm"), message, weekdays, kind, date ("mm/dd/yyyy"), sound file, mode; then the
+// alarm's identity as an eighth field, which an older reader ignores.
 #pragma once
 
 #include "store/alarm_records.h"
@@ -39,13 +40,15 @@ struct AlarmFileLine {
     int kind;
     DateTime date; // today when the date field does not convert
     std::string_view waveFile;
-    AlarmMode mode; // "0", "1", "2" by the first character; anything else 0
+    AlarmMode mode;       // "0", "1", "2" by the first character; anything else 0
+    std::string_view uid; // the eighth field up to a further "^"; empty in an older file's line
 };
 
 // `line` is UTF-8. Throws ConversionError when the time or the kind does not convert.
 AlarmFileLine parseAlarmFileLine(std::string_view line, const FormatSettings& storage, DateTime today);
 
 // The line for one alarm, without its line end; times and dates as the storage settings write them.
+// The identity follows as an eighth field when the alarm has one.
 std::string formatAlarmFileLine(const StoredAlarm& alarm);
 
 } // namespace klaxora

@@ -5,9 +5,10 @@
 namespace klaxora {
 
 StoredAlarm::StoredAlarm(DateTime time, DateTime date, std::string_view text, std::string_view wave,
-                         AlarmId alarmId, AlarmMode mode, RepeatDays days)
+                         AlarmId alarmId, AlarmMode mode, RepeatDays days, std::string_view alarmUid)
     : alarmTime(time), alarmDate(date), message(cutToCharacters(text, MessageCapacity)),
-      waveFile(cutToCharacters(wave, WaveFileCapacity)), id(alarmId), alarmMode(mode), repeatDays(days)
+      waveFile(cutToCharacters(wave, WaveFileCapacity)), id(alarmId), alarmMode(mode), repeatDays(days),
+      uid(alarmUid)
 {
 }
 

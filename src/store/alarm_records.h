@@ -27,7 +27,7 @@ constexpr std::size_t WaveFileCapacity = 255;
 // One stored alarm definition.
 struct StoredAlarm {
     StoredAlarm(DateTime alarmTime, DateTime alarmDate, std::string_view message, std::string_view waveFile,
-                AlarmId id, AlarmMode alarmMode, RepeatDays repeatDays = {});
+                AlarmId id, AlarmMode alarmMode, RepeatDays repeatDays = {}, std::string_view uid = {});
 
     DateTime alarmTime; // time of day, whole part 0
     DateTime alarmDate; // date, fraction 0; of a repeating alarm, its next occurrence not yet answered
@@ -36,6 +36,7 @@ struct StoredAlarm {
     AlarmId id;
     AlarmMode alarmMode;
     RepeatDays repeatDays; // none: it rings once
+    std::string uid;       // the identity that edits, snoozes and moves keep (store/alarm_uid.h)
 };
 
 // One occurrence still to fire today; it has no date because it only exists for today.

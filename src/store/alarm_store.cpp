@@ -86,17 +86,19 @@ AlarmStore::AlarmStore(const Clock& clock, const DateTimeFormats& formats, std::
 AlarmStore::~AlarmStore() = default;
 
 AlarmId AlarmStore::addAlarm(std::string_view timeText, std::string_view dateText, std::string_view message,
-                             std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays)
+                             std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays,
+                             std::string_view uid)
 {
     const FormatSettings& storage = formats_.storage();
     const DateTime date = strToDate(dateText, storage, decodeDate(clock_.today()).year);
     const DateTime time = strToTime(timeText, storage);
     const std::string checkedMessage = checkedFileText(message, "alarm message");
     const std::string checkedWaveFile = checkedFileText(waveFile, "sound file path");
+    const std::string checkedUid = checkedFileText(uid, "alarm identity");
     if (mode > amSoundOnly)
         throw AlarmInputError("The alarm mode must be 0, 1 or 2.");
     const DateTime first = repeatDays.empty() ? date : firstOccurrenceToCome(repeatDays, date, time);
-    return addConvertedAlarm(time, first, checkedMessage, checkedWaveFile, mode, repeatDays);
+    return addConvertedAlarm(time, first, checkedMessage, checkedWaveFile, mode, repeatDays, checkedUid);
 }
 
 DateTime AlarmStore::firstOccurrenceToCome(RepeatDays days, DateTime from, DateTime time) const
@@ -108,7 +110,8 @@ DateTime AlarmStore::firstOccurrenceToCome(RepeatDays days, DateTime from, DateT
 }
 
 AlarmId AlarmStore::addConvertedAlarm(DateTime time, DateTime date, std::string_view message,
-                                      std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays)
+                                      std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays,
+                                      std::string_view uid)
 {
     const AlarmId id = baseAlarms_.empty() ? 1 : baseAlarms_.last().id + 1;
     const DateTime today = clock_.today();
@@ -119,7 +122,8 @@ AlarmId AlarmStore::addConvertedAlarm(DateTime time, DateTime date, std::string_
                                                               toMilliseconds(time + PendingGrace));
 
     ++changeCount_;
-    baseAlarms_.append(std::make_unique<StoredAlarm>(time, date, message, waveFile, id, mode, repeatDays));
+    baseAlarms_.append(std::make_unique<StoredAlarm>(time, date, message, waveFile, id, mode, repeatDays,
+                                                     uid.empty() ? uids_.newUid() : std::string(uid)));
 
     if (!futureDate && !missed)
         todayAlarms_.append(std::make_unique<PendingAlarm>(time, message, waveFile, id, mode));
@@ -191,7 +195,7 @@ void AlarmStore::deleteAlarmJustDone(int rowIndex)
         const StoredAlarm alarm = baseAlarms_[stored];
         addConvertedAlarm(alarm.alarmTime,
                           firstOccurrenceToCome(alarm.repeatDays, alarm.alarmDate + 1, alarm.alarmTime),
-                          alarm.message, alarm.waveFile, alarm.alarmMode, alarm.repeatDays);
+                          alarm.message, alarm.waveFile, alarm.alarmMode, alarm.repeatDays, alarm.uid);
         rowIndex = rowForId(id);
     }
     deleteAlarm(rowIndex);
@@ -213,6 +217,15 @@ int AlarmStore::findAlarmForId(AlarmId id) const
 int AlarmStore::findBaseAlarmForId(AlarmId id) const
 {
     return findById(baseAlarms_, id);
+}
+
+int AlarmStore::findBaseAlarmForUid(std::string_view uid) const
+{
+    for (int i = 0; i < baseAlarms_.count(); ++i) {
+        if (baseAlarms_[i].uid == uid)
+            return i;
+    }
+    return -1;
 }
 
 int AlarmStore::rowForId(AlarmId id) const

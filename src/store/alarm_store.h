@@ -5,6 +5,7 @@
 
 #include "store/alarm_records.h"
 #include "store/alarm_store_ui.h"
+#include "store/alarm_uid.h"
 #include "store/clock.h"
 #include "store/date_time.h"
 #include "store/file_system.h"
@@ -55,8 +56,11 @@ public:
     // means "starting on": the alarm is dated its first occurrence from then on that has not passed.
     // Throws ConversionError for a text that does not convert and AlarmInputError for a message or sound
     // path that the alarm file cannot hold (or a mode other than 0, 1 and 2), before anything changes.
+    // An edited, snoozed or moved alarm passes on the identity `uid` of the alarm it replaces; without
+    // one the alarm gets a new identity.
     AlarmId addAlarm(std::string_view timeText, std::string_view dateText, std::string_view message,
-                     std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays = {});
+                     std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays = {},
+                     std::string_view uid = {});
     // Removes the alarm of an existing row from all lists, then the row; calls updateButtons.
     // Does not write the file. Throws std::out_of_range for an index that is not a row.
     void deleteAlarm(int rowIndex);
@@ -67,6 +71,10 @@ public:
     // Index of the entry with that id, or -1.
     int findAlarmForId(AlarmId id) const;
     int findBaseAlarmForId(AlarmId id) const;
+    // Index in BaseAlarmList of the alarm with that identity, or -1.
+    int findBaseAlarmForUid(std::string_view uid) const;
+    // New identities from then on repeat for the same seed, for tests.
+    void seedUids(std::uint64_t seed) { uids_ = AlarmUidSource(seed); }
     // Takes one entry out of TodayList only (the tick's sweep of due entries).
     void removeTodayEntry(int index);
 
@@ -110,8 +118,10 @@ public:
     const std::string& alarmFilePath() const { return alarmFilePath_; }
 
 private:
+    // An empty `uid` gets a new identity.
     AlarmId addConvertedAlarm(DateTime time, DateTime date, std::string_view message,
-                              std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays = {});
+                              std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays = {},
+                              std::string_view uid = {});
     // The first occurrence on or after `from` that has not passed.
     DateTime firstOccurrenceToCome(RepeatDays days, DateTime from, DateTime time) const;
     // A repeating alarm's line: occurrences that passed unanswered leave the latest of them behind as a
@@ -131,6 +141,7 @@ private:
     DateTimeFormats formats_;
     std::string alarmFilePath_;
     FileSystem& fileSystem_;
+    AlarmUidSource uids_;
     AlarmStoreHost* host_ = nullptr;
     AlarmRowsObserver* observer_ = nullptr;
 

@@ -96,13 +96,14 @@ void AlarmStore::loadLines(std::string_view contents)
         try {
             const AlarmFileLine alarm = parseAlarmFileLine(decodeFileText(line, decoded), storage, today);
             if (alarm.repeatDays.empty())
-                addConvertedAlarm(alarm.time, alarm.date, alarm.message, alarm.waveFile, alarm.mode);
+                addConvertedAlarm(alarm.time, alarm.date, alarm.message, alarm.waveFile, alarm.mode, {},
+                                  alarm.uid);
             else if (alarm.kind == RepeatingAlarmKind)
                 loadRepeatingLine(alarm);
             else
                 // An older file's weekday line: its reader took the days from today on.
                 addConvertedAlarm(alarm.time, firstOccurrenceToCome(alarm.repeatDays, today, alarm.time),
-                                  alarm.message, alarm.waveFile, alarm.mode, alarm.repeatDays);
+                                  alarm.message, alarm.waveFile, alarm.mode, alarm.repeatDays, alarm.uid);
         } catch (const std::exception&) {
             // A line that cannot be used is dropped silently; the rewrite removes it from the file.
         }
@@ -118,10 +119,11 @@ void AlarmStore::loadRepeatingLine(const AlarmFileLine& line)
         DateTime latest = days.lastOnOrBefore(clock_.today());
         if (!alarmTimeHasPassed(latest, line.time, clock_))
             latest = days.lastOnOrBefore(latest - 1);
+        // The occurrence left behind is an alarm of its own, with an identity of its own.
         addConvertedAlarm(line.time, latest, line.message, line.waveFile, line.mode);
     }
     addConvertedAlarm(line.time, firstOccurrenceToCome(days, next, line.time), line.message, line.waveFile,
-                      line.mode, days);
+                      line.mode, days, line.uid);
 }
 
 void AlarmStore::installCollectedRows()

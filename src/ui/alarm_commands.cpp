@@ -58,6 +58,19 @@ CommandReply AlarmCommands::addFromCommand(const CommandRequest& request)
         translatedText);
 }
 
+CommandReply AlarmCommands::importFromCommand(const CommandRequest& request, const CalendarFiles& files)
+{
+    TimerOffBracket timerOff(host_.alarmTimer());
+    return carryOutImport(
+        request, host_.store(), files, newAlarmWaveFile(),
+        [this] {
+            tidyList();
+            host_.store().writeToDisk();
+            host_.updateButtons();
+        },
+        translatedText);
+}
+
 std::string AlarmCommands::newAlarmWaveFile() const
 {
     return klaxora::newAlarmWaveFile({host_.defaultWaveFile(), host_.noAlarmSound(), false});
@@ -82,6 +95,7 @@ void AlarmCommands::editAlarmButtonClick()
         editor->setWaveFile(alarm.waveFile);
         editor->setAlarmMode(alarm.alarmMode);
         editor->setRepeatDays(alarm.repeatDays);
+        editor->setUid(alarm.uid);
         editor->setCalendarDate(alarm.alarmDate);
         // Through the file's own time text, so that the seconds are dropped.
         const FormatSettings& storage = store.formats().storage();
@@ -170,7 +184,7 @@ void AlarmCommands::adjustDateTime(std::int32_t minutes)
     if (stored == nullptr)
         return;
     const AlarmId oldId = stored->id;
-    const std::optional<AlarmId> newId = addShiftedCopy(*stored, minutes);
+    const std::optional<AlarmId> newId = addShiftedCopy(*stored, minutes, stored->uid);
     if (!newId)
         return;
     AlarmStore& store = host_.store();
@@ -190,13 +204,14 @@ void AlarmCommands::cloneAlarm(std::int32_t minutes)
     }
     TimerOffBracket timerOff(host_.alarmTimer());
     const StoredAlarm* stored = selectedStoredAlarm();
-    if (stored == nullptr || !addShiftedCopy(*stored, minutes))
+    if (stored == nullptr || !addShiftedCopy(*stored, minutes, {}))
         return;
     tidyList();
     host_.store().writeToDisk();
 }
 
-std::optional<AlarmId> AlarmCommands::addShiftedCopy(const StoredAlarm& alarm, std::int32_t minutes)
+std::optional<AlarmId> AlarmCommands::addShiftedCopy(const StoredAlarm& alarm, std::int32_t minutes,
+                                                     const std::string& uid)
 {
     AlarmStore& store = host_.store();
     const FormatSettings& storage = store.formats().storage();
@@ -217,7 +232,7 @@ std::optional<AlarmId> AlarmCommands::addShiftedCopy(const StoredAlarm& alarm, s
         return std::nullopt;
     }
     return store.addAlarm(timeText, dateText, alarm.message, alarm.waveFile, alarm.alarmMode,
-                          alarm.repeatDays);
+                          alarm.repeatDays, uid);
 }
 
 void AlarmCommands::tidyList()

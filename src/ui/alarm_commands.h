@@ -3,6 +3,7 @@
 // double clicks and keys to the handlers here.
 #pragma once
 
+#include "command/calendar_commands.h"
 #include "command/command_request.h"
 #include "engine/alarm_timer.h"
 #include "store/alarm_store.h"
@@ -91,6 +92,8 @@ public:
     // An alarm from the command line, stored as Add Alarm stores one from the editor: the timer is off
     // meanwhile, then the list is tidied, the file written and the buttons brought up to date.
     CommandReply addFromCommand(const CommandRequest& request);
+    // The alarms of a calendar file from the command line or the menu, added the same way.
+    CommandReply importFromCommand(const CommandRequest& request, const CalendarFiles& files);
     // "&Edit Alarm", the pop-up menu's "&Edit", a double click and Enter in the list.
     void editAlarmButtonClick();
     void popupEditClick() { editAlarmButtonClick(); }
@@ -118,9 +121,10 @@ private:
     // The stored alarm of the selected row, or null.
     const StoredAlarm* selectedStoredAlarm() const;
     int firstRowWithId(AlarmId id) const;
-    // Adds a copy of the alarm shifted by `minutes` and returns its id; nothing (after a beep) when the
-    // copy would lie in the past.
-    std::optional<AlarmId> addShiftedCopy(const StoredAlarm& alarm, std::int32_t minutes);
+    // Adds a copy of the alarm shifted by `minutes` with the identity `uid` (none: a new one) and returns
+    // its id; nothing (after a beep) when the copy would lie in the past.
+    std::optional<AlarmId> addShiftedCopy(const StoredAlarm& alarm, std::int32_t minutes,
+                                          const std::string& uid);
 
     AlarmCommandsHost& host_;
 };

@@ -26,6 +26,8 @@ public:
     virtual void setAlarmMode(AlarmMode mode) = 0;
     // The days the alarm repeats on; none (the default) is an alarm that rings once.
     virtual void setRepeatDays(RepeatDays days) = 0;
+    // The identity the stored alarm keeps: an edited alarm's own; none (the default) gives a new one.
+    virtual void setUid(const std::string& uid) = 0;
 
     virtual void centerOver(const QWidget* mainWindow) = 0;
     // ModalResult::Ok after Set Alarm has stored the alarm, ModalResult::Cancel otherwise.

@@ -116,7 +116,7 @@ void AlarmEditorDialog::setAlarmButtonClick()
         return;
     }
     store_.addAlarm(timeToStr(time, storage), formatDateTime("mm/dd/yyyy", date, storage),
-                    messageEdit_->text().toStdString(), waveFile, alarmMode, days);
+                    messageEdit_->text().toStdString(), waveFile, alarmMode, days, uid_);
     done(ModalResult::Ok);
 }
 

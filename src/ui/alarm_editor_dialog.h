@@ -40,6 +40,7 @@ public:
     void setWaveFile(const std::string& file) override { waveFile = file; }
     void setAlarmMode(AlarmMode mode) override { alarmMode = mode; }
     void setRepeatDays(RepeatDays days) override;
+    void setUid(const std::string& uid) override { uid_ = uid; }
     void centerOver(const QWidget* mainWindow) override;
     int showModal() override;
 
@@ -118,6 +119,7 @@ private:
     FlatButton* cancelButton_;
     FlatButton* optionsButton_;
     FlatButton* helpButton_;
+    std::string uid_;
 };
 
 } // namespace klaxora

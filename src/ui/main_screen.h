@@ -23,6 +23,7 @@
 #include <QIcon>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -91,8 +92,13 @@ public:
     AlarmOptionsServices optionsServices();
 
     // A command from the command line: --add stores the alarm as Add Alarm does, without a window;
-    // --list lists the alarms; --show brings the window forward, also out of the notification area.
+    // --list lists the alarms; --import and --export read and write a calendar file as the File menu
+    // does; --show brings the window forward, also out of the notification area.
     CommandReply carryOut(const CommandRequest& request);
+    // Asks for the calendar file of Import Alarms… and Export Alarms… (`saving` for the second); an
+    // empty name cancels. A file dialog unless set otherwise.
+    using CalendarFileChooser = std::function<QString(QWidget* parent, bool saving)>;
+    void setCalendarFileChooser(CalendarFileChooser chooser) { chooseCalendarFile_ = std::move(chooser); }
 
     // The first activation: decides how the window first shows and switches the alarm timer on. It runs
     // from the event loop after the window's creation, and does nothing the second time.
@@ -116,6 +122,10 @@ private:
     void toggleUseTray();
     void toggleNoAlarmSound();
     void selectSoundFile();
+    void importAlarms();
+    void exportAlarms();
+    void showCalendarReply(const CommandReply& reply);
+    CalendarFiles calendarFiles() const;
     void showHelpContents();
     void showProductPage();
     void showAbout();
@@ -178,6 +188,7 @@ private:
     std::unique_ptr<AlarmEngine> engine_;
     std::unique_ptr<SoundMenuCommands> soundCommands_;
     std::unique_ptr<AlarmCommands> commands_;
+    CalendarFileChooser chooseCalendarFile_;
 
     // The window's parts; each has an objectName of its own member name without the underscore.
     AlarmListView* alarmList_ = nullptr;
@@ -193,6 +204,8 @@ private:
     QAction* selectSoundFileAction_ = nullptr;
     QAction* noAlarmSoundAction_ = nullptr;
     QAction* useTrayAction_ = nullptr;
+    QAction* importAlarmsAction_ = nullptr;
+    QAction* exportAlarmsAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* helpContentsAction_ = nullptr;
     QAction* aboutAction_ = nullptr;

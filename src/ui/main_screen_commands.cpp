@@ -4,6 +4,7 @@
 #include "ui/main_screen.h"
 
 #include "command/command_execution.h"
+#include "command/translated_text.h"
 #include "controls/flat_button.h"
 #include "controls/tray_icon.h"
 #include "ui/alarm_editor_dialog.h"
@@ -71,6 +72,10 @@ CommandReply MainScreen::carryOut(const CommandRequest& request)
         return commands_->addFromCommand(request);
     case CommandKind::List:
         return {ExitDone, alarmListText(*store_, clock_, request.todayOnly), {}};
+    case CommandKind::Import:
+        return commands_->importFromCommand(request, calendarFiles());
+    case CommandKind::Export:
+        return carryOutExport(request, *store_, calendarFiles(), translatedText);
     case CommandKind::Show:
         break;
     }

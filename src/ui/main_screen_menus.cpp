@@ -49,6 +49,14 @@ void MainScreen::buildMenus()
     useTrayAction_->setObjectName(QStringLiteral("useTrayAction"));
     useTrayAction_->setCheckable(true);
     file->addSeparator();
+    importAlarmsAction_ =
+        menuItem(file, tr("Import Alarms…"),
+                 tr("Add the alarms of an iCalendar (.ics) file, as from a calendar program"));
+    importAlarmsAction_->setObjectName(QStringLiteral("importAlarmsAction"));
+    exportAlarmsAction_ =
+        menuItem(file, tr("Export Alarms…"), tr("Write all alarms into an iCalendar (.ics) file"));
+    exportAlarmsAction_->setObjectName(QStringLiteral("exportAlarmsAction"));
+    file->addSeparator();
     exitAction_ = menuItem(file, tr("Exit"), tr("Exit the program"));
     exitAction_->setObjectName(QStringLiteral("exitAction"));
 
@@ -66,6 +74,8 @@ void MainScreen::buildMenus()
     connect(selectSoundFileAction_, &QAction::triggered, this, guarded([this] { selectSoundFile(); }));
     connect(noAlarmSoundAction_, &QAction::triggered, this, guarded([this] { toggleNoAlarmSound(); }));
     connect(useTrayAction_, &QAction::triggered, this, guarded([this] { toggleUseTray(); }));
+    connect(importAlarmsAction_, &QAction::triggered, this, guarded([this] { importAlarms(); }));
+    connect(exportAlarmsAction_, &QAction::triggered, this, guarded([this] { exportAlarms(); }));
     connect(exitAction_, &QAction::triggered, this, guarded([this] { exitButtonClick(); }));
     connect(helpContentsAction_, &QAction::triggered, this, guarded([this] { showHelpContents(); }));
     connect(aboutAction_, &QAction::triggered, this, guarded([this] { showAbout(); }));

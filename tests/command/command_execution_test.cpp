@@ -1,5 +1,7 @@
-// What --add and --list do to a store, the same in the running program and without it: the date when
-// none is given, the refusal of a passed time, the sound chosen, a failed save, and the list's order.
+// What --add, --list, --import and --export do to a store, the same in the running program and without it:
+// the date when none is given, the refusal of a passed time, the sound chosen, a failed save, and the list's
+// order.
+#include "command/calendar_commands.h"
 #include "command/command_execution.h"
 
 #include "store/store_test_support.h"
@@ -52,9 +54,9 @@ TEST_F(CommandExecutionTest, WithoutADateTodayOrTomorrowOnceTheTimeHasPassed)
     clock.set(at(2026, 12, 8, 9, 0, 30));
     EXPECT_EQ(addAt(9, 0).output, "No date given: today, 2026-12-08.\n2026-12-08\t09:00\tmessage\tTea\t\t\n");
     EXPECT_EQ(saves, 3);
-    EXPECT_EQ(readFile(alarmFile()), "10:00am^Tea^^3^12/08/2026^/sounds/default.wav^1\r\n"
-                                     "08:00am^Tea^^3^12/09/2026^/sounds/default.wav^1\r\n"
-                                     "09:00am^Tea^^3^12/08/2026^/sounds/default.wav^1\r\n");
+    EXPECT_EQ(alarmFileText(), "10:00am^Tea^^3^12/08/2026^/sounds/default.wav^1\r\n"
+                               "08:00am^Tea^^3^12/09/2026^/sounds/default.wav^1\r\n"
+                               "09:00am^Tea^^3^12/08/2026^/sounds/default.wav^1\r\n");
 }
 
 TEST_F(CommandExecutionTest, APassedDateAndTimeIsRefusedWithNothingChanged)
@@ -139,6 +141,48 @@ TEST_F(CommandExecutionTest, ListInTheListsOrderWithTodayAlone)
     store.loadFromDisk();
     EXPECT_EQ(store.rows().count(), 2);
     EXPECT_EQ(alarmListText(store, clock, false), all);
+}
+
+class CalendarCommandTest : public CommandExecutionTest {
+protected:
+    CommandReply importFile(const std::string& text)
+    {
+        writeFile(folder.file("in.ics"), text);
+        return carryOutImport(calendarRequest(CommandKind::Import, "in.ics"), store, files,
+                              "/sounds/default.wav", [this] { ++saves; });
+    }
+    CommandRequest calendarRequest(CommandKind kind, const std::string& name) const
+    {
+        CommandRequest request;
+        request.kind = kind;
+        request.calendarFile = folder.file(name);
+        return request;
+    }
+
+    CalendarFiles files{fs, clock, "Europe/Berlin"};
+};
+
+TEST_F(CalendarCommandTest, ImportSaysWhatItAddedAndWhatItSkippedAndWhy)
+{
+    const std::string event =
+        "BEGIN:VEVENT\r\nUID:a\r\nDTSTAMP:20261201T000000Z\r\nDTSTART:20261210T080000\r\n"
+        "SUMMARY:Dentist\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:PT0S\r\n"
+        "DESCRIPTION:x\r\nEND:VALARM\r\nEND:VEVENT\r\n";
+    const std::string plain =
+        "BEGIN:VEVENT\r\nUID:b\r\nDTSTAMP:20261201T000000Z\r\nDTSTART:20261210T080000\r\n"
+        "END:VEVENT\r\n";
+    const std::string text =
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//T//EN\r\n" + event + plain + "END:VCALENDAR\r\n";
+    EXPECT_EQ(importFile(text),
+              (CommandReply{
+                  ExitDone, "Alarms added: 1. Events skipped: 1.\n  without a reminder (VALARM): 1\n", {}}));
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(alarmListText(store, clock, false), "2026-12-10\t08:00\tboth\tDentist\t\t\n");
+    EXPECT_EQ(store.baseAlarmList()[0].waveFile, "/sounds/default.wav") << "as a new alarm";
+    EXPECT_EQ(importFile(text).output,
+              "Alarms added: 0. Events skipped: 2.\n  without a reminder (VALARM): 1\n"
+              "  already in the list (same UID): 1\n");
+    EXPECT_EQ(saves, 1) << "nothing added, nothing saved";
 }
 
 } // namespace

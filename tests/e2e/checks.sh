@@ -68,7 +68,8 @@ e2e_stacked_above()
 e2e_alarm_file() { cat "$E2E_APP/Alarms.dat" 2>/dev/null; }
 
 # e2e_alarm_file_has <extended regex for one line, CR excluded>
-e2e_alarm_file_has() { e2e_alarm_file | tr -d '\r' | grep -E -q -x "$1"; }
+# The line's seven fields; the alarm's identity may follow as an eighth.
+e2e_alarm_file_has() { e2e_alarm_file | tr -d '\r' | grep -E -q -x "$1(\^[^^]*)?"; }
 
 e2e_alarm_file_lacks() { ! e2e_alarm_file | tr -d '\r' | grep -F -q "$1"; }
 

@@ -73,7 +73,7 @@ mkdir -p "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 e2e_spawn program.log env QT_QPA_PLATFORM=offscreen "${words[0]}"
-rewritten() { grep -q -x $'09:05am^Tea^^3^06/15/2099^^1\r' "$prefix/Alarms.dat"; }
+rewritten() { grep -q -E -x $'09:05am\\^Tea\\^\\^3\\^06/15/2099\\^\\^1(\\^[^^]*)?\r' "$prefix/Alarms.dat"; }
 e2e_wait "$E2E_DESKTOP_WAIT" "the installed program to rewrite its Alarms.dat" rewritten
 kill "$E2E_LAST_PID"
 wait "$E2E_LAST_PID" 2>/dev/null

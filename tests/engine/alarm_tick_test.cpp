@@ -119,15 +119,19 @@ TEST_F(TickTest, ASnoozedOccurrenceComesBackOnceWhileTheRepeatingAlarmMovesOn)
 {
     setClock(at(2026, 6, 12, 7, 0)); // a Friday
     rig.store.addAlarm("07:00am", "06/12/2026", "Work", "", amMessageOnly, RepeatDays::fromField("23456"));
+    const std::string uid = rig.store.baseAlarmList()[0].uid;
     rig.host.answer = [](const std::string&) { return -10; };
     tick();
     EXPECT_EQ(rig.alarmFile(), "07:10am^Work^^3^06/12/2026^^1\r\n07:00am^Work^23456^1^06/15/2026^^1\r\n");
+    EXPECT_NE(rig.store.baseAlarmList()[0].uid, uid) << "the snoozed occurrence is an alarm of its own";
+    EXPECT_EQ(rig.store.baseAlarmList()[1].uid, uid) << "the repeating alarm moves on as itself";
 }
 
 TEST_F(TickTest, SnoozeOverMidnightLandsTomorrowListedButNotPendingUntilTheReload)
 {
     setClock(at(2026, 6, 10, 23, 50, 0));
     const AlarmId night = add("11:50pm", "06/10/2026", "Night");
+    const std::string uid = rig.store.baseAlarmList()[rig.store.findBaseAlarmForId(night)].uid;
     rig.host.answer = [](const std::string&) { return -30; };
     const int writes = rig.files.completedWrites;
     tick();
@@ -141,6 +145,7 @@ TEST_F(TickTest, SnoozeOverMidnightLandsTomorrowListedButNotPendingUntilTheReloa
     EXPECT_EQ(snoozed.alarmTime, encodeTime(0, 20, 0, 0));
     EXPECT_EQ(snoozed.message, "Night");
     EXPECT_EQ(snoozed.waveFile, "Night.wav");
+    EXPECT_EQ(snoozed.uid, uid) << "a snoozed alarm comes back as the same alarm";
     EXPECT_TRUE(listed(snoozed.id));
     EXPECT_TRUE(rig.store.rows()[0].object.futureDate);
     EXPECT_FALSE(pending(snoozed.id));

@@ -101,8 +101,10 @@ std::string readAlarmFile(std::string_view text, std::vector<FileLine>& lines)
         FileLine read;
         long long timeOfDay = 0;
         long long day = 0;
-        if (fields.size() != 7 || !readTime(fields[0], timeOfDay) || !fields[2].empty() || fields[3] != "3" ||
-            !readDate(fields[4], day) || fields[6].size() != 1 || fields[6][0] < '0' || fields[6][0] > '2')
+        // The eighth field is the alarm's identity, random for a new alarm.
+        if (fields.size() != 8 || fields[7].empty() || !readTime(fields[0], timeOfDay) ||
+            !fields[2].empty() || fields[3] != "3" || !readDate(fields[4], day) || fields[6].size() != 1 ||
+            fields[6][0] < '0' || fields[6][0] > '2')
             return "a line not in the writer's form: " + std::string(line);
         read.due = day * MsPerDay + timeOfDay;
         read.message = fields[1];

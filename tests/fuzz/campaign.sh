@@ -13,7 +13,7 @@ KLAXORA_FUZZ_OPTIONS="-fork=$workers -ignore_crashes=1 -ignore_timeouts=1 -ignor
   "$here/run.sh" "$seconds" || status=$?
 
 build="$root/build/fuzz"
-for target in alarm_file date_time_text extract_field profile; do
+for target in alarm_file date_time_text extract_field profile icalendar; do
   minimal="$build/corpus-minimal/$target"
   rm -rf "$minimal"
   mkdir -p "$minimal"

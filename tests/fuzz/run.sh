@@ -14,7 +14,7 @@ build="$root/build/fuzz"
 cmake -S "$here" -B "$build" -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build" -j"$(nproc)" >/dev/null
 
-targets=(alarm_file date_time_text extract_field profile)
+targets=(alarm_file date_time_text extract_field profile icalendar)
 read -r -a options <<<"${KLAXORA_FUZZ_OPTIONS:-}"
 failed=0
 printf '%-16s %12s %9s\n' "fuzz target" "executions" "findings"

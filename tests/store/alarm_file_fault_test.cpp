@@ -41,13 +41,13 @@ TEST_F(AlarmFileFaultTest, AWriteThatFailsPartWayLeavesTheOldFileAndIsCaughtUpBy
     } catch (const InOutError& failure) {
         EXPECT_STREQ(failure.what(), "Disk full");
     }
-    EXPECT_EQ(readFile(alarmFile()), OldFile);
+    EXPECT_EQ(alarmFileText(), OldFile);
     EXPECT_THAT(folder.names(), ElementsAre("Alarms.dat")) << "no temporary file is left behind";
     EXPECT_THAT(rowIds(), ElementsAre(1, 2));
 
     fs.heal();
     store.writeToDisk();
-    EXPECT_EQ(readFile(alarmFile()), std::string(OldFile) + "09:00am^new^^3^06/12/2026^^0\r\n");
+    EXPECT_EQ(alarmFileText(), std::string(OldFile) + "09:00am^new^^3^06/12/2026^^0\r\n");
 }
 
 TEST_F(AlarmFileFaultTest, AFailedReadStillFinishesTheStartedReset)
@@ -66,7 +66,7 @@ TEST_F(AlarmFileFaultTest, AnAlarmAddedWhileTheFileIsUnreadIsKeptAndSavedWithItO
     // An alarm added meanwhile must not replace the alarms that could not be read,
     store.addAlarm("10:00am", "06/12/2026", "meanwhile", "", 0);
     EXPECT_THROW(store.writeToDisk(), UnreadAlarmFileError);
-    EXPECT_EQ(readFile(alarmFile()), OldFile);
+    EXPECT_EQ(alarmFileText(), OldFile);
     // nor be dropped by a read that fails again,
     EXPECT_THROW(store.loadFromDisk(), InOutError);
     EXPECT_EQ(store.baseAlarmList().count(), 1);
@@ -74,7 +74,7 @@ TEST_F(AlarmFileFaultTest, AnAlarmAddedWhileTheFileIsUnreadIsKeptAndSavedWithItO
     // and joins the file's alarms once it reads.
     fs.heal();
     store.loadFromDisk();
-    EXPECT_EQ(readFile(alarmFile()), std::string(OldFile) + "10:00am^meanwhile^^3^06/12/2026^^0\r\n");
+    EXPECT_EQ(alarmFileText(), std::string(OldFile) + "10:00am^meanwhile^^3^06/12/2026^^0\r\n");
     EXPECT_THAT(rowIds(), ElementsAre(1, 2));
 }
 
@@ -113,7 +113,7 @@ TEST_F(AlarmFileFaultTest, AWriteIntoAReadOnlyFolderIsDenied)
     } catch (const InOutError& failure) {
         EXPECT_STREQ(failure.what(), "File access denied");
     }
-    EXPECT_EQ(readFile(alarmFile()), OldFile);
+    EXPECT_EQ(alarmFileText(), OldFile);
 }
 
 TEST_F(AlarmFileFaultTest, TheReplacedFileKeepsItsPermissions)

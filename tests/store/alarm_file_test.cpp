@@ -21,7 +21,7 @@ protected:
     {
         writeFile(alarmFile(), contents);
         store.loadFromDisk();
-        return readFile(alarmFile());
+        return alarmFileText();
     }
 };
 
@@ -37,6 +37,24 @@ TEST_F(AlarmFileTest, ALooseLineIsReadAndWrittenBackInTheWritersForm)
     EXPECT_EQ(alarm.message, "Tea");
 }
 
+TEST_F(AlarmFileTest, TheIdentityIsAnEighthFieldThatAnOlderReaderPassesOver)
+{
+    store.seedUids(3);
+    load("9:05 AM^Tea^^3^6/15/26^^1^tea@there^more\r\n10:00am^Cake^^3^06/15/2026^^0\r\n");
+    ASSERT_EQ(store.baseAlarmList().count(), 2);
+    EXPECT_EQ(store.baseAlarmList()[0].uid, "tea@there");
+    const std::string fresh = store.baseAlarmList()[1].uid;
+    EXPECT_EQ(fresh, AlarmUidSource(3).newUid()) << "a line without one gets a new identity";
+    EXPECT_EQ(fresh.size(), 32u + std::string("@klaxora").size());
+    const std::string written = readFile(alarmFile());
+    EXPECT_EQ(written,
+              "09:05am^Tea^^3^06/15/2026^^1^tea@there\r\n10:00am^Cake^^3^06/15/2026^^0^" + fresh + "\r\n");
+    // What an older reader takes of the line: the seven fields as they always were.
+    EXPECT_EQ(splitAlarmFields(written.substr(0, written.find('\r')))[6], "1");
+    store.loadFromDisk();
+    EXPECT_EQ(readFile(alarmFile()), written) << "the identities stay through a reload";
+}
+
 TEST_F(AlarmFileTest, AByteOrderMarkDoesNotCostTheFirstAlarm)
 {
     EXPECT_EQ(load("\xEF\xBB\xBF"
@@ -50,9 +68,9 @@ TEST_F(AlarmFileTest, TheWriterGivesTwelveHourTimesAndFullDates)
     store.addAlarm("12:00", "12/31/2026", "Noon", "", 2);
     store.addAlarm("19:05:59", "01/02/2027", "", "C:\\SOUNDS\\RING.WAV", 1);
     store.writeToDisk();
-    EXPECT_EQ(readFile(alarmFile()), "12:00am^Midnight^^3^06/10/2027^/s/a.wav^0\r\n"
-                                     "12:00pm^Noon^^3^12/31/2026^^2\r\n"
-                                     "07:05pm^^^3^01/02/2027^C:\\SOUNDS\\RING.WAV^1\r\n");
+    EXPECT_EQ(alarmFileText(), "12:00am^Midnight^^3^06/10/2027^/s/a.wav^0\r\n"
+                               "12:00pm^Noon^^3^12/31/2026^^2\r\n"
+                               "07:05pm^^^3^01/02/2027^C:\\SOUNDS\\RING.WAV^1\r\n");
 }
 
 TEST_F(AlarmFileTest, ALoadNumbersTheAcceptedAlarmsInFileOrder)
@@ -115,7 +133,7 @@ TEST_F(AlarmFileTest, AnOlderFilesWeekdayLineRepeatsFromTodayWhateverItsDate)
     EXPECT_EQ(load("08:00am^Gym^17^0^01/01/2000^/g.wav^2\r\n"), "08:00am^Gym^17^1^06/13/2026^/g.wav^2\r\n");
     EXPECT_THAT(baseIds(), ElementsAre(1));
     EXPECT_THAT(todayIds(), IsEmpty());
-    EXPECT_EQ(load(readFile(alarmFile())), "08:00am^Gym^17^1^06/13/2026^/g.wav^2\r\n") << "stays as it is";
+    EXPECT_EQ(load(alarmFileText()), "08:00am^Gym^17^1^06/13/2026^/g.wav^2\r\n") << "stays as it is";
 }
 
 TEST_F(AlarmFileTest, AnOlderWeekdayLineOnItsDayIsPendingWithinTheGraceAndOtherwiseMovesOn)

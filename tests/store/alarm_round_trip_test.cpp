@@ -57,7 +57,8 @@ TEST_F(RoundTripTest, RandomAlarmsReadBackAsTheyWereWritten)
         reloaded.setShowOnlyToday(store.showOnlyToday());
         reloaded.loadFromDisk();
         EXPECT_EQ(describe(reloaded), describe(store)) << "seed " << seed;
-        EXPECT_EQ(readFile(alarmFile()), written) << "the rewrite after the load changes nothing";
+        EXPECT_EQ(readFile(alarmFile()), written)
+            << "the rewrite after the load changes nothing, identities included";
         writeFile(alarmFile(), "");
     }
 }

@@ -193,12 +193,12 @@ TEST_F(AlarmStoreTest, DeleteAlarmJustDoneSelectsTheFirstRowAndWritesTheFile)
     store.deleteAlarmJustDone(0);
     EXPECT_EQ(host.selected, 0);
     EXPECT_EQ(host.processedEvents, 2);
-    EXPECT_EQ(readFile(alarmFile()), "02:00pm^two^^3^06/10/2026^^0\r\n");
+    EXPECT_EQ(alarmFileText(), "02:00pm^two^^3^06/10/2026^^0\r\n");
 
     host.selected = -1;
     store.deleteAlarmJustDone(0);
     EXPECT_EQ(host.selected, -1) << "no row left to select";
-    EXPECT_EQ(readFile(alarmFile()), "");
+    EXPECT_EQ(alarmFileText(), "");
 }
 
 TEST_F(AlarmStoreTest, SearchesByIdFindOnlyPresentIds)
@@ -258,11 +258,11 @@ TEST_F(DayMonthYearUserTest, RowsUseTheUsersSeparatorsWhileTheFileKeepsTheStorag
     store.addAlarm("09:05am", "06/15/2026", "Tea", "", 1);
     EXPECT_EQ(store.rows()[0].text, "Tea...(09.05am   15.6.2026)");
     store.writeToDisk();
-    EXPECT_EQ(readFile(alarmFile()), "09:05am^Tea^^3^06/15/2026^^1\r\n");
+    EXPECT_EQ(alarmFileText(), "09:05am^Tea^^3^06/15/2026^^1\r\n");
     store.loadFromDisk();
     ASSERT_EQ(store.baseAlarmList().count(), 1);
     EXPECT_DOUBLE_EQ(store.baseAlarmList()[0].alarmDate, encodeDate(2026, 6, 15));
-    EXPECT_EQ(readFile(alarmFile()), "09:05am^Tea^^3^06/15/2026^^1\r\n");
+    EXPECT_EQ(alarmFileText(), "09:05am^Tea^^3^06/15/2026^^1\r\n");
 }
 
 } // namespace

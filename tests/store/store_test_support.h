@@ -9,6 +9,7 @@
 #include "store/file_system.h"
 #include "store/format_settings.h"
 #include "store/store_description.h"
+#include "support/alarm_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -214,6 +215,8 @@ protected:
     }
 
     std::string alarmFile() const { return folder.file("Alarms.dat"); }
+    // The file as the seven fields an older reader reads.
+    std::string alarmFileText() const { return test::withoutUids(readFile(alarmFile())); }
 
     // One value of every entry of a list, in list order.
     template <typename Item, typename Get>

@@ -188,8 +188,9 @@ TEST_F(CommandsTest, EditFillsTheEditorAndReplacesTheAlarmOnOk)
     disk.store.addAlarm("9:39:59 PM", "03/09/2026", "Walk the dog", wave, amMessageOnly,
                         RepeatDays::fromField("24"));
     selected = 1;
-    editorScript = [this](ScriptedEditor&) {
-        disk.store.addAlarm("10:00pm", "03/09/2026", "Walk the cat", "", amMessageOnly);
+    const std::string uid = disk.store.baseAlarmList()[1].uid;
+    editorScript = [this](ScriptedEditor& editor) {
+        disk.store.addAlarm("10:00pm", "03/09/2026", "Walk the cat", "", amMessageOnly, {}, editor.fill.uid);
         return ModalResult::Ok;
     };
     commands.editAlarmButtonClick();
@@ -201,6 +202,7 @@ TEST_F(CommandsTest, EditFillsTheEditorAndReplacesTheAlarmOnOk)
     EXPECT_EQ(fill.waveFile, wave);
     EXPECT_EQ(fill.mode, 1);
     EXPECT_EQ(fill.repeatDays, RepeatDays::fromField("24"));
+    EXPECT_EQ(fill.uid, uid) << "the edited alarm stays the same alarm";
     EXPECT_TRUE(fill.timerWasOff);
 
     ASSERT_EQ(disk.store.rows().count(), 2);

@@ -37,6 +37,7 @@ struct EditorFill {
     std::string waveFile = "<unset>";
     int mode = -1;
     RepeatDays repeatDays;
+    std::string uid;
     bool centred = false;
     bool timerWasOff = false;
 };
@@ -52,6 +53,7 @@ public:
     void setWaveFile(const std::string& waveFile) override { fill.waveFile = waveFile; }
     void setAlarmMode(AlarmMode mode) override { fill.mode = mode; }
     void setRepeatDays(RepeatDays days) override { fill.repeatDays = days; }
+    void setUid(const std::string& uid) override { fill.uid = uid; }
     void centerOver(const QWidget* /*mainWindow*/) override { fill.centred = true; }
     int showModal() override;
 

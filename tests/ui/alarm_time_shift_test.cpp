@@ -105,10 +105,12 @@ TEST_F(CommandsTest, AdjustSelectsTheMovedRowAndCloneKeepsTheSelection)
     const AlarmId middle = add(at(2026, 3, 7, 12, 0), "Noon");
     add(at(2026, 3, 7, 18, 0), "Evening");
     selected = rowOf(middle);
+    const std::string uid = stored(middle).uid;
 
     commands.adjustDateTime(-1440); // now the first row
     ASSERT_EQ(disk.store.rows().count(), 3);
     EXPECT_EQ(selected, 0);
+    EXPECT_EQ(stored(disk.store.rows()[0].object.id).uid, uid) << "a moved alarm stays the same alarm";
     EXPECT_EQ(rowText(0), "Noon...(11:59am   3/6/26)");
 
     // The copy goes in above the cloned row; the selection stays on the cloned row.
@@ -137,6 +139,7 @@ TEST_F(CommandsTest, CloneAddsACopyWithTheSameMessageSoundAndMode)
     EXPECT_EQ(copy.message, "Call");
     EXPECT_EQ(copy.waveFile, wave);
     EXPECT_EQ(copy.alarmMode, amSoundOnly);
+    EXPECT_NE(copy.uid, disk.store.baseAlarmList()[0].uid) << "a copy is an alarm of its own";
     EXPECT_EQ(selected, 0);
 }
 

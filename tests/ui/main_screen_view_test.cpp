@@ -63,8 +63,10 @@ TEST_F(MainScreenTest, LayoutAndMenusAreWiredToTheirCommands)
     EXPECT_EQ(captions(menu("trayMenu")), QStringList({"&Show Alarms", "E&xit"}));
     const QList<QAction*> top = screen.menuBar()->actions();
     ASSERT_EQ(top.size(), 2);
-    EXPECT_EQ(captions(top[0]->menu()), QStringList({"Select Default Sound File (*.wav)", "No Alarm Sound",
-                                                     "Minimize to System Tray", "-", "Exit"}));
+    EXPECT_EQ(captions(top[0]->menu()),
+              QStringList({"Select Default Sound File (*.wav)", "No Alarm Sound", "Minimize to System Tray",
+                           "-", QStringLiteral("Import Alarms\u2026"), QStringLiteral("Export Alarms\u2026"),
+                           "-", "Exit"}));
     EXPECT_EQ(captions(top[1]->menu()),
               QStringList({"Contents", "-", "About", "-", "ZUV Software Products"}));
 
@@ -210,6 +212,28 @@ TEST_F(MainScreenTest, AboutShowsOkCentredOnTopWithTheTimerOff)
     EXPECT_LE(offCentre.manhattanLength(), 2);
     EXPECT_TRUE(screen.engine().alarmTimer().isActive());
     EXPECT_EQ(screen.findChild<AboutWindow*>(), nullptr) << "freed after use";
+}
+
+TEST_F(MainScreenTest, ExportAndImportAlarmsGoThroughTheFileMenu)
+{
+    prepare(TwoFutureAlarms);
+    MainScreen& screen = create();
+    const std::string calendar = folder.file("alarms.ics");
+    std::vector<bool> asked; // saving, or not
+    screen.setCalendarFileChooser([&](QWidget*, bool saving) {
+        asked.push_back(saving);
+        return QString::fromStdString(calendar);
+    });
+    std::shared_ptr<SeenMessageBox> seen = answerNextMessageBox();
+    action("exportAlarmsAction")->trigger();
+    EXPECT_EQ(seen->text.toStdString(), "Alarms exported: 2, to " + calendar + ".");
+    EXPECT_NE(klaxora::testing::readFile(calendar).find("SUMMARY:Market"), std::string::npos);
+
+    seen = answerNextMessageBox();
+    action("importAlarmsAction")->trigger();
+    EXPECT_EQ(seen->text,
+              QStringLiteral("Alarms added: 0. Events skipped: 2.\n  already in the list (same UID): 2"));
+    EXPECT_EQ(asked, (std::vector<bool>{true, false}));
 }
 
 TEST_F(MainScreenTest, CommandsAreReachedFromButtonsMenusListAndKeys)

@@ -1,0 +1,59 @@
+// The alarms of an iCalendar (RFC 5545) text as this program keeps them, and the bounds of such a text.
+// An alarm is one VEVENT with a stable UID, DTSTART at the alarm's local time, SUMMARY the message, one
+// VALARM at the start (DISPLAY, or AUDIO for "sound only"), a weekly RRULE for a repeating alarm, and
+// the mode and sound in X-KLAXORA- properties so that a round trip loses nothing.
+#pragma once
+
+#include "store/alarm_records.h"
+#include "store/date_time.h"
+#include "store/repeat_days.h"
+#include "store/translatable.h"
+
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace klaxora {
+
+// Larger texts are refused unread.
+constexpr std::size_t ICalendarSizeLimit = 50u * 1024u * 1024u;
+
+// A text that is too large, or that libical does not accept as iCalendar. The reason is a text marked
+// for translation (context "CommandReply") in which %1 stands for libical's own complaint, if any.
+class ICalendarError : public std::runtime_error {
+public:
+    explicit ICalendarError(const char* reason, std::string detail = {})
+        : std::runtime_error(fillText(reason, {detail})), reason_(reason), detail_(std::move(detail))
+    {
+    }
+    const char* reason() const { return reason_; }
+    const std::string& detail() const { return detail_; }
+
+private:
+    const char* reason_;
+    std::string detail_;
+};
+
+// One alarm read from a calendar, in local time.
+struct CalendarAlarm {
+    DateTime date = 0; // its trigger's day; of a repeating alarm, the first occurrence to come
+    DateTime time = 0; // its trigger's time of day, whole seconds
+    std::string message;
+    std::optional<std::string> waveFile; // none: the calendar names no sound, a new alarm's default applies
+    AlarmMode mode = amMessageAndSound;
+    RepeatDays repeatDays;
+    std::string uid;
+};
+
+// What a calendar text holds for this program.
+struct CalendarReading {
+    std::vector<CalendarAlarm> alarms;
+    int withoutReminder = 0; // events and to-dos without a VALARM
+    int passed = 0;          // their reminders have all passed and were answered, or the series ended
+    int withoutTime = 0;     // no start, due or trigger time to go by
+};
+
+} // namespace klaxora
