@@ -82,16 +82,17 @@ CommandReply carryOutExport(const CommandRequest& request, const AlarmStore& sto
                             const CalendarFiles& files, const Translate& translate)
 {
     const Words words = wordsOf(translate);
+    const CalendarExport written =
+        alarmsToICalendar(store.baseAlarmList(), files.zoneName, files.clock.now());
     try {
-        replaceFileAtomically(files.fileSystem, request.calendarFile,
-                              alarmsToICalendar(store.baseAlarmList(), files.zoneName, files.clock.now()));
+        replaceFileAtomically(files.fileSystem, request.calendarFile, written.text);
     } catch (const std::exception& error) {
         return failedReply(words(
             QT_TRANSLATE_NOOP("CommandReply", "the calendar file could not be written: %1"), {error.what()}));
     }
     return {ExitDone,
             words(QT_TRANSLATE_NOOP("CommandReply", "Alarms exported: %1, to %2."),
-                  {std::to_string(store.baseAlarmList().count()), request.calendarFile}) +
+                  {std::to_string(written.alarms), request.calendarFile}) +
                 "\n",
             {}};
 }

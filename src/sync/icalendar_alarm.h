@@ -20,6 +20,10 @@ namespace klaxora {
 
 // Larger texts are refused unread.
 constexpr std::size_t ICalendarSizeLimit = 50u * 1024u * 1024u;
+// The years whose times libical writes as they are: later ones come out as zeros, earlier ones are moved
+// by the zones' old local mean times. Alarms outside them are neither read nor written.
+constexpr int CalendarFirstYear = 1900;
+constexpr int CalendarLastYear = 3000;
 
 // A text that is too large, or that libical does not accept as iCalendar. The reason is a text marked
 // for translation (context "CommandReply") in which %1 stands for libical's own complaint, if any.

@@ -89,8 +89,8 @@ icalcomponent* event(const CalendarZone& zone, const StoredAlarm& alarm, icaltim
 
 } // namespace
 
-std::string alarmsToICalendar(const OwningList<StoredAlarm>& alarms, const std::string& zoneName,
-                              DateTime stamp)
+CalendarExport alarmsToICalendar(const OwningList<StoredAlarm>& alarms, const std::string& zoneName,
+                                 DateTime stamp)
 {
     const CalendarZone zone(zoneName);
     const Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
@@ -101,12 +101,18 @@ std::string alarmsToICalendar(const OwningList<StoredAlarm>& alarms, const std::
                                     icalcomponent_new_clone(icaltimezone_get_component(zone.zone())));
     const icaltimetype utcStamp =
         icaltime_convert_to_zone(zone.toCalendar(stamp), icaltimezone_get_utc_timezone());
-    for (int i = 0; i < alarms.count(); ++i)
-        icalcomponent_add_component(calendar.get(), event(zone, alarms[i], utcStamp));
+    CalendarExport written;
+    for (int i = 0; i < alarms.count(); ++i) {
+        if (const int year = decodeDate(alarms[i].alarmDate).year;
+            year >= CalendarFirstYear && year <= CalendarLastYear) {
+            icalcomponent_add_component(calendar.get(), event(zone, alarms[i], utcStamp));
+            ++written.alarms;
+        }
+    }
     char* text = icalcomponent_as_ical_string_r(calendar.get());
-    std::string result = text != nullptr ? text : "";
+    written.text = text != nullptr ? text : "";
     icalmemory_free_buffer(text);
-    return result;
+    return written;
 }
 
 } // namespace klaxora

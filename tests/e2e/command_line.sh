@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # From a terminal while the program runs: --add hands the alarm to the program, which lists it and writes
-# it to Alarms.dat at once without opening a window; --list prints what it holds; --show brings back
-# the minimised window.
+# it to Alarms.dat at once without opening a window; --list prints what it holds; --export and --import
+# write and read a calendar file through it; --show brings back the minimised window.
 source "$(dirname "$0")/lib.sh"
 e2e_setup command_line "$@"
 e2e_start_desktop
@@ -26,6 +26,13 @@ e2e_screenshot added-by-command
 listed=$(klaxora_command --list) || e2e_fail "--list ended with status $?"
 [ "$listed" = $'2027-03-15\t09:30\tboth\tCall the garage\t\t\n2027-03-16\t10:00\tboth\tDentist\t\t' ] ||
     e2e_fail "--list said: $listed"
+
+# The running program writes its alarms into a calendar file, and knows them again when it reads it back.
+exported=$(klaxora_command --export "$E2E_TMP/alarms.ics") || e2e_fail "--export ended with status $?"
+[ "$exported" = "Alarms exported: 2, to $E2E_TMP/alarms.ics." ] || e2e_fail "--export said: $exported"
+imported=$(klaxora_command --import "$E2E_TMP/alarms.ics") || e2e_fail "--import ended with status $?"
+[ "$imported" = $'Alarms added: 0. Events skipped: 2.\n  already in the list (same UID): 2' ] ||
+    e2e_fail "--import said: $imported"
 
 xdotool windowminimize --sync "$main"
 e2e_wait "$E2E_DESKTOP_WAIT" "the window minimised" e2e_window_iconic "$E2E_PROGRAM_PID" "Klaxora!"

@@ -63,7 +63,7 @@ void importAndBack(std::string_view text, const std::string& zone, DateTime now)
             "each alarm is added or already there");
     require(addCalendarAlarms(first, reading, "").added == 0, "a second import adds nothing");
 
-    const std::string exported = alarmsToICalendar(first.baseAlarmList(), zone, now);
+    const std::string exported = alarmsToICalendar(first.baseAlarmList(), zone, now).text;
     AlarmStore second(clock, formats, "/b", files);
     const CalendarImport again = addCalendarAlarms(second, readICalendar(exported, zone, now), "/other.wav");
     require(again.added == first.baseAlarmList().count(), "every exported alarm reads back");

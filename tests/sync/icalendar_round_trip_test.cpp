@@ -85,7 +85,7 @@ TEST_F(CalendarRoundTripTest, EveryModeRepeatAndMessageComesBack)
     // A missed alarm (passed, never answered) stays missed.
     addAlarm("09:00am", "06/08/2026", "Missed", "", amMessageOnly);
     for (const std::string zone : {"Europe/Berlin", "America/New_York", "UTC", ""}) {
-        const std::string text = alarmsToICalendar(store.baseAlarmList(), zone, clock.now());
+        const std::string text = alarmsToICalendar(store.baseAlarmList(), zone, clock.now()).text;
         EXPECT_EQ(importedElsewhere(text, zone), records(store)) << "zone " << zone;
     }
 }
