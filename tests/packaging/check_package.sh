@@ -51,7 +51,7 @@ lintian --fail-on error "$deb" | tee "$out/lintian.log"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends" >"$out/depends.txt"
-for package in libqt6widgets6 libqt6multimedia6 libqt6dbus6 libqt6network6 libc6 qt6-qpa-plugins qt6-wayland \
+for package in libqt6widgets6 libqt6multimedia6 libqt6dbus6 libqt6network6 libical3 libc6 qt6-qpa-plugins qt6-wayland \
     fonts-liberation2; do
     grep -q -E "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
