@@ -65,6 +65,41 @@
     </message>
 </context>
 <context>
+    <name>AlarmStore</name>
+    <message>
+        <source>the character &quot;^&quot;</source>
+        <translation>das Zeichen &quot;^&quot;</translation>
+    </message>
+    <message>
+        <source>a carriage return (character 13)</source>
+        <translation>einen Wagenrücklauf (Zeichen 13)</translation>
+    </message>
+    <message>
+        <source>a line feed (character 10)</source>
+        <translation>einen Zeilenvorschub (Zeichen 10)</translation>
+    </message>
+    <message>
+        <source>the end-of-file character Ctrl-Z (character 26)</source>
+        <translation>das Dateiende-Zeichen Strg-Z (Zeichen 26)</translation>
+    </message>
+    <message>
+        <source>The alarm message cannot contain %1.</source>
+        <translation>Die Alarmmeldung darf %1 nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>The sound file path cannot contain %1.</source>
+        <translation>Der Pfad der Klangdatei darf %1 nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>The alarm mode must be 0, 1 or 2.</source>
+        <translation>Die Alarmart muss 0, 1 oder 2 sein.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read, so it is not overwritten; changes are saved once it has been read again</source>
+        <translation>Die Alarmdatei konnte nicht gelesen werden und wird daher nicht überschrieben; Änderungen werden gespeichert, sobald sie wieder gelesen wurde</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -241,6 +276,48 @@ Rückgabewerte: 0 erledigt, 1 Fehler, 2 falsche Eingabe (nichts geändert), 3 di
     </message>
 </context>
 <context>
+    <name>DateTimeText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>„%1“ ist keine gültige Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>„%1“ ist kein gültiges Datum</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>InOutError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Ungültiger Dateiname</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele geöffnete Dateien</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Dateizugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>E/A-Fehler %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>
@@ -256,6 +333,13 @@ Rückgabewerte: 0 erledigt, 1 Fehler, 2 falsche Eingabe (nichts geändert), 3 di
     <message>
         <source>Information</source>
         <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>

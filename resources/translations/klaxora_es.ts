@@ -65,6 +65,41 @@
     </message>
 </context>
 <context>
+    <name>AlarmStore</name>
+    <message>
+        <source>the character &quot;^&quot;</source>
+        <translation>el carácter «^»</translation>
+    </message>
+    <message>
+        <source>a carriage return (character 13)</source>
+        <translation>un retorno de carro (carácter 13)</translation>
+    </message>
+    <message>
+        <source>a line feed (character 10)</source>
+        <translation>un salto de línea (carácter 10)</translation>
+    </message>
+    <message>
+        <source>the end-of-file character Ctrl-Z (character 26)</source>
+        <translation>el carácter de fin de archivo Ctrl-Z (carácter 26)</translation>
+    </message>
+    <message>
+        <source>The alarm message cannot contain %1.</source>
+        <translation>El mensaje de la alarma no puede contener %1.</translation>
+    </message>
+    <message>
+        <source>The sound file path cannot contain %1.</source>
+        <translation>La ruta del archivo de sonido no puede contener %1.</translation>
+    </message>
+    <message>
+        <source>The alarm mode must be 0, 1 or 2.</source>
+        <translation>El modo de la alarma debe ser 0, 1 o 2.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read, so it is not overwritten; changes are saved once it has been read again</source>
+        <translation>No se pudo leer el archivo de alarmas, así que no se sobrescribe; los cambios se guardarán cuando se haya podido leer de nuevo</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -241,6 +276,48 @@ Códigos de salida: 0 hecho, 1 fallo, 2 entrada errónea (nada cambió), 3 la ho
     </message>
 </context>
 <context>
+    <name>DateTimeText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>«%1» no es una hora válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>«%1» no es una fecha válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no es un número entero válido</translation>
+    </message>
+</context>
+<context>
+    <name>InOutError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nombre de archivo no válido</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Acceso al archivo denegado</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco lleno</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Error de E/S %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>
@@ -256,6 +333,13 @@ Códigos de salida: 0 hecho, 1 fallo, 2 entrada errónea (nada cambió), 3 la ho
     <message>
         <source>Information</source>
         <translation>Información</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>No se puede escribir en %1</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,41 @@
     </message>
 </context>
 <context>
+    <name>AlarmStore</name>
+    <message>
+        <source>the character &quot;^&quot;</source>
+        <translation>le caractère « ^ »</translation>
+    </message>
+    <message>
+        <source>a carriage return (character 13)</source>
+        <translation>un retour chariot (caractère 13)</translation>
+    </message>
+    <message>
+        <source>a line feed (character 10)</source>
+        <translation>un saut de ligne (caractère 10)</translation>
+    </message>
+    <message>
+        <source>the end-of-file character Ctrl-Z (character 26)</source>
+        <translation>le caractère de fin de fichier Ctrl-Z (caractère 26)</translation>
+    </message>
+    <message>
+        <source>The alarm message cannot contain %1.</source>
+        <translation>Le message de l’alarme ne peut pas contenir %1.</translation>
+    </message>
+    <message>
+        <source>The sound file path cannot contain %1.</source>
+        <translation>Le chemin du fichier son ne peut pas contenir %1.</translation>
+    </message>
+    <message>
+        <source>The alarm mode must be 0, 1 or 2.</source>
+        <translation>Le mode de l’alarme doit être 0, 1 ou 2.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read, so it is not overwritten; changes are saved once it has been read again</source>
+        <translation>Le fichier des alarmes n’a pas pu être lu, il n’est donc pas écrasé ; les modifications seront enregistrées dès qu’il aura pu être relu</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -241,6 +276,48 @@ Codes de sortie : 0 fait, 1 échec, 2 saisie incorrecte (rien de changé), 3 l&a
     </message>
 </context>
 <context>
+    <name>DateTimeText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>« %1 » n’est pas une heure valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>« %1 » n’est pas une date valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>« %1 » n’est pas un nombre entier valide</translation>
+    </message>
+</context>
+<context>
+    <name>InOutError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nom de fichier non valide</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Accès au fichier refusé</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disque plein</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Erreur d’E/S %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>
@@ -256,6 +333,13 @@ Codes de sortie : 0 fait, 1 échec, 2 saisie incorrecte (rien de changé), 3 l&a
     <message>
         <source>Information</source>
         <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d’écrire dans %1</translation>
     </message>
 </context>
 <context>

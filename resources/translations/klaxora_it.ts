@@ -65,6 +65,41 @@
     </message>
 </context>
 <context>
+    <name>AlarmStore</name>
+    <message>
+        <source>the character &quot;^&quot;</source>
+        <translation>il carattere &quot;^&quot;</translation>
+    </message>
+    <message>
+        <source>a carriage return (character 13)</source>
+        <translation>un ritorno a capo (carattere 13)</translation>
+    </message>
+    <message>
+        <source>a line feed (character 10)</source>
+        <translation>un avanzamento di riga (carattere 10)</translation>
+    </message>
+    <message>
+        <source>the end-of-file character Ctrl-Z (character 26)</source>
+        <translation>il carattere di fine file Ctrl-Z (carattere 26)</translation>
+    </message>
+    <message>
+        <source>The alarm message cannot contain %1.</source>
+        <translation>Il messaggio dell’allarme non può contenere %1.</translation>
+    </message>
+    <message>
+        <source>The sound file path cannot contain %1.</source>
+        <translation>Il percorso del file audio non può contenere %1.</translation>
+    </message>
+    <message>
+        <source>The alarm mode must be 0, 1 or 2.</source>
+        <translation>La modalità dell’allarme deve essere 0, 1 o 2.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read, so it is not overwritten; changes are saved once it has been read again</source>
+        <translation>Non è stato possibile leggere il file degli allarmi, quindi non viene sovrascritto; le modifiche saranno salvate quando sarà stato riletto</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -241,6 +276,48 @@ Codici di uscita: 0 fatto, 1 errore, 2 input errato (nulla cambiato), 3 l&apos;o
     </message>
 </context>
 <context>
+    <name>DateTimeText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>«%1» non è un orario valido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>«%1» non è una data valida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» non è un numero intero valido</translation>
+    </message>
+</context>
+<context>
+    <name>InOutError</name>
+    <message>
+        <source>File not found</source>
+        <translation>File non trovato</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nome file non valido</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Troppi file aperti</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Accesso al file negato</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco pieno</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Errore di I/O %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>
@@ -256,6 +333,13 @@ Codici di uscita: 0 fatto, 1 errore, 2 input errato (nulla cambiato), 3 l&apos;o
     <message>
         <source>Information</source>
         <translation>Informazione</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossibile scrivere in %1</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,41 @@
     </message>
 </context>
 <context>
+    <name>AlarmStore</name>
+    <message>
+        <source>the character &quot;^&quot;</source>
+        <translation>het teken &quot;^&quot;</translation>
+    </message>
+    <message>
+        <source>a carriage return (character 13)</source>
+        <translation>een regelterugloop (teken 13)</translation>
+    </message>
+    <message>
+        <source>a line feed (character 10)</source>
+        <translation>een regelopschuiving (teken 10)</translation>
+    </message>
+    <message>
+        <source>the end-of-file character Ctrl-Z (character 26)</source>
+        <translation>het bestandseindeteken Ctrl-Z (teken 26)</translation>
+    </message>
+    <message>
+        <source>The alarm message cannot contain %1.</source>
+        <translation>Het alarmbericht mag %1 niet bevatten.</translation>
+    </message>
+    <message>
+        <source>The sound file path cannot contain %1.</source>
+        <translation>Het pad van het geluidsbestand mag %1 niet bevatten.</translation>
+    </message>
+    <message>
+        <source>The alarm mode must be 0, 1 or 2.</source>
+        <translation>De alarmsoort moet 0, 1 of 2 zijn.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read, so it is not overwritten; changes are saved once it has been read again</source>
+        <translation>Het alarmbestand kon niet worden gelezen en wordt daarom niet overschreven; wijzigingen worden opgeslagen zodra het weer gelezen is</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -241,6 +276,48 @@ Afsluitcodes: 0 klaar, 1 fout, 2 verkeerde invoer (niets veranderd), 3 de tijd i
     </message>
 </context>
 <context>
+    <name>DateTimeText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>&apos;%1&apos; is geen geldige tijd</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&apos;%1&apos; is geen geldige datum</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is geen geldig geheel getal</translation>
+    </message>
+</context>
+<context>
+    <name>InOutError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Bestand niet gevonden</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Ongeldige bestandsnaam</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Te veel geopende bestanden</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Toegang tot bestand geweigerd</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Schijf vol</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>I/O-fout %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>
@@ -256,6 +333,13 @@ Afsluitcodes: 0 klaar, 1 fout, 2 verkeerde invoer (niets veranderd), 3 de tijd i
     <message>
         <source>Information</source>
         <translation>Informatie</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Kan niet schrijven naar %1</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,41 @@
     </message>
 </context>
 <context>
+    <name>AlarmStore</name>
+    <message>
+        <source>the character &quot;^&quot;</source>
+        <translation>znaku „^”</translation>
+    </message>
+    <message>
+        <source>a carriage return (character 13)</source>
+        <translation>znaku powrotu karetki (znak 13)</translation>
+    </message>
+    <message>
+        <source>a line feed (character 10)</source>
+        <translation>znaku nowego wiersza (znak 10)</translation>
+    </message>
+    <message>
+        <source>the end-of-file character Ctrl-Z (character 26)</source>
+        <translation>znaku końca pliku Ctrl-Z (znak 26)</translation>
+    </message>
+    <message>
+        <source>The alarm message cannot contain %1.</source>
+        <translation>Komunikat alarmu nie może zawierać %1.</translation>
+    </message>
+    <message>
+        <source>The sound file path cannot contain %1.</source>
+        <translation>Ścieżka pliku dźwiękowego nie może zawierać %1.</translation>
+    </message>
+    <message>
+        <source>The alarm mode must be 0, 1 or 2.</source>
+        <translation>Tryb alarmu musi wynosić 0, 1 lub 2.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read, so it is not overwritten; changes are saved once it has been read again</source>
+        <translation>Nie udało się odczytać pliku alarmów, więc nie zostanie nadpisany; zmiany zostaną zapisane, gdy znów uda się go odczytać</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -241,6 +276,48 @@ Kody wyjścia: 0 zrobione, 1 błąd, 2 złe dane (nic nie zmieniono), 3 czas min
     </message>
 </context>
 <context>
+    <name>DateTimeText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>„%1” nie jest prawidłową godziną</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>„%1” nie jest prawidłową datą</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1” nie jest prawidłową liczbą całkowitą</translation>
+    </message>
+</context>
+<context>
+    <name>InOutError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Nie znaleziono pliku</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nieprawidłowa nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zbyt wiele otwartych plików</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Odmowa dostępu do pliku</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Dysk pełny</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Błąd we/wy %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>
@@ -256,6 +333,13 @@ Kody wyjścia: 0 zrobione, 1 błąd, 2 złe dane (nic nie zmieniono), 3 czas min
     <message>
         <source>Information</source>
         <translation>Informacja</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Nie można zapisać do %1</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,41 @@
     </message>
 </context>
 <context>
+    <name>AlarmStore</name>
+    <message>
+        <source>the character &quot;^&quot;</source>
+        <translation>o caractere &quot;^&quot;</translation>
+    </message>
+    <message>
+        <source>a carriage return (character 13)</source>
+        <translation>um retorno de carro (caractere 13)</translation>
+    </message>
+    <message>
+        <source>a line feed (character 10)</source>
+        <translation>uma quebra de linha (caractere 10)</translation>
+    </message>
+    <message>
+        <source>the end-of-file character Ctrl-Z (character 26)</source>
+        <translation>o caractere de fim de arquivo Ctrl-Z (caractere 26)</translation>
+    </message>
+    <message>
+        <source>The alarm message cannot contain %1.</source>
+        <translation>A mensagem do alarme não pode conter %1.</translation>
+    </message>
+    <message>
+        <source>The sound file path cannot contain %1.</source>
+        <translation>O caminho do arquivo de som não pode conter %1.</translation>
+    </message>
+    <message>
+        <source>The alarm mode must be 0, 1 or 2.</source>
+        <translation>O modo do alarme deve ser 0, 1 ou 2.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read, so it is not overwritten; changes are saved once it has been read again</source>
+        <translation>Não foi possível ler o arquivo de alarmes, então ele não é sobrescrito; as alterações serão salvas quando ele puder ser lido de novo</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -241,6 +276,48 @@ Códigos de saída: 0 feito, 1 falha, 2 entrada inválida (nada mudou), 3 a hora
     </message>
 </context>
 <context>
+    <name>DateTimeText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>&quot;%1&quot; não é um horário válido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&quot;%1&quot; não é uma data válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&quot;%1&quot; não é um número inteiro válido</translation>
+    </message>
+</context>
+<context>
+    <name>InOutError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nome de arquivo inválido</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Arquivos abertos demais</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Acesso ao arquivo negado</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco cheio</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Erro de E/S %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>
@@ -256,6 +333,13 @@ Códigos de saída: 0 feito, 1 falha, 2 entrada inválida (nada mudou), 3 a hora
     <message>
         <source>Information</source>
         <translation>Informação</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Não é possível gravar em %1</translation>
     </message>
 </context>
 <context>
