@@ -73,7 +73,7 @@ CalDavRequest syncCollection(const QUrl& collection, const QString& syncToken)
 {
     return {"REPORT",
             collection,
-            {{"Content-Type", xmlType}},
+            {{"Depth", "0"}, {"Content-Type", xmlType}},
             document(davNamespace, "sync-collection", [&](QXmlStreamWriter& xml) {
                 xml.writeTextElement(davNamespace, "sync-token", syncToken);
                 xml.writeTextElement(davNamespace, "sync-level", "1");
@@ -87,7 +87,7 @@ CalDavRequest multiget(const QUrl& collection, const QList<QUrl>& objects)
 {
     return {"REPORT",
             collection,
-            {{"Depth", "1"}, {"Content-Type", xmlType}},
+            {{"Content-Type", xmlType}},
             document(calDavNamespace, "calendar-multiget", [&](QXmlStreamWriter& xml) {
                 xml.writeStartElement(davNamespace, "prop");
                 xml.writeEmptyElement(davNamespace, "getetag");

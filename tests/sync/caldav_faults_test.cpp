@@ -5,6 +5,9 @@
 #include "sync/caldav_writer.h"
 #include "sync/scripted_http_server.h"
 
+#include <QFile>
+#include <QSslConfiguration>
+#include <QSslKey>
 #include <gtest/gtest.h>
 
 namespace klaxora {
@@ -94,6 +97,27 @@ TEST(CalDavRequestPolicyTest, PlainHttpOnlyToThisComputerOrWhenAllowedAndCredent
     EXPECT_FALSE(CalDavRequestPolicy::mayCarryCredentials(origin, QUrl("https://evil.example.org/cal/")));
     EXPECT_FALSE(CalDavRequestPolicy::mayCarryCredentials(origin, QUrl("http://dav.example.org/cal/")));
     EXPECT_FALSE(CalDavRequestPolicy::mayCarryCredentials(origin, QUrl("https://dav.example.org:8443/cal/")));
+}
+
+TEST(CalDavCertificateTest, AServerWhoseCertificateTheSystemDoesNotTrustIsRefused)
+{
+    QFile pem(SELF_SIGNED_PEM);
+    ASSERT_TRUE(pem.open(QIODevice::ReadOnly));
+    const QByteArray keyAndCertificate = pem.readAll();
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setPrivateKey(QSslKey(keyAndCertificate, QSsl::Ec));
+    tls.setLocalCertificate(
+        QSslCertificate(keyAndCertificate.mid(keyAndCertificate.indexOf("-----BEGIN CERT"))));
+    ScriptedHttpServer server(
+        [](const HttpExchange&) { return httpAnswer(207, "<multistatus xmlns=\"DAV:\"/>"); }, tls);
+    CalDavTransport transport(quickPolicy(), {"alice", "secret"});
+    CalDavCollectionReader reader(transport);
+    const CalDavChanges changes =
+        waitFor<CalDavChanges>([&](auto done) { reader.read(server.url("/cal/"), {}, {}, done); });
+    EXPECT_TRUE(changes.error.startsWith("The certificate of 127.0.0.1 is not trusted"))
+        << changes.error.toStdString();
+    // Nothing, and so no password, went over the connection.
+    EXPECT_TRUE(server.exchanges.isEmpty());
 }
 
 TEST(CalDavRedirectTest, ARedirectToAnotherHostGetsNoCredentials)

@@ -75,6 +75,10 @@ TEST_F(CalDavRadicaleTest, AServerAddressLeadsToTheProgramsOwnCalendarMadeOnceAn
     EXPECT_EQ(found.homeUrl, server->url("/alice/"));
     ASSERT_EQ(found.calendars.size(), 1);
     EXPECT_EQ(found.calendars[0].displayName, "Klaxora! Alarms");
+    // An address that is no account's leads there through /.well-known/caldav.
+    const auto known = waitFor<CalDavDiscoveryResult>(
+        [&](auto done) { discovery.discover(server->url("/elsewhere/"), done); });
+    EXPECT_EQ(known.homeUrl, found.homeUrl);
 
     const auto again = waitFor<CalDavCalendarMade>([&](auto done) { own.find(server->url(), done); });
     EXPECT_EQ(again.calendar.url, made.calendar.url);

@@ -1,5 +1,6 @@
 #include "sync/scripted_http_server.h"
 
+#include <QSslServer>
 #include <QTcpSocket>
 
 namespace klaxora::test {
@@ -12,11 +13,25 @@ ScriptedAnswer httpAnswer(int status, const QByteArray& body, const QByteArray& 
 }
 
 ScriptedHttpServer::ScriptedHttpServer(Script script, const QHostAddress& address)
+    : script_(std::move(script)), server_(std::make_unique<QTcpServer>())
+{
+    listen(address);
+}
+
+ScriptedHttpServer::ScriptedHttpServer(Script script, const QSslConfiguration& tls)
     : script_(std::move(script))
 {
-    server_.listen(address, 0);
-    connect(&server_, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket* socket = server_.nextPendingConnection()) {
+    auto server = std::make_unique<QSslServer>();
+    server->setSslConfiguration(tls);
+    server_ = std::move(server);
+    listen(QHostAddress::LocalHost);
+}
+
+void ScriptedHttpServer::listen(const QHostAddress& address)
+{
+    server_->listen(address, 0);
+    connect(server_.get(), &QTcpServer::pendingConnectionAvailable, this, [this] {
+        while (QTcpSocket* socket = server_->nextPendingConnection()) {
             socket->setParent(this);
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
@@ -26,9 +41,10 @@ ScriptedHttpServer::ScriptedHttpServer(Script script, const QHostAddress& addres
 
 QUrl ScriptedHttpServer::url(const QString& path) const
 {
-    return QUrl(QString("http://%1:%2%3")
-                    .arg(server_.serverAddress().toString())
-                    .arg(server_.serverPort())
+    const QString scheme = qobject_cast<QSslServer*>(server_.get()) ? "https" : "http";
+    return QUrl(QString("%1://%2:%3%4")
+                    .arg(scheme, server_->serverAddress().toString())
+                    .arg(server_->serverPort())
                     .arg(path));
 }
 

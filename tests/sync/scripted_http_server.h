@@ -1,5 +1,6 @@
 // A tiny HTTP server on loopback that answers as each test scripts it, to play the misbehaving servers:
-// answers that never come, are cut off, are huge, or go elsewhere. One request per connection.
+// answers that never come, are cut off, are huge, or go elsewhere; over TLS with a certificate no system
+// trusts. One request per connection.
 #pragma once
 
 #include <QByteArray>
@@ -11,7 +12,9 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 
+class QSslConfiguration;
 class QTcpSocket;
 
 namespace klaxora::test {
@@ -43,6 +46,8 @@ public:
     using Script = std::function<ScriptedAnswer(const HttpExchange&)>;
 
     explicit ScriptedHttpServer(Script script, const QHostAddress& address = QHostAddress::LocalHost);
+    // Speaks https with this certificate and key.
+    ScriptedHttpServer(Script script, const QSslConfiguration& tls);
 
     QUrl url(const QString& path = "/") const;
 
@@ -51,11 +56,12 @@ public:
     qint64 fillerWritten = 0;
 
 private:
+    void listen(const QHostAddress& address);
     void serve(QTcpSocket* socket);
     void writeFiller(QTcpSocket* socket);
 
     Script script_;
-    QTcpServer server_;
+    std::unique_ptr<QTcpServer> server_;
     QHash<QTcpSocket*, QByteArray> received_;
     qint64 fillerLeft_ = 0;
 };
