@@ -147,7 +147,13 @@ QUrl davResolve(const QUrl& base, const QString& href)
     QUrl url = base.resolved(QUrl(href.trimmed()));
     url.setFragment(QString());
     url.setQuery(QString());
-    url.setPath(url.path(QUrl::FullyDecoded), QUrl::DecodedMode);
+    // Each segment decoded and escaped again but for the unreserved characters, so that servers that
+    // escape differently name the same object; an escaped '/' stays apart from a real one.
+    QStringList segments = url.path(QUrl::FullyEncoded).split('/');
+    for (QString& segment : segments) {
+        segment = QString::fromLatin1(QUrl::toPercentEncoding(QUrl::fromPercentEncoding(segment.toLatin1())));
+    }
+    url.setPath(segments.join('/'), QUrl::TolerantMode);
     return url;
 }
 

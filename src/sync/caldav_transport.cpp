@@ -32,9 +32,8 @@ struct CalDavTransport::Exchange {
 CalDavTransport::CalDavTransport(CalDavRequestPolicy policy, CalDavCredentials credentials, QObject* parent)
     : QObject(parent), policy_(policy), credentials_(std::move(credentials))
 {
-    // The redirects are ours to follow, and no cookie or cached answer may stand in for the server's own.
+    // The redirects are ours to follow.
     network_.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
-    network_.setCookieJar(nullptr);
 }
 
 void CalDavTransport::send(const CalDavRequest& request, QObject* context,
@@ -68,8 +67,6 @@ void CalDavTransport::start(const std::shared_ptr<Exchange>& exchange)
     }
     QNetworkRequest request(exchange->request.url);
     request.setTransferTimeout(static_cast<int>(policy_.timeout.count()));
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     for (const auto& [name, value] : exchange->request.headers) {
         request.setRawHeader(name, value);
     }
