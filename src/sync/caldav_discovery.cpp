@@ -21,6 +21,12 @@ bool takesEvents(const DavResponse& response)
     return components.names.isEmpty() || components.names.contains("VEVENT", Qt::CaseInsensitive);
 }
 
+// The address a property names, empty when it names none.
+QUrl firstHref(const DavResponse& response, const QString& property)
+{
+    return response.properties.value(property).hrefs.value(0);
+}
+
 QString displayName(const DavResponse& response)
 {
     const QString name = response.text(davName("displayname"));
@@ -44,34 +50,34 @@ void CalDavDiscovery::lookAt(const QUrl& url, bool wellKnownTried, const QUrl& a
     const QStringList properties{davName("resourcetype"), davName("displayname"),
                                  davName("current-user-principal"), calDavName("calendar-home-set"),
                                  calDavName("supported-calendar-component-set")};
-    transport_.send(
-        caldav_requests::propfind(url, 0, properties), this,
-        [this, wellKnownTried, address, done](const CalDavResponse& response) {
-            if (!response.error.isEmpty()) {
-                fail(done, response.error);
-                return;
-            }
-            QString error;
-            const std::optional<DavResponse> found = single(response, error);
-            if (response.succeeded() && !found) {
-                fail(done, error);
-                return;
-            }
-            if (found && isCalendar(*found)) {
-                CalDavDiscoveryResult result;
-                result.calendarUrl = found->url;
-                result.calendars.append({found->url, displayName(*found)});
-                done(result);
-            } else if (found && !found->properties.value(calDavName("calendar-home-set")).hrefs.isEmpty()) {
-                listHome(found->properties.value(calDavName("calendar-home-set")).hrefs.first(), done);
-            } else if (found && !found->properties.value(davName("current-user-principal")).hrefs.isEmpty()) {
-                askPrincipal(found->properties.value(davName("current-user-principal")).hrefs.first(), done);
-            } else if (!wellKnownTried) {
-                lookAt(address.resolved(QUrl("/.well-known/caldav")), true, address, done);
-            } else {
-                fail(done, tr("No CalDAV calendars were found at %1.").arg(address.toDisplayString()));
-            }
-        });
+    transport_.send(caldav_requests::propfind(url, 0, properties), this,
+                    [this, wellKnownTried, address, done](const CalDavResponse& response) {
+                        if (!response.error.isEmpty()) {
+                            fail(done, response.error);
+                            return;
+                        }
+                        QString error;
+                        const std::optional<DavResponse> found = single(response, error);
+                        if (response.succeeded() && !found) {
+                            fail(done, error);
+                            return;
+                        }
+                        if (found && isCalendar(*found)) {
+                            CalDavDiscoveryResult result;
+                            result.calendarUrl = found->url;
+                            result.calendars.append({found->url, displayName(*found)});
+                            done(result);
+                        } else if (found && !firstHref(*found, calDavName("calendar-home-set")).isEmpty()) {
+                            listHome(firstHref(*found, calDavName("calendar-home-set")), done);
+                        } else if (found && !firstHref(*found, davName("current-user-principal")).isEmpty()) {
+                            askPrincipal(firstHref(*found, davName("current-user-principal")), done);
+                        } else if (!wellKnownTried) {
+                            lookAt(address.resolved(QUrl("/.well-known/caldav")), true, address, done);
+                        } else {
+                            fail(done,
+                                 tr("No CalDAV calendars were found at %1.").arg(address.toDisplayString()));
+                        }
+                    });
 }
 
 void CalDavDiscovery::askPrincipal(const QUrl& principal, const Done& done)
@@ -83,11 +89,11 @@ void CalDavDiscovery::askPrincipal(const QUrl& principal, const Done& done)
             const std::optional<DavResponse> found = single(response, error);
             if (!found) {
                 fail(done, error);
-            } else if (found->properties.value(calDavName("calendar-home-set")).hrefs.isEmpty()) {
+            } else if (firstHref(*found, calDavName("calendar-home-set")).isEmpty()) {
                 fail(done,
                      tr("The server %1 names no calendar home for this account.").arg(response.url.host()));
             } else {
-                listHome(found->properties.value(calDavName("calendar-home-set")).hrefs.first(), done);
+                listHome(firstHref(*found, calDavName("calendar-home-set")), done);
             }
         });
 }

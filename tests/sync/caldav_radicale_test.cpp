@@ -84,13 +84,6 @@ TEST_F(CalDavRadicaleTest, AServerAddressLeadsToTheProgramsOwnCalendarMadeOnceAn
     EXPECT_EQ(again.calendar.url, made.calendar.url);
     const auto direct = waitFor<CalDavCalendarMade>([&](auto done) { own.find(made.calendar.url, done); });
     EXPECT_EQ(direct.calendar.url, made.calendar.url);
-    // Bob's account has a home of its own.
-    CalDavTransport asBob({}, {"bob", test::RadicaleServer::password});
-    CalDavDiscovery bobsDiscovery(asBob);
-    const auto bobs =
-        waitFor<CalDavDiscoveryResult>([&](auto done) { bobsDiscovery.discover(server->url(), done); });
-    EXPECT_EQ(bobs.homeUrl, server->url("/bob/"));
-    EXPECT_TRUE(bobs.calendars.isEmpty());
 }
 
 TEST_F(CalDavRadicaleTest, WritesGoThroughOnlyOnTheVersionLastReadAndAStaleOneGivesTheServersVersion)

@@ -41,7 +41,7 @@ RadicaleServer::RadicaleServer()
     port_ = freePort();
     QFile users(folder_.filePath("users"));
     users.open(QIODevice::WriteOnly);
-    users.write("alice:secret\nbob:secret\n");
+    users.write("alice:secret\n");
     users.close();
     QFile config(folder_.filePath("config"));
     config.open(QIODevice::WriteOnly);

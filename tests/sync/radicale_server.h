@@ -1,4 +1,4 @@
-// A Radicale CalDAV server of the test's own on a free loopback port, with fresh storage and a few users
+// A Radicale CalDAV server of the test's own on a free loopback port, with fresh storage and the user "alice"
 // (password "secret"), stopped with its whole process group when the object goes, and killed by the
 // system should the test program die first.
 #pragma once
