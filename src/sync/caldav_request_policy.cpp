@@ -10,7 +10,9 @@ QString CalDavRequestPolicy::refusal(const QUrl& url) const
     if (!url.isValid() || url.host().isEmpty() || (scheme != "https" && scheme != "http")) {
         return tr("\"%1\" is not the address of a calendar server (https://...).").arg(url.toDisplayString());
     }
-    if (scheme == "http" && !allowUnencrypted && !isLoopback(url)) {
+    const bool allowed =
+        !unencryptedHost.isEmpty() && url.host().compare(unencryptedHost, Qt::CaseInsensitive) == 0;
+    if (scheme == "http" && !allowed && !isLoopback(url)) {
         return tr("%1 would be reached unencrypted (http://). Use https://, or allow unencrypted "
                   "connections for this server.")
             .arg(url.host());

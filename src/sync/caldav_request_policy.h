@@ -18,7 +18,8 @@ public:
     // An answer larger than this is no calendar of alarms; it is refused rather than read.
     static constexpr qint64 defaultMaxBodyBytes = 50LL * 1024 * 1024;
 
-    bool allowUnencrypted = false;
+    // The server the user allowed plain http for; not the servers it may redirect to.
+    QString unencryptedHost;
     // A request whose transfer stalls this long fails.
     std::chrono::milliseconds timeout{30000};
     qint64 maxBodyBytes = defaultMaxBodyBytes;

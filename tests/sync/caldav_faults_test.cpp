@@ -89,8 +89,9 @@ TEST(CalDavRequestPolicyTest, PlainHttpOnlyToThisComputerOrWhenAllowedAndCredent
     EXPECT_EQ(policy.refusal(QUrl("http://[::1]:8080/")), "");
     EXPECT_NE(policy.refusal(QUrl("http://dav.example.org/")), "");
     EXPECT_NE(policy.refusal(QUrl("ftp://dav.example.org/")), "");
-    policy.allowUnencrypted = true;
-    EXPECT_EQ(policy.refusal(QUrl("http://dav.example.org/")), "");
+    policy.unencryptedHost = "dav.example.org";
+    EXPECT_EQ(policy.refusal(QUrl("http://DAV.example.org/")), "");
+    EXPECT_NE(policy.refusal(QUrl("http://elsewhere.example.org/")), "");
 
     const QUrl origin("https://dav.example.org/cal/");
     EXPECT_TRUE(CalDavRequestPolicy::mayCarryCredentials(origin, QUrl("https://DAV.example.org:443/other/")));
