@@ -11,6 +11,13 @@
 #include <gtest/gtest.h>
 
 namespace klaxora {
+namespace test {
+// Names the row in test listings, in place of its bytes.
+void PrintTo(const ScriptedAnswer& answer, std::ostream* out)
+{
+    *out << (answer.bytes.isEmpty() ? "no answer" : answer.bytes.left(12).toStdString());
+}
+} // namespace test
 namespace {
 
 using test::eventText;
@@ -30,6 +37,11 @@ struct FaultRow {
     ScriptedAnswer answer;
     const char* error;
 };
+
+void PrintTo(const FaultRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class CalDavFaultTest : public ::testing::TestWithParam<FaultRow> {};
 
