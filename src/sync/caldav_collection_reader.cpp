@@ -27,12 +27,24 @@ bool isGone(int status)
     return status == 404 || status == 410;
 }
 
+bool isTruncated(const DavMultistatus& listing, const QUrl& collection)
+{
+    for (const DavResponse& entry : listing.responses) {
+        if (entry.status == 507 && withoutTrailingSlash(entry.url) == withoutTrailingSlash(collection)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 struct CalDavCollectionReader::Reading {
     QUrl collection;
-    QString syncToken;
     QHash<QUrl, QByteArray> known;
+    // The listing is of every object, so that a known one not in it is gone.
+    bool complete = false;
+    QSet<QUrl> listed;
     std::function<void(const CalDavChanges&)> done;
     // The objects to fetch, with the ETag the listing gave (empty when none).
     QHash<QUrl, QByteArray> toFetch;
@@ -51,22 +63,28 @@ void CalDavCollectionReader::read(const QUrl& collection, const QString& syncTok
 {
     auto reading = std::make_shared<Reading>();
     reading->collection = collection;
-    reading->syncToken = syncToken;
     reading->known = known;
     reading->done = std::move(done);
     if (withoutSync_.contains(collection)) {
         listByEtags(reading);
         return;
     }
-    transport_.send(caldav_requests::syncCollection(collection, syncToken), this,
-                    [this, reading](const CalDavResponse& response) {
+    // Without a token the server lists every object.
+    reading->complete = syncToken.isEmpty();
+    askChanges(reading, syncToken);
+}
+
+void CalDavCollectionReader::askChanges(const std::shared_ptr<Reading>& reading, const QString& syncToken)
+{
+    transport_.send(caldav_requests::syncCollection(reading->collection, syncToken), this,
+                    [this, reading, syncToken](const CalDavResponse& response) {
                         if (!response.error.isEmpty()) {
                             fail(reading, response.error);
                             return;
                         }
                         if (!response.succeeded()) {
                             // Not offered, or the token is no longer valid: compare ETags instead.
-                            if (reading->syncToken.isEmpty()) {
+                            if (syncToken.isEmpty()) {
                                 withoutSync_.insert(reading->collection);
                             }
                             listByEtags(reading);
@@ -79,14 +97,26 @@ void CalDavCollectionReader::read(const QUrl& collection, const QString& syncTok
                             fail(reading, error);
                             return;
                         }
+                        takeListing(*reading, *listing);
+                        // A server that sends its changes in parts marks all but the last with 507.
+                        if (isTruncated(*listing, reading->collection) && !listing->syncToken.isEmpty() &&
+                            listing->syncToken != syncToken) {
+                            askChanges(reading, listing->syncToken);
+                            return;
+                        }
                         reading->changes.syncToken = listing->syncToken;
-                        takeListing(*reading, *listing, reading->syncToken.isEmpty());
+                        takeRemovals(*reading);
                         fetchWithMultiget(reading);
                     });
 }
 
 void CalDavCollectionReader::listByEtags(const std::shared_ptr<Reading>& reading)
 {
+    // What a sync-collection part gave is listed again.
+    reading->toFetch.clear();
+    reading->listed.clear();
+    reading->changes = {};
+    reading->complete = true;
     const QStringList properties{davName("getetag"), davName("resourcetype")};
     transport_.send(caldav_requests::propfind(reading->collection, 1, properties), this,
                     [this, reading](const CalDavResponse& response) {
@@ -101,36 +131,41 @@ void CalDavCollectionReader::listByEtags(const std::shared_ptr<Reading>& reading
                             fail(reading, error);
                             return;
                         }
-                        takeListing(*reading, *listing, true);
+                        takeListing(*reading, *listing);
+                        takeRemovals(*reading);
                         fetchWithMultiget(reading);
                     });
 }
 
-void CalDavCollectionReader::takeListing(Reading& reading, const DavMultistatus& listing, bool complete)
+void CalDavCollectionReader::takeListing(Reading& reading, const DavMultistatus& listing)
 {
-    QSet<QUrl> listed;
     for (const DavResponse& entry : listing.responses) {
         if (entry.url.isEmpty() || isCollection(entry, reading.collection)) {
             continue;
         }
         if (isGone(entry.status)) {
-            if (reading.known.contains(entry.url)) {
+            if (reading.known.contains(entry.url) && !reading.changes.removed.contains(entry.url)) {
                 reading.changes.removed.append(entry.url);
             }
             continue;
         }
-        listed.insert(entry.url);
+        reading.listed.insert(entry.url);
         const QByteArray etag = entry.text(davName("getetag")).toUtf8();
         // Without an ETag only the text tells whether it changed.
         if (etag.isEmpty() || reading.known.value(entry.url) != etag) {
             reading.toFetch.insert(entry.url, etag);
         }
     }
-    if (complete) {
-        for (auto known = reading.known.cbegin(); known != reading.known.cend(); ++known) {
-            if (!listed.contains(known.key()) && !reading.changes.removed.contains(known.key())) {
-                reading.changes.removed.append(known.key());
-            }
+}
+
+void CalDavCollectionReader::takeRemovals(Reading& reading)
+{
+    if (!reading.complete) {
+        return;
+    }
+    for (auto known = reading.known.cbegin(); known != reading.known.cend(); ++known) {
+        if (!reading.listed.contains(known.key()) && !reading.changes.removed.contains(known.key())) {
+            reading.changes.removed.append(known.key());
         }
     }
 }

@@ -45,9 +45,12 @@ public:
 
 private:
     struct Reading;
+    void askChanges(const std::shared_ptr<Reading>& reading, const QString& syncToken);
     void listByEtags(const std::shared_ptr<Reading>& reading);
     // Sorts a listing's entries into those to fetch and those gone.
-    void takeListing(Reading& reading, const DavMultistatus& listing, bool complete);
+    static void takeListing(Reading& reading, const DavMultistatus& listing);
+    // After a complete listing: the known objects it left out are gone.
+    static void takeRemovals(Reading& reading);
     void fetchWithMultiget(const std::shared_ptr<Reading>& reading);
     void fetchOneByOne(const std::shared_ptr<Reading>& reading);
     void finish(const std::shared_ptr<Reading>& reading);

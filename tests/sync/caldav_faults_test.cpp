@@ -206,6 +206,32 @@ TEST(CalDavNoEtagTest, ObjectsAreFetchedAndComparedByTextNeverDroppedNorDoubled)
     EXPECT_TRUE(changedB.removed.isEmpty());
 }
 
+// A server that sends the changes in parts, each but the last marked 507: a first read lists every
+// object only once all parts are in.
+TEST(CalDavSyncPartsTest, AKnownObjectInALaterPartIsNotTakenForDeleted)
+{
+    ScriptedHttpServer server([](const HttpExchange& exchange) {
+        const bool last = exchange.body.contains("part-1");
+        return httpAnswer(
+            207, "<multistatus xmlns=\"DAV:\"><response><href>/cal/" + QByteArray(last ? "b" : "a") +
+                     ".ics</href><propstat><prop><getetag>\"1\"</getetag></prop><status>HTTP/1.1 200 "
+                     "OK</status></propstat></response>" +
+                     (last ? "" : "<response><href>/cal/</href><status>HTTP/1.1 507</status></response>") +
+                     "<sync-token>part-" + (last ? "2" : "1") + "</sync-token></multistatus>");
+    });
+    CalDavTransport transport({}, {});
+    CalDavCollectionReader reader(transport);
+    const QHash<QUrl, QByteArray> known{{server.url("/cal/a.ics"), "\"1\""},
+                                        {server.url("/cal/b.ics"), "\"1\""}};
+    const CalDavChanges changes =
+        waitFor<CalDavChanges>([&](auto done) { reader.read(server.url("/cal/"), {}, known, done); });
+    EXPECT_EQ(changes.error, "");
+    EXPECT_TRUE(changes.changed.isEmpty());
+    EXPECT_TRUE(changes.removed.isEmpty());
+    EXPECT_EQ(changes.syncToken, "part-2");
+    EXPECT_EQ(server.exchanges.size(), 2);
+}
+
 // A server that stores each new text, then fails to say so; the retry must find it stored.
 class CalDavStoredButFailedTest : public ::testing::TestWithParam<ScriptedAnswer> {};
 
