@@ -1,7 +1,7 @@
 # Usage: cmake -DSRC=<src folder> -P CheckFloors.cmake
 # The floors of src/, lowest first: a file includes only from its own floor or from one below it.
 cmake_minimum_required(VERSION 3.25)
-set(floors store controls engine command ui app)
+set(floors store controls engine sync command ui app)
 foreach(floor IN LISTS floors)
   list(APPEND below ${floor})
   file(GLOB_RECURSE files ${SRC}/${floor}/*.h ${SRC}/${floor}/*.cpp)

@@ -100,6 +100,17 @@
     </message>
 </context>
 <context>
+    <name>CalDavRequestPolicy</name>
+    <message>
+        <source>&quot;%1&quot; is not the address of a calendar server (https://...).</source>
+        <translation>„%1“ ist nicht die Adresse eines Kalenderservers (https://...).</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted (http://). Use https://, or allow unencrypted connections for this server.</source>
+        <translation>%1 würde unverschlüsselt erreicht (http://). Verwenden Sie https:// oder erlauben Sie unverschlüsselte Verbindungen für diesen Server.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -288,6 +299,17 @@ Rückgabewerte: 0 erledigt, 1 Fehler, 2 falsche Eingabe (nichts geändert), 3 di
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>DavMultistatusReader</name>
+    <message>
+        <source>The server %1 sent an answer that is not a WebDAV multistatus.</source>
+        <translation>Der Server %1 hat eine Antwort gesendet, die kein WebDAV-Multistatus ist.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read: %2</source>
+        <translation>Der Server %1 hat eine Antwort gesendet, die nicht gelesen werden kann: %2</translation>
     </message>
 </context>
 <context>
@@ -656,6 +678,56 @@ Please choose a file whose path has no &quot;^&quot; and at most %2 characters.<
         <translation>Die Alarmdatei kann diesen Dateinamen nicht aufnehmen:
 %1
 Bitte eine Datei wählen, deren Pfad kein &quot;^&quot; und höchstens %2 Zeichen hat.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavDiscovery</name>
+    <message>
+        <source>No CalDAV calendars were found at %1.</source>
+        <translation>Unter %1 wurden keine CalDAV-Kalender gefunden.</translation>
+    </message>
+    <message>
+        <source>The server %1 names no calendar home for this account.</source>
+        <translation>Der Server %1 nennt für dieses Konto keinen Kalenderordner.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavTransport</name>
+    <message>
+        <source>The answer of %1 is larger than %2 MB and was refused.</source>
+        <translation>Die Antwort von %1 ist größer als %2 MB und wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke the connection off.</source>
+        <translation>Der Server %1 hat die Verbindung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected the request too often.</source>
+        <translation>Der Server %1 hat die Anfrage zu oft umgeleitet.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>Der Server %1 hat den Benutzernamen oder das Passwort abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The server %1 reported an error (%2 %3).</source>
+        <translation>Der Server %1 hat einen Fehler gemeldet (%2 %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>Der Server %1 hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted (%2); the server is refused.</source>
+        <translation>Dem Zertifikat von %1 wird nicht vertraut (%2); der Server wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be reached: %2</source>
+        <translation>Der Server %1 ist nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 answered with status %2 where it was not expected.</source>
+        <translation>Der Server %1 hat unerwartet mit Status %2 geantwortet.</translation>
     </message>
 </context>
 <context>

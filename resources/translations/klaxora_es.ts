@@ -100,6 +100,17 @@
     </message>
 </context>
 <context>
+    <name>CalDavRequestPolicy</name>
+    <message>
+        <source>&quot;%1&quot; is not the address of a calendar server (https://...).</source>
+        <translation>«%1» no es la dirección de un servidor de calendarios (https://...).</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted (http://). Use https://, or allow unencrypted connections for this server.</source>
+        <translation>Se accedería a %1 sin cifrar (http://). Use https:// o permita conexiones sin cifrar para este servidor.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -288,6 +299,17 @@ Códigos de salida: 0 hecho, 1 fallo, 2 entrada errónea (nada cambió), 3 la ho
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>«%1» no es un número entero válido</translation>
+    </message>
+</context>
+<context>
+    <name>DavMultistatusReader</name>
+    <message>
+        <source>The server %1 sent an answer that is not a WebDAV multistatus.</source>
+        <translation>El servidor %1 envió una respuesta que no es un multistatus de WebDAV.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read: %2</source>
+        <translation>El servidor %1 envió una respuesta que no se puede leer: %2</translation>
     </message>
 </context>
 <context>
@@ -656,6 +678,56 @@ Please choose a file whose path has no &quot;^&quot; and at most %2 characters.<
         <translation>El archivo de alarmas no puede guardar este nombre de archivo:
 %1
 Elija un archivo cuya ruta no tenga &quot;^&quot; y tenga como máximo %2 caracteres.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavDiscovery</name>
+    <message>
+        <source>No CalDAV calendars were found at %1.</source>
+        <translation>No se encontraron calendarios CalDAV en %1.</translation>
+    </message>
+    <message>
+        <source>The server %1 names no calendar home for this account.</source>
+        <translation>El servidor %1 no indica ninguna carpeta de calendarios para esta cuenta.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavTransport</name>
+    <message>
+        <source>The answer of %1 is larger than %2 MB and was refused.</source>
+        <translation>La respuesta de %1 supera los %2 MB y se rechazó.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke the connection off.</source>
+        <translation>El servidor %1 cortó la conexión.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected the request too often.</source>
+        <translation>El servidor %1 redirigió la solicitud demasiadas veces.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>El servidor %1 rechazó el nombre de usuario o la contraseña.</translation>
+    </message>
+    <message>
+        <source>The server %1 reported an error (%2 %3).</source>
+        <translation>El servidor %1 informó de un error (%2 %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>El servidor %1 no respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted (%2); the server is refused.</source>
+        <translation>El certificado de %1 no es de confianza (%2); se rechaza el servidor.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be reached: %2</source>
+        <translation>No se pudo acceder al servidor %1: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 answered with status %2 where it was not expected.</source>
+        <translation>El servidor %1 respondió con el estado %2, que no se esperaba.</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,17 @@
     </message>
 </context>
 <context>
+    <name>CalDavRequestPolicy</name>
+    <message>
+        <source>&quot;%1&quot; is not the address of a calendar server (https://...).</source>
+        <translation>« %1 » n’est pas l’adresse d’un serveur de calendriers (https://...).</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted (http://). Use https://, or allow unencrypted connections for this server.</source>
+        <translation>%1 serait joint sans chiffrement (http://). Utilisez https:// ou autorisez les connexions non chiffrées pour ce serveur.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -288,6 +299,17 @@ Codes de sortie : 0 fait, 1 échec, 2 saisie incorrecte (rien de changé), 3 l&a
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>« %1 » n’est pas un nombre entier valide</translation>
+    </message>
+</context>
+<context>
+    <name>DavMultistatusReader</name>
+    <message>
+        <source>The server %1 sent an answer that is not a WebDAV multistatus.</source>
+        <translation>Le serveur %1 a envoyé une réponse qui n’est pas un multistatus WebDAV.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read: %2</source>
+        <translation>Le serveur %1 a envoyé une réponse illisible : %2</translation>
     </message>
 </context>
 <context>
@@ -656,6 +678,56 @@ Please choose a file whose path has no &quot;^&quot; and at most %2 characters.<
         <translation>Le fichier des alarmes ne peut pas contenir ce nom de fichier :
 %1
 Choisissez un fichier dont le chemin n&apos;a pas de &quot;^&quot; et au plus %2 caractères.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavDiscovery</name>
+    <message>
+        <source>No CalDAV calendars were found at %1.</source>
+        <translation>Aucun calendrier CalDAV n’a été trouvé à l’adresse %1.</translation>
+    </message>
+    <message>
+        <source>The server %1 names no calendar home for this account.</source>
+        <translation>Le serveur %1 n’indique aucun dossier de calendriers pour ce compte.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavTransport</name>
+    <message>
+        <source>The answer of %1 is larger than %2 MB and was refused.</source>
+        <translation>La réponse de %1 dépasse %2 Mo et a été refusée.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke the connection off.</source>
+        <translation>Le serveur %1 a interrompu la connexion.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected the request too often.</source>
+        <translation>Le serveur %1 a redirigé la requête trop de fois.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>Le serveur %1 a refusé le nom d’utilisateur ou le mot de passe.</translation>
+    </message>
+    <message>
+        <source>The server %1 reported an error (%2 %3).</source>
+        <translation>Le serveur %1 a signalé une erreur (%2 %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>Le serveur %1 n’a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted (%2); the server is refused.</source>
+        <translation>Le certificat de %1 n’est pas de confiance (%2) ; le serveur est refusé.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be reached: %2</source>
+        <translation>Le serveur %1 est injoignable : %2</translation>
+    </message>
+    <message>
+        <source>The server %1 answered with status %2 where it was not expected.</source>
+        <translation>Le serveur %1 a répondu avec le statut %2, qui n’était pas attendu.</translation>
     </message>
 </context>
 <context>

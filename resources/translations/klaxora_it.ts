@@ -100,6 +100,17 @@
     </message>
 </context>
 <context>
+    <name>CalDavRequestPolicy</name>
+    <message>
+        <source>&quot;%1&quot; is not the address of a calendar server (https://...).</source>
+        <translation>&quot;%1&quot; non è l’indirizzo di un server di calendari (https://...).</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted (http://). Use https://, or allow unencrypted connections for this server.</source>
+        <translation>%1 verrebbe raggiunto senza cifratura (http://). Usa https:// oppure consenti le connessioni non cifrate per questo server.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -288,6 +299,17 @@ Codici di uscita: 0 fatto, 1 errore, 2 input errato (nulla cambiato), 3 l&apos;o
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>«%1» non è un numero intero valido</translation>
+    </message>
+</context>
+<context>
+    <name>DavMultistatusReader</name>
+    <message>
+        <source>The server %1 sent an answer that is not a WebDAV multistatus.</source>
+        <translation>Il server %1 ha inviato una risposta che non è un multistatus WebDAV.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read: %2</source>
+        <translation>Il server %1 ha inviato una risposta che non si può leggere: %2</translation>
     </message>
 </context>
 <context>
@@ -656,6 +678,56 @@ Please choose a file whose path has no &quot;^&quot; and at most %2 characters.<
         <translation>Il file degli allarmi non può contenere questo nome di file:
 %1
 Scegli un file il cui percorso non abbia &quot;^&quot; e al massimo %2 caratteri.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavDiscovery</name>
+    <message>
+        <source>No CalDAV calendars were found at %1.</source>
+        <translation>Nessun calendario CalDAV trovato in %1.</translation>
+    </message>
+    <message>
+        <source>The server %1 names no calendar home for this account.</source>
+        <translation>Il server %1 non indica alcuna cartella di calendari per questo account.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavTransport</name>
+    <message>
+        <source>The answer of %1 is larger than %2 MB and was refused.</source>
+        <translation>La risposta di %1 supera i %2 MB ed è stata rifiutata.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke the connection off.</source>
+        <translation>Il server %1 ha interrotto la connessione.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected the request too often.</source>
+        <translation>Il server %1 ha reindirizzato la richiesta troppe volte.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>Il server %1 ha rifiutato il nome utente o la password.</translation>
+    </message>
+    <message>
+        <source>The server %1 reported an error (%2 %3).</source>
+        <translation>Il server %1 ha segnalato un errore (%2 %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>Il server %1 non ha risposto in tempo.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted (%2); the server is refused.</source>
+        <translation>Il certificato di %1 non è attendibile (%2); il server viene rifiutato.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be reached: %2</source>
+        <translation>Il server %1 non è raggiungibile: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 answered with status %2 where it was not expected.</source>
+        <translation>Il server %1 ha risposto con lo stato %2, che non era previsto.</translation>
     </message>
 </context>
 <context>

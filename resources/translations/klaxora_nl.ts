@@ -100,6 +100,17 @@
     </message>
 </context>
 <context>
+    <name>CalDavRequestPolicy</name>
+    <message>
+        <source>&quot;%1&quot; is not the address of a calendar server (https://...).</source>
+        <translation>&quot;%1&quot; is geen adres van een agendaserver (https://...).</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted (http://). Use https://, or allow unencrypted connections for this server.</source>
+        <translation>%1 zou onversleuteld worden bereikt (http://). Gebruik https:// of sta onversleutelde verbindingen toe voor deze server.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -288,6 +299,17 @@ Afsluitcodes: 0 klaar, 1 fout, 2 verkeerde invoer (niets veranderd), 3 de tijd i
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>&apos;%1&apos; is geen geldig geheel getal</translation>
+    </message>
+</context>
+<context>
+    <name>DavMultistatusReader</name>
+    <message>
+        <source>The server %1 sent an answer that is not a WebDAV multistatus.</source>
+        <translation>De server %1 stuurde een antwoord dat geen WebDAV-multistatus is.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read: %2</source>
+        <translation>De server %1 stuurde een antwoord dat niet te lezen is: %2</translation>
     </message>
 </context>
 <context>
@@ -656,6 +678,56 @@ Please choose a file whose path has no &quot;^&quot; and at most %2 characters.<
         <translation>Het alarmbestand kan deze bestandsnaam niet bevatten:
 %1
 Kies een bestand waarvan het pad geen &quot;^&quot; en hoogstens %2 tekens heeft.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavDiscovery</name>
+    <message>
+        <source>No CalDAV calendars were found at %1.</source>
+        <translation>Er zijn geen CalDAV-agenda’s gevonden op %1.</translation>
+    </message>
+    <message>
+        <source>The server %1 names no calendar home for this account.</source>
+        <translation>De server %1 noemt geen agendamap voor dit account.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavTransport</name>
+    <message>
+        <source>The answer of %1 is larger than %2 MB and was refused.</source>
+        <translation>Het antwoord van %1 is groter dan %2 MB en is geweigerd.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke the connection off.</source>
+        <translation>De server %1 heeft de verbinding verbroken.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected the request too often.</source>
+        <translation>De server %1 heeft het verzoek te vaak omgeleid.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>De server %1 heeft de gebruikersnaam of het wachtwoord geweigerd.</translation>
+    </message>
+    <message>
+        <source>The server %1 reported an error (%2 %3).</source>
+        <translation>De server %1 meldde een fout (%2 %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>De server %1 antwoordde niet op tijd.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted (%2); the server is refused.</source>
+        <translation>Het certificaat van %1 wordt niet vertrouwd (%2); de server wordt geweigerd.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be reached: %2</source>
+        <translation>De server %1 is niet bereikbaar: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 answered with status %2 where it was not expected.</source>
+        <translation>De server %1 antwoordde onverwacht met status %2.</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,17 @@
     </message>
 </context>
 <context>
+    <name>CalDavRequestPolicy</name>
+    <message>
+        <source>&quot;%1&quot; is not the address of a calendar server (https://...).</source>
+        <translation>&quot;%1&quot; não é o endereço de um servidor de calendários (https://...).</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted (http://). Use https://, or allow unencrypted connections for this server.</source>
+        <translation>%1 seria acessado sem criptografia (http://). Use https:// ou permita conexões sem criptografia para este servidor.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -288,6 +299,17 @@ Códigos de saída: 0 feito, 1 falha, 2 entrada inválida (nada mudou), 3 a hora
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>&quot;%1&quot; não é um número inteiro válido</translation>
+    </message>
+</context>
+<context>
+    <name>DavMultistatusReader</name>
+    <message>
+        <source>The server %1 sent an answer that is not a WebDAV multistatus.</source>
+        <translation>O servidor %1 enviou uma resposta que não é um multistatus WebDAV.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read: %2</source>
+        <translation>O servidor %1 enviou uma resposta que não pode ser lida: %2</translation>
     </message>
 </context>
 <context>
@@ -656,6 +678,56 @@ Please choose a file whose path has no &quot;^&quot; and at most %2 characters.<
         <translation>O arquivo de alarmes não pode guardar este nome de arquivo:
 %1
 Escolha um arquivo cujo caminho não tenha &quot;^&quot; e tenha no máximo %2 caracteres.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavDiscovery</name>
+    <message>
+        <source>No CalDAV calendars were found at %1.</source>
+        <translation>Nenhum calendário CalDAV foi encontrado em %1.</translation>
+    </message>
+    <message>
+        <source>The server %1 names no calendar home for this account.</source>
+        <translation>O servidor %1 não indica nenhuma pasta de calendários para esta conta.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavTransport</name>
+    <message>
+        <source>The answer of %1 is larger than %2 MB and was refused.</source>
+        <translation>A resposta de %1 é maior que %2 MB e foi recusada.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke the connection off.</source>
+        <translation>O servidor %1 interrompeu a conexão.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected the request too often.</source>
+        <translation>O servidor %1 redirecionou a solicitação vezes demais.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>O servidor %1 recusou o nome de usuário ou a senha.</translation>
+    </message>
+    <message>
+        <source>The server %1 reported an error (%2 %3).</source>
+        <translation>O servidor %1 relatou um erro (%2 %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>O servidor %1 não respondeu a tempo.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted (%2); the server is refused.</source>
+        <translation>O certificado de %1 não é confiável (%2); o servidor foi recusado.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be reached: %2</source>
+        <translation>Não foi possível acessar o servidor %1: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 answered with status %2 where it was not expected.</source>
+        <translation>O servidor %1 respondeu com o status %2, que não era esperado.</translation>
     </message>
 </context>
 <context>
