@@ -34,6 +34,8 @@ TEST_PACKAGES=(
   at-spi2-core python3-pyatspi
   # the format check, which lists our files with git, and the Debian package's checks
   git lintian desktop-file-utils appstream
+  # a CalDAV server on loopback for the calendar client's tests
+  radicale
 )
 
 case "${1:-}" in

@@ -65,6 +65,56 @@
     </message>
 </context>
 <context>
+    <name>AlarmStore</name>
+    <message>
+        <source>the character &quot;^&quot;</source>
+        <translation>das Zeichen &quot;^&quot;</translation>
+    </message>
+    <message>
+        <source>a carriage return (character 13)</source>
+        <translation>einen Wagenrücklauf (Zeichen 13)</translation>
+    </message>
+    <message>
+        <source>a line feed (character 10)</source>
+        <translation>einen Zeilenvorschub (Zeichen 10)</translation>
+    </message>
+    <message>
+        <source>the end-of-file character Ctrl-Z (character 26)</source>
+        <translation>das Dateiende-Zeichen Strg-Z (Zeichen 26)</translation>
+    </message>
+    <message>
+        <source>The alarm message cannot contain %1.</source>
+        <translation>Die Alarmmeldung darf %1 nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>The sound file path cannot contain %1.</source>
+        <translation>Der Pfad der Klangdatei darf %1 nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>The alarm mode must be 0, 1 or 2.</source>
+        <translation>Die Alarmart muss 0, 1 oder 2 sein.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read, so it is not overwritten; changes are saved once it has been read again</source>
+        <translation>Die Alarmdatei konnte nicht gelesen werden und wird daher nicht überschrieben; Änderungen werden gespeichert, sobald sie wieder gelesen wurde</translation>
+    </message>
+    <message>
+        <source>The alarm identity cannot contain %1.</source>
+        <translation>Die Kennung des Alarms darf %1 nicht enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavRequestPolicy</name>
+    <message>
+        <source>&quot;%1&quot; is not the address of a calendar server (https://...).</source>
+        <translation>„%1“ ist nicht die Adresse eines Kalenderservers (https://...).</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted (http://). Use https://, or allow unencrypted connections for this server.</source>
+        <translation>%1 würde unverschlüsselt erreicht (http://). Verwenden Sie https:// oder erlauben Sie unverschlüsselte Verbindungen für diesen Server.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -313,6 +363,59 @@ Rückgabewerte: 0 erledigt, 1 Fehler, 2 falsche Eingabe (nichts geändert), 3 di
     </message>
 </context>
 <context>
+    <name>DateTimeText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>„%1“ ist keine gültige Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>„%1“ ist kein gültiges Datum</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>DavMultistatusReader</name>
+    <message>
+        <source>The server %1 sent an answer that is not a WebDAV multistatus.</source>
+        <translation>Der Server %1 hat eine Antwort gesendet, die kein WebDAV-Multistatus ist.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read: %2</source>
+        <translation>Der Server %1 hat eine Antwort gesendet, die nicht gelesen werden kann: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InOutError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Ungültiger Dateiname</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele geöffnete Dateien</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Dateizugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>E/A-Fehler %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>
@@ -328,6 +431,13 @@ Rückgabewerte: 0 erledigt, 1 Fehler, 2 falsche Eingabe (nichts geändert), 3 di
     <message>
         <source>Information</source>
         <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -644,6 +754,56 @@ Please choose a file whose path has no &quot;^&quot; and at most %2 characters.<
         <translation>Die Alarmdatei kann diesen Dateinamen nicht aufnehmen:
 %1
 Bitte eine Datei wählen, deren Pfad kein &quot;^&quot; und höchstens %2 Zeichen hat.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavDiscovery</name>
+    <message>
+        <source>No CalDAV calendars were found at %1.</source>
+        <translation>Unter %1 wurden keine CalDAV-Kalender gefunden.</translation>
+    </message>
+    <message>
+        <source>The server %1 names no calendar home for this account.</source>
+        <translation>Der Server %1 nennt für dieses Konto keinen Kalenderordner.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavTransport</name>
+    <message>
+        <source>The answer of %1 is larger than %2 MB and was refused.</source>
+        <translation>Die Antwort von %1 ist größer als %2 MB und wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke the connection off.</source>
+        <translation>Der Server %1 hat die Verbindung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected the request too often.</source>
+        <translation>Der Server %1 hat die Anfrage zu oft umgeleitet.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>Der Server %1 hat den Benutzernamen oder das Passwort abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The server %1 reported an error (%2 %3).</source>
+        <translation>Der Server %1 hat einen Fehler gemeldet (%2 %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>Der Server %1 hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted (%2); the server is refused.</source>
+        <translation>Dem Zertifikat von %1 wird nicht vertraut (%2); der Server wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be reached: %2</source>
+        <translation>Der Server %1 ist nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 answered with status %2 where it was not expected.</source>
+        <translation>Der Server %1 hat unerwartet mit Status %2 geantwortet.</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,56 @@
     </message>
 </context>
 <context>
+    <name>AlarmStore</name>
+    <message>
+        <source>the character &quot;^&quot;</source>
+        <translation>el carácter «^»</translation>
+    </message>
+    <message>
+        <source>a carriage return (character 13)</source>
+        <translation>un retorno de carro (carácter 13)</translation>
+    </message>
+    <message>
+        <source>a line feed (character 10)</source>
+        <translation>un salto de línea (carácter 10)</translation>
+    </message>
+    <message>
+        <source>the end-of-file character Ctrl-Z (character 26)</source>
+        <translation>el carácter de fin de archivo Ctrl-Z (carácter 26)</translation>
+    </message>
+    <message>
+        <source>The alarm message cannot contain %1.</source>
+        <translation>El mensaje de la alarma no puede contener %1.</translation>
+    </message>
+    <message>
+        <source>The sound file path cannot contain %1.</source>
+        <translation>La ruta del archivo de sonido no puede contener %1.</translation>
+    </message>
+    <message>
+        <source>The alarm mode must be 0, 1 or 2.</source>
+        <translation>El modo de la alarma debe ser 0, 1 o 2.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read, so it is not overwritten; changes are saved once it has been read again</source>
+        <translation>No se pudo leer el archivo de alarmas, así que no se sobrescribe; los cambios se guardarán cuando se haya podido leer de nuevo</translation>
+    </message>
+    <message>
+        <source>The alarm identity cannot contain %1.</source>
+        <translation>El identificador de la alarma no puede contener %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavRequestPolicy</name>
+    <message>
+        <source>&quot;%1&quot; is not the address of a calendar server (https://...).</source>
+        <translation>«%1» no es la dirección de un servidor de calendarios (https://...).</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted (http://). Use https://, or allow unencrypted connections for this server.</source>
+        <translation>Se accedería a %1 sin cifrar (http://). Use https:// o permita conexiones sin cifrar para este servidor.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -313,6 +363,59 @@ Códigos de salida: 0 hecho, 1 fallo, 2 entrada errónea (nada cambió), 3 la ho
     </message>
 </context>
 <context>
+    <name>DateTimeText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>«%1» no es una hora válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>«%1» no es una fecha válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no es un número entero válido</translation>
+    </message>
+</context>
+<context>
+    <name>DavMultistatusReader</name>
+    <message>
+        <source>The server %1 sent an answer that is not a WebDAV multistatus.</source>
+        <translation>El servidor %1 envió una respuesta que no es un multistatus de WebDAV.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read: %2</source>
+        <translation>El servidor %1 envió una respuesta que no se puede leer: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InOutError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nombre de archivo no válido</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Acceso al archivo denegado</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco lleno</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Error de E/S %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>
@@ -328,6 +431,13 @@ Códigos de salida: 0 hecho, 1 fallo, 2 entrada errónea (nada cambió), 3 la ho
     <message>
         <source>Information</source>
         <translation>Información</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>No se puede escribir en %1</translation>
     </message>
 </context>
 <context>
@@ -644,6 +754,56 @@ Please choose a file whose path has no &quot;^&quot; and at most %2 characters.<
         <translation>El archivo de alarmas no puede guardar este nombre de archivo:
 %1
 Elija un archivo cuya ruta no tenga &quot;^&quot; y tenga como máximo %2 caracteres.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavDiscovery</name>
+    <message>
+        <source>No CalDAV calendars were found at %1.</source>
+        <translation>No se encontraron calendarios CalDAV en %1.</translation>
+    </message>
+    <message>
+        <source>The server %1 names no calendar home for this account.</source>
+        <translation>El servidor %1 no indica ninguna carpeta de calendarios para esta cuenta.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavTransport</name>
+    <message>
+        <source>The answer of %1 is larger than %2 MB and was refused.</source>
+        <translation>La respuesta de %1 supera los %2 MB y se rechazó.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke the connection off.</source>
+        <translation>El servidor %1 cortó la conexión.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected the request too often.</source>
+        <translation>El servidor %1 redirigió la solicitud demasiadas veces.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>El servidor %1 rechazó el nombre de usuario o la contraseña.</translation>
+    </message>
+    <message>
+        <source>The server %1 reported an error (%2 %3).</source>
+        <translation>El servidor %1 informó de un error (%2 %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>El servidor %1 no respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted (%2); the server is refused.</source>
+        <translation>El certificado de %1 no es de confianza (%2); se rechaza el servidor.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be reached: %2</source>
+        <translation>No se pudo acceder al servidor %1: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 answered with status %2 where it was not expected.</source>
+        <translation>El servidor %1 respondió con el estado %2, que no se esperaba.</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,56 @@
     </message>
 </context>
 <context>
+    <name>AlarmStore</name>
+    <message>
+        <source>the character &quot;^&quot;</source>
+        <translation>le caractère « ^ »</translation>
+    </message>
+    <message>
+        <source>a carriage return (character 13)</source>
+        <translation>un retour chariot (caractère 13)</translation>
+    </message>
+    <message>
+        <source>a line feed (character 10)</source>
+        <translation>un saut de ligne (caractère 10)</translation>
+    </message>
+    <message>
+        <source>the end-of-file character Ctrl-Z (character 26)</source>
+        <translation>le caractère de fin de fichier Ctrl-Z (caractère 26)</translation>
+    </message>
+    <message>
+        <source>The alarm message cannot contain %1.</source>
+        <translation>Le message de l’alarme ne peut pas contenir %1.</translation>
+    </message>
+    <message>
+        <source>The sound file path cannot contain %1.</source>
+        <translation>Le chemin du fichier son ne peut pas contenir %1.</translation>
+    </message>
+    <message>
+        <source>The alarm mode must be 0, 1 or 2.</source>
+        <translation>Le mode de l’alarme doit être 0, 1 ou 2.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read, so it is not overwritten; changes are saved once it has been read again</source>
+        <translation>Le fichier des alarmes n’a pas pu être lu, il n’est donc pas écrasé ; les modifications seront enregistrées dès qu’il aura pu être relu</translation>
+    </message>
+    <message>
+        <source>The alarm identity cannot contain %1.</source>
+        <translation>L’identifiant de l’alarme ne peut pas contenir %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavRequestPolicy</name>
+    <message>
+        <source>&quot;%1&quot; is not the address of a calendar server (https://...).</source>
+        <translation>« %1 » n’est pas l’adresse d’un serveur de calendriers (https://...).</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted (http://). Use https://, or allow unencrypted connections for this server.</source>
+        <translation>%1 serait joint sans chiffrement (http://). Utilisez https:// ou autorisez les connexions non chiffrées pour ce serveur.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -313,6 +363,59 @@ Codes de sortie : 0 fait, 1 échec, 2 saisie incorrecte (rien de changé), 3 l&a
     </message>
 </context>
 <context>
+    <name>DateTimeText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>« %1 » n’est pas une heure valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>« %1 » n’est pas une date valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>« %1 » n’est pas un nombre entier valide</translation>
+    </message>
+</context>
+<context>
+    <name>DavMultistatusReader</name>
+    <message>
+        <source>The server %1 sent an answer that is not a WebDAV multistatus.</source>
+        <translation>Le serveur %1 a envoyé une réponse qui n’est pas un multistatus WebDAV.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read: %2</source>
+        <translation>Le serveur %1 a envoyé une réponse illisible : %2</translation>
+    </message>
+</context>
+<context>
+    <name>InOutError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nom de fichier non valide</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Accès au fichier refusé</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disque plein</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Erreur d’E/S %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>
@@ -328,6 +431,13 @@ Codes de sortie : 0 fait, 1 échec, 2 saisie incorrecte (rien de changé), 3 l&a
     <message>
         <source>Information</source>
         <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d’écrire dans %1</translation>
     </message>
 </context>
 <context>
@@ -644,6 +754,56 @@ Please choose a file whose path has no &quot;^&quot; and at most %2 characters.<
         <translation>Le fichier des alarmes ne peut pas contenir ce nom de fichier :
 %1
 Choisissez un fichier dont le chemin n&apos;a pas de &quot;^&quot; et au plus %2 caractères.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavDiscovery</name>
+    <message>
+        <source>No CalDAV calendars were found at %1.</source>
+        <translation>Aucun calendrier CalDAV n’a été trouvé à l’adresse %1.</translation>
+    </message>
+    <message>
+        <source>The server %1 names no calendar home for this account.</source>
+        <translation>Le serveur %1 n’indique aucun dossier de calendriers pour ce compte.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavTransport</name>
+    <message>
+        <source>The answer of %1 is larger than %2 MB and was refused.</source>
+        <translation>La réponse de %1 dépasse %2 Mo et a été refusée.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke the connection off.</source>
+        <translation>Le serveur %1 a interrompu la connexion.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected the request too often.</source>
+        <translation>Le serveur %1 a redirigé la requête trop de fois.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>Le serveur %1 a refusé le nom d’utilisateur ou le mot de passe.</translation>
+    </message>
+    <message>
+        <source>The server %1 reported an error (%2 %3).</source>
+        <translation>Le serveur %1 a signalé une erreur (%2 %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>Le serveur %1 n’a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted (%2); the server is refused.</source>
+        <translation>Le certificat de %1 n’est pas de confiance (%2) ; le serveur est refusé.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be reached: %2</source>
+        <translation>Le serveur %1 est injoignable : %2</translation>
+    </message>
+    <message>
+        <source>The server %1 answered with status %2 where it was not expected.</source>
+        <translation>Le serveur %1 a répondu avec le statut %2, qui n’était pas attendu.</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,56 @@
     </message>
 </context>
 <context>
+    <name>AlarmStore</name>
+    <message>
+        <source>the character &quot;^&quot;</source>
+        <translation>il carattere &quot;^&quot;</translation>
+    </message>
+    <message>
+        <source>a carriage return (character 13)</source>
+        <translation>un ritorno a capo (carattere 13)</translation>
+    </message>
+    <message>
+        <source>a line feed (character 10)</source>
+        <translation>un avanzamento di riga (carattere 10)</translation>
+    </message>
+    <message>
+        <source>the end-of-file character Ctrl-Z (character 26)</source>
+        <translation>il carattere di fine file Ctrl-Z (carattere 26)</translation>
+    </message>
+    <message>
+        <source>The alarm message cannot contain %1.</source>
+        <translation>Il messaggio dell’allarme non può contenere %1.</translation>
+    </message>
+    <message>
+        <source>The sound file path cannot contain %1.</source>
+        <translation>Il percorso del file audio non può contenere %1.</translation>
+    </message>
+    <message>
+        <source>The alarm mode must be 0, 1 or 2.</source>
+        <translation>La modalità dell’allarme deve essere 0, 1 o 2.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read, so it is not overwritten; changes are saved once it has been read again</source>
+        <translation>Non è stato possibile leggere il file degli allarmi, quindi non viene sovrascritto; le modifiche saranno salvate quando sarà stato riletto</translation>
+    </message>
+    <message>
+        <source>The alarm identity cannot contain %1.</source>
+        <translation>L’identificativo dell’allarme non può contenere %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavRequestPolicy</name>
+    <message>
+        <source>&quot;%1&quot; is not the address of a calendar server (https://...).</source>
+        <translation>&quot;%1&quot; non è l’indirizzo di un server di calendari (https://...).</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted (http://). Use https://, or allow unencrypted connections for this server.</source>
+        <translation>%1 verrebbe raggiunto senza cifratura (http://). Usa https:// oppure consenti le connessioni non cifrate per questo server.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -313,6 +363,59 @@ Codici di uscita: 0 fatto, 1 errore, 2 input errato (nulla cambiato), 3 l&apos;o
     </message>
 </context>
 <context>
+    <name>DateTimeText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>«%1» non è un orario valido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>«%1» non è una data valida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» non è un numero intero valido</translation>
+    </message>
+</context>
+<context>
+    <name>DavMultistatusReader</name>
+    <message>
+        <source>The server %1 sent an answer that is not a WebDAV multistatus.</source>
+        <translation>Il server %1 ha inviato una risposta che non è un multistatus WebDAV.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read: %2</source>
+        <translation>Il server %1 ha inviato una risposta che non si può leggere: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InOutError</name>
+    <message>
+        <source>File not found</source>
+        <translation>File non trovato</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nome file non valido</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Troppi file aperti</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Accesso al file negato</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco pieno</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Errore di I/O %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>
@@ -328,6 +431,13 @@ Codici di uscita: 0 fatto, 1 errore, 2 input errato (nulla cambiato), 3 l&apos;o
     <message>
         <source>Information</source>
         <translation>Informazione</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossibile scrivere in %1</translation>
     </message>
 </context>
 <context>
@@ -644,6 +754,56 @@ Please choose a file whose path has no &quot;^&quot; and at most %2 characters.<
         <translation>Il file degli allarmi non può contenere questo nome di file:
 %1
 Scegli un file il cui percorso non abbia &quot;^&quot; e al massimo %2 caratteri.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavDiscovery</name>
+    <message>
+        <source>No CalDAV calendars were found at %1.</source>
+        <translation>Nessun calendario CalDAV trovato in %1.</translation>
+    </message>
+    <message>
+        <source>The server %1 names no calendar home for this account.</source>
+        <translation>Il server %1 non indica alcuna cartella di calendari per questo account.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavTransport</name>
+    <message>
+        <source>The answer of %1 is larger than %2 MB and was refused.</source>
+        <translation>La risposta di %1 supera i %2 MB ed è stata rifiutata.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke the connection off.</source>
+        <translation>Il server %1 ha interrotto la connessione.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected the request too often.</source>
+        <translation>Il server %1 ha reindirizzato la richiesta troppe volte.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>Il server %1 ha rifiutato il nome utente o la password.</translation>
+    </message>
+    <message>
+        <source>The server %1 reported an error (%2 %3).</source>
+        <translation>Il server %1 ha segnalato un errore (%2 %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>Il server %1 non ha risposto in tempo.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted (%2); the server is refused.</source>
+        <translation>Il certificato di %1 non è attendibile (%2); il server viene rifiutato.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be reached: %2</source>
+        <translation>Il server %1 non è raggiungibile: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 answered with status %2 where it was not expected.</source>
+        <translation>Il server %1 ha risposto con lo stato %2, che non era previsto.</translation>
     </message>
 </context>
 <context>

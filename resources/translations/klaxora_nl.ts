@@ -65,6 +65,56 @@
     </message>
 </context>
 <context>
+    <name>AlarmStore</name>
+    <message>
+        <source>the character &quot;^&quot;</source>
+        <translation>het teken &quot;^&quot;</translation>
+    </message>
+    <message>
+        <source>a carriage return (character 13)</source>
+        <translation>een regelterugloop (teken 13)</translation>
+    </message>
+    <message>
+        <source>a line feed (character 10)</source>
+        <translation>een regelopschuiving (teken 10)</translation>
+    </message>
+    <message>
+        <source>the end-of-file character Ctrl-Z (character 26)</source>
+        <translation>het bestandseindeteken Ctrl-Z (teken 26)</translation>
+    </message>
+    <message>
+        <source>The alarm message cannot contain %1.</source>
+        <translation>Het alarmbericht mag %1 niet bevatten.</translation>
+    </message>
+    <message>
+        <source>The sound file path cannot contain %1.</source>
+        <translation>Het pad van het geluidsbestand mag %1 niet bevatten.</translation>
+    </message>
+    <message>
+        <source>The alarm mode must be 0, 1 or 2.</source>
+        <translation>De alarmsoort moet 0, 1 of 2 zijn.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read, so it is not overwritten; changes are saved once it has been read again</source>
+        <translation>Het alarmbestand kon niet worden gelezen en wordt daarom niet overschreven; wijzigingen worden opgeslagen zodra het weer gelezen is</translation>
+    </message>
+    <message>
+        <source>The alarm identity cannot contain %1.</source>
+        <translation>De identiteit van het alarm mag %1 niet bevatten.</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavRequestPolicy</name>
+    <message>
+        <source>&quot;%1&quot; is not the address of a calendar server (https://...).</source>
+        <translation>&quot;%1&quot; is geen adres van een agendaserver (https://...).</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted (http://). Use https://, or allow unencrypted connections for this server.</source>
+        <translation>%1 zou onversleuteld worden bereikt (http://). Gebruik https:// of sta onversleutelde verbindingen toe voor deze server.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -313,6 +363,59 @@ Afsluitcodes: 0 klaar, 1 fout, 2 verkeerde invoer (niets veranderd), 3 de tijd i
     </message>
 </context>
 <context>
+    <name>DateTimeText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>&apos;%1&apos; is geen geldige tijd</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&apos;%1&apos; is geen geldige datum</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is geen geldig geheel getal</translation>
+    </message>
+</context>
+<context>
+    <name>DavMultistatusReader</name>
+    <message>
+        <source>The server %1 sent an answer that is not a WebDAV multistatus.</source>
+        <translation>De server %1 stuurde een antwoord dat geen WebDAV-multistatus is.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read: %2</source>
+        <translation>De server %1 stuurde een antwoord dat niet te lezen is: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InOutError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Bestand niet gevonden</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Ongeldige bestandsnaam</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Te veel geopende bestanden</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Toegang tot bestand geweigerd</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Schijf vol</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>I/O-fout %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>
@@ -328,6 +431,13 @@ Afsluitcodes: 0 klaar, 1 fout, 2 verkeerde invoer (niets veranderd), 3 de tijd i
     <message>
         <source>Information</source>
         <translation>Informatie</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Kan niet schrijven naar %1</translation>
     </message>
 </context>
 <context>
@@ -644,6 +754,56 @@ Please choose a file whose path has no &quot;^&quot; and at most %2 characters.<
         <translation>Het alarmbestand kan deze bestandsnaam niet bevatten:
 %1
 Kies een bestand waarvan het pad geen &quot;^&quot; en hoogstens %2 tekens heeft.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavDiscovery</name>
+    <message>
+        <source>No CalDAV calendars were found at %1.</source>
+        <translation>Er zijn geen CalDAV-agenda’s gevonden op %1.</translation>
+    </message>
+    <message>
+        <source>The server %1 names no calendar home for this account.</source>
+        <translation>De server %1 noemt geen agendamap voor dit account.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavTransport</name>
+    <message>
+        <source>The answer of %1 is larger than %2 MB and was refused.</source>
+        <translation>Het antwoord van %1 is groter dan %2 MB en is geweigerd.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke the connection off.</source>
+        <translation>De server %1 heeft de verbinding verbroken.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected the request too often.</source>
+        <translation>De server %1 heeft het verzoek te vaak omgeleid.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>De server %1 heeft de gebruikersnaam of het wachtwoord geweigerd.</translation>
+    </message>
+    <message>
+        <source>The server %1 reported an error (%2 %3).</source>
+        <translation>De server %1 meldde een fout (%2 %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>De server %1 antwoordde niet op tijd.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted (%2); the server is refused.</source>
+        <translation>Het certificaat van %1 wordt niet vertrouwd (%2); de server wordt geweigerd.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be reached: %2</source>
+        <translation>De server %1 is niet bereikbaar: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 answered with status %2 where it was not expected.</source>
+        <translation>De server %1 antwoordde onverwacht met status %2.</translation>
     </message>
 </context>
 <context>

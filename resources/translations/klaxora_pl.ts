@@ -65,6 +65,56 @@
     </message>
 </context>
 <context>
+    <name>AlarmStore</name>
+    <message>
+        <source>the character &quot;^&quot;</source>
+        <translation>znaku „^”</translation>
+    </message>
+    <message>
+        <source>a carriage return (character 13)</source>
+        <translation>znaku powrotu karetki (znak 13)</translation>
+    </message>
+    <message>
+        <source>a line feed (character 10)</source>
+        <translation>znaku nowego wiersza (znak 10)</translation>
+    </message>
+    <message>
+        <source>the end-of-file character Ctrl-Z (character 26)</source>
+        <translation>znaku końca pliku Ctrl-Z (znak 26)</translation>
+    </message>
+    <message>
+        <source>The alarm message cannot contain %1.</source>
+        <translation>Komunikat alarmu nie może zawierać %1.</translation>
+    </message>
+    <message>
+        <source>The sound file path cannot contain %1.</source>
+        <translation>Ścieżka pliku dźwiękowego nie może zawierać %1.</translation>
+    </message>
+    <message>
+        <source>The alarm mode must be 0, 1 or 2.</source>
+        <translation>Tryb alarmu musi wynosić 0, 1 lub 2.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read, so it is not overwritten; changes are saved once it has been read again</source>
+        <translation>Nie udało się odczytać pliku alarmów, więc nie zostanie nadpisany; zmiany zostaną zapisane, gdy znów uda się go odczytać</translation>
+    </message>
+    <message>
+        <source>The alarm identity cannot contain %1.</source>
+        <translation>Identyfikator alarmu nie może zawierać %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavRequestPolicy</name>
+    <message>
+        <source>&quot;%1&quot; is not the address of a calendar server (https://...).</source>
+        <translation>„%1” nie jest adresem serwera kalendarzy (https://...).</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted (http://). Use https://, or allow unencrypted connections for this server.</source>
+        <translation>Połączenie z %1 nie byłoby szyfrowane (http://). Użyj https:// albo zezwól na nieszyfrowane połączenia z tym serwerem.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -313,6 +363,59 @@ Kody wyjścia: 0 zrobione, 1 błąd, 2 złe dane (nic nie zmieniono), 3 czas min
     </message>
 </context>
 <context>
+    <name>DateTimeText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>„%1” nie jest prawidłową godziną</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>„%1” nie jest prawidłową datą</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1” nie jest prawidłową liczbą całkowitą</translation>
+    </message>
+</context>
+<context>
+    <name>DavMultistatusReader</name>
+    <message>
+        <source>The server %1 sent an answer that is not a WebDAV multistatus.</source>
+        <translation>Serwer %1 wysłał odpowiedź, która nie jest multistatusem WebDAV.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read: %2</source>
+        <translation>Serwer %1 wysłał odpowiedź, której nie można odczytać: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InOutError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Nie znaleziono pliku</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nieprawidłowa nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zbyt wiele otwartych plików</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Odmowa dostępu do pliku</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Dysk pełny</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Błąd we/wy %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>
@@ -328,6 +431,13 @@ Kody wyjścia: 0 zrobione, 1 błąd, 2 złe dane (nic nie zmieniono), 3 czas min
     <message>
         <source>Information</source>
         <translation>Informacja</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Nie można zapisać do %1</translation>
     </message>
 </context>
 <context>
@@ -645,6 +755,56 @@ Please choose a file whose path has no &quot;^&quot; and at most %2 characters.<
         <translation>Plik alarmów nie pomieści tej nazwy pliku:
 %1
 Wybierz plik, którego ścieżka nie ma &quot;^&quot; i ma najwyżej %2 znaków.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavDiscovery</name>
+    <message>
+        <source>No CalDAV calendars were found at %1.</source>
+        <translation>Pod adresem %1 nie znaleziono kalendarzy CalDAV.</translation>
+    </message>
+    <message>
+        <source>The server %1 names no calendar home for this account.</source>
+        <translation>Serwer %1 nie podaje folderu kalendarzy dla tego konta.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavTransport</name>
+    <message>
+        <source>The answer of %1 is larger than %2 MB and was refused.</source>
+        <translation>Odpowiedź z %1 jest większa niż %2 MB i została odrzucona.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke the connection off.</source>
+        <translation>Serwer %1 zerwał połączenie.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected the request too often.</source>
+        <translation>Serwer %1 przekierował żądanie zbyt wiele razy.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>Serwer %1 odrzucił nazwę użytkownika lub hasło.</translation>
+    </message>
+    <message>
+        <source>The server %1 reported an error (%2 %3).</source>
+        <translation>Serwer %1 zgłosił błąd (%2 %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>Serwer %1 nie odpowiedział na czas.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted (%2); the server is refused.</source>
+        <translation>Certyfikat %1 nie jest zaufany (%2); serwer został odrzucony.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be reached: %2</source>
+        <translation>Nie można połączyć się z serwerem %1: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 answered with status %2 where it was not expected.</source>
+        <translation>Serwer %1 odpowiedział nieoczekiwanym statusem %2.</translation>
     </message>
 </context>
 <context>

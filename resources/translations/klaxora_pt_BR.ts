@@ -65,6 +65,56 @@
     </message>
 </context>
 <context>
+    <name>AlarmStore</name>
+    <message>
+        <source>the character &quot;^&quot;</source>
+        <translation>o caractere &quot;^&quot;</translation>
+    </message>
+    <message>
+        <source>a carriage return (character 13)</source>
+        <translation>um retorno de carro (caractere 13)</translation>
+    </message>
+    <message>
+        <source>a line feed (character 10)</source>
+        <translation>uma quebra de linha (caractere 10)</translation>
+    </message>
+    <message>
+        <source>the end-of-file character Ctrl-Z (character 26)</source>
+        <translation>o caractere de fim de arquivo Ctrl-Z (caractere 26)</translation>
+    </message>
+    <message>
+        <source>The alarm message cannot contain %1.</source>
+        <translation>A mensagem do alarme não pode conter %1.</translation>
+    </message>
+    <message>
+        <source>The sound file path cannot contain %1.</source>
+        <translation>O caminho do arquivo de som não pode conter %1.</translation>
+    </message>
+    <message>
+        <source>The alarm mode must be 0, 1 or 2.</source>
+        <translation>O modo do alarme deve ser 0, 1 ou 2.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read, so it is not overwritten; changes are saved once it has been read again</source>
+        <translation>Não foi possível ler o arquivo de alarmes, então ele não é sobrescrito; as alterações serão salvas quando ele puder ser lido de novo</translation>
+    </message>
+    <message>
+        <source>The alarm identity cannot contain %1.</source>
+        <translation>O identificador do alarme não pode conter %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavRequestPolicy</name>
+    <message>
+        <source>&quot;%1&quot; is not the address of a calendar server (https://...).</source>
+        <translation>&quot;%1&quot; não é o endereço de um servidor de calendários (https://...).</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted (http://). Use https://, or allow unencrypted connections for this server.</source>
+        <translation>%1 seria acessado sem criptografia (http://). Use https:// ou permita conexões sem criptografia para este servidor.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>See klaxora --help.</source>
@@ -313,6 +363,59 @@ Códigos de saída: 0 feito, 1 falha, 2 entrada inválida (nada mudou), 3 a hora
     </message>
 </context>
 <context>
+    <name>DateTimeText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>&quot;%1&quot; não é um horário válido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&quot;%1&quot; não é uma data válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&quot;%1&quot; não é um número inteiro válido</translation>
+    </message>
+</context>
+<context>
+    <name>DavMultistatusReader</name>
+    <message>
+        <source>The server %1 sent an answer that is not a WebDAV multistatus.</source>
+        <translation>O servidor %1 enviou uma resposta que não é um multistatus WebDAV.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read: %2</source>
+        <translation>O servidor %1 enviou uma resposta que não pode ser lida: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InOutError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nome de arquivo inválido</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Arquivos abertos demais</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Acesso ao arquivo negado</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco cheio</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Erro de E/S %1</translation>
+    </message>
+</context>
+<context>
     <name>KlaxoraApplication</name>
     <message>
         <source>Unknown error</source>
@@ -328,6 +431,13 @@ Códigos de saída: 0 feito, 1 falha, 2 entrada inválida (nada mudou), 3 a hora
     <message>
         <source>Information</source>
         <translation>Informação</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Não é possível gravar em %1</translation>
     </message>
 </context>
 <context>
@@ -644,6 +754,56 @@ Please choose a file whose path has no &quot;^&quot; and at most %2 characters.<
         <translation>O arquivo de alarmes não pode guardar este nome de arquivo:
 %1
 Escolha um arquivo cujo caminho não tenha &quot;^&quot; e tenha no máximo %2 caracteres.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavDiscovery</name>
+    <message>
+        <source>No CalDAV calendars were found at %1.</source>
+        <translation>Nenhum calendário CalDAV foi encontrado em %1.</translation>
+    </message>
+    <message>
+        <source>The server %1 names no calendar home for this account.</source>
+        <translation>O servidor %1 não indica nenhuma pasta de calendários para esta conta.</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalDavTransport</name>
+    <message>
+        <source>The answer of %1 is larger than %2 MB and was refused.</source>
+        <translation>A resposta de %1 é maior que %2 MB e foi recusada.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke the connection off.</source>
+        <translation>O servidor %1 interrompeu a conexão.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected the request too often.</source>
+        <translation>O servidor %1 redirecionou a solicitação vezes demais.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>O servidor %1 recusou o nome de usuário ou a senha.</translation>
+    </message>
+    <message>
+        <source>The server %1 reported an error (%2 %3).</source>
+        <translation>O servidor %1 relatou um erro (%2 %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>O servidor %1 não respondeu a tempo.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted (%2); the server is refused.</source>
+        <translation>O certificado de %1 não é confiável (%2); o servidor foi recusado.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be reached: %2</source>
+        <translation>Não foi possível acessar o servidor %1: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 answered with status %2 where it was not expected.</source>
+        <translation>O servidor %1 respondeu com o status %2, que não era esperado.</translation>
     </message>
 </context>
 <context>

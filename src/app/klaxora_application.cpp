@@ -1,5 +1,6 @@
 #include "app/klaxora_application.h"
 
+#include "command/translated_text.h"
 #include "ui/message_boxes.h"
 
 #include <exception>
@@ -18,7 +19,7 @@ bool KlaxoraApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        presenter_(QString::fromUtf8(error.what()));
+        presenter_(QString::fromStdString(translatedError(error)));
     } catch (...) {
         presenter_(QCoreApplication::translate("KlaxoraApplication", "Unknown error"));
     }

@@ -15,6 +15,7 @@
 #include "command/command_channel.h"
 #include "command/command_server.h"
 #include "command/single_instance.h"
+#include "command/translated_text.h"
 #include "controls/tray_shell.h"
 #include "engine/converted_sounds.h"
 #include "engine/qt_sound_backend.h"
@@ -148,7 +149,7 @@ int runWindow(int argc, char** argv)
     } catch (const std::exception& error) {
         // The preferences could not be read. (An unreadable alarm file is shown by the window, which
         // runs on without overwriting it.)
-        showErrorBox(QString::fromUtf8(error.what()));
+        showErrorBox(QString::fromStdString(translatedError(error)));
         return 1;
     }
     // The options dialog kept for the program's life (the editor opens one of its own each time).

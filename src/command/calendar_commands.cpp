@@ -1,11 +1,12 @@
 #include "command/calendar_commands.h"
 
 #include "store/atomic_file.h"
+#include "store/io_error.h"
+#include "store/user_error.h"
 #include "sync/icalendar_export.h"
 #include "sync/icalendar_import.h"
 #include "sync/icalendar_store.h"
 
-#include <cstring>
 #include <exception>
 
 namespace klaxora {
@@ -47,7 +48,7 @@ CommandReply carryOutImport(const CommandRequest& request, AlarmStore& store, co
     std::string text;
     if (const int error = files.fileSystem.readWholeFile(request.calendarFile, text); error != 0)
         return failedReply(words(QT_TRANSLATE_NOOP("CommandReply", "the calendar file could not be read: %1"),
-                                 {std::strerror(error)}));
+                                 {inOutErrorText(error).in(translate)}));
     CalendarReading reading;
     try {
         reading = readICalendar(text, files.zoneName, files.clock.now());
@@ -56,7 +57,7 @@ CommandReply carryOutImport(const CommandRequest& request, AlarmStore& store, co
                 {},
                 "klaxora: " +
                     words(QT_TRANSLATE_NOOP("CommandReply", "the calendar file is refused: %1"),
-                          {words(error.reason(), {error.detail()})}) +
+                          {userTextOf(error).in(translate)}) +
                     "\n"};
     }
     const CalendarImport import = addCalendarAlarms(store, reading, newAlarmWaveFile);
@@ -66,7 +67,7 @@ CommandReply carryOutImport(const CommandRequest& request, AlarmStore& store, co
         } catch (const std::exception& error) {
             return failedReply(
                 words(QT_TRANSLATE_NOOP("CommandReply", "the alarm file could not be written: %1"),
-                      {error.what()}));
+                      {userTextOf(error).in(translate)}));
         }
     }
     const int skipped =
@@ -87,8 +88,9 @@ CommandReply carryOutExport(const CommandRequest& request, const AlarmStore& sto
     try {
         replaceFileAtomically(files.fileSystem, request.calendarFile, written.text);
     } catch (const std::exception& error) {
-        return failedReply(words(
-            QT_TRANSLATE_NOOP("CommandReply", "the calendar file could not be written: %1"), {error.what()}));
+        return failedReply(
+            words(QT_TRANSLATE_NOOP("CommandReply", "the calendar file could not be written: %1"),
+                  {userTextOf(error).in(translate)}));
     }
     return {ExitDone,
             words(QT_TRANSLATE_NOOP("CommandReply", "Alarms exported: %1, to %2."),

@@ -124,13 +124,13 @@ CommandReply carryOutAdd(const CommandRequest& request, AlarmStore& store, const
                             request.message, waveFile, request.mode, request.repeatDays);
     } catch (const std::exception& error) {
         // The arguments were checked before; what is left is the store refusing text it cannot keep.
-        return {ExitBadInput, {}, std::string("klaxora: ") + error.what() + "\n"};
+        return {ExitBadInput, {}, "klaxora: " + userTextOf(error).in(translate) + "\n"};
     }
     try {
         save();
     } catch (const std::exception& error) {
         return failedReply(words(QT_TRANSLATE_NOOP("CommandReply", "the alarm file could not be written: %1"),
-                                 {error.what()}));
+                                 {userTextOf(error).in(translate)}));
     }
     // As the store keeps it.
     const StoredAlarm& added = store.baseAlarmList()[store.findBaseAlarmForId(id)];

@@ -1,6 +1,7 @@
 #include "command/command_server.h"
 
 #include "command/command_channel.h"
+#include "command/translated_text.h"
 
 #include <QLocalSocket>
 
@@ -45,7 +46,7 @@ void CommandServer::answer(QLocalSocket* socket)
             reply = handler_(request);
         } catch (const std::exception& error) {
             // An error must not end the program; the command is told instead.
-            reply = failedReply(error.what());
+            reply = failedReply(translatedError(error));
         }
     }
     QDataStream out(socket);

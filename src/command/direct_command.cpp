@@ -19,14 +19,14 @@ CommandReply carryOutWithoutProgram(const CommandRequest& request, const Command
         return failedReply(fillText(
             translatedText("CommandReply",
                            QT_TRANSLATE_NOOP("CommandReply", "the alarm file could not be read: %1")),
-            {error.what()}));
+            {translatedError(error)}));
     }
     // Without the file's alarms a list would be wrong and an add could not be saved.
-    if (!files.alarmFileError.empty())
+    if (files.alarmFileError)
         return failedReply(fillText(
             translatedText("CommandReply",
                            QT_TRANSLATE_NOOP("CommandReply", "the alarm file could not be read: %1")),
-            {files.alarmFileError}));
+            {files.alarmFileError->in(translatedText)}));
     AlarmStore& store = *files.alarms;
     if (request.kind == CommandKind::List)
         return {ExitDone, alarmListText(store, *context.wallClock, request.todayOnly), {}};

@@ -14,7 +14,9 @@ AlarmEngine::AlarmEngine(AlarmStore& store, const Clock& clock, const Preference
       tick_(store, clock, alarmTimer_, *this)
 {
     notifier_->setOnPicked([this] { alarmShow_->bringToFront(); });
-    tick_.setMissedLineText(tr("Missed: due at %1 on %2").toStdString());
+    tick_.setTranslate([](const char* context, const char* text) {
+        return QCoreApplication::translate(context, text).toStdString();
+    });
     connect(&alarmTimer_.timer(), &QTimer::timeout, this, [this] { tick(); });
 }
 

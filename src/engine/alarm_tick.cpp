@@ -35,8 +35,8 @@ void AlarmTick::run()
 {
     runSteps();
     // Told with the timer on again: the box waits for the user, overnight say, while alarms keep ringing.
-    if (std::optional<std::string> error = std::exchange(tickError_, std::nullopt)) {
-        host_.showError(*error);
+    if (std::optional<UserText> error = std::exchange(tickError_, std::nullopt)) {
+        host_.showError(error->in(translate_));
     }
 }
 
@@ -92,7 +92,10 @@ bool AlarmTick::announce(const PendingAlarm& alarm, DateTime due)
     }
     int result = 0;
     if (alarm.alarmMode != amSoundOnly || quiet) {
-        result = host_.showAlarmMessage(quiet ? missedLine(due, store_.formats().user(), missedLineText_) +
+        // Under the window side's context, beside the notification's other texts.
+        const char* const missedWords = QT_TRANSLATE_NOOP("klaxora::AlarmEngine", "Missed: due at %1 on %2");
+        result = host_.showAlarmMessage(quiet ? missedLine(due, store_.formats().user(),
+                                                           translate_("klaxora::AlarmEngine", missedWords)) +
                                                     "\n" + alarm.message
                                               : alarm.message);
         // No button gives 0: the dialog was ended without an answer (the program is being ended, at a
@@ -310,7 +313,7 @@ bool AlarmTick::guarded(const std::function<void()>& step, bool showError)
         return true;
     } catch (const std::exception& error) {
         if (showError && !tickError_) {
-            tickError_ = error.what();
+            tickError_ = userTextOf(error);
         }
         return false;
     }

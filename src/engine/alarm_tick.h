@@ -50,8 +50,8 @@ public:
     // The line above the message of an alarm told late: "Missed: due at 11:59 PM on Wednesday 6/10/2026",
     // from `text` with the time for %1 and the date for %2.
     static std::string missedLine(DateTime due, const FormatSettings& user, std::string_view text);
-    // The words of that line, in the user's language; English until set.
-    void setMissedLineText(std::string text) { missedLineText_ = std::move(text); }
+    // Puts the texts it shows (the missed line, errors) into the user's language.
+    void setTranslate(Translate translate) { translate_ = std::move(translate); }
 
     // An alarm told later than this after its time is told as missed, without its sound.
     static constexpr DateTime MissedQuietAfter = 10.0 / 1440.0;
@@ -100,8 +100,8 @@ private:
     bool missedToQueue_ = true;
     // The clock has stood before that date since the last load.
     bool clockBeforeLoadedDate_ = false;
-    std::optional<std::string> tickError_;
-    std::string missedLineText_ = "Missed: due at %1 on %2";
+    std::optional<UserText> tickError_;
+    Translate translate_ = untranslated;
     // The earliest moment an entry of TodayList falls due, as of the store's change count: an idle
     // tick compares the clock with it instead of walking the list.
     std::uint64_t dueScanChangeCount_ = 0;

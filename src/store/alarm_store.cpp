@@ -38,33 +38,34 @@ int findById(const OwningList<T>& list, AlarmId id)
     return low < list.count() && list[low].id == id ? low : -1;
 }
 
-// Names a character that would break the alarm file's line grammar, or returns nothing.
-std::string forbiddenCharacterName(std::string_view text)
+// Names a character that would break the alarm file's line grammar, or returns null.
+const char* forbiddenCharacterName(std::string_view text)
 {
     for (const char c : text) {
         switch (c) {
         case '^':
-            return "the character \"^\"";
+            return QT_TRANSLATE_NOOP("AlarmStore", "the character \"^\"");
         case '\r':
-            return "a carriage return (character 13)";
+            return QT_TRANSLATE_NOOP("AlarmStore", "a carriage return (character 13)");
         case '\n':
-            return "a line feed (character 10)";
+            return QT_TRANSLATE_NOOP("AlarmStore", "a line feed (character 10)");
         case 26:
-            return "the end-of-file character Ctrl-Z (character 26)";
+            return QT_TRANSLATE_NOOP("AlarmStore", "the end-of-file character Ctrl-Z (character 26)");
         default:
             break;
         }
     }
-    return {};
+    return nullptr;
 }
 
 // Text inside the program is UTF-8; anything else is taken as Windows-1252, as the file reader does,
 // so that what is written reads back the same.
-std::string checkedFileText(std::string_view text, const char* what)
+// `refusal` names the field and leaves %1 for the character.
+std::string checkedFileText(std::string_view text, const char* refusal)
 {
     std::string decoded = decodeFileText(text);
-    if (const std::string name = forbiddenCharacterName(decoded); !name.empty())
-        throw AlarmInputError(std::string("The ") + what + " cannot contain " + name + ".");
+    if (const char* name = forbiddenCharacterName(decoded))
+        throw AlarmInputError({"AlarmStore", refusal, {{"AlarmStore", name, {}}}});
     return decoded;
 }
 
@@ -92,11 +93,15 @@ AlarmId AlarmStore::addAlarm(std::string_view timeText, std::string_view dateTex
     const FormatSettings& storage = formats_.storage();
     const DateTime date = strToDate(dateText, storage, decodeDate(clock_.today()).year);
     const DateTime time = strToTime(timeText, storage);
-    const std::string checkedMessage = checkedFileText(message, "alarm message");
-    const std::string checkedWaveFile = checkedFileText(waveFile, "sound file path");
-    const std::string checkedUid = checkedFileText(uid, "alarm identity");
+    const std::string checkedMessage =
+        checkedFileText(message, QT_TRANSLATE_NOOP("AlarmStore", "The alarm message cannot contain %1."));
+    const std::string checkedWaveFile =
+        checkedFileText(waveFile, QT_TRANSLATE_NOOP("AlarmStore", "The sound file path cannot contain %1."));
+    const std::string checkedUid =
+        checkedFileText(uid, QT_TRANSLATE_NOOP("AlarmStore", "The alarm identity cannot contain %1."));
     if (mode > amSoundOnly)
-        throw AlarmInputError("The alarm mode must be 0, 1 or 2.");
+        throw AlarmInputError(
+            {"AlarmStore", QT_TRANSLATE_NOOP("AlarmStore", "The alarm mode must be 0, 1 or 2."), {}});
     const DateTime first = repeatDays.empty() ? date : firstOccurrenceToCome(repeatDays, date, time);
     return addConvertedAlarm(time, first, checkedMessage, checkedWaveFile, mode, repeatDays, checkedUid);
 }

@@ -11,6 +11,7 @@
 #include "store/file_system.h"
 #include "store/format_settings.h"
 #include "store/owning_list.h"
+#include "store/user_error.h"
 
 #include <cstdint>
 #include <memory>
@@ -25,16 +26,16 @@ struct AlarmFileLine;
 
 // An alarm that could not be saved so that it reads back the same, e.g.
 // The alarm message cannot contain the character "^".
-class AlarmInputError : public std::runtime_error {
+class AlarmInputError : public UserError {
 public:
-    using std::runtime_error::runtime_error;
+    using UserError::UserError;
 };
 
 // A write refused because the last load could not read the alarm file: the lists then hold only part of
 // the alarms, and writing them would destroy the rest.
-class UnreadAlarmFileError : public std::runtime_error {
+class UnreadAlarmFileError : public UserError {
 public:
-    using std::runtime_error::runtime_error;
+    using UserError::UserError;
 };
 
 class AlarmStore {

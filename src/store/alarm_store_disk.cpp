@@ -14,8 +14,12 @@ namespace klaxora {
 void AlarmStore::writeToDisk()
 {
     if (fileUnread_)
-        throw UnreadAlarmFileError("The alarm file could not be read, so it is not overwritten; changes are "
-                                   "saved once it has been read again");
+        throw UnreadAlarmFileError(
+            {"AlarmStore",
+             QT_TRANSLATE_NOOP("AlarmStore", "The alarm file could not be read, so it is not "
+                                             "overwritten; changes are saved once it has been "
+                                             "read again"),
+             {}});
     fileBehind_ = true;
     replaceFileAtomically(fileSystem_, alarmFilePath_, alarmLines());
     fileBehind_ = false;

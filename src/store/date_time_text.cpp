@@ -82,12 +82,10 @@ DateOrder dateOrderOf(std::string_view shortDatePattern)
     return DateOrder::MonthDayYear;
 }
 
-[[noreturn]] void throwConversionError(std::string_view text, const char* what)
+// `refusal` leaves %1 for the text.
+[[noreturn]] void throwConversionError(std::string_view text, const char* refusal)
 {
-    std::string message;
-    message.reserve(text.size() + 32);
-    message.append("'").append(text).append("' is not a valid ").append(what);
-    throw ConversionError(message);
+    throw ConversionError({"DateTimeText", refusal, {{nullptr, std::string(text), {}}}});
 }
 
 } // namespace
@@ -133,7 +131,7 @@ DateTime strToTime(std::string_view text, const FormatSettings& settings)
 {
     DateTime result = 0;
     if (!tryStrToTime(text, settings, result))
-        throwConversionError(text, "time");
+        throwConversionError(text, QT_TRANSLATE_NOOP("DateTimeText", "'%1' is not a valid time"));
     return result;
 }
 
@@ -194,7 +192,7 @@ DateTime strToDate(std::string_view text, const FormatSettings& settings, int cu
 {
     DateTime result = 0;
     if (!tryStrToDate(text, settings, currentYear, result))
-        throwConversionError(text, "date");
+        throwConversionError(text, QT_TRANSLATE_NOOP("DateTimeText", "'%1' is not a valid date"));
     return result;
 }
 
@@ -226,10 +224,11 @@ int strToInt(std::string_view text)
             break;
         magnitude = magnitude * (hex ? 16 : 10) + static_cast<std::uint64_t>(digit);
         if (magnitude > limit)
-            throwConversionError(text, "integer value");
+            throwConversionError(text,
+                                 QT_TRANSLATE_NOOP("DateTimeText", "'%1' is not a valid integer value"));
     }
     if (pos == firstDigit || pos != text.size())
-        throwConversionError(text, "integer value");
+        throwConversionError(text, QT_TRANSLATE_NOOP("DateTimeText", "'%1' is not a valid integer value"));
     return negative ? static_cast<int>(-static_cast<std::int64_t>(magnitude)) : static_cast<int>(magnitude);
 }
 

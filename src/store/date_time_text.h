@@ -3,17 +3,17 @@
 
 #include "store/date_time.h"
 #include "store/format_settings.h"
+#include "store/user_error.h"
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace klaxora {
 
 // "'%s' is not a valid time", "'%s' is not a valid date", "'%s' is not a valid integer value".
-class ConversionError : public std::runtime_error {
+class ConversionError : public UserError {
 public:
-    using std::runtime_error::runtime_error;
+    using UserError::UserError;
 };
 
 // Time of day in whole seconds (whole part 0). Throws ConversionError.

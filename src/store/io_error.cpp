@@ -4,29 +4,31 @@
 
 namespace klaxora {
 
-std::string inOutErrorText(int errorCode)
+UserText inOutErrorText(int errorCode)
 {
     switch (errorCode) {
     case ENOENT:
-        return "File not found";
+        return {"InOutError", QT_TRANSLATE_NOOP("InOutError", "File not found"), {}};
     case ENOTDIR:
     case ENAMETOOLONG:
     case EISDIR:
-        return "Invalid filename";
+        return {"InOutError", QT_TRANSLATE_NOOP("InOutError", "Invalid filename"), {}};
     case EMFILE:
     case ENFILE:
-        return "Too many open files";
+        return {"InOutError", QT_TRANSLATE_NOOP("InOutError", "Too many open files"), {}};
     case EACCES:
     case EPERM:
     case EROFS:
-        return "File access denied";
+        return {"InOutError", QT_TRANSLATE_NOOP("InOutError", "File access denied"), {}};
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return "Disk full";
+        return {"InOutError", QT_TRANSLATE_NOOP("InOutError", "Disk full"), {}};
     default:
-        return "I/O error " + std::to_string(errorCode);
+        return {"InOutError",
+                QT_TRANSLATE_NOOP("InOutError", "I/O error %1"),
+                {{nullptr, std::to_string(errorCode), {}}}};
     }
 }
 

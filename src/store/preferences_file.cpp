@@ -20,7 +20,9 @@ void writeOrThrow(FileSystem& fileSystem, const std::string& path, std::string_v
                   std::string_view key, std::string_view value)
 {
     if (!writeProfileString(fileSystem, path, section, key, value))
-        throw PreferencesError("Unable to write to " + path);
+        throw PreferencesError({"PreferencesFile",
+                                QT_TRANSLATE_NOOP("PreferencesFile", "Unable to write to %1"),
+                                {{nullptr, path, {}}}});
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "store/file_system.h"
+#include "store/user_error.h"
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -18,9 +18,9 @@ struct Preferences {
 };
 
 // "Unable to write to %s" with the full path of the file.
-class PreferencesError : public std::runtime_error {
+class PreferencesError : public UserError {
 public:
-    using std::runtime_error::runtime_error;
+    using UserError::UserError;
 };
 
 // Missing file, section or key: the defaults above.

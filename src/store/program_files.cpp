@@ -14,7 +14,7 @@ ProgramFiles loadProgramFiles(const Clock& clock, FileSystem& fileSystem, const 
         files.alarms->loadFromDisk();
     } catch (const std::exception& error) {
         // A file not there yet at a log-in (a home folder mounted late) must not cost the day's alarms.
-        files.alarmFileError = error.what();
+        files.alarmFileError = userTextOf(error);
     }
     return files;
 }

@@ -9,6 +9,7 @@
 #include "store/preferences_file.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace klaxora {
@@ -19,7 +20,7 @@ struct ProgramFiles {
     std::unique_ptr<AlarmStore> alarms;
     // Why loading "Alarms.dat" failed, when it did. The store is there all the same: it refuses to write
     // over a file it could not read, and the tick reads it again until it can.
-    std::string alarmFileError;
+    std::optional<UserText> alarmFileError;
 };
 
 // Reads "ALARM.INI", then loads "Alarms.dat" into a new store. Throws what LoadPreferences throws. The

@@ -2,7 +2,7 @@
 
 namespace klaxora {
 
-std::string fillText(std::string_view text, std::initializer_list<std::string> values)
+std::string fillText(std::string_view text, const std::vector<std::string>& values)
 {
     std::string filled;
     filled.reserve(text.size() + 32);
@@ -12,7 +12,7 @@ std::string fillText(std::string_view text, std::initializer_list<std::string> v
                 ? static_cast<std::size_t>(text[i + 1] - '1')
                 : values.size();
         if (number < values.size()) {
-            filled += values.begin()[number];
+            filled += values[number];
             ++i;
         } else {
             filled += text[i];

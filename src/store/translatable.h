@@ -4,9 +4,9 @@
 #pragma once
 
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, x) x
@@ -23,6 +23,6 @@ inline std::string untranslated(const char*, const char* text)
 }
 
 // `text` with %1, %2 ... replaced by the values in order.
-std::string fillText(std::string_view text, std::initializer_list<std::string> values);
+std::string fillText(std::string_view text, const std::vector<std::string>& values);
 
 } // namespace klaxora

@@ -8,12 +8,11 @@
 #include "store/date_time.h"
 #include "store/repeat_days.h"
 #include "store/translatable.h"
+#include "store/user_error.h"
 
 #include <cstddef>
 #include <optional>
-#include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace klaxora {
@@ -26,19 +25,13 @@ constexpr int CalendarFirstYear = 1900;
 constexpr int CalendarLastYear = 3000;
 
 // A text that is too large, or that libical does not accept as iCalendar. The reason is a text marked
-// for translation (context "CommandReply") in which %1 stands for libical's own complaint, if any.
-class ICalendarError : public std::runtime_error {
+// for translation (context "CommandReply"); its %1 stands for libical's own complaint, if any.
+class ICalendarError : public UserError {
 public:
-    explicit ICalendarError(const char* reason, std::string detail = {})
-        : std::runtime_error(fillText(reason, {detail})), reason_(reason), detail_(std::move(detail))
+    explicit ICalendarError(const char* reason, const std::string& detail = {})
+        : UserError(UserText{"CommandReply", reason, {UserText{nullptr, detail, {}}}})
     {
     }
-    const char* reason() const { return reason_; }
-    const std::string& detail() const { return detail_; }
-
-private:
-    const char* reason_;
-    std::string detail_;
 };
 
 // One alarm read from a calendar, in local time.

@@ -218,11 +218,18 @@ void AlarmEditorDialog::createRepeatRow()
     // Created in the order they stand, which is also their tab order.
     for (int place = 0; place < 7; ++place) {
         const int day = (user.firstDayOfWeek - 1 + place) % 7 + 1;
-        QString name = QString::fromStdString(user.shortDayNames[day - 1]);
-        auto* toggle = new QCheckBox(name.replace(QLatin1Char('&'), QStringLiteral("&&")), this);
+        QString name = QString::fromStdString(user.shortDayNames[day - 1])
+                           .replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* toggle = new QCheckBox(name, this);
         toggle->setObjectName(QStringLiteral("repeatToggle%1").arg(day));
         toggle->setAccessibleName(tr("Repeat on %1").arg(QString::fromStdString(user.longDayNames[day - 1])));
         toggle->setGeometry(70 + place * 51, 302, 51, 20);
+        // A locale's short name too long for its place (Polish "niedz.") is cut; the name the screen
+        // reader gets keeps the whole day.
+        while (toggle->sizeHint().width() > toggle->width() && name.size() > 2) {
+            name.chop(1);
+            toggle->setText(name);
+        }
         repeatToggles_[day - 1] = toggle;
     }
     repeatCaption_ = new QLabel(tr("&Repeat"), this);

@@ -3,6 +3,7 @@
 // unwind through the toolkit's signal and event code, which is not built for exceptions.
 #pragma once
 
+#include "command/translated_text.h"
 #include "ui/message_boxes.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ auto guarded(Handler handler)
         try {
             handler();
         } catch (const std::exception& error) {
-            showErrorBox(QString::fromUtf8(error.what()));
+            showErrorBox(QString::fromStdString(translatedError(error)));
         }
     };
 }

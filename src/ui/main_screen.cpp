@@ -1,5 +1,6 @@
 #include "ui/main_screen.h"
 
+#include "command/translated_text.h"
 #include "controls/bevel_panel.h"
 #include "controls/flat_button.h"
 #include "controls/qt_tray_shell.h"
@@ -61,11 +62,14 @@ void MainScreen::formCreate(ProgramFiles files)
     if (!files.alarms) {
         files = loadProgramFiles(clock_, fileSystem_, folder_, formats);
     }
-    if (!files.alarmFileError.empty()) {
+    if (files.alarmFileError) {
         // The window runs on all the same: the alarms set now are kept, nothing is written over the
         // file, and the tick reads it as soon as it can.
         QMetaObject::invokeMethod(
-            this, [this, text = QString::fromStdString(files.alarmFileError)] { showError(text); },
+            this,
+            [this, text = QString::fromStdString(files.alarmFileError->in(translatedText))] {
+                showError(text);
+            },
             Qt::QueuedConnection);
     }
     preferences_ = files.options;

@@ -2,6 +2,7 @@
 // windows keep their sizes, so a translation too long for its control must be shortened (a clipped or
 // elided German caption is the translators' most common fault).
 #include "app/program_translations.h"
+#include "app/user_locale.h"
 #include "controls/caption_text.h"
 #include "controls/flat_button.h"
 #include "engine/notification_dialog.h"
@@ -71,8 +72,10 @@ class TranslationsFitTest : public MainScreenTest, public ::testing::WithParamIn
 protected:
     TranslationsFitTest()
     {
-        installProgramTranslations(*QCoreApplication::instance(),
-                                   QLocale(QString::fromStdString(GetParam())));
+        const QLocale locale(QString::fromStdString(GetParam()));
+        installProgramTranslations(*QCoreApplication::instance(), locale);
+        // The editor's repeat row shows the locale's own short day names.
+        userFormats = userFormatSettings(locale);
     }
     ~TranslationsFitTest() override
     {

@@ -4,8 +4,8 @@
 #   accessible_buttons.py APP                 "name<TAB>role<TAB>enabled" for every push button
 #   accessible_buttons.py APP --press NAME    does the press action of the push button so named
 #   accessible_buttons.py APP --window TITLE  "name<TAB>role" for every named node of that window, with
-#                                             "<TAB>selected" for a selected list item and the state of a
-#                                             check box
+#                                             "<TAB>selected" for a selected list item, the state of a
+#                                             check box and "<TAB>focused" for the node with the focus
 import sys
 
 import pyatspi
@@ -56,6 +56,8 @@ def window(app, title):
                     line += "\tselected"
                 if node.getRole() == pyatspi.ROLE_CHECK_BOX:
                     line += "\tchecked" if state.contains(pyatspi.STATE_CHECKED) else "\tunchecked"
+                if state.contains(pyatspi.STATE_FOCUSED):
+                    line += "\tfocused"
                 print(line)
             return 0
     return 1

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A screen reader's view: on a desktop with the accessibility bus, the main window's command buttons are
-# push buttons named by their captions, and with an empty list the commands on a row are disabled; the
-# press action of Add Alarm opens the editor, whose fields read as their captions and whose calendar's
-# days read as dates.
+# push buttons named by their captions, and with an empty list the commands on a row are disabled. In
+# English and in German, the press action of Add Alarm opens the editor, whose fields read as their
+# captions and whose calendar's days read as dates, and the notification is a dialog that reads its
+# message with the focus on Delete. A language the program does not have reads as English.
 source "$(dirname "$0")/lib.sh"
 e2e_setup screen_reader "$@"
 e2e_require_commands dbus-daemon
@@ -42,36 +43,64 @@ for name in "Edit Alarm" "Delete Alarm" "Adjust Time +/-"; do
 done
 e2e_log "screen reader sees: $(cut -f1 "$list" | paste -sd, -)"
 
-# Switch access: the press action of Add Alarm opens the editor, as a click does.
 atspi() { /usr/bin/python3 "$E2E_LIB_DIR/accessible_buttons.py" "Klaxora!" "$@" 2>>"$E2E_OUT/atspi.log"; }
-atspi --press "Add Alarm" || e2e_fail "Add Alarm could not be pressed over the accessibility bus"
-e2e_wait_window "$E2E_PROGRAM_PID" "Alarm Description"
-
-# The editor's fields read as their captions, the calendar's days as dates, the shown day selected.
-fields="$E2E_OUT/editor.txt"
-has_calendar() { atspi --window "Alarm Description" >"$fields" && grep -q '	list item	selected$' "$fields"; }
-e2e_wait "$E2E_DESKTOP_WAIT" "the editor's fields on the accessibility bus" has_calendar
-e2e_screenshot editor
-for field in "Message	text" "Time	text" "Hours	spin button" "Minutes	spin button" "Date	list" \
-    "Repeat on Monday	check box	unchecked"; do
-    grep -q -x -F "$field" "$fields" || e2e_fail "the editor has no '${field//	/ }' (see editor.txt)"
-done
-[ "$(grep -c '	list item' "$fields")" = 30 ] || e2e_fail "the calendar does not read as June's 30 days"
-day=$(grep '	list item	selected$' "$fields" | cut -f1)
-[[ $day == *2026* ]] || e2e_fail "the selected day reads '$day', not as a date"
-grep -q -x -F "$day	label" "$fields" || e2e_fail "the selected day reads '$day', not as the editor shows the date"
-e2e_log "the calendar's selected day reads: $day"
-
-# The buttons speak the desktop's language: German for a German desktop, English for a language the
-# program does not have.
 kill -TERM "$E2E_PROGRAM_PID"
 e2e_wait_program_end "$E2E_PROGRAM_PID"
-for case in "de_DE.UTF-8 Neuer Alarm" "ja_JP.UTF-8 Add Alarm"; do
-    E2E_LANG=${case%% *} e2e_start_program
+
+# read_windows LANG ADD EDITOR CANCEL NOTIFICATION DELETE FIELD...: under LANG, with one alarm about to
+# ring, the editor that the press action of ADD opens has the FIELDs; the notification reads its message.
+read_windows()
+{
+    local lang=$1 add=$2 editor=$3 cancel=$4 notification=$5 delete=$6 field
+    shift 6
+    e2e_write_alarms "09:01am^Tea time^^3^06/10/2026^^1"
+    e2e_clock_set "2026-06-10 09:00:00"
+    E2E_LANG=$lang e2e_start_program
     e2e_wait_window "$E2E_PROGRAM_PID" "Klaxora!"
-    has_add() { read_buttons && grep -q "^${case#* }	" "$list"; }
-    e2e_wait "$E2E_DESKTOP_WAIT" "the button '${case#* }' under ${case%% *}" has_add
-    e2e_log "under ${case%% *} the screen reader sees: $(cut -f1 "$list" | paste -sd, -)"
+    has_add() { read_buttons && grep -q "^$add	" "$list"; }
+    e2e_wait "$E2E_DESKTOP_WAIT" "the button '$add' under $lang" has_add
+    e2e_log "under $lang the screen reader sees: $(cut -f1 "$list" | paste -sd, -)"
+
+    # Switch access: the press action of Add Alarm opens the editor, as a click does.
+    atspi --press "$add" || e2e_fail "$add could not be pressed over the accessibility bus"
+    e2e_wait_window "$E2E_PROGRAM_PID" "$editor"
+    local fields="$E2E_OUT/editor-$lang.txt"
+    has_calendar() { atspi --window "$editor" >"$fields" && grep -q '	list item	selected' "$fields"; }
+    e2e_wait "$E2E_DESKTOP_WAIT" "the editor's fields on the accessibility bus" has_calendar
+    e2e_screenshot "editor-$lang"
+    for field in "$@"; do
+        grep -q -x -F -e "$field" -e "$field	focused" "$fields" || e2e_fail "the editor has no '${field//	/ }' under $lang (see editor-$lang.txt)"
+    done
+    [ "$(grep -c '	list item' "$fields")" = 30 ] || e2e_fail "the calendar does not read as June's 30 days"
+    local day
+    day=$(grep '	list item	selected' "$fields" | cut -f1)
+    [[ $day == *2026* ]] || e2e_fail "the selected day reads '$day', not as a date"
+    grep -q -x -F "$day	label" "$fields" || e2e_fail "the selected day reads '$day', not as the editor shows the date"
+    e2e_log "under $lang the calendar's selected day reads: $day"
+    atspi --press "$cancel" || e2e_fail "$cancel could not be pressed over the accessibility bus"
+    e2e_wait_window_gone "$E2E_PROGRAM_PID" "$editor"
+
+    e2e_clock_forward 60
+    e2e_wait_window "$E2E_PROGRAM_PID" "$notification"
+    local notice="$E2E_OUT/notification-$lang.txt"
+    has_message() { atspi --window "$notification" >"$notice" && grep -q -x -F "Tea time	label" "$notice"; }
+    e2e_wait "$E2E_DESKTOP_WAIT" "the notification's message on the accessibility bus" has_message
+    grep -q -x -F "$notification	dialog" "$notice" || e2e_fail "the notification is not a dialog under $lang (see notification-$lang.txt)"
+    grep -q -x -F "$delete	push button	focused" "$notice" || e2e_fail "the focus is not on $delete under $lang"
     kill -TERM "$E2E_PROGRAM_PID"
     e2e_wait_program_end "$E2E_PROGRAM_PID"
-done
+}
+read_windows en_US.UTF-8 "Add Alarm" "Alarm Description" Cancel "Alarm Notification" Delete \
+    "Message	text" "Time	text" "Hours	spin button" "Minutes	spin button" "Date	list" \
+    "Repeat on Monday	check box	unchecked"
+read_windows de_DE.UTF-8 "Neuer Alarm" "Alarmbeschreibung" Abbrechen "Alarm" "Löschen" \
+    "Meldung	text" "Zeit	text" "Stunden	spin button" "Minuten	spin button" "Datum	list" \
+    "Wiederholen am Montag	check box	unchecked"
+
+# A language the program does not have: English.
+E2E_LANG=ja_JP.UTF-8 e2e_start_program
+e2e_wait_window "$E2E_PROGRAM_PID" "Klaxora!"
+has_english() { read_buttons && grep -q "^Add Alarm	" "$list"; }
+e2e_wait "$E2E_DESKTOP_WAIT" "the button 'Add Alarm' under ja_JP.UTF-8" has_english
+kill -TERM "$E2E_PROGRAM_PID"
+e2e_wait_program_end "$E2E_PROGRAM_PID"

@@ -41,7 +41,7 @@ protected:
     {
         MainScreenSetup setup;
         setup.folder = folder.path();
-        setup.userFormats = klaxora::testing::usUser();
+        setup.userFormats = userFormats;
         setup.minimizedStart = minimizedStart;
         setup.notificationAreaAvailable = notificationArea;
         setup.tray = std::make_unique<FakeTrayShell>(trayCalls);
@@ -79,6 +79,7 @@ protected:
     klaxora::testing::FaultyFileSystem fileSystem;
     std::vector<RecordedTrayCall> trayCalls;
     std::shared_ptr<FakeSoundBackend::Shared> sound = std::make_shared<FakeSoundBackend::Shared>();
+    FormatSettings userFormats = klaxora::testing::usUser();
     // What the program reads before the window exists; empty, the window reads the files itself.
     ProgramFiles filesReadBefore;
     std::unique_ptr<MainScreen> window;
