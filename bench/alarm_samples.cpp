@@ -58,7 +58,7 @@ std::string realisticAlarmFile(int lines, unsigned seed)
     std::mt19937 random(seed);
     const DateTime today = dateOf(benchmarkNow());
     std::string file;
-    file.reserve(static_cast<std::size_t>(lines) * 110);
+    file.reserve(static_cast<std::size_t>(lines) * 150);
     for (int i = 0; i < lines; ++i) {
         const int kind = pick(random, 100);
         std::string weekdays;
@@ -74,9 +74,13 @@ std::string realisticAlarmFile(int lines, unsigned seed)
         }
         const std::string wave =
             pick(random, 4) == 0 ? "" : "/home/user/Sounds/ring" + std::to_string(pick(random, 9)) + ".wav";
+        // Each line carries its identity, as the program writes it.
+        char uid[48];
+        const auto part = [&random] { return static_cast<unsigned>(random()); };
+        std::snprintf(uid, sizeof uid, "%08x%08x%08x%08x@klaxora", part(), part(), part(), part());
         file += timeText(random) + "^" + message(random) + "^" + weekdays +
                 (weekdays.empty() ? "^3^" : "^1^") + dateText(date) + "^" + wave + "^" +
-                std::to_string(pick(random, 3)) + "\r\n";
+                std::to_string(pick(random, 3)) + "^" + uid + "\r\n";
     }
     return file;
 }

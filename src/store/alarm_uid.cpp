@@ -1,7 +1,5 @@
 #include "store/alarm_uid.h"
 
-#include <cstdio>
-
 namespace klaxora {
 
 AlarmUidSource::AlarmUidSource()
@@ -11,13 +9,18 @@ AlarmUidSource::AlarmUidSource()
     random_.seed(seed);
 }
 
+// Written digit by digit: a first load of an older file of 100,000 alarms makes as many, and snprintf
+// took a sixth of that load.
 std::string AlarmUidSource::newUid()
 {
-    char text[48];
-    const auto high = static_cast<unsigned long long>(random_());
-    const auto low = static_cast<unsigned long long>(random_());
-    std::snprintf(text, sizeof text, "%016llx%016llx@klaxora", high, low);
-    return text;
+    static constexpr char Digits[] = "0123456789abcdef";
+    std::string uid(32, '0');
+    for (int half = 0; half < 2; ++half) {
+        std::uint64_t bits = random_();
+        for (int digit = 15; digit >= 0; --digit, bits >>= 4)
+            uid[static_cast<std::size_t>(half * 16 + digit)] = Digits[bits & 15];
+    }
+    return uid + "@klaxora";
 }
 
 } // namespace klaxora

@@ -1,5 +1,7 @@
 // The built program ends cleanly on the signals of a log-out, Ctrl-C and a closed terminal: without the
 // confirmation question, with exit code 0, its alarm file as it was, its single-instance lock free.
+#include "support/alarm_lines.h"
+
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -91,6 +93,7 @@ TEST_P(ProgramSignalTest, EndsWithoutTheQuestionAndCanStartAgain)
     file.write(Alarms);
     file.close();
 
+    QByteArray firstWritten;
     for (int start = 0; start < 2; ++start) {
         const QByteArray said = startUntilShown();
         ASSERT_TRUE(said.contains(WindowShown)) << said.data();
@@ -101,7 +104,11 @@ TEST_P(ProgramSignalTest, EndsWithoutTheQuestionAndCanStartAgain)
         const QByteArray rest = process.readAll();
         EXPECT_FALSE(rest.contains("already running")) << rest.data();
         EXPECT_FALSE(rest.contains("Sanitizer")) << rest.data();
-        EXPECT_EQ(readAlarms(), Alarms);
+        // The start gives the line its identity, and the next start keeps it.
+        const QByteArray written = readAlarms();
+        EXPECT_EQ(klaxora::test::withoutUids(written.toStdString()), Alarms.toStdString());
+        EXPECT_EQ(written, start == 0 ? written : firstWritten);
+        firstWritten = written;
     }
 }
 

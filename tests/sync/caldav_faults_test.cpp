@@ -70,7 +70,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FaultRow{"Silent", {{}, 0, true}, "did not answer in time"},
         FaultRow{"InternalError", httpAnswer(500), "reported an error (500"},
-        FaultRow{"Unavailable", httpAnswer(503), "reported an error (503"},
         FaultRow{"DroppedConnection", {}, "broke the connection off"},
         FaultRow{"CutOffXml", httpAnswer(207, cutOff), "cannot be read"},
         FaultRow{"NotXml", httpAnswer(207, "<html><body>Welcome</body></html>"), "not a WebDAV"},
