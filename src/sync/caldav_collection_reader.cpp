@@ -90,13 +90,9 @@ void CalDavCollectionReader::askChanges(const std::shared_ptr<Reading>& reading,
                             listByEtags(reading);
                             return;
                         }
-                        QString error;
-                        const std::optional<DavMultistatus> listing =
-                            DavMultistatusReader::read(response.body, response.url, error);
-                        if (!listing) {
-                            fail(reading, error);
+                        const std::optional<DavMultistatus> listing = multistatusOrFail(reading, response);
+                        if (!listing)
                             return;
-                        }
                         takeListing(*reading, *listing);
                         // A server that sends its changes in parts marks all but the last with 507.
                         if (isTruncated(*listing, reading->collection) && !listing->syncToken.isEmpty() &&
@@ -124,13 +120,9 @@ void CalDavCollectionReader::listByEtags(const std::shared_ptr<Reading>& reading
                             fail(reading, CalDavTransport::unexpectedStatus(response));
                             return;
                         }
-                        QString error;
-                        const std::optional<DavMultistatus> listing =
-                            DavMultistatusReader::read(response.body, response.url, error);
-                        if (!listing) {
-                            fail(reading, error);
+                        const std::optional<DavMultistatus> listing = multistatusOrFail(reading, response);
+                        if (!listing)
                             return;
-                        }
                         takeListing(*reading, *listing);
                         takeRemovals(*reading);
                         fetchWithMultiget(reading);
@@ -187,13 +179,9 @@ void CalDavCollectionReader::fetchWithMultiget(const std::shared_ptr<Reading>& r
                             fetchOneByOne(reading);
                             return;
                         }
-                        QString error;
-                        const std::optional<DavMultistatus> answer =
-                            DavMultistatusReader::read(response.body, response.url, error);
-                        if (!answer) {
-                            fail(reading, error);
+                        const std::optional<DavMultistatus> answer = multistatusOrFail(reading, response);
+                        if (!answer)
                             return;
-                        }
                         for (const DavResponse& entry : answer->responses) {
                             if (!reading->toFetch.contains(entry.url)) {
                                 continue;
@@ -253,6 +241,18 @@ void CalDavCollectionReader::fail(const std::shared_ptr<Reading>& reading, const
     CalDavChanges failed;
     failed.error = error;
     reading->done(failed);
+}
+
+std::optional<DavMultistatus>
+CalDavCollectionReader::multistatusOrFail(const std::shared_ptr<Reading>& reading,
+                                          const CalDavResponse& response)
+{
+    QString error;
+    std::optional<DavMultistatus> multistatus =
+        DavMultistatusReader::read(response.body, response.url, error);
+    if (!multistatus)
+        fail(reading, error);
+    return multistatus;
 }
 
 } // namespace klaxora

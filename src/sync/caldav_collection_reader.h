@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace klaxora {
 
@@ -55,6 +56,9 @@ private:
     void fetchOneByOne(const std::shared_ptr<Reading>& reading);
     void finish(const std::shared_ptr<Reading>& reading);
     static void fail(const std::shared_ptr<Reading>& reading, const QString& error);
+    // The answer's multistatus; an answer that cannot be read fails the reading.
+    static std::optional<DavMultistatus> multistatusOrFail(const std::shared_ptr<Reading>& reading,
+                                                           const CalDavResponse& response);
 
     CalDavTransport& transport_;
     // Collections whose server refused sync-collection: they are read by ETags from then on.

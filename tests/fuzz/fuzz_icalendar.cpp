@@ -4,32 +4,17 @@
 #include "memory_file_system.h"
 #include "store/alarm_store.h"
 #include "store/text_encoding.h"
+#include "support/stored_alarm_records.h"
 #include "sync/icalendar_export.h"
 #include "sync/icalendar_import.h"
 #include "sync/icalendar_store.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <tuple>
 #include <vector>
 
 namespace klaxora::fuzz {
 namespace {
-
-using Record = std::tuple<std::string, double, double, std::string, std::string, int, int>;
-
-std::vector<Record> records(const AlarmStore& store)
-{
-    std::vector<Record> all;
-    for (int i = 0; i < store.baseAlarmList().count(); ++i) {
-        const StoredAlarm& a = store.baseAlarmList()[i];
-        all.emplace_back(a.uid, a.alarmDate, a.alarmTime, a.message, a.waveFile, a.alarmMode,
-                         a.repeatDays.bits());
-    }
-    std::sort(all.begin(), all.end());
-    return all;
-}
 
 void requireSoundAlarms(const CalendarReading& reading)
 {
@@ -67,7 +52,8 @@ void importAndBack(std::string_view text, const std::string& zone, DateTime now)
     AlarmStore second(clock, formats, "/b", files);
     const CalendarImport again = addCalendarAlarms(second, readICalendar(exported, zone, now), "/other.wav");
     require(again.added == first.baseAlarmList().count(), "every exported alarm reads back");
-    require(records(second) == records(first), "exported and imported, the alarms are the same");
+    require(test::storedRecords(second) == test::storedRecords(first),
+            "exported and imported, the alarms are the same");
 }
 
 } // namespace

@@ -1,33 +1,17 @@
 // Alarms exported to iCalendar and imported into another store come back as they were.
 #include "store/date_time_text.h"
 #include "store/store_test_support.h"
+#include "support/stored_alarm_records.h"
 #include "sync/icalendar_export.h"
 #include "sync/icalendar_import.h"
 #include "sync/icalendar_store.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <tuple>
-
 namespace klaxora {
 namespace {
 
 using namespace klaxora::testing;
-
-using Record = std::tuple<std::string, double, double, std::string, std::string, int, int>;
-
-std::vector<Record> records(const AlarmStore& store)
-{
-    std::vector<Record> all;
-    for (int i = 0; i < store.baseAlarmList().count(); ++i) {
-        const StoredAlarm& a = store.baseAlarmList()[i];
-        all.emplace_back(a.uid, a.alarmDate, a.alarmTime, a.message, a.waveFile, a.alarmMode,
-                         a.repeatDays.bits());
-    }
-    std::sort(all.begin(), all.end());
-    return all;
-}
 
 // Every printable ASCII character the editor takes (all but "^"), and some from further planes.
 std::vector<std::string> editorMessages()
@@ -51,14 +35,14 @@ protected:
     }
 
     // The other machine: an empty store at the same time, in the same zone.
-    std::vector<Record> importedElsewhere(const std::string& text, const std::string& zone)
+    std::vector<test::StoredRecord> importedElsewhere(const std::string& text, const std::string& zone)
     {
         TempFolder otherFolder;
         AlarmStore other(clock, formats, otherFolder.path(), fs);
         const CalendarImport import =
             addCalendarAlarms(other, readICalendar(text, zone, clock.now()), "/default.wav");
         EXPECT_EQ(import.added, store.baseAlarmList().count());
-        return records(other);
+        return test::storedRecords(other);
     }
 };
 
@@ -86,7 +70,7 @@ TEST_F(CalendarRoundTripTest, EveryModeRepeatAndMessageComesBack)
     addAlarm("09:00am", "06/08/2026", "Missed", "", amMessageOnly);
     for (const std::string zone : {"Europe/Berlin", "America/New_York", "UTC", ""}) {
         const std::string text = alarmsToICalendar(store.baseAlarmList(), zone, clock.now()).text;
-        EXPECT_EQ(importedElsewhere(text, zone), records(store)) << "zone " << zone;
+        EXPECT_EQ(importedElsewhere(text, zone), test::storedRecords(store)) << "zone " << zone;
     }
 }
 
