@@ -10,8 +10,8 @@ set -euo pipefail
 # Debian package.
 RUN_PACKAGES=(
   cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsndfile1-dev
-  # the alarms as iCalendar files
-  libical-dev
+  # the alarms as iCalendar files, and the calendar password in the desktop's Secret Service
+  libical-dev qtkeychain-qt6-dev
   # Qt's X11 and Wayland platforms (the first comes with qt6-base-dev, the second is a plug-in apart)
   qt6-qpa-plugins qt6-wayland
   # the translations: lupdate and lrelease with their CMake functions, and Qt's own translated texts
@@ -34,8 +34,8 @@ TEST_PACKAGES=(
   at-spi2-core python3-pyatspi
   # the format check, which lists our files with git, and the Debian package's checks
   git lintian desktop-file-utils appstream
-  # a CalDAV server on loopback for the calendar client's tests
-  radicale
+  # a CalDAV server on loopback for the calendar client's tests, and a Secret Service for its password
+  radicale gnome-keyring libsecret-tools
 )
 
 case "${1:-}" in

@@ -176,17 +176,23 @@ void AlarmStore::insertRow(std::unique_ptr<AlarmRow> row)
 void AlarmStore::deleteAlarm(int rowIndex)
 {
     checkRowIndex(rowIndex, rows_.count());
-    const AlarmId id = rows_[rowIndex].object.id;
+    removeAlarm(rows_[rowIndex].object.id);
+}
+
+void AlarmStore::removeAlarm(AlarmId id)
+{
     ++changeCount_;
     for (int index = findAlarmForId(id); index >= 0; index = findAlarmForId(id))
         todayAlarms_.removeAt(index);
     for (int index = findBaseAlarmForId(id); index >= 0; index = findBaseAlarmForId(id))
         baseAlarms_.removeAt(index);
-    if (observer_ != nullptr)
-        observer_->beginRemoveRow(rowIndex);
-    rows_.removeAt(rowIndex);
-    if (observer_ != nullptr)
-        observer_->endRemoveRow();
+    if (const int rowIndex = rowForId(id); rowIndex >= 0) {
+        if (observer_ != nullptr)
+            observer_->beginRemoveRow(rowIndex);
+        rows_.removeAt(rowIndex);
+        if (observer_ != nullptr)
+            observer_->endRemoveRow();
+    }
     if (host_ != nullptr)
         host_->updateButtons();
 }

@@ -51,6 +51,7 @@ public:
     // Either may be null (nothing is told then).
     void setHost(AlarmStoreHost* host) { host_ = host; }
     void setRowsObserver(AlarmRowsObserver* observer) { observer_ = observer; }
+    void setFileObserver(AlarmFileObserver* observer) { fileObserver_ = observer; }
 
     // Adds one alarm from text in the storage format ("07:30pm", "06/15/2026") and returns its new id.
     // One whose time has passed is kept as missed (a row, no pending entry). With repeat days the date
@@ -65,6 +66,9 @@ public:
     // Removes the alarm of an existing row from all lists, then the row; calls updateButtons.
     // Does not write the file. Throws std::out_of_range for an index that is not a row.
     void deleteAlarm(int rowIndex);
+    // Removes the alarm with this id from all lists, and its row if it has one (with "Show Today Only" an
+    // alarm of another day has none). Does not write the file. For an alarm gone from elsewhere.
+    void removeAlarm(AlarmId id);
     // DeleteAlarm, then lets events run, selects the first row when none is selected, writes the file
     // and lets events run again. For an alarm that has fired and is finished; a repeating alarm has only
     // finished this occurrence, and comes back at its next one that has not passed.
@@ -145,6 +149,7 @@ private:
     AlarmUidSource uids_;
     AlarmStoreHost* host_ = nullptr;
     AlarmRowsObserver* observer_ = nullptr;
+    AlarmFileObserver* fileObserver_ = nullptr;
 
     OwningList<StoredAlarm> baseAlarms_;
     OwningList<PendingAlarm> todayAlarms_;

@@ -23,6 +23,8 @@ void AlarmStore::writeToDisk()
     fileBehind_ = true;
     replaceFileAtomically(fileSystem_, alarmFilePath_, alarmLines());
     fileBehind_ = false;
+    if (fileObserver_ != nullptr)
+        fileObserver_->alarmFileWritten();
 }
 
 void AlarmStore::loadFromDisk()

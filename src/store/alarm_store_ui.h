@@ -1,5 +1,5 @@
 // What the alarm store asks of the window that shows it. The store stays free of any GUI library;
-// the Qt side implements these two interfaces.
+// the Qt side implements these interfaces.
 #pragma once
 
 namespace klaxora {
@@ -14,6 +14,13 @@ public:
     virtual void endRemoveRow() = 0;
     virtual void beginResetRows() = 0;
     virtual void endResetRows() = 0;
+};
+
+// Told after each write of the alarm file, whoever changed the alarms (the calendar sync sends them on).
+class AlarmFileObserver {
+public:
+    virtual ~AlarmFileObserver() = default;
+    virtual void alarmFileWritten() = 0;
 };
 
 // The window side of the store's operations.
