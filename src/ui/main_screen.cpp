@@ -135,6 +135,7 @@ void MainScreen::formActivate()
     alarmList_->setFocus();
     updateButtons();
     engine_->alarmTimer().switchOn();
+    startCalendarSyncAtFirstActivation();
     // Drawing the icon in all its sizes takes longer than building the whole window, and the question
     // for the notification area waits for the session bus; both follow right after the window shows, which
     // so maps 20% sooner (bench/desktop.sh, both side by side).
@@ -293,8 +294,12 @@ void MainScreen::repaintAlarmList()
 void MainScreen::showAlarmFileState()
 {
     // While the alarm file cannot be read the list holds only what was set since; the caption says why.
-    const QString caption = store_->alarmFileUnread() ? tr("Klaxora! - the alarm file could not be read")
-                                                      : QStringLiteral("Klaxora!");
+    // A calendar that cannot be reached is the lesser note.
+    QString caption = QStringLiteral("Klaxora!");
+    if (store_->alarmFileUnread())
+        caption = tr("Klaxora! - the alarm file could not be read");
+    else if (calendarUnreachable_)
+        caption = tr("Klaxora! - the calendar cannot be reached");
     if (windowTitle() != caption) {
         setWindowTitle(caption);
     }

@@ -24,6 +24,8 @@
 #include <QEvent>
 #include <QIcon>
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -132,6 +134,11 @@ private:
     void showCalendarReply(const CommandReply& reply);
     CalendarFiles calendarFiles() const;
     void createCalendarSync();
+    void showCalendarDialog();
+    void startCalendarSync();
+    void startCalendarSyncAtFirstActivation();
+    void askCalendarPassword();
+    void calendarSyncFinished(const CalendarSyncReport& report);
     void showHelpContents();
     void showProductPage();
     void showAbout();
@@ -197,6 +204,10 @@ private:
     CalendarFileChooser chooseCalendarFile_;
     CalendarPasswords calendarPasswords_;
     std::unique_ptr<CalendarSync> calendarSync_;
+    // The last sync failed; the caption says so until one gets through.
+    bool calendarUnreachable_ = false;
+    // Open until answered.
+    QPointer<QMessageBox> conflictBox_;
 
     // The window's parts; each has an objectName of its own member name without the underscore.
     AlarmListView* alarmList_ = nullptr;
@@ -214,6 +225,8 @@ private:
     QAction* useTrayAction_ = nullptr;
     QAction* importAlarmsAction_ = nullptr;
     QAction* exportAlarmsAction_ = nullptr;
+    QAction* calendarAction_ = nullptr;
+    QAction* syncNowAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* helpContentsAction_ = nullptr;
     QAction* aboutAction_ = nullptr;

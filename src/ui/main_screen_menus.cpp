@@ -1,6 +1,6 @@
-// The main window's menus and the handlers that belong to them: File (sound, tray, exit), Help (contents,
-// About, the product page), the tray icon's menu, the list's pop-up menu and the two drop-down menus of
-// time shifts.
+// The main window's menus and the handlers that belong to them: File (sound, tray, calendar, exit), Help
+// (contents, About, the product page), the tray icon's menu, the list's pop-up menu and the two drop-down
+// menus of time shifts.
 #include "ui/main_screen.h"
 
 #include "controls/flat_button.h"
@@ -56,6 +56,14 @@ void MainScreen::buildMenus()
     exportAlarmsAction_ =
         menuItem(file, tr("Export Alarms…"), tr("Write all alarms into an iCalendar (.ics) file"));
     exportAlarmsAction_->setObjectName(QStringLiteral("exportAlarmsAction"));
+    calendarAction_ =
+        menuItem(file, tr("Calendar…"), tr("Sync the alarms with a calendar on a CalDAV server"));
+    calendarAction_->setObjectName(QStringLiteral("calendarAction"));
+    syncNowAction_ = menuItem(file, tr("Sync Now"), tr("Sync the alarms with the calendar now"));
+    syncNowAction_->setObjectName(QStringLiteral("syncNowAction"));
+    // Also connected or turned off from the command line meanwhile.
+    connect(file, &QMenu::aboutToShow, this,
+            [this] { syncNowAction_->setEnabled(calendarSync_ && calendarSync_->isOn()); });
     file->addSeparator();
     exitAction_ = menuItem(file, tr("Exit"), tr("Exit the program"));
     exitAction_->setObjectName(QStringLiteral("exitAction"));
@@ -76,6 +84,8 @@ void MainScreen::buildMenus()
     connect(useTrayAction_, &QAction::triggered, this, guarded([this] { toggleUseTray(); }));
     connect(importAlarmsAction_, &QAction::triggered, this, guarded([this] { importAlarms(); }));
     connect(exportAlarmsAction_, &QAction::triggered, this, guarded([this] { exportAlarms(); }));
+    connect(calendarAction_, &QAction::triggered, this, guarded([this] { showCalendarDialog(); }));
+    connect(syncNowAction_, &QAction::triggered, this, guarded([this] { calendarSync_->syncNow(); }));
     connect(exitAction_, &QAction::triggered, this, guarded([this] { exitButtonClick(); }));
     connect(helpContentsAction_, &QAction::triggered, this, guarded([this] { showHelpContents(); }));
     connect(aboutAction_, &QAction::triggered, this, guarded([this] { showAbout(); }));
