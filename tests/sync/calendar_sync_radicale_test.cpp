@@ -25,14 +25,27 @@ const DateTime Now = at(2026, 3, 6, 9, 0);
 struct Home {
     explicit Home(const QUrl& calendar)
     {
-        sync.connectTo({calendar.toString().toStdString(), "alice", false}, test::RadicaleServer::password);
+        restart();
+        sync->connectTo({calendar.toString().toStdString(), "alice", false}, test::RadicaleServer::password);
+    }
+    // As the program's next start: the sync has only what "Calendar.dat" says.
+    void restart()
+    {
+        sync.reset();
+        sync = std::make_unique<CalendarSync>(store, clock, fileSystem,
+                                              CalendarSyncSetup{folder.path().toStdString(),
+                                                                "Europe/Berlin",
+                                                                [] { return std::string(); },
+                                                                [this] { store.writeToDisk(); },
+                                                                {}});
+        sync->setPassword(test::RadicaleServer::password);
     }
 
     CalendarSyncReport syncOnce()
     {
         return waitFor<CalendarSyncReport>([&](auto done) {
-            QObject::connect(&sync, &CalendarSync::finished, &sync, done, Qt::SingleShotConnection);
-            sync.syncNow();
+            QObject::connect(sync.get(), &CalendarSync::finished, sync.get(), done, Qt::SingleShotConnection);
+            sync->syncNow();
         });
     }
     void add(const std::string& message, const std::string& time, const std::string& date,
@@ -70,12 +83,7 @@ struct Home {
     QTemporaryDir folder;
     PosixFileSystem fileSystem;
     AlarmStore store{clock, formats, folder.path().toStdString(), fileSystem};
-    CalendarSync sync{store, clock, fileSystem,
-                      CalendarSyncSetup{folder.path().toStdString(),
-                                        "Europe/Berlin",
-                                        [] { return std::string(); },
-                                        [this] { store.writeToDisk(); },
-                                        {}}};
+    std::unique_ptr<CalendarSync> sync;
 };
 
 class CalendarSyncRadicaleTest : public ::testing::Test {
@@ -96,14 +104,15 @@ protected:
         a = std::make_unique<Home>(calendar);
         b = std::make_unique<Home>(calendar);
     }
-    // Events on the server, by another client's reading.
-    qsizetype eventsOnServer()
+    // The calendar as another client reads it.
+    CalDavChanges serverCalendar()
     {
         CalDavCollectionReader reader(transport);
         const auto read = waitFor<CalDavChanges>([&](auto done) { reader.read(calendar, {}, {}, done); });
         EXPECT_EQ(read.error, "");
-        return read.changed.size();
+        return read;
     }
+    qsizetype eventsOnServer() { return serverCalendar().changed.size(); }
 
     static inline std::unique_ptr<test::RadicaleServer> server;
     CalDavTransport transport{{}, {"alice", test::RadicaleServer::password}};
@@ -189,20 +198,53 @@ TEST_F(CalendarSyncRadicaleTest, DeletedOnOneSideAndEditedOnTheOtherIsKeptWithTh
     EXPECT_EQ(b->messages(), std::vector<std::string>{"Call later"});
 }
 
+TEST_F(CalendarSyncRadicaleTest, ARepeatChangedOnTheServerJustBeforeItsChangeFromHereKeepsBoth)
+{
+    a->add("Gym", "06:00pm", "03/06/2026", RepeatDays::fromField("246"));
+    ASSERT_EQ(a->syncOnce().error, "");
+    const std::string uid = a->find("Gym")->uid;
+    a->store.deleteAlarm(a->rowOf("Gym"));
+    a->store.addAlarm("07:00pm", "03/06/2026", "Gym later", "", amMessageAndSound,
+                      RepeatDays::fromField("246"), uid);
+    // Another client changes it after this program's read and before its write: the write is refused
+    // (412), and the program learns of the change only from that answer.
+    CalDavChanges before = serverCalendar();
+    ASSERT_EQ(before.changed.size(), 1);
+    CalDavObject other = before.changed[0];
+    other.icalendar.replace("SUMMARY:Gym", "SUMMARY:Swim");
+    CalDavWriter writer(transport);
+    ASSERT_EQ(waitFor<CalDavWriteResult>([&](auto done) {
+                  writer.change(other.url, other.etag, other.icalendar, done);
+              }).outcome,
+              CalDavWriteResult::Outcome::Done);
+    const std::string path = calendarJournalPath(a->folder.path().toStdString());
+    CalendarJournal journal = *readCalendarJournal(a->fileSystem, path);
+    journal.syncToken = serverCalendar().syncToken.toStdString();
+    writeCalendarJournal(a->fileSystem, path, journal);
+    a->restart();
+
+    EXPECT_EQ(a->syncOnce().conflicts, 1);
+    ASSERT_EQ(a->syncOnce().error, "");
+    const std::vector<std::string> both{"Conflict copy: Gym later", "Swim"};
+    EXPECT_EQ(a->messages(), both);
+    EXPECT_EQ(a->find("Swim")->repeatDays, RepeatDays::fromField("246"));
+    EXPECT_EQ(eventsOnServer(), 2);
+}
+
 TEST_F(CalendarSyncRadicaleTest, TheServerKilledDuringASyncLosesNothingAndTheNextSyncFinishes)
 {
     for (int i = 0; i < 150; ++i)
         a->store.addAlarm("10:00am", "03/07/2026", "Alarm " + std::to_string(i), "", amMessageAndSound);
     a->store.writeToDisk();
     std::optional<CalendarSyncReport> cut;
-    QObject::connect(&a->sync, &CalendarSync::finished,
+    QObject::connect(a->sync.get(), &CalendarSync::finished,
                      [&cut](const CalendarSyncReport& report) { cut = report; });
-    a->sync.syncNow();
+    a->sync->syncNow();
     QTest::qWait(300);
     server->stop(true);
     ASSERT_TRUE(QTest::qWaitFor([&] { return cut.has_value(); }, 60000));
     EXPECT_NE(cut->error, "") << "the kill came after the sync";
-    QObject::disconnect(&a->sync, &CalendarSync::finished, nullptr, nullptr);
+    QObject::disconnect(a->sync.get(), &CalendarSync::finished, nullptr, nullptr);
 
     server->start();
     ASSERT_EQ(server->failure(), "");
