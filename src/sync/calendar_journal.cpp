@@ -58,8 +58,8 @@ const std::string* CalendarJournal::urlForUid(std::string_view uid) const
     return nullptr;
 }
 
-std::string alarmFingerprint(DateTime time, DateTime date, std::string_view message, std::string_view waveFile,
-                             AlarmMode mode, RepeatDays repeatDays)
+std::string alarmFingerprint(DateTime time, DateTime date, std::string_view message,
+                             std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays)
 {
     char numbers[64];
     std::snprintf(numbers, sizeof numbers, "%lld %lld %u %u", std::llround(time * 86400.0),

@@ -47,8 +47,8 @@ struct CalendarJournal {
 
 // What an alarm is, for telling a change: its fields as they ring. A repeating alarm's date is left out,
 // since each program moves it on by itself as occurrences are answered.
-std::string alarmFingerprint(DateTime time, DateTime date, std::string_view message, std::string_view waveFile,
-                             AlarmMode mode, RepeatDays repeatDays);
+std::string alarmFingerprint(DateTime time, DateTime date, std::string_view message,
+                             std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays);
 std::string alarmFingerprint(const StoredAlarm& alarm);
 
 // "Calendar.dat" in `folder`.
