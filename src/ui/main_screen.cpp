@@ -7,6 +7,7 @@
 #include "controls/tray_icon.h"
 #include "engine/alarm_tick.h"
 #include "engine/qt_sound_backend.h"
+#include "store/io_error.h"
 #include "ui/alarm_list_model.h"
 #include "ui/alarm_list_view.h"
 #include "ui/message_boxes.h"
@@ -42,7 +43,12 @@ MainScreen::MainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSet
         engine_->alarmTimer(), SoundMenuCommands::openDialogChooser(this), programFolder_);
     commands_ = std::make_unique<AlarmCommands>(static_cast<AlarmCommandsHost&>(*this));
     wireCommands();
-    createCalendarSync();
+    try {
+        createCalendarSync();
+    } catch (const InOutError&) {
+        // Read again at its next use: the alarms ring without it, as they do while their file cannot
+        // be read, and for the same reasons.
+    }
 
     // The first activation must happen in every start, also when the window starts minimised or hidden
     // or no window manager ever activates it: it is what switches the alarm timer on.

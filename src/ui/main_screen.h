@@ -81,7 +81,7 @@ public:
 
     // Takes the preferences and the alarms from the setup, or reads them (FormCreate). A failure to read
     // the alarm file is shown once the event loop runs, and the caption tells it until the file reads.
-    // A failure to read the preferences or "Calendar.dat" throws. The clock and the file system must outlive
+    // A failure to read the preferences throws. The clock and the file system must outlive
     // the window. The first activation runs from the event loop.
     MainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent = nullptr);
     ~MainScreen() override;
@@ -95,7 +95,9 @@ public:
     // What the options dialogs need of the program: Play Now, the file choice and the program's folder.
     AlarmOptionsServices optionsServices();
     // The sync with a CalDAV calendar, made once the alarms are loaded, and the keychain of its password.
-    CalendarSync& calendarSync() { return *calendarSync_; }
+    // While "Calendar.dat" cannot be read the sync is made at its next use, which throws InOutError
+    // then.
+    CalendarSync& calendarSync();
     CalendarPasswords& calendarPasswords() { return calendarPasswords_; }
 
     // A command from the command line: --add stores the alarm as Add Alarm does, without a window;

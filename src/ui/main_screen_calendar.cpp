@@ -44,11 +44,19 @@ void MainScreen::createCalendarSync()
     syncNowAction_->setEnabled(calendarSync_->isOn());
 }
 
+CalendarSync& MainScreen::calendarSync()
+{
+    if (!calendarSync_)
+        createCalendarSync();
+    return *calendarSync_;
+}
+
 void MainScreen::showCalendarDialog()
 {
+    CalendarSync& sync = calendarSync();
     {
         const TimerOffBracket timerOff(engine_->alarmTimer());
-        CalendarDialog dialog(*calendarSync_, calendarPasswords_, this);
+        CalendarDialog dialog(sync, calendarPasswords_, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
     }
@@ -71,7 +79,7 @@ void MainScreen::startCalendarSync()
 
 void MainScreen::startCalendarSyncAtFirstActivation()
 {
-    if (!calendarSync_->isOn())
+    if (!calendarSync_ || !calendarSync_->isOn())
         return;
     calendarPasswords_.read(calendarSync_->connection(),
                             [this](const std::optional<QString>& password, const QString& /*error*/) {

@@ -85,7 +85,7 @@ void MainScreen::buildMenus()
     connect(importAlarmsAction_, &QAction::triggered, this, guarded([this] { importAlarms(); }));
     connect(exportAlarmsAction_, &QAction::triggered, this, guarded([this] { exportAlarms(); }));
     connect(calendarAction_, &QAction::triggered, this, guarded([this] { showCalendarDialog(); }));
-    connect(syncNowAction_, &QAction::triggered, this, guarded([this] { calendarSync_->syncNow(); }));
+    connect(syncNowAction_, &QAction::triggered, this, guarded([this] { calendarSync().syncNow(); }));
     connect(exitAction_, &QAction::triggered, this, guarded([this] { exitButtonClick(); }));
     connect(helpContentsAction_, &QAction::triggered, this, guarded([this] { showHelpContents(); }));
     connect(aboutAction_, &QAction::triggered, this, guarded([this] { showAbout(); }));
