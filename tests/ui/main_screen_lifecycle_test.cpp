@@ -2,13 +2,16 @@
 // into the notification area and back, the tray setting, and closing after the question.
 #include "controls/tray_icon.h"
 #include "message_box_answer.h"
+#include "sync/calendar_journal.h"
 #include "ui/alarm_list_view.h"
 #include "ui/main_screen_test_support.h"
 
 #include <QAction>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace klaxora::test {
@@ -157,6 +160,26 @@ TEST_F(MainScreenTest, ExitFromTheTrayMenuAsksAndNoLeavesItInTheTray)
     EXPECT_EQ(closed.count(), 0);
     EXPECT_FALSE(screen.isVisible());
     EXPECT_TRUE(trayIconShown());
+}
+
+TEST_F(MainScreenTest, WithoutAKeyringTheFirstActivationAsksForTheCalendarPasswordWithoutBlockingAndSyncs)
+{
+    // A port on this computer that nothing listens on.
+    writeCalendarJournal(fileSystem, calendarJournalPath(folder.path()),
+                         {{"http://127.0.0.1:1/alice/alarms/", "alice", false}, {}, {}});
+    MainScreen& screen = create();
+    QInputDialog* question = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return (question = screen.findChild<QInputDialog*>("calendarPasswordQuestion")) != nullptr; }));
+    EXPECT_EQ(question->labelText(), "Password for alice at 127.0.0.1");
+    EXPECT_FALSE(question->isModal());
+    EXPECT_TRUE(action("syncNowAction")->isEnabled());
+
+    question->setTextValue("secret");
+    question->accept();
+    EXPECT_TRUE(screen.calendarSync().hasPassword());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return screen.windowTitle() == "Klaxora! - the calendar cannot be reached"; }, 20000));
 }
 
 TEST_F(MainScreenTest, AnUnreadableAlarmFileIsToldAndTheWindowRunsOnUntilTheTickReadsIt)
