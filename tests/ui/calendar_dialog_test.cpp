@@ -1,6 +1,6 @@
 // The Calendar dialog against a Radicale server on loopback: it finds the account's calendars, connects to
-// the program's own, turns the sync off again, and shows why it connects to nothing. The test's session bus
-// has no keyring, so every password stays in memory, as the dialog then tells.
+// the program's own, and shows why it connects to nothing. The tests reach no keyring, so the password
+// stays in memory, as the dialog then tells.
 #include "dialog_test_support.h"
 #include "support/named_child.h"
 #include "sync/caldav_discovery.h"
@@ -45,11 +45,12 @@ protected:
         namedChild<QLineEdit>(*dialog, "passwordEdit")->setText(password);
         return dialog;
     }
-    static void click(const CalendarDialog& dialog, const char* button)
+    // Clicks, and waits for the server's answer.
+    static std::string click(const CalendarDialog& dialog, const char* button)
     {
         namedChild<QPushButton>(dialog, button)->click();
+        return statusAfterServer(dialog);
     }
-    // Waits for the status to say something other than that the server is being asked.
     static std::string statusAfterServer(const CalendarDialog& dialog)
     {
         auto* find = namedChild<QPushButton>(dialog, "findButton");
@@ -70,7 +71,7 @@ protected:
     CalendarPasswords passwords;
 };
 
-TEST_F(CalendarDialogTest, FindsTheCalendarsTheProgramsOwnFirstConnectsToItAndTurnsOff)
+TEST_F(CalendarDialogTest, FindsTheCalendarsTheProgramsOwnFirstAndConnectsToIt)
 {
     CalDavTransport transport({}, {"alice", test::RadicaleServer::password});
     CalDavDiscovery discovery(transport);
@@ -84,7 +85,6 @@ TEST_F(CalendarDialogTest, FindsTheCalendarsTheProgramsOwnFirstConnectsToItAndTu
     EXPECT_FALSE(namedChild<QCheckBox>(*dialog, "unencryptedBox")->isEnabled())
         << "loopback needs no permission";
     click(*dialog, "findButton");
-    statusAfterServer(*dialog);
     auto* list = namedChild<QListWidget>(*dialog, "calendarList");
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->text(), "Klaxora! Alarms (recommended)");
@@ -95,25 +95,14 @@ TEST_F(CalendarDialogTest, FindsTheCalendarsTheProgramsOwnFirstConnectsToItAndTu
 
     list->setCurrentRow(0);
     const auto box = test::answerNextMessageBox();
-    click(*dialog, "okButton");
+    namedChild<QPushButton>(*dialog, "okButton")->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->result() == QDialog::Accepted; }, 20000))
         << statusAfterServer(*dialog);
     EXPECT_NE(box->text.indexOf("kept until Klaxora! ends"), -1) << box->text.toStdString();
     ASSERT_TRUE(sync.isOn());
-    EXPECT_TRUE(sync.hasPassword());
     const QUrl own(QString::fromStdString(sync.connection().collection));
     EXPECT_TRUE(own.path().startsWith(home.homeUrl.path())) << sync.connection().collection;
     EXPECT_NE(own, birthdays.calendar.url);
-    EXPECT_EQ(sync.connection().user, "alice");
-
-    // Open again: it shows the calendar and turns the sync off; the alarm file stays.
-    dialog = openDialog(QString(), QString());
-    EXPECT_NE(namedChild<QLabel>(*dialog, "currentCaption")->text().indexOf(own.toString()), -1);
-    const auto forgetBox = test::answerNextMessageBox();
-    click(*dialog, "turnOffButton");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->result() == QDialog::Accepted; }, 20000));
-    EXPECT_FALSE(sync.isOn());
-    EXPECT_FALSE(QFile::exists(disk.folder.filePath("Calendar.dat")));
 }
 
 TEST_F(CalendarDialogTest, ConnectsToNothingAndSaysWhy)
@@ -134,8 +123,7 @@ TEST_F(CalendarDialogTest, ConnectsToNothingAndSaysWhy)
     };
     for (const auto& row : rows) {
         auto dialog = openDialog(row.address, row.password);
-        click(*dialog, row.press);
-        EXPECT_EQ(statusAfterServer(*dialog), row.status) << row.address.toStdString();
+        EXPECT_EQ(click(*dialog, row.press), row.status) << row.address.toStdString();
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(namedChild<QListWidget>(*dialog, "calendarList")->count(), 0);
         EXPECT_FALSE(sync.isOn());

@@ -169,17 +169,13 @@ TEST_F(MainScreenTest, WithoutAKeyringTheFirstActivationAsksForTheCalendarPasswo
                          {{"http://127.0.0.1:1/alice/alarms/", "alice", false}, {}, {}});
     MainScreen& screen = create();
     QInputDialog* question = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return (question = screen.findChild<QInputDialog*>("calendarPasswordQuestion")) != nullptr; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (question = screen.findChild<QInputDialog*>()) != nullptr; }));
     EXPECT_EQ(question->labelText(), "Password for alice at 127.0.0.1");
     EXPECT_FALSE(question->isModal());
-    EXPECT_TRUE(action("syncNowAction")->isEnabled());
-
     question->setTextValue("secret");
     question->accept();
-    EXPECT_TRUE(screen.calendarSync().hasPassword());
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return screen.windowTitle() == "Klaxora! - the calendar cannot be reached"; }, 20000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return screen.windowTitle() == "Klaxora! - the calendar cannot be reached"; }));
 }
 
 TEST_F(MainScreenTest, AnUnreadableAlarmFileIsToldAndTheWindowRunsOnUntilTheTickReadsIt)

@@ -75,29 +75,6 @@ TEST_F(MainScreenTest, LayoutAndMenusAreWiredToTheirCommands)
     EXPECT_GT(button("exitButton")->mapTo(&screen, QPoint()).x() + 86, screen.width() - 10);
 }
 
-TEST_F(MainScreenTest, AFailedCalendarSyncIsANoteInTheCaptionUntilOneGetsThroughAndConflictsOneBox)
-{
-    MainScreen& screen = create();
-    EXPECT_FALSE(action("syncNowAction")->isEnabled()) << "no calendar connected";
-    CalendarSyncReport failed;
-    failed.error = "The server dav.example.org could not be reached: Host not found";
-    emit screen.calendarSync().finished(failed);
-    emit screen.calendarSync().finished(failed);
-    EXPECT_EQ(screen.windowTitle(), "Klaxora! - the calendar cannot be reached");
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "no box per failure";
-
-    CalendarSyncReport conflicts;
-    conflicts.conflicts = 2;
-    emit screen.calendarSync().finished(conflicts);
-    emit screen.calendarSync().finished(conflicts);
-    EXPECT_EQ(screen.windowTitle(), "Klaxora!");
-    const QList<QMessageBox*> boxes = screen.findChildren<QMessageBox*>("calendarConflictBox");
-    ASSERT_EQ(boxes.size(), 1);
-    EXPECT_TRUE(boxes[0]->isVisible());
-    EXPECT_FALSE(boxes[0]->isModal());
-    EXPECT_NE(boxes[0]->text().indexOf("\"Conflict copy\""), -1);
-}
-
 TEST_F(MainScreenTest, ClockShowsTheTimeAndTheTickRefreshesIt)
 {
     prepare(TwoFutureAlarms);
