@@ -101,16 +101,28 @@ void CalendarDialog::findCalendarsClick()
     calendarList_->clear();
     setBusy(true, tr("Looking for the calendars of your account…"));
     discovery_->discover(*address, [this, address = *address](const CalDavDiscoveryResult& found) {
-        setBusy(false, QString());
-        if (!found.error.isEmpty()) {
-            showError(found.error);
+        if (!found.error.isEmpty() || found.calendarUrl.isEmpty()) {
+            calendarsFound(address, found);
             return;
         }
-        // An address that names a calendar leads to none of the others; the program's own is looked for
-        // from the server's top.
-        foundAt_ = found.calendarUrl.isEmpty() ? address : address.resolved(QUrl(QStringLiteral("/")));
-        listCalendars(found);
+        // A calendar's own address leads to none of the others: they, and the program's own, are looked
+        // for from the server's top, and where that finds none, the calendar is the one to choose.
+        const QUrl top = address.resolved(QUrl(QStringLiteral("/")));
+        discovery_->discover(top, [this, top, found](const CalDavDiscoveryResult& all) {
+            calendarsFound(top, all.error.isEmpty() ? all : found);
+        });
     });
+}
+
+void CalendarDialog::calendarsFound(const QUrl& address, const CalDavDiscoveryResult& found)
+{
+    setBusy(false, QString());
+    if (!found.error.isEmpty()) {
+        showError(found.error);
+        return;
+    }
+    foundAt_ = address;
+    listCalendars(found);
 }
 
 void CalendarDialog::listCalendars(const CalDavDiscoveryResult& found)

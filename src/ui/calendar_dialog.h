@@ -55,6 +55,7 @@ private:
     void serverTyped();
     // A fresh client for the credentials typed and the server of `address`; ends any request running.
     void startClient(const QUrl& address);
+    void calendarsFound(const QUrl& address, const CalDavDiscoveryResult& found);
     void listCalendars(const CalDavDiscoveryResult& found);
     // Checks that `calendar` is one with the credentials typed, then connects to it.
     void checkAndConnect(const QUrl& calendar);
