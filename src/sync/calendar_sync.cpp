@@ -256,8 +256,11 @@ void CalendarSync::takeServerObject(const CalDavObject& object)
         ++cycle_->report.received;
     }
     const int now = store_.findBaseAlarmForUid(alarm.uid);
-    journal_->objects[url] = AgreedObject{
-        version, alarm.uid, now >= 0 ? alarmFingerprint(store_.baseAlarmList()[now]) : "", serverPrint};
+    const bool series = alarm.repeatDays.empty() && object.icalendar.contains("\nRRULE") &&
+                        !object.icalendar.contains("\nX-KLAXORA-");
+    journal_->objects[url] =
+        AgreedObject{version, alarm.uid, now >= 0 ? alarmFingerprint(store_.baseAlarmList()[now]) : "",
+                     serverPrint, series};
 }
 
 void CalendarSync::takeServerRemoval(const std::string& url)
@@ -283,6 +286,7 @@ void CalendarSync::queueLocalChanges()
             urlByUid.emplace(object.uid, url);
     }
     std::set<std::string> localUids;
+    std::vector<std::string> editedOccurrences;
     const QUrl collection = urlOf(journal_->connection.collection);
     const auto& alarms = store_.baseAlarmList();
     for (int i = 0; i < alarms.count(); ++i) {
@@ -295,11 +299,36 @@ void CalendarSync::queueLocalChanges()
             const QUrl object = CalDavWriter::objectUrl(collection, QString::fromStdString(alarm.uid));
             cycle_->writes.push_back({Cycle::Kind::Create, textOf(object), alarm.uid});
         } else if (journal_->objects[url->second].localFingerprint != alarmFingerprint(alarm)) {
-            cycle_->writes.push_back({Cycle::Kind::Change, url->second, alarm.uid});
+            if (journal_->objects[url->second].seriesFromElsewhere)
+                editedOccurrences.push_back(alarm.uid);
+            else
+                cycle_->writes.push_back({Cycle::Kind::Change, url->second, alarm.uid});
         }
     }
+    // Written back, an edited occurrence would replace the whole series: it becomes an alarm of its own.
+    for (const std::string& uid : editedOccurrences) {
+        const StoredAlarm alarm = alarms[store_.findBaseAlarmForUid(uid)];
+        AgreedObject& series = journal_->objects[urlByUid[uid]];
+        series = AgreedObject{series.version, {}, {}, {}, false};
+        urlByUid.erase(uid);
+        store_.removeAlarm(alarm.id);
+        const FormatSettings& storage = store_.formats().storage();
+        const AlarmId id = store_.addAlarm(timeToStr(alarm.alarmTime, storage),
+                                           formatDateTime("mm/dd/yyyy", alarm.alarmDate, storage),
+                                           alarm.message, alarm.waveFile, alarm.alarmMode, alarm.repeatDays);
+        const std::string& own = alarms[store_.findBaseAlarmForId(id)].uid;
+        cycle_->writes.push_back({Cycle::Kind::Create,
+                                  textOf(CalDavWriter::objectUrl(collection, QString::fromStdString(own))),
+                                  own});
+        cycle_->alarmsToSave = true;
+    }
     for (const auto& [uid, url] : urlByUid) {
-        if (!localUids.contains(uid))
+        if (localUids.contains(uid))
+            continue;
+        AgreedObject& object = journal_->objects[url];
+        if (object.seriesFromElsewhere) // its occurrence was answered, not the series: only forgotten here
+            object = AgreedObject{object.version, {}, {}, {}, false};
+        else
             cycle_->writes.push_back({Cycle::Kind::Remove, url, uid});
     }
 }
