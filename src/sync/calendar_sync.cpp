@@ -11,6 +11,7 @@
 #include <exception>
 #include <map>
 #include <set>
+#include <utility>
 
 namespace klaxora {
 
@@ -83,6 +84,8 @@ CalendarSync::~CalendarSync()
 
 void CalendarSync::setPassword(const QString& password)
 {
+    if (password_ == password && transport_)
+        return;
     password_ = password;
     rebuildClient();
 }
@@ -105,16 +108,23 @@ void CalendarSync::turnOff()
     password_.reset();
     changeTimer_.stop();
     periodTimer_.stop();
+    rebuildClient();
 }
 
 void CalendarSync::rebuildClient()
 {
-    // A request of the old client still under way answers into objects that are gone, and is dropped.
+    // A request of the old client still under way answers into objects that are gone, and is dropped;
+    // whoever waits for that sync hears that it ended, and one asked for meanwhile runs with the new.
     writer_.reset();
     reader_.reset();
     transport_.reset();
-    cycle_.reset();
-    running_ = false;
+    const bool wasRunning = std::exchange(running_, false);
+    if (wasRunning) {
+        CalendarSyncReport report = cycle_->report;
+        report.error = tr("The sync was stopped: the calendar or its password changed.");
+        cycle_.reset();
+        emit finished(report);
+    }
     if (!journal_ || !password_)
         return;
     CalDavRequestPolicy policy = setup_.policy;
@@ -124,6 +134,8 @@ void CalendarSync::rebuildClient()
         policy, CalDavCredentials{QString::fromStdString(journal_->connection.user), *password_});
     reader_ = std::make_unique<CalDavCollectionReader>(*transport_);
     writer_ = std::make_unique<CalDavWriter>(*transport_);
+    if (std::exchange(again_, false))
+        QTimer::singleShot(0, this, &CalendarSync::syncNow);
 }
 
 void CalendarSync::syncAutomatically()
