@@ -6,7 +6,7 @@
 # from then on. Prints medians with their ranges, one line per program, and the ratios.
 #
 #   bench/desktop.sh [--quick] [--runs N] [--idle SECONDS] [--no-peer] [--program [NAME=]FILE]...
-#                    [--missed NAME]... [--keep]
+#                    [--missed NAME]... [--calendar NAME]... [--keep]
 #
 #   --quick    3 rounds, 2 starts a round and 20 s of idling, for trying it out (default: 5 rounds,
 #              4 starts a round and 60 s; about 10 minutes in all for one build of klaxora)
@@ -18,6 +18,10 @@
 #   --missed NAME  the build NAME gets an Alarms.dat that also holds alarms of past days and of earlier
 #              today (over a hundred), which its start tells as missed in one window; the others' alarms
 #              are all still to come. Give one FILE under two names to see what the missed alarms cost
+#   --calendar NAME  the build NAME syncs its alarms with a calendar, as in use with nothing changing: a
+#              Radicale server on loopback for the whole run holds the same 1,000 alarms, agreed on in a
+#              first sync before the rounds, and each run's session bus has a Secret Service (GNOME
+#              Keyring) holding the password. Give one FILE under two names to see what the sync costs
 #   --keep     keep the folder with each run's logs and results
 #
 # Every run has a display of its own (Xvfb, no window manager: a window is mapped as soon as the
@@ -46,6 +50,7 @@ keep=0
 klaxora_builds=()
 declare -A program_file
 declare -A with_missed
+declare -A with_calendar
 while [ $# -gt 0 ]; do
     case "$1" in
     --quick) runs=3 idle=20 extra_starts=1 ;;
@@ -65,6 +70,7 @@ while [ $# -gt 0 ]; do
         shift
         ;;
     --missed) with_missed[$2]=1; shift ;;
+    --calendar) with_calendar[$2]=1; shift ;;
     --keep) keep=1 ;;
     -h | --help) usage; exit 0 ;;
     *) usage >&2; exit 2 ;;
@@ -109,6 +115,7 @@ cleanup()
     local job pid
     for job in $(jobs -p); do kill "$job" 2>/dev/null || true; done
     wait 2>/dev/null || true
+    [ -n "${calendar_server:-}" ] && kill "$calendar_server" 2>/dev/null || true
     # What an interrupted run left behind: its display, bus and sound server.
     for pid in $(cat "$work"/*/pids 2>/dev/null); do kill "$pid" 2>/dev/null || true; done
     if [ "$keep" = 1 ]; then echo "Logs and results kept in $work" >&2; else rm -rf "$work"; fi
@@ -228,6 +235,41 @@ stop_desktop()
     done
 }
 
+# start_calendar: a Radicale server on a free loopback port for the whole run, and in $work/calendar the
+# alarm file and the journal of a program that has synced its 1,000 alarms with a calendar there.
+start_calendar()
+{
+    local dir="$work/calendar" i
+    mkdir -p "$dir/storage"
+    calendar_port="$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')"
+    echo "alice:secret" >"$dir/users"
+    printf '[server]\nhosts = 127.0.0.1:%s\n[auth]\ntype = htpasswd\nhtpasswd_filename = %s\nhtpasswd_encryption = plain\ndelay = 0\n[rights]\ntype = owner_only\n[storage]\nfilesystem_folder = %s\n[web]\ntype = none\n' \
+        "$calendar_port" "$dir/users" "$dir/storage" >"$dir/config"
+    radicale --config "$dir/config" >"$dir/radicale.log" 2>&1 &
+    calendar_server=$!
+    for i in $(seq 200); do
+        python3 -c "import socket; socket.create_connection(('127.0.0.1', $calendar_port), 1)" 2>/dev/null && break
+        sleep 0.05
+    done
+    cp "${program_file[$1]}" "$dir/klaxora"
+    write_alarms "$dir/Alarms.dat" 1000 1 0
+    # No Secret Service here: the password comes from standard input each time.
+    echo secret | env -i HOME="$dir" PATH="$PATH" "$dir/klaxora" --calendar "http://127.0.0.1:$calendar_port/" \
+        --user alice --password-stdin >"$dir/connect.log" 2>&1
+    echo secret | env -i HOME="$dir" PATH="$PATH" "$dir/klaxora" --sync --password-stdin >"$dir/sync.log" 2>&1
+}
+
+# start_keyring DIR: a Secret Service on the desktop's session bus, holding the calendar's password.
+start_keyring()
+{
+    local dir="$1"
+    echo | env -i $(cat "$dir/env") gnome-keyring-daemon --daemonize --unlock --components=secrets \
+        >"$dir/keyring.log" 2>&1 || return 1
+    pgrep -n -f "gnome-keyring-daemon" >>"$dir/pids"
+    echo secret | env -i $(cat "$dir/env") "$dir/app/klaxora" --calendar "http://127.0.0.1:$calendar_port/" \
+        --user alice --password-stdin >>"$dir/keyring.log" 2>&1
+}
+
 # measure PROGRAM RUN [PROBE OPTIONS]: one run of one program on a desktop of its own; the probe's line
 # goes to DIR/result.
 measure()
@@ -241,7 +283,12 @@ measure()
     *)
         mkdir -p "$dir/app"
         cp "${program_file[$program]}" "$dir/app/klaxora"
-        write_alarms "$dir/app/Alarms.dat" 1000 1 "${with_missed[$program]:-0}"
+        if [ -n "${with_calendar[$program]:-}" ]; then
+            cp "$work/calendar/Alarms.dat" "$work/calendar/Calendar.dat" "$dir/app/"
+            start_keyring "$dir" || return 1
+        else
+            write_alarms "$dir/app/Alarms.dat" 1000 1 "${with_missed[$program]:-0}"
+        fi
         command="$dir/app/klaxora"
         ;;
     esac
@@ -269,6 +316,13 @@ order()
     local i
     for i in "${!programs[@]}"; do echo "${programs[$(((i + $1) % ${#programs[@]}))]}"; done
 }
+
+for program in "${!with_calendar[@]}"; do
+    [ -n "${program_file[$program]:-}" ] || { echo "--calendar: no program $program" >&2; exit 2; }
+done
+if [ ${#with_calendar[@]} -gt 0 ]; then
+    start_calendar "$(printf '%s\n' "${!with_calendar[@]}" | head -n1)"
+fi
 
 load_before="$(cut -d' ' -f1-3 /proc/loadavg)"
 # One start of each, not counted, brings the programs and their libraries into the page cache.

@@ -11,6 +11,7 @@
 #include <exception>
 #include <map>
 #include <set>
+#include <utility>
 
 namespace klaxora {
 
@@ -83,6 +84,8 @@ CalendarSync::~CalendarSync()
 
 void CalendarSync::setPassword(const QString& password)
 {
+    if (password_ == password && transport_)
+        return;
     password_ = password;
     rebuildClient();
 }
@@ -105,16 +108,23 @@ void CalendarSync::turnOff()
     password_.reset();
     changeTimer_.stop();
     periodTimer_.stop();
+    rebuildClient();
 }
 
 void CalendarSync::rebuildClient()
 {
-    // A request of the old client still under way answers into objects that are gone, and is dropped.
+    // A request of the old client still under way answers into objects that are gone, and is dropped;
+    // whoever waits for that sync hears that it ended, and one asked for meanwhile runs with the new.
     writer_.reset();
     reader_.reset();
     transport_.reset();
-    cycle_.reset();
-    running_ = false;
+    const bool wasRunning = std::exchange(running_, false);
+    if (wasRunning) {
+        CalendarSyncReport report = cycle_->report;
+        report.error = tr("The sync was stopped: the calendar or its password changed.");
+        cycle_.reset();
+        emit finished(report);
+    }
     if (!journal_ || !password_)
         return;
     CalDavRequestPolicy policy = setup_.policy;
@@ -124,6 +134,8 @@ void CalendarSync::rebuildClient()
         policy, CalDavCredentials{QString::fromStdString(journal_->connection.user), *password_});
     reader_ = std::make_unique<CalDavCollectionReader>(*transport_);
     writer_ = std::make_unique<CalDavWriter>(*transport_);
+    if (std::exchange(again_, false))
+        QTimer::singleShot(0, this, &CalendarSync::syncNow);
 }
 
 void CalendarSync::syncAutomatically()
@@ -256,8 +268,11 @@ void CalendarSync::takeServerObject(const CalDavObject& object)
         ++cycle_->report.received;
     }
     const int now = store_.findBaseAlarmForUid(alarm.uid);
-    journal_->objects[url] = AgreedObject{
-        version, alarm.uid, now >= 0 ? alarmFingerprint(store_.baseAlarmList()[now]) : "", serverPrint};
+    const bool series = alarm.repeatDays.empty() && object.icalendar.contains("\nRRULE") &&
+                        !object.icalendar.contains("\nX-KLAXORA-");
+    journal_->objects[url] =
+        AgreedObject{version, alarm.uid, now >= 0 ? alarmFingerprint(store_.baseAlarmList()[now]) : "",
+                     serverPrint, series};
 }
 
 void CalendarSync::takeServerRemoval(const std::string& url)
@@ -283,6 +298,7 @@ void CalendarSync::queueLocalChanges()
             urlByUid.emplace(object.uid, url);
     }
     std::set<std::string> localUids;
+    std::vector<std::string> editedOccurrences;
     const QUrl collection = urlOf(journal_->connection.collection);
     const auto& alarms = store_.baseAlarmList();
     for (int i = 0; i < alarms.count(); ++i) {
@@ -295,11 +311,36 @@ void CalendarSync::queueLocalChanges()
             const QUrl object = CalDavWriter::objectUrl(collection, QString::fromStdString(alarm.uid));
             cycle_->writes.push_back({Cycle::Kind::Create, textOf(object), alarm.uid});
         } else if (journal_->objects[url->second].localFingerprint != alarmFingerprint(alarm)) {
-            cycle_->writes.push_back({Cycle::Kind::Change, url->second, alarm.uid});
+            if (journal_->objects[url->second].seriesFromElsewhere)
+                editedOccurrences.push_back(alarm.uid);
+            else
+                cycle_->writes.push_back({Cycle::Kind::Change, url->second, alarm.uid});
         }
     }
+    // Written back, an edited occurrence would replace the whole series: it becomes an alarm of its own.
+    for (const std::string& uid : editedOccurrences) {
+        const StoredAlarm alarm = alarms[store_.findBaseAlarmForUid(uid)];
+        AgreedObject& series = journal_->objects[urlByUid[uid]];
+        series = AgreedObject{series.version, {}, {}, {}, false};
+        urlByUid.erase(uid);
+        store_.removeAlarm(alarm.id);
+        const FormatSettings& storage = store_.formats().storage();
+        const AlarmId id = store_.addAlarm(timeToStr(alarm.alarmTime, storage),
+                                           formatDateTime("mm/dd/yyyy", alarm.alarmDate, storage),
+                                           alarm.message, alarm.waveFile, alarm.alarmMode, alarm.repeatDays);
+        const std::string& own = alarms[store_.findBaseAlarmForId(id)].uid;
+        cycle_->writes.push_back({Cycle::Kind::Create,
+                                  textOf(CalDavWriter::objectUrl(collection, QString::fromStdString(own))),
+                                  own});
+        cycle_->alarmsToSave = true;
+    }
     for (const auto& [uid, url] : urlByUid) {
-        if (!localUids.contains(uid))
+        if (localUids.contains(uid))
+            continue;
+        AgreedObject& object = journal_->objects[url];
+        if (object.seriesFromElsewhere) // its occurrence was answered, not the series: only forgotten here
+            object = AgreedObject{object.version, {}, {}, {}, false};
+        else
             cycle_->writes.push_back({Cycle::Kind::Remove, url, uid});
     }
 }

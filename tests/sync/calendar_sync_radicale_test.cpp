@@ -143,6 +143,39 @@ TEST_F(CalendarSyncRadicaleTest, AddedOnAShowsOnBAndAnsweredOnBIsGoneFromAWithou
     EXPECT_EQ(eventsOnServer(), 1);
 }
 
+// Made by another calendar program: a single event is gone from the server once answered here; a monthly
+// series, which the alarm holds only the next occurrence of, stays.
+TEST_F(CalendarSyncRadicaleTest, AnAnsweredEventFromElsewhereIsDeletedThereButASeriesStays)
+{
+    CalDavWriter writer(transport);
+    const auto put = [&](const QString& uid, const QString& summary, const QString& rule) {
+        const QByteArray text =
+            QString("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\nBEGIN:VEVENT\r\n"
+                    "UID:%1\r\nDTSTAMP:20260301T000000Z\r\nDTSTART:20260306T150000Z\r\n%3"
+                    "SUMMARY:%2\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:%2\r\n"
+                    "TRIGGER:-PT15M\r\nEND:VALARM\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+                .arg(uid, summary, rule)
+                .toUtf8();
+        return waitFor<CalDavWriteResult>(
+                   [&](auto done) { writer.create(CalDavWriter::objectUrl(calendar, uid), text, done); })
+            .outcome;
+    };
+    ASSERT_EQ(put("dentist@other", "Dentist", ""), CalDavWriteResult::Outcome::Done);
+    ASSERT_EQ(put("board@other", "Board meeting", "RRULE:FREQ=MONTHLY\r\n"),
+              CalDavWriteResult::Outcome::Done);
+    ASSERT_EQ(a->syncOnce().received, 2);
+    ASSERT_EQ(a->store.todayList().count(), 2);
+
+    a->store.deleteAlarmJustDone(a->rowOf("Dentist"));
+    a->store.deleteAlarmJustDone(a->rowOf("Board meeting"));
+    ASSERT_EQ(a->syncOnce().error, "");
+    const CalDavChanges left = serverCalendar();
+    ASSERT_EQ(left.changed.size(), 1);
+    EXPECT_TRUE(left.changed[0].icalendar.contains("RRULE:FREQ=MONTHLY"));
+    ASSERT_EQ(a->syncOnce().error, "");
+    EXPECT_EQ(a->messages(), std::vector<std::string>{}) << "the answered occurrence came back";
+}
+
 TEST_F(CalendarSyncRadicaleTest, TenSyncsWithNothingChangedDuplicateNothingAnywhere)
 {
     a->add("Once", "10:00am", "03/07/2026");
