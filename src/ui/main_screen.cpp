@@ -42,6 +42,7 @@ MainScreen::MainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSet
         engine_->alarmTimer(), SoundMenuCommands::openDialogChooser(this), programFolder_);
     commands_ = std::make_unique<AlarmCommands>(static_cast<AlarmCommandsHost&>(*this));
     wireCommands();
+    createCalendarSync();
 
     // The first activation must happen in every start, also when the window starts minimised or hidden
     // or no window manager ever activates it: it is what switches the alarm timer on.

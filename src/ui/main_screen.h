@@ -16,6 +16,8 @@
 #include "store/format_settings.h"
 #include "store/preferences_file.h"
 #include "store/program_files.h"
+#include "sync/calendar_password.h"
+#include "sync/calendar_sync.h"
 #include "ui/alarm_commands.h"
 #include "ui/alarm_options_dialog.h"
 
@@ -77,8 +79,8 @@ public:
 
     // Takes the preferences and the alarms from the setup, or reads them (FormCreate). A failure to read
     // the alarm file is shown once the event loop runs, and the caption tells it until the file reads.
-    // A failure to read the preferences throws. The clock and the file system must outlive the window.
-    // The first activation runs from the event loop.
+    // A failure to read the preferences or "Calendar.dat" throws. The clock and the file system must outlive
+    // the window. The first activation runs from the event loop.
     MainScreen(const Clock& clock, FileSystem& fileSystem, MainScreenSetup setup, QWidget* parent = nullptr);
     ~MainScreen() override;
 
@@ -90,6 +92,9 @@ public:
     const QString& helpFile() const { return helpFile_; }
     // What the options dialogs need of the program: Play Now, the file choice and the program's folder.
     AlarmOptionsServices optionsServices();
+    // The sync with a CalDAV calendar, made once the alarms are loaded, and the keychain of its password.
+    CalendarSync& calendarSync() { return *calendarSync_; }
+    CalendarPasswords& calendarPasswords() { return calendarPasswords_; }
 
     // A command from the command line: --add stores the alarm as Add Alarm does, without a window;
     // --list lists the alarms; --import and --export read and write a calendar file as the File menu
@@ -127,6 +132,7 @@ private:
     void exportAlarms();
     void showCalendarReply(const CommandReply& reply);
     CalendarFiles calendarFiles() const;
+    void createCalendarSync();
     void showHelpContents();
     void showProductPage();
     void showAbout();
@@ -190,6 +196,8 @@ private:
     std::unique_ptr<SoundMenuCommands> soundCommands_;
     std::unique_ptr<AlarmCommands> commands_;
     CalendarFileChooser chooseCalendarFile_;
+    CalendarPasswords calendarPasswords_;
+    std::unique_ptr<CalendarSync> calendarSync_;
 
     // The window's parts; each has an objectName of its own member name without the underscore.
     AlarmListView* alarmList_ = nullptr;

@@ -3,6 +3,7 @@
 #include "ui/main_screen.h"
 
 #include "command/calendar_commands.h"
+#include "command/command_execution.h"
 #include "command/translated_text.h"
 #include "engine/alarm_timer.h"
 #include "sync/icalendar_zone.h"
@@ -24,6 +25,16 @@ QString fileDialogChoice(QWidget* parent, bool saving)
 }
 
 } // namespace
+
+void MainScreen::createCalendarSync()
+{
+    CalendarSyncSetup setup;
+    setup.folder = folder_;
+    setup.zoneName = systemZoneName(fileSystem_);
+    setup.newAlarmWaveFile = [this] { return newAlarmWaveFile(preferences_); };
+    setup.saveAlarms = [this] { store_->writeToDisk(); };
+    calendarSync_ = std::make_unique<CalendarSync>(*store_, clock_, fileSystem_, std::move(setup), this);
+}
 
 CalendarFiles MainScreen::calendarFiles() const
 {
