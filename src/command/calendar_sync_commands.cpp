@@ -53,13 +53,11 @@ void storePassword(const CalendarConnection& connection, const QString& password
                 words(QT_TRANSLATE_NOOP("CommandReply", "The password is kept in the desktop's keyring."))));
             return;
         }
-        reply(
-            done(connected + QLatin1Char('\n') +
-                 words(QT_TRANSLATE_NOOP("CommandReply",
-                                         "The password could not be kept in the desktop's keyring: %1\n"
-                                         "Klaxora! asks for it once each time it starts; klaxora --sync run "
-                                         "while Klaxora! is not running needs --password-stdin."))
-                     .arg(error)));
+        // The Secret Service's own words say why.
+        reply(done(connected + QLatin1Char('\n') + error + QLatin1Char('\n') +
+                   words(QT_TRANSLATE_NOOP(
+                       "CommandReply", "Klaxora! asks for it once each time it starts; klaxora --sync run "
+                                       "while Klaxora! is not running needs --password-stdin."))));
     });
 }
 
@@ -160,13 +158,7 @@ void turnOffCalendar(const CommandRequest&, CalendarSync& sync, CalendarPassword
         CommandReply answer =
             done(words(QT_TRANSLATE_NOOP("CommandReply", "The calendar sync is off; the alarms stay.")));
         if (!error.isEmpty())
-            answer.errors = "klaxora: " +
-                            words(QT_TRANSLATE_NOOP("CommandReply",
-                                                    "the password could not be removed from the desktop's "
-                                                    "keyring: %1"))
-                                .arg(error)
-                                .toStdString() +
-                            "\n";
+            answer.errors = "klaxora: " + error.toStdString() + "\n";
         reply(answer);
     });
 }
@@ -201,9 +193,8 @@ void syncCalendar(const CommandRequest& request, CalendarSync& sync, CalendarPas
                 error.isEmpty()
                     ? words(QT_TRANSLATE_NOOP("CommandReply", "no password for the calendar is stored; give "
                                                               "it with klaxora --sync --password-stdin"))
-                    : words(QT_TRANSLATE_NOOP("CommandReply",
-                                              "the password could not be read from the desktop's keyring "
-                                              "(%1); give it with klaxora --sync --password-stdin"))
+                    : words(QT_TRANSLATE_NOOP("CommandReply", "%1; give the password with klaxora --sync "
+                                                              "--password-stdin"))
                           .arg(error)));
         });
 }
