@@ -16,12 +16,16 @@ build="$root/build/bench"
 # -O2, as the program itself is built (g++ 12 gives false -Wrestrict warnings on std::string at -O3).
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
   -DKLAXORA_BUILD_TESTS=OFF -DKLAXORA_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" --target klaxora_bench -j"$(nproc)" >/dev/null
+cmake --build "$build" --target klaxora_bench klaxora_sync_bench -j"$(nproc)" >/dev/null
 
 console="$(mktemp)"
 trap 'rm -f "$console"' EXIT
 "$build/bench/klaxora_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
   --benchmark_color=false --benchmark_out="$out" --benchmark_out_format=json "$@" | tee "$console" >&2
+# The calendar sync against Radicale on loopback; its JSON goes beside the first.
+"$build/bench/klaxora_sync_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+  --benchmark_color=false --benchmark_out="${out%.json}-sync.json" --benchmark_out_format=json "$@" |
+  tee -a "$console" >&2
 
 # One line per benchmark: the medians of real and CPU time, and the target (on real time) where there is one.
 # On a machine that other work keeps busy, real time exceeds CPU time; the load average tells how busy.
@@ -46,6 +50,8 @@ awk '
     limit["BM_AddAlarm/100000"] = 50; shown["BM_AddAlarm/100000"] = "< 50 us"
     limit["BM_DeleteAlarm/100000"] = 50; shown["BM_DeleteAlarm/100000"] = "< 50 us"
     limit["BM_TickIdle/10000"] = 50; shown["BM_TickIdle/10000"] = "< 50 us"
+    limit["BM_FirstSync/1000"] = 2000000; shown["BM_FirstSync/1000"] = "< 2 s"
+    limit["BM_UnchangedSync/1000"] = 100000; shown["BM_UnchangedSync/1000"] = "< 100 ms"
     printf "%-28s %12s %12s %10s\n", "benchmark (median of 5)", "real time", "CPU time", "target"
     failed = 0
     for (i = 1; i <= count; ++i) {

@@ -49,17 +49,8 @@ void hashInto(std::uint64_t& hash, std::string_view bytes)
 
 } // namespace
 
-const std::string* CalendarJournal::urlForUid(std::string_view uid) const
-{
-    for (const auto& [url, object] : objects) {
-        if (object.uid == uid)
-            return &url;
-    }
-    return nullptr;
-}
-
-std::string alarmFingerprint(DateTime time, DateTime date, std::string_view message, std::string_view waveFile,
-                             AlarmMode mode, RepeatDays repeatDays)
+std::string alarmFingerprint(DateTime time, DateTime date, std::string_view message,
+                             std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays)
 {
     char numbers[64];
     std::snprintf(numbers, sizeof numbers, "%lld %lld %u %u", std::llround(time * 86400.0),
@@ -108,10 +99,10 @@ std::optional<CalendarJournal> readCalendarJournal(FileSystem& fileSystem, const
         }
         const std::vector<std::string_view> fields = splitTabs(line);
         const std::string_view key = fields[0];
-        if (key == "object" && fields.size() == 6) {
+        if (key == "object" && fields.size() == 7) {
             journal.objects[std::string(fields[1])] =
                 AgreedObject{std::string(fields[2]), std::string(fields[3]), std::string(fields[4]),
-                             std::string(fields[5])};
+                             std::string(fields[5]), fields[6] == "1"};
         } else if (fields.size() == 2) {
             const std::string value(fields[1]);
             if (key == "collection")
@@ -138,7 +129,8 @@ void writeCalendarJournal(FileSystem& fileSystem, const std::string& path, const
     text += "\ntoken\t" + field(journal.syncToken) + '\n';
     for (const auto& [url, object] : journal.objects) {
         text += "object\t" + field(url) + '\t' + field(object.version) + '\t' + field(object.uid) + '\t' +
-                object.localFingerprint + '\t' + object.serverFingerprint + '\n';
+                object.localFingerprint + '\t' + object.serverFingerprint +
+                (object.seriesFromElsewhere ? "\t1\n" : "\t0\n");
     }
     replaceFileAtomically(fileSystem, path, text);
 }

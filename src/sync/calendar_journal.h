@@ -31,6 +31,9 @@ struct AgreedObject {
     // fingerprint now is a change on that side.
     std::string localFingerprint;
     std::string serverFingerprint;
+    // A series of another calendar program's that the alarm holds only the next occurrence of: deleting
+    // the alarm here must not delete the whole series there.
+    bool seriesFromElsewhere = false;
 
     friend bool operator==(const AgreedObject&, const AgreedObject&) = default;
 };
@@ -40,15 +43,13 @@ struct CalendarJournal {
     std::string syncToken;
     std::map<std::string, AgreedObject> objects; // by the object's address
 
-    // The address of the object agreed on for `uid`, or none.
-    const std::string* urlForUid(std::string_view uid) const;
     friend bool operator==(const CalendarJournal&, const CalendarJournal&) = default;
 };
 
 // What an alarm is, for telling a change: its fields as they ring. A repeating alarm's date is left out,
 // since each program moves it on by itself as occurrences are answered.
-std::string alarmFingerprint(DateTime time, DateTime date, std::string_view message, std::string_view waveFile,
-                             AlarmMode mode, RepeatDays repeatDays);
+std::string alarmFingerprint(DateTime time, DateTime date, std::string_view message,
+                             std::string_view waveFile, AlarmMode mode, RepeatDays repeatDays);
 std::string alarmFingerprint(const StoredAlarm& alarm);
 
 // "Calendar.dat" in `folder`.

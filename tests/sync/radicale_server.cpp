@@ -55,13 +55,18 @@ RadicaleServer::RadicaleServer()
             .arg(users.fileName(), folder_.filePath("collections"))
             .toUtf8());
     config.close();
+    start();
+}
+
+void RadicaleServer::start()
+{
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.setChildProcessModifier([] {
         // A group of its own to stop it with all it started, and gone with the test program.
         setsid();
         prctl(PR_SET_PDEATHSIG, SIGKILL);
     });
-    process_.start(radicale, {"--config", config.fileName()});
+    process_.start(QStandardPaths::findExecutable("radicale"), {"--config", folder_.filePath("config")});
     const QDeadlineTimer deadline(15000);
     while (!answers(port_)) {
         if (process_.state() == QProcess::NotRunning || deadline.hasExpired()) {
@@ -83,13 +88,13 @@ QUrl RadicaleServer::url(const QString& path) const
     return QUrl(QString("http://127.0.0.1:%1%2").arg(port_).arg(path));
 }
 
-void RadicaleServer::stop()
+void RadicaleServer::stop(bool kill)
 {
     if (process_.state() == QProcess::NotRunning) {
         return;
     }
     const pid_t group = static_cast<pid_t>(process_.processId());
-    ::kill(-group, SIGTERM);
+    ::kill(-group, kill ? SIGKILL : SIGTERM);
     if (!process_.waitForFinished(3000)) {
         ::kill(-group, SIGKILL);
         process_.waitForFinished(3000);

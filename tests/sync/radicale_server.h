@@ -22,10 +22,12 @@ public:
     // Why it is not running; empty when it is.
     QString failure() const { return failure_; }
     QUrl url(const QString& path = "/") const;
+    // Stopped (killed, in the middle of whatever it does) and started again, it keeps its port, users and
+    // calendars.
+    void stop(bool kill = false);
+    void start();
 
 private:
-    void stop();
-
     QTemporaryDir folder_;
     QProcess process_;
     quint16 port_ = 0;

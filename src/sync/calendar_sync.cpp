@@ -1,0 +1,435 @@
+#include "sync/calendar_sync.h"
+
+#include "store/date_time_text.h"
+#include "store/io_error.h"
+#include "store/user_error.h"
+#include "sync/icalendar_export.h"
+#include "sync/icalendar_import.h"
+#include "sync/icalendar_store.h"
+
+#include <deque>
+#include <exception>
+#include <map>
+#include <set>
+
+namespace klaxora {
+
+namespace {
+
+std::string qtTranslated(const char* context, const char* text)
+{
+    return QCoreApplication::translate(context, text).toStdString();
+}
+
+QString errorText(const std::exception& error)
+{
+    return QString::fromStdString(userTextOf(error).in(qtTranslated));
+}
+
+QUrl urlOf(const std::string& text)
+{
+    return QUrl(QString::fromStdString(text));
+}
+
+std::string textOf(const QUrl& url)
+{
+    return url.toString(QUrl::FullyEncoded).toStdString();
+}
+
+// A version that is the text's hash stands for no ETag: such an object is written unconditionally.
+QByteArray etagOf(const AgreedObject& object)
+{
+    return object.version.starts_with("sha256:") ? QByteArray() : QByteArray::fromStdString(object.version);
+}
+
+bool inCalendarYears(const StoredAlarm& alarm)
+{
+    const int year = decodeDate(alarm.alarmDate).year;
+    return year >= CalendarFirstYear && year <= CalendarLastYear;
+}
+
+} // namespace
+
+struct CalendarSync::Cycle {
+    enum class Kind { Create, Change, Remove };
+    struct Write {
+        Kind kind;
+        std::string url;
+        std::string uid;
+    };
+    CalendarSyncReport report;
+    std::deque<Write> writes;
+    // A write's conflict took the server's version in after the alarm file was saved.
+    bool alarmsToSave = false;
+};
+
+CalendarSync::CalendarSync(AlarmStore& store, const Clock& clock, FileSystem& fileSystem,
+                           CalendarSyncSetup setup, QObject* parent)
+    : QObject(parent), store_(store), clock_(clock), fileSystem_(fileSystem), setup_(std::move(setup)),
+      journal_(readCalendarJournal(fileSystem, calendarJournalPath(setup_.folder)))
+{
+    store_.setFileObserver(this);
+    changeTimer_.setSingleShot(true);
+    changeTimer_.setInterval(ChangeDelayMs);
+    connect(&changeTimer_, &QTimer::timeout, this, &CalendarSync::syncNow);
+    periodTimer_.setInterval(PeriodMs);
+    connect(&periodTimer_, &QTimer::timeout, this, &CalendarSync::syncNow);
+}
+
+CalendarSync::~CalendarSync()
+{
+    store_.setFileObserver(nullptr);
+}
+
+void CalendarSync::setPassword(const QString& password)
+{
+    password_ = password;
+    rebuildClient();
+}
+
+void CalendarSync::connectTo(const CalendarConnection& connection, const QString& password)
+{
+    CalendarJournal journal;
+    if (journal_ && journal_->connection.collection == connection.collection)
+        journal = *journal_;
+    journal.connection = connection;
+    writeCalendarJournal(fileSystem_, calendarJournalPath(setup_.folder), journal);
+    journal_ = std::move(journal);
+    setPassword(password);
+}
+
+void CalendarSync::turnOff()
+{
+    removeCalendarJournal(fileSystem_, calendarJournalPath(setup_.folder));
+    journal_.reset();
+    password_.reset();
+    changeTimer_.stop();
+    periodTimer_.stop();
+}
+
+void CalendarSync::rebuildClient()
+{
+    // A request of the old client still under way answers into objects that are gone, and is dropped.
+    writer_.reset();
+    reader_.reset();
+    transport_.reset();
+    cycle_.reset();
+    running_ = false;
+    if (!journal_ || !password_)
+        return;
+    CalDavRequestPolicy policy = setup_.policy;
+    policy.unencryptedHost =
+        journal_->connection.allowUnencrypted ? urlOf(journal_->connection.collection).host() : QString();
+    transport_ = std::make_unique<CalDavTransport>(
+        policy, CalDavCredentials{QString::fromStdString(journal_->connection.user), *password_});
+    reader_ = std::make_unique<CalDavCollectionReader>(*transport_);
+    writer_ = std::make_unique<CalDavWriter>(*transport_);
+}
+
+void CalendarSync::syncAutomatically()
+{
+    periodTimer_.start();
+}
+
+void CalendarSync::alarmFileWritten()
+{
+    if (!savingAlarms_ && journal_ && periodTimer_.isActive())
+        changeTimer_.start();
+}
+
+void CalendarSync::syncNow()
+{
+    if (running_) {
+        again_ = true;
+        return;
+    }
+    startCycle();
+}
+
+void CalendarSync::startCycle()
+{
+    if (!journal_ || !reader_) {
+        emit finished({tr("The calendar password is not known."), 0, 0, 0, 0});
+        return;
+    }
+    if (store_.alarmFileUnread()) {
+        // Alarms missing here are not deleted ones: nothing is compared until the file reads.
+        emit finished({tr("The alarm file could not be read; the calendar is not synced."), 0, 0, 0, 0});
+        return;
+    }
+    running_ = true;
+    again_ = false;
+    cycle_ = std::make_unique<Cycle>();
+    QHash<QUrl, QByteArray> known;
+    for (const auto& [url, object] : journal_->objects)
+        known.insert(urlOf(url), QByteArray::fromStdString(object.version));
+    reader_->read(urlOf(journal_->connection.collection), QString::fromStdString(journal_->syncToken), known,
+                  [this](const CalDavChanges& changes) { takeServerChanges(changes); });
+}
+
+void CalendarSync::takeServerChanges(const CalDavChanges& changes)
+{
+    if (!changes.error.isEmpty()) {
+        end(changes.error);
+        return;
+    }
+    const std::uint64_t before = store_.changeCount();
+    for (const CalDavObject& object : changes.changed)
+        takeServerObject(object);
+    for (const QUrl& url : changes.removed)
+        takeServerRemoval(textOf(url));
+    try {
+        if (store_.changeCount() != before) {
+            savingAlarms_ = true;
+            setup_.saveAlarms();
+            savingAlarms_ = false;
+        }
+        // Only once the alarm file holds what the server sent: else the next read asks for it again.
+        journal_->syncToken = changes.syncToken.toStdString();
+        saveJournal();
+    } catch (const std::exception& error) {
+        savingAlarms_ = false;
+        end(errorText(error));
+        return;
+    }
+    queueLocalChanges();
+    sendNext();
+}
+
+void CalendarSync::takeServerObject(const CalDavObject& object)
+{
+    const std::string url = textOf(object.url);
+    const std::string version = object.version().toStdString();
+    const std::string wave = setup_.newAlarmWaveFile();
+    CalendarReading reading;
+    try {
+        reading = readICalendar(object.icalendar.toStdString(), setup_.zoneName, clock_.now());
+    } catch (const ICalendarError&) {
+        // Refused unread; the alarm it was stays as agreed, and the object is read again next time.
+        return;
+    }
+    const auto agreed = journal_->objects.find(url);
+    if (reading.alarms.empty()) {
+        // Its reminder was answered or removed elsewhere: as if the object had gone.
+        if (agreed != journal_->objects.end() && !agreed->second.uid.empty())
+            takeServerRemoval(url);
+        journal_->objects[url] = AgreedObject{version, {}, {}, {}};
+        return;
+    }
+    CalendarAlarm alarm = reading.alarms.front();
+    alarm.waveFile = alarm.waveFile.value_or(wave);
+    const std::string serverPrint = alarmFingerprint(alarm.time, alarm.date, alarm.message, *alarm.waveFile,
+                                                     alarm.mode, alarm.repeatDays);
+    const int local = store_.findBaseAlarmForUid(alarm.uid);
+    const bool known = agreed != journal_->objects.end() && agreed->second.uid == alarm.uid;
+    if (known && agreed->second.serverFingerprint == serverPrint) {
+        agreed->second.version = version; // the same alarm, written anew (or without ETags)
+        return;
+    }
+    std::string localPrint;
+    if (local >= 0) {
+        const StoredAlarm& here = store_.baseAlarmList()[local];
+        localPrint = alarmFingerprint(here);
+        const bool changedHere = !known || agreed->second.localFingerprint != localPrint;
+        if (changedHere && localPrint != serverPrint) {
+            // Changed on both sides: the server's takes the identity, this one is kept as a copy.
+            const StoredAlarm copy = here;
+            store_.removeAlarm(copy.id);
+            const FormatSettings& storage = store_.formats().storage();
+            try {
+                store_.addAlarm(
+                    timeToStr(copy.alarmTime, storage), formatDateTime("mm/dd/yyyy", copy.alarmDate, storage),
+                    tr("Conflict copy: %1").arg(QString::fromStdString(copy.message)).toStdString(),
+                    copy.waveFile, copy.alarmMode, copy.repeatDays);
+            } catch (const std::exception&) {
+                // The copy's fields came from the store, which took them before.
+            }
+            ++cycle_->report.conflicts;
+        } else if (localPrint != serverPrint) {
+            store_.removeAlarm(here.id);
+        }
+    }
+    if (store_.findBaseAlarmForUid(alarm.uid) < 0) {
+        CalendarReading one;
+        one.alarms.push_back(alarm);
+        addCalendarAlarms(store_, one, wave);
+        ++cycle_->report.received;
+    }
+    const int now = store_.findBaseAlarmForUid(alarm.uid);
+    const bool series = alarm.repeatDays.empty() && object.icalendar.contains("\nRRULE") &&
+                        !object.icalendar.contains("\nX-KLAXORA-");
+    journal_->objects[url] =
+        AgreedObject{version, alarm.uid, now >= 0 ? alarmFingerprint(store_.baseAlarmList()[now]) : "",
+                     serverPrint, series};
+}
+
+void CalendarSync::takeServerRemoval(const std::string& url)
+{
+    const auto agreed = journal_->objects.find(url);
+    if (agreed == journal_->objects.end())
+        return;
+    const AgreedObject object = agreed->second;
+    journal_->objects.erase(agreed);
+    const int local = object.uid.empty() ? -1 : store_.findBaseAlarmForUid(object.uid);
+    // Changed here meanwhile, it stays and is sent again as new; else it was answered or deleted there.
+    if (local >= 0 && alarmFingerprint(store_.baseAlarmList()[local]) == object.localFingerprint) {
+        store_.removeAlarm(store_.baseAlarmList()[local].id);
+        ++cycle_->report.removed;
+    }
+}
+
+void CalendarSync::queueLocalChanges()
+{
+    std::map<std::string, std::string> urlByUid;
+    for (const auto& [url, object] : journal_->objects) {
+        if (!object.uid.empty())
+            urlByUid.emplace(object.uid, url);
+    }
+    std::set<std::string> localUids;
+    std::vector<std::string> editedOccurrences;
+    const QUrl collection = urlOf(journal_->connection.collection);
+    const auto& alarms = store_.baseAlarmList();
+    for (int i = 0; i < alarms.count(); ++i) {
+        const StoredAlarm& alarm = alarms[i];
+        if (alarm.uid.empty() || !inCalendarYears(alarm))
+            continue;
+        localUids.insert(alarm.uid);
+        const auto url = urlByUid.find(alarm.uid);
+        if (url == urlByUid.end()) {
+            const QUrl object = CalDavWriter::objectUrl(collection, QString::fromStdString(alarm.uid));
+            cycle_->writes.push_back({Cycle::Kind::Create, textOf(object), alarm.uid});
+        } else if (journal_->objects[url->second].localFingerprint != alarmFingerprint(alarm)) {
+            if (journal_->objects[url->second].seriesFromElsewhere)
+                editedOccurrences.push_back(alarm.uid);
+            else
+                cycle_->writes.push_back({Cycle::Kind::Change, url->second, alarm.uid});
+        }
+    }
+    // Written back, an edited occurrence would replace the whole series: it becomes an alarm of its own.
+    for (const std::string& uid : editedOccurrences) {
+        const StoredAlarm alarm = alarms[store_.findBaseAlarmForUid(uid)];
+        AgreedObject& series = journal_->objects[urlByUid[uid]];
+        series = AgreedObject{series.version, {}, {}, {}, false};
+        urlByUid.erase(uid);
+        store_.removeAlarm(alarm.id);
+        const FormatSettings& storage = store_.formats().storage();
+        const AlarmId id = store_.addAlarm(timeToStr(alarm.alarmTime, storage),
+                                           formatDateTime("mm/dd/yyyy", alarm.alarmDate, storage),
+                                           alarm.message, alarm.waveFile, alarm.alarmMode, alarm.repeatDays);
+        const std::string& own = alarms[store_.findBaseAlarmForId(id)].uid;
+        cycle_->writes.push_back({Cycle::Kind::Create,
+                                  textOf(CalDavWriter::objectUrl(collection, QString::fromStdString(own))),
+                                  own});
+        cycle_->alarmsToSave = true;
+    }
+    for (const auto& [uid, url] : urlByUid) {
+        if (localUids.contains(uid))
+            continue;
+        AgreedObject& object = journal_->objects[url];
+        if (object.seriesFromElsewhere) // its occurrence was answered, not the series: only forgotten here
+            object = AgreedObject{object.version, {}, {}, {}, false};
+        else
+            cycle_->writes.push_back({Cycle::Kind::Remove, url, uid});
+    }
+}
+
+void CalendarSync::sendNext()
+{
+    if (cycle_->writes.empty()) {
+        end({});
+        return;
+    }
+    const Cycle::Write write = cycle_->writes.front();
+    cycle_->writes.pop_front();
+    auto done = [this, write](const CalDavWriteResult& result) { sent(write.url, write.uid, result); };
+    if (write.kind == Cycle::Kind::Remove) {
+        writer_->remove(urlOf(write.url), etagOf(journal_->objects[write.url]), done);
+        return;
+    }
+    const int local = store_.findBaseAlarmForUid(write.uid);
+    if (local < 0) { // taken out by an answer from the server meanwhile
+        sendNext();
+        return;
+    }
+    OwningList<StoredAlarm> one;
+    one.append(std::make_unique<StoredAlarm>(store_.baseAlarmList()[local]));
+    const QByteArray text =
+        QByteArray::fromStdString(alarmsToICalendar(one, setup_.zoneName, clock_.now()).text);
+    if (write.kind == Cycle::Kind::Create)
+        writer_->create(urlOf(write.url), text, done);
+    else
+        writer_->change(urlOf(write.url), etagOf(journal_->objects[write.url]), text, done);
+}
+
+void CalendarSync::sent(const std::string& url, const std::string& uid, const CalDavWriteResult& result)
+{
+    using Outcome = CalDavWriteResult::Outcome;
+    switch (result.outcome) {
+    case Outcome::Failed:
+        // What is left stays a difference from the journal, and goes with the next sync.
+        end(result.error);
+        return;
+    case Outcome::Conflict:
+        takeServerObject(result.object);
+        cycle_->alarmsToSave = true;
+        // A conflict copy made here is sent with the next sync.
+        again_ = true;
+        break;
+    case Outcome::Gone:
+        // Deleted there, changed here: the change wins and goes as new with the next sync.
+        journal_->objects.erase(url);
+        again_ = again_ || store_.findBaseAlarmForUid(uid) >= 0;
+        break;
+    case Outcome::Done:
+        if (const int local = store_.findBaseAlarmForUid(uid); local >= 0) {
+            const StoredAlarm& alarm = store_.baseAlarmList()[local];
+            OwningList<StoredAlarm> one;
+            one.append(std::make_unique<StoredAlarm>(alarm));
+            const CalendarReading reading = readICalendar(
+                alarmsToICalendar(one, setup_.zoneName, clock_.now()).text, setup_.zoneName, clock_.now());
+            std::string serverPrint;
+            if (!reading.alarms.empty()) {
+                const CalendarAlarm& back = reading.alarms.front();
+                serverPrint = alarmFingerprint(back.time, back.date, back.message,
+                                               back.waveFile.value_or(setup_.newAlarmWaveFile()), back.mode,
+                                               back.repeatDays);
+            }
+            journal_->objects[url] = AgreedObject{result.object.version().toStdString(), uid,
+                                                  alarmFingerprint(alarm), serverPrint};
+        } else {
+            journal_->objects.erase(url);
+        }
+        break;
+    }
+    ++cycle_->report.sent;
+    sendNext();
+}
+
+void CalendarSync::end(const QString& error)
+{
+    CalendarSyncReport report = cycle_->report;
+    report.error = error;
+    try {
+        if (cycle_->alarmsToSave) {
+            savingAlarms_ = true;
+            setup_.saveAlarms();
+        }
+        saveJournal();
+    } catch (const std::exception& failure) {
+        if (report.error.isEmpty())
+            report.error = errorText(failure);
+    }
+    savingAlarms_ = false;
+    cycle_.reset();
+    running_ = false;
+    emit finished(report);
+    if (again_ && journal_)
+        QTimer::singleShot(0, this, &CalendarSync::syncNow);
+}
+
+void CalendarSync::saveJournal()
+{
+    writeCalendarJournal(fileSystem_, calendarJournalPath(setup_.folder), *journal_);
+}
+
+} // namespace klaxora
