@@ -16,7 +16,8 @@ namespace klaxora {
 
 namespace {
 
-// The running program's sync made for the files, run in an event loop of its own until it has answered.
+// A sync like the running program's, made for the files and run in an event loop of its own until it
+// has answered.
 CommandReply carryOutCalendarSyncOnFiles(const CommandRequest& request, ProgramFiles& files,
                                          const std::string& folder, const CommandContext& context)
 {
