@@ -6,6 +6,7 @@
 #include "command/command_channel.h"
 #include "command/command_client.h"
 #include "command/command_line.h"
+#include "command/password_input.h"
 #include "command/single_instance.h"
 #include "store/clock.h"
 #include "store/file_system.h"
@@ -55,6 +56,17 @@ int runCommandLine(int argc, char** argv)
     case CommandLineAction::CarryOut:
         break;
     }
+    CommandRequest request = line.request;
+    if (request.passwordFromInput) {
+        request.password = readPasswordLine();
+        if (!request.password)
+            return print({ExitBadInput,
+                          {},
+                          "klaxora: --password-stdin: " +
+                              QCoreApplication::translate("CommandLine", "standard input held no password")
+                                  .toStdString() +
+                              "\n"});
+    }
     PosixFileSystem fileSystem;
     CommandContext context;
     context.filesFolder = [&fileSystem] { return programFilesFolder(fileSystem); };
@@ -63,7 +75,7 @@ int runCommandLine(int argc, char** argv)
     context.wallClock = &clock;
     context.files = &fileSystem;
     context.formats = &formats;
-    return print(handToProgramOrCarryOut(line.request, context));
+    return print(handToProgramOrCarryOut(request, context));
 }
 
 } // namespace klaxora

@@ -156,8 +156,9 @@ int runWindow(int argc, char** argv)
     const AlarmOptionsDialog alarmOptions(mainScreen->optionsServices());
     QObject::connect(mainScreen.get(), &MainScreen::closed, &app, &QCoreApplication::quit);
     // Commands from the command line, once the alarms are loaded.
-    CommandServer commands(
-        [&mainScreen](const CommandRequest& request) { return mainScreen->carryOut(request); });
+    CommandServer commands([&mainScreen](const CommandRequest& request, const CommandReplyCallback& reply) {
+        mainScreen->carryOut(request, reply);
+    });
     if (!commands.listen(socketPath())) {
         std::fprintf(stderr, "Klaxora!: commands from the command line cannot reach this program: %s\n",
                      qPrintable(commands.errorText()));

@@ -23,6 +23,12 @@ std::string text(const QByteArray& bytes)
 
 } // namespace
 
+int answerMilliseconds(CommandKind kind)
+{
+    const bool waitsForServer = kind == CommandKind::ConnectCalendar || kind == CommandKind::SyncCalendar;
+    return waitsForServer ? CalendarAnswerMilliseconds : CommandAnswerMilliseconds;
+}
+
 QString commandSocketPath(const QString& folder)
 {
     return QDir(folder).filePath(QStringLiteral("Klaxora.socket"));
@@ -33,7 +39,8 @@ void writeRequest(QDataStream& out, const CommandRequest& request)
     out << RequestTag << quint8(request.kind) << bytes(request.message) << request.time << bool(request.date)
         << request.date.value_or(0) << quint8(request.sound) << bytes(request.soundFile)
         << quint8(request.mode) << request.todayOnly << quint8(request.repeatDays.bits())
-        << bytes(request.calendarFile);
+        << bytes(request.calendarFile) << bytes(request.calendarAddress) << bytes(request.calendarUser)
+        << request.allowUnencrypted << bool(request.password) << bytes(request.password.value_or(""));
 }
 
 bool readRequest(QDataStream& in, CommandRequest& request)
@@ -48,9 +55,14 @@ bool readRequest(QDataStream& in, CommandRequest& request)
     quint8 mode = 0;
     quint8 repeatDays = 0;
     QByteArray calendarFile;
+    QByteArray calendarAddress;
+    QByteArray calendarUser;
+    bool hasPassword = false;
+    QByteArray password;
     in >> tag >> kind >> message >> request.time >> hasDate >> date >> sound >> soundFile >> mode >>
-        request.todayOnly >> repeatDays >> calendarFile;
-    if (in.status() != QDataStream::Ok || tag != RequestTag || kind > quint8(CommandKind::Export) ||
+        request.todayOnly >> repeatDays >> calendarFile >> calendarAddress >> calendarUser >>
+        request.allowUnencrypted >> hasPassword >> password;
+    if (in.status() != QDataStream::Ok || tag != RequestTag || kind > quint8(CommandKind::SyncCalendar) ||
         sound > quint8(SoundChoice::File) || mode > amSoundOnly || repeatDays > RepeatDays::everyDay().bits())
         return false;
     request.kind = CommandKind(kind);
@@ -61,6 +73,9 @@ bool readRequest(QDataStream& in, CommandRequest& request)
     request.mode = mode;
     request.repeatDays = RepeatDays::fromBits(repeatDays);
     request.calendarFile = text(calendarFile);
+    request.calendarAddress = text(calendarAddress);
+    request.calendarUser = text(calendarUser);
+    request.password = hasPassword ? std::optional<std::string>(text(password)) : std::nullopt;
     return true;
 }
 

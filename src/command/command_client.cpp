@@ -46,7 +46,8 @@ std::optional<CommandReply> askRunningProgram(const QString& socketPath, const C
         QDataStream out(&socket);
         writeRequest(out, request);
     }
-    const QDeadlineTimer deadline(CommandAnswerMilliseconds);
+    const int answerBound = answerMilliseconds(request.kind);
+    const QDeadlineTimer deadline(answerBound);
     QDataStream in(&socket);
     while (!deadline.hasExpired()) {
         in.startTransaction();
@@ -65,7 +66,7 @@ std::optional<CommandReply> askRunningProgram(const QString& socketPath, const C
     return failedReply(QCoreApplication::translate(
                            "CommandReply", "Klaxora! is running but did not answer within %1 seconds; "
                                            "the command may or may not have been carried out")
-                           .arg(CommandAnswerMilliseconds / 1000)
+                           .arg(answerBound / 1000)
                            .toStdString());
 }
 

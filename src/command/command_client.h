@@ -29,7 +29,7 @@ struct CommandContext {
 };
 
 // The running program's reply, or nothing when no program listens at `socketPath`. A program that takes
-// the request but does not answer within CommandAnswerMilliseconds gives ExitFailed.
+// the request but does not answer within answerMilliseconds() gives ExitFailed.
 std::optional<CommandReply> askRunningProgram(const QString& socketPath, const CommandRequest& request);
 
 CommandReply handToProgramOrCarryOut(const CommandRequest& request, const CommandContext& context);

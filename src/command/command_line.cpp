@@ -1,5 +1,6 @@
 #include "command/command_line.h"
 
+#include "command/calendar_sync_arguments.h"
 #include "command/command_execution.h"
 #include "command/repeat_days_words.h"
 #include "command/toolkit_options.h"
@@ -74,6 +75,24 @@ struct Options {
                                   Words::tr("Write every alarm into an iCalendar (.ics) file, which "
                                             "--import reads back."),
                                   QStringLiteral("FILE")};
+    QCommandLineOption calendar{QStringLiteral("calendar"),
+                                Words::tr("Sync the alarms both ways with a CalDAV calendar: its own "
+                                          "address, or a server's, where the calendar \"Klaxora! "
+                                          "Alarms\" is used (made when missing). With --user and "
+                                          "--password-stdin. \"off\" turns the sync off; the alarms stay."),
+                                QStringLiteral("URL|off")};
+    QCommandLineOption user{QStringLiteral("user"),
+                            Words::tr("With --calendar: the user name on the server."),
+                            QStringLiteral("NAME")};
+    QCommandLineOption passwordStdin{QStringLiteral("password-stdin"),
+                                     Words::tr("With --calendar or --sync: read the password from standard "
+                                               "input, one line. --calendar keeps it in the desktop's "
+                                               "keyring.")};
+    QCommandLineOption allowUnencrypted{QStringLiteral("allow-unencrypted"),
+                                        Words::tr("With --calendar: allow plain http to this server.")};
+    QCommandLineOption sync{QStringLiteral("sync"),
+                            Words::tr("Sync with the calendar now and print what was received, removed, "
+                                      "sent and kept twice as a conflict.")};
     QCommandLineOption show{QStringLiteral("show"),
                             Words::tr("Bring the running program's window forward, or start the program.")};
     QCommandLineOption iconic{QStringLiteral("iconic"),
@@ -93,7 +112,8 @@ void define(QCommandLineParser& parser, const Options& options, bool helpListsTo
     parser.addVersionOption();
     parser.addOptions({options.add, options.at, options.on, options.repeat, options.sound, options.noSound,
                        options.mode, options.list, options.today, options.importFile, options.exportFile,
-                       options.show, options.iconic});
+                       options.calendar, options.user, options.passwordStdin, options.allowUnencrypted,
+                       options.sync, options.show, options.iconic});
     for (QCommandLineOption option : toolkitOptions()) {
         if (!helpListsToolkitOptions)
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -104,8 +124,9 @@ void define(QCommandLineParser& parser, const Options& options, bool helpListsTo
 QStringList commandOptionNames(const Options& o)
 {
     QStringList names;
-    for (const QCommandLineOption* option : {&o.add, &o.at, &o.on, &o.repeat, &o.sound, &o.noSound, &o.mode,
-                                             &o.list, &o.today, &o.importFile, &o.exportFile, &o.show})
+    for (const QCommandLineOption* option :
+         {&o.add, &o.at, &o.on, &o.repeat, &o.sound, &o.noSound, &o.mode, &o.list, &o.today, &o.importFile,
+          &o.exportFile, &o.calendar, &o.user, &o.passwordStdin, &o.allowUnencrypted, &o.sync, &o.show})
         names += option->names();
     // -h and -v are other names of the same two options.
     return names + QStringList{QStringLiteral("help"), QStringLiteral("help-all"), QStringLiteral("version")};
@@ -319,11 +340,13 @@ CommandLine readCommandLine(const QStringList& arguments, const DateTimeFormats&
         return {CommandLineAction::PrintVersion, {}, {}};
 
     const int commands = int(parser.isSet(o.add)) + int(parser.isSet(o.list)) + int(parser.isSet(o.show)) +
-                         int(parser.isSet(o.importFile)) + int(parser.isSet(o.exportFile));
+                         int(parser.isSet(o.importFile)) + int(parser.isSet(o.exportFile)) +
+                         int(parser.isSet(o.calendar)) + int(parser.isSet(o.sync));
     if (commands != 1)
-        return {CommandLineAction::Refuse,
-                {},
-                words(Words::tr("give one of --add, --list, --import, --export and --show"))};
+        return {
+            CommandLineAction::Refuse,
+            {},
+            words(Words::tr("give one of --add, --list, --import, --export, --calendar, --sync and --show"))};
     if (!parser.isSet(o.add)) {
         for (const QCommandLineOption* addOnly : {&o.at, &o.on, &o.repeat, &o.sound, &o.noSound, &o.mode}) {
             if (parser.isSet(*addOnly))
@@ -333,6 +356,8 @@ CommandLine readCommandLine(const QStringList& arguments, const DateTimeFormats&
     }
     if (parser.isSet(o.today) && !parser.isSet(o.list))
         return refused(QStringLiteral("--today"), words(Words::tr("belongs to --list")));
+    if (std::optional<CommandLine> stray = strayCalendarSyncOption(parser))
+        return *stray;
     for (const QString& name : windowOptionNames(o)) {
         if (parser.isSet(name))
             return refused(QStringLiteral("--") + name,
@@ -341,6 +366,8 @@ CommandLine readCommandLine(const QStringList& arguments, const DateTimeFormats&
 
     if (parser.isSet(o.add))
         return readAdd(parser, o, formats, clock, workingFolder);
+    if (parser.isSet(o.calendar) || parser.isSet(o.sync))
+        return readCalendarSyncCommand(parser);
     if (parser.isSet(o.importFile) || parser.isSet(o.exportFile))
         return readCalendarFile(parser, parser.isSet(o.importFile) ? o.importFile : o.exportFile,
                                 workingFolder);

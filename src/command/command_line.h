@@ -1,4 +1,5 @@
-// The program's command line: --add, --list, --show, --help and --version, read with QCommandLineParser.
+// The program's command line: --add, --list, --import, --export, --calendar, --sync, --show, --help and
+// --version, read with QCommandLineParser.
 // Without any of the command options the program starts its window (also with -iconic and the toolkit's
 // own options); an option that neither knows is refused as in a command.
 #pragma once

@@ -1,12 +1,13 @@
 // A command given on the command line (add an alarm, list the alarms, show the window, import or export
-// the alarms) and the answer it
-// gets, the same whether the running program carries it out or the command does so itself.
+// the alarms, connect, turn off or run the calendar sync) and the answer it gets, the same whether the
+// running program carries it out or the command does so itself.
 #pragma once
 
 #include "store/alarm_records.h"
 #include "store/date_time.h"
 #include "store/repeat_days.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -20,7 +21,8 @@ enum CommandExitCode : int {
     ExitTimePassed = 3,
 };
 
-enum class CommandKind { Add, List, Show, Import, Export };
+// --calendar URL, --calendar off and --sync are the last three.
+enum class CommandKind { Add, List, Show, Import, Export, ConnectCalendar, TurnOffCalendar, SyncCalendar };
 
 // --sound FILE, --no-sound, or neither: the default sound, as Add Alarm takes it.
 enum class SoundChoice { Default, None, File };
@@ -43,6 +45,15 @@ struct CommandRequest {
     // --import, --export: the iCalendar file, absolute.
     std::string calendarFile;
 
+    // --calendar URL: a calendar's own address or a server's, with --user and --allow-unencrypted.
+    std::string calendarAddress;
+    std::string calendarUser;
+    bool allowUnencrypted = false;
+    // --password-stdin: the command reads the password from its standard input, never from the
+    // arguments, and hands it on with the request.
+    bool passwordFromInput = false;
+    std::optional<std::string> password;
+
     friend bool operator==(const CommandRequest&, const CommandRequest&) = default;
 };
 
@@ -53,6 +64,9 @@ struct CommandReply {
 
     friend bool operator==(const CommandReply&, const CommandReply&) = default;
 };
+
+// Called once with the reply, at once or when a command that waits for a server is done.
+using CommandReplyCallback = std::function<void(const CommandReply&)>;
 
 inline CommandReply failedReply(const std::string& why)
 {

@@ -4,8 +4,10 @@
 #include "command/translated_text.h"
 
 #include <QLocalSocket>
+#include <QPointer>
 
 #include <exception>
+#include <memory>
 
 namespace klaxora {
 
@@ -40,18 +42,26 @@ void CommandServer::answer(QLocalSocket* socket)
         return; // the rest is still on its way
     // One request a connection: whatever else comes is not read.
     disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
-    CommandReply reply = failedReply("the running program did not understand the command");
-    if (understood) {
-        try {
-            reply = handler_(request);
-        } catch (const std::exception& error) {
-            // An error must not end the program; the command is told instead.
-            reply = failedReply(translatedError(error));
-        }
+    const QPointer<QLocalSocket> connection(socket);
+    const auto replied = std::make_shared<bool>(false);
+    const CommandReplyCallback reply = [connection, replied](const CommandReply& answer) {
+        if (*replied || connection.isNull())
+            return;
+        *replied = true;
+        QDataStream out(connection.data());
+        writeReply(out, answer);
+        connection->disconnectFromServer();
+    };
+    if (!understood) {
+        reply(failedReply("the running program did not understand the command"));
+        return;
     }
-    QDataStream out(socket);
-    writeReply(out, reply);
-    socket->disconnectFromServer();
+    try {
+        handler_(request, reply);
+    } catch (const std::exception& error) {
+        // An error must not end the program; the command is told instead.
+        reply(failedReply(translatedError(error)));
+    }
 }
 
 } // namespace klaxora

@@ -1,5 +1,6 @@
 // The running program's end of the command socket: each connection brings one request, which the
-// program carries out at once, on its own thread, and answers.
+// program carries out on its own thread and answers, at once or, for a command that waits for a server,
+// when that is done.
 #pragma once
 
 #include "command/command_request.h"
@@ -17,7 +18,8 @@ class CommandServer : public QObject {
     Q_OBJECT
 
 public:
-    using Handler = std::function<CommandReply(const CommandRequest&)>;
+    // Calls `reply` once; a reply after the command gave up and closed the connection is dropped.
+    using Handler = std::function<void(const CommandRequest&, const CommandReplyCallback& reply)>;
 
     explicit CommandServer(Handler handler, QObject* parent = nullptr);
 

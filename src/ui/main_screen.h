@@ -102,8 +102,9 @@ public:
 
     // A command from the command line: --add stores the alarm as Add Alarm does, without a window;
     // --list lists the alarms; --import and --export read and write a calendar file as the File menu
-    // does; --show brings the window forward, also out of the notification area.
-    CommandReply carryOut(const CommandRequest& request);
+    // does; --calendar and --sync connect, turn off or run the calendar sync, and reply once the server
+    // has answered; --show brings the window forward, also out of the notification area.
+    void carryOut(const CommandRequest& request, const CommandReplyCallback& reply);
     // Asks for the calendar file of Import Alarms… and Export Alarms… (`saving` for the second); an
     // empty name cancels. A file dialog unless set otherwise.
     using CalendarFileChooser = std::function<QString(QWidget* parent, bool saving)>;

@@ -3,6 +3,7 @@
 // two large buttons; what the commands ask of the window; and the commands from the command line.
 #include "ui/main_screen.h"
 
+#include "command/calendar_sync_commands.h"
 #include "command/command_execution.h"
 #include "command/translated_text.h"
 #include "controls/flat_button.h"
@@ -65,17 +66,26 @@ std::unique_ptr<AlarmEditor> MainScreen::createEditor()
     return std::make_unique<AlarmEditorDialog>(*store_, clock_, optionsServices(), this);
 }
 
-CommandReply MainScreen::carryOut(const CommandRequest& request)
+void MainScreen::carryOut(const CommandRequest& request, const CommandReplyCallback& reply)
 {
     switch (request.kind) {
     case CommandKind::Add:
-        return commands_->addFromCommand(request);
+        reply(commands_->addFromCommand(request));
+        return;
     case CommandKind::List:
-        return {ExitDone, alarmListText(*store_, clock_, request.todayOnly), {}};
+        reply({ExitDone, alarmListText(*store_, clock_, request.todayOnly), {}});
+        return;
     case CommandKind::Import:
-        return commands_->importFromCommand(request, calendarFiles());
+        reply(commands_->importFromCommand(request, calendarFiles()));
+        return;
     case CommandKind::Export:
-        return carryOutExport(request, *store_, calendarFiles(), translatedText);
+        reply(carryOutExport(request, *store_, calendarFiles(), translatedText));
+        return;
+    case CommandKind::ConnectCalendar:
+    case CommandKind::TurnOffCalendar:
+    case CommandKind::SyncCalendar:
+        carryOutCalendarSync(request, calendarSync(), calendarPasswords(), reply);
+        return;
     case CommandKind::Show:
         break;
     }
@@ -87,7 +97,7 @@ CommandReply MainScreen::carryOut(const CommandRequest& request)
         raise();
         activateWindow();
     }
-    return {};
+    reply({});
 }
 
 bool MainScreen::confirmBox(const QString& text)

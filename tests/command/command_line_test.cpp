@@ -5,6 +5,7 @@
 #include "store/date_time_text.h"
 #include "store/store_test_support.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -26,7 +27,8 @@ struct Row {
     const char* refusal = nullptr;
     bool german = false;
     // For CarryOut with --add: the days read, as the alarm file's digits (1 Sunday ... 7 Saturday).
-    const char* days = "";
+    const char* days = ""; // For CarryOut: the command read, when the row tells.
+    std::optional<CommandKind> kind = std::nullopt;
 };
 
 // The row's name stands for it in the test's name and in failure messages.
@@ -53,6 +55,9 @@ TEST_P(CommandLineTable, Reads)
     // The program's own first look, which decides whether the window module is loaded at all.
     EXPECT_EQ(startsTheWindow(QStringList{QStringLiteral("klaxora")} + row.arguments),
               row.action == A::StartWindow);
+    if (row.kind) {
+        EXPECT_EQ(int(line.request.kind), int(*row.kind));
+    }
     if (row.refusal != nullptr) {
         EXPECT_EQ(line.error.rfind(row.refusal, 0), 0u) << line.error;
     }
@@ -79,6 +84,16 @@ QStringList words(std::initializer_list<const char*> words)
     for (const char* word : words)
         arguments += QString::fromUtf8(word);
     return arguments;
+}
+
+Row calendarCommand(const char* name, std::initializer_list<const char*> arguments, CommandKind kind)
+{
+    return {.name = name, .arguments = words(arguments), .action = A::CarryOut, .kind = kind};
+}
+
+Row calendarRefusal(const char* name, std::initializer_list<const char*> arguments, const char* refusal)
+{
+    return {.name = name, .arguments = words(arguments), .action = A::Refuse, .refusal = refusal};
 }
 
 // --add Tea --at 7:00 --repeat DAYS, read as the days of `field`.
@@ -215,16 +230,60 @@ INSTANTIATE_TEST_SUITE_P(
             "give one of"},
         Row{"ImportWithToday", words({"--import", "ring.wav", "--today"}), A::Refuse, nullptr, 0,
             "--today: belongs to --list"},
+        calendarCommand("CalendarOfAServer",
+                        {"--calendar", "https://dav.example.com", "--user", "al", "--password-stdin"},
+                        CommandKind::ConnectCalendar),
+        calendarCommand("CalendarOnThisComputerNeedsNoAllowance",
+                        {"--calendar", "http://127.0.0.1:5232/al/cal/", "--user", "al", "--password-stdin"},
+                        CommandKind::ConnectCalendar),
+        calendarCommand("CalendarOff", {"--calendar", "off"}, CommandKind::TurnOffCalendar),
+        calendarCommand("Sync", {"--sync"}, CommandKind::SyncCalendar),
+        calendarCommand("SyncWithAPassword", {"--sync", "--password-stdin"}, CommandKind::SyncCalendar),
+        calendarRefusal("CalendarWithoutUser", {"--calendar", "https://dav.example.com", "--password-stdin"},
+                        "--calendar: --user NAME is required"),
+        calendarRefusal("CalendarWithoutPassword", {"--calendar", "https://dav.example.com", "--user", "al"},
+                        "--calendar: --password-stdin is required"),
+        calendarRefusal("CalendarNotAnAddress",
+                        {"--calendar", "dav.example.com", "--user", "al", "--password-stdin"},
+                        "--calendar: 'dav.example.com' is not an http or https address"),
+        calendarRefusal("CalendarUnencryptedNotAllowed",
+                        {"--calendar", "http://nas.home/dav/", "--user", "al", "--password-stdin"},
+                        "--calendar: nas.home would be reached unencrypted"),
+        calendarRefusal("CalendarPasswordInTheAddress",
+                        {"--calendar", "https://al:pw@dav.example.com/", "--user", "al", "--password-stdin"},
+                        "--calendar: the address holds a password"),
+        calendarRefusal("CalendarOffWithAUser", {"--calendar", "off", "--user", "al"},
+                        "--user: does not go with --calendar off"),
+        calendarRefusal("UserWithoutCalendar", {"--sync", "--user", "al"}, "--user: belongs to --calendar"),
+        calendarRefusal("PasswordWithoutCalendarOrSync", {"--list", "--password-stdin"},
+                        "--password-stdin: belongs to --calendar and --sync"),
+        calendarRefusal("CalendarAndSync", {"--calendar", "off", "--sync"}, "give one of"),
         Row{"Help", {QStringLiteral("-h")}, A::PrintHelp},
         Row{"HelpAll", {QStringLiteral("--help-all")}, A::PrintHelpWithToolkitOptions},
         Row{"Version", {QStringLiteral("--version")}, A::PrintVersion}),
     [](const ::testing::TestParamInfo<Row>& row) { return std::string(row.param.name); });
 
+TEST(CommandLineCalendar, TheConnectionReachesTheRequest)
+{
+    const FakeClock clock(at(2026, 12, 8, 9, 0));
+    const DateTimeFormats formats(usUser());
+    const CommandLine line = readCommandLine(words({"klaxora", "--calendar", "http://nas.home/dav/", "--user",
+                                                    "al", "--password-stdin", "--allow-unencrypted"}),
+                                             formats, clock, QDir::currentPath());
+    ASSERT_EQ(int(line.action), int(A::CarryOut)) << line.error;
+    EXPECT_EQ(line.request.calendarAddress, "http://nas.home/dav/");
+    EXPECT_EQ(line.request.calendarUser, "al");
+    EXPECT_TRUE(line.request.allowUnencrypted);
+    EXPECT_TRUE(line.request.passwordFromInput);
+    EXPECT_FALSE(line.request.password) << "never from the arguments";
+}
+
 TEST(CommandLineHelp, ListsEveryOptionAndTheIconicStart)
 {
     const QString help = commandLineHelp();
     for (const char* option : {"--add", "--at", "--on", "--repeat", "--sound", "--no-sound", "--mode",
-                               "--list", "--today", "--show", "--help", "--version", "iconic"})
+                               "--list", "--today", "--calendar", "--user", "--password-stdin",
+                               "--allow-unencrypted", "--sync", "--show", "--help", "--version", "iconic"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
 }
 
