@@ -255,8 +255,72 @@ Rückgabewerte: 0 erledigt, 1 Fehler, 2 falsche Eingabe (nichts geändert), 3 di
         <translation>%1 ist ein Ordner</translation>
     </message>
     <message>
-        <source>give one of --add, --list, --import, --export and --show</source>
-        <translation>geben Sie eine der Optionen --add, --list, --import, --export und --show an</translation>
+        <source>standard input held no password</source>
+        <translation>die Standardeingabe enthielt kein Passwort</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an http or https address, nor &quot;off&quot;</source>
+        <translation>&apos;%1&apos; ist weder eine http- oder https-Adresse noch &quot;off&quot;</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted; use https, or give --allow-unencrypted</source>
+        <translation>%1 würde unverschlüsselt erreicht; verwenden Sie https oder geben Sie --allow-unencrypted an</translation>
+    </message>
+    <message>
+        <source>the address holds a password; give it on standard input with --password-stdin</source>
+        <translation>die Adresse enthält ein Passwort; geben Sie es mit --password-stdin über die Standardeingabe an</translation>
+    </message>
+    <message>
+        <source>--user NAME is required</source>
+        <translation>--user NAME ist erforderlich</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>der Name ist leer</translation>
+    </message>
+    <message>
+        <source>--password-stdin is required: the password is read from standard input, never from the arguments</source>
+        <translation>--password-stdin ist erforderlich: das Passwort wird von der Standardeingabe gelesen, nie aus den Argumenten</translation>
+    </message>
+    <message>
+        <source>belongs to --calendar</source>
+        <translation>gehört zu --calendar</translation>
+    </message>
+    <message>
+        <source>belongs to --calendar and --sync</source>
+        <translation>gehört zu --calendar und --sync</translation>
+    </message>
+    <message>
+        <source>does not go with --calendar off</source>
+        <translation>passt nicht zu --calendar off</translation>
+    </message>
+    <message>
+        <source>Sync the alarms both ways with a CalDAV calendar: its own address, or a server&apos;s, where the calendar &quot;Klaxora! Alarms&quot; is used (made when missing). With --user and --password-stdin. &quot;off&quot; turns the sync off; the alarms stay.</source>
+        <translation>Die Alarme in beide Richtungen mit einem CalDAV-Kalender abgleichen: dessen eigene Adresse oder die eines Servers, auf dem der Kalender &quot;Klaxora! Alarms&quot; verwendet wird (angelegt, wenn er fehlt). Mit --user und --password-stdin. &quot;off&quot; schaltet den Abgleich aus; die Alarme bleiben.</translation>
+    </message>
+    <message>
+        <source>With --calendar: the user name on the server.</source>
+        <translation>Mit --calendar: der Benutzername auf dem Server.</translation>
+    </message>
+    <message>
+        <source>With --calendar or --sync: read the password from standard input, one line. --calendar keeps it in the desktop&apos;s keyring.</source>
+        <translation>Mit --calendar oder --sync: das Passwort als eine Zeile von der Standardeingabe lesen. --calendar bewahrt es im Schlüsselbund der Arbeitsumgebung auf.</translation>
+    </message>
+    <message>
+        <source>With --calendar: allow plain http to this server.</source>
+        <translation>Mit --calendar: unverschlüsseltes http zu diesem Server erlauben.</translation>
+    </message>
+    <message>
+        <source>Sync with the calendar now and print what was received, removed, sent and kept twice as a conflict.</source>
+        <translation>Jetzt mit dem Kalender abgleichen und ausgeben, was empfangen, entfernt, gesendet und als Konflikt doppelt behalten wurde.</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list, --import, --export, --calendar, --sync and --show</source>
+        <translation>geben Sie eine der Optionen --add, --list, --import, --export, --calendar, --sync und --show an</translation>
+    </message>
+    <message>
+        <source>Calendar password: </source>
+        <translation>Kalenderpasswort: </translation>
     </message>
 </context>
 <context>
@@ -360,6 +424,66 @@ Rückgabewerte: 0 erledigt, 1 Fehler, 2 falsche Eingabe (nichts geändert), 3 di
     <message>
         <source>it is not valid iCalendar: %1</source>
         <translation>es ist kein gültiges iCalendar: %1</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <translation>Das Passwort wird im Schlüsselbund der Arbeitsumgebung aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Klaxora! asks for it once each time it starts; klaxora --sync run while Klaxora! is not running needs --password-stdin.</source>
+        <translation>Klaxora! fragt bei jedem Start einmal danach; klaxora --sync braucht --password-stdin, wenn Klaxora! nicht läuft.</translation>
+    </message>
+    <message>
+        <source>the sync with %1 failed: %2</source>
+        <translation>der Abgleich mit %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Synced with %1: received %2, removed %3, sent %4, conflicts %5.</source>
+        <translation>Abgeglichen mit %1: empfangen %2, entfernt %3, gesendet %4, Konflikte %5.</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s password was not given</source>
+        <translation>das Passwort des Kalenders wurde nicht angegeben</translation>
+    </message>
+    <message>
+        <source>the calendar at %1 cannot be used: %2</source>
+        <translation>der Kalender unter %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be written: %1</source>
+        <translation>Calendar.dat konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The alarms are synced with %1 from now on.</source>
+        <translation>Die Alarme werden ab jetzt mit %1 abgeglichen.</translation>
+    </message>
+    <message>
+        <source>The calendar sync is off already.</source>
+        <translation>Der Kalenderabgleich ist bereits aus.</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be removed: %1</source>
+        <translation>Calendar.dat konnte nicht entfernt werden: %1</translation>
+    </message>
+    <message>
+        <source>The calendar sync is off; the alarms stay.</source>
+        <translation>Der Kalenderabgleich ist aus; die Alarme bleiben.</translation>
+    </message>
+    <message>
+        <source>the calendar sync is off; turn it on with klaxora --calendar URL --user NAME --password-stdin</source>
+        <translation>der Kalenderabgleich ist aus; schalten Sie ihn mit klaxora --calendar URL --user NAME --password-stdin ein</translation>
+    </message>
+    <message>
+        <source>no password for the calendar is stored; give it with klaxora --sync --password-stdin</source>
+        <translation>für den Kalender ist kein Passwort gespeichert; geben Sie es mit klaxora --sync --password-stdin an</translation>
+    </message>
+    <message>
+        <source>%1; give the password with klaxora --sync --password-stdin</source>
+        <translation>%1; geben Sie das Passwort mit klaxora --sync --password-stdin an</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be read: %1</source>
+        <translation>Calendar.dat konnte nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -807,6 +931,199 @@ Bitte eine Datei wählen, deren Pfad kein &quot;^&quot; und höchstens %2 Zeiche
     </message>
 </context>
 <context>
+    <name>klaxora::CalendarDialog</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>The alarms are not synced with a calendar.</source>
+        <translation>Die Alarme werden mit keinem Kalender abgeglichen.</translation>
+    </message>
+    <message>
+        <source>The alarms are synced with the calendar %1 as %2.</source>
+        <translation>Die Alarme werden mit dem Kalender %1 als %2 abgeglichen.</translation>
+    </message>
+    <message>
+        <source>Enter the address of the calendar server.</source>
+        <translation>Geben Sie die Adresse des Kalenderservers ein.</translation>
+    </message>
+    <message>
+        <source>Looking for the calendars of your account…</source>
+        <translation>Die Kalender Ihres Kontos werden gesucht…</translation>
+    </message>
+    <message>
+        <source>%1 (recommended)</source>
+        <translation>%1 (empfohlen)</translation>
+    </message>
+    <message>
+        <source>Choose the calendar to sync with, then OK.</source>
+        <translation>Wählen Sie den Kalender für den Abgleich, dann OK.</translation>
+    </message>
+    <message>
+        <source>Find Calendars to choose another calendar, or enter a new password and OK to keep this one.</source>
+        <translation>Kalender suchen, um einen anderen Kalender zu wählen, oder ein neues Passwort eingeben und OK, um diesen zu behalten.</translation>
+    </message>
+    <message>
+        <source>Enter the server&apos;s address and your account, then Find Calendars.</source>
+        <translation>Geben Sie die Adresse des Servers und Ihr Konto ein, dann Kalender suchen.</translation>
+    </message>
+    <message>
+        <source>A calendar of Klaxora!&apos;s alarms alone, made on the server when your account has none yet.</source>
+        <translation>Ein Kalender nur für die Alarme von Klaxora!, auf dem Server angelegt, wenn Ihr Konto noch keinen hat.</translation>
+    </message>
+    <message>
+        <source>All reminders of &quot;%1&quot; come in as alarms, and the alarms set here go into it.</source>
+        <translation>Alle Erinnerungen von &quot;%1&quot; kommen als Alarme herein, und die hier gestellten Alarme gehen hinein.</translation>
+    </message>
+    <message>
+        <source>Find Calendars and choose one first.</source>
+        <translation>Suchen Sie zuerst die Kalender und wählen Sie einen.</translation>
+    </message>
+    <message>
+        <source>Looking for the calendar &quot;%1&quot;…</source>
+        <translation>Der Kalender &quot;%1&quot; wird gesucht…</translation>
+    </message>
+    <message>
+        <source>Asking the server for the calendar…</source>
+        <translation>Der Server wird nach dem Kalender gefragt…</translation>
+    </message>
+    <message>
+        <source>%1 is the address of no calendar.</source>
+        <translation>%1 ist nicht die Adresse eines Kalenders.</translation>
+    </message>
+    <message>
+        <source>Keeping the password in the desktop&apos;s keyring…</source>
+        <translation>Das Passwort wird im Schlüsselbund der Arbeitsumgebung abgelegt…</translation>
+    </message>
+    <message>
+        <source>The password is kept until Klaxora! ends; at its next start it asks for the password again.</source>
+        <translation>Das Passwort wird bis zum Beenden von Klaxora! behalten; beim nächsten Start fragt es erneut danach.</translation>
+    </message>
+    <message>
+        <source>Removing the password from the desktop&apos;s keyring…</source>
+        <translation>Das Passwort wird aus dem Schlüsselbund der Arbeitsumgebung entfernt…</translation>
+    </message>
+    <message>
+        <source>The sync is off.</source>
+        <translation>Der Abgleich ist aus.</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Off</source>
+        <translation>&amp;Ausschalten</translation>
+    </message>
+    <message>
+        <source>Stop syncing; the alarms stay here and on the server</source>
+        <translation>Den Abgleich beenden; die Alarme bleiben hier und auf dem Server</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Serveradresse</translation>
+    </message>
+    <message>
+        <source>The address of your CalDAV server or of one of its calendars</source>
+        <translation>Die Adresse Ihres CalDAV-Servers oder eines seiner Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Server address:</source>
+        <translation>&amp;Serveradresse:</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Your user name on the server</source>
+        <translation>Ihr Benutzername auf dem Server</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Your password on the server, kept in the desktop&apos;s keyring</source>
+        <translation>Ihr Passwort auf dem Server, im Schlüsselbund der Arbeitsumgebung aufbewahrt</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;Allow an unencrypted connection</source>
+        <translation>Unverschlüsselte Verbindung &amp;erlauben</translation>
+    </message>
+    <message>
+        <source>Only for a server on your own network reached with http://: the password and the alarms then travel readable to anyone on the way</source>
+        <translation>Nur für einen Server im eigenen Netz, der mit http:// erreicht wird: Passwort und Alarme sind dann für jeden auf dem Weg lesbar</translation>
+    </message>
+    <message>
+        <source>&amp;Find Calendars</source>
+        <translation>Kalender &amp;suchen</translation>
+    </message>
+    <message>
+        <source>Ask the server for the calendars of your account</source>
+        <translation>Den Server nach den Kalendern Ihres Kontos fragen</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars:</source>
+        <translation>&amp;Kalender:</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with the chosen calendar</source>
+        <translation>Die Alarme mit dem gewählten Kalender abgleichen</translation>
+    </message>
+    <message>
+        <source>Leave the calendar sync as it was</source>
+        <translation>Den Kalenderabgleich lassen, wie er war</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalendarPasswords</name>
+    <message>
+        <source>The password cannot be read from the desktop&apos;s keyring: %1</source>
+        <translation>Das Passwort kann nicht aus dem Schlüsselbund der Arbeitsumgebung gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the desktop&apos;s keyring: %1</source>
+        <translation>Das Passwort kann nicht im Schlüsselbund der Arbeitsumgebung aufbewahrt werden: %1</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the desktop&apos;s keyring: %1</source>
+        <translation>Das Passwort kann nicht aus dem Schlüsselbund der Arbeitsumgebung entfernt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalendarSync</name>
+    <message>
+        <source>The sync was stopped: the calendar or its password changed.</source>
+        <translation>Der Abgleich wurde beendet: der Kalender oder sein Passwort hat sich geändert.</translation>
+    </message>
+    <message>
+        <source>The calendar password is not known.</source>
+        <translation>Das Kalenderpasswort ist nicht bekannt.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read; the calendar is not synced.</source>
+        <translation>Die Alarmdatei konnte nicht gelesen werden; der Kalender wird nicht abgeglichen.</translation>
+    </message>
+    <message>
+        <source>Conflict copy: %1</source>
+        <translation>Konfliktkopie: %1</translation>
+    </message>
+</context>
+<context>
     <name>klaxora::FreedesktopNotifier</name>
     <message>
         <source>Show</source>
@@ -1040,6 +1357,38 @@ vor- oder zurückstellen </translation>
     <message>
         <source>Write all alarms into an iCalendar (.ics) file</source>
         <translation>Alle Alarme in eine iCalendar-Datei (.ics) schreiben</translation>
+    </message>
+    <message>
+        <source>Klaxora! - the calendar cannot be reached</source>
+        <translation>Klaxora! - der Kalender ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2</source>
+        <translation>Passwort für %1 auf %2</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with the calendar now</source>
+        <translation>Die Alarme jetzt mit dem Kalender abgleichen</translation>
+    </message>
+    <message>
+        <source>An alarm was changed both here and in the calendar. Both are kept; the one from here is marked &quot;Conflict copy&quot;.</source>
+        <translation>Ein Alarm wurde hier und im Kalender geändert. Beide werden behalten; der von hier ist als &quot;Konfliktkopie&quot; gekennzeichnet.</translation>
+    </message>
+    <message>
+        <source>Calendar…</source>
+        <translation>Kalender…</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with a calendar on a CalDAV server</source>
+        <translation>Die Alarme mit einem Kalender auf einem CalDAV-Server abgleichen</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Jetzt abgleichen</translation>
     </message>
 </context>
 <context>

@@ -255,8 +255,72 @@ Códigos de salida: 0 hecho, 1 fallo, 2 entrada errónea (nada cambió), 3 la ho
         <translation>%1 es una carpeta</translation>
     </message>
     <message>
-        <source>give one of --add, --list, --import, --export and --show</source>
-        <translation>indique una de --add, --list, --import, --export y --show</translation>
+        <source>standard input held no password</source>
+        <translation>la entrada estándar no contenía ninguna contraseña</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an http or https address, nor &quot;off&quot;</source>
+        <translation>&apos;%1&apos; no es una dirección http o https, ni &quot;off&quot;</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted; use https, or give --allow-unencrypted</source>
+        <translation>se accedería a %1 sin cifrar; use https o indique --allow-unencrypted</translation>
+    </message>
+    <message>
+        <source>the address holds a password; give it on standard input with --password-stdin</source>
+        <translation>la dirección contiene una contraseña; indíquela por la entrada estándar con --password-stdin</translation>
+    </message>
+    <message>
+        <source>--user NAME is required</source>
+        <translation>se requiere --user NAME</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>el nombre está vacío</translation>
+    </message>
+    <message>
+        <source>--password-stdin is required: the password is read from standard input, never from the arguments</source>
+        <translation>se requiere --password-stdin: la contraseña se lee de la entrada estándar, nunca de los argumentos</translation>
+    </message>
+    <message>
+        <source>belongs to --calendar</source>
+        <translation>va con --calendar</translation>
+    </message>
+    <message>
+        <source>belongs to --calendar and --sync</source>
+        <translation>va con --calendar y --sync</translation>
+    </message>
+    <message>
+        <source>does not go with --calendar off</source>
+        <translation>no va con --calendar off</translation>
+    </message>
+    <message>
+        <source>Sync the alarms both ways with a CalDAV calendar: its own address, or a server&apos;s, where the calendar &quot;Klaxora! Alarms&quot; is used (made when missing). With --user and --password-stdin. &quot;off&quot; turns the sync off; the alarms stay.</source>
+        <translation>Sincronizar las alarmas en ambos sentidos con un calendario CalDAV: su propia dirección, o la de un servidor, donde se usa el calendario &quot;Klaxora! Alarms&quot; (creado si falta). Con --user y --password-stdin. &quot;off&quot; desactiva la sincronización; las alarmas se quedan.</translation>
+    </message>
+    <message>
+        <source>With --calendar: the user name on the server.</source>
+        <translation>Con --calendar: el nombre de usuario en el servidor.</translation>
+    </message>
+    <message>
+        <source>With --calendar or --sync: read the password from standard input, one line. --calendar keeps it in the desktop&apos;s keyring.</source>
+        <translation>Con --calendar o --sync: leer la contraseña de la entrada estándar, una línea. --calendar la guarda en el llavero del escritorio.</translation>
+    </message>
+    <message>
+        <source>With --calendar: allow plain http to this server.</source>
+        <translation>Con --calendar: permitir http sin cifrar a este servidor.</translation>
+    </message>
+    <message>
+        <source>Sync with the calendar now and print what was received, removed, sent and kept twice as a conflict.</source>
+        <translation>Sincronizar ahora con el calendario e imprimir lo recibido, eliminado, enviado y guardado dos veces por conflicto.</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list, --import, --export, --calendar, --sync and --show</source>
+        <translation>indique una de --add, --list, --import, --export, --calendar, --sync y --show</translation>
+    </message>
+    <message>
+        <source>Calendar password: </source>
+        <translation>Contraseña del calendario: </translation>
     </message>
 </context>
 <context>
@@ -360,6 +424,66 @@ Códigos de salida: 0 hecho, 1 fallo, 2 entrada errónea (nada cambió), 3 la ho
     <message>
         <source>it is not valid iCalendar: %1</source>
         <translation>no es iCalendar válido: %1</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <translation>La contraseña se guarda en el llavero del escritorio.</translation>
+    </message>
+    <message>
+        <source>Klaxora! asks for it once each time it starts; klaxora --sync run while Klaxora! is not running needs --password-stdin.</source>
+        <translation>Klaxora! la pide una vez en cada inicio; klaxora --sync ejecutado sin Klaxora! en marcha necesita --password-stdin.</translation>
+    </message>
+    <message>
+        <source>the sync with %1 failed: %2</source>
+        <translation>la sincronización con %1 falló: %2</translation>
+    </message>
+    <message>
+        <source>Synced with %1: received %2, removed %3, sent %4, conflicts %5.</source>
+        <translation>Sincronizado con %1: recibidas %2, eliminadas %3, enviadas %4, conflictos %5.</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s password was not given</source>
+        <translation>no se indicó la contraseña del calendario</translation>
+    </message>
+    <message>
+        <source>the calendar at %1 cannot be used: %2</source>
+        <translation>no se puede usar el calendario en %1: %2</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be written: %1</source>
+        <translation>no se pudo escribir Calendar.dat: %1</translation>
+    </message>
+    <message>
+        <source>The alarms are synced with %1 from now on.</source>
+        <translation>Desde ahora las alarmas se sincronizan con %1.</translation>
+    </message>
+    <message>
+        <source>The calendar sync is off already.</source>
+        <translation>La sincronización del calendario ya está desactivada.</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be removed: %1</source>
+        <translation>no se pudo eliminar Calendar.dat: %1</translation>
+    </message>
+    <message>
+        <source>The calendar sync is off; the alarms stay.</source>
+        <translation>La sincronización del calendario está desactivada; las alarmas se quedan.</translation>
+    </message>
+    <message>
+        <source>the calendar sync is off; turn it on with klaxora --calendar URL --user NAME --password-stdin</source>
+        <translation>la sincronización del calendario está desactivada; actívela con klaxora --calendar URL --user NAME --password-stdin</translation>
+    </message>
+    <message>
+        <source>no password for the calendar is stored; give it with klaxora --sync --password-stdin</source>
+        <translation>no hay ninguna contraseña guardada para el calendario; indíquela con klaxora --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>%1; give the password with klaxora --sync --password-stdin</source>
+        <translation>%1; indique la contraseña con klaxora --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be read: %1</source>
+        <translation>no se pudo leer Calendar.dat: %1</translation>
     </message>
 </context>
 <context>
@@ -807,6 +931,199 @@ Elija un archivo cuya ruta no tenga &quot;^&quot; y tenga como máximo %2 caract
     </message>
 </context>
 <context>
+    <name>klaxora::CalendarDialog</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>The alarms are not synced with a calendar.</source>
+        <translation>Las alarmas no se sincronizan con ningún calendario.</translation>
+    </message>
+    <message>
+        <source>The alarms are synced with the calendar %1 as %2.</source>
+        <translation>Las alarmas se sincronizan con el calendario %1 como %2.</translation>
+    </message>
+    <message>
+        <source>Enter the address of the calendar server.</source>
+        <translation>Escriba la dirección del servidor de calendario.</translation>
+    </message>
+    <message>
+        <source>Looking for the calendars of your account…</source>
+        <translation>Buscando los calendarios de su cuenta…</translation>
+    </message>
+    <message>
+        <source>%1 (recommended)</source>
+        <translation>%1 (recomendado)</translation>
+    </message>
+    <message>
+        <source>Choose the calendar to sync with, then OK.</source>
+        <translation>Elija el calendario con el que sincronizar y pulse Aceptar.</translation>
+    </message>
+    <message>
+        <source>Find Calendars to choose another calendar, or enter a new password and OK to keep this one.</source>
+        <translation>Buscar calendarios para elegir otro calendario, o escriba una contraseña nueva y Aceptar para conservar este.</translation>
+    </message>
+    <message>
+        <source>Enter the server&apos;s address and your account, then Find Calendars.</source>
+        <translation>Escriba la dirección del servidor y su cuenta, y luego Buscar calendarios.</translation>
+    </message>
+    <message>
+        <source>A calendar of Klaxora!&apos;s alarms alone, made on the server when your account has none yet.</source>
+        <translation>Un calendario solo para las alarmas de Klaxora!, creado en el servidor si su cuenta aún no tiene ninguno.</translation>
+    </message>
+    <message>
+        <source>All reminders of &quot;%1&quot; come in as alarms, and the alarms set here go into it.</source>
+        <translation>Todos los recordatorios de &quot;%1&quot; llegan como alarmas, y las alarmas puestas aquí van a él.</translation>
+    </message>
+    <message>
+        <source>Find Calendars and choose one first.</source>
+        <translation>Busque primero los calendarios y elija uno.</translation>
+    </message>
+    <message>
+        <source>Looking for the calendar &quot;%1&quot;…</source>
+        <translation>Buscando el calendario &quot;%1&quot;…</translation>
+    </message>
+    <message>
+        <source>Asking the server for the calendar…</source>
+        <translation>Preguntando al servidor por el calendario…</translation>
+    </message>
+    <message>
+        <source>%1 is the address of no calendar.</source>
+        <translation>%1 no es la dirección de ningún calendario.</translation>
+    </message>
+    <message>
+        <source>Keeping the password in the desktop&apos;s keyring…</source>
+        <translation>Guardando la contraseña en el llavero del escritorio…</translation>
+    </message>
+    <message>
+        <source>The password is kept until Klaxora! ends; at its next start it asks for the password again.</source>
+        <translation>La contraseña se conserva hasta que Klaxora! termine; en el próximo inicio la pedirá de nuevo.</translation>
+    </message>
+    <message>
+        <source>Removing the password from the desktop&apos;s keyring…</source>
+        <translation>Eliminando la contraseña del llavero del escritorio…</translation>
+    </message>
+    <message>
+        <source>The sync is off.</source>
+        <translation>La sincronización está desactivada.</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Off</source>
+        <translation>&amp;Desactivar</translation>
+    </message>
+    <message>
+        <source>Stop syncing; the alarms stay here and on the server</source>
+        <translation>Dejar de sincronizar; las alarmas se quedan aquí y en el servidor</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Dirección del servidor</translation>
+    </message>
+    <message>
+        <source>The address of your CalDAV server or of one of its calendars</source>
+        <translation>La dirección de su servidor CalDAV o de uno de sus calendarios</translation>
+    </message>
+    <message>
+        <source>&amp;Server address:</source>
+        <translation>&amp;Dirección del servidor:</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message>
+        <source>Your user name on the server</source>
+        <translation>Su nombre de usuario en el servidor</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nombre de &amp;usuario:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Your password on the server, kept in the desktop&apos;s keyring</source>
+        <translation>Su contraseña en el servidor, guardada en el llavero del escritorio</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message>
+        <source>&amp;Allow an unencrypted connection</source>
+        <translation>&amp;Permitir una conexión sin cifrar</translation>
+    </message>
+    <message>
+        <source>Only for a server on your own network reached with http://: the password and the alarms then travel readable to anyone on the way</source>
+        <translation>Solo para un servidor de su propia red al que se llega con http://: la contraseña y las alarmas viajan entonces legibles para cualquiera en el camino</translation>
+    </message>
+    <message>
+        <source>&amp;Find Calendars</source>
+        <translation>&amp;Buscar calendarios</translation>
+    </message>
+    <message>
+        <source>Ask the server for the calendars of your account</source>
+        <translation>Pedir al servidor los calendarios de su cuenta</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars:</source>
+        <translation>&amp;Calendarios:</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendarios</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with the chosen calendar</source>
+        <translation>Sincronizar las alarmas con el calendario elegido</translation>
+    </message>
+    <message>
+        <source>Leave the calendar sync as it was</source>
+        <translation>Dejar la sincronización del calendario como estaba</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalendarPasswords</name>
+    <message>
+        <source>The password cannot be read from the desktop&apos;s keyring: %1</source>
+        <translation>No se puede leer la contraseña del llavero del escritorio: %1</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the desktop&apos;s keyring: %1</source>
+        <translation>No se puede guardar la contraseña en el llavero del escritorio: %1</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the desktop&apos;s keyring: %1</source>
+        <translation>No se puede eliminar la contraseña del llavero del escritorio: %1</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalendarSync</name>
+    <message>
+        <source>The sync was stopped: the calendar or its password changed.</source>
+        <translation>Se detuvo la sincronización: cambió el calendario o su contraseña.</translation>
+    </message>
+    <message>
+        <source>The calendar password is not known.</source>
+        <translation>No se conoce la contraseña del calendario.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read; the calendar is not synced.</source>
+        <translation>No se pudo leer el archivo de alarmas; el calendario no se sincroniza.</translation>
+    </message>
+    <message>
+        <source>Conflict copy: %1</source>
+        <translation>Copia en conflicto: %1</translation>
+    </message>
+</context>
+<context>
     <name>klaxora::FreedesktopNotifier</name>
     <message>
         <source>Show</source>
@@ -1040,6 +1357,38 @@ de la alarma seleccionada </translation>
     <message>
         <source>Write all alarms into an iCalendar (.ics) file</source>
         <translation>Escribir todas las alarmas en un archivo iCalendar (.ics)</translation>
+    </message>
+    <message>
+        <source>Klaxora! - the calendar cannot be reached</source>
+        <translation>Klaxora! - no se puede acceder al calendario</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2</source>
+        <translation>Contraseña de %1 en %2</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with the calendar now</source>
+        <translation>Sincronizar ahora las alarmas con el calendario</translation>
+    </message>
+    <message>
+        <source>An alarm was changed both here and in the calendar. Both are kept; the one from here is marked &quot;Conflict copy&quot;.</source>
+        <translation>Se cambió una alarma aquí y en el calendario. Se conservan las dos; la de aquí está marcada como &quot;Copia en conflicto&quot;.</translation>
+    </message>
+    <message>
+        <source>Calendar…</source>
+        <translation>Calendario…</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with a calendar on a CalDAV server</source>
+        <translation>Sincronizar las alarmas con un calendario de un servidor CalDAV</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizar ahora</translation>
     </message>
 </context>
 <context>

@@ -255,8 +255,72 @@ Codes de sortie : 0 fait, 1 échec, 2 saisie incorrecte (rien de changé), 3 l&a
         <translation>%1 est un dossier</translation>
     </message>
     <message>
-        <source>give one of --add, --list, --import, --export and --show</source>
-        <translation>indiquez une des options --add, --list, --import, --export et --show</translation>
+        <source>standard input held no password</source>
+        <translation>l&apos;entrée standard ne contenait aucun mot de passe</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an http or https address, nor &quot;off&quot;</source>
+        <translation>&apos;%1&apos; n&apos;est ni une adresse http ou https, ni &quot;off&quot;</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted; use https, or give --allow-unencrypted</source>
+        <translation>%1 serait joint sans chiffrement ; utilisez https ou indiquez --allow-unencrypted</translation>
+    </message>
+    <message>
+        <source>the address holds a password; give it on standard input with --password-stdin</source>
+        <translation>l&apos;adresse contient un mot de passe ; donnez-le sur l&apos;entrée standard avec --password-stdin</translation>
+    </message>
+    <message>
+        <source>--user NAME is required</source>
+        <translation>--user NAME est obligatoire</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>le nom est vide</translation>
+    </message>
+    <message>
+        <source>--password-stdin is required: the password is read from standard input, never from the arguments</source>
+        <translation>--password-stdin est obligatoire : le mot de passe est lu sur l&apos;entrée standard, jamais dans les arguments</translation>
+    </message>
+    <message>
+        <source>belongs to --calendar</source>
+        <translation>va avec --calendar</translation>
+    </message>
+    <message>
+        <source>belongs to --calendar and --sync</source>
+        <translation>va avec --calendar et --sync</translation>
+    </message>
+    <message>
+        <source>does not go with --calendar off</source>
+        <translation>ne va pas avec --calendar off</translation>
+    </message>
+    <message>
+        <source>Sync the alarms both ways with a CalDAV calendar: its own address, or a server&apos;s, where the calendar &quot;Klaxora! Alarms&quot; is used (made when missing). With --user and --password-stdin. &quot;off&quot; turns the sync off; the alarms stay.</source>
+        <translation>Synchroniser les alarmes dans les deux sens avec un calendrier CalDAV : son adresse propre, ou celle d&apos;un serveur, où le calendrier &quot;Klaxora! Alarms&quot; est utilisé (créé s&apos;il manque). Avec --user et --password-stdin. &quot;off&quot; arrête la synchronisation ; les alarmes restent.</translation>
+    </message>
+    <message>
+        <source>With --calendar: the user name on the server.</source>
+        <translation>Avec --calendar : le nom d&apos;utilisateur sur le serveur.</translation>
+    </message>
+    <message>
+        <source>With --calendar or --sync: read the password from standard input, one line. --calendar keeps it in the desktop&apos;s keyring.</source>
+        <translation>Avec --calendar ou --sync : lire le mot de passe sur l&apos;entrée standard, une ligne. --calendar le garde dans le trousseau du bureau.</translation>
+    </message>
+    <message>
+        <source>With --calendar: allow plain http to this server.</source>
+        <translation>Avec --calendar : autoriser le http non chiffré vers ce serveur.</translation>
+    </message>
+    <message>
+        <source>Sync with the calendar now and print what was received, removed, sent and kept twice as a conflict.</source>
+        <translation>Synchroniser maintenant avec le calendrier et afficher ce qui a été reçu, supprimé, envoyé et gardé en double pour conflit.</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list, --import, --export, --calendar, --sync and --show</source>
+        <translation>indiquez une des options --add, --list, --import, --export, --calendar, --sync et --show</translation>
+    </message>
+    <message>
+        <source>Calendar password: </source>
+        <translation>Mot de passe du calendrier : </translation>
     </message>
 </context>
 <context>
@@ -360,6 +424,66 @@ Codes de sortie : 0 fait, 1 échec, 2 saisie incorrecte (rien de changé), 3 l&a
     <message>
         <source>it is not valid iCalendar: %1</source>
         <translation>ce n&apos;est pas un iCalendar valide : %1</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <translation>Le mot de passe est gardé dans le trousseau du bureau.</translation>
+    </message>
+    <message>
+        <source>Klaxora! asks for it once each time it starts; klaxora --sync run while Klaxora! is not running needs --password-stdin.</source>
+        <translation>Klaxora! le demande une fois à chaque démarrage ; klaxora --sync lancé sans que Klaxora! tourne demande --password-stdin.</translation>
+    </message>
+    <message>
+        <source>the sync with %1 failed: %2</source>
+        <translation>la synchronisation avec %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>Synced with %1: received %2, removed %3, sent %4, conflicts %5.</source>
+        <translation>Synchronisé avec %1 : reçues %2, supprimées %3, envoyées %4, conflits %5.</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s password was not given</source>
+        <translation>le mot de passe du calendrier n&apos;a pas été donné</translation>
+    </message>
+    <message>
+        <source>the calendar at %1 cannot be used: %2</source>
+        <translation>le calendrier à %1 ne peut pas être utilisé : %2</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be written: %1</source>
+        <translation>Calendar.dat n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>The alarms are synced with %1 from now on.</source>
+        <translation>Les alarmes sont désormais synchronisées avec %1.</translation>
+    </message>
+    <message>
+        <source>The calendar sync is off already.</source>
+        <translation>La synchronisation du calendrier est déjà arrêtée.</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be removed: %1</source>
+        <translation>Calendar.dat n&apos;a pas pu être supprimé : %1</translation>
+    </message>
+    <message>
+        <source>The calendar sync is off; the alarms stay.</source>
+        <translation>La synchronisation du calendrier est arrêtée ; les alarmes restent.</translation>
+    </message>
+    <message>
+        <source>the calendar sync is off; turn it on with klaxora --calendar URL --user NAME --password-stdin</source>
+        <translation>la synchronisation du calendrier est arrêtée ; activez-la avec klaxora --calendar URL --user NAME --password-stdin</translation>
+    </message>
+    <message>
+        <source>no password for the calendar is stored; give it with klaxora --sync --password-stdin</source>
+        <translation>aucun mot de passe n&apos;est gardé pour le calendrier ; donnez-le avec klaxora --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>%1; give the password with klaxora --sync --password-stdin</source>
+        <translation>%1 ; donnez le mot de passe avec klaxora --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be read: %1</source>
+        <translation>Calendar.dat n&apos;a pas pu être lu : %1</translation>
     </message>
 </context>
 <context>
@@ -807,6 +931,199 @@ Choisissez un fichier dont le chemin n&apos;a pas de &quot;^&quot; et au plus %2
     </message>
 </context>
 <context>
+    <name>klaxora::CalendarDialog</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>The alarms are not synced with a calendar.</source>
+        <translation>Les alarmes ne sont synchronisées avec aucun calendrier.</translation>
+    </message>
+    <message>
+        <source>The alarms are synced with the calendar %1 as %2.</source>
+        <translation>Les alarmes sont synchronisées avec le calendrier %1 en tant que %2.</translation>
+    </message>
+    <message>
+        <source>Enter the address of the calendar server.</source>
+        <translation>Saisissez l&apos;adresse du serveur de calendrier.</translation>
+    </message>
+    <message>
+        <source>Looking for the calendars of your account…</source>
+        <translation>Recherche des calendriers de votre compte…</translation>
+    </message>
+    <message>
+        <source>%1 (recommended)</source>
+        <translation>%1 (recommandé)</translation>
+    </message>
+    <message>
+        <source>Choose the calendar to sync with, then OK.</source>
+        <translation>Choisissez le calendrier à synchroniser, puis OK.</translation>
+    </message>
+    <message>
+        <source>Find Calendars to choose another calendar, or enter a new password and OK to keep this one.</source>
+        <translation>Chercher les calendriers pour en choisir un autre, ou saisissez un nouveau mot de passe et OK pour garder celui-ci.</translation>
+    </message>
+    <message>
+        <source>Enter the server&apos;s address and your account, then Find Calendars.</source>
+        <translation>Saisissez l&apos;adresse du serveur et votre compte, puis Chercher les calendriers.</translation>
+    </message>
+    <message>
+        <source>A calendar of Klaxora!&apos;s alarms alone, made on the server when your account has none yet.</source>
+        <translation>Un calendrier pour les seules alarmes de Klaxora!, créé sur le serveur si votre compte n&apos;en a pas encore.</translation>
+    </message>
+    <message>
+        <source>All reminders of &quot;%1&quot; come in as alarms, and the alarms set here go into it.</source>
+        <translation>Tous les rappels de &quot;%1&quot; arrivent comme alarmes, et les alarmes réglées ici y vont.</translation>
+    </message>
+    <message>
+        <source>Find Calendars and choose one first.</source>
+        <translation>Cherchez d&apos;abord les calendriers et choisissez-en un.</translation>
+    </message>
+    <message>
+        <source>Looking for the calendar &quot;%1&quot;…</source>
+        <translation>Recherche du calendrier &quot;%1&quot;…</translation>
+    </message>
+    <message>
+        <source>Asking the server for the calendar…</source>
+        <translation>Interrogation du serveur sur le calendrier…</translation>
+    </message>
+    <message>
+        <source>%1 is the address of no calendar.</source>
+        <translation>%1 n&apos;est l&apos;adresse d&apos;aucun calendrier.</translation>
+    </message>
+    <message>
+        <source>Keeping the password in the desktop&apos;s keyring…</source>
+        <translation>Enregistrement du mot de passe dans le trousseau du bureau…</translation>
+    </message>
+    <message>
+        <source>The password is kept until Klaxora! ends; at its next start it asks for the password again.</source>
+        <translation>Le mot de passe est gardé jusqu&apos;à la fin de Klaxora! ; au prochain démarrage, il le redemande.</translation>
+    </message>
+    <message>
+        <source>Removing the password from the desktop&apos;s keyring…</source>
+        <translation>Suppression du mot de passe du trousseau du bureau…</translation>
+    </message>
+    <message>
+        <source>The sync is off.</source>
+        <translation>La synchronisation est arrêtée.</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Off</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>Stop syncing; the alarms stay here and on the server</source>
+        <translation>Arrêter la synchronisation ; les alarmes restent ici et sur le serveur</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Adresse du serveur</translation>
+    </message>
+    <message>
+        <source>The address of your CalDAV server or of one of its calendars</source>
+        <translation>L&apos;adresse de votre serveur CalDAV ou de l&apos;un de ses calendriers</translation>
+    </message>
+    <message>
+        <source>&amp;Server address:</source>
+        <translation>Adresse du &amp;serveur :</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nom d&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Your user name on the server</source>
+        <translation>Votre nom d&apos;utilisateur sur le serveur</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nom d&apos;&amp;utilisateur :</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Your password on the server, kept in the desktop&apos;s keyring</source>
+        <translation>Votre mot de passe sur le serveur, gardé dans le trousseau du bureau</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Mot de passe :</translation>
+    </message>
+    <message>
+        <source>&amp;Allow an unencrypted connection</source>
+        <translation>&amp;Autoriser une connexion non chiffrée</translation>
+    </message>
+    <message>
+        <source>Only for a server on your own network reached with http://: the password and the alarms then travel readable to anyone on the way</source>
+        <translation>Seulement pour un serveur de votre propre réseau joint par http:// : le mot de passe et les alarmes voyagent alors lisibles par quiconque sur le chemin</translation>
+    </message>
+    <message>
+        <source>&amp;Find Calendars</source>
+        <translation>&amp;Chercher les calendriers</translation>
+    </message>
+    <message>
+        <source>Ask the server for the calendars of your account</source>
+        <translation>Demander au serveur les calendriers de votre compte</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars:</source>
+        <translation>&amp;Calendriers :</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendriers</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with the chosen calendar</source>
+        <translation>Synchroniser les alarmes avec le calendrier choisi</translation>
+    </message>
+    <message>
+        <source>Leave the calendar sync as it was</source>
+        <translation>Laisser la synchronisation du calendrier telle quelle</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalendarPasswords</name>
+    <message>
+        <source>The password cannot be read from the desktop&apos;s keyring: %1</source>
+        <translation>Le mot de passe ne peut pas être lu dans le trousseau du bureau : %1</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the desktop&apos;s keyring: %1</source>
+        <translation>Le mot de passe ne peut pas être gardé dans le trousseau du bureau : %1</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the desktop&apos;s keyring: %1</source>
+        <translation>Le mot de passe ne peut pas être retiré du trousseau du bureau : %1</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalendarSync</name>
+    <message>
+        <source>The sync was stopped: the calendar or its password changed.</source>
+        <translation>La synchronisation a été arrêtée : le calendrier ou son mot de passe a changé.</translation>
+    </message>
+    <message>
+        <source>The calendar password is not known.</source>
+        <translation>Le mot de passe du calendrier n&apos;est pas connu.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read; the calendar is not synced.</source>
+        <translation>Le fichier des alarmes n&apos;a pas pu être lu ; le calendrier n&apos;est pas synchronisé.</translation>
+    </message>
+    <message>
+        <source>Conflict copy: %1</source>
+        <translation>Copie en conflit : %1</translation>
+    </message>
+</context>
+<context>
     <name>klaxora::FreedesktopNotifier</name>
     <message>
         <source>Show</source>
@@ -1040,6 +1357,38 @@ de l&apos;alarme sélectionnée </translation>
     <message>
         <source>Write all alarms into an iCalendar (.ics) file</source>
         <translation>Écrire toutes les alarmes dans un fichier iCalendar (.ics)</translation>
+    </message>
+    <message>
+        <source>Klaxora! - the calendar cannot be reached</source>
+        <translation>Klaxora! - le calendrier est injoignable</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2</source>
+        <translation>Mot de passe de %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with the calendar now</source>
+        <translation>Synchroniser maintenant les alarmes avec le calendrier</translation>
+    </message>
+    <message>
+        <source>An alarm was changed both here and in the calendar. Both are kept; the one from here is marked &quot;Conflict copy&quot;.</source>
+        <translation>Une alarme a été modifiée ici et dans le calendrier. Les deux sont gardées ; celle d&apos;ici est marquée &quot;Copie en conflit&quot;.</translation>
+    </message>
+    <message>
+        <source>Calendar…</source>
+        <translation>Calendrier…</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with a calendar on a CalDAV server</source>
+        <translation>Synchroniser les alarmes avec un calendrier sur un serveur CalDAV</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synchroniser maintenant</translation>
     </message>
 </context>
 <context>

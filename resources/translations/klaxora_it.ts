@@ -255,8 +255,72 @@ Codici di uscita: 0 fatto, 1 errore, 2 input errato (nulla cambiato), 3 l&apos;o
         <translation>%1 è una cartella</translation>
     </message>
     <message>
-        <source>give one of --add, --list, --import, --export and --show</source>
-        <translation>indicare una tra --add, --list, --import, --export e --show</translation>
+        <source>standard input held no password</source>
+        <translation>lo standard input non conteneva alcuna password</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an http or https address, nor &quot;off&quot;</source>
+        <translation>&apos;%1&apos; non è un indirizzo http o https, né &quot;off&quot;</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted; use https, or give --allow-unencrypted</source>
+        <translation>%1 verrebbe raggiunto senza cifratura; usare https o indicare --allow-unencrypted</translation>
+    </message>
+    <message>
+        <source>the address holds a password; give it on standard input with --password-stdin</source>
+        <translation>l&apos;indirizzo contiene una password; fornirla dallo standard input con --password-stdin</translation>
+    </message>
+    <message>
+        <source>--user NAME is required</source>
+        <translation>--user NAME è obbligatorio</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>il nome è vuoto</translation>
+    </message>
+    <message>
+        <source>--password-stdin is required: the password is read from standard input, never from the arguments</source>
+        <translation>--password-stdin è obbligatorio: la password si legge dallo standard input, mai dagli argomenti</translation>
+    </message>
+    <message>
+        <source>belongs to --calendar</source>
+        <translation>va con --calendar</translation>
+    </message>
+    <message>
+        <source>belongs to --calendar and --sync</source>
+        <translation>va con --calendar e --sync</translation>
+    </message>
+    <message>
+        <source>does not go with --calendar off</source>
+        <translation>non va con --calendar off</translation>
+    </message>
+    <message>
+        <source>Sync the alarms both ways with a CalDAV calendar: its own address, or a server&apos;s, where the calendar &quot;Klaxora! Alarms&quot; is used (made when missing). With --user and --password-stdin. &quot;off&quot; turns the sync off; the alarms stay.</source>
+        <translation>Sincronizzare gli allarmi in entrambe le direzioni con un calendario CalDAV: il suo indirizzo, o quello di un server, dove si usa il calendario &quot;Klaxora! Alarms&quot; (creato se manca). Con --user e --password-stdin. &quot;off&quot; disattiva la sincronizzazione; gli allarmi restano.</translation>
+    </message>
+    <message>
+        <source>With --calendar: the user name on the server.</source>
+        <translation>Con --calendar: il nome utente sul server.</translation>
+    </message>
+    <message>
+        <source>With --calendar or --sync: read the password from standard input, one line. --calendar keeps it in the desktop&apos;s keyring.</source>
+        <translation>Con --calendar o --sync: leggere la password dallo standard input, una riga. --calendar la conserva nel portachiavi del desktop.</translation>
+    </message>
+    <message>
+        <source>With --calendar: allow plain http to this server.</source>
+        <translation>Con --calendar: consentire http non cifrato verso questo server.</translation>
+    </message>
+    <message>
+        <source>Sync with the calendar now and print what was received, removed, sent and kept twice as a conflict.</source>
+        <translation>Sincronizzare ora con il calendario e stampare ciò che è stato ricevuto, rimosso, inviato e tenuto due volte per conflitto.</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list, --import, --export, --calendar, --sync and --show</source>
+        <translation>indicare una tra --add, --list, --import, --export, --calendar, --sync e --show</translation>
+    </message>
+    <message>
+        <source>Calendar password: </source>
+        <translation>Password del calendario: </translation>
     </message>
 </context>
 <context>
@@ -360,6 +424,66 @@ Codici di uscita: 0 fatto, 1 errore, 2 input errato (nulla cambiato), 3 l&apos;o
     <message>
         <source>it is not valid iCalendar: %1</source>
         <translation>non è un iCalendar valido: %1</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <translation>La password è conservata nel portachiavi del desktop.</translation>
+    </message>
+    <message>
+        <source>Klaxora! asks for it once each time it starts; klaxora --sync run while Klaxora! is not running needs --password-stdin.</source>
+        <translation>Klaxora! la chiede una volta a ogni avvio; klaxora --sync eseguito mentre Klaxora! non è in funzione richiede --password-stdin.</translation>
+    </message>
+    <message>
+        <source>the sync with %1 failed: %2</source>
+        <translation>la sincronizzazione con %1 non è riuscita: %2</translation>
+    </message>
+    <message>
+        <source>Synced with %1: received %2, removed %3, sent %4, conflicts %5.</source>
+        <translation>Sincronizzato con %1: ricevuti %2, rimossi %3, inviati %4, conflitti %5.</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s password was not given</source>
+        <translation>la password del calendario non è stata fornita</translation>
+    </message>
+    <message>
+        <source>the calendar at %1 cannot be used: %2</source>
+        <translation>il calendario in %1 non può essere usato: %2</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be written: %1</source>
+        <translation>impossibile scrivere Calendar.dat: %1</translation>
+    </message>
+    <message>
+        <source>The alarms are synced with %1 from now on.</source>
+        <translation>D&apos;ora in poi gli allarmi sono sincronizzati con %1.</translation>
+    </message>
+    <message>
+        <source>The calendar sync is off already.</source>
+        <translation>La sincronizzazione del calendario è già disattivata.</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be removed: %1</source>
+        <translation>impossibile rimuovere Calendar.dat: %1</translation>
+    </message>
+    <message>
+        <source>The calendar sync is off; the alarms stay.</source>
+        <translation>La sincronizzazione del calendario è disattivata; gli allarmi restano.</translation>
+    </message>
+    <message>
+        <source>the calendar sync is off; turn it on with klaxora --calendar URL --user NAME --password-stdin</source>
+        <translation>la sincronizzazione del calendario è disattivata; attivarla con klaxora --calendar URL --user NAME --password-stdin</translation>
+    </message>
+    <message>
+        <source>no password for the calendar is stored; give it with klaxora --sync --password-stdin</source>
+        <translation>nessuna password è conservata per il calendario; fornirla con klaxora --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>%1; give the password with klaxora --sync --password-stdin</source>
+        <translation>%1; fornire la password con klaxora --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be read: %1</source>
+        <translation>impossibile leggere Calendar.dat: %1</translation>
     </message>
 </context>
 <context>
@@ -807,6 +931,199 @@ Scegli un file il cui percorso non abbia &quot;^&quot; e al massimo %2 caratteri
     </message>
 </context>
 <context>
+    <name>klaxora::CalendarDialog</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>The alarms are not synced with a calendar.</source>
+        <translation>Gli allarmi non sono sincronizzati con alcun calendario.</translation>
+    </message>
+    <message>
+        <source>The alarms are synced with the calendar %1 as %2.</source>
+        <translation>Gli allarmi sono sincronizzati con il calendario %1 come %2.</translation>
+    </message>
+    <message>
+        <source>Enter the address of the calendar server.</source>
+        <translation>Inserire l&apos;indirizzo del server del calendario.</translation>
+    </message>
+    <message>
+        <source>Looking for the calendars of your account…</source>
+        <translation>Ricerca dei calendari del tuo account…</translation>
+    </message>
+    <message>
+        <source>%1 (recommended)</source>
+        <translation>%1 (consigliato)</translation>
+    </message>
+    <message>
+        <source>Choose the calendar to sync with, then OK.</source>
+        <translation>Scegliere il calendario da sincronizzare, poi OK.</translation>
+    </message>
+    <message>
+        <source>Find Calendars to choose another calendar, or enter a new password and OK to keep this one.</source>
+        <translation>Trova calendari per sceglierne un altro, oppure inserire una nuova password e OK per tenere questo.</translation>
+    </message>
+    <message>
+        <source>Enter the server&apos;s address and your account, then Find Calendars.</source>
+        <translation>Inserire l&apos;indirizzo del server e il proprio account, poi Trova calendari.</translation>
+    </message>
+    <message>
+        <source>A calendar of Klaxora!&apos;s alarms alone, made on the server when your account has none yet.</source>
+        <translation>Un calendario solo per gli allarmi di Klaxora!, creato sul server se il tuo account non ne ha ancora uno.</translation>
+    </message>
+    <message>
+        <source>All reminders of &quot;%1&quot; come in as alarms, and the alarms set here go into it.</source>
+        <translation>Tutti i promemoria di &quot;%1&quot; arrivano come allarmi, e gli allarmi impostati qui vi finiscono.</translation>
+    </message>
+    <message>
+        <source>Find Calendars and choose one first.</source>
+        <translation>Prima trovare i calendari e sceglierne uno.</translation>
+    </message>
+    <message>
+        <source>Looking for the calendar &quot;%1&quot;…</source>
+        <translation>Ricerca del calendario &quot;%1&quot;…</translation>
+    </message>
+    <message>
+        <source>Asking the server for the calendar…</source>
+        <translation>Richiesta del calendario al server…</translation>
+    </message>
+    <message>
+        <source>%1 is the address of no calendar.</source>
+        <translation>%1 non è l&apos;indirizzo di alcun calendario.</translation>
+    </message>
+    <message>
+        <source>Keeping the password in the desktop&apos;s keyring…</source>
+        <translation>Salvataggio della password nel portachiavi del desktop…</translation>
+    </message>
+    <message>
+        <source>The password is kept until Klaxora! ends; at its next start it asks for the password again.</source>
+        <translation>La password è conservata fino alla chiusura di Klaxora!; al prossimo avvio la chiede di nuovo.</translation>
+    </message>
+    <message>
+        <source>Removing the password from the desktop&apos;s keyring…</source>
+        <translation>Rimozione della password dal portachiavi del desktop…</translation>
+    </message>
+    <message>
+        <source>The sync is off.</source>
+        <translation>La sincronizzazione è disattivata.</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Off</source>
+        <translation>&amp;Disattiva</translation>
+    </message>
+    <message>
+        <source>Stop syncing; the alarms stay here and on the server</source>
+        <translation>Smettere di sincronizzare; gli allarmi restano qui e sul server</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Indirizzo del server</translation>
+    </message>
+    <message>
+        <source>The address of your CalDAV server or of one of its calendars</source>
+        <translation>L&apos;indirizzo del tuo server CalDAV o di uno dei suoi calendari</translation>
+    </message>
+    <message>
+        <source>&amp;Server address:</source>
+        <translation>Indirizzo del &amp;server:</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nome utente</translation>
+    </message>
+    <message>
+        <source>Your user name on the server</source>
+        <translation>Il tuo nome utente sul server</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nome &amp;utente:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Your password on the server, kept in the desktop&apos;s keyring</source>
+        <translation>La tua password sul server, conservata nel portachiavi del desktop</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>&amp;Allow an unencrypted connection</source>
+        <translation>&amp;Consenti una connessione non cifrata</translation>
+    </message>
+    <message>
+        <source>Only for a server on your own network reached with http://: the password and the alarms then travel readable to anyone on the way</source>
+        <translation>Solo per un server della propria rete raggiunto con http://: la password e gli allarmi viaggiano allora leggibili da chiunque lungo il percorso</translation>
+    </message>
+    <message>
+        <source>&amp;Find Calendars</source>
+        <translation>&amp;Trova calendari</translation>
+    </message>
+    <message>
+        <source>Ask the server for the calendars of your account</source>
+        <translation>Chiedere al server i calendari del tuo account</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars:</source>
+        <translation>&amp;Calendari:</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendari</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with the chosen calendar</source>
+        <translation>Sincronizzare gli allarmi con il calendario scelto</translation>
+    </message>
+    <message>
+        <source>Leave the calendar sync as it was</source>
+        <translation>Lasciare la sincronizzazione del calendario com&apos;era</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalendarPasswords</name>
+    <message>
+        <source>The password cannot be read from the desktop&apos;s keyring: %1</source>
+        <translation>Impossibile leggere la password dal portachiavi del desktop: %1</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the desktop&apos;s keyring: %1</source>
+        <translation>Impossibile conservare la password nel portachiavi del desktop: %1</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the desktop&apos;s keyring: %1</source>
+        <translation>Impossibile rimuovere la password dal portachiavi del desktop: %1</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalendarSync</name>
+    <message>
+        <source>The sync was stopped: the calendar or its password changed.</source>
+        <translation>La sincronizzazione è stata interrotta: il calendario o la sua password sono cambiati.</translation>
+    </message>
+    <message>
+        <source>The calendar password is not known.</source>
+        <translation>La password del calendario non è nota.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read; the calendar is not synced.</source>
+        <translation>Impossibile leggere il file degli allarmi; il calendario non viene sincronizzato.</translation>
+    </message>
+    <message>
+        <source>Conflict copy: %1</source>
+        <translation>Copia in conflitto: %1</translation>
+    </message>
+</context>
+<context>
     <name>klaxora::FreedesktopNotifier</name>
     <message>
         <source>Show</source>
@@ -1040,6 +1357,38 @@ dell&apos;allarme selezionato </translation>
     <message>
         <source>Write all alarms into an iCalendar (.ics) file</source>
         <translation>Scrivere tutti gli allarmi in un file iCalendar (.ics)</translation>
+    </message>
+    <message>
+        <source>Klaxora! - the calendar cannot be reached</source>
+        <translation>Klaxora! - il calendario non è raggiungibile</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2</source>
+        <translation>Password di %1 su %2</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with the calendar now</source>
+        <translation>Sincronizzare ora gli allarmi con il calendario</translation>
+    </message>
+    <message>
+        <source>An alarm was changed both here and in the calendar. Both are kept; the one from here is marked &quot;Conflict copy&quot;.</source>
+        <translation>Un allarme è stato modificato sia qui sia nel calendario. Sono tenuti entrambi; quello di qui è segnato &quot;Copia in conflitto&quot;.</translation>
+    </message>
+    <message>
+        <source>Calendar…</source>
+        <translation>Calendario…</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with a calendar on a CalDAV server</source>
+        <translation>Sincronizzare gli allarmi con un calendario su un server CalDAV</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizza ora</translation>
     </message>
 </context>
 <context>

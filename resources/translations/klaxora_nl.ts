@@ -255,8 +255,72 @@ Afsluitcodes: 0 klaar, 1 fout, 2 verkeerde invoer (niets veranderd), 3 de tijd i
         <translation>%1 is een map</translation>
     </message>
     <message>
-        <source>give one of --add, --list, --import, --export and --show</source>
-        <translation>geef een van --add, --list, --import, --export en --show</translation>
+        <source>standard input held no password</source>
+        <translation>standaardinvoer bevatte geen wachtwoord</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an http or https address, nor &quot;off&quot;</source>
+        <translation>&apos;%1&apos; is geen http- of https-adres, en ook geen &quot;off&quot;</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted; use https, or give --allow-unencrypted</source>
+        <translation>%1 zou onversleuteld worden bereikt; gebruik https of geef --allow-unencrypted op</translation>
+    </message>
+    <message>
+        <source>the address holds a password; give it on standard input with --password-stdin</source>
+        <translation>het adres bevat een wachtwoord; geef het via standaardinvoer met --password-stdin</translation>
+    </message>
+    <message>
+        <source>--user NAME is required</source>
+        <translation>--user NAME is vereist</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>de naam is leeg</translation>
+    </message>
+    <message>
+        <source>--password-stdin is required: the password is read from standard input, never from the arguments</source>
+        <translation>--password-stdin is vereist: het wachtwoord wordt van standaardinvoer gelezen, nooit uit de argumenten</translation>
+    </message>
+    <message>
+        <source>belongs to --calendar</source>
+        <translation>hoort bij --calendar</translation>
+    </message>
+    <message>
+        <source>belongs to --calendar and --sync</source>
+        <translation>hoort bij --calendar en --sync</translation>
+    </message>
+    <message>
+        <source>does not go with --calendar off</source>
+        <translation>past niet bij --calendar off</translation>
+    </message>
+    <message>
+        <source>Sync the alarms both ways with a CalDAV calendar: its own address, or a server&apos;s, where the calendar &quot;Klaxora! Alarms&quot; is used (made when missing). With --user and --password-stdin. &quot;off&quot; turns the sync off; the alarms stay.</source>
+        <translation>De alarmen in beide richtingen synchroniseren met een CalDAV-agenda: het eigen adres ervan, of dat van een server, waar de agenda &quot;Klaxora! Alarms&quot; wordt gebruikt (aangemaakt als die ontbreekt). Met --user en --password-stdin. &quot;off&quot; zet de synchronisatie uit; de alarmen blijven.</translation>
+    </message>
+    <message>
+        <source>With --calendar: the user name on the server.</source>
+        <translation>Met --calendar: de gebruikersnaam op de server.</translation>
+    </message>
+    <message>
+        <source>With --calendar or --sync: read the password from standard input, one line. --calendar keeps it in the desktop&apos;s keyring.</source>
+        <translation>Met --calendar of --sync: het wachtwoord van standaardinvoer lezen, één regel. --calendar bewaart het in de sleutelbos van het bureaublad.</translation>
+    </message>
+    <message>
+        <source>With --calendar: allow plain http to this server.</source>
+        <translation>Met --calendar: onversleuteld http naar deze server toestaan.</translation>
+    </message>
+    <message>
+        <source>Sync with the calendar now and print what was received, removed, sent and kept twice as a conflict.</source>
+        <translation>Nu met de agenda synchroniseren en tonen wat er ontvangen, verwijderd, verzonden en als conflict dubbel bewaard is.</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list, --import, --export, --calendar, --sync and --show</source>
+        <translation>geef een van --add, --list, --import, --export, --calendar, --sync en --show</translation>
+    </message>
+    <message>
+        <source>Calendar password: </source>
+        <translation>Agendawachtwoord: </translation>
     </message>
 </context>
 <context>
@@ -360,6 +424,66 @@ Afsluitcodes: 0 klaar, 1 fout, 2 verkeerde invoer (niets veranderd), 3 de tijd i
     <message>
         <source>it is not valid iCalendar: %1</source>
         <translation>het is geen geldige iCalendar: %1</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <translation>Het wachtwoord wordt bewaard in de sleutelbos van het bureaublad.</translation>
+    </message>
+    <message>
+        <source>Klaxora! asks for it once each time it starts; klaxora --sync run while Klaxora! is not running needs --password-stdin.</source>
+        <translation>Klaxora! vraagt er bij elke start één keer om; klaxora --sync terwijl Klaxora! niet draait heeft --password-stdin nodig.</translation>
+    </message>
+    <message>
+        <source>the sync with %1 failed: %2</source>
+        <translation>de synchronisatie met %1 is mislukt: %2</translation>
+    </message>
+    <message>
+        <source>Synced with %1: received %2, removed %3, sent %4, conflicts %5.</source>
+        <translation>Gesynchroniseerd met %1: ontvangen %2, verwijderd %3, verzonden %4, conflicten %5.</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s password was not given</source>
+        <translation>het wachtwoord van de agenda is niet opgegeven</translation>
+    </message>
+    <message>
+        <source>the calendar at %1 cannot be used: %2</source>
+        <translation>de agenda op %1 kan niet worden gebruikt: %2</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be written: %1</source>
+        <translation>Calendar.dat kon niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>The alarms are synced with %1 from now on.</source>
+        <translation>De alarmen worden vanaf nu gesynchroniseerd met %1.</translation>
+    </message>
+    <message>
+        <source>The calendar sync is off already.</source>
+        <translation>De agendasynchronisatie staat al uit.</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be removed: %1</source>
+        <translation>Calendar.dat kon niet worden verwijderd: %1</translation>
+    </message>
+    <message>
+        <source>The calendar sync is off; the alarms stay.</source>
+        <translation>De agendasynchronisatie staat uit; de alarmen blijven.</translation>
+    </message>
+    <message>
+        <source>the calendar sync is off; turn it on with klaxora --calendar URL --user NAME --password-stdin</source>
+        <translation>de agendasynchronisatie staat uit; zet haar aan met klaxora --calendar URL --user NAME --password-stdin</translation>
+    </message>
+    <message>
+        <source>no password for the calendar is stored; give it with klaxora --sync --password-stdin</source>
+        <translation>er is geen wachtwoord voor de agenda bewaard; geef het met klaxora --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>%1; give the password with klaxora --sync --password-stdin</source>
+        <translation>%1; geef het wachtwoord met klaxora --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be read: %1</source>
+        <translation>Calendar.dat kon niet worden gelezen: %1</translation>
     </message>
 </context>
 <context>
@@ -807,6 +931,199 @@ Kies een bestand waarvan het pad geen &quot;^&quot; en hoogstens %2 tekens heeft
     </message>
 </context>
 <context>
+    <name>klaxora::CalendarDialog</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Agenda</translation>
+    </message>
+    <message>
+        <source>The alarms are not synced with a calendar.</source>
+        <translation>De alarmen worden met geen enkele agenda gesynchroniseerd.</translation>
+    </message>
+    <message>
+        <source>The alarms are synced with the calendar %1 as %2.</source>
+        <translation>De alarmen worden gesynchroniseerd met de agenda %1 als %2.</translation>
+    </message>
+    <message>
+        <source>Enter the address of the calendar server.</source>
+        <translation>Voer het adres van de agendaserver in.</translation>
+    </message>
+    <message>
+        <source>Looking for the calendars of your account…</source>
+        <translation>De agenda’s van uw account worden gezocht…</translation>
+    </message>
+    <message>
+        <source>%1 (recommended)</source>
+        <translation>%1 (aanbevolen)</translation>
+    </message>
+    <message>
+        <source>Choose the calendar to sync with, then OK.</source>
+        <translation>Kies de agenda om mee te synchroniseren en dan OK.</translation>
+    </message>
+    <message>
+        <source>Find Calendars to choose another calendar, or enter a new password and OK to keep this one.</source>
+        <translation>Agenda’s zoeken om een andere agenda te kiezen, of voer een nieuw wachtwoord in en OK om deze te houden.</translation>
+    </message>
+    <message>
+        <source>Enter the server&apos;s address and your account, then Find Calendars.</source>
+        <translation>Voer het adres van de server en uw account in, en dan Agenda’s zoeken.</translation>
+    </message>
+    <message>
+        <source>A calendar of Klaxora!&apos;s alarms alone, made on the server when your account has none yet.</source>
+        <translation>Een agenda alleen voor de alarmen van Klaxora!, op de server aangemaakt als uw account er nog geen heeft.</translation>
+    </message>
+    <message>
+        <source>All reminders of &quot;%1&quot; come in as alarms, and the alarms set here go into it.</source>
+        <translation>Alle herinneringen van &quot;%1&quot; komen binnen als alarmen, en de hier gezette alarmen gaan erin.</translation>
+    </message>
+    <message>
+        <source>Find Calendars and choose one first.</source>
+        <translation>Zoek eerst de agenda’s en kies er een.</translation>
+    </message>
+    <message>
+        <source>Looking for the calendar &quot;%1&quot;…</source>
+        <translation>De agenda &quot;%1&quot; wordt gezocht…</translation>
+    </message>
+    <message>
+        <source>Asking the server for the calendar…</source>
+        <translation>De server wordt naar de agenda gevraagd…</translation>
+    </message>
+    <message>
+        <source>%1 is the address of no calendar.</source>
+        <translation>%1 is niet het adres van een agenda.</translation>
+    </message>
+    <message>
+        <source>Keeping the password in the desktop&apos;s keyring…</source>
+        <translation>Het wachtwoord wordt in de sleutelbos van het bureaublad bewaard…</translation>
+    </message>
+    <message>
+        <source>The password is kept until Klaxora! ends; at its next start it asks for the password again.</source>
+        <translation>Het wachtwoord wordt bewaard tot Klaxora! stopt; bij de volgende start vraagt het er opnieuw om.</translation>
+    </message>
+    <message>
+        <source>Removing the password from the desktop&apos;s keyring…</source>
+        <translation>Het wachtwoord wordt uit de sleutelbos van het bureaublad verwijderd…</translation>
+    </message>
+    <message>
+        <source>The sync is off.</source>
+        <translation>De synchronisatie staat uit.</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Off</source>
+        <translation>&amp;Uitzetten</translation>
+    </message>
+    <message>
+        <source>Stop syncing; the alarms stay here and on the server</source>
+        <translation>Stoppen met synchroniseren; de alarmen blijven hier en op de server</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Serveradres</translation>
+    </message>
+    <message>
+        <source>The address of your CalDAV server or of one of its calendars</source>
+        <translation>Het adres van uw CalDAV-server of van een van zijn agenda’s</translation>
+    </message>
+    <message>
+        <source>&amp;Server address:</source>
+        <translation>&amp;Serveradres:</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Gebruikersnaam</translation>
+    </message>
+    <message>
+        <source>Your user name on the server</source>
+        <translation>Uw gebruikersnaam op de server</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Gebruikersnaam:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>Your password on the server, kept in the desktop&apos;s keyring</source>
+        <translation>Uw wachtwoord op de server, bewaard in de sleutelbos van het bureaublad</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>&amp;Allow an unencrypted connection</source>
+        <translation>&amp;Onversleutelde verbinding toestaan</translation>
+    </message>
+    <message>
+        <source>Only for a server on your own network reached with http://: the password and the alarms then travel readable to anyone on the way</source>
+        <translation>Alleen voor een server in uw eigen netwerk die met http:// wordt bereikt: het wachtwoord en de alarmen reizen dan leesbaar voor iedereen onderweg</translation>
+    </message>
+    <message>
+        <source>&amp;Find Calendars</source>
+        <translation>Agenda’s &amp;zoeken</translation>
+    </message>
+    <message>
+        <source>Ask the server for the calendars of your account</source>
+        <translation>De server vragen naar de agenda’s van uw account</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars:</source>
+        <translation>&amp;Agenda’s:</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Agenda’s</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with the chosen calendar</source>
+        <translation>De alarmen synchroniseren met de gekozen agenda</translation>
+    </message>
+    <message>
+        <source>Leave the calendar sync as it was</source>
+        <translation>De agendasynchronisatie laten zoals ze was</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalendarPasswords</name>
+    <message>
+        <source>The password cannot be read from the desktop&apos;s keyring: %1</source>
+        <translation>Het wachtwoord kan niet uit de sleutelbos van het bureaublad worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the desktop&apos;s keyring: %1</source>
+        <translation>Het wachtwoord kan niet in de sleutelbos van het bureaublad worden bewaard: %1</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the desktop&apos;s keyring: %1</source>
+        <translation>Het wachtwoord kan niet uit de sleutelbos van het bureaublad worden verwijderd: %1</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalendarSync</name>
+    <message>
+        <source>The sync was stopped: the calendar or its password changed.</source>
+        <translation>De synchronisatie is gestopt: de agenda of het wachtwoord ervan is gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The calendar password is not known.</source>
+        <translation>Het agendawachtwoord is niet bekend.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read; the calendar is not synced.</source>
+        <translation>Het alarmbestand kon niet worden gelezen; de agenda wordt niet gesynchroniseerd.</translation>
+    </message>
+    <message>
+        <source>Conflict copy: %1</source>
+        <translation>Conflictkopie: %1</translation>
+    </message>
+</context>
+<context>
     <name>klaxora::FreedesktopNotifier</name>
     <message>
         <source>Show</source>
@@ -1040,6 +1357,38 @@ vooruit of terug zetten </translation>
     <message>
         <source>Write all alarms into an iCalendar (.ics) file</source>
         <translation>Alle alarmen naar een iCalendar-bestand (.ics) schrijven</translation>
+    </message>
+    <message>
+        <source>Klaxora! - the calendar cannot be reached</source>
+        <translation>Klaxora! - de agenda is niet bereikbaar</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Agenda</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2</source>
+        <translation>Wachtwoord voor %1 op %2</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with the calendar now</source>
+        <translation>De alarmen nu met de agenda synchroniseren</translation>
+    </message>
+    <message>
+        <source>An alarm was changed both here and in the calendar. Both are kept; the one from here is marked &quot;Conflict copy&quot;.</source>
+        <translation>Een alarm is zowel hier als in de agenda gewijzigd. Beide blijven bewaard; dat van hier is gemarkeerd als &quot;Conflictkopie&quot;.</translation>
+    </message>
+    <message>
+        <source>Calendar…</source>
+        <translation>Agenda…</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with a calendar on a CalDAV server</source>
+        <translation>De alarmen synchroniseren met een agenda op een CalDAV-server</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Nu synchroniseren</translation>
     </message>
 </context>
 <context>

@@ -255,8 +255,72 @@ Kody wyjścia: 0 zrobione, 1 błąd, 2 złe dane (nic nie zmieniono), 3 czas min
         <translation>%1 jest folderem</translation>
     </message>
     <message>
-        <source>give one of --add, --list, --import, --export and --show</source>
-        <translation>podaj jedną z opcji --add, --list, --import, --export i --show</translation>
+        <source>standard input held no password</source>
+        <translation>standardowe wejście nie zawierało hasła</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an http or https address, nor &quot;off&quot;</source>
+        <translation>&apos;%1&apos; nie jest adresem http ani https, ani &quot;off&quot;</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted; use https, or give --allow-unencrypted</source>
+        <translation>połączenie z %1 byłoby nieszyfrowane; użyj https lub podaj --allow-unencrypted</translation>
+    </message>
+    <message>
+        <source>the address holds a password; give it on standard input with --password-stdin</source>
+        <translation>adres zawiera hasło; podaj je na standardowym wejściu z --password-stdin</translation>
+    </message>
+    <message>
+        <source>--user NAME is required</source>
+        <translation>wymagane jest --user NAME</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>nazwa jest pusta</translation>
+    </message>
+    <message>
+        <source>--password-stdin is required: the password is read from standard input, never from the arguments</source>
+        <translation>wymagane jest --password-stdin: hasło jest czytane ze standardowego wejścia, nigdy z argumentów</translation>
+    </message>
+    <message>
+        <source>belongs to --calendar</source>
+        <translation>należy do --calendar</translation>
+    </message>
+    <message>
+        <source>belongs to --calendar and --sync</source>
+        <translation>należy do --calendar i --sync</translation>
+    </message>
+    <message>
+        <source>does not go with --calendar off</source>
+        <translation>nie pasuje do --calendar off</translation>
+    </message>
+    <message>
+        <source>Sync the alarms both ways with a CalDAV calendar: its own address, or a server&apos;s, where the calendar &quot;Klaxora! Alarms&quot; is used (made when missing). With --user and --password-stdin. &quot;off&quot; turns the sync off; the alarms stay.</source>
+        <translation>Synchronizuj alarmy w obie strony z kalendarzem CalDAV: jego własny adres albo adres serwera, na którym używany jest kalendarz &quot;Klaxora! Alarms&quot; (tworzony, gdy go brak). Z --user i --password-stdin. &quot;off&quot; wyłącza synchronizację; alarmy zostają.</translation>
+    </message>
+    <message>
+        <source>With --calendar: the user name on the server.</source>
+        <translation>Z --calendar: nazwa użytkownika na serwerze.</translation>
+    </message>
+    <message>
+        <source>With --calendar or --sync: read the password from standard input, one line. --calendar keeps it in the desktop&apos;s keyring.</source>
+        <translation>Z --calendar lub --sync: czytaj hasło ze standardowego wejścia, jeden wiersz. --calendar przechowuje je w pęku kluczy pulpitu.</translation>
+    </message>
+    <message>
+        <source>With --calendar: allow plain http to this server.</source>
+        <translation>Z --calendar: zezwól na nieszyfrowane http do tego serwera.</translation>
+    </message>
+    <message>
+        <source>Sync with the calendar now and print what was received, removed, sent and kept twice as a conflict.</source>
+        <translation>Synchronizuj teraz z kalendarzem i wypisz, co odebrano, usunięto, wysłano i zachowano podwójnie jako konflikt.</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list, --import, --export, --calendar, --sync and --show</source>
+        <translation>podaj jedną z opcji --add, --list, --import, --export, --calendar, --sync i --show</translation>
+    </message>
+    <message>
+        <source>Calendar password: </source>
+        <translation>Hasło kalendarza: </translation>
     </message>
 </context>
 <context>
@@ -360,6 +424,66 @@ Kody wyjścia: 0 zrobione, 1 błąd, 2 złe dane (nic nie zmieniono), 3 czas min
     <message>
         <source>it is not valid iCalendar: %1</source>
         <translation>to nie jest poprawny iCalendar: %1</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <translation>Hasło jest przechowywane w pęku kluczy pulpitu.</translation>
+    </message>
+    <message>
+        <source>Klaxora! asks for it once each time it starts; klaxora --sync run while Klaxora! is not running needs --password-stdin.</source>
+        <translation>Klaxora! pyta o nie raz przy każdym uruchomieniu; klaxora --sync uruchomione, gdy Klaxora! nie działa, wymaga --password-stdin.</translation>
+    </message>
+    <message>
+        <source>the sync with %1 failed: %2</source>
+        <translation>synchronizacja z %1 nie powiodła się: %2</translation>
+    </message>
+    <message>
+        <source>Synced with %1: received %2, removed %3, sent %4, conflicts %5.</source>
+        <translation>Zsynchronizowano z %1: odebrano %2, usunięto %3, wysłano %4, konflikty %5.</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s password was not given</source>
+        <translation>nie podano hasła kalendarza</translation>
+    </message>
+    <message>
+        <source>the calendar at %1 cannot be used: %2</source>
+        <translation>nie można użyć kalendarza pod %1: %2</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be written: %1</source>
+        <translation>nie udało się zapisać Calendar.dat: %1</translation>
+    </message>
+    <message>
+        <source>The alarms are synced with %1 from now on.</source>
+        <translation>Od teraz alarmy są synchronizowane z %1.</translation>
+    </message>
+    <message>
+        <source>The calendar sync is off already.</source>
+        <translation>Synchronizacja kalendarza jest już wyłączona.</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be removed: %1</source>
+        <translation>nie udało się usunąć Calendar.dat: %1</translation>
+    </message>
+    <message>
+        <source>The calendar sync is off; the alarms stay.</source>
+        <translation>Synchronizacja kalendarza jest wyłączona; alarmy zostają.</translation>
+    </message>
+    <message>
+        <source>the calendar sync is off; turn it on with klaxora --calendar URL --user NAME --password-stdin</source>
+        <translation>synchronizacja kalendarza jest wyłączona; włącz ją przez klaxora --calendar URL --user NAME --password-stdin</translation>
+    </message>
+    <message>
+        <source>no password for the calendar is stored; give it with klaxora --sync --password-stdin</source>
+        <translation>nie zapisano hasła do kalendarza; podaj je przez klaxora --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>%1; give the password with klaxora --sync --password-stdin</source>
+        <translation>%1; podaj hasło przez klaxora --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be read: %1</source>
+        <translation>nie udało się odczytać Calendar.dat: %1</translation>
     </message>
 </context>
 <context>
@@ -808,6 +932,199 @@ Wybierz plik, którego ścieżka nie ma &quot;^&quot; i ma najwyżej %2 znaków.
     </message>
 </context>
 <context>
+    <name>klaxora::CalendarDialog</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalendarz</translation>
+    </message>
+    <message>
+        <source>The alarms are not synced with a calendar.</source>
+        <translation>Alarmy nie są synchronizowane z żadnym kalendarzem.</translation>
+    </message>
+    <message>
+        <source>The alarms are synced with the calendar %1 as %2.</source>
+        <translation>Alarmy są synchronizowane z kalendarzem %1 jako %2.</translation>
+    </message>
+    <message>
+        <source>Enter the address of the calendar server.</source>
+        <translation>Wpisz adres serwera kalendarza.</translation>
+    </message>
+    <message>
+        <source>Looking for the calendars of your account…</source>
+        <translation>Wyszukiwanie kalendarzy twojego konta…</translation>
+    </message>
+    <message>
+        <source>%1 (recommended)</source>
+        <translation>%1 (zalecany)</translation>
+    </message>
+    <message>
+        <source>Choose the calendar to sync with, then OK.</source>
+        <translation>Wybierz kalendarz do synchronizacji, potem OK.</translation>
+    </message>
+    <message>
+        <source>Find Calendars to choose another calendar, or enter a new password and OK to keep this one.</source>
+        <translation>Znajdź kalendarze, aby wybrać inny kalendarz, lub wpisz nowe hasło i OK, aby zachować ten.</translation>
+    </message>
+    <message>
+        <source>Enter the server&apos;s address and your account, then Find Calendars.</source>
+        <translation>Wpisz adres serwera i swoje konto, potem Znajdź kalendarze.</translation>
+    </message>
+    <message>
+        <source>A calendar of Klaxora!&apos;s alarms alone, made on the server when your account has none yet.</source>
+        <translation>Kalendarz wyłącznie na alarmy Klaxora!, tworzony na serwerze, gdy twoje konto jeszcze go nie ma.</translation>
+    </message>
+    <message>
+        <source>All reminders of &quot;%1&quot; come in as alarms, and the alarms set here go into it.</source>
+        <translation>Wszystkie przypomnienia z &quot;%1&quot; przychodzą jako alarmy, a alarmy ustawione tutaj trafiają do niego.</translation>
+    </message>
+    <message>
+        <source>Find Calendars and choose one first.</source>
+        <translation>Najpierw znajdź kalendarze i wybierz jeden.</translation>
+    </message>
+    <message>
+        <source>Looking for the calendar &quot;%1&quot;…</source>
+        <translation>Wyszukiwanie kalendarza &quot;%1&quot;…</translation>
+    </message>
+    <message>
+        <source>Asking the server for the calendar…</source>
+        <translation>Pytanie serwera o kalendarz…</translation>
+    </message>
+    <message>
+        <source>%1 is the address of no calendar.</source>
+        <translation>%1 nie jest adresem żadnego kalendarza.</translation>
+    </message>
+    <message>
+        <source>Keeping the password in the desktop&apos;s keyring…</source>
+        <translation>Zapisywanie hasła w pęku kluczy pulpitu…</translation>
+    </message>
+    <message>
+        <source>The password is kept until Klaxora! ends; at its next start it asks for the password again.</source>
+        <translation>Hasło jest przechowywane do zamknięcia Klaxora!; przy następnym uruchomieniu program zapyta o nie ponownie.</translation>
+    </message>
+    <message>
+        <source>Removing the password from the desktop&apos;s keyring…</source>
+        <translation>Usuwanie hasła z pęku kluczy pulpitu…</translation>
+    </message>
+    <message>
+        <source>The sync is off.</source>
+        <translation>Synchronizacja jest wyłączona.</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Off</source>
+        <translation>&amp;Wyłącz</translation>
+    </message>
+    <message>
+        <source>Stop syncing; the alarms stay here and on the server</source>
+        <translation>Zakończ synchronizację; alarmy zostają tutaj i na serwerze</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Adres serwera</translation>
+    </message>
+    <message>
+        <source>The address of your CalDAV server or of one of its calendars</source>
+        <translation>Adres twojego serwera CalDAV lub jednego z jego kalendarzy</translation>
+    </message>
+    <message>
+        <source>&amp;Server address:</source>
+        <translation>Adres &amp;serwera:</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nazwa użytkownika</translation>
+    </message>
+    <message>
+        <source>Your user name on the server</source>
+        <translation>Twoja nazwa użytkownika na serwerze</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nazwa &amp;użytkownika:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Hasło</translation>
+    </message>
+    <message>
+        <source>Your password on the server, kept in the desktop&apos;s keyring</source>
+        <translation>Twoje hasło na serwerze, przechowywane w pęku kluczy pulpitu</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Hasło:</translation>
+    </message>
+    <message>
+        <source>&amp;Allow an unencrypted connection</source>
+        <translation>&amp;Zezwól na połączenie nieszyfrowane</translation>
+    </message>
+    <message>
+        <source>Only for a server on your own network reached with http://: the password and the alarms then travel readable to anyone on the way</source>
+        <translation>Tylko dla serwera we własnej sieci osiąganego przez http://: hasło i alarmy podróżują wtedy czytelne dla każdego po drodze</translation>
+    </message>
+    <message>
+        <source>&amp;Find Calendars</source>
+        <translation>&amp;Znajdź kalendarze</translation>
+    </message>
+    <message>
+        <source>Ask the server for the calendars of your account</source>
+        <translation>Zapytaj serwer o kalendarze twojego konta</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars:</source>
+        <translation>&amp;Kalendarze:</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Kalendarze</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with the chosen calendar</source>
+        <translation>Synchronizuj alarmy z wybranym kalendarzem</translation>
+    </message>
+    <message>
+        <source>Leave the calendar sync as it was</source>
+        <translation>Pozostaw synchronizację kalendarza bez zmian</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalendarPasswords</name>
+    <message>
+        <source>The password cannot be read from the desktop&apos;s keyring: %1</source>
+        <translation>Nie można odczytać hasła z pęku kluczy pulpitu: %1</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the desktop&apos;s keyring: %1</source>
+        <translation>Nie można przechować hasła w pęku kluczy pulpitu: %1</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the desktop&apos;s keyring: %1</source>
+        <translation>Nie można usunąć hasła z pęku kluczy pulpitu: %1</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalendarSync</name>
+    <message>
+        <source>The sync was stopped: the calendar or its password changed.</source>
+        <translation>Synchronizację przerwano: zmienił się kalendarz lub jego hasło.</translation>
+    </message>
+    <message>
+        <source>The calendar password is not known.</source>
+        <translation>Hasło kalendarza nie jest znane.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read; the calendar is not synced.</source>
+        <translation>Nie udało się odczytać pliku alarmów; kalendarz nie jest synchronizowany.</translation>
+    </message>
+    <message>
+        <source>Conflict copy: %1</source>
+        <translation>Kopia konfliktu: %1</translation>
+    </message>
+</context>
+<context>
     <name>klaxora::FreedesktopNotifier</name>
     <message>
         <source>Show</source>
@@ -1041,6 +1358,38 @@ alarmu do przodu lub do tyłu </translation>
     <message>
         <source>Write all alarms into an iCalendar (.ics) file</source>
         <translation>Zapisz wszystkie alarmy w pliku iCalendar (.ics)</translation>
+    </message>
+    <message>
+        <source>Klaxora! - the calendar cannot be reached</source>
+        <translation>Klaxora! - kalendarz jest nieosiągalny</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalendarz</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2</source>
+        <translation>Hasło dla %1 na %2</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with the calendar now</source>
+        <translation>Synchronizuj teraz alarmy z kalendarzem</translation>
+    </message>
+    <message>
+        <source>An alarm was changed both here and in the calendar. Both are kept; the one from here is marked &quot;Conflict copy&quot;.</source>
+        <translation>Alarm zmieniono zarówno tutaj, jak i w kalendarzu. Oba zostają; ten stąd jest oznaczony jako &quot;Kopia konfliktu&quot;.</translation>
+    </message>
+    <message>
+        <source>Calendar…</source>
+        <translation>Kalendarz…</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with a calendar on a CalDAV server</source>
+        <translation>Synchronizuj alarmy z kalendarzem na serwerze CalDAV</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synchronizuj teraz</translation>
     </message>
 </context>
 <context>

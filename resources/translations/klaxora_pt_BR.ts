@@ -255,8 +255,72 @@ Códigos de saída: 0 feito, 1 falha, 2 entrada inválida (nada mudou), 3 a hora
         <translation>%1 é uma pasta</translation>
     </message>
     <message>
-        <source>give one of --add, --list, --import, --export and --show</source>
-        <translation>informe uma de --add, --list, --import, --export e --show</translation>
+        <source>standard input held no password</source>
+        <translation>a entrada padrão não continha senha</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an http or https address, nor &quot;off&quot;</source>
+        <translation>&apos;%1&apos; não é um endereço http ou https, nem &quot;off&quot;</translation>
+    </message>
+    <message>
+        <source>%1 would be reached unencrypted; use https, or give --allow-unencrypted</source>
+        <translation>%1 seria acessado sem criptografia; use https ou informe --allow-unencrypted</translation>
+    </message>
+    <message>
+        <source>the address holds a password; give it on standard input with --password-stdin</source>
+        <translation>o endereço contém uma senha; informe-a pela entrada padrão com --password-stdin</translation>
+    </message>
+    <message>
+        <source>--user NAME is required</source>
+        <translation>--user NAME é obrigatório</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>o nome está vazio</translation>
+    </message>
+    <message>
+        <source>--password-stdin is required: the password is read from standard input, never from the arguments</source>
+        <translation>--password-stdin é obrigatório: a senha é lida da entrada padrão, nunca dos argumentos</translation>
+    </message>
+    <message>
+        <source>belongs to --calendar</source>
+        <translation>pertence a --calendar</translation>
+    </message>
+    <message>
+        <source>belongs to --calendar and --sync</source>
+        <translation>pertence a --calendar e --sync</translation>
+    </message>
+    <message>
+        <source>does not go with --calendar off</source>
+        <translation>não combina com --calendar off</translation>
+    </message>
+    <message>
+        <source>Sync the alarms both ways with a CalDAV calendar: its own address, or a server&apos;s, where the calendar &quot;Klaxora! Alarms&quot; is used (made when missing). With --user and --password-stdin. &quot;off&quot; turns the sync off; the alarms stay.</source>
+        <translation>Sincronizar os alarmes nos dois sentidos com um calendário CalDAV: o endereço dele, ou o de um servidor, onde se usa o calendário &quot;Klaxora! Alarms&quot; (criado se faltar). Com --user e --password-stdin. &quot;off&quot; desliga a sincronização; os alarmes ficam.</translation>
+    </message>
+    <message>
+        <source>With --calendar: the user name on the server.</source>
+        <translation>Com --calendar: o nome de usuário no servidor.</translation>
+    </message>
+    <message>
+        <source>With --calendar or --sync: read the password from standard input, one line. --calendar keeps it in the desktop&apos;s keyring.</source>
+        <translation>Com --calendar ou --sync: ler a senha da entrada padrão, uma linha. --calendar a guarda no chaveiro da área de trabalho.</translation>
+    </message>
+    <message>
+        <source>With --calendar: allow plain http to this server.</source>
+        <translation>Com --calendar: permitir http sem criptografia para este servidor.</translation>
+    </message>
+    <message>
+        <source>Sync with the calendar now and print what was received, removed, sent and kept twice as a conflict.</source>
+        <translation>Sincronizar agora com o calendário e mostrar o que foi recebido, removido, enviado e mantido em dobro por conflito.</translation>
+    </message>
+    <message>
+        <source>give one of --add, --list, --import, --export, --calendar, --sync and --show</source>
+        <translation>informe uma de --add, --list, --import, --export, --calendar, --sync e --show</translation>
+    </message>
+    <message>
+        <source>Calendar password: </source>
+        <translation>Senha do calendário: </translation>
     </message>
 </context>
 <context>
@@ -360,6 +424,66 @@ Códigos de saída: 0 feito, 1 falha, 2 entrada inválida (nada mudou), 3 a hora
     <message>
         <source>it is not valid iCalendar: %1</source>
         <translation>não é um iCalendar válido: %1</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <translation>A senha fica guardada no chaveiro da área de trabalho.</translation>
+    </message>
+    <message>
+        <source>Klaxora! asks for it once each time it starts; klaxora --sync run while Klaxora! is not running needs --password-stdin.</source>
+        <translation>O Klaxora! pede a senha uma vez a cada início; klaxora --sync executado sem o Klaxora! em execução precisa de --password-stdin.</translation>
+    </message>
+    <message>
+        <source>the sync with %1 failed: %2</source>
+        <translation>a sincronização com %1 falhou: %2</translation>
+    </message>
+    <message>
+        <source>Synced with %1: received %2, removed %3, sent %4, conflicts %5.</source>
+        <translation>Sincronizado com %1: recebidos %2, removidos %3, enviados %4, conflitos %5.</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s password was not given</source>
+        <translation>a senha do calendário não foi informada</translation>
+    </message>
+    <message>
+        <source>the calendar at %1 cannot be used: %2</source>
+        <translation>o calendário em %1 não pode ser usado: %2</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be written: %1</source>
+        <translation>não foi possível gravar Calendar.dat: %1</translation>
+    </message>
+    <message>
+        <source>The alarms are synced with %1 from now on.</source>
+        <translation>A partir de agora os alarmes são sincronizados com %1.</translation>
+    </message>
+    <message>
+        <source>The calendar sync is off already.</source>
+        <translation>A sincronização do calendário já está desligada.</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be removed: %1</source>
+        <translation>não foi possível remover Calendar.dat: %1</translation>
+    </message>
+    <message>
+        <source>The calendar sync is off; the alarms stay.</source>
+        <translation>A sincronização do calendário está desligada; os alarmes ficam.</translation>
+    </message>
+    <message>
+        <source>the calendar sync is off; turn it on with klaxora --calendar URL --user NAME --password-stdin</source>
+        <translation>a sincronização do calendário está desligada; ligue-a com klaxora --calendar URL --user NAME --password-stdin</translation>
+    </message>
+    <message>
+        <source>no password for the calendar is stored; give it with klaxora --sync --password-stdin</source>
+        <translation>nenhuma senha do calendário está guardada; informe-a com klaxora --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>%1; give the password with klaxora --sync --password-stdin</source>
+        <translation>%1; informe a senha com klaxora --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>Calendar.dat could not be read: %1</source>
+        <translation>não foi possível ler Calendar.dat: %1</translation>
     </message>
 </context>
 <context>
@@ -807,6 +931,199 @@ Escolha um arquivo cujo caminho não tenha &quot;^&quot; e tenha no máximo %2 c
     </message>
 </context>
 <context>
+    <name>klaxora::CalendarDialog</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendário</translation>
+    </message>
+    <message>
+        <source>The alarms are not synced with a calendar.</source>
+        <translation>Os alarmes não estão sincronizados com nenhum calendário.</translation>
+    </message>
+    <message>
+        <source>The alarms are synced with the calendar %1 as %2.</source>
+        <translation>Os alarmes estão sincronizados com o calendário %1 como %2.</translation>
+    </message>
+    <message>
+        <source>Enter the address of the calendar server.</source>
+        <translation>Digite o endereço do servidor de calendário.</translation>
+    </message>
+    <message>
+        <source>Looking for the calendars of your account…</source>
+        <translation>Procurando os calendários da sua conta…</translation>
+    </message>
+    <message>
+        <source>%1 (recommended)</source>
+        <translation>%1 (recomendado)</translation>
+    </message>
+    <message>
+        <source>Choose the calendar to sync with, then OK.</source>
+        <translation>Escolha o calendário para sincronizar e depois OK.</translation>
+    </message>
+    <message>
+        <source>Find Calendars to choose another calendar, or enter a new password and OK to keep this one.</source>
+        <translation>Localizar calendários para escolher outro, ou digite uma nova senha e OK para manter este.</translation>
+    </message>
+    <message>
+        <source>Enter the server&apos;s address and your account, then Find Calendars.</source>
+        <translation>Digite o endereço do servidor e sua conta, depois Localizar calendários.</translation>
+    </message>
+    <message>
+        <source>A calendar of Klaxora!&apos;s alarms alone, made on the server when your account has none yet.</source>
+        <translation>Um calendário só para os alarmes do Klaxora!, criado no servidor se sua conta ainda não tiver um.</translation>
+    </message>
+    <message>
+        <source>All reminders of &quot;%1&quot; come in as alarms, and the alarms set here go into it.</source>
+        <translation>Todos os lembretes de &quot;%1&quot; chegam como alarmes, e os alarmes definidos aqui vão para ele.</translation>
+    </message>
+    <message>
+        <source>Find Calendars and choose one first.</source>
+        <translation>Primeiro localize os calendários e escolha um.</translation>
+    </message>
+    <message>
+        <source>Looking for the calendar &quot;%1&quot;…</source>
+        <translation>Procurando o calendário &quot;%1&quot;…</translation>
+    </message>
+    <message>
+        <source>Asking the server for the calendar…</source>
+        <translation>Consultando o servidor sobre o calendário…</translation>
+    </message>
+    <message>
+        <source>%1 is the address of no calendar.</source>
+        <translation>%1 não é o endereço de nenhum calendário.</translation>
+    </message>
+    <message>
+        <source>Keeping the password in the desktop&apos;s keyring…</source>
+        <translation>Guardando a senha no chaveiro da área de trabalho…</translation>
+    </message>
+    <message>
+        <source>The password is kept until Klaxora! ends; at its next start it asks for the password again.</source>
+        <translation>A senha fica guardada até o Klaxora! terminar; no próximo início ele a pede de novo.</translation>
+    </message>
+    <message>
+        <source>Removing the password from the desktop&apos;s keyring…</source>
+        <translation>Removendo a senha do chaveiro da área de trabalho…</translation>
+    </message>
+    <message>
+        <source>The sync is off.</source>
+        <translation>A sincronização está desligada.</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Off</source>
+        <translation>&amp;Desligar</translation>
+    </message>
+    <message>
+        <source>Stop syncing; the alarms stay here and on the server</source>
+        <translation>Parar de sincronizar; os alarmes ficam aqui e no servidor</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Endereço do servidor</translation>
+    </message>
+    <message>
+        <source>The address of your CalDAV server or of one of its calendars</source>
+        <translation>O endereço do seu servidor CalDAV ou de um dos calendários dele</translation>
+    </message>
+    <message>
+        <source>&amp;Server address:</source>
+        <translation>Endereço do &amp;servidor:</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nome de usuário</translation>
+    </message>
+    <message>
+        <source>Your user name on the server</source>
+        <translation>Seu nome de usuário no servidor</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nome de &amp;usuário:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Your password on the server, kept in the desktop&apos;s keyring</source>
+        <translation>Sua senha no servidor, guardada no chaveiro da área de trabalho</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>S&amp;enha:</translation>
+    </message>
+    <message>
+        <source>&amp;Allow an unencrypted connection</source>
+        <translation>&amp;Permitir uma conexão sem criptografia</translation>
+    </message>
+    <message>
+        <source>Only for a server on your own network reached with http://: the password and the alarms then travel readable to anyone on the way</source>
+        <translation>Só para um servidor da sua própria rede acessado com http://: a senha e os alarmes viajam então legíveis para qualquer um no caminho</translation>
+    </message>
+    <message>
+        <source>&amp;Find Calendars</source>
+        <translation>&amp;Localizar calendários</translation>
+    </message>
+    <message>
+        <source>Ask the server for the calendars of your account</source>
+        <translation>Pedir ao servidor os calendários da sua conta</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars:</source>
+        <translation>&amp;Calendários:</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendários</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with the chosen calendar</source>
+        <translation>Sincronizar os alarmes com o calendário escolhido</translation>
+    </message>
+    <message>
+        <source>Leave the calendar sync as it was</source>
+        <translation>Deixar a sincronização do calendário como estava</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalendarPasswords</name>
+    <message>
+        <source>The password cannot be read from the desktop&apos;s keyring: %1</source>
+        <translation>Não é possível ler a senha do chaveiro da área de trabalho: %1</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept in the desktop&apos;s keyring: %1</source>
+        <translation>Não é possível guardar a senha no chaveiro da área de trabalho: %1</translation>
+    </message>
+    <message>
+        <source>The password cannot be removed from the desktop&apos;s keyring: %1</source>
+        <translation>Não é possível remover a senha do chaveiro da área de trabalho: %1</translation>
+    </message>
+</context>
+<context>
+    <name>klaxora::CalendarSync</name>
+    <message>
+        <source>The sync was stopped: the calendar or its password changed.</source>
+        <translation>A sincronização foi interrompida: o calendário ou a senha dele mudou.</translation>
+    </message>
+    <message>
+        <source>The calendar password is not known.</source>
+        <translation>A senha do calendário não é conhecida.</translation>
+    </message>
+    <message>
+        <source>The alarm file could not be read; the calendar is not synced.</source>
+        <translation>Não foi possível ler o arquivo de alarmes; o calendário não é sincronizado.</translation>
+    </message>
+    <message>
+        <source>Conflict copy: %1</source>
+        <translation>Cópia em conflito: %1</translation>
+    </message>
+</context>
+<context>
     <name>klaxora::FreedesktopNotifier</name>
     <message>
         <source>Show</source>
@@ -1040,6 +1357,38 @@ do alarme selecionado </translation>
     <message>
         <source>Write all alarms into an iCalendar (.ics) file</source>
         <translation>Gravar todos os alarmes em um arquivo iCalendar (.ics)</translation>
+    </message>
+    <message>
+        <source>Klaxora! - the calendar cannot be reached</source>
+        <translation>Klaxora! - o calendário não pode ser acessado</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendário</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2</source>
+        <translation>Senha de %1 em %2</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with the calendar now</source>
+        <translation>Sincronizar agora os alarmes com o calendário</translation>
+    </message>
+    <message>
+        <source>An alarm was changed both here and in the calendar. Both are kept; the one from here is marked &quot;Conflict copy&quot;.</source>
+        <translation>Um alarme foi alterado aqui e no calendário. Os dois são mantidos; o daqui está marcado como &quot;Cópia em conflito&quot;.</translation>
+    </message>
+    <message>
+        <source>Calendar…</source>
+        <translation>Calendário…</translation>
+    </message>
+    <message>
+        <source>Sync the alarms with a calendar on a CalDAV server</source>
+        <translation>Sincronizar os alarmes com um calendário em um servidor CalDAV</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizar agora</translation>
     </message>
 </context>
 <context>

@@ -82,6 +82,14 @@ void MainScreen::carryOut(const CommandRequest& request, const CommandReplyCallb
         reply(carryOutExport(request, *store_, calendarFiles(), translatedText));
         return;
     case CommandKind::ConnectCalendar:
+        // Connected from the command line, it syncs from then on as if connected in the dialog.
+        carryOutCalendarSync(request, calendarSync(), calendarPasswords(),
+                             [this, reply](const CommandReply& done) {
+                                 if (done.exitCode == ExitDone && calendarSync_->isOn())
+                                     startCalendarSync();
+                                 reply(done);
+                             });
+        return;
     case CommandKind::TurnOffCalendar:
     case CommandKind::SyncCalendar:
         carryOutCalendarSync(request, calendarSync(), calendarPasswords(), reply);
