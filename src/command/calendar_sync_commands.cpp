@@ -34,15 +34,6 @@ QString fileError(const char* text, const std::exception& error)
     return words(text).arg(QString::fromStdString(translatedError(error)));
 }
 
-// The Secret Service's entry is the user's on the server, not the collection's.
-bool sameAccount(const CalendarConnection& a, const CalendarConnection& b)
-{
-    const QUrl first(QString::fromStdString(a.collection));
-    const QUrl second(QString::fromStdString(b.collection));
-    return a.user == b.user && first.host().compare(second.host(), Qt::CaseInsensitive) == 0 &&
-           first.port() == second.port();
-}
-
 void storePassword(const CalendarConnection& connection, const QString& password,
                    CalendarPasswords& passwords, const QString& connected, const CommandReplyCallback& reply)
 {
@@ -130,7 +121,7 @@ void connectCalendar(const CommandRequest& request, CalendarSync& sync, Calendar
             return;
         }
         // The old account's password is of no use any more; failing to forget it changes nothing here.
-        if (previous && !sameAccount(*previous, connection))
+        if (previous && CalendarPasswords::accountKey(*previous) != CalendarPasswords::accountKey(connection))
             passwords.forget(*previous, [](const QString&) {});
         const QString connected =
             words(QT_TRANSLATE_NOOP("CommandReply", "The alarms are synced with %1 from now on."))

@@ -7,12 +7,7 @@
 
 namespace klaxora {
 
-namespace {
-
-const QString keychainService = QStringLiteral("Klaxora!");
-
-// One entry per account: the user at the server, its port named when it has one of its own.
-QString keychainKey(const CalendarConnection& connection)
+QString CalendarPasswords::accountKey(const CalendarConnection& connection)
 {
     const QUrl url(QString::fromStdString(connection.collection));
     QString server = url.host();
@@ -20,6 +15,10 @@ QString keychainKey(const CalendarConnection& connection)
         server += QLatin1Char(':') + QString::number(url.port());
     return QString::fromStdString(connection.user) + QLatin1Char('@') + server;
 }
+
+namespace {
+
+const QString keychainService = QStringLiteral("Klaxora!");
 
 // Jobs have no parent: a job deleted while the keyring still works on it is not safe in every backend,
 // so each ends by itself; its answer reaches the caller only while the CalendarPasswords lives.
@@ -30,7 +29,7 @@ JobType* makeJob(const CalendarConnection& connection)
     job->setAutoDelete(true);
     // Never a file beside the keyring: without a Secret Service the password is kept in memory only.
     job->setInsecureFallback(false);
-    job->setKey(keychainKey(connection));
+    job->setKey(CalendarPasswords::accountKey(connection));
     return job;
 }
 
@@ -76,8 +75,9 @@ void CalendarPasswords::forget(const CalendarConnection& connection,
 {
     auto* job = makeJob<QKeychain::DeletePasswordJob>(connection);
     connect(job, &QKeychain::Job::finished, this, [done = std::move(done)](QKeychain::Job* finished) {
-        // A password that was never stored is forgotten all the same.
-        if (finished->error() == QKeychain::NoError || finished->error() == QKeychain::EntryNotFound)
+        // A password that was never stored, or with no keyring to store it in, is forgotten all the same.
+        if (finished->error() == QKeychain::NoError || finished->error() == QKeychain::EntryNotFound ||
+            finished->error() == QKeychain::NoBackendAvailable)
             done(QString());
         else
             done(tr("The password cannot be removed from the desktop's keyring: %1")

@@ -19,6 +19,9 @@ class CalendarPasswords : public QObject {
 public:
     explicit CalendarPasswords(QObject* parent = nullptr);
 
+    // One entry per account: the user at the server (its port named when it has one of its own).
+    static QString accountKey(const CalendarConnection& connection);
+
     // `password` is none when none is stored or the Secret Service cannot be reached; `error` then says
     // which (empty when none is stored).
     void read(const CalendarConnection& connection,
