@@ -2,7 +2,7 @@
 // put there by another client comes into the alarms, and an alarm deleted here goes from the server; once
 // on the files with no program running, once through the running program. No Secret Service is reachable
 // (the test's session bus is none), so the password comes on standard input.
-#include "sync/radicale_server.h"
+#include "sync/radicale_test.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -32,15 +32,13 @@ struct Outcome {
     QByteArray errors;
 };
 
-class CalendarSyncProgramTest : public ::testing::Test {
+class CalendarSyncProgramTest : public klaxora::test::RadicaleTest {
 protected:
-    static void SetUpTestSuite() { server = std::make_unique<RadicaleServer>(); }
-    static void TearDownTestSuite() { server.reset(); }
-
     void SetUp() override
     {
-        if (!server->failure().isEmpty())
-            GTEST_SKIP() << server->failure().toStdString();
+        RadicaleTest::SetUp();
+        if (IsSkipped())
+            return;
         program = folder.filePath("klaxora");
         ASSERT_TRUE(QFile::copy(KLAXORA_PROGRAM, program));
         writeAlarms();
@@ -90,7 +88,6 @@ protected:
         return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     }
 
-    static inline std::unique_ptr<RadicaleServer> server;
     QTemporaryDir folder;
     QString program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -1,11 +1,9 @@
 // The CalDAV client against a real server, Radicale on loopback: one server for the suite, a fresh
 // calendar for each test.
 #include "sync/caldav_collection_reader.h"
-#include "sync/caldav_discovery.h"
 #include "sync/caldav_own_calendar.h"
-#include "sync/caldav_test_support.h"
 #include "sync/caldav_writer.h"
-#include "sync/radicale_server.h"
+#include "sync/radicale_test.h"
 
 #include <gtest/gtest.h>
 
@@ -18,27 +16,8 @@ using test::eventText;
 using test::waitFor;
 using Outcome = CalDavWriteResult::Outcome;
 
-class CalDavRadicaleTest : public ::testing::Test {
+class CalDavRadicaleTest : public test::RadicaleTest {
 protected:
-    static void SetUpTestSuite() { server = std::make_unique<test::RadicaleServer>(); }
-    static void TearDownTestSuite() { server.reset(); }
-
-    void SetUp() override
-    {
-        if (!server->failure().isEmpty()) {
-            GTEST_SKIP() << server->failure().toStdString();
-        }
-    }
-
-    QUrl freshCalendar()
-    {
-        const auto found =
-            waitFor<CalDavDiscoveryResult>([&](auto done) { discovery.discover(server->url(), done); });
-        const auto made = waitFor<CalDavCalendarMade>(
-            [&](auto done) { discovery.makeCalendar(found.homeUrl, "Test calendar", done); });
-        EXPECT_EQ(made.error, "");
-        return made.calendar.url;
-    }
     CalDavWriteResult create(const QUrl& url, const QByteArray& text)
     {
         return waitFor<CalDavWriteResult>([&](auto done) { writer.create(url, text, done); });
@@ -56,8 +35,6 @@ protected:
         return waitFor<CalDavChanges>([&](auto done) { reader.read(calendar, token, known, done); });
     }
 
-    static inline std::unique_ptr<test::RadicaleServer> server;
-    CalDavTransport transport{{}, {"alice", test::RadicaleServer::password}};
     CalDavDiscovery discovery{transport};
     CalDavWriter writer{transport};
     CalDavCollectionReader reader{transport};

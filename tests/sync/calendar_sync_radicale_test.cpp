@@ -2,9 +2,8 @@
 #include "store/store_test_support.h"
 #include "sync/caldav_collection_reader.h"
 #include "sync/caldav_own_calendar.h"
-#include "sync/caldav_test_support.h"
 #include "sync/calendar_sync.h"
-#include "sync/radicale_server.h"
+#include "sync/radicale_test.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -94,21 +93,14 @@ struct Home {
     std::unique_ptr<CalendarSync> sync;
 };
 
-class CalendarSyncRadicaleTest : public ::testing::Test {
+class CalendarSyncRadicaleTest : public test::RadicaleTest {
 protected:
-    static void SetUpTestSuite() { server = std::make_unique<test::RadicaleServer>(); }
-    static void TearDownTestSuite() { server.reset(); }
-
     void SetUp() override
     {
-        if (!server->failure().isEmpty())
-            GTEST_SKIP() << server->failure().toStdString();
-        CalDavDiscovery discovery(transport);
-        const auto found =
-            waitFor<CalDavDiscoveryResult>([&](auto done) { discovery.discover(server->url(), done); });
-        calendar = waitFor<CalDavCalendarMade>([&](auto done) {
-                       discovery.makeCalendar(found.homeUrl, "Test calendar", done);
-                   }).calendar.url;
+        RadicaleTest::SetUp();
+        if (IsSkipped())
+            return;
+        calendar = freshCalendar();
         a = std::make_unique<Home>(calendar);
         b = std::make_unique<Home>(calendar);
     }
@@ -122,8 +114,6 @@ protected:
     }
     qsizetype eventsOnServer() { return serverCalendar().changed.size(); }
 
-    static inline std::unique_ptr<test::RadicaleServer> server;
-    CalDavTransport transport{{}, {"alice", test::RadicaleServer::password}};
     QUrl calendar;
     std::unique_ptr<Home> a, b;
 };

@@ -3,10 +3,8 @@
 // stays in memory, as the dialog then tells.
 #include "dialog_test_support.h"
 #include "support/named_child.h"
-#include "sync/caldav_discovery.h"
-#include "sync/caldav_test_support.h"
 #include "sync/calendar_sync.h"
-#include "sync/radicale_server.h"
+#include "sync/radicale_test.h"
 #include "ui/calendar_dialog.h"
 
 #include <QCheckBox>
@@ -24,17 +22,8 @@ namespace {
 
 using klaxora::testing::namedChild;
 
-class CalendarDialogTest : public ::testing::Test {
+class CalendarDialogTest : public test::RadicaleTest {
 protected:
-    static void SetUpTestSuite() { server = std::make_unique<test::RadicaleServer>(); }
-    static void TearDownTestSuite() { server.reset(); }
-
-    void SetUp() override
-    {
-        if (!server->failure().isEmpty())
-            GTEST_SKIP() << server->failure().toStdString();
-    }
-
     // A dialog on the sync as it is now, shown and filled in as the user would.
     std::unique_ptr<CalendarDialog> openDialog(const QString& address, const QString& password)
     {
@@ -58,7 +47,6 @@ protected:
         return namedChild<QLabel>(dialog, "statusText")->text().toStdString();
     }
 
-    static inline std::unique_ptr<test::RadicaleServer> server;
     test::StoreOnDisk disk;
     CalendarSync sync{disk.store,
                       disk.clock,
@@ -73,13 +61,7 @@ protected:
 
 TEST_F(CalendarDialogTest, FindsTheCalendarsTheProgramsOwnFirstAndConnectsToIt)
 {
-    CalDavTransport transport({}, {"alice", test::RadicaleServer::password});
-    CalDavDiscovery discovery(transport);
-    const auto home =
-        test::waitFor<CalDavDiscoveryResult>([&](auto done) { discovery.discover(server->url(), done); });
-    const auto birthdays = test::waitFor<CalDavCalendarMade>(
-        [&](auto done) { discovery.makeCalendar(home.homeUrl, "Birthdays", done); });
-    ASSERT_EQ(birthdays.error, "");
+    const QUrl birthdays = freshCalendar("Birthdays");
 
     auto dialog = openDialog(server->url().toString(), test::RadicaleServer::password);
     EXPECT_FALSE(namedChild<QCheckBox>(*dialog, "unencryptedBox")->isEnabled())
@@ -101,8 +83,8 @@ TEST_F(CalendarDialogTest, FindsTheCalendarsTheProgramsOwnFirstAndConnectsToIt)
     EXPECT_NE(box->text.indexOf("kept until Klaxora! ends"), -1) << box->text.toStdString();
     ASSERT_TRUE(sync.isOn());
     const QUrl own(QString::fromStdString(sync.connection().collection));
-    EXPECT_TRUE(own.path().startsWith(home.homeUrl.path())) << sync.connection().collection;
-    EXPECT_NE(own, birthdays.calendar.url);
+    EXPECT_TRUE(own.path().startsWith(server->url("/alice/").path())) << sync.connection().collection;
+    EXPECT_NE(own, birthdays);
 }
 
 TEST_F(CalendarDialogTest, ConnectsToNothingAndSaysWhy)
