@@ -35,7 +35,7 @@ TEST_PACKAGES=(
   # the format check, which lists our files with git, and the Debian package's checks
   git lintian desktop-file-utils appstream
   # a CalDAV server on loopback for the calendar client's tests, and a Secret Service for its password
-  radicale gnome-keyring libsecret-tools
+  radicale gnome-keyring
 )
 
 case "${1:-}" in
