@@ -71,7 +71,7 @@ struct CalendarSync::Cycle {
 CalendarSync::CalendarSync(AlarmStore& store, const Clock& clock, FileSystem& fileSystem,
                            CalendarSyncSetup setup, QObject* parent)
     : QObject(parent), store_(store), clock_(clock), fileSystem_(fileSystem), setup_(std::move(setup)),
-      journal_(readCalendarJournal(fileSystem, calendarJournalPath(setup_.folder)))
+      journal_(readCalendarJournal(fileSystem, calendarJournalPath(setup_.folder))), savedJournal_(journal_)
 {
     store_.setFileObserver(this);
     changeTimer_.setSingleShot(true);
@@ -102,6 +102,7 @@ void CalendarSync::connectTo(const CalendarConnection& connection, const QString
     journal.connection = connection;
     writeCalendarJournal(fileSystem_, calendarJournalPath(setup_.folder), journal);
     journal_ = std::move(journal);
+    savedJournal_ = journal_;
     setPassword(password);
 }
 
@@ -109,6 +110,7 @@ void CalendarSync::turnOff()
 {
     removeCalendarJournal(fileSystem_, calendarJournalPath(setup_.folder));
     journal_.reset();
+    savedJournal_.reset();
     password_.reset();
     changeTimer_.stop();
     periodTimer_.stop();
@@ -450,7 +452,11 @@ void CalendarSync::end(const QString& error)
 
 void CalendarSync::saveJournal()
 {
+    // An unchanged calendar, every five minutes, is no reason to replace and sync the file.
+    if (journal_ == savedJournal_)
+        return;
     writeCalendarJournal(fileSystem_, calendarJournalPath(setup_.folder), *journal_);
+    savedJournal_ = journal_;
 }
 
 } // namespace klaxora

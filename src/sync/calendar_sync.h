@@ -105,6 +105,8 @@ private:
     FileSystem& fileSystem_;
     CalendarSyncSetup setup_;
     std::optional<CalendarJournal> journal_;
+    // As "Calendar.dat" holds it.
+    std::optional<CalendarJournal> savedJournal_;
     std::optional<QString> password_;
     std::unique_ptr<CalDavTransport> transport_;
     std::unique_ptr<CalDavCollectionReader> reader_;
