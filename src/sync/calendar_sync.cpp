@@ -314,6 +314,10 @@ void CalendarSync::queueLocalChanges()
         localUids.insert(alarm.uid);
         const auto url = urlByUid.find(alarm.uid);
         if (url == urlByUid.end()) {
+            // Missed here and never in the calendar (the occurrence of a repeat that passed while this
+            // machine was off, say): the others rang it in time, and would ring it again late.
+            if (alarm.repeatDays.empty() && alarm.alarmDate + alarm.alarmTime <= clock_.now())
+                continue;
             const QUrl object = CalDavWriter::objectUrl(collection, QString::fromStdString(alarm.uid));
             cycle_->writes.push_back({Cycle::Kind::Create, textOf(object), alarm.uid});
         } else if (journal_->objects[url->second].localFingerprint != alarmFingerprint(alarm)) {

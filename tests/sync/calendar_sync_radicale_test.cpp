@@ -122,6 +122,7 @@ TEST_F(CalendarSyncRadicaleTest, AddedOnAShowsOnBAnsweredOnBIsGoneFromAWithoutRi
 {
     a->add("Dentist", "10:00am", "03/06/2026");
     a->add("Weekdays", "07:30am", "03/06/2026", RepeatDays::fromField("23456"));
+    a->add("Missed while off", "08:00am", "03/06/2026");
     ASSERT_EQ(a->syncOnce().error, "");
     const CalendarSyncReport taken = b->syncOnce();
     ASSERT_EQ(taken.error, "");
@@ -136,7 +137,7 @@ TEST_F(CalendarSyncRadicaleTest, AddedOnAShowsOnBAnsweredOnBIsGoneFromAWithoutRi
     ASSERT_EQ(b->syncOnce().error, "");
     const CalendarSyncReport gone = a->syncOnce();
     EXPECT_EQ(gone.removed, 1);
-    EXPECT_EQ(a->messages(), (std::vector<std::string>{"Weekdays"}));
+    EXPECT_EQ(a->messages(), (std::vector<std::string>{"Missed while off", "Weekdays"}));
     EXPECT_EQ(a->store.todayList().count(), 0) << "it would still ring on A";
     // Ten syncs with nothing changed: nothing sent, nothing doubled anywhere.
     for (int i = 0; i < 10; ++i) {
