@@ -47,6 +47,22 @@ QByteArray etagOf(const AgreedObject& object)
     return object.version.starts_with("sha256:") ? QByteArray() : QByteArray::fromStdString(object.version);
 }
 
+// An alarm as the server holds it; one that names no sound gets the sound a new alarm would get here.
+std::string serverFingerprint(const CalendarAlarm& alarm, const std::string& newAlarmWaveFile)
+{
+    return alarmFingerprint(alarm.time, alarm.date, alarm.message, alarm.waveFile.value_or(newAlarmWaveFile),
+                            alarm.mode, alarm.repeatDays);
+}
+
+// A copy of `alarm` with a new identity; its fields are the store's own, so it takes them again.
+AlarmId addWithNewIdentity(AlarmStore& store, const StoredAlarm& alarm, const std::string& message)
+{
+    const FormatSettings& storage = store.formats().storage();
+    return store.addAlarm(timeToStr(alarm.alarmTime, storage),
+                          formatDateTime("mm/dd/yyyy", alarm.alarmDate, storage), message, alarm.waveFile,
+                          alarm.alarmMode, alarm.repeatDays);
+}
+
 bool inCalendarYears(const StoredAlarm& alarm)
 {
     const int year = decodeDate(alarm.alarmDate).year;
@@ -236,8 +252,7 @@ void CalendarSync::takeServerObject(const CalDavObject& object)
     }
     CalendarAlarm alarm = reading.alarms.front();
     alarm.waveFile = alarm.waveFile.value_or(wave);
-    const std::string serverPrint = alarmFingerprint(alarm.time, alarm.date, alarm.message, *alarm.waveFile,
-                                                     alarm.mode, alarm.repeatDays);
+    const std::string serverPrint = serverFingerprint(alarm, wave);
     const int local = store_.findBaseAlarmForUid(alarm.uid);
     const bool known = agreed != journal_->objects.end() && agreed->second.uid == alarm.uid;
     if (known && agreed->second.serverFingerprint == serverPrint) {
@@ -253,12 +268,10 @@ void CalendarSync::takeServerObject(const CalDavObject& object)
             // Changed on both sides: the server's takes the identity, this one is kept as a copy.
             const StoredAlarm copy = here;
             store_.removeAlarm(copy.id);
-            const FormatSettings& storage = store_.formats().storage();
             try {
-                store_.addAlarm(
-                    timeToStr(copy.alarmTime, storage), formatDateTime("mm/dd/yyyy", copy.alarmDate, storage),
-                    tr("Conflict copy: %1").arg(QString::fromStdString(copy.message)).toStdString(),
-                    copy.waveFile, copy.alarmMode, copy.repeatDays);
+                addWithNewIdentity(
+                    store_, copy,
+                    tr("Conflict copy: %1").arg(QString::fromStdString(copy.message)).toStdString());
             } catch (const std::exception&) {
                 // The copy's fields came from the store, which took them before.
             }
@@ -274,11 +287,9 @@ void CalendarSync::takeServerObject(const CalDavObject& object)
         ++cycle_->report.received;
     }
     const int now = store_.findBaseAlarmForUid(alarm.uid);
-    const bool series = alarm.repeatDays.empty() && object.icalendar.contains("\nRRULE") &&
-                        !object.icalendar.contains("\nX-KLAXORA-");
     journal_->objects[url] =
         AgreedObject{version, alarm.uid, now >= 0 ? alarmFingerprint(store_.baseAlarmList()[now]) : "",
-                     serverPrint, series};
+                     serverPrint, alarm.nextOfSeries};
 }
 
 void CalendarSync::takeServerRemoval(const std::string& url)
@@ -334,10 +345,7 @@ void CalendarSync::queueLocalChanges()
         series = AgreedObject{series.version, {}, {}, {}, false};
         urlByUid.erase(uid);
         store_.removeAlarm(alarm.id);
-        const FormatSettings& storage = store_.formats().storage();
-        const AlarmId id = store_.addAlarm(timeToStr(alarm.alarmTime, storage),
-                                           formatDateTime("mm/dd/yyyy", alarm.alarmDate, storage),
-                                           alarm.message, alarm.waveFile, alarm.alarmMode, alarm.repeatDays);
+        const AlarmId id = addWithNewIdentity(store_, alarm, alarm.message);
         const std::string& own = alarms[store_.findBaseAlarmForId(id)].uid;
         cycle_->writes.push_back({Cycle::Kind::Create,
                                   textOf(CalDavWriter::objectUrl(collection, QString::fromStdString(own))),
@@ -405,17 +413,12 @@ void CalendarSync::sent(const std::string& url, const std::string& uid, const Ca
     case Outcome::Done:
         if (const int local = store_.findBaseAlarmForUid(uid); local >= 0) {
             const StoredAlarm& alarm = store_.baseAlarmList()[local];
-            OwningList<StoredAlarm> one;
-            one.append(std::make_unique<StoredAlarm>(alarm));
-            const CalendarReading reading = readICalendar(
-                alarmsToICalendar(one, setup_.zoneName, clock_.now()).text, setup_.zoneName, clock_.now());
-            std::string serverPrint;
-            if (!reading.alarms.empty()) {
-                const CalendarAlarm& back = reading.alarms.front();
-                serverPrint = alarmFingerprint(back.time, back.date, back.message,
-                                               back.waveFile.value_or(setup_.newAlarmWaveFile()), back.mode,
-                                               back.repeatDays);
-            }
+            // The text as sent, read as the server's alarm.
+            const CalendarReading reading =
+                readICalendar(result.object.icalendar.toStdString(), setup_.zoneName, clock_.now());
+            const std::string serverPrint =
+                reading.alarms.empty() ? std::string()
+                                       : serverFingerprint(reading.alarms.front(), setup_.newAlarmWaveFile());
             journal_->objects[url] = AgreedObject{result.object.version().toStdString(), uid,
                                                   alarmFingerprint(alarm), serverPrint};
         } else {

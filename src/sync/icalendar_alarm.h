@@ -42,6 +42,8 @@ struct CalendarAlarm {
     std::optional<std::string> waveFile; // none: the calendar names no sound, a new alarm's default applies
     AlarmMode mode = amMessageAndSound;
     RepeatDays repeatDays;
+    // The next occurrence of a series whose rule this program cannot hold as a repeating alarm.
+    bool nextOfSeries = false;
     std::string uid;
 };
 

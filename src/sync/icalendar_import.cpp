@@ -141,6 +141,7 @@ void readItem(icalcomponent* item, const CalendarZone& zone, DateTime now, Calen
     alarm.time = timeOf(at);
     if (repeats && holdable(icalproperty_get_rrule(ruleProperty), item))
         alarm.repeatDays = best.weekDays;
+    alarm.nextOfSeries = repeats && alarm.repeatDays.empty();
     const char* summary = icalcomponent_get_summary(item);
     if (summary == nullptr || *summary == '\0') {
         icalproperty* description = icalcomponent_get_first_property(chosen, ICAL_DESCRIPTION_PROPERTY);

@@ -94,39 +94,5 @@ TEST_F(CalDavRadicaleTest, WritesGoThroughOnlyOnTheVersionLastReadAndAStaleOneGi
     EXPECT_EQ(remove(object, changed.object.etag).outcome, Outcome::Gone);
 }
 
-TEST_F(CalDavRadicaleTest, ASyncTokenGivesWhatChangedSinceAndNothingWhileNothingDoes)
-{
-    const QUrl calendar = freshCalendar();
-    const QUrl a = CalDavWriter::objectUrl(calendar, "a");
-    const QUrl b = CalDavWriter::objectUrl(calendar, "b");
-    create(a, eventText("a", "A"));
-    const CalDavWriteResult madeB = create(b, eventText("b", "B"));
-
-    const CalDavChanges first = read(calendar, {}, {});
-    ASSERT_EQ(first.error, "");
-    ASSERT_EQ(first.changed.size(), 2);
-    ASSERT_FALSE(first.syncToken.isEmpty());
-    QHash<QUrl, QByteArray> known;
-    for (const CalDavObject& object : first.changed) {
-        known.insert(object.url, object.version());
-    }
-    QString token = first.syncToken;
-    for (int i = 0; i < 10; ++i) {
-        const CalDavChanges again = read(calendar, token, known);
-        ASSERT_EQ(again.error, "");
-        EXPECT_TRUE(again.changed.isEmpty() && again.removed.isEmpty()) << "read " << i;
-        token = again.syncToken;
-    }
-
-    change(a, known.value(a), eventText("a", "A2"));
-    remove(b, madeB.object.etag);
-    const QUrl c = CalDavWriter::objectUrl(calendar, "c");
-    create(c, eventText("c", "C"));
-    const CalDavChanges since = read(calendar, token, known);
-    ASSERT_EQ(since.changed.size(), 2);
-    EXPECT_EQ(QSet<QUrl>({since.changed[0].url, since.changed[1].url}), QSet<QUrl>({a, c}));
-    EXPECT_EQ(since.removed, QList<QUrl>{b});
-}
-
 } // namespace
 } // namespace klaxora
